@@ -1,0 +1,16 @@
+#pragma once
+// Event pumping and the clock for long work: lets pause and stop reach a run, and gives the
+// run clock and time limits a tick that tests can drive by hand.
+
+#include <cstdint>
+
+class clsIPump
+{
+public:
+    virtual ~clsIPump() = default;
+    // Process pending user-interface events (a no-op without a window).
+    virtual void DoEvents() = 0;
+    // Monotonic milliseconds.
+    virtual std::int64_t TickMs() const = 0;
+    virtual void SleepMs(std::int32_t lngMs) = 0;
+};

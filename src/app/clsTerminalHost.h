@@ -1,0 +1,43 @@
+#pragma once
+// The platform services of the headless front end: messages go to stderr, questions take their
+// default answer, nothing ever blocks; the clipboard lives in memory for the process.
+
+#include "app/clsHost.h"
+
+#include <chrono>
+#include <iosfwd>
+#include <string>
+
+class clsTerminalHost final : public clsIMessage,
+                              public clsIAsk,
+                              public clsIPump,
+                              public clsIBusy,
+                              public clsIWait,
+                              public clsIClipboard,
+                              public clsIOpener
+{
+public:
+    explicit clsTerminalHost(std::ostream& err);
+
+    clsHost Host() { return clsHost{*this, *this, *this, *this, *this, *this, *this}; }
+
+    void ShowMessage(MsgIcon icon, std::string_view strText, std::string_view strCaption) override;
+    bool YesNo(std::string_view strText, std::string_view strCaption, bool blnDefault) override;
+    void DoEvents() override {}
+    std::int64_t TickMs() const override;
+    void SleepMs(std::int32_t lngMs) override;
+    void BeginBusy() override {}
+    void EndBusy() override {}
+    void WaitShow(std::string_view, std::int32_t) override {}
+    void WaitMessage(std::string_view) override {}
+    void WaitValue(std::int32_t) override {}
+    void WaitClose() override {}
+    std::string GetText() override { return m_clipboard; }
+    void SetText(std::string_view strText) override { m_clipboard = strText; }
+    bool Open(std::string_view strFile, std::string_view strParameters) override;
+
+private:
+    std::ostream& m_err;
+    std::chrono::steady_clock::time_point m_start;
+    std::string m_clipboard;
+};
