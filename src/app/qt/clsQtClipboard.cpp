@@ -1,0 +1,16 @@
+#include "app/qt/clsQtClipboard.h"
+
+#include "app/qt/basQtText.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+std::string clsQtClipboard::GetText()
+{
+    return basQtText::FromQ(QGuiApplication::clipboard()->text());
+}
+
+void clsQtClipboard::SetText(std::string_view strText)
+{
+    QGuiApplication::clipboard()->setText(basQtText::ToQ(strText));
+}
