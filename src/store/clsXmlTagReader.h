@@ -1,0 +1,60 @@
+#pragma once
+// The line-oriented tag scanner shared by the schedule, vote-status and result files: not an XML
+// parser, it reads exactly the shape the store's writers produce. Also the text escaping and the
+// whole-file read/write the three stores use. Stateless; the stores own one each.
+
+#include "app/clsErrorReporter.h"
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A read error raised inside a value handler: a runtime error with its number and text.
+class XmlReadError : public std::runtime_error
+{
+public:
+    XmlReadError(std::int32_t lngNumber, const std::string& strDescription)
+        : std::runtime_error(strDescription)
+        , m_number(lngNumber)
+    {}
+    std::int32_t Number() const { return m_number; }
+
+private:
+    std::int32_t m_number;
+};
+
+class clsXmlTagReader
+{
+public:
+    using Stack = std::vector<std::string>;
+    // Called for every value with the open tags, root first. May throw XmlReadError.
+    using ValueHandler = std::function<void(const Stack&, const std::string&)>;
+
+    // Walks the text; reports a tag mismatch or a read error under the operation "XmlLoad".
+    bool Read(std::string_view strText, const ValueHandler& handler,
+              const clsErrorReporter& reporter) const;
+
+    // The key of a value: the tags from the third one up, joined, when the first two are the
+    // root and the given record element; otherwise "".
+    static std::string Key(const Stack& stack, std::string_view strRecordTag);
+
+    // "<" ">" become "&lt;" "&gt;", and an "&" that would read back as one of these escapes
+    // becomes "&amp;"; any other text is written unchanged, so ordinary files stay byte-exact.
+    static std::string Escape(std::string_view strText);
+    static std::string Unescape(std::string_view strText);
+    // "<tag>value</tag>" + CR LF; the value is escaped.
+    static std::string Element(std::string_view strTag, std::string_view strValue);
+
+    // Whole-file text in CP932. Writing goes to a temporary file beside the target, which then
+    // replaces it, so a failed write never leaves a half file; parents are created.
+    static bool SaveText(const std::string& strFileName, std::string_view strUtf8);
+    // False when the file is missing or unreadable; the text is cut at the first NUL.
+    static bool LoadText(const std::string& strFileName, std::string& strUtf8);
+    static bool FileExists(const std::string& strFileName);
+
+    // Runtime errors of the readers (number and text as the original runtime gave them).
+    [[noreturn]] static void ThrowTypeMismatch();
+    [[noreturn]] static void ThrowOutOfRange();
+};
