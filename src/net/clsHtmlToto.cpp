@@ -1,0 +1,422 @@
+#include "net/clsHtmlToto.h"
+
+#include "app/basText.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+constexpr std::string_view kDai = "第";
+constexpr std::string_view kKai = "回";
+constexpr std::string_view kWave = "～";
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Reads 1..maxDigits digits at pos into value; false when there is none.
+bool ReadNumber(std::string_view s, std::size_t& pos, std::size_t maxDigits, int& value)
+{
+    std::size_t n = 0;
+    value = 0;
+    while (pos < s.size() && IsDigit(s[pos]) && n < maxDigits) {
+        value = value * 10 + (s[pos] - '0');
+        ++pos;
+        ++n;
+    }
+    return n > 0 && !(pos < s.size() && IsDigit(s[pos]));
+}
+
+bool Consume(std::string_view s, std::size_t& pos, std::string_view token)
+{
+    if (s.substr(pos, token.size()) == token) {
+        pos += token.size();
+        return true;
+    }
+    return false;
+}
+
+void SkipSpaces(std::string_view s, std::size_t& pos)
+{
+    while (pos < s.size() && s[pos] == ' ') {
+        ++pos;
+    }
+}
+
+int DaysInMonth(int y, int m)
+{
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (m == 2 && ((y % 4 == 0 && y % 100 != 0) || y % 400 == 0)) {
+        return 29;
+    }
+    return days[m - 1];
+}
+
+struct ParsedDate
+{
+    bool hasDate = false;
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    bool hasTime = false;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// h:mm or h:mm:ss from pos to the end of the text.
+bool ParseTime(std::string_view s, std::size_t pos, ParsedDate& d)
+{
+    if (!ReadNumber(s, pos, 2, d.hour) || !Consume(s, pos, ":") ||
+        !ReadNumber(s, pos, 2, d.minute)) {
+        return false;
+    }
+    if (Consume(s, pos, ":") && !ReadNumber(s, pos, 2, d.second)) {
+        return false;
+    }
+    SkipSpaces(s, pos);
+    if (pos != s.size() || d.hour > 23 || d.minute > 59 || d.second > 59) {
+        return false;
+    }
+    d.hasTime = true;
+    return true;
+}
+
+// The date forms of the Japanese locale: y/m/d, m/d, y年m月d日, m月d日, each with an optional
+// time, and a bare time. The text is already narrow.
+std::optional<ParsedDate> ParseDateText(std::string_view text, int currentYear)
+{
+    std::size_t b = 0;
+    std::size_t e = text.size();
+    while (b < e && text[b] == ' ') {
+        ++b;
+    }
+    while (e > b && text[e - 1] == ' ') {
+        --e;
+    }
+    const std::string_view s = text.substr(b, e - b);
+    if (s.empty()) {
+        return std::nullopt;
+    }
+    ParsedDate d;
+    if (ParseTime(s, 0, d)) {
+        return d;
+    }
+    std::size_t pos = 0;
+    int first = 0;
+    if (!ReadNumber(s, pos, 4, first)) {
+        return std::nullopt;
+    }
+    const std::size_t firstDigits = pos;
+    int second = 0;
+    int third = 0;
+    bool kanji = false;
+    if (Consume(s, pos, "/")) {
+        if (!ReadNumber(s, pos, 2, second)) {
+            return std::nullopt;
+        }
+        if (firstDigits == 4) {
+            if (!Consume(s, pos, "/") || !ReadNumber(s, pos, 2, third)) {
+                return std::nullopt;
+            }
+            d.year = first;
+            d.month = second;
+            d.day = third;
+        } else if (firstDigits <= 2) {
+            d.year = currentYear;
+            d.month = first;
+            d.day = second;
+        } else {
+            return std::nullopt;
+        }
+    } else if (firstDigits == 4 && Consume(s, pos, "年")) {
+        kanji = true;
+        if (!ReadNumber(s, pos, 2, second) || !Consume(s, pos, "月") ||
+            !ReadNumber(s, pos, 2, third) || !Consume(s, pos, "日")) {
+            return std::nullopt;
+        }
+        d.year = first;
+        d.month = second;
+        d.day = third;
+    } else if (firstDigits <= 2 && Consume(s, pos, "月")) {
+        kanji = true;
+        if (!ReadNumber(s, pos, 2, second) || !Consume(s, pos, "日")) {
+            return std::nullopt;
+        }
+        d.year = currentYear;
+        d.month = first;
+        d.day = second;
+    } else {
+        return std::nullopt;
+    }
+    if (d.year < 100 || d.month < 1 || d.month > 12 || d.day < 1 ||
+        d.day > DaysInMonth(d.year, d.month)) {
+        return std::nullopt;
+    }
+    d.hasDate = true;
+    if (pos == s.size()) {
+        return d;
+    }
+    // "2021年1月16日13:50" runs the time on; the slash form needs a space before it.
+    const std::size_t before = pos;
+    SkipSpaces(s, pos);
+    if (!kanji && pos == before) {
+        return std::nullopt;
+    }
+    if (!ParseTime(s, pos, d)) {
+        return std::nullopt;
+    }
+    return d;
+}
+
+DateTime ToDateTime(const ParsedDate& d)
+{
+    if (!d.hasDate) {
+        return DateTime::FromHms(d.hour, d.minute, d.second);
+    }
+    return DateTime::FromYmdHms(d.year, d.month, d.day, d.hour, d.minute, d.second);
+}
+
+std::string Narrow(std::string_view s)
+{
+    return basText::StrConvNarrow(s);
+}
+
+} // namespace
+
+HtmlReadError HtmlReadError::TypeMismatch(std::string_view strValue)
+{
+    return HtmlReadError("型が一致しません。 (" + std::string(strValue) + ")", 13);
+}
+
+HtmlReadError HtmlReadError::Overflow(std::string_view strValue)
+{
+    return HtmlReadError("オーバーフローしました。 (" + std::string(strValue) + ")", 6);
+}
+
+HtmlReadError HtmlReadError::PastEnd()
+{
+    return HtmlReadError("インデックスが有効範囲にありません。", 9);
+}
+
+clsHtmlToto::clsHtmlToto(clsIMessage& message)
+    : m_err(message, "clsHtmlToto")
+{}
+
+int clsHtmlToto::CurrentYear() const
+{
+    return m_today.IsZero() ? DateTime::Today().Year() : m_today.Year();
+}
+
+bool clsHtmlToto::Kaisaikai(std::string_view strText, std::int32_t& lngKaisaikai) const
+{
+    if (strText.substr(0, kDai.size()) != kDai) {
+        return false;
+    }
+    const auto p = strText.find(kKai);
+    if (p == std::string_view::npos) {
+        return false;
+    }
+    const std::string_view digits = strText.substr(kDai.size(), p - kDai.size());
+    if (digits.empty() || digits.size() > 10) {
+        throw digits.empty() ? HtmlReadError::TypeMismatch(digits)
+                             : HtmlReadError::Overflow(digits);
+    }
+    std::int64_t value = 0;
+    for (char c : digits) {
+        if (!IsDigit(c)) {
+            throw HtmlReadError::TypeMismatch(digits);
+        }
+        value = value * 10 + (c - '0');
+    }
+    if (value > INT32_MAX) {
+        throw HtmlReadError::Overflow(digits);
+    }
+    lngKaisaikai = static_cast<std::int32_t>(value);
+    return true;
+}
+
+bool clsHtmlToto::GetKaisaikai(std::string_view strText, std::int32_t& lngKaisaikai,
+                               std::string_view strCheck) const
+{
+    if (strText.find(strCheck) == std::string_view::npos) {
+        return false;
+    }
+    return Kaisaikai(strText, lngKaisaikai);
+}
+
+Currency clsHtmlToto::StringToCurrency(std::string_view strText) const
+{
+    std::string kept;
+    for (char c : strText) {
+        if (IsDigit(c) || c == '.') {
+            kept += c;
+        }
+    }
+    const auto dots = std::count(kept.begin(), kept.end(), '.');
+    if (kept.empty() || kept == "." || dots > 1) {
+        return {};
+    }
+    if (kept.front() == '.') {
+        kept.insert(kept.begin(), '0');
+    }
+    if (kept.back() == '.') {
+        kept.pop_back();
+    }
+    const auto value = Currency::Parse(kept);
+    if (!value) {
+        m_err.ReportError("StringToCurrency", HtmlReadError::Overflow(kept).Record());
+        return {};
+    }
+    return *value;
+}
+
+bool clsHtmlToto::GetValue2(std::string_view strText, Currency& curCount, Currency& curRate) const
+{
+    std::string s = basText::Replace(Narrow(basText::Trim(strText)), ",", "");
+    const auto open = s.find('(');
+    if (open == std::string::npos || s.find(')') == std::string::npos) {
+        return false;
+    }
+    curCount = StringToCurrency(std::string_view(s).substr(0, open));
+    std::string rest = s.substr(open);
+    std::erase_if(rest, [](char c) { return c == '(' || c == ')' || c == '%'; });
+    curRate = StringToCurrency(rest);
+    return true;
+}
+
+DateTime clsHtmlToto::StringToDate(std::string_view strText) const
+{
+    try {
+        const auto d = ParseDateText(Narrow(strText), CurrentYear());
+        return d ? ToDateTime(*d) : DateTime();
+    } catch (const std::exception& e) {
+        m_err.ReportException("StringToDate", e);
+        return {};
+    }
+}
+
+bool clsHtmlToto::IsDate(std::string_view strText) const
+{
+    const auto d = ParseDateText(Narrow(strText), CurrentYear());
+    return d && d->hasDate;
+}
+
+DateTime clsHtmlToto::ToDate(std::string_view strText) const
+{
+    const auto d = ParseDateText(Narrow(strText), CurrentYear());
+    if (!d || !d->hasDate) {
+        throw HtmlReadError::TypeMismatch(strText);
+    }
+    return ToDateTime(*d);
+}
+
+DateTime clsHtmlToto::ToTime(std::string_view strText) const
+{
+    const auto d = ParseDateText(Narrow(strText), CurrentYear());
+    if (!d || d->hasDate) {
+        throw HtmlReadError::TypeMismatch(strText);
+    }
+    return ToDateTime(*d);
+}
+
+DateTime clsHtmlToto::StringToDateEx(std::string& strText) const
+{
+    try {
+        strText = Narrow(strText);
+        std::string s = strText;
+        const auto open = s.find('(');
+        const auto close = s.find(')');
+        if (open != std::string::npos && close != std::string::npos && close >= 1) {
+            s = s.substr(0, open) + s.substr(close + 1);
+            const auto colon = s.find(':');
+            if (colon != std::string::npos) {
+                s = s.substr(0, std::min(s.size(), colon + 3));
+            }
+        }
+        return StringToDate(s);
+    } catch (const std::exception& e) {
+        m_err.ReportException("StringToDateEx", e);
+        return {};
+    }
+}
+
+DateTime clsHtmlToto::StringToDateEx2(std::string_view strText) const
+{
+    try {
+        const std::string s = Narrow(strText);
+        const auto dayPos = s.find("日");
+        if (dayPos == std::string::npos) {
+            return {};
+        }
+        const std::string datePart = s.substr(0, dayPos + std::string_view("日").size());
+        std::string best;
+        long bestValue = -1;
+        for (auto colon = s.find(':'); colon != std::string::npos; colon = s.find(':', colon + 1)) {
+            std::string candidate;
+            ParsedDate probe;
+            if (colon >= 2 && ParseTime(s.substr(colon - 2, 5), 0, probe)) {
+                candidate = s.substr(colon - 2, 5);
+            } else if (colon >= 1 && ParseTime(s.substr(colon - 1, 4), 0, probe)) {
+                candidate = s.substr(colon - 1, 4);
+            } else {
+                continue;
+            }
+            const long value = std::stol(basText::Replace(candidate, ":", ""));
+            if (value > bestValue) {
+                bestValue = value;
+                best = candidate;
+            }
+        }
+        return StringToDate(datePart + " " + best);
+    } catch (const std::exception& e) {
+        m_err.ReportException("StringToDateEx2", e);
+        return {};
+    }
+}
+
+void clsHtmlToto::DateString2(std::string_view strText, DateTime& date1, DateTime& date2) const
+{
+    try {
+        const std::string s = basText::Replace(strText, "まで", "");
+        const auto wave = s.find(kWave);
+        if (wave == std::string::npos) {
+            return;
+        }
+        // The end date starts right after "～"; skipping one more character would cut the
+        // first digit of its year.
+        std::string first = s.substr(0, wave);
+        std::string second = s.substr(wave + kWave.size());
+        date1 = StringToDateEx(first);
+        date2 = StringToDateEx(second);
+    } catch (const std::exception& e) {
+        m_err.ReportException("DateString2", e);
+    }
+}
+
+bool clsHtmlToto::GetStringToDateNow(std::string_view strText, DateTime& date1,
+                                     bool& blnFinal) const
+{
+    try {
+        if (strText.substr(0, 1) != "(") {
+            return false;
+        }
+        auto b = strText.find("販売終了時点)");
+        if (b != std::string_view::npos) {
+            blnFinal = true;
+        } else {
+            blnFinal = false;
+            b = strText.find("時点)");
+        }
+        if (b == std::string_view::npos) {
+            return false;
+        }
+        std::string inner(strText.substr(1, b - 1));
+        date1 = StringToDateEx(inner);
+        return true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("GetStringToDateNow", e);
+        return false;
+    }
+}

@@ -1,0 +1,69 @@
+#pragma once
+// Small value parsers of the page readers: round numbers, money, counts with rates and the
+// date forms the operator's pages use. Each page reader owns one for its lifetime.
+
+#include "app/Currency.h"
+#include "app/DateTime.h"
+#include "app/clsErrorReporter.h"
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A value on a page that cannot be what the reader expects; the reader reports it with its
+// own class and operation and fails the read.
+class HtmlReadError : public std::runtime_error
+{
+public:
+    HtmlReadError(const std::string& strDescription, std::int32_t lngNumber)
+        : std::runtime_error(strDescription)
+        , m_number(lngNumber)
+    {}
+    std::int32_t Number() const { return m_number; }
+    ErrorRecord Record() const { return ErrorRecord{what(), m_number, std::string(kAppTitle)}; }
+    static HtmlReadError TypeMismatch(std::string_view strValue);
+    static HtmlReadError Overflow(std::string_view strValue);
+    static HtmlReadError PastEnd();
+
+private:
+    std::int32_t m_number;
+};
+
+class clsHtmlToto
+{
+public:
+    explicit clsHtmlToto(clsIMessage& message);
+
+    // "第1234回..." → 1234. Digits that do not form a round number throw HtmlReadError.
+    bool Kaisaikai(std::string_view strText, std::int32_t& lngKaisaikai) const;
+    bool GetKaisaikai(std::string_view strText, std::int32_t& lngKaisaikai,
+                      std::string_view strCheck) const;
+    // "1,234,567(45.67%)" → 1234567 and 45.67.
+    bool GetValue2(std::string_view strText, Currency& curCount, Currency& curRate) const;
+    Currency StringToCurrency(std::string_view strText) const;
+    DateTime StringToDate(std::string_view strText) const;
+    // Drops a weekday in parentheses and anything after the minutes; strText is narrowed.
+    DateTime StringToDateEx(std::string& strText) const;
+    // The date ending in 日 plus the latest time written anywhere in the text.
+    DateTime StringToDateEx2(std::string_view strText) const;
+    // "start～end" (まで removed); without "～" both dates stay as they were.
+    void DateString2(std::string_view strText, DateTime& date1, DateTime& date2) const;
+    // "(…時点)" time stamp of a vote status; blnFinal when it is the close of sales.
+    bool GetStringToDateNow(std::string_view strText, DateTime& date1, bool& blnFinal) const;
+
+    // Helpers of the readers: a date entry (a date part is required, a bare time is not one),
+    // and conversions that throw HtmlReadError when the text is no date or time.
+    bool IsDate(std::string_view strText) const;
+    DateTime ToDate(std::string_view strText) const;
+    DateTime ToTime(std::string_view strText) const;
+
+    // The year a month/day text belongs to; the clock's year unless a test fixes it.
+    int CurrentYear() const;
+    void SetToday(DateTime datToday) { m_today = datToday; }
+
+private:
+    clsErrorReporter m_err;
+    DateTime m_today;
+};

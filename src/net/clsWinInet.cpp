@@ -1,0 +1,303 @@
+#include "net/clsWinInet.h"
+
+#include "app/clsIBusy.h"
+#include "app/clsIWait.h"
+#include "net/basEncode.h"
+
+#include <chrono>
+#include <curl/curl.h>
+#include <memory>
+#include <mutex>
+
+namespace {
+bool GlobalInit()
+{
+    static std::once_flag once;
+    static bool ok = false;
+    std::call_once(once, [] { ok = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK; });
+    return ok;
+}
+
+struct CurlDeleter
+{
+    void operator()(CURL* h) const { curl_easy_cleanup(h); }
+};
+struct SlistDeleter
+{
+    void operator()(curl_slist* l) const { curl_slist_free_all(l); }
+};
+
+constexpr std::size_t kPieceBytes = 1024;
+// The window is redrawn once per this many dots; the log itself records every one.
+constexpr std::int32_t kDotsPerRefresh = 16;
+} // namespace
+
+// State of one transfer, reached from libcurl's callbacks.
+struct WinInetTransfer
+{
+    explicit WinInetTransfer(clsWinInet& o)
+        : owner(o)
+    {}
+    clsWinInet& owner;
+    std::string body;
+    bool receiving = false;
+    bool tooLarge = false;
+    bool stalled = false;
+    std::chrono::steady_clock::time_point lastActivity = std::chrono::steady_clock::now();
+    curl_off_t lastNow = 0;
+
+    void StartReceiving()
+    {
+        if (!receiving) {
+            receiving = true;
+            owner.AddLine("受信中 ");
+        }
+    }
+
+    static std::size_t OnHeader(char*, std::size_t size, std::size_t count, void* user)
+    {
+        auto* t = static_cast<WinInetTransfer*>(user);
+        try {
+            t->StartReceiving();
+        } catch (...) {
+            return 0;
+        }
+        t->lastActivity = std::chrono::steady_clock::now();
+        return size * count;
+    }
+
+    static std::size_t OnWrite(char* data, std::size_t size, std::size_t count, void* user)
+    {
+        auto* t = static_cast<WinInetTransfer*>(user);
+        const std::size_t n = size * count;
+        if (t->body.size() + n > clsWinInet::kMaxBodyBytes) {
+            t->tooLarge = true;
+            return 0;
+        }
+        try {
+            t->StartReceiving();
+            t->body.append(data, n);
+            t->lastActivity = std::chrono::steady_clock::now();
+            for (std::size_t done = 0; done < n; done += kPieceBytes) {
+                t->owner.AppendToLine(".");
+            }
+        } catch (...) {
+            // An exception must not unwind through libcurl's C frames.
+            t->tooLarge = true;
+            return 0;
+        }
+        return n;
+    }
+
+    static int OnProgress(void* user, curl_off_t, curl_off_t dlnow, curl_off_t, curl_off_t)
+    {
+        auto* t = static_cast<WinInetTransfer*>(user);
+        const auto now = std::chrono::steady_clock::now();
+        if (dlnow != t->lastNow) {
+            t->lastNow = dlnow;
+            t->lastActivity = now;
+            return 0;
+        }
+        const auto idle =
+            std::chrono::duration_cast<std::chrono::milliseconds>(now - t->lastActivity).count();
+        if (t->owner.m_receiveTimeoutMs > 0 && idle > t->owner.m_receiveTimeoutMs) {
+            t->stalled = true;
+            return 1;
+        }
+        return 0;
+    }
+};
+
+clsWinInet::clsWinInet(clsIMessage& message, clsIBusy& busy, clsIWait& wait)
+    : m_err(message, "clsWinInet")
+    , m_busy(busy)
+    , m_wait(wait)
+{
+    GlobalInit();
+}
+
+clsWinInet::~clsWinInet()
+{
+    if (m_windowOpen) {
+        m_wait.WaitClose();
+    }
+}
+
+bool clsWinInet::Connection() const
+{
+    return GlobalInit();
+}
+
+void clsWinInet::SetProgressClose(bool blnValue)
+{
+    m_progressClose = blnValue;
+    if (blnValue) {
+        CloseWindow();
+    }
+}
+
+void clsWinInet::OpenWindow()
+{
+    if (!m_windowOpen) {
+        m_windowOpen = true;
+        m_wait.WaitShow(kWindowTitle, 0);
+        ShowLog(true);
+    }
+}
+
+void clsWinInet::CloseWindow()
+{
+    if (m_windowOpen) {
+        ShowLog(true);
+        m_windowOpen = false;
+        m_wait.WaitClose();
+    }
+}
+
+void clsWinInet::AddLine(std::string_view strText)
+{
+    if (!m_progressOpen) {
+        return;
+    }
+    std::string line = " ";
+    line += strText;
+    if (!m_log.empty()) {
+        m_logText += '\n';
+    }
+    m_logText += line;
+    m_log.push_back(std::move(line));
+    ShowLog(true);
+}
+
+void clsWinInet::AppendToLine(std::string_view strText)
+{
+    if (!m_progressOpen) {
+        return;
+    }
+    if (m_log.empty()) {
+        AddLine(strText);
+        return;
+    }
+    m_log.back() += strText;
+    m_logText += strText;
+    ++m_pendingDots;
+    ShowLog(false);
+}
+
+void clsWinInet::ShowLog(bool blnForce)
+{
+    if (!m_windowOpen) {
+        return;
+    }
+    if (blnForce || m_pendingDots >= kDotsPerRefresh) {
+        m_pendingDots = 0;
+        m_wait.WaitMessage(m_logText);
+    }
+}
+
+std::int32_t clsWinInet::GetHttpData(std::string_view strUrl, std::string& bytRecvData,
+                                     std::string_view strProxy)
+{
+    bytRecvData.clear();
+    m_lastStatus = 0;
+    m_lastError.clear();
+    BusyScope busy(m_busy);
+    if (strUrl.empty()) {
+        m_lastError = "URL is empty";
+        return 0;
+    }
+    if (m_progressOpen) {
+        OpenWindow();
+    }
+    if (!m_dialogMessage.empty()) {
+        AddLine(m_dialogMessage);
+    }
+
+    WinInetTransfer transfer(*this);
+    std::unique_ptr<CURL, CurlDeleter> handle(GlobalInit() ? curl_easy_init() : nullptr);
+    if (handle) {
+        CURL* h = handle.get();
+        const std::string url(strUrl);
+        const std::string proxy(strProxy);
+        std::unique_ptr<curl_slist, SlistDeleter> headers;
+        for (const char* line :
+             {"Accept-Language: ja-JP", "Cache-Control: no-cache", "Pragma: no-cache"}) {
+            curl_slist* next = curl_slist_append(headers.get(), line);
+            if (next != nullptr) {
+                headers.release();
+                headers.reset(next);
+            }
+        }
+        curl_easy_setopt(h, CURLOPT_URL, url.c_str());
+        curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+        curl_easy_setopt(h, CURLOPT_USERAGENT, std::string(kAgentName).c_str());
+        curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.get());
+        curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
+        curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
+        curl_easy_setopt(h, CURLOPT_MAXREDIRS, 10L);
+        // Only web addresses: a redirect must never lead the program to read local files.
+        curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
+        curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+        if (m_connectTimeoutMs > 0) {
+            curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_connectTimeoutMs));
+        }
+        if (!proxy.empty()) {
+            curl_easy_setopt(h, CURLOPT_PROXY, proxy.c_str());
+        }
+        curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, &WinInetTransfer::OnHeader);
+        curl_easy_setopt(h, CURLOPT_HEADERDATA, &transfer);
+        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &WinInetTransfer::OnWrite);
+        curl_easy_setopt(h, CURLOPT_WRITEDATA, &transfer);
+        curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &WinInetTransfer::OnProgress);
+        curl_easy_setopt(h, CURLOPT_XFERINFODATA, &transfer);
+        curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+
+        AddLine("[コネクション開始]");
+        AddLine(strUrl);
+        const CURLcode rc = curl_easy_perform(h);
+        long status = 0;
+        curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
+        m_lastStatus = static_cast<std::int32_t>(status);
+        if (transfer.receiving) {
+            AddLine("[コネクション終了]");
+        }
+        if (transfer.tooLarge) {
+            m_lastError = "the answer is larger than " + std::to_string(kMaxBodyBytes) + " bytes";
+        } else if (transfer.stalled) {
+            m_lastError = "no data for " + std::to_string(m_receiveTimeoutMs) + " ms";
+        } else if (rc != CURLE_OK) {
+            m_lastError = curl_easy_strerror(rc);
+        } else if (status < 200 || status > 299) {
+            m_lastError = "HTTP status " + std::to_string(status);
+        } else {
+            bytRecvData = std::move(transfer.body);
+        }
+    } else {
+        m_lastError = "the HTTP library could not be started";
+    }
+
+    if (m_progressOpen && m_progressClose) {
+        CloseWindow();
+    }
+    return static_cast<std::int32_t>(bytRecvData.size());
+}
+
+std::string clsWinInet::GetHttpDataString(std::string_view strUrl, std::string_view strProxy,
+                                          std::uint8_t bytCode)
+{
+    try {
+        if (bytCode != 0 && bytCode != 8) {
+            m_err.Report("GetHttpDataString",
+                         "コード番号が異常です（" + std::to_string(bytCode) + "）");
+            return {};
+        }
+        std::string bytes;
+        if (GetHttpData(strUrl, bytes, strProxy) == 0) {
+            return {};
+        }
+        return bytCode == 0 ? basEncode::SjisDecode(bytes) : basEncode::Utf8Decode(bytes);
+    } catch (const std::exception& e) {
+        m_err.ReportException("GetHttpDataString", e);
+        return {};
+    }
+}

@@ -1,0 +1,82 @@
+#pragma once
+// One HTTP GET of a URL (libcurl), with the running connection log of the progress window.
+// Owned by the page fetcher or the maker-site updater; lives as long as its owner and keeps its
+// log for that whole time, as the progress window keeps its list.
+
+#include "app/clsErrorReporter.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class clsIBusy;
+class clsIWait;
+
+class clsWinInet
+{
+public:
+    static constexpr std::string_view kAgentName = "Drovane WinInet";
+    static constexpr std::string_view kWindowTitle = " インターネット接続";
+    // No page or file the program reads comes near this; a larger answer is refused so that
+    // a misbehaving server cannot exhaust memory.
+    static constexpr std::size_t kMaxBodyBytes = 16 * 1024 * 1024;
+
+    clsWinInet(clsIMessage& message, clsIBusy& busy, clsIWait& wait);
+    ~clsWinInet();
+    clsWinInet(const clsWinInet&) = delete;
+    clsWinInet& operator=(const clsWinInet&) = delete;
+
+    // Whether an attempt to connect can be made at all (the HTTP library is usable).
+    bool Connection() const;
+    // Number of bytes received; bytRecvData holds exactly those bytes. A transfer that failed,
+    // stalled or ended with an HTTP error status counts as nothing received.
+    std::int32_t GetHttpData(std::string_view strUrl, std::string& bytRecvData,
+                             std::string_view strProxy);
+    // bytCode 0: Shift_JIS, 8: UTF-8; any other code is reported and gives "".
+    std::string GetHttpDataString(std::string_view strUrl, std::string_view strProxy,
+                                  std::uint8_t bytCode);
+
+    bool ProgressOpen() const { return m_progressOpen; }
+    void SetProgressOpen(bool blnValue) { m_progressOpen = blnValue; }
+    bool ProgressClose() const { return m_progressClose; }
+    void SetProgressClose(bool blnValue);
+    const std::string& ProgressDialogMessage() const { return m_dialogMessage; }
+    void SetProgressDialogMessage(std::string_view strValue) { m_dialogMessage = strValue; }
+
+    std::int32_t ConnectTimeoutMs() const { return m_connectTimeoutMs; }
+    void SetConnectTimeoutMs(std::int32_t lngMs) { m_connectTimeoutMs = lngMs; }
+    // Longest wait without a single byte arriving before the transfer is given up.
+    std::int32_t ReceiveTimeoutMs() const { return m_receiveTimeoutMs; }
+    void SetReceiveTimeoutMs(std::int32_t lngMs) { m_receiveTimeoutMs = lngMs; }
+
+    // The progress window's lines, each with its leading space.
+    const std::vector<std::string>& Log() const { return m_log; }
+    // Status of the last answer (0 when no HTTP answer came) and why the last fetch gave
+    // nothing ("" after a success), for front ends that explain a failure.
+    std::int32_t LastHttpStatus() const { return m_lastStatus; }
+    const std::string& LastError() const { return m_lastError; }
+
+private:
+    friend struct WinInetTransfer;
+    void AddLine(std::string_view strText);
+    void AppendToLine(std::string_view strText);
+    void ShowLog(bool blnForce);
+    void OpenWindow();
+    void CloseWindow();
+
+    clsErrorReporter m_err;
+    clsIBusy& m_busy;
+    clsIWait& m_wait;
+    std::int32_t m_connectTimeoutMs = 15000;
+    std::int32_t m_receiveTimeoutMs = 30000;
+    bool m_progressOpen = true;
+    bool m_progressClose = true;
+    bool m_windowOpen = false;
+    std::string m_dialogMessage;
+    std::vector<std::string> m_log;
+    std::string m_logText;
+    std::int32_t m_pendingDots = 0;
+    std::int32_t m_lastStatus = 0;
+    std::string m_lastError;
+};
