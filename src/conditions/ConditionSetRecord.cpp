@@ -1,0 +1,48 @@
+#include "conditions/ConditionSetRecord.h"
+
+ConditionSetRecord::ConditionSetRecord()
+{
+    Clear();
+}
+
+void ConditionSetRecord::Clear()
+{
+    const std::array<bool, 3> blnEnabled = Haitou.Enabled;
+    Haitou = HaitouLimits{};
+    Haitou.Enabled = blnEnabled;
+    for (JoukenKind kind : {JoukenKind::Honmei, JoukenKind::Ninki, JoukenKind::Mark}) {
+        auto& table = Table(kind);
+        for (std::int32_t i = 0; i < kJoukenTabs; ++i) {
+            table[static_cast<std::size_t>(i)] = ConditionTableEntry::Cleared(kind, i);
+        }
+    }
+    MachigaiType = 0;
+    MachigaiList = {};
+    MachigaiList[0] = true;
+}
+
+std::array<ConditionTableEntry, kJoukenTabs>& ConditionSetRecord::Table(JoukenKind kind)
+{
+    switch (kind) {
+    case JoukenKind::Ninki:
+        return Ninki;
+    case JoukenKind::Mark:
+        return Mark;
+    case JoukenKind::Honmei:
+        break;
+    }
+    return Honmei;
+}
+
+const std::array<ConditionTableEntry, kJoukenTabs>& ConditionSetRecord::Table(JoukenKind kind) const
+{
+    switch (kind) {
+    case JoukenKind::Ninki:
+        return Ninki;
+    case JoukenKind::Mark:
+        return Mark;
+    case JoukenKind::Honmei:
+        break;
+    }
+    return Honmei;
+}
