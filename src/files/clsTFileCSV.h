@@ -1,0 +1,46 @@
+#pragma once
+// Ticket sets as CSV files (one ticket per line, the 13 outcome digits joined by ","): save,
+// load, add a file's tickets, remove them; proposes file names and reads the round back out of
+// one. The document owns one for its lifetime; no file stays open between calls.
+
+#include "app/clsErrorReporter.h"
+#include "app/clsHost.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class clsTFileCSV
+{
+public:
+    // The short product mark that begins proposed file names ("KV-456A.csv").
+    static constexpr std::string_view ProductMark = "KV";
+
+    explicit clsTFileCSV(const clsHost& host);
+
+    bool CsvSave(const std::string& strFileName, std::int32_t lngSCount,
+                 std::span<const std::int32_t> lngSingle);
+    // On failure the outputs are left as they were.
+    bool CsvLoad(const std::string& strFileName, std::int32_t& lngSCount,
+                 std::vector<std::int32_t>& lngSingle);
+    bool CsvAdd(const std::string& strFileName, std::int32_t& lngSCount,
+                std::vector<std::int32_t>& lngSingle);
+    bool CsvDel(const std::string& strFileName, std::int32_t& lngSCount,
+                std::vector<std::int32_t>& lngSingle);
+
+    // "KV-" + round as at least three digits + group + ".csv".
+    static std::string GetCsvFileName(std::int32_t lngValue, const std::string& Kumi);
+    // The same pattern for data files.
+    static std::string GetDrdFileName(std::int32_t lngValue, const std::string& Kumi);
+    static std::int32_t GetKaisaikai(const std::string& strFileName);
+    static std::string GetKumi(const std::string& strFileName);
+
+    // The CSV text of a ticket list (what CsvSave writes).
+    static std::string ToCsvText(std::span<const std::int32_t> lngSingle);
+
+private:
+    clsHost m_host;
+    clsErrorReporter m_err;
+};

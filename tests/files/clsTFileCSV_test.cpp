@@ -1,0 +1,120 @@
+#include "files/clsTFileCSV.h"
+#include "lottery/clsTNumber.h"
+#include "support/RecordingHost.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+class FileCsv : public ::testing::Test
+{
+protected:
+    RecordingHost rec;
+    TempDir dir;
+    clsTFileCSV csv{rec.Host()};
+    std::string Path(const std::string& name) const { return (dir.Path() / name).string(); }
+};
+
+TEST_F(FileCsv, SavedLinesAreTheCompositionDigits)
+{
+    // matches 1..13: home win, draw, away win, home win, then draws
+    clsTNumber::ByteKousei k{1, 0, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const std::vector<std::int32_t> set{clsTNumber::ByteToNo(k), 1594322, 0};
+    ASSERT_TRUE(csv.CsvSave(Path("a.csv"), 3, set));
+    EXPECT_EQ(dir.Read("a.csv"), "1,0,2,1,0,0,0,0,0,0,0,0,0\r\n"
+                                 "2,2,2,2,2,2,2,2,2,2,2,2,2\r\n"
+                                 "0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+    std::int32_t count = 0;
+    std::vector<std::int32_t> back;
+    ASSERT_TRUE(csv.CsvLoad(Path("a.csv"), count, back));
+    ASSERT_EQ(count, 3);
+    EXPECT_EQ(std::vector<std::int32_t>(back.begin(), back.begin() + count), set);
+    EXPECT_TRUE(rec.Messages.empty());
+}
+
+TEST_F(FileCsv, HeaderAndOddLinesAreSkipped)
+{
+    dir.Write("h.csv", "No,Home,Away\r\n1,1,1,1,1,1,1,1,1,1,1,1,1\r\n\r\n"
+                       "0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n2,2,2,2,2,2,2,2,2,2,2,2,2\r\n"
+                       "0,0,0,0,0,0,0,0,0,0,0,0,1");
+    std::int32_t count = 0;
+    std::vector<std::int32_t> set;
+    ASSERT_TRUE(csv.CsvLoad(Path("h.csv"), count, set));
+    ASSERT_EQ(count, 3);
+    EXPECT_EQ(set[0], (1594323 - 1) / 2);
+    EXPECT_EQ(set[1], 1594322);
+    EXPECT_EQ(set[2], 531441);
+}
+
+TEST_F(FileCsv, BadFieldsRejectTheFileAndKeepTheSet)
+{
+    std::int32_t count = 2;
+    std::vector<std::int32_t> set{5, 6};
+    dir.Write("x.csv", "1,1,1,1,1,1,1,1,1,1,1,1,1\r\n1,1,1,1,x,1,1,1,1,1,1,1,1\r\n");
+    EXPECT_FALSE(csv.CsvLoad(Path("x.csv"), count, set));
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_NE(rec.Messages[0].Text.find("( 13 )"), std::string::npos);
+    EXPECT_NE(rec.Messages[0].Caption.find("clsTFileCSV / CsvLoad_Sub"), std::string::npos);
+
+    // A numeric field outside the outcome codes would index past the ticket numbering.
+    dir.Write("3.csv", "1,1,1,1,1,1,1,1,1,1,1,1,3\r\n");
+    EXPECT_FALSE(csv.CsvLoad(Path("3.csv"), count, set));
+    ASSERT_EQ(rec.Messages.size(), 2u);
+    EXPECT_NE(rec.Messages[1].Text.find("1行目の13試合目"), std::string::npos);
+    EXPECT_FALSE(csv.CsvAdd(Path("3.csv"), count, set));
+    EXPECT_FALSE(csv.CsvDel(Path("3.csv"), count, set));
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(set, (std::vector<std::int32_t>{5, 6}));
+    EXPECT_FALSE(csv.CsvLoad(Path("missing.csv"), count, set));
+    EXPECT_EQ(rec.BusyDepth, 0);
+    EXPECT_EQ(rec.WaitLog.back(), "close");
+}
+
+TEST_F(FileCsv, AddDoublesAndDelRemovesEveryCopy)
+{
+    const std::vector<std::int32_t> file{10, 20};
+    ASSERT_TRUE(csv.CsvSave(Path("f.csv"), 2, file));
+    std::int32_t count = 3;
+    std::vector<std::int32_t> set{20, 30, 10, 99}; // longer than the count
+    ASSERT_TRUE(csv.CsvAdd(Path("f.csv"), count, set));
+    ASSERT_TRUE(csv.CsvAdd(Path("f.csv"), count, set));
+    EXPECT_EQ(count, 7);
+    EXPECT_EQ(set, (std::vector<std::int32_t>{20, 30, 10, 10, 20, 10, 20}));
+    ASSERT_TRUE(csv.CsvDel(Path("f.csv"), count, set));
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(set, (std::vector<std::int32_t>{30}));
+    std::int32_t none = 0;
+    std::vector<std::int32_t> empty;
+    ASSERT_TRUE(csv.CsvDel(Path("nothing-read.csv"), none, empty)); // empty set reads nothing
+    EXPECT_TRUE(rec.Messages.empty());
+}
+
+TEST_F(FileCsv, EmptyFileGivesNoTickets)
+{
+    dir.Write("e.csv", "");
+    std::int32_t count = 4;
+    std::vector<std::int32_t> set{1, 2, 3, 4};
+    ASSERT_TRUE(csv.CsvLoad(Path("e.csv"), count, set));
+    EXPECT_EQ(count, 0);
+    EXPECT_TRUE(set.empty());
+}
+
+TEST(FileCsvNames, ProposedNamesAndRoundFromName)
+{
+    EXPECT_EQ(clsTFileCSV::GetCsvFileName(7, ""), "KV-007.csv");
+    EXPECT_EQ(clsTFileCSV::GetCsvFileName(456, "A"), "KV-456A.csv");
+    EXPECT_EQ(clsTFileCSV::GetCsvFileName(1234, ""), "KV-1234.csv");
+    EXPECT_EQ(clsTFileCSV::GetDrdFileName(9001, "B"), "KV-9001B.drd");
+    EXPECT_EQ(clsTFileCSV::GetKaisaikai("/x/y/KV-456A.csv"), 456);
+    EXPECT_EQ(clsTFileCSV::GetKaisaikai("kv-456A.csv"), 456);
+    EXPECT_EQ(clsTFileCSV::GetKaisaikai("123.csv"), 123);
+    EXPECT_EQ(clsTFileCSV::GetKaisaikai("K77.csv"), 77);
+    EXPECT_EQ(clsTFileCSV::GetKaisaikai("abc.csv"), 0);
+    EXPECT_EQ(clsTFileCSV::GetKaisaikai("123"), 0); // digits up to the end
+    EXPECT_EQ(clsTFileCSV::GetKumi("KV-456b.csv"), "B");
+    EXPECT_EQ(clsTFileCSV::GetKumi("KV-456.csv"), "");
+    EXPECT_EQ(clsTFileCSV::GetKumi("456A.csv"), "");
+}
+} // namespace
