@@ -1,0 +1,25 @@
+#pragma once
+// The compression settings of one work: which engine runs and its counts and limits. A plain
+// record copied whole between the main window, the document, the data file and the frame.
+
+#include <cstdint>
+
+struct EngineSettingsRecord
+{
+    // 0 none, 1 grade-2 fast, 2 grade-2 trial, 3 grade-3 fast, 4 grade-3 trial, 5 optimisation.
+    std::int32_t MsEngine = 0;
+    std::int32_t BeginCount = 100;
+    std::int32_t EndCount = 1;
+    // Seconds per ticket count; 0 searches without a limit.
+    std::int32_t EndTime = 0;
+    bool ExGrade2 = false;
+    bool ExGrade3 = false;
+    std::int32_t SeBeginCount = 10;
+    std::int32_t SeEndTime = 0;
+    bool ChushutsuFlag = false;
+    std::int32_t ChushutsuCount = 10;
+    // 0 random; 1 to 3 (by estimated payout) are not offered and select nothing.
+    std::int32_t ChushutsuType = 0;
+
+    bool operator==(const EngineSettingsRecord&) const = default;
+};

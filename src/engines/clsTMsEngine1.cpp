@@ -1,0 +1,182 @@
+#include "engines/clsTMsEngine1.h"
+
+#include "engines/basEngineBall.h"
+
+#include <stdexcept>
+#include <string>
+
+using namespace basEngineBall;
+
+namespace {
+// Candidates between two event-processing points: about 1 % of them.
+std::size_t EventStep(std::size_t lngCount)
+{
+    const std::size_t n = lngCount > 0 ? lngCount - 1 : 0;
+    return (n + 50) / 100 + 1;
+}
+} // namespace
+
+clsTMsEngine1::clsTMsEngine1(clsIPump& objPump, clsIMessage& objMessage)
+    : m_pump(objPump)
+    , m_err(objMessage, "clsTMsEngine1")
+    , m_msg(objPump, objMessage)
+{}
+
+void clsTMsEngine1::Initialize(clsTMsgLog& objLog)
+{
+    m_msg.Initialize(objLog);
+    m_initialized = true;
+}
+
+bool clsTMsEngine1::EngineStart(std::span<const std::int32_t> lngSingle,
+                                std::int32_t lngSearchGrade)
+{
+    m_result.clear();
+    m_lastError = ErrorRecord{};
+    if (!m_initialized) {
+        m_err.InitializeErr("EngineStart");
+        return false;
+    }
+    try {
+        Search(lngSingle, lngSearchGrade);
+        return true;
+    } catch (const std::exception& e) {
+        m_result.clear();
+        m_lastError = clsErrorReporter::FromException(e);
+        return false;
+    }
+}
+
+bool clsTMsEngine1::ProcessEvents()
+{
+    m_pump.DoEvents();
+    return m_stop;
+}
+
+void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t lngGrade)
+{
+    if (lngGrade != 2 && lngGrade != 3) {
+        throw std::invalid_argument("保証等級は 2 か 3 です: " + std::to_string(lngGrade));
+    }
+    for (const std::int32_t s : lngSingle) {
+        if (!IsValidNo(s)) {
+            throw std::out_of_range("シングル番号が範囲外です: " + std::to_string(s));
+        }
+    }
+    m_grade = lngGrade;
+    const auto fullBall = static_cast<std::int16_t>(BallSize(lngGrade));
+    m_covered.assign(kSingleCount, 0);
+    m_inSet.assign(kSingleCount, 0);
+    m_score.assign(kSingleCount, fullBall);
+    m_uncovered = 0;
+    for (const std::int32_t s : lngSingle) {
+        if (m_inSet[s] == 0) {
+            m_inSet[s] = 1;
+            ++m_uncovered;
+        }
+    }
+
+    m_msg.Sp();
+    m_msg.Msg("候補の検索中...", true, true);
+    if (m_uncovered == 0) {
+        return;
+    }
+
+    // First phase. Each scan restarts at the front, but everything in front of the last choice
+    // is rejected or covered by then, so the scans together are one pass in input order. A
+    // rejected single never reaches a full ball again, so no flag has to remember it.
+    const std::size_t firstStep = EventStep(lngSingle.size());
+    std::size_t examined = 0;
+    for (const std::int32_t s : lngSingle) {
+        if (m_covered[s] != 0) {
+            continue;
+        }
+        if (m_score[s] == fullBall) {
+            Choose(s);
+            if (m_uncovered == 0) {
+                return;
+            }
+        }
+        if (++examined % firstStep == 0 && ProcessEvents()) {
+            m_result.clear();
+            return;
+        }
+    }
+
+    // Second phase: a full pass finds the best score and its ties in input order; the ties are
+    // then taken in that order while they still have that score. Each pass's best score is
+    // below the last one's, since every single left at the old best was taken or fell below it.
+    std::vector<std::int32_t> candidates;
+    candidates.reserve(lngSingle.size());
+    for (const std::int32_t s : lngSingle) {
+        if (m_covered[s] == 0) {
+            candidates.push_back(s);
+        }
+    }
+    std::vector<std::int32_t> ties;
+    while (m_uncovered > 0) {
+        std::size_t kept = 0;
+        for (const std::int32_t s : candidates) {
+            if (m_covered[s] == 0) {
+                candidates[kept++] = s;
+            }
+        }
+        candidates.resize(kept);
+
+        m_msg.Msg("候補の検索中...", false, true);
+        m_msg.Max(static_cast<std::int32_t>(candidates.size()) - 1);
+        const std::size_t step = EventStep(candidates.size());
+        std::int32_t best = 0;
+        ties.clear();
+        for (std::size_t i = 0; i < candidates.size(); ++i) {
+            const std::int32_t s = candidates[i];
+            const std::int32_t score = m_score[s];
+            if (score > best) {
+                best = score;
+                ties.clear();
+                ties.push_back(s);
+            } else if (score == best) {
+                ties.push_back(s);
+            }
+            if ((i + 1) % step == 0) {
+                m_msg.Value(static_cast<std::int32_t>(i));
+                if (ProcessEvents()) {
+                    m_msg.Value(0);
+                    m_msg.Msg("", true, false);
+                    m_result.clear();
+                    return;
+                }
+            }
+        }
+        m_msg.Value(0);
+        m_msg.Msg(std::to_string(best), true, false);
+
+        // A tie may have been covered since the pass; it still counts by its score.
+        for (const std::int32_t t : ties) {
+            if (m_score[t] == best) {
+                Choose(t);
+                if (m_uncovered == 0) {
+                    return;
+                }
+            }
+        }
+    }
+}
+
+void clsTMsEngine1::Choose(std::int32_t lngNo)
+{
+    m_result.push_back(lngNo);
+    const std::int32_t grade = m_grade;
+    std::uint8_t* covered = m_covered.data();
+    const std::uint8_t* inSet = m_inSet.data();
+    std::int16_t* score = m_score.data();
+    ForEachInBall(lngNo, grade, [&](std::int32_t x) {
+        if (covered[x] != 0) {
+            return;
+        }
+        covered[x] = 1;
+        m_uncovered -= inSet[x];
+        // x has just left the uncovered numbers: every ball holding it loses one point.
+        ForEachInBall(x, grade, [score](std::int32_t y) { --score[y]; });
+    });
+}

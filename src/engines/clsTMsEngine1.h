@@ -1,0 +1,46 @@
+#pragma once
+// The fast search engine: a deterministic greedy cover of a ticket set under a 2nd- or 3rd-grade
+// guarantee. The engine frame creates one for a run and drops it once the result is read.
+
+#include "app/clsErrorReporter.h"
+#include "app/clsIPump.h"
+#include "conditions/clsTMsg.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+class clsTMsEngine1
+{
+public:
+    clsTMsEngine1(clsIPump& objPump, clsIMessage& objMessage);
+
+    void Initialize(clsTMsgLog& objLog);
+    // Covers the singles at grade 2 or 3. False when the run failed (LastError tells why); a
+    // stopped run returns true with an empty result.
+    bool EngineStart(std::span<const std::int32_t> lngSingle, std::int32_t lngSearchGrade);
+    std::int32_t SingleCount() const { return static_cast<std::int32_t>(m_result.size()); }
+    std::vector<std::int32_t> SingleData() const { return m_result; }
+    void EngineStop() { m_stop = true; }
+    const ErrorRecord& LastError() const { return m_lastError; }
+
+private:
+    void Search(std::span<const std::int32_t> lngSingle, std::int32_t lngGrade);
+    void Choose(std::int32_t lngNo);
+    bool ProcessEvents();
+
+    clsIPump& m_pump;
+    clsErrorReporter m_err;
+    clsTMsg m_msg;
+    bool m_initialized = false;
+    bool m_stop = false;
+    std::int32_t m_grade = 2;
+    // Indexed by ticket number. A score is kept for every number, in or out of the set, and
+    // only ever falls, which is what lets it be maintained instead of recounted.
+    std::vector<std::uint8_t> m_covered;
+    std::vector<std::uint8_t> m_inSet;
+    std::vector<std::int16_t> m_score;
+    std::int32_t m_uncovered = 0;
+    std::vector<std::int32_t> m_result;
+    ErrorRecord m_lastError;
+};
