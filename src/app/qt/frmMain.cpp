@@ -28,7 +28,7 @@ constexpr std::array<PageInfo, frmMain::PageCount> kPages{{
 }};
 } // namespace
 
-frmMain::frmMain(clsHost& host, std::string strProgramDir, QWidget* parent)
+frmMain::frmMain(clsHost host, std::string strProgramDir, QWidget* parent)
     : QMainWindow(parent)
     , m_host(host)
     , m_programDir(std::move(strProgramDir))

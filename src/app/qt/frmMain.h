@@ -30,7 +30,7 @@ public:
         PageCount = 4
     };
 
-    frmMain(clsHost& host, std::string strProgramDir, QWidget* parent = nullptr);
+    frmMain(clsHost host, std::string strProgramDir, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The window title: the product name, and the current file's name once there is one.
@@ -48,7 +48,7 @@ private:
     void BuildPages();
     void OnPageChanged(int lngPage);
 
-    clsHost& m_host;
+    clsHost m_host;
     std::string m_programDir;
     QStackedWidget* m_pages = nullptr;
     clsSideMenu* m_sideMenu = nullptr;

@@ -1,7 +1,55 @@
+#include "app/qt/basQtLocale.h"
+#include "app/qt/basQtText.h"
+#include "app/qt/clsQtHost.h"
+#include "app/qt/frmMain.h"
+#include "widgets/clsLoadingWindow.h"
+
 #include <QApplication>
+#include <QDir>
+
+#include <optional>
+
+namespace {
+// The program folder: --home DIR (tests and sample data), else the executable's folder.
+std::optional<QString> ProgramFolder(const QStringList& args, clsIMessage& message)
+{
+    QString home = QCoreApplication::applicationDirPath();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QStringLiteral("--home") && i + 1 < args.size()) {
+            home = args[++i];
+        } else if (arg.startsWith(QStringLiteral("--home="))) {
+            home = arg.mid(7);
+        } else {
+            message.ShowMessage(MsgIcon::Error,
+                                basQtText::FromQ(QStringLiteral("引数が正しくありません: ") + arg +
+                                                 QStringLiteral("\n使い方: kelvra [--home DIR]")),
+                                "");
+            return std::nullopt;
+        }
+    }
+    return QDir(home).absolutePath();
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Kelvra"));
+    basQtLocale::SubstituteWindowsFonts();
+    basQtLocale::InstallQtTranslation(app);
+
+    clsQtHost qtHost;
+    const std::optional<QString> home = ProgramFolder(QApplication::arguments(), qtHost.Message());
+    if (!home) {
+        return 2;
+    }
+    const std::string programDir = basQtText::FromQ(*home);
+
+    clsLoadingWindow loading(QString{});
+    loading.ShowNow();
+    frmMain window(qtHost.Host(), programDir);
+    window.show();
+    loading.close();
+    return QApplication::exec();
 }

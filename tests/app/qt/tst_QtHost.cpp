@@ -14,8 +14,7 @@
 
 #include <functional>
 
-namespace
-{
+namespace {
 // Runs fn on the first visible message box once it is up (the box's exec() blocks the test).
 void OnNextBox(std::function<void(QMessageBox*)> fn)
 {

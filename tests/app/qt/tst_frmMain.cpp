@@ -11,8 +11,7 @@
 #include <QStackedWidget>
 #include <QtTest>
 
-namespace
-{
+namespace {
 QString ShownPage(const frmMain& window)
 {
     auto* pages = window.findChild<QStackedWidget*>(QStringLiteral("pages"));
