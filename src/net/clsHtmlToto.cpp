@@ -99,10 +99,11 @@ std::optional<ParsedDate> ParseDateText(std::string_view text, int currentYear)
     if (s.empty()) {
         return std::nullopt;
     }
-    ParsedDate d;
-    if (ParseTime(s, 0, d)) {
-        return d;
+    ParsedDate timeOnly;
+    if (ParseTime(s, 0, timeOnly)) {
+        return timeOnly;
     }
+    ParsedDate d;
     std::size_t pos = 0;
     int first = 0;
     if (!ReadNumber(s, pos, 4, first)) {

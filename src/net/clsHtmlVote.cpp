@@ -1,0 +1,167 @@
+#include "net/clsHtmlVote.h"
+
+#include "app/basText.h"
+#include "net/basPageList.h"
+
+using basPageList::At;
+
+clsHtmlVote::clsHtmlVote(clsIMessage& message, clsIBusy& busy, clsIWait& wait, VotePageUrls urls)
+    : m_err(message, "clsHtmlVote")
+    , m_get(message, busy, wait)
+    , m_toto(message)
+    , m_urls(std::move(urls))
+{}
+
+std::string clsHtmlVote::PageUrl(std::int32_t lngKaisaikai, const std::string& strKumi) const
+{
+    std::string url = m_urls.Vote + basPageList::Format0000(lngKaisaikai) + m_urls.Toto;
+    if (strKumi == "A") {
+        url += m_urls.MiniTotoA;
+    } else if (strKumi == "B") {
+        url += m_urls.MiniTotoB;
+    }
+    return url;
+}
+
+bool clsHtmlVote::GetVote(std::int32_t lngKaisaikai, const std::string& strKumi, bool& blnFinal)
+{
+    m_record = VoteRecord{};
+    m_unpublished = false;
+    blnFinal = false;
+    try {
+        m_get.SetProgressDialogMessage("第" + std::to_string(lngKaisaikai) +
+                                       "回 投票状況情報取得中 (オフィシャル)");
+        if (m_get.GetHttp(PageUrl(lngKaisaikai, strKumi), "", 8) == 0) {
+            return false;
+        }
+        std::vector<std::string> list;
+        m_get.GetTextData(list);
+        return ReadList(list, strKumi, blnFinal);
+    } catch (const std::exception& e) {
+        m_err.ReportException("GetVote", e);
+        return false;
+    }
+}
+
+bool clsHtmlVote::ReadList(const std::vector<std::string>& list, const std::string& strKumi,
+                           bool& blnFinal)
+{
+    m_record = VoteRecord{};
+    m_unpublished = false;
+    blnFinal = false;
+    VoteRecord rec;
+    if (!strKumi.empty()) {
+        rec.Kumi = strKumi;
+    }
+    bool header = false;
+    bool stamp = false;
+    bool failed = false;
+    try {
+        int year = m_toto.CurrentYear();
+        DateTime current;
+        DateTime currentTime;
+        const auto money3 = [&](std::size_t i, Currency& a, Currency& b, Currency& c) {
+            a = m_toto.StringToCurrency(At(list, i + 1));
+            b = m_toto.StringToCurrency(At(list, i + 2));
+            c = m_toto.StringToCurrency(At(list, i + 3));
+        };
+        std::size_t i = 0;
+        while (i < list.size() && !failed) {
+            const std::string& entry = list[i];
+            if (!header) {
+                if (entry == "ご指定の投票状況は表示できません。") {
+                    break;
+                }
+                if (!m_toto.Kaisaikai(entry, rec.Kaisaikai)) {
+                    ++i;
+                    continue;
+                }
+                header = true;
+            }
+            if (!stamp) {
+                if (!m_toto.GetStringToDateNow(entry, rec.AsOf, blnFinal)) {
+                    ++i;
+                    continue;
+                }
+                stamp = true;
+                year = rec.AsOf.Year();
+            }
+            if (entry == "売上金額") {
+                money3(i, rec.SalesTotal, rec.SalesMulti, rec.SalesSingle);
+                i += 4;
+            } else if (entry == "投票口数") {
+                money3(i, rec.UnitsTotal, rec.UnitsMulti, rec.UnitsSingle);
+                i += 4;
+            } else if (entry == "投票枚数") {
+                money3(i, rec.TicketsTotal, rec.TicketsMulti, rec.TicketsSingle);
+                i += 4;
+            } else if (entry == "販売期間") {
+                m_toto.DateString2(At(list, i + 1), rec.SaleStart, rec.SaleEnd);
+                i += 2;
+            } else if (entry == "結果発表日" || entry == "払戻開始日" || entry == "払戻期限") {
+                std::string value = At(list, i + 1);
+                const DateTime d = m_toto.StringToDateEx(value);
+                (entry == "結果発表日"   ? rec.ResultDate
+                 : entry == "払戻開始日" ? rec.RefundStart
+                                         : rec.RefundDeadline) = d;
+                i += 2;
+            } else {
+                std::size_t e = i;
+                if (m_toto.IsDate(list[e])) {
+                    current = basPageList::DateInYear(m_toto, year, list[e]);
+                    currentTime = m_toto.ToTime(At(list, e + 1));
+                    e += 2;
+                    if (e >= list.size()) {
+                        break;
+                    }
+                }
+                std::string number = list[e];
+                if (number.find("中止") != std::string::npos) {
+                    number = basText::Mid(number, 3);
+                }
+                const std::int32_t n = basPageList::RowNumber(number, 13);
+                if (n == 0) {
+                    i = e + 1;
+                    continue;
+                }
+                auto& m = rec.Match[static_cast<std::size_t>(n - 1)];
+                m.GameDate = current;
+                m.StartTime = currentTime;
+                m.Home = At(list, e + 1);
+                static constexpr int kCellOrder[3] = {1, 0, 2};
+                for (int c = 0; c < 3; ++c) {
+                    const int k = kCellOrder[c];
+                    if (!m_toto.GetValue2(At(list, e + 2 + static_cast<std::size_t>(c)), m.Votes[k],
+                                          m.Rate[k])) {
+                        failed = true;
+                        break;
+                    }
+                }
+                if (failed) {
+                    break;
+                }
+                m.Away = At(list, e + 5);
+                i = e + 6;
+            }
+        }
+    } catch (const HtmlReadError& e) {
+        m_err.ReportError("GetVote", e.Record());
+        failed = true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("GetVote", e);
+        failed = true;
+    }
+    // A broken page was reported as such; calling it unpublished as well would mislead.
+    if (!stamp && !failed) {
+        m_unpublished = true;
+        return false;
+    }
+    if (failed || !stamp) {
+        return false;
+    }
+    if (blnFinal) {
+        rec.AsOf = rec.SaleEnd;
+    }
+    m_record = rec;
+    return true;
+}

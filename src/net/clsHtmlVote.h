@@ -1,0 +1,49 @@
+#pragma once
+// Reads the operator's vote-rate page of one round into a VoteRecord, telling a final status
+// (close of sales) from an interim one. Owned by the vote loader for its lifetime.
+
+#include "net/clsHtmlGet.h"
+#include "net/clsHtmlToto.h"
+#include "store/VoteRecord.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct VotePageUrls
+{
+    std::string Vote;      // ends with "holdCntId="
+    std::string Toto;      // lottery suffix, "&commodityId=01"
+    std::string MiniTotoA; // appended for group A
+    std::string MiniTotoB; // appended for group B
+};
+
+class clsHtmlVote
+{
+public:
+    clsHtmlVote(clsIMessage& message, clsIBusy& busy, clsIWait& wait, VotePageUrls urls);
+
+    bool GetVote(std::int32_t lngKaisaikai, const std::string& strKumi, bool& blnFinal);
+    // Reads a text list as GetVote reads the fetched page's list.
+    bool ReadList(const std::vector<std::string>& strList, const std::string& strKumi,
+                  bool& blnFinal);
+
+    const VoteRecord& Vote() const { return m_record; }
+    bool Unpublished() const { return m_unpublished; }
+    std::string PageUrl(std::int32_t lngKaisaikai, const std::string& strKumi) const;
+
+    clsHtmlGet& Fetcher() { return m_get; }
+    clsHtmlToto& Toto() { return m_toto; }
+    bool ProgressOpen() const { return m_get.ProgressOpen(); }
+    void SetProgressOpen(bool blnValue) { m_get.SetProgressOpen(blnValue); }
+    bool ProgressClose() const { return m_get.ProgressClose(); }
+    void SetProgressClose(bool blnValue) { m_get.SetProgressClose(blnValue); }
+
+private:
+    clsErrorReporter m_err;
+    clsHtmlGet m_get;
+    clsHtmlToto m_toto;
+    VotePageUrls m_urls;
+    VoteRecord m_record;
+    bool m_unpublished = false;
+};

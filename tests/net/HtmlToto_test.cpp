@@ -1,0 +1,114 @@
+#include "net/clsHtmlToto.h"
+#include "support/RecordingHost.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class HtmlTotoTest : public ::testing::Test
+{
+protected:
+    HtmlTotoTest() { toto.SetToday(DateTime::FromYmd(2021, 6, 1)); }
+    RecordingHost host;
+    clsHtmlToto toto{host};
+};
+
+DateTime At(int y, int mo, int d, int h = 0, int mi = 0)
+{
+    return DateTime::FromYmdHms(y, mo, d, h, mi, 0);
+}
+} // namespace
+
+TEST_F(HtmlTotoTest, RoundNumbers)
+{
+    std::int32_t round = 7;
+    EXPECT_TRUE(toto.Kaisaikai("第1234回totoくじ情報", round));
+    EXPECT_EQ(round, 1234);
+    EXPECT_FALSE(toto.Kaisaikai("1234回", round));
+    EXPECT_FALSE(toto.Kaisaikai("第1234", round));
+    EXPECT_EQ(round, 1234);
+    EXPECT_THROW(toto.Kaisaikai("第一回", round), HtmlReadError);
+    EXPECT_THROW(toto.Kaisaikai("第回", round), HtmlReadError);
+    EXPECT_THROW(toto.Kaisaikai("第99999999999回", round), HtmlReadError);
+    EXPECT_FALSE(toto.GetKaisaikai("第5回minitotoくじ情報", round, "totoくじ結果"));
+    EXPECT_TRUE(toto.GetKaisaikai("第5回minitotoくじ情報", round, "totoくじ情報"));
+    EXPECT_EQ(round, 5);
+}
+
+TEST_F(HtmlTotoTest, CurrencyAndCountWithRate)
+{
+    EXPECT_EQ(toto.StringToCurrency("1,234,567円"), Currency::FromInt(1234567));
+    EXPECT_EQ(toto.StringToCurrency("-5"), Currency::FromInt(5));
+    EXPECT_EQ(toto.StringToCurrency("45.67%"), *Currency::Parse("45.67"));
+    EXPECT_EQ(toto.StringToCurrency("1.2.3"), Currency());
+    EXPECT_EQ(toto.StringToCurrency("---"), Currency());
+    EXPECT_TRUE(host.Messages.empty());
+    EXPECT_EQ(toto.StringToCurrency("99999999999999999999"), Currency());
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Caption, "Kelvra / clsHtmlToto / StringToCurrency");
+
+    Currency count, rate;
+    EXPECT_TRUE(toto.GetValue2("1,234,567(45.67%)", count, rate));
+    EXPECT_EQ(count, Currency::FromInt(1234567));
+    EXPECT_EQ(rate, *Currency::Parse("45.67"));
+    EXPECT_TRUE(toto.GetValue2("１２，３４５（４５．６７％）", count, rate));
+    EXPECT_EQ(count, Currency::FromInt(12345));
+    EXPECT_EQ(rate, *Currency::Parse("45.67"));
+    EXPECT_FALSE(toto.GetValue2("12,345", count, rate));
+}
+
+TEST_F(HtmlTotoTest, PlainDateForms)
+{
+    EXPECT_EQ(toto.StringToDate("2021/01/16"), At(2021, 1, 16));
+    EXPECT_EQ(toto.StringToDate("2021/1/16 9:05"), At(2021, 1, 16, 9, 5));
+    EXPECT_EQ(toto.StringToDate("2021年1月16日"), At(2021, 1, 16));
+    EXPECT_EQ(toto.StringToDate("2021年1月16日13:50"), At(2021, 1, 16, 13, 50));
+    EXPECT_EQ(toto.StringToDate("1月16日 13:50"), At(2021, 1, 16, 13, 50));
+    EXPECT_EQ(toto.StringToDate("01/16"), At(2021, 1, 16));
+    EXPECT_EQ(toto.StringToDate("13:00"), DateTime::FromHms(13, 0, 0));
+    for (const char* bad : {"", "1", "13", "2021/02/30", "2021/13/01", "25:00", "1-0", "abc",
+                            "2021/01/1613:00", "第1回"}) {
+        EXPECT_TRUE(toto.StringToDate(bad).IsZero()) << bad;
+    }
+    EXPECT_TRUE(toto.IsDate("01/16"));
+    EXPECT_FALSE(toto.IsDate("13:00"));
+    EXPECT_THROW(toto.ToTime("01/16"), HtmlReadError);
+    EXPECT_THROW(toto.ToDate("x"), HtmlReadError);
+    EXPECT_TRUE(host.Messages.empty());
+}
+
+TEST_F(HtmlTotoTest, DatesWithWeekdayTimeAndPeriods)
+{
+    std::string text = "２０２１年１月１６日（土）１３：５０まで";
+    EXPECT_EQ(toto.StringToDateEx(text), At(2021, 1, 16, 13, 50));
+    EXPECT_EQ(text, "2021年1月16日(土)13:50まで");
+    std::string plain = "2021/01/16";
+    EXPECT_EQ(toto.StringToDateEx(plain), At(2021, 1, 16));
+
+    EXPECT_EQ(toto.StringToDateEx2("1月16日13:00～15:00"), At(2021, 1, 16, 15, 0));
+    EXPECT_EQ(toto.StringToDateEx2("2021年1月16日(土)9:50"), At(2021, 1, 16, 9, 50));
+    EXPECT_EQ(toto.StringToDateEx2("2021年1月16日(土)"), At(2021, 1, 16));
+    EXPECT_TRUE(toto.StringToDateEx2("13:00").IsZero());
+
+    DateTime a = At(2000, 1, 1), b = At(2000, 1, 2);
+    toto.DateString2("2021年1月9日(土)～2021年1月16日(土)13:50まで", a, b);
+    EXPECT_EQ(a, At(2021, 1, 9));
+    EXPECT_EQ(b, At(2021, 1, 16, 13, 50));
+    DateTime c = At(2000, 1, 1), d = At(2000, 1, 2);
+    toto.DateString2("2021年1月9日", c, d);
+    EXPECT_EQ(c, At(2000, 1, 1));
+    EXPECT_EQ(d, At(2000, 1, 2));
+}
+
+TEST_F(HtmlTotoTest, VoteTimeStamps)
+{
+    DateTime asOf;
+    bool final = false;
+    EXPECT_TRUE(toto.GetStringToDateNow("(2021年1月16日(土)13:50販売終了時点)", asOf, final));
+    EXPECT_TRUE(final);
+    EXPECT_EQ(asOf, At(2021, 1, 16, 13, 50));
+    EXPECT_TRUE(toto.GetStringToDateNow("(1月15日(金)18:00時点)", asOf, final));
+    EXPECT_FALSE(final);
+    EXPECT_EQ(asOf, At(2021, 1, 15, 18, 0));
+    EXPECT_FALSE(toto.GetStringToDateNow("1月15日18:00時点)", asOf, final));
+    EXPECT_FALSE(toto.GetStringToDateNow("(1月15日18:00)", asOf, final));
+}
