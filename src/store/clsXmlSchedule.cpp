@@ -1,0 +1,173 @@
+#include "store/clsXmlSchedule.h"
+
+#include "store/basXmlValue.h"
+
+#include <filesystem>
+
+namespace {
+constexpr const char* kHeader = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
+
+DateTime DateOf(const std::string& v)
+{
+    const auto d = basXmlValue::ParseDateTime(v);
+    if (!d) {
+        clsXmlTagReader::ThrowTypeMismatch();
+    }
+    return *d;
+}
+
+std::int32_t LongOf(const std::string& v)
+{
+    const auto n = basXmlValue::ParseLong(v);
+    if (!n) {
+        clsXmlTagReader::ThrowTypeMismatch();
+    }
+    return *n;
+}
+} // namespace
+
+clsXmlSchedule::clsXmlSchedule(clsIMessage& message, std::string strProgramDir)
+    : m_err(message, "clsXmlSchedule")
+    , m_programDir(std::move(strProgramDir))
+{}
+
+std::string clsXmlSchedule::GetFileName(std::int32_t lngKaisaikai, const std::string& strKumi) const
+{
+    std::string name = "toto_schedule_" + basXmlValue::FormatRound(lngKaisaikai);
+    if (!strKumi.empty()) {
+        name += "_" + strKumi;
+    }
+    name += ".xml";
+    return (std::filesystem::path(m_programDir) / "SysData" / "toto_Schedule" / name).string();
+}
+
+std::string clsXmlSchedule::GetXmlString() const
+{
+    using R = clsXmlTagReader;
+    const auto date = [](DateTime d) { return basXmlValue::FormatDateTime(d); };
+    const ScheduleRecord& r = m_record;
+    std::string s = kHeader;
+    s += "<?xml-stylesheet type=\"text/xsl\" href=\"toto_schedule.xsl\"?>\r\n";
+    s += "<toto>\r\n<開催>\r\n";
+    s += R::Element("開催回", std::to_string(r.Kaisaikai));
+    if (!r.Kumi.empty()) {
+        s += R::Element("組", r.Kumi);
+    }
+    for (int n = 1; n <= 13; ++n) {
+        const auto& m = r.Match[n - 1];
+        s += "<指定試合>\r\n";
+        s += R::Element("番号", std::to_string(n));
+        s += R::Element("試合開催日", date(m.GameDate));
+        s += R::Element("試合開始予定時間", date(m.StartTime));
+        s += R::Element("競技場", m.Stadium);
+        s += R::Element("状態", m.State);
+        s += R::Element("ホーム", m.Home);
+        s += R::Element("アウェイ", m.Away);
+        s += "</指定試合>\r\n";
+    }
+    s += R::Element("販売開始日", date(r.SaleStart));
+    s += R::Element("販売終了日", date(r.SaleEnd));
+    if (r.HoldState == 2) {
+        s += R::Element("開催状態", "中止");
+    } else {
+        s += R::Element("結果発表日", date(r.ResultDate));
+        s += R::Element("払戻開始日", date(r.RefundStart));
+        s += R::Element("払戻期限", date(r.RefundDeadline));
+    }
+    s += "</開催>\r\n</toto>\r\n";
+    return s;
+}
+
+std::string clsXmlSchedule::NotHeldText(std::int32_t lngKaisaikai)
+{
+    std::string s = kHeader;
+    s += "<?xml-stylesheet type=\"text/xsl\" href=\"style.xsl\"?>\r\n";
+    s += "<toto>\r\n<開催>\r\n";
+    s += clsXmlTagReader::Element("開催回", std::to_string(lngKaisaikai));
+    s += "<開催状態>1</開催状態>\r\n</開催>\r\n</toto>\r\n";
+    return s;
+}
+
+bool clsXmlSchedule::XmlSave(const std::string& strFileName)
+{
+    try {
+        if (clsXmlTagReader::SaveText(strFileName, GetXmlString())) {
+            return true;
+        }
+    } catch (const std::exception&) {
+        // reported below like any other write failure
+    }
+    m_err.Report("XmlSave", strFileName + "\r\nファイルの保存に失敗しました。");
+    return false;
+}
+
+bool clsXmlSchedule::XmlLoad(const std::string& strFileName)
+{
+    if (!clsXmlTagReader::FileExists(strFileName)) {
+        return false;
+    }
+    std::string text;
+    if (!clsXmlTagReader::LoadText(strFileName, text)) {
+        return false;
+    }
+    ScheduleRecord rec;
+    const bool ok = m_reader.Read(
+        text, [&](const auto& stack, const std::string& v) { OnValue(rec, stack, v); }, m_err);
+    if (ok) {
+        m_record = rec;
+    }
+    return ok;
+}
+
+void clsXmlSchedule::OnValue(ScheduleRecord& rec, const clsXmlTagReader::Stack& stack,
+                             const std::string& v)
+{
+    const std::string key = clsXmlTagReader::Key(stack, "<開催>");
+    if (key.empty()) {
+        return;
+    }
+    if (key == "<開催回>") {
+        rec.Kaisaikai = LongOf(v);
+    } else if (key == "<組>") {
+        rec.Kumi = v;
+    } else if (key == "<販売開始日>") {
+        rec.SaleStart = DateOf(v);
+    } else if (key == "<販売終了日>") {
+        rec.SaleEnd = DateOf(v);
+    } else if (key == "<結果発表日>" || key == "<結果速報発表日>") {
+        rec.ResultDate = DateOf(v);
+    } else if (key == "<払戻開始日>") {
+        rec.RefundStart = DateOf(v);
+    } else if (key == "<払戻期限>") {
+        rec.RefundDeadline = DateOf(v);
+    } else if (key == "<開催状態>") {
+        rec.HoldState = v == "中止" ? 2 : LongOf(v);
+    } else if (key == "<指定試合><番号>") {
+        m_match = LongOf(v);
+    } else if (key.starts_with("<指定試合>")) {
+        const std::string field = key.substr(std::string("<指定試合>").size());
+        const bool known = field == "<ホーム>" || field == "<アウェイ>" ||
+                           field == "<試合開催日>" || field == "<試合開始予定時間>" ||
+                           field == "<競技場>" || field == "<状態>";
+        if (!known) {
+            return;
+        }
+        if (m_match < 1 || m_match > 13) {
+            clsXmlTagReader::ThrowOutOfRange();
+        }
+        auto& m = rec.Match[m_match - 1];
+        if (field == "<ホーム>") {
+            m.Home = v;
+        } else if (field == "<アウェイ>") {
+            m.Away = v;
+        } else if (field == "<試合開催日>") {
+            m.GameDate = DateOf(v);
+        } else if (field == "<試合開始予定時間>") {
+            m.StartTime = DateOf(v);
+        } else if (field == "<競技場>") {
+            m.Stadium = v;
+        } else {
+            m.State = v;
+        }
+    }
+}

@@ -1,0 +1,220 @@
+#include "store/clsXmlVote.h"
+
+#include "store/basXmlValue.h"
+
+#include <filesystem>
+
+namespace {
+// Outcome tags by outcome code: 0 draw, 1 home win, 2 away win.
+constexpr const char* kOutcomeTag[3] = {"その他", "ホーム勝ち", "ホーム負け"};
+
+DateTime DateOf(const std::string& v)
+{
+    const auto d = basXmlValue::ParseDateTime(v);
+    if (!d) {
+        clsXmlTagReader::ThrowTypeMismatch();
+    }
+    return *d;
+}
+
+Currency MoneyOf(const std::string& v)
+{
+    const auto c = basXmlValue::ParseCurrency(v);
+    if (!c) {
+        clsXmlTagReader::ThrowTypeMismatch();
+    }
+    return *c;
+}
+} // namespace
+
+clsXmlVote::clsXmlVote(clsIMessage& message, std::string strProgramDir)
+    : m_err(message, "clsXmlVote")
+    , m_programDir(std::move(strProgramDir))
+{}
+
+std::string clsXmlVote::GetFileName(std::int32_t lngKaisaikai, const std::string& strKumi) const
+{
+    std::string name = "toto_vote_" + basXmlValue::FormatRound(lngKaisaikai);
+    if (!strKumi.empty()) {
+        name += "_" + strKumi;
+    }
+    name += ".xml";
+    return (std::filesystem::path(m_programDir) / "SysData" / "toto_Vote" / name).string();
+}
+
+std::string clsXmlVote::GetXmlString(bool blnHeader) const
+{
+    using R = clsXmlTagReader;
+    const auto date = [](DateTime d) { return basXmlValue::FormatDateTime(d); };
+    const VoteRecord& r = m_record;
+    std::string s;
+    if (blnHeader) {
+        s += "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
+        s += "<?xml-stylesheet type=\"text/xsl\" href=\"toto_vote.xsl\"?>\r\n";
+        s += "<toto>\r\n";
+    }
+    s += "<投票状況>\r\n";
+    s += R::Element("開催回", std::to_string(r.Kaisaikai));
+    if (!r.Kumi.empty()) {
+        s += R::Element("組", r.Kumi);
+    }
+    s += R::Element("販売終了時点", date(r.AsOf));
+    for (int n = 1; n <= 13; ++n) {
+        const auto& m = r.Match[n - 1];
+        s += "<指定試合>\r\n";
+        s += R::Element("番号", std::to_string(n));
+        s += R::Element("試合開催日", date(m.GameDate));
+        s += R::Element("試合開始予定時間", date(m.StartTime));
+        s += R::Element("ホーム", m.Home);
+        s += R::Element("アウェイ", m.Away);
+        for (int k = 0; k < 3; ++k) {
+            s += std::string("<") + kOutcomeTag[k] + ">\r\n";
+            s += R::Element("投票口数", m.Votes[k].ToString());
+            s += R::Element("投票率", m.Rate[k].ToString());
+            s += std::string("</") + kOutcomeTag[k] + ">\r\n";
+        }
+        s += "</指定試合>\r\n";
+    }
+    const auto group = [&](const char* tag, Currency total, Currency multi, Currency single) {
+        s += std::string("<") + tag + ">\r\n";
+        s += R::Element("合計", total.ToString());
+        s += R::Element("マルチ", multi.ToString());
+        s += R::Element("シングル", single.ToString());
+        s += std::string("</") + tag + ">\r\n";
+    };
+    group("売上金額", r.SalesTotal, r.SalesMulti, r.SalesSingle);
+    group("投票口数", r.UnitsTotal, r.UnitsMulti, r.UnitsSingle);
+    group("投票枚数", r.TicketsTotal, r.TicketsMulti, r.TicketsSingle);
+    s += R::Element("販売開始日", date(r.SaleStart));
+    s += R::Element("販売終了日", date(r.SaleEnd));
+    s += R::Element("結果発表日", date(r.ResultDate));
+    s += R::Element("払戻開始日", date(r.RefundStart));
+    s += R::Element("払戻期限", date(r.RefundDeadline));
+    s += "</投票状況>\r\n";
+    if (blnHeader) {
+        s += "</toto>\r\n";
+    }
+    return s;
+}
+
+bool clsXmlVote::XmlSave(const std::string& strFileName)
+{
+    try {
+        if (clsXmlTagReader::SaveText(strFileName, GetXmlString(true))) {
+            return true;
+        }
+    } catch (const std::exception&) {
+        // reported below like any other write failure
+    }
+    m_err.Report("XmlSave", strFileName + "\r\nファイルの保存に失敗しました。");
+    return false;
+}
+
+bool clsXmlVote::XmlLoad(const std::string& strFileName)
+{
+    if (!clsXmlTagReader::FileExists(strFileName)) {
+        return false;
+    }
+    std::string text;
+    if (!clsXmlTagReader::LoadText(strFileName, text)) {
+        return false;
+    }
+    return SetXmlString(text, true);
+}
+
+bool clsXmlVote::SetXmlString(const std::string& strXML, bool blnHeader)
+{
+    const std::string text = blnHeader ? strXML : "<toto>\r\n" + strXML + "\r\n</toto>";
+    VoteRecord rec;
+    const bool ok = m_reader.Read(
+        text, [&](const auto& stack, const std::string& v) { OnValue(rec, stack, v); }, m_err);
+    if (ok) {
+        m_record = rec;
+    }
+    return ok;
+}
+
+void clsXmlVote::OnValue(VoteRecord& rec, const clsXmlTagReader::Stack& stack, const std::string& v)
+{
+    const std::string key = clsXmlTagReader::Key(stack, "<投票状況>");
+    if (key.empty()) {
+        return;
+    }
+    if (key == "<開催回>") {
+        const auto n = basXmlValue::ParseLong(v);
+        if (!n) {
+            clsXmlTagReader::ThrowTypeMismatch();
+        }
+        rec.Kaisaikai = *n;
+    } else if (key == "<販売終了時点>") {
+        rec.AsOf = DateOf(v);
+    } else if (key == "<売上金額><合計>") {
+        rec.SalesTotal = MoneyOf(v);
+    } else if (key == "<売上金額><マルチ>") {
+        rec.SalesMulti = MoneyOf(v);
+    } else if (key == "<売上金額><シングル>") {
+        rec.SalesSingle = MoneyOf(v);
+    } else if (key == "<投票口数><合計>") {
+        rec.UnitsTotal = MoneyOf(v);
+    } else if (key == "<投票口数><マルチ>") {
+        rec.UnitsMulti = MoneyOf(v);
+    } else if (key == "<投票口数><シングル>") {
+        rec.UnitsSingle = MoneyOf(v);
+    } else if (key == "<投票枚数><合計>") {
+        rec.TicketsTotal = MoneyOf(v);
+    } else if (key == "<投票枚数><マルチ>") {
+        rec.TicketsMulti = MoneyOf(v);
+    } else if (key == "<投票枚数><シングル>") {
+        rec.TicketsSingle = MoneyOf(v);
+    } else if (key == "<販売開始日>") {
+        rec.SaleStart = DateOf(v);
+    } else if (key == "<販売終了日>") {
+        rec.SaleEnd = DateOf(v);
+    } else if (key == "<結果発表日>" || key == "<結果速報発表日>") {
+        rec.ResultDate = DateOf(v);
+    } else if (key == "<払戻開始日>") {
+        rec.RefundStart = DateOf(v);
+    } else if (key == "<払戻期限>") {
+        rec.RefundDeadline = DateOf(v);
+    } else if (key == "<指定試合><番号>") {
+        const auto n = basXmlValue::ParseLong(v);
+        if (!n) {
+            clsXmlTagReader::ThrowTypeMismatch();
+        }
+        m_match = *n;
+    } else if (key.starts_with("<指定試合>")) {
+        const std::string field = key.substr(std::string("<指定試合>").size());
+        int outcome = -1;
+        bool isRate = false;
+        for (int k = 0; k < 3; ++k) {
+            const std::string tag = std::string("<") + kOutcomeTag[k] + ">";
+            if (field == tag + "<投票口数>") {
+                outcome = k;
+            } else if (field == tag + "<投票率>") {
+                outcome = k;
+                isRate = true;
+            }
+        }
+        const bool known = outcome >= 0 || field == "<試合開催日>" ||
+                           field == "<試合開始予定時間>" || field == "<ホーム>" ||
+                           field == "<アウェイ>";
+        if (!known) {
+            return;
+        }
+        if (m_match < 1 || m_match > 13) {
+            clsXmlTagReader::ThrowOutOfRange();
+        }
+        auto& m = rec.Match[m_match - 1];
+        if (outcome >= 0) {
+            (isRate ? m.Rate[outcome] : m.Votes[outcome]) = MoneyOf(v);
+        } else if (field == "<試合開催日>") {
+            m.GameDate = DateOf(v);
+        } else if (field == "<試合開始予定時間>") {
+            m.StartTime = DateOf(v);
+        } else if (field == "<ホーム>") {
+            m.Home = v;
+        } else {
+            m.Away = v;
+        }
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The vote-status file of one round (SysData/toto_Vote) and the <投票状況> block that data files
+// embed: the held VoteRecord to text and back, with or without the file header. Owned by the
+// vote loader or the data-file reader for as long as they need it.
+
+#include "app/clsErrorReporter.h"
+#include "store/VoteRecord.h"
+#include "store/clsXmlTagReader.h"
+
+#include <cstdint>
+#include <string>
+
+class clsXmlVote
+{
+public:
+    clsXmlVote(clsIMessage& message, std::string strProgramDir);
+
+    std::string GetFileName(std::int32_t lngKaisaikai, const std::string& strKumi) const;
+    bool XmlSave(const std::string& strFileName);
+    bool XmlLoad(const std::string& strFileName);
+    // blnHeader: a whole file; otherwise only the <投票状況> block.
+    std::string GetXmlString(bool blnHeader) const;
+    // Reads a text into the held record; a block without header is wrapped in <toto> first.
+    // The group is not read back: a record read this way has an empty Kumi.
+    bool SetXmlString(const std::string& strXML, bool blnHeader);
+
+    void SetRecord(const VoteRecord& rec) { m_record = rec; }
+    const VoteRecord& GetRecord() const { return m_record; }
+
+private:
+    void OnValue(VoteRecord& rec, const clsXmlTagReader::Stack& stack, const std::string& v);
+
+    clsErrorReporter m_err;
+    std::string m_programDir;
+    clsXmlTagReader m_reader;
+    VoteRecord m_record;
+    std::int32_t m_match = 0;
+};

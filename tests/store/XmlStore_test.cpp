@@ -1,0 +1,382 @@
+#include "app/basText.h"
+#include "store/clsXmlResult.h"
+#include "store/clsXmlSchedule.h"
+#include "store/clsXmlVote.h"
+#include "support/RecordingHost.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+Currency Cur(const char* s)
+{
+    return *Currency::Parse(s);
+}
+
+ScheduleRecord SampleSchedule()
+{
+    ScheduleRecord r;
+    r.Kaisaikai = 1234;
+    for (int i = 0; i < 13; ++i) {
+        auto& m = r.Match[i];
+        m.Home = "ホーム" + std::to_string(i + 1);
+        m.Away = "アウェイ" + std::to_string(i + 1);
+        m.GameDate = DateTime::FromYmd(2021, 1, 16 + i % 2);
+        m.StartTime = DateTime::FromHms(13 + i % 3, i == 4 ? 5 : 0, 0);
+        m.Stadium = "競技場" + std::to_string(i + 1);
+        m.State = i == 3 ? "延期" : "";
+    }
+    r.SaleStart = DateTime::FromYmd(2021, 1, 9);
+    r.SaleEnd = DateTime::FromYmdHms(2021, 1, 16, 12, 50, 0);
+    r.ResultDate = DateTime::FromYmd(2021, 1, 18);
+    r.RefundStart = DateTime::FromYmd(2021, 1, 19);
+    r.RefundDeadline = DateTime::FromYmd(2022, 1, 18);
+    return r;
+}
+
+VoteRecord SampleVote()
+{
+    VoteRecord r;
+    r.Kaisaikai = 1234;
+    r.AsOf = DateTime::FromYmdHms(2021, 1, 16, 12, 50, 0);
+    for (int i = 0; i < 13; ++i) {
+        auto& m = r.Match[i];
+        m.Home = "H" + std::to_string(i);
+        m.Away = "A" + std::to_string(i);
+        m.GameDate = DateTime::FromYmd(2021, 1, 16);
+        m.StartTime = DateTime::FromHms(9, 5, 0);
+        m.Votes = {Cur("243"), Cur("456"), Cur("301")};
+        m.Rate = {Cur("24.3"), Cur("45.6"), Cur("30.1")};
+    }
+    r.SalesTotal = Cur("1000000");
+    r.SalesMulti = Cur("600000");
+    r.SalesSingle = Cur("400000");
+    r.UnitsTotal = Cur("10000");
+    r.UnitsMulti = Cur("6000");
+    r.UnitsSingle = Cur("4000");
+    r.TicketsTotal = Cur("3000");
+    r.TicketsMulti = Cur("1000");
+    r.TicketsSingle = Cur("2000");
+    r.SaleStart = DateTime::FromYmd(2021, 1, 9);
+    r.SaleEnd = DateTime::FromYmdHms(2021, 1, 16, 12, 50, 0);
+    r.ResultDate = DateTime::FromYmd(2021, 1, 18);
+    r.RefundStart = DateTime::FromYmd(2021, 1, 19);
+    r.RefundDeadline = DateTime::FromYmd(2022, 1, 18);
+    return r;
+}
+
+ResultRecord SampleResult(std::int32_t round)
+{
+    ResultRecord r;
+    r.Kaisaikai = round;
+    for (int i = 0; i < 13; ++i) {
+        auto& m = r.Match[i];
+        m.GameDate = DateTime::FromYmd(2006, 5, 6);
+        m.Outcome = static_cast<std::uint8_t>(i % 4);
+        m.Stadium = "S" + std::to_string(i);
+        m.Home = "H" + std::to_string(i);
+        m.Away = "A" + std::to_string(i);
+        m.HomeScore = static_cast<std::uint8_t>(i % 5);
+        m.AwayScore = 1;
+    }
+    for (int g = 1; g <= 3; ++g) {
+        r.Prize[g] = Cur("1234567.5") * (4 - g);
+        r.Winners[g] = Cur("12") * g;
+        r.CarryOver[g] = g == 1 ? Cur("98765432") : Currency();
+    }
+    r.SaleStart = DateTime::FromYmd(2006, 4, 29);
+    r.SaleEnd = DateTime::FromYmdHms(2006, 5, 6, 13, 50, 0);
+    r.ResultDate = DateTime::FromYmd(2006, 5, 8);
+    r.RefundStart = DateTime::FromYmd(2006, 5, 9);
+    r.RefundDeadline = DateTime::FromYmd(2007, 5, 8);
+    return r;
+}
+
+class XmlStore : public ::testing::Test
+{
+protected:
+    RecordingHost rec;
+    TempDir dir;
+    std::string Bytes(const std::string& path) const
+    {
+        return dir.Read(std::filesystem::relative(path, dir.Path()).string());
+    }
+};
+
+TEST_F(XmlStore, FileNamesUseThreeDigitRoundAndGroup)
+{
+    clsXmlSchedule s(rec, "/prog");
+    clsXmlVote v(rec, "/prog");
+    clsXmlResult r(rec, "/prog");
+    EXPECT_EQ(s.GetFileName(1234, ""), "/prog/SysData/toto_Schedule/toto_schedule_1234.xml");
+    EXPECT_EQ(s.GetFileName(7, "B"), "/prog/SysData/toto_Schedule/toto_schedule_007_B.xml");
+    EXPECT_EQ(v.GetFileName(5, ""), "/prog/SysData/toto_Vote/toto_vote_005.xml");
+    EXPECT_EQ(r.GetFileName(1234, "A"), "/prog/SysData/toto_Result/toto_result_1234_A.xml");
+}
+
+TEST_F(XmlStore, ScheduleIsWrittenInCp932WithExactLayout)
+{
+    clsXmlSchedule s(rec, dir.Str());
+    ScheduleRecord in = SampleSchedule();
+    in.Kumi = "A";
+    s.SetRecord(in);
+    const std::string path = s.GetFileName(in.Kaisaikai, in.Kumi);
+    ASSERT_TRUE(s.XmlSave(path));
+    const std::string bytes = Bytes(path);
+    EXPECT_NE(bytes.find(basText::ToSjis("<開催回>1234</開催回>\r\n<組>A</組>\r\n")),
+              std::string::npos);
+    const std::string text = basText::FromSjis(bytes);
+    EXPECT_EQ(basText::ToSjis(text), bytes);
+    const std::string head = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n"
+                             "<?xml-stylesheet type=\"text/xsl\" href=\"toto_schedule.xsl\"?>\r\n"
+                             "<toto>\r\n<開催>\r\n<開催回>1234</開催回>\r\n<組>A</組>\r\n"
+                             "<指定試合>\r\n<番号>1</番号>\r\n";
+    EXPECT_EQ(text.substr(0, head.size()), head);
+    EXPECT_NE(
+        text.find("<指定試合>\r\n<番号>5</番号>\r\n<試合開催日>2021/01/16</試合開催日>\r\n"
+                  "<試合開始予定時間>14:05:00</試合開始予定時間>\r\n<競技場>競技場5</競技場>\r\n"
+                  "<状態></状態>\r\n<ホーム>ホーム5</ホーム>\r\n<アウェイ>アウェイ5</アウェイ>\r\n"
+                  "</指定試合>\r\n<指定試合>\r\n<番号>6</番号>"),
+        std::string::npos);
+    const std::string tail =
+        "</指定試合>\r\n<販売開始日>2021/01/09</販売開始日>\r\n"
+        "<販売終了日>2021/01/16 12:50:00</販売終了日>\r\n"
+        "<結果発表日>2021/01/18</結果発表日>\r\n<払戻開始日>2021/01/19</払戻開始日>\r\n"
+        "<払戻期限>2022/01/18</払戻期限>\r\n</開催>\r\n</toto>\r\n";
+    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+    // Every line ends with CR LF, no lone LF.
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n') {
+            ASSERT_EQ(bytes[i - 1], '\r');
+        }
+    }
+
+    clsXmlSchedule back(rec, dir.Str());
+    ASSERT_TRUE(back.XmlLoad(path));
+    EXPECT_EQ(back.GetRecord(), in);
+    EXPECT_TRUE(rec.Messages.empty());
+}
+
+TEST_F(XmlStore, CancelledAndNotHeldSchedules)
+{
+    clsXmlSchedule s(rec, dir.Str());
+    ScheduleRecord in = SampleSchedule();
+    in.HoldState = 2;
+    s.SetRecord(in);
+    const std::string text = s.GetXmlString();
+    EXPECT_NE(
+        text.find("<販売終了日>2021/01/16 12:50:00</販売終了日>\r\n<開催状態>中止</開催状態>\r\n"
+                  "</開催>"),
+        std::string::npos);
+    EXPECT_EQ(text.find("結果発表日"), std::string::npos);
+    ASSERT_TRUE(s.XmlSave(dir.Str() + "/c.xml"));
+    ASSERT_TRUE(s.XmlLoad(dir.Str() + "/c.xml"));
+    in.ResultDate = in.RefundStart = in.RefundDeadline = DateTime();
+    EXPECT_EQ(s.GetRecord(), in);
+
+    dir.Write("n.xml", basText::ToSjis(clsXmlSchedule::NotHeldText(9)));
+    EXPECT_EQ(clsXmlSchedule::NotHeldText(9),
+              "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n"
+              "<?xml-stylesheet type=\"text/xsl\" href=\"style.xsl\"?>\r\n<toto>\r\n<開催>\r\n"
+              "<開催回>9</開催回>\r\n<開催状態>1</開催状態>\r\n</開催>\r\n</toto>\r\n");
+    ASSERT_TRUE(s.XmlLoad(dir.Str() + "/n.xml"));
+    ScheduleRecord notHeld;
+    notHeld.Kaisaikai = 9;
+    notHeld.HoldState = 1;
+    EXPECT_EQ(s.GetRecord(), notHeld);
+}
+
+TEST_F(XmlStore, ReaderIgnoresLayoutAndUnknownTags)
+{
+    clsXmlSchedule s(rec, dir.Str());
+    dir.Write("one.xml", basText::ToSjis("<?xml version=\"1.0\"?><toto><開催><開催回> 12 </開催回>"
+                                         "<指定試合><番号>2</番号><ホーム>\r\n  甲府  \r\n</ホーム>"
+                                         "<新項目>x</新項目><試合開催日>2021/1/5</試合開催日>"
+                                         "</指定試合><結果速報発表日>2021/01/18 10:00:00"
+                                         "</結果速報発表日><other>5</other></開催></toto>"));
+    ASSERT_TRUE(s.XmlLoad(dir.Str() + "/one.xml"));
+    EXPECT_EQ(s.GetRecord().Kaisaikai, 12);
+    EXPECT_EQ(s.GetRecord().Match[1].Home, "甲府");
+    EXPECT_EQ(s.GetRecord().Match[1].GameDate, DateTime::FromYmd(2021, 1, 5));
+    EXPECT_EQ(s.GetRecord().ResultDate, DateTime::FromYmdHms(2021, 1, 18, 10, 0, 0));
+    EXPECT_TRUE(rec.Messages.empty());
+}
+
+TEST_F(XmlStore, ReadErrorsReportAndKeepTheHeldRecord)
+{
+    clsXmlSchedule s(rec, dir.Str());
+    s.SetRecord(SampleSchedule());
+    dir.Write("bad.xml", basText::ToSjis("<toto><開催><指定試合><番号>1</番号></開催></toto>"));
+    EXPECT_FALSE(s.XmlLoad(dir.Str() + "/bad.xml"));
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_EQ(rec.Messages[0].Text, "XMLデータが異常です。");
+    EXPECT_EQ(rec.Messages[0].Caption, "Kelvra / clsXmlSchedule / XmlLoad");
+    EXPECT_EQ(s.GetRecord(), SampleSchedule());
+
+    dir.Write("num.xml", basText::ToSjis("<toto><開催><指定試合><番号>14</番号><ホーム>x</ホーム>"
+                                         "</指定試合></開催></toto>"));
+    EXPECT_FALSE(s.XmlLoad(dir.Str() + "/num.xml"));
+    dir.Write("date.xml",
+              basText::ToSjis("<toto><開催><販売開始日>someday</販売開始日></開催></toto>"));
+    EXPECT_FALSE(s.XmlLoad(dir.Str() + "/date.xml"));
+    ASSERT_EQ(rec.Messages.size(), 3u);
+    EXPECT_EQ(rec.Messages[1].Icon, MsgIcon::Error);
+    EXPECT_NE(rec.Messages[2].Text.find("( 13 )"), std::string::npos);
+
+    rec.Messages.clear();
+    EXPECT_FALSE(s.XmlLoad(dir.Str() + "/none.xml"));
+    EXPECT_FALSE(s.XmlLoad(""));
+    EXPECT_TRUE(rec.Messages.empty());
+}
+
+TEST_F(XmlStore, AngleBracketsInTextsRoundTrip)
+{
+    clsXmlSchedule s(rec, dir.Str());
+    ScheduleRecord in = SampleSchedule();
+    in.Match[0].Home = "A<B>";
+    in.Match[0].Stadium = "&lt; literal & more &amp;";
+    s.SetRecord(in);
+    const std::string text = s.GetXmlString();
+    EXPECT_NE(text.find("<ホーム>A&lt;B&gt;</ホーム>"), std::string::npos);
+    ASSERT_TRUE(s.XmlSave(dir.Str() + "/e.xml"));
+    clsXmlSchedule back(rec, dir.Str());
+    ASSERT_TRUE(back.XmlLoad(dir.Str() + "/e.xml"));
+    EXPECT_EQ(back.GetRecord(), in);
+    // Ordinary "&" stays as written, so files without brackets keep their bytes.
+    EXPECT_EQ(clsXmlTagReader::Escape("F&M"), "F&M");
+}
+
+TEST_F(XmlStore, SaveFailureReportsAndKeepsTheOldFile)
+{
+    clsXmlSchedule s(rec, dir.Str());
+    dir.Write("blocker", "x"); // a file where the folder should be
+    s.SetRecord(SampleSchedule());
+    EXPECT_FALSE(s.XmlSave(dir.Str() + "/blocker/s.xml"));
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_EQ(rec.Messages[0].Text, dir.Str() + "/blocker/s.xml\r\nファイルの保存に失敗しました。");
+    EXPECT_EQ(rec.Messages[0].Caption, "Kelvra / clsXmlSchedule / XmlSave");
+}
+
+TEST_F(XmlStore, VoteBlockAndFileRoundTrip)
+{
+    clsXmlVote v(rec, dir.Str());
+    VoteRecord in = SampleVote();
+    in.Kumi = "B";
+    v.SetRecord(in);
+    const std::string block = v.GetXmlString(false);
+    const std::string head = "<投票状況>\r\n<開催回>1234</開催回>\r\n<組>B</組>\r\n"
+                             "<販売終了時点>2021/01/16 12:50:00</販売終了時点>\r\n<指定試合>\r\n";
+    EXPECT_EQ(block.substr(0, head.size()), head);
+    EXPECT_NE(
+        block.find(
+            "<番号>1</番号>\r\n<試合開催日>2021/01/16</試合開催日>\r\n"
+            "<試合開始予定時間>9:05:00</試合開始予定時間>\r\n<ホーム>H0</ホーム>\r\n"
+            "<アウェイ>A0</アウェイ>\r\n<その他>\r\n<投票口数>243</投票口数>\r\n"
+            "<投票率>24.3</投票率>\r\n</その他>\r\n<ホーム勝ち>\r\n<投票口数>456</投票口数>\r\n"
+            "<投票率>45.6</投票率>\r\n</ホーム勝ち>\r\n<ホーム負け>\r\n"
+            "<投票口数>301</投票口数>\r\n<投票率>30.1</投票率>\r\n</ホーム負け>\r\n"
+            "</指定試合>\r\n"),
+        std::string::npos);
+    EXPECT_NE(block.find(
+                  "</指定試合>\r\n<売上金額>\r\n<合計>1000000</合計>\r\n<マルチ>600000</マルチ>\r\n"
+                  "<シングル>400000</シングル>\r\n</売上金額>\r\n<投票口数>\r\n<合計>10000</合計>"),
+              std::string::npos);
+    const std::string end = "<払戻期限>2022/01/18</払戻期限>\r\n</投票状況>\r\n";
+    EXPECT_EQ(block.substr(block.size() - end.size()), end);
+    EXPECT_EQ(block.find("<toto>"), std::string::npos);
+
+    clsXmlVote back(rec, dir.Str());
+    ASSERT_TRUE(back.SetXmlString(block, false));
+    VoteRecord expect = in;
+    expect.Kumi.clear(); // the group is not read back
+    EXPECT_EQ(back.GetRecord(), expect);
+
+    const std::string path = v.GetFileName(in.Kaisaikai, in.Kumi);
+    ASSERT_TRUE(v.XmlSave(path));
+    const std::string file = basText::FromSjis(Bytes(path));
+    EXPECT_EQ(file, "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n"
+                    "<?xml-stylesheet type=\"text/xsl\" href=\"toto_vote.xsl\"?>\r\n<toto>\r\n" +
+                        block + "</toto>\r\n");
+    ASSERT_TRUE(back.XmlLoad(path));
+    EXPECT_EQ(back.GetRecord(), expect);
+    EXPECT_TRUE(back.GetRecord().IsValid());
+    EXPECT_TRUE(rec.Messages.empty());
+
+    EXPECT_FALSE(back.SetXmlString("<投票状況>\r\n<開催回>1</開催回>\r\n</toto>", false));
+    EXPECT_EQ(rec.Messages.at(0).Caption, "Kelvra / clsXmlVote / XmlLoad");
+}
+
+TEST_F(XmlStore, ResultGradesFollowTheRound)
+{
+    clsXmlResult r(rec, dir.Str());
+    r.SetRecord(SampleResult(200));
+    const std::string two = r.GetXmlString();
+    EXPECT_NE(
+        two.find(
+            "<当せん金>\r\n<一等>3703702.5</一等>\r\n<二等>2469135</二等>\r\n</当せん金>\r\n"
+            "<当せん口数>\r\n<一等>12</一等>\r\n<二等>24</二等>\r\n</当せん口数>\r\n"
+            "<次回への繰越金>\r\n<一等>98765432</一等>\r\n<二等>0</二等>\r\n</次回への繰越金>\r\n"
+            "<販売開始日>2006/04/29</販売開始日>"),
+        std::string::npos);
+    EXPECT_EQ(two.find("三等"), std::string::npos);
+    EXPECT_NE(
+        two.find("<番号>4</番号>\r\n<試合開催日>2006/05/06</試合開催日>\r\n<競技場>S3</競技場>\r\n"
+                 "<くじ結果>3</くじ結果>\r\n<ホーム>H3</ホーム>\r\n<アウェイ>A3</アウェイ>\r\n"
+                 "<ホーム得点>3</ホーム得点>\r\n<アウェイ得点>1</アウェイ得点>\r\n</指定試合>"),
+        std::string::npos);
+    const std::string path = r.GetFileName(200, "");
+    ASSERT_TRUE(r.XmlSave(path));
+    clsXmlResult back(rec, dir.Str());
+    ASSERT_TRUE(back.XmlLoad(path));
+    ResultRecord expect = SampleResult(200);
+    expect.Prize[3] = expect.Winners[3] = expect.CarryOver[3] = Currency();
+    EXPECT_EQ(back.GetRecord(), expect);
+    EXPECT_TRUE(back.GetRecord().IsValid(2));
+
+    r.SetRecord(SampleResult(261));
+    EXPECT_NE(r.GetXmlString().find("<二等>24</二等>\r\n<三等>36</三等>\r\n</当せん口数>"),
+              std::string::npos);
+    ASSERT_TRUE(r.XmlSave(path));
+    ASSERT_TRUE(back.XmlLoad(path));
+    EXPECT_EQ(back.GetRecord(), SampleResult(261));
+}
+
+TEST_F(XmlStore, CancelledResultHasNoMoneyAndNoDates)
+{
+    clsXmlResult r(rec, dir.Str());
+    ResultRecord in = SampleResult(500);
+    in.Cancelled = true;
+    r.SetRecord(in);
+    const std::string text = r.GetXmlString();
+    EXPECT_EQ(text.find("当せん金"), std::string::npos);
+    EXPECT_EQ(text.find("販売開始日"), std::string::npos);
+    EXPECT_NE(
+        text.find(
+            "</指定試合>\r\n<開催状態>中止</開催状態>\r\n<返還確定日>2006/05/08</返還確定日>\r\n"
+            "<返還開始日>2006/05/09</返還開始日>\r\n<返還期限>2007/05/08</返還期限>\r\n"
+            "</結果>\r\n</toto>\r\n"),
+        std::string::npos);
+    ASSERT_TRUE(r.XmlSave(dir.Str() + "/c.xml"));
+    clsXmlResult back(rec, dir.Str());
+    ASSERT_TRUE(back.XmlLoad(dir.Str() + "/c.xml"));
+    const ResultRecord& got = back.GetRecord();
+    EXPECT_TRUE(got.Cancelled);
+    EXPECT_TRUE(got.SaleStart.IsZero() && got.ResultDate.IsZero() && got.RefundDeadline.IsZero());
+    EXPECT_EQ(got.Prize[1], Currency());
+    EXPECT_EQ(got.Match[5], in.Match[5]);
+    EXPECT_TRUE(got.IsValid(3));
+}
+
+TEST_F(XmlStore, ResultByteFieldsOutOfRangeFail)
+{
+    clsXmlResult r(rec, dir.Str());
+    dir.Write("r.xml",
+              basText::ToSjis("<toto><結果><指定試合><番号>1</番号><ホーム得点>256</ホーム得点>"
+                              "</指定試合></結果></toto>"));
+    EXPECT_FALSE(r.XmlLoad(dir.Str() + "/r.xml"));
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_EQ(rec.Messages[0].Caption, "Kelvra / clsXmlResult / XmlLoad");
+}
+} // namespace
