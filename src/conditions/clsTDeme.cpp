@@ -1,5 +1,27 @@
 #include "conditions/clsTDeme.h"
 
+#include "tickets/clsQuickSort.h"
+
+clsTDeme::MarkArray clsTDeme::NinkiRanks(const VoteRecord& vote, clsIMessage& objMessage)
+{
+    MarkArray ranks{};
+    if (vote.Kaisaikai == 0) {
+        return ranks;
+    }
+    const clsQuickSort sorter(objMessage);
+    for (std::size_t m = 0; m < 13; ++m) {
+        std::array<Currency, 3> keys = vote.Match[m].Votes;
+        std::vector<std::int32_t> index;
+        if (!sorter.CurrencyIndexSort(keys, index, true) || index.size() != 3) {
+            continue;
+        }
+        for (std::size_t k = 0; k < 3; ++k) {
+            ranks[static_cast<std::size_t>(index[k])][m] = static_cast<std::int32_t>(2 - k);
+        }
+    }
+    return ranks;
+}
+
 std::int32_t clsTDeme::Category(JoukenKind kind, std::size_t c, std::size_t m) const
 {
     switch (kind) {

@@ -2,8 +2,10 @@
 // Counts, for one row of a condition tab, how many matches of a single count (本命, 人気 or 勝敗).
 // The extraction run makes one per condition pass; the composition analysis one per histogram.
 
+#include "app/clsIMessage.h"
 #include "conditions/ConditionTableEntry.h"
 #include "lottery/clsTNumber.h"
+#include "store/VoteRecord.h"
 
 #include <array>
 #include <cstdint>
@@ -34,6 +36,13 @@ public:
     void SetMulti(const MarkArray& lngValue) { m_multi = lngValue; }
     // Popularity rank per outcome and match, 0 = most votes; all 0 without a vote status.
     void SetNinkiRanks(const MarkArray& lngRanks) { m_ranks = lngRanks; }
+    void SetVoteRecord(const VoteRecord& vote, clsIMessage& objMessage)
+    {
+        m_ranks = NinkiRanks(vote, objMessage);
+    }
+    // Rank 2 - position after sorting a match's three vote counts ascending with the program's
+    // index sort, whose order of equal counts users see; all 0 when the record holds no round.
+    static MarkArray NinkiRanks(const VoteRecord& vote, clsIMessage& objMessage);
     void SetGameFlg(const std::array<bool, 13>& blnFlg) { m_game = blnFlg; }
     void SetMarkFlg(const std::array<bool, 3>& blnFlg) { m_result = blnFlg; }
     void SetPlusFlg(const std::vector<bool>& blnFlg) { m_plus = blnFlg; }

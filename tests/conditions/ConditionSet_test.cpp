@@ -278,3 +278,33 @@ TEST(Deme, TablesAgreeWithDirectCountEverywhere)
         EXPECT_EQ(bad, 0) << static_cast<int>(kind);
     }
 }
+
+TEST(Deme, PopularityRanksFollowTheVotesAndTheSortsTieOrder)
+{
+    RecordingHost host;
+    VoteRecord v;
+    EXPECT_EQ(clsTDeme::NinkiRanks(v, host), clsTDeme::MarkArray{}) << "no round: all first";
+    v.Kaisaikai = 500;
+    for (auto& m : v.Match) {
+        m.Votes = {Currency::FromInt(7), Currency::FromInt(7), Currency::FromInt(7)};
+    }
+    v.Match[3].Votes = {Currency::FromInt(10), Currency::FromInt(30), Currency::FromInt(20)};
+    const auto r = clsTDeme::NinkiRanks(v, host);
+    EXPECT_EQ(r[2][0], 0); // three equal counts: away, draw, home
+    EXPECT_EQ(r[0][0], 1);
+    EXPECT_EQ(r[1][0], 2);
+    EXPECT_EQ(r[1][3], 0);
+    EXPECT_EQ(r[2][3], 1);
+    EXPECT_EQ(r[0][3], 2);
+
+    clsTDeme deme;
+    deme.SetVoteRecord(v, host);
+    std::array<bool, 13> all{};
+    all.fill(true);
+    deme.SetGameFlg(all);
+    deme.SetMarkFlg({true, true, true});
+    deme.SetPlusFlg({true, false, false});
+    // Away everywhere: first in twelve matches, second in match 4.
+    EXPECT_EQ(deme.GetNinki(Kousei({2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2})), 12);
+    EXPECT_TRUE(host.Messages.empty());
+}
