@@ -1,0 +1,338 @@
+#include "lottery/clsTMoney.h"
+
+#include "lottery/clsTNumber.h"
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+constexpr int kMatches = 13;
+constexpr int kPairs = 78;
+
+// Index of the pair (i, j), i < j, in the order (0,1), (0,2), ..., (0,12), (1,2), ...
+constexpr std::array<std::array<int, kMatches>, kMatches> kPairIndex = [] {
+    std::array<std::array<int, kMatches>, kMatches> a{};
+    int n = 0;
+    for (int i = 0; i < kMatches; ++i) {
+        for (int j = i + 1; j < kMatches; ++j) {
+            a[i][j] = n++;
+        }
+    }
+    return a;
+}();
+
+// Partial products after the first k matches: with no miss, one miss at i, two misses at i < j.
+// The products are built one match at a time, left to right, so each equals the prefix of the
+// full product formed in match order.
+struct Prefix
+{
+    double p0;
+    std::array<double, kMatches> p1;
+    std::array<double, kPairs> p2;
+};
+
+// Extends the prefix of matches 0..m-1 by match m.
+inline void Extend(const Prefix& in, Prefix& out, int m, double r, double q)
+{
+    for (int i = 0; i < m; ++i) {
+        for (int j = i + 1; j < m; ++j) {
+            const int x = kPairIndex[i][j];
+            out.p2[x] = in.p2[x] * r;
+        }
+        out.p2[kPairIndex[i][m]] = in.p1[i] * q;
+    }
+    for (int i = 0; i < m; ++i) {
+        out.p1[i] = in.p1[i] * r;
+    }
+    out.p1[m] = in.p0 * q;
+    out.p0 = in.p0 * r;
+}
+
+struct Divisors
+{
+    double d1;
+    double d2;
+    double d3;
+};
+
+// The last match, with the prefix of the first twelve.
+inline Divisors Finish(const Prefix& s, double r, double q)
+{
+    constexpr int last = kMatches - 1;
+    Divisors d;
+    d.d1 = s.p0 * r;
+    double sum = 0.0;
+    for (int i = 0; i < last; ++i) {
+        sum += s.p1[i] * r;
+    }
+    sum += s.p0 * q;
+    d.d2 = sum;
+    sum = 0.0;
+    for (int i = 0; i < last; ++i) {
+        for (int j = i + 1; j < last; ++j) {
+            sum += s.p2[kPairIndex[i][j]] * r;
+        }
+        sum += s.p1[i] * q;
+    }
+    d.d3 = sum;
+    return d;
+}
+
+} // namespace
+
+clsTMoney::clsTMoney(clsIMessage& message)
+    : m_err(message, "clsTMoney")
+{}
+
+void clsTMoney::SetVote(const VoteRecord& vote)
+{
+    const std::int32_t n = vote.Kaisaikai;
+    const Currency base = Currency::FromInt(100) * *Currency::Parse(n < 156 ? "0.47" : "0.50");
+    std::array<const char*, 3> share = {"0.5", "0.2", "0.3"};
+    if (n >= 261) {
+        share = {"0.7", "0.15", "0.15"};
+    } else if (n >= 198) {
+        share = {"0.8", "0.2", "0"};
+    }
+    for (int g = 0; g < 3; ++g) {
+        m_pool[g] = (base * *Currency::Parse(share[g])).ToDouble() * 1e26;
+    }
+    for (int m = 0; m < kMatches; ++m) {
+        const auto& v = vote.Match[m].Votes;
+        // 64 bits: a sum beyond the 32-bit range must not overflow into a wrong rate.
+        const std::int64_t total = (v[0] + v[1] + v[2]).ToInt64();
+        for (int k = 0; k < 3; ++k) {
+            m_rate[m][k] = total != 0 ? v[k].ToDouble() / static_cast<double>(total) * 100.0 : 0.0;
+            m_miss[m][k] = 100.0 - m_rate[m][k];
+        }
+    }
+}
+
+Currency clsTMoney::ToYen(double dblPool, double dblDivisor)
+{
+    if (!(dblDivisor > 0.0)) {
+        return Currency();
+    }
+    const double x = dblPool / dblDivisor;
+    if (x > static_cast<double>(MaxYen)) {
+        return Currency::FromInt(MaxYen);
+    }
+    return Currency::FromInt(Currency::FromDouble(x).Truncate());
+}
+
+bool clsTMoney::ReadKousei(std::span<const std::int32_t> lngKousei, const char* strOperation,
+                           Codes& codes) const
+{
+    try {
+        if (lngKousei.size() < kMatches) {
+            throw std::out_of_range("composition has fewer than 13 matches");
+        }
+        for (int m = 0; m < kMatches; ++m) {
+            if (lngKousei[m] < 0 || lngKousei[m] > 2) {
+                throw std::out_of_range("outcome code outside 0..2");
+            }
+            codes[m] = lngKousei[m];
+        }
+        return true;
+    } catch (const std::exception& e) {
+        m_err.ReportException(strOperation, e);
+        return false;
+    }
+}
+
+double clsTMoney::Divisor1(const Codes& c) const
+{
+    double d = 1.0;
+    for (int m = 0; m < kMatches; ++m) {
+        d *= m_rate[m][c[m]];
+    }
+    return d;
+}
+
+double clsTMoney::Divisor2(const Codes& c) const
+{
+    // Prefix products with no miss and with one miss at i, extended match by match.
+    double p0 = 1.0;
+    std::array<double, kMatches> p1{};
+    for (int m = 0; m < kMatches; ++m) {
+        const double r = m_rate[m][c[m]];
+        for (int i = 0; i < m; ++i) {
+            p1[i] *= r;
+        }
+        p1[m] = p0 * m_miss[m][c[m]];
+        p0 *= r;
+    }
+    double d = 0.0;
+    for (int i = 0; i < kMatches; ++i) {
+        d += p1[i];
+    }
+    return d;
+}
+
+double clsTMoney::Divisor3(const Codes& c) const
+{
+    Prefix a{1.0, {}, {}};
+    Prefix b;
+    for (int m = 0; m < kMatches - 1; ++m) {
+        Extend(a, b, m, m_rate[m][c[m]], m_miss[m][c[m]]);
+        a = b;
+    }
+    return Finish(a, m_rate[12][c[12]], m_miss[12][c[12]]).d3;
+}
+
+Currency clsTMoney::GetMoney1(std::span<const std::int32_t> lngKousei) const
+{
+    Codes c;
+    return ReadKousei(lngKousei, "GetMoney1", c) ? ToYen(m_pool[0], Divisor1(c)) : Currency();
+}
+
+Currency clsTMoney::GetMoney2(std::span<const std::int32_t> lngKousei) const
+{
+    Codes c;
+    return ReadKousei(lngKousei, "GetMoney2", c) ? ToYen(m_pool[1], Divisor2(c)) : Currency();
+}
+
+Currency clsTMoney::GetMoney3(std::span<const std::int32_t> lngKousei) const
+{
+    Codes c;
+    return ReadKousei(lngKousei, "GetMoney3", c) ? ToYen(m_pool[2], Divisor3(c)) : Currency();
+}
+
+std::array<double, 3> clsTMoney::GetDivisors(std::span<const std::int32_t> lngKousei) const
+{
+    Codes c;
+    if (!ReadKousei(lngKousei, "GetDivisors", c)) {
+        return {0.0, 0.0, 0.0};
+    }
+    return {Divisor1(c), Divisor2(c), Divisor3(c)};
+}
+
+template <class Fn>
+void clsTMoney::ForEachSingle(std::span<const std::int32_t> lngSingle, Fn fn) const
+{
+    const std::size_t n = lngSingle.size();
+    // Order the singles by their compositions read from match 1 (match 1 most significant),
+    // so neighbours in that order share the longest prefixes.
+    std::vector<std::uint64_t> order(n);
+    for (std::size_t t = 0; t < n; ++t) {
+        std::int32_t v = lngSingle[t];
+        if (!clsTNumber::IsValidNo(v)) {
+            throw std::out_of_range("ticket number outside 0..1594322");
+        }
+        std::uint64_t rev = 0;
+        for (int m = 0; m < kMatches; ++m) {
+            rev = rev * 3 + static_cast<std::uint64_t>(v % 3);
+            v /= 3;
+        }
+        order[t] = (rev << 32) | t;
+    }
+    {
+        // Two-pass radix sort on the 21-bit reversed number.
+        std::vector<std::uint64_t> tmp(n);
+        for (int pass = 0; pass < 2; ++pass) {
+            const int shift = 32 + pass * 11;
+            std::array<std::size_t, 2049> count{};
+            for (std::uint64_t e : order) {
+                ++count[((e >> shift) & 2047) + 1];
+            }
+            for (int b = 0; b < 2048; ++b) {
+                count[b + 1] += count[b];
+            }
+            for (std::uint64_t e : order) {
+                tmp[count[(e >> shift) & 2047]++] = e;
+            }
+            order.swap(tmp);
+        }
+    }
+
+    std::array<Prefix, kMatches> st;
+    st[0].p0 = 1.0;
+    Codes prev{};
+    Codes cur{};
+    bool first = true;
+    Divisors d{};
+    for (std::size_t t = 0; t < n; ++t) {
+        const std::size_t pos = static_cast<std::size_t>(order[t] & 0xffffffffu);
+        std::uint64_t rev = order[t] >> 32;
+        for (int m = kMatches - 1; m >= 0; --m) {
+            cur[m] = static_cast<std::int32_t>(rev % 3);
+            rev /= 3;
+        }
+        int f = 0;
+        if (!first) {
+            while (f < kMatches && cur[f] == prev[f]) {
+                ++f;
+            }
+        }
+        if (first || f < kMatches) {
+            // st[k] holds the prefix of matches 0..k-1; matches from f on changed.
+            for (int m = f; m < kMatches - 1; ++m) {
+                Extend(st[m], st[m + 1], m, m_rate[m][cur[m]], m_miss[m][cur[m]]);
+            }
+            d = Finish(st[kMatches - 1], m_rate[12][cur[12]], m_miss[12][cur[12]]);
+            prev = cur;
+            first = false;
+        }
+        fn(pos, d.d1, d.d2, d.d3);
+    }
+}
+
+namespace {
+
+void CheckRoom(std::size_t n, std::initializer_list<std::size_t> sizes)
+{
+    for (std::size_t s : sizes) {
+        if (s != 0 && s < n) {
+            throw std::out_of_range("result list shorter than the ticket list");
+        }
+    }
+}
+
+} // namespace
+
+bool clsTMoney::GetMoneyList(std::span<const std::int32_t> lngSingle, std::span<Currency> cur1,
+                             std::span<Currency> cur2, std::span<Currency> cur3) const
+{
+    try {
+        CheckRoom(lngSingle.size(), {cur1.size(), cur2.size(), cur3.size()});
+        ForEachSingle(lngSingle, [&](std::size_t pos, double d1, double d2, double d3) {
+            if (!cur1.empty()) {
+                cur1[pos] = ToYen(m_pool[0], d1);
+            }
+            if (!cur2.empty()) {
+                cur2[pos] = ToYen(m_pool[1], d2);
+            }
+            if (!cur3.empty()) {
+                cur3[pos] = ToYen(m_pool[2], d3);
+            }
+        });
+        return true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("GetMoneyList", e);
+        return false;
+    }
+}
+
+bool clsTMoney::GetDivisorList(std::span<const std::int32_t> lngSingle, std::span<double> dbl1,
+                               std::span<double> dbl2, std::span<double> dbl3) const
+{
+    try {
+        CheckRoom(lngSingle.size(), {dbl1.size(), dbl2.size(), dbl3.size()});
+        ForEachSingle(lngSingle, [&](std::size_t pos, double d1, double d2, double d3) {
+            if (!dbl1.empty()) {
+                dbl1[pos] = d1;
+            }
+            if (!dbl2.empty()) {
+                dbl2[pos] = d2;
+            }
+            if (!dbl3.empty()) {
+                dbl3[pos] = d3;
+            }
+        });
+        return true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("GetDivisorList", e);
+        return false;
+    }
+}
