@@ -1,0 +1,46 @@
+#pragma once
+// Reorders a ticket set by a per-single key: an estimated payout, an outcome count or a
+// popularity count. The main window makes a new one for every sort.
+
+#include "app/clsErrorReporter.h"
+#include "lottery/clsTMoney.h"
+#include "store/VoteRecord.h"
+#include "tickets/clsQuickSort.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class clsIBusy;
+
+class clsTSingleSort
+{
+public:
+    clsTSingleSort(clsIMessage& message, clsIBusy& busy);
+
+    // The estimator's votes and the popularity ranks; a record without a round leaves the ranks.
+    void SetVoteRecord(const VoteRecord& vote);
+
+    // SortType 0, 1, 2: the estimated payout of grade 1, 2, 3.
+    bool MoneySort(std::vector<std::int32_t>& lngSingle, std::int32_t SortType, bool Sorted);
+    // SortType 0, 1, 2: the number of home wins, draws, away wins.
+    bool MarkSort(std::vector<std::int32_t>& lngSingle, std::int32_t SortType, bool Sorted);
+    // SortType 0, 1, 2: the number of most, middle, least voted outcomes backed.
+    bool NinkiSort(std::vector<std::int32_t>& lngSingle, std::int32_t SortType, bool Sorted);
+
+    // (match, outcome code) -> rank 0 (most bets) .. 2.
+    const std::array<std::array<std::uint8_t, 3>, 13>& Ranks() const { return m_rank; }
+
+private:
+    bool CheckSortType(const char* strOperation, std::int32_t SortType) const;
+    bool CountSort(const char* strOperation, std::vector<std::int32_t>& lngSingle,
+                   std::int32_t SortType, bool Sorted, bool blnByRank);
+    static void Reorder(std::vector<std::int32_t>& lngSingle,
+                        const std::vector<std::int32_t>& lngIndex);
+
+    clsErrorReporter m_err;
+    clsIBusy& m_busy;
+    clsTMoney m_money;
+    clsQuickSort m_sort;
+    std::array<std::array<std::uint8_t, 3>, 13> m_rank{};
+};
