@@ -1,6 +1,7 @@
 #include "net/clsHtmlToto.h"
 
 #include "app/basText.h"
+#include "lottery/clsTGameType.h"
 
 #include <algorithm>
 #include <optional>
@@ -245,6 +246,21 @@ bool clsHtmlToto::GetKaisaikai(std::string_view strText, std::int32_t& lngKaisai
         return false;
     }
     return Kaisaikai(strText, lngKaisaikai);
+}
+
+std::string clsHtmlToto::GetGameType(const std::vector<std::string>& strList,
+                                     std::int32_t& lngPos) const
+{
+    if (lngPos < 0 || lngPos >= static_cast<std::int32_t>(strList.size())) {
+        return {};
+    }
+    const clsTGameType types;
+    const std::int32_t no = types.GetNo(strList[static_cast<std::size_t>(lngPos)]);
+    if (no <= 0) {
+        return {};
+    }
+    ++lngPos;
+    return types.Text(no);
 }
 
 Currency clsHtmlToto::StringToCurrency(std::string_view strText) const

@@ -40,6 +40,8 @@ public:
     bool Kaisaikai(std::string_view strText, std::int32_t& lngKaisaikai) const;
     bool GetKaisaikai(std::string_view strText, std::int32_t& lngKaisaikai,
                       std::string_view strCheck) const;
+    // The competition name at lngPos (advanced past it), or "".
+    std::string GetGameType(const std::vector<std::string>& strList, std::int32_t& lngPos) const;
     // "1,234,567(45.67%)" → 1234567 and 45.67.
     bool GetValue2(std::string_view strText, Currency& curCount, Currency& curRate) const;
     Currency StringToCurrency(std::string_view strText) const;

@@ -5,20 +5,24 @@
 
 using basPageList::At;
 
-clsHtmlVote::clsHtmlVote(clsIMessage& message, clsIBusy& busy, clsIWait& wait, VotePageUrls urls)
+clsHtmlVote::clsHtmlVote(clsIMessage& message, clsIBusy& busy, clsIWait& wait,
+                         const TotoSettings& settings)
     : m_err(message, "clsHtmlVote")
     , m_get(message, busy, wait)
     , m_toto(message)
-    , m_urls(std::move(urls))
+    , m_voteUrl(settings.totoOfficialVoteUrl)
+    , m_totoUrl(settings.totoOfficialTotoUrl)
+    , m_miniTotoAUrl(settings.totoOfficialMiniTotoAUrl)
+    , m_miniTotoBUrl(settings.totoOfficialMiniTotoBUrl)
 {}
 
 std::string clsHtmlVote::PageUrl(std::int32_t lngKaisaikai, const std::string& strKumi) const
 {
-    std::string url = m_urls.Vote + basPageList::Format0000(lngKaisaikai) + m_urls.Toto;
+    std::string url = m_voteUrl + basPageList::Format0000(lngKaisaikai) + m_totoUrl;
     if (strKumi == "A") {
-        url += m_urls.MiniTotoA;
+        url += m_miniTotoAUrl;
     } else if (strKumi == "B") {
-        url += m_urls.MiniTotoB;
+        url += m_miniTotoBUrl;
     }
     return url;
 }

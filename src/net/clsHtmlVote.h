@@ -4,24 +4,18 @@
 
 #include "net/clsHtmlGet.h"
 #include "net/clsHtmlToto.h"
+#include "reference/basTotoSettings.h"
 #include "store/VoteRecord.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-struct VotePageUrls
-{
-    std::string Vote;      // ends with "holdCntId="
-    std::string Toto;      // lottery suffix, "&commodityId=01"
-    std::string MiniTotoA; // appended for group A
-    std::string MiniTotoB; // appended for group B
-};
-
 class clsHtmlVote
 {
 public:
-    clsHtmlVote(clsIMessage& message, clsIBusy& busy, clsIWait& wait, VotePageUrls urls);
+    // The addresses are taken from the settings once, here.
+    clsHtmlVote(clsIMessage& message, clsIBusy& busy, clsIWait& wait, const TotoSettings& settings);
 
     bool GetVote(std::int32_t lngKaisaikai, const std::string& strKumi, bool& blnFinal);
     // Reads a text list as GetVote reads the fetched page's list.
@@ -43,7 +37,10 @@ private:
     clsErrorReporter m_err;
     clsHtmlGet m_get;
     clsHtmlToto m_toto;
-    VotePageUrls m_urls;
+    std::string m_voteUrl;
+    std::string m_totoUrl;
+    std::string m_miniTotoAUrl;
+    std::string m_miniTotoBUrl;
     VoteRecord m_record;
     bool m_unpublished = false;
 };

@@ -1,0 +1,219 @@
+#include "net/clsHtmlResult.h"
+
+#include "lottery/clsToto.h"
+#include "net/basPageList.h"
+
+using basPageList::At;
+
+namespace {
+std::uint8_t ByteValue(const std::string& strText)
+{
+    if (strText.empty() || strText.size() > 3) {
+        throw HtmlReadError::TypeMismatch(strText);
+    }
+    int v = 0;
+    for (char c : strText) {
+        if (c < '0' || c > '9') {
+            throw HtmlReadError::TypeMismatch(strText);
+        }
+        v = v * 10 + (c - '0');
+    }
+    if (v > 255) {
+        throw HtmlReadError::Overflow(strText);
+    }
+    return static_cast<std::uint8_t>(v);
+}
+} // namespace
+
+clsHtmlResult::clsHtmlResult(clsIMessage& message, clsIBusy& busy, clsIWait& wait,
+                             const TotoSettings& settings)
+    : m_err(message, "clsHtmlResult")
+    , m_get(message, busy, wait)
+    , m_toto(message)
+    , m_url(settings.totoOfficialResultUrl)
+{}
+
+std::string clsHtmlResult::PageUrl(std::int32_t lngKaisaikai) const
+{
+    return m_url + basPageList::Format0000(lngKaisaikai);
+}
+
+bool clsHtmlResult::GetResult(std::int32_t lngKaisaikai, const std::string& strKumi)
+{
+    m_record = ResultRecord{};
+    m_unpublished = false;
+    try {
+        m_get.SetProgressDialogMessage("第" + std::to_string(lngKaisaikai) +
+                                       "回 結果情報取得中 (オフィシャル)");
+        if (m_get.GetHttp(PageUrl(lngKaisaikai), "", 8) == 0) {
+            return false;
+        }
+        std::vector<std::string> list;
+        m_get.GetTextData(list);
+        return ReadList(list, strKumi);
+    } catch (const std::exception& e) {
+        m_err.ReportException("GetResult", e);
+        return false;
+    }
+}
+
+bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::string& strKumi)
+{
+    m_record = ResultRecord{};
+    m_unpublished = false;
+    ResultRecord rec;
+    std::string check = "totoくじ結果";
+    if (!strKumi.empty()) {
+        check = "toto-" + strKumi + "組くじ結果";
+        rec.Kumi = strKumi;
+    }
+    bool header = false;
+    bool failed = false;
+    bool errored = false;
+    try {
+        DateTime currentDate;
+        std::string currentStadium;
+        bool read13 = false;
+        const auto grades = [&](std::size_t i, auto& values) {
+            const int g = clsToto::GetMaxGrade(rec.Kaisaikai);
+            for (int k = 1; k <= g; ++k) {
+                values[k] = m_toto.StringToCurrency(At(list, i + static_cast<std::size_t>(k)));
+            }
+            return static_cast<std::size_t>(g) + 1;
+        };
+        const auto dateAt = [&](std::size_t i) {
+            std::string value = At(list, i);
+            return m_toto.StringToDateEx(value);
+        };
+        std::size_t i = 0;
+        bool done = false;
+        while (i < list.size() && !failed && !done) {
+            const std::string& entry = list[i];
+            if (!header) {
+                if (entry == "ご指定のくじ結果は表示できません。") {
+                    break;
+                }
+                if (!m_toto.GetKaisaikai(entry, rec.Kaisaikai, check)) {
+                    ++i;
+                    continue;
+                }
+                header = true;
+            }
+            if (entry == "当せん金") {
+                i += grades(i, rec.Prize);
+            } else if (entry == "当せん口数") {
+                i += grades(i, rec.Winners);
+            } else if (entry == "次回への繰越金") {
+                i += grades(i, rec.CarryOver);
+            } else if (entry == "販売期間") {
+                if (At(list, i + 1) == "販売開始日" && At(list, i + 2) == "販売終了日" &&
+                    At(list, i + 3) == "結果発表日") {
+                    rec.SaleStart = dateAt(i + 4);
+                    rec.SaleEnd = dateAt(i + 5);
+                    rec.ResultDate = dateAt(i + 6);
+                    i += 7;
+                } else {
+                    ++i;
+                }
+            } else if (entry == "払戻日") {
+                if (At(list, i + 1) == "払戻開始日" && At(list, i + 2) == "払戻期限") {
+                    rec.RefundStart = dateAt(i + 3);
+                    rec.RefundDeadline = dateAt(i + 4);
+                    done = true;
+                } else {
+                    ++i;
+                }
+            } else if (entry == "返還日") {
+                if (At(list, i + 1) == "返還確定日" && At(list, i + 2) == "返還開始日" &&
+                    At(list, i + 3) == "返還期限") {
+                    rec.ResultDate = dateAt(i + 4);
+                    rec.RefundStart = dateAt(i + 5);
+                    rec.RefundDeadline = dateAt(i + 6);
+                    done = true;
+                } else {
+                    ++i;
+                }
+            } else {
+                if (m_toto.IsDate(entry)) {
+                    currentDate = m_toto.ToDate(entry);
+                    currentStadium = At(list, i + 1);
+                }
+                const std::int32_t n = basPageList::RowNumber(entry, 13);
+                if (currentDate.IsZero() || currentStadium.empty() || n == 0) {
+                    ++i;
+                    continue;
+                }
+                if (read13) {
+                    failed = true;
+                    break;
+                }
+                auto& m = rec.Match[static_cast<std::size_t>(n - 1)];
+                m.GameDate = currentDate;
+                m.Stadium = currentStadium;
+                m.Home = At(list, i + 1);
+                const std::string& score = At(list, i + 2);
+                bool cancelled = false;
+                if (score == "中止") {
+                    m.HomeScore = 0;
+                    m.AwayScore = 0;
+                    cancelled = true;
+                } else {
+                    const auto dash = score.find('-');
+                    if (dash == std::string::npos) {
+                        throw HtmlReadError::TypeMismatch(score);
+                    }
+                    const auto dash2 = score.find('-', dash + 1);
+                    m.HomeScore = ByteValue(score.substr(0, dash));
+                    m.AwayScore = ByteValue(score.substr(dash + 1, dash2 == std::string::npos
+                                                                       ? std::string::npos
+                                                                       : dash2 - dash - 1));
+                }
+                m.Away = At(list, i + 3);
+                const std::string& outcome = At(list, i + 4);
+                m.Outcome = (cancelled || outcome == "中止") ? 3 : ByteValue(outcome);
+                if (n == 13) {
+                    read13 = true;
+                }
+                i += 5;
+            }
+        }
+    } catch (const HtmlReadError& e) {
+        m_err.ReportError("GetResult", e.Record());
+        errored = true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("GetResult", e);
+        errored = true;
+    }
+    if (errored) {
+        return false;
+    }
+    if (!header) {
+        m_unpublished = true;
+        return false;
+    }
+    if (failed) {
+        return false;
+    }
+    rec.Cancelled = true;
+    for (const auto& m : rec.Match) {
+        if (m.Outcome != 3) {
+            rec.Cancelled = false;
+        }
+    }
+    // Month/day cells take the clock's year; around New Year that is the wrong one, so the
+    // round's own dates decide. A missing reference date decides nothing.
+    const DateTime reference = rec.Cancelled ? rec.ResultDate : rec.SaleStart;
+    const DateTime first = rec.Match[0].GameDate;
+    if (!reference.IsZero() && !first.IsZero() && first.Year() != reference.Year()) {
+        for (auto& m : rec.Match) {
+            if (!m.GameDate.IsZero()) {
+                m.GameDate = DateTime(
+                    DateTime::FromYmd(reference.Year(), m.GameDate.Month(), m.GameDate.Day())
+                        .Serial() +
+                    m.GameDate.TimePart().Serial());
+            }
+        }
+    }
+    m_record = rec;
+    return true;
+}

@@ -1,0 +1,75 @@
+#include "store/clsResult.h"
+
+#include "lottery/clsToto.h"
+
+#include <filesystem>
+
+clsResult::clsResult(const clsHost& host, const TotoSettings& settings,
+                     const std::string& strProgramDir)
+    : clsLoaderBase(host, "clsResult", "くじ結果")
+    , m_xml(host.Message, strProgramDir)
+    , m_reader(host.Message, host.Busy, host.Wait, settings)
+{}
+
+bool clsResult::IsValid(const ResultRecord& rec)
+{
+    return rec.IsValid(clsToto::GetMaxGrade(rec.Kaisaikai));
+}
+
+ResultRecord clsResult::Result() const
+{
+    if (!CheckInitialized("Result")) {
+        return {};
+    }
+    return m_record;
+}
+
+bool clsResult::CheckResultFile(std::int32_t lngKaisaikai, const std::string& strKumi) const
+{
+    if (!CheckInitialized("CheckResultFile") || !KnownKumi(strKumi)) {
+        return false;
+    }
+    std::error_code ec;
+    return std::filesystem::exists(m_xml.GetFileName(lngKaisaikai, strKumi), ec);
+}
+
+bool clsResult::GetResult(std::int32_t lngKaisaikai, const std::string& strKumi, std::int32_t DType,
+                          bool blnDQuestion)
+{
+    if (!CheckInitialized("GetResult")) {
+        return false;
+    }
+    m_cancel = false;
+    m_unpublished = false;
+    ResultRecord rec;
+    try {
+        if (lngKaisaikai > 0 && KnownKumi(strKumi)) {
+            bool taken = false;
+            if ((DType & kFromFile) != 0 &&
+                m_xml.XmlLoad(m_xml.GetFileName(lngKaisaikai, strKumi))) {
+                rec = m_xml.GetRecord();
+                taken = true;
+            }
+            if (!taken && (DType & kDownload) != 0 && AskDownload(blnDQuestion)) {
+                if (m_reader.GetResult(lngKaisaikai, strKumi) &&
+                    m_reader.Result().Kaisaikai == lngKaisaikai) {
+                    rec = m_reader.Result();
+                    if (IsValid(rec)) {
+                        const std::string file = m_xml.GetFileName(rec.Kaisaikai, rec.Kumi);
+                        std::error_code ec;
+                        if (!std::filesystem::exists(file, ec)) {
+                            m_xml.SetRecord(rec);
+                            m_xml.XmlSave(file);
+                        }
+                    }
+                }
+                m_unpublished = m_reader.Unpublished();
+            }
+        }
+    } catch (const std::exception& e) {
+        m_err.ReportException("GetResult", e);
+        rec = ResultRecord{};
+    }
+    m_record = rec;
+    return IsValid(m_record);
+}

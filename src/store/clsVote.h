@@ -1,0 +1,42 @@
+#pragma once
+// The vote-status loader: the round's vote file first, the operator's page when asked. Only a
+// final status (close of sales) is filed; an interim one lives in this loader's record alone.
+// Owned by the round controller for its lifetime.
+
+#include "app/DateTime.h"
+#include "net/clsHtmlVote.h"
+#include "store/VoteRecord.h"
+#include "store/clsLoaderBase.h"
+#include "store/clsXmlVote.h"
+
+#include <cstdint>
+#include <string>
+
+class clsVote : public clsLoaderBase
+{
+public:
+    clsVote(const clsHost& host, const TotoSettings& settings, const std::string& strProgramDir);
+
+    bool GetVote(std::int32_t lngKaisaikai, const std::string& strKumi, std::int32_t DType,
+                 bool blnDQuestion);
+    VoteRecord Vote() const;
+    bool CheckVoteFile(std::int32_t lngKaisaikai, const std::string& strKumi) const;
+    // An archived snapshot SysData/Vote/vote_<round>_<yyyy-mm-dd>.xml.
+    bool GetOldVoteFile(std::int32_t lngKaisaikai, DateTime SEndTime);
+    std::string OldVoteFileName(std::int32_t lngKaisaikai, DateTime SEndTime) const;
+    // Whether the last download read the final status.
+    bool LastFinal() const { return m_final; }
+
+    bool ProgressOpen() const { return m_reader.ProgressOpen(); }
+    void SetProgressOpen(bool blnValue) { m_reader.SetProgressOpen(blnValue); }
+    bool ProgressClose() const { return m_reader.ProgressClose(); }
+    void SetProgressClose(bool blnValue) { m_reader.SetProgressClose(blnValue); }
+    clsHtmlVote& Reader() { return m_reader; }
+
+private:
+    std::string m_programDir;
+    clsXmlVote m_xml;
+    clsHtmlVote m_reader;
+    VoteRecord m_record;
+    bool m_final = false;
+};
