@@ -229,6 +229,20 @@ void clsTResult::OnChange(bool blnClick)
     }
 }
 
+std::int32_t clsTResult::DecidedCount() const
+{
+    const ResultMarks marks = m_entry.GetValue();
+    std::int32_t decided = 0;
+    for (std::size_t m = 0; m < 13; ++m) {
+        bool d = false;
+        for (std::size_t k = 0; k < 3; ++k) {
+            d = d || marks[k][m] == 1 || marks[k][m] == 3;
+        }
+        decided += d ? 1 : 0;
+    }
+    return decided;
+}
+
 void clsTResult::Grade(bool blnPrizes)
 {
     const ResultMarks marks = m_entry.GetValue();
@@ -286,15 +300,7 @@ void clsTResult::Grade(bool blnPrizes)
     m_grade.SetValue(m_tally, MaxGrade());
 
     if (blnPrizes || FullResult()) {
-        std::int32_t decided = 0;
-        for (std::size_t m = 0; m < 13; ++m) {
-            bool d = false;
-            for (std::size_t k = 0; k < 3; ++k) {
-                d = d || marks[k][m] == 1 || marks[k][m] == 3;
-            }
-            decided += d ? 1 : 0;
-        }
-        if (decided == 13) {
+        if (DecidedCount() == 13) {
             m_kakutei.SetRecord(m_record, MaxGrade());
             m_kakutei.SetValue(m_tally);
         } else {

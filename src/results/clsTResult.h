@@ -46,6 +46,8 @@ public:
     bool FullResult() const { return m_revealed >= 13; }
     std::int32_t Revealed() const { return m_revealed; }
     bool HasOfficial() const { return m_record.Kaisaikai > 0; }
+    // Matches whose result is official or cancelled; hand entries decide nothing.
+    std::int32_t DecidedCount() const;
 
     // Takes a new ticket set, grades it and shows its first page. False when the set was refused.
     bool SetSingle(std::span<const std::int32_t> lngSingle);
