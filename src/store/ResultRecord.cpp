@@ -1,5 +1,12 @@
 #include "store/ResultRecord.h"
 
+#include "lottery/clsToto.h"
+
+bool ResultRecord::IsValid() const
+{
+    return IsValid(clsToto::GetMaxGrade(Kaisaikai));
+}
+
 bool ResultRecord::IsValid(std::int32_t lngMaxGrade) const
 {
     if (Kaisaikai <= 0) {

@@ -43,7 +43,9 @@ struct ResultRecord
     DateTime RefundDeadline;
     bool Cancelled = false;
 
-    // Prize money is checked for grades 1 .. lngMaxGrade (the round's highest prize grade).
+    // Prize money is checked for the grades the round pays.
+    bool IsValid() const;
+    // The same with the round's highest prize grade given.
     bool IsValid(std::int32_t lngMaxGrade) const;
 
     friend bool operator==(const ResultRecord&, const ResultRecord&) = default;

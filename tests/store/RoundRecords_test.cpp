@@ -236,6 +236,11 @@ TEST(RoundRecords, ResultRules)
     r.CarryOver[3] = Currency::FromInt(-1);
     EXPECT_TRUE(r.IsValid(2));
     EXPECT_FALSE(r.IsValid(3));
+    // The round decides: 200 pays two grades, 300 three.
+    r.Kaisaikai = 200;
+    EXPECT_TRUE(r.IsValid());
+    r.Kaisaikai = 300;
+    EXPECT_FALSE(r.IsValid());
 }
 
 TEST(RoundRecords, CancelledResultNeedsNoPrizesOrDates)
