@@ -1,5 +1,6 @@
 #include "app/qt/frmMain.h"
 
+#include "app/basMain.h"
 #include "app/qt/basQtText.h"
 #include "widgets/clsSideMenu.h"
 #include "widgets/clsStatusBar.h"
@@ -32,14 +33,19 @@ frmMain::frmMain(clsHost host, std::string strProgramDir, QWidget* parent)
     : QMainWindow(parent)
     , m_host(host)
     , m_programDir(std::move(strProgramDir))
+    , m_fso(m_programDir)
+    , m_settings(m_host.Message, m_programDir)
 {
     setObjectName(QStringLiteral("frmMain"));
+    m_settings.Load();
     BuildPages();
     BuildMenus();
     m_statusBar = new clsStatusBar(this);
     m_statusBar->AddPanel(0);
     setStatusBar(m_statusBar);
     resize(1024, 720);
+    m_userDataFolder = m_fso.GetFullPath("UserData/Kelvra");
+    m_fso.FolderCheck(m_userDataFolder);
     setWindowTitle(TitleText(QString()));
     ShowPage(PageHome);
 }
@@ -79,6 +85,7 @@ void frmMain::BuildPages()
     m_version = new QLabel(side);
     m_version->setObjectName(QStringLiteral("lblVersion"));
     m_version->setAlignment(Qt::AlignCenter);
+    m_version->setText(QStringLiteral("Version ") + basQtText::ToQ(basMain::VersionText()));
     sideColumn->addWidget(m_sideMenu, 1);
     sideColumn->addWidget(m_version, 0);
 
@@ -133,5 +140,8 @@ void frmMain::OnPageChanged(int lngPage)
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    // A failed write is reported by the file helper; the window still closes, since the
+    // user could do nothing about it from here and the old file is kept intact.
+    m_settings.Save();
     event->accept();
 }

@@ -3,7 +3,9 @@
 // and the View menu, the version label and the status bar. It lives from start-up until the
 // program ends and stays thin: the work itself belongs to the Qt-free document.
 
+#include "app/clsFileSystemObject.h"
 #include "app/clsHost.h"
+#include "app/clsKelvraIni.h"
 
 #include <QMainWindow>
 
@@ -39,6 +41,9 @@ public:
     bool ShowPage(int lngPage);
     int CurrentPage() const;
     const std::string& ProgramDir() const { return m_programDir; }
+    const clsKelvraIni& Settings() const { return m_settings; }
+    // Where the open and save dialogs start: UserData/Kelvra below the program folder.
+    const std::string& UserDataFolder() const { return m_userDataFolder; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,6 +55,9 @@ private:
 
     clsHost m_host;
     std::string m_programDir;
+    clsFileSystemObject m_fso;
+    clsKelvraIni m_settings;
+    std::string m_userDataFolder;
     QStackedWidget* m_pages = nullptr;
     clsSideMenu* m_sideMenu = nullptr;
     clsStatusBar* m_statusBar = nullptr;

@@ -1,8 +1,8 @@
 #include "app/qt/basQtLocale.h"
+#include "app/qt/basQtMain.h"
 #include "app/qt/basQtText.h"
 #include "app/qt/clsQtHost.h"
 #include "app/qt/frmMain.h"
-#include "widgets/clsLoadingWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,12 +44,11 @@ int main(int argc, char** argv)
     if (!home) {
         return 2;
     }
-    const std::string programDir = basQtText::FromQ(*home);
-
-    clsLoadingWindow loading(QString{});
-    loading.ShowNow();
-    frmMain window(qtHost.Host(), programDir);
-    window.show();
-    loading.close();
+    TotoSettings settings;
+    const std::unique_ptr<frmMain> window =
+        basQtMain::Start(qtHost.Host(), basQtText::FromQ(*home), settings);
+    if (!window) {
+        return 1;
+    }
     return QApplication::exec();
 }

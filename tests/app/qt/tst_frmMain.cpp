@@ -7,6 +7,7 @@
 #include "widgets/clsSideMenu.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QStackedWidget>
 #include <QtTest>
@@ -43,6 +44,8 @@ private slots:
     void viewMenuSwitchesPages();
     void refusedChangeKeepsMenuAndPageInStep();
     void fileEndClosesTheWindow();
+    void settingsAreReadAtStartAndWrittenOnClose();
+    void brokenSettingsAreReportedAndTheWindowStillOpens();
 };
 
 void tst_frmMain::titleIsTheProductNameAndTheCurrentFile()
@@ -161,6 +164,49 @@ void tst_frmMain::fileEndClosesTheWindow()
     QVERIFY(end != nullptr);
     end->trigger();
     QVERIFY(!window.isVisible());
+}
+
+void tst_frmMain::settingsAreReadAtStartAndWrittenOnClose()
+{
+    RecordingHost host;
+    TempDir dir;
+    dir.Write("SysData/Kelvra.ini", "Kaisaikai = 321\r\nDownloadMessage = 0\r\nResultAll = 1\r\n");
+    {
+        frmMain window(host.Host(), dir.Str());
+        QCOMPARE(window.Settings().Kaisaikai, 321);
+        QVERIFY(!window.Settings().DownloadMessage);
+        QVERIFY(window.Settings().ResultAll);
+        // The dialogs' start folder is made at start.
+        QCOMPARE(QString::fromStdString(window.UserDataFolder()),
+                 QString::fromStdString(dir.Str() + "/UserData/Kelvra"));
+        QVERIFY(QFileInfo(QString::fromStdString(window.UserDataFolder())).isDir());
+        dir.Write("SysData/Kelvra.ini", "");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.close());
+        const std::string text = dir.Read("SysData/Kelvra.ini");
+        QVERIFY2(text.find("\r\nKaisaikai = 321\r\nDownloadMessage = 0\r\nResultAll = 1\r\n") !=
+                     std::string::npos,
+                 text.c_str());
+    }
+    QVERIFY(host.Messages.empty());
+}
+
+void tst_frmMain::brokenSettingsAreReportedAndTheWindowStillOpens()
+{
+    RecordingHost host;
+    TempDir dir;
+    dir.Write("SysData/Kelvra.ini", "Kaisaikai = abc\r\nResultAll = 1\r\n");
+    frmMain window(host.Host(), dir.Str());
+    QCOMPARE(int(host.Messages.size()), 1);
+    QCOMPARE(QString::fromStdString(host.Messages[0].Text),
+             QStringLiteral("Kelvra.iniファイルが破損しています。"));
+    QCOMPARE(host.Messages[0].Icon, MsgIcon::Error);
+    QCOMPARE(window.Settings().Kaisaikai, 1);
+    QVERIFY(window.Settings().ResultAll);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.CurrentPage(), int(frmMain::PageHome));
 }
 
 QTEST_MAIN(tst_frmMain)

@@ -1,0 +1,25 @@
+#include "app/qt/basQtMain.h"
+
+#include "app/basMain.h"
+#include "app/qt/basQtText.h"
+#include "app/qt/frmMain.h"
+#include "widgets/clsLoadingWindow.h"
+
+namespace basQtMain {
+std::unique_ptr<frmMain> Start(clsHost host, const std::string& strProgramFolder,
+                               TotoSettings& settings)
+{
+    const std::string failure = basMain::Startup(host.Message, strProgramFolder, settings);
+    if (!failure.empty()) {
+        host.Message.ShowMessage(MsgIcon::Error, failure, "");
+        return nullptr;
+    }
+    // The main window's own loading runs while this one is on screen.
+    clsLoadingWindow loading(QStringLiteral("Version ") + basQtText::ToQ(basMain::VersionText()));
+    loading.ShowNow();
+    auto window = std::make_unique<frmMain>(host, strProgramFolder);
+    window->show();
+    loading.close();
+    return window;
+}
+} // namespace basQtMain

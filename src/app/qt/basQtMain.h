@@ -1,0 +1,19 @@
+#pragma once
+// Start-up of the window front end, after the application object exists: the data checks
+// (first failure only, as a bare error box), the settings, the loading window and the main
+// window. main() owns what it returns for the whole run.
+
+#include "app/clsHost.h"
+#include "reference/basTotoSettings.h"
+
+#include <memory>
+#include <string>
+
+class frmMain;
+
+namespace basQtMain {
+// The main window, shown; null when a check failed (its message has been shown and nothing
+// was written). settings receives the loaded settings, which live as long as the program.
+std::unique_ptr<frmMain> Start(clsHost host, const std::string& strProgramFolder,
+                               TotoSettings& settings);
+} // namespace basQtMain
