@@ -1,0 +1,202 @@
+#include "net/FixtureSite.h"
+#include "net/clsHtmlResult.h"
+#include "net/clsHtmlVote.h"
+#include "support/RecordingHost.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+DateTime At(int y, int mo, int d, int h = 0, int mi = 0)
+{
+    return DateTime::FromYmdHms(y, mo, d, h, mi, 0);
+}
+Currency Money(const char* s)
+{
+    return *Currency::Parse(s);
+}
+
+class PageReaderTest : public ::testing::Test
+{
+protected:
+    FixtureSite site;
+    RecordingHost host;
+};
+} // namespace
+
+TEST_F(PageReaderTest, VoteFinalStatus)
+{
+    clsHtmlVote reader(host, host, host, site.Settings);
+    bool final = false;
+    ASSERT_TRUE(reader.GetVote(1234, "", final));
+    EXPECT_TRUE(final);
+    EXPECT_EQ(site.LastTarget, "/vote?holdCntId=1234&commodityId=01");
+    const VoteRecord& v = reader.Vote();
+    EXPECT_EQ(v.Kaisaikai, 1234);
+    EXPECT_EQ(v.AsOf, v.SaleEnd);
+    EXPECT_EQ(v.SaleStart, At(2021, 1, 9));
+    EXPECT_EQ(v.SaleEnd, At(2021, 1, 16, 13, 50));
+    EXPECT_EQ(v.RefundDeadline, At(2022, 1, 19));
+    EXPECT_EQ(v.SalesTotal, Money("123456700"));
+    EXPECT_EQ(v.UnitsSingle, Money("234567"));
+    EXPECT_EQ(v.TicketsMulti, Money("150000"));
+    EXPECT_EQ(v.Match[0].Votes[1], Money("45670"));
+    EXPECT_EQ(v.Match[0].Rate[1], Money("45.67"));
+    EXPECT_EQ(v.Match[0].Rate[0], Money("30.12"));
+    EXPECT_EQ(v.Match[0].Votes[2], Money("24210"));
+    EXPECT_EQ(v.Match[0].Home, "北海道コンサドーレ札幌");
+    EXPECT_EQ(v.Match[0].Away, "ベガルタ仙台");
+    // The second row has no date cells of its own: it takes the row before's.
+    EXPECT_EQ(v.Match[1].GameDate, At(2021, 1, 16));
+    EXPECT_EQ(v.Match[1].StartTime, DateTime::FromHms(13, 0, 0));
+    EXPECT_EQ(v.Match[12].GameDate, At(2021, 1, 17));
+    EXPECT_EQ(v.Match[12].StartTime, DateTime::FromHms(16, 0, 0));
+    EXPECT_TRUE(v.IsValid());
+    EXPECT_TRUE(host.Messages.empty());
+}
+
+TEST_F(PageReaderTest, VoteInterimCancelledMatchAndGroups)
+{
+    clsHtmlVote reader(host, host, host, site.Settings);
+    reader.Toto().SetToday(At(2021, 1, 15));
+    bool final = true;
+    ASSERT_TRUE(reader.GetVote(1241, "", final));
+    EXPECT_FALSE(final);
+    EXPECT_EQ(reader.Vote().AsOf, At(2021, 1, 15, 18, 0));
+
+    ASSERT_TRUE(reader.GetVote(1235, "", final));
+    EXPECT_EQ(reader.Vote().Match[6].Home, "ガンバ大阪");
+    EXPECT_EQ(reader.Vote().Match[6].Votes[1], Money("6000"));
+    EXPECT_TRUE(reader.Vote().IsValid());
+
+    ASSERT_TRUE(reader.GetVote(1234, "B", final));
+    EXPECT_EQ(site.LastTarget, "/vote?holdCntId=1234&commodityId=01&commodityId=07");
+    EXPECT_EQ(reader.Vote().Kumi, "B");
+}
+
+TEST_F(PageReaderTest, VoteFailures)
+{
+    clsHtmlVote reader(host, host, host, site.Settings);
+    bool final = false;
+    EXPECT_FALSE(reader.GetVote(1237, "", final));
+    EXPECT_TRUE(reader.Unpublished());
+    // A cell without its rate fails the read; the page was there, so it is not unpublished.
+    EXPECT_FALSE(reader.GetVote(1239, "", final));
+    EXPECT_FALSE(reader.Unpublished());
+    EXPECT_EQ(reader.Vote(), VoteRecord{});
+    // No page at all (HTTP 404): a failed download, not an unpublished one.
+    EXPECT_FALSE(reader.GetVote(4321, "", final));
+    EXPECT_FALSE(reader.Unpublished());
+    EXPECT_EQ(reader.Fetcher().WinInet().LastHttpStatus(), 404);
+    EXPECT_TRUE(host.Messages.empty());
+    // Round 5 is addressed with four digits.
+    EXPECT_EQ(reader.PageUrl(5, ""), site.Settings.totoOfficialVoteUrl + "0005&commodityId=01");
+}
+
+TEST_F(PageReaderTest, ResultNormalRound)
+{
+    clsHtmlResult reader(host, host, host, site.Settings);
+    ASSERT_TRUE(reader.GetResult(1234, ""));
+    EXPECT_EQ(site.LastTarget, "/result?holdCntId=1234");
+    const ResultRecord& r = reader.Result();
+    EXPECT_EQ(r.Kaisaikai, 1234);
+    EXPECT_FALSE(r.Cancelled);
+    EXPECT_EQ(r.Prize[1], Money("123456789"));
+    EXPECT_EQ(r.Prize[3], Money("12345"));
+    EXPECT_EQ(r.Winners[2], Money("38"));
+    EXPECT_EQ(r.CarryOver[1], Money("0"));
+    EXPECT_EQ(r.SaleStart, At(2021, 1, 9));
+    EXPECT_EQ(r.ResultDate, At(2021, 1, 18));
+    EXPECT_EQ(r.RefundDeadline, At(2022, 1, 19));
+    // Month/day cells are moved to the year of the sales start.
+    EXPECT_EQ(r.Match[0].GameDate, At(2021, 1, 16));
+    EXPECT_EQ(r.Match[12].GameDate, At(2021, 1, 17));
+    EXPECT_EQ(r.Match[0].Stadium, "札幌ドーム");
+    EXPECT_EQ(r.Match[0].HomeScore, 2);
+    EXPECT_EQ(r.Match[0].AwayScore, 1);
+    EXPECT_EQ(r.Match[0].Outcome, 1);
+    EXPECT_EQ(r.Match[1].Outcome, 0);
+    EXPECT_EQ(r.Match[2].Outcome, 2);
+    EXPECT_EQ(r.Match[12].HomeScore, 5);
+    EXPECT_TRUE(r.IsValid(3));
+}
+
+TEST_F(PageReaderTest, ResultCancellationsAndTwoGrades)
+{
+    clsHtmlResult reader(host, host, host, site.Settings);
+    ASSERT_TRUE(reader.GetResult(1235, ""));
+    EXPECT_EQ(reader.Result().Match[6].Outcome, 3);
+    EXPECT_EQ(reader.Result().Match[6].HomeScore, 0);
+    EXPECT_FALSE(reader.Result().Cancelled);
+    EXPECT_TRUE(reader.Result().IsValid(3));
+
+    ASSERT_TRUE(reader.GetResult(1236, ""));
+    const ResultRecord& c = reader.Result();
+    EXPECT_TRUE(c.Cancelled);
+    EXPECT_EQ(c.ResultDate, At(2021, 1, 18));
+    EXPECT_EQ(c.RefundStart, At(2021, 1, 19));
+    EXPECT_EQ(c.RefundDeadline, At(2022, 1, 19));
+    EXPECT_TRUE(c.SaleStart.IsZero());
+    EXPECT_EQ(c.Match[0].GameDate, At(2021, 1, 16));
+    EXPECT_TRUE(c.IsValid(3));
+
+    ASSERT_TRUE(reader.GetResult(200, ""));
+    EXPECT_EQ(site.LastTarget, "/result?holdCntId=0200");
+    EXPECT_EQ(reader.Result().Prize[2], Money("1234567"));
+    EXPECT_EQ(reader.Result().Prize[3], Money("0"));
+    EXPECT_EQ(reader.Result().Winners[3], Money("0"));
+    EXPECT_TRUE(reader.Result().IsValid(2));
+    EXPECT_TRUE(host.Messages.empty());
+}
+
+TEST_F(PageReaderTest, ResultFailures)
+{
+    clsHtmlResult reader(host, host, host, site.Settings);
+    EXPECT_FALSE(reader.GetResult(1237, ""));
+    EXPECT_TRUE(reader.Unpublished());
+    // A numbered row after match 13 fails the read (the "14" before it is ignored).
+    EXPECT_FALSE(reader.GetResult(1238, ""));
+    EXPECT_FALSE(reader.Unpublished());
+    EXPECT_TRUE(host.Messages.empty());
+    // A score that is no "h-a" is a read error, reported.
+    EXPECT_FALSE(reader.GetResult(1239, ""));
+    EXPECT_FALSE(reader.Unpublished());
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Caption, "Kelvra / clsHtmlResult / GetResult");
+    EXPECT_EQ(host.Messages[0].Icon, MsgIcon::Error);
+    EXPECT_EQ(reader.Result(), ResultRecord{});
+}
+
+TEST_F(PageReaderTest, ResultYearOnlyMovesWhenTheFirstMatchDiffers)
+{
+    RecordingHost h;
+    clsHtmlResult reader(h, h, h, site.Settings);
+    std::vector<std::string> list = {"第300回totoくじ結果",
+                                     "2020/12/30",
+                                     "X",
+                                     "1",
+                                     "a",
+                                     "1-0",
+                                     "b",
+                                     "1",
+                                     "2021/01/02",
+                                     "Y",
+                                     "2",
+                                     "c",
+                                     "0-0",
+                                     "d",
+                                     "0",
+                                     "販売期間",
+                                     "販売開始日",
+                                     "販売終了日",
+                                     "結果発表日",
+                                     "2020年12月26日",
+                                     "2021年1月2日",
+                                     "2021年1月4日"};
+    ASSERT_TRUE(reader.ReadList(list, ""));
+    EXPECT_EQ(reader.Result().Match[0].GameDate, At(2020, 12, 30));
+    EXPECT_EQ(reader.Result().Match[1].GameDate, At(2021, 1, 2));
+    list[19] = "2019年12月26日";
+    ASSERT_TRUE(reader.ReadList(list, ""));
+    EXPECT_EQ(reader.Result().Match[0].GameDate, At(2019, 12, 30));
+    EXPECT_EQ(reader.Result().Match[1].GameDate, At(2019, 1, 2));
+}
