@@ -161,6 +161,11 @@ std::string clsXmlTagReader::Element(std::string_view strTag, std::string_view s
 
 bool clsXmlTagReader::SaveText(const std::string& strFileName, std::string_view strUtf8)
 {
+    return SaveBytes(strFileName, basText::ToSjis(strUtf8));
+}
+
+bool clsXmlTagReader::SaveBytes(const std::string& strFileName, std::string_view bytes)
+{
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path target(strFileName);
@@ -170,7 +175,6 @@ bool clsXmlTagReader::SaveText(const std::string& strFileName, std::string_view 
             return false;
         }
     }
-    const std::string bytes = basText::ToSjis(strUtf8);
     fs::path temp = target;
     temp += ".tmp" + std::to_string(::getpid());
     {

@@ -50,6 +50,8 @@ public:
     // Whole-file text in CP932. Writing goes to a temporary file beside the target, which then
     // replaces it, so a failed write never leaves a half file; parents are created.
     static bool SaveText(const std::string& strFileName, std::string_view strUtf8);
+    // The same for bytes already in their final encoding.
+    static bool SaveBytes(const std::string& strFileName, std::string_view strBytes);
     // False when the file is missing or unreadable; the text is cut at the first NUL.
     static bool LoadText(const std::string& strFileName, std::string& strUtf8);
     static bool FileExists(const std::string& strFileName);

@@ -1,0 +1,269 @@
+#include "app/basText.h"
+#include "files/clsTFileDRD.h"
+#include "support/RecordingHost.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class FileDrd : public ::testing::Test
+{
+protected:
+    RecordingHost rec;
+    TempDir dir;
+    clsTFileDRD drd{rec.Host(), "1.00", "Copyright (C) Kelvra"};
+    std::string Path(const std::string& name) const { return (dir.Path() / name).string(); }
+    std::string Text(const std::string& name) const { return basText::FromSjis(dir.Read(name)); }
+
+    static DataFileRecord Sample()
+    {
+        DataFileRecord r;
+        r.Kaisaikai = 1234;
+        r.Multi[1][0] = 1;
+        r.Multi[2][12] = 6;
+        r.Multi[0][5] = 3;
+        r.Jouken.Haitou.Flag = {true, false, true};
+        r.Jouken.Haitou.Min[0] = Currency::FromInt(100000);
+        r.Jouken.Haitou.Max[2] = *Currency::Parse("2500.5");
+        auto& e = r.Jouken.Honmei[4];
+        e.Enabled = true;
+        e.Applied = false;
+        e.Resize(2, 3);
+        e.MatchFlags.fill(false);
+        e.MatchFlags[3] = true;
+        e.ResultFlags = {true, false, true};
+        e.RowCategories[0][2] = true;
+        e.RowCategories[1][0] = true;
+        e.SetMark(5, 1, kCountTolerate);
+        e.SetMark(0, 0, kCountDelete);
+        e.RowCaptions = {"本命行", ""};
+        r.Jouken.MachigaiType = 2;
+        r.Jouken.MachigaiList[11] = true;
+        r.Engine.MsEngine = 4;
+        r.Engine.EndTime = 30;
+        r.Engine.ExGrade3 = true;
+        r.Engine.ChushutsuFlag = true;
+        r.Engine.ChushutsuCount = 25;
+        r.MsSingleCount = 3;
+        r.MsSingleFrame[1][1] = 3;
+        r.MsTousen = {1, 2, 3, 4, 5, 6};
+        r.SingleCount = 3;
+        r.SingleFrame[2][0] = 2;
+        r.Singles = {1594322, 0, 255};
+        r.SakugenMessage = "x\r\ny";
+        r.Vote.Kaisaikai = 1234;
+        r.Vote.AsOf = DateTime::FromYmdHms(2021, 1, 16, 12, 50, 0);
+        r.Vote.Match[0].Home = "甲府";
+        r.Vote.Match[0].Rate = {*Currency::Parse("45.6"), *Currency::Parse("30.1"),
+                                *Currency::Parse("24.3")};
+        return r;
+    }
+};
+
+TEST_F(FileDrd, DataFileRoundTripsEveryField)
+{
+    const DataFileRecord in = Sample();
+    ASSERT_TRUE(drd.Save(Path("a.drd"), true, in, true));
+    DataFileRecord back;
+    ASSERT_TRUE(drd.Load(Path("a.drd"), back));
+    DataFileRecord expect = in;
+    expect.SakugenMessage = "x\r\ny\r\n"; // each kept line comes back with its line end
+    EXPECT_EQ(back, expect);
+    EXPECT_TRUE(rec.Messages.empty());
+    EXPECT_EQ(rec.BusyDepth, 0);
+
+    const std::string text = Text("a.drd");
+    EXPECT_EQ(text.substr(0, 140),
+              std::string(";Drovane Data File (.drd)\r\n;Copyright (C) Kelvra\r\n"
+                          "\r\nSoftware    = Kelvra\r\nSoftVersion = 1.00\r\n"
+                          "DataType    = toto\r\nDataVersion = 6\r\n\r\n"
+                          "Kaisaikai = 1234\r\n\r\nMulti = ")
+                  .substr(0, 140));
+    EXPECT_NE(text.find("Honmei.4 = 1|0|2|3|0001000000000|101|001|100|10,00,00,00,00,02,"
+                        "00,00,00,00,00,00,00,00|本命行,\r\n"),
+              std::string::npos)
+        << text.substr(text.find("Honmei.4"), 120);
+    EXPECT_NE(
+        text.find("\r\n\r\nHaitou.Enabled = 111\r\nHaitou.Flag = 101\r\n"
+                  "Haitou.Min = 100000,0,0\r\nHaitou.Max = 9999999999,9999999999,2500.5\r\n\r\n"),
+        std::string::npos);
+    EXPECT_NE(
+        text.find("MachigaiType = 2\r\nMachigaiList = 100000000001\r\n\r\nMsEngine = 4\r\n\r\n"
+                  "BeginCount = 100\r\nEndCount = 1\r\nEndTime = 30\r\nExGrade2 = 0\r\n"
+                  "ExGrade3 = 1\r\n\r\nSeBeginCount = 10\r\nSeEndTime = 0\r\n\r\n"
+                  "ChushutsuFlag = 1\r\nChushutsuCount = 25\r\nChushutsuType = 0\r\n\r\n"
+                  "MsSingleCount = 3\r\n"),
+        std::string::npos);
+    EXPECT_NE(text.find("MsTousen = 1,2,3,4,5,6\r\n\r\nSingleCount = 3\r\nSingleFrame = "),
+              std::string::npos);
+    EXPECT_NE(text.find("\r\n\r\n<SingleData>\r\n1853D2\r\n0\r\nFF\r\n</SingleData>\r\n\r\n"
+                        "<SakugenMessage>\r\nx\r\ny\r\n</SakugenMessage>\r\n\r\n<投票状況>\r\n"
+                        "<開催回>1234</開催回>\r\n<販売終了時点>"),
+              std::string::npos);
+    const std::string end = "</投票状況>\r\n";
+    EXPECT_EQ(text.substr(text.size() - end.size()), end);
+    EXPECT_EQ(text.find("Kumi"), std::string::npos);
+    EXPECT_EQ(text.find("VoteTime"), std::string::npos);
+}
+
+TEST_F(FileDrd, ConditionsFileHoldsOnlyTheConditions)
+{
+    ASSERT_TRUE(drd.Save(Path("c.drj"), false, Sample(), true));
+    const std::string text = Text("c.drj");
+    EXPECT_EQ(text.substr(0, 29), ";Drovane Jouken File (.drj)\r\n");
+    EXPECT_NE(text.find("DataType    = toto Jouken\r\nDataVersion = 6\r\n\r\nHaitou.Enabled"),
+              std::string::npos);
+    const std::string end = "MachigaiList = 100000000001\r\n\r\n";
+    EXPECT_EQ(text.substr(text.size() - end.size()), end);
+    for (const char* absent : {"Kaisaikai", "Multi", "MsEngine", "SingleData", "投票状況"}) {
+        EXPECT_EQ(text.find(absent), std::string::npos) << absent;
+    }
+    // Lines 1-8, the payout block, three tables of 29 and the correction block.
+    EXPECT_EQ(basText::SplitLines(text).size(), 8u + 5 + 3 * 30 + 3);
+
+    DataFileRecord back = Sample();
+    back.Jouken = ConditionSetRecord();
+    ASSERT_TRUE(drd.Load(Path("c.drj"), back));
+    EXPECT_EQ(back.Jouken, Sample().Jouken);
+}
+
+TEST_F(FileDrd, TypeCheckNeedsSoftwareAndKind)
+{
+    ASSERT_TRUE(drd.Save(Path("a.drd"), true, Sample(), true));
+    ASSERT_TRUE(drd.Save(Path("c.drj"), false, Sample(), true));
+    std::int32_t version = -1;
+    EXPECT_TRUE(drd.DataTypeCheck(Path("a.drd"), true, version));
+    EXPECT_EQ(version, 6);
+    EXPECT_FALSE(drd.DataTypeCheck(Path("a.drd"), false, version));
+    EXPECT_TRUE(drd.DataTypeCheck(Path("c.drj"), false, version));
+    EXPECT_FALSE(drd.DataTypeCheck(Path("c.drj"), true, version));
+    EXPECT_TRUE(rec.Messages.empty());
+
+    std::string other = Text("a.drd");
+    other.replace(other.find("Software    = Kelvra"), 20, "Software    = Other ");
+    dir.Write("o.drd", basText::ToSjis(other));
+    EXPECT_FALSE(drd.DataTypeCheck(Path("o.drd"), true, version));
+    // The software line must be among the first eight lines.
+    dir.Write("late.drd", ";a\r\n;b\r\n;c\r\n;d\r\n;e\r\n;f\r\n;g\r\n;h\r\nSoftware = Kelvra\r\n"
+                          "DataType = toto\r\n");
+    EXPECT_FALSE(drd.DataTypeCheck(Path("late.drd"), true, version));
+    EXPECT_TRUE(rec.Messages.empty());
+
+    dir.Write("short.drd", "Software = Kelvra\r\nDataType = toto\r\n");
+    EXPECT_FALSE(drd.DataTypeCheck(Path("short.drd"), true, version));
+    EXPECT_FALSE(drd.DataTypeCheck(Path("missing.drd"), true, version));
+    ASSERT_EQ(rec.Messages.size(), 2u);
+    EXPECT_EQ(rec.Messages[0].Caption, "Kelvra / clsTFileDRD / DataTypeCheck");
+}
+
+TEST_F(FileDrd, EmptySetKeepsPrefilledSingles)
+{
+    DataFileRecord in = Sample();
+    in.SingleCount = 0;
+    in.SakugenMessage.clear();
+    ASSERT_TRUE(drd.Save(Path("e.drd"), true, in, true));
+    const std::string text = Text("e.drd");
+    EXPECT_NE(text.find("SingleCount = 0\r\n"), std::string::npos);
+    EXPECT_NE(
+        text.find("<SingleData>\r\n</SingleData>\r\n\r\n<SakugenMessage>\r\n\r\n</SakugenMessage>"),
+        std::string::npos);
+    DataFileRecord back;
+    back.Singles = {7, 8};
+    ASSERT_TRUE(drd.Load(Path("e.drd"), back));
+    EXPECT_EQ(back.SingleCount, 0);
+    EXPECT_EQ(back.Singles, (std::vector<std::int32_t>{7, 8}));
+    EXPECT_EQ(back.SakugenMessage, "");
+}
+
+TEST_F(FileDrd, LegacyKeysAndIgnoredKeys)
+{
+    const std::string entry = "1|1|1|1|1111111111111|111|1|0,0,0,0,0,0,0,0,0,0,0,0,0,1|行";
+    dir.Write("old.drd", basText::ToSjis(";old\r\nSoftware = Kelvra\r\nDataType = toto\r\n"
+                                         "DataVersion = 4\r\nKumi = A\r\nVoteTime = 2020/05/06\r\n"
+                                         "Honmei.29 = garbage\r\nSomething = else\r\n"
+                                         "Shouhai.3 = " +
+                                         entry +
+                                         "\r\nShouhai.10 = garbage\r\n"
+                                         "Multi = 1:2\r\nMsTousen = 9\r\n"));
+    DataFileRecord back;
+    back.Multi[0][2] = 5;
+    back.MsTousen = {1, 1, 1, 1, 1, 1};
+    ASSERT_TRUE(drd.Load(Path("old.drd"), back)) << rec.AllMessageText();
+    EXPECT_EQ(back.Kumi, "A");
+    EXPECT_EQ(back.VoteTime, DateTime::FromYmd(2020, 5, 6));
+    EXPECT_EQ(back.Jouken.Mark[3].RowCount, 1);
+    EXPECT_EQ(back.Jouken.Mark[3].RowCaptions[0], "行");
+    EXPECT_EQ(back.Jouken.Mark[3].Mark(13, 0), 1);
+    // Partial fills keep what the caller had.
+    EXPECT_EQ(back.Multi[0][0], 1);
+    EXPECT_EQ(back.Multi[0][1], 2);
+    EXPECT_EQ(back.Multi[0][2], 5);
+    EXPECT_EQ(back.MsTousen, (std::array<std::int32_t, 6>{9, 1, 1, 1, 1, 1}));
+    std::int32_t version = 0;
+    dir.Write("old8.drd",
+              ";a\r\nSoftware = Kelvra\r\nDataType = toto\r\nDataVersion = 4\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_TRUE(drd.DataTypeCheck(Path("old8.drd"), true, version));
+    EXPECT_EQ(version, 4);
+}
+
+TEST_F(FileDrd, BrokenFilesFailWithTheirReason)
+{
+    const auto fails = [&](const std::string& body) {
+        rec.Messages.clear();
+        dir.Write("b.drd", basText::ToSjis(body));
+        DataFileRecord back;
+        const bool ok = drd.Load(Path("b.drd"), back);
+        EXPECT_EQ(rec.Messages.size(), ok ? 0u : 1u) << body;
+        return !ok;
+    };
+    EXPECT_TRUE(fails("Honmei.x = 1|1|1|1|1|1|1|0,0,0,0,0,0,0,0,0,0,0,0,0,0|a\r\n"));
+    EXPECT_NE(rec.Messages[0].Text.find("( 13 )"), std::string::npos);
+    EXPECT_EQ(rec.Messages[0].Caption, "Kelvra / clsTFileDRD / Load");
+    EXPECT_TRUE(fails("Honmei.0 = 1|1|0|1|1|1|0,0,0,0,0,0,0,0,0,0,0,0,0,0|\r\n")); // n = 0
+    EXPECT_TRUE(fails("Honmei.0 = 1|1|2|1|1|1|1|1|0,0\r\n"));                      // parts missing
+    EXPECT_TRUE(fails("SingleCount = 1\r\n<SingleData>\r\n1\r\n2\r\n</SingleData>\r\n"));
+    EXPECT_TRUE(fails("SingleCount = 2\r\n<SingleData>\r\n1\r\n"));
+    EXPECT_TRUE(fails("SingleCount = 1\r\n<SingleData>\r\nZZ\r\n</SingleData>\r\n"));
+    EXPECT_TRUE(fails("SingleCount = 1\r\n<SingleData>\r\n1853D3\r\n</SingleData>\r\n"));
+    EXPECT_TRUE(fails("<SingleData>\r\n1\r\n</SingleData>\r\n")); // singles before the count
+    EXPECT_TRUE(fails("Kaisaikai = abc\r\n"));
+    EXPECT_TRUE(fails("VoteTime = someday\r\n"));
+    EXPECT_TRUE(fails("<SakugenMessage>\r\nx\r\n"));
+    EXPECT_TRUE(fails("<投票状況>\r\n<開催回>1</開催回>\r\n<指定試合>\r\n</投票状況>\r\n"));
+    EXPECT_FALSE(fails("Honmei.29 = x\r\nMark.-1 = x\r\n<Other>\r\n"));
+    DataFileRecord back;
+    EXPECT_FALSE(drd.Load(Path("nothing.drd"), back));
+}
+
+TEST_F(FileDrd, MessagesAndVoteBlockReadBack)
+{
+    dir.Write("m.drd",
+              basText::ToSjis("<SakugenMessage>\r\n  x  \r\n\r\n   \r\ny\r\n</SakugenMessage>\r\n"
+                              "<投票状況>\r\n<開催回>77</開催回>\r\n\r\n<組>B</組>\r\n"
+                              "</投票状況>\r\n"));
+    DataFileRecord back;
+    back.Vote.Kumi = "A";
+    ASSERT_TRUE(drd.Load(Path("m.drd"), back));
+    EXPECT_EQ(back.SakugenMessage, "  x  \r\ny\r\n");
+    EXPECT_EQ(back.Vote.Kaisaikai, 77);
+    EXPECT_EQ(back.Vote.Kumi, ""); // the block's group is never read
+}
+
+TEST_F(FileDrd, FailedSaveLeavesTheOldFile)
+{
+    ASSERT_TRUE(drd.Save(Path("k.drd"), true, Sample(), true));
+    const std::string before = dir.Read("k.drd");
+    DataFileRecord bad = Sample();
+    bad.SingleCount = 10; // more than the list holds
+    EXPECT_FALSE(drd.Save(Path("k.drd"), true, bad, false));
+    EXPECT_TRUE(rec.Messages.empty());
+    EXPECT_FALSE(drd.Save(Path("k.drd"), true, bad, true));
+    EXPECT_EQ(rec.Messages.size(), 1u);
+    EXPECT_EQ(dir.Read("k.drd"), before);
+    std::filesystem::create_directories(dir.Path() / "adir" / "x");
+    EXPECT_FALSE(drd.Save(Path("adir"), true, Sample(), true));
+    EXPECT_EQ(rec.Messages.size(), 2u);
+    EXPECT_EQ(rec.WaitLog.back(), "close");
+    EXPECT_EQ(rec.BusyDepth, 0);
+}
+} // namespace
