@@ -1,0 +1,173 @@
+#include "store/clsTMain.h"
+
+#include <algorithm>
+
+clsTMain::clsTMain(const clsHost& host, const TotoSettings& settings, std::string strProgramDir)
+    : m_host(host)
+    , m_err(host.Message, "clsTMain")
+    , m_settings(settings)
+    , m_programDir(std::move(strProgramDir))
+    , m_scheduleLoader(NewScheduleLoader())
+    , m_voteLoader(std::make_unique<clsVote>(host, settings, m_programDir))
+    , m_resultLoader(std::make_unique<clsResult>(host, settings, m_programDir))
+{}
+
+std::unique_ptr<clsSchedule> clsTMain::NewScheduleLoader() const
+{
+    return std::make_unique<clsSchedule>(m_host, m_settings, m_programDir);
+}
+
+void clsTMain::Initialize()
+{
+    m_kaisaikai = 0;
+    m_kumiIndex = 0;
+    m_scheduleLoader->Initialize();
+    m_voteLoader->Initialize();
+    m_resultLoader->Initialize();
+    m_initialized = true;
+}
+
+void clsTMain::SetKaisaikai(std::int32_t lngKaisaikai)
+{
+    const std::int32_t value = std::clamp(lngKaisaikai, 0, kMaxKaisaikai);
+    if (value == m_kaisaikai) {
+        return;
+    }
+    m_kaisaikai = value;
+    if (m_initialized) {
+        Reload(true, true);
+    }
+}
+
+void clsTMain::SetKumi(const std::string& strKumi)
+{
+    if (strKumi == "A") {
+        m_kumiIndex = 0;
+    } else if (strKumi == "B") {
+        m_kumiIndex = 1;
+    } else {
+        return;
+    }
+    if (m_initialized) {
+        Reload(true, true);
+    }
+}
+
+void clsTMain::Reload(bool blnLoadVote, bool blnClearVoteIfMissing)
+{
+    try {
+        const std::int32_t round = m_kaisaikai;
+        m_schedule = m_scheduleLoader->GetSchedule(round, m_kumi, clsLoaderBase::kFromFile, true)
+                         ? m_scheduleLoader->Schedule()
+                         : ScheduleRecord{};
+        m_noGame = m_scheduleLoader->NoGame();
+        if (blnLoadVote) {
+            if (m_voteLoader->GetVote(round, m_kumi, clsLoaderBase::kFromFile, true)) {
+                m_vote = m_voteLoader->Vote();
+            } else if (blnClearVoteIfMissing) {
+                m_vote = VoteRecord{};
+            }
+        }
+        m_result = m_resultLoader->GetResult(round, m_kumi, clsLoaderBase::kFromFile, true)
+                       ? m_resultLoader->Result()
+                       : ResultRecord{};
+        if (KaisaikaiChange) {
+            KaisaikaiChange(round, m_kumi);
+        }
+    } catch (const std::exception& e) {
+        m_err.ReportException("Reload", e);
+    }
+}
+
+bool clsTMain::GetSchedule(bool blnDQuestion)
+{
+    if (!m_initialized) {
+        m_err.InitializeErr("GetSchedule");
+        return false;
+    }
+    if (m_noGame) {
+        return false;
+    }
+    const auto DType = clsLoaderBase::kFromFile | clsLoaderBase::kDownload;
+    if (m_scheduleLoader->GetSchedule(m_kaisaikai, m_kumi, DType, blnDQuestion)) {
+        m_schedule = m_scheduleLoader->Schedule();
+        Reload(false, false);
+        return true;
+    }
+    m_scheduleLoader->FalseDialog(m_kaisaikai);
+    return false;
+}
+
+bool clsTMain::GetVote(bool blnDQuestion)
+{
+    if (!m_initialized) {
+        m_err.InitializeErr("GetVote");
+        return false;
+    }
+    if (m_noGame) {
+        return false;
+    }
+    const auto DType = clsLoaderBase::kFromFile | clsLoaderBase::kDownload;
+    if (m_voteLoader->GetVote(m_kaisaikai, m_kumi, DType, blnDQuestion)) {
+        m_vote = m_voteLoader->Vote();
+        Reload(true, false);
+        return true;
+    }
+    m_voteLoader->FalseDialog(m_kaisaikai);
+    return false;
+}
+
+bool clsTMain::GetResult(bool blnDQuestion)
+{
+    if (!m_initialized) {
+        m_err.InitializeErr("GetResult");
+        return false;
+    }
+    if (m_noGame) {
+        return false;
+    }
+    const auto DType = clsLoaderBase::kFromFile | clsLoaderBase::kDownload;
+    if (m_resultLoader->GetResult(m_kaisaikai, m_kumi, DType, blnDQuestion)) {
+        m_result = m_resultLoader->Result();
+        Reload(false, false);
+        return true;
+    }
+    m_resultLoader->FalseDialog(m_kaisaikai);
+    return false;
+}
+
+bool clsTMain::CheckScheduleFile() const
+{
+    return m_scheduleLoader->CheckScheduleFile(m_kaisaikai, m_kumi);
+}
+
+bool clsTMain::CheckVoteFile() const
+{
+    return m_voteLoader->CheckVoteFile(m_kaisaikai, m_kumi);
+}
+
+bool clsTMain::CheckResultFile() const
+{
+    return m_resultLoader->CheckResultFile(m_kaisaikai, m_kumi);
+}
+
+bool clsTMain::GetOldVoteFile(std::int32_t lngKaisaikai, DateTime SEndTime)
+{
+    if (!m_initialized) {
+        m_err.InitializeErr("GetOldVoteFile");
+        return false;
+    }
+    if (!m_voteLoader->GetOldVoteFile(lngKaisaikai, SEndTime)) {
+        return false;
+    }
+    m_vote = m_voteLoader->Vote();
+    Reload(false, false);
+    return true;
+}
+
+void clsTMain::ScheduleInitialize()
+{
+    auto loader = NewScheduleLoader();
+    loader->Initialize();
+    m_scheduleLoader = std::move(loader);
+}

@@ -1,0 +1,77 @@
+#pragma once
+// The round controller of the main window: the current round number and group choice, the
+// three records of that round, reloads and the download commands. Owned by the main window
+// (or the command line) for its whole life.
+
+#include "app/clsHost.h"
+#include "store/clsResult.h"
+#include "store/clsSchedule.h"
+#include "store/clsVote.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class clsTMain
+{
+public:
+    static constexpr std::int32_t kMaxKaisaikai = 9999;
+
+    clsTMain(const clsHost& host, const TotoSettings& settings, std::string strProgramDir);
+
+    // Round 0, first group entry, loaders initialized; reloads only start after this.
+    void Initialize();
+    // The round-number field: whole numbers 0..9999; a change of value reloads.
+    void SetKaisaikai(std::int32_t lngKaisaikai);
+    std::int32_t Kaisaikai() const { return m_kaisaikai; }
+    // "A" selects the first group entry, "B" the second, anything else nothing; a selection
+    // reloads. The files addressed stay the round's toto files: Kumi is never assigned.
+    void SetKumi(const std::string& strKumi);
+    std::int32_t KumiIndex() const { return m_kumiIndex; }
+    const std::string& Kumi() const { return m_kumi; }
+
+    // The download commands; true when a valid record was taken.
+    bool GetSchedule(bool blnDQuestion);
+    bool GetVote(bool blnDQuestion);
+    bool GetResult(bool blnDQuestion);
+    bool CheckScheduleFile() const;
+    bool CheckVoteFile() const;
+    bool CheckResultFile() const;
+    bool GetOldVoteFile(std::int32_t lngKaisaikai, DateTime SEndTime);
+    // A new schedule loader, so that its page reader reads the team names on disk again.
+    void ScheduleInitialize();
+
+    const ScheduleRecord& Schedule() const { return m_schedule; }
+    const VoteRecord& Vote() const { return m_vote; }
+    void SetVote(const VoteRecord& rec) { m_vote = rec; }
+    const ResultRecord& Result() const { return m_result; }
+    bool NoGame() const { return m_noGame; }
+
+    clsSchedule& ScheduleLoader() { return *m_scheduleLoader; }
+    clsVote& VoteLoader() { return *m_voteLoader; }
+    clsResult& ResultLoader() { return *m_resultLoader; }
+
+    // Raised after every reload with the current round and group.
+    std::function<void(std::int32_t lngKaisaikai, const std::string& strKumi)> KaisaikaiChange;
+
+private:
+    void Reload(bool blnLoadVote, bool blnClearVoteIfMissing);
+    std::unique_ptr<clsSchedule> NewScheduleLoader() const;
+
+    clsHost m_host;
+    clsErrorReporter m_err;
+    TotoSettings m_settings;
+    std::string m_programDir;
+    std::unique_ptr<clsSchedule> m_scheduleLoader;
+    std::unique_ptr<clsVote> m_voteLoader;
+    std::unique_ptr<clsResult> m_resultLoader;
+    bool m_initialized = false;
+    std::int32_t m_kaisaikai = 0;
+    std::int32_t m_kumiIndex = 0;
+    std::string m_kumi;
+    ScheduleRecord m_schedule;
+    VoteRecord m_vote;
+    ResultRecord m_result;
+    bool m_noGame = false;
+};
