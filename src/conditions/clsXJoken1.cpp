@@ -1,5 +1,8 @@
 #include "conditions/clsXJoken1.h"
 
+#include "reference/clsTotoData.h"
+#include "store/ScheduleRecord.h"
+
 clsXJoken1::clsXJoken1(clsIMessage& objMessage)
     : m_err(objMessage, "clsXJoken1")
 {}
@@ -85,6 +88,27 @@ void clsXJoken1::GetTaisho(std::array<std::array<bool, 13>, 3>& blnValue) const
         for (std::size_t m = 0; m < 13; ++m) {
             blnValue[c][m] = e.ResultFlags[c] && e.MatchFlags[m];
         }
+    }
+}
+
+void clsXJoken1::SetScheduleRecord(const ScheduleRecord& schedule, const clsTotoData& totoData)
+{
+    try {
+        std::array<bool, 13> blnJ1{};
+        std::array<bool, 13> blnJ2{};
+        for (std::size_t m = 0; m < 13; ++m) {
+            const ScheduleMatch& match = schedule.Match[m];
+            if (match.Home.empty()) {
+                continue;
+            }
+            const std::string strDiv =
+                totoData.GetShortToJ1J2String(match.Home, match.GameDate.Year());
+            blnJ1[m] = strDiv == "J1";
+            blnJ2[m] = strDiv == "J2";
+        }
+        SetJ1J2Flags(blnJ1, blnJ2);
+    } catch (const std::exception& e) {
+        m_err.ReportException("SetScheduleRecord", e);
     }
 }
 

@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+class clsTotoData;
+struct ScheduleRecord;
+
 class clsXJoken1
 {
 public:
@@ -53,7 +56,8 @@ public:
     // Target cells of the shown tab, [outcome code][match].
     void GetTaisho(std::array<std::array<bool, 13>, 3>& blnValue) const;
 
-    // The J1 and J2 target matches of a round (tabs 1 and 2).
+    // Tabs 1 and 2 target the matches whose home team plays in J1 or J2 in the match's year.
+    void SetScheduleRecord(const ScheduleRecord& schedule, const clsTotoData& totoData);
     void SetJ1J2Flags(const std::array<bool, 13>& blnJ1, const std::array<bool, 13>& blnJ2);
 
     // The tab with the row titles as shown; an index outside 0..28 gives a cleared tab.

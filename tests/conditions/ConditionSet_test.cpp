@@ -1,7 +1,11 @@
+#include "app/basText.h"
 #include "conditions/ConditionSetRecord.h"
 #include "conditions/clsTDeme.h"
 #include "conditions/clsXJoken1.h"
+#include "reference/clsTotoData.h"
+#include "store/ScheduleRecord.h"
 #include "support/RecordingHost.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -307,4 +311,38 @@ TEST(Deme, PopularityRanksFollowTheVotesAndTheSortsTieOrder)
     // Away everywhere: first in twelve matches, second in match 4.
     EXPECT_EQ(deme.GetNinki(Kousei({2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2})), 12);
     EXPECT_TRUE(host.Messages.empty());
+}
+
+TEST(ConditionSet, ScheduleSetsTheJOneJTwoTabsByTheMatchYear)
+{
+    TempDir dir;
+    for (const char* f : {"TeamName.dat", "TeamName1.dat", "TeamName2.dat"}) {
+        dir.Write(std::string("SysData/") + f, "");
+    }
+    dir.Write("SysData/J1J2.dat", basText::ToSjis("2021J1 = 鹿島,浦和\r\n2021J2 = 甲府\r\n"
+                                                  "2022J1 = 甲府\r\n"));
+    RecordingHost host;
+    clsTotoData toto(host, dir.Str());
+    ScheduleRecord s;
+    for (auto& m : s.Match) {
+        m.Home = "横浜";
+        m.GameDate = DateTime::FromYmd(2021, 5, 1);
+    }
+    s.Match[0].Home = "浦和";
+    s.Match[1].Home = "甲府";
+    s.Match[2].Home = "甲府";
+    s.Match[2].GameDate = DateTime::FromYmd(2022, 3, 1);
+    clsXJoken1 panel(host);
+    panel.Initialize(JoukenKind::Mark);
+    int taisho = 0;
+    panel.TaishoChange = [&] { ++taisho; };
+    panel.ShowTab(1);
+    panel.SetScheduleRecord(s, toto);
+    std::array<bool, 13> j1{};
+    std::array<bool, 13> j2{};
+    j1[0] = j1[2] = true;
+    j2[1] = true;
+    EXPECT_EQ(panel.GetEntry(1).MatchFlags, j1);
+    EXPECT_EQ(panel.GetEntry(2).MatchFlags, j2);
+    EXPECT_EQ(taisho, 1) << "the shown J1 tab changed its targets";
 }
