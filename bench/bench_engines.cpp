@@ -1,0 +1,228 @@
+// Speed of the compression engines. Build, then run by hand on an idle machine:
+//   bench_engines --benchmark_filter=Fast      greedy over the full space and a large multi
+//   bench_engines --benchmark_filter=Tries     trial-search tries per second
+//   bench_engines --benchmark_filter=Table     trial search on the covering-code instances
+//   (minutes)
+
+#include "app/clsIMessage.h"
+#include "app/clsIPump.h"
+#include "conditions/clsTMsgLog.h"
+#include "engines/clsTMsEngine1.h"
+#include "engines/clsTMsEngine2.h"
+#include "engines/clsTMsTrial.h"
+#include "engines/clsTRandom.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <thread>
+#include <vector>
+
+namespace {
+
+class BenchHost final : public clsIPump, public clsIMessage
+{
+public:
+    void DoEvents() override
+    {
+        if (OnEvents) {
+            OnEvents();
+        }
+    }
+    std::int64_t TickMs() const override
+    {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+    void SleepMs(std::int32_t lngMs) override
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(lngMs));
+    }
+    void ShowMessage(MsgIcon, std::string_view strText, std::string_view strCaption) override
+    {
+        std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(strCaption.size()), strCaption.data(),
+                     static_cast<int>(strText.size()), strText.data());
+    }
+    std::function<void()> OnEvents;
+};
+
+// Singles of a multi with the given number of outcomes per match (codes from 0 up), ascending.
+std::vector<std::int32_t> Multi(const std::array<int, 13>& width)
+{
+    std::vector<std::int32_t> v{0};
+    std::int32_t p = 1;
+    for (int m = 0; m < 13; ++m) {
+        std::vector<std::int32_t> next;
+        for (int c = 0; c < width[m]; ++c) {
+            for (const std::int32_t s : v) {
+                next.push_back(s + c * p);
+            }
+        }
+        v.swap(next);
+        p *= 3;
+    }
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
+clsTMsEngine2::MarkArray Marks(const std::array<int, 13>& width)
+{
+    clsTMsEngine2::MarkArray m{};
+    for (int match = 0; match < 13; ++match) {
+        for (int c = 0; c < width[match]; ++c) {
+            m[c][match] = 1;
+        }
+    }
+    return m;
+}
+
+std::array<int, 13> Width(int triples, int doubles)
+{
+    std::array<int, 13> w{};
+    for (int i = 0; i < 13; ++i) {
+        w[i] = i < triples ? 3 : (i < triples + doubles ? 2 : 1);
+    }
+    return w;
+}
+
+void RunFast(benchmark::State& state, const std::vector<std::int32_t>& set, int grade)
+{
+    BenchHost host;
+    clsTMsgLog log;
+    std::int32_t count = 0;
+    for (auto _ : state) {
+        clsTMsEngine1 engine(host, host);
+        engine.Initialize(log);
+        engine.EngineStart(set, grade);
+        count = engine.SingleCount();
+        log.Clear();
+    }
+    state.counters["tickets"] = count;
+}
+
+void BM_FastFullSpace(benchmark::State& state)
+{
+    std::vector<std::int32_t> all(1594323);
+    for (std::int32_t i = 0; i < 1594323; ++i) {
+        all[i] = i;
+    }
+    RunFast(state, all, static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_FastFullSpace)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+
+void BM_FastEightTriplesFiveDoubles(benchmark::State& state)
+{
+    RunFast(state, Multi(Width(8, 5)), static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_FastEightTriplesFiveDoubles)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+
+// Tries per second on a dense random part of a multi, the search's typical ground.
+void BM_TrialTries(benchmark::State& state)
+{
+    const int grade = static_cast<int>(state.range(0));
+    const bool large = state.range(1) != 0;
+    auto multi = Multi(large ? Width(12, 0) : Width(9, 0));
+    std::mt19937 gen(7);
+    std::shuffle(multi.begin(), multi.end(), gen);
+    multi.resize(large ? 200000 : 10000);
+    std::sort(multi.begin(), multi.end());
+
+    BenchHost host;
+    clsTMsgLog log;
+    clsTMsg msg(host, host);
+    msg.Initialize(log);
+    clsTMsTrial trial(host, host, msg);
+    trial.SetTargets(multi);
+    trial.SetCandidates(multi);
+    const bool stop = false;
+    trial.BuildCache(grade, stop);
+    const std::int32_t nc = trial.CandidateCount();
+    const std::int32_t d = grade == 2 ? nc / 12 : nc / 60;
+    clsTRandom random(1);
+    trial.ResetSolution(d);
+    for (std::int32_t i = 0; i < d; ++i) {
+        trial.Fill(i, random.NextIndex(nc));
+    }
+    std::int32_t slot = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(trial.Try(slot, random.NextIndex(nc)));
+        if (++slot == d) {
+            slot = 0;
+        }
+    }
+    state.counters["tries/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["cache_MB"] = static_cast<double>(trial.CacheSize()) * 4 / 1e6;
+}
+BENCHMARK(BM_TrialTries)
+    ->Args({2, 0})
+    ->Args({3, 0})
+    ->Args({2, 1})
+    ->Args({3, 1})
+    ->Unit(benchmark::kNanosecond);
+
+// The trial search from the greedy's size down, stopped after the instance's time: the
+// smallest confirmed cover and when it was confirmed.
+void BM_Table(benchmark::State& state, int triples, int doubles, int grade, int seconds)
+{
+    const auto width = Width(triples, doubles);
+    const auto set = Multi(width);
+    BenchHost host;
+    clsTMsgLog log;
+    std::int32_t greedy = 0;
+    {
+        clsTMsEngine1 fast(host, host);
+        fast.Initialize(log);
+        fast.EngineStart(set, grade);
+        greedy = fast.SingleCount();
+    }
+    std::int32_t best = 0;
+    double bestAt = 0;
+    for (auto _ : state) {
+        clsTRandom random(static_cast<std::uint64_t>(state.range(0)));
+        clsTMsEngine2 engine(host, host, random);
+        engine.Initialize(log);
+        const auto start = std::chrono::steady_clock::now();
+        std::int32_t seen = 0;
+        host.OnEvents = [&] {
+            const double t =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            if (engine.SingleCount() != seen) {
+                seen = engine.SingleCount();
+                bestAt = t;
+            }
+            if (t >= seconds) {
+                engine.EngineStop();
+            }
+        };
+        EngineSettingsRecord s;
+        s.MsEngine = grade == 2 ? 2 : 4;
+        s.BeginCount = greedy;
+        s.EndCount = 1;
+        s.EndTime = 0;
+        engine.EngineStart(set, grade, s, Marks(width));
+        best = engine.SingleCount();
+        host.OnEvents = nullptr;
+        log.Clear();
+    }
+    state.counters["singles"] = static_cast<double>(set.size());
+    state.counters["greedy"] = greedy;
+    state.counters["trial"] = best;
+    state.counters["found_s"] = bestAt;
+    state.counters["limit_s"] = seconds;
+}
+BENCHMARK_CAPTURE(BM_Table, t5_g2, 5, 0, 2, 10)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_Table, t6_g2, 6, 0, 2, 30)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_Table, t7_g2, 7, 0, 2, 120)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_Table, t6_g3, 6, 0, 3, 10)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_Table, t7_g3, 7, 0, 3, 60)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_Table, t3d3_g2, 3, 3, 2, 5)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_Table, t5d1_g3, 5, 1, 3, 10)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_Table, t4d4_g2, 4, 4, 2, 60)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+
+} // namespace

@@ -1,0 +1,223 @@
+#include "engines/clsTMsEngine.h"
+
+#include "lottery/clsTProbability.h"
+
+#include <algorithm>
+#include <span>
+#include <stdexcept>
+#include <string>
+
+namespace {
+// Clears the running flag and forgets the engine on every way out of a run.
+class RunScope
+{
+public:
+    RunScope(bool& blnRun, clsTMsEngine::EngineKind& kind)
+        : m_run(blnRun)
+        , m_kind(kind)
+    {
+        m_run = true;
+    }
+    ~RunScope()
+    {
+        m_run = false;
+        m_kind = clsTMsEngine::EngineKind::None;
+    }
+    RunScope(const RunScope&) = delete;
+    RunScope& operator=(const RunScope&) = delete;
+
+private:
+    bool& m_run;
+    clsTMsEngine::EngineKind& m_kind;
+};
+} // namespace
+
+clsTMsEngine::clsTMsEngine(clsIPump& objPump, clsIMessage& objMessage)
+    : m_pump(objPump)
+    , m_message(objMessage)
+    , m_err(objMessage, "clsTMsEngine")
+    , m_msg(objPump, objMessage)
+{}
+
+clsTMsEngine::clsTMsEngine(clsIPump& objPump, clsIMessage& objMessage, std::uint64_t lngSeed)
+    : m_pump(objPump)
+    , m_message(objMessage)
+    , m_err(objMessage, "clsTMsEngine")
+    , m_msg(objPump, objMessage)
+    , m_random(lngSeed)
+{}
+
+clsTMsEngine::~clsTMsEngine() = default;
+
+void clsTMsEngine::Initialize(clsTMsgLog& objLog)
+{
+    m_log = &objLog;
+    m_msg.Initialize(objLog);
+}
+
+void clsTMsEngine::EnginePause(bool blnValue)
+{
+    if (m_kind == EngineKind::Trial && m_engine2) {
+        m_engine2->EnginePause(blnValue);
+    } else if (m_kind == EngineKind::Optimisation && m_engine3) {
+        m_engine3->EnginePause(blnValue);
+    }
+}
+
+void clsTMsEngine::EngineStop()
+{
+    if (m_kind == EngineKind::Fast && m_engine1) {
+        m_engine1->EngineStop();
+    } else if (m_kind == EngineKind::Trial && m_engine2) {
+        m_engine2->EngineStop();
+    } else if (m_kind == EngineKind::Optimisation && m_engine3) {
+        m_engine3->EngineStop();
+    }
+}
+
+void clsTMsEngine::ReportFailure(const ErrorRecord& err)
+{
+    m_message.ShowMessage(MsgIcon::Error,
+                          err.Description + " ( " + std::to_string(err.Number) + " )",
+                          "MsEngine Err");
+    EngineStop();
+}
+
+bool clsTMsEngine::EngineRun(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle,
+                             const EngineSettingsRecord& udtSettings, const MarkArray& lngMulti,
+                             TousenArray& lngTousen)
+{
+    if (m_log == nullptr) {
+        m_err.InitializeErr("EngineRun");
+        return false;
+    }
+    // The window never re-enters a run; a second call during one is refused, not nested.
+    if (m_run) {
+        return false;
+    }
+    RunScope scope(m_run, m_kind);
+    try {
+        if (lngSCount < 0 || static_cast<std::size_t>(lngSCount) > lngSingle.size()) {
+            throw std::out_of_range("シングル数が一覧の長さと合いません: " +
+                                    std::to_string(lngSCount));
+        }
+        const std::vector<std::int32_t> base(lngSingle.begin(), lngSingle.begin() + lngSCount);
+        if (!RunEngine(lngSCount, lngSingle, udtSettings, lngMulti)) {
+            return false;
+        }
+        if (udtSettings.ChushutsuFlag) {
+            Extract(lngSCount, lngSingle, udtSettings);
+        }
+        lngTousen.fill(0);
+        if ((udtSettings.MsEngine != 0 || udtSettings.ChushutsuFlag) && !base.empty() &&
+            lngSCount >= 1) {
+            clsTProbability probability;
+            probability.GetTousen(base,
+                                  std::span<const std::int32_t>(
+                                      lngSingle.data(), static_cast<std::size_t>(lngSCount)),
+                                  lngTousen);
+        }
+        return true;
+    } catch (const std::exception& e) {
+        ReportFailure(clsErrorReporter::FromException(e));
+        return false;
+    }
+}
+
+bool clsTMsEngine::RunEngine(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle,
+                             const EngineSettingsRecord& udtSettings, const MarkArray& lngMulti)
+{
+    const std::span<const std::int32_t> set(lngSingle.data(), static_cast<std::size_t>(lngSCount));
+    bool ok = true;
+    ErrorRecord err;
+    std::vector<std::int32_t> result;
+    switch (udtSettings.MsEngine) {
+    case 0:
+        return true;
+    case 1:
+    case 3: {
+        m_engine1 = std::make_unique<clsTMsEngine1>(m_pump, m_message);
+        m_engine1->Initialize(*m_log);
+        m_kind = EngineKind::Fast;
+        ok = m_engine1->EngineStart(set, udtSettings.MsEngine == 1 ? 2 : 3);
+        err = m_engine1->LastError();
+        result = m_engine1->SingleData();
+        m_kind = EngineKind::None;
+        m_engine1.reset();
+        break;
+    }
+    case 2:
+    case 4: {
+        m_engine2 = std::make_unique<clsTMsEngine2>(m_pump, m_message, m_random);
+        m_engine2->Initialize(*m_log);
+        m_engine2->SetCacheLimit(m_cacheLimit);
+        m_kind = EngineKind::Trial;
+        ok = m_engine2->EngineStart(set, udtSettings.MsEngine == 2 ? 2 : 3, udtSettings, lngMulti);
+        err = m_engine2->LastError();
+        result = m_engine2->SingleData();
+        const bool cacheFailed = m_engine2->CacheFailed();
+        m_kind = EngineKind::None;
+        m_engine2.reset();
+        // The cache box has been shown; nothing was searched, so the set stays as it was
+        // instead of being replaced by an empty result.
+        if (ok && cacheFailed) {
+            return false;
+        }
+        break;
+    }
+    case 5: {
+        m_engine3 = std::make_unique<clsTMsEngine3>(m_pump, m_message, m_random);
+        m_engine3->Initialize(*m_log);
+        m_engine3->SetCacheLimit(m_cacheLimit);
+        m_kind = EngineKind::Optimisation;
+        ok = m_engine3->EngineStart(set, udtSettings);
+        err = m_engine3->LastError();
+        result = m_engine3->SingleData();
+        const bool cacheFailed = m_engine3->CacheFailed();
+        m_kind = EngineKind::None;
+        m_engine3.reset();
+        if (ok && cacheFailed) {
+            return false;
+        }
+        break;
+    }
+    default:
+        throw std::invalid_argument("エンジンの種類が正しくありません: " +
+                                    std::to_string(udtSettings.MsEngine));
+    }
+    if (!ok) {
+        ReportFailure(err);
+        return false;
+    }
+    lngSingle = std::move(result);
+    lngSCount = static_cast<std::int32_t>(lngSingle.size());
+    return true;
+}
+
+void clsTMsEngine::Extract(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle,
+                           const EngineSettingsRecord& udtSettings)
+{
+    const std::int32_t n = lngSCount;
+    const std::int32_t c = std::max(udtSettings.ChushutsuCount, 0);
+    if (c >= n) {
+        return;
+    }
+    m_msg.Sp();
+    m_msg.CompMsg("抽出", n, 0, false);
+    std::vector<std::int32_t> work(lngSingle.begin(), lngSingle.begin() + n);
+    std::vector<std::int32_t> result;
+    result.reserve(static_cast<std::size_t>(c));
+    // Only the random draw exists; the payout-ordered types select nothing.
+    if (udtSettings.ChushutsuType == 0) {
+        std::int32_t m = n;
+        for (std::int32_t i = 0; i < c; ++i) {
+            const std::int32_t k = m_random.NextIndex(m);
+            result.push_back(work[k]);
+            work[k] = work[m - 1];
+            --m;
+        }
+    }
+    m_msg.CompMsg("抽出", n, static_cast<std::int32_t>(result.size()), true);
+    lngSingle = std::move(result);
+    lngSCount = static_cast<std::int32_t>(lngSingle.size());
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The engine frame: runs the compression engine the settings name, the random extraction after
+// it and the winning-probability counts, and passes pause and stop to the running engine. The
+// main window (or the document of a CLI run) owns one for its lifetime, together with the
+// program's random generator.
+
+#include "app/clsErrorReporter.h"
+#include "app/clsIPump.h"
+#include "conditions/clsTMsg.h"
+#include "engines/EngineSettingsRecord.h"
+#include "engines/clsTMsEngine1.h"
+#include "engines/clsTMsEngine2.h"
+#include "engines/clsTMsEngine3.h"
+#include "engines/clsTRandom.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class clsTMsEngine
+{
+public:
+    using MarkArray = clsTMsEngine2::MarkArray;
+    using TousenArray = std::array<std::int32_t, 6>;
+    enum class EngineKind
+    {
+        None,
+        Fast,
+        Trial,
+        Optimisation
+    };
+
+    // The random generator is seeded from the clock.
+    clsTMsEngine(clsIPump& objPump, clsIMessage& objMessage);
+    // A fixed seed, for reproducible runs.
+    clsTMsEngine(clsIPump& objPump, clsIMessage& objMessage, std::uint64_t lngSeed);
+    ~clsTMsEngine();
+
+    void Initialize(clsTMsgLog& objLog);
+    bool Run() const { return m_run; }
+    EngineKind RunningEngine() const { return m_kind; }
+    void EnginePause(bool blnValue);
+    void EngineStop();
+    // Compresses the first lngSCount singles of lngSingle in place. False when the run failed
+    // and was reported; the set then keeps what was written before the failure.
+    bool EngineRun(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle,
+                   const EngineSettingsRecord& udtSettings, const MarkArray& lngMulti,
+                   TousenArray& lngTousen);
+
+    clsTRandom& Random() { return m_random; }
+    // A memory budget for the trial engines' cache, in entries (tests, small machines).
+    void SetCacheLimit(std::int64_t lngEntries) { m_cacheLimit = lngEntries; }
+
+private:
+    // Outcome of the engine step: the set was replaced, or the run must end here.
+    bool RunEngine(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle,
+                   const EngineSettingsRecord& udtSettings, const MarkArray& lngMulti);
+    void Extract(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle,
+                 const EngineSettingsRecord& udtSettings);
+    void ReportFailure(const ErrorRecord& err);
+
+    clsIPump& m_pump;
+    clsIMessage& m_message;
+    clsErrorReporter m_err;
+    clsTMsg m_msg;
+    clsTMsgLog* m_log = nullptr;
+    clsTRandom m_random;
+    bool m_run = false;
+    EngineKind m_kind = EngineKind::None;
+    std::unique_ptr<clsTMsEngine1> m_engine1;
+    std::unique_ptr<clsTMsEngine2> m_engine2;
+    std::unique_ptr<clsTMsEngine3> m_engine3;
+    std::int64_t m_cacheLimit = INT64_MAX;
+};

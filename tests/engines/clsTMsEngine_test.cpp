@@ -1,0 +1,227 @@
+#include "EngineTestSupport.h"
+#include "engines/clsTMsEngine.h"
+#include "support/RecordingHost.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+using namespace enginetest;
+
+namespace {
+
+const std::array<int, 13> kMulti{3, 3, 3, 3, 2, 2, 1, 1, 1, 1, 1, 1, 1};
+
+struct FrameRun
+{
+    RecordingHost host;
+    clsTMsgLog log;
+    clsTMsEngine frame;
+    std::vector<std::int32_t> set;
+    std::int32_t count = 0;
+    clsTMsEngine::TousenArray tousen{9, 9, 9, 9, 9, 9};
+    explicit FrameRun(std::uint64_t seed, std::vector<std::int32_t> singles)
+        : frame(host, host, seed)
+        , set(std::move(singles))
+        , count(static_cast<std::int32_t>(set.size()))
+    {
+        frame.Initialize(log);
+    }
+    bool Go(const EngineSettingsRecord& s)
+    {
+        clsTMsEngine::MarkArray marks{};
+        for (int m = 0; m < 13; ++m) {
+            for (int c = 0; c < kMulti[m]; ++c) {
+                marks[c][m] = 1;
+            }
+        }
+        return frame.EngineRun(count, set, s, marks, tousen);
+    }
+};
+
+EngineSettingsRecord Engine(std::int32_t kind)
+{
+    EngineSettingsRecord s;
+    s.MsEngine = kind;
+    s.BeginCount = 40;
+    s.EndCount = 1;
+    s.EndTime = 1;
+    s.SeBeginCount = 6;
+    s.SeEndTime = 1;
+    return s;
+}
+
+std::vector<std::int32_t> Hundred()
+{
+    auto v = MultiSingles(kMulti);
+    v.resize(100);
+    return v;
+}
+
+} // namespace
+
+TEST(clsTMsEngine, NoEngineLeavesTheSetAndNoCounts)
+{
+    FrameRun r(1, Hundred());
+    ASSERT_TRUE(r.Go(Engine(0)));
+    EXPECT_EQ(r.set, Hundred());
+    EXPECT_EQ(r.count, 100);
+    EXPECT_EQ(r.tousen, (clsTMsEngine::TousenArray{0, 0, 0, 0, 0, 0}));
+    EXPECT_FALSE(r.frame.Run());
+}
+
+TEST(clsTMsEngine, RandomExtractionDrawsDistinctSinglesOfTheSet)
+{
+    auto s = Engine(0);
+    s.ChushutsuFlag = true;
+    s.ChushutsuCount = 10;
+    std::vector<std::vector<std::int32_t>> samples;
+    for (const std::uint64_t seed : {1u, 1u, 2u}) {
+        FrameRun r(seed, Hundred());
+        ASSERT_TRUE(r.Go(s));
+        ASSERT_EQ(r.count, 10);
+        ASSERT_EQ(r.set.size(), 10u);
+        const std::set<std::int32_t> distinct(r.set.begin(), r.set.end());
+        EXPECT_EQ(distinct.size(), 10u);
+        const auto all = Hundred();
+        for (const auto x : r.set) {
+            EXPECT_TRUE(std::count(all.begin(), all.end(), x) == 1);
+        }
+        EXPECT_EQ(r.tousen[0], 100);
+        EXPECT_EQ(r.tousen[1], 10);
+        EXPECT_EQ(r.tousen[4], 100 - UncoveredCount(all, r.set, 1));
+        EXPECT_EQ(r.tousen[5], 100 - UncoveredCount(all, r.set, 2));
+        EXPECT_TRUE(r.log.Text().find("抽出") != std::string::npos);
+        samples.push_back(r.set);
+    }
+    EXPECT_EQ(samples[0], samples[1]) << "the same seed draws the same sample";
+    EXPECT_NE(samples[0], samples[2]);
+}
+
+TEST(clsTMsEngine, ExtractionOfAtLeastTheWholeSetStillCounts)
+{
+    auto s = Engine(0);
+    s.ChushutsuFlag = true;
+    s.ChushutsuCount = 100;
+    FrameRun r(1, Hundred());
+    ASSERT_TRUE(r.Go(s));
+    EXPECT_EQ(r.set, Hundred());
+    EXPECT_EQ(r.tousen, (clsTMsEngine::TousenArray{100, 100, r.tousen[2], r.tousen[3], 100, 100}));
+    EXPECT_TRUE(r.log.Text().find("抽出") == std::string::npos);
+}
+
+TEST(clsTMsEngine, PayoutOrderedExtractionSelectsNothing)
+{
+    auto s = Engine(0);
+    s.ChushutsuFlag = true;
+    s.ChushutsuCount = 10;
+    s.ChushutsuType = 2;
+    FrameRun r(1, Hundred());
+    ASSERT_TRUE(r.Go(s));
+    EXPECT_EQ(r.count, 0);
+    EXPECT_TRUE(r.set.empty());
+    EXPECT_EQ(r.tousen, (clsTMsEngine::TousenArray{0, 0, 0, 0, 0, 0}));
+}
+
+TEST(clsTMsEngine, EveryEngineKeepsItsGuaranteeThroughTheFrame)
+{
+    const auto base = RandomSubset(kMulti, 0.5, 17);
+    const auto n = static_cast<std::int32_t>(base.size());
+    for (const std::int32_t kind : {1, 2, 3, 4, 5}) {
+        for (const std::uint64_t seed : {1u, 2u, 3u}) {
+            FrameRun r(seed, base);
+            r.host.TickPerDoEvents = 20;
+            auto s = Engine(kind);
+            // Enough tickets for the optimisation engine to cover everything.
+            s.SeBeginCount = 40;
+            s.SeEndTime = 0;
+            ASSERT_TRUE(r.Go(s)) << "engine " << kind;
+            ASSERT_GT(r.count, 0);
+            const int radius = kind == 3 || kind == 4 ? 2 : 1;
+            EXPECT_EQ(UncoveredCount(base, r.set, radius), 0) << "engine " << kind;
+            EXPECT_EQ(r.tousen[0], n);
+            EXPECT_EQ(r.tousen[radius == 1 ? 4 : 5], n);
+            EXPECT_FALSE(r.frame.Run());
+        }
+    }
+}
+
+TEST(clsTMsEngine, StopReachesTheRunningEngine)
+{
+    FrameRun r(1, MultiSingles(kMulti));
+    bool sawRun = false;
+    r.host.OnDoEvents = [&](std::int64_t n) {
+        sawRun = r.frame.Run() && r.frame.RunningEngine() == clsTMsEngine::EngineKind::Fast;
+        if (n == 2) {
+            r.frame.EnginePause(true); // ignored by the fast search
+            r.frame.EngineStop();
+        }
+    };
+    ASSERT_TRUE(r.Go(Engine(3)));
+    EXPECT_TRUE(sawRun);
+    EXPECT_EQ(r.count, 0);
+    EXPECT_EQ(r.tousen, (clsTMsEngine::TousenArray{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(r.host.SleptMs, 0);
+    EXPECT_FALSE(r.frame.Run());
+    EXPECT_EQ(r.frame.RunningEngine(), clsTMsEngine::EngineKind::None);
+}
+
+TEST(clsTMsEngine, PauseReachesTheTrialSearch)
+{
+    FrameRun r(1, RandomSubset(kMulti, 0.5, 3));
+    int events = 0;
+    r.host.OnDoEvents = [&](std::int64_t) {
+        if (r.log.Lines().empty() || !r.log.Lines().back().ends_with("を検索中...")) {
+            return;
+        }
+        ++events;
+        if (events == 1) {
+            r.frame.EnginePause(true);
+        } else if (events == 3) {
+            r.frame.EnginePause(false);
+            r.frame.EngineStop();
+        }
+    };
+    auto s = Engine(2);
+    s.BeginCount = 2; // too few: the step is still searching when paused
+    s.EndTime = 0;
+    ASSERT_TRUE(r.Go(s));
+    EXPECT_EQ(r.host.SleptMs, 1000);
+    EXPECT_EQ(r.count, 0);
+}
+
+TEST(clsTMsEngine, EngineErrorsAreReportedAndKeepTheSet)
+{
+    auto bad = Hundred();
+    bad[50] = 1594323;
+    FrameRun r(1, bad);
+    EXPECT_FALSE(r.Go(Engine(1)));
+    ASSERT_EQ(r.host.Messages.size(), 1u);
+    EXPECT_EQ(r.host.Messages[0].Caption, "MsEngine Err");
+    EXPECT_EQ(r.host.Messages[0].Icon, MsgIcon::Error);
+    EXPECT_TRUE(r.host.Messages[0].Text.ends_with(" ( 9 )"));
+    EXPECT_EQ(r.set, bad);
+    EXPECT_EQ(r.tousen, (clsTMsEngine::TousenArray{9, 9, 9, 9, 9, 9}));
+    EXPECT_FALSE(r.frame.Run());
+
+    FrameRun unknown(1, Hundred());
+    EXPECT_FALSE(unknown.Go(Engine(7)));
+    ASSERT_EQ(unknown.host.Messages.size(), 1u);
+    EXPECT_EQ(unknown.host.Messages[0].Caption, "MsEngine Err");
+    EXPECT_EQ(unknown.set, Hundred());
+}
+
+TEST(clsTMsEngine, CacheFailureKeepsTheSet)
+{
+    for (const std::int32_t kind : {2, 4, 5}) {
+        FrameRun r(1, Hundred());
+        r.frame.SetCacheLimit(20);
+        EXPECT_FALSE(r.Go(Engine(kind)));
+        EXPECT_EQ(r.set, Hundred());
+        EXPECT_EQ(r.count, 100);
+        ASSERT_EQ(r.host.Messages.size(), 1u);
+        EXPECT_EQ(r.host.Messages[0].Caption, "Cache Initialize Err");
+        EXPECT_FALSE(r.frame.Run());
+    }
+}
