@@ -70,9 +70,9 @@ std::vector<std::int32_t> Multi(const std::array<int, 13>& width)
     return v;
 }
 
-clsTMsEngine2::MarkArray Marks(const std::array<int, 13>& width)
+MarkArray Marks(const std::array<int, 13>& width)
 {
-    clsTMsEngine2::MarkArray m{};
+    MarkArray m{};
     for (int match = 0; match < 13; ++match) {
         for (int c = 0; c < width[match]; ++c) {
             m[c][match] = 1;

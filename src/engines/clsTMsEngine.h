@@ -21,7 +21,6 @@
 class clsTMsEngine
 {
 public:
-    using MarkArray = clsTMsEngine2::MarkArray;
     using TousenArray = std::array<std::int32_t, 6>;
     enum class EngineKind
     {

@@ -74,7 +74,7 @@ std::vector<std::int32_t> clsTMsEngine2::ExtendedCandidates(std::int32_t lngExGr
     for (std::int32_t t = 0; t < m_trial.TargetCount(); ++t) {
         ForEachInBall(m_trial.TargetNo(t), lngExGrade, [&](std::int32_t x) { reach[x] = 1; });
     }
-    clsTMultiPattern pattern;
+    clsTMultiPattern pattern(m_err.Message());
     pattern.SetValue(lngMulti);
     std::int32_t count = 0;
     std::vector<std::int32_t> multi;

@@ -9,6 +9,7 @@
 #include "engines/EngineSettingsRecord.h"
 #include "engines/clsTMsTrial.h"
 #include "engines/clsTRandom.h"
+#include "lottery/MarkArray.h"
 
 #include <array>
 #include <cstdint>
@@ -18,9 +19,6 @@
 class clsTMsEngine2
 {
 public:
-    // Marks per (outcome code, match); a mark above 0 puts the outcome into the multi.
-    using MarkArray = std::array<std::array<std::int32_t, 13>, 3>;
-
     clsTMsEngine2(clsIPump& objPump, clsIMessage& objMessage, clsTRandom& objRandom);
 
     void Initialize(clsTMsgLog& objLog);

@@ -65,9 +65,9 @@ EngineSettingsRecord Settings(std::int32_t begin, std::int32_t end, std::int32_t
     return s;
 }
 
-clsTMsEngine2::MarkArray Marks(const std::array<int, 13>& width)
+MarkArray Marks(const std::array<int, 13>& width)
 {
-    clsTMsEngine2::MarkArray m{};
+    MarkArray m{};
     for (int match = 0; match < 13; ++match) {
         for (int c = 0; c < width[match]; ++c) {
             m[c][match] = 1 + c;

@@ -30,7 +30,7 @@ struct FrameRun
     }
     bool Go(const EngineSettingsRecord& s)
     {
-        clsTMsEngine::MarkArray marks{};
+        MarkArray marks{};
         for (int m = 0; m < 13; ++m) {
             for (int c = 0; c < kMulti[m]; ++c) {
                 marks[c][m] = 1;
