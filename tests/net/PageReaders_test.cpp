@@ -1,5 +1,6 @@
 #include "net/FixtureSite.h"
 #include "net/clsHtmlResult.h"
+#include "net/clsHtmlSchedule.h"
 #include "net/clsHtmlVote.h"
 #include "support/RecordingHost.h"
 
@@ -199,4 +200,99 @@ TEST_F(PageReaderTest, ResultYearOnlyMovesWhenTheFirstMatchDiffers)
     ASSERT_TRUE(reader.ReadList(list, ""));
     EXPECT_EQ(reader.Result().Match[0].GameDate, At(2019, 12, 30));
     EXPECT_EQ(reader.Result().Match[1].GameDate, At(2019, 1, 2));
+}
+
+TEST_F(PageReaderTest, ScheduleNormalRound)
+{
+    clsHtmlSchedule reader(host, host, host, site.Settings, site.Home.Str());
+    ASSERT_TRUE(reader.GetSchedule(1234, "")) << host.AllMessageText();
+    EXPECT_EQ(site.LastTarget, "/schedule?holdCntId=1234");
+    const ScheduleRecord& s = reader.Schedule();
+    EXPECT_EQ(s.Kaisaikai, 1234);
+    EXPECT_EQ(s.Kumi, "");
+    EXPECT_EQ(s.HoldState, 0);
+    EXPECT_EQ(s.SaleStart, At(2021, 1, 9));
+    // "13:50まで(インターネット)" and "13:00(店頭)" joined by <br>: the latest time wins.
+    EXPECT_EQ(s.SaleEnd, At(2021, 1, 16, 13, 50));
+    EXPECT_EQ(s.ResultDate, At(2021, 1, 18));
+    EXPECT_EQ(s.RefundStart, At(2021, 1, 19));
+    EXPECT_EQ(s.RefundDeadline, At(2022, 1, 19));
+    EXPECT_EQ(s.Match[0].GameDate, At(2021, 1, 16));
+    EXPECT_EQ(s.Match[0].StartTime, DateTime::FromHms(13, 0, 0));
+    EXPECT_EQ(s.Match[0].Stadium, "札幌ドーム");
+    EXPECT_EQ(s.Match[0].Home, "札幌");
+    EXPECT_EQ(s.Match[0].State, "VS");
+    EXPECT_EQ(s.Match[0].Away, "仙台");
+    // Found only in TeamName2.dat (round 750 and later) and with a space inside on the page.
+    EXPECT_EQ(s.Match[12].Away, "長崎");
+    EXPECT_EQ(s.Match[2].Away, "FC東京");
+    EXPECT_TRUE(s.IsValid());
+    EXPECT_TRUE(host.Messages.empty());
+    EXPECT_EQ(reader.PageUrl(5), site.Settings.totoOfficialScheduleUrl + "0005");
+}
+
+TEST_F(PageReaderTest, ScheduleCancellationsAndGroup)
+{
+    clsHtmlSchedule reader(host, host, host, site.Settings, site.Home.Str());
+    ASSERT_TRUE(reader.GetSchedule(1235, ""));
+    EXPECT_EQ(reader.Schedule().Match[6].State, "中止");
+    EXPECT_EQ(reader.Schedule().HoldState, 0);
+    ASSERT_TRUE(reader.GetSchedule(1236, ""));
+    EXPECT_EQ(reader.Schedule().HoldState, 2);
+    // The schedule address takes no group suffix: asked for group A, the toto page has no
+    // header of that group.
+    EXPECT_FALSE(reader.GetSchedule(1234, "A"));
+    EXPECT_TRUE(reader.Unpublished());
+    EXPECT_EQ(site.LastTarget, "/schedule?holdCntId=1234");
+    site.Serve("schedule_1234", FixtureSite::Page("schedule_1234_A.html"));
+    ASSERT_TRUE(reader.GetSchedule(1234, "A"));
+    EXPECT_EQ(reader.Schedule().Kumi, "A");
+    EXPECT_EQ(reader.Schedule().Kaisaikai, 1234);
+    EXPECT_TRUE(reader.Schedule().IsValid());
+    EXPECT_TRUE(host.Messages.empty());
+}
+
+TEST_F(PageReaderTest, ScheduleFailures)
+{
+    clsHtmlSchedule reader(host, host, host, site.Settings, site.Home.Str());
+    EXPECT_FALSE(reader.GetSchedule(1237, ""));
+    EXPECT_TRUE(reader.Unpublished());
+    EXPECT_FALSE(reader.GetSchedule(1238, ""));
+    EXPECT_FALSE(reader.Unpublished());
+    EXPECT_FALSE(reader.GetSchedule(4321, ""));
+    EXPECT_FALSE(reader.Unpublished());
+    EXPECT_TRUE(host.Messages.empty());
+
+    // A page cut off in the middle of a row.
+    EXPECT_FALSE(reader.GetSchedule(1239, ""));
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Caption, "Kelvra / clsHtmlSchedule / GetSchedule");
+    EXPECT_EQ(reader.Schedule(), ScheduleRecord{});
+
+    // A club no name table knows: the tables' own message, and the read fails.
+    host.Messages.clear();
+    EXPECT_FALSE(reader.GetSchedule(1240, ""));
+    EXPECT_FALSE(reader.Unpublished());
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_NE(host.Messages[0].Text.find("未知のクラブFC"), std::string::npos);
+    EXPECT_EQ(clsTotoData::UnknownTeamName(), "未知のクラブFC");
+}
+
+TEST_F(PageReaderTest, ScheduleLabelsBeforeRowsSetTheYear)
+{
+    clsHtmlSchedule reader(host, host, host, site.Settings, site.Home.Str());
+    reader.Toto().SetToday(At(2030, 5, 5));
+    std::vector<std::string> list = {
+        "第800回totoくじ情報", "1",          "12/30",          "13:00", "S",     "浦和レッズ", "VS",
+        "鹿島アントラーズ",    "販売開始日", "2019年12月20日", "2",     "01/02", "9:05",       "T",
+        "柏レイソル",          "中止",       "FC東京"};
+    ASSERT_TRUE(reader.ReadList(list, ""));
+    EXPECT_EQ(reader.Schedule().Match[0].GameDate, At(2030, 12, 30));
+    EXPECT_EQ(reader.Schedule().Match[1].GameDate, At(2019, 1, 2));
+    EXPECT_EQ(reader.Schedule().Match[1].StartTime, DateTime::FromHms(9, 5, 0));
+    EXPECT_EQ(reader.Schedule().Match[1].State, "中止");
+    // A state other than VS or 中止 fails the read without a report.
+    list[6] = "vs.";
+    EXPECT_FALSE(reader.ReadList(list, ""));
+    EXPECT_TRUE(host.Messages.empty());
 }

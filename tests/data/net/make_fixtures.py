@@ -62,7 +62,8 @@ def schedule_rows(cancel=None, rows=13, unknown=None, broken=False):
                    % (i + 1, m[0][0], m[0][1], m[1], STADIUMS[i % 13].replace("&", "&amp;"),
                       spaced(h), state, spaced(away(i % 13)[1])))
     if broken:
-        out.append('<tr><td class="no">1</td><td>01/16</td></tr>')
+        # The page ends inside the last row.
+        out[-1] = '<tr><td class="no">13</td><td>01/17</td><td>16:00</td></tr>'
     return "\r\n".join(out)
 
 def schedule_page(header="第1234回 totoくじ情報", cancel=None, rows=13, round_cancelled=False,
@@ -215,8 +216,8 @@ def sjis(path, text):
         f.write(text.replace("\n", "\r\n").encode("cp932"))
 
 sjis("SysData/TeamName.dat", ";test team names\n" +
-     "".join("%s = %s\n" % t for t in TEAMS[:-2]) + "[End]\n")
-sjis("SysData/TeamName1.dat", ";old names\n%s = %s\n" % TEAMS[-2])
+     "".join("%s = %s\n" % t for t in TEAMS[:-1]) + "[End]\n")
+sjis("SysData/TeamName1.dat", ";names of rounds before 750\n旧東京 = 旧クラブ東京\n")
 sjis("SysData/TeamName2.dat", ";overseas\nVersion = 3\nRevision = 9\n%s = %s\n[End]\n" % TEAMS[-1])
 sjis("SysData/J1J2.dat", "2021J1 = 札幌,仙台,鹿島,浦和\n")
 
