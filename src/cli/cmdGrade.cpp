@@ -1,0 +1,91 @@
+#include "cli/cmdGrade.h"
+
+#include "app/basMain.h"
+#include "app/clsTerminalHost.h"
+#include "cli/CliCommand.h"
+#include "files/clsTFileDRD.h"
+#include "results/clsTResult.h"
+#include "store/clsXmlResult.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace {
+// Messages go through the host, which writes to the command line's error stream.
+void Usage(clsTerminalHost& host)
+{
+    host.ShowMessage(MsgIcon::Error, "usage: kelvra-cli grade FILE.drd [--result RESULT.xml]", "");
+}
+} // namespace
+
+int CmdGrade(clsTerminalHost& host, const std::string& strHome,
+             const std::vector<std::string>& args, std::ostream& out)
+{
+    std::string drd;
+    std::string xml;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--result") {
+            if (i + 1 >= args.size() || !xml.empty()) {
+                Usage(host);
+                return 2;
+            }
+            xml = args[++i];
+        } else if (drd.empty()) {
+            drd = args[i];
+        } else {
+            Usage(host);
+            return 2;
+        }
+    }
+    if (drd.empty()) {
+        Usage(host);
+        return 2;
+    }
+
+    clsTFileDRD file(host.Host(), basMain::VersionText(), "");
+    DataFileRecord rec;
+    if (!file.Load(drd, rec)) {
+        host.ShowMessage(MsgIcon::Error, drd + ": データファイルを読み込めません。", "");
+        return 1;
+    }
+
+    clsXmlResult store(host, strHome);
+    if (xml.empty()) {
+        xml = store.GetFileName(rec.Kaisaikai, rec.Kumi);
+    }
+    if (!store.XmlLoad(xml)) {
+        host.ShowMessage(MsgIcon::Error, xml + ": 結果ファイルを読み込めません。", "");
+        return 1;
+    }
+    const ResultRecord& result = store.GetRecord();
+    if (result.Kaisaikai <= 0) {
+        host.ShowMessage(MsgIcon::Error, xml + ": 結果ファイルに開催回がありません。", "");
+        return 1;
+    }
+
+    const auto count = std::clamp<std::size_t>(
+        static_cast<std::size_t>(std::max(rec.SingleCount, 0)), 0, rec.Singles.size());
+    clsTResult grade(host, host, host, host, strHome);
+    grade.Initialize();
+    grade.SetResultData(result.Kaisaikai, result.Kumi, result, true);
+    if (!grade.SetSingle(std::span<const std::int32_t>(rec.Singles.data(), count))) {
+        return 1;
+    }
+
+    for (std::size_t g = 0; g < 14; ++g) {
+        out << (g + 1) << "等\t" << grade.Tally()[g] << "\n";
+    }
+    if (grade.DecidedCount() == 13) {
+        const clsTResultKakutei& prize = grade.Kakutei();
+        for (std::int32_t row = 0; row < clsTResultKakutei::kRows; ++row) {
+            out << clsTResultKakutei::RowLabel(row);
+            for (std::int32_t col = 0; col < clsTResultKakutei::kColumns; ++col) {
+                out << "\t" << prize.Amount(row, col).ToString();
+            }
+            out << "\n";
+        }
+    }
+    return 0;
+}
+
+KELVRA_CLI_COMMAND("grade", CmdGrade);
