@@ -1,0 +1,249 @@
+#include "app/basText.h"
+#include "net/FixtureSite.h"
+#include "store/clsTMain.h"
+#include "store/clsXmlSchedule.h"
+#include "store/clsXmlVote.h"
+#include "support/RecordingHost.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class RoundControllerTest : public ::testing::Test
+{
+protected:
+    RoundControllerTest()
+    {
+        main.KaisaikaiChange = [this](std::int32_t lngKaisaikai, const std::string& strKumi) {
+            Changes.push_back(std::to_string(lngKaisaikai) + "/" + strKumi);
+        };
+        main.Initialize();
+    }
+    std::string Store(const std::string& folder, const std::string& name) const
+    {
+        return site.StoreFile(folder, name);
+    }
+
+    FixtureSite site;
+    RecordingHost host;
+    clsTMain main{host.Host(), site.Settings, site.Home.Str()};
+    std::vector<std::string> Changes;
+};
+} // namespace
+
+TEST_F(RoundControllerTest, DownloadsStoreTheExpectedFilesOnce)
+{
+    main.SetKaisaikai(1234);
+    ASSERT_EQ(Changes, std::vector<std::string>{"1234/"});
+    EXPECT_FALSE(main.CheckScheduleFile());
+    EXPECT_TRUE(main.Schedule().Kaisaikai == 0);
+
+    host.QueueAnswer(true);
+    ASSERT_TRUE(main.GetSchedule(true)) << host.AllMessageText();
+    ASSERT_EQ(host.Questions.size(), 1u);
+    EXPECT_EQ(host.Questions[0].Text,
+              "インターネットより 開催情報 をダウンロードします。よろしいですか？");
+    EXPECT_EQ(host.Questions[0].Caption, " 開催情報");
+    EXPECT_EQ(Store("toto_Schedule", "toto_schedule_1234.xml"),
+              FixtureSite::Expected("toto_schedule_1234.xml"));
+    EXPECT_TRUE(main.CheckScheduleFile());
+    EXPECT_EQ(main.Schedule().Match[0].Home, "札幌");
+    EXPECT_EQ(Changes.size(), 2u);
+
+    ASSERT_TRUE(main.GetVote(false));
+    EXPECT_EQ(Store("toto_Vote", "toto_vote_1234.xml"),
+              FixtureSite::Expected("toto_vote_1234.xml"));
+    ASSERT_TRUE(main.GetResult(false));
+    EXPECT_EQ(Store("toto_Result", "toto_result_1234.xml"),
+              FixtureSite::Expected("toto_result_1234.xml"));
+    EXPECT_EQ(site.Requests.load(), 3);
+    EXPECT_TRUE(host.Messages.empty());
+
+    // With the files there, the commands read them and never go to the site again.
+    EXPECT_TRUE(main.GetSchedule(true));
+    EXPECT_TRUE(main.GetVote(true));
+    EXPECT_TRUE(main.GetResult(true));
+    EXPECT_EQ(site.Requests.load(), 3);
+    EXPECT_EQ(host.Questions.size(), 1u);
+
+    // A fresh controller on the same store reads what the downloads left.
+    clsTMain again(host.Host(), site.Settings, site.Home.Str());
+    again.Initialize();
+    again.SetKaisaikai(1234);
+    EXPECT_EQ(again.Schedule(), main.Schedule());
+    EXPECT_EQ(again.Vote(), main.Vote());
+    EXPECT_EQ(again.Result(), main.Result());
+}
+
+TEST_F(RoundControllerTest, CancelledMatchAndTwoGradeRoundsAreStored)
+{
+    main.SetKaisaikai(1235);
+    ASSERT_TRUE(main.GetSchedule(false));
+    ASSERT_TRUE(main.GetResult(false));
+    EXPECT_EQ(Store("toto_Schedule", "toto_schedule_1235.xml"),
+              FixtureSite::Expected("toto_schedule_1235.xml"));
+    EXPECT_EQ(Store("toto_Result", "toto_result_1235.xml"),
+              FixtureSite::Expected("toto_result_1235.xml"));
+    main.SetKaisaikai(200);
+    ASSERT_TRUE(main.GetResult(false));
+    EXPECT_EQ(Store("toto_Result", "toto_result_200.xml"),
+              FixtureSite::Expected("toto_result_200.xml"));
+}
+
+TEST_F(RoundControllerTest, NoAndFailuresAndUnpublishedPages)
+{
+    main.SetKaisaikai(1234);
+    host.QueueAnswer(false);
+    EXPECT_FALSE(main.GetSchedule(true));
+    EXPECT_TRUE(main.ScheduleLoader().Cancel());
+    EXPECT_EQ(site.Requests.load(), 0);
+    EXPECT_TRUE(host.Messages.empty());
+
+    main.SetKaisaikai(1237);
+    EXPECT_FALSE(main.GetVote(false));
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Icon, MsgIcon::Information);
+    EXPECT_EQ(host.Messages[0].Text, "第1237回 投票状況は発表されていません。");
+    EXPECT_EQ(host.Messages[0].Caption, " 投票状況");
+
+    // No page (HTTP 404) is a failed download, not an unpublished round.
+    main.SetKaisaikai(4321);
+    EXPECT_FALSE(main.GetResult(false));
+    ASSERT_EQ(host.Messages.size(), 2u);
+    EXPECT_EQ(host.Messages[1].Icon, MsgIcon::Warning);
+    EXPECT_EQ(host.Messages[1].Text, "インターネットよりダウンロードに失敗しました。");
+    EXPECT_EQ(host.Messages[1].Caption, " くじ結果");
+
+    EXPECT_FALSE(site.StoreFileExists("toto_Vote", "toto_vote_1237.xml"));
+    EXPECT_FALSE(std::filesystem::exists(site.Home.Path() / "SysData" / "toto_Result"));
+}
+
+TEST_F(RoundControllerTest, InvalidRecordsAreHeldButNeverStored)
+{
+    // Totals that do not add up: read, but not a valid vote status.
+    main.SetKaisaikai(1242);
+    EXPECT_FALSE(main.GetVote(false));
+    EXPECT_EQ(main.VoteLoader().Vote().Kaisaikai, 1242);
+    EXPECT_FALSE(site.StoreFileExists("toto_Vote", "toto_vote_1242.xml"));
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Text, "インターネットよりダウンロードに失敗しました。");
+    EXPECT_EQ(main.Vote(), VoteRecord{});
+
+    // A page of another round (a site that redirects to the current round) is not filed.
+    main.SetKaisaikai(1300);
+    site.Serve("schedule_1300", FixtureSite::Page("schedule_1234.html"));
+    EXPECT_FALSE(main.GetSchedule(false));
+    EXPECT_FALSE(site.StoreFileExists("toto_Schedule", "toto_schedule_1300.xml"));
+    EXPECT_FALSE(site.StoreFileExists("toto_Schedule", "toto_schedule_1234.xml"));
+}
+
+TEST_F(RoundControllerTest, InterimVoteLivesOnlyInMemory)
+{
+    main.SetKaisaikai(1241);
+    ASSERT_TRUE(main.GetVote(false));
+    EXPECT_FALSE(main.VoteLoader().LastFinal());
+    EXPECT_FALSE(site.StoreFileExists("toto_Vote", "toto_vote_1241.xml"));
+    EXPECT_EQ(main.Vote().Kaisaikai, 1241);
+    // Downloading the schedule reloads without touching the vote.
+    main.GetSchedule(false);
+    EXPECT_EQ(main.Vote().Kaisaikai, 1241);
+    // Changing the round drops it.
+    main.SetKaisaikai(1240);
+    main.SetKaisaikai(1241);
+    EXPECT_EQ(main.Vote(), VoteRecord{});
+}
+
+TEST_F(RoundControllerTest, ExistingFileIsNeverOverwritten)
+{
+    main.SetKaisaikai(1234);
+    const std::string file =
+        (site.Home.Path() / "SysData" / "toto_Schedule" / "toto_schedule_1234.xml").string();
+    // The file appears while the page is being fetched.
+    site.OnServe = [&](const std::string&) {
+        site.Home.Write("SysData/toto_Schedule/toto_schedule_1234.xml", "mine");
+    };
+    EXPECT_TRUE(main.GetSchedule(false));
+    EXPECT_EQ(Store("toto_Schedule", "toto_schedule_1234.xml"), "mine");
+}
+
+TEST_F(RoundControllerTest, NotHeldRoundDisablesDownloads)
+{
+    site.Home.Write("SysData/toto_Schedule/toto_schedule_1250.xml",
+                    basText::ToSjis(clsXmlSchedule::NotHeldText(1250)));
+    main.SetKaisaikai(1250);
+    EXPECT_TRUE(main.NoGame());
+    EXPECT_FALSE(main.GetSchedule(true));
+    EXPECT_FALSE(main.GetVote(true));
+    EXPECT_FALSE(main.GetResult(true));
+    EXPECT_TRUE(host.Questions.empty());
+    EXPECT_TRUE(host.Messages.empty());
+    EXPECT_EQ(site.Requests.load(), 0);
+    main.SetKaisaikai(1251);
+    EXPECT_FALSE(main.NoGame());
+}
+
+TEST_F(RoundControllerTest, RoundZeroGroupsAndOldSnapshots)
+{
+    main.SetKaisaikai(1234);
+    main.SetKaisaikai(0);
+    EXPECT_FALSE(main.GetSchedule(false));
+    EXPECT_EQ(site.Requests.load(), 0);
+    EXPECT_EQ(main.Schedule(), ScheduleRecord{});
+    main.SetKaisaikai(-5);
+    EXPECT_EQ(main.Kaisaikai(), 0);
+    main.SetKaisaikai(123456);
+    EXPECT_EQ(main.Kaisaikai(), 9999);
+
+    const auto before = Changes.size();
+    main.SetKumi("C");
+    EXPECT_EQ(Changes.size(), before);
+    main.SetKumi("B");
+    EXPECT_EQ(main.KumiIndex(), 1);
+    EXPECT_EQ(Changes.size(), before + 1);
+    EXPECT_EQ(Changes.back(), "9999/");
+
+    // An archived snapshot named by round and sales end.
+    site.Home.Write("SysData/Vote/vote_1234_2021-01-16.xml",
+                    FixtureSite::Expected("toto_vote_1234.xml"));
+    EXPECT_FALSE(main.GetOldVoteFile(1234, DateTime::FromYmd(2021, 1, 17)));
+    ASSERT_TRUE(main.GetOldVoteFile(1234, DateTime::FromYmdHms(2021, 1, 16, 13, 50, 0)));
+    EXPECT_EQ(main.Vote().Kaisaikai, 1234);
+    EXPECT_TRUE(main.Vote().IsValid());
+    EXPECT_EQ(main.VoteLoader().OldVoteFileName(7, DateTime::FromYmd(2021, 1, 2)),
+              (site.Home.Path() / "SysData" / "Vote" / "vote_007_2021-01-02.xml").string());
+}
+
+TEST(RoundLoaders, EveryOperationBeforeInitializeReports)
+{
+    FixtureSite site;
+    RecordingHost host;
+    clsSchedule loader(host.Host(), site.Settings, site.Home.Str());
+    EXPECT_FALSE(loader.GetSchedule(1234, "", 3, false));
+    EXPECT_EQ(loader.Schedule(), ScheduleRecord{});
+    EXPECT_FALSE(loader.NoGame());
+    ASSERT_EQ(host.Messages.size(), 3u);
+    EXPECT_EQ(host.Messages[0].Text, "Initialize Err");
+    EXPECT_EQ(host.Messages[0].Caption, "Kelvra / clsSchedule / GetSchedule");
+    EXPECT_EQ(host.Messages[1].Caption, "Kelvra / clsSchedule / Schedule");
+    EXPECT_EQ(host.Messages[2].Caption, "Kelvra / clsSchedule / NoGame");
+    EXPECT_EQ(site.Requests.load(), 0);
+
+    clsVote vote(host.Host(), site.Settings, site.Home.Str());
+    vote.Initialize();
+    // A group the store does not know never becomes part of a file name.
+    EXPECT_FALSE(vote.GetVote(1234, "../../x", 3, false));
+    EXPECT_EQ(site.Requests.load(), 0);
+}
+
+TEST_F(RoundControllerTest, ScheduleInitializeReadsNewTeamNames)
+{
+    main.SetKaisaikai(1240);
+    EXPECT_FALSE(main.GetSchedule(false));
+    site.Home.Write("SysData/TeamName3.dat",
+                    basText::ToSjis(";Drovane TeamName User Data File (TeamName3.dat)\r\n未知   = "
+                                    "未知のクラブFC\r\n"));
+    host.Messages.clear();
+    EXPECT_FALSE(main.GetSchedule(false));
+    main.ScheduleInitialize();
+    EXPECT_TRUE(main.GetSchedule(false)) << host.AllMessageText();
+    EXPECT_EQ(main.Schedule().Match[3].Home, "未知");
+}
