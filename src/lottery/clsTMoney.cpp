@@ -257,7 +257,8 @@ void clsTMoney::ForEachSingle(std::span<const std::int32_t> lngSingle, Fn fn) co
     // match 8 down, so that neighbours share the longest prefixes of products.
     constexpr std::uint64_t kLow = 2187; // 3^7
     constexpr std::uint64_t kHigh = 729; // 3^6
-    std::vector<std::uint64_t> order(n);
+    std::vector<std::uint64_t>& order = m_order;
+    order.resize(n);
     for (std::size_t t = 0; t < n; ++t) {
         const std::int32_t v = lngSingle[t];
         if (!clsTNumber::IsValidNo(v)) {
@@ -274,7 +275,8 @@ void clsTMoney::ForEachSingle(std::span<const std::int32_t> lngSingle, Fn fn) co
     }
     {
         // Two-pass radix sort on the 21-bit key.
-        std::vector<std::uint64_t> tmp(n);
+        std::vector<std::uint64_t>& tmp = m_sortTmp;
+        tmp.resize(n);
         for (int pass = 0; pass < 2; ++pass) {
             const int shift = 32 + pass * 11;
             std::array<std::size_t, 2049> count{};

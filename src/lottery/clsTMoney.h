@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 class clsTMoney
 {
@@ -66,4 +67,8 @@ private:
     std::array<double, 3> m_pool{};
     std::array<std::array<double, 3>, 13> m_rate{};
     std::array<std::array<double, 3>, 13> m_miss{};
+    // Work space of the list form, kept between calls: fresh 16 bytes a single, zeroed and
+    // faulted in on every call, cost as much as the estimates themselves.
+    mutable std::vector<std::uint64_t> m_order;
+    mutable std::vector<std::uint64_t> m_sortTmp;
 };
