@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 Currency Cur(const char* s)
@@ -378,5 +380,35 @@ TEST_F(XmlStore, ResultByteFieldsOutOfRangeFail)
     EXPECT_FALSE(r.XmlLoad(dir.Str() + "/r.xml"));
     ASSERT_EQ(rec.Messages.size(), 1u);
     EXPECT_EQ(rec.Messages[0].Caption, "Kelvra / clsXmlResult / XmlLoad");
+}
+} // namespace
+
+namespace {
+// The sample rounds shipped in data/ must read back valid and be exactly what the writers
+// produce, byte for byte.
+TEST(SampleRounds, ReadBackValidAndByteExact)
+{
+    RecordingHost rec;
+    const std::string data = KELVRA_SOURCE_DATA_DIR;
+    for (const std::int32_t round : {9001, 9002}) {
+        clsXmlSchedule s(rec, data);
+        clsXmlVote v(rec, data);
+        clsXmlResult r(rec, data);
+        ASSERT_TRUE(s.XmlLoad(s.GetFileName(round, ""))) << round;
+        ASSERT_TRUE(v.XmlLoad(v.GetFileName(round, ""))) << round;
+        ASSERT_TRUE(r.XmlLoad(r.GetFileName(round, ""))) << round;
+        EXPECT_TRUE(s.GetRecord().IsValid());
+        EXPECT_TRUE(v.GetRecord().IsValid());
+        EXPECT_TRUE(r.GetRecord().IsValid(3));
+        std::string bytes;
+        for (const auto& [path, text] : {std::pair{s.GetFileName(round, ""), s.GetXmlString()},
+                                         std::pair{v.GetFileName(round, ""), v.GetXmlString(true)},
+                                         std::pair{r.GetFileName(round, ""), r.GetXmlString()}}) {
+            std::ifstream in(path, std::ios::binary);
+            bytes.assign(std::istreambuf_iterator<char>(in), {});
+            EXPECT_EQ(bytes, basText::ToSjis(text)) << path;
+        }
+    }
+    EXPECT_TRUE(rec.Messages.empty());
 }
 } // namespace
