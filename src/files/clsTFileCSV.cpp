@@ -103,7 +103,7 @@ bool clsTFileCSV::CsvSave(const std::string& strFileName, std::int32_t lngSCount
                 last = end;
             }
         }
-        if (!clsXmlTagReader::SaveText(strFileName, text)) {
+        if (!clsXmlTagReader::SaveBytes(strFileName, text)) {
             m_err.ReportError("CsvSave_Sub", ErrorRecord{strFileName + " に書き込めません。", 75,
                                                          std::string(kAppTitle)});
             return false;

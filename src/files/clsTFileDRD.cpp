@@ -111,13 +111,10 @@ private:
 
 bool ReadFileText(const std::string& strFileName, std::string& strUtf8)
 {
-    std::ifstream in(strFileName, std::ios::binary);
-    if (!in) {
+    std::string bytes;
+    if (!clsXmlTagReader::LoadBytes(strFileName, bytes)) {
         return false;
     }
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    const std::string bytes = ss.str();
     strUtf8 = basText::FromSjis(basText::CutAtNul(bytes));
     return true;
 }

@@ -200,15 +200,28 @@ bool clsXmlTagReader::SaveBytes(const std::string& strFileName, std::string_view
 
 bool clsXmlTagReader::LoadText(const std::string& strFileName, std::string& strUtf8)
 {
-    std::ifstream in(strFileName, std::ios::binary);
+    std::string bytes;
+    if (!LoadBytes(strFileName, bytes)) {
+        return false;
+    }
+    strUtf8 = basText::FromSjis(basText::CutAtNul(bytes));
+    return true;
+}
+
+bool clsXmlTagReader::LoadBytes(const std::string& strFileName, std::string& strBytes)
+{
+    std::ifstream in(strFileName, std::ios::binary | std::ios::ate);
     if (!in) {
         return false;
     }
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    const std::string bytes = ss.str();
-    strUtf8 = basText::FromSjis(basText::CutAtNul(bytes));
-    return true;
+    const std::streamoff size = in.tellg();
+    if (size < 0) {
+        return false;
+    }
+    strBytes.resize(static_cast<std::size_t>(size));
+    in.seekg(0);
+    in.read(strBytes.data(), size);
+    return static_cast<bool>(in) || in.gcount() == size;
 }
 
 bool clsXmlTagReader::FileExists(const std::string& strFileName)

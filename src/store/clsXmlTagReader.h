@@ -54,6 +54,8 @@ public:
     static bool SaveBytes(const std::string& strFileName, std::string_view strBytes);
     // False when the file is missing or unreadable; the text is cut at the first NUL.
     static bool LoadText(const std::string& strFileName, std::string& strUtf8);
+    // The raw bytes of a whole file.
+    static bool LoadBytes(const std::string& strFileName, std::string& strBytes);
     static bool FileExists(const std::string& strFileName);
 
     // Runtime errors of the readers (number and text as the original runtime gave them).
