@@ -112,10 +112,12 @@ bool clsTMsEngine::EngineRun(std::int32_t& lngSCount, std::vector<std::int32_t>&
         if ((udtSettings.MsEngine != 0 || udtSettings.ChushutsuFlag) && !base.empty() &&
             lngSCount >= 1) {
             clsTProbability probability;
-            probability.GetTousen(base,
-                                  std::span<const std::int32_t>(
-                                      lngSingle.data(), static_cast<std::size_t>(lngSCount)),
-                                  lngTousen);
+            const std::span<const std::int32_t> result(lngSingle.data(),
+                                                       static_cast<std::size_t>(lngSCount));
+            if (!probability.GetTousen(base, result, lngTousen)) {
+                ReportFailure(probability.LastError());
+                return false;
+            }
         }
         return true;
     } catch (const std::exception& e) {
