@@ -1,0 +1,316 @@
+#include "app/clsDocument.h"
+
+#include "app/basMain.h"
+#include "app/basVersion.h"
+#include "lottery/clsTSingleFrame.h"
+#include "store/clsTMain.h"
+#include "tickets/clsQuickSort.h"
+
+#include <filesystem>
+
+namespace {
+// Sets a flag for its lifetime, on every exit path.
+class FlagScope
+{
+public:
+    explicit FlagScope(bool& flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
+    ~FlagScope() { m_flag = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+std::string VersionText()
+{
+    return basMain::VersionText();
+}
+} // namespace
+
+clsDocument::clsDocument(const clsHost& host, clsTMain& roundController,
+                         std::optional<std::uint64_t> lngSeed)
+    : m_host(host)
+    , m_err(host.Message, "frmMain")
+    , m_main(roundController)
+    , m_drd(host, VersionText(), std::string(basVersion::kLegalNotice))
+    , m_tx(host.Message, host.Pump)
+    , m_engine(lngSeed ? std::make_unique<clsTMsEngine>(host.Pump, host.Message, *lngSeed)
+                       : std::make_unique<clsTMsEngine>(host.Pump, host.Message))
+    , m_multi(host.Message)
+{
+    m_tx.Initialize(m_log, VersionText());
+    m_engine->Initialize(m_log);
+    m_main.KaisaikaiChange = [this](std::int32_t lngKaisaikai, const std::string& strKumi) {
+        OnKaisaikaiChange(lngKaisaikai, strKumi);
+    };
+    m_jouken.Clear();
+    m_jouken.MachigaiType = 0;
+}
+
+clsDocument::~clsDocument()
+{
+    m_main.KaisaikaiChange = nullptr;
+}
+
+void clsDocument::RaiseChanged() const
+{
+    if (Changed) {
+        Changed();
+    }
+}
+
+bool clsDocument::Running() const
+{
+    return m_tx.Run() || m_engine->Run();
+}
+
+void clsDocument::New()
+{
+    m_multi.Clear();
+    m_result = m_main.Result();
+    Run(); // with no marks the run leaves an empty ticket set
+    m_log.Clear();
+    m_jouken.Clear();
+    m_jouken.MachigaiType = 0;
+    m_engineSettings = EngineSettingsRecord{};
+    m_currentFile.clear();
+    RaiseChanged();
+}
+
+DataFileRecord clsDocument::GatherRecord() const
+{
+    DataFileRecord rec;
+    rec.Kaisaikai = m_kaisaikai;
+    rec.Kumi = m_kumi;
+    rec.VoteTime = m_vote.AsOf;
+    rec.Multi = m_multi.Value();
+    rec.Jouken = m_jouken;
+    rec.Engine = m_engineSettings;
+    rec.MsSingleCount = m_msSingleCount;
+    rec.MsSingleFrame = m_msSingleFrame;
+    rec.MsTousen = m_msTousen;
+    rec.SingleCount = m_singleCount;
+    rec.SingleFrame = m_singleFrame;
+    rec.Singles = m_singles;
+    rec.SakugenMessage = m_log.Text();
+    rec.Vote = m_vote;
+    return rec;
+}
+
+bool clsDocument::FileSaveDRD(const std::string& strFileName, bool blnDataFlag, bool blnDialog)
+{
+    bool ok;
+    {
+        FlagScope lock(m_workLock);
+        ok = m_drd.Save(strFileName, blnDataFlag, GatherRecord(), blnDialog);
+    }
+    if (blnDataFlag) {
+        m_currentFile = strFileName; // even after a failed save, as the title shows
+    }
+    return ok;
+}
+
+bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, bool blnDialog)
+{
+    std::int32_t version = 0;
+    if (!m_drd.DataTypeCheck(strFileName, blnDataFlag, version)) {
+        if (blnDialog) {
+            m_host.Message.ShowMessage(MsgIcon::Warning, "Kelvraのファイルではありません。",
+                                       "ファイルタイプ警告");
+        }
+        return false;
+    }
+    // The record a fresh document would gather: the file is read into it, and the work is only
+    // replaced once the whole file has been read, so a broken file loses nothing.
+    DataFileRecord rec = GatherRecord();
+    rec.Jouken.Clear();
+    rec.Jouken.MachigaiType = 0;
+    if (blnDataFlag) {
+        rec.Multi = LongFrame{};
+        rec.Engine = EngineSettingsRecord{};
+        rec.MsSingleCount = 0;
+        rec.MsSingleFrame = LongFrame{};
+        rec.MsTousen = {};
+        rec.SingleCount = 0;
+        rec.SingleFrame = LongFrame{};
+        rec.Singles.clear();
+        rec.SakugenMessage.clear();
+    }
+    bool ok;
+    {
+        FlagScope lock(m_workLock);
+        ok = m_drd.Load(strFileName, rec);
+    }
+    if (!ok) {
+        if (blnDialog) {
+            m_host.Message.ShowMessage(MsgIcon::Warning, "ファイルの読込に失敗しました。",
+                                       std::string(kAppTitle));
+        }
+        return false;
+    }
+    if (blnDataFlag) {
+        New();
+    } else {
+        m_jouken.Clear();
+        m_jouken.MachigaiType = 0;
+    }
+    ApplyRecord(rec, blnDataFlag, version);
+    if (blnDataFlag) {
+        m_currentFile = strFileName;
+    }
+    RaiseChanged();
+    return true;
+}
+
+void clsDocument::ApplyRecord(const DataFileRecord& rec, bool blnDataFlag,
+                              std::int32_t lngDataVersion)
+{
+    if (blnDataFlag) {
+        m_main.SetKaisaikai(rec.Kaisaikai);
+        m_kaisaikai = m_main.Kaisaikai();
+        if (lngDataVersion > 4) {
+            m_vote = rec.Vote;
+            m_main.SetVote(rec.Vote);
+        } else if (m_main.GetOldVoteFile(rec.Kaisaikai, rec.VoteTime)) {
+            m_vote = m_main.Vote();
+        }
+        m_multi.SetValue(rec.Multi);
+    }
+    m_jouken = rec.Jouken;
+    if (!blnDataFlag) {
+        return;
+    }
+    m_engineSettings = rec.Engine;
+    m_msSingleCount = rec.MsSingleCount;
+    m_msSingleFrame = rec.MsSingleFrame;
+    m_msTousen = rec.MsTousen;
+    m_singleCount = rec.SingleCount;
+    m_singleFrame = rec.SingleFrame;
+    m_singles.assign(rec.Singles.begin(),
+                     rec.Singles.begin() + std::min<std::size_t>(rec.Singles.size(),
+                                                                 static_cast<std::size_t>(std::max(
+                                                                     0, rec.SingleCount))));
+    std::vector<std::string> lines;
+    std::int32_t selected = -1;
+    m_convert.StringtoListbox(rec.SakugenMessage, lines, selected);
+    m_log.SetLines(std::move(lines));
+    m_multi.GetVisible(m_covered);
+    m_tx.CountMeisaiClear();
+    m_tx.UpdateMeisai(m_multi.Value(), m_msSingleCount, m_msTousen);
+}
+
+void clsDocument::Run()
+{
+    if (Running()) {
+        m_paused = !m_paused;
+        m_engine->EnginePause(m_paused);
+        return;
+    }
+    m_paused = false;
+    if (m_workLock) {
+        return;
+    }
+    BusyScope busy(m_host.Busy);
+    try {
+        m_tx.SetVoteRecord(m_vote);
+        m_tx.CountMeisaiClear();
+        const MarkArray marks = m_multi.Value();
+        const ConditionSetRecord jouken = m_jouken;
+        std::int32_t count = 0;
+        std::vector<std::int32_t> singles;
+        m_tx.RunExtraction(jouken, marks, count, singles);
+        m_multi.GetVisible(m_covered);
+        // A run that keeps no single counts no winners: never the counters of an earlier run.
+        std::array<std::int32_t, 6> tousen{};
+        if (count >= 1) {
+            m_engine->EngineRun(count, singles, m_engineSettings, marks, tousen);
+            if (count > 0) {
+                clsQuickSort sort(m_host.Message);
+                sort.LongSort(
+                    std::span<std::int32_t>(singles.data(), static_cast<std::size_t>(count)), true);
+            }
+        }
+        singles.resize(static_cast<std::size_t>(std::max(0, count)));
+        {
+            FlagScope lock(m_workLock);
+            m_singleCount = count;
+            m_singles = std::move(singles);
+            RecountFrame();
+        }
+        m_msSingleCount = m_singleCount;
+        m_msSingleFrame = m_singleFrame;
+        m_msTousen = tousen;
+        m_tx.UpdateMeisai(marks, m_singleCount, m_msTousen);
+        m_tx.EndMsg(m_singleCount);
+    } catch (const std::exception& e) {
+        m_err.ReportException("cmdRun_Click", e);
+    }
+    RaiseChanged();
+}
+
+void clsDocument::Cancel()
+{
+    m_tx.Cancel();
+    m_engine->EngineStop();
+}
+
+void clsDocument::RecountFrame()
+{
+    clsTSingleFrame frame(m_host.Message);
+    ::SingleFrame f{};
+    frame.GetSingleFrame(m_singleCount, m_singles, f);
+    m_singleFrame = f;
+}
+
+void clsDocument::SetSingles(std::vector<std::int32_t> lngSingle)
+{
+    FlagScope lock(m_workLock);
+    m_singleCount = static_cast<std::int32_t>(lngSingle.size());
+    m_singles = std::move(lngSingle);
+    RecountFrame();
+}
+
+void clsDocument::OnKaisaikaiChange(std::int32_t lngKaisaikai, const std::string& strKumi)
+{
+    m_kaisaikai = lngKaisaikai;
+    m_kumi = strKumi;
+    m_schedule = m_main.Schedule();
+    m_vote = m_main.Vote();
+    m_result = m_main.Result();
+    m_roundLabel =
+        " 第 " + (lngKaisaikai == 0 ? std::string(" ") : std::to_string(lngKaisaikai)) + " 回 ";
+    if (!strKumi.empty()) {
+        m_roundLabel += " [ " + strKumi + "組 ] ";
+    }
+    RaiseChanged();
+}
+
+std::string clsDocument::StatusText() const
+{
+    std::string s = m_roundLabel;
+    if (m_vote.Kaisaikai != 0) {
+        s += "　使用投票率：";
+        if (m_vote.AsOf.IsZero()) {
+            s += "ユーザー定義";
+        } else if (m_vote.AsOf == m_vote.SaleEnd) {
+            s += m_vote.AsOf.Format("yyyy/mm/dd") + " (最終)";
+        } else {
+            s += m_vote.AsOf.Format("yyyy/mm/dd hh:nn");
+        }
+    }
+    return s;
+}
+
+std::string clsDocument::Title() const
+{
+    std::string s = " Drovane  Kelvra";
+    if (!m_currentFile.empty()) {
+        s += " - [" + std::filesystem::path(m_currentFile).filename().string() + "]";
+    }
+    return s;
+}

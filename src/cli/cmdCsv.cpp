@@ -1,0 +1,45 @@
+// kelvra-cli csv export FILE.drd OUT.csv / csv import IN.csv FILE.drd: a data file's tickets to
+// a CSV file, and a CSV file's tickets into a data file (frame recounted, file saved in place).
+
+#include "app/basMain.h"
+#include "app/clsTerminalHost.h"
+#include "cli/CliCommand.h"
+#include "cli/basCliWork.h"
+#include "files/clsTFileCSV.h"
+
+#include <ostream>
+
+namespace {
+int CmdCsv(clsTerminalHost& host, const std::string& strHome, const std::vector<std::string>& args,
+           std::ostream& /*out*/)
+{
+    if (args.size() != 3 || (args[0] != "export" && args[0] != "import")) {
+        host.ShowMessage(
+            MsgIcon::Error,
+            "usage: kelvra-cli csv export FILE.drd OUT.csv | csv import IN.csv FILE.drd", "");
+        return 2;
+    }
+    CliWork work(host, strHome);
+    clsTFileCSV csv(work.Host);
+    if (args[0] == "export") {
+        if (!work.Document.FileLoadDRD(args[1], true, true)) {
+            return 1;
+        }
+        const auto& singles = work.Document.Singles();
+        return csv.CsvSave(args[2], work.Document.SingleCount(), singles) ? 0 : 1;
+    }
+    if (!work.Document.FileLoadDRD(args[2], true, true)) {
+        return 1;
+    }
+    std::int32_t count = 0;
+    std::vector<std::int32_t> singles;
+    if (!csv.CsvLoad(args[1], count, singles)) {
+        return 1;
+    }
+    singles.resize(static_cast<std::size_t>(count));
+    work.Document.SetSingles(std::move(singles));
+    return work.Document.FileSaveDRD(args[2], true, true) ? 0 : 1;
+}
+} // namespace
+
+KELVRA_CLI_COMMAND("csv", CmdCsv);
