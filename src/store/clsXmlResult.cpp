@@ -1,16 +1,11 @@
 #include "store/clsXmlResult.h"
 
+#include "lottery/clsToto.h"
 #include "store/basXmlValue.h"
 
 #include <filesystem>
 
 namespace {
-// Rounds 198..260 paid two grades. Kept here until the lottery-rules object is in the tree.
-int MaxGrade(std::int32_t lngKaisaikai)
-{
-    return lngKaisaikai >= 198 && lngKaisaikai <= 260 ? 2 : 3;
-}
-
 // Grade names by grade 1..6; only grades up to the round's highest are ever written.
 constexpr const char* kGradeTag[6] = {"一等", "二等", "三等", "四等", "五等", "六等"};
 
@@ -86,7 +81,7 @@ std::string clsXmlResult::GetXmlString() const
         s += "</指定試合>\r\n";
     }
     if (!r.Cancelled) {
-        const int grades = MaxGrade(r.Kaisaikai);
+        const int grades = clsToto::GetMaxGrade(r.Kaisaikai);
         const auto group = [&](const char* tag, const auto& values) {
             s += std::string("<") + tag + ">\r\n";
             for (int g = 1; g <= grades; ++g) {
