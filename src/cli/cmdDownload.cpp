@@ -5,6 +5,9 @@
 #include "cli/CliCommand.h"
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
+#include "store/clsXmlResult.h"
+#include "store/clsXmlSchedule.h"
+#include "store/clsXmlVote.h"
 
 #include <ostream>
 
@@ -56,15 +59,15 @@ int CmdDownload(clsTerminalHost& host, const std::string& strHome,
     clsWinInet* inet = nullptr;
     if (args[0] == "schedule") {
         ok = main.GetSchedule(false);
-        file = main.CheckScheduleFile() ? "toto_Schedule" : "";
+        file = main.CheckScheduleFile() ? clsXmlSchedule(host, strHome).GetFileName(round, "") : "";
         inet = &main.ScheduleLoader().Reader().Fetcher().WinInet();
     } else if (args[0] == "vote") {
         ok = main.GetVote(false);
-        file = main.CheckVoteFile() ? "toto_Vote" : "";
+        file = main.CheckVoteFile() ? clsXmlVote(host, strHome).GetFileName(round, "") : "";
         inet = &main.VoteLoader().Reader().Fetcher().WinInet();
     } else {
         ok = main.GetResult(false);
-        file = main.CheckResultFile() ? "toto_Result" : "";
+        file = main.CheckResultFile() ? clsXmlResult(host, strHome).GetFileName(round, "") : "";
         inet = &main.ResultLoader().Reader().Fetcher().WinInet();
     }
     if (!ok) {
@@ -77,7 +80,7 @@ int CmdDownload(clsTerminalHost& host, const std::string& strHome,
         // Only a vote status before the close of sales is taken without being stored.
         out << "第" << round << "回 投票状況 (途中経過、保存していません)\n";
     } else {
-        out << "第" << round << "回 " << strHome << "/SysData/" << file << "\n";
+        out << file << "\n";
     }
     return 0;
 }
