@@ -4,6 +4,7 @@
 
 #include "app/clsIMessage.h"
 #include "conditions/ConditionTableEntry.h"
+#include "lottery/MarkArray.h"
 #include "lottery/clsTNumber.h"
 #include "store/VoteRecord.h"
 
@@ -14,7 +15,7 @@
 class clsTDeme
 {
 public:
-    using MarkArray = std::array<std::array<std::int32_t, 13>, 3>; // [outcome code][match]
+    using MarkArray = ::MarkArray; // [outcome code][match]
     using Weights = std::array<std::array<std::uint8_t, 13>, 3>;
 
     // A single's count read from two tables: the low seven digits of its number and the high

@@ -1,0 +1,80 @@
+#pragma once
+// The filter worker of the extraction run: keeps the marks and the vote status, expands the
+// multi and runs each single pass over the ticket list. Owned by the run controller clsTX for
+// the window's lifetime; the marks and vote status stay until replaced.
+
+#include "app/clsErrorReporter.h"
+#include "conditions/ConditionTableEntry.h"
+#include "conditions/clsTDeme.h"
+#include "lottery/clsTMoney.h"
+#include "store/VoteRecord.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+class clsTX1
+{
+public:
+    using MarkArray = clsTDeme::MarkArray;
+    // Error and tolerated counts of the correction. A byte would wrap after 255 errors and
+    // turn a single with many errors into one with few; 32 bits cannot be reached by any
+    // number of rows a table can hold.
+    using MachigaiCounter = std::uint32_t;
+
+    explicit clsTX1(clsIMessage& objMessage);
+
+    void Cancel(bool blnValue) { m_cancel = blnValue; }
+    bool Cancel() const { return m_cancel; }
+
+    void SetValue(const MarkArray& lngValue) { m_marks = lngValue; }
+    const MarkArray& Value() const { return m_marks; }
+    void SetVoteRecord(const VoteRecord& vote);
+    const VoteRecord& GetVoteRecord() const { return m_vote; }
+
+    // The singles of the kept marks in ascending order; an empty list when a match is unmarked.
+    void GetMulti(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle);
+
+    // Payout pass for grade index lngGrade (0..2). In correction mode the list stays and each
+    // single outside the range gets one more error.
+    void MoneySakugen(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle,
+                      std::int32_t lngGrade, Currency curMin, Currency curMax, bool blnMachigai,
+                      std::vector<MachigaiCounter>& bytMachigai);
+
+    // Condition pass for one row of one tab.
+    void JoukenSakugen(JoukenKind kind, std::int32_t& lngSCount,
+                       std::vector<std::int32_t>& lngSingle, std::int32_t lngRow,
+                       const ConditionTableEntry& entry, bool blnMachigai,
+                       std::vector<MachigaiCounter>& bytMachigai,
+                       std::vector<MachigaiCounter>& bytKyoyou);
+
+    std::int32_t CountRowMarks(std::int32_t lngRow, const ConditionTableEntry& entry) const;
+    // Adds every single of the expansion to the histogram at its count for the row.
+    void CountDistribution(JoukenKind kind, std::array<std::int32_t, 14>& lngHist,
+                           std::int32_t lngRow, const ConditionTableEntry& entry);
+
+    // The counter a condition pass uses, set up for a row of a tab.
+    clsTDeme MakeDeme(const ConditionTableEntry& entry, std::int32_t lngRow) const;
+    // Popularity ranks of the kept vote status (all 0 without a round).
+    const MarkArray& NinkiRanks() const { return m_ranks; }
+
+    std::function<void()> ProgressBegin;
+    std::function<void(std::int32_t)> Progress;
+    std::function<void()> ProgressEnd;
+
+private:
+    // Runs fnChunk(from, to) over 0..N-1 in about a hundred steps, raising Progress between
+    // them; false when Cancel stopped it, with lngDone the singles handled.
+    template <class Fn> bool Steps(std::int32_t lngCount, std::int32_t& lngDone, Fn&& fnChunk);
+    void RaiseBegin() const;
+    void RaiseEnd() const;
+
+    clsErrorReporter m_err;
+    MarkArray m_marks{};
+    MarkArray m_ranks{};
+    VoteRecord m_vote;
+    clsTMoney m_money;
+    bool m_cancel = false;
+};
