@@ -112,3 +112,18 @@ TEST_F(HtmlTotoTest, VoteTimeStamps)
     EXPECT_FALSE(toto.GetStringToDateNow("1月15日18:00時点)", asOf, final));
     EXPECT_FALSE(toto.GetStringToDateNow("(1月15日18:00)", asOf, final));
 }
+
+TEST_F(HtmlTotoTest, CompetitionCells)
+{
+    const std::vector<std::string> list = {"j1", "天皇杯", "J3"};
+    std::int32_t pos = 0;
+    EXPECT_EQ(toto.GetGameType(list, pos), "J1");
+    EXPECT_EQ(pos, 1);
+    EXPECT_EQ(toto.GetGameType(list, pos), "天皇杯");
+    EXPECT_EQ(pos, 2);
+    EXPECT_EQ(toto.GetGameType(list, pos), "");
+    EXPECT_EQ(pos, 2);
+    pos = 3;
+    EXPECT_EQ(toto.GetGameType(list, pos), "");
+    EXPECT_EQ(pos, 3);
+}

@@ -77,6 +77,9 @@ protected:
 TEST_F(WinInetTest, LargeBodyArrivesWholeWithRequestHeadersAndLog)
 {
     clsWinInet inet(host, host, host);
+    EXPECT_EQ(inet.ConnectTimeoutMs(), 15000);
+    EXPECT_EQ(inet.ReceiveTimeoutMs(), 30000);
+    EXPECT_TRUE(inet.Connection());
     inet.SetProgressDialogMessage("第1回 開催情報取得中 (オフィシャル)");
     std::string bytes;
     const std::string url = server.Base() + "/big";
