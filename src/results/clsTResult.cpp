@@ -341,7 +341,6 @@ bool clsTResult::SetSingle(std::span<const std::int32_t> lngSingle)
             }
             return true;
         };
-        m_countLabel = Currency::FromInt(count).FormatNumber(0, true);
         if (count >= kWaitFrom) {
             WaitScope wait(m_wait, "シングル構成の解析中", count - 1);
             for (std::size_t from = 0; from < n; from += kWaitStep) {
@@ -359,6 +358,7 @@ bool clsTResult::SetSingle(std::span<const std::int32_t> lngSingle)
         m_high = std::move(high);
         m_gradeValue = std::move(grade);
         m_count = count;
+        m_countLabel = Currency::FromInt(count).FormatNumber(0, true);
         m_page = 0;
         Grade(true);
         return true;
@@ -412,6 +412,7 @@ void clsTResult::Clear()
     m_frameVisible = {};
     m_countColor = {};
     m_entry.Clear();
+    m_revealed = 0;
     for (auto& row : m_hit) {
         row.fill(4);
     }

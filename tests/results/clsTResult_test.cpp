@@ -281,6 +281,7 @@ TEST(clsTResult, BadTicketNumberIsRefusedAndTheSetKept)
     f.result.SetSingle(std::vector<std::int32_t>{1, 2});
     EXPECT_FALSE(f.result.SetSingle(std::vector<std::int32_t>{3, 1594323}));
     EXPECT_EQ(f.result.SingleCount(), 2);
+    EXPECT_EQ(f.result.SingleCountLabel(), "2");
     ASSERT_EQ(f.host.Messages.size(), 1u);
     EXPECT_EQ(f.host.Messages[0].Caption, "Kelvra / clsTResult / SetSingle_Sub");
 }
