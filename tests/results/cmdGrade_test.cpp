@@ -1,0 +1,135 @@
+#include "cli/CliCommand.h"
+#include "files/clsTFileDRD.h"
+#include "lottery/clsTNumber.h"
+#include "store/clsXmlResult.h"
+#include "support/RecordingHost.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+struct Home
+{
+    TempDir dir;
+    RecordingHost host;
+    Home()
+    {
+        for (const char* f : {"TeamName.dat", "TeamName1.dat", "TeamName2.dat", "J1J2.dat"}) {
+            dir.Write(std::string("SysData/") + f, "");
+        }
+    }
+
+    ResultRecord Result(std::int32_t lngKaisaikai) const
+    {
+        ResultRecord r;
+        r.Kaisaikai = lngKaisaikai;
+        for (std::size_t m = 0; m < 13; ++m) {
+            r.Match[m].Outcome = 1;
+            r.Match[m].Home = "ホーム";
+            r.Match[m].Away = "アウェイ";
+            r.Match[m].Stadium = "競技場";
+            r.Match[m].GameDate = DateTime::FromYmd(2026, 5, 2);
+        }
+        r.Prize = {Currency(), Currency::FromInt(2000000), Currency::FromInt(30000),
+                   Currency::FromInt(2500)};
+        r.Winners = {Currency(), Currency::FromInt(1), Currency::FromInt(20),
+                     Currency::FromInt(300)};
+        r.CarryOver = {Currency(), Currency::FromInt(1000000), Currency(), Currency()};
+        r.SaleStart = r.SaleEnd = r.ResultDate = r.RefundStart = r.RefundDeadline =
+            DateTime::FromYmd(2026, 5, 1);
+        return r;
+    }
+
+    void SaveResult(const ResultRecord& r, const std::string& strPath)
+    {
+        clsXmlResult xml(host, dir.Str());
+        xml.SetRecord(r);
+        ASSERT_TRUE(xml.XmlSave(strPath.empty() ? xml.GetFileName(r.Kaisaikai, r.Kumi) : strPath));
+    }
+
+    std::string SaveDrd(std::int32_t lngKaisaikai, const std::vector<std::int32_t>& s)
+    {
+        DataFileRecord rec;
+        rec.Kaisaikai = lngKaisaikai;
+        rec.SingleCount = static_cast<std::int32_t>(s.size());
+        rec.Singles = s;
+        clsTFileDRD file(host.Host(), "1.00", "");
+        const std::string path = (dir.Path() / "work.drd").string();
+        EXPECT_TRUE(file.Save(path, true, rec, false));
+        return path;
+    }
+
+    int Run(std::vector<std::string> words, std::string& out, std::string& err)
+    {
+        words.insert(words.begin(), {"kelvra-cli", "--home", dir.Str()});
+        std::vector<char*> argv;
+        for (auto& w : words) {
+            argv.push_back(w.data());
+        }
+        std::ostringstream o;
+        std::ostringstream e;
+        const int rc = CliMain(static_cast<int>(argv.size()), argv.data(), o, e);
+        out = o.str();
+        err = e.str();
+        return rc;
+    }
+};
+
+std::int32_t Homes(std::initializer_list<std::size_t> wrong)
+{
+    clsTNumber::LongKousei k{};
+    k.fill(1);
+    for (const auto m : wrong) {
+        k[m] = 0;
+    }
+    return clsTNumber::LongToNo(k);
+}
+} // namespace
+
+TEST(cmdGrade, GradesAgainstTheStoreResultWithPrizeLines)
+{
+    Home h;
+    h.SaveResult(h.Result(9001), "");
+    const std::string drd =
+        h.SaveDrd(9001, {Homes({}), Homes({2}), Homes({2}), Homes({0, 1}), Homes({0, 1, 2, 3, 4})});
+    std::string out;
+    std::string err;
+    ASSERT_EQ(h.Run({"grade", drd}, out, err), 0) << err;
+    EXPECT_EQ(out, "1等\t1\n2等\t2\n3等\t1\n4等\t0\n5等\t0\n6等\t1\n7等\t0\n8等\t0\n9等\t0\n"
+                   "10等\t0\n11等\t0\n12等\t0\n13等\t0\n14等\t0\n"
+                   "1等\t2000000\t1\t1000000\t1\t2000000\n"
+                   "2等\t30000\t20\t0\t2\t60000\n"
+                   "3等\t2500\t300\t0\t1\t2500\n"
+                   "合計\t3350000\t321\t1000000\t4\t2062500\n");
+}
+
+TEST(cmdGrade, ExplicitResultFileAndUndecidedMatchesLeaveOutThePrizes)
+{
+    Home h;
+    ResultRecord r = h.Result(9002);
+    r.Match[12].Outcome = 9; // not a result: the match stays open
+    const std::string xml = (h.dir.Path() / "elsewhere.xml").string();
+    h.SaveResult(r, xml);
+    const std::string drd = h.SaveDrd(9002, {Homes({}), Homes({12})});
+    std::string out;
+    std::string err;
+    ASSERT_EQ(h.Run({"grade", drd, "--result", xml}, out, err), 0) << err;
+    EXPECT_TRUE(out.starts_with("1等\t2\n2等\t0\n")) << out;
+    EXPECT_EQ(out.find("合計"), std::string::npos);
+}
+
+TEST(cmdGrade, MissingResultOrArgumentsFail)
+{
+    Home h;
+    const std::string drd = h.SaveDrd(9003, {Homes({})});
+    std::string out;
+    std::string err;
+    EXPECT_EQ(h.Run({"grade", drd}, out, err), 1);
+    EXPECT_TRUE(out.empty());
+    EXPECT_NE(err.find("結果ファイル"), std::string::npos);
+    EXPECT_EQ(h.Run({"grade"}, out, err), 2);
+    EXPECT_EQ(h.Run({"grade", drd, "--result"}, out, err), 2);
+    EXPECT_EQ(h.Run({"grade", (h.dir.Path() / "none.drd").string()}, out, err), 1);
+}
