@@ -85,30 +85,36 @@ inline Divisors Finish(const Prefix& s, double r, double q)
 inline void Finish3(const Prefix& s, const std::array<double, 3>& r, const std::array<double, 3>& q,
                     std::array<Divisors, 3>& out)
 {
+    // Codes 0 and 1 share packed operations, code 2 runs beside them; packed IEEE arithmetic
+    // rounds every lane exactly as the scalar form does.
+    using V2 = double __attribute__((vector_size(16)));
     constexpr int last = kMatches - 1;
-    double a0 = 0.0, a1 = 0.0, a2 = 0.0;
+    const V2 r01 = {r[0], r[1]};
+    const V2 q01 = {q[0], q[1]};
+    V2 a01 = {0.0, 0.0};
+    double a2 = 0.0;
     for (int i = 0; i < last; ++i) {
-        a0 += s.p1[i] * r[0];
-        a1 += s.p1[i] * r[1];
-        a2 += s.p1[i] * r[2];
+        const double p = s.p1[i];
+        a01 += p * r01;
+        a2 += p * r[2];
     }
-    a0 += s.p0 * q[0];
-    a1 += s.p0 * q[1];
+    a01 += s.p0 * q01;
     a2 += s.p0 * q[2];
-    double b0 = 0.0, b1 = 0.0, b2 = 0.0;
+    V2 b01 = {0.0, 0.0};
+    double b2 = 0.0;
     for (int i = 0; i < last; ++i) {
-        for (int j = i + 1; j < last; ++j) {
-            const double p = s.p2[kPairIndex[i][j]];
-            b0 += p * r[0];
-            b1 += p * r[1];
+        // The pairs (i, i+1) .. (i, last-1) are consecutive in the table.
+        const double* row = s.p2.data() + kPairIndex[i][i + 1];
+        for (int j = 0; j < last - 1 - i; ++j) {
+            const double p = row[j];
+            b01 += p * r01;
             b2 += p * r[2];
         }
-        b0 += s.p1[i] * q[0];
-        b1 += s.p1[i] * q[1];
+        b01 += s.p1[i] * q01;
         b2 += s.p1[i] * q[2];
     }
-    out[0] = {s.p0 * r[0], a0, b0};
-    out[1] = {s.p0 * r[1], a1, b1};
+    out[0] = {s.p0 * r[0], a01[0], b01[0]};
+    out[1] = {s.p0 * r[1], a01[1], b01[1]};
     out[2] = {s.p0 * r[2], a2, b2};
 }
 
