@@ -1,0 +1,137 @@
+#include "app/basText.h"
+#include "app/clsDocument.h"
+#include "files/clsTFileDRD.h"
+#include "reference/basTotoSettings.h"
+#include "store/clsTMain.h"
+#include "support/RecordingHost.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+class Document : public ::testing::Test
+{
+protected:
+    Document()
+    {
+        namespace fs = std::filesystem;
+        const fs::path data = KELVRA_SOURCE_DATA_DIR;
+        for (const char* sub :
+             {"SysData/toto_Schedule", "SysData/toto_Vote", "SysData/toto_Result"}) {
+            fs::create_directories(dir.Path() / sub);
+            fs::copy(data / sub, dir.Path() / sub, fs::copy_options::recursive);
+        }
+        fs::copy_file(data / "UserData/Kelvra/sample.drd", dir.Path() / "sample.drd");
+        main.Initialize();
+    }
+    std::string Path(const std::string& name) const { return (dir.Path() / name).string(); }
+
+    RecordingHost rec;
+    TempDir dir;
+    clsHost host = rec.Host();
+    clsTMain main{host, basTotoSettings::Defaults(), dir.Str()};
+    clsDocument doc{host, main, 42};
+};
+
+TEST_F(Document, RunOfTheSampleFillsSetFramesAndCounters)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true)) << rec.AllMessageText();
+    EXPECT_EQ(doc.Kaisaikai(), 9001);
+    EXPECT_EQ(doc.Schedule().Match[0].Home, "鹿島"); // the round was loaded from the store
+    EXPECT_EQ(doc.Vote().Kaisaikai, 9001);
+    EXPECT_EQ(doc.Title(), " Drovane  Kelvra - [sample.drd]");
+    doc.Run();
+    ASSERT_GT(doc.SingleCount(), 0);
+    EXPECT_TRUE(std::is_sorted(doc.Singles().begin(), doc.Singles().end()));
+    EXPECT_EQ(doc.MsSingleCount(), doc.SingleCount());
+    EXPECT_EQ(doc.MsSingleFrame(), doc.SingleFrame());
+    std::int32_t rowSum = 0;
+    for (int k = 0; k < 3; ++k) {
+        rowSum += doc.SingleFrame()[k][0];
+    }
+    EXPECT_EQ(rowSum, doc.SingleCount());
+    EXPECT_GT(doc.MsTousen()[0], 0);
+    const auto& lines = doc.Log().Lines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NE(lines.back().find("該当するパターンは"), std::string::npos);
+
+    // No marks: nothing remains, and the counters are not the previous run's.
+    doc.Multi().Clear();
+    doc.Run();
+    EXPECT_EQ(doc.SingleCount(), 0);
+    EXPECT_EQ(doc.MsTousen(), (std::array<std::int32_t, 6>{}));
+    EXPECT_EQ(doc.SingleFrame(), LongFrame{});
+}
+
+TEST_F(Document, SavedWorkLoadsBackTheSame)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    doc.Run();
+    const DataFileRecord before = doc.GatherRecord();
+    ASSERT_TRUE(doc.FileSaveDRD(Path("out.drd"), true, true));
+    EXPECT_EQ(doc.CurrentFile(), Path("out.drd"));
+    doc.New();
+    EXPECT_EQ(doc.SingleCount(), 0);
+    EXPECT_EQ(doc.CurrentFile(), "");
+    ASSERT_TRUE(doc.FileLoadDRD(Path("out.drd"), true, true));
+    DataFileRecord after = doc.GatherRecord();
+    EXPECT_EQ(after.Singles, before.Singles);
+    EXPECT_EQ(after.Multi, before.Multi);
+    EXPECT_EQ(after.MsTousen, before.MsTousen);
+    EXPECT_EQ(after.Engine, before.Engine);
+    EXPECT_EQ(after.SakugenMessage, before.SakugenMessage);
+    EXPECT_EQ(after.Vote, before.Vote);
+    EXPECT_TRUE(rec.Messages.empty()) << rec.AllMessageText();
+}
+
+TEST_F(Document, BrokenFileLeavesTheWorkAsItWas)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    doc.Run();
+    const DataFileRecord before = doc.GatherRecord();
+    std::string text = basText::FromSjis(dir.Read("sample.drd"));
+    text.replace(text.find("Honmei.3 = "), 11, "Honmei.x = ");
+    dir.Write("broken.drd", basText::ToSjis(text));
+    EXPECT_FALSE(doc.FileLoadDRD(Path("broken.drd"), true, true));
+    EXPECT_EQ(rec.Messages.back().Text, "ファイルの読込に失敗しました。");
+    EXPECT_EQ(doc.GatherRecord(), before);
+    EXPECT_EQ(doc.CurrentFile(), Path("sample.drd"));
+
+    dir.Write("other.drd", "just text\r\n");
+    EXPECT_FALSE(doc.FileLoadDRD(Path("other.drd"), true, true));
+    EXPECT_EQ(rec.Messages.back().Text, "Kelvraのファイルではありません。");
+    EXPECT_EQ(rec.Messages.back().Caption, "ファイルタイプ警告");
+    EXPECT_EQ(doc.GatherRecord(), before);
+    const std::size_t shown = rec.Messages.size();
+    EXPECT_FALSE(doc.FileLoadDRD(Path("other.drd"), true, false));
+    EXPECT_EQ(rec.Messages.size(), shown + 1); // only the type check's own box
+}
+
+TEST_F(Document, ConditionsFileReplacesOnlyTheConditions)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    doc.Run();
+    ASSERT_TRUE(doc.FileSaveDRD(Path("c.drj"), false, true));
+    EXPECT_EQ(doc.CurrentFile(), Path("sample.drd")); // a conditions file never becomes current
+    const DataFileRecord before = doc.GatherRecord();
+    doc.Jouken().MachigaiType = 2;
+    doc.Jouken().Honmei[0].SetMark(6, 0, kCountDelete);
+    ASSERT_TRUE(doc.FileLoadDRD(Path("c.drj"), false, true));
+    const DataFileRecord after = doc.GatherRecord();
+    EXPECT_EQ(after.Jouken, before.Jouken);
+    EXPECT_EQ(after.Singles, before.Singles);
+    EXPECT_EQ(after.Multi, before.Multi);
+    EXPECT_FALSE(doc.FileLoadDRD(Path("sample.drd"), false, true)); // a data file is no drj
+}
+
+TEST_F(Document, FailedSaveStillNamesTheFile)
+{
+    std::filesystem::create_directories(dir.Path() / "taken" / "x");
+    EXPECT_FALSE(doc.FileSaveDRD(Path("taken"), true, false));
+    EXPECT_EQ(doc.CurrentFile(), Path("taken"));
+    EXPECT_EQ(doc.Title(), " Drovane  Kelvra - [taken]");
+}
+} // namespace
