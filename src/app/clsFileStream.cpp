@@ -3,7 +3,6 @@
 #include "app/basText.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -186,20 +185,41 @@ bool clsFileStream::ReadBytes(std::string_view strOperation, std::string_view st
         }
         return false;
     }
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         m_err.ReportError(strOperation, IoError(errno, path));
         return false;
     }
-    char buf[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
-        bytData.append(buf, n);
+    // Read straight into one buffer of the file's size: data files of the full ticket set run
+    // to tens of megabytes.
+    struct stat st
+    {
+    };
+    const std::size_t expected =
+        ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+    bytData.resize(expected + 1);
+    std::size_t used = 0;
+    int failure = 0;
+    while (true) {
+        if (used == bytData.size()) {
+            bytData.resize(bytData.size() * 2);
+        }
+        const ssize_t n = ::read(fd, bytData.data() + used, bytData.size() - used);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            failure = errno;
+            break;
+        }
+        if (n == 0) {
+            break;
+        }
+        used += static_cast<std::size_t>(n);
     }
-    const bool failed = std::ferror(f) != 0;
-    const int failure = errno;
-    std::fclose(f);
-    if (failed) {
+    bytData.resize(used);
+    ::close(fd);
+    if (failure != 0) {
         bytData.clear();
         m_err.ReportError(strOperation, IoError(failure, path));
         return false;
