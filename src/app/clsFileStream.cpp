@@ -181,7 +181,7 @@ bool clsFileStream::ReadBytes(std::string_view strOperation, std::string_view st
     const std::string path = m_fso.GetFullPath(strFileName);
     if (!m_fso.FileExists(path)) {
         if (m_errMessage) {
-            m_err.Report(strOperation, "ファイルが存在しません。\n" + path);
+            m_err.Report(strOperation, "ファイルが存在しません。\r\n" + path);
         }
         return false;
     }

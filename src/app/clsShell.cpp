@@ -123,7 +123,7 @@ bool clsShell::CheckVirtualstoreAdmin()
             return true;
         }
         m_err.Message().ShowMessage(MsgIcon::Warning,
-                                    "Virtualstore対象フォルダでは一般権限で実行できません。\n"
+                                    "Virtualstore対象フォルダでは一般権限で実行できません。\r\n"
                                     "アプリケーションを終了させ管理者として実行して下さい。",
                                     "管理権限不足エラー");
         return false;

@@ -52,11 +52,12 @@ std::string clsTotoData::GetShortTeamName(std::string_view strLongName, std::int
         if (!shortName.empty()) {
             return shortName;
         }
-        m_err.Message().ShowMessage(MsgIcon::Warning,
-                                    "チーム名：" + std::string(strLongName) +
-                                        " が見つかりません。\n最新のチーム名データをダウンロードす"
-                                        "るかチーム名を追加して下さい。",
-                                    kAppTitle);
+        m_err.Message().ShowMessage(
+            MsgIcon::Warning,
+            "チーム名：" + std::string(strLongName) +
+                " が見つかりません。\r\n最新のチーム名データをダウンロードす"
+                "るかチーム名を追加して下さい。",
+            kAppTitle);
         SetUnknownTeamName(std::string(strLongName));
         return "";
     } catch (const std::exception& e) {

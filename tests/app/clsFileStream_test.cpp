@@ -136,7 +136,7 @@ TEST(clsFileStream, MissingFileMessageFollowsTheSwitch)
     EXPECT_EQ(text, "");
     ASSERT_EQ(host.Messages.size(), 1u);
     EXPECT_EQ(host.Messages[0].Icon, MsgIcon::Warning);
-    EXPECT_EQ(host.Messages[0].Text, "ファイルが存在しません。\n" + dir.Str() + "/none.txt");
+    EXPECT_EQ(host.Messages[0].Text, "ファイルが存在しません。\r\n" + dir.Str() + "/none.txt");
     EXPECT_EQ(host.Messages[0].Caption, "Kelvra / clsFileStream / LoadFromFile");
     stream.SetErrMessage(false);
     EXPECT_FALSE(stream.LoadFromFile("none.txt", text));

@@ -78,7 +78,7 @@ TEST(clsShell, ReadOnlySysDataIsRefusedWithTheWarning)
     ASSERT_EQ(host.Messages.size(), 1u);
     EXPECT_EQ(host.Messages[0].Icon, MsgIcon::Warning);
     EXPECT_EQ(host.Messages[0].Caption, "管理権限不足エラー");
-    EXPECT_EQ(host.Messages[0].Text, "Virtualstore対象フォルダでは一般権限で実行できません。\n"
+    EXPECT_EQ(host.Messages[0].Text, "Virtualstore対象フォルダでは一般権限で実行できません。\r\n"
                                      "アプリケーションを終了させ管理者として実行して下さい。");
 }
 

@@ -54,7 +54,7 @@ TEST_F(TeamFiles, SecondTableDependsOnTheRound)
     EXPECT_EQ(host.Messages[1].Icon, MsgIcon::Warning);
     EXPECT_EQ(host.Messages[1].Caption, "Kelvra");
     EXPECT_EQ(host.Messages[1].Text,
-              "チーム名：レアル・マドリード が見つかりません。\n"
+              "チーム名：レアル・マドリード が見つかりません。\r\n"
               "最新のチーム名データをダウンロードするかチーム名を追加して下さい。");
     EXPECT_EQ(clsTotoData::UnknownTeamName(), "レアル・マドリード");
 }
