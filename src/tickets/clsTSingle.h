@@ -57,6 +57,7 @@ public:
     void SetSingle(std::span<const std::int32_t> lngSingle);
     void MovePage(std::int32_t lngPage);
     void MovePageLast() { MovePage(LastPage()); }
+    // The page buttons step one page and stop at the ends; here a double click is one click.
     void MovePrevious() { MovePage(m_page - 1); }
     void MoveNext() { MovePage(m_page + 1); }
     void SetAllSelect(bool blnValue);
