@@ -70,7 +70,7 @@ struct WinInetTransfer
     {
         auto* t = static_cast<WinInetTransfer*>(user);
         const std::size_t n = size * count;
-        if (t->body.size() + n > clsWinInet::kMaxBodyBytes) {
+        if (t->body.size() + n > t->owner.m_maxBodyBytes) {
             t->tooLarge = true;
             return 0;
         }
@@ -262,7 +262,7 @@ std::int32_t clsWinInet::GetHttpData(std::string_view strUrl, std::string& bytRe
             AddLine("[コネクション終了]");
         }
         if (transfer.tooLarge) {
-            m_lastError = "the answer is larger than " + std::to_string(kMaxBodyBytes) + " bytes";
+            m_lastError = "the answer is larger than " + std::to_string(m_maxBodyBytes) + " bytes";
         } else if (transfer.stalled) {
             m_lastError = "no data for " + std::to_string(m_receiveTimeoutMs) + " ms";
         } else if (rc != CURLE_OK) {

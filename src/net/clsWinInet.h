@@ -49,6 +49,8 @@ public:
     // Longest wait without a single byte arriving before the transfer is given up.
     std::int32_t ReceiveTimeoutMs() const { return m_receiveTimeoutMs; }
     void SetReceiveTimeoutMs(std::int32_t lngMs) { m_receiveTimeoutMs = lngMs; }
+    std::size_t MaxBodyBytes() const { return m_maxBodyBytes; }
+    void SetMaxBodyBytes(std::size_t lngBytes) { m_maxBodyBytes = lngBytes; }
 
     // The progress window's lines, each with its leading space.
     const std::vector<std::string>& Log() const { return m_log; }
@@ -70,6 +72,7 @@ private:
     clsIWait& m_wait;
     std::int32_t m_connectTimeoutMs = 15000;
     std::int32_t m_receiveTimeoutMs = 30000;
+    std::size_t m_maxBodyBytes = kMaxBodyBytes;
     bool m_progressOpen = true;
     bool m_progressClose = true;
     bool m_windowOpen = false;

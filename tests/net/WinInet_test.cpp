@@ -122,6 +122,17 @@ TEST_F(WinInetTest, EmptyBodyAndHttpErrorsGiveNothing)
     EXPECT_TRUE(host.Messages.empty());
 }
 
+TEST_F(WinInetTest, OversizedAnswerIsRefused)
+{
+    clsWinInet inet(host, host, host);
+    inet.SetMaxBodyBytes(60000);
+    std::string bytes;
+    EXPECT_EQ(inet.GetHttpData(server.Base() + "/big", bytes, ""), 0);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_NE(inet.LastError().find("larger"), std::string::npos);
+    EXPECT_EQ(host.BusyDepth, 0);
+}
+
 TEST_F(WinInetTest, RedirectFollowedAndShiftJisDecoded)
 {
     clsWinInet inet(host, host, host);
