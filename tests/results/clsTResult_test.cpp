@@ -377,3 +377,60 @@ TEST(clsTResult, ResultBeforeInitializeIsReported)
     EXPECT_EQ(host.Messages[0].Text, "Initialize Err");
     EXPECT_EQ(host.Messages[0].Caption, "Kelvra / clsTResult / SetResultData");
 }
+
+TEST(clsTMultiResult, ChangeOnlyWhenTheMarksDiffer)
+{
+    clsTMultiResult grid;
+    std::vector<bool> clicks;
+    grid.Change = [&](bool b) { clicks.push_back(b); };
+    ResultMarks marks{};
+    grid.SetValue(marks);
+    EXPECT_TRUE(clicks.empty());
+    marks[1][3] = 1;
+    grid.SetValue(marks);
+    grid.SetValue(marks);
+    EXPECT_EQ(clicks, (std::vector<bool>{false}));
+    // Clicking a marked cell clears the match; clicking it again marks it as a hand entry.
+    grid.LeftClick(1, 3);
+    EXPECT_EQ(grid.Value(1, 3), 0);
+    grid.LeftClick(1, 3);
+    EXPECT_EQ(grid.Value(1, 3), 2);
+    EXPECT_EQ(clicks, (std::vector<bool>{false, true, true}));
+    // Cancelling twice reports once; the pop-up does nothing before any row was clicked.
+    clsTMultiResult fresh;
+    int n = 0;
+    fresh.Change = [&](bool) { ++n; };
+    fresh.SetPopup(0);
+    EXPECT_EQ(n, 0);
+    fresh.RightClick(5);
+    fresh.SetPopup(0);
+    fresh.SetPopup(0);
+    EXPECT_EQ(n, 1);
+    EXPECT_EQ(fresh.CellText(2, 5), "－");
+    EXPECT_EQ(clsTMultiResult::ColumnOutcome(0), 1);
+    EXPECT_EQ(clsTMultiResult::ColumnOutcome(1), 0);
+}
+
+TEST(clsTResult, CountGridTakesTheFrameAndColoursTheResult)
+{
+    Fixture f;
+    int refreshed = 0;
+    f.result.Refreshed = [&] { ++refreshed; };
+    std::array<std::array<std::int32_t, 13>, 3> frame{};
+    frame[1][0] = 4;
+    ResultFlags cells{};
+    cells[1][0] = true;
+    f.result.SetSingleFrame(frame, cells);
+    EXPECT_EQ(f.result.CountFrame()[1][0], 4);
+    EXPECT_TRUE(f.result.CountCells()[1][0]);
+    f.result.SetResultData(300, "", Official(300), true);
+    EXPECT_TRUE(f.result.CountColor()[0][0]);
+    EXPECT_FALSE(f.result.CountColor()[1][0]);
+    EXPECT_GT(refreshed, 0);
+    f.result.SetPercent(true);
+    f.result.CountClick();
+    EXPECT_TRUE(f.result.CountVisible());
+    f.result.SetPercent(false);
+    f.result.CountClick();
+    EXPECT_FALSE(f.result.CountVisible());
+}
