@@ -167,36 +167,41 @@ bool clsDrovaneDownload::GetTeamName2()
 
 bool clsDrovaneDownload::DownloadTeamName2(bool blnDQuestion)
 {
-    if (blnDQuestion &&
-        !m_host.Ask.YesNo("Drovaneより 海外チーム名 をダウンロードします。よろしいですか？",
-                          "  Drovane", true)) {
-        return false;
-    }
-    if (m_items.empty() && !GetFileVersion()) {
-        return false;
-    }
-    const std::int32_t published = VersionNumber(GetItem(kTeamFile, ""));
-    if (published == 0) {
-        Warning("海外チーム名のバージョン取得に失敗しました。");
-        return false;
-    }
-    const std::int32_t local =
-        VersionNumber(clsTotoData(m_host.Message, m_programFolder).GetTeamName2Version());
-    if (local == 0) {
-        Warning("海外チーム名のバージョンが不明です。");
-        return false;
-    }
-    if (published < local) {
-        Warning("海外チーム名のバージョンが異常です。");
-        return false;
-    }
-    if (published == local) {
-        Information("海外チーム名の情報は最新です。");
+    try {
+        if (blnDQuestion &&
+            !m_host.Ask.YesNo("Drovaneより 海外チーム名 をダウンロードします。よろしいですか？",
+                              "  Drovane", true)) {
+            return false;
+        }
+        if (m_items.empty() && !GetFileVersion()) {
+            return false;
+        }
+        const std::int32_t published = VersionNumber(GetItem(kTeamFile, ""));
+        if (published == 0) {
+            Warning("海外チーム名のバージョン取得に失敗しました。");
+            return false;
+        }
+        const std::int32_t local =
+            VersionNumber(clsTotoData(m_host.Message, m_programFolder).GetTeamName2Version());
+        if (local == 0) {
+            Warning("海外チーム名のバージョンが不明です。");
+            return false;
+        }
+        if (published < local) {
+            Warning("海外チーム名のバージョンが異常です。");
+            return false;
+        }
+        if (published == local) {
+            Information("海外チーム名の情報は最新です。");
+            return true;
+        }
+        if (!GetTeamName2()) {
+            return false;
+        }
+        Information("海外チーム名を最新版に更新しました。");
         return true;
-    }
-    if (!GetTeamName2()) {
+    } catch (const std::exception& e) {
+        m_err.ReportException("DownloadTeamName2", e);
         return false;
     }
-    Information("海外チーム名を最新版に更新しました。");
-    return true;
 }
