@@ -169,6 +169,11 @@ void clsTX::Body(const ConditionSetRecord& jouken, std::int32_t& lngSCount,
         bytKyoyou.assign(static_cast<std::size_t>(lngMulti), 0);
     }
 
+    std::array<bool, 3> blnPlan{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        blnPlan[i] = jouken.Haitou.Enabled[i] && jouken.Haitou.Flag[i];
+    }
+    m_worker.PlanPayoutPasses(blnPlan);
     for (std::size_t i = 0; i < 3 && !m_cancel && lngSCount > 0; ++i) {
         if (!jouken.Haitou.Enabled[i] || !jouken.Haitou.Flag[i]) {
             continue;
@@ -201,6 +206,7 @@ void clsTX::Body(const ConditionSetRecord& jouken, std::int32_t& lngSCount,
         }
     }
 
+    m_worker.ReleasePayoutCache();
     if (blnMachigai) {
         std::int32_t lngKept = 0;
         Correction(jouken, lngMulti, lngSingle, bytMachigai, bytKyoyou, lngKept);

@@ -3,6 +3,9 @@
 #include "lottery/clsTMultiPattern.h"
 #include "lottery/clsTNumber.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 namespace {
 // A maximum of 9,999,999,999 means no upper limit; estimates reach 99,999,999,999.
 constexpr Currency kNoLimitMax = Currency::FromInt(100'000'000'000);
@@ -18,6 +21,7 @@ void clsTX1::SetVoteRecord(const VoteRecord& vote)
     try {
         m_vote = vote;
         m_money.SetVote(vote);
+        ReleasePayoutCache();
         m_ranks = clsTDeme::NinkiRanks(vote, m_err.Message());
     } catch (const std::exception& e) {
         m_err.ReportException("SetVoteRecord", e);
@@ -97,31 +101,53 @@ void clsTX1::MoneySakugen(std::int32_t& lngSCount, std::vector<std::int32_t>& ln
             return;
         }
         const Currency curUpper = curMax == Currency::FromInt(9'999'999'999) ? kNoLimitMax : curMax;
+        const auto lngN = static_cast<std::size_t>(lngSCount);
+        std::int32_t* pList = lngSingle.data();
+        const std::span<const std::int32_t> lngList(pList, lngN);
+        if (!PayoutCacheHolds(lngList) || !m_payoutValid[static_cast<std::size_t>(lngGrade)]) {
+            FillPayoutCache(lngList, lngGrade);
+        }
+        const Currency* pMoney = m_payout[static_cast<std::size_t>(lngGrade)].data();
+        // The passes go by grade, so only the estimates of later grades travel with the list;
+        // the earlier ones are not read again.
+        std::array<Currency*, 3> pLater{};
+        std::size_t lngLaterCount = 0;
+        for (std::size_t g = static_cast<std::size_t>(lngGrade) + 1; g < 3; ++g) {
+            if (m_payoutValid[g]) {
+                pLater[lngLaterCount++] = m_payout[g].data();
+            }
+        }
         RaiseBegin();
         std::int32_t lngKept = 0;
         std::int32_t lngDone = 0;
-        std::int32_t* pList = lngSingle.data();
-        const std::int32_t lngStep = (lngSCount - 1) / 100 + 1;
-        std::vector<Currency> curMoney(static_cast<std::size_t>(lngStep));
-        const std::span<Currency> curAll(curMoney);
         Steps(lngSCount, lngDone, [&](std::int32_t lngFrom, std::int32_t lngTo) {
-            const auto lngLen = static_cast<std::size_t>(lngTo - lngFrom);
-            const std::span<Currency> curOut = curAll.first(lngLen);
-            const std::span<Currency> curNone;
-            m_money.GetMoneyList(std::span<const std::int32_t>(pList + lngFrom, lngLen),
-                                 lngGrade == 0 ? curOut : curNone, lngGrade == 1 ? curOut : curNone,
-                                 lngGrade == 2 ? curOut : curNone);
             for (std::int32_t i = lngFrom; i < lngTo; ++i) {
-                const Currency c = curMoney[static_cast<std::size_t>(i - lngFrom)];
+                const Currency c = pMoney[i];
                 const bool blnIn = curMin <= c && c <= curUpper;
                 if (blnMachigai) {
                     bytMachigai[static_cast<std::size_t>(i)] += blnIn ? 0 : 1;
                 } else {
+                    // The estimates move with their singles, so the next grade's pass finds
+                    // them in place.
                     pList[lngKept] = pList[i];
+                    for (std::size_t g = 0; g < lngLaterCount; ++g) {
+                        pLater[g][lngKept] = pLater[g][i];
+                    }
                     lngKept += blnIn ? 1 : 0;
                 }
             }
         });
+        if (!blnMachigai) {
+            m_payoutList.assign(pList, pList + lngKept);
+            for (std::size_t g = 0; g < 3; ++g) {
+                m_payoutValid[g] = m_payoutValid[g] && g > static_cast<std::size_t>(lngGrade);
+                if (m_payoutValid[g]) {
+                    m_payout[g].resize(static_cast<std::size_t>(lngKept));
+                } else {
+                    m_payout[g] = {};
+                }
+            }
+        }
         RaiseEnd();
         if (!blnMachigai) {
             lngSCount = lngKept;
@@ -130,6 +156,42 @@ void clsTX1::MoneySakugen(std::int32_t& lngSCount, std::vector<std::int32_t>& ln
     } catch (const std::exception& e) {
         m_err.ReportException("MoneySakugen", e);
     }
+}
+
+bool clsTX1::PayoutCacheHolds(std::span<const std::int32_t> lngList) const
+{
+    return !m_payoutList.empty() && m_payoutList.size() == lngList.size() &&
+           std::equal(lngList.begin(), lngList.end(), m_payoutList.begin());
+}
+
+void clsTX1::FillPayoutCache(std::span<const std::int32_t> lngList, std::int32_t lngGrade)
+{
+    // One call for the whole list: the estimator shares partial products between singles that
+    // agree on their first matches, which a list cut into progress steps would not give it.
+    // The grades the run will filter by come out of the same call.
+    ReleasePayoutCache();
+    std::array<std::span<Currency>, 3> curOut{};
+    for (std::size_t g = 0; g < 3; ++g) {
+        m_payoutValid[g] = m_plan[g] || g == static_cast<std::size_t>(lngGrade);
+        if (m_payoutValid[g]) {
+            m_payout[g].resize(lngList.size());
+            curOut[g] = m_payout[g];
+        }
+    }
+    if (!m_money.GetMoneyList(lngList, curOut[0], curOut[1], curOut[2])) {
+        ReleasePayoutCache();
+        throw std::runtime_error("payout estimates failed");
+    }
+    m_payoutList.assign(lngList.begin(), lngList.end());
+}
+
+void clsTX1::ReleasePayoutCache()
+{
+    m_payoutList = {};
+    for (auto& v : m_payout) {
+        v = {};
+    }
+    m_payoutValid.fill(false);
 }
 
 clsTDeme clsTX1::MakeDeme(const ConditionTableEntry& entry, std::int32_t lngRow) const

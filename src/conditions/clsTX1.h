@@ -50,6 +50,12 @@ public:
                        std::vector<MachigaiCounter>& bytMachigai,
                        std::vector<MachigaiCounter>& bytKyoyou);
 
+    // The grades whose payout passes are coming: their estimates are made together with the
+    // first pass's. All three unless told otherwise.
+    void PlanPayoutPasses(const std::array<bool, 3>& blnGrades) { m_plan = blnGrades; }
+    // The run drops the estimates it kept for its payout passes.
+    void ReleasePayoutCache();
+
     std::int32_t CountRowMarks(std::int32_t lngRow, const ConditionTableEntry& entry) const;
     // Adds every single of the expansion to the histogram at its count for the row.
     void CountDistribution(JoukenKind kind, std::array<std::int32_t, 14>& lngHist,
@@ -68,6 +74,8 @@ private:
     // Runs fnChunk(from, to) over 0..N-1 in about a hundred steps, raising Progress between
     // them; false when Cancel stopped it, with lngDone the singles handled.
     template <class Fn> bool Steps(std::int32_t lngCount, std::int32_t& lngDone, Fn&& fnChunk);
+    bool PayoutCacheHolds(std::span<const std::int32_t> lngList) const;
+    void FillPayoutCache(std::span<const std::int32_t> lngList, std::int32_t lngGrade);
     void RaiseBegin() const;
     void RaiseEnd() const;
 
@@ -76,5 +84,11 @@ private:
     MarkArray m_ranks{};
     VoteRecord m_vote;
     clsTMoney m_money;
+    // Estimates of all three grades for m_payoutList, position by position: the three payout
+    // passes of a run follow each other, so the list is estimated once.
+    std::vector<std::int32_t> m_payoutList;
+    std::array<std::vector<Currency>, 3> m_payout;
+    std::array<bool, 3> m_payoutValid{};
+    std::array<bool, 3> m_plan{true, true, true};
     bool m_cancel = false;
 };

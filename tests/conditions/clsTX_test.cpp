@@ -471,3 +471,84 @@ TEST(Worker, ManyErrorsDoNotWrapAround)
     EXPECT_EQ(errors[0], 300u);
     EXPECT_EQ(tolerated[0], 300u);
 }
+
+TEST_F(RunFixture, ThreePayoutPassesAgreeWithTheEstimatorSingleBySingle)
+{
+    const Marks marks = WideMarks(6);
+    const auto all = Expand(marks);
+    std::array<std::vector<Currency>, 3> pays;
+    for (auto n : all) {
+        clsTNumber::LongKousei k{};
+        clsTNumber::NoToLong(n, k);
+        pays[0].push_back(money.GetMoney1(k));
+        pays[1].push_back(money.GetMoney2(k));
+        pays[2].push_back(money.GetMoney3(k));
+    }
+    ConditionSetRecord rec;
+    for (std::size_t g = 0; g < 3; ++g) {
+        auto sorted = pays[g];
+        std::sort(sorted.begin(), sorted.end());
+        rec.Haitou.Flag[g] = true;
+        rec.Haitou.Min[g] = sorted[sorted.size() / 5];
+        rec.Haitou.Max[g] = sorted[sorted.size() * 9 / 10];
+    }
+    std::vector<std::int32_t> keep;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        bool ok = true;
+        for (std::size_t g = 0; g < 3; ++g) {
+            ok = ok && rec.Haitou.Min[g] <= pays[g][i] && pays[g][i] <= rec.Haitou.Max[g];
+        }
+        if (ok) {
+            keep.push_back(all[i]);
+        }
+    }
+    ASSERT_FALSE(keep.empty());
+    EXPECT_EQ(Run(rec, marks), keep);
+}
+
+TEST(Worker, PayoutPassesNeverReuseStaleEstimates)
+{
+    RecordingHost host;
+    clsTX1 worker(host);
+    worker.SetValue(WideMarks(5));
+    worker.SetVoteRecord(SampleVote());
+    clsTMoney money(host);
+    money.SetVote(SampleVote());
+    std::int32_t n = 0;
+    std::vector<std::int32_t> list;
+    worker.GetMulti(n, list);
+    const auto all = list;
+    std::vector<clsTX1::MachigaiCounter> none;
+    auto pay1 = [&](std::int32_t no) {
+        clsTNumber::LongKousei k{};
+        clsTNumber::NoToLong(no, k);
+        return money.GetMoney1(k);
+    };
+    std::vector<Currency> p;
+    for (auto no : all) {
+        p.push_back(pay1(no));
+    }
+    std::sort(p.begin(), p.end());
+    // The same grade twice: the second pass must see its own singles' estimates.
+    worker.MoneySakugen(n, list, 0, p[p.size() / 4], kHaitouNoLimit, false, none);
+    worker.MoneySakugen(n, list, 0, Currency(), p[p.size() / 2], false, none);
+    ASSERT_FALSE(list.empty());
+    for (auto no : list) {
+        EXPECT_GE(pay1(no), p[p.size() / 4]);
+        EXPECT_LE(pay1(no), p[p.size() / 2]);
+    }
+    // A new vote status changes every estimate.
+    VoteRecord other = SampleVote();
+    for (auto& m : other.Match) {
+        m.Votes = {Currency::FromInt(10), Currency::FromInt(10), Currency::FromInt(80)};
+    }
+    worker.SetVoteRecord(other);
+    money.SetVote(other);
+    list = all;
+    n = static_cast<std::int32_t>(list.size());
+    const Currency lim = pay1(all[0]);
+    worker.MoneySakugen(n, list, 0, lim, lim, false, none);
+    for (auto no : list) {
+        EXPECT_EQ(pay1(no), lim);
+    }
+}
