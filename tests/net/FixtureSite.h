@@ -56,6 +56,12 @@ public:
         server.Server().Get("/schedule", handler("schedule"));
         server.Server().Get("/vote", handler("vote"));
         server.Server().Get("/result", handler("result"));
+        server.Server().Get(R"(/download/2021/(version\.dat|TeamName2\.dat))",
+                            [](const httplib::Request& req, httplib::Response& res) {
+                                res.set_content(
+                                    ReadBytes(DataDir() / "drovane" / req.matches[1].str()),
+                                    "application/octet-stream");
+                            });
         server.Start();
 
         Settings = basTotoSettings::Defaults();
