@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -70,5 +71,5 @@ private:
     std::unique_ptr<clsTMsEngine1> m_engine1;
     std::unique_ptr<clsTMsEngine2> m_engine2;
     std::unique_ptr<clsTMsEngine3> m_engine3;
-    std::int64_t m_cacheLimit = INT64_MAX;
+    std::int64_t m_cacheLimit = std::numeric_limits<std::int64_t>::max();
 };

@@ -4,7 +4,6 @@
 #include "lottery/clsTMultiPattern.h"
 
 #include <algorithm>
-#include <cmath>
 #include <stdexcept>
 #include <string>
 

@@ -11,7 +11,6 @@
 #include "engines/clsTRandom.h"
 #include "lottery/MarkArray.h"
 
-#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>

@@ -2,6 +2,7 @@
 
 #include "engines/basEngineBall.h"
 
+#include <limits>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -59,7 +60,7 @@ bool clsTMsTrial::BuildCache(std::int32_t lngGrade, const bool& blnStop)
             m_start[j] = static_cast<std::uint32_t>(total);
             ForEachInBall(m_candidates[j], lngGrade,
                           [&](std::int32_t x) { total += index[x] >= 0; });
-            if (total > m_cacheLimit || total > UINT32_MAX) {
+            if (total > m_cacheLimit || total > std::numeric_limits<std::uint32_t>::max()) {
                 throw std::bad_alloc();
             }
             if ((j + 1) % step == 0) {

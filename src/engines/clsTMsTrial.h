@@ -8,6 +8,7 @@
 #include "conditions/clsTMsg.h"
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <span>
 #include <vector>
@@ -71,7 +72,7 @@ private:
     std::unique_ptr<std::uint32_t[]> m_cache;
     std::vector<std::uint32_t> m_start;
     std::int64_t m_cacheSize = 0;
-    std::int64_t m_cacheLimit = INT64_MAX;
+    std::int64_t m_cacheLimit = std::numeric_limits<std::int64_t>::max();
     std::vector<std::int32_t> m_coverage;
     std::vector<std::int32_t> m_slot;
     std::int32_t m_uncovered = 0;
