@@ -135,3 +135,22 @@ TEST_F(Document, FailedSaveStillNamesTheFile)
     EXPECT_EQ(doc.Title(), " Drovane  Kelvra - [taken]");
 }
 } // namespace
+
+namespace {
+TEST_F(Document, SameSeedSameRun)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    doc.EngineSettings().ChushutsuFlag = true; // the random extraction after the compression
+    doc.EngineSettings().ChushutsuCount = 50;
+    doc.Run();
+    const std::vector<std::int32_t> first = doc.Singles();
+    const std::vector<std::string> log = doc.Log().Lines();
+    clsDocument again(host, main, 42);
+    ASSERT_TRUE(again.FileLoadDRD(Path("sample.drd"), true, true));
+    again.EngineSettings() = doc.EngineSettings();
+    again.Run();
+    EXPECT_EQ(again.Singles(), first);
+    EXPECT_EQ(again.SingleCount(), 50);
+    EXPECT_EQ(again.Log().Lines().size(), log.size());
+}
+} // namespace
