@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 // A failed line of a CSV file: either a runtime error (number + text) or a plain message.
@@ -43,6 +42,55 @@ std::int32_t NumberAt(const std::string& s, std::size_t p)
     }
     const auto v = basXmlValue::ParseLong(s.substr(p, e - p));
     return v ? *v : 0;
+}
+
+// Calls onLine for every line of the stream (without its CR LF), reading it in pieces so a
+// large file is never held twice; stops at the first NUL. Returns the number of lines.
+template <class F> std::int32_t ForEachLine(std::istream& in, F&& onLine)
+{
+    std::vector<char> buf(1 << 20);
+    std::string carry;
+    std::int32_t count = 0;
+    bool nul = false;
+    const auto emit = [&](std::string_view line) {
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        ++count;
+        onLine(line);
+    };
+    while (!nul && in) {
+        in.read(buf.data(), static_cast<std::streamsize>(buf.size()));
+        std::string_view chunk(buf.data(), static_cast<std::size_t>(in.gcount()));
+        if (chunk.empty()) {
+            break;
+        }
+        const std::size_t z = chunk.find('\0');
+        if (z != std::string_view::npos) {
+            chunk = chunk.substr(0, z);
+            nul = true;
+        }
+        std::size_t pos = 0;
+        for (;;) {
+            const std::size_t eol = chunk.find('\n', pos);
+            if (eol == std::string_view::npos) {
+                carry.append(chunk.substr(pos));
+                break;
+            }
+            if (carry.empty()) {
+                emit(chunk.substr(pos, eol - pos));
+            } else {
+                carry.append(chunk.substr(pos, eol - pos));
+                emit(carry);
+                carry.clear();
+            }
+            pos = eol + 1;
+        }
+    }
+    if (!carry.empty()) {
+        emit(carry);
+    }
+    return count;
 }
 
 bool HasMarkPrefix(const std::string& name)
@@ -129,20 +177,7 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
                                           std::string(kAppTitle)});
             return false;
         }
-        std::ostringstream ss;
-        ss << in.rdbuf();
-        const std::string bytes = ss.str();
-        const std::string_view text = basText::CutAtNul(bytes);
-
-        std::int32_t lines = 0;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == '\n') {
-                ++lines;
-            }
-        }
-        if (!text.empty() && text.back() != '\n') {
-            ++lines;
-        }
+        const std::int32_t lines = ForEachLine(in, [](std::string_view) {});
         std::vector<std::int32_t> out;
         if (lines == 0) {
             lngSCount = 0;
@@ -155,25 +190,17 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
         std::int32_t j = 0;
         std::int32_t lineNo = 0;
         std::int32_t lastUpdate = 0;
-        std::size_t pos = 0;
-        while (pos < text.size()) {
-            std::size_t eol = text.find('\n', pos);
-            if (eol == std::string_view::npos) {
-                eol = text.size();
-            }
-            std::string_view line = text.substr(pos, eol - pos);
-            pos = eol + 1;
+        in.clear();
+        in.seekg(0);
+        ForEachLine(in, [&](std::string_view line) {
             ++lineNo;
-            if (!line.empty() && line.back() == '\r') {
-                line.remove_suffix(1);
-            }
             // Only a line of exactly 13 fields is a ticket; headers and blank lines are skipped.
             std::size_t commas = 0;
             for (const char c : line) {
                 commas += c == ',';
             }
             if (commas != 12) {
-                continue;
+                return;
             }
             clsTNumber::ByteKousei k{};
             std::size_t fs = 0;
@@ -212,7 +239,7 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
                 m_host.Pump.DoEvents();
                 lastUpdate = lineNo;
             }
-        }
+        });
         m_host.Wait.WaitValue(lines);
         out.resize(static_cast<std::size_t>(j));
         lngSCount = j;

@@ -118,3 +118,23 @@ TEST(FileCsvNames, ProposedNamesAndRoundFromName)
     EXPECT_EQ(clsTFileCSV::GetKumi("456A.csv"), "");
 }
 } // namespace
+
+namespace {
+TEST_F(FileCsv, LargeFilesAcrossReadPiecesAndNulEnd)
+{
+    std::vector<std::int32_t> set(100000);
+    for (std::size_t i = 0; i < set.size(); ++i) {
+        set[i] = static_cast<std::int32_t>(i * 15 % 1594323);
+    }
+    ASSERT_TRUE(csv.CsvSave(Path("big.csv"), static_cast<std::int32_t>(set.size()), set));
+    std::int32_t count = 0;
+    std::vector<std::int32_t> back;
+    ASSERT_TRUE(csv.CsvLoad(Path("big.csv"), count, back));
+    EXPECT_EQ(back, set);
+    static constexpr char kNul[] = "1,1,1,1,1,1,1,1,1,1,1,1,1\r\n2,2,2,2,2,2,2,2,2,2,2,2,2\0"
+                                   "\r\n0,0,0,0,0,0,0,0,0,0,0,0,0\r\n";
+    dir.Write("nul.csv", std::string(kNul, sizeof(kNul) - 1));
+    ASSERT_TRUE(csv.CsvLoad(Path("nul.csv"), count, back));
+    EXPECT_EQ(back, (std::vector<std::int32_t>{797161, 1594322}));
+}
+} // namespace
