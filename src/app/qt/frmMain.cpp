@@ -131,6 +131,11 @@ int frmMain::CurrentPage() const
     return m_sideMenu->CurrentPage();
 }
 
+QWidget* frmMain::PageWidget(int lngPage) const
+{
+    return m_pages->widget(lngPage);
+}
+
 void frmMain::OnPageChanged(int lngPage)
 {
     for (int i = 0; i < PageCount; ++i) {

@@ -40,6 +40,9 @@ public:
     // False when the page cannot be shown now (a run or a locked document keeps the page).
     bool ShowPage(int lngPage);
     int CurrentPage() const;
+    // The page's area, where the views of that page are laid out; null for no such page.
+    QWidget* PageWidget(int lngPage) const;
+    clsStatusBar* StatusPanels() const { return m_statusBar; }
     const std::string& ProgramDir() const { return m_programDir; }
     const clsKelvraIni& Settings() const { return m_settings; }
     // Where the open and save dialogs start: UserData/Kelvra below the program folder.

@@ -79,6 +79,8 @@ void tst_frmMain::opensOnTheHomePageWithFourEntries()
     QCOMPARE(ShownPage(window), QStringLiteral("pageHome"));
     QCOMPARE(menu->currentRow(), 0);
     QVERIFY(ViewAction(window, 0)->isChecked());
+    QCOMPARE(window.PageWidget(frmMain::PageCheck)->objectName(), QStringLiteral("pageCheck"));
+    QVERIFY(window.PageWidget(4) == nullptr);
     QVERIFY(host.Messages.empty());
 }
 
