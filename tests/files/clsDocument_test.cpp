@@ -3,6 +3,7 @@
 #include "files/clsTFileDRD.h"
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
+#include "store/clsXmlVote.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 
@@ -152,5 +153,30 @@ TEST_F(Document, SameSeedSameRun)
     EXPECT_EQ(again.Singles(), first);
     EXPECT_EQ(again.SingleCount(), 50);
     EXPECT_EQ(again.Log().Lines().size(), log.size());
+}
+} // namespace
+
+namespace {
+TEST_F(Document, OldFilesTakeTheArchivedVoteSnapshot)
+{
+    const std::string v4 = ";Drovane Data File (.drd)\r\n;old\r\n\r\nSoftware    = Kelvra\r\n"
+                           "SoftVersion = 0.90\r\nDataType    = toto\r\nDataVersion = 4\r\n\r\n"
+                           "Kaisaikai = 9002\r\nVoteTime = 2026/12/10\r\n";
+    dir.Write("old.drd", v4);
+    // Without a snapshot the vote stays as the round controller loaded it.
+    ASSERT_TRUE(doc.FileLoadDRD(Path("old.drd"), true, true)) << rec.AllMessageText();
+    EXPECT_EQ(doc.Kaisaikai(), 9002);
+    EXPECT_EQ(doc.Vote(), main.Vote());
+    EXPECT_EQ(doc.Vote().Kaisaikai, 9002);
+
+    clsXmlVote snap(rec, dir.Str());
+    VoteRecord old = main.Vote();
+    old.AsOf = DateTime::FromYmdHms(2026, 12, 10, 9, 0, 0);
+    old.Match[0].Rate = {Currency::FromInt(10), Currency::FromInt(80), Currency::FromInt(10)};
+    snap.SetRecord(old);
+    ASSERT_TRUE(snap.XmlSave((dir.Path() / "SysData/Vote/vote_9002_2026-12-10.xml").string()));
+    ASSERT_TRUE(doc.FileLoadDRD(Path("old.drd"), true, true));
+    EXPECT_EQ(doc.Vote().Match[0].Rate[1], Currency::FromInt(80));
+    EXPECT_EQ(doc.Vote().AsOf, old.AsOf);
 }
 } // namespace
