@@ -49,6 +49,7 @@ private slots:
     void waitWindowWithoutLengthDoesNotDivideByZero();
     void clipboardRoundTripsJapaneseText();
     void clockIsMonotonicAndSleepWaits();
+    void openerStartsAProgramWithItsParameters();
 };
 
 void tst_QtHost::messageCarriesCaptionIconAndText()
@@ -218,6 +219,19 @@ void tst_QtHost::clockIsMonotonicAndSleepWaits()
     QTimer::singleShot(0, [&ran] { ran = true; });
     pump.DoEvents();
     QVERIFY(ran);
+}
+
+void tst_QtHost::openerStartsAProgramWithItsParameters()
+{
+    clsQtHost host;
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("a b.txt"));
+    // A parameter in double quotes keeps its blank (the desktop's quoting): one file, not two.
+    QVERIFY(host.Host().Opener.Open("touch", "\"" + target.toStdString() + "\""));
+    QTRY_VERIFY(QFileInfo::exists(target));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("a"))));
+    QVERIFY(!host.Host().Opener.Open("/no/such/program", "x"));
+    QVERIFY(!host.Host().Opener.Open("", ""));
 }
 
 QTEST_MAIN(tst_QtHost)
