@@ -3,8 +3,7 @@
 #include <cmath>
 #include <limits>
 
-namespace
-{
+namespace {
 __extension__ typedef __int128 i128;
 __extension__ typedef unsigned __int128 u128;
 
@@ -117,8 +116,7 @@ std::int64_t Currency::ToInt64() const
 std::string Currency::ToString() const
 {
     const bool negative = m_raw < 0;
-    const u128 mag =
-        negative ? static_cast<u128>(-static_cast<i128>(m_raw)) : m_raw;
+    const u128 mag = negative ? static_cast<u128>(-static_cast<i128>(m_raw)) : m_raw;
     const auto whole = static_cast<unsigned long long>(mag / Scale);
     auto frac = static_cast<unsigned>(mag % Scale);
     std::string out = negative ? "-" : "";
@@ -148,8 +146,7 @@ std::string Currency::FormatNumber(int intDecimals, bool blnGroup) const
         unit *= 10;
     }
     const bool negative = m_raw < 0;
-    u128 mag =
-        negative ? static_cast<u128>(-static_cast<i128>(m_raw)) : m_raw;
+    u128 mag = negative ? static_cast<u128>(-static_cast<i128>(m_raw)) : m_raw;
     // halves away from zero
     mag = (mag + static_cast<unsigned>(unit / 2)) / static_cast<unsigned>(unit);
     std::int64_t decScale = 1;
@@ -185,8 +182,7 @@ std::string Currency::FormatPadded(int intWidth) const
 
 Currency operator*(Currency a, Currency b)
 {
-    return Currency::FromRaw(
-        DivHalfEven(static_cast<i128>(a.m_raw) * b.m_raw, Currency::Scale));
+    return Currency::FromRaw(DivHalfEven(static_cast<i128>(a.m_raw) * b.m_raw, Currency::Scale));
 }
 
 Currency operator/(Currency a, std::int64_t n)

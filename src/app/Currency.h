@@ -54,8 +54,14 @@ public:
         m_raw -= o.m_raw;
         return *this;
     }
-    friend constexpr Currency operator+(Currency a, Currency b) { return FromRaw(a.m_raw + b.m_raw); }
-    friend constexpr Currency operator-(Currency a, Currency b) { return FromRaw(a.m_raw - b.m_raw); }
+    friend constexpr Currency operator+(Currency a, Currency b)
+    {
+        return FromRaw(a.m_raw + b.m_raw);
+    }
+    friend constexpr Currency operator-(Currency a, Currency b)
+    {
+        return FromRaw(a.m_raw - b.m_raw);
+    }
     friend constexpr Currency operator*(Currency a, std::int64_t n) { return FromRaw(a.m_raw * n); }
     // Product of two amounts, rounded to four decimals halves to even.
     friend Currency operator*(Currency a, Currency b);

@@ -4,8 +4,7 @@
 #include <cmath>
 #include <ctime>
 
-namespace
-{
+namespace {
 // Days from 1970-01-01 for a civil date (Howard Hinnant's algorithm).
 std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d)
 {
@@ -101,8 +100,7 @@ DateTime DateTime::TimePart() const
     return DateTime(std::fabs(m_serial - std::trunc(m_serial)));
 }
 
-namespace
-{
+namespace {
 struct Parts
 {
     int y, mo, d, h, mi, s, wd;
@@ -127,13 +125,34 @@ Parts Split(std::int64_t totalSeconds, double serial)
 }
 } // namespace
 
-int DateTime::Year() const { return Split(TotalSeconds(), m_serial).y; }
-int DateTime::Month() const { return Split(TotalSeconds(), m_serial).mo; }
-int DateTime::Day() const { return Split(TotalSeconds(), m_serial).d; }
-int DateTime::Hour() const { return Split(TotalSeconds(), m_serial).h; }
-int DateTime::Minute() const { return Split(TotalSeconds(), m_serial).mi; }
-int DateTime::Second() const { return Split(TotalSeconds(), m_serial).s; }
-int DateTime::Weekday() const { return Split(TotalSeconds(), m_serial).wd; }
+int DateTime::Year() const
+{
+    return Split(TotalSeconds(), m_serial).y;
+}
+int DateTime::Month() const
+{
+    return Split(TotalSeconds(), m_serial).mo;
+}
+int DateTime::Day() const
+{
+    return Split(TotalSeconds(), m_serial).d;
+}
+int DateTime::Hour() const
+{
+    return Split(TotalSeconds(), m_serial).h;
+}
+int DateTime::Minute() const
+{
+    return Split(TotalSeconds(), m_serial).mi;
+}
+int DateTime::Second() const
+{
+    return Split(TotalSeconds(), m_serial).s;
+}
+int DateTime::Weekday() const
+{
+    return Split(TotalSeconds(), m_serial).wd;
+}
 
 std::string DateTime::Format(std::string_view strPattern) const
 {

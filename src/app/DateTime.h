@@ -12,8 +12,7 @@ public:
     constexpr DateTime() = default;
     constexpr explicit DateTime(double dblSerial)
         : m_serial(dblSerial)
-    {
-    }
+    {}
     // Calendar date (proleptic Gregorian) and time; no range check beyond the arithmetic.
     static DateTime FromYmd(int intYear, int intMonth, int intDay);
     static DateTime FromYmdHms(int intYear, int intMonth, int intDay, int intHour, int intMinute,

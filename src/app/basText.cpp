@@ -4,17 +4,14 @@
 #include <cerrno>
 #include <iconv.h>
 
-namespace basText
-{
-namespace
-{
+namespace basText {
+namespace {
 class Iconv
 {
 public:
     Iconv(const char* to, const char* from)
         : m_cd(iconv_open(to, from))
-    {
-    }
+    {}
     ~Iconv()
     {
         if (m_cd != reinterpret_cast<iconv_t>(-1)) {

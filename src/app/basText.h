@@ -8,8 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace basText
-{
+namespace basText {
 // UTF-8 -> CP932. A character without a CP932 code becomes "?" (false from the Try form).
 std::string ToSjis(std::string_view strUtf8);
 bool TryToSjis(std::string_view strUtf8, std::string& strOut);

@@ -6,8 +6,7 @@
 clsErrorReporter::clsErrorReporter(clsIMessage& message, std::string strClass)
     : m_message(message)
     , m_class(std::move(strClass))
-{
-}
+{}
 
 std::string clsErrorReporter::Caption(std::string_view strOperation) const
 {

@@ -31,7 +31,10 @@ public:
     // A caught exception in the runtime-error form (bad_alloc: 7, out_of_range: 9, others: 5).
     void ReportException(std::string_view strOperation, const std::exception& e) const;
     // An operation called before Initialize.
-    void InitializeErr(std::string_view strOperation) const { Report(strOperation, "Initialize Err"); }
+    void InitializeErr(std::string_view strOperation) const
+    {
+        Report(strOperation, "Initialize Err");
+    }
 
     std::string Caption(std::string_view strOperation) const;
     static ErrorRecord FromException(const std::exception& e);

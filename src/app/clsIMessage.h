@@ -16,5 +16,6 @@ class clsIMessage
 public:
     virtual ~clsIMessage() = default;
     // An empty caption means a box without a title of its own (the bare application name).
-    virtual void ShowMessage(MsgIcon icon, std::string_view strText, std::string_view strCaption) = 0;
+    virtual void ShowMessage(MsgIcon icon, std::string_view strText,
+                             std::string_view strCaption) = 0;
 };

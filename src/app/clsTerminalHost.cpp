@@ -11,8 +11,7 @@ extern char** environ;
 clsTerminalHost::clsTerminalHost(std::ostream& err)
     : m_err(err)
     , m_start(std::chrono::steady_clock::now())
-{
-}
+{}
 
 void clsTerminalHost::ShowMessage(MsgIcon icon, std::string_view strText,
                                   std::string_view strCaption)

@@ -12,7 +12,8 @@ bool RecordingHost::YesNo(std::string_view strText, std::string_view strCaption,
         answer = m_answers.front();
         m_answers.pop_front();
     }
-    Questions.push_back(Question{std::string(strText), std::string(strCaption), blnDefault, answer});
+    Questions.push_back(
+        Question{std::string(strText), std::string(strCaption), blnDefault, answer});
     return answer;
 }
 

@@ -40,7 +40,11 @@ public:
     void DoEvents() override;
     std::int64_t TickMs() const override { return m_tick; }
     void SleepMs(std::int32_t lngMs) override;
-    void BeginBusy() override { ++BusyDepth; ++BusyCount; }
+    void BeginBusy() override
+    {
+        ++BusyDepth;
+        ++BusyCount;
+    }
     void EndBusy() override { --BusyDepth; }
     void WaitShow(std::string_view strMessage, std::int32_t lngMax) override;
     void WaitMessage(std::string_view strMessage) override;
