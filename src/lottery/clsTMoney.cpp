@@ -2,6 +2,8 @@
 
 #include "lottery/clsTNumber.h"
 
+#include <algorithm>
+#include <cstring>
 #include <stdexcept>
 #include <vector>
 
@@ -32,20 +34,40 @@ struct Prefix
     std::array<double, kPairs> p2;
 };
 
-// Extends the prefix of matches 0..m-1 by match m.
-inline void Extend(const Prefix& in, Prefix& out, int m, double r, double q)
+// Packed IEEE arithmetic rounds every lane exactly as the scalar form does.
+using V2 = double __attribute__((vector_size(16)));
+
+// Extends the prefix of matches 0..m-1 by match m. kGrade: the highest grade wanted; the
+// products that only a lower grade's divisor needs are left alone.
+template <int kGrade> inline void Extend(const Prefix& in, Prefix& out, int m, double r, double q)
 {
-    for (int i = 0; i < m; ++i) {
-        for (int j = i + 1; j < m; ++j) {
-            const int x = kPairIndex[i][j];
-            out.p2[x] = in.p2[x] * r;
+    if constexpr (kGrade >= 3) {
+        // Row i holds the pairs (i, i+1) .. (i, m) one after the other; two products at a time.
+        const V2 rr = {r, r};
+        for (int i = 0; i < m; ++i) {
+            const int x0 = kPairIndex[i][i + 1];
+            const int len = m - 1 - i;
+            const double* src = in.p2.data() + x0;
+            double* dst = out.p2.data() + x0;
+            int j = 0;
+            for (; j + 1 < len; j += 2) {
+                V2 v;
+                std::memcpy(&v, src + j, sizeof v);
+                v *= rr;
+                std::memcpy(dst + j, &v, sizeof v);
+            }
+            if (j < len) {
+                dst[j] = src[j] * r;
+            }
+            dst[len] = in.p1[i] * q;
         }
-        out.p2[kPairIndex[i][m]] = in.p1[i] * q;
     }
-    for (int i = 0; i < m; ++i) {
-        out.p1[i] = in.p1[i] * r;
+    if constexpr (kGrade >= 2) {
+        for (int i = 0; i < m; ++i) {
+            out.p1[i] = in.p1[i] * r;
+        }
+        out.p1[m] = in.p0 * q;
     }
-    out.p1[m] = in.p0 * q;
     out.p0 = in.p0 * r;
 }
 
@@ -82,40 +104,111 @@ inline Divisors Finish(const Prefix& s, double r, double q)
 // Finish for the three codes of the last match at once: three independent sums per divisor
 // instead of one long chain of dependent additions. Each lane adds its terms in the same order
 // as Finish.
+template <int kGrade>
 inline void Finish3(const Prefix& s, const std::array<double, 3>& r, const std::array<double, 3>& q,
                     std::array<Divisors, 3>& out)
 {
-    // Codes 0 and 1 share packed operations, code 2 runs beside them; packed IEEE arithmetic
-    // rounds every lane exactly as the scalar form does.
-    using V2 = double __attribute__((vector_size(16)));
+    // Codes 0 and 1 share packed operations, code 2 runs beside them.
     constexpr int last = kMatches - 1;
     const V2 r01 = {r[0], r[1]};
     const V2 q01 = {q[0], q[1]};
     V2 a01 = {0.0, 0.0};
     double a2 = 0.0;
-    for (int i = 0; i < last; ++i) {
-        const double p = s.p1[i];
-        a01 += p * r01;
-        a2 += p * r[2];
-    }
-    a01 += s.p0 * q01;
-    a2 += s.p0 * q[2];
     V2 b01 = {0.0, 0.0};
     double b2 = 0.0;
-    for (int i = 0; i < last; ++i) {
-        // The pairs (i, i+1) .. (i, last-1) are consecutive in the table.
-        const double* row = s.p2.data() + kPairIndex[i][i + 1];
-        for (int j = 0; j < last - 1 - i; ++j) {
-            const double p = row[j];
-            b01 += p * r01;
-            b2 += p * r[2];
+    if constexpr (kGrade >= 2) {
+        for (int i = 0; i < last; ++i) {
+            const double p = s.p1[i];
+            a01 += p * r01;
+            a2 += p * r[2];
         }
-        b01 += s.p1[i] * q01;
-        b2 += s.p1[i] * q[2];
+        a01 += s.p0 * q01;
+        a2 += s.p0 * q[2];
+    }
+    if constexpr (kGrade >= 3) {
+        for (int i = 0; i < last; ++i) {
+            // The pairs (i, i+1) .. (i, last-1) are consecutive in the table.
+            const double* row = s.p2.data() + kPairIndex[i][i + 1];
+            for (int j = 0; j < last - 1 - i; ++j) {
+                const double p = row[j];
+                b01 += p * r01;
+                b2 += p * r[2];
+            }
+            b01 += s.p1[i] * q01;
+            b2 += s.p1[i] * q[2];
+        }
     }
     out[0] = {s.p0 * r[0], a01[0], b01[0]};
     out[1] = {s.p0 * r[1], a01[1], b01[1]};
     out[2] = {s.p0 * r[2], a2, b2};
+}
+
+// Finish3 for the three prefixes that differ only in the code of match 12: nine sums per
+// divisor side by side, so the adder is kept busy instead of waiting on one chain of 78.
+// Lanes, as (code of match 12, code of match 13): (a, 0|1) for a = 0..2, (0|1, 2), (2, 2).
+inline void Finish9(const std::array<Prefix, 3>& s, const std::array<double, 3>& r,
+                    const std::array<double, 3>& q, std::array<std::array<Divisors, 3>, 3>& out)
+{
+    constexpr int last = kMatches - 1;
+    const V2 r01 = {r[0], r[1]};
+    const V2 q01 = {q[0], q[1]};
+    const V2 r22 = {r[2], r[2]};
+    const V2 q22 = {q[2], q[2]};
+    V2 a0 = {0.0, 0.0};
+    V2 a1 = {0.0, 0.0};
+    V2 a2 = {0.0, 0.0};
+    V2 ax = {0.0, 0.0};
+    double ay = 0.0;
+    for (int i = 0; i < last; ++i) {
+        const double p0 = s[0].p1[i];
+        const double p1 = s[1].p1[i];
+        const double p2 = s[2].p1[i];
+        a0 += p0 * r01;
+        a1 += p1 * r01;
+        a2 += p2 * r01;
+        ax += V2{p0, p1} * r22;
+        ay += p2 * r[2];
+    }
+    a0 += s[0].p0 * q01;
+    a1 += s[1].p0 * q01;
+    a2 += s[2].p0 * q01;
+    ax += V2{s[0].p0, s[1].p0} * q22;
+    ay += s[2].p0 * q[2];
+    V2 b0 = {0.0, 0.0};
+    V2 b1 = {0.0, 0.0};
+    V2 b2 = {0.0, 0.0};
+    V2 bx = {0.0, 0.0};
+    double by = 0.0;
+    for (int i = 0; i < last; ++i) {
+        const int x0 = kPairIndex[i][i + 1];
+        for (int j = 0; j < last - 1 - i; ++j) {
+            const double p0 = s[0].p2[x0 + j];
+            const double p1 = s[1].p2[x0 + j];
+            const double p2 = s[2].p2[x0 + j];
+            b0 += p0 * r01;
+            b1 += p1 * r01;
+            b2 += p2 * r01;
+            bx += V2{p0, p1} * r22;
+            by += p2 * r[2];
+        }
+        const double p0 = s[0].p1[i];
+        const double p1 = s[1].p1[i];
+        const double p2 = s[2].p1[i];
+        b0 += p0 * q01;
+        b1 += p1 * q01;
+        b2 += p2 * q01;
+        bx += V2{p0, p1} * q22;
+        by += p2 * q[2];
+    }
+    const std::array<V2, 3> a = {a0, a1, a2};
+    const std::array<V2, 3> b = {b0, b1, b2};
+    for (int k = 0; k < 3; ++k) {
+        out[k][0] = {s[k].p0 * r[0], a[k][0], b[k][0]};
+        out[k][1] = {s[k].p0 * r[1], a[k][1], b[k][1]};
+    }
+    out[0][2] = {s[0].p0 * r[2], ax[0], bx[0]};
+    out[1][2] = {s[1].p0 * r[2], ax[1], bx[1]};
+    out[2][2] = {s[2].p0 * r[2], ay, by};
 }
 
 } // namespace
@@ -221,7 +314,7 @@ double clsTMoney::Divisor3(const Codes& c) const
     Prefix a{1.0, {}, {}};
     Prefix b;
     for (int m = 0; m < kMatches - 1; ++m) {
-        Extend(a, b, m, m_rate[m][c[m]], m_miss[m][c[m]]);
+        Extend<3>(a, b, m, m_rate[m][c[m]], m_miss[m][c[m]]);
         a = b;
     }
     return Finish(a, m_rate[12][c[12]], m_miss[12][c[12]]).d3;
@@ -254,10 +347,122 @@ std::array<double, 3> clsTMoney::GetDivisors(std::span<const std::int32_t> lngKo
     return {Divisor1(c), Divisor2(c), Divisor3(c)};
 }
 
-template <class Fn>
+template <int kGrade, class Fn>
+void clsTMoney::ForEachAscending(std::span<const std::int32_t> lngSingle, Fn& fn) const
+{
+    // An ascending list falls into 27 runs by the codes of matches 11..13, each ascending in
+    // matches 1..10. The singles that agree on matches 1..10 come to the heads of the runs
+    // together, so walking the runs side by side visits every such group once, with no sort
+    // and with reads and writes in 27 straight lines.
+    constexpr std::int32_t kSpan = 59049; // 3^10
+    constexpr int kRuns = 27;
+    const std::int32_t* list = lngSingle.data();
+    const std::size_t n = lngSingle.size();
+    std::array<std::size_t, kRuns + 1> bound{};
+    for (int k = 0; k <= kRuns; ++k) {
+        bound[k] = static_cast<std::size_t>(std::lower_bound(list, list + n, k * kSpan) - list);
+    }
+    std::array<std::size_t, kRuns> head{};
+    for (int k = 0; k < kRuns; ++k) {
+        head[k] = bound[k];
+    }
+    const auto atHead = [&](int k, std::int32_t g) {
+        return head[k] < bound[k + 1] && list[head[k]] == g + k * kSpan;
+    };
+    std::array<Prefix, kMatches> st;
+    st[0].p0 = 1.0;
+    Codes prev{};
+    Codes cur{};
+    bool first = true;
+    for (;;) {
+        std::int32_t g = kSpan;
+        for (int k = 0; k < kRuns; ++k) {
+            if (head[k] < bound[k + 1]) {
+                g = std::min(g, list[head[k]] - k * kSpan);
+            }
+        }
+        if (g == kSpan) {
+            break;
+        }
+        std::int32_t x = g;
+        for (int m = 0; m < 10; ++m) {
+            cur[m] = x % 3;
+            x /= 3;
+        }
+        int f = 0;
+        if (!first) {
+            while (f < 10 && cur[f] == prev[f]) {
+                ++f;
+            }
+        }
+        for (int m = f; m < 10; ++m) {
+            Extend<kGrade>(st[m], st[m + 1], m, m_rate[m][cur[m]], m_miss[m][cur[m]]);
+        }
+        prev = cur;
+        first = false;
+        for (int c10 = 0; c10 < 3; ++c10) {
+            // Run k holds the codes c10 + 3 * c11 + 9 * c12 of matches 11..13.
+            unsigned present = 0;
+            for (int c11 = 0; c11 < 3; ++c11) {
+                for (int c12 = 0; c12 < 3; ++c12) {
+                    if (atHead(c10 + 3 * c11 + 9 * c12, g)) {
+                        present |= 1u << c11;
+                    }
+                }
+            }
+            if (present == 0) {
+                continue;
+            }
+            Extend<kGrade>(st[10], st[11], 10, m_rate[10][c10], m_miss[10][c10]);
+            std::array<std::array<Divisors, 3>, 3> last{};
+            bool nine = false;
+            if constexpr (kGrade >= 3) {
+                if ((present & (present - 1)) != 0) {
+                    std::array<Prefix, 3> tail;
+                    for (int c11 = 0; c11 < 3; ++c11) {
+                        Extend<kGrade>(st[11], tail[c11], 11, m_rate[11][c11], m_miss[11][c11]);
+                    }
+                    Finish9(tail, m_rate[12], m_miss[12], last);
+                    nine = true;
+                }
+            }
+            if (!nine) {
+                for (int c11 = 0; c11 < 3; ++c11) {
+                    if ((present & (1u << c11)) != 0) {
+                        Extend<kGrade>(st[11], st[12], 11, m_rate[11][c11], m_miss[11][c11]);
+                        Finish3<kGrade>(st[12], m_rate[12], m_miss[12], last[c11]);
+                    }
+                }
+            }
+            for (int c11 = 0; c11 < 3; ++c11) {
+                for (int c12 = 0; c12 < 3; ++c12) {
+                    const int k = c10 + 3 * c11 + 9 * c12;
+                    const Divisors& d = last[c11][c12];
+                    while (atHead(k, g)) {
+                        fn(head[k], d.d1, d.d2, d.d3);
+                        ++head[k];
+                    }
+                }
+            }
+        }
+    }
+}
+
+template <int kGrade, class Fn>
 void clsTMoney::ForEachSingle(std::span<const std::int32_t> lngSingle, Fn fn) const
 {
     const std::size_t n = lngSingle.size();
+    bool ascending = true;
+    for (std::size_t t = 0; t < n; ++t) {
+        if (!clsTNumber::IsValidNo(lngSingle[t])) {
+            throw std::out_of_range("ticket number outside 0..1594322");
+        }
+        ascending = ascending && (t == 0 || lngSingle[t - 1] <= lngSingle[t]);
+    }
+    if (ascending) {
+        ForEachAscending<kGrade>(lngSingle, fn);
+        return;
+    }
     // Order of work: by matches 1..7 as a number (so the results of consecutive groups land
     // in the same cache lines of the outputs), and within a group by matches 8..13 read from
     // match 8 down, so that neighbours share the longest prefixes of products.
@@ -267,9 +472,6 @@ void clsTMoney::ForEachSingle(std::span<const std::int32_t> lngSingle, Fn fn) co
     order.resize(n);
     for (std::size_t t = 0; t < n; ++t) {
         const std::int32_t v = lngSingle[t];
-        if (!clsTNumber::IsValidNo(v)) {
-            throw std::out_of_range("ticket number outside 0..1594322");
-        }
         std::uint64_t hi = static_cast<std::uint64_t>(v) / kLow;
         std::uint64_t revHi = 0;
         for (int m = 0; m < 6; ++m) {
@@ -299,43 +501,86 @@ void clsTMoney::ForEachSingle(std::span<const std::int32_t> lngSingle, Fn fn) co
         }
     }
 
+    // st[k] holds the prefix of the first k matches of the current group (the singles that agree on
+    // matches 1..11); the divisors of its up to nine singles are made once per group, for all
+    // codes of match 13 together and, when more than one code of match 12 is in the list,
+    // for those together as well.
     std::array<Prefix, kMatches> st;
     st[0].p0 = 1.0;
+    std::array<std::array<Divisors, 3>, 3> last{};
+    unsigned done12 = 0;
     Codes prev{};
     Codes cur{};
     bool first = true;
-    std::array<Divisors, 3> last{};
+    std::uint64_t group = 0;
     for (std::size_t t = 0; t < n; ++t) {
         const std::size_t pos = static_cast<std::size_t>(order[t] & 0xffffffffu);
         const std::uint64_t key = order[t] >> 32;
-        std::uint64_t lo = key / kHigh;
-        std::uint64_t revHi = key % kHigh;
-        for (int m = 0; m < 7; ++m) {
-            cur[m] = static_cast<std::int32_t>(lo % 3);
-            lo /= 3;
-        }
-        for (int m = kMatches - 1; m >= 7; --m) {
-            cur[m] = static_cast<std::int32_t>(revHi % 3);
-            revHi /= 3;
-        }
-        int f = 0;
-        if (!first) {
-            while (f < kMatches && cur[f] == prev[f]) {
-                ++f;
+        // The key ends in the codes of matches 12 and 13, so key / 9 names the group.
+        if (first || key / 9 != group) {
+            group = key / 9;
+            std::uint64_t lo = key / kHigh;
+            std::uint64_t revHi = key % kHigh;
+            for (int m = 0; m < 7; ++m) {
+                cur[m] = static_cast<std::int32_t>(lo % 3);
+                lo /= 3;
             }
-        }
-        if (first || f < kMatches - 1) {
-            // st[k] holds the prefix of matches 0..k-1; matches from f on changed. The three
-            // codes of the last match are done together: the full multi uses all of them.
-            for (int m = f; m < kMatches - 1; ++m) {
-                Extend(st[m], st[m + 1], m, m_rate[m][cur[m]], m_miss[m][cur[m]]);
+            for (int m = kMatches - 1; m >= 7; --m) {
+                cur[m] = static_cast<std::int32_t>(revHi % 3);
+                revHi /= 3;
             }
-            Finish3(st[kMatches - 1], m_rate[12], m_miss[12], last);
+            int f = 0;
+            if (!first) {
+                while (f < kMatches - 2 && cur[f] == prev[f]) {
+                    ++f;
+                }
+            }
+            for (int m = f; m < kMatches - 2; ++m) {
+                Extend<kGrade>(st[m], st[m + 1], m, m_rate[m][cur[m]], m_miss[m][cur[m]]);
+            }
+            prev = cur;
             first = false;
+            done12 = 0;
+            if constexpr (kGrade >= 3) {
+                unsigned present = 0;
+                for (std::size_t u = t; u < n && (order[u] >> 32) / 9 == group && present != 7;
+                     ++u) {
+                    present |= 1u << ((order[u] >> 32) / 3 % 3);
+                }
+                if ((present & (present - 1)) != 0) {
+                    constexpr int m = kMatches - 2;
+                    std::array<Prefix, 3> tail;
+                    for (int k = 0; k < 3; ++k) {
+                        Extend<kGrade>(st[m], tail[k], m, m_rate[m][k], m_miss[m][k]);
+                    }
+                    Finish9(tail, m_rate[m + 1], m_miss[m + 1], last);
+                    done12 = 7;
+                }
+            }
         }
-        prev = cur;
-        const Divisors& d = last[cur[12]];
+        const auto c12 = static_cast<int>(key / 3 % 3);
+        if ((done12 & (1u << c12)) == 0) {
+            constexpr int m = kMatches - 2;
+            Extend<kGrade>(st[m], st[m + 1], m, m_rate[m][c12], m_miss[m][c12]);
+            Finish3<kGrade>(st[m + 1], m_rate[m + 1], m_miss[m + 1], last[c12]);
+            done12 |= 1u << c12;
+        }
+        const Divisors& d = last[c12][key % 3];
         fn(pos, d.d1, d.d2, d.d3);
+    }
+}
+
+template <class Fn>
+void clsTMoney::ForGrades(std::span<const std::int32_t> lngSingle, bool blnGrade2, bool blnGrade3,
+                          const Fn& fn) const
+{
+    // The sums of grade 3 cost most of the time; a list that does not want them skips them.
+    if (blnGrade3) {
+        ForEachSingle<3>(lngSingle, fn);
+    } else if (blnGrade2) {
+        ForEachSingle<2>(lngSingle, fn);
+    } else {
+        ForEachSingle<1>(lngSingle, fn);
     }
 }
 
@@ -357,7 +602,7 @@ bool clsTMoney::GetMoneyList(std::span<const std::int32_t> lngSingle, std::span<
 {
     try {
         CheckRoom(lngSingle.size(), {cur1.size(), cur2.size(), cur3.size()});
-        ForEachSingle(lngSingle, [&](std::size_t pos, double d1, double d2, double d3) {
+        const auto fn = [&](std::size_t pos, double d1, double d2, double d3) {
             if (!cur1.empty()) {
                 cur1[pos] = ToYen(m_pool[0], d1);
             }
@@ -367,7 +612,8 @@ bool clsTMoney::GetMoneyList(std::span<const std::int32_t> lngSingle, std::span<
             if (!cur3.empty()) {
                 cur3[pos] = ToYen(m_pool[2], d3);
             }
-        });
+        };
+        ForGrades(lngSingle, !cur2.empty(), !cur3.empty(), fn);
         return true;
     } catch (const std::exception& e) {
         m_err.ReportException("GetMoneyList", e);
@@ -380,7 +626,7 @@ bool clsTMoney::GetDivisorList(std::span<const std::int32_t> lngSingle, std::spa
 {
     try {
         CheckRoom(lngSingle.size(), {dbl1.size(), dbl2.size(), dbl3.size()});
-        ForEachSingle(lngSingle, [&](std::size_t pos, double d1, double d2, double d3) {
+        const auto fn = [&](std::size_t pos, double d1, double d2, double d3) {
             if (!dbl1.empty()) {
                 dbl1[pos] = d1;
             }
@@ -390,7 +636,8 @@ bool clsTMoney::GetDivisorList(std::span<const std::int32_t> lngSingle, std::spa
             if (!dbl3.empty()) {
                 dbl3[pos] = d3;
             }
-        });
+        };
+        ForGrades(lngSingle, !dbl2.empty(), !dbl3.empty(), fn);
         return true;
     } catch (const std::exception& e) {
         m_err.ReportException("GetDivisorList", e);

@@ -33,8 +33,9 @@ public:
 
     // The three estimates of every single of a list of ticket numbers (any order, duplicates
     // allowed) into cur1/cur2/cur3 at the single's position. An empty output span skips that
-    // grade; others need room for the whole list. Singles that agree on their first matches
-    // share the partial products, which keeps every product in the same order.
+    // grade, and its sums too when no higher grade is wanted; others need room for the list.
+    // Singles that agree on their first matches share the partial products, which keeps every
+    // product in the same order.
     bool GetMoneyList(std::span<const std::int32_t> lngSingle, std::span<Currency> cur1,
                       std::span<Currency> cur2, std::span<Currency> cur3) const;
 
@@ -61,7 +62,14 @@ private:
     double Divisor2(const Codes& c) const;
     double Divisor3(const Codes& c) const;
     // Calls fn(position, d1, d2, d3) for every single of the list; throws on a bad number.
-    template <class Fn> void ForEachSingle(std::span<const std::int32_t> lngSingle, Fn fn) const;
+    // Divisors of grades above kGrade are not formed and come as 0.
+    template <int kGrade, class Fn>
+    void ForEachSingle(std::span<const std::int32_t> lngSingle, Fn fn) const;
+    template <int kGrade, class Fn>
+    void ForEachAscending(std::span<const std::int32_t> lngSingle, Fn& fn) const;
+    template <class Fn>
+    void ForGrades(std::span<const std::int32_t> lngSingle, bool blnGrade2, bool blnGrade3,
+                   const Fn& fn) const;
 
     clsErrorReporter m_err;
     std::array<double, 3> m_pool{};
