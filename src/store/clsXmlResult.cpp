@@ -4,6 +4,7 @@
 #include "store/basXmlValue.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 // Grade names by grade 1..6; only grades up to the round's highest are ever written.
@@ -109,33 +110,14 @@ std::string clsXmlResult::GetXmlString() const
 
 bool clsXmlResult::XmlSave(const std::string& strFileName)
 {
-    try {
-        if (clsXmlTagReader::SaveText(strFileName, GetXmlString())) {
-            return true;
-        }
-    } catch (const std::exception&) {
-        // reported below like any other write failure
-    }
-    m_err.Report("XmlSave", strFileName + "\r\nファイルの保存に失敗しました。");
-    return false;
+    return clsXmlTagReader::SaveFile(
+        strFileName, [this] { return GetXmlString(); }, m_err);
 }
 
 bool clsXmlResult::XmlLoad(const std::string& strFileName)
 {
-    if (!clsXmlTagReader::FileExists(strFileName)) {
-        return false;
-    }
-    std::string text;
-    if (!clsXmlTagReader::LoadText(strFileName, text)) {
-        return false;
-    }
-    ResultRecord rec;
-    const bool ok = m_reader.Read(
-        text, [&](const auto& stack, const std::string& v) { OnValue(rec, stack, v); }, m_err);
-    if (ok) {
-        m_record = rec;
-    }
-    return ok;
+    return m_reader.LoadRecord(strFileName, m_record, std::bind_front(&clsXmlResult::OnValue, this),
+                               m_err);
 }
 
 void clsXmlResult::OnValue(ResultRecord& rec, const clsXmlTagReader::Stack& stack,

@@ -3,6 +3,7 @@
 #include "store/basXmlValue.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 constexpr const char* kHeader = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
@@ -90,33 +91,14 @@ std::string clsXmlSchedule::NotHeldText(std::int32_t lngKaisaikai)
 
 bool clsXmlSchedule::XmlSave(const std::string& strFileName)
 {
-    try {
-        if (clsXmlTagReader::SaveText(strFileName, GetXmlString())) {
-            return true;
-        }
-    } catch (const std::exception&) {
-        // reported below like any other write failure
-    }
-    m_err.Report("XmlSave", strFileName + "\r\nファイルの保存に失敗しました。");
-    return false;
+    return clsXmlTagReader::SaveFile(
+        strFileName, [this] { return GetXmlString(); }, m_err);
 }
 
 bool clsXmlSchedule::XmlLoad(const std::string& strFileName)
 {
-    if (!clsXmlTagReader::FileExists(strFileName)) {
-        return false;
-    }
-    std::string text;
-    if (!clsXmlTagReader::LoadText(strFileName, text)) {
-        return false;
-    }
-    ScheduleRecord rec;
-    const bool ok = m_reader.Read(
-        text, [&](const auto& stack, const std::string& v) { OnValue(rec, stack, v); }, m_err);
-    if (ok) {
-        m_record = rec;
-    }
-    return ok;
+    return m_reader.LoadRecord(strFileName, m_record,
+                               std::bind_front(&clsXmlSchedule::OnValue, this), m_err);
 }
 
 void clsXmlSchedule::OnValue(ScheduleRecord& rec, const clsXmlTagReader::Stack& stack,

@@ -224,6 +224,26 @@ bool clsXmlTagReader::LoadBytes(const std::string& strFileName, std::string& str
     return static_cast<bool>(in) || in.gcount() == size;
 }
 
+bool clsXmlTagReader::SaveFile(const std::string& strFileName,
+                               const std::function<std::string()>& makeText,
+                               const clsErrorReporter& reporter)
+{
+    try {
+        if (SaveText(strFileName, makeText())) {
+            return true;
+        }
+    } catch (const std::exception&) {
+        // reported below like any other write failure
+    }
+    reporter.Report("XmlSave", strFileName + "\r\nファイルの保存に失敗しました。");
+    return false;
+}
+
+bool clsXmlTagReader::LoadFile(const std::string& strFileName, std::string& strUtf8)
+{
+    return FileExists(strFileName) && LoadText(strFileName, strUtf8);
+}
+
 bool clsXmlTagReader::FileExists(const std::string& strFileName)
 {
     std::error_code ec;

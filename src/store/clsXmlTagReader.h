@@ -1,7 +1,8 @@
 #pragma once
 // The line-oriented tag scanner shared by the schedule, vote-status and result files: not an XML
-// parser, it reads exactly the shape the store's writers produce. Also the text escaping and the
-// whole-file read/write the three stores use. Stateless; the stores own one each.
+// parser, it reads exactly the shape the store's writers produce. Also the text escaping, the
+// whole-file read/write and the XmlSave/XmlLoad routine the three stores use. Stateless; the
+// stores own one each.
 
 #include "app/clsErrorReporter.h"
 
@@ -57,6 +58,40 @@ public:
     // The raw bytes of a whole file.
     static bool LoadBytes(const std::string& strFileName, std::string& strBytes);
     static bool FileExists(const std::string& strFileName);
+
+    // A store's XmlSave. The text is made inside the guard, so failing to make it is reported
+    // like failing to write it: the file name and "ファイルの保存に失敗しました。".
+    static bool SaveFile(const std::string& strFileName,
+                         const std::function<std::string()>& makeText,
+                         const clsErrorReporter& reporter);
+    // A missing file is no error for the stores, only a false.
+    static bool LoadFile(const std::string& strFileName, std::string& strUtf8);
+    // Reads into a fresh record and takes it only when the whole text read, so a bad file
+    // leaves the held record as it was.
+    template <class Record, class RecordHandler>
+    bool ReadRecord(std::string_view strText, Record& target, RecordHandler onValue,
+                    const clsErrorReporter& reporter) const
+    {
+        Record rec;
+        const bool ok = Read(
+            strText, [&](const Stack& stack, const std::string& v) { onValue(rec, stack, v); },
+            reporter);
+        if (ok) {
+            target = rec;
+        }
+        return ok;
+    }
+    // A store's XmlLoad: LoadFile, then ReadRecord.
+    template <class Record, class RecordHandler>
+    bool LoadRecord(const std::string& strFileName, Record& target, RecordHandler onValue,
+                    const clsErrorReporter& reporter) const
+    {
+        std::string text;
+        if (!LoadFile(strFileName, text)) {
+            return false;
+        }
+        return ReadRecord(text, target, onValue, reporter);
+    }
 
     // Runtime errors of the readers (number and text as the original runtime gave them).
     [[noreturn]] static void ThrowTypeMismatch();

@@ -3,6 +3,7 @@
 #include "store/basXmlValue.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 // Outcome tags by outcome code: 0 draw, 1 home win, 2 away win.
@@ -99,39 +100,20 @@ std::string clsXmlVote::GetXmlString(bool blnHeader) const
 
 bool clsXmlVote::XmlSave(const std::string& strFileName)
 {
-    try {
-        if (clsXmlTagReader::SaveText(strFileName, GetXmlString(true))) {
-            return true;
-        }
-    } catch (const std::exception&) {
-        // reported below like any other write failure
-    }
-    m_err.Report("XmlSave", strFileName + "\r\nファイルの保存に失敗しました。");
-    return false;
+    return clsXmlTagReader::SaveFile(
+        strFileName, [this] { return GetXmlString(true); }, m_err);
 }
 
 bool clsXmlVote::XmlLoad(const std::string& strFileName)
 {
-    if (!clsXmlTagReader::FileExists(strFileName)) {
-        return false;
-    }
     std::string text;
-    if (!clsXmlTagReader::LoadText(strFileName, text)) {
-        return false;
-    }
-    return SetXmlString(text, true);
+    return clsXmlTagReader::LoadFile(strFileName, text) && SetXmlString(text, true);
 }
 
 bool clsXmlVote::SetXmlString(const std::string& strXML, bool blnHeader)
 {
     const std::string text = blnHeader ? strXML : "<toto>\r\n" + strXML + "\r\n</toto>";
-    VoteRecord rec;
-    const bool ok = m_reader.Read(
-        text, [&](const auto& stack, const std::string& v) { OnValue(rec, stack, v); }, m_err);
-    if (ok) {
-        m_record = rec;
-    }
-    return ok;
+    return m_reader.ReadRecord(text, m_record, std::bind_front(&clsXmlVote::OnValue, this), m_err);
 }
 
 void clsXmlVote::OnValue(VoteRecord& rec, const clsXmlTagReader::Stack& stack, const std::string& v)
