@@ -1,13 +1,63 @@
 #pragma once
-// Helpers the page readers share for walking a page's text list.
+// Helpers the page readers share: fetching a round's page, walking its text list and reporting
+// a broken one.
 
+#include "app/clsErrorReporter.h"
+#include "net/clsHtmlGet.h"
 #include "net/clsHtmlToto.h"
 
 #include <cstdint>
+#include <exception>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace basPageList {
+// Fetches a round's page under the progress text "第N回 <what>取得中 (オフィシャル)" and hands its
+// list to the reader. The address is made inside the guard, so any failure on the way is the
+// one runtime-error report under strOperation.
+inline bool FetchAndRead(clsHtmlGet& get, const clsErrorReporter& err,
+                         std::string_view strOperation, std::int32_t lngKaisaikai,
+                         std::string_view strWhat, const std::function<std::string()>& pageUrl,
+                         const std::function<bool(const std::vector<std::string>&)>& read)
+{
+    try {
+        get.SetProgressDialogMessage("第" + std::to_string(lngKaisaikai) + "回 " +
+                                     std::string(strWhat) + "取得中 (オフィシャル)");
+        if (get.GetHttp(pageUrl(), "", 8) == 0) {
+            return false;
+        }
+        std::vector<std::string> list;
+        get.GetTextData(list);
+        return read(list);
+    } catch (const std::exception& e) {
+        err.ReportException(strOperation, e);
+        return false;
+    }
+}
+
+// A read error keeps its own number and text; anything else is reported as a runtime error.
+inline void ReportReadError(const clsErrorReporter& err, std::string_view strOperation,
+                            const std::exception& e)
+{
+    if (const auto* read = dynamic_cast<const HtmlReadError*>(&e)) {
+        err.ReportError(strOperation, read->Record());
+    } else {
+        err.ReportException(strOperation, e);
+    }
+}
+
+// The heading that proves the page is the round's: "toto<what>", or "toto-<group>組<what>"
+// for a group's page.
+inline std::string HeaderCheck(const std::string& strKumi, std::string_view strWhat)
+{
+    if (strKumi.empty()) {
+        return "toto" + std::string(strWhat);
+    }
+    return "toto-" + strKumi + "組" + std::string(strWhat);
+}
+
 // The entry at i; a reader that runs past the end of the list has read a broken page.
 inline const std::string& At(const std::vector<std::string>& list, std::size_t i)
 {

@@ -42,19 +42,9 @@ bool clsHtmlResult::GetResult(std::int32_t lngKaisaikai, const std::string& strK
 {
     m_record = ResultRecord{};
     m_unpublished = false;
-    try {
-        m_get.SetProgressDialogMessage("第" + std::to_string(lngKaisaikai) +
-                                       "回 結果情報取得中 (オフィシャル)");
-        if (m_get.GetHttp(PageUrl(lngKaisaikai), "", 8) == 0) {
-            return false;
-        }
-        std::vector<std::string> list;
-        m_get.GetTextData(list);
-        return ReadList(list, strKumi);
-    } catch (const std::exception& e) {
-        m_err.ReportException("GetResult", e);
-        return false;
-    }
+    return basPageList::FetchAndRead(
+        m_get, m_err, "GetResult", lngKaisaikai, "結果情報", [&] { return PageUrl(lngKaisaikai); },
+        [&](const std::vector<std::string>& list) { return ReadList(list, strKumi); });
 }
 
 bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::string& strKumi)
@@ -62,9 +52,8 @@ bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::st
     m_record = ResultRecord{};
     m_unpublished = false;
     ResultRecord rec;
-    std::string check = "totoくじ結果";
+    const std::string check = basPageList::HeaderCheck(strKumi, "くじ結果");
     if (!strKumi.empty()) {
-        check = "toto-" + strKumi + "組くじ結果";
         rec.Kumi = strKumi;
     }
     bool header = false;
@@ -177,11 +166,8 @@ bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::st
                 i += 5;
             }
         }
-    } catch (const HtmlReadError& e) {
-        m_err.ReportError("GetResult", e.Record());
-        errored = true;
     } catch (const std::exception& e) {
-        m_err.ReportException("GetResult", e);
+        basPageList::ReportReadError(m_err, "GetResult", e);
         errored = true;
     }
     if (errored) {

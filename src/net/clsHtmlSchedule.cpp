@@ -22,19 +22,10 @@ bool clsHtmlSchedule::GetSchedule(std::int32_t lngKaisaikai, const std::string& 
 {
     m_record = ScheduleRecord{};
     m_unpublished = false;
-    try {
-        m_get.SetProgressDialogMessage("第" + std::to_string(lngKaisaikai) +
-                                       "回 開催情報取得中 (オフィシャル)");
-        if (m_get.GetHttp(PageUrl(lngKaisaikai), "", 8) == 0) {
-            return false;
-        }
-        std::vector<std::string> list;
-        m_get.GetTextData(list);
-        return ReadList(list, strKumi);
-    } catch (const std::exception& e) {
-        m_err.ReportException("GetSchedule", e);
-        return false;
-    }
+    return basPageList::FetchAndRead(
+        m_get, m_err, "GetSchedule", lngKaisaikai, "開催情報",
+        [&] { return PageUrl(lngKaisaikai); },
+        [&](const std::vector<std::string>& list) { return ReadList(list, strKumi); });
 }
 
 bool clsHtmlSchedule::ReadList(const std::vector<std::string>& list, const std::string& strKumi)
@@ -42,9 +33,8 @@ bool clsHtmlSchedule::ReadList(const std::vector<std::string>& list, const std::
     m_record = ScheduleRecord{};
     m_unpublished = false;
     ScheduleRecord rec;
-    std::string check = "totoくじ情報";
+    const std::string check = basPageList::HeaderCheck(strKumi, "くじ情報");
     if (!strKumi.empty()) {
-        check = "toto-" + strKumi + "組くじ情報";
         rec.Kumi = strKumi;
     }
     bool header = false;
@@ -128,11 +118,8 @@ bool clsHtmlSchedule::ReadList(const std::vector<std::string>& list, const std::
                 ++i;
             }
         }
-    } catch (const HtmlReadError& e) {
-        m_err.ReportError("GetSchedule", e.Record());
-        errored = true;
     } catch (const std::exception& e) {
-        m_err.ReportException("GetSchedule", e);
+        basPageList::ReportReadError(m_err, "GetSchedule", e);
         errored = true;
     }
     if (errored) {

@@ -32,19 +32,10 @@ bool clsHtmlVote::GetVote(std::int32_t lngKaisaikai, const std::string& strKumi,
     m_record = VoteRecord{};
     m_unpublished = false;
     blnFinal = false;
-    try {
-        m_get.SetProgressDialogMessage("第" + std::to_string(lngKaisaikai) +
-                                       "回 投票状況情報取得中 (オフィシャル)");
-        if (m_get.GetHttp(PageUrl(lngKaisaikai, strKumi), "", 8) == 0) {
-            return false;
-        }
-        std::vector<std::string> list;
-        m_get.GetTextData(list);
-        return ReadList(list, strKumi, blnFinal);
-    } catch (const std::exception& e) {
-        m_err.ReportException("GetVote", e);
-        return false;
-    }
+    return basPageList::FetchAndRead(
+        m_get, m_err, "GetVote", lngKaisaikai, "投票状況情報",
+        [&] { return PageUrl(lngKaisaikai, strKumi); },
+        [&](const std::vector<std::string>& list) { return ReadList(list, strKumi, blnFinal); });
 }
 
 bool clsHtmlVote::ReadList(const std::vector<std::string>& list, const std::string& strKumi,
@@ -148,11 +139,8 @@ bool clsHtmlVote::ReadList(const std::vector<std::string>& list, const std::stri
                 i = e + 6;
             }
         }
-    } catch (const HtmlReadError& e) {
-        m_err.ReportError("GetVote", e.Record());
-        failed = true;
     } catch (const std::exception& e) {
-        m_err.ReportException("GetVote", e);
+        basPageList::ReportReadError(m_err, "GetVote", e);
         failed = true;
     }
     // A broken page was reported as such; calling it unpublished as well would mislead.
