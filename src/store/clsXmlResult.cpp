@@ -9,36 +9,6 @@
 namespace {
 // Grade names by grade 1..6; only grades up to the round's highest are ever written.
 constexpr const char* kGradeTag[6] = {"一等", "二等", "三等", "四等", "五等", "六等"};
-
-DateTime DateOf(const std::string& v)
-{
-    const auto d = basXmlValue::ParseDateTime(v);
-    if (!d) {
-        clsXmlTagReader::ThrowTypeMismatch();
-    }
-    return *d;
-}
-
-Currency MoneyOf(const std::string& v)
-{
-    const auto c = basXmlValue::ParseCurrency(v);
-    if (!c) {
-        clsXmlTagReader::ThrowTypeMismatch();
-    }
-    return *c;
-}
-
-std::uint8_t ByteOf(const std::string& v)
-{
-    if (!basXmlValue::ParseLong(v)) {
-        clsXmlTagReader::ThrowTypeMismatch();
-    }
-    const auto b = basXmlValue::ParseByte(v);
-    if (!b) {
-        throw XmlReadError(6, "オーバーフローしました。");
-    }
-    return *b;
-}
 } // namespace
 
 clsXmlResult::clsXmlResult(clsIMessage& message, std::string strProgramDir)
@@ -48,12 +18,8 @@ clsXmlResult::clsXmlResult(clsIMessage& message, std::string strProgramDir)
 
 std::string clsXmlResult::GetFileName(std::int32_t lngKaisaikai, const std::string& strKumi) const
 {
-    std::string name = "toto_result_" + basXmlValue::FormatRound(lngKaisaikai);
-    if (!strKumi.empty()) {
-        name += "_" + strKumi;
-    }
-    name += ".xml";
-    return (std::filesystem::path(m_programDir) / "SysData" / "toto_Result" / name).string();
+    return clsXmlTagReader::StoreFileName(m_programDir, "toto_Result", "toto_result_", lngKaisaikai,
+                                          strKumi);
 }
 
 std::string clsXmlResult::GetXmlString() const
@@ -130,15 +96,15 @@ void clsXmlResult::OnValue(ResultRecord& rec, const clsXmlTagReader::Stack& stac
     for (int g = 1; g <= 3; ++g) {
         const std::string grade = std::string("<") + kGradeTag[g - 1] + ">";
         if (key == "<当せん金>" + grade) {
-            rec.Prize[g] = MoneyOf(v);
+            rec.Prize[g] = clsXmlTagReader::MoneyOf(v);
             return;
         }
         if (key == "<当せん口数>" + grade) {
-            rec.Winners[g] = MoneyOf(v);
+            rec.Winners[g] = clsXmlTagReader::MoneyOf(v);
             return;
         }
         if (key == "<次回への繰越金>" + grade) {
-            rec.CarryOver[g] = MoneyOf(v);
+            rec.CarryOver[g] = clsXmlTagReader::MoneyOf(v);
             return;
         }
     }
@@ -149,15 +115,15 @@ void clsXmlResult::OnValue(ResultRecord& rec, const clsXmlTagReader::Stack& stac
         }
         rec.Kaisaikai = *n;
     } else if (key == "<販売開始日>") {
-        rec.SaleStart = DateOf(v);
+        rec.SaleStart = clsXmlTagReader::DateOf(v);
     } else if (key == "<販売終了日>") {
-        rec.SaleEnd = DateOf(v);
+        rec.SaleEnd = clsXmlTagReader::DateOf(v);
     } else if (key == "<結果発表日>" || key == "<結果速報発表日>") {
-        rec.ResultDate = DateOf(v);
+        rec.ResultDate = clsXmlTagReader::DateOf(v);
     } else if (key == "<払戻開始日>") {
-        rec.RefundStart = DateOf(v);
+        rec.RefundStart = clsXmlTagReader::DateOf(v);
     } else if (key == "<払戻期限>") {
-        rec.RefundDeadline = DateOf(v);
+        rec.RefundDeadline = clsXmlTagReader::DateOf(v);
     } else if (key == "<開催状態>") {
         rec.Cancelled = v == "中止";
     } else if (key == "<指定試合><番号>") {
@@ -179,7 +145,7 @@ void clsXmlResult::OnValue(ResultRecord& rec, const clsXmlTagReader::Stack& stac
         }
         auto& m = rec.Match[m_match - 1];
         if (field == "<くじ結果>") {
-            m.Outcome = ByteOf(v);
+            m.Outcome = clsXmlTagReader::ByteOf(v);
         } else if (field == "<競技場>") {
             m.Stadium = v;
         } else if (field == "<ホーム>") {
@@ -187,11 +153,11 @@ void clsXmlResult::OnValue(ResultRecord& rec, const clsXmlTagReader::Stack& stac
         } else if (field == "<アウェイ>") {
             m.Away = v;
         } else if (field == "<ホーム得点>") {
-            m.HomeScore = ByteOf(v);
+            m.HomeScore = clsXmlTagReader::ByteOf(v);
         } else if (field == "<アウェイ得点>") {
-            m.AwayScore = ByteOf(v);
+            m.AwayScore = clsXmlTagReader::ByteOf(v);
         } else {
-            m.GameDate = DateOf(v);
+            m.GameDate = clsXmlTagReader::DateOf(v);
         }
     }
 }

@@ -7,24 +7,6 @@
 
 namespace {
 constexpr const char* kHeader = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
-
-DateTime DateOf(const std::string& v)
-{
-    const auto d = basXmlValue::ParseDateTime(v);
-    if (!d) {
-        clsXmlTagReader::ThrowTypeMismatch();
-    }
-    return *d;
-}
-
-std::int32_t LongOf(const std::string& v)
-{
-    const auto n = basXmlValue::ParseLong(v);
-    if (!n) {
-        clsXmlTagReader::ThrowTypeMismatch();
-    }
-    return *n;
-}
 } // namespace
 
 clsXmlSchedule::clsXmlSchedule(clsIMessage& message, std::string strProgramDir)
@@ -34,12 +16,8 @@ clsXmlSchedule::clsXmlSchedule(clsIMessage& message, std::string strProgramDir)
 
 std::string clsXmlSchedule::GetFileName(std::int32_t lngKaisaikai, const std::string& strKumi) const
 {
-    std::string name = "toto_schedule_" + basXmlValue::FormatRound(lngKaisaikai);
-    if (!strKumi.empty()) {
-        name += "_" + strKumi;
-    }
-    name += ".xml";
-    return (std::filesystem::path(m_programDir) / "SysData" / "toto_Schedule" / name).string();
+    return clsXmlTagReader::StoreFileName(m_programDir, "toto_Schedule", "toto_schedule_",
+                                          lngKaisaikai, strKumi);
 }
 
 std::string clsXmlSchedule::GetXmlString() const
@@ -109,23 +87,23 @@ void clsXmlSchedule::OnValue(ScheduleRecord& rec, const clsXmlTagReader::Stack& 
         return;
     }
     if (key == "<開催回>") {
-        rec.Kaisaikai = LongOf(v);
+        rec.Kaisaikai = clsXmlTagReader::LongOf(v);
     } else if (key == "<組>") {
         rec.Kumi = v;
     } else if (key == "<販売開始日>") {
-        rec.SaleStart = DateOf(v);
+        rec.SaleStart = clsXmlTagReader::DateOf(v);
     } else if (key == "<販売終了日>") {
-        rec.SaleEnd = DateOf(v);
+        rec.SaleEnd = clsXmlTagReader::DateOf(v);
     } else if (key == "<結果発表日>" || key == "<結果速報発表日>") {
-        rec.ResultDate = DateOf(v);
+        rec.ResultDate = clsXmlTagReader::DateOf(v);
     } else if (key == "<払戻開始日>") {
-        rec.RefundStart = DateOf(v);
+        rec.RefundStart = clsXmlTagReader::DateOf(v);
     } else if (key == "<払戻期限>") {
-        rec.RefundDeadline = DateOf(v);
+        rec.RefundDeadline = clsXmlTagReader::DateOf(v);
     } else if (key == "<開催状態>") {
-        rec.HoldState = v == "中止" ? 2 : LongOf(v);
+        rec.HoldState = v == "中止" ? 2 : clsXmlTagReader::LongOf(v);
     } else if (key == "<指定試合><番号>") {
-        m_match = LongOf(v);
+        m_match = clsXmlTagReader::LongOf(v);
     } else if (key.starts_with("<指定試合>")) {
         const std::string field = key.substr(std::string("<指定試合>").size());
         const bool known = field == "<ホーム>" || field == "<アウェイ>" ||
@@ -143,9 +121,9 @@ void clsXmlSchedule::OnValue(ScheduleRecord& rec, const clsXmlTagReader::Stack& 
         } else if (field == "<アウェイ>") {
             m.Away = v;
         } else if (field == "<試合開催日>") {
-            m.GameDate = DateOf(v);
+            m.GameDate = clsXmlTagReader::DateOf(v);
         } else if (field == "<試合開始予定時間>") {
-            m.StartTime = DateOf(v);
+            m.StartTime = clsXmlTagReader::DateOf(v);
         } else if (field == "<競技場>") {
             m.Stadium = v;
         } else {

@@ -1,6 +1,7 @@
 #include "store/clsXmlTagReader.h"
 
 #include "app/basText.h"
+#include "store/basXmlValue.h"
 
 #include <filesystem>
 #include <fstream>
@@ -258,4 +259,56 @@ void clsXmlTagReader::ThrowTypeMismatch()
 void clsXmlTagReader::ThrowOutOfRange()
 {
     throw XmlReadError(9, "インデックスが有効範囲にありません。");
+}
+
+std::string clsXmlTagReader::StoreFileName(const std::string& strProgramDir,
+                                           std::string_view strFolder, std::string_view strPrefix,
+                                           std::int32_t lngKaisaikai, const std::string& strKumi)
+{
+    std::string name(strPrefix);
+    name += basXmlValue::FormatRound(lngKaisaikai);
+    if (!strKumi.empty()) {
+        name += "_" + strKumi;
+    }
+    name += ".xml";
+    return (std::filesystem::path(strProgramDir) / "SysData" / strFolder / name).string();
+}
+
+DateTime clsXmlTagReader::DateOf(const std::string& strValue)
+{
+    const auto d = basXmlValue::ParseDateTime(strValue);
+    if (!d) {
+        ThrowTypeMismatch();
+    }
+    return *d;
+}
+
+Currency clsXmlTagReader::MoneyOf(const std::string& strValue)
+{
+    const auto c = basXmlValue::ParseCurrency(strValue);
+    if (!c) {
+        ThrowTypeMismatch();
+    }
+    return *c;
+}
+
+std::int32_t clsXmlTagReader::LongOf(const std::string& strValue)
+{
+    const auto n = basXmlValue::ParseLong(strValue);
+    if (!n) {
+        ThrowTypeMismatch();
+    }
+    return *n;
+}
+
+std::uint8_t clsXmlTagReader::ByteOf(const std::string& strValue)
+{
+    if (!basXmlValue::ParseLong(strValue)) {
+        ThrowTypeMismatch();
+    }
+    const auto b = basXmlValue::ParseByte(strValue);
+    if (!b) {
+        throw XmlReadError(6, "オーバーフローしました。");
+    }
+    return *b;
 }

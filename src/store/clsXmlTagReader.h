@@ -4,8 +4,11 @@
 // whole-file read/write and the XmlSave/XmlLoad routine the three stores use. Stateless; the
 // stores own one each.
 
+#include "app/Currency.h"
+#include "app/DateTime.h"
 #include "app/clsErrorReporter.h"
 
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -92,6 +95,18 @@ public:
         }
         return ReadRecord(text, target, onValue, reporter);
     }
+
+    // Path of a round's store file: SysData/<folder>/<prefix><round "000">[_<group>].xml.
+    static std::string StoreFileName(const std::string& strProgramDir, std::string_view strFolder,
+                                     std::string_view strPrefix, std::int32_t lngKaisaikai,
+                                     const std::string& strKumi);
+
+    // Strict value readers for a stored value: a text that is not of the type raises the
+    // runtime's type-mismatch error, so a damaged file fails its load as a whole.
+    static DateTime DateOf(const std::string& strValue);
+    static Currency MoneyOf(const std::string& strValue);
+    static std::int32_t LongOf(const std::string& strValue);
+    static std::uint8_t ByteOf(const std::string& strValue);
 
     // Runtime errors of the readers (number and text as the original runtime gave them).
     [[noreturn]] static void ThrowTypeMismatch();

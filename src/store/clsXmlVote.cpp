@@ -8,24 +8,6 @@
 namespace {
 // Outcome tags by outcome code: 0 draw, 1 home win, 2 away win.
 constexpr const char* kOutcomeTag[3] = {"その他", "ホーム勝ち", "ホーム負け"};
-
-DateTime DateOf(const std::string& v)
-{
-    const auto d = basXmlValue::ParseDateTime(v);
-    if (!d) {
-        clsXmlTagReader::ThrowTypeMismatch();
-    }
-    return *d;
-}
-
-Currency MoneyOf(const std::string& v)
-{
-    const auto c = basXmlValue::ParseCurrency(v);
-    if (!c) {
-        clsXmlTagReader::ThrowTypeMismatch();
-    }
-    return *c;
-}
 } // namespace
 
 clsXmlVote::clsXmlVote(clsIMessage& message, std::string strProgramDir)
@@ -35,12 +17,8 @@ clsXmlVote::clsXmlVote(clsIMessage& message, std::string strProgramDir)
 
 std::string clsXmlVote::GetFileName(std::int32_t lngKaisaikai, const std::string& strKumi) const
 {
-    std::string name = "toto_vote_" + basXmlValue::FormatRound(lngKaisaikai);
-    if (!strKumi.empty()) {
-        name += "_" + strKumi;
-    }
-    name += ".xml";
-    return (std::filesystem::path(m_programDir) / "SysData" / "toto_Vote" / name).string();
+    return clsXmlTagReader::StoreFileName(m_programDir, "toto_Vote", "toto_vote_", lngKaisaikai,
+                                          strKumi);
 }
 
 std::string clsXmlVote::GetXmlString(bool blnHeader) const
@@ -129,35 +107,35 @@ void clsXmlVote::OnValue(VoteRecord& rec, const clsXmlTagReader::Stack& stack, c
         }
         rec.Kaisaikai = *n;
     } else if (key == "<販売終了時点>") {
-        rec.AsOf = DateOf(v);
+        rec.AsOf = clsXmlTagReader::DateOf(v);
     } else if (key == "<売上金額><合計>") {
-        rec.SalesTotal = MoneyOf(v);
+        rec.SalesTotal = clsXmlTagReader::MoneyOf(v);
     } else if (key == "<売上金額><マルチ>") {
-        rec.SalesMulti = MoneyOf(v);
+        rec.SalesMulti = clsXmlTagReader::MoneyOf(v);
     } else if (key == "<売上金額><シングル>") {
-        rec.SalesSingle = MoneyOf(v);
+        rec.SalesSingle = clsXmlTagReader::MoneyOf(v);
     } else if (key == "<投票口数><合計>") {
-        rec.UnitsTotal = MoneyOf(v);
+        rec.UnitsTotal = clsXmlTagReader::MoneyOf(v);
     } else if (key == "<投票口数><マルチ>") {
-        rec.UnitsMulti = MoneyOf(v);
+        rec.UnitsMulti = clsXmlTagReader::MoneyOf(v);
     } else if (key == "<投票口数><シングル>") {
-        rec.UnitsSingle = MoneyOf(v);
+        rec.UnitsSingle = clsXmlTagReader::MoneyOf(v);
     } else if (key == "<投票枚数><合計>") {
-        rec.TicketsTotal = MoneyOf(v);
+        rec.TicketsTotal = clsXmlTagReader::MoneyOf(v);
     } else if (key == "<投票枚数><マルチ>") {
-        rec.TicketsMulti = MoneyOf(v);
+        rec.TicketsMulti = clsXmlTagReader::MoneyOf(v);
     } else if (key == "<投票枚数><シングル>") {
-        rec.TicketsSingle = MoneyOf(v);
+        rec.TicketsSingle = clsXmlTagReader::MoneyOf(v);
     } else if (key == "<販売開始日>") {
-        rec.SaleStart = DateOf(v);
+        rec.SaleStart = clsXmlTagReader::DateOf(v);
     } else if (key == "<販売終了日>") {
-        rec.SaleEnd = DateOf(v);
+        rec.SaleEnd = clsXmlTagReader::DateOf(v);
     } else if (key == "<結果発表日>" || key == "<結果速報発表日>") {
-        rec.ResultDate = DateOf(v);
+        rec.ResultDate = clsXmlTagReader::DateOf(v);
     } else if (key == "<払戻開始日>") {
-        rec.RefundStart = DateOf(v);
+        rec.RefundStart = clsXmlTagReader::DateOf(v);
     } else if (key == "<払戻期限>") {
-        rec.RefundDeadline = DateOf(v);
+        rec.RefundDeadline = clsXmlTagReader::DateOf(v);
     } else if (key == "<指定試合><番号>") {
         const auto n = basXmlValue::ParseLong(v);
         if (!n) {
@@ -188,11 +166,11 @@ void clsXmlVote::OnValue(VoteRecord& rec, const clsXmlTagReader::Stack& stack, c
         }
         auto& m = rec.Match[m_match - 1];
         if (outcome >= 0) {
-            (isRate ? m.Rate[outcome] : m.Votes[outcome]) = MoneyOf(v);
+            (isRate ? m.Rate[outcome] : m.Votes[outcome]) = clsXmlTagReader::MoneyOf(v);
         } else if (field == "<試合開催日>") {
-            m.GameDate = DateOf(v);
+            m.GameDate = clsXmlTagReader::DateOf(v);
         } else if (field == "<試合開始予定時間>") {
-            m.StartTime = DateOf(v);
+            m.StartTime = clsXmlTagReader::DateOf(v);
         } else if (field == "<ホーム>") {
             m.Home = v;
         } else {
