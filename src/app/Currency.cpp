@@ -8,7 +8,7 @@ __extension__ typedef __int128 i128;
 __extension__ typedef unsigned __int128 u128;
 
 // q = a / b rounded halves to even (b > 0).
-std::int64_t DivHalfEven(i128 a, i128 b)
+i128 DivHalfEven(i128 a, i128 b)
 {
     i128 q = a / b;
     i128 r = a % b;
@@ -19,7 +19,16 @@ std::int64_t DivHalfEven(i128 a, i128 b)
     if (twice > b || (twice == b && (q % 2 != 0))) {
         q += (a < 0) ? -1 : 1;
     }
-    return static_cast<std::int64_t>(q);
+    return q;
+}
+
+std::optional<std::int64_t> Fits64(i128 v)
+{
+    if (v > std::numeric_limits<std::int64_t>::max() ||
+        v < std::numeric_limits<std::int64_t>::min()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(v);
 }
 
 std::string GroupDigits(const std::string& strDigits)
@@ -105,12 +114,15 @@ std::optional<Currency> Currency::Parse(std::string_view strText)
         return std::nullopt;
     }
     const i128 raw = whole * Scale + DivHalfEven(frac * Scale, fracScale);
+    if (raw > static_cast<i128>(std::numeric_limits<std::int64_t>::max())) {
+        return std::nullopt; // "922337203685477.9999" is past the range, not wrapped
+    }
     return FromRaw(static_cast<std::int64_t>(negative ? -raw : raw));
 }
 
 std::int64_t Currency::ToInt64() const
 {
-    return DivHalfEven(m_raw, Scale);
+    return static_cast<std::int64_t>(DivHalfEven(m_raw, Scale));
 }
 
 std::string Currency::ToString() const
@@ -180,15 +192,24 @@ std::string Currency::FormatPadded(int intWidth) const
     return negative ? "-" + s : s;
 }
 
+std::optional<Currency> Currency::CheckedMul(Currency a, Currency b)
+{
+    const auto raw = Fits64(DivHalfEven(static_cast<i128>(a.m_raw) * b.m_raw, Currency::Scale));
+    if (!raw) {
+        return std::nullopt;
+    }
+    return FromRaw(*raw);
+}
+
 Currency operator*(Currency a, Currency b)
 {
-    return Currency::FromRaw(DivHalfEven(static_cast<i128>(a.m_raw) * b.m_raw, Currency::Scale));
+    return Currency::OrThrow(Currency::CheckedMul(a, b));
 }
 
 Currency operator/(Currency a, std::int64_t n)
 {
-    if (n < 0) {
-        return Currency::FromRaw(DivHalfEven(-static_cast<i128>(a.m_raw), -static_cast<i128>(n)));
-    }
-    return Currency::FromRaw(DivHalfEven(a.m_raw, n));
+    const i128 q = n < 0 ? DivHalfEven(-static_cast<i128>(a.m_raw), -static_cast<i128>(n))
+                         : DivHalfEven(a.m_raw, n);
+    const auto raw = Fits64(q);
+    return Currency::OrThrow(raw ? std::optional<Currency>(Currency::FromRaw(*raw)) : std::nullopt);
 }

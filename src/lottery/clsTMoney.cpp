@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -217,7 +218,7 @@ clsTMoney::clsTMoney(clsIMessage& message)
     : m_err(message, "clsTMoney")
 {}
 
-void clsTMoney::SetVote(const VoteRecord& vote)
+bool clsTMoney::SetVote(const VoteRecord& vote)
 {
     const std::int32_t n = vote.Kaisaikai;
     const Currency base = Currency::FromInt(100) * *Currency::Parse(n < 156 ? "0.47" : "0.50");
@@ -232,13 +233,30 @@ void clsTMoney::SetVote(const VoteRecord& vote)
     }
     for (int m = 0; m < kMatches; ++m) {
         const auto& v = vote.Match[m].Votes;
-        // 64 bits: a sum beyond the 32-bit range must not overflow into a wrong rate.
-        const std::int64_t total = (v[0] + v[1] + v[2]).ToInt64();
+        // 64 bits: a sum beyond the 32-bit range must not overflow into a wrong rate; one
+        // beyond Currency is reported instead of wrapping into a negative total.
+        std::optional<Currency> sum = Currency::CheckedAdd(v[0], v[1]);
+        if (sum) {
+            sum = Currency::CheckedAdd(*sum, v[2]);
+        }
+        if (!sum) {
+            m_pool = {};
+            m_rate = {};
+            m_miss = {};
+            m_err.ReportError("SetVote",
+                              ErrorRecord{"オーバーフローしました。 (" + std::to_string(m + 1) +
+                                              "試合目の投票口数の合計: " + v[0].ToString() + " + " +
+                                              v[1].ToString() + " + " + v[2].ToString() + ")",
+                                          6, std::string(kAppTitle)});
+            return false;
+        }
+        const std::int64_t total = sum->ToInt64();
         for (int k = 0; k < 3; ++k) {
             m_rate[m][k] = total != 0 ? v[k].ToDouble() / static_cast<double>(total) * 100.0 : 0.0;
             m_miss[m][k] = 100.0 - m_rate[m][k];
         }
     }
+    return true;
 }
 
 Currency clsTMoney::ToYen(double dblPool, double dblDivisor)

@@ -23,7 +23,9 @@ public:
 
     explicit clsTMoney(clsIMessage& message);
 
-    void SetVote(const VoteRecord& vote);
+    // False, after reporting the overflow, when a match's three vote counts do not add up
+    // within Currency; the estimator then holds no votes and estimates 0 for every single.
+    bool SetVote(const VoteRecord& vote);
 
     // lngKousei: 13 outcome codes, index 0 = match 1. A short array or a code outside 0..2 is
     // reported and gives 0.

@@ -1,6 +1,8 @@
 #include "results/clsTResultKakutei.h"
 
+#include <optional>
 #include <stdexcept>
+#include <string>
 
 namespace {
 void CheckCell(std::int32_t lngRow, std::int32_t lngColumn)
@@ -35,6 +37,17 @@ void clsTResultKakutei::SetRecord(const ResultRecord& record, std::int32_t lngMa
     Rebuild();
 }
 
+namespace {
+// A cell that would not fit: the table is left empty and the reason raised as an overflow.
+Currency Fits(std::optional<Currency> c, std::size_t g, const char* strWhat)
+{
+    if (!c) {
+        throw std::overflow_error("(" + std::to_string(g + 1) + "等の" + strWhat + ")");
+    }
+    return *c;
+}
+} // namespace
+
 void clsTResultKakutei::Rebuild()
 {
     m_amount = {};
@@ -42,25 +55,32 @@ void clsTResultKakutei::Rebuild()
     if (!m_hasRecord || !m_hasTally) {
         return;
     }
-    auto& total = m_amount[3];
+    // Built aside: an overflow in any cell leaves the table empty rather than half filled.
+    std::array<std::array<Currency, kColumns>, kRows> amount{};
+    auto& total = amount[3];
     for (std::size_t g = 0; g < 3; ++g) {
         const Currency prize = m_record.Prize[g + 1];
         const Currency winners = m_record.Winners[g + 1];
-        auto& row = m_amount[g];
+        auto& row = amount[g];
         row[0] = prize;
         row[1] = winners;
         row[2] = m_record.CarryOver[g + 1];
         row[3] = Currency::FromInt(m_tally[g]);
-        row[4] = prize * static_cast<std::int64_t>(m_tally[g]);
-        total[0] += prize * winners;
-        total[1] += winners;
-        total[2] += row[2];
+        row[4] = Fits(Currency::CheckedMul(prize, static_cast<std::int64_t>(m_tally[g])), g,
+                      "当せん金額 (当せん金 × 当せん口数)");
+        total[0] =
+            Fits(Currency::CheckedAdd(total[0], Fits(Currency::CheckedMul(prize, winners), g,
+                                                     "払戻総額 (当せん金 × 公式の当せん口数)")),
+                 g, "当せん金の合計");
+        total[1] = Fits(Currency::CheckedAdd(total[1], winners), g, "当せん口数の合計");
+        total[2] = Fits(Currency::CheckedAdd(total[2], row[2]), g, "繰越金の合計");
         // A grade the round does not pay wins nothing, so its singles are no winners either.
         if (static_cast<std::int32_t>(g) + 1 <= m_maxGrade) {
-            total[3] += row[3];
-            total[4] += row[4];
+            total[3] = Fits(Currency::CheckedAdd(total[3], row[3]), g, "当せん口数の合計");
+            total[4] = Fits(Currency::CheckedAdd(total[4], row[4]), g, "当せん金額の合計");
         }
     }
+    m_amount = amount;
     for (const auto& row : m_amount) {
         for (const auto& v : row) {
             if (v > Currency()) {

@@ -22,7 +22,8 @@ public:
     bool Initialized() const { return m_initialized; }
     // Empties every value cell.
     void Clear();
-    // The set's tally; the table shows values only after SetRecord and SetValue.
+    // The set's tally; the table shows values only after SetRecord and SetValue. A cell or
+    // total beyond Currency throws std::overflow_error naming it, and the table stays empty.
     void SetValue(const GradeTally& lngValue);
     void SetRecord(const ResultRecord& record, std::int32_t lngMaxGrade);
 

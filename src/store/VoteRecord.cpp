@@ -1,5 +1,7 @@
 #include "store/VoteRecord.h"
 
+#include <optional>
+
 bool VoteRecord::IsValid() const
 {
     const Currency zero;
@@ -11,12 +13,14 @@ bool VoteRecord::IsValid() const
         if (m.GameDate.IsZero() || m.Home.empty() || m.Away.empty()) {
             return false;
         }
-        Currency sum;
+        // Checked sums: values from a page may be as large as the type holds, and a record
+        // whose sums overflow is simply not valid.
+        std::optional<Currency> sum = Currency();
         for (int k = 0; k < 3; ++k) {
             if (m.Votes[k] <= zero || m.Rate[k] <= zero) {
                 return false;
             }
-            sum += m.Rate[k];
+            sum = sum ? Currency::CheckedAdd(*sum, m.Rate[k]) : std::nullopt;
         }
         if (sum != hundred) {
             return false;
@@ -28,8 +32,9 @@ bool VoteRecord::IsValid() const
             return false;
         }
     }
-    if (SalesMulti + SalesSingle != SalesTotal || UnitsMulti + UnitsSingle != UnitsTotal ||
-        TicketsMulti + TicketsSingle != TicketsTotal) {
+    if (Currency::CheckedAdd(SalesMulti, SalesSingle) != SalesTotal ||
+        Currency::CheckedAdd(UnitsMulti, UnitsSingle) != UnitsTotal ||
+        Currency::CheckedAdd(TicketsMulti, TicketsSingle) != TicketsTotal) {
         return false;
     }
     for (DateTime d : {SaleStart, SaleEnd, ResultDate, RefundStart, RefundDeadline}) {
@@ -38,6 +43,7 @@ bool VoteRecord::IsValid() const
         }
     }
     // One bet costs 100 yen.
-    return UnitsTotal * 100 == SalesTotal && UnitsMulti * 100 == SalesMulti &&
-           UnitsSingle * 100 == SalesSingle;
+    return Currency::CheckedMul(UnitsTotal, 100) == SalesTotal &&
+           Currency::CheckedMul(UnitsMulti, 100) == SalesMulti &&
+           Currency::CheckedMul(UnitsSingle, 100) == SalesSingle;
 }

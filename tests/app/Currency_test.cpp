@@ -109,3 +109,42 @@ TEST(Currency, ArithmeticRoundsProductsAndQuotients)
     EXPECT_LT(P("-1"), P("0.5"));
     EXPECT_EQ(P("1") + P("2.5") - P("0.5"), P("3"));
 }
+
+// The money type never wraps: a sum, difference or product past the 64-bit range is an overflow
+// error (or nullopt from the checked forms), not a negative amount.
+TEST(Currency, ArithmeticPastTheRangeIsAnErrorNotAWrap)
+{
+    const Currency max = Currency::FromRaw(std::numeric_limits<std::int64_t>::max());
+    const Currency min = Currency::FromRaw(std::numeric_limits<std::int64_t>::min());
+    const Currency one = P("0.0001");
+    EXPECT_THROW(static_cast<void>(max + one), std::overflow_error);
+    EXPECT_THROW(static_cast<void>(min - one), std::overflow_error);
+    EXPECT_THROW(static_cast<void>(-min), std::overflow_error);
+    EXPECT_THROW(static_cast<void>(P("500000000000000") * 2), std::overflow_error);
+    EXPECT_THROW(static_cast<void>(P("1000000000") * P("1000000000")), std::overflow_error);
+    EXPECT_THROW(static_cast<void>(min / -1), std::overflow_error);
+    EXPECT_THROW(static_cast<void>(Currency::FromInt(std::int64_t{1} << 60)), std::overflow_error);
+    Currency sum = max;
+    EXPECT_THROW(sum += one, std::overflow_error);
+    EXPECT_EQ(sum, max); // unchanged by the failed addition
+
+    EXPECT_FALSE(Currency::CheckedAdd(max, one).has_value());
+    EXPECT_FALSE(Currency::CheckedSub(min, one).has_value());
+    EXPECT_FALSE(Currency::CheckedMul(P("500000000000000"), 2).has_value());
+    EXPECT_FALSE(Currency::CheckedMul(P("30000000"), P("40000000")).has_value());
+    EXPECT_EQ(Currency::CheckedAdd(max, -one), Currency::FromRaw(max.Raw() - 1));
+    EXPECT_EQ(Currency::CheckedMul(P("30000000"), P("30000000")), P("900000000000000"));
+    EXPECT_EQ(Currency::CheckedMul(P("1.5"), P("1.5")), P("2.25"));
+    EXPECT_EQ(Currency::CheckedMul(P("-2.5"), 3), P("-7.5"));
+}
+
+TEST(Currency, ParseRefusesTheLastFractionPastTheRange)
+{
+    EXPECT_EQ(P("922337203685477.5807").Raw(), std::numeric_limits<std::int64_t>::max());
+    EXPECT_FALSE(Currency::Parse("922337203685477.5808").has_value());
+    EXPECT_FALSE(Currency::Parse("922337203685477.9999").has_value());
+    EXPECT_TRUE(P("1000000000000").WithinReadLimit());
+    EXPECT_TRUE(P("-1000000000000").WithinReadLimit());
+    EXPECT_FALSE(P("1000000000000.0001").WithinReadLimit());
+    EXPECT_FALSE(P("-1000000000001").WithinReadLimit());
+}

@@ -366,3 +366,39 @@ TEST(clsTMoney, DenseListsAndSingleGradesGiveBitIdenticalResults)
 }
 
 } // namespace
+
+namespace {
+// Vote counts as large as Currency holds (a damaged page or file): the sum of a match's three
+// counts used to wrap into a negative total and negative rates, silently.
+TEST(clsTMoney, VoteCountsWhoseSumOverflowsAreReportedAndGiveNoEstimates)
+{
+    RecordingHost host;
+    clsTMoney money(host);
+    ASSERT_TRUE(money.SetVote(Votes(300, 1, 1, 1)));
+    EXPECT_GT(money.GetMoney1(Kousei(13, 0)), Currency());
+
+    VoteRecord v = Votes(300, 1, 1, 1);
+    v.Match[4].Votes = {*Currency::Parse("400000000000000"), *Currency::Parse("400000000000000"),
+                        *Currency::Parse("400000000000000")};
+    EXPECT_FALSE(money.SetVote(v));
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Caption, "Kelvra / clsTMoney / SetVote");
+    EXPECT_NE(host.Messages[0].Text.find("5試合目"), std::string::npos) << host.Messages[0].Text;
+    EXPECT_NE(host.Messages[0].Text.find("( 6 )"), std::string::npos);
+    // Nothing of the vote status is kept: no rate is negative, every estimate is 0.
+    for (int m = 0; m < 13; ++m) {
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(money.Rate(m, k), 0.0);
+        }
+    }
+    EXPECT_EQ(money.GetMoney1(Kousei(13, 0)), Currency());
+    EXPECT_EQ(money.GetMoney2(Kousei(13, 1)), Currency());
+
+    // Counts that are huge but add up within the type give the plain rates.
+    v.Match[4].Votes = {*Currency::Parse("300000000000000"), *Currency::Parse("300000000000000"),
+                        *Currency::Parse("300000000000000")};
+    EXPECT_TRUE(money.SetVote(v));
+    EXPECT_DOUBLE_EQ(money.Rate(4, 1), 100.0 / 3);
+    EXPECT_EQ(host.Messages.size(), 1u);
+}
+} // namespace

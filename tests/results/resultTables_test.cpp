@@ -129,3 +129,38 @@ TEST(clsTResultGrid, ColoursFollowHitValuesAndPrizeGrade)
     EXPECT_EQ(legend[0], ResultColor::Right);
     EXPECT_EQ(legend[3], ResultColor::Prize);
 }
+
+// Prizes as large as Currency holds used to wrap the winnings and totals into negative amounts.
+TEST(clsTResultKakutei, ProductsAndTotalsPastTheRangeAreErrorsAndLeaveTheTableEmpty)
+{
+    ResultRecord r;
+    r.Kaisaikai = 300;
+    r.Prize = {Currency(), *Currency::Parse("900000000000000"), Currency::FromInt(20000),
+               Currency::FromInt(1500)};
+    r.Winners = {Currency(), Currency::FromInt(1), Currency::FromInt(100), Currency::FromInt(2000)};
+    GradeTally t{};
+    t[0] = 2; // two copies of the winning single
+    clsTResultKakutei k;
+    k.SetRecord(r, 3);
+    try {
+        k.SetValue(t);
+        ADD_FAILURE() << "no overflow reported: " << k.Amount(0, 4).ToString();
+    } catch (const std::overflow_error& e) {
+        EXPECT_NE(std::string(e.what()).find("1等の当せん金額"), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(k.Empty());
+    EXPECT_EQ(k.Amount(0, 4), Currency());
+    EXPECT_EQ(k.CellText(3, 0), "");
+
+    // One winner of it fits; the officially paid total of all grades then does not.
+    t[0] = 1;
+    EXPECT_NO_THROW(k.SetValue(t));
+    EXPECT_EQ(k.Amount(0, 4), *Currency::Parse("900000000000000"));
+    r.Prize[2] = *Currency::Parse("900000000000000");
+    EXPECT_THROW(k.SetRecord(r, 3), std::overflow_error);
+    EXPECT_TRUE(k.Empty());
+    // The official winners times the prize: 1,000,000,000 x 1,000,000 yen.
+    r.Prize = {Currency(), Currency::FromInt(1000000000), Currency(), Currency()};
+    r.Winners = {Currency(), Currency::FromInt(1000000), Currency(), Currency()};
+    EXPECT_THROW(k.SetRecord(r, 3), std::overflow_error);
+}

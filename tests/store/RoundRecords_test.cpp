@@ -202,6 +202,27 @@ TEST(RoundRecords, VoteRules)
     EXPECT_TRUE(r.IsValid());
 }
 
+// Values as large as the money type holds (a page's number read whole, but absurd) make the
+// record invalid; the checks' own sums used to overflow on them.
+TEST(RoundRecords, VoteSumsPastTheRangeAreInvalidNotUndefined)
+{
+    const Currency huge = *Currency::Parse("600000000000000");
+    VoteRecord r = ValidVote();
+    r.Match[2].Rate = {huge, huge, Currency::FromInt(1)};
+    EXPECT_FALSE(r.IsValid());
+    r = ValidVote();
+    r.SalesMulti = huge;
+    r.SalesSingle = huge;
+    EXPECT_FALSE(r.IsValid());
+    r = ValidVote();
+    r.UnitsMulti = *Currency::Parse("9300000000000");
+    r.UnitsSingle = Currency();
+    r.UnitsTotal = r.UnitsMulti;
+    r.SalesMulti = r.SalesTotal = Currency::FromInt(5);
+    r.SalesSingle = Currency();
+    EXPECT_FALSE(r.IsValid()); // 100 yen a bet cannot be formed
+}
+
 TEST(RoundRecords, ResultRules)
 {
     using Edit = void (*)(ResultRecord&);
