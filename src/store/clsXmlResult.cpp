@@ -145,7 +145,9 @@ void clsXmlResult::OnValue(ResultRecord& rec, const clsXmlTagReader::Stack& stac
         }
         auto& m = rec.Match[m_match - 1];
         if (field == "<くじ結果>") {
-            m.Outcome = clsXmlTagReader::ByteOf(v);
+            // 0, 1, 2 or 3 (cancelled): any other value would grade the match as open.
+            m.Outcome = static_cast<std::uint8_t>(
+                clsXmlTagReader::RangeOf(v, 0, ResultRecord::OutcomeCancelled));
         } else if (field == "<競技場>") {
             m.Stadium = v;
         } else if (field == "<ホーム>") {

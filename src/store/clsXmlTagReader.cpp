@@ -1,12 +1,11 @@
 #include "store/clsXmlTagReader.h"
 
 #include "app/basText.h"
+#include "app/clsFileStream.h"
 #include "store/basXmlValue.h"
 
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
 
 namespace {
 std::string_view TrimPiece(std::string_view s)
@@ -28,61 +27,110 @@ bool StartsWith(std::string_view s, std::string_view p)
 } // namespace
 
 bool clsXmlTagReader::Read(std::string_view strText, const ValueHandler& handler,
-                           const clsErrorReporter& reporter) const
+                           const clsErrorReporter& reporter, std::string_view strSource,
+                           std::int32_t lngFirstLine) const
 {
-    try {
-        Stack stack;
-        std::string value;
-        // Every "<" starts a line and every ">" ends one, so any layout of the same tags reads
-        // alike; then each line is one piece.
-        std::string text;
-        text.reserve(strText.size() + strText.size() / 4);
-        for (const char c : strText) {
-            if (c == '<') {
-                text += "\n<";
-            } else if (c == '>') {
-                text += ">\n";
-            } else {
-                text += c;
-            }
+    std::int32_t line = lngFirstLine;
+    Stack stack;
+    std::string value;
+    const auto where = [&] {
+        std::string w;
+        if (!strSource.empty()) {
+            w += strSource;
+            w += ' ';
         }
-        std::size_t ls = 0;
-        while (ls < text.size()) {
-            std::size_t le = text.find_first_of("\r\n", ls);
-            if (le == std::string::npos) {
-                le = text.size();
+        return w + std::to_string(line) + "行目";
+    };
+    const auto broken = [&](const std::string& strWhat) {
+        reporter.Report("XmlLoad", "XMLデータが異常です。\r\n" + where() + ": " + strWhat);
+        return false;
+    };
+    try {
+        bool rootClosed = false;
+        // Every "<" starts a piece and every ">" ends one, and so does every line end, so any
+        // layout of the same tags reads alike.
+        const std::size_t n = strText.size();
+        std::size_t i = 0;
+        while (i < n) {
+            const char c = strText[i];
+            if (c == '\n' || c == '\r') {
+                if (c == '\n' || i + 1 == n || strText[i + 1] != '\n') {
+                    ++line;
+                }
+                ++i;
+                continue;
             }
-            const std::string_view p = TrimPiece(std::string_view(text).substr(ls, le - ls));
-            ls = le + 1;
+            std::size_t e = c == '<' ? i + 1 : i;
+            while (e < n) {
+                const char d = strText[e];
+                if (d == '<' || d == '\r' || d == '\n') {
+                    break;
+                }
+                ++e;
+                if (d == '>') {
+                    break;
+                }
+            }
+            const std::string_view p = TrimPiece(strText.substr(i, e - i));
+            i = e;
             if (p.empty()) {
                 continue;
             }
+            if (rootClosed) {
+                return broken("ルート要素 </" + stack.front().substr(1) +
+                              " の後にデータがあります。");
+            }
             if (StartsWith(p, "</")) {
                 const std::string open = "<" + std::string(p.substr(2));
-                if (stack.empty() || stack.back() != open) {
-                    reporter.Report("XmlLoad", "XMLデータが異常です。");
-                    return false;
+                if (stack.empty()) {
+                    return broken(std::string(p) + " に対応する開始タグがありません。");
+                }
+                if (stack.back() != open) {
+                    return broken(std::string(p) + " が開いている " + stack.back() +
+                                  " と対応しません。");
                 }
                 if (stack.size() > 1) {
-                    stack.pop_back(); // the root is never popped
+                    stack.pop_back();
+                } else {
+                    rootClosed = true; // the root stays on the stack
                 }
             } else if (StartsWith(p, "<?")) {
                 continue;
             } else if (p.front() == '<') {
                 stack.emplace_back(p);
             } else {
+                value = Unescape(p);
                 if (stack.size() < 2) {
                     ThrowOutOfRange();
                 }
-                value = Unescape(p);
                 handler(stack, value);
+                value.clear();
             }
         }
+        if (stack.empty()) {
+            return broken("要素がありません。");
+        }
+        if (!rootClosed) {
+            return broken("ルート要素 " + stack.front() + " が閉じていません（" + stack.back() +
+                          " の途中で終わっています）。");
+        }
         return true;
-    } catch (const XmlReadError& e) {
-        reporter.ReportError("XmlLoad", ErrorRecord{e.what(), e.Number(), std::string(kAppTitle)});
     } catch (const std::exception& e) {
-        reporter.ReportException("XmlLoad", e);
+        ErrorRecord err = clsErrorReporter::FromException(e);
+        if (const auto* x = dynamic_cast<const XmlReadError*>(&e)) {
+            err.Number = x->Number();
+            err.Description = x->what();
+        }
+        std::string path;
+        for (const std::string& tag : stack) {
+            path += tag;
+        }
+        err.Description += " (" + where() + " " + path;
+        if (!value.empty()) {
+            err.Description += " の値 \"" + value + "\"";
+        }
+        err.Description += ")";
+        reporter.ReportError("XmlLoad", err);
     }
     return false;
 }
@@ -160,89 +208,91 @@ std::string clsXmlTagReader::Element(std::string_view strTag, std::string_view s
     return s;
 }
 
-bool clsXmlTagReader::SaveText(const std::string& strFileName, std::string_view strUtf8)
+bool clsXmlTagReader::SaveText(const std::string& strFileName, std::string_view strUtf8,
+                               std::string* strError)
 {
-    return SaveBytes(strFileName, basText::ToSjis(strUtf8));
+    return SaveBytes(strFileName, basText::ToSjis(strUtf8), strError);
 }
 
-bool clsXmlTagReader::SaveBytes(const std::string& strFileName, std::string_view bytes)
+bool clsXmlTagReader::SaveBytes(const std::string& strFileName, std::string_view bytes,
+                                std::string* strError)
 {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path target(strFileName);
-    if (target.has_parent_path()) {
-        fs::create_directories(target.parent_path(), ec);
-        if (!fs::is_directory(target.parent_path(), ec)) {
-            return false;
-        }
+    const int e = clsFileStream::ReplaceWhole(strFileName, bytes);
+    if (e != 0 && strError != nullptr) {
+        *strError = clsFileStream::ErrorText(e);
     }
-    fs::path temp = target;
-    temp += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return false;
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return e == 0;
 }
 
-bool clsXmlTagReader::LoadText(const std::string& strFileName, std::string& strUtf8)
+bool clsXmlTagReader::LoadText(const std::string& strFileName, std::string& strUtf8,
+                               std::string* strError)
 {
     std::string bytes;
-    if (!LoadBytes(strFileName, bytes)) {
+    if (!LoadBytes(strFileName, bytes, strError)) {
         return false;
     }
     strUtf8 = basText::FromSjis(basText::CutAtNul(bytes));
     return true;
 }
 
-bool clsXmlTagReader::LoadBytes(const std::string& strFileName, std::string& strBytes)
+bool clsXmlTagReader::LoadBytes(const std::string& strFileName, std::string& strBytes,
+                                std::string* strError)
 {
-    std::ifstream in(strFileName, std::ios::binary | std::ios::ate);
-    if (!in) {
-        return false;
+    const int e = clsFileStream::ReadWhole(strFileName, strBytes);
+    if (e != 0 && strError != nullptr) {
+        *strError = clsFileStream::ErrorText(e);
     }
-    const std::streamoff size = in.tellg();
-    if (size < 0) {
-        return false;
-    }
-    strBytes.resize(static_cast<std::size_t>(size));
-    in.seekg(0);
-    in.read(strBytes.data(), size);
-    return static_cast<bool>(in) || in.gcount() == size;
+    return e == 0;
 }
 
 bool clsXmlTagReader::SaveFile(const std::string& strFileName,
                                const std::function<std::string()>& makeText,
                                const clsErrorReporter& reporter)
 {
+    std::string reason;
     try {
-        if (SaveText(strFileName, makeText())) {
+        if (SaveText(strFileName, makeText(), &reason)) {
             return true;
         }
-    } catch (const std::exception&) {
-        // reported below like any other write failure
+    } catch (const std::exception& e) {
+        reason = clsErrorReporter::FromException(e).Description;
     }
-    reporter.Report("XmlSave", strFileName + "\r\nファイルの保存に失敗しました。");
+    reporter.Report("XmlSave", strFileName + "\r\nファイルの保存に失敗しました。" +
+                                   (reason.empty() ? "" : "\r\n(" + reason + ")"));
     return false;
 }
 
-bool clsXmlTagReader::LoadFile(const std::string& strFileName, std::string& strUtf8)
+bool clsXmlTagReader::LoadFile(const std::string& strFileName, std::string& strUtf8,
+                               const clsErrorReporter& reporter)
 {
-    return FileExists(strFileName) && LoadText(strFileName, strUtf8);
+    if (strFileName.empty()) {
+        return false;
+    }
+    std::string bytes;
+    const int e = clsFileStream::ReadWhole(strFileName, bytes);
+    if (e == ENOENT || e == ENOTDIR) {
+        return false;
+    }
+    if (e != 0) {
+        reporter.ReportError("XmlLoad", ErrorRecord{"ファイルを読み込めません。 (" + strFileName +
+                                                        ": " + clsFileStream::ErrorText(e) + ")",
+                                                    e == clsFileStream::NotRegularFile ? 75 : 57,
+                                                    std::string(kAppTitle)});
+        return false;
+    }
+    const std::size_t nul = bytes.find('\0');
+    if (nul != std::string::npos) {
+        std::int32_t line = 1;
+        for (std::size_t k = 0; k < nul; ++k) {
+            line += bytes[k] == '\n' ? 1 : 0;
+        }
+        reporter.Report("XmlLoad", "XMLデータが異常です。\r\n" + strFileName + " " +
+                                       std::to_string(line) + "行目: NUL 文字があります（" +
+                                       std::to_string(nul + 1) + " バイト目）。");
+        return false;
+    }
+    strUtf8 = basText::FromSjis(bytes);
+    return true;
 }
 
 bool clsXmlTagReader::FileExists(const std::string& strFileName)
@@ -289,7 +339,23 @@ Currency clsXmlTagReader::MoneyOf(const std::string& strValue)
     if (!c) {
         ThrowTypeMismatch();
     }
+    if (!c->WithinReadLimit()) {
+        throw XmlReadError(6, "オーバーフローしました。 (金額と口数は ±" +
+                                  Currency::FromInt(Currency::ReadLimit).FormatNumber(0, true) +
+                                  " まで)");
+    }
     return *c;
+}
+
+std::int32_t clsXmlTagReader::RangeOf(const std::string& strValue, std::int32_t lngMin,
+                                      std::int32_t lngMax)
+{
+    const std::int32_t v = LongOf(strValue);
+    if (v < lngMin || v > lngMax) {
+        throw XmlReadError(6, "オーバーフローしました。 (" + std::to_string(lngMin) + "～" +
+                                  std::to_string(lngMax) + " の値)");
+    }
+    return v;
 }
 
 std::int32_t clsXmlTagReader::LongOf(const std::string& strValue)

@@ -85,13 +85,17 @@ bool clsXmlVote::XmlSave(const std::string& strFileName)
 bool clsXmlVote::XmlLoad(const std::string& strFileName)
 {
     std::string text;
-    return clsXmlTagReader::LoadFile(strFileName, text) && SetXmlString(text, true);
+    return clsXmlTagReader::LoadFile(strFileName, text, m_err) &&
+           SetXmlString(text, true, strFileName);
 }
 
-bool clsXmlVote::SetXmlString(const std::string& strXML, bool blnHeader)
+bool clsXmlVote::SetXmlString(const std::string& strXML, bool blnHeader, std::string_view strSource,
+                              std::int32_t lngFirstLine)
 {
+    // The wrapper's own first line comes before the block's.
     const std::string text = blnHeader ? strXML : "<toto>\r\n" + strXML + "\r\n</toto>";
-    return m_reader.ReadRecord(text, m_record, std::bind_front(&clsXmlVote::OnValue, this), m_err);
+    return m_reader.ReadRecord(text, m_record, std::bind_front(&clsXmlVote::OnValue, this), m_err,
+                               strSource, blnHeader ? lngFirstLine : lngFirstLine - 1);
 }
 
 void clsXmlVote::OnValue(VoteRecord& rec, const clsXmlTagReader::Stack& stack, const std::string& v)

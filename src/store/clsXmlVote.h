@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class clsXmlVote
 {
@@ -21,8 +22,10 @@ public:
     // blnHeader: a whole file; otherwise only the <投票状況> block.
     std::string GetXmlString(bool blnHeader) const;
     // Reads a text into the held record; a block without header is wrapped in <toto> first.
-    // The group is not read back: a record read this way has an empty Kumi.
-    bool SetXmlString(const std::string& strXML, bool blnHeader);
+    // The group is not read back: a record read this way has an empty Kumi. strSource and
+    // lngFirstLine name the text's file and the line it starts at in the reports.
+    bool SetXmlString(const std::string& strXML, bool blnHeader, std::string_view strSource = {},
+                      std::int32_t lngFirstLine = 1);
 
     void SetRecord(const VoteRecord& rec) { m_record = rec; }
     const VoteRecord& GetRecord() const { return m_record; }

@@ -105,19 +105,43 @@ TEST(cmdGrade, GradesAgainstTheStoreResultWithPrizeLines)
                    "合計\t3350000\t321\t1000000\t4\t2062500\n");
 }
 
-TEST(cmdGrade, ExplicitResultFileAndUndecidedMatchesLeaveOutThePrizes)
+TEST(cmdGrade, ExplicitResultFileAndOutcomesOutsideTheCodesAreRefused)
 {
     Home h;
     ResultRecord r = h.Result(9002);
-    r.Match[12].Outcome = 9; // not a result: the match stays open
     const std::string xml = (h.dir.Path() / "elsewhere.xml").string();
     h.SaveResult(r, xml);
     const std::string drd = h.SaveDrd(9002, {Homes({}), Homes({12})});
     std::string out;
     std::string err;
     ASSERT_EQ(h.Run({"grade", drd, "--result", xml}, out, err), 0) << err;
-    EXPECT_TRUE(out.starts_with("1等\t2\n2等\t0\n")) << out;
-    EXPECT_EQ(out.find("合計"), std::string::npos);
+    EXPECT_TRUE(out.starts_with("1等\t1\n2等\t1\n")) << out;
+    EXPECT_NE(out.find("合計"), std::string::npos);
+    // An outcome code beyond 3 once graded its match as open: the file is damaged, and refused.
+    r.Match[12].Outcome = 9;
+    h.SaveResult(r, xml);
+    out.clear();
+    err.clear();
+    EXPECT_EQ(h.Run({"grade", drd, "--result", xml}, out, err), 1);
+    EXPECT_TRUE(out.empty()) << out;
+    EXPECT_NE(err.find("<くじ結果> の値 \"9\""), std::string::npos) << err;
+}
+
+// The largest prize a result file may hold, won by a thousand copies of the winning single: the
+// winnings pass the money type's range. They used to be printed wrapped into negative amounts.
+TEST(cmdGrade, WinningsPastTheMoneyRangeFailWithTheReason)
+{
+    Home h;
+    ResultRecord r = h.Result(9001);
+    r.Prize[1] = Currency::FromInt(Currency::ReadLimit);
+    h.SaveResult(r, "");
+    const std::string drd = h.SaveDrd(9001, std::vector<std::int32_t>(1000, Homes({})));
+    std::string out;
+    std::string err;
+    EXPECT_EQ(h.Run({"grade", drd}, out, err), 1);
+    EXPECT_EQ(out.find("合計"), std::string::npos) << out;
+    EXPECT_NE(err.find("オーバーフローしました。"), std::string::npos) << err;
+    EXPECT_NE(err.find("1等の当せん金額"), std::string::npos) << err;
 }
 
 TEST(cmdGrade, MissingResultOrArgumentsFail)

@@ -7,9 +7,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 Currency Cur(const char* s)
@@ -213,7 +222,9 @@ TEST_F(XmlStore, ReadErrorsReportAndKeepTheHeldRecord)
     dir.Write("bad.xml", basText::ToSjis("<toto><開催><指定試合><番号>1</番号></開催></toto>"));
     EXPECT_FALSE(s.XmlLoad(dir.Str() + "/bad.xml"));
     ASSERT_EQ(rec.Messages.size(), 1u);
-    EXPECT_EQ(rec.Messages[0].Text, "XMLデータが異常です。");
+    EXPECT_EQ(rec.Messages[0].Text, "XMLデータが異常です。\r\n" + dir.Str() +
+                                        "/bad.xml 1行目: </開催> が開いている <指定試合> と"
+                                        "対応しません。");
     EXPECT_EQ(rec.Messages[0].Caption, "Kelvra / clsXmlSchedule / XmlLoad");
     EXPECT_EQ(s.GetRecord(), SampleSchedule());
 
@@ -257,7 +268,8 @@ TEST_F(XmlStore, SaveFailureReportsAndKeepsTheOldFile)
     s.SetRecord(SampleSchedule());
     EXPECT_FALSE(s.XmlSave(dir.Str() + "/blocker/s.xml"));
     ASSERT_EQ(rec.Messages.size(), 1u);
-    EXPECT_EQ(rec.Messages[0].Text, dir.Str() + "/blocker/s.xml\r\nファイルの保存に失敗しました。");
+    EXPECT_EQ(rec.Messages[0].Text, dir.Str() + "/blocker/s.xml\r\nファイルの保存に失敗しました。"
+                                                "\r\n(Not a directory)");
     EXPECT_EQ(rec.Messages[0].Caption, "Kelvra / clsXmlSchedule / XmlSave");
 }
 
@@ -410,5 +422,166 @@ TEST(SampleRounds, ReadBackValidAndByteExact)
         }
     }
     EXPECT_TRUE(rec.Messages.empty());
+}
+} // namespace
+
+namespace {
+// The three stores, each with a file written from its sample record, for the cases that hold
+// for every one of them.
+struct StoreCase
+{
+    std::string Name;
+    std::string Text;
+    std::function<bool(const std::string&)> Load;
+    std::function<bool()> HeldIsSample;
+};
+
+class DamagedStoreFiles : public XmlStore
+{
+protected:
+    clsXmlSchedule s{rec, dir.Str()};
+    clsXmlVote v{rec, dir.Str()};
+    clsXmlResult r{rec, dir.Str()};
+
+    std::vector<StoreCase> Cases()
+    {
+        s.SetRecord(SampleSchedule());
+        v.SetRecord(SampleVote());
+        r.SetRecord(SampleResult(1234));
+        return {
+            {"schedule", s.GetXmlString(), [this](const std::string& p) { return s.XmlLoad(p); },
+             [this] { return s.GetRecord() == SampleSchedule(); }},
+            {"vote", v.GetXmlString(true), [this](const std::string& p) { return v.XmlLoad(p); },
+             [this] { return v.GetRecord() == SampleVote(); }},
+            {"result", r.GetXmlString(), [this](const std::string& p) { return r.XmlLoad(p); },
+             [this] { return r.GetRecord() == SampleResult(1234); }},
+        };
+    }
+    // Loads bytes as a store file; true when refused with one warning naming the file.
+    ::testing::AssertionResult Refused(const StoreCase& c, const std::string& bytes,
+                                       const std::string& strWhat)
+    {
+        rec.Messages.clear();
+        const std::string path = dir.Str() + "/" + c.Name + ".xml";
+        dir.Write(c.Name + ".xml", bytes);
+        if (c.Load(path)) {
+            return ::testing::AssertionFailure() << c.Name << ": loaded";
+        }
+        if (!c.HeldIsSample()) {
+            return ::testing::AssertionFailure() << c.Name << ": held record changed";
+        }
+        if (rec.Messages.size() != 1) {
+            return ::testing::AssertionFailure()
+                   << c.Name << ": " << rec.Messages.size() << " messages";
+        }
+        const std::string& text = rec.Messages[0].Text;
+        if (text.find(path) == std::string::npos || text.find(strWhat) == std::string::npos) {
+            return ::testing::AssertionFailure() << c.Name << ": " << text;
+        }
+        return ::testing::AssertionSuccess();
+    }
+};
+
+// A file cut short (a full disk, a copy broken off) used to read as far as it went, the rest of
+// the record left at its defaults; now the root must be closed.
+TEST_F(DamagedStoreFiles, FileCutShortIsRefused)
+{
+    for (const StoreCase& c : Cases()) {
+        const std::string bytes = basText::ToSjis(c.Text);
+        const std::size_t root = bytes.rfind("</toto>");
+        ASSERT_NE(root, std::string::npos);
+        EXPECT_TRUE(Refused(c, bytes.substr(0, root), "ルート要素 <toto> が閉じていません"));
+        EXPECT_TRUE(Refused(c, bytes.substr(0, bytes.find("\r\n", bytes.size() / 2) + 2),
+                            "が閉じていません"));
+        EXPECT_TRUE(Refused(c, "", "要素がありません"));
+        // The whole file still reads.
+        rec.Messages.clear();
+        dir.Write(c.Name + ".xml", bytes);
+        EXPECT_TRUE(c.Load(dir.Str() + "/" + c.Name + ".xml")) << rec.AllMessageText();
+    }
+}
+
+TEST_F(DamagedStoreFiles, NulAndTextAfterTheRootAreRefused)
+{
+    for (const StoreCase& c : Cases()) {
+        std::string bytes = basText::ToSjis(c.Text);
+        std::string nul = bytes;
+        const std::size_t at = nul.find(basText::ToSjis("<指定試合>"));
+        ASSERT_NE(at, std::string::npos);
+        nul[at + 2] = '\0';
+        const auto line = std::count(nul.begin(), nul.begin() + static_cast<long>(at), '\n') + 1;
+        EXPECT_TRUE(Refused(c, nul, std::to_string(line) + "行目: NUL 文字があります"));
+        EXPECT_TRUE(Refused(c, bytes + "<toto>", "の後にデータがあります"));
+        EXPECT_TRUE(Refused(c, bytes + "</toto>\r\n", "の後にデータがあります"));
+    }
+}
+
+// Values past what the program can add up: the read limit of amounts and counts, and outcome
+// codes beyond 3 (14 once graded its match as open).
+TEST_F(DamagedStoreFiles, ValuesOutOfTheirRangeAreRefusedWithTheElement)
+{
+    r.SetRecord(SampleResult(1234));
+    const std::string result = basText::ToSjis(r.GetXmlString());
+    const StoreCase rc = Cases()[2];
+    std::string bad = result;
+    const std::string outcome = basText::ToSjis("<くじ結果>1</くじ結果>");
+    bad.replace(bad.find(outcome), outcome.size(), basText::ToSjis("<くじ結果>14</くじ結果>"));
+    EXPECT_TRUE(Refused(rc, bad, "<くじ結果> の値 \"14\""));
+    EXPECT_NE(rec.Messages[0].Text.find("0～3"), std::string::npos) << rec.Messages[0].Text;
+    EXPECT_NE(rec.Messages[0].Text.find("( 6 )"), std::string::npos);
+
+    const std::string prize = basText::ToSjis("<一等>3703702.5</一等>");
+    bad = result;
+    bad.replace(bad.find(prize), prize.size(), basText::ToSjis("<一等>1000000000000.5</一等>"));
+    EXPECT_TRUE(Refused(rc, bad, "<当せん金><一等> の値 \"1000000000000.5\""));
+    bad = result;
+    bad.replace(bad.find(prize), prize.size(), basText::ToSjis("<一等>922337203685477</一等>"));
+    EXPECT_TRUE(Refused(rc, bad, "オーバーフローしました。"));
+
+    // At the limit the file reads.
+    ResultRecord big = SampleResult(1234);
+    big.Prize[1] = Currency::FromInt(Currency::ReadLimit);
+    big.Match[0].Outcome = ResultRecord::OutcomeCancelled;
+    r.SetRecord(big);
+    ASSERT_TRUE(r.XmlSave(dir.Str() + "/big.xml"));
+    clsXmlResult back(rec, dir.Str());
+    ASSERT_TRUE(back.XmlLoad(dir.Str() + "/big.xml")) << rec.AllMessageText();
+    EXPECT_EQ(back.GetRecord(), big);
+
+    const StoreCase vc = Cases()[1];
+    std::string vote = basText::ToSjis(vc.Text);
+    const std::string units = basText::ToSjis("<投票口数>456</投票口数>");
+    vote.replace(vote.find(units), units.size(),
+                 basText::ToSjis("<投票口数>900000000000000</投票口数>"));
+    EXPECT_TRUE(Refused(vc, vote, "<ホーム勝ち><投票口数> の値 \"900000000000000\""));
+}
+
+TEST_F(DamagedStoreFiles, FifoIsRefusedWithoutBlockingAndReadOnlyFilesStay)
+{
+    const fs::path fifo = dir.Path() / "fifo.xml";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    auto load = std::async(std::launch::async, [&] { return r.XmlLoad(fifo.string()); });
+    if (load.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+        load.wait();
+        FAIL() << "reading a FIFO blocked";
+    }
+    EXPECT_FALSE(load.get());
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_NE(rec.Messages[0].Text.find(fifo.string() + ": 通常のファイルではありません"),
+              std::string::npos)
+        << rec.Messages[0].Text;
+
+    // A store file the user made read-only is not replaced behind their back.
+    rec.Messages.clear();
+    const std::string path = dir.Str() + "/ro.xml";
+    dir.Write("ro.xml", "keep");
+    ::chmod(path.c_str(), 0444);
+    r.SetRecord(SampleResult(1234));
+    EXPECT_FALSE(r.XmlSave(path));
+    EXPECT_EQ(dir.Read("ro.xml"), "keep");
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_EQ(rec.Messages[0].Text,
+              path + "\r\nファイルの保存に失敗しました。\r\n(Permission denied)");
 }
 } // namespace
