@@ -1,12 +1,14 @@
 #include "files/clsTFileDRD.h"
 
 #include "app/basText.h"
+#include "app/clsFileStream.h"
 #include "store/basXmlValue.h"
 #include "store/clsXmlTagReader.h"
 #include "store/clsXmlVote.h"
 
-#include <fstream>
-#include <sstream>
+#include <algorithm>
+#include <cerrno>
+#include <span>
 
 namespace {
 constexpr std::int32_t kMaxTicketNo = 1594322;
@@ -109,19 +111,26 @@ private:
     std::int32_t m_number = 0;
 };
 
-bool ReadFileText(const std::string& strFileName, std::string& strUtf8)
+// The runtime error of a file that cannot be read: not found (53), or the system's reason.
+ErrorRecord ReadFailure(const std::string& strFileName, int intCode)
 {
-    std::string bytes;
-    if (!clsXmlTagReader::LoadBytes(strFileName, bytes)) {
-        return false;
+    if (intCode == ENOENT || intCode == ENOTDIR) {
+        return ErrorRecord{"ファイルが見つかりません。 " + strFileName, 53, std::string(kAppTitle)};
     }
-    strUtf8 = basText::FromSjis(basText::CutAtNul(bytes));
-    return true;
+    return ErrorRecord{"ファイルを読み込めません。 (" + strFileName + ": " +
+                           clsFileStream::ErrorText(intCode) + ")",
+                       intCode == clsFileStream::NotRegularFile ? 75 : 57, std::string(kAppTitle)};
 }
 
-ErrorRecord FileNotFound(const std::string& strFileName)
+// Payout limits are compared with estimates of at most 99,999,999,999 yen; anything beyond
+// the read limit is damage, not a limit.
+void RequireAmounts(std::span<const Currency> values)
 {
-    return ErrorRecord{"ファイルが見つかりません。 " + strFileName, 53, std::string(kAppTitle)};
+    for (const Currency c : values) {
+        if (!c.WithinReadLimit()) {
+            throw XmlReadError(6, "オーバーフローしました。 (" + c.ToString() + ")");
+        }
+    }
 }
 } // namespace
 
@@ -281,10 +290,12 @@ bool clsTFileDRD::Save(const std::string& strFileName, bool blnDataFlag, const D
             wait.Value(i);
             m_host.Pump.DoEvents();
         });
-        if (!clsXmlTagReader::SaveBytes(strFileName, basText::ToSjis(text))) {
+        std::string reason;
+        if (!clsXmlTagReader::SaveBytes(strFileName, basText::ToSjis(text), &reason)) {
             if (blnDialog) {
-                m_err.ReportError("Save", ErrorRecord{strFileName + " に書き込めません。", 75,
-                                                      std::string(kAppTitle)});
+                m_err.ReportError("Save",
+                                  ErrorRecord{strFileName + " に書き込めません。 (" + reason + ")",
+                                              75, std::string(kAppTitle)});
             }
             return false;
         }
@@ -302,12 +313,12 @@ bool clsTFileDRD::Load(const std::string& strFileName, DataFileRecord& rec)
 {
     BusyScope busy(m_host.Busy);
     try {
-        std::string text;
-        if (!ReadFileText(strFileName, text)) {
-            m_err.ReportError("Load", FileNotFound(strFileName));
+        std::string bytes;
+        if (const int e = clsFileStream::ReadWhole(strFileName, bytes)) {
+            m_err.ReportError("Load", ReadFailure(strFileName, e));
             return false;
         }
-        return ParseText(text, rec);
+        return ParseText(strFileName, basText::FromSjis(basText::CutAtNul(bytes)), rec);
     } catch (const XmlReadError& e) {
         m_err.ReportError("Load", ErrorRecord{e.what(), e.Number(), std::string(kAppTitle)});
     } catch (const std::exception& e) {
@@ -316,12 +327,17 @@ bool clsTFileDRD::Load(const std::string& strFileName, DataFileRecord& rec)
     return false;
 }
 
-bool clsTFileDRD::ParseText(std::string_view strText, DataFileRecord& rec)
+bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view strText,
+                            DataFileRecord& rec)
 {
     WaitScope wait(m_host.Wait, "DRDファイルの読込中", 1);
     LineReader reader(strText);
     std::string_view line;
     std::string currentKey;
+    // The count of the last SingleCount line, until a singles block has matched it; -1 when
+    // there is none. A block must hold exactly that many singles: a missing one would load as
+    // ticket 0.
+    std::int64_t expected = -1;
     try {
         while (reader.Next(line)) {
             if (!line.empty() && line.front() == ';') {
@@ -331,7 +347,12 @@ bool clsTFileDRD::ParseText(std::string_view strText, DataFileRecord& rec)
             if (eq == std::string_view::npos) {
                 if (line == "<SingleData>") {
                     currentKey = "SingleData";
-                    std::size_t j = 0;
+                    const std::int64_t count = expected < 0 ? 0 : expected;
+                    std::vector<std::int32_t> singles;
+                    // Reserved by the count only as far as a full ticket set goes: a damaged
+                    // count must not allocate gigabytes before the block proves it wrong.
+                    singles.reserve(
+                        static_cast<std::size_t>(std::min<std::int64_t>(count, 1 << 22)));
                     std::int32_t lastUpdate = 0;
                     bool closed = false;
                     while (reader.Next(line)) {
@@ -339,10 +360,10 @@ bool clsTFileDRD::ParseText(std::string_view strText, DataFileRecord& rec)
                             closed = true;
                             break;
                         }
-                        if (j >= rec.Singles.size() ||
-                            static_cast<std::int32_t>(j) >= rec.SingleCount) {
+                        if (static_cast<std::int64_t>(singles.size()) >= count) {
                             throw XmlReadError(9, "インデックスが有効範囲にありません。 "
-                                                  "(SingleCount より多いシングル)");
+                                                  "(SingleCount " +
+                                                      std::to_string(count) + " より多いシングル)");
                         }
                         const std::int32_t no = ParseHex(line);
                         if (no < 0 || no > kMaxTicketNo) {
@@ -351,9 +372,10 @@ bool clsTFileDRD::ParseText(std::string_view strText, DataFileRecord& rec)
                             throw XmlReadError(6, "オーバーフローしました。 (シングル " +
                                                       std::string(line) + ")");
                         }
-                        rec.Singles[j++] = no;
-                        if (static_cast<std::int32_t>(j) - lastUpdate > 1000) {
-                            lastUpdate = static_cast<std::int32_t>(j);
+                        singles.push_back(no);
+                        const auto j = static_cast<std::int32_t>(singles.size());
+                        if (j - lastUpdate > 1000) {
+                            lastUpdate = j;
                             wait.Value(lastUpdate);
                             m_host.Pump.DoEvents();
                         }
@@ -362,6 +384,17 @@ bool clsTFileDRD::ParseText(std::string_view strText, DataFileRecord& rec)
                         throw XmlReadError(62, "ファイルにこれ以上データがありません。 "
                                                "(</SingleData> がありません)");
                     }
+                    if (static_cast<std::int64_t>(singles.size()) != count) {
+                        throw XmlReadError(62, "ファイルにこれ以上データがありません。 "
+                                               "(シングルが " +
+                                                   std::to_string(singles.size()) +
+                                                   " 件しかありません。SingleCount は " +
+                                                   std::to_string(count) + ")");
+                    }
+                    if (count > 0) {
+                        rec.Singles = std::move(singles);
+                    }
+                    expected = -1;
                     wait.Value(rec.SingleCount);
                 } else if (line == "<SakugenMessage>") {
                     currentKey = "SakugenMessage";
@@ -384,6 +417,7 @@ bool clsTFileDRD::ParseText(std::string_view strText, DataFileRecord& rec)
                     rec.SakugenMessage = msg;
                 } else if (line == "<投票状況>") {
                     currentKey = "投票状況";
+                    const std::int32_t first = reader.Number();
                     std::string xml(line);
                     xml += "\r\n";
                     bool closed = false;
@@ -393,17 +427,19 @@ bool clsTFileDRD::ParseText(std::string_view strText, DataFileRecord& rec)
                             closed = true;
                             break;
                         }
+                        // Blank lines read as nothing; kept empty, they keep the line numbers
+                        // of the reports right.
                         if (!TrimSpaces(line).empty()) {
                             xml += line;
-                            xml += "\r\n";
                         }
+                        xml += "\r\n";
                     }
                     if (!closed) {
                         throw XmlReadError(62, "ファイルにこれ以上データがありません。 "
                                                "(</投票状況> がありません)");
                     }
                     clsXmlVote vote(m_host.Message, "");
-                    if (!vote.SetXmlString(xml, false)) {
+                    if (!vote.SetXmlString(xml, false, strFileName, first)) {
                         return false; // the vote reader has said why
                     }
                     rec.Vote = vote.GetRecord();
@@ -472,8 +508,10 @@ bool clsTFileDRD::ParseText(std::string_view strText, DataFileRecord& rec)
                 m_convert.StringToBoolean1(v, j.MachigaiList);
             } else if (k == "Haitou.Min") {
                 Require(m_convert.StringToCurrency1(v, j.Haitou.Min));
+                RequireAmounts(j.Haitou.Min);
             } else if (k == "Haitou.Max") {
                 Require(m_convert.StringToCurrency1(v, j.Haitou.Max));
+                RequireAmounts(j.Haitou.Max);
             } else if (k == "ExGrade2") {
                 e.ExGrade2 = m_convert.StringToBoolean(v);
             } else if (k == "ExGrade3") {
@@ -488,13 +526,16 @@ bool clsTFileDRD::ParseText(std::string_view strText, DataFileRecord& rec)
                 }
                 rec.SingleCount = n;
                 m_host.Wait.WaitShow("DRDファイルの読込中", n);
-                if (n >= 1) {
-                    rec.Singles.assign(static_cast<std::size_t>(n), 0);
-                }
+                expected = n;
             }
         }
+        if (expected > 0) {
+            throw XmlReadError(62, "ファイルにこれ以上データがありません。 (SingleCount " +
+                                       std::to_string(expected) +
+                                       " のシングルがありません: <SingleData> がありません)");
+        }
     } catch (const XmlReadError& e) {
-        throw XmlReadError(e.Number(), std::string(e.what()) + " (" +
+        throw XmlReadError(e.Number(), std::string(e.what()) + " (" + strFileName + " " +
                                            std::to_string(reader.Number()) + "行目: " + currentKey +
                                            ")");
     }
@@ -505,16 +546,30 @@ bool clsTFileDRD::DataTypeCheck(const std::string& strFileName, bool blnDataFlag
                                 std::int32_t& lngDataVersion)
 {
     try {
-        std::ifstream in(strFileName, std::ios::binary);
-        if (!in) {
-            m_err.ReportError("DataTypeCheck", FileNotFound(strFileName));
+        // Only the head is needed: read until eight line ends are in, not the whole set.
+        std::string head;
+        std::size_t ends = 0;
+        const int failure = clsFileStream::ReadChunks(strFileName, [&](std::string_view chunk) {
+            head += chunk;
+            ends += static_cast<std::size_t>(std::count(chunk.begin(), chunk.end(), '\n'));
+            return ends < 8;
+        });
+        if (failure != 0) {
+            m_err.ReportError("DataTypeCheck", ReadFailure(strFileName, failure));
             return false;
         }
         std::string software;
         std::string type;
-        std::string raw;
         int lines = 0;
-        for (; lines < 8 && std::getline(in, raw); ++lines) {
+        std::size_t pos = 0;
+        // Lines as getline gives them: a last piece without its line end still counts.
+        for (; lines < 8 && pos < head.size(); ++lines) {
+            std::size_t eol = head.find('\n', pos);
+            if (eol == std::string::npos) {
+                eol = head.size();
+            }
+            std::string raw = head.substr(pos, eol - pos);
+            pos = eol + 1;
             if (!raw.empty() && raw.back() == '\r') {
                 raw.pop_back();
             }
@@ -534,8 +589,10 @@ bool clsTFileDRD::DataTypeCheck(const std::string& strFileName, bool blnDataFlag
             }
         }
         if (lines < 8) {
-            m_err.ReportError("DataTypeCheck", ErrorRecord{"ファイルにこれ以上データがありません。",
-                                                           62, std::string(kAppTitle)});
+            m_err.ReportError("DataTypeCheck",
+                              ErrorRecord{"ファイルにこれ以上データがありません。 (" + strFileName +
+                                              ": " + std::to_string(lines) + " 行しかありません)",
+                                          62, std::string(kAppTitle)});
             return false;
         }
         return software == "Kelvra" && type == (blnDataFlag ? "toto" : "toto Jouken");

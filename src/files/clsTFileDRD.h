@@ -41,7 +41,7 @@ public:
     void StringToEntry(std::string_view strValue, ConditionTableEntry& entry) const;
 
 private:
-    bool ParseText(std::string_view strText, DataFileRecord& rec);
+    bool ParseText(const std::string& strFileName, std::string_view strText, DataFileRecord& rec);
 
     clsHost m_host;
     clsErrorReporter m_err;

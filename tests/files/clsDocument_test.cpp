@@ -111,6 +111,27 @@ TEST_F(Document, BrokenFileLeavesTheWorkAsItWas)
     EXPECT_EQ(rec.Messages.size(), shown + 1); // only the type check's own box
 }
 
+// A singles block short of its count used to load with the missing singles as ticket 0.
+TEST_F(Document, SinglesBlockShortOfItsCountLeavesTheWorkAsItWas)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    doc.Run();
+    ASSERT_GT(doc.SingleCount(), 1);
+    ASSERT_TRUE(doc.FileSaveDRD(Path("run.drd"), true, true));
+    const DataFileRecord before = doc.GatherRecord();
+    std::string text = basText::FromSjis(dir.Read("run.drd"));
+    const std::size_t end = text.find("</SingleData>");
+    const std::size_t last = text.rfind("\r\n", end - 3) + 2;
+    text.erase(last, end - last); // the last single's line
+    dir.Write("short.drd", basText::ToSjis(text));
+    EXPECT_FALSE(doc.FileLoadDRD(Path("short.drd"), true, true));
+    EXPECT_EQ(rec.Messages.back().Text, "ファイルの読込に失敗しました。");
+    EXPECT_NE(rec.Messages.at(rec.Messages.size() - 2)
+                  .Text.find("SingleCount は " + std::to_string(doc.SingleCount())),
+              std::string::npos);
+    EXPECT_EQ(doc.GatherRecord(), before);
+}
+
 TEST_F(Document, ConditionsFileReplacesOnlyTheConditions)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));

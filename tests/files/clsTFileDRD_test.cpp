@@ -5,6 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
+#include <filesystem>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 class FileDrd : public ::testing::Test
 {
@@ -265,5 +272,139 @@ TEST_F(FileDrd, FailedSaveLeavesTheOldFile)
     EXPECT_EQ(rec.Messages.size(), 2u);
     EXPECT_EQ(rec.WaitLog.back(), "close");
     EXPECT_EQ(rec.BusyDepth, 0);
+}
+} // namespace
+
+namespace {
+// Reads a file in another thread; a read that blocks (a FIFO) is released and reported.
+template <class F> bool NotBlocking(const std::filesystem::path& fifo, F&& read)
+{
+    auto done = std::async(std::launch::async, std::forward<F>(read));
+    if (done.wait_for(std::chrono::seconds(5)) == std::future_status::ready) {
+        return !done.get();
+    }
+    ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+    done.wait();
+    return false;
+}
+
+// A singles block must hold exactly SingleCount singles: missing ones used to load as ticket 0
+// (every match a draw), phantom tickets that grading and export then used.
+TEST_F(FileDrd, SinglesBlockMustHoldExactlyItsCount)
+{
+    ASSERT_TRUE(drd.Save(Path("a.drd"), true, Sample(), true));
+    const std::string good = Text("a.drd");
+    const auto refused = [&](const std::string& text, const std::string& what) {
+        rec.Messages.clear();
+        dir.Write("b.drd", basText::ToSjis(text));
+        DataFileRecord back = Sample();
+        back.Singles = {9, 9};
+        back.SingleCount = 2;
+        const bool ok = drd.Load(Path("b.drd"), back);
+        EXPECT_FALSE(ok) << what;
+        if (ok || rec.Messages.size() != 1) {
+            return false;
+        }
+        const std::string& msg = rec.Messages[0].Text;
+        EXPECT_NE(msg.find(Path("b.drd")), std::string::npos) << msg;
+        EXPECT_NE(msg.find(what), std::string::npos) << msg;
+        return true;
+    };
+    std::string text = good;
+    text.erase(text.find("0\r\nFF\r\n"), 3); // a deleted line
+    EXPECT_TRUE(refused(text, "シングルが 2 件しかありません。SingleCount は 3"));
+    const std::size_t open = good.find("<SingleData>\r\n") + 14;
+    text = good.substr(0, open) + good.substr(good.find("</SingleData>"));
+    EXPECT_TRUE(refused(text, "シングルが 0 件しかありません"));
+    // The probe's file: every ticket number claimed, none there.
+    std::string all = good;
+    all.replace(all.find("\r\nSingleCount = 3"), 17, "\r\nSingleCount = 1594323");
+    all = all.substr(0, all.find("<SingleData>\r\n") + 14) + all.substr(all.find("</SingleData>"));
+    EXPECT_TRUE(refused(all, "SingleCount は 1594323"));
+    // A count without any block, and a second count after the block.
+    text = good.substr(0, good.find("<SingleData>"));
+    EXPECT_TRUE(refused(text, "<SingleData> がありません"));
+    EXPECT_TRUE(refused(good + "SingleCount = 5\r\n", "<SingleData> がありません"));
+    text = good;
+    text.insert(text.find("</SingleData>"), "5\r\n");
+    EXPECT_TRUE(refused(text, "SingleCount 3 より多いシングル"));
+    // The line of the fault is named.
+    EXPECT_NE(rec.Messages[0].Text.find("行目: SingleData"), std::string::npos)
+        << rec.Messages[0].Text;
+}
+
+TEST_F(FileDrd, EmbeddedVoteBlockFaultsNameTheFileAndLine)
+{
+    dir.Write("v.drd", basText::ToSjis("Kaisaikai = 5\r\n\r\n<投票状況>\r\n<開催回>1</開催回>\r\n"
+                                       "\r\n<指定試合>\r\n<番号>1</番号>\r\n"
+                                       "<その他><投票口数>2000000000000</投票口数></その他>\r\n"
+                                       "</指定試合>\r\n</投票状況>\r\n"));
+    DataFileRecord back;
+    EXPECT_FALSE(drd.Load(Path("v.drd"), back));
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_NE(rec.Messages[0].Text.find(Path("v.drd") + " 8行目"), std::string::npos)
+        << rec.Messages[0].Text;
+    EXPECT_NE(rec.Messages[0].Text.find("<その他><投票口数> の値 \"2000000000000\""),
+              std::string::npos);
+}
+
+TEST_F(FileDrd, PayoutLimitsPastTheReadLimitFail)
+{
+    dir.Write("h.drd", "Haitou.Max = 9999999999,1000000000001,0\r\n");
+    DataFileRecord back;
+    EXPECT_FALSE(drd.Load(Path("h.drd"), back));
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_NE(rec.Messages[0].Text.find("1行目: Haitou.Max"), std::string::npos)
+        << rec.Messages[0].Text;
+}
+
+// The data file is the user's: its mode stays, a link to it stays a link, and a file made
+// read-only is not replaced (the probe saw 0444 become 0644, silently).
+TEST_F(FileDrd, SaveRespectsModeLinksAndReadOnlyFiles)
+{
+    namespace fs = std::filesystem;
+    ASSERT_TRUE(drd.Save(Path("p.drd"), true, Sample(), true));
+    ::chmod(Path("p.drd").c_str(), 0600);
+    ASSERT_TRUE(drd.Save(Path("p.drd"), true, Sample(), true));
+    EXPECT_EQ(fs::status(Path("p.drd")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    fs::create_symlink("p.drd", Path("link.drd"));
+    DataFileRecord changed = Sample();
+    changed.Kaisaikai = 77;
+    ASSERT_TRUE(drd.Save(Path("link.drd"), true, changed, true));
+    EXPECT_TRUE(fs::is_symlink(Path("link.drd")));
+    EXPECT_NE(Text("p.drd").find("Kaisaikai = 77\r\n"), std::string::npos);
+
+    ::chmod(Path("p.drd").c_str(), 0444);
+    const std::string before = dir.Read("p.drd");
+    EXPECT_FALSE(drd.Save(Path("p.drd"), true, Sample(), true));
+    EXPECT_FALSE(drd.Save(Path("link.drd"), true, Sample(), true));
+    EXPECT_EQ(dir.Read("p.drd"), before);
+    EXPECT_EQ(fs::status(Path("p.drd")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    ASSERT_EQ(rec.Messages.size(), 2u);
+    EXPECT_EQ(rec.Messages[0].Text,
+              Path("p.drd") + " に書き込めません。 (Permission denied) ( 75 )");
+    EXPECT_EQ(rec.Messages[0].Caption, "Kelvra / clsTFileDRD / Save");
+}
+
+TEST_F(FileDrd, FifoIsRefusedWithoutBlocking)
+{
+    const std::filesystem::path fifo = dir.Path() / "f.drd";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::int32_t version = 0;
+    EXPECT_TRUE(NotBlocking(fifo, [&] { return drd.DataTypeCheck(fifo.string(), true, version); }));
+    EXPECT_TRUE(NotBlocking(fifo, [&] {
+        DataFileRecord back;
+        return drd.Load(fifo.string(), back);
+    }));
+    ASSERT_EQ(rec.Messages.size(), 2u);
+    for (const auto& m : rec.Messages) {
+        EXPECT_NE(m.Text.find(fifo.string() + ": 通常のファイルではありません"), std::string::npos)
+            << m.Text;
+    }
+    EXPECT_FALSE(drd.Save(fifo.string(), true, Sample(), true));
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 } // namespace
