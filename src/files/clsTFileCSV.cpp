@@ -1,12 +1,14 @@
 #include "files/clsTFileCSV.h"
 
 #include "app/basText.h"
+#include "app/clsFileStream.h"
 #include "lottery/clsTNumber.h"
 #include "store/basXmlValue.h"
 #include "store/clsXmlTagReader.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
 
 namespace {
 // A failed line of a CSV file: either a runtime error (number + text) or a plain message.
@@ -44,53 +46,89 @@ std::int32_t NumberAt(const std::string& s, std::size_t p)
     return v ? *v : 0;
 }
 
-// Calls onLine for every line of the stream (without its CR LF), reading it in pieces so a
-// large file is never held twice; stops at the first NUL. Returns the number of lines.
-template <class F> std::int32_t ForEachLine(std::istream& in, F&& onLine)
+// Cuts a file read in pieces into lines ended by CR LF, LF or a lone CR (files from older
+// Macintosh tools), so a large file is never held twice; nothing after the first NUL counts.
+class LineSplitter
 {
-    std::vector<char> buf(1 << 20);
-    std::string carry;
-    std::int32_t count = 0;
-    bool nul = false;
-    const auto emit = [&](std::string_view line) {
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        ++count;
-        onLine(line);
-    };
-    while (!nul && in) {
-        in.read(buf.data(), static_cast<std::streamsize>(buf.size()));
-        std::string_view chunk(buf.data(), static_cast<std::size_t>(in.gcount()));
-        if (chunk.empty()) {
-            break;
+public:
+    // False once a NUL has ended the text.
+    template <class F> bool Feed(std::string_view chunk, F& onLine)
+    {
+        if (m_nul) {
+            return false;
         }
         const std::size_t z = chunk.find('\0');
         if (z != std::string_view::npos) {
             chunk = chunk.substr(0, z);
-            nul = true;
+            m_nul = true;
         }
         std::size_t pos = 0;
+        if (m_afterCr && !chunk.empty() && chunk.front() == '\n') {
+            pos = 1; // the LF of a CR LF split between two pieces
+        }
+        m_afterCr = false;
         for (;;) {
-            const std::size_t eol = chunk.find('\n', pos);
+            const std::size_t eol = chunk.find_first_of("\r\n", pos);
             if (eol == std::string_view::npos) {
-                carry.append(chunk.substr(pos));
+                m_carry.append(chunk.substr(pos));
                 break;
             }
-            if (carry.empty()) {
-                emit(chunk.substr(pos, eol - pos));
+            if (m_carry.empty()) {
+                Emit(chunk.substr(pos, eol - pos), onLine);
             } else {
-                carry.append(chunk.substr(pos, eol - pos));
-                emit(carry);
-                carry.clear();
+                m_carry.append(chunk.substr(pos, eol - pos));
+                Emit(m_carry, onLine);
+                m_carry.clear();
             }
             pos = eol + 1;
+            if (chunk[eol] == '\r') {
+                if (pos < chunk.size()) {
+                    pos += chunk[pos] == '\n' ? 1 : 0;
+                } else {
+                    m_afterCr = true;
+                }
+            }
+        }
+        return !m_nul;
+    }
+    // The last line, when it has no line end.
+    template <class F> void Finish(F& onLine)
+    {
+        if (!m_carry.empty()) {
+            Emit(m_carry, onLine);
+            m_carry.clear();
         }
     }
-    if (!carry.empty()) {
-        emit(carry);
+    std::int32_t Count() const { return m_count; }
+
+private:
+    template <class F> void Emit(std::string_view line, F& onLine)
+    {
+        ++m_count;
+        onLine(line);
     }
-    return count;
+
+    std::string m_carry;
+    std::int32_t m_count = 0;
+    bool m_afterCr = false;
+    bool m_nul = false;
+};
+
+// Every line of the file through onLine; 0 or the read failure's code.
+template <class F> int ForEachLine(const std::string& strFileName, F&& onLine)
+{
+    LineSplitter split;
+    const int e = clsFileStream::ReadChunks(
+        strFileName, [&](std::string_view chunk) { return split.Feed(chunk, onLine); });
+    if (e == 0) {
+        split.Finish(onLine);
+    }
+    return e;
+}
+
+std::size_t CountFields(std::string_view line)
+{
+    return static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1;
 }
 
 bool HasMarkPrefix(const std::string& name)
@@ -151,9 +189,11 @@ bool clsTFileCSV::CsvSave(const std::string& strFileName, std::int32_t lngSCount
                 last = end;
             }
         }
-        if (!clsXmlTagReader::SaveBytes(strFileName, text)) {
-            m_err.ReportError("CsvSave_Sub", ErrorRecord{strFileName + " に書き込めません。", 75,
-                                                         std::string(kAppTitle)});
+        std::string reason;
+        if (!clsXmlTagReader::SaveBytes(strFileName, text, &reason)) {
+            m_err.ReportError("CsvSave_Sub",
+                              ErrorRecord{strFileName + " に書き込めません。 (" + reason + ")", 75,
+                                          std::string(kAppTitle)});
             return false;
         }
         wait.Value(lngSCount - 1);
@@ -170,36 +210,47 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
     BusyScope busy(m_host.Busy);
     try {
         WaitScope wait(m_host.Wait, "CSVデータ数の取得中", 1);
-        std::ifstream in(strFileName, std::ios::binary);
-        if (!in) {
-            m_err.ReportError("CsvLoad_Sub",
-                              ErrorRecord{"ファイルが見つかりません。 " + strFileName, 53,
-                                          std::string(kAppTitle)});
+        std::int32_t lines = 0;
+        const auto count = [&](std::string_view) { ++lines; };
+        if (const int e = ForEachLine(strFileName, count)) {
+            if (e == ENOENT || e == ENOTDIR) {
+                m_err.ReportError("CsvLoad_Sub",
+                                  ErrorRecord{"ファイルが見つかりません。 " + strFileName, 53,
+                                              std::string(kAppTitle)});
+            } else {
+                m_err.ReportError("CsvLoad_Sub",
+                                  ErrorRecord{"ファイルを読み込めません。 (" + strFileName + ": " +
+                                                  clsFileStream::ErrorText(e) + ")",
+                                              e == clsFileStream::NotRegularFile ? 75 : 57,
+                                              std::string(kAppTitle)});
+            }
             return false;
         }
-        const std::int32_t lines = ForEachLine(in, [](std::string_view) {});
-        std::vector<std::int32_t> out;
+        // A file without a single ticket is refused rather than read as an empty set: taken
+        // as one, it would replace the user's whole set with nothing.
         if (lines == 0) {
-            lngSCount = 0;
-            lngSingle.clear();
-            return true;
+            throw CsvError{0, "ファイルが空です。"};
         }
-        out.resize(static_cast<std::size_t>(lines));
+        std::vector<std::int32_t> out(static_cast<std::size_t>(lines));
         m_host.Wait.WaitShow("CSVファイルの読込中", lines);
 
         std::int32_t j = 0;
         std::int32_t lineNo = 0;
         std::int32_t lastUpdate = 0;
-        in.clear();
-        in.seekg(0);
-        ForEachLine(in, [&](std::string_view line) {
+        std::int32_t firstOther = 0;
+        std::size_t firstOtherFields = 0;
+        const auto parse = [&](std::string_view line) {
             ++lineNo;
-            // Only a line of exactly 13 fields is a ticket; headers and blank lines are skipped.
-            std::size_t commas = 0;
-            for (const char c : line) {
-                commas += c == ',';
+            if (lineNo > lines) {
+                throw CsvError{0, "読み込み中にファイルが変わりました。"};
             }
-            if (commas != 12) {
+            // Only a line of exactly 13 fields is a ticket; headers and blank lines are skipped.
+            const std::size_t fields = CountFields(line);
+            if (fields != 13) {
+                if (firstOther == 0 && !line.empty()) {
+                    firstOther = lineNo;
+                    firstOtherFields = fields;
+                }
                 return;
             }
             clsTNumber::ByteKousei k{};
@@ -217,10 +268,14 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
                 } else {
                     const auto n = basXmlValue::ParseLong(field);
                     if (!n) {
-                        throw CsvError{13, "型が一致しません。"};
+                        throw CsvError{13, "型が一致しません。 (" + strFileName + " " +
+                                               std::to_string(lineNo) + "行目の" +
+                                               std::to_string(m + 1) + "試合目)"};
                     }
                     if (*n < 0 || *n > 255) {
-                        throw CsvError{6, "オーバーフローしました。"};
+                        throw CsvError{6, "オーバーフローしました。 (" + strFileName + " " +
+                                              std::to_string(lineNo) + "行目の" +
+                                              std::to_string(m + 1) + "試合目)"};
                     }
                     v = static_cast<std::uint8_t>(*n);
                 }
@@ -239,7 +294,25 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
                 m_host.Pump.DoEvents();
                 lastUpdate = lineNo;
             }
-        });
+        };
+        if (const int e = ForEachLine(strFileName, parse)) {
+            m_err.ReportError("CsvLoad_Sub",
+                              ErrorRecord{"ファイルを読み込めません。 (" + strFileName + ": " +
+                                              clsFileStream::ErrorText(e) + ")",
+                                          57, std::string(kAppTitle)});
+            return false;
+        }
+        if (j == 0) {
+            std::string why =
+                "チケットの行（各試合の 1, 0, 2 を 13 項目カンマで区切った行）が 1 行も"
+                "ありません（" +
+                std::to_string(lines) + " 行";
+            if (firstOther > 0) {
+                why += "。" + std::to_string(firstOther) + "行目の項目数は " +
+                       std::to_string(firstOtherFields);
+            }
+            throw CsvError{0, why + "）。"};
+        }
         m_host.Wait.WaitValue(lines);
         out.resize(static_cast<std::size_t>(j));
         lngSCount = j;

@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
+#include <filesystem>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -91,14 +97,18 @@ TEST_F(FileCsv, AddDoublesAndDelRemovesEveryCopy)
     EXPECT_TRUE(rec.Messages.empty());
 }
 
-TEST_F(FileCsv, EmptyFileGivesNoTickets)
+// An empty file is no empty set: read as one, an import would replace the whole set.
+TEST_F(FileCsv, EmptyFileIsRefusedAndKeepsTheSet)
 {
     dir.Write("e.csv", "");
     std::int32_t count = 4;
     std::vector<std::int32_t> set{1, 2, 3, 4};
-    ASSERT_TRUE(csv.CsvLoad(Path("e.csv"), count, set));
-    EXPECT_EQ(count, 0);
-    EXPECT_TRUE(set.empty());
+    EXPECT_FALSE(csv.CsvLoad(Path("e.csv"), count, set));
+    EXPECT_EQ(count, 4);
+    EXPECT_EQ(set, (std::vector<std::int32_t>{1, 2, 3, 4}));
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_EQ(rec.Messages[0].Text,
+              Path("e.csv") + "\r\nファイルが空です。\r\nCSVファイルを読み込めませんでした。");
 }
 
 TEST(FileCsvNames, ProposedNamesAndRoundFromName)
@@ -136,5 +146,72 @@ TEST_F(FileCsv, LargeFilesAcrossReadPiecesAndNulEnd)
     dir.Write("nul.csv", std::string(kNul, sizeof(kNul) - 1));
     ASSERT_TRUE(csv.CsvLoad(Path("nul.csv"), count, back));
     EXPECT_EQ(back, (std::vector<std::int32_t>{797161, 1594322}));
+}
+} // namespace
+
+namespace {
+// Files the probe imported as 0 tickets (exit 0, the data file's set lost): CR-only line ends
+// now read as line ends, and a file without one ticket line is refused with the set kept.
+TEST_F(FileCsv, CrOnlyLineEndsAreLineEnds)
+{
+    dir.Write("cr.csv", "1,1,1,1,1,1,1,1,1,1,1,1,1\r2,2,2,2,2,2,2,2,2,2,2,2,2\r"
+                        "0,0,0,0,0,0,0,0,0,0,0,0,0");
+    std::int32_t count = 0;
+    std::vector<std::int32_t> set;
+    ASSERT_TRUE(csv.CsvLoad(Path("cr.csv"), count, set)) << rec.AllMessageText();
+    EXPECT_EQ(set, (std::vector<std::int32_t>{797161, 1594322, 0}));
+    // Mixed ends, blank lines between them.
+    dir.Write("mix.csv", "1,1,1,1,1,1,1,1,1,1,1,1,1\r\n\r\r2,2,2,2,2,2,2,2,2,2,2,2,2\n\r\n");
+    ASSERT_TRUE(csv.CsvLoad(Path("mix.csv"), count, set));
+    EXPECT_EQ(set, (std::vector<std::int32_t>{797161, 1594322}));
+}
+
+TEST_F(FileCsv, FileWithoutATicketLineIsRefusedAndKeepsTheSet)
+{
+    const std::vector<std::int32_t> kept{5, 6};
+    for (const auto& [name, bytes] : std::vector<std::pair<std::string, std::string>>{
+             {"semi.csv", "1;1;1;1;1;1;1;1;1;1;1;1;1\r\n2;2;2;2;2;2;2;2;2;2;2;2;2\r\n"},
+             {"junk.csv", "\x89\x50\x4E\x47\r\n\x1A\n"},
+             {"blank.csv", "\r\n\r\n\r\n"},
+             {"short.csv", "1,1,1,1,1,1,1,1,1,1,1,1\r\n"}}) {
+        rec.Messages.clear();
+        dir.Write(name, bytes);
+        std::int32_t count = 2;
+        std::vector<std::int32_t> set = kept;
+        EXPECT_FALSE(csv.CsvLoad(Path(name), count, set)) << name;
+        EXPECT_FALSE(csv.CsvAdd(Path(name), count, set)) << name;
+        EXPECT_FALSE(csv.CsvDel(Path(name), count, set)) << name;
+        EXPECT_EQ(count, 2);
+        EXPECT_EQ(set, kept);
+        ASSERT_EQ(rec.Messages.size(), 3u) << name;
+        EXPECT_EQ(rec.Messages[0].Caption, "Kelvra / clsTFileCSV / CsvLoad_Sub");
+        EXPECT_TRUE(rec.Messages[0].Text.starts_with(Path(name) + "\r\nチケットの行"))
+            << rec.Messages[0].Text;
+    }
+    EXPECT_NE(rec.Messages[0].Text.find("1 行。1行目の項目数は 12"), std::string::npos)
+        << rec.Messages[0].Text;
+}
+
+TEST_F(FileCsv, FifoIsRefusedWithoutBlocking)
+{
+    const std::filesystem::path fifo = dir.Path() / "f.csv";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::int32_t count = 1;
+    std::vector<std::int32_t> set{7};
+    auto load =
+        std::async(std::launch::async, [&] { return csv.CsvLoad(fifo.string(), count, set); });
+    if (load.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+        load.wait();
+        FAIL() << "reading a FIFO blocked";
+    }
+    EXPECT_FALSE(load.get());
+    EXPECT_EQ(set, (std::vector<std::int32_t>{7}));
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_NE(rec.Messages[0].Text.find(fifo.string() + ": 通常のファイルではありません"),
+              std::string::npos)
+        << rec.Messages[0].Text;
+    EXPECT_FALSE(csv.CsvSave(fifo.string(), 1, set));
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 } // namespace
