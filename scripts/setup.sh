@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps imagemagick poppler-utils fonts-ipafont-gothic
   clang-format
+  dpkg-dev desktop-file-utils appstream x11-utils
 )
 
 missing=()

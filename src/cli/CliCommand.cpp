@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 
+#include "app/basDataFolder.h"
 #include "app/basMain.h"
 #include "app/clsTerminalHost.h"
 
@@ -12,8 +13,10 @@ namespace {
 // refuse to run with a clear message.
 constexpr std::string_view kUsage =
     "usage: kelvra-cli [--home DIR] COMMAND ...\n"
-    "  --home DIR   the program folder (holds SysData/ and UserData/); default: the executable's "
-    "folder.\n"
+    "  --home DIR   the data folder (holds SysData/ and UserData/); default: the executable's "
+    "folder when it holds a\n"
+    "               writable SysData/, else $XDG_DATA_HOME/kelvra (~/.local/share/kelvra), "
+    "seeded from the shipped data.\n"
     "  Every command first makes the start-up checks of the GUI; a failure prints its message to "
     "stderr and exits 2.\n"
     "  version                      print the version text\n"
@@ -121,17 +124,20 @@ int CliMain(int argc, char** argv, std::ostream& out, std::ostream& err)
         return 2;
     }
 
+    clsTerminalHost host(err);
+    std::string failure;
     if (!homeGiven) {
-        home = basMain::ExecutableFolder();
+        failure = basDataFolder::PrepareHome(host, basMain::ExecutableFolder(), home);
     }
     // Relative folders are taken from the current folder, as a shell user expects.
     if (!home.empty() && home.front() != '/') {
         std::error_code ec;
         home = std::filesystem::absolute(home, ec).string();
     }
-    clsTerminalHost host(err);
     TotoSettings settings;
-    const std::string failure = basMain::Startup(host, home, settings);
+    if (failure.empty()) {
+        failure = basMain::Startup(host, home, settings);
+    }
     if (!failure.empty()) {
         err << failure << '\n';
         return 2;

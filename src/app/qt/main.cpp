@@ -1,3 +1,4 @@
+#include "app/basDataFolder.h"
 #include "app/qt/basQtLocale.h"
 #include "app/qt/basQtMain.h"
 #include "app/qt/basQtText.h"
@@ -10,25 +11,42 @@
 #include <optional>
 
 namespace {
-// The program folder: --home DIR (tests and sample data), else the executable's folder.
+// The data folder: --home DIR (tests and sample data), else the one kelvra-cli takes too (the
+// executable's folder, or the per-user folder of an installed program).
 std::optional<QString> ProgramFolder(const QStringList& args, clsIMessage& message)
 {
-    QString home = QCoreApplication::applicationDirPath();
+    std::optional<QString> home;
+    bool fileSeen = false;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (arg == QStringLiteral("--home") && i + 1 < args.size()) {
             home = args[++i];
         } else if (arg.startsWith(QStringLiteral("--home="))) {
             home = arg.mid(7);
+        } else if (!arg.startsWith(QLatin1Char('-')) && !fileSeen) {
+            // The desktop entry hands over the file that was opened (Exec=kelvra %f); the
+            // window cannot load one at start yet, so it opens without it instead of refusing.
+            fileSeen = true;
         } else {
-            message.ShowMessage(MsgIcon::Error,
-                                basQtText::FromQ(QStringLiteral("引数が正しくありません: ") + arg +
-                                                 QStringLiteral("\n使い方: kelvra [--home DIR]")),
-                                "");
+            message.ShowMessage(
+                MsgIcon::Error,
+                basQtText::FromQ(QStringLiteral("引数が正しくありません: ") + arg +
+                                 QStringLiteral("\n使い方: kelvra [--home DIR] [FILE]")),
+                "");
             return std::nullopt;
         }
     }
-    return QDir(home).absolutePath();
+    if (home) {
+        return QDir(*home).absolutePath();
+    }
+    std::string folder;
+    const std::string failure = basDataFolder::PrepareHome(
+        message, basQtText::FromQ(QCoreApplication::applicationDirPath()), folder);
+    if (!failure.empty()) {
+        message.ShowMessage(MsgIcon::Error, failure, "");
+        return std::nullopt;
+    }
+    return basQtText::ToQ(folder);
 }
 } // namespace
 
@@ -36,6 +54,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvra"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.kelvra.Kelvra"));
     basQtLocale::SubstituteWindowsFonts();
     basQtLocale::InstallQtTranslation(app);
 
