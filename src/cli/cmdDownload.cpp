@@ -76,12 +76,21 @@ int CmdDownload(clsTerminalHost& host, const std::string& strHome,
         }
         return 1;
     }
-    if (file.empty()) {
+    // The record was read but its file could not be written; the store has said why.
+    if (main.SaveFailed()) {
+        return 1;
+    }
+    if (args[0] == "vote" && !main.VoteLoader().LastFinal() && file.empty()) {
         // Only a vote status before the close of sales is taken without being stored.
         out << "第" << round << "回 投票状況 (途中経過、保存していません)\n";
-    } else {
-        out << file << "\n";
+        return 0;
     }
+    if (file.empty()) {
+        host.ShowMessage(MsgIcon::Error,
+                         "第" + std::to_string(round) + "回のファイルがありません。", "");
+        return 1;
+    }
+    out << file << "\n";
     return 0;
 }
 } // namespace
