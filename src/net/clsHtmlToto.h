@@ -70,7 +70,8 @@ public:
     DateTime StringToDateEx(std::string& strText) const;
     // The date ending in 日 plus the latest time written anywhere in the text.
     DateTime StringToDateEx2(std::string_view strText) const;
-    // "start～end" (まで removed); without "～" both dates stay as they were.
+    // "start～end" (まで removed; one blank right after "～" is skipped); without "～" both
+    // dates stay as they were.
     void DateString2(std::string_view strText, DateTime& date1, DateTime& date2) const;
     // "(…時点)" time stamp of a vote status; blnFinal when it is the close of sales.
     bool GetStringToDateNow(std::string_view strText, DateTime& date1, bool& blnFinal) const;
