@@ -49,13 +49,16 @@ bool clsResult::GetResult(std::int32_t lngKaisaikai, const std::string& strKumi,
             bool broken = false;
             if ((DType & kFromFile) != 0) {
                 taken = m_xml.XmlLoad(file);
-                broken = !taken && clsXmlTagReader::FileExists(file);
                 if (taken) {
                     rec = m_xml.GetRecord();
                 }
+                // A file that does not load, or loads into a record nothing can use, is
+                // damaged: it must not keep a fresh download out of the store.
+                broken = clsXmlTagReader::FileExists(file) && (!taken || !(IsValid(rec)));
             }
-            if (!taken && (DType & kDownload) != 0 && AskDownload(blnDQuestion) &&
+            if ((!taken || broken) && (DType & kDownload) != 0 && AskDownload(blnDQuestion) &&
                 (!broken || MoveAside(file, "GetResult"))) {
+                rec = ResultRecord{};
                 if (m_reader.GetResult(lngKaisaikai, strKumi) &&
                     m_reader.Result().Kaisaikai == lngKaisaikai) {
                     rec = m_reader.Result();

@@ -49,14 +49,18 @@ bool clsSchedule::GetSchedule(std::int32_t lngKaisaikai, const std::string& strK
             bool broken = false;
             if ((DType & kFromFile) != 0) {
                 taken = m_xml.XmlLoad(file);
-                broken = !taken && clsXmlTagReader::FileExists(file);
                 if (taken) {
                     rec = m_xml.GetRecord();
                     m_noGame = rec.HoldState == 1;
                 }
+                // A file that does not load, or loads into a record nothing can use, is
+                // damaged: it must not keep a fresh download out of the store.
+                broken =
+                    clsXmlTagReader::FileExists(file) && (!taken || !(rec.IsValid() || m_noGame));
             }
-            if (!taken && (DType & kDownload) != 0 && AskDownload(blnDQuestion) &&
+            if ((!taken || broken) && (DType & kDownload) != 0 && AskDownload(blnDQuestion) &&
                 (!broken || MoveAside(file, "GetSchedule"))) {
+                rec = ScheduleRecord{};
                 // A page of another round (the site may redirect to the current one) must not
                 // be filed or shown as this round.
                 if (m_reader.GetSchedule(lngKaisaikai, strKumi) &&

@@ -46,13 +46,16 @@ bool clsVote::GetVote(std::int32_t lngKaisaikai, const std::string& strKumi, std
             bool broken = false;
             if ((DType & kFromFile) != 0) {
                 taken = m_xml.XmlLoad(file);
-                broken = !taken && clsXmlTagReader::FileExists(file);
                 if (taken) {
                     rec = m_xml.GetRecord();
                 }
+                // A file that does not load, or loads into a record nothing can use, is
+                // damaged: it must not keep a fresh download out of the store.
+                broken = clsXmlTagReader::FileExists(file) && (!taken || !(rec.IsValid()));
             }
-            if (!taken && (DType & kDownload) != 0 && AskDownload(blnDQuestion) &&
+            if ((!taken || broken) && (DType & kDownload) != 0 && AskDownload(blnDQuestion) &&
                 (!broken || MoveAside(file, "GetVote"))) {
+                rec = VoteRecord{};
                 bool final = false;
                 if (m_reader.GetVote(lngKaisaikai, strKumi, final)) {
                     const VoteRecord& read = m_reader.Vote();

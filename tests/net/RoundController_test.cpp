@@ -389,3 +389,24 @@ TEST(VoteFaults, EachRuleIsNamed)
               "払戻期間が読み取れません");
     EXPECT_EQ(reason([](VoteRecord& v) { v.AsOf = DateTime(); }), "集計時点が読み取れません");
 }
+
+TEST_F(RoundControllerTest, CutStoreFileNoLongerBlocksItsDownload)
+{
+    // Cut after the fifth match: whether or not the reader calls that an error, the record is
+    // of no use, and asking for the download must fetch and file the round again.
+    const std::string whole = FixtureSite::Expected("toto_result_1234.xml");
+    const std::string cut = whole.substr(0, whole.find(basText::ToSjis("<番号>6</番号>")));
+    site.Home.Write("SysData/toto_Result/toto_result_1234.xml", cut);
+    main.SetKaisaikai(1234);
+    EXPECT_EQ(main.Result(), ResultRecord{});
+    host.Messages.clear();
+    ASSERT_TRUE(main.GetResult(false)) << host.AllMessageText();
+    EXPECT_EQ(site.Requests.load(), 1);
+    EXPECT_EQ(Store("toto_Result", "toto_result_1234.xml"), whole);
+    EXPECT_EQ(Store("toto_Result", "toto_result_1234.xml.broken"), cut);
+    EXPECT_NE(host.AllMessageText().find("toto_result_1234.xml.broken に移して"), std::string::npos)
+        << host.AllMessageText();
+    // A file that is whole stays where it is, and no request is made for it.
+    EXPECT_TRUE(main.GetResult(false));
+    EXPECT_EQ(site.Requests.load(), 1);
+}
