@@ -1,5 +1,7 @@
 // kelvra-cli download schedule|vote|result ROUND: the round's download button without the
-// question. Exit 0 when a valid record is now held (downloaded, or already in the store).
+// question. Exit 0 when a valid record is now held (downloaded, or already in the store) and
+// filed unless it is an interim vote status; 1 when nothing valid came or its file could not be
+// written.
 
 #include "app/clsTerminalHost.h"
 #include "cli/CliCommand.h"
