@@ -1,5 +1,7 @@
 // kelvra-cli download schedule|vote|result ROUND: the round's download button without the
-// question. Exit 0 when a valid record is now held (downloaded, or already in the store).
+// question. Exit 0 when a valid record is now held (downloaded, or already in the store) and
+// filed unless it is an interim vote status; 1 when nothing valid came or its file could not be
+// written.
 
 #include "app/clsTerminalHost.h"
 #include "cli/CliCommand.h"
@@ -76,12 +78,21 @@ int CmdDownload(clsTerminalHost& host, const std::string& strHome,
         }
         return 1;
     }
-    if (file.empty()) {
+    // The record was read but its file could not be written; the store has said why.
+    if (main.SaveFailed()) {
+        return 1;
+    }
+    if (args[0] == "vote" && !main.VoteLoader().LastFinal() && file.empty()) {
         // Only a vote status before the close of sales is taken without being stored.
         out << "第" << round << "回 投票状況 (途中経過、保存していません)\n";
-    } else {
-        out << file << "\n";
+        return 0;
     }
+    if (file.empty()) {
+        host.ShowMessage(MsgIcon::Error,
+                         "第" + std::to_string(round) + "回のファイルがありません。", "");
+        return 1;
+    }
+    out << file << "\n";
     return 0;
 }
 } // namespace

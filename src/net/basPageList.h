@@ -9,8 +9,10 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace basPageList {
@@ -42,7 +44,11 @@ inline void ReportReadError(const clsErrorReporter& err, std::string_view strOpe
                             const std::exception& e)
 {
     if (const auto* read = dynamic_cast<const HtmlReadError*>(&e)) {
-        err.ReportError(strOperation, read->Record());
+        if (read->Number() == 0) {
+            err.Report(strOperation, read->what());
+        } else {
+            err.ReportError(strOperation, read->Record());
+        }
     } else {
         err.ReportException(strOperation, e);
     }
@@ -102,5 +108,15 @@ inline DateTime DateInYear(const clsHtmlToto& toto, int intYear, const std::stri
         return toto.ToDate(withYear);
     }
     return toto.ToDate(strEntry);
+}
+// Throws for the first date (named) of a year before toto began; 0 (no date) and a bare
+// time pass.
+inline void CheckYears(std::initializer_list<std::pair<std::string, DateTime>> dates)
+{
+    for (const auto& [what, date] : dates) {
+        if ((date.Serial() >= 1 || date.Serial() < 0) && date.Year() < clsHtmlToto::kFirstYear) {
+            throw HtmlReadError::EarlyYear(what, date);
+        }
+    }
 }
 } // namespace basPageList

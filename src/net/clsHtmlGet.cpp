@@ -8,7 +8,9 @@ clsHtmlGet::clsHtmlGet(clsIMessage& message, clsIBusy& busy, clsIWait& wait)
 
 std::string clsHtmlGet::RemoveBlanks(std::string_view strText)
 {
-    std::string s = basText::Replace(strText, "\xE3\x80\x80", "");
+    // A no-break space written literally (not the entity, which stays text) is a blank too:
+    // pages put it inside labels, names and periods where an ordinary space would do.
+    std::string s = basText::Replace(basText::Replace(strText, "\xE3\x80\x80", ""), "\xC2\xA0", "");
     std::erase_if(s, [](char c) { return c == ' ' || c == '\t'; });
     return s;
 }

@@ -3,6 +3,9 @@
 #include "lottery/clsToto.h"
 #include "net/basPageList.h"
 
+#include <functional>
+#include <map>
+
 using basPageList::At;
 
 namespace {
@@ -59,6 +62,13 @@ bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::st
     bool header = false;
     bool failed = false;
     bool errored = false;
+    // What a round that was played needs; without one of these the record would hold zeros
+    // that pass as real prizes and dates.
+    std::map<std::string, bool, std::less<>> seen = {{"当せん金", false},
+                                                     {"当せん口数", false},
+                                                     {"次回への繰越金", false},
+                                                     {"販売期間", false},
+                                                     {"払戻日", false}};
     try {
         DateTime currentDate;
         std::string currentStadium;
@@ -66,9 +76,22 @@ bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::st
         const auto grades = [&](std::size_t i, auto& values) {
             const int g = clsToto::GetMaxGrade(rec.Kaisaikai);
             for (int k = 1; k <= g; ++k) {
-                values[k] = m_toto.StringToCurrency(At(list, i + static_cast<std::size_t>(k)));
+                const std::string& text = At(list, i + static_cast<std::size_t>(k));
+                const auto value = m_toto.ToAmount(text);
+                if (!value) {
+                    throw HtmlReadError::Unreadable(list[i] + "（" + std::to_string(k) + "等）",
+                                                    text);
+                }
+                values[k] = *value;
             }
+            seen[list[i]] = true;
             return static_cast<std::size_t>(g) + 1;
+        };
+        const auto team = [&](const std::string& strText) {
+            if (m_toto.LooksLikeValue(strText)) {
+                throw HtmlReadError::NotATeam(strText);
+            }
+            return strText;
         };
         const auto dateAt = [&](std::size_t i) {
             std::string value = At(list, i);
@@ -100,6 +123,7 @@ bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::st
                     rec.SaleStart = dateAt(i + 4);
                     rec.SaleEnd = dateAt(i + 5);
                     rec.ResultDate = dateAt(i + 6);
+                    seen["販売期間"] = true;
                     i += 7;
                 } else {
                     ++i;
@@ -108,6 +132,7 @@ bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::st
                 if (At(list, i + 1) == "払戻開始日" && At(list, i + 2) == "払戻期限") {
                     rec.RefundStart = dateAt(i + 3);
                     rec.RefundDeadline = dateAt(i + 4);
+                    seen["払戻日"] = true;
                     done = true;
                 } else {
                     ++i;
@@ -139,7 +164,7 @@ bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::st
                 auto& m = rec.Match[static_cast<std::size_t>(n - 1)];
                 m.GameDate = currentDate;
                 m.Stadium = currentStadium;
-                m.Home = At(list, i + 1);
+                m.Home = team(At(list, i + 1));
                 const std::string& score = At(list, i + 2);
                 bool cancelled = false;
                 if (score == "中止") {
@@ -157,7 +182,7 @@ bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::st
                                                                        ? std::string::npos
                                                                        : dash2 - dash - 1));
                 }
-                m.Away = At(list, i + 3);
+                m.Away = team(At(list, i + 3));
                 const std::string& outcome = At(list, i + 4);
                 m.Outcome = (cancelled || outcome == "中止") ? 3 : ByteValue(outcome);
                 if (n == 13) {
@@ -199,6 +224,28 @@ bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::st
                     m.GameDate.TimePart().Serial());
             }
         }
+    }
+    try {
+        // A round whose every match was cancelled pays nothing and needs no sales dates.
+        if (!rec.Cancelled) {
+            for (const auto& [label, found] : seen) {
+                if (!found) {
+                    throw HtmlReadError::Missing(label);
+                }
+            }
+        }
+        basPageList::CheckYears({{"販売開始日", rec.SaleStart},
+                                 {"販売終了日", rec.SaleEnd},
+                                 {"結果発表日", rec.ResultDate},
+                                 {"払戻開始日", rec.RefundStart},
+                                 {"払戻期限", rec.RefundDeadline}});
+        for (std::size_t k = 0; k < rec.Match.size(); ++k) {
+            basPageList::CheckYears(
+                {{"試合" + std::to_string(k + 1) + "の開催日", rec.Match[k].GameDate}});
+        }
+    } catch (const std::exception& e) {
+        basPageList::ReportReadError(m_err, "GetResult", e);
+        return false;
     }
     m_record = rec;
     return true;

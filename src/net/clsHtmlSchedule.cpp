@@ -2,6 +2,9 @@
 
 #include "net/basPageList.h"
 
+#include <functional>
+#include <map>
+
 using basPageList::At;
 
 clsHtmlSchedule::clsHtmlSchedule(clsIMessage& message, clsIBusy& busy, clsIWait& wait,
@@ -43,6 +46,18 @@ bool clsHtmlSchedule::ReadList(const std::vector<std::string>& list, const std::
     try {
         int year = m_toto.CurrentYear();
         bool read13 = false;
+        // The dates of a held round; a page without one of these rows would leave a zero.
+        std::map<std::string, bool, std::less<>> seen = {{"販売開始日", false},
+                                                         {"販売終了日", false},
+                                                         {"結果発表日", false},
+                                                         {"払戻開始日", false},
+                                                         {"払戻期限", false}};
+        const auto team = [&](const std::string& strText) {
+            if (m_toto.LooksLikeValue(strText)) {
+                throw HtmlReadError::NotATeam(strText);
+            }
+            return m_teams.GetShortTeamName(strText, rec.Kaisaikai);
+        };
         const auto dateAt = [&](std::size_t i) {
             std::string value = At(list, i);
             return m_toto.StringToDateEx(value);
@@ -59,6 +74,9 @@ bool clsHtmlSchedule::ReadList(const std::vector<std::string>& list, const std::
                     continue;
                 }
                 header = true;
+            }
+            if (const auto label = seen.find(entry); label != seen.end()) {
+                label->second = true;
             }
             if (entry == "くじは中止となりました。") {
                 rec.HoldState = 2;
@@ -94,7 +112,7 @@ bool clsHtmlSchedule::ReadList(const std::vector<std::string>& list, const std::
                 m.GameDate = basPageList::DateInYear(m_toto, year, At(list, i + 1));
                 m.StartTime = m_toto.ToTime(At(list, i + 2));
                 m.Stadium = At(list, i + 3);
-                m.Home = m_teams.GetShortTeamName(At(list, i + 4), rec.Kaisaikai);
+                m.Home = team(At(list, i + 4));
                 if (m.Home.empty()) {
                     failed = true;
                     break;
@@ -105,7 +123,7 @@ bool clsHtmlSchedule::ReadList(const std::vector<std::string>& list, const std::
                     break;
                 }
                 m.State = state;
-                m.Away = m_teams.GetShortTeamName(At(list, i + 6), rec.Kaisaikai);
+                m.Away = team(At(list, i + 6));
                 if (m.Away.empty()) {
                     failed = true;
                     break;
@@ -116,6 +134,23 @@ bool clsHtmlSchedule::ReadList(const std::vector<std::string>& list, const std::
                 i += 7;
             } else {
                 ++i;
+            }
+        }
+        if (header && !failed) {
+            // A cancelled round needs none of its dates.
+            for (const auto& [label, found] : seen) {
+                if (!found && rec.HoldState != 2) {
+                    throw HtmlReadError::Missing(label);
+                }
+            }
+            basPageList::CheckYears({{"販売開始日", rec.SaleStart},
+                                     {"販売終了日", rec.SaleEnd},
+                                     {"結果発表日", rec.ResultDate},
+                                     {"払戻開始日", rec.RefundStart},
+                                     {"払戻期限", rec.RefundDeadline}});
+            for (std::size_t k = 0; k < rec.Match.size(); ++k) {
+                basPageList::CheckYears(
+                    {{"試合" + std::to_string(k + 1) + "の開催日", rec.Match[k].GameDate}});
             }
         }
     } catch (const std::exception& e) {

@@ -180,9 +180,28 @@ DateTime ToDateTime(const ParsedDate& d)
     return DateTime::FromYmdHms(d.year, d.month, d.day, d.hour, d.minute, d.second);
 }
 
+constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
+
+// A no-break space written literally in a page is a blank like any other.
 std::string Narrow(std::string_view s)
 {
-    return basText::StrConvNarrow(s);
+    return basText::Replace(basText::StrConvNarrow(s), kNoBreakSpace, " ");
+}
+
+// The length of the one blank (space, tab, ideographic or no-break space) at pos, or 0.
+std::size_t BlankAt(std::string_view s, std::size_t pos)
+{
+    const std::string_view rest = s.substr(std::min(pos, s.size()));
+    if (!rest.empty() && (rest[0] == ' ' || rest[0] == '\t')) {
+        return 1;
+    }
+    for (const std::string_view blank : {kNoBreakSpace, kIdeographicSpace}) {
+        if (rest.substr(0, blank.size()) == blank) {
+            return blank.size();
+        }
+    }
+    return 0;
 }
 
 } // namespace
@@ -200,6 +219,29 @@ HtmlReadError HtmlReadError::Overflow(std::string_view strValue)
 HtmlReadError HtmlReadError::PastEnd()
 {
     return HtmlReadError("インデックスが有効範囲にありません。", 9);
+}
+
+HtmlReadError HtmlReadError::Missing(std::string_view strWhat)
+{
+    return HtmlReadError("ページに「" + std::string(strWhat) + "」の行がありません。", 0);
+}
+
+HtmlReadError HtmlReadError::Unreadable(std::string_view strWhat, std::string_view strValue)
+{
+    return HtmlReadError(
+        std::string(strWhat) + "の数値が読み取れません。 (" + std::string(strValue) + ")", 0);
+}
+
+HtmlReadError HtmlReadError::NotATeam(std::string_view strValue)
+{
+    return HtmlReadError("チーム名の欄にチーム名がありません。 (" + std::string(strValue) + ")", 0);
+}
+
+HtmlReadError HtmlReadError::EarlyYear(std::string_view strWhat, DateTime datValue)
+{
+    return HtmlReadError(std::string(strWhat) + "の年が" + std::to_string(clsHtmlToto::kFirstYear) +
+                             "年より前です。 (" + datValue.Format("yyyy/mm/dd") + ")",
+                         0);
 }
 
 clsHtmlToto::clsHtmlToto(clsIMessage& message)
@@ -289,17 +331,76 @@ Currency clsHtmlToto::StringToCurrency(std::string_view strText) const
     return *value;
 }
 
-bool clsHtmlToto::GetValue2(std::string_view strText, Currency& curCount, Currency& curRate) const
+std::optional<Currency> clsHtmlToto::ToAmount(std::string_view strText) const
+{
+    std::string kept;
+    for (char c : strText) {
+        if (IsDigit(c) || c == '.') {
+            kept += c;
+        }
+    }
+    if (kept.empty() || kept == ".") {
+        return Currency{};
+    }
+    if (std::count(kept.begin(), kept.end(), '.') > 1) {
+        return std::nullopt;
+    }
+    if (kept.front() == '.') {
+        kept.insert(kept.begin(), '0');
+    }
+    if (kept.back() == '.') {
+        kept.pop_back();
+    }
+    const auto value = Currency::Parse(kept);
+    if (!value || *value > Currency::FromInt(kMaxPageAmount)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool clsHtmlToto::LooksLikeValue(std::string_view strText) const
+{
+    const std::string s = basText::Trim(Narrow(strText));
+    if (s.empty()) {
+        return false;
+    }
+    if (ParseDateText(s, CurrentYear())) {
+        return true;
+    }
+    bool digit = false;
+    for (char c : s) {
+        if (IsDigit(c)) {
+            digit = true;
+        } else if (std::string_view(",.%()-+:/ ").find(c) == std::string_view::npos) {
+            return false;
+        }
+    }
+    return digit;
+}
+
+bool clsHtmlToto::SplitValue2(std::string_view strText, std::string& strCount,
+                              std::string& strRate) const
 {
     std::string s = basText::Replace(Narrow(basText::Trim(strText)), ",", "");
     const auto open = s.find('(');
     if (open == std::string::npos || s.find(')') == std::string::npos) {
         return false;
     }
-    curCount = StringToCurrency(std::string_view(s).substr(0, open));
-    std::string rest = s.substr(open);
-    std::erase_if(rest, [](char c) { return c == '(' || c == ')' || c == '%'; });
-    curRate = StringToCurrency(rest);
+    strCount = s.substr(0, open);
+    strRate = s.substr(open);
+    std::erase_if(strRate, [](char c) { return c == '(' || c == ')' || c == '%'; });
+    return true;
+}
+
+bool clsHtmlToto::GetValue2(std::string_view strText, Currency& curCount, Currency& curRate) const
+{
+    std::string count;
+    std::string rate;
+    if (!SplitValue2(strText, count, rate)) {
+        return false;
+    }
+    curCount = StringToCurrency(count);
+    curRate = StringToCurrency(rate);
     return true;
 }
 
@@ -401,10 +502,11 @@ void clsHtmlToto::DateString2(std::string_view strText, DateTime& date1, DateTim
         if (wave == std::string::npos) {
             return;
         }
-        // The end date starts right after "～"; skipping one more character would cut the
-        // first digit of its year.
+        // The end date starts right after "～", or after the one blank some pages put there;
+        // any other character is the first of the date (often the first digit of its year).
+        const std::size_t from = wave + kWave.size();
         std::string first = s.substr(0, wave);
-        std::string second = s.substr(wave + kWave.size());
+        std::string second = s.substr(from + BlankAt(s, from));
         date1 = StringToDateEx(first);
         date2 = StringToDateEx(second);
     } catch (const std::exception& e) {

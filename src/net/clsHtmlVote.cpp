@@ -3,6 +3,9 @@
 #include "app/basText.h"
 #include "net/basPageList.h"
 
+#include <functional>
+#include <map>
+
 using basPageList::At;
 
 clsHtmlVote::clsHtmlVote(clsIMessage& message, clsIBusy& busy, clsIWait& wait,
@@ -55,10 +58,29 @@ bool clsHtmlVote::ReadList(const std::vector<std::string>& list, const std::stri
         int year = m_toto.CurrentYear();
         DateTime current;
         DateTime currentTime;
+        // Every label row the record needs; a page without one would leave zeros that can
+        // pass as a real status.
+        std::map<std::string, bool, std::less<>> seen = {
+            {"売上金額", false},   {"投票口数", false},   {"投票枚数", false}, {"販売期間", false},
+            {"結果発表日", false}, {"払戻開始日", false}, {"払戻期限", false}};
+        const auto amount = [&](const std::string& strWhat, const std::string& strText) {
+            const auto value = m_toto.ToAmount(strText);
+            if (!value) {
+                throw HtmlReadError::Unreadable(strWhat, strText);
+            }
+            return *value;
+        };
         const auto money3 = [&](std::size_t i, Currency& a, Currency& b, Currency& c) {
-            a = m_toto.StringToCurrency(At(list, i + 1));
-            b = m_toto.StringToCurrency(At(list, i + 2));
-            c = m_toto.StringToCurrency(At(list, i + 3));
+            const std::string& label = list[i];
+            a = amount(label + "（合計）", At(list, i + 1));
+            b = amount(label + "（マルチ）", At(list, i + 2));
+            c = amount(label + "（シングル）", At(list, i + 3));
+        };
+        const auto team = [&](const std::string& strText) {
+            if (m_toto.LooksLikeValue(strText)) {
+                throw HtmlReadError::NotATeam(strText);
+            }
+            return strText;
         };
         std::size_t i = 0;
         while (i < list.size() && !failed) {
@@ -80,6 +102,9 @@ bool clsHtmlVote::ReadList(const std::vector<std::string>& list, const std::stri
                 }
                 stamp = true;
                 year = rec.AsOf.Year();
+            }
+            if (const auto label = seen.find(entry); label != seen.end()) {
+                label->second = true;
             }
             if (entry == "売上金額") {
                 money3(i, rec.SalesTotal, rec.SalesMulti, rec.SalesSingle);
@@ -122,21 +147,44 @@ bool clsHtmlVote::ReadList(const std::vector<std::string>& list, const std::stri
                 auto& m = rec.Match[static_cast<std::size_t>(n - 1)];
                 m.GameDate = current;
                 m.StartTime = currentTime;
-                m.Home = At(list, e + 1);
+                m.Home = team(At(list, e + 1));
                 static constexpr int kCellOrder[3] = {1, 0, 2};
+                static constexpr const char* kCellName[3] = {"ホーム勝ち", "引分け", "ホーム負け"};
                 for (int c = 0; c < 3; ++c) {
                     const int k = kCellOrder[c];
-                    if (!m_toto.GetValue2(At(list, e + 2 + static_cast<std::size_t>(c)), m.Votes[k],
-                                          m.Rate[k])) {
+                    std::string count;
+                    std::string rate;
+                    if (!m_toto.SplitValue2(At(list, e + 2 + static_cast<std::size_t>(c)), count,
+                                            rate)) {
                         failed = true;
                         break;
                     }
+                    const std::string what = "試合" + std::to_string(n) + " " + kCellName[c];
+                    m.Votes[k] = amount(what + "の投票数", count);
+                    m.Rate[k] = amount(what + "の投票率", rate);
                 }
                 if (failed) {
                     break;
                 }
-                m.Away = At(list, e + 5);
+                m.Away = team(At(list, e + 5));
                 i = e + 6;
+            }
+        }
+        if (stamp && !failed) {
+            for (const auto& [label, found] : seen) {
+                if (!found) {
+                    throw HtmlReadError::Missing(label);
+                }
+            }
+            basPageList::CheckYears({{"集計時点", rec.AsOf},
+                                     {"販売開始日", rec.SaleStart},
+                                     {"販売終了日", rec.SaleEnd},
+                                     {"結果発表日", rec.ResultDate},
+                                     {"払戻開始日", rec.RefundStart},
+                                     {"払戻期限", rec.RefundDeadline}});
+            for (std::size_t k = 0; k < rec.Match.size(); ++k) {
+                basPageList::CheckYears(
+                    {{"試合" + std::to_string(k + 1) + "の開催日", rec.Match[k].GameDate}});
             }
         }
     } catch (const std::exception& e) {

@@ -43,8 +43,20 @@ struct WinInetTransfer
     bool receiving = false;
     bool tooLarge = false;
     bool stalled = false;
-    std::chrono::steady_clock::time_point lastActivity = std::chrono::steady_clock::now();
+    bool overDeadline = false;
+    bool tooSlow = false;
+    const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point lastActivity = start;
     curl_off_t lastNow = 0;
+    // The speed is judged over consecutive windows, each from its start point.
+    std::chrono::steady_clock::time_point windowStart = start;
+    curl_off_t windowBytes = 0;
+
+    static std::int64_t MsBetween(std::chrono::steady_clock::time_point from,
+                                  std::chrono::steady_clock::time_point to)
+    {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(to - from).count();
+    }
 
     void StartReceiving()
     {
@@ -92,15 +104,30 @@ struct WinInetTransfer
     static int OnProgress(void* user, curl_off_t, curl_off_t dlnow, curl_off_t, curl_off_t)
     {
         auto* t = static_cast<WinInetTransfer*>(user);
+        const clsWinInet& o = t->owner;
         const auto now = std::chrono::steady_clock::now();
+        if (o.m_totalTimeoutMs > 0 && MsBetween(t->start, now) > o.m_totalTimeoutMs) {
+            t->overDeadline = true;
+            return 1;
+        }
+        if (o.m_lowSpeedBytesPerSecond > 0 && o.m_lowSpeedWindowMs > 0) {
+            const std::int64_t span = MsBetween(t->windowStart, now);
+            if (span >= o.m_lowSpeedWindowMs) {
+                const std::int64_t got = dlnow - t->windowBytes;
+                if (got * 1000 < static_cast<std::int64_t>(o.m_lowSpeedBytesPerSecond) * span) {
+                    t->tooSlow = true;
+                    return 1;
+                }
+                t->windowStart = now;
+                t->windowBytes = dlnow;
+            }
+        }
         if (dlnow != t->lastNow) {
             t->lastNow = dlnow;
             t->lastActivity = now;
             return 0;
         }
-        const auto idle =
-            std::chrono::duration_cast<std::chrono::milliseconds>(now - t->lastActivity).count();
-        if (t->owner.m_receiveTimeoutMs > 0 && idle > t->owner.m_receiveTimeoutMs) {
+        if (o.m_receiveTimeoutMs > 0 && MsBetween(t->lastActivity, now) > o.m_receiveTimeoutMs) {
             t->stalled = true;
             return 1;
         }
@@ -241,6 +268,11 @@ std::int32_t clsWinInet::GetHttpData(std::string_view strUrl, std::string& bytRe
         if (m_connectTimeoutMs > 0) {
             curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_connectTimeoutMs));
         }
+        if (m_totalTimeoutMs > 0) {
+            // The progress check ends the transfer in time as well; this also bounds the parts
+            // of a transfer during which libcurl does not call it.
+            curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(m_totalTimeoutMs));
+        }
         if (!proxy.empty()) {
             curl_easy_setopt(h, CURLOPT_PROXY, proxy.c_str());
         }
@@ -265,6 +297,15 @@ std::int32_t clsWinInet::GetHttpData(std::string_view strUrl, std::string& bytRe
             m_lastError = "the answer is larger than " + std::to_string(m_maxBodyBytes) + " bytes";
         } else if (transfer.stalled) {
             m_lastError = "no data for " + std::to_string(m_receiveTimeoutMs) + " ms";
+        } else if (transfer.overDeadline ||
+                   (rc == CURLE_OPERATION_TIMEDOUT && m_totalTimeoutMs > 0 &&
+                    WinInetTransfer::MsBetween(transfer.start, std::chrono::steady_clock::now()) >=
+                        m_totalTimeoutMs)) {
+            m_lastError =
+                "the transfer took longer than " + std::to_string(m_totalTimeoutMs) + " ms";
+        } else if (transfer.tooSlow) {
+            m_lastError = "slower than " + std::to_string(m_lowSpeedBytesPerSecond) +
+                          " bytes per second for " + std::to_string(m_lowSpeedWindowMs) + " ms";
         } else if (rc != CURLE_OK) {
             m_lastError = curl_easy_strerror(rc);
         } else if (status < 200 || status > 299) {

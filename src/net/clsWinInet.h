@@ -21,6 +21,11 @@ public:
     // No page or file the program reads comes near this; a larger answer is refused so that
     // a misbehaving server cannot exhaust memory.
     static constexpr std::size_t kMaxBodyBytes = 16 * 1024 * 1024;
+    // A server that keeps a transfer alive with a trickle of bytes must not hold the window
+    // for ever: the whole transfer has a deadline, and it must keep a minimum average speed.
+    static constexpr std::int32_t kTotalTimeoutMs = 120000;
+    static constexpr std::int32_t kLowSpeedBytesPerSecond = 100;
+    static constexpr std::int32_t kLowSpeedWindowMs = 30000;
 
     clsWinInet(clsIMessage& message, clsIBusy& busy, clsIWait& wait);
     ~clsWinInet();
@@ -49,6 +54,18 @@ public:
     // Longest wait without a single byte arriving before the transfer is given up.
     std::int32_t ReceiveTimeoutMs() const { return m_receiveTimeoutMs; }
     void SetReceiveTimeoutMs(std::int32_t lngMs) { m_receiveTimeoutMs = lngMs; }
+    // Longest time a whole transfer may take, connection included (0: no deadline).
+    std::int32_t TotalTimeoutMs() const { return m_totalTimeoutMs; }
+    void SetTotalTimeoutMs(std::int32_t lngMs) { m_totalTimeoutMs = lngMs; }
+    // Fewer bytes than lngBytesPerSecond on average over any lngWindowMs ends the transfer
+    // (0 bytes: no minimum).
+    std::int32_t LowSpeedBytesPerSecond() const { return m_lowSpeedBytesPerSecond; }
+    std::int32_t LowSpeedWindowMs() const { return m_lowSpeedWindowMs; }
+    void SetLowSpeed(std::int32_t lngBytesPerSecond, std::int32_t lngWindowMs)
+    {
+        m_lowSpeedBytesPerSecond = lngBytesPerSecond;
+        m_lowSpeedWindowMs = lngWindowMs;
+    }
     std::size_t MaxBodyBytes() const { return m_maxBodyBytes; }
     void SetMaxBodyBytes(std::size_t lngBytes) { m_maxBodyBytes = lngBytes; }
 
@@ -72,6 +89,9 @@ private:
     clsIWait& m_wait;
     std::int32_t m_connectTimeoutMs = 15000;
     std::int32_t m_receiveTimeoutMs = 30000;
+    std::int32_t m_totalTimeoutMs = kTotalTimeoutMs;
+    std::int32_t m_lowSpeedBytesPerSecond = kLowSpeedBytesPerSecond;
+    std::int32_t m_lowSpeedWindowMs = kLowSpeedWindowMs;
     std::size_t m_maxBodyBytes = kMaxBodyBytes;
     bool m_progressOpen = true;
     bool m_progressClose = true;

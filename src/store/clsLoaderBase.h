@@ -6,6 +6,7 @@
 #include "app/clsHost.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -21,8 +22,13 @@ public:
 
     bool Cancel() const;
     bool Unpublished() const;
-    // Why the last load gave nothing: silent after a No, "not published", or a failed download.
+    // Why the last load gave nothing: silent after a No, "not published", or a failed download
+    // (with the reason when the page was read but its record is not valid).
     void FalseDialog(std::int32_t lngKaisaikai) const;
+    // The last load downloaded a valid record but could not write its file (already reported).
+    bool SaveFailed() const { return m_saveFailed; }
+    // Why the record the last download read is not valid; "" when there is nothing to say.
+    const std::string& Fault() const { return m_fault; }
 
 protected:
     // strKind: "開催情報", "投票状況" or "くじ結果".
@@ -34,6 +40,16 @@ protected:
     bool AskDownload(bool blnDQuestion);
     // Only the groups the store knows may become part of a file name.
     static bool KnownKumi(const std::string& strKumi);
+    // Clears the flags and the fault of the last load.
+    void ResetLoad();
+    // The round's file exists but does not load: it is moved to NAME.broken (an older one is
+    // replaced) and reported, so that a fresh download can be filed. False when it cannot be
+    // moved; that is reported too, and nothing should be downloaded.
+    bool MoveAside(const std::string& strFile, std::string_view strOperation) const;
+    // Files a downloaded record with save unless the round's file exists already: an existing
+    // file is never overwritten by a download. A failed write sets SaveFailed.
+    void StoreOnce(const std::string& strFile, std::string_view strOperation,
+                   const std::function<bool()>& save);
 
     clsHost m_host;
     clsErrorReporter m_err;
@@ -41,4 +57,6 @@ protected:
     bool m_initialized = false;
     bool m_cancel = false;
     bool m_unpublished = false;
+    bool m_saveFailed = false;
+    std::string m_fault;
 };

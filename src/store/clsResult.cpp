@@ -1,6 +1,7 @@
 #include "store/clsResult.h"
 
 #include "lottery/clsToto.h"
+#include "store/clsXmlTagReader.h"
 
 #include <filesystem>
 
@@ -39,28 +40,33 @@ bool clsResult::GetResult(std::int32_t lngKaisaikai, const std::string& strKumi,
     if (!CheckInitialized("GetResult")) {
         return false;
     }
-    m_cancel = false;
-    m_unpublished = false;
+    ResetLoad();
     ResultRecord rec;
     try {
         if (lngKaisaikai > 0 && KnownKumi(strKumi)) {
+            const std::string file = m_xml.GetFileName(lngKaisaikai, strKumi);
             bool taken = false;
-            if ((DType & kFromFile) != 0 &&
-                m_xml.XmlLoad(m_xml.GetFileName(lngKaisaikai, strKumi))) {
-                rec = m_xml.GetRecord();
-                taken = true;
+            bool broken = false;
+            if ((DType & kFromFile) != 0) {
+                taken = m_xml.XmlLoad(file);
+                if (taken) {
+                    rec = m_xml.GetRecord();
+                }
+                // A file that does not load, or loads into a record nothing can use, is
+                // damaged: it must not keep a fresh download out of the store.
+                broken = clsXmlTagReader::FileExists(file) && (!taken || !(IsValid(rec)));
             }
-            if (!taken && (DType & kDownload) != 0 && AskDownload(blnDQuestion)) {
+            if ((!taken || broken) && (DType & kDownload) != 0 && AskDownload(blnDQuestion) &&
+                (!broken || MoveAside(file, "GetResult"))) {
+                rec = ResultRecord{};
                 if (m_reader.GetResult(lngKaisaikai, strKumi) &&
                     m_reader.Result().Kaisaikai == lngKaisaikai) {
                     rec = m_reader.Result();
                     if (IsValid(rec)) {
-                        const std::string file = m_xml.GetFileName(rec.Kaisaikai, rec.Kumi);
-                        std::error_code ec;
-                        if (!std::filesystem::exists(file, ec)) {
+                        StoreOnce(m_xml.GetFileName(rec.Kaisaikai, rec.Kumi), "GetResult", [&] {
                             m_xml.SetRecord(rec);
-                            m_xml.XmlSave(file);
-                        }
+                            return m_xml.XmlSave(m_xml.GetFileName(rec.Kaisaikai, rec.Kumi));
+                        });
                     }
                 }
                 m_unpublished = m_reader.Unpublished();

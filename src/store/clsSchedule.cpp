@@ -1,5 +1,7 @@
 #include "store/clsSchedule.h"
 
+#include "store/clsXmlTagReader.h"
+
 #include <filesystem>
 
 clsSchedule::clsSchedule(const clsHost& host, const TotoSettings& settings,
@@ -37,32 +39,38 @@ bool clsSchedule::GetSchedule(std::int32_t lngKaisaikai, const std::string& strK
     if (!CheckInitialized("GetSchedule")) {
         return false;
     }
-    m_cancel = false;
-    m_unpublished = false;
+    ResetLoad();
     m_noGame = false;
     ScheduleRecord rec;
     try {
         if (lngKaisaikai > 0 && KnownKumi(strKumi)) {
+            const std::string file = m_xml.GetFileName(lngKaisaikai, strKumi);
             bool taken = false;
-            if ((DType & kFromFile) != 0 &&
-                m_xml.XmlLoad(m_xml.GetFileName(lngKaisaikai, strKumi))) {
-                rec = m_xml.GetRecord();
-                taken = true;
-                m_noGame = rec.HoldState == 1;
+            bool broken = false;
+            if ((DType & kFromFile) != 0) {
+                taken = m_xml.XmlLoad(file);
+                if (taken) {
+                    rec = m_xml.GetRecord();
+                    m_noGame = rec.HoldState == 1;
+                }
+                // A file that does not load, or loads into a record nothing can use, is
+                // damaged: it must not keep a fresh download out of the store.
+                broken =
+                    clsXmlTagReader::FileExists(file) && (!taken || !(rec.IsValid() || m_noGame));
             }
-            if (!taken && (DType & kDownload) != 0 && AskDownload(blnDQuestion)) {
+            if ((!taken || broken) && (DType & kDownload) != 0 && AskDownload(blnDQuestion) &&
+                (!broken || MoveAside(file, "GetSchedule"))) {
+                rec = ScheduleRecord{};
                 // A page of another round (the site may redirect to the current one) must not
                 // be filed or shown as this round.
                 if (m_reader.GetSchedule(lngKaisaikai, strKumi) &&
                     m_reader.Schedule().Kaisaikai == lngKaisaikai) {
                     rec = m_reader.Schedule();
                     if (rec.IsValid()) {
-                        const std::string file = m_xml.GetFileName(rec.Kaisaikai, rec.Kumi);
-                        std::error_code ec;
-                        if (!std::filesystem::exists(file, ec)) {
+                        StoreOnce(m_xml.GetFileName(rec.Kaisaikai, rec.Kumi), "GetSchedule", [&] {
                             m_xml.SetRecord(rec);
-                            m_xml.XmlSave(file);
-                        }
+                            return m_xml.XmlSave(m_xml.GetFileName(rec.Kaisaikai, rec.Kumi));
+                        });
                     }
                 }
                 m_unpublished = m_reader.Unpublished();

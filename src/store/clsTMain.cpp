@@ -85,11 +85,14 @@ bool clsTMain::GetSchedule(bool blnDQuestion)
         m_err.InitializeErr("GetSchedule");
         return false;
     }
+    m_saveFailed = false;
     if (m_noGame) {
         return false;
     }
     const auto DType = clsLoaderBase::kFromFile | clsLoaderBase::kDownload;
-    if (m_scheduleLoader->GetSchedule(m_kaisaikai, m_kumi, DType, blnDQuestion)) {
+    const bool valid = m_scheduleLoader->GetSchedule(m_kaisaikai, m_kumi, DType, blnDQuestion);
+    m_saveFailed = m_scheduleLoader->SaveFailed();
+    if (valid) {
         m_schedule = m_scheduleLoader->Schedule();
         Reload(false, false);
         return true;
@@ -104,11 +107,14 @@ bool clsTMain::GetVote(bool blnDQuestion)
         m_err.InitializeErr("GetVote");
         return false;
     }
+    m_saveFailed = false;
     if (m_noGame) {
         return false;
     }
     const auto DType = clsLoaderBase::kFromFile | clsLoaderBase::kDownload;
-    if (m_voteLoader->GetVote(m_kaisaikai, m_kumi, DType, blnDQuestion)) {
+    const bool valid = m_voteLoader->GetVote(m_kaisaikai, m_kumi, DType, blnDQuestion);
+    m_saveFailed = m_voteLoader->SaveFailed();
+    if (valid) {
         m_vote = m_voteLoader->Vote();
         Reload(true, false);
         return true;
@@ -123,11 +129,14 @@ bool clsTMain::GetResult(bool blnDQuestion)
         m_err.InitializeErr("GetResult");
         return false;
     }
+    m_saveFailed = false;
     if (m_noGame) {
         return false;
     }
     const auto DType = clsLoaderBase::kFromFile | clsLoaderBase::kDownload;
-    if (m_resultLoader->GetResult(m_kaisaikai, m_kumi, DType, blnDQuestion)) {
+    const bool valid = m_resultLoader->GetResult(m_kaisaikai, m_kumi, DType, blnDQuestion);
+    m_saveFailed = m_resultLoader->SaveFailed();
+    if (valid) {
         m_result = m_resultLoader->Result();
         Reload(false, false);
         return true;

@@ -35,6 +35,9 @@ public:
     bool GetSchedule(bool blnDQuestion);
     bool GetVote(bool blnDQuestion);
     bool GetResult(bool blnDQuestion);
+    // The last download command read a valid record but could not write its file (the
+    // reloads after it do not clear this).
+    bool SaveFailed() const { return m_saveFailed; }
     bool CheckScheduleFile() const;
     bool CheckVoteFile() const;
     bool CheckResultFile() const;
@@ -74,4 +77,5 @@ private:
     VoteRecord m_vote;
     ResultRecord m_result;
     bool m_noGame = false;
+    bool m_saveFailed = false;
 };

@@ -1,6 +1,7 @@
 #include "store/clsVote.h"
 
 #include "store/basXmlValue.h"
+#include "store/clsXmlTagReader.h"
 
 #include <filesystem>
 
@@ -35,30 +36,40 @@ bool clsVote::GetVote(std::int32_t lngKaisaikai, const std::string& strKumi, std
     if (!CheckInitialized("GetVote")) {
         return false;
     }
-    m_cancel = false;
-    m_unpublished = false;
+    ResetLoad();
     m_final = false;
     VoteRecord rec;
     try {
         if (lngKaisaikai > 0 && KnownKumi(strKumi)) {
+            const std::string file = m_xml.GetFileName(lngKaisaikai, strKumi);
             bool taken = false;
-            if ((DType & kFromFile) != 0 &&
-                m_xml.XmlLoad(m_xml.GetFileName(lngKaisaikai, strKumi))) {
-                rec = m_xml.GetRecord();
-                taken = true;
+            bool broken = false;
+            if ((DType & kFromFile) != 0) {
+                taken = m_xml.XmlLoad(file);
+                if (taken) {
+                    rec = m_xml.GetRecord();
+                }
+                // A file that does not load, or loads into a record nothing can use, is
+                // damaged: it must not keep a fresh download out of the store.
+                broken = clsXmlTagReader::FileExists(file) && (!taken || !(rec.IsValid()));
             }
-            if (!taken && (DType & kDownload) != 0 && AskDownload(blnDQuestion)) {
+            if ((!taken || broken) && (DType & kDownload) != 0 && AskDownload(blnDQuestion) &&
+                (!broken || MoveAside(file, "GetVote"))) {
+                rec = VoteRecord{};
                 bool final = false;
-                if (m_reader.GetVote(lngKaisaikai, strKumi, final) &&
-                    m_reader.Vote().Kaisaikai == lngKaisaikai) {
-                    rec = m_reader.Vote();
-                    m_final = final;
-                    if (final && rec.IsValid()) {
-                        const std::string file = m_xml.GetFileName(rec.Kaisaikai, rec.Kumi);
-                        std::error_code ec;
-                        if (!std::filesystem::exists(file, ec)) {
-                            m_xml.SetRecord(rec);
-                            m_xml.XmlSave(file);
+                if (m_reader.GetVote(lngKaisaikai, strKumi, final)) {
+                    const VoteRecord& read = m_reader.Vote();
+                    if (read.Kaisaikai != lngKaisaikai) {
+                        m_fault = "ページは第" + std::to_string(read.Kaisaikai) + "回のものです";
+                    } else {
+                        rec = read;
+                        m_final = final;
+                        m_fault = InvalidReason(rec);
+                        if (final && m_fault.empty()) {
+                            StoreOnce(m_xml.GetFileName(rec.Kaisaikai, rec.Kumi), "GetVote", [&] {
+                                m_xml.SetRecord(rec);
+                                return m_xml.XmlSave(m_xml.GetFileName(rec.Kaisaikai, rec.Kumi));
+                            });
                         }
                     }
                 }
@@ -97,4 +108,71 @@ bool clsVote::GetOldVoteFile(std::int32_t lngKaisaikai, DateTime SEndTime)
         m_err.ReportException("GetOldVoteFile", e);
         return false;
     }
+}
+
+std::string clsVote::InvalidReason(const VoteRecord& rec)
+{
+    if (rec.IsValid()) {
+        return {};
+    }
+    const Currency zero;
+    const auto match = [](std::size_t k) { return "（試合" + std::to_string(k + 1) + "）"; };
+    if (rec.Kaisaikai <= 0) {
+        return "開催回が読み取れません";
+    }
+    if (rec.AsOf.Serial() <= 0) {
+        return "集計時点が読み取れません";
+    }
+    for (std::size_t k = 0; k < rec.Match.size(); ++k) {
+        const VoteMatch& m = rec.Match[k];
+        if (m.GameDate.IsZero()) {
+            return "試合開催日が読み取れません" + match(k);
+        }
+        if (m.Home.empty() || m.Away.empty()) {
+            return "チーム名が読み取れません" + match(k);
+        }
+        Currency sum;
+        for (int o = 0; o < 3; ++o) {
+            if (m.Votes[o] <= zero) {
+                return "投票数が0です" + match(k);
+            }
+            if (m.Rate[o] <= zero) {
+                return "投票率が0%です" + match(k);
+            }
+            sum += m.Rate[o];
+        }
+        if (sum != Currency::FromInt(100)) {
+            return "投票率の合計が100%ではありません" + match(k);
+        }
+    }
+    for (Currency c :
+         {rec.SalesTotal, rec.SalesMulti, rec.SalesSingle, rec.UnitsTotal, rec.UnitsMulti,
+          rec.UnitsSingle, rec.TicketsTotal, rec.TicketsMulti, rec.TicketsSingle}) {
+        if (c < zero) {
+            return "売上・投票の数に負の値があります";
+        }
+    }
+    if (rec.SalesMulti + rec.SalesSingle != rec.SalesTotal) {
+        return "売上金額の合計がマルチとシングルの和と一致しません";
+    }
+    if (rec.UnitsMulti + rec.UnitsSingle != rec.UnitsTotal) {
+        return "投票口数の合計がマルチとシングルの和と一致しません";
+    }
+    if (rec.TicketsMulti + rec.TicketsSingle != rec.TicketsTotal) {
+        return "投票枚数の合計がマルチとシングルの和と一致しません";
+    }
+    if (rec.SaleStart.IsZero() || rec.SaleEnd.IsZero()) {
+        return "販売期間が読み取れません";
+    }
+    if (rec.ResultDate.IsZero()) {
+        return "結果発表日が読み取れません";
+    }
+    if (rec.RefundStart.IsZero() || rec.RefundDeadline.IsZero()) {
+        return "払戻期間が読み取れません";
+    }
+    if (rec.UnitsTotal * 100 != rec.SalesTotal || rec.UnitsMulti * 100 != rec.SalesMulti ||
+        rec.UnitsSingle * 100 != rec.SalesSingle) {
+        return "売上金額が投票口数の100円分ではありません";
+    }
+    return "投票状況の値が有効ではありません";
 }

@@ -24,6 +24,8 @@ public:
     // An archived snapshot SysData/Vote/vote_<round>_<yyyy-mm-dd>.xml.
     bool GetOldVoteFile(std::int32_t lngKaisaikai, DateTime SEndTime);
     std::string OldVoteFileName(std::int32_t lngKaisaikai, DateTime SEndTime) const;
+    // Which validity rule the record breaks, first one first; "" for a valid record.
+    static std::string InvalidReason(const VoteRecord& rec);
     // Whether the last download read the final status.
     bool LastFinal() const { return m_final; }
 

@@ -92,3 +92,11 @@ TEST(HtmlData, HostileInputStaysBounded)
     EXPECT_EQ(data.GetHtmlData(std::string("<body>\0x</body>", 15)), 3);
     EXPECT_EQ(data.Items()[1].Name, "x");
 }
+
+TEST(HtmlData, LiteralNoBreakSpaceIsABlankTheEntityStaysText)
+{
+    const std::string nbsp = "\xC2\xA0";
+    EXPECT_EQ(TextList("<body><th>投票" + nbsp + "枚数</th><td>45,670" + nbsp +
+                       "(45.67%)</td><td>&nbsp;x</td></body>"),
+              (List{"投票枚数", "45,670(45.67%)", "&nbsp;x"}));
+}

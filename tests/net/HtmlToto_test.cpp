@@ -127,3 +127,71 @@ TEST_F(HtmlTotoTest, CompetitionCells)
     EXPECT_EQ(toto.GetGameType(list, pos), "");
     EXPECT_EQ(pos, 3);
 }
+
+TEST_F(HtmlTotoTest, PeriodEndReadsWithOrWithoutOneBlankAfterTheWave)
+{
+    const std::string start = "2021年1月9日(土)～";
+    const std::string end = "2021年1月16日(土)13:50まで";
+    // Plain, space, ideographic space, no-break space, tab; the full-width digit form too.
+    for (const std::string blank : {"", " ", "\xE3\x80\x80", "\xC2\xA0", "\t"}) {
+        DateTime a, b;
+        toto.DateString2(start + blank + end, a, b);
+        EXPECT_EQ(a, At(2021, 1, 9)) << "[" << blank << "]";
+        EXPECT_EQ(b, At(2021, 1, 16, 13, 50)) << "[" << blank << "]";
+    }
+    DateTime a, b;
+    toto.DateString2("2021年1月9日～２０２１年１月１６日", a, b);
+    EXPECT_EQ(b, At(2021, 1, 16));
+    // The character after "～" is never dropped unless it is a blank.
+    toto.DateString2("1月9日～1月16日", a, b);
+    EXPECT_EQ(a, At(2021, 1, 9));
+    EXPECT_EQ(b, At(2021, 1, 16));
+    EXPECT_TRUE(host.Messages.empty());
+}
+
+TEST_F(HtmlTotoTest, NoBreakSpacesInDatesAndCounts)
+{
+    const std::string nbsp = "\xC2\xA0";
+    std::string text = "2021年1月16日" + nbsp + "(土)" + nbsp + "13:50" + nbsp;
+    EXPECT_EQ(toto.StringToDateEx(text), At(2021, 1, 16, 13, 50));
+    EXPECT_EQ(toto.StringToDate(nbsp + "2021年1月16日" + nbsp + "13:50"), At(2021, 1, 16, 13, 50));
+    EXPECT_EQ(toto.StringToDateEx2("2021年1月16日(土)" + nbsp + "13:50まで"),
+              At(2021, 1, 16, 13, 50));
+    EXPECT_TRUE(toto.IsDate("01/17" + nbsp));
+    EXPECT_EQ(toto.StringToCurrency("1,234" + nbsp + "円"), Currency::FromInt(1234));
+    Currency count, rate;
+    ASSERT_TRUE(toto.GetValue2("45,670" + nbsp + "(45.67%)" + nbsp, count, rate));
+    EXPECT_EQ(count, Currency::FromInt(45670));
+    EXPECT_EQ(rate, *Currency::Parse("45.67"));
+    DateTime asOf;
+    bool final = false;
+    EXPECT_TRUE(toto.GetStringToDateNow("(1月15日(金)18:00" + nbsp + "時点)", asOf, final));
+    EXPECT_EQ(asOf, At(2021, 1, 15, 18, 0));
+    EXPECT_TRUE(host.Messages.empty());
+}
+
+TEST_F(HtmlTotoTest, AmountsAreReadWholeOrNotAtAll)
+{
+    EXPECT_EQ(toto.ToAmount("999,999,999,999円"), Currency::FromInt(999'999'999'999));
+    EXPECT_EQ(toto.ToAmount("00001,234"), Currency::FromInt(1234));
+    EXPECT_EQ(toto.ToAmount("45.67%"), *Currency::Parse("45.67"));
+    // No digits at all is 0, as StringToCurrency reads it.
+    EXPECT_EQ(toto.ToAmount("-"), Currency());
+    EXPECT_EQ(toto.ToAmount(""), Currency());
+    for (const char* bad : {"1,000,000,000,000円", "99999999999999999999", "1.2.3"}) {
+        EXPECT_FALSE(toto.ToAmount(bad).has_value()) << bad;
+    }
+    EXPECT_TRUE(host.Messages.empty());
+}
+
+TEST_F(HtmlTotoTest, TeamCellsThatHoldValues)
+{
+    for (const char* value :
+         {"01/16", "2021年1月16日", "13:00", "1,234", "45.67%", "2-1", "(30%)", "１２"}) {
+        EXPECT_TRUE(toto.LooksLikeValue(value)) << value;
+    }
+    for (const char* name :
+         {"FC東京", "京都サンガF.C.", "V・ファーレン長崎", "1.FCケルン", "", "横浜F・マリノス"}) {
+        EXPECT_FALSE(toto.LooksLikeValue(name)) << name;
+    }
+}

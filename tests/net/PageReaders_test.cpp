@@ -192,7 +192,24 @@ TEST_F(PageReaderTest, ResultYearOnlyMovesWhenTheFirstMatchDiffers)
                                      "結果発表日",
                                      "2020年12月26日",
                                      "2021年1月2日",
-                                     "2021年1月4日"};
+                                     "2021年1月4日",
+                                     "当せん金",
+                                     "100",
+                                     "20",
+                                     "3",
+                                     "当せん口数",
+                                     "1",
+                                     "2",
+                                     "3",
+                                     "次回への繰越金",
+                                     "0",
+                                     "0",
+                                     "0",
+                                     "払戻日",
+                                     "払戻開始日",
+                                     "払戻期限",
+                                     "2021年1月5日",
+                                     "2022年1月5日"};
     ASSERT_TRUE(reader.ReadList(list, ""));
     EXPECT_EQ(reader.Result().Match[0].GameDate, At(2020, 12, 30));
     EXPECT_EQ(reader.Result().Match[1].GameDate, At(2021, 1, 2));
@@ -282,10 +299,31 @@ TEST_F(PageReaderTest, ScheduleLabelsBeforeRowsSetTheYear)
 {
     clsHtmlSchedule reader(host, host, host, site.Settings, site.Home.Str());
     reader.Toto().SetToday(At(2030, 5, 5));
-    std::vector<std::string> list = {
-        "第800回totoくじ情報", "1",          "12/30",          "13:00", "S",     "浦和レッズ", "VS",
-        "鹿島アントラーズ",    "販売開始日", "2019年12月20日", "2",     "01/02", "9:05",       "T",
-        "柏レイソル",          "中止",       "FC東京"};
+    std::vector<std::string> list = {"第800回totoくじ情報",
+                                     "1",
+                                     "12/30",
+                                     "13:00",
+                                     "S",
+                                     "浦和レッズ",
+                                     "VS",
+                                     "鹿島アントラーズ",
+                                     "販売開始日",
+                                     "2019年12月20日",
+                                     "2",
+                                     "01/02",
+                                     "9:05",
+                                     "T",
+                                     "柏レイソル",
+                                     "中止",
+                                     "FC東京",
+                                     "販売終了日",
+                                     "2019年12月27日13:50",
+                                     "結果発表日",
+                                     "2020年1月6日",
+                                     "払戻開始日",
+                                     "2020年1月7日",
+                                     "払戻期限",
+                                     "2021年1月7日"};
     ASSERT_TRUE(reader.ReadList(list, ""));
     EXPECT_EQ(reader.Schedule().Match[0].GameDate, At(2030, 12, 30));
     EXPECT_EQ(reader.Schedule().Match[1].GameDate, At(2019, 1, 2));
@@ -295,4 +333,144 @@ TEST_F(PageReaderTest, ScheduleLabelsBeforeRowsSetTheYear)
     list[6] = "vs.";
     EXPECT_FALSE(reader.ReadList(list, ""));
     EXPECT_TRUE(host.Messages.empty());
+}
+
+namespace {
+std::string Replaced(std::string strText, const std::string& strOld, const std::string& strNew)
+{
+    const auto at = strText.find(strOld);
+    EXPECT_NE(at, std::string::npos) << strOld;
+    if (at != std::string::npos) {
+        strText.replace(at, strOld.size(), strNew);
+    }
+    return strText;
+}
+} // namespace
+
+TEST_F(PageReaderTest, NoBreakSpacesInVoteAndSchedulePages)
+{
+    clsHtmlVote vote(host, host, host, site.Settings);
+    bool final = false;
+    ASSERT_TRUE(vote.GetVote(1243, "", final)) << host.AllMessageText();
+    EXPECT_TRUE(final);
+    const VoteRecord& v = vote.Vote();
+    EXPECT_EQ(v.SaleStart, At(2021, 1, 9));
+    EXPECT_EQ(v.SaleEnd, At(2021, 1, 16, 13, 50));
+    EXPECT_EQ(v.AsOf, v.SaleEnd);
+    EXPECT_EQ(v.Match[0].Home, "北海道コンサドーレ札幌");
+    EXPECT_EQ(v.Match[0].Votes[1], Money("45670"));
+    EXPECT_EQ(v.TicketsTotal, Money("200000"));
+    EXPECT_EQ(v.Match[10].GameDate, At(2021, 1, 17));
+    EXPECT_TRUE(v.IsValid());
+
+    vote.Toto().SetToday(At(2021, 1, 15));
+    ASSERT_TRUE(vote.GetVote(1244, "", final)) << host.AllMessageText();
+    EXPECT_FALSE(final);
+    EXPECT_EQ(vote.Vote().AsOf, At(2021, 1, 15, 18, 0));
+    EXPECT_EQ(vote.Vote().SaleEnd, At(2021, 1, 16, 13, 50));
+    EXPECT_TRUE(vote.Vote().IsValid());
+
+    clsHtmlSchedule schedule(host, host, host, site.Settings, site.Home.Str());
+    ASSERT_TRUE(schedule.GetSchedule(1243, "")) << host.AllMessageText();
+    const ScheduleRecord& s = schedule.Schedule();
+    EXPECT_EQ(s.SaleEnd, At(2021, 1, 16, 13, 50));
+    EXPECT_EQ(s.ResultDate, At(2021, 1, 18));
+    EXPECT_EQ(s.Match[1].Home, "鹿島");
+    EXPECT_EQ(s.Match[0].GameDate, At(2021, 1, 16));
+    EXPECT_TRUE(s.IsValid());
+    EXPECT_TRUE(host.Messages.empty());
+}
+
+TEST_F(PageReaderTest, VotePagesThatCannotBeReadWhole)
+{
+    clsHtmlVote reader(host, host, host, site.Settings);
+    const std::string page = FixtureSite::Page("vote_1234.html");
+    const auto fails = [&](const std::string& strPage, const std::string& strMessage) {
+        host.Messages.clear();
+        site.Serve("vote_1234", strPage);
+        bool final = false;
+        EXPECT_FALSE(reader.GetVote(1234, "", final)) << strMessage;
+        EXPECT_EQ(reader.Vote(), VoteRecord{});
+        EXPECT_FALSE(reader.Unpublished());
+        ASSERT_EQ(host.Messages.size(), 1u) << strMessage;
+        EXPECT_EQ(host.Messages[0].Text, strMessage);
+        EXPECT_EQ(host.Messages[0].Caption, "Kelvra / clsHtmlVote / GetVote");
+        EXPECT_EQ(host.Messages[0].Icon, MsgIcon::Warning);
+    };
+    // Without its row the tickets would read 0 + 0 = 0: a valid record full of zeros.
+    fails(
+        Replaced(page,
+                 "<tr><th>投票枚数</th><td>200,000枚</td><td>150,000枚</td><td>50,000枚</td></tr>",
+                 ""),
+        "ページに「投票枚数」の行がありません。");
+    fails(Replaced(page, "<dt>払戻期限</dt><dd>2022年1月19日(水)</dd>", ""),
+          "ページに「払戻期限」の行がありません。");
+    // Too large to hold with room for the sums: not read as 0.
+    fails(Replaced(page, "123,456,700円", "99,999,999,999,999,999,999円"),
+          "売上金額（合計）の数値が読み取れません。 (99,999,999,999,999,999,999円)");
+    fails(Replaced(page, "45,670(45.67%)", "1,000,000,000,000(45.67%)"),
+          "試合1 ホーム勝ちの投票数の数値が読み取れません。 (1000000000000)");
+    // A shifted row puts a date where a club belongs.
+    fails(Replaced(page, "<td>ベガ ルタ仙台</td>", "<td>01/16</td>"),
+          "チーム名の欄にチーム名がありません。 (01/16)");
+    fails(Replaced(page, "北海 道コンサドーレ札幌", "12,345"),
+          "チーム名の欄にチーム名がありません。 (12,345)");
+    // Dates before toto began are misread ones.
+    fails(Replaced(Replaced(page, "(2021年1月16日(土)13:50", "(1999年1月16日(土)13:50"),
+                   "2021年1月9日(土)～2021年1月16日", "1999年1月9日(土)～1999年1月16日"),
+          "集計時点の年が2001年より前です。 (1999/01/16)");
+    fails(Replaced(page, "<dd>2021年1月18日(月)</dd>", "<dd>1900年1月18日(月)</dd>"),
+          "結果発表日の年が2001年より前です。 (1900/01/18)");
+
+    // The page as it is still reads.
+    site.Serve("vote_1234", page);
+    bool final = false;
+    EXPECT_TRUE(reader.GetVote(1234, "", final));
+}
+
+TEST_F(PageReaderTest, ScheduleAndResultPagesThatCannotBeReadWhole)
+{
+    clsHtmlSchedule schedule(host, host, host, site.Settings, site.Home.Str());
+    const std::string sPage = FixtureSite::Page("schedule_1234.html");
+    site.Serve("schedule_1234",
+               Replaced(sPage, "<tr><th>払戻開始日</th><td>2021年1月19日(火)</td></tr>", ""));
+    EXPECT_FALSE(schedule.GetSchedule(1234, ""));
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Text, "ページに「払戻開始日」の行がありません。");
+    EXPECT_EQ(host.Messages[0].Caption, "Kelvra / clsHtmlSchedule / GetSchedule");
+    host.Messages.clear();
+    site.Serve("schedule_1234",
+               Replaced(sPage, "<td>2021年1月9日(土)</td>", "<td>2000年1月9日(土)</td>"));
+    EXPECT_FALSE(schedule.GetSchedule(1234, ""));
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Text, "販売開始日の年が2001年より前です。 (2000/01/09)");
+    // A cancelled round needs no dates at all.
+    host.Messages.clear();
+    site.Serve("schedule_1236",
+               Replaced(FixtureSite::Page("schedule_1236.html"),
+                        "<tr><th>結果発表日</th><td>2021年1月18日(月)</td></tr>", ""));
+    EXPECT_TRUE(schedule.GetSchedule(1236, "")) << host.AllMessageText();
+
+    clsHtmlResult result(host, host, host, site.Settings);
+    const std::string rPage = FixtureSite::Page("result_1234.html");
+    const auto fails = [&](const std::string& strPage, const std::string& strMessage) {
+        host.Messages.clear();
+        site.Serve("result_1234", strPage);
+        EXPECT_FALSE(result.GetResult(1234, "")) << strMessage;
+        EXPECT_EQ(result.Result(), ResultRecord{});
+        ASSERT_EQ(host.Messages.size(), 1u) << strMessage;
+        EXPECT_EQ(host.Messages[0].Text, strMessage);
+        EXPECT_EQ(host.Messages[0].Caption, "Kelvra / clsHtmlResult / GetResult");
+    };
+    fails(Replaced(rPage, "<th>当せん口数</th>", "<th>口数</th>"),
+          "ページに「当せん口数」の行がありません。");
+    fails(Replaced(rPage, "123,456,789円", "123,456,789,012,345,678円"),
+          "当せん金（1等）の数値が読み取れません。 (123,456,789,012,345,678円)");
+    fails(Replaced(rPage, "<td>ベガ ルタ仙台</td>", "<td>2-1</td>"),
+          "チーム名の欄にチーム名がありません。 (2-1)");
+    fails(Replaced(rPage, "<td>2021年1月19日(火)</td>", "<td>1899年12月31日(日)</td>"),
+          "払戻開始日の年が2001年より前です。 (1899/12/31)");
+    // A round whose every match was cancelled has no prize table.
+    host.Messages.clear();
+    EXPECT_TRUE(result.GetResult(1236, "")) << host.AllMessageText();
 }

@@ -4,8 +4,11 @@
 #include "store/clsXmlSchedule.h"
 #include "store/clsXmlVote.h"
 #include "support/RecordingHost.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 class RoundControllerTest : public ::testing::Test
@@ -125,7 +128,9 @@ TEST_F(RoundControllerTest, InvalidRecordsAreHeldButNeverStored)
     EXPECT_EQ(main.VoteLoader().Vote().Kaisaikai, 1242);
     EXPECT_FALSE(site.StoreFileExists("toto_Vote", "toto_vote_1242.xml"));
     ASSERT_EQ(host.Messages.size(), 1u);
-    EXPECT_EQ(host.Messages[0].Text, "インターネットよりダウンロードに失敗しました。");
+    // The page was there: the message says which rule its record breaks.
+    EXPECT_EQ(host.Messages[0].Text, "インターネットよりダウンロードに失敗しました。\r\n"
+                                     "売上金額の合計がマルチとシングルの和と一致しません");
     EXPECT_EQ(main.Vote(), VoteRecord{});
 
     // A page of another round (a site that redirects to the current round) is not filed.
@@ -246,4 +251,162 @@ TEST_F(RoundControllerTest, ScheduleInitializeReadsNewTeamNames)
     main.ScheduleInitialize();
     EXPECT_TRUE(main.GetSchedule(false)) << host.AllMessageText();
     EXPECT_EQ(main.Schedule().Match[3].Home, "未知");
+}
+
+namespace {
+std::string SjisReplaced(std::string strBytes, const std::string& strOld, const std::string& strNew)
+{
+    const std::string from = basText::ToSjis(strOld);
+    const auto at = strBytes.find(from);
+    EXPECT_NE(at, std::string::npos) << strOld;
+    if (at != std::string::npos) {
+        strBytes.replace(at, from.size(), basText::ToSjis(strNew));
+    }
+    return strBytes;
+}
+} // namespace
+
+TEST_F(RoundControllerTest, DamagedStoreFilesAreMovedAsideAndFetchedAgain)
+{
+    struct Kind
+    {
+        std::string Folder, Name, Tag;
+        std::function<bool()> Download;
+    };
+    const std::vector<Kind> kinds = {
+        {"toto_Schedule", "toto_schedule_1234.xml", "販売開始日",
+         [&] { return main.GetSchedule(false); }},
+        {"toto_Vote", "toto_vote_1234.xml", "販売開始日", [&] { return main.GetVote(false); }},
+        {"toto_Result", "toto_result_1234.xml", "販売開始日",
+         [&] { return main.GetResult(false); }}};
+    for (const Kind& k : kinds) {
+        const std::string damaged = SjisReplaced(FixtureSite::Expected(k.Name),
+                                                 "<" + k.Tag + ">2021/01/09", "<" + k.Tag + ">x");
+        site.Home.Write("SysData/" + k.Folder + "/" + k.Name, damaged);
+        // An older copy set aside before is replaced.
+        site.Home.Write("SysData/" + k.Folder + "/" + k.Name + ".broken", "older");
+    }
+    main.SetKaisaikai(1234);
+    for (const Kind& k : kinds) {
+        host.Messages.clear();
+        const int before = site.Requests.load();
+        ASSERT_TRUE(k.Download()) << k.Name << host.AllMessageText();
+        EXPECT_EQ(site.Requests.load(), before + 1) << k.Name;
+        EXPECT_EQ(Store(k.Folder, k.Name), FixtureSite::Expected(k.Name)) << k.Name;
+        EXPECT_NE(Store(k.Folder, k.Name + ".broken").find(basText::ToSjis("<" + k.Tag + ">x")),
+                  std::string::npos)
+            << k.Name;
+        // The store's own read error, then where the file went.
+        EXPECT_NE(host.AllMessageText().find(k.Name + ".broken に移して"), std::string::npos)
+            << host.AllMessageText();
+    }
+    EXPECT_EQ(main.Schedule().Match[0].Home, "札幌");
+    EXPECT_TRUE(main.Vote().IsValid());
+    EXPECT_TRUE(main.Result().IsValid());
+}
+
+TEST_F(RoundControllerTest, DamagedFileThatCannotBeMovedBlocksNothingElse)
+{
+    site.Home.Write(
+        "SysData/toto_Result/toto_result_1234.xml",
+        SjisReplaced(FixtureSite::Expected("toto_result_1234.xml"), "<開催回>1234", "<開催回>x"));
+    // A non-empty folder of the .broken name cannot be replaced by the file.
+    site.Home.Write("SysData/toto_Result/toto_result_1234.xml.broken/keep", "k");
+    main.SetKaisaikai(1234);
+    host.Messages.clear();
+    EXPECT_FALSE(main.GetResult(false));
+    EXPECT_EQ(site.Requests.load(), 0);
+    EXPECT_NE(host.AllMessageText().find("読み込めないファイルを移せませんでした。"),
+              std::string::npos)
+        << host.AllMessageText();
+    EXPECT_TRUE(site.StoreFileExists("toto_Result", "toto_result_1234.xml"));
+    // The other records of the round download as ever.
+    EXPECT_TRUE(main.GetSchedule(false));
+}
+
+TEST_F(RoundControllerTest, FailedSavesAreToldApart)
+{
+    // A file where the vote folder should be: the record is read, its file cannot be written.
+    site.Home.Write("SysData/toto_Vote", "not a folder");
+    main.SetKaisaikai(1234);
+    EXPECT_TRUE(main.GetVote(false));
+    EXPECT_TRUE(main.SaveFailed());
+    EXPECT_NE(host.AllMessageText().find("ファイルの保存に失敗しました。"), std::string::npos);
+    // A folder under the file's name keeps the schedule out of the store too.
+    std::filesystem::create_directories(site.Home.Path() / "SysData" / "toto_Schedule" /
+                                        "toto_schedule_1234.xml");
+    host.Messages.clear();
+    EXPECT_TRUE(main.GetSchedule(false));
+    EXPECT_TRUE(main.SaveFailed());
+    EXPECT_NE(host.AllMessageText().find("ファイルの保存に失敗しました。"), std::string::npos);
+    // A save that works clears the flag.
+    EXPECT_TRUE(main.GetResult(false));
+    EXPECT_FALSE(main.SaveFailed());
+}
+
+TEST_F(RoundControllerTest, NoBreakSpacePagesAreStoredAsExpected)
+{
+    main.SetKaisaikai(1243);
+    ASSERT_TRUE(main.GetVote(false)) << host.AllMessageText();
+    EXPECT_EQ(Store("toto_Vote", "toto_vote_1243.xml"),
+              FixtureSite::Expected("toto_vote_1243.xml"));
+    ASSERT_TRUE(main.GetSchedule(false)) << host.AllMessageText();
+    EXPECT_EQ(Store("toto_Schedule", "toto_schedule_1243.xml"),
+              FixtureSite::Expected("toto_schedule_1243.xml"));
+    EXPECT_TRUE(host.Messages.empty());
+}
+
+TEST(VoteFaults, EachRuleIsNamed)
+{
+    TempDir home;
+    RecordingHost host;
+    clsXmlVote xml(host, home.Str());
+    ASSERT_TRUE(xml.XmlLoad((FixtureSite::DataDir() / "expected" / "toto_vote_1234.xml").string()));
+    const VoteRecord good = xml.GetRecord();
+    ASSERT_TRUE(good.IsValid());
+    EXPECT_EQ(clsVote::InvalidReason(good), "");
+    const auto reason = [&](const std::function<void(VoteRecord&)>& change) {
+        VoteRecord v = good;
+        change(v);
+        EXPECT_FALSE(v.IsValid());
+        return clsVote::InvalidReason(v);
+    };
+    EXPECT_EQ(reason([](VoteRecord& v) { v.SaleEnd = DateTime(); }), "販売期間が読み取れません");
+    EXPECT_EQ(reason([](VoteRecord& v) { v.Match[5].Rate[0] += Currency::FromInt(1); }),
+              "投票率の合計が100%ではありません（試合6）");
+    EXPECT_EQ(reason([](VoteRecord& v) { v.Match[2].Votes[2] = Currency(); }),
+              "投票数が0です（試合3）");
+    EXPECT_EQ(reason([](VoteRecord& v) { v.Match[12].Away.clear(); }),
+              "チーム名が読み取れません（試合13）");
+    EXPECT_EQ(reason([](VoteRecord& v) { v.TicketsTotal += Currency::FromInt(1); }),
+              "投票枚数の合計がマルチとシングルの和と一致しません");
+    EXPECT_EQ(reason([](VoteRecord& v) {
+                  v.UnitsMulti += Currency::FromInt(1);
+                  v.UnitsTotal += Currency::FromInt(1);
+              }),
+              "売上金額が投票口数の100円分ではありません");
+    EXPECT_EQ(reason([](VoteRecord& v) { v.RefundDeadline = DateTime(); }),
+              "払戻期間が読み取れません");
+    EXPECT_EQ(reason([](VoteRecord& v) { v.AsOf = DateTime(); }), "集計時点が読み取れません");
+}
+
+TEST_F(RoundControllerTest, CutStoreFileNoLongerBlocksItsDownload)
+{
+    // Cut after the fifth match: whether or not the reader calls that an error, the record is
+    // of no use, and asking for the download must fetch and file the round again.
+    const std::string whole = FixtureSite::Expected("toto_result_1234.xml");
+    const std::string cut = whole.substr(0, whole.find(basText::ToSjis("<番号>6</番号>")));
+    site.Home.Write("SysData/toto_Result/toto_result_1234.xml", cut);
+    main.SetKaisaikai(1234);
+    EXPECT_EQ(main.Result(), ResultRecord{});
+    host.Messages.clear();
+    ASSERT_TRUE(main.GetResult(false)) << host.AllMessageText();
+    EXPECT_EQ(site.Requests.load(), 1);
+    EXPECT_EQ(Store("toto_Result", "toto_result_1234.xml"), whole);
+    EXPECT_EQ(Store("toto_Result", "toto_result_1234.xml.broken"), cut);
+    EXPECT_NE(host.AllMessageText().find("toto_result_1234.xml.broken に移して"), std::string::npos)
+        << host.AllMessageText();
+    // A file that is whole stays where it is, and no request is made for it.
+    EXPECT_TRUE(main.GetResult(false));
+    EXPECT_EQ(site.Requests.load(), 1);
 }

@@ -65,6 +65,19 @@ protected:
                     return true;
                 });
         });
+        // One byte every 150 ms: never idle long, never done soon (bounded so that the
+        // server can stop once the client has gone).
+        s.Get("/drip", [](const httplib::Request&, httplib::Response& res) {
+            res.set_chunked_content_provider(
+                "application/octet-stream", [](std::size_t offset, httplib::DataSink& sink) {
+                    if (offset >= 40) {
+                        sink.done();
+                        return true;
+                    }
+                    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+                    return sink.write("d", 1);
+                });
+        });
         server.Start();
     }
 
@@ -205,4 +218,53 @@ TEST_F(WinInetTest, WindowStaysOpenUntilProgressCloseIsSet)
     inet.SetProgressClose(true);
     EXPECT_EQ(host.WaitLog.back(), "close");
     EXPECT_EQ(std::count(host.WaitLog.begin(), host.WaitLog.end(), "close"), 1);
+}
+
+namespace {
+std::int64_t TimedFetch(clsWinInet& inet, const std::string& url, std::string& bytes)
+{
+    const auto start = std::chrono::steady_clock::now();
+    inet.GetHttpData(url, bytes, "");
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 start)
+        .count();
+}
+} // namespace
+
+TEST_F(WinInetTest, TrickleEndsAtTheDeadlineOrTheMinimumSpeed)
+{
+    clsWinInet defaults(host, host, host);
+    EXPECT_EQ(defaults.TotalTimeoutMs(), 120000);
+    EXPECT_GT(defaults.LowSpeedBytesPerSecond(), 0);
+    EXPECT_GT(defaults.LowSpeedWindowMs(), 0);
+
+    // The bytes keep coming faster than the idle time-out, so only the deadline ends it.
+    clsWinInet inet(host, host, host);
+    // (The idle time-out is kept well away, so that a loaded machine cannot trip it first.)
+    inet.SetReceiveTimeoutMs(5000);
+    inet.SetLowSpeed(0, 0);
+    inet.SetTotalTimeoutMs(700);
+    std::string bytes;
+    std::int64_t ms = TimedFetch(inet, server.Base() + "/drip", bytes);
+    EXPECT_GE(ms, 650);
+    EXPECT_LT(ms, 2500);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_NE(inet.LastError().find("longer than 700 ms"), std::string::npos) << inet.LastError();
+
+    // Without a deadline, the minimum speed ends it: about 7 bytes a second against 1000.
+    clsWinInet slow(host, host, host);
+    slow.SetReceiveTimeoutMs(5000);
+    slow.SetTotalTimeoutMs(0);
+    slow.SetLowSpeed(1000, 500);
+    ms = TimedFetch(slow, server.Base() + "/drip", bytes);
+    EXPECT_GE(ms, 450);
+    EXPECT_LT(ms, 2500);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_NE(slow.LastError().find("slower than 1000 bytes"), std::string::npos)
+        << slow.LastError();
+
+    // A fast transfer is untouched by either limit.
+    slow.SetTotalTimeoutMs(2000);
+    EXPECT_EQ(slow.GetHttpData(server.Base() + "/big", bytes, ""), 100000);
+    EXPECT_TRUE(host.Messages.empty());
 }

@@ -91,3 +91,41 @@ TEST_F(CliDownloadTest, UpdateTeams)
     EXPECT_EQ(Cli("update-teams --bogus").Code, 2);
     EXPECT_EQ(Cli("update-teams --site http://127.0.0.1:1").Code, 1);
 }
+
+TEST_F(CliDownloadTest, NoBreakSpacesFaultsAndFailedSaves)
+{
+    // Pages with literal no-break spaces are stored as the plain ones would be.
+    CliRun r = Cli("download vote 1243");
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_NE(r.Out.find("toto_vote_1243.xml"), std::string::npos) << r.Out;
+    EXPECT_EQ(site.StoreFile("toto_Vote", "toto_vote_1243.xml"),
+              FixtureSite::Expected("toto_vote_1243.xml"));
+    r = Cli("download vote 1244");
+    EXPECT_EQ(r.Code, 0) << r.Err;
+    EXPECT_NE(r.Out.find("途中経過"), std::string::npos) << r.Out;
+
+    // A page read whole whose record breaks a rule says which.
+    r = Cli("download vote 1242");
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_NE(r.Err.find("インターネットよりダウンロードに失敗しました。"), std::string::npos);
+    EXPECT_NE(r.Err.find("売上金額の合計がマルチとシングルの和と一致しません"), std::string::npos)
+        << r.Err;
+
+    // The store cannot take the file: the write error, exit 1, no claim of an interim status.
+    site.Home.Write("SysData/toto_Schedule", "a file where the folder belongs");
+    r = Cli("download schedule 1234");
+    EXPECT_EQ(r.Code, 1) << r.Out;
+    EXPECT_NE(r.Err.find("ファイルの保存に失敗しました。"), std::string::npos) << r.Err;
+    EXPECT_EQ(r.Out.find("途中経過"), std::string::npos) << r.Out;
+
+    // A damaged store file is set aside and the record fetched again.
+    site.Home.Write(
+        "SysData/toto_Result/toto_result_1234.xml",
+        basText::ToSjis("<toto>\r\n<結果>\r\n<開催回>x</開催回>\r\n</結果>\r\n</toto>\r\n"));
+    r = Cli("download result 1234");
+    EXPECT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(site.StoreFile("toto_Result", "toto_result_1234.xml"),
+              FixtureSite::Expected("toto_result_1234.xml"));
+    EXPECT_TRUE(site.StoreFileExists("toto_Result", "toto_result_1234.xml.broken"));
+    EXPECT_NE(r.Err.find("toto_result_1234.xml.broken"), std::string::npos) << r.Err;
+}

@@ -95,6 +95,10 @@ write("schedule_1238.html", schedule_page("第1238回 totoくじ情報", rows=14
 write("schedule_1239.html", schedule_page("第1239回 totoくじ情報", broken=True))
 write("schedule_1240.html", schedule_page("第1240回 totoくじ情報", unknown=4))
 write("schedule_1234_A.html", schedule_page("第1234回 mini toto-A組くじ情報"))
+write("schedule_1243.html", schedule_page("第1243回 totoくじ情報")
+      .replace("<th>販売終了日</th><td>2021年1月16日(土)<br>", "<th>販売終了日</th><td>2021年1月16日(土)\u00a0<br>")
+      .replace("13:50まで", "\u00a013:50まで").replace("<td>2021年1月18日(月)</td>", "<td>2021年1月18日\u00a0(月)</td>")
+      .replace("鹿島 アントラーズ", "鹿島\u00a0アントラーズ").replace("<td>01/16</td><td>13:00</td>", "<td>01/16\u00a0</td><td>13:00</td>"))
 
 # ---------------------------------------------------------------- vote pages
 def pct(part, whole):
@@ -159,6 +163,22 @@ write("vote_1237.html", page('<p>ご指定の投票状況は表示できませ�
 write("vote_1239.html", vote_page("第1239回 toto 投票状況").replace("(45.67%)", ""))
 write("vote_1242.html", vote_page("第1242回 toto 投票状況").replace("123,456,700円", "123,456,800円"))
 write("vote_1234_B.html", vote_page("第1234回 mini toto-B組 投票状況"))
+
+# No-break spaces written literally (not as the entity): in the time stamp, a label, after "～"
+# of the sales period, inside a club's name and between a count and its rate.
+NBSP = "\u00a0"
+def nbsp_vote(text):
+    for old, new in (("販売 終了時点", "販売" + NBSP + "終了時点"), ("18:00時点", "18:00" + NBSP + "時点"),
+                     ("<th>投票枚数</th>", "<th>投票" + NBSP + "枚数</th>"),
+                     ("～2021年", "～" + NBSP + "2021年"),
+                     ("北海 道コンサドーレ札幌", "北海道" + NBSP + "コンサドーレ札幌"),
+                     ("45,670(45.67%)", "45,670" + NBSP + "(45.67%)"),
+                     ("<td>01/17</td><td>14:00</td>", "<td>01/17" + NBSP + "</td><td>14:00</td>")):
+        assert old in text or old == "18:00時点" or old == "販売 終了時点"
+        text = text.replace(old, new)
+    return text
+write("vote_1243.html", nbsp_vote(vote_page("第1243回 toto 投票状況")))
+write("vote_1244.html", nbsp_vote(vote_page("第1244回 toto 投票状況", "(1月15日(金)18:00時点)")))
 
 # ---------------------------------------------------------------- result pages
 PRIZES = ((123456789, 1234567, 12345), (1, 38, 1000), (0, 0, 0))
@@ -294,6 +314,8 @@ def expected_result(rnd, grades=3, cancel=None):
 sjis("expected/toto_schedule_1234.xml", expected_schedule(1234))
 sjis("expected/toto_schedule_1235.xml", expected_schedule(1235, cancel=7))
 sjis("expected/toto_vote_1234.xml", expected_vote(1234))
+sjis("expected/toto_vote_1243.xml", expected_vote(1243))
+sjis("expected/toto_schedule_1243.xml", expected_schedule(1243))
 sjis("expected/toto_result_1234.xml", expected_result(1234))
 sjis("expected/toto_result_1235.xml", expected_result(1235, cancel=7))
 sjis("expected/toto_result_200.xml", expected_result(200, grades=2))
