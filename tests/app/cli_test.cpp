@@ -119,3 +119,42 @@ TEST(kelvra_cli, DefaultHomeIsTheExecutablesFolder)
     EXPECT_EQ(r.Code, 0) << r.Err;
     EXPECT_EQ(r.Out, basMain::VersionText() + "\n");
 }
+
+// The probe's two ways of losing or inventing tickets through the command line: importing a CSV
+// without a ticket line emptied the data file (exit 0), and exporting a data file whose singles
+// block was short of its count wrote phantom all-draw tickets (exit 0).
+TEST(kelvra_cli, CsvNeitherEmptiesTheSetNorInventsTickets)
+{
+    TempDir home;
+    TempDir scratch;
+    WriteReferenceFiles(home);
+    const std::filesystem::path data = KELVRA_SOURCE_DATA_DIR;
+    const std::string drd = (scratch.Path() / "work.drd").string();
+    std::filesystem::copy_file(data / "UserData/Kelvra/sample.drd", drd);
+    scratch.Write("good.csv", "1,1,1,1,1,1,1,1,1,1,1,1,1\r\n2,2,2,2,2,2,2,2,2,2,2,2,2\r\n"
+                              "0,1,2,0,1,2,0,1,2,0,1,2,0\r\n");
+    const std::string at = "--home " + home.Str() + " csv ";
+    CliRun r = Cli(scratch, at + "import " + scratch.Str() + "/good.csv " + drd);
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    const std::string saved = scratch.Read("work.drd");
+    ASSERT_NE(saved.find("SingleCount = 3\r\n"), std::string::npos);
+
+    for (const char* bad : {"", "1;1;1;1;1;1;1;1;1;1;1;1;1\r\n", "\x89PNG\r\n\x1A\n"}) {
+        scratch.Write("bad.csv", bad);
+        r = Cli(scratch, at + "import " + scratch.Str() + "/bad.csv " + drd);
+        EXPECT_EQ(r.Code, 1) << bad;
+        EXPECT_NE(r.Err.find("CSVファイルを読み込めませんでした。"), std::string::npos) << r.Err;
+        EXPECT_EQ(scratch.Read("work.drd"), saved);
+    }
+
+    // One single line removed from the block: the export fails and writes nothing.
+    std::string text = saved;
+    const std::size_t end = text.find("</SingleData>");
+    const std::size_t last = text.rfind("\r\n", end - 3) + 2;
+    text.erase(last, end - last);
+    scratch.Write("short.drd", text);
+    r = Cli(scratch, at + "export " + scratch.Str() + "/short.drd " + scratch.Str() + "/out.csv");
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_NE(r.Err.find("SingleCount は 3"), std::string::npos) << r.Err;
+    EXPECT_FALSE(std::filesystem::exists(scratch.Path() / "out.csv"));
+}
