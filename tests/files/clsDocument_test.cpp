@@ -124,10 +124,11 @@ TEST_F(Document, SinglesBlockShortOfItsCountLeavesTheWorkAsItWas)
     const std::size_t last = text.rfind("\r\n", end - 3) + 2;
     text.erase(last, end - last); // the last single's line
     dir.Write("short.drd", basText::ToSjis(text));
+    const std::size_t shown = rec.Messages.size();
     EXPECT_FALSE(doc.FileLoadDRD(Path("short.drd"), true, true));
+    ASSERT_EQ(rec.Messages.size(), shown + 2);
     EXPECT_EQ(rec.Messages.back().Text, "ファイルの読込に失敗しました。");
-    EXPECT_NE(rec.Messages.at(rec.Messages.size() - 2)
-                  .Text.find("SingleCount は " + std::to_string(doc.SingleCount())),
+    EXPECT_NE(rec.Messages[shown].Text.find("SingleCount は " + std::to_string(doc.SingleCount())),
               std::string::npos);
     EXPECT_EQ(doc.GatherRecord(), before);
 }

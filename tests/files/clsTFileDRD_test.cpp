@@ -327,7 +327,7 @@ TEST_F(FileDrd, SinglesBlockMustHoldExactlyItsCount)
     EXPECT_TRUE(refused(good + "SingleCount = 5\r\n", "<SingleData> がありません"));
     text = good;
     text.insert(text.find("</SingleData>"), "5\r\n");
-    EXPECT_TRUE(refused(text, "SingleCount 3 より多いシングル"));
+    ASSERT_TRUE(refused(text, "SingleCount 3 より多いシングル"));
     // The line of the fault is named.
     EXPECT_NE(rec.Messages[0].Text.find("行目: SingleData"), std::string::npos)
         << rec.Messages[0].Text;

@@ -526,7 +526,7 @@ TEST_F(DamagedStoreFiles, ValuesOutOfTheirRangeAreRefusedWithTheElement)
     std::string bad = result;
     const std::string outcome = basText::ToSjis("<くじ結果>1</くじ結果>");
     bad.replace(bad.find(outcome), outcome.size(), basText::ToSjis("<くじ結果>14</くじ結果>"));
-    EXPECT_TRUE(Refused(rc, bad, "<くじ結果> の値 \"14\""));
+    ASSERT_TRUE(Refused(rc, bad, "<くじ結果> の値 \"14\""));
     EXPECT_NE(rec.Messages[0].Text.find("0～3"), std::string::npos) << rec.Messages[0].Text;
     EXPECT_NE(rec.Messages[0].Text.find("( 6 )"), std::string::npos);
 
