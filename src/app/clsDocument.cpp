@@ -185,7 +185,7 @@ void clsDocument::ApplyRecord(const DataFileRecord& rec, bool blnDataFlag,
     if (!blnDataFlag) {
         return;
     }
-    m_engineSettings = rec.Engine;
+    m_engineSettings = ClampedToBoxes(rec.Engine);
     m_msSingleCount = rec.MsSingleCount;
     m_msSingleFrame = rec.MsSingleFrame;
     m_msTousen = rec.MsTousen;

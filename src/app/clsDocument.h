@@ -42,7 +42,8 @@ public:
     DataFileRecord GatherRecord() const;
 
     bool FileSaveDRD(const std::string& strFileName, bool blnDataFlag, bool blnDialog);
-    // A file that fails its type check or its load leaves the work exactly as it was.
+    // A file that fails its type check or its load leaves the work exactly as it was. The
+    // engine settings are taken as the compression boxes would show them (ClampedToBoxes).
     bool FileLoadDRD(const std::string& strFileName, bool blnDataFlag, bool blnDialog);
 
     // The run command: extraction, compression, sort, frames, counters and closing lines.
