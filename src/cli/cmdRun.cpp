@@ -7,6 +7,7 @@
 #include "cli/basCliWork.h"
 #include "engines/clsTRenzoku.h"
 
+#include <map>
 #include <ostream>
 
 namespace {
@@ -40,13 +41,35 @@ int CmdRun(clsTerminalHost& host, const std::string& strHome, const std::vector<
     }
     CliWork work(host, strHome, seed);
     clsDocument& doc = work.Document;
-    clsTRenzoku batch(host,
-                      clsTRenzoku::Target{
-                          [&](const std::string& p) { return doc.FileLoadDRD(p, true, false); },
-                          [&] { doc.Run(); },
-                          [&] { doc.Cancel(); },
-                          [&](const std::string& p) { return doc.FileSaveDRD(p, true, false); },
-                      });
+    // Why each failed file failed, told after its line; the batch itself only knows 失敗.
+    std::map<std::string, std::string> reasons;
+    std::string current;
+    clsTRenzoku batch(host, clsTRenzoku::Target{
+                                [&](const std::string& p) {
+                                    current = p;
+                                    if (doc.FileLoadDRD(p, true, false)) {
+                                        return true;
+                                    }
+                                    reasons[p] = doc.LastFailure();
+                                    return false;
+                                },
+                                [&] {
+                                    if (doc.Run()) {
+                                        return true;
+                                    }
+                                    reasons[current] =
+                                        doc.LastFailure() + " ファイルは変更していません。";
+                                    return false;
+                                },
+                                [&] { doc.Cancel(); },
+                                [&](const std::string& p) {
+                                    if (doc.FileSaveDRD(p, true, false)) {
+                                        return true;
+                                    }
+                                    reasons[p] = doc.LastFailure();
+                                    return false;
+                                },
+                            });
     for (const std::string& f : files) {
         batch.AddFile(f);
     }
@@ -57,6 +80,16 @@ int CmdRun(clsTerminalHost& host, const std::string& strHome, const std::vector<
             if (basText::EqualsNoCase(row.Path, f)) {
                 out << f << '\t' << row.Status << '\n';
                 all = all && row.Status == clsTRenzoku::StatusSuccess;
+                if (row.Status == clsTRenzoku::StatusFailure) {
+                    out.flush(); // the reason follows its line
+                    const auto it = reasons.find(row.Path);
+                    host.ShowMessage(MsgIcon::Error,
+                                     f + ": " +
+                                         (it == reasons.end() || it->second.empty()
+                                              ? std::string("処理できませんでした。")
+                                              : it->second),
+                                     "");
+                }
                 break;
             }
         }

@@ -97,9 +97,11 @@ void clsTRenzoku::RunBatch()
             continue;
         }
         m_pump.DoEvents();
-        m_target.RunSearch();
+        const bool searched = m_target.RunSearch();
         m_pump.DoEvents();
-        if (m_target.SaveDataFile(path)) {
+        if (!searched) {
+            SetStatus(i, StatusFailure);
+        } else if (m_target.SaveDataFile(path)) {
             m_pump.DoEvents();
             SetStatus(i, StatusSuccess);
         } else {

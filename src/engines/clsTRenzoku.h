@@ -27,10 +27,12 @@ public:
     };
 
     // What the batch presses on the main window; loads and saves are made without dialogs.
+    // RunSearch is false when the search failed (an engine without memory): the file is then
+    // not saved, since the set it holds is not the search's result.
     struct Target
     {
         std::function<bool(const std::string&)> LoadDataFile;
-        std::function<void()> RunSearch;
+        std::function<bool()> RunSearch;
         std::function<void()> CancelSearch;
         std::function<bool(const std::string&)> SaveDataFile;
     };

@@ -229,4 +229,49 @@ TEST_F(Document, LoadedEngineSettingsTakeTheBoxRanges)
     ASSERT_TRUE(doc.FileSaveDRD(Path("edges2.drd"), true, false));
     EXPECT_TRUE(dir.Read("edges2.drd") == dir.Read("edges.drd")) << "saved differently";
 }
+
+TEST_F(Document, EngineWithoutMemoryFailsTheRunAndSaysWhy)
+{
+    dir.Write("trial.drd", SampleWith(dir, {{"MsEngine", "2"}, {"BeginCount", "50"}}));
+    ASSERT_TRUE(doc.FileLoadDRD(Path("trial.drd"), true, false));
+    doc.Engine().SetCacheLimit(20);
+    EXPECT_FALSE(doc.Run());
+    EXPECT_EQ(doc.LastFailure(), "圧縮に失敗しました。 メモリが不足しています。 ( 7 )");
+    ASSERT_FALSE(rec.Messages.empty());
+    EXPECT_EQ(rec.Messages.back().Caption, "Cache Initialize Err"); // still shown as a box
+
+    doc.EngineSettings().MsEngine = 1; // the fast search needs no cache
+    EXPECT_TRUE(doc.Run());
+    EXPECT_GT(doc.SingleCount(), 0);
+    EXPECT_EQ(doc.LastFailure(), "");
+}
+
+TEST_F(Document, FailuresWithoutDialogsStillTellWhy)
+{
+    dir.Write("other.drd", "just text\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n");
+    EXPECT_FALSE(doc.FileLoadDRD(Path("other.drd"), true, false));
+    EXPECT_EQ(doc.LastFailure(), "Kelvraのファイルではありません。");
+
+    std::string text = basText::FromSjis(dir.Read("sample.drd"));
+    text.replace(text.find("Honmei.3 = "), 11, "Honmei.x = ");
+    dir.Write("broken.drd", basText::ToSjis(text));
+    EXPECT_FALSE(doc.FileLoadDRD(Path("broken.drd"), true, false));
+    EXPECT_TRUE(doc.LastFailure().starts_with("ファイルの読込に失敗しました。 "))
+        << doc.LastFailure();
+    EXPECT_GT(doc.LastFailure().size(), std::string("ファイルの読込に失敗しました。 ").size());
+
+    // A save without dialogs shows nothing, yet its reason is kept.
+    std::filesystem::create_directories(dir.Path() / "taken" / "x");
+    const std::size_t shown = rec.Messages.size();
+    EXPECT_FALSE(doc.FileSaveDRD(Path("taken"), true, false));
+    EXPECT_EQ(rec.Messages.size(), shown);
+    const std::string reason = doc.LastFailure();
+    EXPECT_FALSE(reason.empty());
+    EXPECT_FALSE(doc.FileSaveDRD(Path("taken"), true, true));
+    ASSERT_EQ(rec.Messages.size(), shown + 1);
+    EXPECT_EQ(rec.Messages.back().Text, reason);
+
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, false));
+    EXPECT_EQ(doc.LastFailure(), "");
+}
 } // namespace
