@@ -1,5 +1,6 @@
 // kelvra-cli run [--seed N] FILE.drd...: the batch run of the listed data files, each searched
-// exactly as the main window's run command does it and saved back in place.
+// exactly as the main window's run command does it and saved back in place. SIGINT or SIGTERM
+// stops it as the batch window's stop does, with exit code 130.
 
 #include "app/basText.h"
 #include "app/clsTerminalHost.h"
@@ -70,14 +71,28 @@ int CmdRun(clsTerminalHost& host, const std::string& strHome, const std::vector<
                                     return false;
                                 },
                             });
+    // A stop signal acts as the batch window's stop: the search in hand stops and its file is
+    // saved, no further file starts. It is pressed on every pump after the signal, since the
+    // search of a file being loaded only starts later.
+    clsTerminalHost::CatchStopSignals();
+    host.StopRequested = [&] {
+        doc.Cancel();
+        batch.StopBatch();
+    };
     for (const std::string& f : files) {
         batch.AddFile(f);
     }
     batch.RunBatch();
+    host.StopRequested = nullptr;
     bool all = true;
+    std::size_t notRun = 0;
     for (const std::string& f : files) {
         for (const auto& row : batch.Rows()) {
             if (basText::EqualsNoCase(row.Path, f)) {
+                if (row.Status.empty()) {
+                    ++notRun; // never started: the batch was stopped
+                    break;
+                }
                 out << f << '\t' << row.Status << '\n';
                 all = all && row.Status == clsTRenzoku::StatusSuccess;
                 if (row.Status == clsTRenzoku::StatusFailure) {
@@ -93,6 +108,16 @@ int CmdRun(clsTerminalHost& host, const std::string& strHome, const std::vector<
                 break;
             }
         }
+    }
+    if (clsTerminalHost::StopSignal() != 0) {
+        out.flush();
+        std::string text = "kelvra-cli run: シグナル " +
+                           std::to_string(clsTerminalHost::StopSignal()) + " で中断しました。";
+        if (notRun > 0) {
+            text += "実行していないファイルが " + std::to_string(notRun) + " 個あります。";
+        }
+        host.ShowMessage(MsgIcon::Warning, text, "");
+        return clsTerminalHost::kStopExitCode;
     }
     return all ? 0 : 1;
 }

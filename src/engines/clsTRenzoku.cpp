@@ -97,6 +97,12 @@ void clsTRenzoku::RunBatch()
             continue;
         }
         m_pump.DoEvents();
+        // Stopped before its search began: searching now would run the whole search the user
+        // asked to stop, and saving would write back only what was read.
+        if (!m_running) {
+            SetStatus(i, {});
+            break;
+        }
         const bool searched = m_target.RunSearch();
         m_pump.DoEvents();
         if (!searched) {

@@ -49,6 +49,8 @@ public:
     // Runs every row with an empty status, in order, until done or stopped.
     void RunBatch();
     // Presses the search's stop; the file in progress is still saved, no further row starts.
+    // A stop that comes while the file is still loading leaves it unsearched and unsaved, its
+    // row not processed.
     void StopBatch();
     bool Running() const { return m_running; }
     // Closing while running is refused with the warning.

@@ -1,4 +1,4 @@
-// kelvra-cli run as a separate process: failures and the reasons it gives.
+// kelvra-cli run as a separate process: stop signals, failures and the reasons it gives.
 
 #include "app/basText.h"
 #include "files/clsTFileDRD.h"
@@ -115,6 +115,89 @@ protected:
     TempDir home;
     TempDir work;
 };
+
+// An engine search without a limit that confirms a step about every few milliseconds: a stop
+// finds a confirmed, non-empty result.
+const std::vector<std::pair<std::string, std::string>> kEndless{
+    {"MsEngine", "2"}, {"BeginCount", "9999"}, {"EndCount", "1"}, {"EndTime", "0"}};
+
+TEST_F(CliRunTest, StopSignalFinishesTheFileInHandAndStartsNoOther)
+{
+    for (const int sig : {SIGINT, SIGTERM}) {
+        SCOPED_TRACE(sig);
+        work.Write("a.drd", Sample(kEndless));
+        work.Write("b.drd", Sample({{"MsEngine", "0"}}));
+        const std::string before = work.Read("b.drd");
+        const int out = OpenOut("out.txt");
+        const int err = OpenOut("err.txt");
+        const pid_t pid = Start({"run", "--seed", "1", File("a.drd"), File("b.drd")}, out, err);
+        ::close(out);
+        ::close(err);
+        std::this_thread::sleep_for(2500ms); // load and extraction take a fraction of this
+        ::kill(pid, sig);
+        ASSERT_EQ(Wait(pid, 30s), 130) << work.Read("err.txt");
+        EXPECT_EQ(work.Read("out.txt"), File("a.drd") + "\t成功\n");
+        EXPECT_NE(
+            work.Read("err.txt").find("で中断しました。実行していないファイルが 1 個あります。"),
+            std::string::npos)
+            << work.Read("err.txt");
+        EXPECT_TRUE(work.Read("b.drd") == before) << "b.drd was changed";
+
+        // The stopped search's result is saved as a whole, valid data file.
+        RecordingHost host;
+        clsTFileDRD drd(host.Host(), "1.00", "");
+        std::int32_t version = 0;
+        ASSERT_TRUE(drd.DataTypeCheck(File("a.drd"), true, version));
+        DataFileRecord rec;
+        ASSERT_TRUE(drd.Load(File("a.drd"), rec)) << host.AllMessageText();
+        EXPECT_GT(rec.SingleCount, 0);
+        EXPECT_LE(rec.SingleCount, 9999);
+        EXPECT_EQ(rec.Singles.size(), static_cast<std::size_t>(rec.SingleCount));
+        EXPECT_EQ(rec.MsSingleCount, rec.SingleCount);
+        EXPECT_TRUE(std::is_sorted(rec.Singles.begin(), rec.Singles.end()));
+        EXPECT_NE(rec.SakugenMessage.find("を検索中...確定"), std::string::npos);
+        EXPECT_EQ(rec.Engine.MsEngine, 2);
+    }
+}
+
+TEST_F(CliRunTest, SecondSignalEndsAtOnce)
+{
+    work.Write("a.drd", Sample(kEndless));
+    // stdout is a pipe already full, so after the first stop the command blocks writing its
+    // line: only the second signal can end it.
+    int pipeFd[2];
+    ASSERT_EQ(::pipe(pipeFd), 0);
+    ::fcntl(pipeFd[1], F_SETFL, O_NONBLOCK);
+    const std::string chunk(4096, 'x');
+    while (::write(pipeFd[1], chunk.data(), chunk.size()) > 0) {
+    }
+    ::fcntl(pipeFd[1], F_SETFL, 0);
+    const int err = OpenOut("err.txt");
+    const pid_t pid = Start({"run", "--seed", "1", File("a.drd")}, pipeFd[1], err);
+    ::close(pipeFd[1]);
+    ::close(err);
+    const std::string before = work.Read("a.drd");
+    std::this_thread::sleep_for(2500ms);
+    ::kill(pid, SIGINT);
+    // The first stop saves the file, then the command waits on its output.
+    const auto end = std::chrono::steady_clock::now() + 20s;
+    while (work.Read("a.drd") == before && std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(20ms);
+    }
+    std::this_thread::sleep_for(300ms);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, WNOHANG), 0) << "ended after the first signal";
+    const auto sent = std::chrono::steady_clock::now();
+    ::kill(pid, SIGINT);
+    EXPECT_EQ(Wait(pid, 5s), 130);
+    EXPECT_LT(std::chrono::steady_clock::now() - sent, 2s);
+    ::close(pipeFd[0]);
+    RecordingHost host;
+    clsTFileDRD drd(host.Host(), "1.00", "");
+    DataFileRecord rec;
+    EXPECT_TRUE(drd.Load(File("a.drd"), rec)) << host.AllMessageText();
+    EXPECT_GT(rec.SingleCount, 0);
+}
 
 TEST_F(CliRunTest, FailedLinesAreFollowedByTheirReason)
 {

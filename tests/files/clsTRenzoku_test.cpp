@@ -123,4 +123,27 @@ TEST(Renzoku, FailedSearchIsMarkedAndItsFileNotSaved)
     EXPECT_EQ(Statuses(b), (std::vector<std::string>{"失敗", "成功"}));
     EXPECT_EQ(work.Log, (std::vector<std::string>{"load a", "run", "load b", "run", "save b"}));
 }
+
+TEST(Renzoku, StopWhileLoadingNeitherSearchesNorSaves)
+{
+    RecordingHost host;
+    FakeWork work;
+    work.Loadable = {{"a", true}, {"b", true}};
+    clsTRenzoku b(host, work.Target());
+    b.AddFile("a");
+    b.AddFile("b");
+    // The stop arrives with the events processed once the file is read, before its search.
+    host.OnDoEvents = [&](std::int64_t n) {
+        if (n == 1) {
+            b.StopBatch();
+        }
+    };
+    b.RunBatch();
+    EXPECT_EQ(Statuses(b), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(work.Log, (std::vector<std::string>{"load a", "cancel"}));
+    EXPECT_FALSE(b.Running());
+    host.OnDoEvents = nullptr;
+    b.RunBatch();
+    EXPECT_EQ(Statuses(b), (std::vector<std::string>{"成功", "成功"}));
+}
 } // namespace
