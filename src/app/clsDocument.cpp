@@ -30,17 +30,52 @@ std::string VersionText()
 {
     return basMain::VersionText();
 }
+
+// The host with the document's message trail in place of its message box.
+clsHost WithMessage(const clsHost& host, clsIMessage& message)
+{
+    return clsHost{message, host.Ask, host.Pump, host.Busy, host.Wait, host.Clipboard, host.Opener};
+}
+
+// Keeps the trail quiet for its lifetime (a save without dialogs).
+class MuteScope
+{
+public:
+    MuteScope(bool& blnMuted, bool blnMute)
+        : m_muted(blnMuted)
+        , m_was(blnMuted)
+    {
+        m_muted = blnMute;
+    }
+    ~MuteScope() { m_muted = m_was; }
+    MuteScope(const MuteScope&) = delete;
+    MuteScope& operator=(const MuteScope&) = delete;
+
+private:
+    bool& m_muted;
+    bool m_was;
+};
 } // namespace
+
+void clsDocument::MessageTrail::ShowMessage(MsgIcon icon, std::string_view strText,
+                                            std::string_view strCaption)
+{
+    Last = strText;
+    if (!Muted) {
+        m_host.ShowMessage(icon, strText, strCaption);
+    }
+}
 
 clsDocument::clsDocument(const clsHost& host, clsTMain& roundController,
                          std::optional<std::uint64_t> lngSeed)
     : m_host(host)
     , m_err(host.Message, "frmMain")
     , m_main(roundController)
-    , m_drd(host, VersionText(), std::string(basVersion::kLegalNotice))
+    , m_trail(host.Message)
+    , m_drd(WithMessage(host, m_trail), VersionText(), std::string(basVersion::kLegalNotice))
     , m_tx(host.Message, host.Pump)
-    , m_engine(lngSeed ? std::make_unique<clsTMsEngine>(host.Pump, host.Message, *lngSeed)
-                       : std::make_unique<clsTMsEngine>(host.Pump, host.Message))
+    , m_engine(lngSeed ? std::make_unique<clsTMsEngine>(host.Pump, m_trail, *lngSeed)
+                       : std::make_unique<clsTMsEngine>(host.Pump, m_trail))
     , m_multi(host.Message)
 {
     m_tx.Initialize(m_log, VersionText());
@@ -104,10 +139,18 @@ DataFileRecord clsDocument::GatherRecord() const
 
 bool clsDocument::FileSaveDRD(const std::string& strFileName, bool blnDataFlag, bool blnDialog)
 {
+    m_lastFailure.clear();
+    m_trail.Last.clear();
     bool ok;
     {
         FlagScope lock(m_workLock);
-        ok = m_drd.Save(strFileName, blnDataFlag, GatherRecord(), blnDialog);
+        // Asked without dialogs, the file class still tells why, to the trail alone.
+        MuteScope mute(m_trail.Muted, !blnDialog);
+        ok = m_drd.Save(strFileName, blnDataFlag, GatherRecord(), true);
+    }
+    if (!ok) {
+        m_lastFailure =
+            m_trail.Last.empty() ? strFileName + " に保存できませんでした。" : m_trail.Last;
     }
     if (blnDataFlag) {
         m_currentFile = strFileName; // even after a failed save, as the title shows
@@ -117,8 +160,12 @@ bool clsDocument::FileSaveDRD(const std::string& strFileName, bool blnDataFlag, 
 
 bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, bool blnDialog)
 {
+    m_lastFailure.clear();
+    m_trail.Last.clear();
     std::int32_t version = 0;
     if (!m_drd.DataTypeCheck(strFileName, blnDataFlag, version)) {
+        // A file that could not be read says why; one of another kind gets the window's words.
+        m_lastFailure = m_trail.Last.empty() ? "Kelvraのファイルではありません。" : m_trail.Last;
         if (blnDialog) {
             m_host.Message.ShowMessage(MsgIcon::Warning, "Kelvraのファイルではありません。",
                                        "ファイルタイプ警告");
@@ -147,6 +194,10 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
         ok = m_drd.Load(strFileName, rec);
     }
     if (!ok) {
+        m_lastFailure = "ファイルの読込に失敗しました。";
+        if (!m_trail.Last.empty()) {
+            m_lastFailure += " " + m_trail.Last;
+        }
         if (blnDialog) {
             m_host.Message.ShowMessage(MsgIcon::Warning, "ファイルの読込に失敗しました。",
                                        std::string(kAppTitle));
@@ -185,7 +236,7 @@ void clsDocument::ApplyRecord(const DataFileRecord& rec, bool blnDataFlag,
     if (!blnDataFlag) {
         return;
     }
-    m_engineSettings = rec.Engine;
+    m_engineSettings = ClampedToBoxes(rec.Engine);
     m_msSingleCount = rec.MsSingleCount;
     m_msSingleFrame = rec.MsSingleFrame;
     m_msTousen = rec.MsTousen;
@@ -204,17 +255,20 @@ void clsDocument::ApplyRecord(const DataFileRecord& rec, bool blnDataFlag,
     m_tx.UpdateMeisai(m_multi.Value(), m_msSingleCount, m_msTousen);
 }
 
-void clsDocument::Run()
+bool clsDocument::Run()
 {
     if (Running()) {
         m_paused = !m_paused;
         m_engine->EnginePause(m_paused);
-        return;
+        return true;
     }
     m_paused = false;
     if (m_workLock) {
-        return;
+        return true;
     }
+    m_lastFailure.clear();
+    m_trail.Last.clear();
+    bool ok = true;
     BusyScope busy(m_host.Busy);
     try {
         m_tx.SetVoteRecord(m_vote);
@@ -228,7 +282,13 @@ void clsDocument::Run()
         // A run that keeps no single counts no winners: never the counters of an earlier run.
         std::array<std::int32_t, 6> tousen{};
         if (count >= 1) {
-            m_engine->EngineRun(count, singles, m_engineSettings, marks, tousen);
+            if (!m_engine->EngineRun(count, singles, m_engineSettings, marks, tousen)) {
+                ok = false;
+                m_lastFailure = "圧縮に失敗しました。";
+                if (!m_trail.Last.empty()) {
+                    m_lastFailure += " " + m_trail.Last;
+                }
+            }
             if (count > 0) {
                 clsQuickSort sort(m_host.Message);
                 sort.LongSort(
@@ -248,9 +308,12 @@ void clsDocument::Run()
         m_tx.UpdateMeisai(marks, m_singleCount, m_msTousen);
         m_tx.EndMsg(m_singleCount);
     } catch (const std::exception& e) {
+        ok = false;
+        m_lastFailure = clsErrorReporter::FromException(e).Description;
         m_err.ReportException("cmdRun_Click", e);
     }
     RaiseChanged();
+    return ok;
 }
 
 void clsDocument::Cancel()

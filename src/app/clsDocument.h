@@ -42,16 +42,23 @@ public:
     DataFileRecord GatherRecord() const;
 
     bool FileSaveDRD(const std::string& strFileName, bool blnDataFlag, bool blnDialog);
-    // A file that fails its type check or its load leaves the work exactly as it was.
+    // A file that fails its type check or its load leaves the work exactly as it was. The
+    // engine settings are taken as the compression boxes would show them (ClampedToBoxes).
     bool FileLoadDRD(const std::string& strFileName, bool blnDataFlag, bool blnDialog);
 
     // The run command: extraction, compression, sort, frames, counters and closing lines.
-    // While a run is under way it toggles the pause of the pausable engines instead.
-    void Run();
+    // While a run is under way it toggles the pause of the pausable engines instead. False when
+    // the run failed and was reported (an engine that could not get its memory): the set then
+    // holds what the frame left, not a search result, and is not to be saved as one.
+    bool Run();
     // The stop command.
     void Cancel();
     bool Running() const;
     bool Paused() const { return m_paused; }
+
+    // Why the last failed load, save or run failed, for front ends that show no dialogs (a
+    // failed load or save with blnDialog false says nothing else). Empty after a success.
+    const std::string& LastFailure() const { return m_lastFailure; }
 
     // From the round controller: copies its records and builds the round label.
     void OnKaisaikaiChange(std::int32_t lngKaisaikai, const std::string& strKumi);
@@ -91,6 +98,23 @@ public:
     std::function<void()> Changed;
 
 private:
+    // Between the host and the file class and engine frame: keeps the text of the last box
+    // they showed, so that a failure can be told without a dialog; shows it unless muted.
+    class MessageTrail final : public clsIMessage
+    {
+    public:
+        explicit MessageTrail(clsIMessage& host)
+            : m_host(host)
+        {}
+        void ShowMessage(MsgIcon icon, std::string_view strText,
+                         std::string_view strCaption) override;
+        bool Muted = false;
+        std::string Last;
+
+    private:
+        clsIMessage& m_host;
+    };
+
     void ApplyRecord(const DataFileRecord& rec, bool blnDataFlag, std::int32_t lngDataVersion);
     void RecountFrame();
     void RaiseChanged() const;
@@ -98,6 +122,7 @@ private:
     clsHost m_host;
     clsErrorReporter m_err;
     clsTMain& m_main;
+    MessageTrail m_trail;
     clsStringConvert m_convert;
     clsTFileDRD m_drd;
     clsTMsgLog m_log;
@@ -123,4 +148,5 @@ private:
     std::string m_roundLabel;
     bool m_paused = false;
     bool m_workLock = false;
+    std::string m_lastFailure;
 };

@@ -1,12 +1,46 @@
 #include "app/clsTerminalHost.h"
 
+#include <csignal>
 #include <ostream>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
+
+namespace {
+// Written only by the signal handler, read by the pump: all a handler may safely touch.
+volatile std::sig_atomic_t g_stopSignal = 0;
+
+extern "C" void OnStopSignal(int lngSignal)
+{
+    if (g_stopSignal != 0) {
+        ::_exit(clsTerminalHost::kStopExitCode);
+    }
+    g_stopSignal = lngSignal;
+}
+} // namespace
+
+void clsTerminalHost::CatchStopSignals()
+{
+    struct sigaction action = {};
+    action.sa_handler = OnStopSignal;
+    // Both signals are held off while the handler runs, so it never interrupts itself.
+    sigemptyset(&action.sa_mask);
+    sigaddset(&action.sa_mask, SIGINT);
+    sigaddset(&action.sa_mask, SIGTERM);
+    // Interrupted reads and writes are resumed; the stop is seen at the next DoEvents.
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+int clsTerminalHost::StopSignal()
+{
+    return static_cast<int>(g_stopSignal);
+}
 
 clsTerminalHost::clsTerminalHost(std::ostream& err)
     : m_err(err)
@@ -35,6 +69,13 @@ bool clsTerminalHost::YesNo(std::string_view strText, std::string_view strCaptio
     }
     m_err << ": " << strText << " -> " << (blnDefault ? "はい" : "いいえ") << '\n';
     return blnDefault;
+}
+
+void clsTerminalHost::DoEvents()
+{
+    if (g_stopSignal != 0 && StopRequested) {
+        StopRequested();
+    }
 }
 
 std::int64_t clsTerminalHost::TickMs() const

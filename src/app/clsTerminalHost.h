@@ -1,10 +1,12 @@
 #pragma once
 // The platform services of the headless front end: messages go to stderr, questions take their
-// default answer, nothing ever blocks; the clipboard lives in memory for the process.
+// default answer, nothing ever blocks; the clipboard lives in memory for the process. The event
+// pump is where a stop signal (Ctrl-C, SIGTERM) reaches long work.
 
 #include "app/clsHost.h"
 
 #include <chrono>
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -17,13 +19,25 @@ class clsTerminalHost final : public clsIMessage,
                               public clsIOpener
 {
 public:
+    // A command stopped by a signal exits with this code, as a shell reports Ctrl-C.
+    static constexpr int kStopExitCode = 130;
+
     explicit clsTerminalHost(std::ostream& err);
+
+    // From now on SIGINT and SIGTERM ask for a stop: the handler only marks the request, and
+    // every DoEvents after it calls StopRequested, so work that starts later stops as well. A
+    // second signal ends the process at once with kStopExitCode (saves replace files whole, so
+    // a file is left as it was).
+    static void CatchStopSignals();
+    // The signal that asked for the stop, 0 while none did.
+    static int StopSignal();
+    std::function<void()> StopRequested;
 
     clsHost Host() { return clsHost{*this, *this, *this, *this, *this, *this, *this}; }
 
     void ShowMessage(MsgIcon icon, std::string_view strText, std::string_view strCaption) override;
     bool YesNo(std::string_view strText, std::string_view strCaption, bool blnDefault) override;
-    void DoEvents() override {}
+    void DoEvents() override;
     std::int64_t TickMs() const override;
     void SleepMs(std::int32_t lngMs) override;
     void BeginBusy() override {}

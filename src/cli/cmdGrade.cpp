@@ -43,6 +43,12 @@ int CmdGrade(clsTerminalHost& host, const std::string& strHome,
     }
 
     clsTFileDRD file(host.Host(), basMain::VersionText(), "");
+    // As the window opens a data file: a file of another kind would read as an empty work.
+    std::int32_t version = 0;
+    if (!file.DataTypeCheck(drd, true, version)) {
+        host.ShowMessage(MsgIcon::Error, drd + ": Kelvraのファイルではありません。", "");
+        return 1;
+    }
     DataFileRecord rec;
     if (!file.Load(drd, rec)) {
         host.ShowMessage(MsgIcon::Error, drd + ": データファイルを読み込めません。", "");

@@ -1,5 +1,6 @@
 // kelvra-cli run [--seed N] FILE.drd...: the batch run of the listed data files, each searched
-// exactly as the main window's run command does it and saved back in place.
+// exactly as the main window's run command does it and saved back in place. SIGINT or SIGTERM
+// stops it as the batch window's stop does, with exit code 130.
 
 #include "app/basText.h"
 #include "app/clsTerminalHost.h"
@@ -7,6 +8,7 @@
 #include "cli/basCliWork.h"
 #include "engines/clsTRenzoku.h"
 
+#include <map>
 #include <ostream>
 
 namespace {
@@ -40,26 +42,82 @@ int CmdRun(clsTerminalHost& host, const std::string& strHome, const std::vector<
     }
     CliWork work(host, strHome, seed);
     clsDocument& doc = work.Document;
-    clsTRenzoku batch(host,
-                      clsTRenzoku::Target{
-                          [&](const std::string& p) { return doc.FileLoadDRD(p, true, false); },
-                          [&] { doc.Run(); },
-                          [&] { doc.Cancel(); },
-                          [&](const std::string& p) { return doc.FileSaveDRD(p, true, false); },
-                      });
+    // Why each failed file failed, told after its line; the batch itself only knows 失敗.
+    std::map<std::string, std::string> reasons;
+    std::string current;
+    clsTRenzoku batch(host, clsTRenzoku::Target{
+                                [&](const std::string& p) {
+                                    current = p;
+                                    if (doc.FileLoadDRD(p, true, false)) {
+                                        return true;
+                                    }
+                                    reasons[p] = doc.LastFailure();
+                                    return false;
+                                },
+                                [&] {
+                                    if (doc.Run()) {
+                                        return true;
+                                    }
+                                    reasons[current] =
+                                        doc.LastFailure() + " ファイルは変更していません。";
+                                    return false;
+                                },
+                                [&] { doc.Cancel(); },
+                                [&](const std::string& p) {
+                                    if (doc.FileSaveDRD(p, true, false)) {
+                                        return true;
+                                    }
+                                    reasons[p] = doc.LastFailure();
+                                    return false;
+                                },
+                            });
+    // A stop signal acts as the batch window's stop: the search in hand stops and its file is
+    // saved, no further file starts. It is pressed on every pump after the signal, since the
+    // search of a file being loaded only starts later.
+    clsTerminalHost::CatchStopSignals();
+    host.StopRequested = [&] {
+        doc.Cancel();
+        batch.StopBatch();
+    };
     for (const std::string& f : files) {
         batch.AddFile(f);
     }
     batch.RunBatch();
+    host.StopRequested = nullptr;
     bool all = true;
+    std::size_t notRun = 0;
     for (const std::string& f : files) {
         for (const auto& row : batch.Rows()) {
             if (basText::EqualsNoCase(row.Path, f)) {
+                if (row.Status.empty()) {
+                    ++notRun; // never started: the batch was stopped
+                    break;
+                }
                 out << f << '\t' << row.Status << '\n';
                 all = all && row.Status == clsTRenzoku::StatusSuccess;
+                if (row.Status == clsTRenzoku::StatusFailure) {
+                    out.flush(); // the reason follows its line
+                    const auto it = reasons.find(row.Path);
+                    host.ShowMessage(MsgIcon::Error,
+                                     f + ": " +
+                                         (it == reasons.end() || it->second.empty()
+                                              ? std::string("処理できませんでした。")
+                                              : it->second),
+                                     "");
+                }
                 break;
             }
         }
+    }
+    if (clsTerminalHost::StopSignal() != 0) {
+        out.flush();
+        std::string text = "kelvra-cli run: シグナル " +
+                           std::to_string(clsTerminalHost::StopSignal()) + " で中断しました。";
+        if (notRun > 0) {
+            text += "実行していないファイルが " + std::to_string(notRun) + " 個あります。";
+        }
+        host.ShowMessage(MsgIcon::Warning, text, "");
+        return clsTerminalHost::kStopExitCode;
     }
     return all ? 0 : 1;
 }

@@ -23,3 +23,9 @@ struct EngineSettingsRecord
 
     bool operator==(const EngineSettingsRecord&) const = default;
 };
+
+// The settings as the compression boxes would hold them: each count and time limit clamped to
+// its box's range (counts 1..9,999, seconds 0..9,999), as the box clamps a typed value. A data
+// file may say anything; an old file's -1 for "no limit" reads as 0, which means the same.
+// The engine choice and the extraction type are option groups, not boxes, and stay as read.
+EngineSettingsRecord ClampedToBoxes(const EngineSettingsRecord& udtSettings);

@@ -97,9 +97,17 @@ void clsTRenzoku::RunBatch()
             continue;
         }
         m_pump.DoEvents();
-        m_target.RunSearch();
+        // Stopped before its search began: searching now would run the whole search the user
+        // asked to stop, and saving would write back only what was read.
+        if (!m_running) {
+            SetStatus(i, {});
+            break;
+        }
+        const bool searched = m_target.RunSearch();
         m_pump.DoEvents();
-        if (m_target.SaveDataFile(path)) {
+        if (!searched) {
+            SetStatus(i, StatusFailure);
+        } else if (m_target.SaveDataFile(path)) {
             m_pump.DoEvents();
             SetStatus(i, StatusSuccess);
         } else {

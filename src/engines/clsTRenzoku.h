@@ -27,10 +27,12 @@ public:
     };
 
     // What the batch presses on the main window; loads and saves are made without dialogs.
+    // RunSearch is false when the search failed (an engine without memory): the file is then
+    // not saved, since the set it holds is not the search's result.
     struct Target
     {
         std::function<bool(const std::string&)> LoadDataFile;
-        std::function<void()> RunSearch;
+        std::function<bool()> RunSearch;
         std::function<void()> CancelSearch;
         std::function<bool(const std::string&)> SaveDataFile;
     };
@@ -47,6 +49,8 @@ public:
     // Runs every row with an empty status, in order, until done or stopped.
     void RunBatch();
     // Presses the search's stop; the file in progress is still saved, no further row starts.
+    // A stop that comes while the file is still loading leaves it unsearched and unsaved, its
+    // row not processed.
     void StopBatch();
     bool Running() const { return m_running; }
     // Closing while running is refused with the warning.

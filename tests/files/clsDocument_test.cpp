@@ -202,3 +202,98 @@ TEST_F(Document, OldFilesTakeTheArchivedVoteSnapshot)
     EXPECT_EQ(doc.Vote().AsOf, old.AsOf);
 }
 } // namespace
+
+namespace {
+// The sample with each "Key = ..." line of the list replaced by "Key = value".
+std::string SampleWith(const TempDir& dir,
+                       const std::vector<std::pair<std::string, std::string>>& keys)
+{
+    std::string text = basText::FromSjis(dir.Read("sample.drd"));
+    for (const auto& [key, value] : keys) {
+        const std::size_t at = text.find("\r\n" + key + " = ");
+        EXPECT_NE(at, std::string::npos) << key;
+        const std::size_t end = text.find("\r\n", at + 2);
+        text.replace(at + 2, end - at - 2, key + " = " + value);
+    }
+    return basText::ToSjis(text);
+}
+
+TEST_F(Document, LoadedEngineSettingsTakeTheBoxRanges)
+{
+    dir.Write("wild.drd", SampleWith(dir, {{"MsEngine", "4"},
+                                           {"BeginCount", "2147483647"},
+                                           {"EndCount", "0"},
+                                           {"EndTime", "-1"},
+                                           {"SeBeginCount", "-3"},
+                                           {"SeEndTime", "12345"},
+                                           {"ChushutsuCount", "0"},
+                                           {"ChushutsuType", "3"}}));
+    ASSERT_TRUE(doc.FileLoadDRD(Path("wild.drd"), true, false)) << rec.AllMessageText();
+    const EngineSettingsRecord& s = doc.EngineSettings();
+    EXPECT_EQ(s.BeginCount, 9999);
+    EXPECT_EQ(s.EndCount, 1);
+    EXPECT_EQ(s.EndTime, 0); // -1 means no limit, and so does 0
+    EXPECT_EQ(s.SeBeginCount, 1);
+    EXPECT_EQ(s.SeEndTime, 9999);
+    EXPECT_EQ(s.ChushutsuCount, 1);
+    // Option groups, not boxes: kept as read.
+    EXPECT_EQ(s.MsEngine, 4);
+    EXPECT_EQ(s.ChushutsuType, 3);
+
+    // Values inside the ranges, the ends included, come back unchanged, byte for byte.
+    dir.Write("edges.drd", SampleWith(dir, {{"BeginCount", "9999"},
+                                            {"EndCount", "1"},
+                                            {"EndTime", "0"},
+                                            {"SeBeginCount", "1"},
+                                            {"SeEndTime", "9999"},
+                                            {"ChushutsuCount", "9999"}}));
+    ASSERT_TRUE(doc.FileLoadDRD(Path("edges.drd"), true, false));
+    ASSERT_TRUE(doc.FileSaveDRD(Path("edges2.drd"), true, false));
+    EXPECT_TRUE(dir.Read("edges2.drd") == dir.Read("edges.drd")) << "saved differently";
+}
+
+TEST_F(Document, EngineWithoutMemoryFailsTheRunAndSaysWhy)
+{
+    dir.Write("trial.drd", SampleWith(dir, {{"MsEngine", "2"}, {"BeginCount", "50"}}));
+    ASSERT_TRUE(doc.FileLoadDRD(Path("trial.drd"), true, false));
+    doc.Engine().SetCacheLimit(20);
+    EXPECT_FALSE(doc.Run());
+    EXPECT_EQ(doc.LastFailure(), "圧縮に失敗しました。 メモリが不足しています。 ( 7 )");
+    ASSERT_FALSE(rec.Messages.empty());
+    EXPECT_EQ(rec.Messages.back().Caption, "Cache Initialize Err"); // still shown as a box
+
+    doc.EngineSettings().MsEngine = 1; // the fast search needs no cache
+    EXPECT_TRUE(doc.Run());
+    EXPECT_GT(doc.SingleCount(), 0);
+    EXPECT_EQ(doc.LastFailure(), "");
+}
+
+TEST_F(Document, FailuresWithoutDialogsStillTellWhy)
+{
+    dir.Write("other.drd", "just text\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n");
+    EXPECT_FALSE(doc.FileLoadDRD(Path("other.drd"), true, false));
+    EXPECT_EQ(doc.LastFailure(), "Kelvraのファイルではありません。");
+
+    std::string text = basText::FromSjis(dir.Read("sample.drd"));
+    text.replace(text.find("Honmei.3 = "), 11, "Honmei.x = ");
+    dir.Write("broken.drd", basText::ToSjis(text));
+    EXPECT_FALSE(doc.FileLoadDRD(Path("broken.drd"), true, false));
+    EXPECT_TRUE(doc.LastFailure().starts_with("ファイルの読込に失敗しました。 "))
+        << doc.LastFailure();
+    EXPECT_GT(doc.LastFailure().size(), std::string("ファイルの読込に失敗しました。 ").size());
+
+    // A save without dialogs shows nothing, yet its reason is kept.
+    std::filesystem::create_directories(dir.Path() / "taken" / "x");
+    const std::size_t shown = rec.Messages.size();
+    EXPECT_FALSE(doc.FileSaveDRD(Path("taken"), true, false));
+    EXPECT_EQ(rec.Messages.size(), shown);
+    const std::string reason = doc.LastFailure();
+    EXPECT_FALSE(reason.empty());
+    EXPECT_FALSE(doc.FileSaveDRD(Path("taken"), true, true));
+    ASSERT_EQ(rec.Messages.size(), shown + 1);
+    EXPECT_EQ(rec.Messages.back().Text, reason);
+
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, false));
+    EXPECT_EQ(doc.LastFailure(), "");
+}
+} // namespace

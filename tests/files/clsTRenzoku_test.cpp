@@ -12,10 +12,14 @@ struct FakeWork
     std::map<std::string, bool> Loadable;
     std::vector<std::string> Log;
     std::function<void()> DuringSearch;
+    // Files whose search fails (an engine without memory).
+    std::map<std::string, bool> SearchFails;
+    std::string Loaded;
     clsTRenzoku::Target Target()
     {
         return clsTRenzoku::Target{[this](const std::string& p) {
                                        Log.push_back("load " + p);
+                                       Loaded = p;
                                        return Loadable[p];
                                    },
                                    [this] {
@@ -23,6 +27,7 @@ struct FakeWork
                                        if (DuringSearch) {
                                            DuringSearch();
                                        }
+                                       return !SearchFails[Loaded];
                                    },
                                    [this] { Log.push_back("cancel"); },
                                    [this](const std::string& p) {
@@ -104,5 +109,41 @@ TEST(Renzoku, StopSavesTheCurrentFileAndLeavesTheRest)
     b.RunBatch();
     EXPECT_EQ(Statuses(b), (std::vector<std::string>{"成功", "成功", "成功"}));
     EXPECT_TRUE(b.QueryClose(host));
+}
+TEST(Renzoku, FailedSearchIsMarkedAndItsFileNotSaved)
+{
+    RecordingHost host;
+    FakeWork work;
+    work.Loadable = {{"a", true}, {"b", true}};
+    work.SearchFails = {{"a", true}};
+    clsTRenzoku b(host, work.Target());
+    b.AddFile("a");
+    b.AddFile("b");
+    b.RunBatch();
+    EXPECT_EQ(Statuses(b), (std::vector<std::string>{"失敗", "成功"}));
+    EXPECT_EQ(work.Log, (std::vector<std::string>{"load a", "run", "load b", "run", "save b"}));
+}
+
+TEST(Renzoku, StopWhileLoadingNeitherSearchesNorSaves)
+{
+    RecordingHost host;
+    FakeWork work;
+    work.Loadable = {{"a", true}, {"b", true}};
+    clsTRenzoku b(host, work.Target());
+    b.AddFile("a");
+    b.AddFile("b");
+    // The stop arrives with the events processed once the file is read, before its search.
+    host.OnDoEvents = [&](std::int64_t n) {
+        if (n == 1) {
+            b.StopBatch();
+        }
+    };
+    b.RunBatch();
+    EXPECT_EQ(Statuses(b), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(work.Log, (std::vector<std::string>{"load a", "cancel"}));
+    EXPECT_FALSE(b.Running());
+    host.OnDoEvents = nullptr;
+    b.RunBatch();
+    EXPECT_EQ(Statuses(b), (std::vector<std::string>{"成功", "成功"}));
 }
 } // namespace

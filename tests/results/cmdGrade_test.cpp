@@ -157,3 +157,24 @@ TEST(cmdGrade, MissingResultOrArgumentsFail)
     EXPECT_EQ(h.Run({"grade", drd, "--result"}, out, err), 2);
     EXPECT_EQ(h.Run({"grade", (h.dir.Path() / "none.drd").string()}, out, err), 1);
 }
+
+TEST(cmdGrade, OnlyDataFilesAreGraded)
+{
+    Home h;
+    const std::string xml = (h.dir.Path() / "r.xml").string();
+    h.SaveResult(h.Result(9004), xml);
+    // A conditions file and a foreign text read as a work without tickets; they are refused.
+    clsTFileDRD file(h.host.Host(), "1.00", "");
+    const std::string drj = (h.dir.Path() / "c.drj").string();
+    ASSERT_TRUE(file.Save(drj, false, DataFileRecord{}, false));
+    const std::string txt = (h.dir.Path() / "t.drd").string();
+    h.dir.Write("t.drd",
+                "SingleCount = 1\r\n<SingleData>\r\n0\r\n</SingleData>\r\n\r\n\r\n\r\n\r\n");
+    for (const std::string& path : {drj, txt}) {
+        std::string out;
+        std::string err;
+        EXPECT_EQ(h.Run({"grade", path, "--result", xml}, out, err), 1) << path;
+        EXPECT_TRUE(out.empty()) << out;
+        EXPECT_NE(err.find(path + ": Kelvraのファイルではありません。"), std::string::npos) << err;
+    }
+}
