@@ -268,6 +268,7 @@ bool clsDocument::Run()
     }
     m_lastFailure.clear();
     m_trail.Last.clear();
+    m_stoppedInExtraction = false;
     bool ok = true;
     BusyScope busy(m_host.Busy);
     try {
@@ -278,6 +279,7 @@ bool clsDocument::Run()
         std::int32_t count = 0;
         std::vector<std::int32_t> singles;
         m_tx.RunExtraction(jouken, marks, count, singles);
+        m_stoppedInExtraction = m_tx.Cancelled();
         m_multi.GetVisible(m_covered);
         // A run that keeps no single counts no winners: never the counters of an earlier run.
         std::array<std::int32_t, 6> tousen{};

@@ -53,6 +53,8 @@ public:
     bool Run();
     // The stop command.
     void Cancel();
+    // The last Run was stopped during the extraction, so it holds no set worth saving.
+    bool RunStoppedInExtraction() const { return m_stoppedInExtraction; }
     bool Running() const;
     bool Paused() const { return m_paused; }
 
@@ -147,6 +149,7 @@ private:
     std::string m_currentFile;
     std::string m_roundLabel;
     bool m_paused = false;
+    bool m_stoppedInExtraction = false;
     bool m_workLock = false;
     std::string m_lastFailure;
 };

@@ -70,6 +70,7 @@ int CmdRun(clsTerminalHost& host, const std::string& strHome, const std::vector<
                                     reasons[p] = doc.LastFailure();
                                     return false;
                                 },
+                                [&] { return doc.RunStoppedInExtraction(); },
                             });
     // A stop signal acts as the batch window's stop: the search in hand stops and its file is
     // saved, no further file starts. It is pressed on every pump after the signal, since the

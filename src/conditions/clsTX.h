@@ -28,6 +28,8 @@ public:
 
     bool Run() const { return m_running; }
     void Cancel();
+    // The last extraction was stopped by Cancel: its empty result is no result.
+    bool Cancelled() const { return m_cancel; }
     // The count grid under the log: percentages instead of counts.
     void SinglePercent(bool blnValue) { m_count.SetPercent(blnValue); }
     void SetSingleFrame(const SingleFrame& lngValue, bool blnVisible);

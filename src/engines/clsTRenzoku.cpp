@@ -105,6 +105,10 @@ void clsTRenzoku::RunBatch()
         }
         const bool searched = m_target.RunSearch();
         m_pump.DoEvents();
+        if (searched && m_target.StoppedInExtraction && m_target.StoppedInExtraction()) {
+            SetStatus(i, {}); // not run: a later batch takes it up again
+            continue;
+        }
         if (!searched) {
             SetStatus(i, StatusFailure);
         } else if (m_target.SaveDataFile(path)) {

@@ -35,6 +35,9 @@ public:
         std::function<bool()> RunSearch;
         std::function<void()> CancelSearch;
         std::function<bool(const std::string&)> SaveDataFile;
+        // True when the last search was stopped before the extraction ended: its set is empty
+        // and not the file's result, so the file is left as it was.
+        std::function<bool()> StoppedInExtraction;
     };
 
     clsTRenzoku(clsIPump& pump, Target target);

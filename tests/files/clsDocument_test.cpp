@@ -296,4 +296,22 @@ TEST_F(Document, FailuresWithoutDialogsStillTellWhy)
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, false));
     EXPECT_EQ(doc.LastFailure(), "");
 }
+TEST_F(Document, StopDuringTheExtractionIsToldApartFromAStoppedSearch)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true)) << rec.AllMessageText();
+    // The first events processed belong to the extraction's expansion.
+    rec.OnDoEvents = [&](std::int64_t n) {
+        if (n == 1) {
+            doc.Cancel();
+        }
+    };
+    doc.Run();
+    EXPECT_TRUE(doc.RunStoppedInExtraction());
+    EXPECT_EQ(doc.SingleCount(), 0);
+    rec.OnDoEvents = nullptr;
+    doc.Run();
+    EXPECT_FALSE(doc.RunStoppedInExtraction());
+    EXPECT_GT(doc.SingleCount(), 0);
+}
+
 } // namespace

@@ -15,6 +15,8 @@ struct FakeWork
     // Files whose search fails (an engine without memory).
     std::map<std::string, bool> SearchFails;
     std::string Loaded;
+    // The stop reached the search while the extraction was still going.
+    bool StoppedInExtraction = false;
     clsTRenzoku::Target Target()
     {
         return clsTRenzoku::Target{[this](const std::string& p) {
@@ -33,7 +35,8 @@ struct FakeWork
                                    [this](const std::string& p) {
                                        Log.push_back("save " + p);
                                        return true;
-                                   }};
+                                   },
+                                   [this] { return StoppedInExtraction; }};
     }
 };
 
@@ -110,6 +113,29 @@ TEST(Renzoku, StopSavesTheCurrentFileAndLeavesTheRest)
     EXPECT_EQ(Statuses(b), (std::vector<std::string>{"成功", "成功", "成功"}));
     EXPECT_TRUE(b.QueryClose(host));
 }
+
+TEST(Renzoku, StopDuringTheExtractionLeavesTheFileAsItWas)
+{
+    RecordingHost host;
+    FakeWork work;
+    work.Loadable = {{"a", true}, {"b", true}};
+    clsTRenzoku b(host, work.Target());
+    b.AddFile("a");
+    b.AddFile("b");
+    // A stopped extraction holds an empty set: saving it would wipe the file's tickets.
+    work.DuringSearch = [&] {
+        work.StoppedInExtraction = true;
+        b.StopBatch();
+    };
+    b.RunBatch();
+    EXPECT_EQ(Statuses(b), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(work.Log, (std::vector<std::string>{"load a", "run", "cancel"}));
+    work.DuringSearch = nullptr;
+    work.StoppedInExtraction = false;
+    b.RunBatch();
+    EXPECT_EQ(Statuses(b), (std::vector<std::string>{"成功", "成功"}));
+}
+
 TEST(Renzoku, FailedSearchIsMarkedAndItsFileNotSaved)
 {
     RecordingHost host;
