@@ -119,4 +119,27 @@ inline void CheckYears(std::initializer_list<std::pair<std::string, DateTime>> d
         }
     }
 }
+
+// The round's own dates and every match date, as the three records all name them.
+template <typename Record> void CheckRoundYears(const Record& rec)
+{
+    CheckYears({{"販売開始日", rec.SaleStart},
+                {"販売終了日", rec.SaleEnd},
+                {"結果発表日", rec.ResultDate},
+                {"払戻開始日", rec.RefundStart},
+                {"払戻期限", rec.RefundDeadline}});
+    for (std::size_t k = 0; k < rec.Match.size(); ++k) {
+        CheckYears({{"試合" + std::to_string(k + 1) + "の開催日", rec.Match[k].GameDate}});
+    }
+}
+
+// Throws for the first label row the page lacked.
+template <typename Seen> void CheckAllSeen(const Seen& seen)
+{
+    for (const auto& [label, found] : seen) {
+        if (!found) {
+            throw HtmlReadError::Missing(label);
+        }
+    }
+}
 } // namespace basPageList

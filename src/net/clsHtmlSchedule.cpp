@@ -143,15 +143,7 @@ bool clsHtmlSchedule::ReadList(const std::vector<std::string>& list, const std::
                     throw HtmlReadError::Missing(label);
                 }
             }
-            basPageList::CheckYears({{"販売開始日", rec.SaleStart},
-                                     {"販売終了日", rec.SaleEnd},
-                                     {"結果発表日", rec.ResultDate},
-                                     {"払戻開始日", rec.RefundStart},
-                                     {"払戻期限", rec.RefundDeadline}});
-            for (std::size_t k = 0; k < rec.Match.size(); ++k) {
-                basPageList::CheckYears(
-                    {{"試合" + std::to_string(k + 1) + "の開催日", rec.Match[k].GameDate}});
-            }
+            basPageList::CheckRoundYears(rec);
         }
     } catch (const std::exception& e) {
         basPageList::ReportReadError(m_err, "GetSchedule", e);

@@ -269,9 +269,9 @@ std::int32_t clsWinInet::GetHttpData(std::string_view strUrl, std::string& bytRe
             curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_connectTimeoutMs));
         }
         if (m_totalTimeoutMs > 0) {
-            // The progress check ends the transfer in time as well; this also bounds the parts
-            // of a transfer during which libcurl does not call it.
-            curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(m_totalTimeoutMs));
+            // The progress check ends the transfer on time; libcurl's own limit, a second later,
+            // bounds the parts of a transfer during which it does not call that check.
+            curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(m_totalTimeoutMs) + 1000L);
         }
         if (!proxy.empty()) {
             curl_easy_setopt(h, CURLOPT_PROXY, proxy.c_str());
@@ -289,6 +289,8 @@ std::int32_t clsWinInet::GetHttpData(std::string_view strUrl, std::string& bytRe
         const CURLcode rc = curl_easy_perform(h);
         long status = 0;
         curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
+        curl_off_t elapsedUs = 0;
+        curl_easy_getinfo(h, CURLINFO_TOTAL_TIME_T, &elapsedUs);
         m_lastStatus = static_cast<std::int32_t>(status);
         if (transfer.receiving) {
             AddLine("[コネクション終了]");
@@ -299,8 +301,7 @@ std::int32_t clsWinInet::GetHttpData(std::string_view strUrl, std::string& bytRe
             m_lastError = "no data for " + std::to_string(m_receiveTimeoutMs) + " ms";
         } else if (transfer.overDeadline ||
                    (rc == CURLE_OPERATION_TIMEDOUT && m_totalTimeoutMs > 0 &&
-                    WinInetTransfer::MsBetween(transfer.start, std::chrono::steady_clock::now()) >=
-                        m_totalTimeoutMs)) {
+                    elapsedUs / 1000 >= m_totalTimeoutMs)) {
             m_lastError =
                 "the transfer took longer than " + std::to_string(m_totalTimeoutMs) + " ms";
         } else if (transfer.tooSlow) {
