@@ -19,11 +19,17 @@ inline std::string FuzzStoreText(const clsXmlVote& store)
     return store.GetXmlString(true);
 }
 
-// A record as its store file reads back. The schedule file holds everything; the vote and
-// result files carry the group in their names only, and a cancelled round's refund dates are
-// written but, by design, never read back.
-inline ScheduleRecord FuzzAsStored(const ScheduleRecord& rec)
+// A record as its store file reads back, by the files' design: the schedule file of a
+// cancelled round leaves out the result and refund dates; the vote and result files carry the
+// group in their names only; a cancelled round's refund dates are written in its result file
+// but never read back.
+inline ScheduleRecord FuzzAsStored(ScheduleRecord rec)
 {
+    if (rec.HoldState == 2) {
+        rec.ResultDate = DateTime{};
+        rec.RefundStart = DateTime{};
+        rec.RefundDeadline = DateTime{};
+    }
     return rec;
 }
 

@@ -44,20 +44,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     CheckTickets(count, singles);
 
-    // Add to and remove from a set that already holds tickets, as the document does.
-    const std::vector<std::int32_t> base = {0, 1, clsTNumber::SingleCount - 1};
-    std::int32_t addCount = static_cast<std::int32_t>(base.size());
-    std::vector<std::int32_t> added = base;
-    if (csv.CsvAdd(path, addCount, added)) {
-        CheckTickets(addCount, added);
-        if (addCount != static_cast<std::int32_t>(base.size()) + count) {
-            FuzzFail("an add did not add every ticket of the file");
-        }
-    }
-    std::int32_t delCount = addCount;
-    std::vector<std::int32_t> kept = added;
-    if (csv.CsvDel(path, delCount, kept)) {
-        CheckTickets(delCount, kept);
+    // Remove the file's tickets from a set that already holds some, as the document does (the
+    // add is the same load and an append; each load costs a fresh 1 MB buffer, so one will do).
+    std::vector<std::int32_t> kept = {0, 1, clsTNumber::SingleCount - 1};
+    std::int32_t keptCount = static_cast<std::int32_t>(kept.size());
+    if (csv.CsvDel(path, keptCount, kept)) {
+        CheckTickets(keptCount, kept);
     }
     host.CheckBalanced();
     if (count == 0) {
