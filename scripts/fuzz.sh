@@ -57,9 +57,10 @@ for entry in "${targets[@]}"; do
   shopt -u nullglob
   log="$work/$name/log.txt"
   rc=0
-  # The targets write their input files below TMPDIR, inside the work folder.
+  # The targets write their input files below TMPDIR, inside the work folder. The malloc limit
+  # is set explicitly: without it an input that asks for gigabytes is zeroed until it times out.
   TMPDIR="$work/$name/tmp" "$bin/$name" "$corpus" -seed=1 -max_len="$maxlen" \
-    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$artifacts" >"$log" 2>&1 || rc=$?
   execs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
   rate="$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")"
