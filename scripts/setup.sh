@@ -9,7 +9,7 @@ packages=(
   libcurl4-openssl-dev libcpp-httplib-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps imagemagick poppler-utils fonts-ipafont-gothic
-  clang-format
+  clang-format clang libclang-rt-14-dev
   dpkg-dev desktop-file-utils appstream x11-utils
 )
 

@@ -178,7 +178,7 @@ clsTOdds::Values clsTOdds::FromVoteRecord(const VoteRecord& vote)
 
 clsTOdds::TeamNames clsTOdds::TeamsFromVoteRecord(const VoteRecord& vote)
 {
-    TeamNames t{};
+    TeamNames t; // not "t{}": clang 14 crashes evaluating that as a constant
     for (std::size_t m = 0; m < 13; ++m) {
         t[m][0] = vote.Match[m].Home;
         t[m][1] = vote.Match[m].Away;
