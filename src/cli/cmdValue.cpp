@@ -39,9 +39,15 @@ int CmdValue(clsTerminalHost& host, const std::string& strHome,
                          "");
         return 1;
     }
+    // Without a vote status every payout is 0, but the grades the round pays still follow
+    // the round.
+    VoteRecord vote = doc.Vote();
+    if (vote.Kaisaikai == 0) {
+        vote.Kaisaikai = doc.Kaisaikai();
+    }
     clsTValue value(host);
     clsTValue::SetValue sv;
-    if (!value.SetProbability(*doc.Probability()) || !value.SetVote(doc.Vote()) ||
+    if (!value.SetProbability(*doc.Probability()) || !value.SetVote(vote) ||
         !value.GetSetValue(doc.Singles(), sv)) {
         return 1; // the value class has said why
     }

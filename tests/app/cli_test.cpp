@@ -163,6 +163,13 @@ TEST(kelvra_cli, CsvNeitherEmptiesTheSetNorInventsTickets)
     EXPECT_FALSE(std::filesystem::exists(scratch.Path() / "out.csv"));
 }
 
+static std::string Fixed10Text(double dblValue)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.10f", dblValue);
+    return buf;
+}
+
 // The sample round with own probabilities and a small set: the five lines against the
 // definitions worked out here from the file's own records, result by result.
 TEST(kelvra_cli, ValuePrintsTheSetsChanceWorthAndCost)
@@ -256,4 +263,17 @@ TEST(kelvra_cli, ValuePrintsTheSetsChanceWorthAndCost)
     EXPECT_EQ(lines[3].find_first_not_of("0123456789"), std::string::npos) << lines[3];
     EXPECT_LE(std::abs(std::stod(lines[3]) - ev), 0.5 + 1e-6) << ev;
     EXPECT_EQ(lines[4], "400");
+
+    // A round of two grades: within two matches wins nothing more than within one.
+    rec.Kaisaikai = 230;
+    rec.Vote.Kaisaikai = 230;
+    const std::string two = (scratch.Path() / "two.drd").string();
+    ASSERT_TRUE(drd.Save(two, true, rec, true));
+    r = Cli(scratch, at + two);
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    const std::size_t second = r.Out.find("2等以上\t");
+    const std::size_t third = r.Out.find("3等以上\t");
+    ASSERT_NE(third, std::string::npos) << r.Out;
+    EXPECT_EQ(r.Out.substr(third + 10, 12), r.Out.substr(second + 10, 12)) << r.Out;
+    EXPECT_NE(r.Out.substr(third + 10, 12), Fixed10Text(within[2])) << r.Out;
 }
