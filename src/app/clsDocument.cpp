@@ -99,6 +99,20 @@ void clsDocument::RaiseChanged() const
     }
 }
 
+bool clsDocument::SetProbability(const std::optional<ProbabilityRecord>& prob)
+{
+    if (prob) {
+        const std::string fault = prob->Check();
+        if (!fault.empty()) {
+            m_err.Report("SetProbability", fault);
+            return false;
+        }
+    }
+    m_probability = prob;
+    RaiseChanged();
+    return true;
+}
+
 bool clsDocument::Running() const
 {
     return m_tx.Run() || m_engine->Run();
@@ -107,6 +121,7 @@ bool clsDocument::Running() const
 void clsDocument::New()
 {
     m_multi.Clear();
+    m_probability.reset();
     m_result = m_main.Result();
     Run(); // with no marks the run leaves an empty ticket set
     m_log.Clear();
@@ -124,6 +139,7 @@ DataFileRecord clsDocument::GatherRecord() const
     rec.Kumi = m_kumi;
     rec.VoteTime = m_vote.AsOf;
     rec.Multi = m_multi.Value();
+    rec.Probability = m_probability;
     rec.Jouken = m_jouken;
     rec.Engine = m_engineSettings;
     rec.MsSingleCount = m_msSingleCount;
@@ -179,6 +195,7 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
     rec.Jouken.MachigaiType = 0;
     if (blnDataFlag) {
         rec.Multi = LongFrame{};
+        rec.Probability.reset();
         rec.Engine = EngineSettingsRecord{};
         rec.MsSingleCount = 0;
         rec.MsSingleFrame = LongFrame{};
@@ -231,6 +248,7 @@ void clsDocument::ApplyRecord(const DataFileRecord& rec, bool blnDataFlag,
             m_vote = m_main.Vote();
         }
         m_multi.SetValue(rec.Multi);
+        m_probability = rec.Probability;
     }
     m_jouken = rec.Jouken;
     if (!blnDataFlag) {

@@ -79,6 +79,10 @@ public:
     const VoteRecord& Vote() const { return m_vote; }
     void SetVote(const VoteRecord& vote) { m_vote = vote; }
     const ResultRecord& Result() const { return m_result; }
+    // The player's own probabilities, none until set or loaded. Setting checks the record
+    // (false, reported, for one that fails: the old ones stay) and raises Changed; none clears.
+    const std::optional<ProbabilityRecord>& Probability() const { return m_probability; }
+    bool SetProbability(const std::optional<ProbabilityRecord>& prob);
     clsTMulti& Multi() { return m_multi; }
     ConditionSetRecord& Jouken() { return m_jouken; }
     EngineSettingsRecord& EngineSettings() { return m_engineSettings; }
@@ -137,6 +141,7 @@ private:
     ScheduleRecord m_schedule;
     VoteRecord m_vote;
     ResultRecord m_result;
+    std::optional<ProbabilityRecord> m_probability;
     ConditionSetRecord m_jouken;
     EngineSettingsRecord m_engineSettings;
     std::int32_t m_msSingleCount = 0;

@@ -48,11 +48,21 @@ constexpr std::string_view kUsage =
     "the question); exit 0 when\n"
     "                               a valid record was taken, else 1, with the message on "
     "stderr\n"
+    "  value FILE.drd               the chance and worth of the file's tickets under its own "
+    "probabilities; print\n"
+    "                               \"1等以上<TAB>P\", \"2等以上<TAB>P\", \"3等以上<TAB>P\" "
+    "(P: the probability, 0 to 1,\n"
+    "                               \"%.10f\"; where the round pays two grades the 3rd-grade "
+    "line repeats the 2nd),\n"
+    "                               \"期待値<TAB>YEN\" (the sum of the tickets' expected "
+    "payouts) and \"購入金額<TAB>YEN\"\n"
+    "                               (whole yen); exit 1 when the file has no own "
+    "probabilities.\n"
     "  update-teams                 update the overseas team names from the maker's site\n"
     "  help                         print this text\n";
 
-constexpr std::string_view kKnown[] = {"version", "run",      "grade",        "text",
-                                       "csv",     "download", "update-teams", "help"};
+constexpr std::string_view kKnown[] = {"version",  "run",          "grade", "text", "csv",
+                                       "download", "update-teams", "value", "help"};
 
 int CmdVersion(clsTerminalHost&, const std::string&, const std::vector<std::string>& args,
                std::ostream& out)

@@ -6,10 +6,12 @@
 #include "app/DateTime.h"
 #include "conditions/ConditionSetRecord.h"
 #include "engines/EngineSettingsRecord.h"
+#include "lottery/ProbabilityRecord.h"
 #include "store/VoteRecord.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,8 @@ struct DataFileRecord
     // The snapshot time of the vote status in use; only files of data version 4 or older carry it.
     DateTime VoteTime;
     LongFrame Multi{};
+    // The player's own probabilities; none in a file without them.
+    std::optional<ProbabilityRecord> Probability;
     ConditionSetRecord Jouken;
     EngineSettingsRecord Engine;
     std::int32_t MsSingleCount = 0;

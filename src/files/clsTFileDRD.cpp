@@ -79,6 +79,57 @@ void Require(bool blnOk)
     }
 }
 
+// Unlike the other frames, the probabilities are read whole or not at all: three groups of
+// thirteen whole numbers that pass the record's check, or the file is refused.
+ProbabilityRecord ParseProbability(std::string_view v)
+{
+    ProbabilityRecord rec;
+    std::size_t row = 0;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = v.find(',', start);
+        const std::string_view group =
+            v.substr(start, comma == std::string_view::npos ? v.size() - start : comma - start);
+        if (row >= 3) {
+            throw XmlReadError(13, "型が一致しません。 (確率の組が 3 つより多くあります)");
+        }
+        std::size_t col = 0;
+        std::size_t from = 0;
+        for (;;) {
+            const std::size_t colon = group.find(':', from);
+            const std::string_view piece = group.substr(
+                from, colon == std::string_view::npos ? group.size() - from : colon - from);
+            if (col >= 13) {
+                throw XmlReadError(13, "型が一致しません。 (確率の組 " + std::to_string(row + 1) +
+                                           " に 13 より多くの値があります)");
+            }
+            rec.Value[row][col++] = LongOf(piece);
+            if (colon == std::string_view::npos) {
+                break;
+            }
+            from = colon + 1;
+        }
+        if (col != 13) {
+            throw XmlReadError(13, "型が一致しません。 (確率の組 " + std::to_string(row + 1) +
+                                       " の値が " + std::to_string(col) + " 個しかありません)");
+        }
+        ++row;
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        start = comma + 1;
+    }
+    if (row != 3) {
+        throw XmlReadError(13, "型が一致しません。 (確率の組が " + std::to_string(row) +
+                                   " つしかありません)");
+    }
+    const std::string fault = rec.Check();
+    if (!fault.empty()) {
+        throw XmlReadError(13, "型が一致しません。 (" + fault + ")");
+    }
+    return rec;
+}
+
 // One line of the file text; lines end at CR LF (a lone LF also ends one).
 class LineReader
 {
@@ -211,6 +262,10 @@ std::string clsTFileDRD::BuildText(bool blnDataFlag, const DataFileRecord& rec,
         key(s, "Kaisaikai", std::to_string(rec.Kaisaikai));
         s += "\r\n";
         key(s, "Multi", cv.Long2ToString(rec.Multi));
+        // Only when there are any: a file without the line reads as having none.
+        if (rec.Probability) {
+            key(s, "Probability", cv.Long2ToString(rec.Probability->Value));
+        }
         s += "\r\n";
     }
     const ConditionSetRecord& j = rec.Jouken;
@@ -494,6 +549,8 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
                 Require(m_convert.StringToDate(v, rec.VoteTime));
             } else if (k == "Multi") {
                 Require(m_convert.StringToLong2(v, rec.Multi));
+            } else if (k == "Probability") {
+                rec.Probability = ParseProbability(v);
             } else if (k == "MsSingleFrame") {
                 Require(m_convert.StringToLong2(v, rec.MsSingleFrame));
             } else if (k == "SingleFrame") {

@@ -2,11 +2,15 @@
 
 #include "app/basMain.h"
 #include "app/basText.h"
+#include "files/clsTFileDRD.h"
+#include "lottery/clsTMoney.h"
+#include "support/RecordingHost.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <sys/wait.h>
@@ -96,7 +100,7 @@ TEST(kelvra_cli, UsageAndBadArguments)
     for (const char* cmd :
          {"  version ", "  run [--seed N] FILE.drd...", "  grade FILE.drd", "  text ITEM FILE.drd",
           "  csv export FILE.drd OUT.csv", "  csv import IN.csv FILE.drd",
-          "  download schedule|vote|result", "  update-teams"}) {
+          "  download schedule|vote|result", "  update-teams", "  value FILE.drd"}) {
         EXPECT_NE(help.Out.find(cmd), std::string::npos) << cmd;
     }
     const CliRun none = Cli(scratch, "");
@@ -157,4 +161,119 @@ TEST(kelvra_cli, CsvNeitherEmptiesTheSetNorInventsTickets)
     EXPECT_EQ(r.Code, 1);
     EXPECT_NE(r.Err.find("SingleCount は 3"), std::string::npos) << r.Err;
     EXPECT_FALSE(std::filesystem::exists(scratch.Path() / "out.csv"));
+}
+
+static std::string Fixed10Text(double dblValue)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.10f", dblValue);
+    return buf;
+}
+
+// The sample round with own probabilities and a small set: the five lines against the
+// definitions worked out here from the file's own records, result by result.
+TEST(kelvra_cli, ValuePrintsTheSetsChanceWorthAndCost)
+{
+    TempDir home;
+    TempDir scratch;
+    WriteReferenceFiles(home);
+    const std::filesystem::path data = KELVRA_SOURCE_DATA_DIR;
+    RecordingHost rh;
+    clsTFileDRD drd(rh.Host(), "1.00", "");
+    DataFileRecord rec;
+    ASSERT_TRUE(drd.Load((data / "UserData/Kelvra/sample.drd").string(), rec));
+    ASSERT_FALSE(rec.Probability.has_value());
+    const std::string plain = (scratch.Path() / "plain.drd").string();
+    rec.Singles = {643348, 643349, 12345, 643348}; // neighbours, a far one and a duplicate
+    rec.SingleCount = 4;
+    ASSERT_TRUE(drd.Save(plain, true, rec, true));
+
+    const std::string at = "--home " + home.Str() + " value ";
+    CliRun r = Cli(scratch, at + plain);
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_EQ(r.Out, "");
+    EXPECT_NE(r.Err.find("plain.drd: 自分の確率がありません。"), std::string::npos) << r.Err;
+
+    ProbabilityRecord p;
+    for (int m = 0; m < 13; ++m) {
+        p.Value[0][m] = 2000 + 300 * (m % 4);
+        p.Value[1][m] = 5500 - 250 * (m % 5);
+        p.Value[2][m] = 10000 - p.Value[0][m] - p.Value[1][m];
+    }
+    rec.Probability = p;
+    const std::string own = (scratch.Path() / "own.drd").string();
+    ASSERT_TRUE(drd.Save(own, true, rec, true));
+    r = Cli(scratch, at + own);
+    ASSERT_EQ(r.Code, 0) << r.Err;
+
+    clsTMoney money(rh.Host().Message);
+    ASSERT_TRUE(money.SetVote(rec.Vote));
+    const auto digits = [](std::int32_t no) {
+        std::array<std::int32_t, 13> c;
+        for (int m = 0; m < 13; ++m, no /= 3) {
+            c[m] = no % 3;
+        }
+        return c;
+    };
+    std::array<double, 3> within{};
+    double ev = 0.0;
+    for (std::int32_t s = 0; s < 1594323; ++s) {
+        const auto cs = digits(s);
+        double ps = 1.0;
+        for (int m = 0; m < 13; ++m) {
+            ps *= p.Value[cs[m]][m] / 10000.0;
+        }
+        int nearest = 13;
+        for (const std::int32_t t : rec.Singles) {
+            const auto ct = digits(t);
+            int d = 0;
+            for (int m = 0; m < 13; ++m) {
+                d += cs[m] != ct[m];
+            }
+            nearest = std::min(nearest, d);
+            ev += d == 0   ? ps * money.GetMoney1(cs).ToDouble()
+                  : d == 1 ? ps * money.GetMoney2(cs).ToDouble()
+                  : d == 2 ? ps * money.GetMoney3(cs).ToDouble()
+                           : 0.0;
+        }
+        for (int d = nearest; d < 3; ++d) {
+            within[static_cast<std::size_t>(d)] += ps;
+        }
+    }
+    const std::string labels[] = {"1等以上\t", "2等以上\t", "3等以上\t", "期待値\t", "購入金額\t"};
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (pos < r.Out.size()) {
+        const std::size_t eol = r.Out.find('\n', pos);
+        ASSERT_NE(eol, std::string::npos) << r.Out;
+        lines.push_back(r.Out.substr(pos, eol - pos));
+        pos = eol + 1;
+    }
+    ASSERT_EQ(lines.size(), 5u) << r.Out;
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(lines[i].starts_with(labels[i])) << lines[i];
+        lines[i].erase(0, labels[i].size());
+    }
+    for (int g = 0; g < 3; ++g) {
+        EXPECT_EQ(lines[g].size(), 12u) << lines[g]; // "0." and ten decimals
+        EXPECT_NEAR(std::stod(lines[g]), within[g], 1e-9) << g;
+    }
+    EXPECT_GT(within[0], 0.0);
+    EXPECT_GT(ev, 1.0); // the sample votes pay something
+    EXPECT_EQ(lines[3].find_first_not_of("0123456789"), std::string::npos) << lines[3];
+    EXPECT_LE(std::abs(std::stod(lines[3]) - ev), 0.5 + 1e-6) << ev;
+    EXPECT_EQ(lines[4], "400");
+
+    // A round of two grades: within two matches wins nothing more than within one.
+    rec.Kaisaikai = 230;
+    rec.Vote.Kaisaikai = 230;
+    const std::string two = (scratch.Path() / "two.drd").string();
+    ASSERT_TRUE(drd.Save(two, true, rec, true));
+    r = Cli(scratch, at + two);
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    const std::size_t second = r.Out.find("2等以上\t");
+    const std::size_t third = r.Out.find("3等以上\t");
+    ASSERT_NE(third, std::string::npos) << r.Out;
+    EXPECT_EQ(r.Out.substr(third + 10, 12), r.Out.substr(second + 10, 12)) << r.Out;
+    EXPECT_NE(r.Out.substr(third + 10, 12), Fixed10Text(within[2])) << r.Out;
 }

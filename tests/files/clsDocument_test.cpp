@@ -315,3 +315,40 @@ TEST_F(Document, StopDuringTheExtractionIsToldApartFromAStoppedSearch)
 }
 
 } // namespace
+
+TEST_F(Document, OwnProbabilitiesAreSetCheckedSavedAndCleared)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    EXPECT_FALSE(doc.Probability().has_value()); // the sample has none
+    int changed = 0;
+    doc.Changed = [&] { ++changed; };
+    ProbabilityRecord p;
+    for (int m = 0; m < 13; ++m) {
+        p.Value[0][m] = 2500;
+        p.Value[1][m] = 5000;
+        p.Value[2][m] = 2500;
+    }
+    ASSERT_TRUE(doc.SetProbability(p));
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(doc.GatherRecord().Probability, p);
+
+    ProbabilityRecord bad = p;
+    bad.Value[2][8] = 2501;
+    EXPECT_FALSE(doc.SetProbability(bad));
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(doc.Probability(), p);
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_NE(rec.Messages[0].Text.find("9試合目の確率の合計が 10001"), std::string::npos);
+
+    ASSERT_TRUE(doc.FileSaveDRD(Path("own.drd"), true, true));
+    doc.New();
+    EXPECT_FALSE(doc.Probability().has_value());
+    ASSERT_TRUE(doc.FileLoadDRD(Path("own.drd"), true, true));
+    EXPECT_EQ(doc.Probability(), p);
+    // A file without them leaves none, not the ones of the work before.
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    EXPECT_FALSE(doc.Probability().has_value());
+    ASSERT_TRUE(doc.SetProbability(p));
+    ASSERT_TRUE(doc.SetProbability(std::nullopt));
+    EXPECT_FALSE(doc.GatherRecord().Probability.has_value());
+}

@@ -408,3 +408,81 @@ TEST_F(FileDrd, FifoIsRefusedWithoutBlocking)
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 } // namespace
+
+namespace {
+ProbabilityRecord SomeProbabilities()
+{
+    ProbabilityRecord p;
+    for (int m = 0; m < 13; ++m) {
+        p.Value[0][m] = 1000 + m;
+        p.Value[1][m] = 6000 - 2 * m;
+        p.Value[2][m] = 3000 + m;
+    }
+    return p;
+}
+} // namespace
+
+TEST_F(FileDrd, OwnProbabilitiesRoundTripAsOneLineBesideTheMarks)
+{
+    DataFileRecord in = Sample();
+    const DataFileRecord without = in;
+    in.Probability = SomeProbabilities();
+    ASSERT_TRUE(drd.Save(Path("p.drd"), true, in, true));
+    const std::string text = Text("p.drd");
+    const std::string line = "Probability = 1000:1001:1002:1003:1004:1005:1006:1007:1008:1009:"
+                             "1010:1011:1012,6000:5998:5996:5994:5992:5990:5988:5986:5984:5982:"
+                             "5980:5978:5976,3000:3001:3002:3003:3004:3005:3006:3007:3008:3009:"
+                             "3010:3011:3012\r\n";
+    EXPECT_NE(text.find("Multi = 0:0:0:0:0:3:0:0:0:0:0:0:0"), std::string::npos);
+    const std::size_t at = text.find(line);
+    ASSERT_NE(at, std::string::npos) << text.substr(0, 400);
+    // Every other line is what a file without probabilities holds, so older readers, which
+    // skip keys they do not know, read the same work from it.
+    ASSERT_TRUE(drd.Save(Path("q.drd"), true, without, true));
+    EXPECT_EQ(std::string(text).erase(at, line.size()), Text("q.drd"));
+
+    DataFileRecord back;
+    ASSERT_TRUE(drd.Load(Path("p.drd"), back)) << rec.AllMessageText();
+    DataFileRecord expect = in;
+    expect.SakugenMessage = "x\r\ny\r\n";
+    EXPECT_EQ(back, expect);
+    // Without the key the record has none, and a conditions file never carries them.
+    DataFileRecord none;
+    ASSERT_TRUE(drd.Load(Path("q.drd"), none));
+    EXPECT_FALSE(none.Probability.has_value());
+    ASSERT_TRUE(drd.Save(Path("c.drj"), false, in, true));
+    EXPECT_EQ(Text("c.drj").find("Probability"), std::string::npos);
+}
+
+TEST_F(FileDrd, MalformedProbabilitiesRefuseTheFileNamingTheLine)
+{
+    const std::string good = "1000:1001:1002:1003:1004:1005:1006:1007:1008:1009:1010:1011:1012,"
+                             "6000:5998:5996:5994:5992:5990:5988:5986:5984:5982:5980:5978:5976,"
+                             "3000:3001:3002:3003:3004:3005:3006:3007:3008:3009:3010:3011:3012";
+    const auto load = [&](const std::string& value) {
+        rec.Messages.clear();
+        dir.Write("m.drd", basText::ToSjis("Software = Kelvra\r\nKaisaikai = 1\r\n\r\n"
+                                           "Probability = " +
+                                           value + "\r\n"));
+        DataFileRecord back;
+        const bool ok = drd.Load(Path("m.drd"), back);
+        return std::make_pair(ok, ok ? std::string() : rec.AllMessageText());
+    };
+    ASSERT_TRUE(load(good).first) << load(good).second;
+    std::string bad[] = {
+        "",
+        good.substr(0, good.rfind(',')),         // two groups
+        good + ",1:2",                           // four
+        good.substr(0, good.rfind(':')),         // twelve values in the last group
+        good + ":0",                             // fourteen
+        std::string(good).replace(0, 4, "1e3"),  // not a whole number
+        std::string(good).replace(0, 4, "1001"), // match 1 adds up to 10,001
+        std::string(good).replace(0, 4, "-100").replace(65, 4, "7100"), // sum right, value not
+    };
+    for (const std::string& v : bad) {
+        const auto [ok, text] = load(v);
+        EXPECT_FALSE(ok) << v;
+        EXPECT_NE(text.find("m.drd 4行目: Probability"), std::string::npos) << v << "\n" << text;
+    }
+    EXPECT_NE(load(bad[6]).second.find("1試合目の確率の合計が 10001"), std::string::npos);
+}

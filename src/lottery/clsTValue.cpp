@@ -1,0 +1,261 @@
+#include "lottery/clsTValue.h"
+
+#include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
+
+#include <numeric>
+#include <stdexcept>
+
+namespace {
+
+constexpr std::int32_t kLowSpan = 2187; // 3^7: matches 1..7
+constexpr std::int32_t kHighSpan = 729; // 3^6: matches 8..13
+
+void RequireNo(std::int32_t lngNo)
+{
+    if (!clsTNumber::IsValidNo(lngNo)) {
+        throw std::out_of_range("ticket number outside 0..1594322");
+    }
+}
+
+// Offsets from a single to its neighbours: for each match the two other codes, as the
+// difference of the ticket numbers.
+struct Neighbours
+{
+    std::array<std::array<std::int32_t, 2>, 13> d;
+
+    explicit Neighbours(std::int32_t lngNo)
+    {
+        std::int32_t x = lngNo;
+        for (int m = 0; m < 13; ++m) {
+            const std::int32_t c = x % 3;
+            x /= 3;
+            int n = 0;
+            for (std::int32_t a = 0; a < 3; ++a) {
+                if (a != c) {
+                    d[m][n++] = (a - c) * clsTNumber::P[m];
+                }
+            }
+        }
+    }
+};
+
+} // namespace
+
+clsTValue::clsTValue(clsIMessage& message)
+    : m_err(message, "clsTValue")
+    , m_money(message)
+    , m_low(kLowSpan, 0.0)
+    , m_high(kHighSpan, 0.0)
+{}
+
+bool clsTValue::SetProbability(const ProbabilityRecord& prob)
+{
+    const std::string fault = prob.Check();
+    if (!fault.empty()) {
+        m_err.Report("SetProbability", fault);
+        return false;
+    }
+    for (int m = 0; m < 13; ++m) {
+        for (int k = 0; k < 3; ++k) {
+            m_p[m][k] = prob.Value[k][m] / static_cast<double>(ProbabilityRecord::Total);
+        }
+    }
+    // Each half multiplied in match order, as the whole product would be.
+    for (std::int32_t v = 0; v < kLowSpan; ++v) {
+        double p = 1.0;
+        std::int32_t x = v;
+        for (int m = 0; m < 7; ++m, x /= 3) {
+            p *= m_p[m][x % 3];
+        }
+        m_low[v] = p;
+    }
+    for (std::int32_t v = 0; v < kHighSpan; ++v) {
+        double p = 1.0;
+        std::int32_t x = v;
+        for (int m = 7; m < 13; ++m, x /= 3) {
+            p *= m_p[m][x % 3];
+        }
+        m_high[v] = p;
+    }
+    m_prepared = false;
+    return true;
+}
+
+bool clsTValue::SetVote(const VoteRecord& vote)
+{
+    m_prepared = false;
+    m_maxGrade = clsToto::GetMaxGrade(vote.Kaisaikai);
+    return m_money.SetVote(vote);
+}
+
+double clsTValue::GetP(std::int32_t lngNo) const
+{
+    if (!clsTNumber::IsValidNo(lngNo)) {
+        m_err.ReportException("GetP", std::out_of_range("ticket number outside 0..1594322"));
+        return 0.0;
+    }
+    return m_low[lngNo % kLowSpan] * m_high[lngNo / kLowSpan];
+}
+
+bool clsTValue::GetPList(std::span<const std::int32_t> lngSingle, std::span<double> dblOut) const
+{
+    try {
+        if (dblOut.size() < lngSingle.size()) {
+            throw std::out_of_range("result list shorter than the ticket list");
+        }
+        for (std::size_t i = 0; i < lngSingle.size(); ++i) {
+            const std::int32_t s = lngSingle[i];
+            RequireNo(s);
+            dblOut[i] = m_low[s % kLowSpan] * m_high[s / kLowSpan];
+        }
+        return true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("GetPList", e);
+        return false;
+    }
+}
+
+void clsTValue::Prepare()
+{
+    if (m_prepared) {
+        return;
+    }
+    // The estimates of every result once, in ascending order (the estimator's fastest list);
+    // every EV then only reads them. A grade the round does not pay is left at 0.
+    const auto n = static_cast<std::size_t>(clsTNumber::SingleCount);
+    std::vector<std::int32_t> all(n);
+    std::iota(all.begin(), all.end(), 0);
+    std::vector<Currency> m1(n);
+    std::vector<Currency> m2(n);
+    std::vector<Currency> m3(m_maxGrade >= 3 ? n : 0);
+    if (!m_money.GetMoneyList(all, m1, m2, m3)) {
+        throw std::runtime_error("payout estimates failed");
+    }
+    m_w1.assign(n, 0.0);
+    m_w2.assign(n, 0.0);
+    m_w3.assign(m_maxGrade >= 3 ? n : 0, 0.0);
+    for (std::size_t s = 0; s < n; ++s) {
+        const double p = m_low[s % kLowSpan] * m_high[s / kLowSpan];
+        m_w1[s] = p * m1[s].ToDouble();
+        m_w2[s] = p * m2[s].ToDouble();
+        if (!m3.empty()) {
+            m_w3[s] = p * m3[s].ToDouble();
+        }
+    }
+    m_prepared = true;
+}
+
+double clsTValue::EVOf(std::int32_t lngNo) const
+{
+    const Neighbours nb(lngNo);
+    const double* w2 = m_w2.data() + lngNo;
+    double ev2 = 0.0;
+    for (int m = 0; m < 13; ++m) {
+        ev2 += w2[nb.d[m][0]] + w2[nb.d[m][1]];
+    }
+    double ev3 = 0.0;
+    if (!m_w3.empty()) {
+        const double* w3 = m_w3.data() + lngNo;
+        for (int i = 0; i < 12; ++i) {
+            for (int j = i + 1; j < 13; ++j) {
+                for (const std::int32_t a : nb.d[i]) {
+                    ev3 += w3[a + nb.d[j][0]] + w3[a + nb.d[j][1]];
+                }
+            }
+        }
+    }
+    return m_w1[static_cast<std::size_t>(lngNo)] + ev2 + ev3;
+}
+
+double clsTValue::GetEV(std::int32_t lngNo)
+{
+    try {
+        RequireNo(lngNo);
+        Prepare();
+        return EVOf(lngNo);
+    } catch (const std::exception& e) {
+        m_err.ReportException("GetEV", e);
+        return 0.0;
+    }
+}
+
+bool clsTValue::GetEVList(std::span<const std::int32_t> lngSingle, std::span<double> dblOut)
+{
+    try {
+        if (dblOut.size() < lngSingle.size()) {
+            throw std::out_of_range("result list shorter than the ticket list");
+        }
+        for (const std::int32_t s : lngSingle) {
+            RequireNo(s);
+        }
+        Prepare();
+        for (std::size_t i = 0; i < lngSingle.size(); ++i) {
+            dblOut[i] = EVOf(lngSingle[i]);
+        }
+        return true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("GetEVList", e);
+        return false;
+    }
+}
+
+bool clsTValue::GetSetValue(std::span<const std::int32_t> lngSingle, SetValue& value)
+{
+    try {
+        for (const std::int32_t s : lngSingle) {
+            RequireNo(s);
+        }
+        Prepare();
+        // Nearest distance of every result to the set, as flags in one byte per result.
+        constexpr std::uint8_t kHit1 = 1;
+        constexpr std::uint8_t kHit2 = 2;
+        constexpr std::uint8_t kHit3 = 4;
+        std::vector<std::uint8_t> hit(static_cast<std::size_t>(clsTNumber::SingleCount), 0);
+        SetValue v;
+        for (const std::int32_t s : lngSingle) {
+            v.EV += EVOf(s);
+            std::uint8_t* h = hit.data() + s;
+            h[0] |= kHit1;
+            const Neighbours nb(s);
+            for (int i = 0; i < 13; ++i) {
+                h[nb.d[i][0]] |= kHit2;
+                h[nb.d[i][1]] |= kHit2;
+                for (int j = i + 1; j < 13; ++j) {
+                    for (const std::int32_t a : nb.d[i]) {
+                        h[a + nb.d[j][0]] |= kHit3;
+                        h[a + nb.d[j][1]] |= kHit3;
+                    }
+                }
+            }
+        }
+        // Summed a block of matches 1..7 at a time: one high factor per block.
+        for (std::int32_t hi = 0; hi < kHighSpan; ++hi) {
+            double s1 = 0.0;
+            double s2 = 0.0;
+            double s3 = 0.0;
+            const std::uint8_t* h = hit.data() + static_cast<std::size_t>(hi) * kLowSpan;
+            for (std::int32_t lo = 0; lo < kLowSpan; ++lo) {
+                const std::uint8_t f = h[lo];
+                if (f == 0) {
+                    continue;
+                }
+                const double p = m_low[lo];
+                s1 += (f & kHit1) != 0 ? p : 0.0;
+                s2 += (f & (kHit1 | kHit2)) != 0 ? p : 0.0;
+                s3 += p;
+            }
+            const double high = m_high[hi];
+            v.Grade1 += s1 * high;
+            v.Grade2 += s2 * high;
+            v.Within2 += s3 * high;
+        }
+        v.Grade3 = m_maxGrade >= 3 ? v.Within2 : v.Grade2;
+        v.Cost = Currency::FromInt(static_cast<std::int64_t>(lngSingle.size()) * 100);
+        value = v;
+        return true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("GetSetValue", e);
+        return false;
+    }
+}
