@@ -3,12 +3,15 @@
 //   bench_engines --benchmark_filter=Tries     trial-search tries per second
 //   bench_engines --benchmark_filter=Table     trial search on the covering-code instances
 //   (minutes)
+//   bench_engines --benchmark_filter=Tabu      minimum-count engine on the same instances,
+//   each run ends at the best known size or at its processor-time limit
 
 #include "app/clsIMessage.h"
 #include "app/clsIPump.h"
 #include "conditions/clsTMsgLog.h"
 #include "engines/clsTMsEngine1.h"
 #include "engines/clsTMsEngine2.h"
+#include "engines/clsTMsEngine4.h"
 #include "engines/clsTMsTrial.h"
 #include "engines/clsTRandom.h"
 
@@ -265,5 +268,74 @@ BENCHMARK_CAPTURE(BM_Table, t4d4_g2, 4, 4, 2, 60)
     ->Arg(2)
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
+
+// The minimum-count engine from the greedy's size down to the best known size: the smallest
+// cover reached within the limit and the processor seconds it took.
+void BM_Tabu(benchmark::State& state, int triples, int doubles, int grade, int seconds, int known)
+{
+    const auto width = Width(triples, doubles);
+    const auto set = Multi(width);
+    BenchHost host;
+    clsTMsgLog log;
+    std::int32_t greedy = 0;
+    {
+        clsTMsEngine1 fast(host, host);
+        fast.Initialize(log);
+        fast.EngineStart(set, grade);
+        greedy = fast.SingleCount();
+    }
+    std::int32_t best = 0;
+    double bestAt = 0;
+    for (auto _ : state) {
+        clsTRandom random(static_cast<std::uint64_t>(state.range(0)));
+        clsTMsEngine4 engine(host, host, random);
+        engine.Initialize(log);
+        const double start = CpuSeconds();
+        std::int32_t seen = 0;
+        host.OnEvents = [&] {
+            const double t = CpuSeconds() - start;
+            if (engine.SingleCount() != seen) {
+                seen = engine.SingleCount();
+                bestAt = t;
+            }
+            if (t >= seconds) {
+                engine.EngineStop();
+            }
+        };
+        EngineSettingsRecord s;
+        s.MsEngine = grade == 2 ? 6 : 7;
+        s.BeginCount = greedy;
+        s.EndCount = known;
+        s.EndTime = 0;
+        engine.EngineStart(set, grade, s, Marks(width));
+        best = engine.SingleCount();
+        if (best != seen) {
+            bestAt = CpuSeconds() - start;
+        }
+        state.counters["moves"] = static_cast<double>(engine.MoveCount());
+        host.OnEvents = nullptr;
+        log.Clear();
+    }
+    state.counters["known"] = known;
+    state.counters["greedy"] = greedy;
+    state.counters["tabu"] = best;
+    state.counters["found_cpu_s"] = bestAt;
+    state.counters["limit_cpu_s"] = seconds;
+}
+#define KELVRA_TABU_CASE(name, t, b, g, sec, known)                                                \
+    BENCHMARK_CAPTURE(BM_Tabu, name, t, b, g, sec, known)                                          \
+        ->Arg(1)                                                                                   \
+        ->Arg(2)                                                                                   \
+        ->Arg(3)                                                                                   \
+        ->Iterations(1)                                                                            \
+        ->Unit(benchmark::kSecond)
+KELVRA_TABU_CASE(t5_g2, 5, 0, 2, 10, 27);
+KELVRA_TABU_CASE(t6_g2, 6, 0, 2, 30, 73);
+KELVRA_TABU_CASE(t7_g2, 7, 0, 2, 120, 186);
+KELVRA_TABU_CASE(t6_g3, 6, 0, 3, 10, 17);
+KELVRA_TABU_CASE(t7_g3, 7, 0, 3, 30, 34);
+KELVRA_TABU_CASE(t3d3_g2, 3, 3, 2, 10, 24);
+KELVRA_TABU_CASE(t5d1_g3, 5, 1, 3, 10, 12);
+KELVRA_TABU_CASE(t4d4_g2, 4, 4, 2, 60, 130);
 
 } // namespace

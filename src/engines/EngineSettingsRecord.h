@@ -6,7 +6,8 @@
 
 struct EngineSettingsRecord
 {
-    // 0 none, 1 grade-2 fast, 2 grade-2 trial, 3 grade-3 fast, 4 grade-3 trial, 5 optimisation.
+    // 0 none, 1 grade-2 fast, 2 grade-2 trial, 3 grade-3 fast, 4 grade-3 trial, 5 optimisation,
+    // 6 grade-2 minimum count, 7 grade-3 minimum count.
     std::int32_t MsEngine = 0;
     std::int32_t BeginCount = 100;
     std::int32_t EndCount = 1;

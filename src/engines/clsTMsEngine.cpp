@@ -61,6 +61,8 @@ void clsTMsEngine::EnginePause(bool blnValue)
         m_engine2->EnginePause(blnValue);
     } else if (m_kind == EngineKind::Optimisation && m_engine3) {
         m_engine3->EnginePause(blnValue);
+    } else if (m_kind == EngineKind::Tabu && m_engine4) {
+        m_engine4->EnginePause(blnValue);
     }
 }
 
@@ -72,6 +74,8 @@ void clsTMsEngine::EngineStop()
         m_engine2->EngineStop();
     } else if (m_kind == EngineKind::Optimisation && m_engine3) {
         m_engine3->EngineStop();
+    } else if (m_kind == EngineKind::Tabu && m_engine4) {
+        m_engine4->EngineStop();
     }
 }
 
@@ -181,6 +185,18 @@ bool clsTMsEngine::RunEngine(std::int32_t& lngSCount, std::vector<std::int32_t>&
         if (ok && cacheFailed) {
             return false;
         }
+        break;
+    }
+    case 6:
+    case 7: {
+        m_engine4 = std::make_unique<clsTMsEngine4>(m_pump, m_message, m_random);
+        m_engine4->Initialize(*m_log);
+        m_kind = EngineKind::Tabu;
+        ok = m_engine4->EngineStart(set, udtSettings.MsEngine == 6 ? 2 : 3, udtSettings, lngMulti);
+        err = m_engine4->LastError();
+        result = m_engine4->SingleData();
+        m_kind = EngineKind::None;
+        m_engine4.reset();
         break;
     }
     default:

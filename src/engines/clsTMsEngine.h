@@ -11,6 +11,7 @@
 #include "engines/clsTMsEngine1.h"
 #include "engines/clsTMsEngine2.h"
 #include "engines/clsTMsEngine3.h"
+#include "engines/clsTMsEngine4.h"
 #include "engines/clsTRandom.h"
 
 #include <array>
@@ -28,7 +29,8 @@ public:
         None,
         Fast,
         Trial,
-        Optimisation
+        Optimisation,
+        Tabu
     };
 
     // The random generator is seeded from the clock.
@@ -71,5 +73,6 @@ private:
     std::unique_ptr<clsTMsEngine1> m_engine1;
     std::unique_ptr<clsTMsEngine2> m_engine2;
     std::unique_ptr<clsTMsEngine3> m_engine3;
+    std::unique_ptr<clsTMsEngine4> m_engine4;
     std::int64_t m_cacheLimit = std::numeric_limits<std::int64_t>::max();
 };

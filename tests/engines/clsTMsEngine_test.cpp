@@ -206,7 +206,7 @@ TEST(clsTMsEngine, EngineErrorsAreReportedAndKeepTheSet)
     EXPECT_FALSE(r.frame.Run());
 
     FrameRun unknown(1, Hundred());
-    EXPECT_FALSE(unknown.Go(Engine(7)));
+    EXPECT_FALSE(unknown.Go(Engine(8)));
     ASSERT_EQ(unknown.host.Messages.size(), 1u);
     EXPECT_EQ(unknown.host.Messages[0].Caption, "MsEngine Err");
     EXPECT_EQ(unknown.set, Hundred());
