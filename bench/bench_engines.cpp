@@ -4,7 +4,9 @@
 //   bench_engines --benchmark_filter=Table     trial search on the covering-code instances
 //   (minutes)
 //   bench_engines --benchmark_filter=Tabu      minimum-count engine on the same instances,
-//   each run ends at the best known size or at its processor-time limit
+//   each run ends at the best known size or at its processor-time limit; for tuning,
+//   TABU_TENURE, TABU_W (weights 0/1), TABU_SEC (limit), TABU_FROMBEST (restarts from the
+//   last cover) and TABU_BEGIN (start count) override the defaults
 
 #include "app/clsIMessage.h"
 #include "app/clsIPump.h"
@@ -20,6 +22,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <functional>
 #include <random>
@@ -290,6 +293,18 @@ void BM_Tabu(benchmark::State& state, int triples, int doubles, int grade, int s
         clsTRandom random(static_cast<std::uint64_t>(state.range(0)));
         clsTMsEngine4 engine(host, host, random);
         engine.Initialize(log);
+        if (const char* e = std::getenv("TABU_TENURE")) {
+            engine.Tabu().SetTenure(std::atoi(e));
+        }
+        if (const char* e = std::getenv("TABU_W")) {
+            engine.Tabu().SetWeighted(std::atoi(e) != 0);
+        }
+        if (const char* e = std::getenv("TABU_SEC")) {
+            seconds = std::atoi(e);
+        }
+        if (const char* e = std::getenv("TABU_FROMBEST")) {
+            engine.SetFromBestRestarts(std::atoi(e));
+        }
         const double start = CpuSeconds();
         std::int32_t seen = 0;
         host.OnEvents = [&] {
@@ -305,6 +320,9 @@ void BM_Tabu(benchmark::State& state, int triples, int doubles, int grade, int s
         EngineSettingsRecord s;
         s.MsEngine = grade == 2 ? 6 : 7;
         s.BeginCount = greedy;
+        if (const char* e = std::getenv("TABU_BEGIN")) {
+            s.BeginCount = std::atoi(e);
+        }
         s.EndCount = known;
         s.EndTime = 0;
         engine.EngineStart(set, grade, s, Marks(width));

@@ -94,7 +94,16 @@ void clsTMsEngine4::Search(std::span<const std::int32_t> lngSingle, std::int32_t
         return;
     }
 
-    for (std::int32_t d = m_settings.BeginCount; d >= 1; --d) {
+    std::int32_t begin = m_settings.BeginCount;
+    if (begin >= 1) {
+        begin = StartFromKnownCode(begin);
+    }
+    const std::int32_t lowerBound = m_tabu.LowerBound();
+    for (std::int32_t d = begin; d >= 1 && !m_stop; --d) {
+        // Below the sphere bound no cover exists; searching on would only run out the time.
+        if (d < lowerBound) {
+            break;
+        }
         SearchStep(d);
         if (!m_stop && d <= m_settings.EndCount) {
             m_msg.Sp();
@@ -118,6 +127,29 @@ void clsTMsEngine4::WhilePaused()
             break;
         }
     }
+}
+
+std::int32_t clsTMsEngine4::StartFromKnownCode(std::int32_t lngBegin)
+{
+    std::vector<std::int32_t> start = m_tabu.KnownStart();
+    if (start.empty()) {
+        return lngBegin;
+    }
+    // Conditions may have removed part of the space: what the code misses is filled in before
+    // the tickets that became redundant go.
+    m_tabu.SetSlots(start);
+    m_tabu.CompleteCover();
+    m_tabu.DropRedundant();
+    const auto k = static_cast<std::int32_t>(m_tabu.Slots().size());
+    m_msg.Msg(std::to_string(k) + "を検索中...", false, true);
+    m_msg.Msg("確定", true, false);
+    m_best = m_tabu.Slots();
+    if (k <= m_settings.EndCount) {
+        m_msg.Sp();
+        m_msg.Msg("指定口数に達したので検索を終了します", true, true);
+        m_stop = true;
+    }
+    return k - 1;
 }
 
 void clsTMsEngine4::StartFromBest(std::int32_t lngCount, bool blnLeastUseful)
@@ -145,13 +177,21 @@ void clsTMsEngine4::SearchStep(std::int32_t lngCount)
     const bool searched = m_tabu.Uncovered() > 0;
     if (searched) {
         const std::int64_t stall = StallLimit(d, targets);
+        std::int32_t restarts = 0;
         while (m_tabu.Uncovered() > 0) {
             m_tabu.Run(kBatchMoves);
             if (m_tabu.Uncovered() == 0) {
                 break;
             }
             if (m_tabu.SinceImprove() > stall) {
-                StartFromBest(d, false);
+                // The last cover's shape is often a dead end (a descent from far above tends
+                // to freeze one): only the first restart of a step goes back to it, the later
+                // ones begin afresh, which on 7 matches reaches 186 where the other stays at 192.
+                if (++restarts > m_fromBestRestarts) {
+                    m_tabu.SetRandom(d);
+                } else {
+                    StartFromBest(d, false);
+                }
             }
             m_msg.Value(targets - m_tabu.Uncovered());
             if (endTime > 0 && m_pump.TickMs() >= deadline) {

@@ -35,6 +35,8 @@ public:
     std::int64_t MoveCount() const { return m_tabu.Iterations(); }
     // Tuning for the benchmarks.
     clsTMsTabu& Tabu() { return m_tabu; }
+    // Restarts of a step that go back to the last cover before the others start afresh.
+    void SetFromBestRestarts(std::int32_t lngCount) { m_fromBestRestarts = lngCount; }
 
 private:
     void Search(std::span<const std::int32_t> lngSingle, std::int32_t lngGrade,
@@ -42,6 +44,9 @@ private:
     void SearchStep(std::int32_t lngCount);
     // The last confirmed cover less one ticket, or d random candidates before any success.
     void StartFromBest(std::int32_t lngCount, bool blnLeastUseful);
+    // Confirms the known construction for the space, completed to a cover of the set and
+    // without redundant tickets. Returns the count the search goes on with.
+    std::int32_t StartFromKnownCode(std::int32_t lngBegin);
     void WhilePaused();
 
     clsIPump& m_pump;
@@ -56,4 +61,5 @@ private:
     // Local indices of the last confirmed cover.
     std::vector<std::int32_t> m_best;
     ErrorRecord m_lastError;
+    std::int32_t m_fromBestRestarts = 1;
 };

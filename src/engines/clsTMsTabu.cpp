@@ -1,6 +1,7 @@
 #include "engines/clsTMsTabu.h"
 
 #include "engines/basEngineBall.h"
+#include "engines/clsTKnownCode.h"
 
 #include <limits>
 #include <stdexcept>
@@ -10,6 +11,37 @@ namespace {
 // Far above any count a real target can reach (at most one per slot, and slots are few).
 constexpr std::int32_t kNotTarget = 1 << 30;
 } // namespace
+
+// Calls f for every number of the ball of radius m_radius around x (digits d).
+template <class F> void clsTMsTabu::ForBall(std::int32_t x, const Digits& d, F&& f) const
+{
+    f(x);
+    for (std::int32_t k = 0; k < m_n; ++k) {
+        for (std::int32_t v = 0; v < m_width[k]; ++v) {
+            if (v != d[k]) {
+                f(x + (v - d[k]) * m_stride[k]);
+            }
+        }
+    }
+    if (m_radius < 2) {
+        return;
+    }
+    for (std::int32_t p = 0; p + 1 < m_n; ++p) {
+        for (std::int32_t a = 0; a < m_width[p]; ++a) {
+            if (a == d[p]) {
+                continue;
+            }
+            const std::int32_t xp = x + (a - d[p]) * m_stride[p];
+            for (std::int32_t q = p + 1; q < m_n; ++q) {
+                for (std::int32_t b = 0; b < m_width[q]; ++b) {
+                    if (b != d[q]) {
+                        f(xp + (b - d[q]) * m_stride[q]);
+                    }
+                }
+            }
+        }
+    }
+}
 
 clsTMsTabu::clsTMsTabu(clsTRandom& objRandom)
     : m_random(objRandom)
@@ -97,6 +129,7 @@ void clsTMsTabu::Setup(std::span<const std::int32_t> lngTarget,
         }
     }
     m_head.assign(static_cast<std::size_t>(m_size), -1);
+    m_weight.assign(static_cast<std::size_t>(m_size), 1);
     m_slot.clear();
     m_next.clear();
     m_tabuUntil.clear();
@@ -115,6 +148,34 @@ std::int32_t clsTMsTabu::BallSize() const
         one += m_width[p] - 1;
     }
     return 1 + one + (m_radius >= 2 ? two : 0);
+}
+
+std::int32_t clsTMsTabu::LowerBound() const
+{
+    const std::int32_t ball = BallSize();
+    return (m_targetCount + ball - 1) / ball;
+}
+
+std::vector<std::int32_t> clsTMsTabu::KnownStart() const
+{
+    if (m_n == 0 || 2 * static_cast<std::int64_t>(m_targetCount) < m_size) {
+        return {};
+    }
+    const std::vector<std::int32_t> widths(m_width.begin(), m_width.begin() + m_n);
+    std::vector<std::int32_t> out;
+    for (const std::int32_t x : clsTKnownCode::Build(widths, m_radius)) {
+        if (m_isCandidate[x] == 0) {
+            continue;
+        }
+        Digits d;
+        Decode(x, d);
+        bool any = false;
+        ForBall(x, d, [&](std::int32_t t) { any = any || m_cov[t] < kNotTarget; });
+        if (any) {
+            out.push_back(x);
+        }
+    }
+    return out;
 }
 
 std::int32_t clsTMsTabu::ToLocal(std::int32_t lngNo) const
@@ -158,37 +219,6 @@ void clsTMsTabu::Decode(std::int32_t lngLocal, Digits& d) const
 {
     for (std::int32_t k = 0; k < m_n; ++k) {
         d[k] = static_cast<std::uint8_t>(lngLocal / m_stride[k] % m_width[k]);
-    }
-}
-
-// Calls f for every number of the ball of radius m_radius around x (digits d).
-template <class F> void clsTMsTabu::ForBall(std::int32_t x, const Digits& d, F&& f) const
-{
-    f(x);
-    for (std::int32_t k = 0; k < m_n; ++k) {
-        for (std::int32_t v = 0; v < m_width[k]; ++v) {
-            if (v != d[k]) {
-                f(x + (v - d[k]) * m_stride[k]);
-            }
-        }
-    }
-    if (m_radius < 2) {
-        return;
-    }
-    for (std::int32_t p = 0; p + 1 < m_n; ++p) {
-        for (std::int32_t a = 0; a < m_width[p]; ++a) {
-            if (a == d[p]) {
-                continue;
-            }
-            const std::int32_t xp = x + (a - d[p]) * m_stride[p];
-            for (std::int32_t q = p + 1; q < m_n; ++q) {
-                for (std::int32_t b = 0; b < m_width[q]; ++b) {
-                    if (b != d[q]) {
-                        f(xp + (b - d[q]) * m_stride[q]);
-                    }
-                }
-            }
-        }
     }
 }
 
@@ -242,13 +272,24 @@ std::int32_t clsTMsTabu::CountCovered(std::int32_t lngLocal, const Digits& d,
     return n;
 }
 
+std::int64_t clsTMsTabu::WeightCovered(std::int32_t lngLocal, const Digits& d,
+                                       std::int32_t lngCov) const
+{
+    const std::int32_t* cov = m_cov.data();
+    const std::int32_t* w = m_weight.data();
+    std::int64_t n = 0;
+    ForBall(lngLocal, d, [&](std::int32_t t) { n += cov[t] == lngCov ? w[t] : 0; });
+    return n;
+}
+
 // Targets that only c covers and that c shifted in match lngSkip no longer reaches: those at
 // the full radius from c that agree with c in that match.
-std::int32_t clsTMsTabu::LossOfShift(std::int32_t lngLocal, const Digits& d,
+std::int64_t clsTMsTabu::LossOfShift(std::int32_t lngLocal, const Digits& d,
                                      std::int32_t lngSkip) const
 {
     const std::int32_t* cov = m_cov.data();
-    std::int32_t n = 0;
+    const std::int32_t* w = m_weight.data();
+    std::int64_t n = 0;
     if (m_radius == 1) {
         for (std::int32_t k = 0; k < m_n; ++k) {
             if (k == lngSkip) {
@@ -256,7 +297,8 @@ std::int32_t clsTMsTabu::LossOfShift(std::int32_t lngLocal, const Digits& d,
             }
             for (std::int32_t v = 0; v < m_width[k]; ++v) {
                 if (v != d[k]) {
-                    n += cov[lngLocal + (v - d[k]) * m_stride[k]] == 1;
+                    const std::int32_t t = lngLocal + (v - d[k]) * m_stride[k];
+                    n += cov[t] == 1 ? w[t] : 0;
                 }
             }
         }
@@ -277,7 +319,8 @@ std::int32_t clsTMsTabu::LossOfShift(std::int32_t lngLocal, const Digits& d,
                 }
                 for (std::int32_t b = 0; b < m_width[q]; ++b) {
                     if (b != d[q]) {
-                        n += cov[xp + (b - d[q]) * m_stride[q]] == 1;
+                        const std::int32_t t = xp + (b - d[q]) * m_stride[q];
+                        n += cov[t] == 1 ? w[t] : 0;
                     }
                 }
             }
@@ -347,6 +390,50 @@ void clsTMsTabu::DropSlot(std::int32_t lngSlot)
     BeginPhase();
 }
 
+void clsTMsTabu::CompleteCover()
+{
+    while (m_uncoveredCount > 0) {
+        const std::int32_t x = m_uncovered[0];
+        Digits dx;
+        Decode(x, dx);
+        std::int32_t best = -1;
+        std::int32_t bestGain = -1;
+        ForBall(x, dx, [&](std::int32_t c) {
+            if (m_isCandidate[c] == 0) {
+                return;
+            }
+            Digits dc;
+            Decode(c, dc);
+            const std::int32_t gain = CountCovered(c, dc, 0);
+            if (gain > bestGain) {
+                bestGain = gain;
+                best = c;
+            }
+        });
+        if (best < 0) {
+            throw std::logic_error("対象を覆う候補がありません");
+        }
+        const auto j = static_cast<std::int32_t>(m_slot.size());
+        m_slot.push_back(-1);
+        m_next.push_back(-1);
+        m_tabuUntil.push_back(0);
+        Add(j, best);
+    }
+}
+
+void clsTMsTabu::DropRedundant()
+{
+    for (std::int32_t j = static_cast<std::int32_t>(m_slot.size()) - 1; j >= 0; --j) {
+        Digits d;
+        Decode(m_slot[j], d);
+        // Removing slots only makes the others more needed, so one pass from the end is enough;
+        // the slot moved into j was already looked at.
+        if (CountCovered(m_slot[j], d, 1) == 0) {
+            DropSlot(j);
+        }
+    }
+}
+
 void clsTMsTabu::BeginPhase()
 {
     m_phaseBest = m_uncoveredCount;
@@ -368,7 +455,7 @@ void clsTMsTabu::Step()
     Decode(x, dx);
     const bool noisy = m_noise > 0.0 && m_random.Next() < m_noise;
 
-    std::int32_t bestDelta = std::numeric_limits<std::int32_t>::max();
+    std::int64_t bestDelta = std::numeric_limits<std::int64_t>::max();
     std::int32_t ties = 0;
     std::int32_t moveSlot = -1;
     std::int32_t moveTo = -1;
@@ -379,7 +466,7 @@ void clsTMsTabu::Step()
         if (m_isCandidate[cp] == 0) {
             return;
         }
-        std::int32_t gain = -1;
+        std::int64_t gain = -1;
         for (std::int32_t k = 0; k < m_n; ++k) {
             for (std::int32_t v = 0; v < m_width[k]; ++v) {
                 if (v == dcp[k]) {
@@ -398,16 +485,17 @@ void clsTMsTabu::Step()
                     }
                 }
                 if (gain < 0) {
-                    gain = CountCovered(cp, dcp, 0);
+                    gain = WeightCovered(cp, dcp, 0);
                 }
                 Digits dc = dcp;
                 dc[k] = static_cast<std::uint8_t>(v);
-                const std::int32_t delta = LossOfShift(c, dc, k) - gain;
+                const std::int64_t delta = LossOfShift(c, dc, k) - gain;
+                // Unweighted, a tabu move that reaches a new low is taken all the same.
                 const bool tabu = m_tabuUntil[j] > m_iteration;
-                if (tabu && m_uncoveredCount + delta >= m_phaseBest) {
+                if (tabu && (m_weighted || m_uncoveredCount + delta >= m_phaseBest)) {
                     continue;
                 }
-                const std::int32_t key = noisy ? 0 : delta;
+                const std::int64_t key = noisy ? 0 : delta;
                 if (key < bestDelta) {
                     bestDelta = key;
                     ties = 1;
@@ -471,6 +559,20 @@ void clsTMsTabu::Step()
     Remove(moveSlot);
     Add(moveSlot, moveTo);
     m_tabuUntil[moveSlot] = m_iteration + m_tenure + 1;
+    if (m_weighted) {
+        // Targets that stay uncovered weigh more and more, which pulls the search out of
+        // the plateaus where every move keeps the count.
+        std::int32_t* w = m_weight.data();
+        bool rescale = false;
+        for (std::int32_t i = 0; i < m_uncoveredCount; ++i) {
+            rescale = ++w[m_uncovered[i]] > (1 << 28) || rescale;
+        }
+        if (rescale) {
+            for (auto& v : m_weight) {
+                v = (v + 1) / 2;
+            }
+        }
+    }
     if (m_uncoveredCount < m_phaseBest) {
         m_phaseBest = m_uncoveredCount;
         m_improvedAt = m_iteration;

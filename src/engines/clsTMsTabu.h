@@ -26,6 +26,12 @@ public:
     std::int32_t SpaceSize() const { return m_size; }
     std::int32_t BallSize() const;
 
+    // Fewest tickets any cover can have: each covers at most a ball of targets.
+    std::int32_t LowerBound() const;
+    // The known construction for the working space, restricted to candidates that cover a
+    // target; empty when the targets fill less than half of the space.
+    std::vector<std::int32_t> KnownStart() const;
+
     // The current solution: local indices, one per slot.
     void SetSlots(const std::vector<std::int32_t>& lngSlot);
     void SetRandom(std::int32_t lngSlots);
@@ -34,6 +40,10 @@ public:
     // The slot whose removal uncovers the fewest targets (random among equals).
     std::int32_t LeastUseful();
     void DropSlot(std::int32_t lngSlot);
+    // Adds, for each target left uncovered, the candidate of its ball that covers the most.
+    void CompleteCover();
+    // Drops slots that cover no target alone, until none is left.
+    void DropRedundant();
 
     // Starts the count of iterations without a new low of uncovered targets.
     void BeginPhase();
@@ -45,6 +55,8 @@ public:
     // Tuning: moves that keep a moved slot still, and the share of moves chosen at random.
     void SetTenure(std::int32_t lngTenure) { m_tenure = lngTenure; }
     void SetNoise(double dblNoise) { m_noise = dblNoise; }
+    // Weights on long uncovered targets (off: they slowed every test instance down).
+    void SetWeighted(bool blnValue) { m_weighted = blnValue; }
 
     std::int32_t ToLocal(std::int32_t lngNo) const;
     std::int32_t ToTicket(std::int32_t lngLocal) const;
@@ -57,7 +69,8 @@ private:
     void Add(std::int32_t lngSlot, std::int32_t lngLocal);
     void Remove(std::int32_t lngSlot);
     std::int32_t CountCovered(std::int32_t lngLocal, const Digits& d, std::int32_t lngCov) const;
-    std::int32_t LossOfShift(std::int32_t lngLocal, const Digits& d, std::int32_t lngSkip) const;
+    std::int64_t WeightCovered(std::int32_t lngLocal, const Digits& d, std::int32_t lngCov) const;
+    std::int64_t LossOfShift(std::int32_t lngLocal, const Digits& d, std::int32_t lngSkip) const;
     void Step();
 
     clsTRandom& m_random;
@@ -82,6 +95,8 @@ private:
     std::int32_t m_uncoveredCount = 0;
     // Slots holding each local number: a singly linked list through m_next.
     std::vector<std::int32_t> m_head;
+    // Weight of each target in the move choice; all 1 unless weighting is on.
+    std::vector<std::int32_t> m_weight;
     std::vector<std::int32_t> m_next;
     std::vector<std::int32_t> m_slot;
     std::vector<std::int64_t> m_tabuUntil;
@@ -90,4 +105,5 @@ private:
     std::int32_t m_phaseBest = 0;
     std::int32_t m_tenure = 2;
     double m_noise = 0.0;
+    bool m_weighted = false;
 };

@@ -192,3 +192,32 @@ TEST(kelvra_cli, RunWithTheMinimumCountEnginesSavesACoverOfTheMulti)
         EXPECT_EQ(back.MsTousen[engine == 6 ? 4 : 5], 243);
     }
 }
+
+TEST(kelvra_cli, RunOnTheWholeSpaceSavesThePerfectCode)
+{
+    TempDir home;
+    TempDir scratch;
+    WriteReferenceFiles(home);
+    RecordingHost host;
+    DataFileRecord rec;
+    rec.Kaisaikai = 9001;
+    for (auto& row : rec.Multi) {
+        row.fill(1);
+    }
+    rec.Engine.MsEngine = 6;
+    rec.Engine.BeginCount = 9999;
+    rec.Engine.EndCount = 1;
+    rec.Engine.EndTime = 1;
+    const std::string path = (home.Path() / "all.drd").string();
+    clsTFileDRD file(host.Host(), "1.00", "");
+    ASSERT_TRUE(file.Save(path, true, rec, false));
+    const CliRun r = Cli(scratch, "--home " + home.Str() + " run --seed 5 " + path);
+    ASSERT_EQ(r.Code, 0) << r.Err << r.Out;
+    DataFileRecord back;
+    ASSERT_TRUE(file.Load(path, back)) << host.AllMessageText();
+    EXPECT_EQ(back.SingleCount, 59049);
+    EXPECT_EQ(back.MsTousen[0], 1594323);
+    EXPECT_EQ(back.MsTousen[4], 1594323);
+    // Perfect: every single is 1st or 2nd grade of exactly one ticket.
+    EXPECT_EQ(back.MsTousen[1] + back.MsTousen[2], 1594323);
+}

@@ -258,9 +258,13 @@ TEST(clsTMsEngine4, StopInTheFirstStepLeavesNoResult)
             r.engine.EngineStop();
         }
     };
-    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(2, 1, 0), Marks(kMulti)));
+    // At the sphere bound (13 singles in a ball of this multi) a cover would have to be
+    // perfect, so the first step keeps searching.
+    const auto bound = static_cast<std::int32_t>((set.size() + 12) / 13);
+    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(bound, 1, 0), Marks(kMulti)));
     EXPECT_EQ(r.engine.SingleCount(), 0);
-    EXPECT_EQ(r.LinesEndingWith("2を検索中...中断").size(), 1u) << r.log.Text();
+    EXPECT_EQ(r.LinesEndingWith(std::to_string(bound) + "を検索中...中断").size(), 1u)
+        << r.log.Text();
     EXPECT_EQ(events, 3);
 }
 
@@ -280,11 +284,23 @@ TEST(clsTMsEngine4, PauseSleepsUntilReleasedOrStopped)
             r.engine.EngineStop();
         }
     };
-    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(2, 1, 0), Marks(kMulti)));
+    const auto bound = static_cast<std::int32_t>((set.size() + 12) / 13);
+    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(bound, 1, 0), Marks(kMulti)));
     // As in the trial search: sleeps before events 3, 4 and 5, one more event ends the step,
     // and the pause still set costs one last sleep.
     EXPECT_EQ(r.host.SleptMs, 2000);
     EXPECT_EQ(events, 6);
+}
+
+TEST(clsTMsEngine4, NoStepBelowTheSphereBound)
+{
+    // A ball of this multi holds at most 13 singles at 2nd grade.
+    const auto set = RandomSubset(kMulti, 0.3, 13);
+    const auto bound = static_cast<std::int32_t>((set.size() + 12) / 13);
+    TabuRun r(1);
+    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(bound - 1, 1, 0), Marks(kMulti)));
+    EXPECT_EQ(r.engine.SingleCount(), 0);
+    EXPECT_TRUE(r.log.Lines().empty()) << r.log.Text();
 }
 
 TEST(clsTMsEngine4, FrameRunsEnginesSixAndSevenAndPassesPauseAndStop)
