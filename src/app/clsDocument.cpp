@@ -228,6 +228,7 @@ void clsDocument::Run()
         // A run that keeps no single counts no winners: never the counters of an earlier run.
         std::array<std::int32_t, 6> tousen{};
         if (count >= 1) {
+            m_engine->SetVoteRecord(m_vote);
             m_engine->EngineRun(count, singles, m_engineSettings, marks, tousen);
             if (count > 0) {
                 clsQuickSort sort(m_host.Message);

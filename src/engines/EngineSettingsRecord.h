@@ -19,7 +19,8 @@ struct EngineSettingsRecord
     std::int32_t SeEndTime = 0;
     bool ChushutsuFlag = false;
     std::int32_t ChushutsuCount = 10;
-    // 0 random; 1 to 3 (by estimated payout) are not offered and select nothing.
+    // 0 random; 1 to 3 the highest, middle or lowest estimated 1st-grade payouts (random
+    // without a vote status).
     std::int32_t ChushutsuType = 0;
 
     bool operator==(const EngineSettingsRecord&) const = default;

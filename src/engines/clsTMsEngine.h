@@ -13,11 +13,13 @@
 #include "engines/clsTMsEngine3.h"
 #include "engines/clsTMsEngine4.h"
 #include "engines/clsTRandom.h"
+#include "store/VoteRecord.h"
 
 #include <array>
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <span>
 #include <vector>
 
 class clsTMsEngine
@@ -51,6 +53,8 @@ public:
                    TousenArray& lngTousen);
 
     clsTRandom& Random() { return m_random; }
+    // The vote status in use, for the payout-ordered extraction types.
+    void SetVoteRecord(const VoteRecord& udtVote) { m_vote = udtVote; }
     // A memory budget for the trial engines' cache, in entries (tests, small machines).
     void SetCacheLimit(std::int64_t lngEntries) { m_cacheLimit = lngEntries; }
 
@@ -61,6 +65,10 @@ private:
     void Extract(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle,
                  const EngineSettingsRecord& udtSettings);
     void ReportFailure(const ErrorRecord& err);
+    // The c singles of the list by their estimated 1st-grade payout (types 1 to 3); empty when
+    // the vote status gives no estimate.
+    std::vector<std::int32_t> ByPayout(std::span<const std::int32_t> lngSingle, std::int32_t c,
+                                       std::int32_t lngType) const;
 
     clsIPump& m_pump;
     clsIMessage& m_message;
@@ -68,6 +76,7 @@ private:
     clsTMsg m_msg;
     clsTMsgLog* m_log = nullptr;
     clsTRandom m_random;
+    VoteRecord m_vote;
     bool m_run = false;
     EngineKind m_kind = EngineKind::None;
     std::unique_ptr<clsTMsEngine1> m_engine1;
