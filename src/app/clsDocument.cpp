@@ -302,6 +302,7 @@ bool clsDocument::Run()
         // A run that keeps no single counts no winners: never the counters of an earlier run.
         std::array<std::int32_t, 6> tousen{};
         if (count >= 1) {
+            m_engine->SetVoteRecord(m_vote);
             if (!m_engine->EngineRun(count, singles, m_engineSettings, marks, tousen)) {
                 ok = false;
                 m_lastFailure = "圧縮に失敗しました。";

@@ -6,7 +6,8 @@
 
 struct EngineSettingsRecord
 {
-    // 0 none, 1 grade-2 fast, 2 grade-2 trial, 3 grade-3 fast, 4 grade-3 trial, 5 optimisation.
+    // 0 none, 1 grade-2 fast, 2 grade-2 trial, 3 grade-3 fast, 4 grade-3 trial, 5 optimisation,
+    // 6 grade-2 minimum count, 7 grade-3 minimum count.
     std::int32_t MsEngine = 0;
     std::int32_t BeginCount = 100;
     std::int32_t EndCount = 1;
@@ -18,7 +19,8 @@ struct EngineSettingsRecord
     std::int32_t SeEndTime = 0;
     bool ChushutsuFlag = false;
     std::int32_t ChushutsuCount = 10;
-    // 0 random; 1 to 3 (by estimated payout) are not offered and select nothing.
+    // 0 random; 1 to 3 the highest, middle or lowest estimated 1st-grade payouts (random
+    // without a vote status).
     std::int32_t ChushutsuType = 0;
 
     bool operator==(const EngineSettingsRecord&) const = default;

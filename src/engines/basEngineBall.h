@@ -73,6 +73,103 @@ template <class F> inline void ForEachInBall(std::int32_t lngNo, std::int32_t ln
     }
 }
 
+// Offsets by match and outcome code, so a ball whose centre's digits are known needs no
+// division: kDelta[i][c] moves code c of match i to the two other codes, lower first.
+inline constexpr auto kDelta = [] {
+    std::array<std::array<std::array<std::int32_t, 2>, 3>, kMatches> t{};
+    for (std::int32_t i = 0; i < kMatches; ++i) {
+        for (std::int32_t c = 0; c < 3; ++c) {
+            const std::int32_t a = c == 0 ? 1 : 0;
+            const std::int32_t b = c == 2 ? 1 : 2;
+            t[i][c][0] = (a - c) * kPow[i];
+            t[i][c][1] = (b - c) * kPow[i];
+        }
+    }
+    return t;
+}();
+
+using Digits = std::array<std::uint8_t, kMatches>;
+
+inline void MakeDigits(std::int32_t lngNo, Digits& d)
+{
+    for (std::int32_t i = 0; i < kMatches; ++i) {
+        d[i] = static_cast<std::uint8_t>(lngNo % 3);
+        lngNo /= 3;
+    }
+}
+
+// As ForEachInBall, for a centre whose digits are given; f also gets each member's digits,
+// patched from the centre's, so a walk of the members' own balls needs no division either.
+template <class F>
+inline void ForEachInBallOfDigits(std::int32_t lngNo, const Digits& d, std::int32_t lngGrade, F&& f)
+{
+    f(lngNo, d);
+    for (std::int32_t i = 0; i < kMatches; ++i) {
+        const std::uint8_t c = d[i];
+        const std::uint8_t a = c == 0 ? 1 : 0;
+        const std::uint8_t b = c == 2 ? 1 : 2;
+        Digits e = d;
+        e[i] = a;
+        f(lngNo + kDelta[i][c][0], e);
+        e[i] = b;
+        f(lngNo + kDelta[i][c][1], e);
+    }
+    if (lngGrade < 3) {
+        return;
+    }
+    for (std::int32_t p = 0; p < kMatches - 1; ++p) {
+        const std::uint8_t cp = d[p];
+        const std::int32_t x0 = lngNo + kDelta[p][cp][0];
+        const std::int32_t x1 = lngNo + kDelta[p][cp][1];
+        Digits e0 = d;
+        Digits e1 = d;
+        e0[p] = cp == 0 ? 1 : 0;
+        e1[p] = cp == 2 ? 1 : 2;
+        for (std::int32_t q = p + 1; q < kMatches; ++q) {
+            const std::uint8_t cq = d[q];
+            const std::uint8_t a = cq == 0 ? 1 : 0;
+            const std::uint8_t b = cq == 2 ? 1 : 2;
+            e0[q] = a;
+            e1[q] = a;
+            f(x0 + kDelta[q][cq][0], e0);
+            e0[q] = b;
+            f(x0 + kDelta[q][cq][1], e0);
+            f(x1 + kDelta[q][cq][0], e1);
+            e1[q] = b;
+            f(x1 + kDelta[q][cq][1], e1);
+            e0[q] = cq;
+            e1[q] = cq;
+        }
+    }
+}
+
+// Only the members, from the digits: the inner walk of the fast search's score upkeep.
+template <class F>
+inline void ForEachNoInBallOfDigits(std::int32_t lngNo, const Digits& d, std::int32_t lngGrade,
+                                    F&& f)
+{
+    f(lngNo);
+    for (std::int32_t i = 0; i < kMatches; ++i) {
+        f(lngNo + kDelta[i][d[i]][0]);
+        f(lngNo + kDelta[i][d[i]][1]);
+    }
+    if (lngGrade < 3) {
+        return;
+    }
+    for (std::int32_t p = 0; p < kMatches - 1; ++p) {
+        const std::int32_t x0 = lngNo + kDelta[p][d[p]][0];
+        const std::int32_t x1 = lngNo + kDelta[p][d[p]][1];
+        for (std::int32_t q = p + 1; q < kMatches; ++q) {
+            const std::int32_t o0 = kDelta[q][d[q]][0];
+            const std::int32_t o1 = kDelta[q][d[q]][1];
+            f(x0 + o0);
+            f(x0 + o1);
+            f(x1 + o0);
+            f(x1 + o1);
+        }
+    }
+}
+
 // Writes the ball into lngList (room for BallSize(lngGrade) entries); returns its size.
 inline std::int32_t WriteBall(std::int32_t lngNo, std::int32_t lngGrade, std::int32_t* lngList)
 {

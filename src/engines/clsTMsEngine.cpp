@@ -1,5 +1,6 @@
 #include "engines/clsTMsEngine.h"
 
+#include "lottery/clsTMoney.h"
 #include "lottery/clsTProbability.h"
 
 #include <algorithm>
@@ -61,6 +62,8 @@ void clsTMsEngine::EnginePause(bool blnValue)
         m_engine2->EnginePause(blnValue);
     } else if (m_kind == EngineKind::Optimisation && m_engine3) {
         m_engine3->EnginePause(blnValue);
+    } else if (m_kind == EngineKind::Tabu && m_engine4) {
+        m_engine4->EnginePause(blnValue);
     }
 }
 
@@ -72,6 +75,8 @@ void clsTMsEngine::EngineStop()
         m_engine2->EngineStop();
     } else if (m_kind == EngineKind::Optimisation && m_engine3) {
         m_engine3->EngineStop();
+    } else if (m_kind == EngineKind::Tabu && m_engine4) {
+        m_engine4->EngineStop();
     }
 }
 
@@ -183,6 +188,18 @@ bool clsTMsEngine::RunEngine(std::int32_t& lngSCount, std::vector<std::int32_t>&
         }
         break;
     }
+    case 6:
+    case 7: {
+        m_engine4 = std::make_unique<clsTMsEngine4>(m_pump, m_message, m_random);
+        m_engine4->Initialize(*m_log);
+        m_kind = EngineKind::Tabu;
+        ok = m_engine4->EngineStart(set, udtSettings.MsEngine == 6 ? 2 : 3, udtSettings, lngMulti);
+        err = m_engine4->LastError();
+        result = m_engine4->SingleData();
+        m_kind = EngineKind::None;
+        m_engine4.reset();
+        break;
+    }
     default:
         throw std::invalid_argument("エンジンの種類が正しくありません: " +
                                     std::to_string(udtSettings.MsEngine));
@@ -194,6 +211,42 @@ bool clsTMsEngine::RunEngine(std::int32_t& lngSCount, std::vector<std::int32_t>&
     lngSingle = std::move(result);
     lngSCount = static_cast<std::int32_t>(lngSingle.size());
     return true;
+}
+
+std::vector<std::int32_t> clsTMsEngine::ByPayout(std::span<const std::int32_t> lngSingle,
+                                                 std::int32_t c, std::int32_t lngType) const
+{
+    clsTMoney money(m_message);
+    money.SetVote(m_vote);
+    std::vector<Currency> payout(lngSingle.size());
+    if (!money.GetMoneyList(lngSingle, payout, {}, {})) {
+        return {};
+    }
+    if (std::all_of(payout.begin(), payout.end(), [](Currency v) { return v == Currency(); })) {
+        return {};
+    }
+    // Ascending payout, ties by ticket number; high payouts are taken from the top, again
+    // lowest ticket number first among equals.
+    std::vector<std::size_t> order(lngSingle.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    const bool high = lngType == 1;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (payout[a] != payout[b]) {
+            return high ? payout[b] < payout[a] : payout[a] < payout[b];
+        }
+        return lngSingle[a] < lngSingle[b];
+    });
+    const auto n = static_cast<std::int32_t>(order.size());
+    // The middle: the c around the median.
+    const std::int32_t first = lngType == 2 ? (n - c) / 2 : 0;
+    std::vector<std::int32_t> out;
+    out.reserve(static_cast<std::size_t>(c));
+    for (std::int32_t i = first; i < first + c; ++i) {
+        out.push_back(lngSingle[order[static_cast<std::size_t>(i)]]);
+    }
+    return out;
 }
 
 void clsTMsEngine::Extract(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle,
@@ -209,8 +262,12 @@ void clsTMsEngine::Extract(std::int32_t& lngSCount, std::vector<std::int32_t>& l
     std::vector<std::int32_t> work(lngSingle.begin(), lngSingle.begin() + n);
     std::vector<std::int32_t> result;
     result.reserve(static_cast<std::size_t>(c));
-    // Only the random draw exists; the payout-ordered types select nothing.
-    if (udtSettings.ChushutsuType == 0) {
+    if (udtSettings.ChushutsuType >= 1 && udtSettings.ChushutsuType <= 3) {
+        result = ByPayout(std::span<const std::int32_t>(work.data(), work.size()), c,
+                          udtSettings.ChushutsuType);
+    }
+    // Without a vote status there is no payout to order by: those types draw at random too.
+    if (result.empty()) {
         std::int32_t m = n;
         for (std::int32_t i = 0; i < c; ++i) {
             const std::int32_t k = m_random.NextIndex(m);

@@ -11,12 +11,15 @@
 #include "engines/clsTMsEngine1.h"
 #include "engines/clsTMsEngine2.h"
 #include "engines/clsTMsEngine3.h"
+#include "engines/clsTMsEngine4.h"
 #include "engines/clsTRandom.h"
+#include "store/VoteRecord.h"
 
 #include <array>
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <span>
 #include <vector>
 
 class clsTMsEngine
@@ -28,7 +31,8 @@ public:
         None,
         Fast,
         Trial,
-        Optimisation
+        Optimisation,
+        Tabu
     };
 
     // The random generator is seeded from the clock.
@@ -49,6 +53,8 @@ public:
                    TousenArray& lngTousen);
 
     clsTRandom& Random() { return m_random; }
+    // The vote status in use, for the payout-ordered extraction types.
+    void SetVoteRecord(const VoteRecord& udtVote) { m_vote = udtVote; }
     // A memory budget for the trial engines' cache, in entries (tests, small machines).
     void SetCacheLimit(std::int64_t lngEntries) { m_cacheLimit = lngEntries; }
 
@@ -59,6 +65,10 @@ private:
     void Extract(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle,
                  const EngineSettingsRecord& udtSettings);
     void ReportFailure(const ErrorRecord& err);
+    // The c singles of the list by their estimated 1st-grade payout (types 1 to 3); empty when
+    // the vote status gives no estimate.
+    std::vector<std::int32_t> ByPayout(std::span<const std::int32_t> lngSingle, std::int32_t c,
+                                       std::int32_t lngType) const;
 
     clsIPump& m_pump;
     clsIMessage& m_message;
@@ -66,10 +76,12 @@ private:
     clsTMsg m_msg;
     clsTMsgLog* m_log = nullptr;
     clsTRandom m_random;
+    VoteRecord m_vote;
     bool m_run = false;
     EngineKind m_kind = EngineKind::None;
     std::unique_ptr<clsTMsEngine1> m_engine1;
     std::unique_ptr<clsTMsEngine2> m_engine2;
     std::unique_ptr<clsTMsEngine3> m_engine3;
+    std::unique_ptr<clsTMsEngine4> m_engine4;
     std::int64_t m_cacheLimit = std::numeric_limits<std::int64_t>::max();
 };

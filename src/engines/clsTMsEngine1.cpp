@@ -86,7 +86,7 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
     // is rejected or covered by then, so the scans together are one pass in input order. A
     // rejected single never reaches a full ball again, so no flag has to remember it.
     const std::size_t firstStep = EventStep(lngSingle.size());
-    std::size_t examined = 0;
+    std::size_t untilEvents = firstStep;
     for (const std::int32_t s : lngSingle) {
         if (m_covered[s] != 0) {
             continue;
@@ -97,9 +97,13 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
                 return;
             }
         }
-        if (++examined % firstStep == 0 && ProcessEvents()) {
-            m_result.clear();
-            return;
+        // A countdown, not a division per single.
+        if (--untilEvents == 0) {
+            untilEvents = firstStep;
+            if (ProcessEvents()) {
+                m_result.clear();
+                return;
+            }
         }
     }
 
@@ -126,6 +130,7 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
         m_msg.Msg("候補の検索中...", false, true);
         m_msg.Max(static_cast<std::int32_t>(candidates.size()) - 1);
         const std::size_t step = EventStep(candidates.size());
+        untilEvents = step;
         std::int32_t best = 0;
         ties.clear();
         for (std::size_t i = 0; i < candidates.size(); ++i) {
@@ -138,7 +143,8 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
             } else if (score == best) {
                 ties.push_back(s);
             }
-            if ((i + 1) % step == 0) {
+            if (--untilEvents == 0) {
+                untilEvents = step;
                 m_msg.Value(static_cast<std::int32_t>(i));
                 if (ProcessEvents()) {
                     m_msg.Value(0);
@@ -170,13 +176,15 @@ void clsTMsEngine1::Choose(std::int32_t lngNo)
     std::uint8_t* covered = m_covered.data();
     const std::uint8_t* inSet = m_inSet.data();
     std::int16_t* score = m_score.data();
-    ForEachInBall(lngNo, grade, [&](std::int32_t x) {
+    Digits d;
+    MakeDigits(lngNo, d);
+    ForEachInBallOfDigits(lngNo, d, grade, [&](std::int32_t x, const Digits& dx) {
         if (covered[x] != 0) {
             return;
         }
         covered[x] = 1;
         m_uncovered -= inSet[x];
         // x has just left the uncovered numbers: every ball holding it loses one point.
-        ForEachInBall(x, grade, [score](std::int32_t y) { --score[y]; });
+        ForEachNoInBallOfDigits(x, dx, grade, [score](std::int32_t y) { --score[y]; });
     });
 }

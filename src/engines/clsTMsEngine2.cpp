@@ -66,14 +66,16 @@ bool clsTMsEngine2::EngineStart(std::span<const std::int32_t> lngSingle,
     }
 }
 
-std::vector<std::int32_t> clsTMsEngine2::ExtendedCandidates(std::int32_t lngExGrade,
-                                                            const MarkArray& lngMulti) const
+std::vector<std::int32_t> clsTMsEngine2::ExtendedCandidates(std::span<const std::int32_t> lngTarget,
+                                                            std::int32_t lngExGrade,
+                                                            const MarkArray& lngMulti,
+                                                            clsIMessage& objMessage)
 {
     std::vector<std::uint8_t> reach(kSingleCount, 0);
-    for (std::int32_t t = 0; t < m_trial.TargetCount(); ++t) {
-        ForEachInBall(m_trial.TargetNo(t), lngExGrade, [&](std::int32_t x) { reach[x] = 1; });
+    for (const std::int32_t t : lngTarget) {
+        ForEachInBall(t, lngExGrade, [&](std::int32_t x) { reach[x] = 1; });
     }
-    clsTMultiPattern pattern(m_err.Message());
+    clsTMultiPattern pattern(objMessage);
     pattern.SetValue(lngMulti);
     std::int32_t count = 0;
     std::vector<std::int32_t> multi;
@@ -105,7 +107,7 @@ void clsTMsEngine2::Search(std::span<const std::int32_t> lngSingle, std::int32_t
     }
     std::vector<std::int32_t> candidates;
     if (exGrade > 0) {
-        candidates = ExtendedCandidates(exGrade, lngMulti);
+        candidates = ExtendedCandidates(lngSingle, exGrade, lngMulti, m_err.Message());
     }
     if (candidates.empty()) {
         candidates.assign(lngSingle.begin(), lngSingle.end());

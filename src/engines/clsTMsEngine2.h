@@ -35,14 +35,18 @@ public:
     void SetCacheLimit(std::int64_t lngEntries) { m_trial.SetCacheLimit(lngEntries); }
     std::int64_t CacheSize() const { return m_trial.CacheSize(); }
     std::int32_t CandidateCount() const { return m_trial.CandidateCount(); }
+    // The singles of the multi within lngExGrade of a target, in ascending order; the
+    // candidates of a search whose result may leave the set.
+    static std::vector<std::int32_t> ExtendedCandidates(std::span<const std::int32_t> lngTarget,
+                                                        std::int32_t lngExGrade,
+                                                        const MarkArray& lngMulti,
+                                                        clsIMessage& objMessage);
     // Tries made by the run so far, for the speed figures.
     std::int64_t TryCount() const { return m_tryCount; }
 
 private:
     void Search(std::span<const std::int32_t> lngSingle, std::int32_t lngGrade,
                 const MarkArray& lngMulti);
-    std::vector<std::int32_t> ExtendedCandidates(std::int32_t lngExGrade,
-                                                 const MarkArray& lngMulti) const;
     void SearchStep(std::int32_t lngCount);
     void WhilePaused();
 

@@ -277,3 +277,103 @@ TEST(kelvra_cli, ValuePrintsTheSetsChanceWorthAndCost)
     EXPECT_EQ(r.Out.substr(third + 10, 12), r.Out.substr(second + 10, 12)) << r.Out;
     EXPECT_NE(r.Out.substr(third + 10, 12), Fixed10Text(within[2])) << r.Out;
 }
+
+namespace {
+// Tickets of lngCover farther than lngRadius from every one of them, over the whole multi.
+int UncoveredOfMulti(const LongFrame& marks, const std::vector<std::int32_t>& cover, int radius)
+{
+    std::vector<std::int32_t> multi{0};
+    std::int32_t p = 1;
+    for (int m = 0; m < 13; ++m) {
+        std::vector<std::int32_t> next;
+        for (int c = 0; c < 3; ++c) {
+            if (marks[c][m] != 0) {
+                for (const std::int32_t s : multi) {
+                    next.push_back(s + c * p);
+                }
+            }
+        }
+        multi.swap(next);
+        p *= 3;
+    }
+    int n = 0;
+    for (const std::int32_t t : multi) {
+        bool ok = false;
+        for (const std::int32_t c : cover) {
+            int d = 0;
+            for (std::int32_t a = t, b = c, i = 0; i < 13; ++i, a /= 3, b /= 3) {
+                d += a % 3 != b % 3;
+            }
+            ok = ok || d <= radius;
+        }
+        n += ok ? 0 : 1;
+    }
+    return n;
+}
+} // namespace
+
+TEST(kelvra_cli, RunWithTheMinimumCountEnginesSavesACoverOfTheMulti)
+{
+    for (const int engine : {6, 7}) {
+        TempDir home;
+        TempDir scratch;
+        WriteReferenceFiles(home);
+        RecordingHost host;
+        DataFileRecord rec;
+        rec.Kaisaikai = 9001;
+        // Five matches with all three outcomes, the rest one each: 243 singles, no conditions.
+        for (int m = 0; m < 13; ++m) {
+            for (int c = 0; c < (m < 5 ? 3 : 1); ++c) {
+                rec.Multi[c][m] = 1;
+            }
+        }
+        rec.Engine.MsEngine = engine;
+        rec.Engine.BeginCount = engine == 6 ? 40 : 12;
+        rec.Engine.EndCount = engine == 6 ? 27 : 8;
+        rec.Engine.EndTime = 5;
+        const std::string path = (home.Path() / "work.drd").string();
+        clsTFileDRD file(host.Host(), "1.00", "");
+        ASSERT_TRUE(file.Save(path, true, rec, false));
+        const CliRun r = Cli(scratch, "--home " + home.Str() + " run --seed 3 " + path);
+        ASSERT_EQ(r.Code, 0) << r.Err << r.Out;
+        DataFileRecord back;
+        ASSERT_TRUE(file.Load(path, back)) << host.AllMessageText();
+        EXPECT_EQ(back.Engine.MsEngine, engine);
+        ASSERT_GT(back.SingleCount, 0);
+        EXPECT_LE(back.SingleCount, rec.Engine.BeginCount);
+        const std::vector<std::int32_t> cover(back.Singles.begin(),
+                                              back.Singles.begin() + back.SingleCount);
+        EXPECT_EQ(UncoveredOfMulti(rec.Multi, cover, engine == 6 ? 1 : 2), 0);
+        EXPECT_EQ(back.MsTousen[0], 243);
+        EXPECT_EQ(back.MsTousen[engine == 6 ? 4 : 5], 243);
+    }
+}
+
+TEST(kelvra_cli, RunOnTheWholeSpaceSavesThePerfectCode)
+{
+    TempDir home;
+    TempDir scratch;
+    WriteReferenceFiles(home);
+    RecordingHost host;
+    DataFileRecord rec;
+    rec.Kaisaikai = 9001;
+    for (auto& row : rec.Multi) {
+        row.fill(1);
+    }
+    rec.Engine.MsEngine = 6;
+    rec.Engine.BeginCount = 9999;
+    rec.Engine.EndCount = 1;
+    rec.Engine.EndTime = 1;
+    const std::string path = (home.Path() / "all.drd").string();
+    clsTFileDRD file(host.Host(), "1.00", "");
+    ASSERT_TRUE(file.Save(path, true, rec, false));
+    const CliRun r = Cli(scratch, "--home " + home.Str() + " run --seed 5 " + path);
+    ASSERT_EQ(r.Code, 0) << r.Err << r.Out;
+    DataFileRecord back;
+    ASSERT_TRUE(file.Load(path, back)) << host.AllMessageText();
+    EXPECT_EQ(back.SingleCount, 59049);
+    EXPECT_EQ(back.MsTousen[0], 1594323);
+    EXPECT_EQ(back.MsTousen[4], 1594323);
+    // Perfect: every single is 1st or 2nd grade of exactly one ticket.
+    EXPECT_EQ(back.MsTousen[1] + back.MsTousen[2], 1594323);
+}

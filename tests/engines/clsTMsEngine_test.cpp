@@ -1,9 +1,11 @@
 #include "EngineTestSupport.h"
 #include "engines/clsTMsEngine.h"
+#include "lottery/clsTMoney.h"
 #include "support/RecordingHost.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -111,7 +113,7 @@ TEST(clsTMsEngine, ExtractionOfAtLeastTheWholeSetStillCounts)
     EXPECT_TRUE(r.log.Text().find("抽出") == std::string::npos);
 }
 
-TEST(clsTMsEngine, PayoutOrderedExtractionSelectsNothing)
+TEST(clsTMsEngine, PayoutOrderedExtractionWithoutAVoteStatusDrawsAtRandom)
 {
     auto s = Engine(0);
     s.ChushutsuFlag = true;
@@ -119,9 +121,74 @@ TEST(clsTMsEngine, PayoutOrderedExtractionSelectsNothing)
     s.ChushutsuType = 2;
     FrameRun r(1, Hundred());
     ASSERT_TRUE(r.Go(s));
-    EXPECT_EQ(r.count, 0);
-    EXPECT_TRUE(r.set.empty());
-    EXPECT_EQ(r.tousen, (clsTMsEngine::TousenArray{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(r.count, 10);
+    const auto all = Hundred();
+    EXPECT_EQ(std::set<std::int32_t>(r.set.begin(), r.set.end()).size(), 10u);
+    for (const auto x : r.set) {
+        EXPECT_NE(std::find(all.begin(), all.end(), x), all.end());
+    }
+    // The same draw as type 0 with the same seed.
+    s.ChushutsuType = 0;
+    FrameRun random(1, Hundred());
+    ASSERT_TRUE(random.Go(s));
+    EXPECT_EQ(random.set, r.set);
+}
+
+TEST(clsTMsEngine, PayoutOrderedExtractionTakesTheHighMiddleOrLowEstimates)
+{
+    // Votes that differ by match and outcome, so the estimates spread out.
+    VoteRecord vote;
+    vote.Kaisaikai = 500;
+    for (int m = 0; m < 13; ++m) {
+        vote.Match[m].Votes = {Currency::FromInt(1000 + 37 * m), Currency::FromInt(3000 - 11 * m),
+                               Currency::FromInt(1500 + 53 * m)};
+    }
+    vote.SalesTotal = Currency::FromInt(300000000);
+    vote.UnitsTotal = Currency::FromInt(3000000);
+    const auto set = Hundred();
+    RecordingHost host;
+    clsTMoney money(host);
+    money.SetVote(vote);
+    std::vector<Currency> payout(set.size());
+    ASSERT_TRUE(money.GetMoneyList(set, payout, {}, {}));
+    // Ranking by the rules: ascending payout, ties by ticket number.
+    std::vector<std::pair<Currency, std::int32_t>> ranked;
+    for (std::size_t i = 0; i < set.size(); ++i) {
+        ranked.emplace_back(payout[i], set[i]);
+    }
+    std::sort(ranked.begin(), ranked.end());
+    ASSERT_NE(ranked.front().first, ranked.back().first);
+    for (const int type : {1, 2, 3}) {
+        auto s = Engine(0);
+        s.ChushutsuFlag = true;
+        s.ChushutsuCount = 7;
+        s.ChushutsuType = type;
+        FrameRun r(1, set);
+        r.frame.SetVoteRecord(vote);
+        ASSERT_TRUE(r.Go(s));
+        ASSERT_EQ(r.count, 7);
+        std::set<std::int32_t> want;
+        // The middle seven of a hundred start at (100 - 7) / 2.
+        const std::size_t first = type == 2 ? 46 : 0;
+        for (std::size_t i = first; i < first + 7; ++i) {
+            want.insert(ranked[i].second);
+        }
+        if (type == 1) {
+            // Highest first, lowest ticket number among equal payouts.
+            std::vector<std::pair<Currency, std::int32_t>> top;
+            for (const auto& [p, n] : ranked) {
+                top.emplace_back(-p, n);
+            }
+            std::sort(top.begin(), top.end());
+            want.clear();
+            for (std::size_t i = 0; i < 7; ++i) {
+                want.insert(top[i].second);
+            }
+        }
+        EXPECT_EQ(std::set<std::int32_t>(r.set.begin(), r.set.end()), want) << "type " << type;
+        EXPECT_EQ(r.tousen[0], 100);
+        EXPECT_EQ(r.tousen[1], 7);
+    }
 }
 
 TEST(clsTMsEngine, EveryEngineKeepsItsGuaranteeThroughTheFrame)
@@ -206,7 +273,7 @@ TEST(clsTMsEngine, EngineErrorsAreReportedAndKeepTheSet)
     EXPECT_FALSE(r.frame.Run());
 
     FrameRun unknown(1, Hundred());
-    EXPECT_FALSE(unknown.Go(Engine(7)));
+    EXPECT_FALSE(unknown.Go(Engine(8)));
     ASSERT_EQ(unknown.host.Messages.size(), 1u);
     EXPECT_EQ(unknown.host.Messages[0].Caption, "MsEngine Err");
     EXPECT_EQ(unknown.set, Hundred());

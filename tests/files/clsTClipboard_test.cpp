@@ -64,6 +64,12 @@ TEST(ClipboardText, CountsAreRightAlignedFullWidth)
     EXPECT_EQ(lines[2], "Ｎｏ　 Home 　１０２　 Away 　　　　１　　　　０　　　　２");
     EXPECT_EQ(lines[4], "０１　？？？　◎△－　？？？　１２３４：　　　５：　　　０");
     EXPECT_EQ(lines[19], "圧縮方法：口数最適化エンジン");
+    r.Engine.MsEngine = 7;
+    EXPECT_EQ(Lines(clsTClipboard::ForecastText(r, ScheduleRecord(), false, "1.00"))[19],
+              "圧縮方法：３等保証 最小口数エンジン");
+    r.Engine.MsEngine = 8;
+    EXPECT_EQ(Lines(clsTClipboard::ForecastText(r, ScheduleRecord(), false, "1.00"))[19],
+              "圧縮方法：");
 }
 
 TEST(ClipboardText, PayoutSection)

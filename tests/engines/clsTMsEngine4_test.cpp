@@ -1,0 +1,337 @@
+#include "EngineTestSupport.h"
+#include "engines/clsTMsEngine.h"
+#include "engines/clsTMsEngine1.h"
+#include "engines/clsTMsEngine4.h"
+#include "support/RecordingHost.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+using namespace enginetest;
+
+namespace {
+
+struct TabuRun
+{
+    RecordingHost host;
+    clsTMsgLog log;
+    clsTRandom random;
+    clsTMsEngine4 engine;
+    explicit TabuRun(std::uint64_t seed)
+        : random(seed)
+        , engine(host, host, random)
+    {
+        engine.Initialize(log);
+    }
+    std::string OpenStep() const
+    {
+        if (log.Lines().empty()) {
+            return {};
+        }
+        const auto& s = log.Lines().back();
+        return s.ends_with("を検索中...") ? s : std::string();
+    }
+    std::vector<std::string> LinesEndingWith(std::string_view tail) const
+    {
+        std::vector<std::string> v;
+        for (const auto& s : log.Lines()) {
+            if (s.ends_with(tail)) {
+                v.push_back(s);
+            }
+        }
+        return v;
+    }
+    // Moves the fake clock 100 ms at every event of a search step.
+    void TickDuringSteps()
+    {
+        host.OnDoEvents = [this](std::int64_t) {
+            if (!OpenStep().empty()) {
+                host.AdvanceMs(100);
+            }
+        };
+    }
+};
+
+EngineSettingsRecord Settings(std::int32_t begin, std::int32_t end, std::int32_t seconds)
+{
+    EngineSettingsRecord s;
+    s.MsEngine = 6;
+    s.BeginCount = begin;
+    s.EndCount = end;
+    s.EndTime = seconds;
+    return s;
+}
+
+MarkArray Marks(const std::array<int, 13>& width)
+{
+    MarkArray m{};
+    for (int match = 0; match < 13; ++match) {
+        for (int c = 0; c < width[match]; ++c) {
+            m[c][match] = 1 + c;
+        }
+    }
+    return m;
+}
+
+const std::array<int, 13> kMulti{3, 3, 3, 3, 3, 2, 2, 1, 1, 1, 1, 1, 1};
+
+std::int32_t GreedyCount(const std::vector<std::int32_t>& set, int grade)
+{
+    RecordingHost host;
+    clsTMsgLog log;
+    clsTMsEngine1 greedy(host, host);
+    greedy.Initialize(log);
+    EXPECT_TRUE(greedy.EngineStart(set, grade));
+    return greedy.SingleCount();
+}
+
+std::string StepName(const std::string& line)
+{
+    return line.substr(line.find(' ') + 1);
+}
+
+// Matches 1 to n with three outcomes, the rest fixed to a draw.
+std::array<int, 13> Triples(int n)
+{
+    std::array<int, 13> w{};
+    for (int i = 0; i < 13; ++i) {
+        w[i] = i < n ? 3 : 1;
+    }
+    return w;
+}
+
+} // namespace
+
+TEST(clsTMsEngine4, ResultsKeepTheGuaranteeForSeedsGradesAndExtensions)
+{
+    const auto multi = MultiSingles(kMulti);
+    const std::set<std::int32_t> inMulti(multi.begin(), multi.end());
+    for (const int grade : {2, 3}) {
+        for (const bool extend : {false, true}) {
+            for (std::uint64_t seed = 1; seed <= 3; ++seed) {
+                // A part of the multi, as conditions leave it, shuffled.
+                const auto set =
+                    RandomSubset(kMulti, 0.3, static_cast<unsigned>(seed * 7 + grade + extend));
+                const std::set<std::int32_t> members(set.begin(), set.end());
+                const std::int32_t greedy = GreedyCount(set, grade);
+                TabuRun r(seed);
+                r.TickDuringSteps();
+                auto s = Settings(greedy, 1, 1);
+                s.ExGrade2 = extend;
+                s.ExGrade3 = extend;
+                ASSERT_TRUE(r.engine.EngineStart(set, grade, s, Marks(kMulti)));
+                const auto got = r.engine.SingleData();
+                ASSERT_FALSE(got.empty());
+                EXPECT_LT(static_cast<std::int32_t>(got.size()), greedy)
+                    << "grade " << grade << " seed " << seed;
+                EXPECT_EQ(UncoveredCount(set, got, grade - 1), 0)
+                    << "grade " << grade << " seed " << seed << " extend " << extend;
+                for (const auto x : got) {
+                    EXPECT_EQ((extend ? inMulti : members).count(x), 1u) << x;
+                }
+            }
+        }
+    }
+}
+
+TEST(clsTMsEngine4, SparseSetsAndSinglesOutsideTheMarksAreStillCovered)
+{
+    // A thin set leaves few one-match moves, so covers come from the fallback jumps; and a
+    // single outside the marks must be coverable even with the extension on.
+    auto set = RandomSubset(kMulti, 0.04, 11);
+    const std::int32_t outside = No({2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2});
+    set.push_back(outside);
+    for (const bool extend : {false, true}) {
+        TabuRun r(4);
+        r.TickDuringSteps();
+        auto s = Settings(GreedyCount(set, 2), 1, 1);
+        s.ExGrade2 = extend;
+        ASSERT_TRUE(r.engine.EngineStart(set, 2, s, Marks(kMulti)));
+        const auto got = r.engine.SingleData();
+        ASSERT_FALSE(got.empty());
+        EXPECT_EQ(UncoveredCount(set, got, 1), 0) << "extend " << extend;
+    }
+}
+
+TEST(clsTMsEngine4, ReachesTheKnownSmallCovers)
+{
+    // 4 triples: the perfect code of 9 tickets; 5 triples: 27 (both known optimal).
+    for (const auto& [n, known] : std::map<int, int>{{4, 9}, {5, 27}}) {
+        const auto set = MultiSingles(Triples(n));
+        TabuRun r(2);
+        r.TickDuringSteps();
+        ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(GreedyCount(set, 2), known, 5),
+                                         Marks(Triples(n))));
+        EXPECT_EQ(r.engine.SingleCount(), known) << n << " triples";
+        EXPECT_EQ(UncoveredCount(set, r.engine.SingleData(), 1), 0);
+    }
+}
+
+TEST(clsTMsEngine4, SameSeedSameTickets)
+{
+    const auto set = RandomSubset(kMulti, 0.5, 21);
+    std::vector<std::vector<std::int32_t>> results;
+    for (const std::uint64_t seed : {3u, 3u, 4u}) {
+        TabuRun r(seed);
+        r.TickDuringSteps();
+        ASSERT_TRUE(
+            r.engine.EngineStart(set, 3, Settings(GreedyCount(set, 3), 1, 1), Marks(kMulti)));
+        results.push_back(r.engine.SingleData());
+    }
+    EXPECT_EQ(results[0], results[1]);
+    EXPECT_NE(results[0], results[2]);
+}
+
+TEST(clsTMsEngine4, SingleTargetIsConfirmedAtEveryCount)
+{
+    const std::int32_t t = No({2, 1, 0, 0, 1, 2, 2, 1, 0, 1, 0, 2, 1});
+    TabuRun r(5);
+    ASSERT_TRUE(
+        r.engine.EngineStart(std::vector<std::int32_t>{t}, 3, Settings(3, 0, 0), Marks(kMulti)));
+    EXPECT_EQ(r.engine.SingleData(), std::vector<std::int32_t>{t});
+    const auto confirmed = r.LinesEndingWith("を検索中...確定");
+    ASSERT_EQ(confirmed.size(), 3u) << r.log.Text();
+    EXPECT_EQ(StepName(confirmed[0]), "3を検索中...確定");
+    EXPECT_EQ(StepName(confirmed[2]), "1を検索中...確定");
+}
+
+TEST(clsTMsEngine4, BeginCountZeroSearchesNothingAndEndCountStopsAtOnce)
+{
+    const auto set = RandomSubset(kMulti, 0.3, 2);
+    {
+        TabuRun r(5);
+        ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(0, 1, 0), Marks(kMulti)));
+        EXPECT_EQ(r.engine.SingleCount(), 0);
+        EXPECT_TRUE(r.LinesEndingWith("確定").empty());
+    }
+    const std::int32_t d = GreedyCount(set, 2);
+    TabuRun r(8);
+    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(d, d, 0), Marks(kMulti)));
+    EXPECT_EQ(r.engine.SingleCount(), d);
+    EXPECT_EQ(UncoveredCount(set, r.engine.SingleData(), 1), 0);
+    EXPECT_EQ(r.LinesEndingWith("を検索中...確定").size(), 1u);
+    EXPECT_TRUE(
+        r.log.Lines()[r.log.Lines().size() - 2].ends_with("指定口数に達したので検索を終了します"))
+        << r.log.Text();
+}
+
+TEST(clsTMsEngine4, TimeLimitEndsTheStepWithThePreviousCover)
+{
+    // The search descends until a count it cannot reach in three seconds of the fake clock.
+    const auto set = RandomSubset(kMulti, 0.3, 4);
+    TabuRun r(3);
+    std::map<std::string, int> eventsPerStep;
+    r.host.OnDoEvents = [&](std::int64_t) {
+        const std::string step = r.OpenStep();
+        if (!step.empty()) {
+            ++eventsPerStep[StepName(step)];
+            r.host.AdvanceMs(100);
+        }
+    };
+    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(GreedyCount(set, 2), 1, 3), Marks(kMulti)));
+    const auto interrupted = r.LinesEndingWith("を検索中...中断");
+    ASSERT_EQ(interrupted.size(), 1u) << r.log.Text();
+    const std::string failed = StepName(interrupted[0]);
+    const int d = std::stoi(failed);
+    // The limit is read after every batch of moves: 3 s of 100 ms events, plus the rounding
+    // of the start to a whole second.
+    const int events = eventsPerStep[failed.substr(0, failed.size() - std::string("中断").size())];
+    EXPECT_GE(events, 25);
+    EXPECT_LE(events, 36);
+    EXPECT_TRUE(
+        r.log.Lines()[r.log.Lines().size() - 2].ends_with("指定時間になったので検索を終了します"));
+    const auto got = r.engine.SingleData();
+    EXPECT_EQ(static_cast<int>(got.size()), d + 1);
+    EXPECT_EQ(UncoveredCount(set, got, 1), 0);
+}
+
+TEST(clsTMsEngine4, StopInTheFirstStepLeavesNoResult)
+{
+    const auto set = RandomSubset(kMulti, 0.3, 6);
+    TabuRun r(1);
+    int events = 0;
+    r.host.OnDoEvents = [&](std::int64_t) {
+        if (!r.OpenStep().empty() && ++events == 3) {
+            r.engine.EngineStop();
+        }
+    };
+    // At the sphere bound (13 singles in a ball of this multi) a cover would have to be
+    // perfect, so the first step keeps searching.
+    const auto bound = static_cast<std::int32_t>((set.size() + 12) / 13);
+    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(bound, 1, 0), Marks(kMulti)));
+    EXPECT_EQ(r.engine.SingleCount(), 0);
+    EXPECT_EQ(r.LinesEndingWith(std::to_string(bound) + "を検索中...中断").size(), 1u)
+        << r.log.Text();
+    EXPECT_EQ(events, 3);
+}
+
+TEST(clsTMsEngine4, PauseSleepsUntilReleasedOrStopped)
+{
+    const auto set = RandomSubset(kMulti, 0.3, 7);
+    TabuRun r(1);
+    int events = 0;
+    r.host.OnDoEvents = [&](std::int64_t) {
+        if (r.OpenStep().empty()) {
+            return;
+        }
+        ++events;
+        if (events == 2) {
+            r.engine.EnginePause(true);
+        } else if (events == 5) {
+            r.engine.EngineStop();
+        }
+    };
+    const auto bound = static_cast<std::int32_t>((set.size() + 12) / 13);
+    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(bound, 1, 0), Marks(kMulti)));
+    // As in the trial search: sleeps before events 3, 4 and 5, one more event ends the step,
+    // and the pause still set costs one last sleep.
+    EXPECT_EQ(r.host.SleptMs, 2000);
+    EXPECT_EQ(events, 6);
+}
+
+TEST(clsTMsEngine4, NoStepBelowTheSphereBound)
+{
+    // A ball of this multi holds at most 13 singles at 2nd grade.
+    const auto set = RandomSubset(kMulti, 0.3, 13);
+    const auto bound = static_cast<std::int32_t>((set.size() + 12) / 13);
+    TabuRun r(1);
+    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(bound - 1, 1, 0), Marks(kMulti)));
+    EXPECT_EQ(r.engine.SingleCount(), 0);
+    EXPECT_TRUE(r.log.Lines().empty()) << r.log.Text();
+}
+
+TEST(clsTMsEngine4, FrameRunsEnginesSixAndSevenAndPassesPauseAndStop)
+{
+    const auto set = RandomSubset(kMulti, 0.3, 12);
+    for (const int kind : {6, 7}) {
+        RecordingHost host;
+        clsTMsgLog log;
+        clsTMsEngine frame(host, host, 9);
+        frame.Initialize(log);
+        std::vector<std::int32_t> singles = set;
+        auto count = static_cast<std::int32_t>(singles.size());
+        clsTMsEngine::TousenArray tousen{};
+        auto s = Settings(GreedyCount(set, kind == 6 ? 2 : 3), 1, 0);
+        s.MsEngine = kind;
+        int events = 0;
+        bool sawTabu = false;
+        host.OnDoEvents = [&](std::int64_t) {
+            sawTabu = sawTabu || frame.RunningEngine() == clsTMsEngine::EngineKind::Tabu;
+            if (++events == 40) {
+                frame.EnginePause(true);
+            } else if (events == 42) {
+                frame.EngineStop();
+            }
+        };
+        ASSERT_TRUE(frame.EngineRun(count, singles, s, Marks(kMulti), tousen));
+        EXPECT_TRUE(sawTabu);
+        EXPECT_GE(host.SleptMs, 500);
+        ASSERT_GT(count, 0);
+        EXPECT_EQ(UncoveredCount(set, singles, kind == 6 ? 1 : 2), 0);
+        // The guarantee shows in the winning counts too.
+        EXPECT_EQ(tousen[kind == 6 ? 4 : 5], tousen[0]);
+    }
+}
