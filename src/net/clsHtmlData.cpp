@@ -50,7 +50,14 @@ std::int32_t clsHtmlData::GetHtmlData(std::string_view strHtml)
 {
     m_items.clear();
 
-    std::vector<std::string> tokens;
+    // Tag or text is decided here, on the raw page: once cleaned, a text run that begins with
+    // "&lt;" would begin with "<" too.
+    struct Token
+    {
+        std::string Text;
+        bool IsTag;
+    };
+    std::vector<Token> tokens;
     bool inTag = false;
     bool inText = false;
     std::size_t start = 0;
@@ -58,12 +65,12 @@ std::int32_t clsHtmlData::GetHtmlData(std::string_view strHtml)
         const char c = strHtml[i];
         if (inTag) {
             if (c == '>') {
-                tokens.push_back(CleanToken(strHtml.substr(start, i - start + 1)));
+                tokens.push_back({CleanToken(strHtml.substr(start, i - start + 1)), true});
                 inTag = false;
             }
         } else if (c == '<') {
             if (inText) {
-                tokens.push_back(CleanToken(strHtml.substr(start, i - start)));
+                tokens.push_back({CleanToken(strHtml.substr(start, i - start)), false});
                 inText = false;
             }
             inTag = true;
@@ -76,7 +83,7 @@ std::int32_t clsHtmlData::GetHtmlData(std::string_view strHtml)
 
     bool insideComment = false;
     bool inBody = false;
-    for (auto& token : tokens) {
+    for (auto& [token, isTag] : tokens) {
         if (token.empty()) {
             continue;
         }
@@ -90,7 +97,7 @@ std::int32_t clsHtmlData::GetHtmlData(std::string_view strHtml)
             m_items.push_back(std::move(item));
             continue;
         }
-        if (token.front() == '<') {
+        if (isTag) {
             item.IsTag = true;
             if (StartsWith(token, "<!--")) {
                 item.IsComment = true;

@@ -47,6 +47,18 @@ TEST(HtmlData, CleaningAndEntities)
     EXPECT_EQ(TextList("<body><p>a&amp;lt;b</p></body>"), List{"a&lt;b"});
 }
 
+TEST(HtmlData, TextThatBeginsWithAnEscapedBracketStaysText)
+{
+    // Once cleaned the run begins with "<"; it was taken for a tag, lost from the list, and its
+    // name lost the last byte of "台" as if it were ">".
+    clsHtmlData data;
+    ASSERT_EQ(data.GetHtmlData("<body>&lt;\xE4\xBB\x99\xE5\x8F\xB0&gt;</body>"), 3);
+    EXPECT_FALSE(data.Items()[1].IsTag);
+    EXPECT_EQ(data.Items()[1].Name, "<\xE4\xBB\x99\xE5\x8F\xB0>");
+    EXPECT_EQ(TextList("<body><td>&lt;\xE5\x8F\xB0</td><td>x</td></body>"),
+              (List{"<\xE5\x8F\xB0", "x"}));
+}
+
 TEST(HtmlData, CommentsOneTokenAndSpanningSeveral)
 {
     clsHtmlData data;
