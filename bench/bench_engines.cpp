@@ -282,6 +282,17 @@ double CpuSeconds()
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
 }
 
+// The fast search's size for the set: where the slower searches start.
+std::int32_t GreedySize(const std::vector<std::int32_t>& set, int grade)
+{
+    BenchHost host;
+    clsTMsgLog log;
+    clsTMsEngine1 fast(host, host);
+    fast.Initialize(log);
+    fast.EngineStart(set, grade);
+    return fast.SingleCount();
+}
+
 // The trial search from the greedy's size down, stopped after the instance's time: the
 // smallest confirmed cover and when it was confirmed.
 void BM_Table(benchmark::State& state, int triples, int doubles, int grade, int seconds)
@@ -290,13 +301,7 @@ void BM_Table(benchmark::State& state, int triples, int doubles, int grade, int 
     const auto set = Multi(width);
     BenchHost host;
     clsTMsgLog log;
-    std::int32_t greedy = 0;
-    {
-        clsTMsEngine1 fast(host, host);
-        fast.Initialize(log);
-        fast.EngineStart(set, grade);
-        greedy = fast.SingleCount();
-    }
+    const std::int32_t greedy = GreedySize(set, grade);
     std::int32_t best = 0;
     double bestAt = 0;
     for (auto _ : state) {
@@ -380,13 +385,7 @@ void BM_Tabu(benchmark::State& state, int triples, int doubles, int grade, int s
     const auto set = Multi(width);
     BenchHost host;
     clsTMsgLog log;
-    std::int32_t greedy = 0;
-    {
-        clsTMsEngine1 fast(host, host);
-        fast.Initialize(log);
-        fast.EngineStart(set, grade);
-        greedy = fast.SingleCount();
-    }
+    const std::int32_t greedy = GreedySize(set, grade);
     std::int32_t best = 0;
     double bestAt = 0;
     for (auto _ : state) {
