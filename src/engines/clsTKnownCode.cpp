@@ -28,7 +28,6 @@ struct clsTKnownCode::Plan
 
 namespace {
 constexpr std::int32_t kMax = 13;
-constexpr std::int64_t kInf = std::int64_t{1} << 40;
 
 std::int64_t Pow(std::int64_t a, std::int32_t n)
 {

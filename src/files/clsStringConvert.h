@@ -95,7 +95,7 @@ public:
 
     template <class A> std::string Long2ToString(const A& a) const
     {
-        return Join2(a, [this](const auto& row) {
+        return Join2(a, [](const auto& row) {
             return Join1(row, ':', [](std::int32_t v) { return std::to_string(v); });
         });
     }
@@ -126,7 +126,7 @@ public:
     }
     template <class A> std::string Currency2ToString(const A& a) const
     {
-        return Join2(a, [this](const auto& row) {
+        return Join2(a, [](const auto& row) {
             return Join1(row, ':', [](Currency v) { return v.ToString(); });
         });
     }
@@ -151,7 +151,7 @@ public:
     }
     template <class A> std::string String2ToString(const A& a) const
     {
-        return Join2(a, [this](const auto& row) {
+        return Join2(a, [](const auto& row) {
             return Join1(row, ':', [](const std::string& v) { return v; });
         });
     }
@@ -181,7 +181,7 @@ private:
         return true;
     }
 
-    template <class A, class F> std::string Join1(const A& a, char sep, F&& fmt) const
+    template <class A, class F> static std::string Join1(const A& a, char sep, F&& fmt)
     {
         std::string s;
         for (std::size_t i = 0; i < a.size(); ++i) {
@@ -192,7 +192,7 @@ private:
         }
         return s;
     }
-    template <class A, class F> std::string Join2(const A& a, F&& fmtRow) const
+    template <class A, class F> static std::string Join2(const A& a, F&& fmtRow)
     {
         std::string s;
         for (std::size_t r = 0; r < a.size(); ++r) {
