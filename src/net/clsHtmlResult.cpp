@@ -185,6 +185,11 @@ bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::st
                 m.Away = team(At(list, i + 3));
                 const std::string& outcome = At(list, i + 4);
                 m.Outcome = (cancelled || outcome == "中止") ? 3 : ByteValue(outcome);
+                // Only the outcome codes: the store refuses anything else, so such a page
+                // would be stored once and never read back.
+                if (m.Outcome > 3) {
+                    throw HtmlReadError::Unreadable("くじ結果", outcome);
+                }
                 if (n == 13) {
                     read13 = true;
                 }

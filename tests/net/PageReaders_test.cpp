@@ -470,6 +470,9 @@ TEST_F(PageReaderTest, ScheduleAndResultPagesThatCannotBeReadWhole)
           "チーム名の欄にチーム名がありません。 (2-1)");
     fails(Replaced(rPage, "<td>2021年1月19日(火)</td>", "<td>1899年12月31日(日)</td>"),
           "払戻開始日の年が2001年より前です。 (1899/12/31)");
+    // An outcome beyond the codes would be stored once and then refused by the store.
+    fails(Replaced(rPage, "<td>ベガ ルタ仙台</td><td>1</td>", "<td>ベガ ルタ仙台</td><td>5</td>"),
+          "くじ結果の数値が読み取れません。 (5)");
     // A round whose every match was cancelled has no prize table.
     host.Messages.clear();
     EXPECT_TRUE(result.GetResult(1236, "")) << host.AllMessageText();
