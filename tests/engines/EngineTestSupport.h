@@ -2,11 +2,17 @@
 // Helpers for the engine tests: ticket numbers from digits, distances, and an independent
 // check that a result keeps its guarantee.
 
+#include "conditions/clsTMsgLog.h"
+#include "engines/clsTRandom.h"
+#include "support/RecordingHost.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <random>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace enginetest {
@@ -91,5 +97,48 @@ inline std::vector<std::int32_t> RandomSubset(const std::array<int, 13>& width, 
     std::shuffle(v.begin(), v.end(), gen);
     return v;
 }
+
+// One engine of a kind with its host, log and generator, the clock driven by hand.
+template <class Engine> struct EngineRun
+{
+    RecordingHost host;
+    clsTMsgLog log;
+    clsTRandom random;
+    Engine engine;
+    explicit EngineRun(std::uint64_t seed)
+        : random(seed)
+        , engine(host, host, random)
+    {
+        engine.Initialize(log);
+    }
+    // The step line being searched, if a step is running.
+    std::string OpenStep() const
+    {
+        if (log.Lines().empty()) {
+            return {};
+        }
+        const auto& s = log.Lines().back();
+        return s.ends_with("を検索中...") ? s : std::string();
+    }
+    std::vector<std::string> LinesEndingWith(std::string_view tail) const
+    {
+        std::vector<std::string> v;
+        for (const auto& s : log.Lines()) {
+            if (s.ends_with(tail)) {
+                v.push_back(s);
+            }
+        }
+        return v;
+    }
+    // Moves the fake clock 100 ms at every event of a search step.
+    void TickDuringSteps()
+    {
+        host.OnDoEvents = [this](std::int64_t) {
+            if (!OpenStep().empty()) {
+                host.AdvanceMs(100);
+            }
+        };
+    }
+};
 
 } // namespace enginetest

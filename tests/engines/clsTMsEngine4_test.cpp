@@ -14,46 +14,7 @@ using namespace enginetest;
 
 namespace {
 
-struct TabuRun
-{
-    RecordingHost host;
-    clsTMsgLog log;
-    clsTRandom random;
-    clsTMsEngine4 engine;
-    explicit TabuRun(std::uint64_t seed)
-        : random(seed)
-        , engine(host, host, random)
-    {
-        engine.Initialize(log);
-    }
-    std::string OpenStep() const
-    {
-        if (log.Lines().empty()) {
-            return {};
-        }
-        const auto& s = log.Lines().back();
-        return s.ends_with("を検索中...") ? s : std::string();
-    }
-    std::vector<std::string> LinesEndingWith(std::string_view tail) const
-    {
-        std::vector<std::string> v;
-        for (const auto& s : log.Lines()) {
-            if (s.ends_with(tail)) {
-                v.push_back(s);
-            }
-        }
-        return v;
-    }
-    // Moves the fake clock 100 ms at every event of a search step.
-    void TickDuringSteps()
-    {
-        host.OnDoEvents = [this](std::int64_t) {
-            if (!OpenStep().empty()) {
-                host.AdvanceMs(100);
-            }
-        };
-    }
-};
+using TabuRun = EngineRun<clsTMsEngine4>;
 
 EngineSettingsRecord Settings(std::int32_t begin, std::int32_t end, std::int32_t seconds)
 {
