@@ -8,8 +8,8 @@
 //   TABU_TENURE, TABU_W (weights 0/1), TABU_SEC (limit), TABU_FROMBEST (restarts from the
 //   last cover) and TABU_BEGIN (start count) override the defaults
 
-#include "app/clsIMessage.h"
-#include "app/clsIPump.h"
+#include "base/clsIMessage.h"
+#include "base/clsIPump.h"
 #include "conditions/clsTMsgLog.h"
 #include "engines/clsTMsEngine1.h"
 #include "engines/clsTMsEngine2.h"

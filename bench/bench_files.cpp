@@ -1,7 +1,7 @@
 // Saving and loading the largest ticket set (every single of a round) as a data file and as a
 // CSV file. Targets: data file at most 1 s each way, CSV at most 1.5 s each way.
 
-#include "app/clsTerminalHost.h"
+#include "cli/clsTerminalHost.h"
 #include "files/clsTFileCSV.h"
 #include "files/clsTFileDRD.h"
 

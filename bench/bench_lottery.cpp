@@ -2,13 +2,13 @@
 // Targets (single thread): expansion 20 ms, single frame 20 ms, three payouts of every single
 // 0.3 s, winning counts for 60,000 chosen singles 150 ms, index sort of every single's key 1 s.
 
-#include "app/clsIMessage.h"
+#include "base/clsIMessage.h"
+#include "base/clsQuickSort.h"
 #include "lottery/clsTMoney.h"
 #include "lottery/clsTMultiPattern.h"
 #include "lottery/clsTNumber.h"
 #include "lottery/clsTProbability.h"
 #include "lottery/clsTSingleFrame.h"
-#include "tickets/clsQuickSort.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Page text extraction: tokenizing a page, the body text list, and reading a result page.
 
-#include "app/clsIBusy.h"
-#include "app/clsIMessage.h"
-#include "app/clsIWait.h"
+#include "base/clsIBusy.h"
+#include "base/clsIMessage.h"
+#include "base/clsIWait.h"
 #include "net/clsHtmlGet.h"
 #include "net/clsHtmlResult.h"
 

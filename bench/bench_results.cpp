@@ -1,6 +1,6 @@
 // Result checking and ticket-set operations on the full ticket space (1,594,323 singles).
 
-#include "app/clsTerminalHost.h"
+#include "cli/clsTerminalHost.h"
 #include "lottery/clsTNumber.h"
 #include "results/clsTResult.h"
 #include "tickets/clsTSingle.h"

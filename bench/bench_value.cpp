@@ -3,7 +3,7 @@
 // EV of a set of 60,000 tickets 0.5 s. The EV figures include building the payout tables of
 // the whole space, which a fresh set of probabilities or votes needs once.
 
-#include "app/clsIMessage.h"
+#include "base/clsIMessage.h"
 #include "lottery/clsTNumber.h"
 #include "lottery/clsTValue.h"
 

@@ -4,7 +4,7 @@
 // second open, which must give back the same record: a file the program accepted once must
 // never become one it cannot open again.
 
-#include "app/basText.h"
+#include "base/basText.h"
 #include "files/clsTFileDRD.h"
 #include "fuzz/FuzzFile.h"
 #include "fuzz/FuzzHost.h"

@@ -1,6 +1,6 @@
 #include "fuzz/FuzzHost.h"
 
-#include "app/basText.h"
+#include "base/basText.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // user would see. Every message must be valid UTF-8 (a reader that echoes raw file bytes into a
 // box shows garbage), and the wait and busy calls must pair up.
 
-#include "app/clsHost.h"
+#include "base/clsHost.h"
 
 #include <cstdint>
 #include <string>

@@ -5,8 +5,8 @@
 // A record the reader accepts is then stored and read back as the loaders would, and must come
 // back the same: a page must never leave a record the store cannot read back.
 
-#include "app/DateTime.h"
-#include "app/basText.h"
+#include "base/DateTime.h"
+#include "base/basText.h"
 #include "fuzz/FuzzFile.h"
 #include "fuzz/FuzzHost.h"
 #include "fuzz/FuzzStoreText.h"

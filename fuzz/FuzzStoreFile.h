@@ -3,7 +3,7 @@
 // a record it accepted is saved and read back by another fresh store and must come back the
 // same, so a round once stored is never lost or changed by its own save.
 
-#include "app/basText.h"
+#include "base/basText.h"
 #include "fuzz/FuzzFile.h"
 #include "fuzz/FuzzHost.h"
 #include "fuzz/FuzzStoreText.h"

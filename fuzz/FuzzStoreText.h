@@ -2,9 +2,9 @@
 // The stores' texts and what of a record they carry: the whole file text of a store's held
 // record, whatever the store's way of asking for it, and a record as its file reads back.
 
-#include "store/ResultRecord.h"
-#include "store/ScheduleRecord.h"
-#include "store/VoteRecord.h"
+#include "lottery/ResultRecord.h"
+#include "lottery/ScheduleRecord.h"
+#include "lottery/VoteRecord.h"
 #include "store/clsXmlVote.h"
 
 #include <string>

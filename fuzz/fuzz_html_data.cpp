@@ -1,7 +1,7 @@
 // The page tokenizer and the body text list, on text decoded as either of the two page codes.
 // Every entry must be valid UTF-8 without spaces or tabs, as the readers rely on.
 
-#include "app/basText.h"
+#include "base/basText.h"
 #include "fuzz/FuzzHost.h"
 #include "net/basEncode.h"
 #include "net/clsHtmlData.h"

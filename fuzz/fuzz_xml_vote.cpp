@@ -1,7 +1,7 @@
 // The vote files of the store (SysData/toto_Vote): load, save, load again; and the same text
 // as the <投票状況> block a data file embeds.
 
-#include "app/basText.h"
+#include "base/basText.h"
 #include "fuzz/FuzzStoreFile.h"
 #include "store/clsXmlVote.h"
 

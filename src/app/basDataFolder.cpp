@@ -1,7 +1,7 @@
 #include "app/basDataFolder.h"
 
-#include "app/clsFileSystemObject.h"
-#include "reference/clsIniFile.h"
+#include "base/clsFileSystemObject.h"
+#include "base/clsIniFile.h"
 
 #include <array>
 #include <charconv>

@@ -1,7 +1,7 @@
 #include "app/basMain.h"
 
 #include "app/basVersion.h"
-#include "app/clsFileSystemObject.h"
+#include "base/clsFileSystemObject.h"
 
 #include <array>
 #include <cstdio>

@@ -2,9 +2,9 @@
 
 #include "app/basMain.h"
 #include "app/basVersion.h"
+#include "base/clsQuickSort.h"
 #include "lottery/clsTSingleFrame.h"
 #include "store/clsTMain.h"
-#include "tickets/clsQuickSort.h"
 
 #include <filesystem>
 

@@ -4,17 +4,17 @@
 // saving data and conditions files, and the run. The main window (or kelvra-cli) owns one for
 // its lifetime, together with the round controller it is given.
 
-#include "app/clsErrorReporter.h"
-#include "app/clsHost.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsHost.h"
 #include "conditions/clsTMsgLog.h"
 #include "conditions/clsTX.h"
 #include "engines/clsTMsEngine.h"
 #include "files/DataFileRecord.h"
 #include "files/clsStringConvert.h"
 #include "files/clsTFileDRD.h"
+#include "lottery/ResultRecord.h"
+#include "lottery/ScheduleRecord.h"
 #include "lottery/clsTMulti.h"
-#include "store/ResultRecord.h"
-#include "store/ScheduleRecord.h"
 
 #include <cstdint>
 #include <functional>

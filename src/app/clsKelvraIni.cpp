@@ -1,10 +1,10 @@
 #include "app/clsKelvraIni.h"
 
-#include "app/Currency.h"
-#include "app/basText.h"
 #include "app/basVersion.h"
-#include "app/clsFileStream.h"
-#include "reference/clsIniFile.h"
+#include "base/Currency.h"
+#include "base/basText.h"
+#include "base/clsFileStream.h"
+#include "base/clsIniFile.h"
 
 #include <limits>
 #include <optional>

@@ -3,7 +3,7 @@
 // the two "ask before download" / "always show all results" switches. Owned by the main
 // window: read once when it starts, written when it closes.
 
-#include "app/clsIMessage.h"
+#include "base/clsIMessage.h"
 
 #include <cstdint>
 #include <string>

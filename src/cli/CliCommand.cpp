@@ -2,7 +2,7 @@
 
 #include "app/basDataFolder.h"
 #include "app/basMain.h"
-#include "app/clsTerminalHost.h"
+#include "cli/clsTerminalHost.h"
 
 #include <filesystem>
 #include <iostream>

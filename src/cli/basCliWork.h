@@ -3,7 +3,7 @@
 // the main window sets them up. Made per command.
 
 #include "app/clsDocument.h"
-#include "app/clsTerminalHost.h"
+#include "cli/clsTerminalHost.h"
 #include "store/clsTMain.h"
 
 #include <cstdint>

@@ -2,9 +2,9 @@
 // a CSV file, and a CSV file's tickets into a data file (frame recounted, file saved in place).
 
 #include "app/basMain.h"
-#include "app/clsTerminalHost.h"
 #include "cli/CliCommand.h"
 #include "cli/basCliWork.h"
+#include "cli/clsTerminalHost.h"
 #include "files/clsTFileCSV.h"
 
 #include <ostream>

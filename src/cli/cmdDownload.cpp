@@ -3,8 +3,8 @@
 // filed unless it is an interim vote status; 1 when nothing valid came or its file could not be
 // written.
 
-#include "app/clsTerminalHost.h"
 #include "cli/CliCommand.h"
+#include "cli/clsTerminalHost.h"
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
 #include "store/clsXmlResult.h"

@@ -1,8 +1,8 @@
 #include "cli/cmdGrade.h"
 
 #include "app/basMain.h"
-#include "app/clsTerminalHost.h"
 #include "cli/CliCommand.h"
+#include "cli/clsTerminalHost.h"
 #include "files/clsTFileDRD.h"
 #include "results/clsTResult.h"
 #include "store/clsXmlResult.h"

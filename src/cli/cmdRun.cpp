@@ -2,10 +2,10 @@
 // exactly as the main window's run command does it and saved back in place. SIGINT or SIGTERM
 // stops it as the batch window's stop does, with exit code 130.
 
-#include "app/basText.h"
-#include "app/clsTerminalHost.h"
+#include "base/basText.h"
 #include "cli/CliCommand.h"
 #include "cli/basCliWork.h"
+#include "cli/clsTerminalHost.h"
 #include "engines/clsTRenzoku.h"
 
 #include <map>

@@ -2,9 +2,9 @@
 // Tools menu builds it from the loaded work.
 
 #include "app/basMain.h"
-#include "app/clsTerminalHost.h"
 #include "cli/CliCommand.h"
 #include "cli/basCliWork.h"
+#include "cli/clsTerminalHost.h"
 #include "files/clsTClipboard.h"
 
 #include <ostream>

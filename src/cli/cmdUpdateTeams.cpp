@@ -1,8 +1,9 @@
 // kelvra-cli update-teams [--site URL]: the 海外チーム名 button without the question.
 // --site points at another copy of the maker's site (a local fixture server, say).
 
-#include "app/clsTerminalHost.h"
 #include "cli/CliCommand.h"
+#include "cli/clsTerminalHost.h"
+#include "net/clsWinInet.h"
 #include "reference/clsDrovaneDownload.h"
 
 namespace {
@@ -19,7 +20,9 @@ int CmdUpdateTeams(clsTerminalHost& host, const std::string& strHome,
         host.ShowMessage(MsgIcon::Error, "usage: kelvra-cli update-teams [--site URL]", "");
         return 2;
     }
-    clsDrovaneDownload download(host.Host(), strHome, site);
+    clsHost h = host.Host();
+    clsWinInet inet(h.Message, h.Busy, h.Wait);
+    clsDrovaneDownload download(h, inet, strHome, site);
     return download.DownloadTeamName2(false) ? 0 : 1;
 }
 } // namespace

@@ -1,9 +1,9 @@
 // kelvra-cli value FILE.drd: the chance and the worth of a data file's ticket set under the
 // player's own probabilities, with the payouts estimated from the file's vote status.
 
-#include "app/clsTerminalHost.h"
 #include "cli/CliCommand.h"
 #include "cli/basCliWork.h"
+#include "cli/clsTerminalHost.h"
 #include "lottery/clsTValue.h"
 
 #include <cmath>

@@ -3,7 +3,7 @@
 // payout limits per grade, the three condition tables and the error correction. A plain value,
 // gathered by the main window from its panels before every run.
 
-#include "app/Currency.h"
+#include "base/Currency.h"
 #include "conditions/ConditionTableEntry.h"
 
 #include <array>

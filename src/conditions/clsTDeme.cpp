@@ -1,6 +1,6 @@
 #include "conditions/clsTDeme.h"
 
-#include "tickets/clsQuickSort.h"
+#include "base/clsQuickSort.h"
 
 clsTDeme::MarkArray clsTDeme::NinkiRanks(const VoteRecord& vote, clsIMessage& objMessage)
 {

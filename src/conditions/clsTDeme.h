@@ -2,11 +2,11 @@
 // Counts, for one row of a condition tab, how many matches of a single count (本命, 人気 or 勝敗).
 // The extraction run makes one per condition pass; the composition analysis one per histogram.
 
-#include "app/clsIMessage.h"
+#include "base/clsIMessage.h"
 #include "conditions/ConditionTableEntry.h"
 #include "lottery/MarkArray.h"
+#include "lottery/VoteRecord.h"
 #include "lottery/clsTNumber.h"
-#include "store/VoteRecord.h"
 
 #include <array>
 #include <cstdint>

@@ -3,8 +3,8 @@
 // probabilities of the last run. Owned by the extraction controller for the window's lifetime;
 // a view draws it from CellText / colours and redraws when told.
 
-#include "app/Currency.h"
-#include "app/clsErrorReporter.h"
+#include "base/Currency.h"
+#include "base/clsErrorReporter.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "conditions/clsTMsg.h"
 
-#include "app/Currency.h"
-#include "app/basText.h"
+#include "base/Currency.h"
+#include "base/basText.h"
 
 namespace {
 constexpr std::int32_t kLabelBytes = 44;

@@ -2,8 +2,8 @@
 // A writer of the run log: the extraction run and each engine own one, bound to the window's
 // clsTMsgLog, and live as long as their owner. Times are read from the host's tick counter.
 
-#include "app/clsErrorReporter.h"
-#include "app/clsIPump.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsIPump.h"
 #include "conditions/clsTMsgLog.h"
 
 #include <cstdint>

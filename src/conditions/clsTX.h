@@ -3,8 +3,8 @@
 // the error correction in order, writes the run log and fills the breakdown. The main window
 // owns one for its lifetime; a run goes from start to end inside RunExtraction.
 
-#include "app/clsErrorReporter.h"
-#include "app/clsIPump.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsIPump.h"
 #include "conditions/ConditionSetRecord.h"
 #include "conditions/clsTMeisai.h"
 #include "conditions/clsTMsg.h"

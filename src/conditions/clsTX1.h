@@ -3,11 +3,11 @@
 // multi and runs each single pass over the ticket list. Owned by the run controller clsTX for
 // the window's lifetime; the marks and vote status stay until replaced.
 
-#include "app/clsErrorReporter.h"
+#include "base/clsErrorReporter.h"
 #include "conditions/ConditionTableEntry.h"
 #include "conditions/clsTDeme.h"
+#include "lottery/VoteRecord.h"
 #include "lottery/clsTMoney.h"
-#include "store/VoteRecord.h"
 
 #include <array>
 #include <cstdint>

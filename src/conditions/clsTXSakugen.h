@@ -3,7 +3,7 @@
 // the extraction after compression) as clsMoneyText models with their ranges. The main window
 // owns one for its lifetime and copies the values into the engine settings before a run.
 
-#include "app/clsErrorReporter.h"
+#include "base/clsErrorReporter.h"
 #include "lottery/clsMoneyText.h"
 
 #include <array>

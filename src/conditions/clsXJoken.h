@@ -3,7 +3,7 @@
 // three check boxes, six yen boxes (clsMoneyText) and the error-count list. The main window
 // owns one for its lifetime and gathers it into the ConditionSetRecord before a run.
 
-#include "app/clsErrorReporter.h"
+#include "base/clsErrorReporter.h"
 #include "conditions/ConditionSetRecord.h"
 #include "lottery/clsMoneyText.h"
 

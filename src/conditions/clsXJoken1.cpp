@@ -1,7 +1,7 @@
 #include "conditions/clsXJoken1.h"
 
+#include "lottery/ScheduleRecord.h"
 #include "reference/clsTotoData.h"
-#include "store/ScheduleRecord.h"
 
 clsXJoken1::clsXJoken1(clsIMessage& objMessage)
     : m_err(objMessage, "clsXJoken1")

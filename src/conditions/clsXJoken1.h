@@ -3,7 +3,7 @@
 // tab, the target lists, the count table and the compound-row dialog. The main window owns
 // three for its lifetime; a view draws the shown tab and forwards clicks and menu choices.
 
-#include "app/clsErrorReporter.h"
+#include "base/clsErrorReporter.h"
 #include "conditions/ConditionTableEntry.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "engines/clsTKouseiBunseki.h"
 
-#include "app/clsIBusy.h"
+#include "base/clsIBusy.h"
 #include "conditions/clsTX1.h"
 
 #include <exception>

@@ -3,9 +3,9 @@
 // one condition-table row, and the grid that shows it. An analysis window owns one display
 // object for its lifetime; the analysis itself lives only during its request.
 
-#include "app/clsErrorReporter.h"
+#include "base/clsErrorReporter.h"
 #include "conditions/ConditionTableEntry.h"
-#include "store/VoteRecord.h"
+#include "lottery/VoteRecord.h"
 
 #include <array>
 #include <cstdint>

@@ -4,8 +4,8 @@
 // main window (or the document of a CLI run) owns one for its lifetime, together with the
 // program's random generator.
 
-#include "app/clsErrorReporter.h"
-#include "app/clsIPump.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsIPump.h"
 #include "conditions/clsTMsg.h"
 #include "engines/EngineSettingsRecord.h"
 #include "engines/clsTMsEngine1.h"
@@ -13,7 +13,7 @@
 #include "engines/clsTMsEngine3.h"
 #include "engines/clsTMsEngine4.h"
 #include "engines/clsTRandom.h"
-#include "store/VoteRecord.h"
+#include "lottery/VoteRecord.h"
 
 #include <array>
 #include <cstdint>

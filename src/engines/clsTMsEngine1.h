@@ -2,8 +2,8 @@
 // The fast search engine: a deterministic greedy cover of a ticket set under a 2nd- or 3rd-grade
 // guarantee. The engine frame creates one for a run and drops it once the result is read.
 
-#include "app/clsErrorReporter.h"
-#include "app/clsIPump.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsIPump.h"
 #include "conditions/clsTMsg.h"
 
 #include <cstdint>

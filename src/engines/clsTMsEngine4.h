@@ -3,8 +3,8 @@
 // 3rd-grade guarantee, run with the trial search's counts, limits and messages. The engine
 // frame creates one for a run and drops it once the result is read.
 
-#include "app/clsErrorReporter.h"
-#include "app/clsIPump.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsIPump.h"
 #include "conditions/clsTMsg.h"
 #include "engines/EngineSettingsRecord.h"
 #include "engines/clsTMsTabu.h"

@@ -3,8 +3,8 @@
 // targets, the candidates, the cache of each candidate's targets and the slots of the current
 // solution. Owned by one engine for one run.
 
-#include "app/clsErrorReporter.h"
-#include "app/clsIPump.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsIPump.h"
 #include "conditions/clsTMsg.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "engines/clsTRenzoku.h"
 
-#include "app/basText.h"
+#include "base/basText.h"
 
 clsTRenzoku::clsTRenzoku(clsIPump& pump, Target target)
     : m_pump(pump)

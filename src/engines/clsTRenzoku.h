@@ -4,8 +4,8 @@
 // through the four commands it is given. The batch window (or kelvra-cli run) owns one while
 // it is open.
 
-#include "app/clsIMessage.h"
-#include "app/clsIPump.h"
+#include "base/clsIMessage.h"
+#include "base/clsIPump.h"
 
 #include <cstdint>
 #include <functional>

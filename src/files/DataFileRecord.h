@@ -3,11 +3,11 @@
 // the ticket set with its frames and counters, the run messages and the vote status. A plain
 // value gathered by the document for saving, the clipboard report and batch runs.
 
-#include "app/DateTime.h"
+#include "base/DateTime.h"
 #include "conditions/ConditionSetRecord.h"
 #include "engines/EngineSettingsRecord.h"
 #include "lottery/ProbabilityRecord.h"
-#include "store/VoteRecord.h"
+#include "lottery/VoteRecord.h"
 
 #include <array>
 #include <cstdint>

@@ -3,8 +3,8 @@
 // sides). Stateless; every user makes its own. Decoders fill in place and never resize; a
 // conversion failure returns false and leaves the elements already written as they are.
 
-#include "app/Currency.h"
-#include "app/DateTime.h"
+#include "base/Currency.h"
+#include "base/DateTime.h"
 #include "store/basXmlValue.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // Reads a ticket list back from clipboard text (one ticket per line, with or without the "n:"
 // prefix the copy writes). The document creates one per import.
 
-#include "app/clsIClipboard.h"
+#include "base/clsIClipboard.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "files/clsTClipboard.h"
 
-#include "app/basText.h"
+#include "base/basText.h"
 
 #include <algorithm>
 

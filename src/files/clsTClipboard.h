@@ -3,9 +3,9 @@
 // and the ticket list by ticket or by match. The texts are plain functions of the document's
 // record and the round's schedule; Copy puts one on the clipboard. Made per copy.
 
-#include "app/clsHost.h"
+#include "base/clsHost.h"
 #include "files/DataFileRecord.h"
-#include "store/ScheduleRecord.h"
+#include "lottery/ScheduleRecord.h"
 
 #include <cstdint>
 #include <string>

@@ -3,8 +3,8 @@
 // load, add a file's tickets, remove them; proposes file names and reads the round back out of
 // one. The document owns one for its lifetime; no file stays open between calls.
 
-#include "app/clsErrorReporter.h"
-#include "app/clsHost.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsHost.h"
 
 #include <cstdint>
 #include <span>

@@ -1,7 +1,7 @@
 #include "files/clsTFileDRD.h"
 
-#include "app/basText.h"
-#include "app/clsFileStream.h"
+#include "base/basText.h"
+#include "base/clsFileStream.h"
 #include "store/basXmlValue.h"
 #include "store/clsXmlTagReader.h"
 #include "store/clsXmlVote.h"

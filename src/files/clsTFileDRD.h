@@ -3,8 +3,8 @@
 // alone), INI-like CP932 text with three tagged blocks. The document owns one for its lifetime;
 // each call opens, reads or writes and closes its file.
 
-#include "app/clsErrorReporter.h"
-#include "app/clsHost.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsHost.h"
 #include "files/DataFileRecord.h"
 #include "files/clsStringConvert.h"
 

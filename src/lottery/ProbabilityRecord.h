@@ -3,7 +3,7 @@
 // (45.67 % = 4567); each match's three add up to 10,000. A plain value the document holds and
 // the data file stores; Value[k][m] is outcome code k of match m + 1, as the multi marks are.
 
-#include "store/VoteRecord.h"
+#include "lottery/VoteRecord.h"
 
 #include <array>
 #include <cstdint>

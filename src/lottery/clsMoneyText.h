@@ -3,9 +3,9 @@
 // a line-edit view forwards its keys and selection here and shows Text() and the caret.
 // Owned by the view (or the condition form) that shows the box, for the box's lifetime.
 
-#include "app/Currency.h"
-#include "app/clsErrorReporter.h"
-#include "app/clsIClipboard.h"
+#include "base/Currency.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsIClipboard.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "lottery/clsTGameType.h"
 
-#include "app/basText.h"
+#include "base/basText.h"
 
 #include <array>
 

@@ -7,9 +7,9 @@
 // sums over the missed matches in the order of their terms; results are exact to that order,
 // so GetMoneyList gives bit for bit what GetMoney1/2/3 give one single at a time.
 
-#include "app/Currency.h"
-#include "app/clsErrorReporter.h"
-#include "store/VoteRecord.h"
+#include "base/Currency.h"
+#include "base/clsErrorReporter.h"
+#include "lottery/VoteRecord.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "lottery/clsTMulti.h"
 
-#include "tickets/clsQuickSort.h"
+#include "base/clsQuickSort.h"
 
 #include <array>
 

@@ -5,9 +5,9 @@
 // Columns are shown in the order 1, 0, 2: column 0 is outcome 1, column 1 outcome 0, column 2
 // outcome 2.
 
-#include "app/clsErrorReporter.h"
+#include "base/clsErrorReporter.h"
 #include "lottery/MarkArray.h"
-#include "store/VoteRecord.h"
+#include "lottery/VoteRecord.h"
 
 #include <cstdint>
 #include <functional>

@@ -2,7 +2,7 @@
 // Expands a multi (a mark array) into its singles in ascending ticket-number order. Made by the
 // extraction for one expansion, or kept by whoever expands repeatedly.
 
-#include "app/clsErrorReporter.h"
+#include "base/clsErrorReporter.h"
 #include "lottery/MarkArray.h"
 
 #include <cstdint>

@@ -8,7 +8,7 @@
 // short of room and do no checks. The std::span overloads check the room and report a short
 // array with the name of the step that met it, keeping what was written up to then.
 
-#include "app/clsErrorReporter.h"
+#include "base/clsErrorReporter.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // grade 1, 2, 3, 1-2 and 1-3. The engine frame makes one for a run.
 // Errors are not shown here: the engine frame reports them as its own ("MsEngine Err").
 
-#include "app/clsErrorReporter.h"
+#include "base/clsErrorReporter.h"
 
 #include <cstdint>
 #include <span>

@@ -2,7 +2,7 @@
 // Counts, per match and outcome, how many singles of a list name that outcome. Made by the
 // ticket sheet, the run and the result view whenever their set changes.
 
-#include "app/clsErrorReporter.h"
+#include "base/clsErrorReporter.h"
 #include "lottery/MarkArray.h"
 
 #include <cstdint>

@@ -8,11 +8,11 @@
 // Probabilities and expectations are doubles: they are no amounts anyone pays, and a sum of
 // 1.6 million products does not fit four decimals. Only the cost is Currency.
 
-#include "app/Currency.h"
-#include "app/clsErrorReporter.h"
+#include "base/Currency.h"
+#include "base/clsErrorReporter.h"
 #include "lottery/ProbabilityRecord.h"
+#include "lottery/VoteRecord.h"
 #include "lottery/clsTMoney.h"
-#include "store/VoteRecord.h"
 
 #include <array>
 #include <cstdint>

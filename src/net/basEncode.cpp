@@ -1,6 +1,6 @@
 #include "net/basEncode.h"
 
-#include "app/basText.h"
+#include "base/basText.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // Helpers the page readers share: fetching a round's page, walking its text list and reporting
 // a broken one.
 
-#include "app/clsErrorReporter.h"
+#include "base/clsErrorReporter.h"
 #include "net/clsHtmlGet.h"
 #include "net/clsHtmlToto.h"
 

@@ -1,6 +1,6 @@
 #include "net/clsHtmlData.h"
 
-#include "app/basText.h"
+#include "base/basText.h"
 
 namespace {
 std::string TrimSpaces(std::string_view s)

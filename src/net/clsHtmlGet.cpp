@@ -1,6 +1,6 @@
 #include "net/clsHtmlGet.h"
 
-#include "app/basText.h"
+#include "base/basText.h"
 
 clsHtmlGet::clsHtmlGet(clsIMessage& message, clsIBusy& busy, clsIWait& wait)
     : m_inet(message, busy, wait)

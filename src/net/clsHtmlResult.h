@@ -2,10 +2,10 @@
 // Reads the operator's result page of one round into a ResultRecord: scores, outcomes, prizes
 // per grade, dates and whether the round was cancelled. Owned by the result loader.
 
+#include "lottery/ResultRecord.h"
 #include "net/clsHtmlGet.h"
 #include "net/clsHtmlToto.h"
 #include "reference/basTotoSettings.h"
-#include "store/ResultRecord.h"
 
 #include <cstdint>
 #include <string>

@@ -3,11 +3,11 @@
 // clubs' short names. Owned by the schedule loader; the team names it knows are those on disk
 // when it was created.
 
+#include "lottery/ScheduleRecord.h"
 #include "net/clsHtmlGet.h"
 #include "net/clsHtmlToto.h"
 #include "reference/basTotoSettings.h"
 #include "reference/clsTotoData.h"
-#include "store/ScheduleRecord.h"
 
 #include <cstdint>
 #include <string>

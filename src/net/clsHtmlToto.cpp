@@ -1,6 +1,6 @@
 #include "net/clsHtmlToto.h"
 
-#include "app/basText.h"
+#include "base/basText.h"
 #include "lottery/clsTGameType.h"
 
 #include <algorithm>

@@ -2,9 +2,9 @@
 // Small value parsers of the page readers: round numbers, money, counts with rates and the
 // date forms the operator's pages use. Each page reader owns one for its lifetime.
 
-#include "app/Currency.h"
-#include "app/DateTime.h"
-#include "app/clsErrorReporter.h"
+#include "base/Currency.h"
+#include "base/DateTime.h"
+#include "base/clsErrorReporter.h"
 
 #include <cstdint>
 #include <optional>

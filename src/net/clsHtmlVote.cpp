@@ -1,6 +1,6 @@
 #include "net/clsHtmlVote.h"
 
-#include "app/basText.h"
+#include "base/basText.h"
 #include "net/basPageList.h"
 
 #include <functional>

@@ -2,10 +2,10 @@
 // Reads the operator's vote-rate page of one round into a VoteRecord, telling a final status
 // (close of sales) from an interim one. Owned by the vote loader for its lifetime.
 
+#include "lottery/VoteRecord.h"
 #include "net/clsHtmlGet.h"
 #include "net/clsHtmlToto.h"
 #include "reference/basTotoSettings.h"
-#include "store/VoteRecord.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #include "net/clsWinInet.h"
 
-#include "app/clsIBusy.h"
-#include "app/clsIWait.h"
+#include "base/clsIBusy.h"
+#include "base/clsIWait.h"
 #include "net/basEncode.h"
 
 #include <chrono>

@@ -3,7 +3,8 @@
 // Owned by the page fetcher or the maker-site updater; lives as long as its owner and keeps its
 // log for that whole time, as the progress window keeps its list.
 
-#include "app/clsErrorReporter.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsIHttp.h"
 
 #include <cstdint>
 #include <string>
@@ -13,7 +14,7 @@
 class clsIBusy;
 class clsIWait;
 
-class clsWinInet
+class clsWinInet : public clsIHttp
 {
 public:
     static constexpr std::string_view kAgentName = "Drovane WinInet";
@@ -28,26 +29,29 @@ public:
     static constexpr std::int32_t kLowSpeedWindowMs = 30000;
 
     clsWinInet(clsIMessage& message, clsIBusy& busy, clsIWait& wait);
-    ~clsWinInet();
+    ~clsWinInet() override;
     clsWinInet(const clsWinInet&) = delete;
     clsWinInet& operator=(const clsWinInet&) = delete;
 
     // Whether an attempt to connect can be made at all (the HTTP library is usable).
-    bool Connection() const;
+    bool Connection() const override;
     // Number of bytes received; bytRecvData holds exactly those bytes. A transfer that failed,
     // stalled or ended with an HTTP error status counts as nothing received.
     std::int32_t GetHttpData(std::string_view strUrl, std::string& bytRecvData,
                              std::string_view strProxy);
     // bytCode 0: Shift_JIS, 8: UTF-8; any other code is reported and gives "".
     std::string GetHttpDataString(std::string_view strUrl, std::string_view strProxy,
-                                  std::uint8_t bytCode);
+                                  std::uint8_t bytCode) override;
 
     bool ProgressOpen() const { return m_progressOpen; }
     void SetProgressOpen(bool blnValue) { m_progressOpen = blnValue; }
     bool ProgressClose() const { return m_progressClose; }
     void SetProgressClose(bool blnValue);
     const std::string& ProgressDialogMessage() const { return m_dialogMessage; }
-    void SetProgressDialogMessage(std::string_view strValue) { m_dialogMessage = strValue; }
+    void SetProgressDialogMessage(std::string_view strValue) override
+    {
+        m_dialogMessage = strValue;
+    }
 
     std::int32_t ConnectTimeoutMs() const { return m_connectTimeoutMs; }
     void SetConnectTimeoutMs(std::int32_t lngMs) { m_connectTimeoutMs = lngMs; }
@@ -73,7 +77,7 @@ public:
     const std::vector<std::string>& Log() const { return m_log; }
     // Status of the last answer (0 when no HTTP answer came) and why the last fetch gave
     // nothing ("" after a success), for front ends that explain a failure.
-    std::int32_t LastHttpStatus() const { return m_lastStatus; }
+    std::int32_t LastHttpStatus() const override { return m_lastStatus; }
     const std::string& LastError() const { return m_lastError; }
 
 private:

@@ -1,7 +1,7 @@
 #include "reference/basTeamName.h"
 
-#include "app/basText.h"
-#include "app/clsFileStream.h"
+#include "base/basText.h"
+#include "base/clsFileStream.h"
 #include "reference/clsTotoData.h"
 
 namespace basTeamName {

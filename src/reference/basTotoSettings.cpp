@@ -1,8 +1,8 @@
 #include "reference/basTotoSettings.h"
 
-#include "app/Currency.h"
-#include "app/clsFileStream.h"
-#include "reference/clsIniFile.h"
+#include "base/Currency.h"
+#include "base/clsFileStream.h"
+#include "base/clsIniFile.h"
 
 #include <limits>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #include "reference/clsDrovaneDownload.h"
 
-#include "app/basText.h"
+#include "base/basText.h"
 #include "reference/clsTotoData.h"
 
 #include <filesystem>
@@ -26,13 +26,13 @@ std::int64_t WholeNumber(std::string_view s)
 }
 } // namespace
 
-clsDrovaneDownload::clsDrovaneDownload(const clsHost& host, std::string strProgramFolder,
-                                       std::string strSite)
+clsDrovaneDownload::clsDrovaneDownload(const clsHost& host, clsIHttp& http,
+                                       std::string strProgramFolder, std::string strSite)
     : m_host(host)
     , m_err(host.Message, "clsDrovaneDownload")
     , m_programFolder(std::move(strProgramFolder))
     , m_site(std::move(strSite))
-    , m_inet(host.Message, host.Busy, host.Wait)
+    , m_http(http)
     , m_stream(host.Message, m_programFolder)
 {}
 
@@ -87,7 +87,7 @@ void clsDrovaneDownload::Failure(std::string_view strReason)
 bool clsDrovaneDownload::CheckDownload(const std::string& strText)
 {
     // A missing file is an HTTP error status, which the fetch reports as an empty answer.
-    if (strText.empty() && (m_inet.LastHttpStatus() == 404 || m_inet.LastHttpStatus() == 410)) {
+    if (strText.empty() && (m_http.LastHttpStatus() == 404 || m_http.LastHttpStatus() == 410)) {
         Failure("原因：アドレスが見つかりません");
         return false;
     }
@@ -106,10 +106,10 @@ bool clsDrovaneDownload::GetFileVersion()
 {
     try {
         m_items.clear();
-        m_inet.SetProgressDialogMessage("ファイルバージョン取得中 (Drovane)");
+        m_http.SetProgressDialogMessage("ファイルバージョン取得中 (Drovane)");
         std::string text;
-        if (m_inet.Connection()) {
-            text = m_inet.GetHttpDataString(m_site + std::string(kFolder) + "version.dat", "", 0);
+        if (m_http.Connection()) {
+            text = m_http.GetHttpDataString(m_site + std::string(kFolder) + "version.dat", "", 0);
         }
         if (!CheckDownload(text)) {
             return false;
@@ -143,10 +143,10 @@ bool clsDrovaneDownload::GetFileVersion()
 bool clsDrovaneDownload::GetTeamName2()
 {
     try {
-        m_inet.SetProgressDialogMessage("海外チーム名取得中 (Drovane)");
+        m_http.SetProgressDialogMessage("海外チーム名取得中 (Drovane)");
         std::string text;
-        if (m_inet.Connection()) {
-            text = m_inet.GetHttpDataString(m_site + std::string(kFolder) + std::string(kTeamFile),
+        if (m_http.Connection()) {
+            text = m_http.GetHttpDataString(m_site + std::string(kFolder) + std::string(kTeamFile),
                                             "", 0);
         }
         if (!CheckDownload(text)) {

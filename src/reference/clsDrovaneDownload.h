@@ -3,10 +3,10 @@
 // publishes. The main window owns one for the whole run: the version list is read at the
 // first update and kept.
 
-#include "app/clsErrorReporter.h"
-#include "app/clsFileStream.h"
-#include "app/clsHost.h"
-#include "net/clsWinInet.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsFileStream.h"
+#include "base/clsHost.h"
+#include "base/clsIHttp.h"
 
 #include <cstdint>
 #include <string>
@@ -20,8 +20,9 @@ public:
     static constexpr std::string_view kDefaultSite = "http://www.drovane.com";
     static constexpr std::string_view kFolder = "/download/2021/";
 
-    // strSite: scheme and host of the maker's site, without a trailing "/".
-    clsDrovaneDownload(const clsHost& host, std::string strProgramFolder,
+    // strSite: scheme and host of the maker's site, without a trailing "/". http must outlive
+    // this object (the caller owns the connection and its progress log).
+    clsDrovaneDownload(const clsHost& host, clsIHttp& http, std::string strProgramFolder,
                        std::string strSite = std::string(kDefaultSite));
 
     // True when the local file is current or was just replaced.
@@ -31,7 +32,6 @@ public:
 
     // "3.12" → 3012; 0 when the text is no version.
     static std::int32_t VersionNumber(std::string_view strVersion);
-    clsWinInet& WinInet() { return m_inet; }
 
 private:
     bool GetFileVersion();
@@ -45,7 +45,7 @@ private:
     clsErrorReporter m_err;
     std::string m_programFolder;
     std::string m_site;
-    clsWinInet m_inet;
+    clsIHttp& m_http;
     clsFileStream m_stream;
     std::vector<std::pair<std::string, std::string>> m_items;
 };

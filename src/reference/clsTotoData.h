@@ -4,8 +4,8 @@
 // user makes its own object; the files are read once, when it is made, so a new object sees
 // names added since.
 
-#include "app/clsErrorReporter.h"
-#include "reference/clsIniFile.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsIniFile.h"
 
 #include <cstdint>
 #include <string>

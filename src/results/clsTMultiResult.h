@@ -2,8 +2,8 @@
 // The result entry grid's model: the result marks of the 13 matches, hand entry by click and
 // the cancel command. Owned by clsTResult for the main window's lifetime.
 
+#include "lottery/ResultRecord.h"
 #include "results/ResultTypes.h"
-#include "store/ResultRecord.h"
 
 #include <cstdint>
 #include <functional>

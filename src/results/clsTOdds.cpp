@@ -1,6 +1,6 @@
 #include "results/clsTOdds.h"
 
-#include "app/Currency.h"
+#include "base/Currency.h"
 
 #include <stdexcept>
 

@@ -2,7 +2,7 @@
 // The rules of the user vote-rate dialog (投票率（ユーザー定義）) without its widgets: the 39
 // box texts, the two modes, row validation, typing and OK. One per opening of the dialog.
 
-#include "store/VoteRecord.h"
+#include "lottery/VoteRecord.h"
 
 #include <array>
 #include <cstdint>

@@ -1,13 +1,13 @@
 #include "results/clsTResult.h"
 
-#include "app/Currency.h"
-#include "app/basText.h"
-#include "app/clsIBusy.h"
-#include "app/clsIPump.h"
-#include "app/clsIWait.h"
+#include "base/Currency.h"
+#include "base/basText.h"
+#include "base/clsIBusy.h"
+#include "base/clsIPump.h"
+#include "base/clsIWait.h"
+#include "base/clsQuickSort.h"
 #include "lottery/clsTNumber.h"
 #include "lottery/clsToto.h"
-#include "tickets/clsQuickSort.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -3,14 +3,14 @@
 // by match, or entered by hand), keeps the tally, the prize table and the page of ten singles the
 // views show. The main window owns one for its lifetime.
 
-#include "app/clsErrorReporter.h"
-#include "app/clsFileStream.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsFileStream.h"
+#include "lottery/ResultRecord.h"
 #include "results/ResultTypes.h"
 #include "results/clsTMultiResult.h"
 #include "results/clsTResultGrade.h"
 #include "results/clsTResultGrid.h"
 #include "results/clsTResultKakutei.h"
-#include "store/ResultRecord.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "results/clsTResultGrade.h"
 
-#include "app/Currency.h"
+#include "base/Currency.h"
 
 #include <stdexcept>
 

@@ -2,9 +2,9 @@
 // The confirmed-prize table's model: official prize, winners and carry-over of grades 1 to 3
 // beside the set's own winning singles and winnings, and their totals. Owned by clsTResult.
 
-#include "app/Currency.h"
+#include "base/Currency.h"
+#include "lottery/ResultRecord.h"
 #include "results/ResultTypes.h"
-#include "store/ResultRecord.h"
 
 #include <array>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // Text forms of the values in the round store and the work files: whole numbers, date-times and
 // Currency texts. Free functions; the readers and writers of the store and files share them.
 
-#include "app/Currency.h"
-#include "app/DateTime.h"
+#include "base/Currency.h"
+#include "base/DateTime.h"
 
 #include <cstdint>
 #include <optional>

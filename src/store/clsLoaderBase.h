@@ -2,8 +2,8 @@
 // What the three round-record loaders share: the initialized flag, the flags of the last load,
 // the download question and the failure dialog. Each loader is one of these for its lifetime.
 
-#include "app/clsErrorReporter.h"
-#include "app/clsHost.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsHost.h"
 
 #include <cstdint>
 #include <functional>

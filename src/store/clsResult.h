@@ -2,8 +2,8 @@
 // The result loader: the round's result file first, the operator's page when asked, and a
 // downloaded result saved once. Owned by the round controller for its lifetime.
 
+#include "lottery/ResultRecord.h"
 #include "net/clsHtmlResult.h"
-#include "store/ResultRecord.h"
 #include "store/clsLoaderBase.h"
 #include "store/clsXmlResult.h"
 

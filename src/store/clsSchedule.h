@@ -3,8 +3,8 @@
 // downloaded schedule saved once. Owned by the round controller; replaced whole when the team
 // names on disk change (its page reader reads them once).
 
+#include "lottery/ScheduleRecord.h"
 #include "net/clsHtmlSchedule.h"
-#include "store/ScheduleRecord.h"
 #include "store/clsLoaderBase.h"
 #include "store/clsXmlSchedule.h"
 

@@ -3,7 +3,7 @@
 // three records of that round, reloads and the download commands. Owned by the main window
 // (or the command line) for its whole life.
 
-#include "app/clsHost.h"
+#include "base/clsHost.h"
 #include "store/clsResult.h"
 #include "store/clsSchedule.h"
 #include "store/clsVote.h"

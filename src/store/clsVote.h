@@ -3,9 +3,9 @@
 // final status (close of sales) is filed; an interim one lives in this loader's record alone.
 // Owned by the round controller for its lifetime.
 
-#include "app/DateTime.h"
+#include "base/DateTime.h"
+#include "lottery/VoteRecord.h"
 #include "net/clsHtmlVote.h"
-#include "store/VoteRecord.h"
 #include "store/clsLoaderBase.h"
 #include "store/clsXmlVote.h"
 

@@ -3,8 +3,8 @@
 // The layout depends on whether the round was cancelled and on how many grades it pays.
 // Owned by the result loader or any caller for as long as it needs it.
 
-#include "app/clsErrorReporter.h"
-#include "store/ResultRecord.h"
+#include "base/clsErrorReporter.h"
+#include "lottery/ResultRecord.h"
 #include "store/clsXmlTagReader.h"
 
 #include <cstdint>

@@ -3,8 +3,8 @@
 // ScheduleRecord and reads it back, including the short not-held form. Owned by the schedule
 // loader or any caller for as long as it needs it; holds no file open between calls.
 
-#include "app/clsErrorReporter.h"
-#include "store/ScheduleRecord.h"
+#include "base/clsErrorReporter.h"
+#include "lottery/ScheduleRecord.h"
 #include "store/clsXmlTagReader.h"
 
 #include <cstdint>

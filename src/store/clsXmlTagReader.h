@@ -4,9 +4,9 @@
 // whole-file read/write and the XmlSave/XmlLoad routine the three stores use. Stateless; the
 // stores own one each.
 
-#include "app/Currency.h"
-#include "app/DateTime.h"
-#include "app/clsErrorReporter.h"
+#include "base/Currency.h"
+#include "base/DateTime.h"
+#include "base/clsErrorReporter.h"
 
 #include <cstdint>
 #include <functional>

@@ -3,8 +3,8 @@
 // embed: the held VoteRecord to text and back, with or without the file header. Owned by the
 // vote loader or the data-file reader for as long as they need it.
 
-#include "app/clsErrorReporter.h"
-#include "store/VoteRecord.h"
+#include "base/clsErrorReporter.h"
+#include "lottery/VoteRecord.h"
 #include "store/clsXmlTagReader.h"
 
 #include <cstdint>

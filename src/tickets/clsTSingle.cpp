@@ -1,7 +1,7 @@
 #include "tickets/clsTSingle.h"
 
-#include "app/Currency.h"
-#include "app/clsIAsk.h"
+#include "base/Currency.h"
+#include "base/clsIAsk.h"
 #include "lottery/clsTNumber.h"
 
 #include <algorithm>

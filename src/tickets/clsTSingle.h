@@ -3,7 +3,7 @@
 // window), ten singles a page, selection, the edit lock and the edits, each reported back to the
 // owner through events. Lives as long as the main window.
 
-#include "app/clsErrorReporter.h"
+#include "base/clsErrorReporter.h"
 #include "tickets/clsTSingleList.h"
 
 #include <array>

@@ -2,8 +2,8 @@
 // The match list beside the ticket sheet: date, number and teams of the round's 13 matches.
 // Owned by the main window for its lifetime; refilled on every round change.
 
-#include "app/clsErrorReporter.h"
-#include "store/ScheduleRecord.h"
+#include "base/clsErrorReporter.h"
+#include "lottery/ScheduleRecord.h"
 
 #include <array>
 #include <cstdint>

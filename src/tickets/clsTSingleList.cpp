@@ -1,6 +1,6 @@
 #include "tickets/clsTSingleList.h"
 
-#include "tickets/clsQuickSort.h"
+#include "base/clsQuickSort.h"
 
 #include <exception>
 #include <stdexcept>

@@ -2,11 +2,11 @@
 // The figure list beside the ticket sheet: per single of the page its estimated payouts, its
 // 1-0-2 counts and its popularity counts, as texts. Owned by clsTSingle.
 
-#include "app/Currency.h"
-#include "app/clsErrorReporter.h"
+#include "base/Currency.h"
+#include "base/clsErrorReporter.h"
+#include "lottery/VoteRecord.h"
 #include "lottery/clsTMoney.h"
 #include "lottery/clsTNumber.h"
-#include "store/VoteRecord.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "tickets/clsTSingleSort.h"
 
-#include "app/clsIBusy.h"
+#include "base/clsIBusy.h"
 #include "lottery/clsTNumber.h"
 #include "tickets/clsTSingleList.h"
 

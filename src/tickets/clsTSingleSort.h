@@ -2,10 +2,10 @@
 // Reorders a ticket set by a per-single key: an estimated payout, an outcome count or a
 // popularity count. The main window makes a new one for every sort.
 
-#include "app/clsErrorReporter.h"
+#include "base/clsErrorReporter.h"
+#include "base/clsQuickSort.h"
+#include "lottery/VoteRecord.h"
 #include "lottery/clsTMoney.h"
-#include "store/VoteRecord.h"
-#include "tickets/clsQuickSort.h"
 
 #include <array>
 #include <cstdint>

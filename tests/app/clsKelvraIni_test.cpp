@@ -1,5 +1,5 @@
-#include "app/basText.h"
 #include "app/clsKelvraIni.h"
+#include "base/basText.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 

@@ -1,9 +1,9 @@
-#include "app/basText.h"
+#include "base/basText.h"
 #include "conditions/ConditionSetRecord.h"
 #include "conditions/clsTDeme.h"
 #include "conditions/clsXJoken1.h"
+#include "lottery/ScheduleRecord.h"
 #include "reference/clsTotoData.h"
-#include "store/ScheduleRecord.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "app/basText.h"
+#include "base/basText.h"
 #include "conditions/clsTMsg.h"
 #include "support/RecordingHost.h"
 

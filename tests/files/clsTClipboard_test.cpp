@@ -1,4 +1,4 @@
-#include "app/basText.h"
+#include "base/basText.h"
 #include "files/clsTClipImport.h"
 #include "files/clsTClipboard.h"
 #include "support/RecordingHost.h"

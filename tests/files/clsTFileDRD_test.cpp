@@ -1,4 +1,4 @@
-#include "app/basText.h"
+#include "base/basText.h"
 #include "files/clsTFileDRD.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"

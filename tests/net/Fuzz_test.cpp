@@ -2,7 +2,7 @@
 // tokenizer, the text list and the three readers, and through the real download path into the
 // store. Nothing may crash or throw, and nothing may be written outside SysData.
 
-#include "app/basText.h"
+#include "base/basText.h"
 #include "net/FixtureSite.h"
 #include "net/basEncode.h"
 #include "net/clsHtmlGet.h"

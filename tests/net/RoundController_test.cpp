@@ -1,4 +1,4 @@
-#include "app/basText.h"
+#include "base/basText.h"
 #include "net/FixtureSite.h"
 #include "store/clsTMain.h"
 #include "store/clsXmlSchedule.h"

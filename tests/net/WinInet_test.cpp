@@ -1,4 +1,4 @@
-#include "app/basText.h"
+#include "base/basText.h"
 #include "net/LoopbackServer.h"
 #include "net/clsWinInet.h"
 #include "support/RecordingHost.h"

@@ -1,7 +1,7 @@
 // The reference files shipped in data/SysData: encoding, line ends and consistency between them.
 
-#include "app/basText.h"
-#include "reference/clsIniFile.h"
+#include "base/basText.h"
+#include "base/clsIniFile.h"
 #include "reference/clsTotoData.h"
 #include "support/RecordingHost.h"
 

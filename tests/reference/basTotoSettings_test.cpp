@@ -1,6 +1,6 @@
-#include "app/basText.h"
+#include "base/basText.h"
+#include "base/clsIniFile.h"
 #include "reference/basTotoSettings.h"
-#include "reference/clsIniFile.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 

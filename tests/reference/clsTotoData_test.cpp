@@ -1,4 +1,4 @@
-#include "app/basText.h"
+#include "base/basText.h"
 #include "reference/basTeamName.h"
 #include "reference/clsTotoData.h"
 #include "support/RecordingHost.h"

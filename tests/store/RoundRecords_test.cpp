@@ -1,6 +1,6 @@
-#include "store/ResultRecord.h"
-#include "store/ScheduleRecord.h"
-#include "store/VoteRecord.h"
+#include "lottery/ResultRecord.h"
+#include "lottery/ScheduleRecord.h"
+#include "lottery/VoteRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/basText.h"
+#include "base/basText.h"
 #include "store/clsXmlResult.h"
 #include "store/clsXmlSchedule.h"
 #include "store/clsXmlVote.h"

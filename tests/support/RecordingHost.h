@@ -2,7 +2,7 @@
 // A host for tests: records every message, question, wait-dialog call and clipboard text,
 // answers questions from a script, and runs a clock that only moves when told to.
 
-#include "app/clsHost.h"
+#include "base/clsHost.h"
 
 #include <cstdint>
 #include <deque>

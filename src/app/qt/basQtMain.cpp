@@ -1,8 +1,8 @@
 #include "app/qt/basQtMain.h"
 
 #include "app/basMain.h"
-#include "app/qt/basQtText.h"
 #include "app/qt/frmMain.h"
+#include "base/qt/basQtText.h"
 #include "widgets/clsLoadingWindow.h"
 
 namespace basQtMain {

@@ -3,7 +3,7 @@
 // (first failure only, as a bare error box), the settings, the loading window and the main
 // window. main() owns what it returns for the whole run.
 
-#include "app/clsHost.h"
+#include "base/clsHost.h"
 #include "reference/basTotoSettings.h"
 
 #include <memory>

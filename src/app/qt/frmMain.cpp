@@ -1,7 +1,7 @@
 #include "app/qt/frmMain.h"
 
 #include "app/basMain.h"
-#include "app/qt/basQtText.h"
+#include "base/qt/basQtText.h"
 #include "widgets/clsSideMenu.h"
 #include "widgets/clsStatusBar.h"
 

@@ -3,9 +3,9 @@
 // and the View menu, the version label and the status bar. It lives from start-up until the
 // program ends and stays thin: the work itself belongs to the Qt-free document.
 
-#include "app/clsFileSystemObject.h"
-#include "app/clsHost.h"
 #include "app/clsKelvraIni.h"
+#include "base/clsFileSystemObject.h"
+#include "base/clsHost.h"
 
 #include <QMainWindow>
 

@@ -1,9 +1,9 @@
 #include "app/basDataFolder.h"
 #include "app/qt/basQtLocale.h"
 #include "app/qt/basQtMain.h"
-#include "app/qt/basQtText.h"
-#include "app/qt/clsQtHost.h"
 #include "app/qt/frmMain.h"
+#include "base/qt/basQtText.h"
+#include "base/qt/clsQtHost.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,333 @@
+#include "base/basText.h"
+
+#include <array>
+#include <cerrno>
+#include <iconv.h>
+
+namespace basText {
+namespace {
+class Iconv
+{
+public:
+    Iconv(const char* to, const char* from)
+        : m_cd(iconv_open(to, from))
+    {}
+    ~Iconv()
+    {
+        if (m_cd != reinterpret_cast<iconv_t>(-1)) {
+            iconv_close(m_cd);
+        }
+    }
+    Iconv(const Iconv&) = delete;
+    Iconv& operator=(const Iconv&) = delete;
+    bool Ok() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    // Converts one step; returns false on an invalid or cut sequence at *in.
+    bool Convert(const char*& in, std::size_t& inLeft, std::string& out)
+    {
+        std::array<char, 4096> buf{};
+        while (inLeft > 0) {
+            char* outPtr = buf.data();
+            std::size_t outLeft = buf.size();
+            char* inPtr = const_cast<char*>(in); // iconv's C signature only
+            const std::size_t rc = iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft);
+            out.append(buf.data(), buf.size() - outLeft);
+            in = inPtr;
+            if (rc == static_cast<std::size_t>(-1)) {
+                if (errno == E2BIG) {
+                    continue;
+                }
+                iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+// Length of the UTF-8 sequence that starts with byte c (1 for a stray byte).
+std::size_t Utf8Len(unsigned char c)
+{
+    if (c < 0x80) {
+        return 1;
+    }
+    if ((c & 0xE0) == 0xC0) {
+        return 2;
+    }
+    if ((c & 0xF0) == 0xE0) {
+        return 3;
+    }
+    if ((c & 0xF8) == 0xF0) {
+        return 4;
+    }
+    return 1;
+}
+
+bool ConvertToSjis(std::string_view s, std::string& out, bool replace)
+{
+    out.clear();
+    Iconv cv("CP932", "UTF-8");
+    if (!cv.Ok()) {
+        return false;
+    }
+    bool ok = true;
+    const char* in = s.data();
+    std::size_t left = s.size();
+    while (left > 0) {
+        if (cv.Convert(in, left, out)) {
+            break;
+        }
+        ok = false;
+        if (!replace) {
+            return false;
+        }
+        const std::size_t skip = std::min(left, Utf8Len(static_cast<unsigned char>(*in)));
+        out += '?';
+        in += skip;
+        left -= skip;
+    }
+    return ok;
+}
+
+bool ConvertFromSjis(std::string_view s, std::string& out, bool replace)
+{
+    out.clear();
+    Iconv cv("UTF-8", "CP932");
+    if (!cv.Ok()) {
+        return false;
+    }
+    bool ok = true;
+    const char* in = s.data();
+    std::size_t left = s.size();
+    while (left > 0) {
+        if (cv.Convert(in, left, out)) {
+            break;
+        }
+        ok = false;
+        if (!replace) {
+            return false;
+        }
+        const auto c = static_cast<unsigned char>(*in);
+        // A lead byte takes its trail with it unless the trail is plain ASCII text.
+        std::size_t skip = 1;
+        if (((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) && left >= 2 &&
+            static_cast<unsigned char>(in[1]) >= 0x40) {
+            skip = 2;
+        }
+        out += "\xEF\xBF\xBD";
+        in += skip;
+        left -= skip;
+    }
+    return ok;
+}
+} // namespace
+
+std::string ToSjis(std::string_view strUtf8)
+{
+    std::string out;
+    ConvertToSjis(strUtf8, out, true);
+    return out;
+}
+
+bool TryToSjis(std::string_view strUtf8, std::string& strOut)
+{
+    return ConvertToSjis(strUtf8, strOut, false);
+}
+
+std::string FromSjis(std::string_view strBytes)
+{
+    std::string out;
+    ConvertFromSjis(strBytes, out, true);
+    return out;
+}
+
+bool TryFromSjis(std::string_view strBytes, std::string& strOut)
+{
+    return ConvertFromSjis(strBytes, strOut, false);
+}
+
+bool IsValidUtf8(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t n = Utf8Len(c);
+        if (n == 1 && c >= 0x80) {
+            return false;
+        }
+        if (i + n > s.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < n; ++k) {
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        i += n;
+    }
+    return true;
+}
+
+std::vector<std::string> Chars(std::string_view s)
+{
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const std::size_t n = std::min(s.size() - i, Utf8Len(static_cast<unsigned char>(s[i])));
+        out.emplace_back(s.substr(i, n));
+        i += n;
+    }
+    return out;
+}
+
+std::int32_t Len(std::string_view s)
+{
+    std::int32_t n = 0;
+    for (const char c : s) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            ++n;
+        }
+    }
+    return n;
+}
+
+std::string Mid(std::string_view s, std::int32_t lngStart, std::int32_t lngLength)
+{
+    const auto chars = Chars(s);
+    std::string out;
+    if (lngStart < 1) {
+        lngStart = 1;
+    }
+    for (std::size_t i = static_cast<std::size_t>(lngStart - 1); i < chars.size(); ++i) {
+        if (lngLength >= 0 && static_cast<std::int32_t>(i) >= lngStart - 1 + lngLength) {
+            break;
+        }
+        out += chars[i];
+    }
+    return out;
+}
+
+std::int32_t LenB(std::string_view strUtf8)
+{
+    return static_cast<std::int32_t>(ToSjis(strUtf8).size());
+}
+
+std::string LeftB(std::string_view strUtf8, std::int32_t lngBytes)
+{
+    std::string out;
+    std::int32_t used = 0;
+    for (const auto& ch : Chars(strUtf8)) {
+        const std::int32_t w = static_cast<std::int32_t>(ToSjis(ch).size());
+        if (used + w > lngBytes) {
+            break;
+        }
+        used += w;
+        out += ch;
+    }
+    return out;
+}
+
+std::string_view CutAtNul(std::string_view strText)
+{
+    const std::size_t p = strText.find('\0');
+    return p == std::string_view::npos ? strText : strText.substr(0, p);
+}
+
+std::vector<std::string> SplitLines(std::string_view s)
+{
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        if (s[i] == '\r' || s[i] == '\n') {
+            out.emplace_back(s.substr(start, i - start));
+            if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') {
+                ++i;
+            }
+            ++i;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < s.size()) {
+        out.emplace_back(s.substr(start));
+    }
+    return out;
+}
+
+std::string Trim(std::string_view s)
+{
+    static constexpr std::string_view kIdeo = "\xE3\x80\x80";
+    bool changed = true;
+    while (changed && !s.empty()) {
+        changed = false;
+        if (s.front() == ' ' || s.front() == '\t') {
+            s.remove_prefix(1);
+            changed = true;
+        } else if (s.substr(0, 3) == kIdeo) {
+            s.remove_prefix(3);
+            changed = true;
+        }
+        if (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+            s.remove_suffix(1);
+            changed = true;
+        } else if (s.size() >= 3 && s.substr(s.size() - 3) == kIdeo) {
+            s.remove_suffix(3);
+            changed = true;
+        }
+    }
+    return std::string(s);
+}
+
+std::string Replace(std::string_view s, std::string_view f, std::string_view w)
+{
+    if (f.empty()) {
+        return std::string(s);
+    }
+    std::string out;
+    std::size_t pos = 0;
+    while (true) {
+        const std::size_t hit = s.find(f, pos);
+        if (hit == std::string_view::npos) {
+            out.append(s.substr(pos));
+            break;
+        }
+        out.append(s.substr(pos, hit - pos));
+        out.append(w);
+        pos = hit + f.size();
+    }
+    return out;
+}
+
+std::string UCase(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return out;
+}
+
+std::string LCase(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return out;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b)
+{
+    return UCase(a) == UCase(b);
+}
+
+// StrConvWide / StrConvNarrow live in basTextWidth.cpp.
+} // namespace basText

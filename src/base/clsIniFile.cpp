@@ -1,0 +1,124 @@
+#include "base/clsIniFile.h"
+
+#include "base/basText.h"
+#include "base/clsFileStream.h"
+
+clsIniFile::clsIniFile(clsIMessage& message, std::string strProgramFolder)
+    : m_err(message, "clsIniFile")
+    , m_programFolder(std::move(strProgramFolder))
+{}
+
+bool clsIniFile::Initialize(std::string_view strFileName)
+{
+    m_fileName = strFileName;
+    m_enabled = false;
+    m_entries.clear();
+    try {
+        clsFileStream stream(m_err.Message(), m_programFolder);
+        stream.SetErrMessage(false);
+        std::string text;
+        if (!stream.LoadFromFile(strFileName, text)) {
+            return false;
+        }
+        InitializeText(text);
+        return true;
+    } catch (const std::exception& e) {
+        m_entries.clear();
+        m_err.ReportException("Initialize", e);
+        return false;
+    }
+}
+
+namespace {
+// Half-width blanks only, as the files were always read: an ideographic space is text.
+std::string_view TrimBlanks(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+} // namespace
+
+void clsIniFile::InitializeText(std::string_view strText)
+{
+    m_entries.clear();
+    for (const auto& raw : basText::SplitLines(strText)) {
+        const std::string_view line = TrimBlanks(raw);
+        if (line.empty() || line.front() == ';' || line.starts_with("//")) {
+            continue;
+        }
+        const std::size_t eq = line.find('=');
+        const std::string key(TrimBlanks(line.substr(0, eq)));
+        const std::string value(eq == std::string_view::npos ? std::string_view()
+                                                             : TrimBlanks(line.substr(eq + 1)));
+        if (!key.empty() && !value.empty()) {
+            m_entries.emplace_back(key, value);
+        }
+    }
+    m_enabled = true;
+}
+
+const std::pair<std::string, std::string>* clsIniFile::FindKey(std::string_view strKey) const
+{
+    for (const auto& e : m_entries) {
+        if (basText::EqualsNoCase(e.first, strKey)) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
+const std::pair<std::string, std::string>* clsIniFile::FindValue(std::string_view strItem) const
+{
+    for (const auto& e : m_entries) {
+        if (basText::EqualsNoCase(e.second, strItem)) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
+std::string clsIniFile::GetItem(std::string_view strKey, std::string_view strDefault) const
+{
+    if (!m_enabled) {
+        m_err.InitializeErr("GetItem");
+        return "";
+    }
+    if (strKey.empty()) {
+        return std::string(strDefault);
+    }
+    const auto* e = FindKey(strKey);
+    return e != nullptr ? e->second : std::string(strDefault);
+}
+
+bool clsIniFile::ItemExists(std::string_view strKey) const
+{
+    if (!m_enabled) {
+        m_err.InitializeErr("ItemExists");
+        return false;
+    }
+    return !strKey.empty() && FindKey(strKey) != nullptr;
+}
+
+std::string clsIniFile::GetKey(std::string_view strItem) const
+{
+    if (!m_enabled) {
+        m_err.InitializeErr("GetKey");
+        return "";
+    }
+    const auto* e = strItem.empty() ? nullptr : FindValue(strItem);
+    return e != nullptr ? e->first : std::string();
+}
+
+bool clsIniFile::KeyExists(std::string_view strItem) const
+{
+    if (!m_enabled) {
+        m_err.InitializeErr("KeyExists");
+        return false;
+    }
+    return !strItem.empty() && FindValue(strItem) != nullptr;
+}

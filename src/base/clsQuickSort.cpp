@@ -1,0 +1,209 @@
+#include "base/clsQuickSort.h"
+
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+struct Range
+{
+    std::int64_t lo;
+    std::int64_t hi;
+};
+
+// Both sub-ranges of a step are sorted independently of each other, so the order in which
+// they are done does not change the result: doing the smaller first keeps the pending stack
+// at O(log n) where the plain recursion could go n deep.
+void PushLarger(std::vector<Range>& stack, Range a, Range b, Range& next)
+{
+    if (a.hi - a.lo > b.hi - b.lo) {
+        std::swap(a, b);
+    }
+    stack.push_back(b);
+    next = a;
+}
+
+template <class Key, class Before>
+void SchemeH(std::span<Key> key, std::span<std::int32_t> index, Before before)
+{
+    std::vector<Range> stack;
+    stack.push_back({0, static_cast<std::int64_t>(key.size()) - 1});
+    while (!stack.empty()) {
+        Range r = stack.back();
+        stack.pop_back();
+        while (r.lo < r.hi) {
+            const Key p = key[(r.lo + r.hi) / 2];
+            std::int64_t i = r.lo;
+            std::int64_t j = r.hi;
+            for (;;) {
+                while (before(key[i], p)) {
+                    ++i;
+                }
+                while (before(p, key[j])) {
+                    --j;
+                }
+                if (i >= j) {
+                    break;
+                }
+                std::swap(key[i], key[j]);
+                std::swap(index[i], index[j]);
+                ++i;
+                --j;
+            }
+            PushLarger(stack, {r.lo, i - 1}, {j + 1, r.hi}, r);
+        }
+    }
+}
+
+// Scheme L. Followed literally, a segment whose pivot is its least key (in sort order) costs a
+// full scan and shrinks by one entry, which is quadratic on long runs of equal keys. Such a
+// step does nothing but exchange the first and middle entries, so while the middle key equals
+// the segment's least key it is done in O(1); the least key and its count are found once per
+// run of such steps. The order that results is exactly the literal scheme's.
+template <class Key, class Before>
+void SchemeL(std::span<Key> key, std::span<std::int32_t> index, Before before)
+{
+    std::vector<Range> stack;
+    stack.push_back({0, static_cast<std::int64_t>(key.size()) - 1});
+    while (!stack.empty()) {
+        Range r = stack.back();
+        stack.pop_back();
+        while (r.lo < r.hi) {
+            // Least key of lo..hi and how many entries hold it.
+            Key least = key[r.lo];
+            std::int64_t count = 0;
+            for (std::int64_t t = r.lo; t <= r.hi; ++t) {
+                if (before(key[t], least)) {
+                    least = key[t];
+                    count = 1;
+                } else if (!before(least, key[t])) {
+                    ++count;
+                }
+            }
+            while (r.lo < r.hi && count > 0) {
+                const std::int64_t mid = (r.lo + r.hi) / 2;
+                if (before(least, key[mid])) {
+                    break;
+                }
+                // Nothing is before the pivot: the literal step leaves i = lo.
+                std::swap(key[r.lo], key[mid]);
+                std::swap(index[r.lo], index[mid]);
+                ++r.lo;
+                --count;
+            }
+            if (r.lo >= r.hi) {
+                break;
+            }
+            if (count == 0) {
+                continue; // the least key changed: find the new one
+            }
+            const std::int64_t mid = (r.lo + r.hi) / 2;
+            const Key p = key[mid];
+            const std::int32_t q = index[mid];
+            key[mid] = key[r.lo];
+            index[mid] = index[r.lo];
+            std::int64_t i = r.lo;
+            for (std::int64_t j = r.lo + 1; j <= r.hi; ++j) {
+                if (before(key[j], p)) {
+                    ++i;
+                    std::swap(key[i], key[j]);
+                    std::swap(index[i], index[j]);
+                }
+            }
+            key[r.lo] = key[i];
+            index[r.lo] = index[i];
+            key[i] = p;
+            index[i] = q;
+            PushLarger(stack, {r.lo, i - 1}, {i + 1, r.hi}, r);
+        }
+    }
+}
+
+void RequireElements(std::size_t n)
+{
+    if (n == 0) {
+        throw std::out_of_range("配列に要素がありません。");
+    }
+}
+
+} // namespace
+
+clsQuickSort::clsQuickSort(clsIMessage& message)
+    : m_err(message, "clsQuickSort")
+{}
+
+bool clsQuickSort::LongSort(std::span<std::int32_t> myArray, bool Sorted) const
+{
+    try {
+        RequireElements(myArray.size());
+        // Equal values are indistinguishable, so any correct sort gives the same array.
+        if (Sorted) {
+            std::sort(myArray.begin(), myArray.end());
+        } else {
+            std::sort(myArray.begin(), myArray.end(), std::greater<>());
+        }
+        return true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("LongSort", e);
+        return false;
+    }
+}
+
+bool clsQuickSort::StringSort(std::span<std::string> myArray, bool Sorted) const
+{
+    try {
+        RequireElements(myArray.size());
+        if (Sorted) {
+            std::sort(myArray.begin(), myArray.end());
+        } else {
+            std::sort(myArray.begin(), myArray.end(), std::greater<>());
+        }
+        return true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("StringSort", e);
+        return false;
+    }
+}
+
+bool clsQuickSort::LongIndexSort(std::span<std::int32_t> myArray, std::span<std::int32_t> lngIndex,
+                                 bool Sorted) const
+{
+    try {
+        RequireElements(myArray.size());
+        if (lngIndex.size() != myArray.size()) {
+            throw std::out_of_range("索引の要素数がキーと違います。");
+        }
+        if (Sorted) {
+            SchemeH(myArray, lngIndex, std::less<>());
+        } else {
+            SchemeH(myArray, lngIndex, std::greater<>());
+        }
+        return true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("LongIndexSort", e);
+        return false;
+    }
+}
+
+bool clsQuickSort::CurrencyIndexSort(std::span<Currency> curArray,
+                                     std::vector<std::int32_t>& lngIndex, bool Sorted) const
+{
+    try {
+        RequireElements(curArray.size());
+        lngIndex.resize(curArray.size());
+        for (std::size_t i = 0; i < lngIndex.size(); ++i) {
+            lngIndex[i] = static_cast<std::int32_t>(i);
+        }
+        if (Sorted) {
+            SchemeL(curArray, std::span<std::int32_t>(lngIndex), std::less<>());
+        } else {
+            SchemeL(curArray, std::span<std::int32_t>(lngIndex), std::greater<>());
+        }
+        return true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("CurrencyIndexSort", e);
+        return false;
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The program's one sort utility. A caller makes one for a sort (or keeps one) and drops it.
+// Equal keys end in the order the partition scheme leaves them, and users see that order, so
+// the index sorts follow their schemes exactly: LongIndexSort scheme H (Hoare-style, pivot by
+// value), CurrencyIndexSort scheme L (pivot moved to the low end, one-sided scan).
+// Sorted = true is ascending, false descending. An empty array is an error.
+
+#include "base/Currency.h"
+#include "base/clsErrorReporter.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+class clsQuickSort
+{
+public:
+    explicit clsQuickSort(clsIMessage& message);
+
+    bool LongSort(std::span<std::int32_t> myArray, bool Sorted) const;
+    // Binary (byte-wise) comparison of the texts.
+    bool StringSort(std::span<std::string> myArray, bool Sorted) const;
+    // lngIndex is prepared by the caller and must have as many entries as myArray.
+    bool LongIndexSort(std::span<std::int32_t> myArray, std::span<std::int32_t> lngIndex,
+                       bool Sorted) const;
+    // lngIndex is replaced by 0, 1, 2, ... before the sort.
+    bool CurrencyIndexSort(std::span<Currency> curArray, std::vector<std::int32_t>& lngIndex,
+                           bool Sorted) const;
+
+private:
+    clsErrorReporter m_err;
+};

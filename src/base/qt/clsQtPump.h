@@ -1,0 +1,19 @@
+#pragma once
+// Event pumping and the millisecond clock for long work on the user-interface thread.
+// The clock starts when the object is made; only differences of ticks mean anything.
+
+#include "base/clsIPump.h"
+
+#include <QElapsedTimer>
+
+class clsQtPump final : public clsIPump
+{
+public:
+    clsQtPump();
+    void DoEvents() override;
+    std::int64_t TickMs() const override;
+    void SleepMs(std::int32_t lngMs) override;
+
+private:
+    QElapsedTimer m_clock;
+};

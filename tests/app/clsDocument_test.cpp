@@ -1,0 +1,354 @@
+#include "app/clsDocument.h"
+#include "base/basText.h"
+#include "files/clsTFileDRD.h"
+#include "reference/basTotoSettings.h"
+#include "store/clsTMain.h"
+#include "store/clsXmlVote.h"
+#include "support/RecordingHost.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+class Document : public ::testing::Test
+{
+protected:
+    Document()
+    {
+        namespace fs = std::filesystem;
+        const fs::path data = KELVRA_SOURCE_DATA_DIR;
+        for (const char* sub :
+             {"SysData/toto_Schedule", "SysData/toto_Vote", "SysData/toto_Result"}) {
+            fs::create_directories(dir.Path() / sub);
+            fs::copy(data / sub, dir.Path() / sub, fs::copy_options::recursive);
+        }
+        fs::copy_file(data / "UserData/Kelvra/sample.drd", dir.Path() / "sample.drd");
+        main.Initialize();
+    }
+    std::string Path(const std::string& name) const { return (dir.Path() / name).string(); }
+
+    RecordingHost rec;
+    TempDir dir;
+    clsHost host = rec.Host();
+    clsTMain main{host, basTotoSettings::Defaults(), dir.Str()};
+    clsDocument doc{host, main, 42};
+};
+
+TEST_F(Document, RunOfTheSampleFillsSetFramesAndCounters)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true)) << rec.AllMessageText();
+    EXPECT_EQ(doc.Kaisaikai(), 9001);
+    EXPECT_EQ(doc.Schedule().Match[0].Home, "鹿島"); // the round was loaded from the store
+    EXPECT_EQ(doc.Vote().Kaisaikai, 9001);
+    EXPECT_EQ(doc.Title(), " Drovane  Kelvra - [sample.drd]");
+    doc.Run();
+    ASSERT_GT(doc.SingleCount(), 0);
+    EXPECT_TRUE(std::is_sorted(doc.Singles().begin(), doc.Singles().end()));
+    EXPECT_EQ(doc.MsSingleCount(), doc.SingleCount());
+    EXPECT_EQ(doc.MsSingleFrame(), doc.SingleFrame());
+    std::int32_t rowSum = 0;
+    for (int k = 0; k < 3; ++k) {
+        rowSum += doc.SingleFrame()[k][0];
+    }
+    EXPECT_EQ(rowSum, doc.SingleCount());
+    EXPECT_GT(doc.MsTousen()[0], 0);
+    const auto& lines = doc.Log().Lines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NE(lines.back().find("該当するパターンは"), std::string::npos);
+
+    // No marks: nothing remains, and the counters are not the previous run's.
+    doc.Multi().Clear();
+    doc.Run();
+    EXPECT_EQ(doc.SingleCount(), 0);
+    EXPECT_EQ(doc.MsTousen(), (std::array<std::int32_t, 6>{}));
+    EXPECT_EQ(doc.SingleFrame(), LongFrame{});
+}
+
+TEST_F(Document, SavedWorkLoadsBackTheSame)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    doc.Run();
+    const DataFileRecord before = doc.GatherRecord();
+    ASSERT_TRUE(doc.FileSaveDRD(Path("out.drd"), true, true));
+    EXPECT_EQ(doc.CurrentFile(), Path("out.drd"));
+    doc.New();
+    EXPECT_EQ(doc.SingleCount(), 0);
+    EXPECT_EQ(doc.CurrentFile(), "");
+    ASSERT_TRUE(doc.FileLoadDRD(Path("out.drd"), true, true));
+    DataFileRecord after = doc.GatherRecord();
+    EXPECT_EQ(after.Singles, before.Singles);
+    EXPECT_EQ(after.Multi, before.Multi);
+    EXPECT_EQ(after.MsTousen, before.MsTousen);
+    EXPECT_EQ(after.Engine, before.Engine);
+    EXPECT_EQ(after.SakugenMessage, before.SakugenMessage);
+    EXPECT_EQ(after.Vote, before.Vote);
+    EXPECT_TRUE(rec.Messages.empty()) << rec.AllMessageText();
+}
+
+TEST_F(Document, BrokenFileLeavesTheWorkAsItWas)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    doc.Run();
+    const DataFileRecord before = doc.GatherRecord();
+    std::string text = basText::FromSjis(dir.Read("sample.drd"));
+    text.replace(text.find("Honmei.3 = "), 11, "Honmei.x = ");
+    dir.Write("broken.drd", basText::ToSjis(text));
+    EXPECT_FALSE(doc.FileLoadDRD(Path("broken.drd"), true, true));
+    EXPECT_EQ(rec.Messages.back().Text, "ファイルの読込に失敗しました。");
+    EXPECT_EQ(doc.GatherRecord(), before);
+    EXPECT_EQ(doc.CurrentFile(), Path("sample.drd"));
+
+    dir.Write("other.drd", "just text\r\n");
+    EXPECT_FALSE(doc.FileLoadDRD(Path("other.drd"), true, true));
+    EXPECT_EQ(rec.Messages.back().Text, "Kelvraのファイルではありません。");
+    EXPECT_EQ(rec.Messages.back().Caption, "ファイルタイプ警告");
+    EXPECT_EQ(doc.GatherRecord(), before);
+    const std::size_t shown = rec.Messages.size();
+    EXPECT_FALSE(doc.FileLoadDRD(Path("other.drd"), true, false));
+    EXPECT_EQ(rec.Messages.size(), shown + 1); // only the type check's own box
+}
+
+// A singles block short of its count used to load with the missing singles as ticket 0.
+TEST_F(Document, SinglesBlockShortOfItsCountLeavesTheWorkAsItWas)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    doc.Run();
+    ASSERT_GT(doc.SingleCount(), 1);
+    ASSERT_TRUE(doc.FileSaveDRD(Path("run.drd"), true, true));
+    const DataFileRecord before = doc.GatherRecord();
+    std::string text = basText::FromSjis(dir.Read("run.drd"));
+    const std::size_t end = text.find("</SingleData>");
+    const std::size_t last = text.rfind("\r\n", end - 3) + 2;
+    text.erase(last, end - last); // the last single's line
+    dir.Write("short.drd", basText::ToSjis(text));
+    const std::size_t shown = rec.Messages.size();
+    EXPECT_FALSE(doc.FileLoadDRD(Path("short.drd"), true, true));
+    ASSERT_EQ(rec.Messages.size(), shown + 2);
+    EXPECT_EQ(rec.Messages.back().Text, "ファイルの読込に失敗しました。");
+    EXPECT_NE(rec.Messages[shown].Text.find("SingleCount は " + std::to_string(doc.SingleCount())),
+              std::string::npos);
+    EXPECT_EQ(doc.GatherRecord(), before);
+}
+
+TEST_F(Document, ConditionsFileReplacesOnlyTheConditions)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    doc.Run();
+    ASSERT_TRUE(doc.FileSaveDRD(Path("c.drj"), false, true));
+    EXPECT_EQ(doc.CurrentFile(), Path("sample.drd")); // a conditions file never becomes current
+    const DataFileRecord before = doc.GatherRecord();
+    doc.Jouken().MachigaiType = 2;
+    doc.Jouken().Honmei[0].SetMark(6, 0, kCountDelete);
+    ASSERT_TRUE(doc.FileLoadDRD(Path("c.drj"), false, true));
+    const DataFileRecord after = doc.GatherRecord();
+    EXPECT_EQ(after.Jouken, before.Jouken);
+    EXPECT_EQ(after.Singles, before.Singles);
+    EXPECT_EQ(after.Multi, before.Multi);
+    EXPECT_FALSE(doc.FileLoadDRD(Path("sample.drd"), false, true)); // a data file is no drj
+}
+
+TEST_F(Document, FailedSaveStillNamesTheFile)
+{
+    std::filesystem::create_directories(dir.Path() / "taken" / "x");
+    EXPECT_FALSE(doc.FileSaveDRD(Path("taken"), true, false));
+    EXPECT_EQ(doc.CurrentFile(), Path("taken"));
+    EXPECT_EQ(doc.Title(), " Drovane  Kelvra - [taken]");
+}
+} // namespace
+
+namespace {
+TEST_F(Document, SameSeedSameRun)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    doc.EngineSettings().ChushutsuFlag = true; // the random extraction after the compression
+    doc.EngineSettings().ChushutsuCount = 50;
+    doc.Run();
+    const std::vector<std::int32_t> first = doc.Singles();
+    const std::vector<std::string> log = doc.Log().Lines();
+    clsDocument again(host, main, 42);
+    ASSERT_TRUE(again.FileLoadDRD(Path("sample.drd"), true, true));
+    again.EngineSettings() = doc.EngineSettings();
+    again.Run();
+    EXPECT_EQ(again.Singles(), first);
+    EXPECT_EQ(again.SingleCount(), 50);
+    EXPECT_EQ(again.Log().Lines().size(), log.size());
+}
+} // namespace
+
+namespace {
+TEST_F(Document, OldFilesTakeTheArchivedVoteSnapshot)
+{
+    const std::string v4 = ";Drovane Data File (.drd)\r\n;old\r\n\r\nSoftware    = Kelvra\r\n"
+                           "SoftVersion = 0.90\r\nDataType    = toto\r\nDataVersion = 4\r\n\r\n"
+                           "Kaisaikai = 9002\r\nVoteTime = 2026/12/10\r\n";
+    dir.Write("old.drd", v4);
+    // Without a snapshot the vote stays as the round controller loaded it.
+    ASSERT_TRUE(doc.FileLoadDRD(Path("old.drd"), true, true)) << rec.AllMessageText();
+    EXPECT_EQ(doc.Kaisaikai(), 9002);
+    EXPECT_EQ(doc.Vote(), main.Vote());
+    EXPECT_EQ(doc.Vote().Kaisaikai, 9002);
+
+    clsXmlVote snap(rec, dir.Str());
+    VoteRecord old = main.Vote();
+    old.AsOf = DateTime::FromYmdHms(2026, 12, 10, 9, 0, 0);
+    old.Match[0].Rate = {Currency::FromInt(10), Currency::FromInt(80), Currency::FromInt(10)};
+    snap.SetRecord(old);
+    ASSERT_TRUE(snap.XmlSave((dir.Path() / "SysData/Vote/vote_9002_2026-12-10.xml").string()));
+    ASSERT_TRUE(doc.FileLoadDRD(Path("old.drd"), true, true));
+    EXPECT_EQ(doc.Vote().Match[0].Rate[1], Currency::FromInt(80));
+    EXPECT_EQ(doc.Vote().AsOf, old.AsOf);
+}
+} // namespace
+
+namespace {
+// The sample with each "Key = ..." line of the list replaced by "Key = value".
+std::string SampleWith(const TempDir& dir,
+                       const std::vector<std::pair<std::string, std::string>>& keys)
+{
+    std::string text = basText::FromSjis(dir.Read("sample.drd"));
+    for (const auto& [key, value] : keys) {
+        const std::size_t at = text.find("\r\n" + key + " = ");
+        EXPECT_NE(at, std::string::npos) << key;
+        const std::size_t end = text.find("\r\n", at + 2);
+        text.replace(at + 2, end - at - 2, key + " = " + value);
+    }
+    return basText::ToSjis(text);
+}
+
+TEST_F(Document, LoadedEngineSettingsTakeTheBoxRanges)
+{
+    dir.Write("wild.drd", SampleWith(dir, {{"MsEngine", "4"},
+                                           {"BeginCount", "2147483647"},
+                                           {"EndCount", "0"},
+                                           {"EndTime", "-1"},
+                                           {"SeBeginCount", "-3"},
+                                           {"SeEndTime", "12345"},
+                                           {"ChushutsuCount", "0"},
+                                           {"ChushutsuType", "3"}}));
+    ASSERT_TRUE(doc.FileLoadDRD(Path("wild.drd"), true, false)) << rec.AllMessageText();
+    const EngineSettingsRecord& s = doc.EngineSettings();
+    EXPECT_EQ(s.BeginCount, 9999);
+    EXPECT_EQ(s.EndCount, 1);
+    EXPECT_EQ(s.EndTime, 0); // -1 means no limit, and so does 0
+    EXPECT_EQ(s.SeBeginCount, 1);
+    EXPECT_EQ(s.SeEndTime, 9999);
+    EXPECT_EQ(s.ChushutsuCount, 1);
+    // Option groups, not boxes: kept as read.
+    EXPECT_EQ(s.MsEngine, 4);
+    EXPECT_EQ(s.ChushutsuType, 3);
+
+    // Values inside the ranges, the ends included, come back unchanged, byte for byte.
+    dir.Write("edges.drd", SampleWith(dir, {{"BeginCount", "9999"},
+                                            {"EndCount", "1"},
+                                            {"EndTime", "0"},
+                                            {"SeBeginCount", "1"},
+                                            {"SeEndTime", "9999"},
+                                            {"ChushutsuCount", "9999"}}));
+    ASSERT_TRUE(doc.FileLoadDRD(Path("edges.drd"), true, false));
+    ASSERT_TRUE(doc.FileSaveDRD(Path("edges2.drd"), true, false));
+    EXPECT_TRUE(dir.Read("edges2.drd") == dir.Read("edges.drd")) << "saved differently";
+}
+
+TEST_F(Document, EngineWithoutMemoryFailsTheRunAndSaysWhy)
+{
+    dir.Write("trial.drd", SampleWith(dir, {{"MsEngine", "2"}, {"BeginCount", "50"}}));
+    ASSERT_TRUE(doc.FileLoadDRD(Path("trial.drd"), true, false));
+    doc.Engine().SetCacheLimit(20);
+    EXPECT_FALSE(doc.Run());
+    EXPECT_EQ(doc.LastFailure(), "圧縮に失敗しました。 メモリが不足しています。 ( 7 )");
+    ASSERT_FALSE(rec.Messages.empty());
+    EXPECT_EQ(rec.Messages.back().Caption, "Cache Initialize Err"); // still shown as a box
+
+    doc.EngineSettings().MsEngine = 1; // the fast search needs no cache
+    EXPECT_TRUE(doc.Run());
+    EXPECT_GT(doc.SingleCount(), 0);
+    EXPECT_EQ(doc.LastFailure(), "");
+}
+
+TEST_F(Document, FailuresWithoutDialogsStillTellWhy)
+{
+    dir.Write("other.drd", "just text\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n");
+    EXPECT_FALSE(doc.FileLoadDRD(Path("other.drd"), true, false));
+    EXPECT_EQ(doc.LastFailure(), "Kelvraのファイルではありません。");
+
+    std::string text = basText::FromSjis(dir.Read("sample.drd"));
+    text.replace(text.find("Honmei.3 = "), 11, "Honmei.x = ");
+    dir.Write("broken.drd", basText::ToSjis(text));
+    EXPECT_FALSE(doc.FileLoadDRD(Path("broken.drd"), true, false));
+    EXPECT_TRUE(doc.LastFailure().starts_with("ファイルの読込に失敗しました。 "))
+        << doc.LastFailure();
+    EXPECT_GT(doc.LastFailure().size(), std::string("ファイルの読込に失敗しました。 ").size());
+
+    // A save without dialogs shows nothing, yet its reason is kept.
+    std::filesystem::create_directories(dir.Path() / "taken" / "x");
+    const std::size_t shown = rec.Messages.size();
+    EXPECT_FALSE(doc.FileSaveDRD(Path("taken"), true, false));
+    EXPECT_EQ(rec.Messages.size(), shown);
+    const std::string reason = doc.LastFailure();
+    EXPECT_FALSE(reason.empty());
+    EXPECT_FALSE(doc.FileSaveDRD(Path("taken"), true, true));
+    ASSERT_EQ(rec.Messages.size(), shown + 1);
+    EXPECT_EQ(rec.Messages.back().Text, reason);
+
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, false));
+    EXPECT_EQ(doc.LastFailure(), "");
+}
+TEST_F(Document, StopDuringTheExtractionIsToldApartFromAStoppedSearch)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true)) << rec.AllMessageText();
+    // The first events processed belong to the extraction's expansion.
+    rec.OnDoEvents = [&](std::int64_t n) {
+        if (n == 1) {
+            doc.Cancel();
+        }
+    };
+    doc.Run();
+    EXPECT_TRUE(doc.RunStoppedInExtraction());
+    EXPECT_EQ(doc.SingleCount(), 0);
+    rec.OnDoEvents = nullptr;
+    doc.Run();
+    EXPECT_FALSE(doc.RunStoppedInExtraction());
+    EXPECT_GT(doc.SingleCount(), 0);
+}
+
+} // namespace
+
+TEST_F(Document, OwnProbabilitiesAreSetCheckedSavedAndCleared)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    EXPECT_FALSE(doc.Probability().has_value()); // the sample has none
+    int changed = 0;
+    doc.Changed = [&] { ++changed; };
+    ProbabilityRecord p;
+    for (int m = 0; m < 13; ++m) {
+        p.Value[0][m] = 2500;
+        p.Value[1][m] = 5000;
+        p.Value[2][m] = 2500;
+    }
+    ASSERT_TRUE(doc.SetProbability(p));
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(doc.GatherRecord().Probability, p);
+
+    ProbabilityRecord bad = p;
+    bad.Value[2][8] = 2501;
+    EXPECT_FALSE(doc.SetProbability(bad));
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(doc.Probability(), p);
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_NE(rec.Messages[0].Text.find("9試合目の確率の合計が 10001"), std::string::npos);
+
+    ASSERT_TRUE(doc.FileSaveDRD(Path("own.drd"), true, true));
+    doc.New();
+    EXPECT_FALSE(doc.Probability().has_value());
+    ASSERT_TRUE(doc.FileLoadDRD(Path("own.drd"), true, true));
+    EXPECT_EQ(doc.Probability(), p);
+    // A file without them leaves none, not the ones of the work before.
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    EXPECT_FALSE(doc.Probability().has_value());
+    ASSERT_TRUE(doc.SetProbability(p));
+    ASSERT_TRUE(doc.SetProbability(std::nullopt));
+    EXPECT_FALSE(doc.GatherRecord().Probability.has_value());
+}

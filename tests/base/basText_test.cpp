@@ -1,0 +1,114 @@
+#include "base/basText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace basText;
+
+TEST(basText, Cp932RoundTripsOfTheCharactersWindowsMapsDifferently)
+{
+    struct Case
+    {
+        const char* Utf8;
+        const char* Bytes;
+    };
+    const Case cases[] = {
+        {"～", "\x81\x60"},
+        {"―", "\x81\x5C"},
+        {"－", "\x81\x7C"},
+        {"￢", "\x81\xCA"},
+        {"∥", "\x81\x61"},
+        {"ｷｬﾝｾﾙ", "\xB7\xAC\xDD\xBE\xD9"},
+        {"\u3000", "\x81\x40"},
+        {"髙", "\xFB\xFC"},
+        {"①", "\x87\x40"},
+        {"\\~", "\\~"},
+        {"◎○▲△×☆", "\x81\x9D\x81\x9B\x81\xA3\x81\xA2\x81\x7E\x81\x99"},
+    };
+    for (const auto& c : cases) {
+        std::string bytes;
+        ASSERT_TRUE(TryToSjis(c.Utf8, bytes)) << c.Utf8;
+        EXPECT_EQ(bytes, c.Bytes) << c.Utf8;
+        std::string back;
+        ASSERT_TRUE(TryFromSjis(bytes, back)) << c.Utf8;
+        EXPECT_EQ(back, c.Utf8);
+    }
+}
+
+TEST(basText, UnencodableAndUndecodableTextIsMarkedNotDropped)
+{
+    std::string out;
+    EXPECT_FALSE(TryToSjis("aéb", out));
+    EXPECT_EQ(ToSjis("aéb"), "a?b");
+    EXPECT_EQ(ToSjis("x😀y"), "x?y");
+    EXPECT_FALSE(TryFromSjis("a\x85\x40z", out));
+    EXPECT_EQ(FromSjis("a\x85\x40z"), "a\uFFFDz");
+    // A lead byte cut off at the end of a file.
+    EXPECT_EQ(FromSjis("ab\x82"), "ab\uFFFD");
+    // A bad lead byte followed by ASCII keeps the ASCII.
+    EXPECT_EQ(FromSjis("\x85\x0Dz"), "\uFFFD\rz");
+}
+
+TEST(basText, ByteWidthsCountFullWidthAsTwo)
+{
+    EXPECT_EQ(LenB(""), 0);
+    EXPECT_EQ(LenB("abc"), 3);
+    EXPECT_EQ(LenB("あいう"), 6);
+    EXPECT_EQ(LenB("ｶﾞ"), 2);
+    EXPECT_EQ(LenB("～\u3000x"), 5);
+    EXPECT_EQ(Len("あaｶﾞ"), 4);
+}
+
+TEST(basText, LeftBNeverSplitsADoubleByteCharacter)
+{
+    EXPECT_EQ(LeftB("aあい", 0), "");
+    EXPECT_EQ(LeftB("aあい", 1), "a");
+    EXPECT_EQ(LeftB("aあい", 2), "a");
+    EXPECT_EQ(LeftB("aあい", 3), "aあ");
+    EXPECT_EQ(LeftB("aあい", 4), "aあ");
+    EXPECT_EQ(LeftB("aあい", 5), "aあい");
+    EXPECT_EQ(LeftB("aあい", 50), "aあい");
+    EXPECT_EQ(LeftB("ｱｲｳ", 2), "ｱｲ");
+    EXPECT_EQ(LeftB("～～", 3), "～");
+    EXPECT_EQ(LeftB("abc", -1), "");
+}
+
+TEST(basText, MidAndChars)
+{
+    EXPECT_EQ(Mid("あいうえお", 2, 2), "いう");
+    EXPECT_EQ(Mid("あいうえお", 4), "えお");
+    EXPECT_EQ(Mid("abc", 5, 2), "");
+    EXPECT_EQ(Mid("abc", 0, 2), "ab");
+    ASSERT_EQ(Chars("aあｶ").size(), 3u);
+    EXPECT_EQ(Chars("aあｶ")[1], "あ");
+}
+
+TEST(basText, LinesTrimAndNul)
+{
+    const auto lines = SplitLines("a\r\nb\nc\rd\r\n");
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[2], "c");
+    EXPECT_EQ(lines[3], "d");
+    const auto blank = SplitLines("a\r\n\r\nb");
+    ASSERT_EQ(blank.size(), 3u);
+    EXPECT_EQ(blank[1], "");
+    EXPECT_TRUE(SplitLines("").empty());
+    EXPECT_EQ(Trim(" \t\u3000あ い\u3000 "), "あ い");
+    EXPECT_EQ(Trim("\u3000"), "");
+    EXPECT_EQ(CutAtNul(std::string_view("ab\0cd", 5)), "ab");
+    EXPECT_EQ(CutAtNul("abc"), "abc");
+}
+
+TEST(basText, CaseAndReplaceTouchOnlyAscii)
+{
+    EXPECT_EQ(UCase("abcＡａz"), "ABCＡａZ");
+    EXPECT_EQ(LCase("ABC漢"), "abc漢");
+    EXPECT_TRUE(EqualsNoCase("TotoOfficialVoteUrl", "TOTOOFFICIALVOTEURL"));
+    EXPECT_FALSE(EqualsNoCase("ａ", "Ａ"));
+    EXPECT_EQ(Replace("a--b--", "--", "="), "a=b=");
+    EXPECT_EQ(Replace("abc", "", "x"), "abc");
+    EXPECT_TRUE(IsValidUtf8("あ"));
+    EXPECT_FALSE(IsValidUtf8("\xE3\x81"));
+    EXPECT_FALSE(IsValidUtf8("\x82\xA0"));
+}
