@@ -80,6 +80,23 @@ inline DateTime DateAt(const clsHtmlToto& toto, const std::vector<std::string>& 
     return toto.StringToDateEx(value);
 }
 
+// A result-date or refund row, "label date", into its field; false for any other entry.
+template <typename Record>
+bool ReadPayoutDate(const clsHtmlToto& toto, const std::vector<std::string>& list, std::size_t i,
+                    Record& rec)
+{
+    const std::string& entry = list[i];
+    DateTime* field = entry == "結果発表日"   ? &rec.ResultDate
+                      : entry == "払戻開始日" ? &rec.RefundStart
+                      : entry == "払戻期限"   ? &rec.RefundDeadline
+                                              : nullptr;
+    if (field == nullptr) {
+        return false;
+    }
+    *field = DateAt(toto, list, i + 1);
+    return true;
+}
+
 // A team cell; a date, time or number there means the table is shifted or broken.
 inline const std::string& TeamCell(const clsHtmlToto& toto, const std::string& strText)
 {

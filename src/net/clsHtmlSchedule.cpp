@@ -96,11 +96,7 @@ bool clsHtmlSchedule::ReadList(const std::vector<std::string>& list, const std::
                 rec.SaleEnd = m_toto.StringToDateEx2(At(list, i + 1));
                 return 2;
             }
-            if (entry == "結果発表日" || entry == "払戻開始日" || entry == "払戻期限") {
-                (entry == "結果発表日"   ? rec.ResultDate
-                 : entry == "払戻開始日" ? rec.RefundStart
-                                         : rec.RefundDeadline) =
-                    basPageList::DateAt(m_toto, list, i + 1);
+            if (basPageList::ReadPayoutDate(m_toto, list, i, rec)) {
                 // The refund deadline is the page's last row.
                 return entry == "払戻期限" ? 0 : 2;
             }

@@ -169,11 +169,7 @@ bool clsHtmlVote::ReadList(const std::vector<std::string>& list, const std::stri
                 m_toto.DateString2(At(list, i + 1), rec.SaleStart, rec.SaleEnd);
                 return 2;
             }
-            if (entry == "結果発表日" || entry == "払戻開始日" || entry == "払戻期限") {
-                (entry == "結果発表日"   ? rec.ResultDate
-                 : entry == "払戻開始日" ? rec.RefundStart
-                                         : rec.RefundDeadline) =
-                    basPageList::DateAt(m_toto, list, i + 1);
+            if (basPageList::ReadPayoutDate(m_toto, list, i, rec)) {
                 return 2;
             }
             return ReadMatchRow(m_toto, list, i, rec, rows, failed);
