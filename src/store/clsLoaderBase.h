@@ -1,9 +1,11 @@
 #pragma once
 // What the three round-record loaders share: the initialized flag, the flags of the last load,
-// the download question and the failure dialog. Each loader is one of these for its lifetime.
+// the download question, the failure dialog, the progress settings of the page reader and the
+// load-or-download routine. Each loader is one of these for its lifetime.
 
 #include "base/clsErrorReporter.h"
 #include "base/clsHost.h"
+#include "net/clsHtmlPage.h"
 #include "store/clsXmlTagReader.h"
 
 #include <cstdint>
@@ -20,6 +22,8 @@ public:
     static constexpr std::int32_t kFromFile = 1;
     static constexpr std::int32_t kDownload = 2;
 
+    virtual ~clsLoaderBase() = default;
+
     void Initialize() { m_initialized = true; }
     bool Initialized() const { return m_initialized; }
 
@@ -33,10 +37,24 @@ public:
     // Why the record the last download read is not valid; "" when there is nothing to say.
     const std::string& Fault() const { return m_fault; }
 
+    bool ProgressOpen() const { return Page().ProgressOpen(); }
+    void SetProgressOpen(bool blnValue) { Page().SetProgressOpen(blnValue); }
+    bool ProgressClose() const { return Page().ProgressClose(); }
+    void SetProgressClose(bool blnValue) { Page().SetProgressClose(blnValue); }
+
 protected:
     // strKind: "開催情報", "投票状況" or "くじ結果".
     clsLoaderBase(const clsHost& host, std::string strClass, std::string strKind);
 
+    // The loader's page reader.
+    virtual clsHtmlPage& Page() = 0;
+    virtual const clsHtmlPage& Page() const = 0;
+
+    // The record the last load took; an empty one (reported) before Initialize.
+    template <class Record> Record Held(std::string_view strOperation, const Record& rec) const
+    {
+        return CheckInitialized(strOperation) ? rec : Record{};
+    }
     // Reports "Initialize Err" for strOperation when the loader is not initialized yet.
     bool CheckInitialized(std::string_view strOperation) const;
     // The download question; No sets Cancel.
@@ -74,10 +92,10 @@ protected:
     // must not keep a fresh download out of the store. fromPage reads the page into its
     // record and answers whether that record is to be filed; an existing file is never
     // overwritten. Any failure gives an empty record.
-    template <class Record, class Xml, class Reader, class FromFile, class FromPage>
-    Record LoadOrDownload(std::string_view strOperation, Xml& xml, const Reader& reader,
-                          std::int32_t lngKaisaikai, const std::string& strKumi, std::int32_t DType,
-                          bool blnDQuestion, FromFile fromFile, FromPage fromPage)
+    template <class Record, class Xml, class FromFile, class FromPage>
+    Record LoadOrDownload(std::string_view strOperation, Xml& xml, std::int32_t lngKaisaikai,
+                          const std::string& strKumi, std::int32_t DType, bool blnDQuestion,
+                          FromFile fromFile, FromPage fromPage)
     {
         Record rec;
         try {
@@ -107,7 +125,7 @@ protected:
                     return xml.XmlSave(xml.GetFileName(rec.Kaisaikai, rec.Kumi));
                 });
             }
-            m_unpublished = reader.Unpublished();
+            m_unpublished = Page().Unpublished();
         } catch (const std::exception& e) {
             m_err.ReportException(strOperation, e);
             rec = Record{};

@@ -16,10 +16,7 @@ bool clsResult::IsValid(const ResultRecord& rec)
 
 ResultRecord clsResult::Result() const
 {
-    if (!CheckInitialized("Result")) {
-        return {};
-    }
-    return m_record;
+    return Held("Result", m_record);
 }
 
 bool clsResult::CheckResultFile(std::int32_t lngKaisaikai, const std::string& strKumi) const
@@ -34,7 +31,7 @@ bool clsResult::GetResult(std::int32_t lngKaisaikai, const std::string& strKumi,
         return false;
     }
     m_record = LoadOrDownload<ResultRecord>(
-        "GetResult", m_xml, m_reader, lngKaisaikai, strKumi, DType, blnDQuestion,
+        "GetResult", m_xml, lngKaisaikai, strKumi, DType, blnDQuestion,
         [](const ResultRecord& rec) { return IsValid(rec); },
         [&](ResultRecord& rec) {
             // A page of another round must not be filed or shown as this round.

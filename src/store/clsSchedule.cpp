@@ -9,10 +9,7 @@ clsSchedule::clsSchedule(const clsHost& host, const TotoSettings& settings,
 
 ScheduleRecord clsSchedule::Schedule() const
 {
-    if (!CheckInitialized("Schedule")) {
-        return {};
-    }
-    return m_record;
+    return Held("Schedule", m_record);
 }
 
 bool clsSchedule::NoGame() const
@@ -33,7 +30,7 @@ bool clsSchedule::GetSchedule(std::int32_t lngKaisaikai, const std::string& strK
     }
     m_noGame = false;
     m_record = LoadOrDownload<ScheduleRecord>(
-        "GetSchedule", m_xml, m_reader, lngKaisaikai, strKumi, DType, blnDQuestion,
+        "GetSchedule", m_xml, lngKaisaikai, strKumi, DType, blnDQuestion,
         [&](const ScheduleRecord& rec) {
             // A round that is not held keeps its short file; nothing more is to be had.
             m_noGame = rec.HoldState == 1;

@@ -14,10 +14,7 @@ clsVote::clsVote(const clsHost& host, const TotoSettings& settings,
 
 VoteRecord clsVote::Vote() const
 {
-    if (!CheckInitialized("Vote")) {
-        return {};
-    }
-    return m_record;
+    return Held("Vote", m_record);
 }
 
 bool clsVote::CheckVoteFile(std::int32_t lngKaisaikai, const std::string& strKumi) const
@@ -33,7 +30,7 @@ bool clsVote::GetVote(std::int32_t lngKaisaikai, const std::string& strKumi, std
     }
     m_final = false;
     m_record = LoadOrDownload<VoteRecord>(
-        "GetVote", m_xml, m_reader, lngKaisaikai, strKumi, DType, blnDQuestion,
+        "GetVote", m_xml, lngKaisaikai, strKumi, DType, blnDQuestion,
         [](const VoteRecord& rec) { return rec.IsValid(); },
         [&](VoteRecord& rec) {
             bool final = false;
