@@ -22,15 +22,8 @@ constexpr GradeGroup kGradeGroups[3] = {{"当せん金", &ResultRecord::Prize},
 } // namespace
 
 clsXmlResult::clsXmlResult(clsIMessage& message, std::string strProgramDir)
-    : m_err(message, "clsXmlResult")
-    , m_programDir(std::move(strProgramDir))
+    : clsXmlStore(message, "clsXmlResult", std::move(strProgramDir), "toto_Result", "toto_result_")
 {}
-
-std::string clsXmlResult::GetFileName(std::int32_t lngKaisaikai, const std::string& strKumi) const
-{
-    return clsXmlTagReader::StoreFileName(m_programDir, "toto_Result", "toto_result_", lngKaisaikai,
-                                          strKumi);
-}
 
 std::string clsXmlResult::GetXmlString() const
 {
@@ -67,8 +60,7 @@ std::string clsXmlResult::GetXmlString() const
 
 bool clsXmlResult::XmlSave(const std::string& strFileName)
 {
-    return clsXmlTagReader::SaveFile(
-        strFileName, [this] { return GetXmlString(); }, m_err);
+    return Save(strFileName, [this] { return GetXmlString(); });
 }
 
 bool clsXmlResult::XmlLoad(const std::string& strFileName)

@@ -6,15 +6,9 @@
 #include <functional>
 
 clsXmlSchedule::clsXmlSchedule(clsIMessage& message, std::string strProgramDir)
-    : m_err(message, "clsXmlSchedule")
-    , m_programDir(std::move(strProgramDir))
+    : clsXmlStore(message, "clsXmlSchedule", std::move(strProgramDir), "toto_Schedule",
+                  "toto_schedule_")
 {}
-
-std::string clsXmlSchedule::GetFileName(std::int32_t lngKaisaikai, const std::string& strKumi) const
-{
-    return clsXmlTagReader::StoreFileName(m_programDir, "toto_Schedule", "toto_schedule_",
-                                          lngKaisaikai, strKumi);
-}
 
 std::string clsXmlSchedule::GetXmlString() const
 {
@@ -44,8 +38,7 @@ std::string clsXmlSchedule::NotHeldText(std::int32_t lngKaisaikai)
 
 bool clsXmlSchedule::XmlSave(const std::string& strFileName)
 {
-    return clsXmlTagReader::SaveFile(
-        strFileName, [this] { return GetXmlString(); }, m_err);
+    return Save(strFileName, [this] { return GetXmlString(); });
 }
 
 bool clsXmlSchedule::XmlLoad(const std::string& strFileName)

@@ -39,15 +39,8 @@ Currency VoteRecord::*MoneyMember(const std::string& key)
 } // namespace
 
 clsXmlVote::clsXmlVote(clsIMessage& message, std::string strProgramDir)
-    : m_err(message, "clsXmlVote")
-    , m_programDir(std::move(strProgramDir))
+    : clsXmlStore(message, "clsXmlVote", std::move(strProgramDir), "toto_Vote", "toto_vote_")
 {}
-
-std::string clsXmlVote::GetFileName(std::int32_t lngKaisaikai, const std::string& strKumi) const
-{
-    return clsXmlTagReader::StoreFileName(m_programDir, "toto_Vote", "toto_vote_", lngKaisaikai,
-                                          strKumi);
-}
 
 std::string clsXmlVote::GetXmlString(bool blnHeader) const
 {
@@ -80,8 +73,7 @@ std::string clsXmlVote::GetXmlString(bool blnHeader) const
 
 bool clsXmlVote::XmlSave(const std::string& strFileName)
 {
-    return clsXmlTagReader::SaveFile(
-        strFileName, [this] { return GetXmlString(true); }, m_err);
+    return Save(strFileName, [this] { return GetXmlString(true); });
 }
 
 bool clsXmlVote::XmlLoad(const std::string& strFileName)
