@@ -112,4 +112,42 @@ template <class Record> auto& MatchAt(Record& rec, std::int32_t lngMatch)
     }
     return rec.Match[static_cast<std::size_t>(lngMatch - 1)];
 }
+// The match fields the records share, each where the record has it: the teams, the date, the
+// start time and the stadium. False for any other field; a shared field of a block whose
+// number is out of range is the runtime's range error.
+template <class Record>
+bool ReadMatchValue(Record& rec, std::int32_t lngMatch, const std::string& field,
+                    const std::string& v)
+{
+    using Match = typename decltype(Record::Match)::value_type;
+    constexpr bool hasStart = requires(Match m)
+    {
+        m.StartTime;
+    };
+    constexpr bool hasStadium = requires(Match m)
+    {
+        m.Stadium;
+    };
+    const bool shared = field == "<ホーム>" || field == "<アウェイ>" || field == "<試合開催日>" ||
+                        (hasStart && field == "<試合開始予定時間>") ||
+                        (hasStadium && field == "<競技場>");
+    if (!shared) {
+        return false;
+    }
+    Match& m = MatchAt(rec, lngMatch);
+    if (field == "<ホーム>") {
+        m.Home = v;
+    } else if (field == "<アウェイ>") {
+        m.Away = v;
+    } else if (field == "<試合開催日>") {
+        m.GameDate = clsXmlTagReader::DateOf(v);
+    } else if (field == "<試合開始予定時間>") {
+        if constexpr (hasStart) {
+            m.StartTime = clsXmlTagReader::DateOf(v);
+        }
+    } else if constexpr (hasStadium) {
+        m.Stadium = v;
+    }
+    return true;
+}
 } // namespace basXmlRound

@@ -90,9 +90,12 @@ void clsXmlResult::OnValue(ResultRecord& rec, const clsXmlTagReader::Stack& stac
         return;
     }
     const std::string field = basXmlRound::MatchField(key, v, m_match);
-    const bool known = field == "<くじ結果>" || field == "<競技場>" || field == "<ホーム>" ||
-                       field == "<アウェイ>" || field == "<ホーム得点>" ||
-                       field == "<アウェイ得点>" || field == "<試合開催日>";
+    if (basXmlRound::ReadMatchValue(rec, m_match, field, v)) {
+        return;
+    }
+    // The range of the block's number is checked before the value is read.
+    const bool known =
+        field == "<くじ結果>" || field == "<ホーム得点>" || field == "<アウェイ得点>";
     if (!known) {
         return;
     }
@@ -101,17 +104,9 @@ void clsXmlResult::OnValue(ResultRecord& rec, const clsXmlTagReader::Stack& stac
         // 0, 1, 2 or 3 (cancelled): any other value would grade the match as open.
         m.Outcome = static_cast<std::uint8_t>(
             clsXmlTagReader::RangeOf(v, 0, ResultRecord::OutcomeCancelled));
-    } else if (field == "<競技場>") {
-        m.Stadium = v;
-    } else if (field == "<ホーム>") {
-        m.Home = v;
-    } else if (field == "<アウェイ>") {
-        m.Away = v;
     } else if (field == "<ホーム得点>") {
         m.HomeScore = clsXmlTagReader::ByteOf(v);
-    } else if (field == "<アウェイ得点>") {
-        m.AwayScore = clsXmlTagReader::ByteOf(v);
     } else {
-        m.GameDate = clsXmlTagReader::DateOf(v);
+        m.AwayScore = clsXmlTagReader::ByteOf(v);
     }
 }

@@ -63,23 +63,7 @@ void clsXmlSchedule::OnValue(ScheduleRecord& rec, const clsXmlTagReader::Stack& 
         return;
     }
     const std::string field = basXmlRound::MatchField(key, v, m_match);
-    const bool known = field == "<ホーム>" || field == "<アウェイ>" || field == "<試合開催日>" ||
-                       field == "<試合開始予定時間>" || field == "<競技場>" || field == "<状態>";
-    if (!known) {
-        return;
-    }
-    auto& m = basXmlRound::MatchAt(rec, m_match);
-    if (field == "<ホーム>") {
-        m.Home = v;
-    } else if (field == "<アウェイ>") {
-        m.Away = v;
-    } else if (field == "<試合開催日>") {
-        m.GameDate = clsXmlTagReader::DateOf(v);
-    } else if (field == "<試合開始予定時間>") {
-        m.StartTime = clsXmlTagReader::DateOf(v);
-    } else if (field == "<競技場>") {
-        m.Stadium = v;
-    } else {
-        m.State = v;
+    if (!basXmlRound::ReadMatchValue(rec, m_match, field, v) && field == "<状態>") {
+        basXmlRound::MatchAt(rec, m_match).State = v;
     }
 }

@@ -107,32 +107,18 @@ void clsXmlVote::OnValue(VoteRecord& rec, const clsXmlTagReader::Stack& stack, c
         return;
     }
     const std::string field = basXmlRound::MatchField(key, v, m_match);
-    int outcome = -1;
-    bool isRate = false;
-    for (int k = 0; k < 3; ++k) {
-        const std::string tag = std::string("<") + kOutcomeTag[k] + ">";
-        if (field == tag + "<投票口数>") {
-            outcome = k;
-        } else if (field == tag + "<投票率>") {
-            outcome = k;
-            isRate = true;
-        }
-    }
-    const bool known = outcome >= 0 || field == "<試合開催日>" || field == "<試合開始予定時間>" ||
-                       field == "<ホーム>" || field == "<アウェイ>";
-    if (!known) {
+    if (basXmlRound::ReadMatchValue(rec, m_match, field, v)) {
         return;
     }
-    auto& m = basXmlRound::MatchAt(rec, m_match);
-    if (outcome >= 0) {
-        (isRate ? m.Rate[outcome] : m.Votes[outcome]) = clsXmlTagReader::MoneyOf(v);
-    } else if (field == "<試合開催日>") {
-        m.GameDate = clsXmlTagReader::DateOf(v);
-    } else if (field == "<試合開始予定時間>") {
-        m.StartTime = clsXmlTagReader::DateOf(v);
-    } else if (field == "<ホーム>") {
-        m.Home = v;
-    } else {
-        m.Away = v;
+    // The range of the block's number is checked before the value is read.
+    for (std::size_t k = 0; k < 3; ++k) {
+        const std::string tag = std::string("<") + kOutcomeTag[k] + ">";
+        if (field == tag + "<投票口数>") {
+            auto& m = basXmlRound::MatchAt(rec, m_match);
+            m.Votes[k] = clsXmlTagReader::MoneyOf(v);
+        } else if (field == tag + "<投票率>") {
+            auto& m = basXmlRound::MatchAt(rec, m_match);
+            m.Rate[k] = clsXmlTagReader::MoneyOf(v);
+        }
     }
 }
