@@ -73,6 +73,90 @@ inline const std::string& At(const std::vector<std::string>& list, std::size_t i
     return list[i];
 }
 
+// A date cell in the long form (weekday in parentheses, time after it).
+inline DateTime DateAt(const clsHtmlToto& toto, const std::vector<std::string>& list, std::size_t i)
+{
+    std::string value = At(list, i);
+    return toto.StringToDateEx(value);
+}
+
+// A result-date or refund row, "label date", into its field; false for any other entry.
+template <typename Record>
+bool ReadPayoutDate(const clsHtmlToto& toto, const std::vector<std::string>& list, std::size_t i,
+                    Record& rec)
+{
+    const std::string& entry = list[i];
+    DateTime* field = entry == "結果発表日"   ? &rec.ResultDate
+                      : entry == "払戻開始日" ? &rec.RefundStart
+                      : entry == "払戻期限"   ? &rec.RefundDeadline
+                                              : nullptr;
+    if (field == nullptr) {
+        return false;
+    }
+    *field = DateAt(toto, list, i + 1);
+    return true;
+}
+
+// A team cell; a date, time or number there means the table is shifted or broken.
+inline const std::string& TeamCell(const clsHtmlToto& toto, const std::string& strText)
+{
+    if (toto.LooksLikeValue(strText)) {
+        throw HtmlReadError::NotATeam(strText);
+    }
+    return strText;
+}
+
+// What an entry before a page's heading is to the walk.
+enum class Heading
+{
+    NotYet,
+    Found,
+    // The page says it cannot show the round: nothing after it is read.
+    NotShown
+};
+
+// The heading of a round's page (strCheck in it gives the round number), or the page's own
+// notice strNotice.
+inline Heading RoundHeading(const clsHtmlToto& toto, const std::string& strEntry,
+                            std::string_view strNotice, std::string_view strCheck,
+                            std::int32_t& lngKaisaikai)
+{
+    if (strEntry == strNotice) {
+        return Heading::NotShown;
+    }
+    return toto.GetKaisaikai(strEntry, lngKaisaikai, strCheck) ? Heading::Found : Heading::NotYet;
+}
+
+// Walks a page's list: the entries before the heading only look for it; from the heading on,
+// row reads the entries at i and answers how many it took, 0 ending the walk. Whether the
+// heading was found.
+inline bool Walk(const std::vector<std::string>& list,
+                 const std::function<Heading(const std::string&)>& heading,
+                 const std::function<std::size_t(std::size_t)>& row)
+{
+    bool found = false;
+    std::size_t i = 0;
+    while (i < list.size()) {
+        if (!found) {
+            const Heading h = heading(list[i]);
+            if (h == Heading::NotShown) {
+                break;
+            }
+            if (h == Heading::NotYet) {
+                ++i;
+                continue;
+            }
+            found = true;
+        }
+        const std::size_t taken = row(i);
+        if (taken == 0) {
+            break;
+        }
+        i += taken;
+    }
+    return found;
+}
+
 // n when the entry is exactly one of "1" … "lngMax", else 0.
 inline std::int32_t RowNumber(const std::string& strEntry, std::int32_t lngMax)
 {

@@ -46,17 +46,17 @@ std::string clsHtmlData::CleanToken(std::string_view strToken)
     return TrimSpaces(s);
 }
 
-std::int32_t clsHtmlData::GetHtmlData(std::string_view strHtml)
+namespace {
+// Tag or text is decided here, on the raw page: once cleaned, a text run that begins with
+// "&lt;" would begin with "<" too.
+struct Token
 {
-    m_items.clear();
+    std::string Text;
+    bool IsTag;
+};
 
-    // Tag or text is decided here, on the raw page: once cleaned, a text run that begins with
-    // "&lt;" would begin with "<" too.
-    struct Token
-    {
-        std::string Text;
-        bool IsTag;
-    };
+std::vector<Token> Tokenize(std::string_view strHtml)
+{
     std::vector<Token> tokens;
     bool inTag = false;
     bool inText = false;
@@ -65,12 +65,14 @@ std::int32_t clsHtmlData::GetHtmlData(std::string_view strHtml)
         const char c = strHtml[i];
         if (inTag) {
             if (c == '>') {
-                tokens.push_back({CleanToken(strHtml.substr(start, i - start + 1)), true});
+                tokens.push_back(
+                    {clsHtmlData::CleanToken(strHtml.substr(start, i - start + 1)), true});
                 inTag = false;
             }
         } else if (c == '<') {
             if (inText) {
-                tokens.push_back({CleanToken(strHtml.substr(start, i - start)), false});
+                tokens.push_back(
+                    {clsHtmlData::CleanToken(strHtml.substr(start, i - start)), false});
                 inText = false;
             }
             inTag = true;
@@ -80,10 +82,48 @@ std::int32_t clsHtmlData::GetHtmlData(std::string_view strHtml)
             start = i;
         }
     }
+    return tokens;
+}
 
+// A tag's name and its parts split at single spaces; a comment's text. Sets insideComment when
+// a comment opens here and does not close.
+void ReadTag(HtmlItem& item, const std::string& token, bool& insideComment)
+{
+    item.IsTag = true;
+    if (StartsWith(token, "<!--")) {
+        item.IsComment = true;
+        if (token.size() >= 7 && EndsWith(token, "-->")) {
+            item.Name = TrimSpaces(std::string_view(token).substr(4, token.size() - 7));
+        } else {
+            insideComment = true;
+        }
+    } else {
+        const std::string_view inner = std::string_view(token).substr(1, token.size() - 2);
+        std::size_t pos = 0;
+        while (true) {
+            const std::size_t next = inner.find(' ', pos);
+            item.Parts.emplace_back(inner.substr(pos, next - pos));
+            if (next == std::string_view::npos) {
+                break;
+            }
+            pos = next + 1;
+        }
+        item.Name = item.Parts.front();
+        item.PartCount = static_cast<std::int32_t>(item.Parts.size()) - 1;
+    }
+    if (StartsWith(item.Name, "/")) {
+        item.IsEndTag = true;
+        item.Name.erase(0, 1);
+    }
+}
+} // namespace
+
+std::int32_t clsHtmlData::GetHtmlData(std::string_view strHtml)
+{
+    m_items.clear();
     bool insideComment = false;
     bool inBody = false;
-    for (auto& [token, isTag] : tokens) {
+    for (auto& [token, isTag] : Tokenize(strHtml)) {
         if (token.empty()) {
             continue;
         }
@@ -98,32 +138,7 @@ std::int32_t clsHtmlData::GetHtmlData(std::string_view strHtml)
             continue;
         }
         if (isTag) {
-            item.IsTag = true;
-            if (StartsWith(token, "<!--")) {
-                item.IsComment = true;
-                if (token.size() >= 7 && EndsWith(token, "-->")) {
-                    item.Name = TrimSpaces(std::string_view(token).substr(4, token.size() - 7));
-                } else {
-                    insideComment = true;
-                }
-            } else {
-                const std::string_view inner = std::string_view(token).substr(1, token.size() - 2);
-                std::size_t pos = 0;
-                while (true) {
-                    const std::size_t next = inner.find(' ', pos);
-                    item.Parts.emplace_back(inner.substr(pos, next - pos));
-                    if (next == std::string_view::npos) {
-                        break;
-                    }
-                    pos = next + 1;
-                }
-                item.Name = item.Parts.front();
-                item.PartCount = static_cast<std::int32_t>(item.Parts.size()) - 1;
-            }
-            if (StartsWith(item.Name, "/")) {
-                item.IsEndTag = true;
-                item.Name.erase(0, 1);
-            }
+            ReadTag(item, token, insideComment);
         } else {
             item.Name = token;
         }

@@ -9,9 +9,7 @@ using basPageList::At;
 
 clsHtmlSchedule::clsHtmlSchedule(clsIMessage& message, clsIBusy& busy, clsIWait& wait,
                                  const TotoSettings& settings, const std::string& strProgramFolder)
-    : m_err(message, "clsHtmlSchedule")
-    , m_get(message, busy, wait)
-    , m_toto(message)
+    : clsHtmlPage(message, busy, wait, "clsHtmlSchedule")
     , m_teams(message, strProgramFolder)
     , m_url(settings.totoOfficialScheduleUrl)
 {}
@@ -31,134 +29,109 @@ bool clsHtmlSchedule::GetSchedule(std::int32_t lngKaisaikai, const std::string& 
         [&](const std::vector<std::string>& list) { return ReadList(list, strKumi); });
 }
 
+std::size_t clsHtmlSchedule::ReadMatchRow(const std::vector<std::string>& list, std::size_t i,
+                                          std::int32_t n, int intYear, ScheduleRecord& rec,
+                                          bool& failed)
+{
+    const auto team = [&](const std::string& strText) {
+        return m_teams.GetShortTeamName(basPageList::TeamCell(m_toto, strText), rec.Kaisaikai);
+    };
+    auto& m = rec.Match[static_cast<std::size_t>(n - 1)];
+    m.GameDate = basPageList::DateInYear(m_toto, intYear, At(list, i + 1));
+    m.StartTime = m_toto.ToTime(At(list, i + 2));
+    m.Stadium = At(list, i + 3);
+    m.Home = team(At(list, i + 4));
+    if (m.Home.empty()) {
+        failed = true;
+        return 0;
+    }
+    const std::string& state = At(list, i + 5);
+    if (state != "VS" && state != "中止") {
+        failed = true;
+        return 0;
+    }
+    m.State = state;
+    m.Away = team(At(list, i + 6));
+    if (m.Away.empty()) {
+        failed = true;
+        return 0;
+    }
+    return 7;
+}
+
 bool clsHtmlSchedule::ReadList(const std::vector<std::string>& list, const std::string& strKumi)
 {
     m_record = ScheduleRecord{};
     m_unpublished = false;
     ScheduleRecord rec;
+    rec.Kumi = strKumi;
     const std::string check = basPageList::HeaderCheck(strKumi, "くじ情報");
-    if (!strKumi.empty()) {
-        rec.Kumi = strKumi;
-    }
-    bool header = false;
-    bool failed = false;
-    bool errored = false;
-    try {
+    // The dates of a held round; a page without one of these rows would leave a zero.
+    std::map<std::string, bool, std::less<>> seen = {{"販売開始日", false},
+                                                     {"販売終了日", false},
+                                                     {"結果発表日", false},
+                                                     {"払戻開始日", false},
+                                                     {"払戻期限", false}};
+    const bool read = Guarded("GetSchedule", [&](bool& failed) {
         int year = m_toto.CurrentYear();
         bool read13 = false;
-        // The dates of a held round; a page without one of these rows would leave a zero.
-        std::map<std::string, bool, std::less<>> seen = {{"販売開始日", false},
-                                                         {"販売終了日", false},
-                                                         {"結果発表日", false},
-                                                         {"払戻開始日", false},
-                                                         {"払戻期限", false}};
-        const auto team = [&](const std::string& strText) {
-            if (m_toto.LooksLikeValue(strText)) {
-                throw HtmlReadError::NotATeam(strText);
-            }
-            return m_teams.GetShortTeamName(strText, rec.Kaisaikai);
-        };
-        const auto dateAt = [&](std::size_t i) {
-            std::string value = At(list, i);
-            return m_toto.StringToDateEx(value);
-        };
-        std::size_t i = 0;
-        while (i < list.size() && !failed) {
+        const auto row = [&](std::size_t i) -> std::size_t {
             const std::string& entry = list[i];
-            if (!header) {
-                if (entry == "ご指定のくじ情報は表示できません。") {
-                    break;
-                }
-                if (!m_toto.GetKaisaikai(entry, rec.Kaisaikai, check)) {
-                    ++i;
-                    continue;
-                }
-                header = true;
-            }
             if (const auto label = seen.find(entry); label != seen.end()) {
                 label->second = true;
             }
             if (entry == "くじは中止となりました。") {
                 rec.HoldState = 2;
-                ++i;
-            } else if (entry == "販売開始日") {
-                rec.SaleStart = dateAt(i + 1);
+                return 1;
+            }
+            if (entry == "販売開始日") {
+                rec.SaleStart = basPageList::DateAt(m_toto, list, i + 1);
                 // An unreadable start date must not move the match dates to the year 1899.
                 if (!rec.SaleStart.IsZero()) {
                     year = rec.SaleStart.Year();
                 }
-                i += 2;
-            } else if (entry == "販売終了日") {
-                rec.SaleEnd = m_toto.StringToDateEx2(At(list, i + 1));
-                i += 2;
-            } else if (entry == "結果発表日") {
-                rec.ResultDate = dateAt(i + 1);
-                i += 2;
-            } else if (entry == "払戻開始日") {
-                rec.RefundStart = dateAt(i + 1);
-                i += 2;
-            } else if (entry == "払戻期限") {
-                rec.RefundDeadline = dateAt(i + 1);
-                break;
-            } else if (const std::int32_t n = basPageList::RowNumber(entry, 14); n > 0) {
-                if (read13) {
-                    failed = true;
-                    break;
-                }
-                if (n > 13) {
-                    throw HtmlReadError::PastEnd();
-                }
-                auto& m = rec.Match[static_cast<std::size_t>(n - 1)];
-                m.GameDate = basPageList::DateInYear(m_toto, year, At(list, i + 1));
-                m.StartTime = m_toto.ToTime(At(list, i + 2));
-                m.Stadium = At(list, i + 3);
-                m.Home = team(At(list, i + 4));
-                if (m.Home.empty()) {
-                    failed = true;
-                    break;
-                }
-                const std::string& state = At(list, i + 5);
-                if (state != "VS" && state != "中止") {
-                    failed = true;
-                    break;
-                }
-                m.State = state;
-                m.Away = team(At(list, i + 6));
-                if (m.Away.empty()) {
-                    failed = true;
-                    break;
-                }
-                if (n == 13) {
-                    read13 = true;
-                }
-                i += 7;
-            } else {
-                ++i;
+                return 2;
             }
-        }
-        if (header && !failed) {
+            if (entry == "販売終了日") {
+                rec.SaleEnd = m_toto.StringToDateEx2(At(list, i + 1));
+                return 2;
+            }
+            if (basPageList::ReadPayoutDate(m_toto, list, i, rec)) {
+                // The refund deadline is the page's last row.
+                return entry == "払戻期限" ? 0 : 2;
+            }
+            const std::int32_t n = basPageList::RowNumber(entry, 14);
+            if (n == 0) {
+                return 1;
+            }
+            if (read13) {
+                failed = true;
+                return 0;
+            }
+            if (n > 13) {
+                throw HtmlReadError::PastEnd();
+            }
+            read13 = n == 13;
+            return ReadMatchRow(list, i, n, year, rec, failed);
+        };
+        const bool published = basPageList::Walk(
+            list,
+            [&](const std::string& entry) {
+                return basPageList::RoundHeading(
+                    m_toto, entry, "ご指定のくじ情報は表示できません。", check, rec.Kaisaikai);
+            },
+            row);
+        if (published && !failed) {
             // A cancelled round needs none of its dates.
-            for (const auto& [label, found] : seen) {
-                if (!found && rec.HoldState != 2) {
-                    throw HtmlReadError::Missing(label);
-                }
+            if (rec.HoldState != 2) {
+                basPageList::CheckAllSeen(seen);
             }
             basPageList::CheckRoundYears(rec);
         }
-    } catch (const std::exception& e) {
-        basPageList::ReportReadError(m_err, "GetSchedule", e);
-        errored = true;
+        return published;
+    });
+    if (read) {
+        m_record = rec;
     }
-    if (errored) {
-        return false;
-    }
-    if (!header) {
-        m_unpublished = true;
-        return false;
-    }
-    if (failed) {
-        return false;
-    }
-    m_record = rec;
-    return true;
+    return read;
 }

@@ -4,8 +4,7 @@
 // when it was created.
 
 #include "lottery/ScheduleRecord.h"
-#include "net/clsHtmlGet.h"
-#include "net/clsHtmlToto.h"
+#include "net/clsHtmlPage.h"
 #include "reference/basTotoSettings.h"
 #include "reference/clsTotoData.h"
 
@@ -13,7 +12,7 @@
 #include <string>
 #include <vector>
 
-class clsHtmlSchedule
+class clsHtmlSchedule : public clsHtmlPage
 {
 public:
     clsHtmlSchedule(clsIMessage& message, clsIBusy& busy, clsIWait& wait,
@@ -23,22 +22,15 @@ public:
     bool ReadList(const std::vector<std::string>& strList, const std::string& strKumi);
 
     const ScheduleRecord& Schedule() const { return m_record; }
-    bool Unpublished() const { return m_unpublished; }
     std::string PageUrl(std::int32_t lngKaisaikai) const;
 
-    clsHtmlGet& Fetcher() { return m_get; }
-    clsHtmlToto& Toto() { return m_toto; }
-    bool ProgressOpen() const { return m_get.ProgressOpen(); }
-    void SetProgressOpen(bool blnValue) { m_get.SetProgressOpen(blnValue); }
-    bool ProgressClose() const { return m_get.ProgressClose(); }
-    void SetProgressClose(bool blnValue) { m_get.SetProgressClose(blnValue); }
-
 private:
-    clsErrorReporter m_err;
-    clsHtmlGet m_get;
-    clsHtmlToto m_toto;
+    // A match row "n date time stadium home state away" into match n; the entries it took, or
+    // 0 (failed) for a row that is not one.
+    std::size_t ReadMatchRow(const std::vector<std::string>& list, std::size_t i, std::int32_t n,
+                             int intYear, ScheduleRecord& rec, bool& failed);
+
     clsTotoData m_teams;
     std::string m_url;
     ScheduleRecord m_record;
-    bool m_unpublished = false;
 };

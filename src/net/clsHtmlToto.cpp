@@ -84,6 +84,61 @@ bool ParseTime(std::string_view s, std::size_t pos, ParsedDate& d)
     return true;
 }
 
+// The date part at the start of s: y/m/d, m/d (in currentYear), y年m月d日 or m月d日. pos ends
+// after it; kanji tells the 年月日 forms, which may run a time on without a blank.
+bool ParseDatePart(std::string_view s, std::size_t& pos, int currentYear, ParsedDate& d,
+                   bool& kanji)
+{
+    int first = 0;
+    if (!ReadNumber(s, pos, 4, first)) {
+        return false;
+    }
+    const std::size_t firstDigits = pos;
+    int second = 0;
+    int third = 0;
+    kanji = false;
+    if (Consume(s, pos, "/")) {
+        if (!ReadNumber(s, pos, 2, second)) {
+            return false;
+        }
+        if (firstDigits == 4) {
+            if (!Consume(s, pos, "/") || !ReadNumber(s, pos, 2, third)) {
+                return false;
+            }
+            d.year = first;
+            d.month = second;
+            d.day = third;
+        } else if (firstDigits <= 2) {
+            d.year = currentYear;
+            d.month = first;
+            d.day = second;
+        } else {
+            return false;
+        }
+    } else if (firstDigits == 4 && Consume(s, pos, "年")) {
+        kanji = true;
+        if (!ReadNumber(s, pos, 2, second) || !Consume(s, pos, "月") ||
+            !ReadNumber(s, pos, 2, third) || !Consume(s, pos, "日")) {
+            return false;
+        }
+        d.year = first;
+        d.month = second;
+        d.day = third;
+    } else if (firstDigits <= 2 && Consume(s, pos, "月")) {
+        kanji = true;
+        if (!ReadNumber(s, pos, 2, second) || !Consume(s, pos, "日")) {
+            return false;
+        }
+        d.year = currentYear;
+        d.month = first;
+        d.day = second;
+    } else {
+        return false;
+    }
+    return d.year >= 100 && d.month >= 1 && d.month <= 12 && d.day >= 1 &&
+           d.day <= DaysInMonth(d.year, d.month);
+}
+
 // The date forms of the Japanese locale: y/m/d, m/d, y年m月d日, m月d日, each with an optional
 // time, and a bare time. The text is already narrow.
 std::optional<ParsedDate> ParseDateText(std::string_view text, int currentYear)
@@ -106,54 +161,8 @@ std::optional<ParsedDate> ParseDateText(std::string_view text, int currentYear)
     }
     ParsedDate d;
     std::size_t pos = 0;
-    int first = 0;
-    if (!ReadNumber(s, pos, 4, first)) {
-        return std::nullopt;
-    }
-    const std::size_t firstDigits = pos;
-    int second = 0;
-    int third = 0;
     bool kanji = false;
-    if (Consume(s, pos, "/")) {
-        if (!ReadNumber(s, pos, 2, second)) {
-            return std::nullopt;
-        }
-        if (firstDigits == 4) {
-            if (!Consume(s, pos, "/") || !ReadNumber(s, pos, 2, third)) {
-                return std::nullopt;
-            }
-            d.year = first;
-            d.month = second;
-            d.day = third;
-        } else if (firstDigits <= 2) {
-            d.year = currentYear;
-            d.month = first;
-            d.day = second;
-        } else {
-            return std::nullopt;
-        }
-    } else if (firstDigits == 4 && Consume(s, pos, "年")) {
-        kanji = true;
-        if (!ReadNumber(s, pos, 2, second) || !Consume(s, pos, "月") ||
-            !ReadNumber(s, pos, 2, third) || !Consume(s, pos, "日")) {
-            return std::nullopt;
-        }
-        d.year = first;
-        d.month = second;
-        d.day = third;
-    } else if (firstDigits <= 2 && Consume(s, pos, "月")) {
-        kanji = true;
-        if (!ReadNumber(s, pos, 2, second) || !Consume(s, pos, "日")) {
-            return std::nullopt;
-        }
-        d.year = currentYear;
-        d.month = first;
-        d.day = second;
-    } else {
-        return std::nullopt;
-    }
-    if (d.year < 100 || d.month < 1 || d.month > 12 || d.day < 1 ||
-        d.day > DaysInMonth(d.year, d.month)) {
+    if (!ParseDatePart(s, pos, currentYear, d, kanji)) {
         return std::nullopt;
     }
     d.hasDate = true;
@@ -178,6 +187,31 @@ DateTime ToDateTime(const ParsedDate& d)
         return DateTime::FromHms(d.hour, d.minute, d.second);
     }
     return DateTime::FromYmdHms(d.year, d.month, d.day, d.hour, d.minute, d.second);
+}
+
+// The digits and points of a money or count text, a leading point given its 0 and a trailing
+// one dropped: "" when there is no digit, nothing when there is more than one point.
+std::optional<std::string> KeptNumber(std::string_view strText)
+{
+    std::string kept;
+    for (char c : strText) {
+        if (IsDigit(c) || c == '.') {
+            kept += c;
+        }
+    }
+    if (std::count(kept.begin(), kept.end(), '.') > 1) {
+        return std::nullopt;
+    }
+    if (kept.empty() || kept == ".") {
+        return std::string();
+    }
+    if (kept.front() == '.') {
+        kept.insert(kept.begin(), '0');
+    }
+    if (kept.back() == '.') {
+        kept.pop_back();
+    }
+    return kept;
 }
 
 constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
@@ -307,25 +341,13 @@ std::string clsHtmlToto::GetGameType(const std::vector<std::string>& strList,
 
 Currency clsHtmlToto::StringToCurrency(std::string_view strText) const
 {
-    std::string kept;
-    for (char c : strText) {
-        if (IsDigit(c) || c == '.') {
-            kept += c;
-        }
-    }
-    const auto dots = std::count(kept.begin(), kept.end(), '.');
-    if (kept.empty() || kept == "." || dots > 1) {
+    const auto kept = KeptNumber(strText);
+    if (!kept || kept->empty()) {
         return {};
     }
-    if (kept.front() == '.') {
-        kept.insert(kept.begin(), '0');
-    }
-    if (kept.back() == '.') {
-        kept.pop_back();
-    }
-    const auto value = Currency::Parse(kept);
+    const auto value = Currency::Parse(*kept);
     if (!value) {
-        m_err.ReportError("StringToCurrency", HtmlReadError::Overflow(kept).Record());
+        m_err.ReportError("StringToCurrency", HtmlReadError::Overflow(*kept).Record());
         return {};
     }
     return *value;
@@ -333,25 +355,14 @@ Currency clsHtmlToto::StringToCurrency(std::string_view strText) const
 
 std::optional<Currency> clsHtmlToto::ToAmount(std::string_view strText) const
 {
-    std::string kept;
-    for (char c : strText) {
-        if (IsDigit(c) || c == '.') {
-            kept += c;
-        }
-    }
-    if (kept.empty() || kept == ".") {
-        return Currency{};
-    }
-    if (std::count(kept.begin(), kept.end(), '.') > 1) {
+    const auto kept = KeptNumber(strText);
+    if (!kept) {
         return std::nullopt;
     }
-    if (kept.front() == '.') {
-        kept.insert(kept.begin(), '0');
+    if (kept->empty()) {
+        return Currency{};
     }
-    if (kept.back() == '.') {
-        kept.pop_back();
-    }
-    const auto value = Currency::Parse(kept);
+    const auto value = Currency::Parse(*kept);
     if (!value || *value > Currency::FromInt(kMaxPageAmount)) {
         return std::nullopt;
     }

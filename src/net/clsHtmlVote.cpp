@@ -8,11 +8,84 @@
 
 using basPageList::At;
 
+namespace {
+// A count or amount of the page; one that cannot be read fails the read, naming strWhat.
+Currency Amount(const clsHtmlToto& toto, const std::string& strWhat, const std::string& strText)
+{
+    const auto value = toto.ToAmount(strText);
+    if (!value) {
+        throw HtmlReadError::Unreadable(strWhat, strText);
+    }
+    return *value;
+}
+
+// A sum row: its label, then the total, the multi and the single part.
+void ReadSums(const clsHtmlToto& toto, const std::vector<std::string>& list, std::size_t i,
+              Currency& total, Currency& multi, Currency& single)
+{
+    const std::string& label = list[i];
+    total = Amount(toto, label + "（合計）", At(list, i + 1));
+    multi = Amount(toto, label + "（マルチ）", At(list, i + 2));
+    single = Amount(toto, label + "（シングル）", At(list, i + 3));
+}
+
+// The date and start time that head the match rows after them.
+struct MatchRows
+{
+    int year = 0;
+    DateTime date;
+    DateTime time;
+};
+
+// A match row "n home win draw loss away" (each cell "count(rate%)"), maybe after a new date
+// and time; the entries it took from i, 0 ending the walk. A cell that is no count with a rate
+// fails the read.
+std::size_t ReadMatchRow(const clsHtmlToto& toto, const std::vector<std::string>& list,
+                         std::size_t i, VoteRecord& rec, MatchRows& rows, bool& failed)
+{
+    std::size_t e = i;
+    if (toto.IsDate(list[e])) {
+        rows.date = basPageList::DateInYear(toto, rows.year, list[e]);
+        rows.time = toto.ToTime(At(list, e + 1));
+        e += 2;
+        if (e >= list.size()) {
+            return 0;
+        }
+    }
+    std::string number = list[e];
+    if (number.find("中止") != std::string::npos) {
+        number = basText::Mid(number, 3);
+    }
+    const std::int32_t n = basPageList::RowNumber(number, 13);
+    if (n == 0) {
+        return e + 1 - i;
+    }
+    auto& m = rec.Match[static_cast<std::size_t>(n - 1)];
+    m.GameDate = rows.date;
+    m.StartTime = rows.time;
+    m.Home = basPageList::TeamCell(toto, At(list, e + 1));
+    static constexpr int kCellOrder[3] = {1, 0, 2};
+    static constexpr const char* kCellName[3] = {"ホーム勝ち", "引分け", "ホーム負け"};
+    for (std::size_t c = 0; c < 3; ++c) {
+        const auto k = static_cast<std::size_t>(kCellOrder[c]);
+        std::string count;
+        std::string rate;
+        if (!toto.SplitValue2(At(list, e + 2 + c), count, rate)) {
+            failed = true;
+            return 0;
+        }
+        const std::string what = "試合" + std::to_string(n) + " " + kCellName[c];
+        m.Votes[k] = Amount(toto, what + "の投票数", count);
+        m.Rate[k] = Amount(toto, what + "の投票率", rate);
+    }
+    m.Away = basPageList::TeamCell(toto, At(list, e + 5));
+    return e + 6 - i;
+}
+} // namespace
+
 clsHtmlVote::clsHtmlVote(clsIMessage& message, clsIBusy& busy, clsIWait& wait,
                          const TotoSettings& settings)
-    : m_err(message, "clsHtmlVote")
-    , m_get(message, busy, wait)
-    , m_toto(message)
+    : clsHtmlPage(message, busy, wait, "clsHtmlVote")
     , m_voteUrl(settings.totoOfficialVoteUrl)
     , m_totoUrl(settings.totoOfficialTotoUrl)
     , m_miniTotoAUrl(settings.totoOfficialMiniTotoAUrl)
@@ -48,143 +121,68 @@ bool clsHtmlVote::ReadList(const std::vector<std::string>& list, const std::stri
     m_unpublished = false;
     blnFinal = false;
     VoteRecord rec;
-    if (!strKumi.empty()) {
-        rec.Kumi = strKumi;
-    }
-    bool header = false;
-    bool stamp = false;
-    bool failed = false;
-    try {
-        int year = m_toto.CurrentYear();
-        DateTime current;
-        DateTime currentTime;
-        // Every label row the record needs; a page without one would leave zeros that can
-        // pass as a real status.
-        std::map<std::string, bool, std::less<>> seen = {
-            {"売上金額", false},   {"投票口数", false},   {"投票枚数", false}, {"販売期間", false},
-            {"結果発表日", false}, {"払戻開始日", false}, {"払戻期限", false}};
-        const auto amount = [&](const std::string& strWhat, const std::string& strText) {
-            const auto value = m_toto.ToAmount(strText);
-            if (!value) {
-                throw HtmlReadError::Unreadable(strWhat, strText);
-            }
-            return *value;
-        };
-        const auto money3 = [&](std::size_t i, Currency& a, Currency& b, Currency& c) {
-            const std::string& label = list[i];
-            a = amount(label + "（合計）", At(list, i + 1));
-            b = amount(label + "（マルチ）", At(list, i + 2));
-            c = amount(label + "（シングル）", At(list, i + 3));
-        };
-        const auto team = [&](const std::string& strText) {
-            if (m_toto.LooksLikeValue(strText)) {
-                throw HtmlReadError::NotATeam(strText);
-            }
-            return strText;
-        };
-        std::size_t i = 0;
-        while (i < list.size() && !failed) {
-            const std::string& entry = list[i];
+    rec.Kumi = strKumi;
+    // Every label row the record needs; a page without one would leave zeros that can pass as
+    // a real status.
+    std::map<std::string, bool, std::less<>> seen = {
+        {"売上金額", false},   {"投票口数", false},   {"投票枚数", false}, {"販売期間", false},
+        {"結果発表日", false}, {"払戻開始日", false}, {"払戻期限", false}};
+    const bool read = Guarded("GetVote", [&](bool& failed) {
+        MatchRows rows{m_toto.CurrentYear(), {}, {}};
+        // The page is the round's from its heading on, and published once the time stamp of
+        // its status follows; the stamp's year dates the match rows.
+        bool header = false;
+        const auto heading = [&](const std::string& entry) {
             if (!header) {
                 if (entry == "ご指定の投票状況は表示できません。") {
-                    break;
+                    return basPageList::Heading::NotShown;
                 }
                 if (!m_toto.Kaisaikai(entry, rec.Kaisaikai)) {
-                    ++i;
-                    continue;
+                    return basPageList::Heading::NotYet;
                 }
                 header = true;
             }
-            if (!stamp) {
-                if (!m_toto.GetStringToDateNow(entry, rec.AsOf, blnFinal)) {
-                    ++i;
-                    continue;
-                }
-                stamp = true;
-                year = rec.AsOf.Year();
+            if (!m_toto.GetStringToDateNow(entry, rec.AsOf, blnFinal)) {
+                return basPageList::Heading::NotYet;
             }
+            rows.year = rec.AsOf.Year();
+            return basPageList::Heading::Found;
+        };
+        const auto row = [&](std::size_t i) -> std::size_t {
+            const std::string& entry = list[i];
             if (const auto label = seen.find(entry); label != seen.end()) {
                 label->second = true;
             }
             if (entry == "売上金額") {
-                money3(i, rec.SalesTotal, rec.SalesMulti, rec.SalesSingle);
-                i += 4;
-            } else if (entry == "投票口数") {
-                money3(i, rec.UnitsTotal, rec.UnitsMulti, rec.UnitsSingle);
-                i += 4;
-            } else if (entry == "投票枚数") {
-                money3(i, rec.TicketsTotal, rec.TicketsMulti, rec.TicketsSingle);
-                i += 4;
-            } else if (entry == "販売期間") {
-                m_toto.DateString2(At(list, i + 1), rec.SaleStart, rec.SaleEnd);
-                i += 2;
-            } else if (entry == "結果発表日" || entry == "払戻開始日" || entry == "払戻期限") {
-                std::string value = At(list, i + 1);
-                const DateTime d = m_toto.StringToDateEx(value);
-                (entry == "結果発表日"   ? rec.ResultDate
-                 : entry == "払戻開始日" ? rec.RefundStart
-                                         : rec.RefundDeadline) = d;
-                i += 2;
-            } else {
-                std::size_t e = i;
-                if (m_toto.IsDate(list[e])) {
-                    current = basPageList::DateInYear(m_toto, year, list[e]);
-                    currentTime = m_toto.ToTime(At(list, e + 1));
-                    e += 2;
-                    if (e >= list.size()) {
-                        break;
-                    }
-                }
-                std::string number = list[e];
-                if (number.find("中止") != std::string::npos) {
-                    number = basText::Mid(number, 3);
-                }
-                const std::int32_t n = basPageList::RowNumber(number, 13);
-                if (n == 0) {
-                    i = e + 1;
-                    continue;
-                }
-                auto& m = rec.Match[static_cast<std::size_t>(n - 1)];
-                m.GameDate = current;
-                m.StartTime = currentTime;
-                m.Home = team(At(list, e + 1));
-                static constexpr int kCellOrder[3] = {1, 0, 2};
-                static constexpr const char* kCellName[3] = {"ホーム勝ち", "引分け", "ホーム負け"};
-                for (int c = 0; c < 3; ++c) {
-                    const int k = kCellOrder[c];
-                    std::string count;
-                    std::string rate;
-                    if (!m_toto.SplitValue2(At(list, e + 2 + static_cast<std::size_t>(c)), count,
-                                            rate)) {
-                        failed = true;
-                        break;
-                    }
-                    const std::string what = "試合" + std::to_string(n) + " " + kCellName[c];
-                    m.Votes[k] = amount(what + "の投票数", count);
-                    m.Rate[k] = amount(what + "の投票率", rate);
-                }
-                if (failed) {
-                    break;
-                }
-                m.Away = team(At(list, e + 5));
-                i = e + 6;
+                ReadSums(m_toto, list, i, rec.SalesTotal, rec.SalesMulti, rec.SalesSingle);
+                return 4;
             }
-        }
-        if (stamp && !failed) {
+            if (entry == "投票口数") {
+                ReadSums(m_toto, list, i, rec.UnitsTotal, rec.UnitsMulti, rec.UnitsSingle);
+                return 4;
+            }
+            if (entry == "投票枚数") {
+                ReadSums(m_toto, list, i, rec.TicketsTotal, rec.TicketsMulti, rec.TicketsSingle);
+                return 4;
+            }
+            if (entry == "販売期間") {
+                m_toto.DateString2(At(list, i + 1), rec.SaleStart, rec.SaleEnd);
+                return 2;
+            }
+            if (basPageList::ReadPayoutDate(m_toto, list, i, rec)) {
+                return 2;
+            }
+            return ReadMatchRow(m_toto, list, i, rec, rows, failed);
+        };
+        const bool published = basPageList::Walk(list, heading, row);
+        if (published && !failed) {
             basPageList::CheckAllSeen(seen);
             basPageList::CheckYears({{"集計時点", rec.AsOf}});
             basPageList::CheckRoundYears(rec);
         }
-    } catch (const std::exception& e) {
-        basPageList::ReportReadError(m_err, "GetVote", e);
-        failed = true;
-    }
-    // A broken page was reported as such; calling it unpublished as well would mislead.
-    if (!stamp && !failed) {
-        m_unpublished = true;
-        return false;
-    }
-    if (failed || !stamp) {
+        return published;
+    });
+    if (!read) {
         return false;
     }
     if (blnFinal) {

@@ -3,15 +3,14 @@
 // (close of sales) from an interim one. Owned by the vote loader for its lifetime.
 
 #include "lottery/VoteRecord.h"
-#include "net/clsHtmlGet.h"
-#include "net/clsHtmlToto.h"
+#include "net/clsHtmlPage.h"
 #include "reference/basTotoSettings.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-class clsHtmlVote
+class clsHtmlVote : public clsHtmlPage
 {
 public:
     // The addresses are taken from the settings once, here.
@@ -23,24 +22,12 @@ public:
                   bool& blnFinal);
 
     const VoteRecord& Vote() const { return m_record; }
-    bool Unpublished() const { return m_unpublished; }
     std::string PageUrl(std::int32_t lngKaisaikai, const std::string& strKumi) const;
 
-    clsHtmlGet& Fetcher() { return m_get; }
-    clsHtmlToto& Toto() { return m_toto; }
-    bool ProgressOpen() const { return m_get.ProgressOpen(); }
-    void SetProgressOpen(bool blnValue) { m_get.SetProgressOpen(blnValue); }
-    bool ProgressClose() const { return m_get.ProgressClose(); }
-    void SetProgressClose(bool blnValue) { m_get.SetProgressClose(blnValue); }
-
 private:
-    clsErrorReporter m_err;
-    clsHtmlGet m_get;
-    clsHtmlToto m_toto;
     std::string m_voteUrl;
     std::string m_totoUrl;
     std::string m_miniTotoAUrl;
     std::string m_miniTotoBUrl;
     VoteRecord m_record;
-    bool m_unpublished = false;
 };

@@ -27,6 +27,21 @@ struct SlistDeleter
     void operator()(curl_slist* l) const { curl_slist_free_all(l); }
 };
 
+// The request headers the operator's site expects; a line libcurl cannot add is left out.
+std::unique_ptr<curl_slist, SlistDeleter> RequestHeaders()
+{
+    std::unique_ptr<curl_slist, SlistDeleter> headers;
+    for (const char* line :
+         {"Accept-Language: ja-JP", "Cache-Control: no-cache", "Pragma: no-cache"}) {
+        curl_slist* next = curl_slist_append(headers.get(), line);
+        if (next != nullptr) {
+            headers.release();
+            headers.reset(next);
+        }
+    }
+    return headers;
+}
+
 constexpr std::size_t kPieceBytes = 1024;
 // The window is redrawn once per this many dots; the log itself records every one.
 constexpr std::int32_t kDotsPerRefresh = 16;
@@ -51,6 +66,67 @@ struct WinInetTransfer
     // The speed is judged over consecutive windows, each from its start point.
     std::chrono::steady_clock::time_point windowStart = start;
     curl_off_t windowBytes = 0;
+
+    // Every option of one GET; the strings and the header list must outlive the transfer.
+    void Configure(CURL* h, const std::string& url, const std::string& proxy, curl_slist* headers)
+    {
+        const clsWinInet& o = owner;
+        curl_easy_setopt(h, CURLOPT_URL, url.c_str());
+        curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+        curl_easy_setopt(h, CURLOPT_USERAGENT, std::string(clsWinInet::kAgentName).c_str());
+        curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers);
+        curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
+        curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
+        curl_easy_setopt(h, CURLOPT_MAXREDIRS, 10L);
+        // Only web addresses: a redirect must never lead the program to read local files.
+        curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
+        curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+        if (o.m_connectTimeoutMs > 0) {
+            curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(o.m_connectTimeoutMs));
+        }
+        if (o.m_totalTimeoutMs > 0) {
+            // The progress check ends the transfer on time; libcurl's own limit, a second later,
+            // bounds the parts of a transfer during which it does not call that check.
+            curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(o.m_totalTimeoutMs) + 1000L);
+        }
+        if (!proxy.empty()) {
+            curl_easy_setopt(h, CURLOPT_PROXY, proxy.c_str());
+        }
+        curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, &WinInetTransfer::OnHeader);
+        curl_easy_setopt(h, CURLOPT_HEADERDATA, this);
+        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &WinInetTransfer::OnWrite);
+        curl_easy_setopt(h, CURLOPT_WRITEDATA, this);
+        curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &WinInetTransfer::OnProgress);
+        curl_easy_setopt(h, CURLOPT_XFERINFODATA, this);
+        curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+    }
+
+    // Why the finished transfer gives nothing, the first reason first; "" when its body stands.
+    std::string Failure(CURLcode rc, long status, curl_off_t elapsedUs) const
+    {
+        const clsWinInet& o = owner;
+        if (tooLarge) {
+            return "the answer is larger than " + std::to_string(o.m_maxBodyBytes) + " bytes";
+        }
+        if (stalled) {
+            return "no data for " + std::to_string(o.m_receiveTimeoutMs) + " ms";
+        }
+        if (overDeadline || (rc == CURLE_OPERATION_TIMEDOUT && o.m_totalTimeoutMs > 0 &&
+                             elapsedUs / 1000 >= o.m_totalTimeoutMs)) {
+            return "the transfer took longer than " + std::to_string(o.m_totalTimeoutMs) + " ms";
+        }
+        if (tooSlow) {
+            return "slower than " + std::to_string(o.m_lowSpeedBytesPerSecond) +
+                   " bytes per second for " + std::to_string(o.m_lowSpeedWindowMs) + " ms";
+        }
+        if (rc != CURLE_OK) {
+            return curl_easy_strerror(rc);
+        }
+        if (status < 200 || status > 299) {
+            return "HTTP status " + std::to_string(status);
+        }
+        return {};
+    }
 
     static std::int64_t MsBetween(std::chrono::steady_clock::time_point from,
                                   std::chrono::steady_clock::time_point to)
@@ -246,44 +322,8 @@ std::int32_t clsWinInet::GetHttpData(std::string_view strUrl, std::string& bytRe
         CURL* h = handle.get();
         const std::string url(strUrl);
         const std::string proxy(strProxy);
-        std::unique_ptr<curl_slist, SlistDeleter> headers;
-        for (const char* line :
-             {"Accept-Language: ja-JP", "Cache-Control: no-cache", "Pragma: no-cache"}) {
-            curl_slist* next = curl_slist_append(headers.get(), line);
-            if (next != nullptr) {
-                headers.release();
-                headers.reset(next);
-            }
-        }
-        curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-        curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(h, CURLOPT_USERAGENT, std::string(kAgentName).c_str());
-        curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.get());
-        curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
-        curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
-        curl_easy_setopt(h, CURLOPT_MAXREDIRS, 10L);
-        // Only web addresses: a redirect must never lead the program to read local files.
-        curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-        if (m_connectTimeoutMs > 0) {
-            curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_connectTimeoutMs));
-        }
-        if (m_totalTimeoutMs > 0) {
-            // The progress check ends the transfer on time; libcurl's own limit, a second later,
-            // bounds the parts of a transfer during which it does not call that check.
-            curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(m_totalTimeoutMs) + 1000L);
-        }
-        if (!proxy.empty()) {
-            curl_easy_setopt(h, CURLOPT_PROXY, proxy.c_str());
-        }
-        curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, &WinInetTransfer::OnHeader);
-        curl_easy_setopt(h, CURLOPT_HEADERDATA, &transfer);
-        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &WinInetTransfer::OnWrite);
-        curl_easy_setopt(h, CURLOPT_WRITEDATA, &transfer);
-        curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &WinInetTransfer::OnProgress);
-        curl_easy_setopt(h, CURLOPT_XFERINFODATA, &transfer);
-        curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
-
+        const auto headers = RequestHeaders();
+        transfer.Configure(h, url, proxy, headers.get());
         AddLine("[コネクション開始]");
         AddLine(strUrl);
         const CURLcode rc = curl_easy_perform(h);
@@ -295,23 +335,8 @@ std::int32_t clsWinInet::GetHttpData(std::string_view strUrl, std::string& bytRe
         if (transfer.receiving) {
             AddLine("[コネクション終了]");
         }
-        if (transfer.tooLarge) {
-            m_lastError = "the answer is larger than " + std::to_string(m_maxBodyBytes) + " bytes";
-        } else if (transfer.stalled) {
-            m_lastError = "no data for " + std::to_string(m_receiveTimeoutMs) + " ms";
-        } else if (transfer.overDeadline ||
-                   (rc == CURLE_OPERATION_TIMEDOUT && m_totalTimeoutMs > 0 &&
-                    elapsedUs / 1000 >= m_totalTimeoutMs)) {
-            m_lastError =
-                "the transfer took longer than " + std::to_string(m_totalTimeoutMs) + " ms";
-        } else if (transfer.tooSlow) {
-            m_lastError = "slower than " + std::to_string(m_lowSpeedBytesPerSecond) +
-                          " bytes per second for " + std::to_string(m_lowSpeedWindowMs) + " ms";
-        } else if (rc != CURLE_OK) {
-            m_lastError = curl_easy_strerror(rc);
-        } else if (status < 200 || status > 299) {
-            m_lastError = "HTTP status " + std::to_string(status);
-        } else {
+        m_lastError = transfer.Failure(rc, status, elapsedUs);
+        if (m_lastError.empty()) {
             bytRecvData = std::move(transfer.body);
         }
     } else {

@@ -65,6 +65,15 @@ bool clsLoaderBase::KnownKumi(const std::string& strKumi)
     return strKumi.empty() || strKumi == "A" || strKumi == "B";
 }
 
+bool clsLoaderBase::BeginLoad(std::string_view strOperation)
+{
+    if (!CheckInitialized(strOperation)) {
+        return false;
+    }
+    ResetLoad();
+    return true;
+}
+
 void clsLoaderBase::ResetLoad()
 {
     m_cancel = false;

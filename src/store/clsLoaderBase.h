@@ -1,11 +1,16 @@
 #pragma once
 // What the three round-record loaders share: the initialized flag, the flags of the last load,
-// the download question and the failure dialog. Each loader is one of these for its lifetime.
+// the download question, the failure dialog, the progress settings of the page reader and the
+// load-or-download routine. Each loader is one of these for its lifetime.
 
 #include "base/clsErrorReporter.h"
 #include "base/clsHost.h"
+#include "net/clsHtmlPage.h"
+#include "store/clsXmlTagReader.h"
 
 #include <cstdint>
+#include <exception>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -16,6 +21,8 @@ public:
     // DType bits of a load.
     static constexpr std::int32_t kFromFile = 1;
     static constexpr std::int32_t kDownload = 2;
+
+    virtual ~clsLoaderBase() = default;
 
     void Initialize() { m_initialized = true; }
     bool Initialized() const { return m_initialized; }
@@ -30,10 +37,24 @@ public:
     // Why the record the last download read is not valid; "" when there is nothing to say.
     const std::string& Fault() const { return m_fault; }
 
+    bool ProgressOpen() const { return Page().ProgressOpen(); }
+    void SetProgressOpen(bool blnValue) { Page().SetProgressOpen(blnValue); }
+    bool ProgressClose() const { return Page().ProgressClose(); }
+    void SetProgressClose(bool blnValue) { Page().SetProgressClose(blnValue); }
+
 protected:
     // strKind: "開催情報", "投票状況" or "くじ結果".
     clsLoaderBase(const clsHost& host, std::string strClass, std::string strKind);
 
+    // The loader's page reader.
+    virtual clsHtmlPage& Page() = 0;
+    virtual const clsHtmlPage& Page() const = 0;
+
+    // The record the last load took; an empty one (reported) before Initialize.
+    template <class Record> Record Held(std::string_view strOperation, const Record& rec) const
+    {
+        return CheckInitialized(strOperation) ? rec : Record{};
+    }
     // Reports "Initialize Err" for strOperation when the loader is not initialized yet.
     bool CheckInitialized(std::string_view strOperation) const;
     // The download question; No sets Cancel.
@@ -50,6 +71,67 @@ protected:
     // file is never overwritten by a download. A failed write sets SaveFailed.
     void StoreOnce(const std::string& strFile, std::string_view strOperation,
                    const std::function<bool()>& save);
+
+    // The checks every load starts with: false (reported) before Initialize, else the flags
+    // of the last load are cleared.
+    bool BeginLoad(std::string_view strOperation);
+    // Whether the round's file exists (an unknown group names no file).
+    template <class Xml>
+    bool HasFile(std::string_view strOperation, const Xml& xml, std::int32_t lngKaisaikai,
+                 const std::string& strKumi) const
+    {
+        if (!CheckInitialized(strOperation) || !KnownKumi(strKumi)) {
+            return false;
+        }
+        std::error_code ec;
+        return std::filesystem::exists(xml.GetFileName(lngKaisaikai, strKumi), ec);
+    }
+    // The one load of every record kind: the round's file when DType asks for it, else (or
+    // when that file is damaged and moved aside) the page, after the download question. A
+    // file that does not load, or loads into a record fromFile calls unusable, is damaged: it
+    // must not keep a fresh download out of the store. fromPage reads the page into its
+    // record and answers whether that record is to be filed; an existing file is never
+    // overwritten. Any failure gives an empty record.
+    template <class Record, class Xml, class FromFile, class FromPage>
+    Record LoadOrDownload(std::string_view strOperation, Xml& xml, std::int32_t lngKaisaikai,
+                          const std::string& strKumi, std::int32_t DType, bool blnDQuestion,
+                          FromFile fromFile, FromPage fromPage)
+    {
+        Record rec;
+        try {
+            if (lngKaisaikai <= 0 || !KnownKumi(strKumi)) {
+                return rec;
+            }
+            const std::string file = xml.GetFileName(lngKaisaikai, strKumi);
+            bool taken = false;
+            bool usable = false;
+            if ((DType & kFromFile) != 0) {
+                taken = xml.XmlLoad(file);
+                if (taken) {
+                    rec = xml.GetRecord();
+                    usable = fromFile(rec);
+                }
+            }
+            const bool broken =
+                (DType & kFromFile) != 0 && clsXmlTagReader::FileExists(file) && !usable;
+            if ((taken && !broken) || (DType & kDownload) == 0 || !AskDownload(blnDQuestion) ||
+                (broken && !MoveAside(file, strOperation))) {
+                return rec;
+            }
+            rec = Record{};
+            if (fromPage(rec)) {
+                StoreOnce(xml.GetFileName(rec.Kaisaikai, rec.Kumi), strOperation, [&] {
+                    xml.SetRecord(rec);
+                    return xml.XmlSave(xml.GetFileName(rec.Kaisaikai, rec.Kumi));
+                });
+            }
+            m_unpublished = Page().Unpublished();
+        } catch (const std::exception& e) {
+            m_err.ReportException(strOperation, e);
+            rec = Record{};
+        }
+        return rec;
+    }
 
     clsHost m_host;
     clsErrorReporter m_err;

@@ -22,13 +22,12 @@ public:
     // Valid by the rules of the record's own round (its number of prize grades).
     static bool IsValid(const ResultRecord& rec);
 
-    bool ProgressOpen() const { return m_reader.ProgressOpen(); }
-    void SetProgressOpen(bool blnValue) { m_reader.SetProgressOpen(blnValue); }
-    bool ProgressClose() const { return m_reader.ProgressClose(); }
-    void SetProgressClose(bool blnValue) { m_reader.SetProgressClose(blnValue); }
     clsHtmlResult& Reader() { return m_reader; }
 
 private:
+    clsHtmlPage& Page() override { return m_reader; }
+    const clsHtmlPage& Page() const override { return m_reader; }
+
     clsXmlResult m_xml;
     clsHtmlResult m_reader;
     ResultRecord m_record;

@@ -24,13 +24,12 @@ public:
     bool NoGame() const;
     bool CheckScheduleFile(std::int32_t lngKaisaikai, const std::string& strKumi) const;
 
-    bool ProgressOpen() const { return m_reader.ProgressOpen(); }
-    void SetProgressOpen(bool blnValue) { m_reader.SetProgressOpen(blnValue); }
-    bool ProgressClose() const { return m_reader.ProgressClose(); }
-    void SetProgressClose(bool blnValue) { m_reader.SetProgressClose(blnValue); }
     clsHtmlSchedule& Reader() { return m_reader; }
 
 private:
+    clsHtmlPage& Page() override { return m_reader; }
+    const clsHtmlPage& Page() const override { return m_reader; }
+
     clsXmlSchedule m_xml;
     clsHtmlSchedule m_reader;
     ScheduleRecord m_record;

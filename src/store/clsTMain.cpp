@@ -77,70 +77,58 @@ void clsTMain::Reload(bool blnLoadVote, bool blnClearVoteIfMissing)
     }
 }
 
-bool clsTMain::GetSchedule(bool blnDQuestion)
+bool clsTMain::Download(std::string_view strOperation, clsLoaderBase& loader, bool blnLoadVote,
+                        const std::function<bool(std::int32_t DType)>& loadAndTake)
 {
     if (!m_initialized) {
-        m_err.InitializeErr("GetSchedule");
+        m_err.InitializeErr(strOperation);
         return false;
     }
     m_saveFailed = false;
     if (m_noGame) {
         return false;
     }
-    const auto DType = clsLoaderBase::kFromFile | clsLoaderBase::kDownload;
-    const bool valid = m_scheduleLoader->GetSchedule(m_kaisaikai, m_kumi, DType, blnDQuestion);
-    m_saveFailed = m_scheduleLoader->SaveFailed();
+    const bool valid = loadAndTake(clsLoaderBase::kFromFile | clsLoaderBase::kDownload);
+    m_saveFailed = loader.SaveFailed();
     if (valid) {
-        m_schedule = m_scheduleLoader->Schedule();
-        Reload(false, false);
+        Reload(blnLoadVote, false);
         return true;
     }
-    m_scheduleLoader->FalseDialog(m_kaisaikai);
+    loader.FalseDialog(m_kaisaikai);
     return false;
+}
+
+bool clsTMain::GetSchedule(bool blnDQuestion)
+{
+    return Download("GetSchedule", *m_scheduleLoader, false, [&](std::int32_t DType) {
+        if (!m_scheduleLoader->GetSchedule(m_kaisaikai, m_kumi, DType, blnDQuestion)) {
+            return false;
+        }
+        m_schedule = m_scheduleLoader->Schedule();
+        return true;
+    });
 }
 
 bool clsTMain::GetVote(bool blnDQuestion)
 {
-    if (!m_initialized) {
-        m_err.InitializeErr("GetVote");
-        return false;
-    }
-    m_saveFailed = false;
-    if (m_noGame) {
-        return false;
-    }
-    const auto DType = clsLoaderBase::kFromFile | clsLoaderBase::kDownload;
-    const bool valid = m_voteLoader->GetVote(m_kaisaikai, m_kumi, DType, blnDQuestion);
-    m_saveFailed = m_voteLoader->SaveFailed();
-    if (valid) {
+    return Download("GetVote", *m_voteLoader, true, [&](std::int32_t DType) {
+        if (!m_voteLoader->GetVote(m_kaisaikai, m_kumi, DType, blnDQuestion)) {
+            return false;
+        }
         m_vote = m_voteLoader->Vote();
-        Reload(true, false);
         return true;
-    }
-    m_voteLoader->FalseDialog(m_kaisaikai);
-    return false;
+    });
 }
 
 bool clsTMain::GetResult(bool blnDQuestion)
 {
-    if (!m_initialized) {
-        m_err.InitializeErr("GetResult");
-        return false;
-    }
-    m_saveFailed = false;
-    if (m_noGame) {
-        return false;
-    }
-    const auto DType = clsLoaderBase::kFromFile | clsLoaderBase::kDownload;
-    const bool valid = m_resultLoader->GetResult(m_kaisaikai, m_kumi, DType, blnDQuestion);
-    m_saveFailed = m_resultLoader->SaveFailed();
-    if (valid) {
+    return Download("GetResult", *m_resultLoader, false, [&](std::int32_t DType) {
+        if (!m_resultLoader->GetResult(m_kaisaikai, m_kumi, DType, blnDQuestion)) {
+            return false;
+        }
         m_result = m_resultLoader->Result();
-        Reload(false, false);
         return true;
-    }
-    m_resultLoader->FalseDialog(m_kaisaikai);
-    return false;
+    });
 }
 
 bool clsTMain::CheckScheduleFile() const

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class clsTMain
 {
@@ -66,6 +67,10 @@ public:
 
 private:
     void Reload(bool blnLoadVote, bool blnClearVoteIfMissing);
+    // A download command: loadAndTake loads with the DType it is given and takes a valid
+    // record; a reload follows, a failure shows the loader's reason.
+    bool Download(std::string_view strOperation, clsLoaderBase& loader, bool blnLoadVote,
+                  const std::function<bool(std::int32_t DType)>& loadAndTake);
     std::unique_ptr<clsSchedule> NewScheduleLoader() const;
 
     clsHost m_host;

@@ -1,7 +1,6 @@
 #include "store/clsVote.h"
 
 #include "store/basXmlValue.h"
-#include "store/clsXmlTagReader.h"
 
 #include <filesystem>
 
@@ -15,72 +14,40 @@ clsVote::clsVote(const clsHost& host, const TotoSettings& settings,
 
 VoteRecord clsVote::Vote() const
 {
-    if (!CheckInitialized("Vote")) {
-        return {};
-    }
-    return m_record;
+    return Held("Vote", m_record);
 }
 
 bool clsVote::CheckVoteFile(std::int32_t lngKaisaikai, const std::string& strKumi) const
 {
-    if (!CheckInitialized("CheckVoteFile") || !KnownKumi(strKumi)) {
-        return false;
-    }
-    std::error_code ec;
-    return std::filesystem::exists(m_xml.GetFileName(lngKaisaikai, strKumi), ec);
+    return HasFile("CheckVoteFile", m_xml, lngKaisaikai, strKumi);
 }
 
 bool clsVote::GetVote(std::int32_t lngKaisaikai, const std::string& strKumi, std::int32_t DType,
                       bool blnDQuestion)
 {
-    if (!CheckInitialized("GetVote")) {
+    if (!BeginLoad("GetVote")) {
         return false;
     }
-    ResetLoad();
     m_final = false;
-    VoteRecord rec;
-    try {
-        if (lngKaisaikai > 0 && KnownKumi(strKumi)) {
-            const std::string file = m_xml.GetFileName(lngKaisaikai, strKumi);
-            bool taken = false;
-            bool broken = false;
-            if ((DType & kFromFile) != 0) {
-                taken = m_xml.XmlLoad(file);
-                if (taken) {
-                    rec = m_xml.GetRecord();
-                }
-                // A file that does not load, or loads into a record nothing can use, is
-                // damaged: it must not keep a fresh download out of the store.
-                broken = clsXmlTagReader::FileExists(file) && (!taken || !(rec.IsValid()));
+    m_record = LoadOrDownload<VoteRecord>(
+        "GetVote", m_xml, lngKaisaikai, strKumi, DType, blnDQuestion,
+        [](const VoteRecord& rec) { return rec.IsValid(); },
+        [&](VoteRecord& rec) {
+            bool final = false;
+            if (!m_reader.GetVote(lngKaisaikai, strKumi, final)) {
+                return false;
             }
-            if ((!taken || broken) && (DType & kDownload) != 0 && AskDownload(blnDQuestion) &&
-                (!broken || MoveAside(file, "GetVote"))) {
-                rec = VoteRecord{};
-                bool final = false;
-                if (m_reader.GetVote(lngKaisaikai, strKumi, final)) {
-                    const VoteRecord& read = m_reader.Vote();
-                    if (read.Kaisaikai != lngKaisaikai) {
-                        m_fault = "ページは第" + std::to_string(read.Kaisaikai) + "回のものです";
-                    } else {
-                        rec = read;
-                        m_final = final;
-                        m_fault = InvalidReason(rec);
-                        if (final && m_fault.empty()) {
-                            StoreOnce(m_xml.GetFileName(rec.Kaisaikai, rec.Kumi), "GetVote", [&] {
-                                m_xml.SetRecord(rec);
-                                return m_xml.XmlSave(m_xml.GetFileName(rec.Kaisaikai, rec.Kumi));
-                            });
-                        }
-                    }
-                }
-                m_unpublished = m_reader.Unpublished();
+            const VoteRecord& read = m_reader.Vote();
+            if (read.Kaisaikai != lngKaisaikai) {
+                m_fault = "ページは第" + std::to_string(read.Kaisaikai) + "回のものです";
+                return false;
             }
-        }
-    } catch (const std::exception& e) {
-        m_err.ReportException("GetVote", e);
-        rec = VoteRecord{};
-    }
-    m_record = rec;
+            rec = read;
+            m_final = final;
+            m_fault = InvalidReason(rec);
+            // Only the close of sales is filed; an interim status changes until then.
+            return final && m_fault.empty();
+        });
     return m_record.IsValid();
 }
 

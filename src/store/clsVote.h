@@ -29,13 +29,12 @@ public:
     // Whether the last download read the final status.
     bool LastFinal() const { return m_final; }
 
-    bool ProgressOpen() const { return m_reader.ProgressOpen(); }
-    void SetProgressOpen(bool blnValue) { m_reader.SetProgressOpen(blnValue); }
-    bool ProgressClose() const { return m_reader.ProgressClose(); }
-    void SetProgressClose(bool blnValue) { m_reader.SetProgressClose(blnValue); }
     clsHtmlVote& Reader() { return m_reader; }
 
 private:
+    clsHtmlPage& Page() override { return m_reader; }
+    const clsHtmlPage& Page() const override { return m_reader; }
+
     std::string m_programDir;
     clsXmlVote m_xml;
     clsHtmlVote m_reader;

@@ -26,6 +26,66 @@ bool StartsWith(std::string_view s, std::string_view p)
 }
 } // namespace
 
+namespace {
+// The next piece of the text from i: a tag, or a text run up to the next tag or line end,
+// trimmed. Every "<" starts a piece and every ">" ends one, and so does every line end, so any
+// layout of the same tags reads alike. line counts the line ends passed (CR LF as one); empty
+// at the end of the text.
+std::string_view NextPiece(std::string_view strText, std::size_t& i, std::int32_t& line)
+{
+    const std::size_t n = strText.size();
+    while (i < n) {
+        const char c = strText[i];
+        if (c == '\n' || c == '\r') {
+            if (c == '\n' || i + 1 == n || strText[i + 1] != '\n') {
+                ++line;
+            }
+            ++i;
+            continue;
+        }
+        std::size_t e = c == '<' ? i + 1 : i;
+        while (e < n) {
+            const char d = strText[e];
+            if (d == '<' || d == '\r' || d == '\n') {
+                break;
+            }
+            ++e;
+            if (d == '>') {
+                break;
+            }
+        }
+        const std::string_view p = TrimPiece(strText.substr(i, e - i));
+        i = e;
+        if (!p.empty()) {
+            return p;
+        }
+    }
+    return {};
+}
+
+// An exception thrown while reading, with where it happened: the line, the open tags and the
+// value being handled.
+ErrorRecord ReadFault(const std::exception& e, const std::string& strWhere,
+                      const clsXmlTagReader::Stack& stack, const std::string& strValue)
+{
+    ErrorRecord err = clsErrorReporter::FromException(e);
+    if (const auto* x = dynamic_cast<const XmlReadError*>(&e)) {
+        err.Number = x->Number();
+        err.Description = x->what();
+    }
+    std::string path;
+    for (const std::string& tag : stack) {
+        path += tag;
+    }
+    err.Description += " (" + strWhere + " " + path;
+    if (!strValue.empty()) {
+        err.Description += " の値 \"" + strValue + "\"";
+    }
+    err.Description += ")";
+    return err;
+}
+} // namespace
+
 bool clsXmlTagReader::Read(std::string_view strText, const ValueHandler& handler,
                            const clsErrorReporter& reporter, std::string_view strSource,
                            std::int32_t lngFirstLine) const
@@ -47,35 +107,9 @@ bool clsXmlTagReader::Read(std::string_view strText, const ValueHandler& handler
     };
     try {
         bool rootClosed = false;
-        // Every "<" starts a piece and every ">" ends one, and so does every line end, so any
-        // layout of the same tags reads alike.
-        const std::size_t n = strText.size();
         std::size_t i = 0;
-        while (i < n) {
-            const char c = strText[i];
-            if (c == '\n' || c == '\r') {
-                if (c == '\n' || i + 1 == n || strText[i + 1] != '\n') {
-                    ++line;
-                }
-                ++i;
-                continue;
-            }
-            std::size_t e = c == '<' ? i + 1 : i;
-            while (e < n) {
-                const char d = strText[e];
-                if (d == '<' || d == '\r' || d == '\n') {
-                    break;
-                }
-                ++e;
-                if (d == '>') {
-                    break;
-                }
-            }
-            const std::string_view p = TrimPiece(strText.substr(i, e - i));
-            i = e;
-            if (p.empty()) {
-                continue;
-            }
+        for (std::string_view p = NextPiece(strText, i, line); !p.empty();
+             p = NextPiece(strText, i, line)) {
             if (rootClosed) {
                 return broken("ルート要素 </" + stack.front().substr(1) +
                               " の後にデータがあります。");
@@ -116,21 +150,7 @@ bool clsXmlTagReader::Read(std::string_view strText, const ValueHandler& handler
         }
         return true;
     } catch (const std::exception& e) {
-        ErrorRecord err = clsErrorReporter::FromException(e);
-        if (const auto* x = dynamic_cast<const XmlReadError*>(&e)) {
-            err.Number = x->Number();
-            err.Description = x->what();
-        }
-        std::string path;
-        for (const std::string& tag : stack) {
-            path += tag;
-        }
-        err.Description += " (" + where() + " " + path;
-        if (!value.empty()) {
-            err.Description += " の値 \"" + value + "\"";
-        }
-        err.Description += ")";
-        reporter.ReportError("XmlLoad", err);
+        reporter.ReportError("XmlLoad", ReadFault(e, where(), stack, value));
     }
     return false;
 }

@@ -1,6 +1,6 @@
 #include "store/clsXmlVote.h"
 
-#include "store/basXmlValue.h"
+#include "store/basXmlRound.h"
 
 #include <filesystem>
 #include <functional>
@@ -8,68 +8,63 @@
 namespace {
 // Outcome tags by outcome code: 0 draw, 1 home win, 2 away win.
 constexpr const char* kOutcomeTag[3] = {"その他", "ホーム勝ち", "ホーム負け"};
+
+// The three sums of a status, each a total with its multi and single parts.
+struct MoneyGroup
+{
+    const char* Tag;
+    Currency VoteRecord::*Total;
+    Currency VoteRecord::*Multi;
+    Currency VoteRecord::*Single;
+};
+constexpr MoneyGroup kMoneyGroups[3] = {
+    {"売上金額", &VoteRecord::SalesTotal, &VoteRecord::SalesMulti, &VoteRecord::SalesSingle},
+    {"投票口数", &VoteRecord::UnitsTotal, &VoteRecord::UnitsMulti, &VoteRecord::UnitsSingle},
+    {"投票枚数", &VoteRecord::TicketsTotal, &VoteRecord::TicketsMulti, &VoteRecord::TicketsSingle}};
+constexpr const char* kMoneyPart[3] = {"合計", "マルチ", "シングル"};
+
+// The member a key such as "<売上金額><合計>" names, or none.
+Currency VoteRecord::*MoneyMember(const std::string& key)
+{
+    for (const MoneyGroup& g : kMoneyGroups) {
+        Currency VoteRecord::*const parts[3] = {g.Total, g.Multi, g.Single};
+        for (int k = 0; k < 3; ++k) {
+            if (key == std::string("<") + g.Tag + "><" + kMoneyPart[k] + ">") {
+                return parts[k];
+            }
+        }
+    }
+    return nullptr;
+}
 } // namespace
 
 clsXmlVote::clsXmlVote(clsIMessage& message, std::string strProgramDir)
-    : m_err(message, "clsXmlVote")
-    , m_programDir(std::move(strProgramDir))
+    : clsXmlStore(message, "clsXmlVote", std::move(strProgramDir), "toto_Vote", "toto_vote_")
 {}
-
-std::string clsXmlVote::GetFileName(std::int32_t lngKaisaikai, const std::string& strKumi) const
-{
-    return clsXmlTagReader::StoreFileName(m_programDir, "toto_Vote", "toto_vote_", lngKaisaikai,
-                                          strKumi);
-}
 
 std::string clsXmlVote::GetXmlString(bool blnHeader) const
 {
     using R = clsXmlTagReader;
-    const auto date = [](DateTime d) { return basXmlValue::FormatDateTime(d); };
+    namespace X = basXmlRound;
     const VoteRecord& r = m_record;
-    std::string s;
-    if (blnHeader) {
-        s += "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
-        s += "<?xml-stylesheet type=\"text/xsl\" href=\"toto_vote.xsl\"?>\r\n";
-        s += "<toto>\r\n";
-    }
-    s += "<投票状況>\r\n";
-    s += R::Element("開催回", std::to_string(r.Kaisaikai));
-    if (!r.Kumi.empty()) {
-        s += R::Element("組", r.Kumi);
-    }
-    s += R::Element("販売終了時点", date(r.AsOf));
-    for (int n = 1; n <= 13; ++n) {
-        const auto& m = r.Match[n - 1];
-        s += "<指定試合>\r\n";
-        s += R::Element("番号", std::to_string(n));
-        s += R::Element("試合開催日", date(m.GameDate));
-        s += R::Element("試合開始予定時間", date(m.StartTime));
-        s += R::Element("ホーム", m.Home);
-        s += R::Element("アウェイ", m.Away);
-        for (int k = 0; k < 3; ++k) {
-            s += std::string("<") + kOutcomeTag[k] + ">\r\n";
-            s += R::Element("投票口数", m.Votes[k].ToString());
-            s += R::Element("投票率", m.Rate[k].ToString());
-            s += std::string("</") + kOutcomeTag[k] + ">\r\n";
+    std::string s = blnHeader ? X::FileHead("toto_vote.xsl") : std::string();
+    s += "<投票状況>\r\n" + X::RoundNumber(r) + X::DateElement("販売終了時点", r.AsOf);
+    s += X::Matches(r, [](const VoteMatch& m) {
+        std::string f = X::DateElement("試合開催日", m.GameDate) +
+                        X::DateElement("試合開始予定時間", m.StartTime) +
+                        R::Element("ホーム", m.Home) + R::Element("アウェイ", m.Away);
+        for (std::size_t k = 0; k < 3; ++k) {
+            f += X::Block(kOutcomeTag[k], R::Element("投票口数", m.Votes[k].ToString()) +
+                                              R::Element("投票率", m.Rate[k].ToString()));
         }
-        s += "</指定試合>\r\n";
+        return f;
+    });
+    for (const MoneyGroup& g : kMoneyGroups) {
+        s += X::Block(g.Tag, R::Element(kMoneyPart[0], (r.*g.Total).ToString()) +
+                                 R::Element(kMoneyPart[1], (r.*g.Multi).ToString()) +
+                                 R::Element(kMoneyPart[2], (r.*g.Single).ToString()));
     }
-    const auto group = [&](const char* tag, Currency total, Currency multi, Currency single) {
-        s += std::string("<") + tag + ">\r\n";
-        s += R::Element("合計", total.ToString());
-        s += R::Element("マルチ", multi.ToString());
-        s += R::Element("シングル", single.ToString());
-        s += std::string("</") + tag + ">\r\n";
-    };
-    group("売上金額", r.SalesTotal, r.SalesMulti, r.SalesSingle);
-    group("投票口数", r.UnitsTotal, r.UnitsMulti, r.UnitsSingle);
-    group("投票枚数", r.TicketsTotal, r.TicketsMulti, r.TicketsSingle);
-    s += R::Element("販売開始日", date(r.SaleStart));
-    s += R::Element("販売終了日", date(r.SaleEnd));
-    s += R::Element("結果発表日", date(r.ResultDate));
-    s += R::Element("払戻開始日", date(r.RefundStart));
-    s += R::Element("払戻期限", date(r.RefundDeadline));
-    s += "</投票状況>\r\n";
+    s += X::SaleDates(r) + X::PayoutDates(r) + "</投票状況>\r\n";
     if (blnHeader) {
         s += "</toto>\r\n";
     }
@@ -78,8 +73,7 @@ std::string clsXmlVote::GetXmlString(bool blnHeader) const
 
 bool clsXmlVote::XmlSave(const std::string& strFileName)
 {
-    return clsXmlTagReader::SaveFile(
-        strFileName, [this] { return GetXmlString(true); }, m_err);
+    return Save(strFileName, [this] { return GetXmlString(true); });
 }
 
 bool clsXmlVote::XmlLoad(const std::string& strFileName)
@@ -101,84 +95,30 @@ bool clsXmlVote::SetXmlString(const std::string& strXML, bool blnHeader, std::st
 void clsXmlVote::OnValue(VoteRecord& rec, const clsXmlTagReader::Stack& stack, const std::string& v)
 {
     const std::string key = clsXmlTagReader::Key(stack, "<投票状況>");
-    if (key.empty()) {
+    if (key.empty() || basXmlRound::ReadRoundValue(rec, key, v)) {
         return;
     }
-    if (key == "<開催回>") {
-        const auto n = basXmlValue::ParseLong(v);
-        if (!n) {
-            clsXmlTagReader::ThrowTypeMismatch();
-        }
-        rec.Kaisaikai = *n;
-    } else if (key == "<販売終了時点>") {
+    if (key == "<販売終了時点>") {
         rec.AsOf = clsXmlTagReader::DateOf(v);
-    } else if (key == "<売上金額><合計>") {
-        rec.SalesTotal = clsXmlTagReader::MoneyOf(v);
-    } else if (key == "<売上金額><マルチ>") {
-        rec.SalesMulti = clsXmlTagReader::MoneyOf(v);
-    } else if (key == "<売上金額><シングル>") {
-        rec.SalesSingle = clsXmlTagReader::MoneyOf(v);
-    } else if (key == "<投票口数><合計>") {
-        rec.UnitsTotal = clsXmlTagReader::MoneyOf(v);
-    } else if (key == "<投票口数><マルチ>") {
-        rec.UnitsMulti = clsXmlTagReader::MoneyOf(v);
-    } else if (key == "<投票口数><シングル>") {
-        rec.UnitsSingle = clsXmlTagReader::MoneyOf(v);
-    } else if (key == "<投票枚数><合計>") {
-        rec.TicketsTotal = clsXmlTagReader::MoneyOf(v);
-    } else if (key == "<投票枚数><マルチ>") {
-        rec.TicketsMulti = clsXmlTagReader::MoneyOf(v);
-    } else if (key == "<投票枚数><シングル>") {
-        rec.TicketsSingle = clsXmlTagReader::MoneyOf(v);
-    } else if (key == "<販売開始日>") {
-        rec.SaleStart = clsXmlTagReader::DateOf(v);
-    } else if (key == "<販売終了日>") {
-        rec.SaleEnd = clsXmlTagReader::DateOf(v);
-    } else if (key == "<結果発表日>" || key == "<結果速報発表日>") {
-        rec.ResultDate = clsXmlTagReader::DateOf(v);
-    } else if (key == "<払戻開始日>") {
-        rec.RefundStart = clsXmlTagReader::DateOf(v);
-    } else if (key == "<払戻期限>") {
-        rec.RefundDeadline = clsXmlTagReader::DateOf(v);
-    } else if (key == "<指定試合><番号>") {
-        const auto n = basXmlValue::ParseLong(v);
-        if (!n) {
-            clsXmlTagReader::ThrowTypeMismatch();
-        }
-        m_match = *n;
-    } else if (key.starts_with("<指定試合>")) {
-        const std::string field = key.substr(std::string("<指定試合>").size());
-        int outcome = -1;
-        bool isRate = false;
-        for (int k = 0; k < 3; ++k) {
-            const std::string tag = std::string("<") + kOutcomeTag[k] + ">";
-            if (field == tag + "<投票口数>") {
-                outcome = k;
-            } else if (field == tag + "<投票率>") {
-                outcome = k;
-                isRate = true;
-            }
-        }
-        const bool known = outcome >= 0 || field == "<試合開催日>" ||
-                           field == "<試合開始予定時間>" || field == "<ホーム>" ||
-                           field == "<アウェイ>";
-        if (!known) {
-            return;
-        }
-        if (m_match < 1 || m_match > 13) {
-            clsXmlTagReader::ThrowOutOfRange();
-        }
-        auto& m = rec.Match[m_match - 1];
-        if (outcome >= 0) {
-            (isRate ? m.Rate[outcome] : m.Votes[outcome]) = clsXmlTagReader::MoneyOf(v);
-        } else if (field == "<試合開催日>") {
-            m.GameDate = clsXmlTagReader::DateOf(v);
-        } else if (field == "<試合開始予定時間>") {
-            m.StartTime = clsXmlTagReader::DateOf(v);
-        } else if (field == "<ホーム>") {
-            m.Home = v;
-        } else {
-            m.Away = v;
+        return;
+    }
+    if (const auto member = MoneyMember(key)) {
+        rec.*member = clsXmlTagReader::MoneyOf(v);
+        return;
+    }
+    const std::string field = basXmlRound::MatchField(key, v, m_match);
+    if (basXmlRound::ReadMatchValue(rec, m_match, field, v)) {
+        return;
+    }
+    // The range of the block's number is checked before the value is read.
+    for (std::size_t k = 0; k < 3; ++k) {
+        const std::string tag = std::string("<") + kOutcomeTag[k] + ">";
+        if (field == tag + "<投票口数>") {
+            auto& m = basXmlRound::MatchAt(rec, m_match);
+            m.Votes[k] = clsXmlTagReader::MoneyOf(v);
+        } else if (field == tag + "<投票率>") {
+            auto& m = basXmlRound::MatchAt(rec, m_match);
+            m.Rate[k] = clsXmlTagReader::MoneyOf(v);
         }
     }
 }

@@ -3,20 +3,18 @@
 // embed: the held VoteRecord to text and back, with or without the file header. Owned by the
 // vote loader or the data-file reader for as long as they need it.
 
-#include "base/clsErrorReporter.h"
 #include "lottery/VoteRecord.h"
-#include "store/clsXmlTagReader.h"
+#include "store/clsXmlStore.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-class clsXmlVote
+class clsXmlVote : public clsXmlStore<VoteRecord>
 {
 public:
     clsXmlVote(clsIMessage& message, std::string strProgramDir);
 
-    std::string GetFileName(std::int32_t lngKaisaikai, const std::string& strKumi) const;
     bool XmlSave(const std::string& strFileName);
     bool XmlLoad(const std::string& strFileName);
     // blnHeader: a whole file; otherwise only the <投票状況> block.
@@ -27,15 +25,6 @@ public:
     bool SetXmlString(const std::string& strXML, bool blnHeader, std::string_view strSource = {},
                       std::int32_t lngFirstLine = 1);
 
-    void SetRecord(const VoteRecord& rec) { m_record = rec; }
-    const VoteRecord& GetRecord() const { return m_record; }
-
 private:
     void OnValue(VoteRecord& rec, const clsXmlTagReader::Stack& stack, const std::string& v);
-
-    clsErrorReporter m_err;
-    std::string m_programDir;
-    clsXmlTagReader m_reader;
-    VoteRecord m_record;
-    std::int32_t m_match = 0;
 };

@@ -184,6 +184,23 @@ TEST_F(HtmlTotoTest, AmountsAreReadWholeOrNotAtAll)
     EXPECT_TRUE(host.Messages.empty());
 }
 
+// A point with no digits on one side; two points are no number, even when one of them would
+// be dropped as a trailing point.
+TEST_F(HtmlTotoTest, PointsAtTheEdgesOfANumber)
+{
+    EXPECT_EQ(toto.StringToCurrency(".5円"), *Currency::Parse("0.5"));
+    EXPECT_EQ(toto.StringToCurrency("12.円"), Currency::FromInt(12));
+    EXPECT_EQ(toto.StringToCurrency("."), Currency());
+    EXPECT_EQ(toto.StringToCurrency(".."), Currency());
+    EXPECT_EQ(toto.StringToCurrency("1.."), Currency());
+    EXPECT_EQ(toto.ToAmount(".5%"), *Currency::Parse("0.5"));
+    EXPECT_EQ(toto.ToAmount("12.円"), Currency::FromInt(12));
+    EXPECT_EQ(toto.ToAmount("."), Currency());
+    EXPECT_FALSE(toto.ToAmount("..").has_value());
+    EXPECT_FALSE(toto.ToAmount("1..").has_value());
+    EXPECT_TRUE(host.Messages.empty());
+}
+
 TEST_F(HtmlTotoTest, TeamCellsThatHoldValues)
 {
     for (const char* value :

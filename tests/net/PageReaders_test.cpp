@@ -217,6 +217,34 @@ TEST_F(PageReaderTest, ResultYearOnlyMovesWhenTheFirstMatchDiffers)
     ASSERT_TRUE(reader.ReadList(list, ""));
     EXPECT_EQ(reader.Result().Match[0].GameDate, At(2019, 12, 30));
     EXPECT_EQ(reader.Result().Match[1].GameDate, At(2019, 1, 2));
+
+    // The page's notice that the round cannot be shown ends the read before the heading, even
+    // with a whole table after it; after the heading it is one more entry passed over.
+    std::vector<std::string> notice = list;
+    notice.insert(notice.begin(), "ご指定のくじ結果は表示できません。");
+    EXPECT_FALSE(reader.ReadList(notice, ""));
+    EXPECT_TRUE(reader.Unpublished());
+    EXPECT_EQ(reader.Result(), ResultRecord{});
+    notice.erase(notice.begin());
+    notice.insert(notice.begin() + 1, "ご指定のくじ結果は表示できません。");
+    EXPECT_TRUE(reader.ReadList(notice, ""));
+    EXPECT_FALSE(reader.Unpublished());
+    EXPECT_TRUE(h.Messages.empty()) << h.AllMessageText();
+}
+
+TEST_F(PageReaderTest, NoticeBeforeTheHeadingIsAnUnpublishedPage)
+{
+    clsHtmlSchedule schedule(host, host, host, site.Settings, site.Home.Str());
+    EXPECT_FALSE(schedule.ReadList(
+        {"ご指定のくじ情報は表示できません。", "第1234回totoくじ情報", "販売開始日"}, ""));
+    EXPECT_TRUE(schedule.Unpublished());
+    clsHtmlVote vote(host, host, host, site.Settings);
+    bool final = true;
+    EXPECT_FALSE(vote.ReadList(
+        {"ご指定の投票状況は表示できません。", "第1234回", "(1/16 12:50時点)"}, "", final));
+    EXPECT_TRUE(vote.Unpublished());
+    EXPECT_FALSE(final);
+    EXPECT_TRUE(host.Messages.empty()) << host.AllMessageText();
 }
 
 TEST_F(PageReaderTest, ScheduleNormalRound)

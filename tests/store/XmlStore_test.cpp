@@ -556,6 +556,41 @@ TEST_F(DamagedStoreFiles, ValuesOutOfTheirRangeAreRefusedWithTheElement)
     EXPECT_TRUE(Refused(vc, vote, "<ホーム勝ち><投票口数> の値 \"900000000000000\""));
 }
 
+// A match block numbered outside 1..13 is refused for its number before any of its values is
+// read, in every store; a tag no store knows stays ignored even there.
+TEST_F(DamagedStoreFiles, MatchNumberOutOfRangeIsRefusedBeforeItsValues)
+{
+    const std::vector<StoreCase> cases = Cases();
+    // A value of each store's own kind (score, rate, state) and of the shared kind (a date).
+    const std::vector<std::pair<std::size_t, std::string>> fields = {
+        {0, "<状態>x</状態>"},
+        {0, "<試合開催日>x</試合開催日>"},
+        {1, "<試合開始予定時間>x</試合開始予定時間>"},
+        {1, "<ホーム勝ち>\r\n<投票率>x</投票率>\r\n</ホーム勝ち>"},
+        {2, "<ホーム得点>x</ホーム得点>"},
+        {2, "<くじ結果>x</くじ結果>"},
+        {2, "<競技場>x</競技場>"}};
+    for (const auto& [k, field] : fields) {
+        const StoreCase& c = cases[k];
+        std::string text = c.Text;
+        const std::string first = "<番号>1</番号>\r\n";
+        text.replace(text.find(first), first.size(), "<番号>14</番号>\r\n" + field + "\r\n");
+        EXPECT_TRUE(Refused(c, basText::ToSjis(text), "インデックスが有効範囲にありません。"))
+            << field;
+    }
+    for (const StoreCase& c : cases) {
+        std::string text = c.Text;
+        const std::string first = "<番号>1</番号>\r\n";
+        text.replace(text.find(first), first.size(),
+                     "<番号>14</番号>\r\n<備考>x</備考>\r\n<番号>1</番号>\r\n");
+        rec.Messages.clear();
+        const std::string path = dir.Str() + "/" + c.Name + ".xml";
+        dir.Write(c.Name + ".xml", basText::ToSjis(text));
+        EXPECT_TRUE(c.Load(path)) << c.Name << ": " << rec.AllMessageText();
+        EXPECT_TRUE(c.HeldIsSample()) << c.Name;
+    }
+}
+
 TEST_F(DamagedStoreFiles, FifoIsRefusedWithoutBlockingAndReadOnlyFilesStay)
 {
     const fs::path fifo = dir.Path() / "fifo.xml";
