@@ -529,11 +529,11 @@ std::string clsDocument::StatusText() const
     return s;
 }
 
-std::string clsDocument::Title() const
+std::string clsDocument::TitleFor(const std::string& strCurrentFile)
 {
     std::string s = " Drovane  Kelvra";
-    if (!m_currentFile.empty()) {
-        s += " - [" + std::filesystem::path(m_currentFile).filename().string() + "]";
+    if (!strCurrentFile.empty()) {
+        s += " - [" + std::filesystem::path(strCurrentFile).filename().string() + "]";
     }
     return s;
 }

@@ -103,8 +103,10 @@ public:
     bool SetKaisaikai(std::int32_t lngKaisaikai);
     bool SetKumi(const std::string& strKumi);
 
-    // " Drovane  Kelvra", with " - [file]" when there is a current file.
-    std::string Title() const;
+    // The window title: " Drovane  Kelvra", with " - [file]" when there is a current file.
+    std::string Title() const { return TitleFor(m_currentFile); }
+    // The same for a given current file (empty for none): the one place the title is built.
+    static std::string TitleFor(const std::string& strCurrentFile);
     // The status bar text: the round label and the vote status in use.
     std::string StatusText() const;
 
