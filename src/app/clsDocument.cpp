@@ -317,14 +317,14 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
     rec.Jouken.Clear();
     rec.Jouken.MachigaiType = 0;
     if (blnDataFlag) {
-        rec.Multi = LongFrame{};
+        rec.Multi = MarkArray{};
         rec.Probability.reset();
         rec.Engine = EngineSettingsRecord{};
         rec.MsSingleCount = 0;
-        rec.MsSingleFrame = LongFrame{};
+        rec.MsSingleFrame = ::SingleFrame{};
         rec.MsTousen = {};
         rec.SingleCount = 0;
-        rec.SingleFrame = LongFrame{};
+        rec.SingleFrame = ::SingleFrame{};
         rec.Singles.clear();
         rec.SakugenMessage.clear();
     }

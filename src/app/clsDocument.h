@@ -148,10 +148,10 @@ public:
     const clsTX& Extraction() const { return m_tx; }
     const clsTMsEngine& Engine() const { return *m_engine; }
     std::int32_t MsSingleCount() const { return m_msSingleCount; }
-    const LongFrame& MsSingleFrame() const { return m_msSingleFrame; }
+    const ::SingleFrame& MsSingleFrame() const { return m_msSingleFrame; }
     const std::array<std::int32_t, 6>& MsTousen() const { return m_msTousen; }
     std::int32_t SingleCount() const { return m_singleCount; }
-    const LongFrame& SingleFrame() const { return m_singleFrame; }
+    const ::SingleFrame& SingleFrame() const { return m_singleFrame; }
     const std::vector<std::int32_t>& Singles() const { return m_singles; }
     const CellFlags& Covered() const { return m_covered; }
     const std::string& CurrentFile() const { return m_currentFile; }
@@ -206,10 +206,10 @@ private:
     ConditionSetRecord m_jouken;
     EngineSettingsRecord m_engineSettings;
     std::int32_t m_msSingleCount = 0;
-    LongFrame m_msSingleFrame{};
+    ::SingleFrame m_msSingleFrame{};
     std::array<std::int32_t, 6> m_msTousen{};
     std::int32_t m_singleCount = 0;
-    LongFrame m_singleFrame{};
+    ::SingleFrame m_singleFrame{};
     std::vector<std::int32_t> m_singles;
     CellFlags m_covered{};
     std::string m_currentFile;

@@ -5,6 +5,7 @@
 
 #include "base/clsErrorReporter.h"
 #include "conditions/ConditionTableEntry.h"
+#include "lottery/MarkArray.h"
 
 #include <array>
 #include <cstdint>
@@ -54,7 +55,7 @@ public:
     void SetApplied(bool blnValue);
 
     // Target cells of the shown tab, [outcome code][match].
-    void GetTaisho(std::array<std::array<bool, 13>, 3>& blnValue) const;
+    void GetTaisho(CellFlags& blnValue) const;
 
     // Tabs 1 and 2 target the matches whose home team plays in J1 or J2 in the match's year.
     void SetScheduleRecord(const ScheduleRecord& schedule, const clsTotoData& totoData);

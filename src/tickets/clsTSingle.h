@@ -4,6 +4,7 @@
 // owner through events. Lives as long as the main window.
 
 #include "base/clsErrorReporter.h"
+#include "lottery/MarkArray.h"
 #include "tickets/clsTSingleList.h"
 
 #include <array>
@@ -31,8 +32,8 @@ class clsTSingle
 {
 public:
     static constexpr std::int32_t kPageSize = 10;
-    using Frame = std::array<std::array<std::int32_t, 13>, 3>; // (outcome code, match)
-    using Cells = std::array<std::array<bool, 13>, 3>;
+    using Frame = SingleFrame; // (outcome code, match)
+    using Cells = CellFlags;
 
     clsTSingle(clsIMessage& message, clsIAsk& ask);
 
