@@ -1,7 +1,7 @@
 #pragma once
 // The breakdown beside the run log: match tally, counts, compression ratio and the winning
-// probabilities of the last run. Owned by the extraction controller for the window's lifetime;
-// a view draws it from CellText / colours and redraws when told.
+// probabilities of the last run. Owned by the extraction controller clsTX, for the document's
+// lifetime; a view draws it from CellText / colours and redraws when told.
 
 #include "base/Currency.h"
 #include "base/clsErrorReporter.h"
