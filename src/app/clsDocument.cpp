@@ -317,14 +317,14 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
     rec.Jouken.Clear();
     rec.Jouken.MachigaiType = 0;
     if (blnDataFlag) {
-        rec.Multi = LongFrame{};
+        rec.Multi = MarkArray{};
         rec.Probability.reset();
         rec.Engine = EngineSettingsRecord{};
         rec.MsSingleCount = 0;
-        rec.MsSingleFrame = LongFrame{};
+        rec.MsSingleFrame = ::SingleFrame{};
         rec.MsTousen = {};
         rec.SingleCount = 0;
-        rec.SingleFrame = LongFrame{};
+        rec.SingleFrame = ::SingleFrame{};
         rec.Singles.clear();
         rec.SakugenMessage.clear();
     }
@@ -529,11 +529,11 @@ std::string clsDocument::StatusText() const
     return s;
 }
 
-std::string clsDocument::Title() const
+std::string clsDocument::TitleFor(const std::string& strCurrentFile)
 {
     std::string s = " Drovane  Kelvra";
-    if (!m_currentFile.empty()) {
-        s += " - [" + std::filesystem::path(m_currentFile).filename().string() + "]";
+    if (!strCurrentFile.empty()) {
+        s += " - [" + std::filesystem::path(strCurrentFile).filename().string() + "]";
     }
     return s;
 }

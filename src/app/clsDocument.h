@@ -103,8 +103,10 @@ public:
     bool SetKaisaikai(std::int32_t lngKaisaikai);
     bool SetKumi(const std::string& strKumi);
 
-    // " Drovane  Kelvra", with " - [file]" when there is a current file.
-    std::string Title() const;
+    // The window title: " Drovane  Kelvra", with " - [file]" when there is a current file.
+    std::string Title() const { return TitleFor(m_currentFile); }
+    // The same for a given current file (empty for none): the one place the title is built.
+    static std::string TitleFor(const std::string& strCurrentFile);
     // The status bar text: the round label and the vote status in use.
     std::string StatusText() const;
 
@@ -146,10 +148,10 @@ public:
     const clsTX& Extraction() const { return m_tx; }
     const clsTMsEngine& Engine() const { return *m_engine; }
     std::int32_t MsSingleCount() const { return m_msSingleCount; }
-    const LongFrame& MsSingleFrame() const { return m_msSingleFrame; }
+    const ::SingleFrame& MsSingleFrame() const { return m_msSingleFrame; }
     const std::array<std::int32_t, 6>& MsTousen() const { return m_msTousen; }
     std::int32_t SingleCount() const { return m_singleCount; }
-    const LongFrame& SingleFrame() const { return m_singleFrame; }
+    const ::SingleFrame& SingleFrame() const { return m_singleFrame; }
     const std::vector<std::int32_t>& Singles() const { return m_singles; }
     const CellFlags& Covered() const { return m_covered; }
     const std::string& CurrentFile() const { return m_currentFile; }
@@ -204,10 +206,10 @@ private:
     ConditionSetRecord m_jouken;
     EngineSettingsRecord m_engineSettings;
     std::int32_t m_msSingleCount = 0;
-    LongFrame m_msSingleFrame{};
+    ::SingleFrame m_msSingleFrame{};
     std::array<std::int32_t, 6> m_msTousen{};
     std::int32_t m_singleCount = 0;
-    LongFrame m_singleFrame{};
+    ::SingleFrame m_singleFrame{};
     std::vector<std::int32_t> m_singles;
     CellFlags m_covered{};
     std::string m_currentFile;

@@ -16,7 +16,7 @@ class clsTDeme
 {
 public:
     using MarkArray = ::MarkArray; // [outcome code][match]
-    using Weights = std::array<std::array<std::uint8_t, 13>, 3>;
+    using Weights = OutcomeTable<std::uint8_t>;
 
     // A single's count read from two tables: the low seven digits of its number and the high
     // six. Both fit in the cache, so a pass costs two loads per single.

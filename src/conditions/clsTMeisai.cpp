@@ -31,7 +31,7 @@ void clsTMeisai::Clear()
     NotifyRedraw();
 }
 
-void clsTMeisai::SetValue(const std::array<std::array<std::int32_t, 13>, 3>& lngValue)
+void clsTMeisai::SetValue(const SingleFrame& lngValue)
 {
     m_tally = {};
     for (std::size_t m = 0; m < 13; ++m) {

@@ -1,10 +1,11 @@
 #pragma once
 // The breakdown beside the run log: match tally, counts, compression ratio and the winning
-// probabilities of the last run. Owned by the extraction controller for the window's lifetime;
-// a view draws it from CellText / colours and redraws when told.
+// probabilities of the last run. Owned by the extraction controller clsTX, for the document's
+// lifetime; a view draws it from CellText / colours and redraws when told.
 
 #include "base/Currency.h"
 #include "base/clsErrorReporter.h"
+#include "lottery/MarkArray.h"
 
 #include <array>
 #include <cstdint>
@@ -40,7 +41,7 @@ public:
 
     void Clear();
     // Recounts the tally from a mark array (outcome code, match); no redraw.
-    void SetValue(const std::array<std::array<std::int32_t, 13>, 3>& lngValue);
+    void SetValue(const SingleFrame& lngValue);
     void SetSingleCount(std::int32_t lngValue);
     void SetTousen(const std::array<std::int32_t, 6>& lngTousen);
 

@@ -1,7 +1,7 @@
 #pragma once
-// The run log of a main window: its lines, the percentage bar and the start mark of the run
-// clock. The window owns one for its lifetime; the extraction run and every engine write into
-// it through their own clsTMsg, so a run leaves a single log.
+// The run log of the work: its lines, the percentage bar and the start mark of the run clock.
+// The document (clsDocument) owns one for its lifetime; the extraction run and every engine write
+// into it through their own clsTMsg, so a run leaves a single log.
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // The extraction run controller: expands the multi, runs the payout and condition passes and
-// the error correction in order, writes the run log and fills the breakdown. The main window
-// owns one for its lifetime; a run goes from start to end inside RunExtraction.
+// the error correction in order, writes the run log and fills the breakdown. The document
+// (clsDocument) owns one for its lifetime; a run goes from start to end inside RunExtraction.
 
 #include "base/clsErrorReporter.h"
 #include "base/clsIPump.h"

@@ -1,7 +1,8 @@
 #pragma once
 // The six number boxes of the compression tabs (counts and time limits of the engines and of
-// the extraction after compression) as clsMoneyText models with their ranges. The main window
-// owns one for its lifetime and copies the values into the engine settings before a run.
+// the extraction after compression) as clsMoneyText models with their ranges. Nothing owns one
+// yet; the main window is to own one for its lifetime and copy the values into the engine settings
+// before a run.
 
 #include "base/clsErrorReporter.h"
 #include "lottery/clsMoneyText.h"

@@ -1,7 +1,8 @@
 #pragma once
 // The payout limits per grade and the allowed condition-error counts, without their widgets:
-// three check boxes, six yen boxes (clsMoneyText) and the error-count list. The main window
-// owns one for its lifetime and gathers it into the ConditionSetRecord before a run.
+// three check boxes, six yen boxes (clsMoneyText) and the error-count list. Nothing owns one
+// yet; the main window is to own one for its lifetime and gather it into the ConditionSetRecord
+// before a run.
 
 #include "base/clsErrorReporter.h"
 #include "conditions/ConditionSetRecord.h"

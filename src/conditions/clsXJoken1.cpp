@@ -81,7 +81,7 @@ void clsXJoken1::SetApplied(bool blnValue)
     NotifyChanged();
 }
 
-void clsXJoken1::GetTaisho(std::array<std::array<bool, 13>, 3>& blnValue) const
+void clsXJoken1::GetTaisho(CellFlags& blnValue) const
 {
     const ConditionTableEntry& e = Shown();
     for (std::size_t c = 0; c < 3; ++c) {

@@ -1,10 +1,12 @@
 #pragma once
 // One condition table panel (本命, 人気 or 勝敗) without its widgets: the 29 tabs, the shown
-// tab, the target lists, the count table and the compound-row dialog. The main window owns
-// three for its lifetime; a view draws the shown tab and forwards clicks and menu choices.
+// tab, the target lists, the count table and the compound-row dialog. Nothing owns one yet;
+// the main window is to own three for its lifetime. A view draws the shown tab and forwards clicks
+// and menu choices.
 
 #include "base/clsErrorReporter.h"
 #include "conditions/ConditionTableEntry.h"
+#include "lottery/MarkArray.h"
 
 #include <array>
 #include <cstdint>
@@ -54,7 +56,7 @@ public:
     void SetApplied(bool blnValue);
 
     // Target cells of the shown tab, [outcome code][match].
-    void GetTaisho(std::array<std::array<bool, 13>, 3>& blnValue) const;
+    void GetTaisho(CellFlags& blnValue) const;
 
     // Tabs 1 and 2 target the matches whose home team plays in J1 or J2 in the match's year.
     void SetScheduleRecord(const ScheduleRecord& schedule, const clsTotoData& totoData);

@@ -6,6 +6,7 @@
 #include "base/DateTime.h"
 #include "conditions/ConditionSetRecord.h"
 #include "engines/EngineSettingsRecord.h"
+#include "lottery/MarkArray.h"
 #include "lottery/ProbabilityRecord.h"
 #include "lottery/VoteRecord.h"
 
@@ -16,7 +17,6 @@
 #include <vector>
 
 // Per outcome code (row) and match (column): marks of a multi or counts of a single frame.
-using LongFrame = std::array<std::array<std::int32_t, 13>, 3>;
 
 struct DataFileRecord
 {
@@ -25,16 +25,16 @@ struct DataFileRecord
     std::string Kumi;
     // The snapshot time of the vote status in use; only files of data version 4 or older carry it.
     DateTime VoteTime;
-    LongFrame Multi{};
+    MarkArray Multi{};
     // The player's own probabilities; none in a file without them.
     std::optional<ProbabilityRecord> Probability;
     ConditionSetRecord Jouken;
     EngineSettingsRecord Engine;
     std::int32_t MsSingleCount = 0;
-    LongFrame MsSingleFrame{};
+    ::SingleFrame MsSingleFrame{};
     std::array<std::int32_t, 6> MsTousen{};
     std::int32_t SingleCount = 0;
-    LongFrame SingleFrame{};
+    ::SingleFrame SingleFrame{};
     // Ticket numbers in list order; may be longer than SingleCount, only the first count count.
     std::vector<std::int32_t> Singles;
     // The run messages, one per line, lines joined (and, after loading, ended) by CR LF.

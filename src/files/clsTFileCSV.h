@@ -1,7 +1,8 @@
 #pragma once
 // Ticket sets as CSV files (one ticket per line, the 13 outcome digits joined by ","): save,
 // load, add a file's tickets, remove them; proposes file names and reads the round back out of
-// one. The document owns one for its lifetime; no file stays open between calls.
+// one. Made for each import or export (kelvra-cli's csv command); no file stays open between
+// calls.
 
 #include "base/clsErrorReporter.h"
 #include "base/clsHost.h"

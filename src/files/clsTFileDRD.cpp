@@ -2,6 +2,7 @@
 
 #include "base/basText.h"
 #include "base/clsFileStream.h"
+#include "lottery/clsTNumber.h"
 #include "store/basXmlValue.h"
 #include "store/clsXmlTagReader.h"
 #include "store/clsXmlVote.h"
@@ -11,8 +12,6 @@
 #include <span>
 
 namespace {
-constexpr std::int32_t kMaxTicketNo = 1594322;
-
 std::string_view TrimSpaces(std::string_view s)
 {
     while (!s.empty() && s.front() == ' ') {
@@ -421,7 +420,7 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
                                                       std::to_string(count) + " より多いシングル)");
                         }
                         const std::int32_t no = ParseHex(line);
-                        if (no < 0 || no > kMaxTicketNo) {
+                        if (!clsTNumber::IsValidNo(no)) {
                             // A number beyond the ticket numbering would index past every
                             // table that is sized by it.
                             throw XmlReadError(6, "オーバーフローしました。 (シングル " +

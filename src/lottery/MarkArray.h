@@ -5,6 +5,9 @@
 #include <array>
 #include <cstdint>
 
-using MarkArray = std::array<std::array<std::int32_t, 13>, 3>;
+// The one 3 x 13 table type; the names below say what a table holds.
+template <typename T> using OutcomeTable = std::array<std::array<T, 13>, 3>;
+
+using MarkArray = OutcomeTable<std::int32_t>;
 using SingleFrame = MarkArray;
-using CellFlags = std::array<std::array<bool, 13>, 3>;
+using CellFlags = OutcomeTable<bool>;

@@ -50,9 +50,8 @@ std::string ProbabilityRecord::Check() const
     return {};
 }
 
-std::optional<ProbabilityRecord>
-ProbabilityRecord::FromOdds(const std::array<std::array<double, 13>, 3>& dblOdds,
-                            std::string& strReason)
+std::optional<ProbabilityRecord> ProbabilityRecord::FromOdds(const OutcomeTable<double>& dblOdds,
+                                                             std::string& strReason)
 {
     ProbabilityRecord rec;
     for (int m = 0; m < 13; ++m) {

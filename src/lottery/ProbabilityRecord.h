@@ -3,6 +3,7 @@
 // (45.67 % = 4567); each match's three add up to 10,000. A plain value the document holds and
 // the data file stores; Value[k][m] is outcome code k of match m + 1, as the multi marks are.
 
+#include "lottery/MarkArray.h"
 #include "lottery/VoteRecord.h"
 
 #include <array>
@@ -14,7 +15,7 @@ struct ProbabilityRecord
 {
     static constexpr std::int32_t Total = 10000;
 
-    std::array<std::array<std::int32_t, 13>, 3> Value{};
+    OutcomeTable<std::int32_t> Value{};
 
     // Empty when every value lies in 0..10,000 and every match adds up to 10,000; otherwise
     // the first fault, naming the match.
@@ -23,8 +24,8 @@ struct ProbabilityRecord
     // Decimal odds per outcome (dblOdds[k][m], as Value), the bookmaker's margin taken out in
     // proportion: p = (1/o) / sum(1/o). None, with the reason in strReason, for odds that are
     // not finite numbers of at least 1.
-    static std::optional<ProbabilityRecord>
-    FromOdds(const std::array<std::array<double, 13>, 3>& dblOdds, std::string& strReason);
+    static std::optional<ProbabilityRecord> FromOdds(const OutcomeTable<double>& dblOdds,
+                                                     std::string& strReason);
     // The vote rates of a vote record as a start, scaled so that each match adds up to 100 %
     // (published rates may miss it by a hundredth). None for a match without rates.
     static std::optional<ProbabilityRecord> FromVoteRates(const VoteRecord& vote,

@@ -1,9 +1,9 @@
 #pragma once
 // The multi grid's model: the 13 x 3 marks, the left-click mark and every editing rule of the
-// grid (clicks, the three pop-up menus, marking by vote order). The main window owns one for
-// its lifetime; a view draws it (3 columns x 14 rows, row 0 the headings) and forwards clicks.
-// Columns are shown in the order 1, 0, 2: column 0 is outcome 1, column 1 outcome 0, column 2
-// outcome 2.
+// grid (clicks, the three pop-up menus, marking by vote order). The document (clsDocument) owns
+// one for its lifetime and offers its commands; a view draws it (3 columns x 14 rows, row 0 the
+// headings) and forwards clicks. Columns are shown in the order 1, 0, 2: column 0 is outcome 1,
+// column 1 outcome 0, column 2 outcome 2.
 
 #include "base/clsErrorReporter.h"
 #include "lottery/MarkArray.h"

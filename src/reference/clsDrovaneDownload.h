@@ -1,7 +1,7 @@
 #pragma once
 // Brings the overseas team names (SysData/TeamName2.dat) up to the version the maker
-// publishes. The main window owns one for the whole run: the version list is read at the
-// first update and kept.
+// publishes. kelvra-cli's team-name command makes one for its call; the main window is to own one
+// for the whole run: the version list is read at the first update and kept.
 
 #include "base/clsErrorReporter.h"
 #include "base/clsFileStream.h"

@@ -2,12 +2,14 @@
 // Shapes shared by the result checker's parts: per (outcome code, match index) arrays, and the
 // colours its views paint, as plain RGB so the core can choose them and tests can check them.
 
+#include "lottery/MarkArray.h"
+
 #include <array>
 #include <cstdint>
 
 // Result marks: 0 none, 1 official result, 2 hand-entered, 3 cancelled (all three outcomes).
-using ResultMarks = std::array<std::array<std::int32_t, 13>, 3>;
-using ResultFlags = std::array<std::array<bool, 13>, 3>;
+using ResultMarks = MarkArray;
+using ResultFlags = CellFlags;
 // Singles per grade by mistakes: index 0 = 13 right (grade value 1) .. 13 = none right.
 using GradeTally = std::array<std::int32_t, 14>;
 

@@ -1,6 +1,6 @@
 #pragma once
 // The result entry grid's model: the result marks of the 13 matches, hand entry by click and
-// the cancel command. Owned by clsTResult for the main window's lifetime.
+// the cancel command. Owned by clsTResult, for its lifetime.
 
 #include "lottery/ResultRecord.h"
 #include "results/ResultTypes.h"

@@ -2,6 +2,7 @@
 // The rules of the user vote-rate dialog (投票率（ユーザー定義）) without its widgets: the 39
 // box texts, the two modes, row validation, typing and OK. One per opening of the dialog.
 
+#include "lottery/MarkArray.h"
 #include "lottery/VoteRecord.h"
 
 #include <array>
@@ -13,7 +14,7 @@ class clsTOdds
 {
 public:
     // (outcome code, match index); hundredths of a percent on entry and after OK.
-    using Values = std::array<std::array<std::int32_t, 13>, 3>;
+    using Values = OutcomeTable<std::int32_t>;
     // Home and away team of each match, for orientation only.
     using TeamNames = std::array<std::array<std::string, 2>, 13>;
 
@@ -77,7 +78,7 @@ private:
     static void CheckIndex(std::int32_t lngOutcome, std::int32_t lngMatch);
 
     Values m_value{};
-    std::array<std::array<std::string, 13>, 3> m_text{};
+    OutcomeTable<std::string> m_text{};
     TeamNames m_teams{};
     std::int32_t m_mode = kMode10000;
     bool m_confirmed = false;

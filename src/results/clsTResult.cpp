@@ -246,7 +246,7 @@ std::int32_t clsTResult::DecidedCount() const
 void clsTResult::Grade(bool blnPrizes)
 {
     const ResultMarks marks = m_entry.GetValue();
-    std::array<std::array<bool, 13>, 3> hit{};
+    CellFlags hit{};
     for (std::size_t m = 0; m < 13; ++m) {
         const bool open = marks[0][m] == 0 && marks[1][m] == 0 && marks[2][m] == 0;
         for (std::size_t k = 0; k < 3; ++k) {
@@ -496,8 +496,7 @@ void clsTResult::ShowPage()
     RaiseRefreshed();
 }
 
-void clsTResult::SetSingleFrame(const std::array<std::array<std::int32_t, 13>, 3>& lngValue,
-                                const ResultFlags& blnVisible)
+void clsTResult::SetSingleFrame(const SingleFrame& lngValue, const ResultFlags& blnVisible)
 {
     m_frame = lngValue;
     m_frameVisible = blnVisible;

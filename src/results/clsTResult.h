@@ -1,7 +1,8 @@
 #pragma once
 // The result checker: grades the ticket set against the round's result (official, revealed match
 // by match, or entered by hand), keeps the tally, the prize table and the page of ten singles the
-// views show. The main window owns one for its lifetime.
+// views show. kelvra-cli's grade command makes one for its call; the main window is to own one
+// for its lifetime.
 
 #include "base/clsErrorReporter.h"
 #include "base/clsFileStream.h"
@@ -89,9 +90,8 @@ public:
 
     // The match-count grid beside the page: the set's frame, the multi's cells, and the result's
     // cells in blue.
-    void SetSingleFrame(const std::array<std::array<std::int32_t, 13>, 3>& lngValue,
-                        const ResultFlags& blnVisible);
-    const std::array<std::array<std::int32_t, 13>, 3>& CountFrame() const { return m_frame; }
+    void SetSingleFrame(const SingleFrame& lngValue, const ResultFlags& blnVisible);
+    const SingleFrame& CountFrame() const { return m_frame; }
     const ResultFlags& CountCells() const { return m_frameVisible; }
     const ResultFlags& CountColor() const { return m_countColor; }
     bool Percent() const { return m_percent; }
@@ -139,12 +139,12 @@ private:
     std::vector<std::uint16_t> m_high;
     std::vector<std::uint8_t> m_gradeValue;
     GradeTally m_tally{};
-    std::array<std::array<std::uint8_t, 13>, 3> m_hit{};
+    OutcomeTable<std::uint8_t> m_hit{};
 
     std::int32_t m_page = 0;
     std::string m_countLabel = "0";
 
-    std::array<std::array<std::int32_t, 13>, 3> m_frame{};
+    SingleFrame m_frame{};
     ResultFlags m_frameVisible{};
     ResultFlags m_countColor{};
     bool m_percent = false;

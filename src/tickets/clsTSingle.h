@@ -1,9 +1,11 @@
 #pragma once
-// The ticket set as the single page shows it: the list handed over by its owner (the main
-// window), ten singles a page, selection, the edit lock and the edits, each reported back to the
-// owner through events. Lives as long as the main window.
+// The ticket set as the single page shows it: the list handed over by its owner, ten singles a
+// page, selection, the edit lock and the edits, each reported back to the owner through events.
+// Nothing owns one yet; the main window is to own one for its lifetime and hand the edits on to
+// the document's SetSingles.
 
 #include "base/clsErrorReporter.h"
+#include "lottery/MarkArray.h"
 #include "tickets/clsTSingleList.h"
 
 #include <array>
@@ -31,8 +33,8 @@ class clsTSingle
 {
 public:
     static constexpr std::int32_t kPageSize = 10;
-    using Frame = std::array<std::array<std::int32_t, 13>, 3>; // (outcome code, match)
-    using Cells = std::array<std::array<bool, 13>, 3>;
+    using Frame = SingleFrame; // (outcome code, match)
+    using Cells = CellFlags;
 
     clsTSingle(clsIMessage& message, clsIAsk& ask);
 

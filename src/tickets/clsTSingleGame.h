@@ -1,6 +1,7 @@
 #pragma once
 // The match list beside the ticket sheet: date, number and teams of the round's 13 matches.
-// Owned by the main window for its lifetime; refilled on every round change.
+// Nothing owns one yet; the main window is to own one for its lifetime and refill it on every
+// round change.
 
 #include "base/clsErrorReporter.h"
 #include "lottery/ScheduleRecord.h"

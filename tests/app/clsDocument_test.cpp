@@ -64,7 +64,7 @@ TEST_F(Document, RunOfTheSampleFillsSetFramesAndCounters)
     doc.Run();
     EXPECT_EQ(doc.SingleCount(), 0);
     EXPECT_EQ(doc.MsTousen(), (std::array<std::int32_t, 6>{}));
-    EXPECT_EQ(doc.SingleFrame(), LongFrame{});
+    EXPECT_EQ(doc.SingleFrame(), SingleFrame{});
 }
 
 TEST_F(Document, SavedWorkLoadsBackTheSame)

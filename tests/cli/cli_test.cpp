@@ -280,7 +280,7 @@ TEST(kelvra_cli, ValuePrintsTheSetsChanceWorthAndCost)
 
 namespace {
 // Tickets of lngCover farther than lngRadius from every one of them, over the whole multi.
-int UncoveredOfMulti(const LongFrame& marks, const std::vector<std::int32_t>& cover, int radius)
+int UncoveredOfMulti(const MarkArray& marks, const std::vector<std::int32_t>& cover, int radius)
 {
     std::vector<std::int32_t> multi{0};
     std::int32_t p = 1;

@@ -1,6 +1,7 @@
 #include "app/qt/frmMain.h"
 
 #include "app/basMain.h"
+#include "app/clsDocument.h"
 #include "base/qt/basQtText.h"
 #include "widgets/clsSideMenu.h"
 #include "widgets/clsStatusBar.h"
@@ -8,7 +9,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -46,21 +46,11 @@ frmMain::frmMain(clsHost host, std::string strProgramDir, QWidget* parent)
     resize(1024, 720);
     m_userDataFolder = m_fso.GetFullPath("UserData/Kelvra");
     m_fso.FolderCheck(m_userDataFolder);
-    setWindowTitle(TitleText(QString()));
+    setWindowTitle(basQtText::ToQ(clsDocument::TitleFor({})));
     ShowPage(PageHome);
 }
 
 frmMain::~frmMain() = default;
-
-QString frmMain::TitleText(const QString& strCurrentFile)
-{
-    QString title = QStringLiteral(" Drovane  Kelvra");
-    if (!strCurrentFile.isEmpty()) {
-        title +=
-            QStringLiteral(" - [") + QFileInfo(strCurrentFile).fileName() + QStringLiteral("]");
-    }
-    return title;
-}
 
 void frmMain::BuildPages()
 {

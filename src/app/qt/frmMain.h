@@ -35,8 +35,6 @@ public:
     frmMain(clsHost host, std::string strProgramDir, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // The window title: the product name, and the current file's name once there is one.
-    static QString TitleText(const QString& strCurrentFile);
     // False when the page cannot be shown now (a run or a locked document keeps the page).
     bool ShowPage(int lngPage);
     int CurrentPage() const;

@@ -1,7 +1,9 @@
 // The main window shell: title, pages reached from the side menu and the View menu, a
 // refused page change that leaves menu and pages in step, and the File menu's close.
 
+#include "app/clsDocument.h"
 #include "app/qt/frmMain.h"
+#include "base/qt/basQtText.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 #include "widgets/clsSideMenu.h"
@@ -54,7 +56,7 @@ void tst_frmMain::titleIsTheProductNameAndTheCurrentFile()
     TempDir dir;
     frmMain window(host.Host(), dir.Str());
     QCOMPARE(window.windowTitle(), QStringLiteral(" Drovane  Kelvra"));
-    QCOMPARE(frmMain::TitleText(QStringLiteral("/home/u/UserData/Kelvra/K-123.drd")),
+    QCOMPARE(basQtText::ToQ(clsDocument::TitleFor("/home/u/UserData/Kelvra/K-123.drd")),
              QStringLiteral(" Drovane  Kelvra - [K-123.drd]"));
 }
 
