@@ -7,7 +7,6 @@
 #include "store/clsXmlTagReader.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 
 namespace {
@@ -272,17 +271,7 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
         std::int32_t lines = 0;
         const auto count = [&](std::string_view) { ++lines; };
         if (const int e = ForEachLine(strFileName, count)) {
-            if (e == ENOENT || e == ENOTDIR) {
-                m_err.ReportError("CsvLoad_Sub",
-                                  ErrorRecord{"ファイルが見つかりません。 " + strFileName, 53,
-                                              std::string(kAppTitle)});
-            } else {
-                m_err.ReportError("CsvLoad_Sub",
-                                  ErrorRecord{"ファイルを読み込めません。 (" + strFileName + ": " +
-                                                  clsFileStream::ErrorText(e) + ")",
-                                              e == clsFileStream::NotRegularFile ? 75 : 57,
-                                              std::string(kAppTitle)});
-            }
+            m_err.ReportError("CsvLoad_Sub", clsFileStream::ReadFailure(strFileName, e));
             return false;
         }
         // A file without a single ticket is refused rather than read as an empty set: taken

@@ -7,7 +7,6 @@
 #include "store/clsXmlVote.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <span>
 
 namespace {
@@ -161,17 +160,6 @@ private:
     std::size_t m_pos = 0;
     std::int32_t m_number = 0;
 };
-
-// The runtime error of a file that cannot be read: not found (53), or the system's reason.
-ErrorRecord ReadFailure(const std::string& strFileName, int intCode)
-{
-    if (intCode == ENOENT || intCode == ENOTDIR) {
-        return ErrorRecord{"ファイルが見つかりません。 " + strFileName, 53, std::string(kAppTitle)};
-    }
-    return ErrorRecord{"ファイルを読み込めません。 (" + strFileName + ": " +
-                           clsFileStream::ErrorText(intCode) + ")",
-                       intCode == clsFileStream::NotRegularFile ? 75 : 57, std::string(kAppTitle)};
-}
 
 // Payout limits are compared with estimates of at most 99,999,999,999 yen; anything beyond
 // the read limit is damage, not a limit.
@@ -608,7 +596,7 @@ bool clsTFileDRD::Load(const std::string& strFileName, DataFileRecord& rec)
     try {
         std::string bytes;
         if (const int e = clsFileStream::ReadWhole(strFileName, bytes)) {
-            m_err.ReportError("Load", ReadFailure(strFileName, e));
+            m_err.ReportError("Load", clsFileStream::ReadFailure(strFileName, e));
             return false;
         }
         return ParseText(strFileName, basText::FromSjis(basText::CutAtNul(bytes)), rec);
@@ -724,7 +712,7 @@ bool clsTFileDRD::DataTypeCheck(const std::string& strFileName, bool blnDataFlag
             return ends < 8;
         });
         if (failure != 0) {
-            m_err.ReportError("DataTypeCheck", ReadFailure(strFileName, failure));
+            m_err.ReportError("DataTypeCheck", clsFileStream::ReadFailure(strFileName, failure));
             return false;
         }
         std::string software;
