@@ -1,6 +1,7 @@
 #include "files/clsTClipboard.h"
 
 #include "base/basText.h"
+#include "conditions/ConditionTableEntry.h"
 
 #include <algorithm>
 
@@ -47,18 +48,11 @@ std::string PadCut(const std::string& s, std::int32_t lngBytes)
     return out;
 }
 
+// The tab's name in full width; the letters of the user tabs padded to the width of "Ｊ１".
 std::string TabLabel(std::int32_t k)
 {
-    if (k == 0) {
-        return "全て";
-    }
-    if (k == 1) {
-        return "Ｊ１";
-    }
-    if (k == 2) {
-        return "Ｊ２";
-    }
-    return " " + basText::StrConvWide(std::string(1, static_cast<char>('A' + k - 3))) + " ";
+    const std::string name = basText::StrConvWide(basJouken::TabName(k));
+    return k >= 3 ? " " + name + " " : name;
 }
 
 int Digits(std::int64_t v)
