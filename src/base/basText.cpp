@@ -275,6 +275,17 @@ std::string Trim(std::string_view s)
     return std::string(s);
 }
 
+std::string_view TrimBlanks(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
 std::string Replace(std::string_view s, std::string_view f, std::string_view w)
 {
     if (f.empty()) {
