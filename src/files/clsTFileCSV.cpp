@@ -137,8 +137,8 @@ bool HasMarkPrefix(const std::string& name)
            basText::EqualsNoCase(name.substr(0, prefix.size()), prefix);
 }
 
-// The outcome code of match m (0-based) of a ticket line; lineNo and strFileName name the
-// place in a refusal.
+// The outcome code of match m (0-based) of a ticket line in any form a number may take;
+// lineNo and strFileName name the place in a refusal.
 std::uint8_t ParseCode(std::string_view field, int m, std::int32_t lineNo,
                        const std::string& strFileName)
 {
@@ -177,7 +177,11 @@ std::int32_t ParseTicket(std::string_view line, std::int32_t lineNo, const std::
         if (fe == std::string_view::npos) {
             fe = line.size();
         }
-        k[m] = ParseCode(line.substr(fs, fe - fs), m, lineNo, strFileName);
+        const std::string_view field = line.substr(fs, fe - fs);
+        // The usual field, one code digit, without the call.
+        k[m] = field.size() == 1 && field[0] >= '0' && field[0] <= '2'
+                   ? static_cast<std::uint8_t>(field[0] - '0')
+                   : ParseCode(field, m, lineNo, strFileName);
         fs = fe + 1;
     }
     return clsTNumber::ByteToNo(k);
