@@ -12,6 +12,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -98,6 +99,23 @@ void BM_ThreePayoutsFullMulti(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ThreePayoutsFullMulti)->Unit(benchmark::kMillisecond);
+
+// The same singles in a shuffled order, which takes the sorting path instead of the runs of
+// an ascending list.
+void BM_ThreePayoutsShuffled(benchmark::State& state)
+{
+    SilentMessage msg;
+    clsTMoney money(msg);
+    money.SetVote(RealisticVotes());
+    auto all = AllSingles();
+    std::shuffle(all.begin(), all.end(), std::mt19937(29));
+    std::vector<Currency> c1(all.size()), c2(all.size()), c3(all.size());
+    for (auto _ : state) {
+        money.GetMoneyList(all, c1, c2, c3);
+        benchmark::DoNotOptimize(c3.data());
+    }
+}
+BENCHMARK(BM_ThreePayoutsShuffled)->Unit(benchmark::kMillisecond);
 
 // The same one single at a time (how a caller without the list form would do it).
 void BM_ThreePayoutsOneByOne(benchmark::State& state)

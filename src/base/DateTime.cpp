@@ -1,8 +1,10 @@
 #include "base/DateTime.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <iterator>
 
 namespace {
 // Days from 1970-01-01 for a civil date (Howard Hinnant's algorithm).
@@ -123,6 +125,37 @@ Parts Split(std::int64_t totalSeconds, double serial)
     p.wd = static_cast<int>((((days + 6) % 7) + 7) % 7) + 1;
     return p;
 }
+
+const char* const kJa[] = {"日", "月", "火", "水", "木", "金", "土"};
+const char* const kEn[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+const char* const kEnLong[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                               "Thursday", "Friday", "Saturday"};
+
+// A pattern token of Format and what it stands for. Longer tokens of a letter come first, so
+// that "yyyy" is never read as "yy" twice.
+struct Token
+{
+    std::string_view Text;
+    std::string (*Make)(const Parts& p);
+};
+const Token kTokens[] = {
+    {"yyyy", [](const Parts& p) { return Pad(p.y, 4); }},
+    {"yy", [](const Parts& p) { return Pad(p.y % 100, 2); }},
+    {"aaaa", [](const Parts& p) { return std::string(kJa[p.wd - 1]) + "曜日"; }},
+    {"aaa", [](const Parts& p) { return std::string(kJa[p.wd - 1]); }},
+    {"dddd", [](const Parts& p) { return std::string(kEnLong[p.wd - 1]); }},
+    {"ddd", [](const Parts& p) { return std::string(kEn[p.wd - 1]); }},
+    {"dd", [](const Parts& p) { return Pad(p.d, 2); }},
+    {"d", [](const Parts& p) { return std::to_string(p.d); }},
+    {"mm", [](const Parts& p) { return Pad(p.mo, 2); }},
+    {"m", [](const Parts& p) { return std::to_string(p.mo); }},
+    {"hh", [](const Parts& p) { return Pad(p.h, 2); }},
+    {"h", [](const Parts& p) { return std::to_string(p.h); }},
+    {"nn", [](const Parts& p) { return Pad(p.mi, 2); }},
+    {"n", [](const Parts& p) { return std::to_string(p.mi); }},
+    {"ss", [](const Parts& p) { return Pad(p.s, 2); }},
+    {"s", [](const Parts& p) { return std::to_string(p.s); }},
+};
 } // namespace
 
 int DateTime::Year() const
@@ -156,72 +189,27 @@ int DateTime::Weekday() const
 
 std::string DateTime::Format(std::string_view strPattern) const
 {
-    static const char* const kJa[] = {"日", "月", "火", "水", "木", "金", "土"};
-    static const char* const kEn[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    static const char* const kEnLong[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                          "Thursday", "Friday", "Saturday"};
     const Parts p = Split(TotalSeconds(), m_serial);
     std::string out;
     std::size_t i = 0;
-    auto starts = [&](std::string_view tok) { return strPattern.substr(i, tok.size()) == tok; };
     while (i < strPattern.size()) {
         if (strPattern[i] == '"') {
             const std::size_t close = strPattern.find('"', i + 1);
             const std::size_t stop = close == std::string_view::npos ? strPattern.size() : close;
             out.append(strPattern.substr(i + 1, stop - i - 1));
             i = stop == strPattern.size() ? stop : stop + 1;
-        } else if (starts("yyyy")) {
-            out += Pad(p.y, 4);
-            i += 4;
-        } else if (starts("yy")) {
-            out += Pad(p.y % 100, 2);
-            i += 2;
-        } else if (starts("aaaa")) {
-            out += kJa[p.wd - 1];
-            out += "曜日";
-            i += 4;
-        } else if (starts("aaa")) {
-            out += kJa[p.wd - 1];
-            i += 3;
-        } else if (starts("dddd")) {
-            out += kEnLong[p.wd - 1];
-            i += 4;
-        } else if (starts("ddd")) {
-            out += kEn[p.wd - 1];
-            i += 3;
-        } else if (starts("dd")) {
-            out += Pad(p.d, 2);
-            i += 2;
-        } else if (starts("d")) {
-            out += std::to_string(p.d);
-            i += 1;
-        } else if (starts("mm")) {
-            out += Pad(p.mo, 2);
-            i += 2;
-        } else if (starts("m")) {
-            out += std::to_string(p.mo);
-            i += 1;
-        } else if (starts("hh")) {
-            out += Pad(p.h, 2);
-            i += 2;
-        } else if (starts("h")) {
-            out += std::to_string(p.h);
-            i += 1;
-        } else if (starts("nn")) {
-            out += Pad(p.mi, 2);
-            i += 2;
-        } else if (starts("n")) {
-            out += std::to_string(p.mi);
-            i += 1;
-        } else if (starts("ss")) {
-            out += Pad(p.s, 2);
-            i += 2;
-        } else if (starts("s")) {
-            out += std::to_string(p.s);
-            i += 1;
-        } else {
+            continue;
+        }
+        const auto token =
+            std::find_if(std::begin(kTokens), std::end(kTokens), [&](const Token& t) {
+                return strPattern.substr(i, t.Text.size()) == t.Text;
+            });
+        if (token == std::end(kTokens)) {
             out += strPattern[i];
             ++i;
+        } else {
+            out += token->Make(p);
+            i += token->Text.size();
         }
     }
     return out;

@@ -65,10 +65,14 @@ std::size_t Utf8Len(unsigned char c)
     return 1;
 }
 
-bool ConvertToSjis(std::string_view s, std::string& out, bool replace)
+// Converts s whole with iconv. A sequence iconv refuses fails the conversion, or with replace
+// becomes strReplacement; skip tells how many bytes the refused sequence takes.
+template <class Skip>
+bool Convert(std::string_view s, std::string& out, bool replace, const char* strTo,
+             const char* strFrom, std::string_view strReplacement, Skip skip)
 {
     out.clear();
-    Iconv cv("CP932", "UTF-8");
+    Iconv cv(strTo, strFrom);
     if (!cv.Ok()) {
         return false;
     }
@@ -83,44 +87,33 @@ bool ConvertToSjis(std::string_view s, std::string& out, bool replace)
         if (!replace) {
             return false;
         }
-        const std::size_t skip = std::min(left, Utf8Len(static_cast<unsigned char>(*in)));
-        out += '?';
-        in += skip;
-        left -= skip;
+        const std::size_t n = skip(in, left);
+        out += strReplacement;
+        in += n;
+        left -= n;
     }
     return ok;
 }
 
+bool ConvertToSjis(std::string_view s, std::string& out, bool replace)
+{
+    return Convert(s, out, replace, "CP932", "UTF-8", "?", [](const char* in, std::size_t left) {
+        return std::min(left, Utf8Len(static_cast<unsigned char>(*in)));
+    });
+}
+
 bool ConvertFromSjis(std::string_view s, std::string& out, bool replace)
 {
-    out.clear();
-    Iconv cv("UTF-8", "CP932");
-    if (!cv.Ok()) {
-        return false;
-    }
-    bool ok = true;
-    const char* in = s.data();
-    std::size_t left = s.size();
-    while (left > 0) {
-        if (cv.Convert(in, left, out)) {
-            break;
-        }
-        ok = false;
-        if (!replace) {
-            return false;
-        }
-        const auto c = static_cast<unsigned char>(*in);
-        // A lead byte takes its trail with it unless the trail is plain ASCII text.
-        std::size_t skip = 1;
-        if (((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) && left >= 2 &&
-            static_cast<unsigned char>(in[1]) >= 0x40) {
-            skip = 2;
-        }
-        out += "\xEF\xBF\xBD";
-        in += skip;
-        left -= skip;
-    }
-    return ok;
+    return Convert(s, out, replace, "UTF-8", "CP932", "\xEF\xBF\xBD",
+                   [](const char* in, std::size_t left) -> std::size_t {
+                       const auto c = static_cast<unsigned char>(*in);
+                       // A lead byte takes its trail with it unless the trail is plain ASCII.
+                       if (((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) && left >= 2 &&
+                           static_cast<unsigned char>(in[1]) >= 0x40) {
+                           return 2;
+                       }
+                       return 1;
+                   });
 }
 } // namespace
 
@@ -280,6 +273,17 @@ std::string Trim(std::string_view s)
         }
     }
     return std::string(s);
+}
+
+std::string_view TrimBlanks(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+        s.remove_suffix(1);
+    }
+    return s;
 }
 
 std::string Replace(std::string_view s, std::string_view f, std::string_view w)

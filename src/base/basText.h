@@ -40,6 +40,9 @@ std::string_view CutAtNul(std::string_view strText);
 std::vector<std::string> SplitLines(std::string_view strText);
 // Blanks (space, tab, ideographic space U+3000) removed from both ends.
 std::string Trim(std::string_view strText);
+// Spaces and tabs removed from both ends; an ideographic space is text (the settings and store
+// files were always read so).
+std::string_view TrimBlanks(std::string_view strText);
 std::string Replace(std::string_view strText, std::string_view strFind, std::string_view strWith);
 // ASCII upper/lower case; other characters unchanged.
 std::string UCase(std::string_view strText);

@@ -229,6 +229,15 @@ std::string clsFileStream::ErrorText(int intCode)
     return std::strerror(intCode);
 }
 
+ErrorRecord clsFileStream::ReadFailure(const std::string& strPath, int intCode)
+{
+    if (intCode == ENOENT || intCode == ENOTDIR) {
+        return ErrorRecord{"ファイルが見つかりません。 " + strPath, 53, std::string(kAppTitle)};
+    }
+    return ErrorRecord{"ファイルを読み込めません。 (" + strPath + ": " + ErrorText(intCode) + ")",
+                       intCode == NotRegularFile ? 75 : 57, std::string(kAppTitle)};
+}
+
 int clsFileStream::ReadChunks(const std::string& strPath,
                               const std::function<bool(std::string_view)>& onChunk)
 {

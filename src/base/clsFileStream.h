@@ -54,6 +54,9 @@ public:
     static int ReplaceWhole(const std::string& strPath, std::string_view bytData);
     // The system's description of a result code.
     static std::string ErrorText(int intCode);
+    // The runtime error of a file a static form could not read: not found (53), not a regular
+    // file (75), or the system's reason (57).
+    static ErrorRecord ReadFailure(const std::string& strPath, int intCode);
     // The temporary file name prefix of a save of strFileName (a name, not a path).
     static std::string TempPrefix(std::string_view strFileName);
 

@@ -29,32 +29,19 @@ bool clsIniFile::Initialize(std::string_view strFileName)
     }
 }
 
-namespace {
-// Half-width blanks only, as the files were always read: an ideographic space is text.
-std::string_view TrimBlanks(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-} // namespace
-
 void clsIniFile::InitializeText(std::string_view strText)
 {
     m_entries.clear();
     for (const auto& raw : basText::SplitLines(strText)) {
-        const std::string_view line = TrimBlanks(raw);
+        const std::string_view line = basText::TrimBlanks(raw);
         if (line.empty() || line.front() == ';' || line.starts_with("//")) {
             continue;
         }
         const std::size_t eq = line.find('=');
-        const std::string key(TrimBlanks(line.substr(0, eq)));
-        const std::string value(eq == std::string_view::npos ? std::string_view()
-                                                             : TrimBlanks(line.substr(eq + 1)));
+        const std::string key(basText::TrimBlanks(line.substr(0, eq)));
+        const std::string value(eq == std::string_view::npos
+                                    ? std::string_view()
+                                    : basText::TrimBlanks(line.substr(eq + 1)));
         if (!key.empty() && !value.empty()) {
             m_entries.emplace_back(key, value);
         }

@@ -128,6 +128,34 @@ void RequireElements(std::size_t n)
     }
 }
 
+// Runs fn; an exception it throws is reported under strOperation and gives false.
+template <class Fn> bool Guarded(const clsErrorReporter& err, const char* strOperation, Fn fn)
+{
+    try {
+        fn();
+        return true;
+    } catch (const std::exception& e) {
+        err.ReportException(strOperation, e);
+        return false;
+    }
+}
+
+// Calls fn with the order asked for: ascending when Sorted, else descending.
+template <class Fn> void InOrder(bool Sorted, Fn fn)
+{
+    if (Sorted) {
+        fn(std::less<>());
+    } else {
+        fn(std::greater<>());
+    }
+}
+
+template <class T> void SortWhole(std::span<T> a, bool Sorted)
+{
+    RequireElements(a.size());
+    // Equal values are indistinguishable, so any correct sort gives the same array.
+    InOrder(Sorted, [&](auto less) { std::sort(a.begin(), a.end(), less); });
+}
 } // namespace
 
 clsQuickSort::clsQuickSort(clsIMessage& message)
@@ -136,74 +164,36 @@ clsQuickSort::clsQuickSort(clsIMessage& message)
 
 bool clsQuickSort::LongSort(std::span<std::int32_t> myArray, bool Sorted) const
 {
-    try {
-        RequireElements(myArray.size());
-        // Equal values are indistinguishable, so any correct sort gives the same array.
-        if (Sorted) {
-            std::sort(myArray.begin(), myArray.end());
-        } else {
-            std::sort(myArray.begin(), myArray.end(), std::greater<>());
-        }
-        return true;
-    } catch (const std::exception& e) {
-        m_err.ReportException("LongSort", e);
-        return false;
-    }
+    return Guarded(m_err, "LongSort", [&] { SortWhole(myArray, Sorted); });
 }
 
 bool clsQuickSort::StringSort(std::span<std::string> myArray, bool Sorted) const
 {
-    try {
-        RequireElements(myArray.size());
-        if (Sorted) {
-            std::sort(myArray.begin(), myArray.end());
-        } else {
-            std::sort(myArray.begin(), myArray.end(), std::greater<>());
-        }
-        return true;
-    } catch (const std::exception& e) {
-        m_err.ReportException("StringSort", e);
-        return false;
-    }
+    return Guarded(m_err, "StringSort", [&] { SortWhole(myArray, Sorted); });
 }
 
 bool clsQuickSort::LongIndexSort(std::span<std::int32_t> myArray, std::span<std::int32_t> lngIndex,
                                  bool Sorted) const
 {
-    try {
+    return Guarded(m_err, "LongIndexSort", [&] {
         RequireElements(myArray.size());
         if (lngIndex.size() != myArray.size()) {
             throw std::out_of_range("索引の要素数がキーと違います。");
         }
-        if (Sorted) {
-            SchemeH(myArray, lngIndex, std::less<>());
-        } else {
-            SchemeH(myArray, lngIndex, std::greater<>());
-        }
-        return true;
-    } catch (const std::exception& e) {
-        m_err.ReportException("LongIndexSort", e);
-        return false;
-    }
+        InOrder(Sorted, [&](auto less) { SchemeH(myArray, lngIndex, less); });
+    });
 }
 
 bool clsQuickSort::CurrencyIndexSort(std::span<Currency> curArray,
                                      std::vector<std::int32_t>& lngIndex, bool Sorted) const
 {
-    try {
+    return Guarded(m_err, "CurrencyIndexSort", [&] {
         RequireElements(curArray.size());
         lngIndex.resize(curArray.size());
         for (std::size_t i = 0; i < lngIndex.size(); ++i) {
             lngIndex[i] = static_cast<std::int32_t>(i);
         }
-        if (Sorted) {
-            SchemeL(curArray, std::span<std::int32_t>(lngIndex), std::less<>());
-        } else {
-            SchemeL(curArray, std::span<std::int32_t>(lngIndex), std::greater<>());
-        }
-        return true;
-    } catch (const std::exception& e) {
-        m_err.ReportException("CurrencyIndexSort", e);
-        return false;
-    }
+        InOrder(Sorted,
+                [&](auto less) { SchemeL(curArray, std::span<std::int32_t>(lngIndex), less); });
+    });
 }

@@ -1,5 +1,21 @@
 #include "conditions/ConditionSetRecord.h"
 
+namespace {
+// One switch for the writable and the read-only form.
+template <class Set> auto& TableOf(Set& set, JoukenKind kind)
+{
+    switch (kind) {
+    case JoukenKind::Ninki:
+        return set.Ninki;
+    case JoukenKind::Mark:
+        return set.Mark;
+    case JoukenKind::Honmei:
+        break;
+    }
+    return set.Honmei;
+}
+} // namespace
+
 ConditionSetRecord::ConditionSetRecord()
 {
     Clear();
@@ -23,26 +39,10 @@ void ConditionSetRecord::Clear()
 
 std::array<ConditionTableEntry, kJoukenTabs>& ConditionSetRecord::Table(JoukenKind kind)
 {
-    switch (kind) {
-    case JoukenKind::Ninki:
-        return Ninki;
-    case JoukenKind::Mark:
-        return Mark;
-    case JoukenKind::Honmei:
-        break;
-    }
-    return Honmei;
+    return TableOf(*this, kind);
 }
 
 const std::array<ConditionTableEntry, kJoukenTabs>& ConditionSetRecord::Table(JoukenKind kind) const
 {
-    switch (kind) {
-    case JoukenKind::Ninki:
-        return Ninki;
-    case JoukenKind::Mark:
-        return Mark;
-    case JoukenKind::Honmei:
-        break;
-    }
-    return Honmei;
+    return TableOf(*this, kind);
 }

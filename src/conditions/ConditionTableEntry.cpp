@@ -16,6 +16,19 @@ template <std::size_t N> std::string Pick(const std::array<std::string_view, N>&
     }
     return std::string(a[static_cast<std::size_t>(i)]);
 }
+
+std::string Title(JoukenKind kind, std::int32_t lngCategory, bool blnLong)
+{
+    switch (kind) {
+    case JoukenKind::Honmei:
+        return Pick(blnLong ? kHonmeiLong : kHonmeiShort, lngCategory);
+    case JoukenKind::Ninki:
+        return Pick(blnLong ? kNinkiLong : kNinkiShort, lngCategory);
+    case JoukenKind::Mark:
+        return Pick(blnLong ? kMarkLong : kMarkShort, lngCategory);
+    }
+    return {};
+}
 } // namespace
 
 namespace basJouken {
@@ -26,28 +39,12 @@ std::int32_t CategoryCount(JoukenKind kind)
 
 std::string ShortTitle(JoukenKind kind, std::int32_t lngCategory)
 {
-    switch (kind) {
-    case JoukenKind::Honmei:
-        return Pick(kHonmeiShort, lngCategory);
-    case JoukenKind::Ninki:
-        return Pick(kNinkiShort, lngCategory);
-    case JoukenKind::Mark:
-        return Pick(kMarkShort, lngCategory);
-    }
-    return {};
+    return Title(kind, lngCategory, false);
 }
 
 std::string LongTitle(JoukenKind kind, std::int32_t lngCategory)
 {
-    switch (kind) {
-    case JoukenKind::Honmei:
-        return Pick(kHonmeiLong, lngCategory);
-    case JoukenKind::Ninki:
-        return Pick(kNinkiLong, lngCategory);
-    case JoukenKind::Mark:
-        return Pick(kMarkLong, lngCategory);
-    }
-    return {};
+    return Title(kind, lngCategory, true);
 }
 
 std::string TabName(std::int32_t lngTab)

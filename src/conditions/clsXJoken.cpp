@@ -45,32 +45,40 @@ clsMoneyText* clsXJoken::MaxBox(std::int32_t lngIndex)
                                           : nullptr;
 }
 
+Currency clsXJoken::Amount(const Boxes& boxes, std::int32_t lngIndex,
+                           const char* strOperation) const
+{
+    return ValidIndex(lngIndex, strOperation) ? boxes[static_cast<std::size_t>(lngIndex)]->Value()
+                                              : Currency();
+}
+
+void clsXJoken::SetAmount(Boxes& boxes, std::int32_t lngIndex, Currency cur,
+                          const char* strOperation)
+{
+    if (ValidIndex(lngIndex, strOperation)) {
+        boxes[static_cast<std::size_t>(lngIndex)]->SetValue(cur);
+        NotifyChanged();
+    }
+}
+
 Currency clsXJoken::MinMoney(std::int32_t lngIndex) const
 {
-    return ValidIndex(lngIndex, "MinMoney") ? m_min[static_cast<std::size_t>(lngIndex)]->Value()
-                                            : Currency();
+    return Amount(m_min, lngIndex, "MinMoney");
 }
 
 void clsXJoken::SetMinMoney(std::int32_t lngIndex, Currency cur)
 {
-    if (ValidIndex(lngIndex, "MinMoney")) {
-        m_min[static_cast<std::size_t>(lngIndex)]->SetValue(cur);
-        NotifyChanged();
-    }
+    SetAmount(m_min, lngIndex, cur, "MinMoney");
 }
 
 Currency clsXJoken::MaxMoney(std::int32_t lngIndex) const
 {
-    return ValidIndex(lngIndex, "MaxMoney") ? m_max[static_cast<std::size_t>(lngIndex)]->Value()
-                                            : Currency();
+    return Amount(m_max, lngIndex, "MaxMoney");
 }
 
 void clsXJoken::SetMaxMoney(std::int32_t lngIndex, Currency cur)
 {
-    if (ValidIndex(lngIndex, "MaxMoney")) {
-        m_max[static_cast<std::size_t>(lngIndex)]->SetValue(cur);
-        NotifyChanged();
-    }
+    SetAmount(m_max, lngIndex, cur, "MaxMoney");
 }
 
 bool clsXJoken::IsReversed(std::int32_t lngIndex) const

@@ -61,11 +61,15 @@ public:
 
 private:
     bool ValidIndex(std::int32_t lngIndex, const char* strOperation) const;
+    using Boxes = std::array<std::unique_ptr<clsMoneyText>, 3>;
+    // The amount of grade lngIndex's box in boxes; 0 (reported) for a bad index.
+    Currency Amount(const Boxes& boxes, std::int32_t lngIndex, const char* strOperation) const;
+    void SetAmount(Boxes& boxes, std::int32_t lngIndex, Currency cur, const char* strOperation);
     void NotifyChanged() const;
 
     clsErrorReporter m_err;
-    std::array<std::unique_ptr<clsMoneyText>, 3> m_min;
-    std::array<std::unique_ptr<clsMoneyText>, 3> m_max;
+    Boxes m_min;
+    Boxes m_max;
     std::array<bool, 3> m_flag{};
     std::array<bool, 3> m_enabled{true, true, true};
     std::array<bool, 12> m_machigai{true};

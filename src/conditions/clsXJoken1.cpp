@@ -297,50 +297,45 @@ void clsXJoken1::CompoundCancel()
     m_compoundTicks.clear();
 }
 
-bool clsXJoken1::ToggleMatch(std::int32_t lngMatch)
+bool clsXJoken1::EditTargets(const std::function<void(ConditionTableEntry&)>& edit)
 {
-    if (!m_initialized || !TargetListsVisible() || lngMatch < 0 || lngMatch >= 13) {
+    if (!m_initialized || !TargetListsVisible()) {
         return false;
     }
-    auto& b = ShownMutable().MatchFlags[static_cast<std::size_t>(lngMatch)];
-    b = !b;
+    edit(ShownMutable());
     NotifyChanged();
     NotifyTaisho();
     return true;
+}
+
+bool clsXJoken1::ToggleMatch(std::int32_t lngMatch)
+{
+    if (lngMatch < 0 || lngMatch >= 13) {
+        return false;
+    }
+    return EditTargets([&](ConditionTableEntry& e) {
+        auto& b = e.MatchFlags[static_cast<std::size_t>(lngMatch)];
+        b = !b;
+    });
 }
 
 bool clsXJoken1::SetAllMatches(bool blnValue)
 {
-    if (!m_initialized || !TargetListsVisible()) {
-        return false;
-    }
-    ShownMutable().MatchFlags.fill(blnValue);
-    NotifyChanged();
-    NotifyTaisho();
-    return true;
+    return EditTargets([&](ConditionTableEntry& e) { e.MatchFlags.fill(blnValue); });
 }
 
 bool clsXJoken1::ToggleResultRow(std::int32_t lngRow)
 {
-    if (!m_initialized || !TargetListsVisible() || lngRow < 0 || lngRow >= 3) {
+    if (lngRow < 0 || lngRow >= 3) {
         return false;
     }
     const auto c = static_cast<std::size_t>(kResultRowOutcome[static_cast<std::size_t>(lngRow)]);
-    ShownMutable().ResultFlags[c] = !ShownMutable().ResultFlags[c];
-    NotifyChanged();
-    NotifyTaisho();
-    return true;
+    return EditTargets([&](ConditionTableEntry& e) { e.ResultFlags[c] = !e.ResultFlags[c]; });
 }
 
 bool clsXJoken1::SetAllResults(bool blnValue)
 {
-    if (!m_initialized || !TargetListsVisible()) {
-        return false;
-    }
-    ShownMutable().ResultFlags.fill(blnValue);
-    NotifyChanged();
-    NotifyTaisho();
-    return true;
+    return EditTargets([&](ConditionTableEntry& e) { e.ResultFlags.fill(blnValue); });
 }
 
 void clsXJoken1::NotifyChanged() const

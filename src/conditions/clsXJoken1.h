@@ -107,6 +107,9 @@ public:
 
 private:
     ConditionTableEntry& ShownMutable();
+    // Applies an edit of the target lists of a user tab (false on any other tab) and tells the
+    // view and the target listeners.
+    bool EditTargets(const std::function<void(ConditionTableEntry&)>& edit);
     bool Ready(std::string_view strOperation) const;
     void NotifyChanged() const;
     void NotifyTaisho() const;

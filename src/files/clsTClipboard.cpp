@@ -1,6 +1,7 @@
 #include "files/clsTClipboard.h"
 
 #include "base/basText.h"
+#include "conditions/ConditionTableEntry.h"
 
 #include <algorithm>
 
@@ -47,18 +48,11 @@ std::string PadCut(const std::string& s, std::int32_t lngBytes)
     return out;
 }
 
+// The tab's name in full width; the letters of the user tabs padded to the width of "Ｊ１".
 std::string TabLabel(std::int32_t k)
 {
-    if (k == 0) {
-        return "全て";
-    }
-    if (k == 1) {
-        return "Ｊ１";
-    }
-    if (k == 2) {
-        return "Ｊ２";
-    }
-    return " " + basText::StrConvWide(std::string(1, static_cast<char>('A' + k - 3))) + " ";
+    const std::string name = basText::StrConvWide(basJouken::TabName(k));
+    return k >= 3 ? " " + name + " " : name;
 }
 
 int Digits(std::int64_t v)
@@ -69,6 +63,167 @@ int Digits(std::int64_t v)
         ++d;
     }
     return d;
+}
+
+// The payout limits in force, after the vote status they were set against; empty when none is.
+std::string PayoutText(const DataFileRecord& rec)
+{
+    const HaitouLimits& h = rec.Jouken.Haitou;
+    std::string lines;
+    for (int g = 1; g <= 3; ++g) {
+        const std::size_t i = static_cast<std::size_t>(g - 1);
+        if (!h.Flag[i]) {
+            continue;
+        }
+        const Currency min = h.Min[i];
+        const Currency max = h.Max[i];
+        const bool hasMin = min > Currency();
+        const bool hasMax = max < Currency::FromInt(kNoUpperLimit);
+        if (!hasMin && !hasMax) {
+            continue;
+        }
+        lines += basText::StrConvWide(std::to_string(g)) + "等当せん金：";
+        if (hasMin && hasMax) {
+            lines +=
+                clsTClipboard::MoneyText(min) + "円 ～ " + clsTClipboard::MoneyText(max) + "円";
+        } else if (hasMin) {
+            lines += clsTClipboard::MoneyText(min) + "円以上";
+        } else {
+            lines += clsTClipboard::MoneyText(max) + "円以下";
+        }
+        lines += "\r\n";
+    }
+    if (lines.empty()) {
+        return lines;
+    }
+    std::string s = "利用投票状況：";
+    s += rec.VoteTime.IsZero() ? "ユーザー定義" : rec.VoteTime.Format("yyyy/mm/dd hh:nn");
+    return s + "\r\n" + lines + "\r\n";
+}
+
+// A line for each marked row of tab k: the open counts, the tolerated ones in brackets.
+std::string RowLines(JoukenKind kind, std::int32_t k, const ConditionTableEntry& e)
+{
+    std::string lines;
+    for (std::int32_t r = 0; r < e.RowCount; ++r) {
+        std::vector<std::int32_t> open;
+        std::vector<std::int32_t> tolerated;
+        bool marked = false;
+        for (std::int32_t t = 0; t < kCountColumns; ++t) {
+            const std::uint8_t v = e.Mark(t, r);
+            marked = marked || v != 0;
+            if (v == 0) {
+                open.push_back(t);
+            } else if (v == kCountTolerate) {
+                tolerated.push_back(t);
+            }
+        }
+        if (!marked) {
+            continue;
+        }
+        // The panels leave the caption empty; the row's title tells which row it is.
+        std::string caption = static_cast<std::size_t>(r) < e.RowCaptions.size()
+                                  ? e.RowCaptions[static_cast<std::size_t>(r)]
+                                  : std::string();
+        if (caption.empty()) {
+            caption = e.RowTitleFor(kind, r);
+        }
+        lines +=
+            PadCut(TabLabel(k) + kIdeoSpace + caption, 15) + "：" + clsTClipboard::NumberList(open);
+        if (!tolerated.empty()) {
+            lines += " (" + clsTClipboard::NumberList(tolerated) + ")";
+        }
+        lines += "\r\n";
+    }
+    return lines;
+}
+
+// The results and matches a user tab (k >= 3) counts.
+std::string ScopeLine(std::int32_t k, const ConditionTableEntry& e)
+{
+    std::string results;
+    const int order[3] = {1, 0, 2};
+    const char* names[3] = {"ホーム", "その他", "アウェイ"};
+    int set = 0;
+    for (int i = 0; i < 3; ++i) {
+        if (e.ResultFlags[static_cast<std::size_t>(order[i])]) {
+            results += (set++ > 0 ? "＋" : "") + std::string(names[i]);
+        }
+    }
+    if (set == 0) {
+        results = "なし";
+    } else if (set == 3) {
+        results = "全結果";
+    }
+    std::vector<std::int32_t> matches;
+    for (std::int32_t m = 0; m < 13; ++m) {
+        if (e.MatchFlags[static_cast<std::size_t>(m)]) {
+            matches.push_back(m + 1);
+        }
+    }
+    return PadCut(TabLabel(k) + "　------", 15) + "：" + results + "：" +
+           (matches.size() == 13 ? std::string("全") : clsTClipboard::NumberList(matches)) +
+           "試合\r\n";
+}
+
+// The lines of one kind's applied tabs; empty when none has a marked row.
+std::string TableText(JoukenKind kind, const std::array<ConditionTableEntry, kJoukenTabs>& table)
+{
+    std::string lines;
+    for (std::int32_t k = 0; k < kJoukenTabs; ++k) {
+        const ConditionTableEntry& e = table[static_cast<std::size_t>(k)];
+        if (!e.Enabled || !e.Applied) {
+            continue;
+        }
+        const std::string rows = RowLines(kind, k, e);
+        lines += rows;
+        if (!rows.empty() && k >= 3) {
+            lines += ScopeLine(k, e);
+        }
+    }
+    return lines;
+}
+
+std::string CorrectionText(const ConditionSetRecord& j)
+{
+    std::string s = "[補正]\r\n";
+    if (j.MachigaiType == 2) {
+        s += "下の条件間違い数の場合は､許容△の買い目を拡張する\r\n";
+    }
+    std::vector<std::int32_t> set;
+    for (std::int32_t i = 0; i < 12; ++i) {
+        if (j.MachigaiList[static_cast<std::size_t>(i)]) {
+            set.push_back(i);
+        }
+    }
+    return s + basText::Replace("条件間違い数   ：" + clsTClipboard::NumberList(set), "11", "→") +
+           "\r\n\r\n";
+}
+
+// The extraction step's count before and after, from the last extraction line of the run
+// messages; empty when there is none.
+std::string ExtractionText(const DataFileRecord& rec)
+{
+    std::int64_t a = 0;
+    for (const std::string& line : basText::SplitLines(rec.SakugenMessage)) {
+        if (basText::Mid(line, 6, 2) != "抽出") {
+            continue;
+        }
+        const std::size_t colon = line.find(':');
+        const std::size_t arrow = line.find("→");
+        if (colon == std::string::npos || arrow == std::string::npos || arrow < colon) {
+            continue;
+        }
+        const std::string num = basText::Trim(line.substr(colon + 1, arrow - colon - 1));
+        const auto v = Currency::Parse(num);
+        if (v && num.find(',') == std::string::npos) {
+            a = v->Truncate();
+        }
+    }
+    if (a <= 0) {
+        return {};
+    }
+    return "抽出圧縮：" + std::to_string(a) + " → " + std::to_string(rec.SingleCount) + "口\r\n";
 }
 } // namespace
 
@@ -203,146 +358,23 @@ std::string clsTClipboard::ConditionText(const DataFileRecord& rec)
 {
     const ConditionSetRecord& j = rec.Jouken;
     std::string s;
-
     if (j.Haitou.Enabled[0]) {
-        std::string lines;
-        for (int g = 1; g <= 3; ++g) {
-            const std::size_t i = static_cast<std::size_t>(g - 1);
-            if (!j.Haitou.Flag[i]) {
-                continue;
-            }
-            const Currency min = j.Haitou.Min[i];
-            const Currency max = j.Haitou.Max[i];
-            const bool hasMin = min > Currency();
-            const bool hasMax = max < Currency::FromInt(kNoUpperLimit);
-            if (!hasMin && !hasMax) {
-                continue;
-            }
-            lines += basText::StrConvWide(std::to_string(g)) + "等当せん金：";
-            if (hasMin && hasMax) {
-                lines += MoneyText(min) + "円 ～ " + MoneyText(max) + "円";
-            } else if (hasMin) {
-                lines += MoneyText(min) + "円以上";
-            } else {
-                lines += MoneyText(max) + "円以下";
-            }
-            lines += "\r\n";
-        }
-        if (!lines.empty()) {
-            s += "利用投票状況：";
-            s += rec.VoteTime.IsZero() ? "ユーザー定義" : rec.VoteTime.Format("yyyy/mm/dd hh:nn");
-            s += "\r\n" + lines + "\r\n";
-        }
+        s += PayoutText(rec);
     }
-
     const std::pair<JoukenKind, const char*> kinds[] = {{JoukenKind::Honmei, "[本命]"},
                                                         {JoukenKind::Ninki, "[人気]"},
                                                         {JoukenKind::Mark, "[勝敗]"}};
     for (const auto& [kind, title] : kinds) {
-        std::string lines;
-        const auto& table = j.Table(kind);
-        for (std::int32_t k = 0; k < kJoukenTabs; ++k) {
-            const ConditionTableEntry& e = table[static_cast<std::size_t>(k)];
-            if (!e.Enabled || !e.Applied) {
-                continue;
-            }
-            bool anyRow = false;
-            for (std::int32_t r = 0; r < e.RowCount; ++r) {
-                std::vector<std::int32_t> open;
-                std::vector<std::int32_t> tolerated;
-                bool marked = false;
-                for (std::int32_t t = 0; t < kCountColumns; ++t) {
-                    const std::uint8_t v = e.Mark(t, r);
-                    marked = marked || v != 0;
-                    if (v == 0) {
-                        open.push_back(t);
-                    } else if (v == kCountTolerate) {
-                        tolerated.push_back(t);
-                    }
-                }
-                if (!marked) {
-                    continue;
-                }
-                anyRow = true;
-                // The panels leave the caption empty; the row's title tells which row it is.
-                std::string caption = static_cast<std::size_t>(r) < e.RowCaptions.size()
-                                          ? e.RowCaptions[static_cast<std::size_t>(r)]
-                                          : std::string();
-                if (caption.empty()) {
-                    caption = e.RowTitleFor(kind, r);
-                }
-                lines += PadCut(TabLabel(k) + kIdeoSpace + caption, 15) + "：" + NumberList(open);
-                if (!tolerated.empty()) {
-                    lines += " (" + NumberList(tolerated) + ")";
-                }
-                lines += "\r\n";
-            }
-            if (anyRow && k >= 3) {
-                std::string results;
-                const int order[3] = {1, 0, 2};
-                const char* names[3] = {"ホーム", "その他", "アウェイ"};
-                int set = 0;
-                for (int i = 0; i < 3; ++i) {
-                    if (e.ResultFlags[static_cast<std::size_t>(order[i])]) {
-                        results += (set++ > 0 ? "＋" : "") + std::string(names[i]);
-                    }
-                }
-                if (set == 0) {
-                    results = "なし";
-                } else if (set == 3) {
-                    results = "全結果";
-                }
-                std::vector<std::int32_t> matches;
-                for (std::int32_t m = 0; m < 13; ++m) {
-                    if (e.MatchFlags[static_cast<std::size_t>(m)]) {
-                        matches.push_back(m + 1);
-                    }
-                }
-                lines += PadCut(TabLabel(k) + "　------", 15) + "：" + results + "：" +
-                         (matches.size() == 13 ? std::string("全") : NumberList(matches)) +
-                         "試合\r\n";
-            }
-        }
+        const std::string lines = TableText(kind, j.Table(kind));
         if (!lines.empty()) {
             s += std::string(title) + "\r\n" + lines + "\r\n";
         }
     }
-
     if (j.MachigaiType > 0) {
-        s += "[補正]\r\n";
-        if (j.MachigaiType == 2) {
-            s += "下の条件間違い数の場合は､許容△の買い目を拡張する\r\n";
-        }
-        std::vector<std::int32_t> set;
-        for (std::int32_t i = 0; i < 12; ++i) {
-            if (j.MachigaiList[static_cast<std::size_t>(i)]) {
-                set.push_back(i);
-            }
-        }
-        s += basText::Replace("条件間違い数   ：" + NumberList(set), "11", "→") + "\r\n\r\n";
+        s += CorrectionText(j);
     }
-
     if (rec.Engine.ChushutsuFlag) {
-        std::int64_t a = 0;
-        for (const std::string& line : basText::SplitLines(rec.SakugenMessage)) {
-            if (basText::Mid(line, 6, 2) != "抽出") {
-                continue;
-            }
-            const std::size_t colon = line.find(':');
-            const std::size_t arrow = line.find("→");
-            if (colon == std::string::npos || arrow == std::string::npos || arrow < colon) {
-                continue;
-            }
-            const std::string num = basText::Trim(line.substr(colon + 1, arrow - colon - 1));
-            const auto v = Currency::Parse(num);
-            if (v && num.find(',') == std::string::npos) {
-                a = v->Truncate();
-            }
-        }
-        if (a > 0) {
-            s += "抽出圧縮：" + std::to_string(a) + " → " + std::to_string(rec.SingleCount) +
-                 "口\r\n";
-        }
+        s += ExtractionText(rec);
     }
     return s;
 }

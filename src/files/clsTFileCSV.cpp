@@ -7,7 +7,6 @@
 #include "store/clsXmlTagReader.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 
 namespace {
@@ -137,6 +136,69 @@ bool HasMarkPrefix(const std::string& name)
     return name.size() >= prefix.size() &&
            basText::EqualsNoCase(name.substr(0, prefix.size()), prefix);
 }
+
+// The outcome code of match m (0-based) of a ticket line in any form a number may take;
+// lineNo and strFileName name the place in a refusal.
+std::uint8_t ParseCode(std::string_view field, int m, std::int32_t lineNo,
+                       const std::string& strFileName)
+{
+    std::uint8_t v;
+    if (field.size() == 1 && IsDigit(field[0])) {
+        v = static_cast<std::uint8_t>(field[0] - '0');
+    } else {
+        const auto n = basXmlValue::ParseLong(field);
+        if (!n) {
+            throw CsvError{13, "型が一致しません。 (" + strFileName + " " + std::to_string(lineNo) +
+                                   "行目の" + std::to_string(m + 1) + "試合目)"};
+        }
+        if (*n < 0 || *n > 255) {
+            throw CsvError{6, "オーバーフローしました。 (" + strFileName + " " +
+                                  std::to_string(lineNo) + "行目の" + std::to_string(m + 1) +
+                                  "試合目)"};
+        }
+        v = static_cast<std::uint8_t>(*n);
+    }
+    if (v > 2) {
+        // Never let a digit outside the outcome codes make a ticket number beyond the
+        // numbering: the tables indexed by it would be read out of bounds.
+        throw CsvError{0, std::to_string(lineNo) + "行目の" + std::to_string(m + 1) +
+                              "試合目が 0, 1, 2 以外の値 (" + std::to_string(v) + ") です。"};
+    }
+    return v;
+}
+
+// The ticket number of a line of exactly 13 fields.
+std::int32_t ParseTicket(std::string_view line, std::int32_t lineNo, const std::string& strFileName)
+{
+    clsTNumber::ByteKousei k{};
+    std::size_t fs = 0;
+    for (int m = 0; m < 13; ++m) {
+        std::size_t fe = line.find(',', fs);
+        if (fe == std::string_view::npos) {
+            fe = line.size();
+        }
+        const std::string_view field = line.substr(fs, fe - fs);
+        // The usual field, one code digit, without the call.
+        k[m] = field.size() == 1 && field[0] >= '0' && field[0] <= '2'
+                   ? static_cast<std::uint8_t>(field[0] - '0')
+                   : ParseCode(field, m, lineNo, strFileName);
+        fs = fe + 1;
+    }
+    return clsTNumber::ByteToNo(k);
+}
+
+// Why a file of lines without a ticket line is refused, with the first other line's width.
+std::string NoTicketText(std::int32_t lines, std::int32_t firstOther, std::size_t firstOtherFields)
+{
+    std::string why = "チケットの行（各試合の 1, 0, 2 を 13 項目カンマで区切った行）が 1 行も"
+                      "ありません（" +
+                      std::to_string(lines) + " 行";
+    if (firstOther > 0) {
+        why += "。" + std::to_string(firstOther) + "行目の項目数は " +
+               std::to_string(firstOtherFields);
+    }
+    return why + "）。";
+}
 } // namespace
 
 clsTFileCSV::clsTFileCSV(const clsHost& host)
@@ -213,17 +275,7 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
         std::int32_t lines = 0;
         const auto count = [&](std::string_view) { ++lines; };
         if (const int e = ForEachLine(strFileName, count)) {
-            if (e == ENOENT || e == ENOTDIR) {
-                m_err.ReportError("CsvLoad_Sub",
-                                  ErrorRecord{"ファイルが見つかりません。 " + strFileName, 53,
-                                              std::string(kAppTitle)});
-            } else {
-                m_err.ReportError("CsvLoad_Sub",
-                                  ErrorRecord{"ファイルを読み込めません。 (" + strFileName + ": " +
-                                                  clsFileStream::ErrorText(e) + ")",
-                                              e == clsFileStream::NotRegularFile ? 75 : 57,
-                                              std::string(kAppTitle)});
-            }
+            m_err.ReportError("CsvLoad_Sub", clsFileStream::ReadFailure(strFileName, e));
             return false;
         }
         // A file without a single ticket is refused rather than read as an empty set: taken
@@ -253,42 +305,7 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
                 }
                 return;
             }
-            clsTNumber::ByteKousei k{};
-            std::size_t fs = 0;
-            for (int m = 0; m < 13; ++m) {
-                std::size_t fe = line.find(',', fs);
-                if (fe == std::string_view::npos) {
-                    fe = line.size();
-                }
-                const std::string_view field = line.substr(fs, fe - fs);
-                fs = fe + 1;
-                std::uint8_t v;
-                if (field.size() == 1 && IsDigit(field[0])) {
-                    v = static_cast<std::uint8_t>(field[0] - '0');
-                } else {
-                    const auto n = basXmlValue::ParseLong(field);
-                    if (!n) {
-                        throw CsvError{13, "型が一致しません。 (" + strFileName + " " +
-                                               std::to_string(lineNo) + "行目の" +
-                                               std::to_string(m + 1) + "試合目)"};
-                    }
-                    if (*n < 0 || *n > 255) {
-                        throw CsvError{6, "オーバーフローしました。 (" + strFileName + " " +
-                                              std::to_string(lineNo) + "行目の" +
-                                              std::to_string(m + 1) + "試合目)"};
-                    }
-                    v = static_cast<std::uint8_t>(*n);
-                }
-                if (v > 2) {
-                    // Never let a digit outside the outcome codes make a ticket number beyond
-                    // the numbering: the tables indexed by it would be read out of bounds.
-                    throw CsvError{0, std::to_string(lineNo) + "行目の" + std::to_string(m + 1) +
-                                          "試合目が 0, 1, 2 以外の値 (" + std::to_string(v) +
-                                          ") です。"};
-                }
-                k[m] = v;
-            }
-            out[static_cast<std::size_t>(j++)] = clsTNumber::ByteToNo(k);
+            out[static_cast<std::size_t>(j++)] = ParseTicket(line, lineNo, strFileName);
             if (lineNo - lastUpdate > 1000) {
                 m_host.Wait.WaitValue(lineNo);
                 m_host.Pump.DoEvents();
@@ -303,15 +320,7 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
             return false;
         }
         if (j == 0) {
-            std::string why =
-                "チケットの行（各試合の 1, 0, 2 を 13 項目カンマで区切った行）が 1 行も"
-                "ありません（" +
-                std::to_string(lines) + " 行";
-            if (firstOther > 0) {
-                why += "。" + std::to_string(firstOther) + "行目の項目数は " +
-                       std::to_string(firstOtherFields);
-            }
-            throw CsvError{0, why + "）。"};
+            throw CsvError{0, NoTicketText(lines, firstOther, firstOtherFields)};
         }
         m_host.Wait.WaitValue(lines);
         out.resize(static_cast<std::size_t>(j));

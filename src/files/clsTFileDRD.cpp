@@ -8,7 +8,6 @@
 #include "store/clsXmlVote.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <span>
 
 namespace {
@@ -161,17 +160,6 @@ private:
     std::int32_t m_number = 0;
 };
 
-// The runtime error of a file that cannot be read: not found (53), or the system's reason.
-ErrorRecord ReadFailure(const std::string& strFileName, int intCode)
-{
-    if (intCode == ENOENT || intCode == ENOTDIR) {
-        return ErrorRecord{"ファイルが見つかりません。 " + strFileName, 53, std::string(kAppTitle)};
-    }
-    return ErrorRecord{"ファイルを読み込めません。 (" + strFileName + ": " +
-                           clsFileStream::ErrorText(intCode) + ")",
-                       intCode == clsFileStream::NotRegularFile ? 75 : 57, std::string(kAppTitle)};
-}
-
 // Payout limits are compared with estimates of at most 99,999,999,999 yen; anything beyond
 // the read limit is damage, not a limit.
 void RequireAmounts(std::span<const Currency> values)
@@ -179,6 +167,284 @@ void RequireAmounts(std::span<const Currency> values)
     for (const Currency c : values) {
         if (!c.WithinReadLimit()) {
             throw XmlReadError(6, "オーバーフローしました。 (" + c.ToString() + ")");
+        }
+    }
+}
+
+// Calls onLine for every line up to the closing tag </strTag>; a file that ends first is refused.
+template <class Fn> void ReadBlock(LineReader& reader, std::string_view strTag, Fn onLine)
+{
+    const std::string close = "</" + std::string(strTag) + ">";
+    std::string_view line;
+    while (reader.Next(line)) {
+        if (line == close) {
+            return;
+        }
+        onLine(line);
+    }
+    throw XmlReadError(62, "ファイルにこれ以上データがありません。 (" + close + " がありません)");
+}
+
+// The singles block, which must hold exactly count singles: a missing one would load as
+// ticket 0. An empty block leaves the record's singles as they were.
+void ReadSingles(LineReader& reader, std::int64_t count, WaitScope& wait, clsIPump& pump,
+                 DataFileRecord& rec)
+{
+    std::vector<std::int32_t> singles;
+    // Reserved by the count only as far as a full ticket set goes: a damaged count must not
+    // allocate gigabytes before the block proves it wrong.
+    singles.reserve(static_cast<std::size_t>(std::min<std::int64_t>(count, 1 << 22)));
+    std::int32_t lastUpdate = 0;
+    ReadBlock(reader, "SingleData", [&](std::string_view line) {
+        if (static_cast<std::int64_t>(singles.size()) >= count) {
+            throw XmlReadError(9, "インデックスが有効範囲にありません。 (SingleCount " +
+                                      std::to_string(count) + " より多いシングル)");
+        }
+        const std::int32_t no = ParseHex(line);
+        if (!clsTNumber::IsValidNo(no)) {
+            // A number beyond the ticket numbering would index past every table that is
+            // sized by it.
+            throw XmlReadError(6, "オーバーフローしました。 (シングル " + std::string(line) + ")");
+        }
+        singles.push_back(no);
+        const auto j = static_cast<std::int32_t>(singles.size());
+        if (j - lastUpdate > 1000) {
+            lastUpdate = j;
+            wait.Value(lastUpdate);
+            pump.DoEvents();
+        }
+    });
+    if (static_cast<std::int64_t>(singles.size()) != count) {
+        throw XmlReadError(62, "ファイルにこれ以上データがありません。 (シングルが " +
+                                   std::to_string(singles.size()) +
+                                   " 件しかありません。SingleCount は " + std::to_string(count) +
+                                   ")");
+    }
+    if (count > 0) {
+        rec.Singles = std::move(singles);
+    }
+}
+
+std::string ReadMessage(LineReader& reader)
+{
+    std::string msg;
+    ReadBlock(reader, "SakugenMessage", [&](std::string_view line) {
+        if (!TrimSpaces(line).empty()) {
+            msg += line;
+            msg += "\r\n";
+        }
+    });
+    return msg;
+}
+
+// False when the vote reader refused the block (it has said why).
+bool ReadVote(LineReader& reader, clsIMessage& message, const std::string& strFileName,
+              VoteRecord& vote)
+{
+    const std::int32_t first = reader.Number();
+    std::string xml = "<投票状況>\r\n";
+    ReadBlock(reader, "投票状況", [&](std::string_view line) {
+        // Blank lines read as nothing; kept empty, they keep the line numbers of the reports
+        // right.
+        if (!TrimSpaces(line).empty()) {
+            xml += line;
+        }
+        xml += "\r\n";
+    });
+    xml += "</投票状況>";
+    clsXmlVote xmlVote(message, "");
+    if (!xmlVote.SetXmlString(xml, false, strFileName, first)) {
+        return false;
+    }
+    vote = xmlVote.GetRecord();
+    return true;
+}
+
+// A "key = value" line, read and written by one pair of functions so that the two agree.
+struct FieldKey
+{
+    std::string_view Name;
+    void (*Read)(const clsStringConvert& cv, std::string_view v, DataFileRecord& rec);
+    std::string (*Write)(const clsStringConvert& cv, const DataFileRecord& rec);
+};
+
+// The field a path of members leads to from the record.
+template <auto... Path> auto& FieldOf(auto& rec)
+{
+    return (rec.*....*Path);
+}
+
+// The value forms of the lines, by the type of the field.
+struct LongText
+{
+    static void Read(const clsStringConvert&, std::string_view v, std::int32_t& x)
+    {
+        x = LongOf(v);
+    }
+    static std::string Write(const clsStringConvert&, std::int32_t x) { return std::to_string(x); }
+};
+struct FlagText
+{
+    static void Read(const clsStringConvert& cv, std::string_view v, bool& x)
+    {
+        x = cv.StringToBoolean(v);
+    }
+    static std::string Write(const clsStringConvert& cv, bool x) { return cv.BooleanToString(x); }
+};
+struct FlagsText
+{
+    template <class A> static void Read(const clsStringConvert& cv, std::string_view v, A& x)
+    {
+        cv.StringToBoolean1(v, x);
+    }
+    template <class A> static std::string Write(const clsStringConvert& cv, const A& x)
+    {
+        return cv.Boolean1ToString(x);
+    }
+};
+struct LongsText
+{
+    template <class A> static void Read(const clsStringConvert& cv, std::string_view v, A& x)
+    {
+        Require(cv.StringToLong1(v, x));
+    }
+    template <class A> static std::string Write(const clsStringConvert& cv, const A& x)
+    {
+        return cv.Long1ToString(x);
+    }
+};
+struct FrameText
+{
+    static void Read(const clsStringConvert& cv, std::string_view v, LongFrame& x)
+    {
+        Require(cv.StringToLong2(v, x));
+    }
+    static std::string Write(const clsStringConvert& cv, const LongFrame& x)
+    {
+        return cv.Long2ToString(x);
+    }
+};
+struct AmountsText
+{
+    template <class A> static void Read(const clsStringConvert& cv, std::string_view v, A& x)
+    {
+        Require(cv.StringToCurrency1(v, x));
+        RequireAmounts(x);
+    }
+    template <class A> static std::string Write(const clsStringConvert& cv, const A& x)
+    {
+        return cv.Currency1ToString(x);
+    }
+};
+struct DateText
+{
+    static void Read(const clsStringConvert& cv, std::string_view v, DateTime& x)
+    {
+        Require(cv.StringToDate(v, x));
+    }
+    static std::string Write(const clsStringConvert& cv, DateTime x) { return cv.DateToString(x); }
+};
+struct PlainText
+{
+    static void Read(const clsStringConvert&, std::string_view v, std::string& x) { x = v; }
+    static std::string Write(const clsStringConvert&, const std::string& x) { return x; }
+};
+
+template <class Form, auto... Path> constexpr FieldKey Key(std::string_view name)
+{
+    return {name,
+            [](const clsStringConvert& cv, std::string_view v, DataFileRecord& rec) {
+                Form::Read(cv, v, FieldOf<Path...>(rec));
+            },
+            [](const clsStringConvert& cv, const DataFileRecord& rec) {
+                return Form::Write(cv, FieldOf<Path...>(rec));
+            }};
+}
+
+using D = DataFileRecord;
+using E = EngineSettingsRecord;
+using J = ConditionSetRecord;
+using H = HaitouLimits;
+
+// The keys in the order they are written, a group to a paragraph.
+constexpr FieldKey kRoundKeys[] = {Key<LongText, &D::Kaisaikai>("Kaisaikai")};
+constexpr FieldKey kMultiKey = Key<FrameText, &D::Multi>("Multi");
+constexpr FieldKey kHaitouKeys[] = {
+    Key<FlagsText, &D::Jouken, &J::Haitou, &H::Enabled>("Haitou.Enabled"),
+    Key<FlagsText, &D::Jouken, &J::Haitou, &H::Flag>("Haitou.Flag"),
+    Key<AmountsText, &D::Jouken, &J::Haitou, &H::Min>("Haitou.Min"),
+    Key<AmountsText, &D::Jouken, &J::Haitou, &H::Max>("Haitou.Max")};
+constexpr FieldKey kMachigaiKeys[] = {Key<LongText, &D::Jouken, &J::MachigaiType>("MachigaiType"),
+                                      Key<FlagsText, &D::Jouken, &J::MachigaiList>("MachigaiList")};
+constexpr FieldKey kEngineKeys[] = {Key<LongText, &D::Engine, &E::MsEngine>("MsEngine")};
+constexpr FieldKey kTrialKeys[] = {Key<LongText, &D::Engine, &E::BeginCount>("BeginCount"),
+                                   Key<LongText, &D::Engine, &E::EndCount>("EndCount"),
+                                   Key<LongText, &D::Engine, &E::EndTime>("EndTime"),
+                                   Key<FlagText, &D::Engine, &E::ExGrade2>("ExGrade2"),
+                                   Key<FlagText, &D::Engine, &E::ExGrade3>("ExGrade3")};
+constexpr FieldKey kSearchKeys[] = {Key<LongText, &D::Engine, &E::SeBeginCount>("SeBeginCount"),
+                                    Key<LongText, &D::Engine, &E::SeEndTime>("SeEndTime")};
+constexpr FieldKey kChushutsuKeys[] = {
+    Key<FlagText, &D::Engine, &E::ChushutsuFlag>("ChushutsuFlag"),
+    Key<LongText, &D::Engine, &E::ChushutsuCount>("ChushutsuCount"),
+    Key<LongText, &D::Engine, &E::ChushutsuType>("ChushutsuType")};
+constexpr FieldKey kTrialResultKeys[] = {Key<LongText, &D::MsSingleCount>("MsSingleCount"),
+                                         Key<FrameText, &D::MsSingleFrame>("MsSingleFrame"),
+                                         Key<LongsText, &D::MsTousen>("MsTousen")};
+constexpr std::span<const FieldKey> kSettingGroups[] = {kEngineKeys, kTrialKeys, kSearchKeys,
+                                                        kChushutsuKeys, kTrialResultKeys};
+constexpr FieldKey kSingleFrameKey = Key<FrameText, &D::SingleFrame>("SingleFrame");
+// Read from old files, never written.
+constexpr FieldKey kOldKeys[] = {Key<PlainText, &D::Kumi>("Kumi"),
+                                 Key<DateText, &D::VoteTime>("VoteTime")};
+constexpr FieldKey kLoneKeys[] = {kMultiKey, kSingleFrameKey};
+constexpr std::span<const FieldKey> kReadGroups[] = {
+    kRoundKeys,  kHaitouKeys,    kMachigaiKeys,    kEngineKeys, kTrialKeys,
+    kSearchKeys, kChushutsuKeys, kTrialResultKeys, kLoneKeys,   kOldKeys};
+
+// The three condition tables, a line per tab: "Honmei.0" ...
+struct TableKey
+{
+    std::string_view Prefix;
+    std::array<ConditionTableEntry, kJoukenTabs> ConditionSetRecord::*Table;
+};
+constexpr TableKey kTableKeys[] = {
+    {"Honmei.", &J::Honmei}, {"Ninki.", &J::Ninki}, {"Mark.", &J::Mark}};
+
+void AppendLine(std::string& s, std::string_view k, std::string_view v)
+{
+    s += k;
+    s += " = ";
+    s += v;
+    s += "\r\n";
+}
+
+void AppendKey(std::string& s, const clsStringConvert& cv, const FieldKey& key,
+               const DataFileRecord& rec)
+{
+    AppendLine(s, key.Name, key.Write(cv, rec));
+}
+
+// A group of keys and the blank line after it.
+void AppendGroup(std::string& s, const clsStringConvert& cv, std::span<const FieldKey> keys,
+                 const DataFileRecord& rec)
+{
+    for (const FieldKey& key : keys) {
+        AppendKey(s, cv, key, rec);
+    }
+    s += "\r\n";
+}
+
+void AppendSingles(std::string& s, const DataFileRecord& rec,
+                   const std::function<void(std::int32_t)>& lngProgress)
+{
+    std::int32_t lastUpdate = 0;
+    for (std::int32_t i = 0; i < rec.SingleCount; ++i) {
+        AppendHex(s, rec.Singles[static_cast<std::size_t>(i)]);
+        s += "\r\n";
+        if (lngProgress && i - lastUpdate > 1000) {
+            lastUpdate = i;
+            lngProgress(i);
         }
     }
 }
@@ -243,12 +509,6 @@ std::string clsTFileDRD::BuildText(bool blnDataFlag, const DataFileRecord& rec,
                                    const std::function<void(std::int32_t)>& lngProgress) const
 {
     const clsStringConvert& cv = m_convert;
-    const auto key = [](std::string& s, std::string_view k, std::string_view v) {
-        s += k;
-        s += " = ";
-        s += v;
-        s += "\r\n";
-    };
     std::string s;
     s.reserve(4096 + (blnDataFlag ? static_cast<std::size_t>(rec.SingleCount) * 7 : 0));
     s += blnDataFlag ? ";Drovane Data File (.drd)\r\n" : ";Drovane Jouken File (.drj)\r\n";
@@ -258,67 +518,33 @@ std::string clsTFileDRD::BuildText(bool blnDataFlag, const DataFileRecord& rec,
     s += blnDataFlag ? "DataType    = toto\r\n" : "DataType    = toto Jouken\r\n";
     s += "DataVersion = " + std::to_string(CurrentDataVersion) + "\r\n\r\n";
     if (blnDataFlag) {
-        key(s, "Kaisaikai", std::to_string(rec.Kaisaikai));
-        s += "\r\n";
-        key(s, "Multi", cv.Long2ToString(rec.Multi));
+        AppendGroup(s, cv, kRoundKeys, rec);
+        AppendKey(s, cv, kMultiKey, rec);
         // Only when there are any: a file without the line reads as having none.
         if (rec.Probability) {
-            key(s, "Probability", cv.Long2ToString(rec.Probability->Value));
+            AppendLine(s, "Probability", cv.Long2ToString(rec.Probability->Value));
         }
         s += "\r\n";
     }
-    const ConditionSetRecord& j = rec.Jouken;
-    key(s, "Haitou.Enabled", cv.Boolean1ToString(j.Haitou.Enabled));
-    key(s, "Haitou.Flag", cv.Boolean1ToString(j.Haitou.Flag));
-    key(s, "Haitou.Min", cv.Currency1ToString(j.Haitou.Min));
-    key(s, "Haitou.Max", cv.Currency1ToString(j.Haitou.Max));
-    s += "\r\n";
-    const std::pair<const char*, const std::array<ConditionTableEntry, kJoukenTabs>*> tables[] = {
-        {"Honmei.", &j.Honmei}, {"Ninki.", &j.Ninki}, {"Mark.", &j.Mark}};
-    for (const auto& [name, table] : tables) {
-        for (std::size_t k = 0; k < table->size(); ++k) {
-            key(s, std::string(name) + std::to_string(k), EntryToString((*table)[k]));
+    AppendGroup(s, cv, kHaitouKeys, rec);
+    for (const auto& [prefix, table] : kTableKeys) {
+        for (std::size_t k = 0; k < kJoukenTabs; ++k) {
+            AppendLine(s, std::string(prefix) + std::to_string(k),
+                       EntryToString((rec.Jouken.*table)[k]));
         }
         s += "\r\n";
     }
-    key(s, "MachigaiType", std::to_string(j.MachigaiType));
-    key(s, "MachigaiList", cv.Boolean1ToString(j.MachigaiList));
-    s += "\r\n";
+    AppendGroup(s, cv, kMachigaiKeys, rec);
     if (!blnDataFlag) {
         return s;
     }
-    const EngineSettingsRecord& e = rec.Engine;
-    key(s, "MsEngine", std::to_string(e.MsEngine));
-    s += "\r\n";
-    key(s, "BeginCount", std::to_string(e.BeginCount));
-    key(s, "EndCount", std::to_string(e.EndCount));
-    key(s, "EndTime", std::to_string(e.EndTime));
-    key(s, "ExGrade2", cv.BooleanToString(e.ExGrade2));
-    key(s, "ExGrade3", cv.BooleanToString(e.ExGrade3));
-    s += "\r\n";
-    key(s, "SeBeginCount", std::to_string(e.SeBeginCount));
-    key(s, "SeEndTime", std::to_string(e.SeEndTime));
-    s += "\r\n";
-    key(s, "ChushutsuFlag", cv.BooleanToString(e.ChushutsuFlag));
-    key(s, "ChushutsuCount", std::to_string(e.ChushutsuCount));
-    key(s, "ChushutsuType", std::to_string(e.ChushutsuType));
-    s += "\r\n";
-    key(s, "MsSingleCount", std::to_string(rec.MsSingleCount));
-    key(s, "MsSingleFrame", cv.Long2ToString(rec.MsSingleFrame));
-    key(s, "MsTousen", cv.Long1ToString(rec.MsTousen));
-    s += "\r\n";
-    key(s, "SingleCount", std::to_string(rec.SingleCount));
-    key(s, "SingleFrame", cv.Long2ToString(rec.SingleFrame));
-    s += "\r\n<SingleData>\r\n";
-    std::int32_t lastUpdate = 0;
-    for (std::int32_t i = 0; i < rec.SingleCount; ++i) {
-        AppendHex(s, rec.Singles[static_cast<std::size_t>(i)]);
-        s += "\r\n";
-        if (lngProgress && i - lastUpdate > 1000) {
-            lastUpdate = i;
-            lngProgress(i);
-        }
+    for (const auto group : kSettingGroups) {
+        AppendGroup(s, cv, group, rec);
     }
+    AppendLine(s, "SingleCount", std::to_string(rec.SingleCount));
+    AppendKey(s, cv, kSingleFrameKey, rec);
+    s += "\r\n<SingleData>\r\n";
+    AppendSingles(s, rec, lngProgress);
     s += "</SingleData>\r\n\r\n<SakugenMessage>\r\n";
     s += rec.SakugenMessage;
     s += "\r\n</SakugenMessage>\r\n\r\n";
@@ -369,7 +595,7 @@ bool clsTFileDRD::Load(const std::string& strFileName, DataFileRecord& rec)
     try {
         std::string bytes;
         if (const int e = clsFileStream::ReadWhole(strFileName, bytes)) {
-            m_err.ReportError("Load", ReadFailure(strFileName, e));
+            m_err.ReportError("Load", clsFileStream::ReadFailure(strFileName, e));
             return false;
         }
         return ParseText(strFileName, basText::FromSjis(basText::CutAtNul(bytes)), rec);
@@ -381,18 +607,47 @@ bool clsTFileDRD::Load(const std::string& strFileName, DataFileRecord& rec)
     return false;
 }
 
+void clsTFileDRD::ReadKey(std::string_view k, std::string_view v, DataFileRecord& rec) const
+{
+    for (const auto& [prefix, table] : kTableKeys) {
+        if (k.starts_with(prefix)) {
+            const std::int32_t idx = LongOf(k.substr(prefix.size()));
+            if (idx >= 0 && idx < kJoukenTabs) {
+                StringToEntry(v, (rec.Jouken.*table)[static_cast<std::size_t>(idx)]);
+            }
+            return;
+        }
+    }
+    // The old name of the mark tables.
+    if (k.size() == 9 && k.starts_with("Shouhai.") && k[8] >= '0' && k[8] <= '9') {
+        StringToEntry(v, rec.Jouken.Mark[static_cast<std::size_t>(k[8] - '0')]);
+        return;
+    }
+    if (k == "Probability") {
+        rec.Probability = ParseProbability(v);
+        return;
+    }
+    for (const auto group : kReadGroups) {
+        for (const FieldKey& key : group) {
+            if (k == key.Name) {
+                key.Read(m_convert, v, rec);
+                return;
+            }
+        }
+    }
+}
+
 bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view strText,
                             DataFileRecord& rec)
 {
     WaitScope wait(m_host.Wait, "DRDファイルの読込中", 1);
     LineReader reader(strText);
-    std::string_view line;
     std::string currentKey;
     // The count of the last SingleCount line, until a singles block has matched it; -1 when
-    // there is none. A block must hold exactly that many singles: a missing one would load as
-    // ticket 0.
+    // there is none.
     std::int64_t expected = -1;
     try {
+        std::string_view line;
         while (reader.Next(line)) {
             if (!line.empty() && line.front() == ';') {
                 continue;
@@ -401,189 +656,34 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
             if (eq == std::string_view::npos) {
                 if (line == "<SingleData>") {
                     currentKey = "SingleData";
-                    const std::int64_t count = expected < 0 ? 0 : expected;
-                    std::vector<std::int32_t> singles;
-                    // Reserved by the count only as far as a full ticket set goes: a damaged
-                    // count must not allocate gigabytes before the block proves it wrong.
-                    singles.reserve(
-                        static_cast<std::size_t>(std::min<std::int64_t>(count, 1 << 22)));
-                    std::int32_t lastUpdate = 0;
-                    bool closed = false;
-                    while (reader.Next(line)) {
-                        if (line == "</SingleData>") {
-                            closed = true;
-                            break;
-                        }
-                        if (static_cast<std::int64_t>(singles.size()) >= count) {
-                            throw XmlReadError(9, "インデックスが有効範囲にありません。 "
-                                                  "(SingleCount " +
-                                                      std::to_string(count) + " より多いシングル)");
-                        }
-                        const std::int32_t no = ParseHex(line);
-                        if (!clsTNumber::IsValidNo(no)) {
-                            // A number beyond the ticket numbering would index past every
-                            // table that is sized by it.
-                            throw XmlReadError(6, "オーバーフローしました。 (シングル " +
-                                                      std::string(line) + ")");
-                        }
-                        singles.push_back(no);
-                        const auto j = static_cast<std::int32_t>(singles.size());
-                        if (j - lastUpdate > 1000) {
-                            lastUpdate = j;
-                            wait.Value(lastUpdate);
-                            m_host.Pump.DoEvents();
-                        }
-                    }
-                    if (!closed) {
-                        throw XmlReadError(62, "ファイルにこれ以上データがありません。 "
-                                               "(</SingleData> がありません)");
-                    }
-                    if (static_cast<std::int64_t>(singles.size()) != count) {
-                        throw XmlReadError(62, "ファイルにこれ以上データがありません。 "
-                                               "(シングルが " +
-                                                   std::to_string(singles.size()) +
-                                                   " 件しかありません。SingleCount は " +
-                                                   std::to_string(count) + ")");
-                    }
-                    if (count > 0) {
-                        rec.Singles = std::move(singles);
-                    }
+                    ReadSingles(reader, expected < 0 ? 0 : expected, wait, m_host.Pump, rec);
                     expected = -1;
                     wait.Value(rec.SingleCount);
                 } else if (line == "<SakugenMessage>") {
                     currentKey = "SakugenMessage";
-                    std::string msg;
-                    bool closed = false;
-                    while (reader.Next(line)) {
-                        if (line == "</SakugenMessage>") {
-                            closed = true;
-                            break;
-                        }
-                        if (!TrimSpaces(line).empty()) {
-                            msg += line;
-                            msg += "\r\n";
-                        }
-                    }
-                    if (!closed) {
-                        throw XmlReadError(62, "ファイルにこれ以上データがありません。 "
-                                               "(</SakugenMessage> がありません)");
-                    }
-                    rec.SakugenMessage = msg;
+                    rec.SakugenMessage = ReadMessage(reader);
                 } else if (line == "<投票状況>") {
                     currentKey = "投票状況";
-                    const std::int32_t first = reader.Number();
-                    std::string xml(line);
-                    xml += "\r\n";
-                    bool closed = false;
-                    while (reader.Next(line)) {
-                        if (line == "</投票状況>") {
-                            xml += line;
-                            closed = true;
-                            break;
-                        }
-                        // Blank lines read as nothing; kept empty, they keep the line numbers
-                        // of the reports right.
-                        if (!TrimSpaces(line).empty()) {
-                            xml += line;
-                        }
-                        xml += "\r\n";
-                    }
-                    if (!closed) {
-                        throw XmlReadError(62, "ファイルにこれ以上データがありません。 "
-                                               "(</投票状況> がありません)");
-                    }
-                    clsXmlVote vote(m_host.Message, "");
-                    if (!vote.SetXmlString(xml, false, strFileName, first)) {
+                    if (!ReadVote(reader, m_host.Message, strFileName, rec.Vote)) {
                         return false; // the vote reader has said why
                     }
-                    rec.Vote = vote.GetRecord();
                 }
                 continue;
             }
-            const std::string k(TrimSpaces(line.substr(0, eq)));
+            currentKey = TrimSpaces(line.substr(0, eq));
             const std::string_view v = TrimSpaces(line.substr(eq + 1));
-            currentKey = k;
-            ConditionSetRecord& j = rec.Jouken;
-            EngineSettingsRecord& e = rec.Engine;
-            const auto tableEntry = [&](std::string_view prefix,
-                                        std::array<ConditionTableEntry, kJoukenTabs>& table) {
-                const std::int32_t idx = LongOf(std::string_view(k).substr(prefix.size()));
-                if (idx >= 0 && idx < kJoukenTabs) {
-                    StringToEntry(v, table[static_cast<std::size_t>(idx)]);
-                }
-            };
-            if (k.starts_with("Honmei.")) {
-                tableEntry("Honmei.", j.Honmei);
-            } else if (k.starts_with("Ninki.")) {
-                tableEntry("Ninki.", j.Ninki);
-            } else if (k.starts_with("Mark.")) {
-                tableEntry("Mark.", j.Mark);
-            } else if (k.size() == 9 && k.starts_with("Shouhai.") && k[8] >= '0' && k[8] <= '9') {
-                StringToEntry(v, j.Mark[static_cast<std::size_t>(k[8] - '0')]);
-            } else if (k == "Kaisaikai") {
-                rec.Kaisaikai = LongOf(v);
-            } else if (k == "MachigaiType") {
-                j.MachigaiType = LongOf(v);
-            } else if (k == "MsEngine") {
-                e.MsEngine = LongOf(v);
-            } else if (k == "BeginCount") {
-                e.BeginCount = LongOf(v);
-            } else if (k == "EndCount") {
-                e.EndCount = LongOf(v);
-            } else if (k == "EndTime") {
-                e.EndTime = LongOf(v);
-            } else if (k == "SeBeginCount") {
-                e.SeBeginCount = LongOf(v);
-            } else if (k == "SeEndTime") {
-                e.SeEndTime = LongOf(v);
-            } else if (k == "ChushutsuCount") {
-                e.ChushutsuCount = LongOf(v);
-            } else if (k == "ChushutsuType") {
-                e.ChushutsuType = LongOf(v);
-            } else if (k == "MsSingleCount") {
-                rec.MsSingleCount = LongOf(v);
-            } else if (k == "Kumi") {
-                rec.Kumi = v;
-            } else if (k == "VoteTime") {
-                Require(m_convert.StringToDate(v, rec.VoteTime));
-            } else if (k == "Multi") {
-                Require(m_convert.StringToLong2(v, rec.Multi));
-            } else if (k == "Probability") {
-                rec.Probability = ParseProbability(v);
-            } else if (k == "MsSingleFrame") {
-                Require(m_convert.StringToLong2(v, rec.MsSingleFrame));
-            } else if (k == "SingleFrame") {
-                Require(m_convert.StringToLong2(v, rec.SingleFrame));
-            } else if (k == "MsTousen") {
-                Require(m_convert.StringToLong1(v, rec.MsTousen));
-            } else if (k == "Haitou.Enabled") {
-                m_convert.StringToBoolean1(v, j.Haitou.Enabled);
-            } else if (k == "Haitou.Flag") {
-                m_convert.StringToBoolean1(v, j.Haitou.Flag);
-            } else if (k == "MachigaiList") {
-                m_convert.StringToBoolean1(v, j.MachigaiList);
-            } else if (k == "Haitou.Min") {
-                Require(m_convert.StringToCurrency1(v, j.Haitou.Min));
-                RequireAmounts(j.Haitou.Min);
-            } else if (k == "Haitou.Max") {
-                Require(m_convert.StringToCurrency1(v, j.Haitou.Max));
-                RequireAmounts(j.Haitou.Max);
-            } else if (k == "ExGrade2") {
-                e.ExGrade2 = m_convert.StringToBoolean(v);
-            } else if (k == "ExGrade3") {
-                e.ExGrade3 = m_convert.StringToBoolean(v);
-            } else if (k == "ChushutsuFlag") {
-                e.ChushutsuFlag = m_convert.StringToBoolean(v);
-            } else if (k == "SingleCount") {
-                const std::int32_t n = LongOf(v);
-                if (n < 0) {
-                    throw XmlReadError(9, "インデックスが有効範囲にありません。 (SingleCount " +
-                                              std::to_string(n) + ")");
-                }
-                rec.SingleCount = n;
-                m_host.Wait.WaitShow("DRDファイルの読込中", n);
-                expected = n;
+            if (currentKey != "SingleCount") {
+                ReadKey(currentKey, v, rec);
+                continue;
             }
+            const std::int32_t n = LongOf(v);
+            if (n < 0) {
+                throw XmlReadError(9, "インデックスが有効範囲にありません。 (SingleCount " +
+                                          std::to_string(n) + ")");
+            }
+            rec.SingleCount = n;
+            m_host.Wait.WaitShow("DRDファイルの読込中", n);
+            expected = n;
         }
         if (expected > 0) {
             throw XmlReadError(62, "ファイルにこれ以上データがありません。 (SingleCount " +
@@ -611,7 +711,7 @@ bool clsTFileDRD::DataTypeCheck(const std::string& strFileName, bool blnDataFlag
             return ends < 8;
         });
         if (failure != 0) {
-            m_err.ReportError("DataTypeCheck", ReadFailure(strFileName, failure));
+            m_err.ReportError("DataTypeCheck", clsFileStream::ReadFailure(strFileName, failure));
             return false;
         }
         std::string software;

@@ -41,6 +41,8 @@ public:
     void StringToEntry(std::string_view strValue, ConditionTableEntry& entry) const;
 
 private:
+    // One "key = value" line other than SingleCount; unknown keys are passed over.
+    void ReadKey(std::string_view k, std::string_view v, DataFileRecord& rec) const;
     bool ParseText(const std::string& strFileName, std::string_view strText, DataFileRecord& rec);
 
     clsHost m_host;

@@ -153,65 +153,89 @@ bool clsMoneyText::KeyChar(char32_t chKey)
     return true;
 }
 
-bool clsMoneyText::KeyDown(Key key, bool blnShift, bool blnCtrl)
+void clsMoneyText::DeleteForward()
 {
     const auto len = static_cast<std::int32_t>(m_text.size());
-    switch (key) {
-    case Key::Delete: {
-        std::string s = m_text;
-        std::int32_t caret = m_selStart;
-        if (m_selLength > 0) {
-            DeleteSelection(s, caret);
-        } else {
-            std::int32_t p = caret;
-            while (p < len && !IsDigit(m_text[static_cast<std::size_t>(p)])) {
-                ++p;
-            }
-            if (p >= len) {
-                return true;
-            }
-            s.erase(static_cast<std::size_t>(p), 1);
+    std::string s = m_text;
+    std::int32_t caret = m_selStart;
+    if (m_selLength > 0) {
+        DeleteSelection(s, caret);
+    } else {
+        std::int32_t p = caret;
+        while (p < len && !IsDigit(m_text[static_cast<std::size_t>(p)])) {
+            ++p;
         }
-        Apply(s, caret);
-        return true;
+        if (p >= len) {
+            return;
+        }
+        s.erase(static_cast<std::size_t>(p), 1);
     }
+    Apply(s, caret);
+}
+
+void clsMoneyText::MoveCaret(bool blnLeft)
+{
+    if (m_selLength > 0) {
+        SetSelection(blnLeft ? m_selStart : m_selStart + m_selLength, 0);
+        return;
+    }
+    // Each press crosses exactly one digit, taking a separator beside it along, so the caret
+    // never stops where the next press would only cross a ",".
+    const auto len = static_cast<std::int32_t>(m_text.size());
+    std::int32_t c = m_selStart;
+    if (blnLeft) {
+        if (c > 0 && m_text[static_cast<std::size_t>(c - 1)] == ',') {
+            --c;
+        }
+        c = std::max(0, c - 1);
+        if (c > 0 && m_text[static_cast<std::size_t>(c - 1)] == ',') {
+            --c;
+        }
+    } else {
+        if (c < len && m_text[static_cast<std::size_t>(c)] == ',') {
+            ++c;
+        }
+        c = std::min(len, c + 1);
+        if (c < len && m_text[static_cast<std::size_t>(c)] == ',') {
+            ++c;
+        }
+    }
+    SetSelection(c, 0);
+}
+
+void clsMoneyText::Paste()
+{
+    std::string t = m_clipboard.GetText();
+    // A yen sign in front is part of a number as a user writes it.
+    for (std::string_view sign : {"￥", "¥", "\\"}) {
+        const auto p = t.find_first_not_of(" \t");
+        if (p != std::string::npos && t.compare(p, sign.size(), sign) == 0) {
+            t.erase(p, sign.size());
+        }
+    }
+    if (const auto v = Currency::Parse(t)) {
+        SetValue(*v);
+    }
+}
+
+bool clsMoneyText::KeyDown(Key key, bool blnShift, bool blnCtrl)
+{
+    switch (key) {
+    case Key::Delete:
+        DeleteForward();
+        return true;
     case Key::Left:
-    case Key::Right: {
+    case Key::Right:
         if (blnShift || blnCtrl) {
             return false;
         }
-        if (m_selLength > 0) {
-            SetSelection(key == Key::Left ? m_selStart : m_selStart + m_selLength, 0);
-            return true;
-        }
-        // Each press crosses exactly one digit, taking a separator beside it along, so the
-        // caret never stops where the next press would only cross a ",".
-        std::int32_t c = m_selStart;
-        if (key == Key::Left) {
-            if (c > 0 && m_text[static_cast<std::size_t>(c - 1)] == ',') {
-                --c;
-            }
-            c = std::max(0, c - 1);
-            if (c > 0 && m_text[static_cast<std::size_t>(c - 1)] == ',') {
-                --c;
-            }
-        } else {
-            if (c < len && m_text[static_cast<std::size_t>(c)] == ',') {
-                ++c;
-            }
-            c = std::min(len, c + 1);
-            if (c < len && m_text[static_cast<std::size_t>(c)] == ',') {
-                ++c;
-            }
-        }
-        SetSelection(c, 0);
+        MoveCaret(key == Key::Left);
         return true;
-    }
     case Key::A:
         if (!blnCtrl) {
             return false;
         }
-        SetSelection(0, len);
+        SetSelection(0, static_cast<std::int32_t>(m_text.size()));
         return true;
     case Key::C:
         if (!blnCtrl) {
@@ -219,23 +243,12 @@ bool clsMoneyText::KeyDown(Key key, bool blnShift, bool blnCtrl)
         }
         m_clipboard.SetText(std::to_string(Value().Truncate()));
         return true;
-    case Key::V: {
+    case Key::V:
         if (!blnCtrl) {
             return false;
         }
-        std::string t = m_clipboard.GetText();
-        // A yen sign in front is part of a number as a user writes it.
-        for (std::string_view sign : {"￥", "¥", "\\"}) {
-            const auto p = t.find_first_not_of(" \t");
-            if (p != std::string::npos && t.compare(p, sign.size(), sign) == 0) {
-                t.erase(p, sign.size());
-            }
-        }
-        if (const auto v = Currency::Parse(t)) {
-            SetValue(*v);
-        }
+        Paste();
         return true;
-    }
     }
     return false;
 }

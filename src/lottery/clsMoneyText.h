@@ -67,6 +67,11 @@ private:
     // Re-formats an edited text and keeps the caret at its distance from the end.
     void Apply(const std::string& strEdited, std::int32_t lngCaret);
     void DeleteSelection(std::string& s, std::int32_t& caret) const;
+    // The keys of KeyDown that edit or move: the selection or the next digit right of the
+    // caret; one digit left or right; the clipboard's number.
+    void DeleteForward();
+    void MoveCaret(bool blnLeft);
+    void Paste();
 
     clsErrorReporter m_err;
     clsIClipboard& m_clipboard;

@@ -212,6 +212,222 @@ inline void Finish9(const std::array<Prefix, 3>& s, const std::array<double, 3>&
     out[2][2] = {s[2].p0 * r[2], ay, by};
 }
 
+using Table = std::array<std::array<double, 3>, kMatches>;
+using MatchCodes = std::array<std::int32_t, kMatches>;
+using Stack = std::array<Prefix, kMatches>;
+using Last = std::array<std::array<Divisors, 3>, 3>;
+
+// Codes no single has, so that the first single extends every prefix.
+constexpr MatchCodes kNoCodes = [] {
+    MatchCodes c{};
+    c.fill(-1);
+    return c;
+}();
+
+// Brings st[1..n] to the codes of cur, reusing the prefixes of the matches cur shares with
+// prev from the start.
+template <int kGrade>
+inline void ExtendChanged(Stack& st, const MatchCodes& cur, const MatchCodes& prev, int n,
+                          const Table& rate, const Table& miss)
+{
+    int f = 0;
+    while (f < n && cur[f] == prev[f]) {
+        ++f;
+    }
+    for (int m = f; m < n; ++m) {
+        Extend<kGrade>(st[m], st[m + 1], m, rate[m][cur[m]], miss[m][cur[m]]);
+    }
+}
+
+// The divisors of the three codes of match 13 after the prefix s of eleven matches and the
+// code c12 of match 12; work holds the twelve-match prefix.
+template <int kGrade>
+inline void FinishOne(const Prefix& s, Prefix& work, int c12, const Table& rate, const Table& miss,
+                      std::array<Divisors, 3>& out)
+{
+    constexpr int m = kMatches - 2;
+    Extend<kGrade>(s, work, m, rate[m][c12], miss[m][c12]);
+    Finish3<kGrade>(work, rate[m + 1], miss[m + 1], out);
+}
+
+// The divisors of all nine codes of matches 12 and 13 after the prefix s of eleven matches.
+template <int kGrade>
+inline void FinishAll(const Prefix& s, const Table& rate, const Table& miss, Last& out)
+{
+    constexpr int m = kMatches - 2;
+    std::array<Prefix, 3> tail;
+    for (int k = 0; k < 3; ++k) {
+        Extend<kGrade>(s, tail[k], m, rate[m][k], miss[m][k]);
+    }
+    Finish9(tail, rate[m + 1], miss[m + 1], out);
+}
+
+// Whether every number of the list is a ticket number (throws if not), and whether the list
+// is ascending.
+bool CheckAscending(std::span<const std::int32_t> lngSingle)
+{
+    const std::size_t n = lngSingle.size();
+    bool ascending = true;
+    for (std::size_t t = 0; t < n; ++t) {
+        if (!clsTNumber::IsValidNo(lngSingle[t])) {
+            throw std::out_of_range("ticket number outside 0..1594322");
+        }
+        ascending = ascending && (t == 0 || lngSingle[t - 1] <= lngSingle[t]);
+    }
+    return ascending;
+}
+
+// Order of work for an unsorted list: by matches 1..7 as a number (so the results of
+// consecutive groups land in the same cache lines of the outputs), and within a group by
+// matches 8..13 read from match 8 down, so that neighbours share the longest prefixes of
+// products. Each entry is the 21-bit key above the single's position.
+constexpr std::uint64_t kLow = 2187; // 3^7
+constexpr std::uint64_t kHigh = 729; // 3^6
+
+void RadixSortKeys(std::vector<std::uint64_t>& order, std::vector<std::uint64_t>& tmp)
+{
+    // Two passes of 11 bits over the 21-bit key.
+    tmp.resize(order.size());
+    for (int pass = 0; pass < 2; ++pass) {
+        const int shift = 32 + pass * 11;
+        std::array<std::size_t, 2049> count{};
+        for (std::uint64_t e : order) {
+            ++count[((e >> shift) & 2047) + 1];
+        }
+        for (int b = 0; b < 2048; ++b) {
+            count[b + 1] += count[b];
+        }
+        for (std::uint64_t e : order) {
+            tmp[count[(e >> shift) & 2047]++] = e;
+        }
+        order.swap(tmp);
+    }
+}
+
+void BuildWorkOrder(std::span<const std::int32_t> lngSingle, std::vector<std::uint64_t>& order,
+                    std::vector<std::uint64_t>& tmp)
+{
+    const std::size_t n = lngSingle.size();
+    order.resize(n);
+    for (std::size_t t = 0; t < n; ++t) {
+        const std::int32_t v = lngSingle[t];
+        std::uint64_t hi = static_cast<std::uint64_t>(v) / kLow;
+        std::uint64_t revHi = 0;
+        for (int m = 0; m < 6; ++m) {
+            revHi = revHi * 3 + hi % 3;
+            hi /= 3;
+        }
+        const std::uint64_t key = (static_cast<std::uint64_t>(v) % kLow) * kHigh + revHi;
+        order[t] = (key << 32) | t;
+    }
+    RadixSortKeys(order, tmp);
+}
+
+// The codes of a work-order key.
+inline MatchCodes KeyCodes(std::uint64_t key)
+{
+    MatchCodes cur{};
+    std::uint64_t lo = key / kHigh;
+    std::uint64_t revHi = key % kHigh;
+    for (int m = 0; m < 7; ++m) {
+        cur[m] = static_cast<std::int32_t>(lo % 3);
+        lo /= 3;
+    }
+    for (int m = kMatches - 1; m >= 7; --m) {
+        cur[m] = static_cast<std::int32_t>(revHi % 3);
+        revHi /= 3;
+    }
+    return cur;
+}
+
+// The codes of match 12 among the singles of the group that starts at t, as bits.
+inline unsigned GroupCodes12(const std::vector<std::uint64_t>& order, std::size_t t,
+                             std::uint64_t group)
+{
+    unsigned present = 0;
+    for (std::size_t u = t; u < order.size() && (order[u] >> 32) / 9 == group && present != 7;
+         ++u) {
+        present |= 1u << ((order[u] >> 32) / 3 % 3);
+    }
+    return present;
+}
+
+// An ascending list falls into 27 runs by the codes of matches 11..13, each ascending in
+// matches 1..10. The singles that agree on matches 1..10 come to the heads of the runs
+// together, so walking the runs side by side visits every such group once, with no sort and
+// with reads and writes in 27 straight lines.
+class AscendingRuns
+{
+public:
+    static constexpr std::int32_t kSpan = 59049; // 3^10
+    static constexpr int kRuns = 27;
+
+    explicit AscendingRuns(std::span<const std::int32_t> lngSingle)
+        : m_list(lngSingle.data())
+    {
+        const std::size_t n = lngSingle.size();
+        for (int k = 0; k <= kRuns; ++k) {
+            m_bound[k] =
+                static_cast<std::size_t>(std::lower_bound(m_list, m_list + n, k * kSpan) - m_list);
+        }
+        for (int k = 0; k < kRuns; ++k) {
+            m_head[k] = m_bound[k];
+        }
+    }
+
+    // Matches 1..10 of the lowest single at a head, as a number; kSpan when all are walked.
+    std::int32_t NextGroup() const
+    {
+        std::int32_t g = kSpan;
+        for (int k = 0; k < kRuns; ++k) {
+            if (m_head[k] < m_bound[k + 1]) {
+                g = std::min(g, m_list[m_head[k]] - k * kSpan);
+            }
+        }
+        return g;
+    }
+
+    // Run k holds the codes c10 + 3 * c11 + 9 * c12 of matches 11..13.
+    bool AtHead(int k, std::int32_t g) const
+    {
+        return m_head[k] < m_bound[k + 1] && m_list[m_head[k]] == g + k * kSpan;
+    }
+
+    // The codes of match 12 of group g's singles with code c10 of match 11, as bits.
+    unsigned Codes12(int c10, std::int32_t g) const
+    {
+        unsigned present = 0;
+        for (int c11 = 0; c11 < 3; ++c11) {
+            for (int c12 = 0; c12 < 3; ++c12) {
+                if (AtHead(c10 + 3 * c11 + 9 * c12, g)) {
+                    present |= 1u << c11;
+                }
+            }
+        }
+        return present;
+    }
+
+    // Hands the divisors to group g's singles with code c10 of match 11 and moves past them.
+    template <class Fn> void Emit(int c10, std::int32_t g, const Last& last, Fn& fn)
+    {
+        for (int c11 = 0; c11 < 3; ++c11) {
+            for (int c12 = 0; c12 < 3; ++c12) {
+                const int k = c10 + 3 * c11 + 9 * c12;
+                const Divisors& d = last[c11][c12];
+                while (AtHead(k, g)) {
+                    fn(m_head[k], d.d1, d.d2, d.d3);
+                    ++m_head[k];
+                }
+            }
+        }
+    }
+
+private:
+    const std::int32_t* m_list;
+    std::array<std::size_t, kRuns + 1> m_bound{};
+    std::array<std::size_t, kRuns> m_head{};
+};
+
 } // namespace
 
 clsTMoney::clsTMoney(clsIMessage& message)
@@ -368,38 +584,14 @@ std::array<double, 3> clsTMoney::GetDivisors(std::span<const std::int32_t> lngKo
 template <int kGrade, class Fn>
 void clsTMoney::ForEachAscending(std::span<const std::int32_t> lngSingle, Fn& fn) const
 {
-    // An ascending list falls into 27 runs by the codes of matches 11..13, each ascending in
-    // matches 1..10. The singles that agree on matches 1..10 come to the heads of the runs
-    // together, so walking the runs side by side visits every such group once, with no sort
-    // and with reads and writes in 27 straight lines.
-    constexpr std::int32_t kSpan = 59049; // 3^10
-    constexpr int kRuns = 27;
-    const std::int32_t* list = lngSingle.data();
-    const std::size_t n = lngSingle.size();
-    std::array<std::size_t, kRuns + 1> bound{};
-    for (int k = 0; k <= kRuns; ++k) {
-        bound[k] = static_cast<std::size_t>(std::lower_bound(list, list + n, k * kSpan) - list);
-    }
-    std::array<std::size_t, kRuns> head{};
-    for (int k = 0; k < kRuns; ++k) {
-        head[k] = bound[k];
-    }
-    const auto atHead = [&](int k, std::int32_t g) {
-        return head[k] < bound[k + 1] && list[head[k]] == g + k * kSpan;
-    };
-    std::array<Prefix, kMatches> st;
+    AscendingRuns runs(lngSingle);
+    Stack st;
     st[0].p0 = 1.0;
-    Codes prev{};
-    Codes cur{};
-    bool first = true;
+    MatchCodes prev = kNoCodes;
+    MatchCodes cur{};
     for (;;) {
-        std::int32_t g = kSpan;
-        for (int k = 0; k < kRuns; ++k) {
-            if (head[k] < bound[k + 1]) {
-                g = std::min(g, list[head[k]] - k * kSpan);
-            }
-        }
-        if (g == kSpan) {
+        const std::int32_t g = runs.NextGroup();
+        if (g == AscendingRuns::kSpan) {
             break;
         }
         std::int32_t x = g;
@@ -407,61 +599,30 @@ void clsTMoney::ForEachAscending(std::span<const std::int32_t> lngSingle, Fn& fn
             cur[m] = x % 3;
             x /= 3;
         }
-        int f = 0;
-        if (!first) {
-            while (f < 10 && cur[f] == prev[f]) {
-                ++f;
-            }
-        }
-        for (int m = f; m < 10; ++m) {
-            Extend<kGrade>(st[m], st[m + 1], m, m_rate[m][cur[m]], m_miss[m][cur[m]]);
-        }
+        ExtendChanged<kGrade>(st, cur, prev, 10, m_rate, m_miss);
         prev = cur;
-        first = false;
         for (int c10 = 0; c10 < 3; ++c10) {
-            // Run k holds the codes c10 + 3 * c11 + 9 * c12 of matches 11..13.
-            unsigned present = 0;
-            for (int c11 = 0; c11 < 3; ++c11) {
-                for (int c12 = 0; c12 < 3; ++c12) {
-                    if (atHead(c10 + 3 * c11 + 9 * c12, g)) {
-                        present |= 1u << c11;
-                    }
-                }
-            }
+            const unsigned present = runs.Codes12(c10, g);
             if (present == 0) {
                 continue;
             }
             Extend<kGrade>(st[10], st[11], 10, m_rate[10][c10], m_miss[10][c10]);
-            std::array<std::array<Divisors, 3>, 3> last{};
+            Last last{};
             bool nine = false;
             if constexpr (kGrade >= 3) {
                 if ((present & (present - 1)) != 0) {
-                    std::array<Prefix, 3> tail;
-                    for (int c11 = 0; c11 < 3; ++c11) {
-                        Extend<kGrade>(st[11], tail[c11], 11, m_rate[11][c11], m_miss[11][c11]);
-                    }
-                    Finish9(tail, m_rate[12], m_miss[12], last);
+                    FinishAll<kGrade>(st[11], m_rate, m_miss, last);
                     nine = true;
                 }
             }
             if (!nine) {
                 for (int c11 = 0; c11 < 3; ++c11) {
                     if ((present & (1u << c11)) != 0) {
-                        Extend<kGrade>(st[11], st[12], 11, m_rate[11][c11], m_miss[11][c11]);
-                        Finish3<kGrade>(st[12], m_rate[12], m_miss[12], last[c11]);
+                        FinishOne<kGrade>(st[11], st[12], c11, m_rate, m_miss, last[c11]);
                     }
                 }
             }
-            for (int c11 = 0; c11 < 3; ++c11) {
-                for (int c12 = 0; c12 < 3; ++c12) {
-                    const int k = c10 + 3 * c11 + 9 * c12;
-                    const Divisors& d = last[c11][c12];
-                    while (atHead(k, g)) {
-                        fn(head[k], d.d1, d.d2, d.d3);
-                        ++head[k];
-                    }
-                }
-            }
+            runs.Emit(c10, g, last, fn);
         }
     }
 }
@@ -469,118 +630,46 @@ void clsTMoney::ForEachAscending(std::span<const std::int32_t> lngSingle, Fn& fn
 template <int kGrade, class Fn>
 void clsTMoney::ForEachSingle(std::span<const std::int32_t> lngSingle, Fn fn) const
 {
-    const std::size_t n = lngSingle.size();
-    bool ascending = true;
-    for (std::size_t t = 0; t < n; ++t) {
-        if (!clsTNumber::IsValidNo(lngSingle[t])) {
-            throw std::out_of_range("ticket number outside 0..1594322");
-        }
-        ascending = ascending && (t == 0 || lngSingle[t - 1] <= lngSingle[t]);
-    }
-    if (ascending) {
+    if (CheckAscending(lngSingle)) {
         ForEachAscending<kGrade>(lngSingle, fn);
         return;
     }
-    // Order of work: by matches 1..7 as a number (so the results of consecutive groups land
-    // in the same cache lines of the outputs), and within a group by matches 8..13 read from
-    // match 8 down, so that neighbours share the longest prefixes of products.
-    constexpr std::uint64_t kLow = 2187; // 3^7
-    constexpr std::uint64_t kHigh = 729; // 3^6
-    std::vector<std::uint64_t>& order = m_order;
-    order.resize(n);
-    for (std::size_t t = 0; t < n; ++t) {
-        const std::int32_t v = lngSingle[t];
-        std::uint64_t hi = static_cast<std::uint64_t>(v) / kLow;
-        std::uint64_t revHi = 0;
-        for (int m = 0; m < 6; ++m) {
-            revHi = revHi * 3 + hi % 3;
-            hi /= 3;
-        }
-        const std::uint64_t key = (static_cast<std::uint64_t>(v) % kLow) * kHigh + revHi;
-        order[t] = (key << 32) | t;
-    }
-    {
-        // Two-pass radix sort on the 21-bit key.
-        std::vector<std::uint64_t>& tmp = m_sortTmp;
-        tmp.resize(n);
-        for (int pass = 0; pass < 2; ++pass) {
-            const int shift = 32 + pass * 11;
-            std::array<std::size_t, 2049> count{};
-            for (std::uint64_t e : order) {
-                ++count[((e >> shift) & 2047) + 1];
-            }
-            for (int b = 0; b < 2048; ++b) {
-                count[b + 1] += count[b];
-            }
-            for (std::uint64_t e : order) {
-                tmp[count[(e >> shift) & 2047]++] = e;
-            }
-            order.swap(tmp);
-        }
-    }
+    BuildWorkOrder(lngSingle, m_order, m_sortTmp);
+    const std::vector<std::uint64_t>& order = m_order;
 
-    // st[k] holds the prefix of the first k matches of the current group (the singles that agree on
-    // matches 1..11); the divisors of its up to nine singles are made once per group, for all
-    // codes of match 13 together and, when more than one code of match 12 is in the list,
-    // for those together as well.
-    std::array<Prefix, kMatches> st;
+    // st[k] holds the prefix of the first k matches of the current group (the singles that
+    // agree on matches 1..11); the divisors of its up to nine singles are made once per group,
+    // for all codes of match 13 together and, when more than one code of match 12 is in the
+    // list, for those together as well.
+    Stack st;
     st[0].p0 = 1.0;
-    std::array<std::array<Divisors, 3>, 3> last{};
+    Last last{};
     unsigned done12 = 0;
-    Codes prev{};
-    Codes cur{};
-    bool first = true;
-    std::uint64_t group = 0;
+    MatchCodes prev = kNoCodes;
+    // Keys are below 3^13, so no group is numbered this.
+    std::uint64_t group = ~std::uint64_t{0};
+    const std::size_t n = order.size();
     for (std::size_t t = 0; t < n; ++t) {
         const std::size_t pos = static_cast<std::size_t>(order[t] & 0xffffffffu);
         const std::uint64_t key = order[t] >> 32;
         // The key ends in the codes of matches 12 and 13, so key / 9 names the group.
-        if (first || key / 9 != group) {
+        if (key / 9 != group) {
             group = key / 9;
-            std::uint64_t lo = key / kHigh;
-            std::uint64_t revHi = key % kHigh;
-            for (int m = 0; m < 7; ++m) {
-                cur[m] = static_cast<std::int32_t>(lo % 3);
-                lo /= 3;
-            }
-            for (int m = kMatches - 1; m >= 7; --m) {
-                cur[m] = static_cast<std::int32_t>(revHi % 3);
-                revHi /= 3;
-            }
-            int f = 0;
-            if (!first) {
-                while (f < kMatches - 2 && cur[f] == prev[f]) {
-                    ++f;
-                }
-            }
-            for (int m = f; m < kMatches - 2; ++m) {
-                Extend<kGrade>(st[m], st[m + 1], m, m_rate[m][cur[m]], m_miss[m][cur[m]]);
-            }
+            const MatchCodes cur = KeyCodes(key);
+            ExtendChanged<kGrade>(st, cur, prev, kMatches - 2, m_rate, m_miss);
             prev = cur;
-            first = false;
             done12 = 0;
             if constexpr (kGrade >= 3) {
-                unsigned present = 0;
-                for (std::size_t u = t; u < n && (order[u] >> 32) / 9 == group && present != 7;
-                     ++u) {
-                    present |= 1u << ((order[u] >> 32) / 3 % 3);
-                }
+                const unsigned present = GroupCodes12(order, t, group);
                 if ((present & (present - 1)) != 0) {
-                    constexpr int m = kMatches - 2;
-                    std::array<Prefix, 3> tail;
-                    for (int k = 0; k < 3; ++k) {
-                        Extend<kGrade>(st[m], tail[k], m, m_rate[m][k], m_miss[m][k]);
-                    }
-                    Finish9(tail, m_rate[m + 1], m_miss[m + 1], last);
+                    FinishAll<kGrade>(st[kMatches - 2], m_rate, m_miss, last);
                     done12 = 7;
                 }
             }
         }
         const auto c12 = static_cast<int>(key / 3 % 3);
         if ((done12 & (1u << c12)) == 0) {
-            constexpr int m = kMatches - 2;
-            Extend<kGrade>(st[m], st[m + 1], m, m_rate[m][c12], m_miss[m][c12]);
-            Finish3<kGrade>(st[m + 1], m_rate[m + 1], m_miss[m + 1], last[c12]);
+            FinishOne<kGrade>(st[kMatches - 2], st[kMatches - 1], c12, m_rate, m_miss, last[c12]);
             done12 |= 1u << c12;
         }
         const Divisors& d = last[c12][key % 3];

@@ -61,14 +61,12 @@ bool clsTNumber::LongToNo(std::span<const std::int32_t> lngKousei, std::int32_t&
     return true;
 }
 
-bool clsTNumber::Get2ListSub(std::int32_t lngValue, std::span<std::int32_t> lngList,
-                             std::size_t k) const
+bool clsTNumber::CopyList(std::span<const std::int32_t> all, std::span<std::int32_t> lngList,
+                          std::size_t k, std::string_view strOperation) const
 {
-    std::array<std::int32_t, List2Size> all;
-    Enumerate2(lngValue, all.data());
     for (std::int32_t v : all) {
         if (k >= lngList.size()) {
-            ReportShort("Get2List_Sub");
+            ReportShort(strOperation);
             return false;
         }
         lngList[k++] = v;
@@ -76,19 +74,20 @@ bool clsTNumber::Get2ListSub(std::int32_t lngValue, std::span<std::int32_t> lngL
     return true;
 }
 
+bool clsTNumber::Get2ListSub(std::int32_t lngValue, std::span<std::int32_t> lngList,
+                             std::size_t k) const
+{
+    std::array<std::int32_t, List2Size> all;
+    Enumerate2(lngValue, all.data());
+    return CopyList(all, lngList, k, "Get2List_Sub");
+}
+
 bool clsTNumber::Get3ListSub(std::int32_t lngValue, std::span<std::int32_t> lngList,
                              std::size_t k) const
 {
     std::array<std::int32_t, List3Size> all;
     Enumerate3(lngValue, all.data());
-    for (std::int32_t v : all) {
-        if (k >= lngList.size()) {
-            ReportShort("Get3List_Sub");
-            return false;
-        }
-        lngList[k++] = v;
-    }
-    return true;
+    return CopyList(all, lngList, k, "Get3List_Sub");
 }
 
 bool clsTNumber::Get2List(std::int32_t lngValue, std::span<std::int32_t> lngList) const

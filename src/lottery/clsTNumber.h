@@ -153,6 +153,9 @@ private:
     bool Get2ListSub(std::int32_t lngValue, std::span<std::int32_t> lngList, std::size_t k) const;
     bool Get3ListSub(std::int32_t lngValue, std::span<std::int32_t> lngList, std::size_t k) const;
     void ReportShort(std::string_view strOperation) const;
+    // all into lngList from position k on, as far as it has room; false (reported) when short.
+    bool CopyList(std::span<const std::int32_t> all, std::span<std::int32_t> lngList, std::size_t k,
+                  std::string_view strOperation) const;
 
     clsErrorReporter m_err;
 };

@@ -40,6 +40,21 @@ struct Neighbours
     }
 };
 
+// For every number v of the codes of matches intFrom..intTo-1, the product of their
+// probabilities, in match order.
+void HalfProducts(const std::array<std::array<double, 3>, 13>& p, int intFrom, int intTo,
+                  std::vector<double>& out)
+{
+    for (std::size_t v = 0; v < out.size(); ++v) {
+        double prod = 1.0;
+        std::size_t x = v;
+        for (int m = intFrom; m < intTo; ++m, x /= 3) {
+            prod *= p[m][x % 3];
+        }
+        out[v] = prod;
+    }
+}
+
 } // namespace
 
 clsTValue::clsTValue(clsIMessage& message)
@@ -62,22 +77,8 @@ bool clsTValue::SetProbability(const ProbabilityRecord& prob)
         }
     }
     // Each half multiplied in match order, as the whole product would be.
-    for (std::int32_t v = 0; v < kLowSpan; ++v) {
-        double p = 1.0;
-        std::int32_t x = v;
-        for (int m = 0; m < 7; ++m, x /= 3) {
-            p *= m_p[m][x % 3];
-        }
-        m_low[v] = p;
-    }
-    for (std::int32_t v = 0; v < kHighSpan; ++v) {
-        double p = 1.0;
-        std::int32_t x = v;
-        for (int m = 7; m < 13; ++m, x /= 3) {
-            p *= m_p[m][x % 3];
-        }
-        m_high[v] = p;
-    }
+    HalfProducts(m_p, 0, 7, m_low);
+    HalfProducts(m_p, 7, 13, m_high);
     m_prepared = false;
     return true;
 }

@@ -96,6 +96,8 @@ TEST(basText, LinesTrimAndNul)
     EXPECT_TRUE(SplitLines("").empty());
     EXPECT_EQ(Trim(" \t\u3000あ い\u3000 "), "あ い");
     EXPECT_EQ(Trim("\u3000"), "");
+    EXPECT_EQ(TrimBlanks(" \t\u3000あ い\u3000 \t"), "\u3000あ い\u3000");
+    EXPECT_EQ(TrimBlanks(" \t "), "");
     EXPECT_EQ(CutAtNul(std::string_view("ab\0cd", 5)), "ab");
     EXPECT_EQ(CutAtNul("abc"), "abc");
 }

@@ -291,3 +291,26 @@ TEST(clsFileStream, FifoIsRefusedWithoutBlocking)
     EXPECT_EQ(clsFileStream::ReadWhole(fifo.string(), bytes), clsFileStream::NotRegularFile);
     EXPECT_EQ(clsFileStream::ReadWhole((dir.Path() / "none").string(), bytes), ENOENT);
 }
+
+TEST(clsFileStream, ReadFailureNamesTheFileAndTheKindOfFailure)
+{
+    const TempDir dir;
+    const std::string missing = (dir.Path() / "none.drd").string();
+    std::string bytes;
+    const ErrorRecord notFound =
+        clsFileStream::ReadFailure(missing, clsFileStream::ReadWhole(missing, bytes));
+    EXPECT_EQ(notFound.Number, 53);
+    EXPECT_EQ(notFound.Description, "ファイルが見つかりません。 " + missing);
+
+    const std::string folder = dir.Path().string();
+    const ErrorRecord notRegular =
+        clsFileStream::ReadFailure(folder, clsFileStream::NotRegularFile);
+    EXPECT_EQ(notRegular.Number, 75);
+    EXPECT_NE(notRegular.Description.find(folder + ": 通常のファイルではありません)"),
+              std::string::npos);
+
+    const ErrorRecord other = clsFileStream::ReadFailure(folder, EIO);
+    EXPECT_EQ(other.Number, 57);
+    EXPECT_EQ(other.Description,
+              "ファイルを読み込めません。 (" + folder + ": " + clsFileStream::ErrorText(EIO) + ")");
+}

@@ -119,6 +119,21 @@ TEST(ClipboardText, TableRowsNameTheirRow)
     EXPECT_EQ(clsTClipboard::ConditionText(r), "");
 }
 
+TEST(ClipboardText, FixedTabsAreNamedInFullWidth)
+{
+    DataFileRecord r = Record();
+    for (std::size_t k = 0; k < 3; ++k) {
+        r.Jouken.Ninki[k].SetMark(0, 0, kCountDelete);
+        r.Jouken.Ninki[k].RowCaptions[0] = "行";
+    }
+    const std::string text = clsTClipboard::ConditionText(r);
+    EXPECT_NE(text.find("\r\n全て　行"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nＪ１　行"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nＪ２　行"), std::string::npos) << text;
+    // Only the user tabs get a scope line.
+    EXPECT_EQ(text.find("------"), std::string::npos) << text;
+}
+
 TEST(ClipboardText, CorrectionAndExtraction)
 {
     DataFileRecord r = Record();
