@@ -5,24 +5,31 @@
 #include "base/clsErrorReporter.h"
 #include "base/clsIPump.h"
 #include "conditions/clsTMsg.h"
+#include "engines/clsIMsEngine.h"
 
 #include <cstdint>
 #include <span>
 #include <vector>
 
-class clsTMsEngine1
+class clsTMsEngine1 final : public clsIMsEngine
 {
 public:
     clsTMsEngine1(clsIPump& objPump, clsIMessage& objMessage);
 
-    void Initialize(clsTMsgLog& objLog);
+    void Initialize(clsTMsgLog& objLog) override;
     // Covers the singles at grade 2 or 3. False when the run failed (LastError tells why); a
     // stopped run returns true with an empty result.
     bool EngineStart(std::span<const std::int32_t> lngSingle, std::int32_t lngSearchGrade);
-    std::int32_t SingleCount() const { return static_cast<std::int32_t>(m_result.size()); }
-    std::vector<std::int32_t> SingleData() const { return m_result; }
-    void EngineStop() { m_stop = true; }
-    const ErrorRecord& LastError() const { return m_lastError; }
+    // The settings and the multi play no part in the fast search.
+    bool EngineStart(std::span<const std::int32_t> lngSingle, std::int32_t lngSearchGrade,
+                     const EngineSettingsRecord&, const MarkArray&) override
+    {
+        return EngineStart(lngSingle, lngSearchGrade);
+    }
+    std::int32_t SingleCount() const override { return static_cast<std::int32_t>(m_result.size()); }
+    std::vector<std::int32_t> SingleData() const override { return m_result; }
+    void EngineStop() override { m_stop = true; }
+    const ErrorRecord& LastError() const override { return m_lastError; }
 
 private:
     void Search(std::span<const std::int32_t> lngSingle, std::int32_t lngGrade);
