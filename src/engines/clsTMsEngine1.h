@@ -42,11 +42,10 @@ private:
     bool m_initialized = false;
     bool m_stop = false;
     std::int32_t m_grade = 2;
-    // Indexed by ticket number. A score is kept for every number, in or out of the set, and
-    // only ever falls, which is what lets it be maintained instead of recounted.
-    std::vector<std::uint8_t> m_covered;
-    std::vector<std::uint8_t> m_inSet;
-    std::vector<std::int16_t> m_score;
+    // Indexed by ticket number: score and flags packed (see the .cpp). A score is kept for
+    // every number, in or out of the set, and only ever falls, which is what lets it be
+    // maintained instead of recounted.
+    std::vector<std::uint32_t> m_state;
     std::int32_t m_uncovered = 0;
     std::vector<std::int32_t> m_result;
     ErrorRecord m_lastError;
