@@ -90,6 +90,15 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
         return;
     }
 
+    if (TakeFullBalls(lngSingle)) {
+        TakeBestScores(lngSingle);
+    }
+}
+
+bool clsTMsEngine1::TakeFullBalls(std::span<const std::int32_t> lngSingle)
+{
+    const auto fullBall = static_cast<std::uint32_t>(BallSize(m_grade));
+    const std::uint32_t* state = m_state.data();
     // First phase. Each scan restarts at the front, but everything in front of the last choice
     // is rejected or covered by then, so the scans together are one pass in input order. A
     // rejected single never reaches a full ball again, so no flag has to remember it.
@@ -103,7 +112,7 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
         if ((v & kScoreMask) == fullBall) {
             Choose(s);
             if (m_uncovered == 0) {
-                return;
+                return false;
             }
         }
         // A countdown, not a division per single.
@@ -111,11 +120,17 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
             untilEvents = firstStep;
             if (ProcessEvents()) {
                 m_result.clear();
-                return;
+                return false;
             }
         }
     }
 
+    return true;
+}
+
+void clsTMsEngine1::TakeBestScores(std::span<const std::int32_t> lngSingle)
+{
+    const std::uint32_t* state = m_state.data();
     // Second phase: a full pass finds the best score and its ties in input order; the ties are
     // then taken in that order while they still have that score. Each pass's best score is
     // below the last one's, since every single left at the old best was taken or fell below it.
@@ -139,7 +154,7 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
         m_msg.Msg("候補の検索中...", false, true);
         m_msg.Max(static_cast<std::int32_t>(candidates.size()) - 1);
         const std::size_t step = EventStep(candidates.size());
-        untilEvents = step;
+        std::size_t untilEvents = step;
         std::uint32_t best = 0;
         ties.clear();
         for (std::size_t i = 0; i < candidates.size(); ++i) {

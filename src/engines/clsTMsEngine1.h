@@ -33,6 +33,11 @@ public:
 
 private:
     void Search(std::span<const std::int32_t> lngSingle, std::int32_t lngGrade);
+    // The singles whose whole ball is uncovered, in input order; false when that covered the
+    // set or the run was stopped.
+    bool TakeFullBalls(std::span<const std::int32_t> lngSingle);
+    // Then the highest scores, pass by pass.
+    void TakeBestScores(std::span<const std::int32_t> lngSingle);
     void Choose(std::int32_t lngNo);
     bool ProcessEvents();
 
