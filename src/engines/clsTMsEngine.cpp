@@ -66,12 +66,13 @@ EngineChoice ChoiceOf(std::int32_t lngMsEngine)
 }
 
 std::unique_ptr<clsIMsEngine> MakeEngine(clsTMsEngine::EngineKind kind, clsIPump& objPump,
-                                         clsIMessage& objMessage, clsTRandom& objRandom)
+                                         clsIMessage& objMessage, clsTRandom& objRandom,
+                                         std::vector<std::uint32_t>& lngFastWorkspace)
 {
     using K = clsTMsEngine::EngineKind;
     switch (kind) {
     case K::Fast:
-        return std::make_unique<clsTMsEngine1>(objPump, objMessage);
+        return std::make_unique<clsTMsEngine1>(objPump, objMessage, lngFastWorkspace);
     case K::Trial:
         return std::make_unique<clsTMsEngine2>(objPump, objMessage, objRandom);
     case K::Optimisation:
@@ -181,7 +182,7 @@ bool clsTMsEngine::RunEngine(std::int32_t& lngSCount, std::vector<std::int32_t>&
     if (choice.Kind == EngineKind::None) {
         return true;
     }
-    m_engine = MakeEngine(choice.Kind, m_pump, m_message, m_random);
+    m_engine = MakeEngine(choice.Kind, m_pump, m_message, m_random, m_fastWorkspace);
     m_engine->Initialize(*m_log);
     m_engine->SetCacheLimit(m_cacheLimit);
     m_kind = choice.Kind;

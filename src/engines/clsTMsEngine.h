@@ -78,5 +78,7 @@ private:
     EngineKind m_kind = EngineKind::None;
     // The engine of the run in progress, null between runs.
     std::unique_ptr<clsIMsEngine> m_engine;
+    // The fast search's table, kept from run to run.
+    std::vector<std::uint32_t> m_fastWorkspace;
     std::int64_t m_cacheLimit = std::numeric_limits<std::int64_t>::max();
 };

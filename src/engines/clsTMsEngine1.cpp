@@ -26,9 +26,15 @@ std::size_t EventStep(std::size_t lngCount)
 } // namespace
 
 clsTMsEngine1::clsTMsEngine1(clsIPump& objPump, clsIMessage& objMessage)
+    : clsTMsEngine1(objPump, objMessage, m_ownState)
+{}
+
+clsTMsEngine1::clsTMsEngine1(clsIPump& objPump, clsIMessage& objMessage,
+                             std::vector<std::uint32_t>& lngWorkspace)
     : m_pump(objPump)
     , m_err(objMessage, "clsTMsEngine1")
     , m_msg(objPump, objMessage)
+    , m_state(lngWorkspace)
 {}
 
 void clsTMsEngine1::Initialize(clsTMsgLog& objLog)

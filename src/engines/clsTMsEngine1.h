@@ -15,6 +15,10 @@ class clsTMsEngine1 final : public clsIMsEngine
 {
 public:
     clsTMsEngine1(clsIPump& objPump, clsIMessage& objMessage);
+    // With a table kept by the caller across runs, so a batch does not reallocate its 6 MB
+    // for every file.
+    clsTMsEngine1(clsIPump& objPump, clsIMessage& objMessage,
+                  std::vector<std::uint32_t>& lngWorkspace);
 
     void Initialize(clsTMsgLog& objLog) override;
     // Covers the singles at grade 2 or 3. False when the run failed (LastError tells why); a
@@ -50,7 +54,8 @@ private:
     // Indexed by ticket number: score and flags packed (see the .cpp). A score is kept for
     // every number, in or out of the set, and only ever falls, which is what lets it be
     // maintained instead of recounted.
-    std::vector<std::uint32_t> m_state;
+    std::vector<std::uint32_t> m_ownState;
+    std::vector<std::uint32_t>& m_state;
     std::int32_t m_uncovered = 0;
     std::vector<std::int32_t> m_result;
     ErrorRecord m_lastError;

@@ -214,6 +214,23 @@ TEST(clsTMsEngine, EveryEngineKeepsItsGuaranteeThroughTheFrame)
     }
 }
 
+TEST(clsTMsEngine, FastSearchKeepsNoStateFromAnEarlierRun)
+{
+    // The frame keeps the fast search's table between runs; a second run on another set and
+    // grade must choose what a fresh frame chooses.
+    const auto first = RandomSubset(kMulti, 0.8, 5);
+    const auto second = RandomSubset(kMulti, 0.4, 6);
+    FrameRun fresh(1, second);
+    ASSERT_TRUE(fresh.Go(Engine(1)));
+    FrameRun reused(1, first);
+    ASSERT_TRUE(reused.Go(Engine(3)));
+    reused.set = second;
+    reused.count = static_cast<std::int32_t>(second.size());
+    ASSERT_TRUE(reused.Go(Engine(1)));
+    EXPECT_EQ(reused.set, fresh.set);
+    EXPECT_EQ(reused.tousen, fresh.tousen);
+}
+
 TEST(clsTMsEngine, StopReachesTheRunningEngine)
 {
     FrameRun r(1, MultiSingles(kMulti));
