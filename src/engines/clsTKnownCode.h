@@ -28,4 +28,13 @@ private:
     struct Plan;
     static const Plan& PlanFor(std::int32_t t, std::int32_t b, std::int32_t r);
     static std::vector<Word> Words(std::int32_t t, std::int32_t b, std::int32_t r);
+    static std::vector<Word> WholeWords(std::int32_t t, std::int32_t n);
+    static std::vector<Word> HammingWords(std::int32_t n);
+    static std::vector<Word> GolayWords();
+    static std::vector<Word> TableWords(const char* strWords, std::int32_t n);
+    static std::vector<Word> ProductWords(const Plan& p, std::int32_t t, std::int32_t b,
+                                          std::int32_t r);
+    // Shortened (the last triple dropped) or narrowed (the last triple made a double).
+    static std::vector<Word> ReducedWords(bool blnNarrow, std::int32_t t, std::int32_t b,
+                                          std::int32_t r);
 };

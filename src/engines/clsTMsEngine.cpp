@@ -1,9 +1,14 @@
 #include "engines/clsTMsEngine.h"
 
+#include "engines/clsTMsEngine1.h"
+#include "engines/clsTMsEngine2.h"
+#include "engines/clsTMsEngine3.h"
+#include "engines/clsTMsEngine4.h"
 #include "lottery/clsTMoney.h"
 #include "lottery/clsTProbability.h"
 
 #include <algorithm>
+#include <array>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -13,9 +18,10 @@ namespace {
 class RunScope
 {
 public:
-    RunScope(bool& blnRun, clsTMsEngine::EngineKind& kind)
+    RunScope(bool& blnRun, clsTMsEngine::EngineKind& kind, std::unique_ptr<clsIMsEngine>& engine)
         : m_run(blnRun)
         , m_kind(kind)
+        , m_engine(engine)
     {
         m_run = true;
     }
@@ -23,6 +29,7 @@ public:
     {
         m_run = false;
         m_kind = clsTMsEngine::EngineKind::None;
+        m_engine.reset();
     }
     RunScope(const RunScope&) = delete;
     RunScope& operator=(const RunScope&) = delete;
@@ -30,7 +37,53 @@ public:
 private:
     bool& m_run;
     clsTMsEngine::EngineKind& m_kind;
+    std::unique_ptr<clsIMsEngine>& m_engine;
 };
+
+// What each MsEngine value runs, and at which guarantee grade.
+struct EngineChoice
+{
+    clsTMsEngine::EngineKind Kind;
+    std::int32_t Grade;
+};
+
+EngineChoice ChoiceOf(std::int32_t lngMsEngine)
+{
+    using K = clsTMsEngine::EngineKind;
+    static constexpr std::array<EngineChoice, 8> kChoice{{{K::None, 1},
+                                                          {K::Fast, 2},
+                                                          {K::Trial, 2},
+                                                          {K::Fast, 3},
+                                                          {K::Trial, 3},
+                                                          {K::Optimisation, 2},
+                                                          {K::Tabu, 2},
+                                                          {K::Tabu, 3}}};
+    if (lngMsEngine < 0 || lngMsEngine >= static_cast<std::int32_t>(kChoice.size())) {
+        throw std::invalid_argument("エンジンの種類が正しくありません: " +
+                                    std::to_string(lngMsEngine));
+    }
+    return kChoice[static_cast<std::size_t>(lngMsEngine)];
+}
+
+std::unique_ptr<clsIMsEngine> MakeEngine(clsTMsEngine::EngineKind kind, clsIPump& objPump,
+                                         clsIMessage& objMessage, clsTRandom& objRandom,
+                                         std::vector<std::uint32_t>& lngFastWorkspace)
+{
+    using K = clsTMsEngine::EngineKind;
+    switch (kind) {
+    case K::Fast:
+        return std::make_unique<clsTMsEngine1>(objPump, objMessage, lngFastWorkspace);
+    case K::Trial:
+        return std::make_unique<clsTMsEngine2>(objPump, objMessage, objRandom);
+    case K::Optimisation:
+        return std::make_unique<clsTMsEngine3>(objPump, objMessage, objRandom);
+    case K::Tabu:
+        return std::make_unique<clsTMsEngine4>(objPump, objMessage, objRandom);
+    case K::None:
+        break;
+    }
+    return nullptr;
+}
 } // namespace
 
 clsTMsEngine::clsTMsEngine(clsIPump& objPump, clsIMessage& objMessage)
@@ -58,25 +111,15 @@ void clsTMsEngine::Initialize(clsTMsgLog& objLog)
 
 void clsTMsEngine::EnginePause(bool blnValue)
 {
-    if (m_kind == EngineKind::Trial && m_engine2) {
-        m_engine2->EnginePause(blnValue);
-    } else if (m_kind == EngineKind::Optimisation && m_engine3) {
-        m_engine3->EnginePause(blnValue);
-    } else if (m_kind == EngineKind::Tabu && m_engine4) {
-        m_engine4->EnginePause(blnValue);
+    if (m_engine) {
+        m_engine->EnginePause(blnValue);
     }
 }
 
 void clsTMsEngine::EngineStop()
 {
-    if (m_kind == EngineKind::Fast && m_engine1) {
-        m_engine1->EngineStop();
-    } else if (m_kind == EngineKind::Trial && m_engine2) {
-        m_engine2->EngineStop();
-    } else if (m_kind == EngineKind::Optimisation && m_engine3) {
-        m_engine3->EngineStop();
-    } else if (m_kind == EngineKind::Tabu && m_engine4) {
-        m_engine4->EngineStop();
+    if (m_engine) {
+        m_engine->EngineStop();
     }
 }
 
@@ -100,7 +143,7 @@ bool clsTMsEngine::EngineRun(std::int32_t& lngSCount, std::vector<std::int32_t>&
     if (m_run) {
         return false;
     }
-    RunScope scope(m_run, m_kind);
+    RunScope scope(m_run, m_kind, m_engine);
     try {
         if (lngSCount < 0 || static_cast<std::size_t>(lngSCount) > lngSingle.size()) {
             throw std::out_of_range("シングル数が一覧の長さと合いません: " +
@@ -135,74 +178,24 @@ bool clsTMsEngine::RunEngine(std::int32_t& lngSCount, std::vector<std::int32_t>&
                              const EngineSettingsRecord& udtSettings, const MarkArray& lngMulti)
 {
     const std::span<const std::int32_t> set(lngSingle.data(), static_cast<std::size_t>(lngSCount));
-    bool ok = true;
-    ErrorRecord err;
-    std::vector<std::int32_t> result;
-    switch (udtSettings.MsEngine) {
-    case 0:
+    const EngineChoice choice = ChoiceOf(udtSettings.MsEngine);
+    if (choice.Kind == EngineKind::None) {
         return true;
-    case 1:
-    case 3: {
-        m_engine1 = std::make_unique<clsTMsEngine1>(m_pump, m_message);
-        m_engine1->Initialize(*m_log);
-        m_kind = EngineKind::Fast;
-        ok = m_engine1->EngineStart(set, udtSettings.MsEngine == 1 ? 2 : 3);
-        err = m_engine1->LastError();
-        result = m_engine1->SingleData();
-        m_kind = EngineKind::None;
-        m_engine1.reset();
-        break;
     }
-    case 2:
-    case 4: {
-        m_engine2 = std::make_unique<clsTMsEngine2>(m_pump, m_message, m_random);
-        m_engine2->Initialize(*m_log);
-        m_engine2->SetCacheLimit(m_cacheLimit);
-        m_kind = EngineKind::Trial;
-        ok = m_engine2->EngineStart(set, udtSettings.MsEngine == 2 ? 2 : 3, udtSettings, lngMulti);
-        err = m_engine2->LastError();
-        result = m_engine2->SingleData();
-        const bool cacheFailed = m_engine2->CacheFailed();
-        m_kind = EngineKind::None;
-        m_engine2.reset();
-        // The cache box has been shown; nothing was searched, so the set stays as it was
-        // instead of being replaced by an empty result.
-        if (ok && cacheFailed) {
-            return false;
-        }
-        break;
-    }
-    case 5: {
-        m_engine3 = std::make_unique<clsTMsEngine3>(m_pump, m_message, m_random);
-        m_engine3->Initialize(*m_log);
-        m_engine3->SetCacheLimit(m_cacheLimit);
-        m_kind = EngineKind::Optimisation;
-        ok = m_engine3->EngineStart(set, udtSettings);
-        err = m_engine3->LastError();
-        result = m_engine3->SingleData();
-        const bool cacheFailed = m_engine3->CacheFailed();
-        m_kind = EngineKind::None;
-        m_engine3.reset();
-        if (ok && cacheFailed) {
-            return false;
-        }
-        break;
-    }
-    case 6:
-    case 7: {
-        m_engine4 = std::make_unique<clsTMsEngine4>(m_pump, m_message, m_random);
-        m_engine4->Initialize(*m_log);
-        m_kind = EngineKind::Tabu;
-        ok = m_engine4->EngineStart(set, udtSettings.MsEngine == 6 ? 2 : 3, udtSettings, lngMulti);
-        err = m_engine4->LastError();
-        result = m_engine4->SingleData();
-        m_kind = EngineKind::None;
-        m_engine4.reset();
-        break;
-    }
-    default:
-        throw std::invalid_argument("エンジンの種類が正しくありません: " +
-                                    std::to_string(udtSettings.MsEngine));
+    m_engine = MakeEngine(choice.Kind, m_pump, m_message, m_random, m_fastWorkspace);
+    m_engine->Initialize(*m_log);
+    m_engine->SetCacheLimit(m_cacheLimit);
+    m_kind = choice.Kind;
+    const bool ok = m_engine->EngineStart(set, choice.Grade, udtSettings, lngMulti);
+    const ErrorRecord err = m_engine->LastError();
+    std::vector<std::int32_t> result = m_engine->SingleData();
+    const bool cacheFailed = m_engine->CacheFailed();
+    m_kind = EngineKind::None;
+    m_engine.reset();
+    // The cache box has been shown; nothing was searched, so the set stays as it was instead
+    // of being replaced by an empty result.
+    if (ok && cacheFailed) {
+        return false;
     }
     if (!ok) {
         ReportFailure(err);

@@ -8,10 +8,7 @@
 #include "base/clsIPump.h"
 #include "conditions/clsTMsg.h"
 #include "engines/EngineSettingsRecord.h"
-#include "engines/clsTMsEngine1.h"
-#include "engines/clsTMsEngine2.h"
-#include "engines/clsTMsEngine3.h"
-#include "engines/clsTMsEngine4.h"
+#include "engines/clsIMsEngine.h"
 #include "engines/clsTRandom.h"
 #include "lottery/VoteRecord.h"
 
@@ -79,9 +76,9 @@ private:
     VoteRecord m_vote;
     bool m_run = false;
     EngineKind m_kind = EngineKind::None;
-    std::unique_ptr<clsTMsEngine1> m_engine1;
-    std::unique_ptr<clsTMsEngine2> m_engine2;
-    std::unique_ptr<clsTMsEngine3> m_engine3;
-    std::unique_ptr<clsTMsEngine4> m_engine4;
+    // The engine of the run in progress, null between runs.
+    std::unique_ptr<clsIMsEngine> m_engine;
+    // The fast search's table, kept from run to run.
+    std::vector<std::uint32_t> m_fastWorkspace;
     std::int64_t m_cacheLimit = std::numeric_limits<std::int64_t>::max();
 };

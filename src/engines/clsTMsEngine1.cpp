@@ -8,6 +8,15 @@
 using namespace basEngineBall;
 
 namespace {
+// A ticket number's state in one word: the score (uncovered members of its ball, at most 339)
+// in the low bits, then whether it is covered and whether it is in the set. One load tells the
+// scans all they need, and a score only falls while its ball still has an uncovered member, so
+// counting it down never reaches the flags.
+constexpr std::uint32_t kScoreMask = 0xFFFF;
+constexpr std::uint32_t kCovered = 1u << 16;
+constexpr std::uint32_t kInSetShift = 17;
+constexpr std::uint32_t kInSet = 1u << kInSetShift;
+
 // Candidates between two event-processing points: about 1 % of them.
 std::size_t EventStep(std::size_t lngCount)
 {
@@ -17,9 +26,15 @@ std::size_t EventStep(std::size_t lngCount)
 } // namespace
 
 clsTMsEngine1::clsTMsEngine1(clsIPump& objPump, clsIMessage& objMessage)
+    : clsTMsEngine1(objPump, objMessage, m_ownState)
+{}
+
+clsTMsEngine1::clsTMsEngine1(clsIPump& objPump, clsIMessage& objMessage,
+                             std::vector<std::uint32_t>& lngWorkspace)
     : m_pump(objPump)
     , m_err(objMessage, "clsTMsEngine1")
     , m_msg(objPump, objMessage)
+    , m_state(lngWorkspace)
 {}
 
 void clsTMsEngine1::Initialize(clsTMsgLog& objLog)
@@ -64,14 +79,13 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
         }
     }
     m_grade = lngGrade;
-    const auto fullBall = static_cast<std::int16_t>(BallSize(lngGrade));
-    m_covered.assign(kSingleCount, 0);
-    m_inSet.assign(kSingleCount, 0);
-    m_score.assign(kSingleCount, fullBall);
+    const auto fullBall = static_cast<std::uint32_t>(BallSize(lngGrade));
+    m_state.assign(kSingleCount, fullBall);
+    std::uint32_t* state = m_state.data();
     m_uncovered = 0;
     for (const std::int32_t s : lngSingle) {
-        if (m_inSet[s] == 0) {
-            m_inSet[s] = 1;
+        if ((state[s] & kInSet) == 0) {
+            state[s] |= kInSet;
             ++m_uncovered;
         }
     }
@@ -82,19 +96,29 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
         return;
     }
 
+    if (TakeFullBalls(lngSingle)) {
+        TakeBestScores(lngSingle);
+    }
+}
+
+bool clsTMsEngine1::TakeFullBalls(std::span<const std::int32_t> lngSingle)
+{
+    const auto fullBall = static_cast<std::uint32_t>(BallSize(m_grade));
+    const std::uint32_t* state = m_state.data();
     // First phase. Each scan restarts at the front, but everything in front of the last choice
     // is rejected or covered by then, so the scans together are one pass in input order. A
     // rejected single never reaches a full ball again, so no flag has to remember it.
     const std::size_t firstStep = EventStep(lngSingle.size());
     std::size_t untilEvents = firstStep;
     for (const std::int32_t s : lngSingle) {
-        if (m_covered[s] != 0) {
+        const std::uint32_t v = state[s];
+        if ((v & kCovered) != 0) {
             continue;
         }
-        if (m_score[s] == fullBall) {
+        if ((v & kScoreMask) == fullBall) {
             Choose(s);
             if (m_uncovered == 0) {
-                return;
+                return false;
             }
         }
         // A countdown, not a division per single.
@@ -102,18 +126,24 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
             untilEvents = firstStep;
             if (ProcessEvents()) {
                 m_result.clear();
-                return;
+                return false;
             }
         }
     }
 
+    return true;
+}
+
+void clsTMsEngine1::TakeBestScores(std::span<const std::int32_t> lngSingle)
+{
+    const std::uint32_t* state = m_state.data();
     // Second phase: a full pass finds the best score and its ties in input order; the ties are
     // then taken in that order while they still have that score. Each pass's best score is
     // below the last one's, since every single left at the old best was taken or fell below it.
     std::vector<std::int32_t> candidates;
     candidates.reserve(lngSingle.size());
     for (const std::int32_t s : lngSingle) {
-        if (m_covered[s] == 0) {
+        if ((state[s] & kCovered) == 0) {
             candidates.push_back(s);
         }
     }
@@ -121,7 +151,7 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
     while (m_uncovered > 0) {
         std::size_t kept = 0;
         for (const std::int32_t s : candidates) {
-            if (m_covered[s] == 0) {
+            if ((state[s] & kCovered) == 0) {
                 candidates[kept++] = s;
             }
         }
@@ -130,12 +160,12 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
         m_msg.Msg("候補の検索中...", false, true);
         m_msg.Max(static_cast<std::int32_t>(candidates.size()) - 1);
         const std::size_t step = EventStep(candidates.size());
-        untilEvents = step;
-        std::int32_t best = 0;
+        std::size_t untilEvents = step;
+        std::uint32_t best = 0;
         ties.clear();
         for (std::size_t i = 0; i < candidates.size(); ++i) {
             const std::int32_t s = candidates[i];
-            const std::int32_t score = m_score[s];
+            const std::uint32_t score = state[s] & kScoreMask;
             if (score > best) {
                 best = score;
                 ties.clear();
@@ -159,7 +189,7 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
 
         // A tie may have been covered since the pass; it still counts by its score.
         for (const std::int32_t t : ties) {
-            if (m_score[t] == best) {
+            if ((state[t] & kScoreMask) == best) {
                 Choose(t);
                 if (m_uncovered == 0) {
                     return;
@@ -173,18 +203,19 @@ void clsTMsEngine1::Choose(std::int32_t lngNo)
 {
     m_result.push_back(lngNo);
     const std::int32_t grade = m_grade;
-    std::uint8_t* covered = m_covered.data();
-    const std::uint8_t* inSet = m_inSet.data();
-    std::int16_t* score = m_score.data();
+    std::uint32_t* state = m_state.data();
+    std::int32_t uncovered = m_uncovered;
     Digits d;
     MakeDigits(lngNo, d);
     ForEachInBallOfDigits(lngNo, d, grade, [&](std::int32_t x, const Digits& dx) {
-        if (covered[x] != 0) {
+        const std::uint32_t v = state[x];
+        if ((v & kCovered) != 0) {
             return;
         }
-        covered[x] = 1;
-        m_uncovered -= inSet[x];
+        state[x] = v | kCovered;
+        uncovered -= static_cast<std::int32_t>(v >> kInSetShift);
         // x has just left the uncovered numbers: every ball holding it loses one point.
-        ForEachNoInBallOfDigits(x, dx, grade, [score](std::int32_t y) { --score[y]; });
+        ForEachNoInBallOfDigits(x, dx, grade, [state](std::int32_t y) { --state[y]; });
     });
+    m_uncovered = uncovered;
 }

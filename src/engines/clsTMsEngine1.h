@@ -5,27 +5,43 @@
 #include "base/clsErrorReporter.h"
 #include "base/clsIPump.h"
 #include "conditions/clsTMsg.h"
+#include "engines/clsIMsEngine.h"
 
 #include <cstdint>
 #include <span>
 #include <vector>
 
-class clsTMsEngine1
+class clsTMsEngine1 final : public clsIMsEngine
 {
 public:
     clsTMsEngine1(clsIPump& objPump, clsIMessage& objMessage);
+    // With a table kept by the caller across runs, so a batch does not reallocate its 6 MB
+    // for every file.
+    clsTMsEngine1(clsIPump& objPump, clsIMessage& objMessage,
+                  std::vector<std::uint32_t>& lngWorkspace);
 
-    void Initialize(clsTMsgLog& objLog);
+    void Initialize(clsTMsgLog& objLog) override;
     // Covers the singles at grade 2 or 3. False when the run failed (LastError tells why); a
     // stopped run returns true with an empty result.
     bool EngineStart(std::span<const std::int32_t> lngSingle, std::int32_t lngSearchGrade);
-    std::int32_t SingleCount() const { return static_cast<std::int32_t>(m_result.size()); }
-    std::vector<std::int32_t> SingleData() const { return m_result; }
-    void EngineStop() { m_stop = true; }
-    const ErrorRecord& LastError() const { return m_lastError; }
+    // The settings and the multi play no part in the fast search.
+    bool EngineStart(std::span<const std::int32_t> lngSingle, std::int32_t lngSearchGrade,
+                     const EngineSettingsRecord&, const MarkArray&) override
+    {
+        return EngineStart(lngSingle, lngSearchGrade);
+    }
+    std::int32_t SingleCount() const override { return static_cast<std::int32_t>(m_result.size()); }
+    std::vector<std::int32_t> SingleData() const override { return m_result; }
+    void EngineStop() override { m_stop = true; }
+    const ErrorRecord& LastError() const override { return m_lastError; }
 
 private:
     void Search(std::span<const std::int32_t> lngSingle, std::int32_t lngGrade);
+    // The singles whose whole ball is uncovered, in input order; false when that covered the
+    // set or the run was stopped.
+    bool TakeFullBalls(std::span<const std::int32_t> lngSingle);
+    // Then the highest scores, pass by pass.
+    void TakeBestScores(std::span<const std::int32_t> lngSingle);
     void Choose(std::int32_t lngNo);
     bool ProcessEvents();
 
@@ -35,11 +51,11 @@ private:
     bool m_initialized = false;
     bool m_stop = false;
     std::int32_t m_grade = 2;
-    // Indexed by ticket number. A score is kept for every number, in or out of the set, and
-    // only ever falls, which is what lets it be maintained instead of recounted.
-    std::vector<std::uint8_t> m_covered;
-    std::vector<std::uint8_t> m_inSet;
-    std::vector<std::int16_t> m_score;
+    // Indexed by ticket number: score and flags packed (see the .cpp). A score is kept for
+    // every number, in or out of the set, and only ever falls, which is what lets it be
+    // maintained instead of recounted.
+    std::vector<std::uint32_t> m_ownState;
+    std::vector<std::uint32_t>& m_state;
     std::int32_t m_uncovered = 0;
     std::vector<std::int32_t> m_result;
     ErrorRecord m_lastError;

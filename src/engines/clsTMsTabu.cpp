@@ -43,20 +43,10 @@ template <class F> void clsTMsTabu::ForBall(std::int32_t x, const Digits& d, F&&
     }
 }
 
-clsTMsTabu::clsTMsTabu(clsTRandom& objRandom)
-    : m_random(objRandom)
-{}
-
-void clsTMsTabu::Setup(std::span<const std::int32_t> lngTarget,
-                       std::span<const std::int32_t> lngCandidate, std::int32_t lngRadius)
+void clsTMsTabu::ReadSpace(std::span<const std::int32_t> lngTarget,
+                           std::span<const std::int32_t> lngCandidate)
 {
-    if (lngRadius != 1 && lngRadius != 2) {
-        throw std::invalid_argument("保証の距離は 1 か 2 です: " + std::to_string(lngRadius));
-    }
-    if (lngTarget.empty() || lngCandidate.empty()) {
-        throw std::invalid_argument("対象と候補が必要です");
-    }
-    m_radius = lngRadius;
+    // The outcomes used per match; matches with one of them fold into m_base.
     std::array<std::uint32_t, 13> mask{};
     auto mark = [&](std::int32_t s) {
         if (!basEngineBall::IsValidNo(s)) {
@@ -100,7 +90,23 @@ void clsTMsTabu::Setup(std::span<const std::int32_t> lngTarget,
         stride *= w;
     }
     m_size = stride;
+}
 
+clsTMsTabu::clsTMsTabu(clsTRandom& objRandom)
+    : m_random(objRandom)
+{}
+
+void clsTMsTabu::Setup(std::span<const std::int32_t> lngTarget,
+                       std::span<const std::int32_t> lngCandidate, std::int32_t lngRadius)
+{
+    if (lngRadius != 1 && lngRadius != 2) {
+        throw std::invalid_argument("保証の距離は 1 か 2 です: " + std::to_string(lngRadius));
+    }
+    if (lngTarget.empty() || lngCandidate.empty()) {
+        throw std::invalid_argument("対象と候補が必要です");
+    }
+    m_radius = lngRadius;
+    ReadSpace(lngTarget, lngCandidate);
     m_cov.assign(static_cast<std::size_t>(m_size), kNotTarget);
     m_targetCount = 0;
     for (const std::int32_t s : lngTarget) {
@@ -447,131 +453,148 @@ void clsTMsTabu::Run(std::int64_t lngIterations)
     }
 }
 
+// The best move found so far for the uncovered target of a step.
+struct clsTMsTabu::Move
+{
+    std::int64_t BestDelta = std::numeric_limits<std::int64_t>::max();
+    std::int32_t Ties = 0;
+    std::int32_t Slot = -1;
+    std::int32_t To = -1;
+    bool Noisy = false;
+};
+
+void clsTMsTabu::ConsiderShifts(std::int32_t cp, const Digits& dcp, Move& move)
+{
+    // Every slot one match away from candidate cp, which would cover the step's target.
+    if (m_isCandidate[cp] == 0) {
+        return;
+    }
+    const std::int32_t* head = m_head.data();
+    std::int64_t gain = -1;
+    for (std::int32_t k = 0; k < m_n; ++k) {
+        for (std::int32_t v = 0; v < m_width[k]; ++v) {
+            if (v == dcp[k]) {
+                continue;
+            }
+            const std::int32_t c = cp + (v - dcp[k]) * m_stride[k];
+            std::int32_t j = head[c];
+            if (j < 0) {
+                continue;
+            }
+            // Of several slots on one ticket, any free one will do.
+            for (std::int32_t i = j; i >= 0; i = m_next[i]) {
+                if (m_tabuUntil[i] <= m_iteration) {
+                    j = i;
+                    break;
+                }
+            }
+            if (gain < 0) {
+                gain = WeightCovered(cp, dcp, 0);
+            }
+            Digits dc = dcp;
+            dc[k] = static_cast<std::uint8_t>(v);
+            const std::int64_t delta = LossOfShift(c, dc, k) - gain;
+            // Unweighted, a tabu move that reaches a new low is taken all the same.
+            const bool tabu = m_tabuUntil[j] > m_iteration;
+            if (tabu && (m_weighted || m_uncoveredCount + delta >= m_phaseBest)) {
+                continue;
+            }
+            const std::int64_t key = move.Noisy ? 0 : delta;
+            if (key < move.BestDelta) {
+                move.BestDelta = key;
+                move.Ties = 1;
+                move.Slot = j;
+                move.To = cp;
+            } else if (key == move.BestDelta && m_random.NextIndex(++move.Ties) == 0) {
+                move.Slot = j;
+                move.To = cp;
+            }
+        }
+    }
+}
+
+void clsTMsTabu::ConsiderBall(std::int32_t x, const Digits& dx, Move& move)
+{
+    ConsiderShifts(x, dx, move);
+    for (std::int32_t k = 0; k < m_n; ++k) {
+        for (std::int32_t v = 0; v < m_width[k]; ++v) {
+            if (v == dx[k]) {
+                continue;
+            }
+            Digits d = dx;
+            d[k] = static_cast<std::uint8_t>(v);
+            ConsiderShifts(x + (v - dx[k]) * m_stride[k], d, move);
+        }
+    }
+    if (m_radius < 2) {
+        return;
+    }
+    for (std::int32_t p = 0; p + 1 < m_n; ++p) {
+        for (std::int32_t a = 0; a < m_width[p]; ++a) {
+            if (a == dx[p]) {
+                continue;
+            }
+            for (std::int32_t q = p + 1; q < m_n; ++q) {
+                for (std::int32_t b = 0; b < m_width[q]; ++b) {
+                    if (b == dx[q]) {
+                        continue;
+                    }
+                    Digits d = dx;
+                    d[p] = static_cast<std::uint8_t>(a);
+                    d[q] = static_cast<std::uint8_t>(b);
+                    ConsiderShifts(x + (a - dx[p]) * m_stride[p] + (b - dx[q]) * m_stride[q], d,
+                                   move);
+                }
+            }
+        }
+    }
+}
+
+void clsTMsTabu::Reweight()
+{
+    // Targets that stay uncovered weigh more and more, which pulls the search out of the
+    // plateaus where every move keeps the count.
+    std::int32_t* w = m_weight.data();
+    bool rescale = false;
+    for (std::int32_t i = 0; i < m_uncoveredCount; ++i) {
+        rescale = ++w[m_uncovered[i]] > (1 << 28) || rescale;
+    }
+    if (rescale) {
+        for (auto& v : m_weight) {
+            v = (v + 1) / 2;
+        }
+    }
+}
+
 void clsTMsTabu::Step()
 {
     ++m_iteration;
     const std::int32_t x = m_uncovered[m_random.NextIndex(m_uncoveredCount)];
     Digits dx;
     Decode(x, dx);
-    const bool noisy = m_noise > 0.0 && m_random.Next() < m_noise;
+    Move move;
+    move.Noisy = m_noise > 0.0 && m_random.Next() < m_noise;
+    ConsiderBall(x, dx, move);
 
-    std::int64_t bestDelta = std::numeric_limits<std::int64_t>::max();
-    std::int32_t ties = 0;
-    std::int32_t moveSlot = -1;
-    std::int32_t moveTo = -1;
-    const std::int32_t* head = m_head.data();
-
-    // Every slot one match away from a candidate that would cover x.
-    auto consider = [&](std::int32_t cp, const Digits& dcp) {
-        if (m_isCandidate[cp] == 0) {
-            return;
-        }
-        std::int64_t gain = -1;
-        for (std::int32_t k = 0; k < m_n; ++k) {
-            for (std::int32_t v = 0; v < m_width[k]; ++v) {
-                if (v == dcp[k]) {
-                    continue;
-                }
-                const std::int32_t c = cp + (v - dcp[k]) * m_stride[k];
-                std::int32_t j = head[c];
-                if (j < 0) {
-                    continue;
-                }
-                // Of several slots on one ticket, any free one will do.
-                for (std::int32_t i = j; i >= 0; i = m_next[i]) {
-                    if (m_tabuUntil[i] <= m_iteration) {
-                        j = i;
-                        break;
-                    }
-                }
-                if (gain < 0) {
-                    gain = WeightCovered(cp, dcp, 0);
-                }
-                Digits dc = dcp;
-                dc[k] = static_cast<std::uint8_t>(v);
-                const std::int64_t delta = LossOfShift(c, dc, k) - gain;
-                // Unweighted, a tabu move that reaches a new low is taken all the same.
-                const bool tabu = m_tabuUntil[j] > m_iteration;
-                if (tabu && (m_weighted || m_uncoveredCount + delta >= m_phaseBest)) {
-                    continue;
-                }
-                const std::int64_t key = noisy ? 0 : delta;
-                if (key < bestDelta) {
-                    bestDelta = key;
-                    ties = 1;
-                    moveSlot = j;
-                    moveTo = cp;
-                } else if (key == bestDelta && m_random.NextIndex(++ties) == 0) {
-                    moveSlot = j;
-                    moveTo = cp;
-                }
-            }
-        }
-    };
-    {
-        consider(x, dx);
-        for (std::int32_t k = 0; k < m_n; ++k) {
-            for (std::int32_t v = 0; v < m_width[k]; ++v) {
-                if (v == dx[k]) {
-                    continue;
-                }
-                Digits d = dx;
-                d[k] = static_cast<std::uint8_t>(v);
-                consider(x + (v - dx[k]) * m_stride[k], d);
-            }
-        }
-        if (m_radius >= 2) {
-            for (std::int32_t p = 0; p + 1 < m_n; ++p) {
-                for (std::int32_t a = 0; a < m_width[p]; ++a) {
-                    if (a == dx[p]) {
-                        continue;
-                    }
-                    for (std::int32_t q = p + 1; q < m_n; ++q) {
-                        for (std::int32_t b = 0; b < m_width[q]; ++b) {
-                            if (b == dx[q]) {
-                                continue;
-                            }
-                            Digits d = dx;
-                            d[p] = static_cast<std::uint8_t>(a);
-                            d[q] = static_cast<std::uint8_t>(b);
-                            consider(x + (a - dx[p]) * m_stride[p] + (b - dx[q]) * m_stride[q], d);
-                        }
-                    }
-                }
-            }
-        }
-    }
-
-    if (moveSlot < 0) {
+    if (move.Slot < 0) {
         // No ticket lies one match away (sparse candidates, or all such moves tabu): put a
         // random slot onto a random candidate that covers x.
         std::int32_t n = 0;
         ForBall(x, dx, [&](std::int32_t t) {
             if (m_isCandidate[t] != 0 && m_random.NextIndex(++n) == 0) {
-                moveTo = t;
+                move.To = t;
             }
         });
-        if (moveTo < 0) {
+        if (move.To < 0) {
             return;
         }
-        moveSlot = m_random.NextIndex(static_cast<std::int32_t>(m_slot.size()));
+        move.Slot = m_random.NextIndex(static_cast<std::int32_t>(m_slot.size()));
     }
-    Remove(moveSlot);
-    Add(moveSlot, moveTo);
-    m_tabuUntil[moveSlot] = m_iteration + m_tenure + 1;
+    Remove(move.Slot);
+    Add(move.Slot, move.To);
+    m_tabuUntil[move.Slot] = m_iteration + m_tenure + 1;
     if (m_weighted) {
-        // Targets that stay uncovered weigh more and more, which pulls the search out of
-        // the plateaus where every move keeps the count.
-        std::int32_t* w = m_weight.data();
-        bool rescale = false;
-        for (std::int32_t i = 0; i < m_uncoveredCount; ++i) {
-            rescale = ++w[m_uncovered[i]] > (1 << 28) || rescale;
-        }
-        if (rescale) {
-            for (auto& v : m_weight) {
-                v = (v + 1) / 2;
-            }
-        }
+        Reweight();
     }
     if (m_uncoveredCount < m_phaseBest) {
         m_phaseBest = m_uncoveredCount;

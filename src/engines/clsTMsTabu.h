@@ -64,6 +64,8 @@ public:
 
 private:
     using Digits = std::array<std::uint8_t, 13>;
+    void ReadSpace(std::span<const std::int32_t> lngTarget,
+                   std::span<const std::int32_t> lngCandidate);
     void Decode(std::int32_t lngLocal, Digits& d) const;
     template <class F> void ForBall(std::int32_t x, const Digits& d, F&& f) const;
     void Add(std::int32_t lngSlot, std::int32_t lngLocal);
@@ -71,7 +73,13 @@ private:
     std::int32_t CountCovered(std::int32_t lngLocal, const Digits& d, std::int32_t lngCov) const;
     std::int64_t WeightCovered(std::int32_t lngLocal, const Digits& d, std::int32_t lngCov) const;
     std::int64_t LossOfShift(std::int32_t lngLocal, const Digits& d, std::int32_t lngSkip) const;
+    struct Move;
+    // One move: the best shift of a slot onto a candidate that covers a random uncovered
+    // target, found among the candidates of the target's ball.
     void Step();
+    void ConsiderBall(std::int32_t x, const Digits& dx, Move& move);
+    void ConsiderShifts(std::int32_t cp, const Digits& dcp, Move& move);
+    void Reweight();
 
     clsTRandom& m_random;
     std::int32_t m_radius = 1;

@@ -174,3 +174,13 @@ bool clsTMsTrial::Try(std::int32_t lngSlot, std::int32_t lngCandidate)
     }
     return false;
 }
+
+std::vector<std::int32_t> clsTMsTrial::Tickets(const std::vector<std::int32_t>& lngSlot) const
+{
+    std::vector<std::int32_t> v;
+    v.reserve(lngSlot.size());
+    for (const std::int32_t c : lngSlot) {
+        v.push_back(m_candidates[c]);
+    }
+    return v;
+}

@@ -6,7 +6,9 @@
 #include "base/clsErrorReporter.h"
 #include "base/clsIPump.h"
 #include "conditions/clsTMsg.h"
+#include "engines/clsTRandom.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -16,6 +18,9 @@
 class clsTMsTrial
 {
 public:
+    // A batch ends when its counter passes this: 1001 tries.
+    static constexpr std::int32_t kBatchTries = 1000;
+
     clsTMsTrial(clsIPump& objPump, clsIMessage& objMessage, clsTMsg& objMsg);
 
     // Distinct targets get dense indices; a repeated target is one target.
@@ -47,6 +52,51 @@ public:
     // Replaces when the uncovered count does not grow (equal counts move sideways); true if
     // the candidate was taken.
     bool Try(std::int32_t lngSlot, std::int32_t lngCandidate);
+    // The ticket numbers of solution slots (candidate indices).
+    std::vector<std::int32_t> Tickets(const std::vector<std::int32_t>& lngSlot) const;
+
+    // The moves of one size until nothing is uncovered: a random candidate tried at each slot
+    // in turn; after every batch fnStopped may end the walk, and after max(d, 50) batches
+    // forced moves shake the search out of a plateau that sideways moves cannot leave, between
+    // fnPlateau and fnShaken. fnTried hears whether each try was taken.
+    template <class Tried, class Plateau, class Shaken, class Stopped>
+    void Walk(clsTRandom& objRandom, Tried&& fnTried, Plateau&& fnPlateau, Shaken&& fnShaken,
+              Stopped&& fnStopped)
+    {
+        const std::int32_t d = Slots();
+        const std::int32_t nc = CandidateCount();
+        const std::int32_t batchLimit = std::max(d, 50);
+        const std::int32_t perturbCount = std::max(d / 20, 1) + 1;
+        std::int32_t slot = 0;
+        std::int32_t tries = 0;
+        std::int32_t batches = 0;
+        while (m_uncovered > 0) {
+            fnTried(Try(slot, objRandom.NextIndex(nc)));
+            if (++slot == d) {
+                slot = 0;
+            }
+            if (m_uncovered == 0) {
+                break;
+            }
+            if (++tries <= kBatchTries) {
+                continue;
+            }
+            tries = 0;
+            if (++batches > batchLimit) {
+                batches = 0;
+                fnPlateau();
+                for (std::int32_t i = 0; i < perturbCount; ++i) {
+                    const std::int32_t s = objRandom.NextIndex(nc);
+                    const std::int32_t p = objRandom.NextIndex(d);
+                    Replace(p, s);
+                }
+                fnShaken();
+            }
+            if (fnStopped()) {
+                break;
+            }
+        }
+    }
 
 private:
     const std::uint32_t* Begin(std::int32_t lngCandidate) const

@@ -214,6 +214,23 @@ TEST(clsTMsEngine, EveryEngineKeepsItsGuaranteeThroughTheFrame)
     }
 }
 
+TEST(clsTMsEngine, FastSearchKeepsNoStateFromAnEarlierRun)
+{
+    // The frame keeps the fast search's table between runs; a second run on another set and
+    // grade must choose what a fresh frame chooses.
+    const auto first = RandomSubset(kMulti, 0.8, 5);
+    const auto second = RandomSubset(kMulti, 0.4, 6);
+    FrameRun fresh(1, second);
+    ASSERT_TRUE(fresh.Go(Engine(1)));
+    FrameRun reused(1, first);
+    ASSERT_TRUE(reused.Go(Engine(3)));
+    reused.set = second;
+    reused.count = static_cast<std::int32_t>(second.size());
+    ASSERT_TRUE(reused.Go(Engine(1)));
+    EXPECT_EQ(reused.set, fresh.set);
+    EXPECT_EQ(reused.tousen, fresh.tousen);
+}
+
 TEST(clsTMsEngine, StopReachesTheRunningEngine)
 {
     FrameRun r(1, MultiSingles(kMulti));
@@ -258,6 +275,45 @@ TEST(clsTMsEngine, PauseReachesTheTrialSearch)
     EXPECT_EQ(r.count, 0);
 }
 
+TEST(clsTMsEngine, PauseAndStopReachEverySearchEngine)
+{
+    for (const std::int32_t kind : {2, 4, 5, 6, 7}) {
+        FrameRun r(1, RandomSubset(kMulti, 0.3, 3));
+        int events = 0;
+        clsTMsEngine::EngineKind seen = clsTMsEngine::EngineKind::None;
+        r.host.OnDoEvents = [&](std::int64_t) {
+            seen = r.frame.RunningEngine();
+            // "Nを検索中..." or "N口を最適化中...": a size is being searched.
+            if (r.log.Lines().empty() || !r.log.Lines().back().ends_with("中...")) {
+                return;
+            }
+            ++events;
+            if (events == 1) {
+                r.frame.EnginePause(true);
+            } else if (events == 3) {
+                r.frame.EnginePause(false);
+                r.frame.EngineStop();
+            }
+        };
+        auto s = Engine(kind);
+        // Too few to cover: the step is still searching when paused. The tabu search tries no
+        // size below the sphere bound, so it descends from above to the first size it cannot
+        // cover.
+        s.BeginCount = kind >= 6 ? 40 : 2;
+        s.EndTime = 0;
+        s.SeBeginCount = 2;
+        s.SeEndTime = 0;
+        ASSERT_TRUE(r.Go(s)) << "engine " << kind;
+        EXPECT_EQ(r.host.SleptMs, 1000) << "engine " << kind;
+        const auto expected = kind == 5   ? clsTMsEngine::EngineKind::Optimisation
+                              : kind >= 6 ? clsTMsEngine::EngineKind::Tabu
+                                          : clsTMsEngine::EngineKind::Trial;
+        EXPECT_EQ(seen, expected) << "engine " << kind;
+        EXPECT_FALSE(r.frame.Run());
+        EXPECT_EQ(r.frame.RunningEngine(), clsTMsEngine::EngineKind::None);
+    }
+}
+
 TEST(clsTMsEngine, EngineErrorsAreReportedAndKeepTheSet)
 {
     auto bad = Hundred();
@@ -272,11 +328,13 @@ TEST(clsTMsEngine, EngineErrorsAreReportedAndKeepTheSet)
     EXPECT_EQ(r.tousen, (clsTMsEngine::TousenArray{9, 9, 9, 9, 9, 9}));
     EXPECT_FALSE(r.frame.Run());
 
-    FrameRun unknown(1, Hundred());
-    EXPECT_FALSE(unknown.Go(Engine(8)));
-    ASSERT_EQ(unknown.host.Messages.size(), 1u);
-    EXPECT_EQ(unknown.host.Messages[0].Caption, "MsEngine Err");
-    EXPECT_EQ(unknown.set, Hundred());
+    for (const std::int32_t kind : {8, -1}) {
+        FrameRun unknown(1, Hundred());
+        EXPECT_FALSE(unknown.Go(Engine(kind)));
+        ASSERT_EQ(unknown.host.Messages.size(), 1u);
+        EXPECT_EQ(unknown.host.Messages[0].Caption, "MsEngine Err");
+        EXPECT_EQ(unknown.set, Hundred());
+    }
 }
 
 TEST(clsTMsEngine, CacheFailureKeepsTheSet)
