@@ -106,6 +106,42 @@ std::array<std::int64_t, 3> clsTGame::BarValues(int lngMatch) const
     return values;
 }
 
+std::array<int, 3> clsTGame::BarWidths(int lngMatch, int lngWidth) const
+{
+    std::array<int, 3> widths{};
+    const std::array<std::int64_t, 3> votes = BarValues(lngMatch);
+    std::int64_t total = 0;
+    for (const std::int64_t v : votes) {
+        total += v > 0 ? v : 0;
+    }
+    if (total <= 0 || lngWidth <= 0) {
+        return widths;
+    }
+    // Cumulative rounding, so that the three parts always fill the bar exactly.
+    std::int64_t sum = 0;
+    int used = 0;
+    for (std::size_t k = 0; k < 3; ++k) {
+        sum += votes[k] > 0 ? votes[k] : 0;
+        const int edge = static_cast<int>(
+            std::llround(static_cast<double>(sum) * lngWidth / static_cast<double>(total)));
+        widths[k] = edge - used;
+        used = edge;
+    }
+    return widths;
+}
+
+clsTGame::Colour clsTGame::BarColour(int lngColumn)
+{
+    switch (lngColumn) {
+    case 0:
+        return Colour{220, 60, 60, false};
+    case 1:
+        return Colour{90, 170, 90, false};
+    default:
+        return Colour{60, 100, 210, false};
+    }
+}
+
 std::string clsTGame::VoteHeaderText(const VoteRecord& rec)
 {
     if (!rec.AsOf.IsZero()) {

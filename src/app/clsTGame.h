@@ -52,6 +52,12 @@ public:
     // Whole votes of home win, draw and away win for match 0..12.
     std::array<std::int64_t, 3> BarValues(int lngMatch) const;
 
+    // The bar of a match split over lngWidth pixels in proportion to its votes (home, draw,
+    // away); the three widths add up to lngWidth, or are all 0 for a match without votes.
+    std::array<int, 3> BarWidths(int lngMatch, int lngWidth) const;
+    // Home win, draw, away win.
+    static Colour BarColour(int lngColumn);
+
     static std::string VoteHeaderText(const VoteRecord& rec);
     // Match rows alternate white and light yellow, the header is the button face. lngRow as in
     // MatchText; a vote-table row takes the colour of its match.

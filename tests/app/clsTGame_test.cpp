@@ -189,3 +189,22 @@ TEST_F(RoundView, LayoutAt96And144Dpi)
     EXPECT_EQ(second.MatchColumnWidth(1, 144), 0);
     EXPECT_EQ(second.MatchTableWidth(96), game.MatchTableWidth(96) - 20);
 }
+
+TEST_F(RoundView, BarsSplitTheirWidthByTheVotes)
+{
+    game.Initialize(true);
+    VoteRecord rec;
+    rec.Kaisaikai = 1234;
+    rec.Match[0].Votes = {Currency::FromInt(1), Currency::FromInt(2), Currency::FromInt(1)};
+    rec.Match[1].Votes = {Currency::FromInt(1), Currency::FromInt(1), Currency::FromInt(1)};
+    ASSERT_TRUE(game.SetVote(rec));
+    // Home win (2 of 4), draw, away win.
+    EXPECT_EQ(game.BarWidths(0, 200), (std::array<int, 3>{100, 50, 50}));
+    const std::array<int, 3> thirds = game.BarWidths(1, 203);
+    EXPECT_EQ(thirds[0] + thirds[1] + thirds[2], 203);
+    EXPECT_LE(std::abs(thirds[0] - thirds[2]), 1);
+    EXPECT_EQ(game.BarWidths(2, 203), (std::array<int, 3>{}));
+    EXPECT_EQ(game.BarWidths(13, 203), (std::array<int, 3>{}));
+    EXPECT_NE(clsTGame::BarColour(0), clsTGame::BarColour(1));
+    EXPECT_NE(clsTGame::BarColour(1), clsTGame::BarColour(2));
+}
