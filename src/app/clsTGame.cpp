@@ -34,9 +34,11 @@ bool clsTGame::SetSchedure(const ScheduleRecord& rec)
     m_schedule = rec;
     for (int i = 0; i < kMatches; ++i) {
         const ScheduleMatch& match = rec.Match[static_cast<std::size_t>(i)];
-        // A match without a date is looked up in the zero date's year, which finds nothing.
+        // A match without a date is looked up in the zero date's year, which finds nothing;
+        // an empty slot has no club to look up.
         m_division[static_cast<std::size_t>(i)] =
-            m_totoData.GetShortToJ1J2String(match.Home, match.GameDate.Year());
+            match.Home.empty() ? std::string()
+                               : m_totoData.GetShortToJ1J2String(match.Home, match.GameDate.Year());
     }
     return true;
 }
