@@ -104,7 +104,6 @@ void clsGameView::ApplyLayout()
     const int dpi = logicalDpiY();
     const QFontMetrics metrics(font());
     const int padding = metrics.horizontalAdvance(QLatin1Char('0'));
-    int width = 0;
     for (int c = 0; c < clsTGame::kMatchColumns; ++c) {
         int w = m_game.MatchColumnWidth(c, dpi);
         // Long club names and a wide font must not be clipped: a column grows to its widest
@@ -123,21 +122,23 @@ void clsGameView::ApplyLayout()
             w = std::max(w,
                          metrics.horizontalAdvance(
                              m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) +
-                             2 * padding);
+                             3 * padding);
         }
         setColumnHidden(c, w == 0);
         setColumnWidth(c, w);
-        width += w;
     }
     const int textHeight = metrics.height();
     const int headerHeight = std::max(clsTGame::MatchRowHeight(0, dpi), textHeight + 6);
     horizontalHeader()->setFixedHeight(headerHeight);
-    const int rateHeight = std::max(clsTGame::VoteRowHeight(0, dpi), textHeight);
+    // The rates keep a pixel of air above the bar, whatever the font.
+    const int rateHeight = std::max(clsTGame::VoteRowHeight(0, dpi), textHeight + 2);
     const int rowHeight =
         std::max(clsTGame::MatchRowHeight(1, dpi), rateHeight + clsTGame::VoteRowHeight(1, dpi));
     for (int r = 0; r < clsTGame::kMatches; ++r) {
         setRowHeight(r, rowHeight);
     }
     const int frame = 2 * frameWidth();
-    setFixedSize(width + frame, headerHeight + clsTGame::kMatches * rowHeight + frame);
+    // The headers know the real section lengths (a hidden column counts 0).
+    setFixedSize(horizontalHeader()->length() + frame,
+                 headerHeight + verticalHeader()->length() + frame);
 }

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -119,6 +120,7 @@ frmMain::frmMain(clsHost host, std::string strProgramDir, const TotoSettings& se
     m_fso.FolderCheck(m_userDataFolder);
     setWindowTitle(TitleText(QString()));
     m_chkDownloadMessage->setChecked(m_settings.DownloadMessage);
+    FitToScreen();
 
     m_doc.Changed = [this] { OnRoundChanged(); };
     ShowPage(PageHome);
@@ -148,6 +150,17 @@ QString frmMain::TitleText(const QString& strCurrentFile)
             QStringLiteral(" - [") + QFileInfo(strCurrentFile).fileName() + QStringLiteral("]");
     }
     return title;
+}
+
+void frmMain::FitToScreen()
+{
+    // Roomier than the layout's minimum where the screen allows, never larger than it: at
+    // 144 dpi on a 1280 x 1024 screen the minimum is what fits.
+    QSize size = sizeHint().expandedTo(QSize(960, 640));
+    if (const QScreen* shown = screen()) {
+        size = size.boundedTo(shown->availableGeometry().size() * 0.95);
+    }
+    resize(size);
 }
 
 QWidget* frmMain::BuildRoundPanel(QWidget* parent)

@@ -98,6 +98,7 @@ protected:
 private:
     void BuildMenus();
     void BuildPages();
+    void FitToScreen();
     QWidget* BuildRoundPanel(QWidget* parent);
     void BuildHomePage(QWidget* page);
     void BuildCheckPage(QWidget* page);
