@@ -23,6 +23,8 @@ void clsTGame::Initialize(bool blnType)
 {
     m_showDivision = blnType;
     m_initialized = true;
+    FillMatchGrid();
+    FillVoteGrid();
 }
 
 bool clsTGame::SetSchedure(const ScheduleRecord& rec)
@@ -40,6 +42,7 @@ bool clsTGame::SetSchedure(const ScheduleRecord& rec)
             match.Home.empty() ? std::string()
                                : m_totoData.GetShortToJ1J2String(match.Home, match.GameDate.Year());
     }
+    FillMatchGrid();
     return true;
 }
 
@@ -51,6 +54,8 @@ bool clsTGame::SetVote(const VoteRecord& rec)
     }
     m_vote = rec;
     m_voteHeader = VoteHeaderText(rec);
+    FillVoteGrid();
+    m_matchGrid.SetText(0, kMatchColumns - 1, m_voteHeader);
     return true;
 }
 
@@ -108,28 +113,16 @@ std::array<std::int64_t, 3> clsTGame::BarValues(int lngMatch) const
     return values;
 }
 
-std::array<int, 3> clsTGame::BarWidths(int lngMatch, int lngWidth) const
+std::vector<BarSegment> clsTGame::Bar(int lngMatch) const
 {
-    std::array<int, 3> widths{};
-    const std::array<std::int64_t, 3> votes = BarValues(lngMatch);
-    std::int64_t total = 0;
-    for (const std::int64_t v : votes) {
-        total += v > 0 ? v : 0;
+    std::vector<BarSegment> bar;
+    const std::array<std::int64_t, 3> values = BarValues(lngMatch);
+    for (int k = 0; k < 3; ++k) {
+        const Colour c = BarColour(k);
+        bar.push_back(BarSegment{values[static_cast<std::size_t>(k)],
+                                 GridColor::FromRgb(c.Red, c.Green, c.Blue)});
     }
-    if (total <= 0 || lngWidth <= 0) {
-        return widths;
-    }
-    // Cumulative rounding, so that the three parts always fill the bar exactly.
-    std::int64_t sum = 0;
-    int used = 0;
-    for (std::size_t k = 0; k < 3; ++k) {
-        sum += votes[k] > 0 ? votes[k] : 0;
-        const int edge = static_cast<int>(
-            std::llround(static_cast<double>(sum) * lngWidth / static_cast<double>(total)));
-        widths[k] = edge - used;
-        used = edge;
-    }
-    return widths;
+    return bar;
 }
 
 clsTGame::Colour clsTGame::BarColour(int lngColumn)
@@ -173,54 +166,74 @@ clsTGame::Colour clsTGame::VoteRowColour(int lngRow)
     return MatchRowColour(lngRow / 2 + 1);
 }
 
-int clsTGame::Scale(int lngLength96, int lngDpi)
+namespace {
+GridColor ToGrid(const clsTGame::Colour& c)
 {
-    return static_cast<int>(std::lround(static_cast<double>(lngLength96) * lngDpi / 96.0));
+    return c.ButtonFace ? GridColor::ButtonFaceColor() : GridColor::FromRgb(c.Red, c.Green, c.Blue);
 }
 
-int clsTGame::MatchColumnWidth(int lngColumn, int lngDpi) const
-{
-    switch (lngColumn) {
-    case 1:
-        return m_showDivision ? Scale(20, lngDpi) : 0;
-    case 2:
-        return Scale(20, lngDpi);
-    case 5:
-        return Scale(203, lngDpi);
-    default:
-        return lngColumn >= 0 && lngColumn < kMatchColumns ? Scale(50, lngDpi) : 0;
-    }
-}
+// The view's face and size, as the fixed column widths were laid out for them.
+constexpr std::string_view kFontName = "ＭＳ ゴシック";
+constexpr std::int32_t kFontPoints = 9;
+constexpr std::int32_t kTeamWidth = 76;
 
-int clsTGame::MatchRowHeight(int lngRow, int lngDpi)
+void SetFont(clsGridTable& table, int lngRow, int lngColumn)
 {
-    return lngRow == 0 ? Scale(20, lngDpi) : Scale(21, lngDpi);
+    GridCellData cell = table.Cell(lngRow, lngColumn);
+    cell.strFontName = kFontName;
+    cell.lngFontPoints = kFontPoints;
+    table.SetCell(lngRow, lngColumn, std::move(cell));
 }
+} // namespace
 
-int clsTGame::VoteColumnWidth(int lngDpi)
+void clsTGame::FillMatchGrid()
 {
-    return Scale(200 / 3, lngDpi);
-}
-
-int clsTGame::VoteRowHeight(int lngRow, int lngDpi)
-{
-    return lngRow % 2 == 0 ? Scale(14, lngDpi) : Scale(6, lngDpi);
-}
-
-int clsTGame::MatchTableWidth(int lngDpi) const
-{
-    int width = 0;
-    for (int c = 0; c < kMatchColumns; ++c) {
-        width += MatchColumnWidth(c, lngDpi);
-    }
-    return width;
-}
-
-int clsTGame::MatchTableHeight(int lngDpi)
-{
-    int height = 0;
     for (int r = 0; r < kMatchRows; ++r) {
-        height += MatchRowHeight(r, lngDpi);
+        m_matchGrid.SetRowBackColor(r, ToGrid(MatchRowColour(r)));
+        for (int c = 0; c < kMatchColumns; ++c) {
+            m_matchGrid.SetText(r, c, MatchText(r, c));
+            const bool teams = r > 0 && (c == 3 || c == 4);
+            m_matchGrid.SetAlign(r, c, teams ? GridAlign::Left : GridAlign::Center);
+            SetFont(m_matchGrid, r, c);
+        }
     }
-    return height;
+}
+
+void clsTGame::FillVoteGrid()
+{
+    for (int r = 0; r < kVoteRows; ++r) {
+        m_voteGrid.SetRowBackColor(r, ToGrid(VoteRowColour(r)));
+        for (int c = 0; c < kVoteColumns; ++c) {
+            m_voteGrid.SetText(r, c, VoteText(r, c));
+            m_voteGrid.SetAlign(r, c, GridAlign::Center);
+            SetFont(m_voteGrid, r, c);
+        }
+    }
+}
+
+clsGridGeometry clsTGame::MatchGeometry96() const
+{
+    std::vector<std::int32_t> rows(kMatchRows, 21);
+    rows[0] = 20;
+    // The team columns hold a short name of up to six full-width characters (72 pixels of the
+    // 9-point face) with its margins, wider than the other columns' 50.
+    return clsGridGeometry(rows, {50, m_showDivision ? 20 : 0, 20, kTeamWidth, kTeamWidth, 203});
+}
+
+clsGridGeometry clsTGame::VoteGeometry96()
+{
+    std::vector<std::int32_t> rows;
+    for (int i = 0; i < kMatches; ++i) {
+        // The thin bar row is 6 high plus the grid line the match rows count in their 21, so
+        // that the rates of every match stay level with its teams.
+        rows.push_back(14);
+        rows.push_back(7);
+    }
+    return clsGridGeometry(rows, {200 / 3, 200 / 3, 200 / 3});
+}
+
+GridRect clsTGame::BarRect96(int lngMatch)
+{
+    // Each bar fills the thin row under its match's rates, across the whole vote column.
+    return GridRect{0, 21 * lngMatch + 14, 203, 7};
 }

@@ -4,7 +4,10 @@
 // the 13 bars, the row colours and the layout at a given dpi. The main window owns two, the
 // first showing the division column; each window view draws what this model says.
 
+#include "base/basBarLayout.h"
 #include "base/clsErrorReporter.h"
+#include "base/clsGridGeometry.h"
+#include "base/clsGridTable.h"
 #include "lottery/ScheduleRecord.h"
 #include "lottery/VoteRecord.h"
 #include "reference/clsTotoData.h"
@@ -12,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class clsTGame
 {
@@ -52,9 +56,8 @@ public:
     // Whole votes of home win, draw and away win for match 0..12.
     std::array<std::int64_t, 3> BarValues(int lngMatch) const;
 
-    // The bar of a match split over lngWidth pixels in proportion to its votes (home, draw,
-    // away); the three widths add up to lngWidth, or are all 0 for a match without votes.
-    std::array<int, 3> BarWidths(int lngMatch, int lngWidth) const;
+    // The bar of match 0..12: home win, draw and away win votes in their colours.
+    std::vector<BarSegment> Bar(int lngMatch) const;
     // Home win, draw, away win.
     static Colour BarColour(int lngColumn);
 
@@ -64,15 +67,14 @@ public:
     static Colour MatchRowColour(int lngRow);
     static Colour VoteRowColour(int lngRow);
 
-    // Layout at lngDpi (lengths at 96 dpi scaled by dpi / 96, rounded).
-    static int Scale(int lngLength96, int lngDpi);
-    int MatchColumnWidth(int lngColumn, int lngDpi) const;
-    static int MatchRowHeight(int lngRow, int lngDpi);
-    static int VoteColumnWidth(int lngDpi);
-    static int VoteRowHeight(int lngRow, int lngDpi);
-    // The whole match table; the vote table lies over its last column below the header.
-    int MatchTableWidth(int lngDpi) const;
-    static int MatchTableHeight(int lngDpi);
+    // The two tables as the grid widgets draw them: every cell's text, colour and alignment.
+    const clsIGridSource& MatchGrid() const { return m_matchGrid; }
+    const clsIGridSource& VoteGrid() const { return m_voteGrid; }
+    // Layout at 96 dpi (the grid widget scales it): the match table, the vote table that lies
+    // over the match table's last column below its header, and bar i inside the vote table.
+    clsGridGeometry MatchGeometry96() const;
+    static clsGridGeometry VoteGeometry96();
+    static GridRect BarRect96(int lngMatch);
 
 private:
     clsErrorReporter m_err;
@@ -83,4 +85,9 @@ private:
     VoteRecord m_vote;
     std::array<std::string, kMatches> m_division{};
     std::string m_voteHeader = "投 票 率";
+    clsGridTable m_matchGrid{kMatchRows, kMatchColumns};
+    clsGridTable m_voteGrid{kVoteRows, kVoteColumns};
+
+    void FillMatchGrid();
+    void FillVoteGrid();
 };

@@ -162,49 +162,114 @@ TEST_F(RoundView, ColoursAlternateByMatch)
     EXPECT_EQ(clsTGame::VoteRowColour(25), white);
 }
 
-TEST_F(RoundView, LayoutAt96And144Dpi)
+TEST_F(RoundView, GridsCarryTextsColoursAndAlignment)
 {
+    const Sample sample = Round9001();
     game.Initialize(true);
-    EXPECT_EQ(game.MatchColumnWidth(0, 96), 50);
-    EXPECT_EQ(game.MatchColumnWidth(1, 96), 20);
-    EXPECT_EQ(game.MatchColumnWidth(2, 96), 20);
-    EXPECT_EQ(game.MatchColumnWidth(5, 96), 203);
-    EXPECT_EQ(game.MatchTableWidth(96), 50 + 20 + 20 + 50 + 50 + 203);
-    EXPECT_EQ(clsTGame::MatchTableHeight(96), 20 + 13 * 21);
-    EXPECT_EQ(clsTGame::VoteColumnWidth(96), 66);
-    EXPECT_EQ(clsTGame::VoteRowHeight(0, 96), 14);
-    EXPECT_EQ(clsTGame::VoteRowHeight(1, 96), 6);
+    ASSERT_TRUE(game.SetSchedure(sample.Schedule));
+    ASSERT_TRUE(game.SetVote(sample.Vote));
+    const clsIGridSource& match = game.MatchGrid();
+    const clsIGridSource& vote = game.VoteGrid();
+    ASSERT_EQ(match.Rows(), 14);
+    ASSERT_EQ(match.Cols(), 6);
+    ASSERT_EQ(vote.Rows(), 26);
+    ASSERT_EQ(vote.Cols(), 3);
+    EXPECT_EQ(match.Cell(0, 3).strText, "ホーム");
+    EXPECT_EQ(match.Cell(0, 5).strText, "投票率 2026/12/05 13:50 [最終]");
+    EXPECT_EQ(match.Cell(1, 3).strText, "鹿島");
+    EXPECT_EQ(match.Cell(1, 1).strText, "J1");
+    EXPECT_EQ(match.Cell(13, 2).strText, "13");
+    EXPECT_EQ(match.Cell(0, 0).BackColor, GridColor::ButtonFaceColor());
+    EXPECT_EQ(match.Cell(1, 0).BackColor, GridColor::FromRgb(255, 255, 255));
+    EXPECT_EQ(match.Cell(2, 4).BackColor, GridColor::FromRgb(255, 255, 224));
+    EXPECT_EQ(match.Cell(1, 3).Align, GridAlign::Left);
+    EXPECT_EQ(match.Cell(1, 2).Align, GridAlign::Center);
+    EXPECT_EQ(match.Cell(1, 2).lngFontPoints, 9);
+    EXPECT_EQ(vote.Cell(0, 0).strFontName, "ＭＳ ゴシック");
+    EXPECT_EQ(vote.Cell(0, 0).strText, "52.10");
+    EXPECT_EQ(vote.Cell(0, 2).strText, "21.60");
+    EXPECT_EQ(vote.Cell(1, 0).strText, "");
+    EXPECT_EQ(vote.Cell(3, 1).BackColor, GridColor::FromRgb(255, 255, 224));
 
-    EXPECT_EQ(game.MatchColumnWidth(0, 144), 75);
-    EXPECT_EQ(game.MatchColumnWidth(5, 144), 305);
-    EXPECT_EQ(clsTGame::MatchRowHeight(0, 144), 30);
-    EXPECT_EQ(clsTGame::MatchRowHeight(1, 144), 32);
-    EXPECT_EQ(clsTGame::VoteColumnWidth(144), 99);
-    EXPECT_EQ(clsTGame::VoteRowHeight(0, 144), 21);
-    EXPECT_EQ(clsTGame::VoteRowHeight(1, 144), 9);
-
-    clsTGame second(host, kData);
-    second.Initialize(false);
-    EXPECT_EQ(second.MatchColumnWidth(1, 96), 0);
-    EXPECT_EQ(second.MatchColumnWidth(1, 144), 0);
-    EXPECT_EQ(second.MatchTableWidth(96), game.MatchTableWidth(96) - 20);
+    // A new vote status replaces the header and the rates; the matches stay.
+    VoteRecord user;
+    user.Kaisaikai = 9001;
+    ASSERT_TRUE(game.SetVote(user));
+    EXPECT_EQ(match.Cell(0, 5).strText, "投 票 率 (ユーザー定義)");
+    EXPECT_EQ(vote.Cell(0, 0).strText, "0.00");
+    EXPECT_EQ(match.Cell(1, 3).strText, "鹿島");
 }
 
-TEST_F(RoundView, BarsSplitTheirWidthByTheVotes)
+TEST_F(RoundView, GeometryAndHitTestingAt96And144Dpi)
+{
+    game.Initialize(true);
+    clsGridGeometry match = game.MatchGeometry96();
+    EXPECT_EQ(match.CellRect(0, 0), (GridRect{0, 0, 50, 20}));
+    EXPECT_EQ(match.CellRect(1, 3), (GridRect{90, 20, 76, 21}));
+    EXPECT_EQ(match.CellRect(13, 5), (GridRect{242, 20 + 12 * 21, 203, 21}));
+    EXPECT_EQ(match.Width(), 445);
+    EXPECT_EQ(match.Height(), 20 + 13 * 21);
+    ASSERT_TRUE(match.HitTest(250, 30).has_value());
+    EXPECT_EQ(*match.HitTest(250, 30), (GridCellAddress{1, 5}));
+    EXPECT_EQ(*match.HitTest(241, 30), (GridCellAddress{1, 4}));
+    EXPECT_EQ(*match.HitTest(55, 19), (GridCellAddress{0, 1}));
+
+    match.SetDpi(144);
+    EXPECT_EQ(match.CellRect(0, 0), (GridRect{0, 0, 75, 30}));
+    EXPECT_EQ(match.Width(), 668);
+    EXPECT_EQ(match.Height(), 440);
+    // The same places, one and a half times as far out.
+    EXPECT_EQ(*match.HitTest(375, 45), (GridCellAddress{1, 5}));
+    EXPECT_EQ(*match.HitTest(362, 45), (GridCellAddress{1, 4}));
+    EXPECT_EQ(*match.HitTest(83, 28), (GridCellAddress{0, 1}));
+    EXPECT_FALSE(match.HitTest(668, 10).has_value());
+
+    clsGridGeometry vote = clsTGame::VoteGeometry96();
+    EXPECT_EQ(vote.CellRect(0, 0), (GridRect{0, 0, 66, 14}));
+    EXPECT_EQ(vote.CellRect(1, 2), (GridRect{132, 14, 66, 7}));
+    // Level with the match rows below the header.
+    EXPECT_EQ(vote.Height(), 13 * 21);
+    EXPECT_EQ(vote.CellRect(24, 0).lngTop + 20, game.MatchGeometry96().CellRect(13, 5).lngTop);
+    vote.SetDpi(144);
+    EXPECT_EQ(vote.CellRect(0, 0), (GridRect{0, 0, 99, 21}));
+    EXPECT_EQ(vote.CellRect(1, 0), (GridRect{0, 21, 99, 11}));
+    // Bar i lies on the vote table's bar row of match i.
+    for (int i = 0; i < clsTGame::kMatches; ++i) {
+        const GridRect bar = clsTGame::BarRect96(i);
+        const GridRect row = clsTGame::VoteGeometry96().CellRect(2 * i + 1, 0);
+        EXPECT_EQ(bar.lngTop, row.lngTop) << i;
+        EXPECT_EQ(bar.lngHeight, row.lngHeight) << i;
+        EXPECT_EQ(bar.lngWidth, 203) << i;
+    }
+
+    // The second view hides the division column: no width, never hit.
+    clsTGame second(host, kData);
+    second.Initialize(false);
+    clsGridGeometry hidden = second.MatchGeometry96();
+    EXPECT_EQ(hidden.ColWidth(1), 0);
+    EXPECT_EQ(hidden.Width(), 425);
+    EXPECT_EQ(*hidden.HitTest(50, 30), (GridCellAddress{1, 2}));
+    hidden.SetDpi(144);
+    EXPECT_EQ(hidden.ColWidth(1), 0);
+    EXPECT_EQ(*hidden.HitTest(75, 40), (GridCellAddress{1, 2}));
+}
+
+TEST_F(RoundView, BarsCarryTheVotesInTheirColours)
 {
     game.Initialize(true);
     VoteRecord rec;
     rec.Kaisaikai = 1234;
-    rec.Match[0].Votes = {Currency::FromInt(1), Currency::FromInt(2), Currency::FromInt(1)};
-    rec.Match[1].Votes = {Currency::FromInt(1), Currency::FromInt(1), Currency::FromInt(1)};
+    rec.Match[0].Votes = {Currency::FromInt(1), Currency::FromInt(2), Currency::FromInt(3)};
     ASSERT_TRUE(game.SetVote(rec));
-    // Home win (2 of 4), draw, away win.
-    EXPECT_EQ(game.BarWidths(0, 200), (std::array<int, 3>{100, 50, 50}));
-    const std::array<int, 3> thirds = game.BarWidths(1, 203);
-    EXPECT_EQ(thirds[0] + thirds[1] + thirds[2], 203);
-    EXPECT_LE(std::abs(thirds[0] - thirds[2]), 1);
-    EXPECT_EQ(game.BarWidths(2, 203), (std::array<int, 3>{}));
-    EXPECT_EQ(game.BarWidths(13, 203), (std::array<int, 3>{}));
-    EXPECT_NE(clsTGame::BarColour(0), clsTGame::BarColour(1));
-    EXPECT_NE(clsTGame::BarColour(1), clsTGame::BarColour(2));
+    const std::vector<BarSegment> bar = game.Bar(0);
+    ASSERT_EQ(bar.size(), 3u);
+    // Home win, draw, away win.
+    EXPECT_EQ(bar[0].lngValue, 2);
+    EXPECT_EQ(bar[1].lngValue, 1);
+    EXPECT_EQ(bar[2].lngValue, 3);
+    EXPECT_NE(bar[0].Color, bar[1].Color);
+    EXPECT_NE(bar[1].Color, bar[2].Color);
+    for (const BarSegment& empty : game.Bar(12)) {
+        EXPECT_EQ(empty.lngValue, 0);
+    }
 }

@@ -1,14 +1,16 @@
 #pragma once
-// The round view on screen: one table of 13 match rows whose last column holds the three vote
-// rates with the match's bar under them, sized from the core layout at the screen's dpi. The
-// main window owns two (home page with the division column, check page without).
+// The round view on screen, drawn with the widget kit: the match table, the vote table laid
+// over its last column below the header, and the 13 bars over the vote table's bar rows. All
+// texts, colours and lengths come from clsTGame. The main window owns two (home page with the
+// division column, check page without).
 
-#include <QTableView>
+#include <QWidget>
 
+class clsBarGraph;
+class clsGridView;
 class clsTGame;
-class clsGameModel;
 
-class clsGameView : public QTableView
+class clsGameView : public QWidget
 {
     Q_OBJECT
 
@@ -17,15 +19,22 @@ public:
 
     // The game's records changed.
     void Refresh();
-    clsGameModel* GameModel() const { return m_model; }
+    clsGridView* MatchTable() const { return m_match; }
+    clsGridView* VoteTable() const { return m_vote; }
+    clsBarGraph* Bars() const { return m_bars; }
 
 signals:
-    // A click on the vote column (rates or bar).
+    // A click on the vote table or a bar.
     void VoteClick();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
-    void ApplyLayout();
+    void PlaceParts();
 
     const clsTGame& m_game;
-    clsGameModel* m_model = nullptr;
+    clsGridView* m_match = nullptr;
+    clsGridView* m_vote = nullptr;
+    clsBarGraph* m_bars = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "app/qt/frmVersion.h"
 #include "base/qt/basQtText.h"
 #include "lottery/clsToto.h"
+#include "widgets/clsGridView.h"
 #include "widgets/clsSideMenu.h"
 #include "widgets/clsStatusBar.h"
 
@@ -206,7 +207,7 @@ void frmMain::BuildHomePage(QWidget* page)
 
     m_gameView = new clsGameView(m_game, page);
     m_gameView->setObjectName(QStringLiteral("picGame"));
-    m_gameView->setAccessibleName(QStringLiteral("対戦カード"));
+    m_gameView->MatchTable()->setAccessibleName(QStringLiteral("対戦カード"));
 
     auto* controls = new QVBoxLayout();
     controls->setSpacing(8);
@@ -286,7 +287,7 @@ void frmMain::BuildCheckPage(QWidget* page)
     column->setContentsMargins(8, 8, 8, 8);
     m_gameView2 = new clsGameView(m_game2, page);
     m_gameView2->setObjectName(QStringLiteral("picGame2"));
-    m_gameView2->setAccessibleName(QStringLiteral("対戦カード（チェック）"));
+    m_gameView2->MatchTable()->setAccessibleName(QStringLiteral("対戦カード"));
     column->addWidget(m_gameView2, 0, Qt::AlignLeft | Qt::AlignTop);
     column->addStretch(1);
     connect(m_gameView2, &clsGameView::VoteClick, this, &frmMain::CheckVoteClicked);

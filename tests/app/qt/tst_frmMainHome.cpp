@@ -2,12 +2,13 @@
 // site downloaded, round 0, the menus and help, the team-name dialog, and the close that
 // remembers the round or is refused during a run.
 
-#include "app/qt/clsGameModel.h"
 #include "app/qt/clsGameView.h"
 #include "app/qt/frmMain.h"
 #include "net/FixtureSite.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
+#include "widgets/clsGridModel.h"
+#include "widgets/clsGridView.h"
 #include "widgets/clsStatusBar.h"
 
 #include <QAccessible>
@@ -35,18 +36,33 @@ void CopySampleData(const TempDir& dir, std::int32_t lngKaisaikai)
     dir.Write("SysData/Kelvra.ini", "Kaisaikai = " + std::to_string(lngKaisaikai) + "\r\n");
 }
 
+clsGameView* View(frmMain& window, const char* strView)
+{
+    return window.findChild<clsGameView*>(QString::fromLatin1(strView));
+}
+
+QString GridText(clsGridView* grid, int lngRow, int lngColumn)
+{
+    return grid->Model()->data(grid->Model()->index(lngRow, lngColumn), Qt::DisplayRole).toString();
+}
+
+// Match lngRow (0 = match 1) of the match table.
 QString Cell(frmMain& window, const char* strView, int lngRow, int lngColumn)
 {
-    auto* view = window.findChild<clsGameView*>(QString::fromLatin1(strView));
-    return view->GameModel()
-        ->data(view->GameModel()->index(lngRow, lngColumn), Qt::DisplayRole)
-        .toString();
+    return GridText(View(window, strView)->MatchTable(), lngRow + 1, lngColumn);
+}
+
+// The three rates of a match, home win, draw, away win.
+QString Rates(frmMain& window, const char* strView, int lngRow)
+{
+    clsGridView* vote = View(window, strView)->VoteTable();
+    return GridText(vote, 2 * lngRow, 0) + QLatin1Char(' ') + GridText(vote, 2 * lngRow, 1) +
+           QLatin1Char(' ') + GridText(vote, 2 * lngRow, 2);
 }
 
 QString Header(frmMain& window, int lngColumn)
 {
-    auto* view = window.findChild<clsGameView*>(QStringLiteral("picGame"));
-    return view->GameModel()->headerData(lngColumn, Qt::Horizontal, Qt::DisplayRole).toString();
+    return GridText(View(window, "picGame")->MatchTable(), 0, lngColumn);
 }
 
 QPushButton* Button(frmMain& window, const QString& strName)
@@ -110,7 +126,7 @@ void tst_frmMainHome::startsOnTheSampleRoundWithItsTeamsAndVotes()
     QCOMPARE(Cell(window, "picGame", 0, 1), QStringLiteral("J1"));
     QCOMPARE(Cell(window, "picGame", 0, 3), QStringLiteral("鹿島"));
     QCOMPARE(Cell(window, "picGame", 0, 4), QStringLiteral("浦和"));
-    QCOMPARE(Cell(window, "picGame", 0, 5), QStringLiteral("52.10 26.30 21.60"));
+    QCOMPARE(Rates(window, "picGame", 0), QStringLiteral("52.10 26.30 21.60"));
     QCOMPARE(Cell(window, "picGame2", 0, 3), QStringLiteral("鹿島"));
     QCOMPARE(Header(window, 5), QStringLiteral("投票率 2026/12/05 13:50 [最終]"));
     for (int kind = 0; kind < 3; ++kind) {
@@ -378,14 +394,15 @@ void tst_frmMainHome::controlsCarryAccessibleNames()
     QCOMPARE(AccessibleName(window.findChild<QCheckBox*>(QStringLiteral("chkDownloadMessage"))),
              QStringLiteral("ダウンロード時に確認"));
     // The round view is an accessible table whose cells read their texts.
-    auto* view = window.findChild<clsGameView*>(QStringLiteral("picGame"));
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+    clsGridView* grid = View(window, "picGame")->MatchTable();
+    QCOMPARE(grid->accessibleName(), QStringLiteral("対戦カード"));
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
     QVERIFY(table != nullptr);
     QCOMPARE(table->role(), QAccessible::Table);
     QAccessibleTableInterface* cells = table->tableInterface();
     QVERIFY(cells != nullptr);
-    QCOMPARE(cells->rowCount(), 13);
-    QAccessibleInterface* home = cells->cellAt(0, 3);
+    QCOMPARE(cells->rowCount(), 14);
+    QAccessibleInterface* home = cells->cellAt(1, 3);
     QVERIFY(home != nullptr);
     QCOMPARE(home->text(QAccessible::Name), QStringLiteral("鹿島"));
 }
@@ -415,12 +432,14 @@ void tst_frmMainHome::secondViewReportsVoteClicks()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.ShowPage(frmMain::PageCheck));
     QSignalSpy clicks(&window, &frmMain::CheckVoteClicked);
-    auto* view = window.findChild<clsGameView*>(QStringLiteral("picGame2"));
-    const QModelIndex vote = view->GameModel()->index(2, clsGameModel::VoteColumn);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(vote).center());
+    clsGameView* view = View(window, "picGame2");
+    clsGridView* vote = view->VoteTable();
+    QTest::mouseClick(vote->viewport(), Qt::LeftButton, {},
+                      vote->visualRect(vote->Model()->index(4, 1)).center());
     QCOMPARE(clicks.count(), 1);
-    const QModelIndex team = view->GameModel()->index(2, 3);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(team).center());
+    clsGridView* match = view->MatchTable();
+    QTest::mouseClick(match->viewport(), Qt::LeftButton, {},
+                      match->visualRect(match->Model()->index(3, 3)).center());
     QCOMPARE(clicks.count(), 1);
 }
 
