@@ -80,27 +80,26 @@ clsDocument::clsDocument(const clsHost& host, clsTMain& roundController,
 {
     m_tx.Initialize(m_log, VersionText());
     m_engine->Initialize(m_log);
-    m_main.KaisaikaiChange = [this](std::int32_t lngKaisaikai, const std::string& strKumi) {
-        OnKaisaikaiChange(lngKaisaikai, strKumi);
-    };
+    m_roundChange = m_main.SubscribeKaisaikaiChange(
+        [this](std::int32_t lngKaisaikai, const std::string& strKumi) {
+            OnKaisaikaiChange(lngKaisaikai, strKumi);
+        });
     m_jouken.Clear();
     m_jouken.MachigaiType = 0;
 }
 
-clsDocument::~clsDocument()
-{
-    m_main.KaisaikaiChange = nullptr;
-}
+clsDocument::~clsDocument() = default;
 
-void clsDocument::RaiseChanged() const
+void clsDocument::RaiseChanged(std::uint32_t lngParts) const
 {
-    if (Changed) {
-        Changed();
-    }
+    m_changed.Raise(lngParts);
 }
 
 bool clsDocument::SetProbability(const std::optional<ProbabilityRecord>& prob)
 {
+    if (!CanEdit()) {
+        return false;
+    }
     if (prob) {
         const std::string fault = prob->Check();
         if (!fault.empty()) {
@@ -109,17 +108,124 @@ bool clsDocument::SetProbability(const std::optional<ProbabilityRecord>& prob)
         }
     }
     m_probability = prob;
-    RaiseChanged();
+    RaiseChanged(PartProbability);
     return true;
 }
 
 bool clsDocument::Running() const
 {
-    return m_tx.Run() || m_engine->Run();
+    return m_inRun || m_tx.Run() || m_engine->Run();
 }
 
-void clsDocument::New()
+template <typename F> bool clsDocument::MultiCommand(F&& fn)
 {
+    if (!CanEdit()) {
+        return false;
+    }
+    fn();
+    RaiseChanged(PartMulti);
+    return true;
+}
+
+bool clsDocument::SetMarks(const MarkArray& lngValue)
+{
+    return MultiCommand([&] { m_multi.SetValue(lngValue); });
+}
+
+bool clsDocument::MultiMouseDown(clsTMulti::Button button, std::int32_t lngRow, std::int32_t lngCol)
+{
+    return MultiCommand([&] { m_multi.MouseDown(button, lngRow, lngCol); });
+}
+
+bool clsDocument::MultiMarkAll(std::int32_t lngMark)
+{
+    return MultiCommand([&] { m_multi.MarkAll(lngMark); });
+}
+
+bool clsDocument::MultiMarkByVoteOrder()
+{
+    return MultiCommand([&] { m_multi.MarkByVoteOrder(); });
+}
+
+bool clsDocument::SetLeftClickMark(std::int32_t lngMark)
+{
+    return MultiCommand([&] { m_multi.SetLeftClickMark(lngMark); });
+}
+
+bool clsDocument::SetTaishou(const CellFlags& blnValue)
+{
+    return MultiCommand([&] { m_multi.SetTaishou(blnValue); });
+}
+
+void clsDocument::SetMultiMenuChooser(std::function<int(const clsTMulti::Menu&)> fnChoose)
+{
+    m_multi.ShowMenu = std::move(fnChoose);
+}
+
+bool clsDocument::SetConditions(const ConditionSetRecord& jouken)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    m_jouken = jouken;
+    RaiseChanged(PartConditions);
+    return true;
+}
+
+bool clsDocument::SetEngineSettings(const EngineSettingsRecord& settings)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    m_engineSettings = settings;
+    RaiseChanged(PartEngineSettings);
+    return true;
+}
+
+bool clsDocument::SetVote(const VoteRecord& vote)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    m_vote = vote;
+    m_multi.SetVoteRecord(m_vote);
+    RaiseChanged(PartVote);
+    return true;
+}
+
+void clsDocument::SetEngineCacheLimit(std::int64_t lngEntries)
+{
+    m_engine->SetCacheLimit(lngEntries);
+}
+
+void clsDocument::SetLogSink(clsIMsgSink* objSink)
+{
+    m_log.SetSink(objSink);
+}
+
+bool clsDocument::SetKaisaikai(std::int32_t lngKaisaikai)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    m_main.SetKaisaikai(lngKaisaikai);
+    return true;
+}
+
+bool clsDocument::SetKumi(const std::string& strKumi)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    m_main.SetKumi(strKumi);
+    return true;
+}
+
+bool clsDocument::New()
+{
+    if (!CanEdit()) {
+        return false;
+    }
     m_multi.Clear();
     m_probability.reset();
     m_result = m_main.Result();
@@ -129,7 +235,8 @@ void clsDocument::New()
     m_jouken.MachigaiType = 0;
     m_engineSettings = EngineSettingsRecord{};
     m_currentFile.clear();
-    RaiseChanged();
+    RaiseChanged(PartAll);
+    return true;
 }
 
 DataFileRecord clsDocument::GatherRecord() const
@@ -153,8 +260,20 @@ DataFileRecord clsDocument::GatherRecord() const
     return rec;
 }
 
+bool clsDocument::RefusedWhileBusy()
+{
+    if (CanEdit()) {
+        return false;
+    }
+    m_lastFailure = std::string(kBusyWarning);
+    return true;
+}
+
 bool clsDocument::FileSaveDRD(const std::string& strFileName, bool blnDataFlag, bool blnDialog)
 {
+    if (RefusedWhileBusy()) {
+        return false;
+    }
     m_lastFailure.clear();
     m_trail.Last.clear();
     bool ok;
@@ -170,12 +289,16 @@ bool clsDocument::FileSaveDRD(const std::string& strFileName, bool blnDataFlag, 
     }
     if (blnDataFlag) {
         m_currentFile = strFileName; // even after a failed save, as the title shows
+        RaiseChanged(PartFile);
     }
     return ok;
 }
 
 bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, bool blnDialog)
 {
+    if (RefusedWhileBusy()) {
+        return false;
+    }
     m_lastFailure.clear();
     m_trail.Last.clear();
     std::int32_t version = 0;
@@ -231,7 +354,7 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
     if (blnDataFlag) {
         m_currentFile = strFileName;
     }
-    RaiseChanged();
+    RaiseChanged(blnDataFlag ? PartAll : PartConditions);
     return true;
 }
 
@@ -247,6 +370,7 @@ void clsDocument::ApplyRecord(const DataFileRecord& rec, bool blnDataFlag,
         } else if (m_main.GetOldVoteFile(rec.Kaisaikai, rec.VoteTime)) {
             m_vote = m_main.Vote();
         }
+        m_multi.SetVoteRecord(m_vote);
         m_multi.SetValue(rec.Multi);
         m_probability = rec.Probability;
     }
@@ -278,6 +402,7 @@ bool clsDocument::Run()
     if (Running()) {
         m_paused = !m_paused;
         m_engine->EnginePause(m_paused);
+        RaiseChanged(PartRunState);
         return true;
     }
     m_paused = false;
@@ -288,52 +413,58 @@ bool clsDocument::Run()
     m_trail.Last.clear();
     m_stoppedInExtraction = false;
     bool ok = true;
-    BusyScope busy(m_host.Busy);
-    try {
-        m_tx.SetVoteRecord(m_vote);
-        m_tx.CountMeisaiClear();
-        const MarkArray marks = m_multi.Value();
-        const ConditionSetRecord jouken = m_jouken;
-        std::int32_t count = 0;
-        std::vector<std::int32_t> singles;
-        m_tx.RunExtraction(jouken, marks, count, singles);
-        m_stoppedInExtraction = m_tx.Cancelled();
-        m_multi.GetVisible(m_covered);
-        // A run that keeps no single counts no winners: never the counters of an earlier run.
-        std::array<std::int32_t, 6> tousen{};
-        if (count >= 1) {
-            m_engine->SetVoteRecord(m_vote);
-            if (!m_engine->EngineRun(count, singles, m_engineSettings, marks, tousen)) {
-                ok = false;
-                m_lastFailure = "圧縮に失敗しました。";
-                if (!m_trail.Last.empty()) {
-                    m_lastFailure += " " + m_trail.Last;
+    {
+        // Running from the first line on, so that what the listeners are told now holds.
+        FlagScope running(m_inRun);
+        RaiseChanged(PartRunState);
+        BusyScope busy(m_host.Busy);
+        try {
+            m_tx.SetVoteRecord(m_vote);
+            m_tx.CountMeisaiClear();
+            const MarkArray marks = m_multi.Value();
+            const ConditionSetRecord jouken = m_jouken;
+            std::int32_t count = 0;
+            std::vector<std::int32_t> singles;
+            m_tx.RunExtraction(jouken, marks, count, singles);
+            m_stoppedInExtraction = m_tx.Cancelled();
+            m_multi.GetVisible(m_covered);
+            // A run that keeps no single counts no winners: never the counters of an earlier run.
+            std::array<std::int32_t, 6> tousen{};
+            if (count >= 1) {
+                m_engine->SetVoteRecord(m_vote);
+                if (!m_engine->EngineRun(count, singles, m_engineSettings, marks, tousen)) {
+                    ok = false;
+                    m_lastFailure = "圧縮に失敗しました。";
+                    if (!m_trail.Last.empty()) {
+                        m_lastFailure += " " + m_trail.Last;
+                    }
+                }
+                if (count > 0) {
+                    clsQuickSort sort(m_host.Message);
+                    sort.LongSort(
+                        std::span<std::int32_t>(singles.data(), static_cast<std::size_t>(count)),
+                        true);
                 }
             }
-            if (count > 0) {
-                clsQuickSort sort(m_host.Message);
-                sort.LongSort(
-                    std::span<std::int32_t>(singles.data(), static_cast<std::size_t>(count)), true);
+            singles.resize(static_cast<std::size_t>(std::max(0, count)));
+            {
+                FlagScope lock(m_workLock);
+                m_singleCount = count;
+                m_singles = std::move(singles);
+                RecountFrame();
             }
+            m_msSingleCount = m_singleCount;
+            m_msSingleFrame = m_singleFrame;
+            m_msTousen = tousen;
+            m_tx.UpdateMeisai(marks, m_singleCount, m_msTousen);
+            m_tx.EndMsg(m_singleCount);
+        } catch (const std::exception& e) {
+            ok = false;
+            m_lastFailure = clsErrorReporter::FromException(e).Description;
+            m_err.ReportException("cmdRun_Click", e);
         }
-        singles.resize(static_cast<std::size_t>(std::max(0, count)));
-        {
-            FlagScope lock(m_workLock);
-            m_singleCount = count;
-            m_singles = std::move(singles);
-            RecountFrame();
-        }
-        m_msSingleCount = m_singleCount;
-        m_msSingleFrame = m_singleFrame;
-        m_msTousen = tousen;
-        m_tx.UpdateMeisai(marks, m_singleCount, m_msTousen);
-        m_tx.EndMsg(m_singleCount);
-    } catch (const std::exception& e) {
-        ok = false;
-        m_lastFailure = clsErrorReporter::FromException(e).Description;
-        m_err.ReportException("cmdRun_Click", e);
     }
-    RaiseChanged();
+    RaiseChanged(PartSingles | PartLog | PartRunState);
     return ok;
 }
 
@@ -351,12 +482,19 @@ void clsDocument::RecountFrame()
     m_singleFrame = f;
 }
 
-void clsDocument::SetSingles(std::vector<std::int32_t> lngSingle)
+bool clsDocument::SetSingles(std::vector<std::int32_t> lngSingle)
 {
-    FlagScope lock(m_workLock);
-    m_singleCount = static_cast<std::int32_t>(lngSingle.size());
-    m_singles = std::move(lngSingle);
-    RecountFrame();
+    if (!CanEdit()) {
+        return false;
+    }
+    {
+        FlagScope lock(m_workLock);
+        m_singleCount = static_cast<std::int32_t>(lngSingle.size());
+        m_singles = std::move(lngSingle);
+        RecountFrame();
+    }
+    RaiseChanged(PartSingles);
+    return true;
 }
 
 void clsDocument::OnKaisaikaiChange(std::int32_t lngKaisaikai, const std::string& strKumi)
@@ -366,12 +504,13 @@ void clsDocument::OnKaisaikaiChange(std::int32_t lngKaisaikai, const std::string
     m_schedule = m_main.Schedule();
     m_vote = m_main.Vote();
     m_result = m_main.Result();
+    m_multi.SetVoteRecord(m_vote);
     m_roundLabel =
         " 第 " + (lngKaisaikai == 0 ? std::string(" ") : std::to_string(lngKaisaikai)) + " 回 ";
     if (!strKumi.empty()) {
         m_roundLabel += " [ " + strKumi + "組 ] ";
     }
-    RaiseChanged();
+    RaiseChanged(PartRound | PartVote);
 }
 
 std::string clsDocument::StatusText() const

@@ -1,10 +1,13 @@
 #pragma once
 // The work on one round, without any window: the round's records, the marks, the conditions,
 // the engine settings, the ticket set with its frames and counters and the run log; loading and
-// saving data and conditions files, and the run. The main window (or kelvra-cli) owns one for
-// its lifetime, together with the round controller it is given.
+// saving data and conditions files, and the run. The one owner of that work: views read it
+// through const access and change it only through the commands below, each of which raises
+// Changed with the parts it changed. kelvra-cli's basCliWork owns one (the main window will),
+// together with the round controller it is given.
 
 #include "base/clsErrorReporter.h"
+#include "base/clsEvent.h"
 #include "base/clsHost.h"
 #include "conditions/clsTMsgLog.h"
 #include "conditions/clsTX.h"
@@ -21,6 +24,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class clsTMain;
@@ -28,6 +32,24 @@ class clsTMain;
 class clsDocument
 {
 public:
+    // The parts of the work a change touched, as a set of bits: a view redraws only what it
+    // shows.
+    enum Part : std::uint32_t
+    {
+        PartRound = 1u << 0,          // round number, group, schedule, result, round label
+        PartVote = 1u << 1,           // the vote status in use
+        PartMulti = 1u << 2,          // marks, left-click mark, target cells
+        PartConditions = 1u << 3,     // the condition set
+        PartEngineSettings = 1u << 4, // the compression settings
+        PartProbability = 1u << 5,    // the player's own probabilities
+        PartSingles = 1u << 6,        // ticket set, frames, counters, covered cells
+        PartLog = 1u << 7,            // the run log
+        PartFile = 1u << 8,           // the current file, and so the title
+        PartRunState = 1u << 9,       // running, paused
+        PartAll = (1u << 10) - 1
+    };
+    using ChangedEvent = clsEvent<std::uint32_t>;
+
     // lngSeed: a fixed seed for the random generator (reproducible runs); none seeds from the
     // clock. The document listens to the controller's round changes.
     clsDocument(const clsHost& host, clsTMain& roundController,
@@ -36,8 +58,23 @@ public:
     clsDocument(const clsDocument&) = delete;
     clsDocument& operator=(const clsDocument&) = delete;
 
+    // Every listener is called after each command with the parts it changed (lngParts, a set of
+    // Part bits), for as long as its subscription lives.
+    [[nodiscard]] clsSubscription SubscribeChanged(ChangedEvent::Handler fnHandler)
+    {
+        return m_changed.Subscribe(std::move(fnHandler));
+    }
+
+    // False while a run or a file load or save is under way: the commands that change the work
+    // then refuse (return false, change nothing), as a run reads the work while it pumps events.
+    bool CanEdit() const { return !Running() && !m_workLock; }
+
+    // What a command refused by CanEdit says (LastFailure of a load or save; the window shows it).
+    static constexpr std::string_view kBusyWarning =
+        "現在検索処理を実行中です。検索処理を終了させて下さい。";
+
     // Clears marks, run result, messages, conditions and engine settings; forgets the file.
-    void New();
+    bool New();
     // Everything the files, the clipboard report and batch runs take from the work.
     DataFileRecord GatherRecord() const;
 
@@ -62,8 +99,9 @@ public:
     // failed load or save with blnDialog false says nothing else). Empty after a success.
     const std::string& LastFailure() const { return m_lastFailure; }
 
-    // From the round controller: copies its records and builds the round label.
-    void OnKaisaikaiChange(std::int32_t lngKaisaikai, const std::string& strKumi);
+    // The round commands, passed to the round controller; the document follows its event.
+    bool SetKaisaikai(std::int32_t lngKaisaikai);
+    bool SetKumi(const std::string& strKumi);
 
     // " Drovane  Kelvra", with " - [file]" when there is a current file.
     std::string Title() const;
@@ -71,24 +109,42 @@ public:
     std::string StatusText() const;
 
     // The ticket set replaced as a whole (CSV, clipboard, sheet edits); the frame is recounted.
-    void SetSingles(std::vector<std::int32_t> lngSingle);
+    bool SetSingles(std::vector<std::int32_t> lngSingle);
+    // The marks replaced as a whole.
+    bool SetMarks(const MarkArray& lngValue);
+    // The multi grid's own commands (clsTMulti); menus are shown through the chooser given to
+    // SetMultiMenuChooser, none cancels them.
+    bool MultiMouseDown(clsTMulti::Button button, std::int32_t lngRow, std::int32_t lngCol);
+    bool MultiMarkAll(std::int32_t lngMark);
+    bool MultiMarkByVoteOrder();
+    bool SetLeftClickMark(std::int32_t lngMark);
+    bool SetTaishou(const CellFlags& blnValue);
+    void SetMultiMenuChooser(std::function<int(const clsTMulti::Menu&)> fnChoose);
+    bool SetConditions(const ConditionSetRecord& jouken);
+    // Taken as given; a loaded file's settings are the ones fitted to the boxes.
+    bool SetEngineSettings(const EngineSettingsRecord& settings);
+    // The vote status in use for this work (the round controller keeps its own).
+    bool SetVote(const VoteRecord& vote);
+    // The player's own probabilities, none until set or loaded. Setting checks the record
+    // (false, reported, for one that fails: the old ones stay) and raises Changed; none clears.
+    bool SetProbability(const std::optional<ProbabilityRecord>& prob);
+    // The most entries the trial search's cache may take (memory); no change to the work.
+    void SetEngineCacheLimit(std::int64_t lngEntries);
+    // The run log's view; null detaches it. The log tells it every line as it is written.
+    void SetLogSink(clsIMsgSink* objSink);
 
     std::int32_t Kaisaikai() const { return m_kaisaikai; }
     const std::string& Kumi() const { return m_kumi; }
     const ScheduleRecord& Schedule() const { return m_schedule; }
     const VoteRecord& Vote() const { return m_vote; }
-    void SetVote(const VoteRecord& vote) { m_vote = vote; }
     const ResultRecord& Result() const { return m_result; }
-    // The player's own probabilities, none until set or loaded. Setting checks the record
-    // (false, reported, for one that fails: the old ones stay) and raises Changed; none clears.
     const std::optional<ProbabilityRecord>& Probability() const { return m_probability; }
-    bool SetProbability(const std::optional<ProbabilityRecord>& prob);
-    clsTMulti& Multi() { return m_multi; }
-    ConditionSetRecord& Jouken() { return m_jouken; }
-    EngineSettingsRecord& EngineSettings() { return m_engineSettings; }
-    clsTMsgLog& Log() { return m_log; }
-    clsTX& Extraction() { return m_tx; }
-    clsTMsEngine& Engine() { return *m_engine; }
+    const clsTMulti& Multi() const { return m_multi; }
+    const ConditionSetRecord& Jouken() const { return m_jouken; }
+    const EngineSettingsRecord& EngineSettings() const { return m_engineSettings; }
+    const clsTMsgLog& Log() const { return m_log; }
+    const clsTX& Extraction() const { return m_tx; }
+    const clsTMsEngine& Engine() const { return *m_engine; }
     std::int32_t MsSingleCount() const { return m_msSingleCount; }
     const LongFrame& MsSingleFrame() const { return m_msSingleFrame; }
     const std::array<std::int32_t, 6>& MsTousen() const { return m_msTousen; }
@@ -99,9 +155,6 @@ public:
     const std::string& CurrentFile() const { return m_currentFile; }
     const std::string& RoundLabel() const { return m_roundLabel; }
     bool WorkLock() const { return m_workLock; }
-
-    // The document changed as a whole (load, new, run): views redraw.
-    std::function<void()> Changed;
 
 private:
     // Between the host and the file class and engine frame: keeps the text of the last box
@@ -121,9 +174,15 @@ private:
         clsIMessage& m_host;
     };
 
+    // From the round controller: copies its records and builds the round label.
+    void OnKaisaikaiChange(std::int32_t lngKaisaikai, const std::string& strKumi);
+    // True, with LastFailure set, when CanEdit refuses a load or save.
+    bool RefusedWhileBusy();
     void ApplyRecord(const DataFileRecord& rec, bool blnDataFlag, std::int32_t lngDataVersion);
     void RecountFrame();
-    void RaiseChanged() const;
+    void RaiseChanged(std::uint32_t lngParts) const;
+    // Runs a multi grid command and raises PartMulti.
+    template <typename F> bool MultiCommand(F&& fn);
 
     clsHost m_host;
     clsErrorReporter m_err;
@@ -153,8 +212,12 @@ private:
     CellFlags m_covered{};
     std::string m_currentFile;
     std::string m_roundLabel;
+    bool m_inRun = false;
     bool m_paused = false;
     bool m_stoppedInExtraction = false;
     bool m_workLock = false;
     std::string m_lastFailure;
+    ChangedEvent m_changed;
+    // Last, so that it ends first: no round change reaches a half-destroyed document.
+    clsSubscription m_roundChange;
 };

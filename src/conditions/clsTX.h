@@ -44,6 +44,8 @@ public:
     clsTMsg& Msg() { return m_msg; }
     clsTMeisai& Meisai() { return m_meisai; }
     clsTCount& Count() { return m_count; }
+    const clsTMeisai& Meisai() const { return m_meisai; }
+    const clsTCount& Count() const { return m_count; }
     clsTX1& Worker() { return m_worker; }
 
 private:

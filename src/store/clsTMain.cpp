@@ -71,9 +71,7 @@ void clsTMain::Reload(bool blnLoadVote, bool blnClearVoteIfMissing)
         m_result = m_resultLoader->GetResult(round, m_kumi, clsLoaderBase::kFromFile, true)
                        ? m_resultLoader->Result()
                        : ResultRecord{};
-        if (KaisaikaiChange) {
-            KaisaikaiChange(round, m_kumi);
-        }
+        m_kaisaikaiChange.Raise(round, m_kumi);
     } catch (const std::exception& e) {
         m_err.ReportException("Reload", e);
     }

@@ -3,6 +3,7 @@
 // three records of that round, reloads and the download commands. Owned by the main window
 // (or the command line) for its whole life.
 
+#include "base/clsEvent.h"
 #include "base/clsHost.h"
 #include "store/clsResult.h"
 #include "store/clsSchedule.h"
@@ -55,8 +56,13 @@ public:
     clsVote& VoteLoader() { return *m_voteLoader; }
     clsResult& ResultLoader() { return *m_resultLoader; }
 
-    // Raised after every reload with the current round and group.
-    std::function<void(std::int32_t lngKaisaikai, const std::string& strKumi)> KaisaikaiChange;
+    using KaisaikaiChangeEvent = clsEvent<std::int32_t, const std::string&>;
+    // Raised after every reload with the current round and group, to every listener (the
+    // document and each round view follow it); a listener's exception is reported here.
+    [[nodiscard]] clsSubscription SubscribeKaisaikaiChange(KaisaikaiChangeEvent::Handler fnHandler)
+    {
+        return m_kaisaikaiChange.Subscribe(std::move(fnHandler));
+    }
 
 private:
     void Reload(bool blnLoadVote, bool blnClearVoteIfMissing);
@@ -78,4 +84,5 @@ private:
     ResultRecord m_result;
     bool m_noGame = false;
     bool m_saveFailed = false;
+    KaisaikaiChangeEvent m_kaisaikaiChange;
 };

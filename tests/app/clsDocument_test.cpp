@@ -60,7 +60,7 @@ TEST_F(Document, RunOfTheSampleFillsSetFramesAndCounters)
     EXPECT_NE(lines.back().find("該当するパターンは"), std::string::npos);
 
     // No marks: nothing remains, and the counters are not the previous run's.
-    doc.Multi().Clear();
+    ASSERT_TRUE(doc.SetMarks(MarkArray{}));
     doc.Run();
     EXPECT_EQ(doc.SingleCount(), 0);
     EXPECT_EQ(doc.MsTousen(), (std::array<std::int32_t, 6>{}));
@@ -140,8 +140,10 @@ TEST_F(Document, ConditionsFileReplacesOnlyTheConditions)
     ASSERT_TRUE(doc.FileSaveDRD(Path("c.drj"), false, true));
     EXPECT_EQ(doc.CurrentFile(), Path("sample.drd")); // a conditions file never becomes current
     const DataFileRecord before = doc.GatherRecord();
-    doc.Jouken().MachigaiType = 2;
-    doc.Jouken().Honmei[0].SetMark(6, 0, kCountDelete);
+    ConditionSetRecord edited = doc.Jouken();
+    edited.MachigaiType = 2;
+    edited.Honmei[0].SetMark(6, 0, kCountDelete);
+    ASSERT_TRUE(doc.SetConditions(edited));
     ASSERT_TRUE(doc.FileLoadDRD(Path("c.drj"), false, true));
     const DataFileRecord after = doc.GatherRecord();
     EXPECT_EQ(after.Jouken, before.Jouken);
@@ -163,14 +165,16 @@ namespace {
 TEST_F(Document, SameSeedSameRun)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
-    doc.EngineSettings().ChushutsuFlag = true; // the random extraction after the compression
-    doc.EngineSettings().ChushutsuCount = 50;
+    EngineSettingsRecord settings = doc.EngineSettings();
+    settings.ChushutsuFlag = true; // the random extraction after the compression
+    settings.ChushutsuCount = 50;
+    ASSERT_TRUE(doc.SetEngineSettings(settings));
     doc.Run();
     const std::vector<std::int32_t> first = doc.Singles();
     const std::vector<std::string> log = doc.Log().Lines();
     clsDocument again(host, main, 42);
     ASSERT_TRUE(again.FileLoadDRD(Path("sample.drd"), true, true));
-    again.EngineSettings() = doc.EngineSettings();
+    ASSERT_TRUE(again.SetEngineSettings(doc.EngineSettings()));
     again.Run();
     EXPECT_EQ(again.Singles(), first);
     EXPECT_EQ(again.SingleCount(), 50);
@@ -256,13 +260,15 @@ TEST_F(Document, EngineWithoutMemoryFailsTheRunAndSaysWhy)
 {
     dir.Write("trial.drd", SampleWith(dir, {{"MsEngine", "2"}, {"BeginCount", "50"}}));
     ASSERT_TRUE(doc.FileLoadDRD(Path("trial.drd"), true, false));
-    doc.Engine().SetCacheLimit(20);
+    doc.SetEngineCacheLimit(20);
     EXPECT_FALSE(doc.Run());
     EXPECT_EQ(doc.LastFailure(), "圧縮に失敗しました。 メモリが不足しています。 ( 7 )");
     ASSERT_FALSE(rec.Messages.empty());
     EXPECT_EQ(rec.Messages.back().Caption, "Cache Initialize Err"); // still shown as a box
 
-    doc.EngineSettings().MsEngine = 1; // the fast search needs no cache
+    EngineSettingsRecord fast = doc.EngineSettings();
+    fast.MsEngine = 1; // the fast search needs no cache
+    ASSERT_TRUE(doc.SetEngineSettings(fast));
     EXPECT_TRUE(doc.Run());
     EXPECT_GT(doc.SingleCount(), 0);
     EXPECT_EQ(doc.LastFailure(), "");
@@ -321,7 +327,7 @@ TEST_F(Document, OwnProbabilitiesAreSetCheckedSavedAndCleared)
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
     EXPECT_FALSE(doc.Probability().has_value()); // the sample has none
     int changed = 0;
-    doc.Changed = [&] { ++changed; };
+    const clsSubscription sub = doc.SubscribeChanged([&](std::uint32_t) { ++changed; });
     ProbabilityRecord p;
     for (int m = 0; m < 13; ++m) {
         p.Value[0][m] = 2500;
@@ -352,3 +358,160 @@ TEST_F(Document, OwnProbabilitiesAreSetCheckedSavedAndCleared)
     ASSERT_TRUE(doc.SetProbability(std::nullopt));
     EXPECT_FALSE(doc.GatherRecord().Probability.has_value());
 }
+
+namespace {
+// Every listener hears which parts a command changed, and reads the new state when told.
+TEST_F(Document, CommandsTellEveryListenerWhatChanged)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true)) << rec.AllMessageText();
+    std::vector<std::uint32_t> first;
+    std::vector<std::uint32_t> second;
+    std::vector<std::string> titles;
+    const clsSubscription a = doc.SubscribeChanged([&](std::uint32_t parts) {
+        first.push_back(parts);
+        titles.push_back(doc.Title());
+    });
+    const clsSubscription b =
+        doc.SubscribeChanged([&](std::uint32_t parts) { second.push_back(parts); });
+
+    MarkArray marks{};
+    marks[1][0] = 1;
+    ASSERT_TRUE(doc.SetMarks(marks));
+    EXPECT_EQ(doc.Multi().Value(), marks);
+    ConditionSetRecord jouken = doc.Jouken();
+    jouken.MachigaiType = 1;
+    ASSERT_TRUE(doc.SetConditions(jouken));
+    EXPECT_EQ(doc.Jouken().MachigaiType, 1);
+    EngineSettingsRecord settings = doc.EngineSettings();
+    settings.BeginCount = 77;
+    ASSERT_TRUE(doc.SetEngineSettings(settings));
+    EXPECT_EQ(doc.EngineSettings().BeginCount, 77);
+    VoteRecord vote = doc.Vote();
+    vote.AsOf = DateTime{};
+    ASSERT_TRUE(doc.SetVote(vote));
+    EXPECT_NE(doc.StatusText().find("ユーザー定義"), std::string::npos);
+    ASSERT_TRUE(doc.SetSingles({1, 2, 3}));
+    EXPECT_EQ(doc.SingleCount(), 3);
+    ASSERT_TRUE(doc.FileSaveDRD(Path("named.drd"), true, false));
+
+    using D = clsDocument;
+    const std::vector<std::uint32_t> expected{D::PartMulti,          D::PartConditions,
+                                              D::PartEngineSettings, D::PartVote,
+                                              D::PartSingles,        D::PartFile};
+    EXPECT_EQ(first, expected);
+    EXPECT_EQ(second, expected);
+    EXPECT_EQ(titles.back(), " Drovane  Kelvra - [named.drd]");
+
+    // A conditions file touches the conditions alone; a data file all of the work.
+    first.clear();
+    ASSERT_TRUE(doc.FileSaveDRD(Path("c.drj"), false, false));
+    ASSERT_TRUE(doc.FileLoadDRD(Path("c.drj"), false, false));
+    EXPECT_EQ(first, std::vector<std::uint32_t>{D::PartConditions});
+    first.clear();
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, false));
+    ASSERT_FALSE(first.empty());
+    EXPECT_EQ(first.back(), static_cast<std::uint32_t>(D::PartAll));
+}
+
+TEST_F(Document, FollowsTheRoundControllerBesideOtherListeners)
+{
+    std::vector<std::int32_t> view; // a round view following the same controller
+    const clsSubscription viewSub = main.SubscribeKaisaikaiChange(
+        [&](std::int32_t lngKaisaikai, const std::string&) { view.push_back(lngKaisaikai); });
+    std::vector<std::uint32_t> parts;
+    const clsSubscription sub =
+        doc.SubscribeChanged([&](std::uint32_t lngParts) { parts.push_back(lngParts); });
+
+    ASSERT_TRUE(doc.SetKaisaikai(9001));
+    EXPECT_EQ(main.Kaisaikai(), 9001);
+    EXPECT_EQ(doc.Kaisaikai(), 9001);
+    EXPECT_EQ(doc.Schedule().Match[0].Home, "鹿島");
+    EXPECT_EQ(doc.RoundLabel(), " 第 9001 回 ");
+    main.SetKaisaikai(9002); // the round box drives the controller directly
+    EXPECT_EQ(doc.Kaisaikai(), 9002);
+    EXPECT_EQ(view, (std::vector<std::int32_t>{9001, 9002}));
+    EXPECT_EQ(parts, (std::vector<std::uint32_t>{clsDocument::PartRound | clsDocument::PartVote,
+                                                 clsDocument::PartRound | clsDocument::PartVote}));
+}
+
+// The multi grid's vote-order command used to find no vote: nothing ever gave it one.
+TEST_F(Document, MarksByVoteOrderFromTheRoundsVote)
+{
+    ASSERT_TRUE(doc.SetKaisaikai(9001));
+    ASSERT_EQ(doc.Vote().Kaisaikai, 9001);
+    ASSERT_TRUE(doc.MultiMarkByVoteOrder());
+    for (int m = 0; m < 13; ++m) {
+        std::array<std::int32_t, 3> column{doc.Multi().Value()[0][m], doc.Multi().Value()[1][m],
+                                           doc.Multi().Value()[2][m]};
+        std::sort(column.begin(), column.end());
+        EXPECT_EQ(column, (std::array<std::int32_t, 3>{1, 2, 3})) << "match " << m + 1;
+    }
+
+    // Menus go through the chooser; a header click with none shown leaves the marks.
+    const MarkArray before = doc.Multi().Value();
+    int asked = 0;
+    doc.SetMultiMenuChooser([&](const clsTMulti::Menu&) {
+        ++asked;
+        return -1;
+    });
+    ASSERT_TRUE(doc.MultiMouseDown(clsTMulti::Button::Right, 0, 0));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(doc.Multi().Value(), before);
+    ASSERT_TRUE(doc.MultiMarkAll(0));
+    EXPECT_NE(doc.Multi().Value(), before);
+}
+
+// A run reads the work while it pumps the window's events: nothing may change it meanwhile.
+TEST_F(Document, WorkCannotBeChangedDuringARun)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true)) << rec.AllMessageText();
+    const DataFileRecord before = doc.GatherRecord();
+    std::vector<std::pair<std::uint32_t, bool>> told;
+    const clsSubscription sub =
+        doc.SubscribeChanged([&](std::uint32_t parts) { told.emplace_back(parts, doc.Running()); });
+    bool tried = false;
+    std::vector<bool> accepted;
+    std::string failure;
+    rec.OnDoEvents = [&](std::int64_t) {
+        if (tried) {
+            return;
+        }
+        tried = true;
+        EXPECT_FALSE(doc.CanEdit());
+        accepted = {doc.SetMarks(MarkArray{}),
+                    doc.SetConditions(ConditionSetRecord{}),
+                    doc.SetEngineSettings(EngineSettingsRecord{}),
+                    doc.SetVote(VoteRecord{}),
+                    doc.SetProbability(std::nullopt),
+                    doc.SetSingles({}),
+                    doc.SetKaisaikai(9002),
+                    doc.New(),
+                    doc.FileLoadDRD(Path("sample.drd"), true, false),
+                    doc.FileSaveDRD(Path("mid.drd"), true, false)};
+        failure = doc.LastFailure();
+    };
+    ASSERT_TRUE(doc.Run());
+    ASSERT_TRUE(tried);
+    EXPECT_EQ(accepted, std::vector<bool>(10, false));
+    EXPECT_EQ(failure, std::string(clsDocument::kBusyWarning));
+    EXPECT_FALSE(std::filesystem::exists(Path("mid.drd")));
+    EXPECT_EQ(main.Kaisaikai(), 9001);
+    const DataFileRecord after = doc.GatherRecord();
+    EXPECT_EQ(after.Multi, before.Multi);
+    EXPECT_EQ(after.Jouken, before.Jouken);
+    EXPECT_EQ(after.Engine, before.Engine);
+    EXPECT_EQ(after.Vote, before.Vote);
+    EXPECT_EQ(doc.CurrentFile(), Path("sample.drd"));
+    EXPECT_GT(doc.SingleCount(), 0);
+
+    // The listeners heard the run start while it ran, and its end once it no longer did.
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[0], std::make_pair(static_cast<std::uint32_t>(clsDocument::PartRunState), true));
+    EXPECT_EQ(told[1].first,
+              clsDocument::PartSingles | clsDocument::PartLog | clsDocument::PartRunState);
+    EXPECT_FALSE(told[1].second);
+    EXPECT_TRUE(doc.CanEdit());
+    rec.OnDoEvents = nullptr;
+    EXPECT_TRUE(doc.SetMarks(MarkArray{}));
+}
+} // namespace

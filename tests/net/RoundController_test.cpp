@@ -16,9 +16,10 @@ class RoundControllerTest : public ::testing::Test
 protected:
     RoundControllerTest()
     {
-        main.KaisaikaiChange = [this](std::int32_t lngKaisaikai, const std::string& strKumi) {
-            Changes.push_back(std::to_string(lngKaisaikai) + "/" + strKumi);
-        };
+        subscription = main.SubscribeKaisaikaiChange(
+            [this](std::int32_t lngKaisaikai, const std::string& strKumi) {
+                Changes.push_back(std::to_string(lngKaisaikai) + "/" + strKumi);
+            });
         main.Initialize();
     }
     std::string Store(const std::string& folder, const std::string& name) const
@@ -30,6 +31,7 @@ protected:
     RecordingHost host;
     clsTMain main{host.Host(), site.Settings, site.Home.Str()};
     std::vector<std::string> Changes;
+    clsSubscription subscription;
 };
 } // namespace
 
@@ -409,4 +411,27 @@ TEST_F(RoundControllerTest, CutStoreFileNoLongerBlocksItsDownload)
     // A file that is whole stays where it is, and no request is made for it.
     EXPECT_TRUE(main.GetResult(false));
     EXPECT_EQ(site.Requests.load(), 1);
+}
+
+// A round view and the document follow the same controller; one that goes is no longer told.
+TEST_F(RoundControllerTest, EveryListenerFollowsTheRoundUntilItGoes)
+{
+    std::vector<std::int32_t> view;
+    std::vector<std::string> kumiSeen;
+    clsSubscription viewSub = main.SubscribeKaisaikaiChange(
+        [&](std::int32_t lngKaisaikai, const std::string&) { view.push_back(lngKaisaikai); });
+    {
+        const clsSubscription other = main.SubscribeKaisaikaiChange(
+            [&](std::int32_t, const std::string& strKumi) { kumiSeen.push_back(strKumi); });
+        main.SetKaisaikai(1234);
+    }
+    main.SetKaisaikai(1235);
+    EXPECT_EQ(Changes, (std::vector<std::string>{"1234/", "1235/"}));
+    EXPECT_EQ(view, (std::vector<std::int32_t>{1234, 1235}));
+    EXPECT_EQ(kumiSeen, std::vector<std::string>{""});
+
+    viewSub.Reset();
+    main.SetKaisaikai(1236);
+    EXPECT_EQ(view.size(), 2u);
+    EXPECT_EQ(Changes.size(), 3u);
 }
