@@ -123,18 +123,19 @@ frmMain::frmMain(clsHost host, std::string strProgramDir, const TotoSettings& se
     m_chkDownloadMessage->setChecked(m_settings.DownloadMessage);
     FitToScreen();
 
-    m_doc.Changed = [this] { OnRoundChanged(); };
+    m_docChanged =
+        m_doc.SubscribeChanged([this](std::uint32_t lngParts) { OnDocumentChanged(lngParts); });
     ShowPage(PageHome);
     // The round box drives the controller; the settings' round loads that round.
     m_roundBox->setValue(std::clamp(m_settings.Kaisaikai, 0, clsTMain::kMaxKaisaikai));
-    OnRoundChanged();
+    OnDocumentChanged(clsDocument::PartAll);
 }
 
 frmMain::~frmMain()
 {
     // The views outlive the members they read (Qt deletes children after them): nothing may
     // call back into the document from here on.
-    m_doc.Changed = nullptr;
+    m_docChanged = clsSubscription();
     if (m_roundBox != nullptr) {
         m_roundBox->blockSignals(true);
     }
@@ -438,23 +439,35 @@ void frmMain::OnPageChanged(int lngPage)
     UpdateMenus();
 }
 
-void frmMain::OnRoundChanged()
+void frmMain::OnDocumentChanged(std::uint32_t lngParts)
 {
     if (m_gameView == nullptr) {
         return;
     }
-    m_game.SetSchedure(m_doc.Schedule());
-    m_game.SetVote(m_doc.Vote());
-    m_game2.SetSchedure(m_doc.Schedule());
-    m_game2.SetVote(m_doc.Vote());
-    m_gameView->Refresh();
-    m_gameView2->Refresh();
-    m_statusBar->SetPanelText(0, basQtText::ToQ(m_doc.StatusText()));
-    setWindowTitle(basQtText::ToQ(m_doc.Title()));
-    RefreshRoundPanel();
-    UpdateDownloadButtons();
+    // Each part gets only what it shows: a new round redraws the round's views and buttons, a
+    // new vote status the rates and the status bar; nothing here recounts the ticket set.
+    if ((lngParts & clsDocument::PartRound) != 0) {
+        m_game.SetSchedure(m_doc.Schedule());
+        m_game2.SetSchedure(m_doc.Schedule());
+    }
+    if ((lngParts & clsDocument::PartVote) != 0) {
+        m_game.SetVote(m_doc.Vote());
+        m_game2.SetVote(m_doc.Vote());
+    }
+    if ((lngParts & (clsDocument::PartRound | clsDocument::PartVote)) != 0) {
+        m_gameView->Refresh();
+        m_gameView2->Refresh();
+        m_statusBar->SetPanelText(0, basQtText::ToQ(m_doc.StatusText()));
+    }
+    if ((lngParts & clsDocument::PartFile) != 0) {
+        setWindowTitle(basQtText::ToQ(m_doc.Title()));
+    }
+    if ((lngParts & clsDocument::PartRound) != 0) {
+        RefreshRoundPanel();
+        UpdateDownloadButtons();
+        emit PayoutGradesChanged(clsToto::GetMaxGrade(m_doc.Kaisaikai()));
+    }
     UpdateMenus();
-    emit PayoutGradesChanged(clsToto::GetMaxGrade(m_doc.Kaisaikai()));
 }
 
 void frmMain::RefreshRoundPanel()

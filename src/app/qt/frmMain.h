@@ -103,7 +103,7 @@ private:
     void BuildHomePage(QWidget* page);
     void BuildCheckPage(QWidget* page);
     void OnPageChanged(int lngPage);
-    void OnRoundChanged();
+    void OnDocumentChanged(std::uint32_t lngParts);
     void RefreshRoundPanel();
     void UpdateDownloadButtons();
     void OnHelpManual();
@@ -121,6 +121,7 @@ private:
     clsDrovaneDownload m_drovane;
     clsCommandGate m_gate;
     clsShell m_shell;
+    clsSubscription m_docChanged;
     std::string m_userDataFolder;
 
     QStackedWidget* m_pages = nullptr;
