@@ -169,6 +169,7 @@ QWidget* frmMain::BuildRoundPanel(QWidget* parent)
 {
     auto* panel = new QGroupBox(parent);
     panel->setObjectName(QStringLiteral("roundPanel"));
+    panel->setAccessibleName(QStringLiteral("販売状況"));
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(8, 4, 8, 4);
     grid->setHorizontalSpacing(16);
