@@ -93,14 +93,17 @@ frmMain::frmMain(clsHost host, std::string strProgramDir, const TotoSettings& se
                  std::string strMakerSite, QWidget* parent)
     : QMainWindow(parent)
     , m_host(host)
+    , m_progressWait(m_host.Wait, this)
+    , m_netHost{m_host.Message, m_host.Ask,       m_host.Pump,  m_host.Busy,
+                m_progressWait, m_host.Clipboard, m_host.Opener}
     , m_programDir(std::move(strProgramDir))
     , m_fso(m_programDir)
     , m_settings(m_host.Message, m_programDir)
-    , m_main(m_host, settings, m_programDir)
+    , m_main(m_netHost, settings, m_programDir)
     , m_game(m_host.Message, m_programDir)
     , m_doc(m_host, m_main)
     , m_game2(m_host.Message, m_programDir)
-    , m_inet(m_host.Message, m_host.Busy, m_host.Wait)
+    , m_inet(m_host.Message, m_host.Busy, m_progressWait)
     , m_drovane(m_host, m_inet, m_programDir, std::move(strMakerSite))
     , m_gate(
           m_host.Message, [this] { return m_doc.Running(); }, [this] { return m_doc.WorkLock(); })

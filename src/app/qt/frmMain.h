@@ -8,6 +8,7 @@
 #include "app/clsDocument.h"
 #include "app/clsKelvraIni.h"
 #include "app/clsTGame.h"
+#include "app/qt/clsProgressWait.h"
 #include "base/clsFileSystemObject.h"
 #include "base/clsHost.h"
 #include "base/clsShell.h"
@@ -76,6 +77,7 @@ public:
     clsDocument& Document() { return m_doc; }
     clsTMain& RoundController() { return m_main; }
     clsCommandGate& Gate() { return m_gate; }
+    const clsProgressWait& ProgressWait() const { return m_progressWait; }
     const clsTGame& HomeGame() const { return m_game; }
     const clsTGame& CheckGame() const { return m_game2; }
 
@@ -110,6 +112,9 @@ private:
     void OnHelpVersion();
 
     clsHost m_host;
+    // The host with the progress window as its wait service, for the parts that download.
+    clsProgressWait m_progressWait;
+    clsHost m_netHost;
     std::string m_programDir;
     clsFileSystemObject m_fso;
     clsKelvraIni m_settings;

@@ -9,6 +9,7 @@
 #include "support/TempDir.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
+#include "widgets/clsProgressWindow.h"
 #include "widgets/clsStatusBar.h"
 
 #include <QAccessible>
@@ -162,10 +163,21 @@ void tst_frmMainHome::downloadsAScheduleOfTheFixtureSite()
     QVERIFY(!Cell(window, "picGame", 0, 3).isEmpty());
     QVERIFY(window.findChild<QWidget*>(QStringLiteral("roundPanel"))->isVisible());
     QVERIFY(host.Questions.empty());
-    // The progress window was opened with its title and showed the connection log.
-    QVERIFY(Contains(host.WaitLog, "show: インターネット接続"));
-    QVERIFY(Contains(host.WaitLog, "[コネクション開始]"));
-    QVERIFY(Contains(host.WaitLog, "[コネクション終了]"));
+    // The progress window showed the connection log as its list, and closed at the end.
+    auto* progress = window.findChild<clsProgressWindow*>(QStringLiteral("frmWinInet"));
+    QVERIFY(progress != nullptr);
+    QCOMPARE(progress->windowTitle(), QStringLiteral(" インターネット接続"));
+    const QStringList lines = progress->Lines();
+    QVERIFY2(lines.size() >= 5, qPrintable(lines.join(QLatin1Char('|'))));
+    // The caption line first, then the connection as it happened.
+    QVERIFY(lines.at(0).contains(QStringLiteral("1234")));
+    QCOMPARE(lines.at(1), QStringLiteral(" [コネクション開始]"));
+    QVERIFY(lines.at(2).contains(QStringLiteral("/schedule?holdCntId=1234")));
+    QVERIFY(lines.at(3).startsWith(QStringLiteral(" 受信中 .")));
+    QCOMPARE(lines.last(), QStringLiteral(" [コネクション終了]"));
+    QVERIFY(!progress->isVisible());
+    // The host's own wait dialog was not used for it.
+    QVERIFY(host.WaitLog.empty());
     QVERIFY(window.centralWidget()->isEnabled());
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
 }
