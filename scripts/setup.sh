@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-apps imagemagick poppler-utils fonts-ipafont-gothic
   clang-format clang libclang-rt-14-dev
   dpkg-dev desktop-file-utils appstream x11-utils
+  dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -17,7 +17,7 @@ std::unique_ptr<frmMain> Start(clsHost host, const std::string& strProgramFolder
     // The main window's own loading runs while this one is on screen.
     clsLoadingWindow loading(QStringLiteral("Version ") + basQtText::ToQ(basMain::VersionText()));
     loading.ShowNow();
-    auto window = std::make_unique<frmMain>(host, strProgramFolder);
+    auto window = std::make_unique<frmMain>(host, strProgramFolder, settings);
     window->show();
     loading.close();
     return window;

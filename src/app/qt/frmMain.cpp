@@ -1,19 +1,37 @@
 #include "app/qt/frmMain.h"
 
+#include "app/basLinks.h"
 #include "app/basMain.h"
+#include "app/basMainMenu.h"
 #include "app/clsDocument.h"
+#include "app/basRoundPanel.h"
+#include "app/qt/clsGameView.h"
+#include "app/qt/frmTeamName.h"
+#include "app/qt/frmVersion.h"
 #include "base/qt/basQtText.h"
+#include "lottery/clsToto.h"
+#include "widgets/clsGridView.h"
 #include "widgets/clsSideMenu.h"
 #include "widgets/clsStatusBar.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <map>
 
 namespace {
 struct PageInfo
@@ -27,30 +45,249 @@ constexpr std::array<PageInfo, frmMain::PageCount> kPages{{
     {"pageSingle", "シングル"},
     {"pageCheck", "チェック"},
 }};
+
+struct DownloadInfo
+{
+    const char* ObjectName;
+    const char* Caption;
+};
+constexpr std::array<DownloadInfo, 3> kDownloads{{
+    {"cmdOfficialDownload0", "開催情報"},
+    {"cmdOfficialDownload1", "投票状況"},
+    {"cmdOfficialDownload2", "くじ結果"},
+}};
+
+// The commands this window carries out itself; the others come with their pages.
+constexpr std::array<basMainMenu::Item, 7> kWired{
+    basMainMenu::Item::FileEnd,    basMainMenu::Item::ViewHome,  basMainMenu::Item::ViewMulti,
+    basMainMenu::Item::ViewSingle, basMainMenu::Item::ViewCheck, basMainMenu::Item::HelpHelp,
+    basMainMenu::Item::HelpVersion};
+
+// A download blocks the window until it ends; only its progress window repaints. Keeping the
+// rest disabled stops a click from reaching the document while the transfer pumps events.
+class DisabledScope
+{
+public:
+    explicit DisabledScope(QWidget* widget)
+        : m_widget(widget)
+    {
+        m_widget->setEnabled(false);
+    }
+    ~DisabledScope() { m_widget->setEnabled(true); }
+    DisabledScope(const DisabledScope&) = delete;
+    DisabledScope& operator=(const DisabledScope&) = delete;
+
+private:
+    QWidget* m_widget;
+};
+
+QLabel* BuddyLabel(const QString& strText, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(strText, parent);
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(strText);
+    return label;
+}
 } // namespace
 
-frmMain::frmMain(clsHost host, std::string strProgramDir, QWidget* parent)
+frmMain::frmMain(clsHost host, std::string strProgramDir, const TotoSettings& settings,
+                 std::string strMakerSite, QWidget* parent)
     : QMainWindow(parent)
     , m_host(host)
+    , m_progressWait(m_host.Wait, this)
+    , m_netHost{m_host.Message, m_host.Ask,       m_host.Pump,  m_host.Busy,
+                m_progressWait, m_host.Clipboard, m_host.Opener}
     , m_programDir(std::move(strProgramDir))
     , m_fso(m_programDir)
     , m_settings(m_host.Message, m_programDir)
+    , m_main(m_netHost, settings, m_programDir)
+    , m_game(m_host.Message, m_programDir)
+    , m_doc(m_host, m_main)
+    , m_game2(m_host.Message, m_programDir)
+    , m_inet(m_host.Message, m_host.Busy, m_progressWait)
+    , m_drovane(m_host, m_inet, m_programDir, std::move(strMakerSite))
+    , m_gate(
+          m_host.Message, [this] { return m_doc.Running(); }, [this] { return m_doc.WorkLock(); })
+    , m_shell(m_host.Opener, m_host.Pump, m_host.Message, m_programDir)
 {
     setObjectName(QStringLiteral("frmMain"));
     m_settings.Load();
+    m_main.Initialize();
+    m_game.Initialize(true);
+    m_game2.Initialize(false);
     BuildPages();
     BuildMenus();
     m_statusBar = new clsStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("statusBar"));
     m_statusBar->AddPanel(0);
     setStatusBar(m_statusBar);
-    resize(1024, 720);
     m_userDataFolder = m_fso.GetFullPath("UserData/Kelvra");
     m_fso.FolderCheck(m_userDataFolder);
     setWindowTitle(basQtText::ToQ(clsDocument::TitleFor({})));
+    m_chkDownloadMessage->setChecked(m_settings.DownloadMessage);
+    FitToScreen();
+
+    m_docChanged =
+        m_doc.SubscribeChanged([this](std::uint32_t lngParts) { OnDocumentChanged(lngParts); });
     ShowPage(PageHome);
+    // The round box drives the controller; the settings' round loads that round.
+    m_roundBox->setValue(std::clamp(m_settings.Kaisaikai, 0, clsTMain::kMaxKaisaikai));
+    OnDocumentChanged(clsDocument::PartAll);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The views outlive the members they read (Qt deletes children after them): nothing may
+    // call back into the document from here on.
+    m_docChanged = clsSubscription();
+    if (m_roundBox != nullptr) {
+        m_roundBox->blockSignals(true);
+    }
+    if (m_kumiBox != nullptr) {
+        m_kumiBox->blockSignals(true);
+    }
+}
+
+void frmMain::FitToScreen()
+{
+    // Roomier than the layout's minimum where the screen allows, never larger than it: at
+    // 144 dpi on a 1280 x 1024 screen the minimum is what fits.
+    QSize size = sizeHint().expandedTo(QSize(960, 640));
+    if (const QScreen* shown = screen()) {
+        size = size.boundedTo(shown->availableGeometry().size() * 0.95);
+    }
+    resize(size);
+}
+
+QWidget* frmMain::BuildRoundPanel(QWidget* parent)
+{
+    auto* panel = new QGroupBox(parent);
+    panel->setObjectName(QStringLiteral("roundPanel"));
+    panel->setAccessibleName(QStringLiteral("販売状況"));
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(8, 4, 8, 4);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(2);
+    m_lblRound = new QLabel(panel);
+    m_lblRound->setObjectName(QStringLiteral("lblRound"));
+    QFont bold = m_lblRound->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.25);
+    m_lblRound->setFont(bold);
+    m_lblSalesState = new QLabel(panel);
+    m_lblSalesState->setObjectName(QStringLiteral("lblSalesState"));
+    m_lblSalesState->setFont(bold);
+    m_lblSaleStart = new QLabel(panel);
+    m_lblSaleStart->setObjectName(QStringLiteral("lblSaleStart"));
+    m_lblSaleEnd = new QLabel(panel);
+    m_lblSaleEnd->setObjectName(QStringLiteral("lblSaleEnd"));
+    m_lblResultDate = new QLabel(panel);
+    m_lblResultDate->setObjectName(QStringLiteral("lblResultDate"));
+    grid->addWidget(m_lblRound, 0, 0);
+    grid->addWidget(m_lblSalesState, 1, 0);
+    grid->addWidget(new QLabel(QStringLiteral("販売開始"), panel), 0, 1);
+    grid->addWidget(m_lblSaleStart, 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("販売締切"), panel), 1, 1);
+    grid->addWidget(m_lblSaleEnd, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("結果発表"), panel), 2, 1);
+    grid->addWidget(m_lblResultDate, 2, 2);
+    grid->setColumnStretch(3, 1);
+    return panel;
+}
+
+void frmMain::BuildHomePage(QWidget* page)
+{
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(8, 8, 8, 8);
+    row->setSpacing(12);
+
+    m_gameView = new clsGameView(m_game, page);
+    m_gameView->setObjectName(QStringLiteral("picGame"));
+    m_gameView->MatchTable()->setAccessibleName(QStringLiteral("対戦カード"));
+
+    auto* controls = new QVBoxLayout();
+    controls->setSpacing(8);
+
+    auto* roundGroup = new QGroupBox(QStringLiteral("開催回選択"), page);
+    roundGroup->setObjectName(QStringLiteral("fraRound"));
+    auto* roundForm = new QGridLayout(roundGroup);
+    m_roundBox = new QSpinBox(roundGroup);
+    m_roundBox->setObjectName(QStringLiteral("txtKaisaikai"));
+    m_roundBox->setRange(0, clsTMain::kMaxKaisaikai);
+    m_roundBox->setValue(0);
+    m_roundBox->setAlignment(Qt::AlignRight);
+    m_kumiBox = new QComboBox(roundGroup);
+    m_kumiBox->setObjectName(QStringLiteral("cmbKumi"));
+    m_kumiBox->addItem(QStringLiteral("Ａ組"));
+    m_kumiBox->addItem(QStringLiteral("Ｂ組"));
+    m_kumiBox->setCurrentIndex(0);
+    roundForm->addWidget(BuddyLabel(QStringLiteral("開催回"), m_roundBox, roundGroup), 0, 0);
+    roundForm->addWidget(m_roundBox, 0, 1);
+    roundForm->addWidget(BuddyLabel(QStringLiteral("組"), m_kumiBox, roundGroup), 1, 0);
+    roundForm->addWidget(m_kumiBox, 1, 1);
+    controls->addWidget(roundGroup);
+
+    auto* downloadGroup = new QGroupBox(QStringLiteral("公式サイトからダウンロード"), page);
+    downloadGroup->setObjectName(QStringLiteral("fraDownload"));
+    auto* downloadColumn = new QVBoxLayout(downloadGroup);
+    for (std::size_t i = 0; i < kDownloads.size(); ++i) {
+        auto* button = new QPushButton(QString::fromUtf8(kDownloads[i].Caption), downloadGroup);
+        button->setObjectName(QString::fromLatin1(kDownloads[i].ObjectName));
+        downloadColumn->addWidget(button);
+        const int kind = static_cast<int>(i);
+        connect(button, &QPushButton::clicked, this, [this, kind] { DownloadRecord(kind); });
+        m_downloadButtons[i] = button;
+    }
+    m_chkDownloadMessage = new QCheckBox(QStringLiteral("ダウンロード時に確認"), downloadGroup);
+    m_chkDownloadMessage->setObjectName(QStringLiteral("chkDownloadMessage"));
+    downloadColumn->addWidget(m_chkDownloadMessage);
+    controls->addWidget(downloadGroup);
+
+    auto* teamGroup = new QGroupBox(QStringLiteral("海外チーム名"), page);
+    teamGroup->setObjectName(QStringLiteral("fraTeamName"));
+    auto* teamColumn = new QVBoxLayout(teamGroup);
+    auto* teamDownload = new QPushButton(QStringLiteral("最新版をダウンロード"), teamGroup);
+    teamDownload->setObjectName(QStringLiteral("cmdTeamNameDownload"));
+    auto* teamEdit = new QPushButton(QStringLiteral("チーム名を追加"), teamGroup);
+    teamEdit->setObjectName(QStringLiteral("cmdTeamNameEdit"));
+    teamColumn->addWidget(teamDownload);
+    teamColumn->addWidget(teamEdit);
+    controls->addWidget(teamGroup);
+    connect(teamDownload, &QPushButton::clicked, this, &frmMain::DownloadTeamNames);
+    connect(teamEdit, &QPushButton::clicked, this, &frmMain::EditTeamNames);
+
+    auto* link = new QLabel(page);
+    link->setObjectName(QStringLiteral("lblSalesSchedule"));
+    link->setText(QStringLiteral("<a href=\"schedule\">販売スケジュールを確認する</a>"));
+    link->setAccessibleName(QStringLiteral("販売スケジュールを確認する"));
+    link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    link->setFocusPolicy(Qt::StrongFocus);
+    connect(link, &QLabel::linkActivated, this,
+            [this] { m_shell.ShellX(basLinks::SalesScheduleUrl(), 1, false); });
+    controls->addWidget(link);
+    controls->addStretch(1);
+
+    row->addWidget(m_gameView, 0, Qt::AlignTop);
+    row->addLayout(controls, 0);
+    row->addStretch(1);
+
+    connect(m_roundBox, &QSpinBox::valueChanged, this,
+            [this](int lngValue) { m_main.SetKaisaikai(lngValue); });
+    connect(m_kumiBox, &QComboBox::currentIndexChanged, this,
+            [this](int lngIndex) { m_main.SetKumi(lngIndex == 1 ? "B" : "A"); });
+}
+
+void frmMain::BuildCheckPage(QWidget* page)
+{
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(8, 8, 8, 8);
+    m_gameView2 = new clsGameView(m_game2, page);
+    m_gameView2->setObjectName(QStringLiteral("picGame2"));
+    m_gameView2->MatchTable()->setAccessibleName(QStringLiteral("対戦カード"));
+    column->addWidget(m_gameView2, 0, Qt::AlignLeft | Qt::AlignTop);
+    column->addStretch(1);
+    connect(m_gameView2, &clsGameView::VoteClick, this, &frmMain::CheckVoteClicked);
+}
 
 void frmMain::BuildPages()
 {
@@ -59,8 +296,15 @@ void frmMain::BuildPages()
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(4, 4, 4, 4);
 
-    m_pages = new QStackedWidget(central);
+    auto* right = new QWidget(central);
+    auto* rightColumn = new QVBoxLayout(right);
+    rightColumn->setContentsMargins(0, 0, 0, 0);
+    m_roundPanel = BuildRoundPanel(right);
+    m_pages = new QStackedWidget(right);
     m_pages->setObjectName(QStringLiteral("pages"));
+    rightColumn->addWidget(m_roundPanel, 0);
+    rightColumn->addWidget(m_pages, 1);
+
     auto* side = new QWidget(central);
     side->setObjectName(QStringLiteral("sidePanel"));
     auto* sideColumn = new QVBoxLayout(side);
@@ -72,6 +316,11 @@ void frmMain::BuildPages()
         page->setObjectName(QString::fromLatin1(info.ObjectName));
         m_sideMenu->AddPage(QString::fromUtf8(info.Caption), page);
     }
+    m_sideMenu->setAccessibleName(QStringLiteral("ページ"));
+    m_sideMenu->SetGuard(
+        [this](int) { return m_gate.MayRun(clsCommandGate::Command::PageChange); });
+    BuildHomePage(m_pages->widget(PageHome));
+    BuildCheckPage(m_pages->widget(PageCheck));
     m_version = new QLabel(side);
     m_version->setObjectName(QStringLiteral("lblVersion"));
     m_version->setAlignment(Qt::AlignCenter);
@@ -80,31 +329,80 @@ void frmMain::BuildPages()
     sideColumn->addWidget(m_version, 0);
 
     row->addWidget(side, 0);
-    row->addWidget(m_pages, 1);
+    row->addWidget(right, 1);
     setCentralWidget(central);
     connect(m_sideMenu, &clsSideMenu::PageChanged, this, &frmMain::OnPageChanged);
 }
 
 void frmMain::BuildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* end = file->addAction(QStringLiteral("終了(&X)"));
-    end->setObjectName(QStringLiteral("mnuFile_End"));
-    connect(end, &QAction::triggered, this, &QWidget::close);
-
-    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    view->setObjectName(QStringLiteral("mnuView"));
-    auto* group = new QActionGroup(view);
-    group->setExclusive(true);
+    for (std::size_t m = 0; m < m_menus.size(); ++m) {
+        m_menus[m] = menuBar()->addMenu(basQtText::ToQ(basMainMenu::kMenuCaptions[m]));
+        m_menus[m]->setObjectName(basQtText::ToQ(basMainMenu::kMenuNames[m]));
+        connect(m_menus[m], &QMenu::aboutToShow, this, &frmMain::UpdateMenus);
+    }
+    std::map<std::pair<int, std::string>, QMenu*> submenus;
+    auto* pageGroup = new QActionGroup(this);
+    pageGroup->setExclusive(true);
+    for (const basMainMenu::ItemInfo& info : basMainMenu::Items()) {
+        QMenu* menu = m_menus[static_cast<std::size_t>(info.Menu)];
+        QMenu* target = menu;
+        if (!info.Submenu.empty()) {
+            const auto key = std::pair{info.Menu, std::string(info.Submenu)};
+            auto it = submenus.find(key);
+            if (it == submenus.end()) {
+                if (info.SeparatorBefore && !menu->isEmpty()) {
+                    menu->addSeparator();
+                }
+                QMenu* sub = menu->addMenu(basQtText::ToQ(info.Submenu));
+                sub->setObjectName(menu->objectName() + QLatin1Char('_') +
+                                   QString::number(submenus.size()));
+                it = submenus.emplace(key, sub).first;
+            } else if (info.SeparatorBefore) {
+                it->second->addSeparator();
+            }
+            target = it->second;
+        } else if (info.SeparatorBefore && !menu->isEmpty()) {
+            menu->addSeparator();
+        }
+        QAction* action = target->addAction(basQtText::ToQ(info.Caption));
+        action->setObjectName(basQtText::ToQ(info.ObjectName));
+        action->setCheckable(info.Checkable);
+        m_menuActions.emplace_back(static_cast<int>(info.Id), action);
+    }
+    auto action = [this](basMainMenu::Item id) {
+        return m_menuActions[static_cast<std::size_t>(id)].second;
+    };
+    connect(action(basMainMenu::Item::FileEnd), &QAction::triggered, this, &QWidget::close);
     for (int i = 0; i < PageCount; ++i) {
-        QAction* action =
-            view->addAction(QString::fromUtf8(kPages[static_cast<std::size_t>(i)].Caption));
-        action->setObjectName(QStringLiteral("mnuView_Menu%1").arg(i));
-        action->setCheckable(true);
-        group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, i] { ShowPage(i); });
-        m_viewActions[static_cast<std::size_t>(i)] = action;
+        QAction* view = action(
+            static_cast<basMainMenu::Item>(static_cast<int>(basMainMenu::Item::ViewHome) + i));
+        pageGroup->addAction(view);
+        connect(view, &QAction::triggered, this, [this, i] { ShowPage(i); });
+        m_viewActions[static_cast<std::size_t>(i)] = view;
+    }
+    connect(action(basMainMenu::Item::HelpHelp), &QAction::triggered, this, &frmMain::OnHelpManual);
+    connect(action(basMainMenu::Item::HelpVersion), &QAction::triggered, this,
+            &frmMain::OnHelpVersion);
+    UpdateMenus();
+}
+
+void frmMain::UpdateMenus()
+{
+    basMainMenu::State state;
+    state.Running = m_gate.Running();
+    state.WorkLock = m_gate.WorkLock();
+    state.Batch = m_gate.Batch();
+    state.Page = m_sideMenu != nullptr ? m_sideMenu->CurrentPage() : 0;
+    state.VoteKaisaikai = m_doc.Vote().Kaisaikai;
+    state.MaxGrade = clsToto::GetMaxGrade(m_doc.Kaisaikai());
+    for (const basMainMenu::Item id : kWired) {
+        state.Wired.set(static_cast<std::size_t>(id));
+    }
+    for (const auto& [id, action] : m_menuActions) {
+        const auto item = static_cast<basMainMenu::Item>(id);
+        action->setVisible(basMainMenu::Visible(item, state));
+        action->setEnabled(basMainMenu::Enabled(item, state));
     }
 }
 
@@ -131,10 +429,142 @@ void frmMain::OnPageChanged(int lngPage)
     for (int i = 0; i < PageCount; ++i) {
         m_viewActions[static_cast<std::size_t>(i)]->setChecked(i == lngPage);
     }
+    // The panel does not tick by itself; showing a page brings its countdown up to date.
+    RefreshRoundPanel();
+    UpdateMenus();
+}
+
+void frmMain::OnDocumentChanged(std::uint32_t lngParts)
+{
+    if (m_gameView == nullptr) {
+        return;
+    }
+    // Each part gets only what it shows: a new round redraws the round's views and buttons, a
+    // new vote status the rates and the status bar; nothing here recounts the ticket set.
+    if ((lngParts & clsDocument::PartRound) != 0) {
+        m_game.SetSchedure(m_doc.Schedule());
+        m_game2.SetSchedure(m_doc.Schedule());
+    }
+    if ((lngParts & clsDocument::PartVote) != 0) {
+        m_game.SetVote(m_doc.Vote());
+        m_game2.SetVote(m_doc.Vote());
+    }
+    if ((lngParts & (clsDocument::PartRound | clsDocument::PartVote)) != 0) {
+        m_gameView->Refresh();
+        m_gameView2->Refresh();
+        m_statusBar->SetPanelText(0, basQtText::ToQ(m_doc.StatusText()));
+    }
+    if ((lngParts & clsDocument::PartFile) != 0) {
+        setWindowTitle(basQtText::ToQ(m_doc.Title()));
+    }
+    if ((lngParts & clsDocument::PartRound) != 0) {
+        RefreshRoundPanel();
+        UpdateDownloadButtons();
+        emit PayoutGradesChanged(clsToto::GetMaxGrade(m_doc.Kaisaikai()));
+    }
+    UpdateMenus();
+}
+
+void frmMain::RefreshRoundPanel()
+{
+    if (m_roundPanel == nullptr) {
+        return;
+    }
+    const basRoundPanel::Texts texts = basRoundPanel::Build(m_doc.Schedule(), DateTime::Now());
+    m_roundPanel->setVisible(texts.Visible);
+    m_lblRound->setText(basQtText::ToQ(m_doc.RoundLabel()));
+    m_lblSalesState->setText(basQtText::ToQ(texts.State));
+    m_lblSaleStart->setText(basQtText::ToQ(texts.SaleStart));
+    m_lblSaleEnd->setText(basQtText::ToQ(texts.SaleEnd));
+    m_lblResultDate->setText(basQtText::ToQ(texts.ResultDate));
+}
+
+void frmMain::UpdateDownloadButtons()
+{
+    m_downloadButtons[DownloadSchedule]->setEnabled(!m_main.CheckScheduleFile());
+    m_downloadButtons[DownloadVote]->setEnabled(!m_main.CheckVoteFile());
+    m_downloadButtons[DownloadResult]->setEnabled(!m_main.CheckResultFile());
+}
+
+void frmMain::DownloadRecord(int lngKind)
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Download)) {
+        return;
+    }
+    if (m_main.Kaisaikai() == 0) {
+        m_host.Message.ShowMessage(MsgIcon::Information, "開催回を設定して下さい", "");
+        return;
+    }
+    const bool ask = m_chkDownloadMessage->isChecked();
+    {
+        DisabledScope blocked(centralWidget());
+        switch (lngKind) {
+        case DownloadSchedule:
+            m_main.GetSchedule(ask);
+            break;
+        case DownloadVote:
+            m_main.GetVote(ask);
+            break;
+        case DownloadResult:
+            m_main.GetResult(ask);
+            break;
+        default:
+            break;
+        }
+    }
+    UpdateDownloadButtons();
+}
+
+void frmMain::DownloadTeamNames()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Download)) {
+        return;
+    }
+    if (!m_shell.CheckVirtualstoreAdmin()) {
+        return;
+    }
+    bool updated = false;
+    {
+        DisabledScope blocked(centralWidget());
+        updated = m_drovane.DownloadTeamName2(m_chkDownloadMessage->isChecked());
+    }
+    if (updated) {
+        m_main.ScheduleInitialize();
+    }
+}
+
+void frmMain::EditTeamNames()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return;
+    }
+    auto* dialog = new frmTeamName(m_host.Message, m_programDir, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Whatever the dialog did, the schedule reader reads the name files again.
+    connect(dialog, &QDialog::finished, this, [this] { m_main.ScheduleInitialize(); });
+    dialog->open();
+}
+
+void frmMain::OnHelpManual()
+{
+    m_shell.ShellX(basLinks::ManualUrl(), 1, false);
+}
+
+void frmMain::OnHelpVersion()
+{
+    auto* box = new frmVersion(this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    if (!m_gate.MayRun(clsCommandGate::Command::Close)) {
+        event->ignore();
+        return;
+    }
+    m_settings.Kaisaikai = m_main.Kaisaikai();
+    m_settings.DownloadMessage = m_chkDownloadMessage->isChecked();
     // A failed write is reported by the file helper; the window still closes, since the
     // user could do nothing about it from here and the old file is kept intact.
     m_settings.Save();

@@ -1,11 +1,21 @@
 #pragma once
 // The program's one main window: four pages (home, multi, single, check) behind a side menu
-// and the View menu, the version label and the status bar. It lives from start-up until the
-// program ends and stays thin: the work itself belongs to the Qt-free document.
+// and the View menu, the round panel above them and the status bar. It owns the working parts
+// for its lifetime, in the order they depend on each other (destroyed in reverse), and stays
+// thin: every rule it follows is the core's, every command goes through the command gate.
 
+#include "app/clsCommandGate.h"
+#include "app/clsDocument.h"
 #include "app/clsKelvraIni.h"
+#include "app/clsTGame.h"
+#include "app/qt/clsProgressWait.h"
 #include "base/clsFileSystemObject.h"
 #include "base/clsHost.h"
+#include "base/clsShell.h"
+#include "net/clsWinInet.h"
+#include "reference/basTotoSettings.h"
+#include "reference/clsDrovaneDownload.h"
+#include "store/clsTMain.h"
 
 #include <QMainWindow>
 
@@ -13,8 +23,14 @@
 #include <string>
 
 class QAction;
+class QCheckBox;
+class QComboBox;
 class QLabel;
+class QMenu;
+class QPushButton;
+class QSpinBox;
 class QStackedWidget;
+class clsGameView;
 class clsSideMenu;
 class clsStatusBar;
 
@@ -31,8 +47,18 @@ public:
         PageCheck = 3,
         PageCount = 4
     };
+    enum Download
+    {
+        DownloadSchedule = 0,
+        DownloadVote = 1,
+        DownloadResult = 2
+    };
 
-    frmMain(clsHost host, std::string strProgramDir, QWidget* parent = nullptr);
+    // strMakerSite: the maker's download site for the overseas team names.
+    frmMain(clsHost host, std::string strProgramDir,
+            const TotoSettings& settings = basTotoSettings::Defaults(),
+            std::string strMakerSite = std::string(clsDrovaneDownload::kDefaultSite),
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     // False when the page cannot be shown now (a run or a locked document keeps the page).
@@ -46,22 +72,78 @@ public:
     // Where the open and save dialogs start: UserData/Kelvra below the program folder.
     const std::string& UserDataFolder() const { return m_userDataFolder; }
 
+    clsDocument& Document() { return m_doc; }
+    clsTMain& RoundController() { return m_main; }
+    clsCommandGate& Gate() { return m_gate; }
+    const clsProgressWait& ProgressWait() const { return m_progressWait; }
+    const clsTGame& HomeGame() const { return m_game; }
+    const clsTGame& CheckGame() const { return m_game2; }
+
+    // The download buttons (開催情報, 投票状況, くじ結果).
+    void DownloadRecord(int lngKind);
+    void DownloadTeamNames();
+    void EditTeamNames();
+    // The menu items' enabled and shown states for the state of now.
+    void UpdateMenus();
+
+signals:
+    // The highest grade of the round now shown: the grade-2/3 payout conditions follow it.
+    void PayoutGradesChanged(int lngMaxGrade);
+    // The second round view's vote table was clicked.
+    void CheckVoteClicked();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenus();
     void BuildPages();
+    void FitToScreen();
+    QWidget* BuildRoundPanel(QWidget* parent);
+    void BuildHomePage(QWidget* page);
+    void BuildCheckPage(QWidget* page);
     void OnPageChanged(int lngPage);
+    void OnDocumentChanged(std::uint32_t lngParts);
+    void RefreshRoundPanel();
+    void UpdateDownloadButtons();
+    void OnHelpManual();
+    void OnHelpVersion();
 
     clsHost m_host;
+    // The host with the progress window as its wait service, for the parts that download.
+    clsProgressWait m_progressWait;
+    clsHost m_netHost;
     std::string m_programDir;
     clsFileSystemObject m_fso;
     clsKelvraIni m_settings;
+    clsTMain m_main;
+    clsTGame m_game;
+    clsDocument m_doc;
+    clsTGame m_game2;
+    clsWinInet m_inet;
+    clsDrovaneDownload m_drovane;
+    clsCommandGate m_gate;
+    clsShell m_shell;
+    clsSubscription m_docChanged;
     std::string m_userDataFolder;
+
     QStackedWidget* m_pages = nullptr;
     clsSideMenu* m_sideMenu = nullptr;
     clsStatusBar* m_statusBar = nullptr;
     QLabel* m_version = nullptr;
+    QWidget* m_roundPanel = nullptr;
+    QLabel* m_lblRound = nullptr;
+    QLabel* m_lblSalesState = nullptr;
+    QLabel* m_lblSaleStart = nullptr;
+    QLabel* m_lblSaleEnd = nullptr;
+    QLabel* m_lblResultDate = nullptr;
+    QSpinBox* m_roundBox = nullptr;
+    QComboBox* m_kumiBox = nullptr;
+    std::array<QPushButton*, 3> m_downloadButtons{};
+    QCheckBox* m_chkDownloadMessage = nullptr;
+    clsGameView* m_gameView = nullptr;
+    clsGameView* m_gameView2 = nullptr;
     std::array<QAction*, PageCount> m_viewActions{};
+    std::vector<std::pair<int, QAction*>> m_menuActions;
+    std::array<QMenu*, 5> m_menus{};
 };

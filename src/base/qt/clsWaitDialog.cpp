@@ -26,6 +26,8 @@ clsWaitDialog::clsWaitDialog(QWidget* parent)
 void clsWaitDialog::SetMessage(const QString& strMessage)
 {
     m_label->setText(strMessage);
+    // The bar has no caption of its own: screen readers name it by what it waits for.
+    m_bar->setAccessibleName(strMessage.section(QLatin1Char('\n'), 0, 0).trimmed());
     if (isVisible()) {
         m_label->repaint();
     }

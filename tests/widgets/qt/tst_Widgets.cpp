@@ -22,6 +22,7 @@ class tst_Widgets : public QObject
 
 private slots:
     void statusPanelsAreAddressedByIndex();
+    void fixedStatusPanelGrowsToHoldItsText();
     void sideMenuIgnoresPagesThatDoNotExist();
     void waitBarMovesOnlyWhenTheShownValueChanges();
     void loadingWindowIsPaintedAtOnce();
@@ -43,6 +44,24 @@ void tst_Widgets::statusPanelsAreAddressedByIndex()
     QCOMPARE(bar.PanelText(5), QString());
     QCOMPARE(bar.PanelCount(), 2);
     QVERIFY(bar.findChild<QLabel*>(QStringLiteral("statusPanel1")) != nullptr);
+}
+
+void tst_Widgets::fixedStatusPanelGrowsToHoldItsText()
+{
+    clsStatusBar bar;
+    bar.AddPanel(0);
+    const int fixed = bar.AddPanel(60, QStringLiteral("使用投票率"));
+    QLabel* label = bar.findChild<QLabel*>(QStringLiteral("statusPanel1"));
+    QCOMPARE(label->accessibleName(), QStringLiteral("使用投票率"));
+    bar.SetPanelText(fixed, QStringLiteral("短い"));
+    QCOMPARE(label->width(), 60);
+    const QString text = QStringLiteral("　使用投票率：2021/01/16 13:50(最終)");
+    bar.SetPanelText(fixed, text);
+    QVERIFY(label->contentsRect().width() >= label->fontMetrics().horizontalAdvance(text));
+    bar.SetPanelText(fixed, QStringLiteral("短い")); // back to the width it was given
+    QCOMPARE(label->width(), 60);
+    bar.SetPanelAlignment(fixed, Qt::AlignCenter);
+    QCOMPARE(label->alignment(), Qt::AlignCenter);
 }
 
 void tst_Widgets::sideMenuIgnoresPagesThatDoNotExist()
@@ -76,6 +95,9 @@ void tst_Widgets::waitBarMovesOnlyWhenTheShownValueChanges()
     QVERIFY2(moved.count() <= 1001, qPrintable(QString::number(moved.count())));
     QVERIFY(moved.count() >= 900);
     QCOMPARE(dialog.Value(), 1594323);
+    dialog.SetMessage(QStringLiteral("シングルを読み込んでいます\n2/3"));
+    QCOMPARE(dialog.findChild<QProgressBar*>(QStringLiteral("barWait"))->accessibleName(),
+             QStringLiteral("シングルを読み込んでいます"));
 }
 
 void tst_Widgets::loadingWindowIsPaintedAtOnce()

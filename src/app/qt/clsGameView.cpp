@@ -1,0 +1,71 @@
+#include "app/qt/clsGameView.h"
+
+#include "app/clsTGame.h"
+#include "widgets/clsBarGraph.h"
+#include "widgets/clsGridView.h"
+
+#include <QEvent>
+
+clsGameView::clsGameView(const clsTGame& game, QWidget* parent)
+    : QWidget(parent)
+    , m_game(game)
+{
+    m_match = new clsGridView(this);
+    m_match->setObjectName(QStringLiteral("grdMatch"));
+    m_match->SetSource(game.MatchGrid());
+    m_match->SetGeometry96(game.MatchGeometry96());
+    m_match->SetFitToCells(true);
+
+    m_vote = new clsGridView(this);
+    m_vote->setObjectName(QStringLiteral("grdVote"));
+    m_vote->setAccessibleName(QStringLiteral("投票率"));
+    m_vote->SetSource(game.VoteGrid());
+    m_vote->SetGeometry96(clsTGame::VoteGeometry96());
+    m_vote->SetFitToCells(true);
+
+    // Beside the vote table rather than inside it: the bars run the whole column, a few pixels
+    // wider than the three rate columns.
+    m_bars = new clsBarGraph(this);
+    m_bars->setObjectName(QStringLiteral("barVote"));
+    m_bars->SetBarCount(clsTGame::kMatches);
+    for (int i = 0; i < clsTGame::kMatches; ++i) {
+        m_bars->SetBarRect96(i, clsTGame::BarRect96(i));
+    }
+
+    connect(m_vote, &clsGridView::CellClicked, this, [this] { emit VoteClick(); });
+    connect(m_bars, &clsBarGraph::BarClicked, this, [this] { emit VoteClick(); });
+    Refresh();
+}
+
+void clsGameView::Refresh()
+{
+    m_match->Refresh();
+    m_vote->Refresh();
+    for (int i = 0; i < clsTGame::kMatches; ++i) {
+        m_bars->SetBar(i, m_game.Bar(i));
+    }
+    PlaceParts();
+}
+
+void clsGameView::PlaceParts()
+{
+    // The vote table lies over the match table's last column, below the header row.
+    const clsGridGeometry& match = m_match->Geometry();
+    const int frame = m_match->frameWidth();
+    const int lastColumn = clsTGame::kMatchColumns - 1;
+    m_match->move(0, 0);
+    m_vote->move(frame + match.ColLeft(lastColumn), frame + match.RowTop(1));
+    m_vote->raise();
+    m_bars->move(m_vote->pos() + QPoint(m_vote->frameWidth(), m_vote->frameWidth()));
+    m_bars->resize(m_bars->sizeHint());
+    m_bars->raise();
+    setFixedSize(m_match->size());
+}
+
+void clsGameView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        PlaceParts();
+    }
+}
