@@ -7,7 +7,10 @@
 #include "base/clsGridGeometry.h"
 #include "base/clsGridTable.h"
 #include "base/clsIGridSource.h"
+// moc stumbles over the standard library this pulls in (Debug builds) and needs none of it.
+#ifndef Q_MOC_RUN
 #include "lottery/clsMoneyText.h"
+#endif
 #include "widgets/clsBarGraph.h"
 #include "widgets/clsGridDelegate.h"
 #include "widgets/clsGridModel.h"
