@@ -79,6 +79,9 @@ std::int32_t clsGridGeometry::Axis::Find(std::int32_t lngPos, std::int32_t lngDp
     if (lngPos < 0 || m_count == 0 || lngPos >= Edge(m_count, lngDpi)) {
         return -1;
     }
+    if (m_sums.empty()) {
+        return static_cast<std::int32_t>(lngPos / ScaleEdge(m_uniform, lngDpi));
+    }
     // The last edge at or before the point; a hidden cell shares its left edge with the next
     // one, so the search lands on the cell that is drawn there.
     std::int32_t low = 0;

@@ -11,6 +11,9 @@ class clsGridDelegate : public QStyledItemDelegate
     Q_OBJECT
 
 public:
+    // Pixels between a cell's edge and its text, on either side.
+    static constexpr int kTextMargin = 1;
+
     explicit clsGridDelegate(clsGridView& view);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -138,14 +138,25 @@ QPoint clsGridView::CellAt(const QPoint& point) const
 void clsGridView::mousePressEvent(QMouseEvent* event)
 {
     QTableView::mousePressEvent(event);
-    const QPoint cell = CellAt(event->position().toPoint());
+    ReportPress(*event);
+}
+
+void clsGridView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    ReportPress(*event);
+}
+
+void clsGridView::ReportPress(const QMouseEvent& event)
+{
+    const QPoint cell = CellAt(event.position().toPoint());
     if (cell.x() < 0) {
         return;
     }
     // The clicked cell becomes the current one for any button, so the keyboard goes on
     // from there.
     setCurrentIndex(m_model->index(cell.y(), cell.x()));
-    emit CellClicked(cell.y(), cell.x(), event->button(), event->modifiers());
+    emit CellClicked(cell.y(), cell.x(), event.button(), event.modifiers());
 }
 
 void clsGridView::keyPressEvent(QKeyEvent* event)

@@ -58,11 +58,15 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // The second press of a quick pair is a click of its own: marking two cells in a row
+    // must not lose one.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void ApplyGeometry();
+    void ReportPress(const QMouseEvent& event);
 
     std::unique_ptr<clsGridModel> m_model;
     clsGridGeometry m_geometry96;

@@ -17,8 +17,10 @@ clsProgressWindow::clsProgressWindow(QWidget* parent)
     m_list->setObjectName(QStringLiteral("lstMsg"));
     m_list->setAccessibleName(QStringLiteral("インターネット接続"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setUniformItemSizes(true);
-    m_list->setMinimumSize(460, 180);
+    // A page address is longer than the window: it scrolls rather than losing its end.
+    m_list->setTextElideMode(Qt::ElideNone);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_list->setMinimumSize(520, 180);
     layout->addWidget(m_list);
 }
 

@@ -67,6 +67,7 @@ private slots:
     void cellsShowWhatTheSourceSays();
     void cellsSitWhereTheCoreGeometryPutsThem();
     void clicksReportCellButtonAndModifiers();
+    void aQuickSecondClickIsAClickToo();
     void keysMoveTheCurrentCellAndAct();
     void cellsAreAnAccessibleTable();
     void aSourceOfEverySingleIsReadOnlyWhereTheViewLooks();
@@ -159,6 +160,34 @@ void tst_GridView::clicksReportCellButtonAndModifiers()
     QCOMPARE(clicks[2].row, 0);
     QCOMPARE(clicks[2].col, 0);
     QCOMPARE(view.currentIndex(), view.Model()->index(0, 0));
+}
+
+void tst_GridView::aQuickSecondClickIsAClickToo()
+{
+    clsGridTable table(4, 4);
+    clsGridView view;
+    view.SetSource(table);
+    view.SetGeometry96(SmallGeometry());
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy spy(&view, &clsGridView::CellClicked);
+    // What the window system sends for two quick presses on one cell.
+    const QPoint at(60, 30);
+    QMouseEvent press(QEvent::MouseButtonPress, at, view.viewport()->mapToGlobal(at),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, view.viewport()->mapToGlobal(at),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, view.viewport()->mapToGlobal(at),
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release2(QEvent::MouseButtonRelease, at, view.viewport()->mapToGlobal(at),
+                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &press);
+    QApplication::sendEvent(view.viewport(), &release);
+    QApplication::sendEvent(view.viewport(), &second);
+    QApplication::sendEvent(view.viewport(), &release2);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(Clicks(spy)[1].row, 1);
+    QCOMPARE(Clicks(spy)[1].col, 2);
 }
 
 void tst_GridView::keysMoveTheCurrentCellAndAct()

@@ -1,7 +1,10 @@
 // The yen box: keys reach the money model and the box shows what the model says; Ctrl+A/C/V
 // go through the model's clipboard; red marks an inverted range.
 
+// moc stumbles over the standard library this pulls in (Debug builds) and needs none of it.
+#ifndef Q_MOC_RUN
 #include "lottery/clsMoneyText.h"
+#endif
 #include "widgets/clsMoneyEdit.h"
 
 #include <QInputMethodEvent>
