@@ -315,11 +315,11 @@ struct LongsText
 };
 struct FrameText
 {
-    static void Read(const clsStringConvert& cv, std::string_view v, LongFrame& x)
+    static void Read(const clsStringConvert& cv, std::string_view v, MarkArray& x)
     {
         Require(cv.StringToLong2(v, x));
     }
-    static std::string Write(const clsStringConvert& cv, const LongFrame& x)
+    static std::string Write(const clsStringConvert& cv, const MarkArray& x)
     {
         return cv.Long2ToString(x);
     }
