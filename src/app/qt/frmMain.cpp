@@ -3,6 +3,7 @@
 #include "app/basLinks.h"
 #include "app/basMain.h"
 #include "app/basMainMenu.h"
+#include "app/basVersion.h"
 #include "app/clsDocument.h"
 #include "app/basRoundPanel.h"
 #include "app/qt/clsGameView.h"
@@ -10,6 +11,7 @@
 #include "app/qt/frmVersion.h"
 #include "base/qt/basQtText.h"
 #include "lottery/clsToto.h"
+#include "print/qt/frmPrint.h"
 #include "widgets/clsGridView.h"
 #include "widgets/clsSideMenu.h"
 #include "widgets/clsStatusBar.h"
@@ -31,6 +33,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <filesystem>
 #include <map>
 
 namespace {
@@ -58,8 +61,8 @@ constexpr std::array<DownloadInfo, 3> kDownloads{{
 }};
 
 // The commands this window carries out itself; the others come with their pages.
-constexpr std::array<basMainMenu::Item, 7> kWired{
-    basMainMenu::Item::FileEnd,    basMainMenu::Item::ViewHome,  basMainMenu::Item::ViewMulti,
+constexpr std::array<basMainMenu::Item, 8> kWired{
+    basMainMenu::Item::FilePrint,  basMainMenu::Item::FileEnd,    basMainMenu::Item::ViewHome,  basMainMenu::Item::ViewMulti,
     basMainMenu::Item::ViewSingle, basMainMenu::Item::ViewCheck, basMainMenu::Item::HelpHelp,
     basMainMenu::Item::HelpVersion};
 
@@ -373,6 +376,7 @@ void frmMain::BuildMenus()
     auto action = [this](basMainMenu::Item id) {
         return m_menuActions[static_cast<std::size_t>(id)].second;
     };
+    connect(action(basMainMenu::Item::FilePrint), &QAction::triggered, this, &frmMain::OnFilePrint);
     connect(action(basMainMenu::Item::FileEnd), &QAction::triggered, this, &QWidget::close);
     for (int i = 0; i < PageCount; ++i) {
         QAction* view = action(
@@ -543,6 +547,21 @@ void frmMain::EditTeamNames()
     // Whatever the dialog did, the schedule reader reads the name files again.
     connect(dialog, &QDialog::finished, this, [this] { m_main.ScheduleInitialize(); });
     dialog->open();
+}
+
+void frmMain::OnFilePrint()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return;
+    }
+    PrintJobInput input;
+    input.Singles = m_doc.Singles();
+    input.Kaisaikai = m_doc.Kaisaikai();
+    input.Kumi = m_doc.Kumi();
+    input.FileName = std::filesystem::path(m_doc.CurrentFile()).filename().string();
+    input.ProgramFolder = m_programDir;
+    input.LegalNotice = std::string(basVersion::kLegalNotice);
+    frmPrint::ShowForm(input, m_host, this);
 }
 
 void frmMain::OnHelpManual()

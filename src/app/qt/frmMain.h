@@ -107,6 +107,7 @@ private:
     void RefreshRoundPanel();
     void UpdateDownloadButtons();
     void OnHelpManual();
+    void OnFilePrint();
     void OnHelpVersion();
 
     clsHost m_host;

@@ -107,6 +107,7 @@ private slots:
     void closeIsRefusedWhileARunIsGoing();
     void menusHoldEveryItemAndOnlyWiredOnesAreEnabled();
     void helpOpensTheManualAndTheVersionBox();
+    void printOpensTheCardDialogOnTheDocumentsRound();
     void linkOpensTheSalesSchedule();
     void teamNameDialogAddsAName();
     void controlsCarryAccessibleNames();
@@ -294,7 +295,7 @@ void tst_frmMainHome::menusHoldEveryItemAndOnlyWiredOnesAreEnabled()
         return window.findChild<QAction*>(QString::fromLatin1(strName));
     };
     for (const char* later : {"mnuFile_New", "mnuFile_Open", "mnuFile_Save", "mnuFile_SaveAs",
-                              "mnuFile_Jouken_Open", "mnuFile_Csv_Open", "mnuFile_Print",
+                              "mnuFile_Jouken_Open", "mnuFile_Csv_Open",
                               "mnuEdit_JSingleDel", "mnuEdit_Sort_Payout1", "mnuView_SinglePercent",
                               "mnuTool_Clipboard0", "mnuTool_ClipImport0", "mnuTool_Renzoku"}) {
         QVERIFY2(action(later) != nullptr, later);
@@ -302,7 +303,8 @@ void tst_frmMainHome::menusHoldEveryItemAndOnlyWiredOnesAreEnabled()
     }
     QCOMPARE(action("mnuFile_Print")->text(), QStringLiteral("印刷(&P)..."));
     for (const char* now :
-         {"mnuFile_End", "mnuView_Menu0", "mnuView_Menu3", "mnuHelp_Help", "mnuHelp_Version"}) {
+         {"mnuFile_Print", "mnuFile_End", "mnuView_Menu0", "mnuView_Menu3", "mnuHelp_Help",
+          "mnuHelp_Version"}) {
         QVERIFY2(action(now)->isEnabled(), now);
     }
     // Round 9001 has three grades; a two-grade round hides the third payout sort.
@@ -335,6 +337,33 @@ void tst_frmMainHome::helpOpensTheManualAndTheVersionBox()
     QCOMPARE(box->findChild<QLabel*>(QStringLiteral("lblVersionText"))->text(),
              QStringLiteral("Version 1.00"));
     box->accept();
+}
+
+void tst_frmMainHome::printOpensTheCardDialogOnTheDocumentsRound()
+{
+    RecordingHost host;
+    TempDir dir;
+    CopySampleData(dir, 9001);
+    frmMain window(host.Host(), dir.Str());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QString title;
+    QString round;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog != nullptr && dialog->objectName() == QStringLiteral("frmPrint")) {
+            title = dialog->windowTitle();
+            for (auto* edit : dialog->findChildren<QLineEdit*>()) {
+                if (edit->text() == QStringLiteral("9001")) {
+                    round = edit->text();
+                }
+            }
+            dialog->reject();
+        }
+    });
+    window.findChild<QAction*>(QStringLiteral("mnuFile_Print"))->trigger();
+    QCOMPARE(title, QStringLiteral(" 印刷"));
+    QCOMPARE(round, QStringLiteral("9001"));
 }
 
 void tst_frmMainHome::linkOpensTheSalesSchedule()
