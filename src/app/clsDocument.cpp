@@ -291,6 +291,7 @@ bool clsDocument::Run()
     BusyScope busy(m_host.Busy);
     try {
         m_tx.SetVoteRecord(m_vote);
+        m_tx.SetProbability(m_probability);
         m_tx.CountMeisaiClear();
         const MarkArray marks = m_multi.Value();
         const ConditionSetRecord jouken = m_jouken;

@@ -2,6 +2,7 @@
 
 #include "base/basText.h"
 #include "base/clsFileStream.h"
+#include "files/basValueLimitKeys.h"
 #include "store/basXmlValue.h"
 #include "store/clsXmlTagReader.h"
 #include "store/clsXmlVote.h"
@@ -285,6 +286,7 @@ std::string clsTFileDRD::BuildText(bool blnDataFlag, const DataFileRecord& rec,
     key(s, "MachigaiType", std::to_string(j.MachigaiType));
     key(s, "MachigaiList", cv.Boolean1ToString(j.MachigaiList));
     s += "\r\n";
+    basValueLimitKeys::Write(s, j.Value);
     if (!blnDataFlag) {
         return s;
     }
@@ -521,6 +523,8 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
                 tableEntry("Mark.", j.Mark);
             } else if (k.size() == 9 && k.starts_with("Shouhai.") && k[8] >= '0' && k[8] <= '9') {
                 StringToEntry(v, j.Mark[static_cast<std::size_t>(k[8] - '0')]);
+            } else if (basValueLimitKeys::Read(k, v, j.Value)) {
+                continue;
             } else if (k == "Kaisaikai") {
                 rec.Kaisaikai = LongOf(v);
             } else if (k == "MachigaiType") {
