@@ -304,6 +304,7 @@ bool clsDocument::Run()
         std::array<std::int32_t, 6> tousen{};
         if (count >= 1) {
             m_engine->SetVoteRecord(m_vote);
+            m_engine->SetProbability(m_probability);
             if (!m_engine->EngineRun(count, singles, m_engineSettings, marks, tousen)) {
                 ok = false;
                 m_lastFailure = "圧縮に失敗しました。";
