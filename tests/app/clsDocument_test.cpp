@@ -369,9 +369,9 @@ TEST_F(Document, RunUsesTheOwnProbabilitiesInTheLimitsAndTheWeightedDraw)
     doc.EngineSettings().MsEngine = 0;
     doc.EngineSettings().ChushutsuFlag = false;
     ASSERT_TRUE(doc.Run()) << rec.AllMessageText();
-    ASSERT_TRUE(std::any_of(doc.Singles().begin(), doc.Singles().end(),
-                            [](std::int32_t s) { return s % 3 == 0; }))
-        << "the sample's multi must hold the draw of match 1 for this test to mean anything";
+    ASSERT_TRUE(std::any_of(doc.Singles().begin(), doc.Singles().end(), [](std::int32_t s) {
+        return s % 3 == 0;
+    })) << "the sample's multi must hold the draw of match 1 for this test to mean anything";
     doc.Jouken().Value.PFlag = true;
     doc.Jouken().Value.PMin = 1e-300;
     ASSERT_TRUE(doc.Run()) << rec.AllMessageText();
