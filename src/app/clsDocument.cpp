@@ -420,6 +420,7 @@ bool clsDocument::Run()
         BusyScope busy(m_host.Busy);
         try {
             m_tx.SetVoteRecord(m_vote);
+            m_tx.SetProbability(m_probability);
             m_tx.CountMeisaiClear();
             const MarkArray marks = m_multi.Value();
             const ConditionSetRecord jouken = m_jouken;
@@ -432,6 +433,7 @@ bool clsDocument::Run()
             std::array<std::int32_t, 6> tousen{};
             if (count >= 1) {
                 m_engine->SetVoteRecord(m_vote);
+                m_engine->SetProbability(m_probability);
                 if (!m_engine->EngineRun(count, singles, m_engineSettings, marks, tousen)) {
                     ok = false;
                     m_lastFailure = "圧縮に失敗しました。";

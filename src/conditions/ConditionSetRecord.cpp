@@ -26,6 +26,7 @@ void ConditionSetRecord::Clear()
     const std::array<bool, 3> blnEnabled = Haitou.Enabled;
     Haitou = HaitouLimits{};
     Haitou.Enabled = blnEnabled;
+    Value = ValueLimits{};
     for (JoukenKind kind : {JoukenKind::Honmei, JoukenKind::Ninki, JoukenKind::Mark}) {
         auto& table = Table(kind);
         for (std::int32_t i = 0; i < kJoukenTabs; ++i) {

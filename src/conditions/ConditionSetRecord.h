@@ -22,12 +22,29 @@ struct HaitouLimits
     friend bool operator==(const HaitouLimits&, const HaitouLimits&) = default;
 };
 
+// Limits by the player's own probabilities, applied with the payout limits: a single's
+// expected value as a ticket (yen per 100-yen ticket) and its chance to be the result, the
+// chance of 1st grade. P is a probability (0..1), not a Currency: a single's chance is of the
+// order of 10^-7 and needs more than four decimals.
+struct ValueLimits
+{
+    bool EVFlag = false;
+    Currency EVMin;
+    Currency EVMax = kHaitouNoLimit; // as with the payouts: no upper limit
+    bool PFlag = false;
+    double PMin = 0.0;
+    double PMax = 1.0;
+
+    friend bool operator==(const ValueLimits&, const ValueLimits&) = default;
+};
+
 struct ConditionSetRecord
 {
     // A new record is a cleared one.
     ConditionSetRecord();
 
     HaitouLimits Haitou;
+    ValueLimits Value;
     std::array<ConditionTableEntry, kJoukenTabs> Honmei;
     std::array<ConditionTableEntry, kJoukenTabs> Ninki;
     std::array<ConditionTableEntry, kJoukenTabs> Mark;

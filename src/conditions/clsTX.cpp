@@ -1,5 +1,6 @@
 #include "conditions/clsTX.h"
 
+#include <limits>
 #include <utility>
 
 namespace {
@@ -74,6 +75,11 @@ void clsTX::SetSingleFrame(const SingleFrame& lngValue, bool blnVisible)
 void clsTX::SetVoteRecord(const VoteRecord& vote)
 {
     m_worker.SetVoteRecord(vote);
+}
+
+void clsTX::SetProbability(const std::optional<ProbabilityRecord>& prob)
+{
+    m_worker.SetProbability(prob);
 }
 
 void clsTX::EndMsg(std::int32_t lngSCount)
@@ -185,6 +191,7 @@ void clsTX::Body(const ConditionSetRecord& jouken, std::int32_t& lngSCount,
                               jouken.Haitou.Min[i], jouken.Haitou.Max[i], blnMachigai, bytMachigai);
         LogPassEnd(strLabel, lngPre, lngSCount);
     }
+    ValuePasses(jouken.Value, lngSCount, lngSingle, blnMachigai, bytMachigai);
 
     for (JoukenKind kind : {JoukenKind::Honmei, JoukenKind::Ninki, JoukenKind::Mark}) {
         const auto& table = jouken.Table(kind);
@@ -211,6 +218,46 @@ void clsTX::Body(const ConditionSetRecord& jouken, std::int32_t& lngSCount,
         std::int32_t lngKept = 0;
         Correction(jouken, lngMulti, lngSingle, bytMachigai, bytKyoyou, lngKept);
         lngSCount = lngKept;
+    }
+}
+
+void clsTX::ValuePasses(const ValueLimits& limits, std::int32_t& lngSCount,
+                        std::vector<std::int32_t>& lngSingle, bool blnMachigai,
+                        std::vector<clsTX1::MachigaiCounter>& bytMachigai)
+{
+    struct Pass
+    {
+        bool On;
+        clsTX1::ValueKind Kind;
+        std::string_view Label;
+        double Min;
+        double Max;
+    };
+    const double dblEVMax = limits.EVMax == kHaitouNoLimit ? std::numeric_limits<double>::infinity()
+                                                           : limits.EVMax.ToDouble();
+    const std::array<Pass, 2> passes = {
+        Pass{limits.EVFlag, clsTX1::ValueKind::EV, "期待値", limits.EVMin.ToDouble(), dblEVMax},
+        Pass{limits.PFlag, clsTX1::ValueKind::P, "１等確率", limits.PMin, limits.PMax}};
+    for (const Pass& pass : passes) {
+        if (!pass.On || m_cancel || lngSCount < 1) {
+            continue;
+        }
+        if (!m_worker.HasProbability()) {
+            // Not applied rather than deleting everything: the log says why.
+            if (!m_anyPass) {
+                m_msg.Sp();
+                m_anyPass = true;
+            }
+            m_msg.Msg(std::string(pass.Label) + "：自分の確率がないため、この条件は使いません",
+                      true, true);
+            continue;
+        }
+        const std::string strLabel(pass.Label);
+        const std::int32_t lngPre = lngSCount;
+        LogPassStart(strLabel, lngPre);
+        m_worker.ValueSakugen(pass.Kind, lngSCount, lngSingle, pass.Min, pass.Max, blnMachigai,
+                              bytMachigai);
+        LogPassEnd(strLabel, lngPre, lngSCount);
     }
 }
 

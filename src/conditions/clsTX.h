@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ public:
     void CountMeisaiClear();
     void EndMsg(std::int32_t lngSCount);
     void SetVoteRecord(const VoteRecord& vote);
+    // The player's own probabilities, for the limits on expected value and 1st-grade chance.
+    void SetProbability(const std::optional<ProbabilityRecord>& prob);
     void RunExtraction(const ConditionSetRecord& jouken, const MarkArray& lngValue,
                        std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle);
     void UpdateMeisai(const MarkArray& lngValue, std::int32_t lngSCount,
@@ -51,6 +54,9 @@ public:
 private:
     void Body(const ConditionSetRecord& jouken, std::int32_t& lngSCount,
               std::vector<std::int32_t>& lngSingle);
+    void ValuePasses(const ValueLimits& limits, std::int32_t& lngSCount,
+                     std::vector<std::int32_t>& lngSingle, bool blnMachigai,
+                     std::vector<clsTX1::MachigaiCounter>& bytMachigai);
     void LogPassStart(const std::string& strLabel, std::int32_t lngPre);
     void LogPassEnd(const std::string& strLabel, std::int32_t lngPre, std::int32_t lngAfter);
     void Correction(const ConditionSetRecord& jouken, std::int32_t lngSCount,

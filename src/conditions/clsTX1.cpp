@@ -14,17 +14,29 @@ constexpr Currency kNoLimitMax = Currency::FromInt(100'000'000'000);
 clsTX1::clsTX1(clsIMessage& objMessage)
     : m_err(objMessage, "clsTX1")
     , m_money(objMessage)
+    , m_value(objMessage)
 {}
 
 void clsTX1::SetVoteRecord(const VoteRecord& vote)
 {
     try {
         m_vote = vote;
+        m_valueVoteStale = true;
         m_money.SetVote(vote);
         ReleasePayoutCache();
         m_ranks = clsTDeme::NinkiRanks(vote, m_err.Message());
     } catch (const std::exception& e) {
         m_err.ReportException("SetVoteRecord", e);
+    }
+}
+
+void clsTX1::SetProbability(const std::optional<ProbabilityRecord>& prob)
+{
+    try {
+        m_hasProbability = prob.has_value() && m_value.SetProbability(*prob);
+    } catch (const std::exception& e) {
+        m_hasProbability = false;
+        m_err.ReportException("SetProbability", e);
     }
 }
 
@@ -155,6 +167,68 @@ void clsTX1::MoneySakugen(std::int32_t& lngSCount, std::vector<std::int32_t>& ln
         }
     } catch (const std::exception& e) {
         m_err.ReportException("MoneySakugen", e);
+    }
+}
+
+void clsTX1::ValueSakugen(ValueKind kind, std::int32_t& lngSCount,
+                          std::vector<std::int32_t>& lngSingle, double dblMin, double dblMax,
+                          bool blnMachigai, std::vector<MachigaiCounter>& bytMachigai)
+{
+    try {
+        if (lngSCount < 1 || !m_hasProbability) {
+            return;
+        }
+        if (blnMachigai && bytMachigai.size() < static_cast<std::size_t>(lngSCount)) {
+            m_err.Report("ValueSakugen", "条件間違い数の配列が不足しています");
+            return;
+        }
+        if (kind == ValueKind::EV && m_valueVoteStale) {
+            m_value.SetVote(m_vote);
+            m_valueVoteStale = false;
+        }
+        std::int32_t* pList = lngSingle.data();
+        // Every way to fail comes before the list is touched: a pass that stopped half-way
+        // would leave it half compacted.
+        for (std::int32_t i = 0; i < lngSCount; ++i) {
+            if (!clsTNumber::IsValidNo(pList[i])) {
+                throw std::out_of_range("ticket number outside 0..1594322");
+            }
+        }
+        if (kind == ValueKind::EV && !m_value.GetEVList({}, {})) {
+            return; // the tables could not be built; reported
+        }
+        std::vector<double> dblValue;
+        RaiseBegin();
+        std::int32_t lngKept = 0;
+        std::int32_t lngDone = 0;
+        // Values by progress step, so that the bar moves while the expected values are summed.
+        Steps(lngSCount, lngDone, [&](std::int32_t lngFrom, std::int32_t lngTo) {
+            const std::span<const std::int32_t> lngChunk(pList + lngFrom,
+                                                         static_cast<std::size_t>(lngTo - lngFrom));
+            dblValue.resize(lngChunk.size());
+            if (kind == ValueKind::EV) {
+                m_value.GetEVList(lngChunk, dblValue);
+            } else {
+                m_value.GetPList(lngChunk, dblValue);
+            }
+            for (std::int32_t i = lngFrom; i < lngTo; ++i) {
+                const double v = dblValue[static_cast<std::size_t>(i - lngFrom)];
+                const bool blnIn = dblMin <= v && v <= dblMax;
+                if (blnMachigai) {
+                    bytMachigai[static_cast<std::size_t>(i)] += blnIn ? 0 : 1;
+                } else {
+                    pList[lngKept] = pList[i];
+                    lngKept += blnIn ? 1 : 0;
+                }
+            }
+        });
+        RaiseEnd();
+        if (!blnMachigai) {
+            lngSCount = lngKept;
+            lngSingle.resize(static_cast<std::size_t>(lngKept));
+        }
+    } catch (const std::exception& e) {
+        m_err.ReportException("ValueSakugen", e);
     }
 }
 

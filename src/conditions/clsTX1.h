@@ -6,12 +6,15 @@
 #include "base/clsErrorReporter.h"
 #include "conditions/ConditionTableEntry.h"
 #include "conditions/clsTDeme.h"
+#include "lottery/ProbabilityRecord.h"
 #include "lottery/VoteRecord.h"
 #include "lottery/clsTMoney.h"
+#include "lottery/clsTValue.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -33,6 +36,9 @@ public:
     const MarkArray& Value() const { return m_marks; }
     void SetVoteRecord(const VoteRecord& vote);
     const VoteRecord& GetVoteRecord() const { return m_vote; }
+    // The player's own probabilities for the value passes; none switches those passes off.
+    void SetProbability(const std::optional<ProbabilityRecord>& prob);
+    bool HasProbability() const { return m_hasProbability; }
 
     // The singles of the kept marks in ascending order; an empty list when a match is unmarked.
     void GetMulti(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle);
@@ -41,6 +47,19 @@ public:
     // single outside the range gets one more error.
     void MoneySakugen(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle,
                       std::int32_t lngGrade, Currency curMin, Currency curMax, bool blnMachigai,
+                      std::vector<MachigaiCounter>& bytMachigai);
+
+    // What a value pass measures: a single's expected value as a ticket in yen, or its chance
+    // to be the result (the chance of 1st grade).
+    enum class ValueKind
+    {
+        EV,
+        P
+    };
+    // Value pass: keeps the singles whose value lies in dblMin..dblMax, both ends included.
+    // In correction mode the list stays and each single outside the range gets one more error.
+    void ValueSakugen(ValueKind kind, std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle,
+                      double dblMin, double dblMax, bool blnMachigai,
                       std::vector<MachigaiCounter>& bytMachigai);
 
     // Condition pass for one row of one tab.
@@ -84,6 +103,11 @@ private:
     MarkArray m_ranks{};
     VoteRecord m_vote;
     clsTMoney m_money;
+    clsTValue m_value;
+    bool m_hasProbability = false;
+    // The value tables take the vote status only when a value pass needs them, so that a
+    // faulty vote status is reported once, by the payout estimator.
+    bool m_valueVoteStale = true;
     // Estimates of all three grades for m_payoutList, position by position: the three payout
     // passes of a run follow each other, so the list is estimated once.
     std::vector<std::int32_t> m_payoutList;

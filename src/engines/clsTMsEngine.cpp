@@ -4,8 +4,10 @@
 #include "engines/clsTMsEngine2.h"
 #include "engines/clsTMsEngine3.h"
 #include "engines/clsTMsEngine4.h"
+#include "engines/clsTWeightedDraw.h"
 #include "lottery/clsTMoney.h"
 #include "lottery/clsTProbability.h"
+#include "lottery/clsTValue.h"
 
 #include <algorithm>
 #include <array>
@@ -206,6 +208,22 @@ bool clsTMsEngine::RunEngine(std::int32_t& lngSCount, std::vector<std::int32_t>&
     return true;
 }
 
+std::vector<std::int32_t> clsTMsEngine::ByProbability(std::span<const std::int32_t> lngSingle,
+                                                      std::int32_t c)
+{
+    clsTValue value(m_message);
+    std::vector<double> weight(lngSingle.size());
+    if (!value.SetProbability(*m_probability) || !value.GetPList(lngSingle, weight)) {
+        throw std::runtime_error("確率を計算できません");
+    }
+    clsTWeightedDraw draw(weight);
+    std::vector<std::int32_t> out;
+    for (const std::size_t i : draw.Draw(c, m_random)) {
+        out.push_back(lngSingle[i]);
+    }
+    return out;
+}
+
 std::vector<std::int32_t> clsTMsEngine::ByPayout(std::span<const std::int32_t> lngSingle,
                                                  std::int32_t c, std::int32_t lngType) const
 {
@@ -255,12 +273,18 @@ void clsTMsEngine::Extract(std::int32_t& lngSCount, std::vector<std::int32_t>& l
     std::vector<std::int32_t> work(lngSingle.begin(), lngSingle.begin() + n);
     std::vector<std::int32_t> result;
     result.reserve(static_cast<std::size_t>(c));
+    const bool byProbability = udtSettings.ChushutsuType == kChushutsuByProbability;
     if (udtSettings.ChushutsuType >= 1 && udtSettings.ChushutsuType <= 3) {
         result = ByPayout(std::span<const std::int32_t>(work.data(), work.size()), c,
                           udtSettings.ChushutsuType);
+    } else if (byProbability && m_probability) {
+        // Fewer than c only when fewer singles have a chance at all.
+        result = ByProbability(std::span<const std::int32_t>(work.data(), work.size()), c);
+    } else if (byProbability) {
+        m_msg.Msg("自分の確率がないため、ランダムで抽出します", true, true);
     }
     // Without a vote status there is no payout to order by: those types draw at random too.
-    if (result.empty()) {
+    if (result.empty() && !(byProbability && m_probability)) {
         std::int32_t m = n;
         for (std::int32_t i = 0; i < c; ++i) {
             const std::int32_t k = m_random.NextIndex(m);

@@ -10,12 +10,14 @@
 #include "engines/EngineSettingsRecord.h"
 #include "engines/clsIMsEngine.h"
 #include "engines/clsTRandom.h"
+#include "lottery/ProbabilityRecord.h"
 #include "lottery/VoteRecord.h"
 
 #include <array>
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -52,6 +54,9 @@ public:
     clsTRandom& Random() { return m_random; }
     // The vote status in use, for the payout-ordered extraction types.
     void SetVoteRecord(const VoteRecord& udtVote) { m_vote = udtVote; }
+    // The player's own probabilities, for the extraction weighted by them (type 4).
+    void SetProbability(const std::optional<ProbabilityRecord>& prob) { m_probability = prob; }
+    static constexpr std::int32_t kChushutsuByProbability = 4;
     // A memory budget for the trial engines' cache, in entries (tests, small machines).
     void SetCacheLimit(std::int64_t lngEntries) { m_cacheLimit = lngEntries; }
 
@@ -64,6 +69,10 @@ private:
     void ReportFailure(const ErrorRecord& err);
     // The c singles of the list by their estimated 1st-grade payout (types 1 to 3); empty when
     // the vote status gives no estimate.
+    // c singles of the list drawn without replacement with weight P(single), in the order
+    // drawn (type 4).
+    std::vector<std::int32_t> ByProbability(std::span<const std::int32_t> lngSingle,
+                                            std::int32_t c);
     std::vector<std::int32_t> ByPayout(std::span<const std::int32_t> lngSingle, std::int32_t c,
                                        std::int32_t lngType) const;
 
@@ -74,6 +83,7 @@ private:
     clsTMsgLog* m_log = nullptr;
     clsTRandom m_random;
     VoteRecord m_vote;
+    std::optional<ProbabilityRecord> m_probability;
     bool m_run = false;
     EngineKind m_kind = EngineKind::None;
     // The engine of the run in progress, null between runs.

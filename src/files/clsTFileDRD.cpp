@@ -2,6 +2,7 @@
 
 #include "base/basText.h"
 #include "base/clsFileStream.h"
+#include "files/basValueLimitKeys.h"
 #include "lottery/clsTNumber.h"
 #include "store/basXmlValue.h"
 #include "store/clsXmlTagReader.h"
@@ -535,6 +536,7 @@ std::string clsTFileDRD::BuildText(bool blnDataFlag, const DataFileRecord& rec,
         s += "\r\n";
     }
     AppendGroup(s, cv, kMachigaiKeys, rec);
+    basValueLimitKeys::Write(s, rec.Jouken.Value);
     if (!blnDataFlag) {
         return s;
     }
@@ -621,6 +623,9 @@ void clsTFileDRD::ReadKey(std::string_view k, std::string_view v, DataFileRecord
     // The old name of the mark tables.
     if (k.size() == 9 && k.starts_with("Shouhai.") && k[8] >= '0' && k[8] <= '9') {
         StringToEntry(v, rec.Jouken.Mark[static_cast<std::size_t>(k[8] - '0')]);
+        return;
+    }
+    if (basValueLimitKeys::Read(k, v, rec.Jouken.Value)) {
         return;
     }
     if (k == "Probability") {

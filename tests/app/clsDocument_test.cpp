@@ -514,4 +514,50 @@ TEST_F(Document, WorkCannotBeChangedDuringARun)
     rec.OnDoEvents = nullptr;
     EXPECT_TRUE(doc.SetMarks(MarkArray{}));
 }
+
+// The run hands the own probabilities to the extraction's limits and to the weighted draw.
+TEST_F(Document, RunUsesTheOwnProbabilitiesInTheLimitsAndTheWeightedDraw)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true)) << rec.AllMessageText();
+    ProbabilityRecord p;
+    for (std::size_t m = 0; m < 13; ++m) {
+        p.Value[0][m] = 2500;
+        p.Value[1][m] = 5000;
+        p.Value[2][m] = 2500;
+    }
+    p.Value[1][0] = 7500; // the draw of match 1 cannot happen
+    p.Value[0][0] = 0;
+    ASSERT_TRUE(doc.SetProbability(p));
+    EngineSettingsRecord settings = doc.EngineSettings();
+    settings.MsEngine = 0;
+    settings.ChushutsuFlag = false;
+    ASSERT_TRUE(doc.SetEngineSettings(settings));
+    ASSERT_TRUE(doc.Run()) << rec.AllMessageText();
+    ASSERT_TRUE(std::any_of(doc.Singles().begin(), doc.Singles().end(), [](std::int32_t s) {
+        return s % 3 == 0;
+    })) << "the sample's multi must hold the draw of match 1 for this test to mean anything";
+    ConditionSetRecord jouken = doc.Jouken();
+    jouken.Value.PFlag = true;
+    jouken.Value.PMin = 1e-300;
+    ASSERT_TRUE(doc.SetConditions(jouken));
+    ASSERT_TRUE(doc.Run()) << rec.AllMessageText();
+    ASSERT_GT(doc.SingleCount(), 0);
+    for (const std::int32_t s : doc.Singles()) {
+        ASSERT_NE(s % 3, 0) << "kept a single whose draw in match 1 cannot happen";
+    }
+    EXPECT_NE(doc.Log().Text().find("１等確率"), std::string::npos);
+
+    jouken.Value.PFlag = false;
+    ASSERT_TRUE(doc.SetConditions(jouken));
+    settings.ChushutsuFlag = true;
+    settings.ChushutsuCount = 5;
+    settings.ChushutsuType = clsTMsEngine::kChushutsuByProbability;
+    ASSERT_TRUE(doc.SetEngineSettings(settings));
+    ASSERT_TRUE(doc.Run()) << rec.AllMessageText();
+    ASSERT_EQ(doc.SingleCount(), 5);
+    for (const std::int32_t s : doc.Singles()) {
+        EXPECT_NE(s % 3, 0) << "drew a single whose draw in match 1 cannot happen";
+    }
+    EXPECT_EQ(doc.Log().Text().find("自分の確率がない"), std::string::npos);
+}
 } // namespace

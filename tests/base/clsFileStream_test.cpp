@@ -1,4 +1,5 @@
 #include "base/clsFileStream.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 
@@ -45,16 +46,17 @@ TEST(clsFileStream, SaveReplacesAnExistingFileWhole)
 
 TEST(clsFileStream, FailedWriteKeepsTheOldFileAndReports)
 {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root may write into a read-only folder";
-    }
     TempDir dir;
     RecordingHost host;
     clsFileStream stream(host, dir.Str());
     dir.Write("ro/a.txt", "old");
-    ::chmod((dir.Path() / "ro").c_str(), 0555);
-    EXPECT_FALSE(stream.SaveToFile("ro/a.txt", "new"));
-    ::chmod((dir.Path() / "ro").c_str(), 0755);
+    bool ok = true;
+    {
+        const ReadOnlyFolder readOnly(dir.Path() / "ro");
+        ASSERT_EQ(readOnly.Failure(), "");
+        ok = stream.SaveToFile("ro/a.txt", "new");
+    }
+    EXPECT_FALSE(ok);
     EXPECT_EQ(dir.Read("ro/a.txt"), "old");
     ASSERT_EQ(host.Messages.size(), 1u);
     EXPECT_EQ(host.Messages[0].Icon, MsgIcon::Error);

@@ -1,4 +1,5 @@
 #include "base/clsShell.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 
@@ -64,16 +65,16 @@ TEST(clsShell, WritableSysDataIsEnoughForReferenceDownloads)
 
 TEST(clsShell, ReadOnlySysDataIsRefusedWithTheWarning)
 {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root may write anywhere";
-    }
     TempDir dir;
     dir.Write("SysData/TeamName.dat", "");
-    ::chmod((dir.Path() / "SysData").c_str(), 0555);
     RecordingHost host;
     clsShell shell(host, host, host, dir.Str());
-    const bool ok = shell.CheckVirtualstoreAdmin();
-    ::chmod((dir.Path() / "SysData").c_str(), 0755);
+    bool ok = true;
+    {
+        const ReadOnlyFolder readOnly(dir.Path() / "SysData");
+        ASSERT_EQ(readOnly.Failure(), "");
+        ok = shell.CheckVirtualstoreAdmin();
+    }
     EXPECT_FALSE(ok);
     ASSERT_EQ(host.Messages.size(), 1u);
     EXPECT_EQ(host.Messages[0].Icon, MsgIcon::Warning);

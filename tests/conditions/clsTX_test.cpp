@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <random>
 #include <regex>
 #include <sstream>
 
@@ -551,4 +553,241 @@ TEST(Worker, PayoutPassesNeverReuseStaleEstimates)
     for (auto no : list) {
         EXPECT_EQ(pay1(no), lim);
     }
+}
+
+// The limits on expected value and 1st-grade chance, against the definitions: P(s) as the
+// product of the own probabilities, EV(t) summed over the results t wins a grade on, payouts
+// from the estimator one result at a time.
+namespace {
+
+ProbabilityRecord OwnProbabilities(std::mt19937& gen)
+{
+    ProbabilityRecord p;
+    std::uniform_int_distribution<std::int32_t> cut(0, 10000);
+    for (std::size_t m = 0; m < 13; ++m) {
+        std::int32_t a = cut(gen);
+        std::int32_t b = cut(gen);
+        if (a > b) {
+            std::swap(a, b);
+        }
+        if (m == 2) {
+            a = 0; // the draw of match 3 cannot happen
+        }
+        p.Value[0][m] = a;
+        p.Value[1][m] = b - a;
+        p.Value[2][m] = 10000 - b;
+    }
+    return p;
+}
+
+struct ValueOracle
+{
+    const ProbabilityRecord& prob;
+    const clsTMoney& money;
+
+    double P(const clsTNumber::LongKousei& c) const
+    {
+        double p = 1.0;
+        for (std::size_t m = 0; m < 13; ++m) {
+            p *= prob.Value[static_cast<std::size_t>(c[m])][m] / 10000.0;
+        }
+        return p;
+    }
+    double P(std::int32_t n) const
+    {
+        clsTNumber::LongKousei c{};
+        clsTNumber::NoToLong(n, c);
+        return P(c);
+    }
+    // The results one and two matches away, enumerated by changing those matches.
+    double EV(std::int32_t t) const
+    {
+        clsTNumber::LongKousei c{};
+        clsTNumber::NoToLong(t, c);
+        double ev = P(c) * money.GetMoney1(c).ToDouble();
+        for (std::size_t i = 0; i < 13; ++i) {
+            for (std::int32_t a = 1; a < 3; ++a) {
+                auto s = c;
+                s[i] = (s[i] + a) % 3;
+                ev += P(s) * money.GetMoney2(s).ToDouble();
+                for (std::size_t j = i + 1; j < 13; ++j) {
+                    for (std::int32_t b = 1; b < 3; ++b) {
+                        auto u = s;
+                        u[j] = (u[j] + b) % 3;
+                        ev += P(u) * money.GetMoney3(u).ToDouble();
+                    }
+                }
+            }
+        }
+        return ev;
+    }
+};
+
+// Two cuts between neighbouring distinct values, near the first and the third quarter, so that
+// the rounding of a different summation order cannot move a single across.
+std::pair<double, double> Cuts(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const auto cutNear = [&](std::size_t i) {
+        for (; i + 1 < v.size(); ++i) {
+            if (v[i + 1] - v[i] > 1e-9 * std::max(1e-300, v[i + 1])) {
+                return (v[i] + v[i + 1]) / 2;
+            }
+        }
+        ADD_FAILURE() << "no gap to cut at";
+        return v.back();
+    };
+    return {cutNear(v.size() / 4), cutNear(3 * v.size() / 4)};
+}
+
+// Random marks: matches 1..6 all three outcomes (the draw of match 3 among them), the others
+// one at random; 729 singles.
+Marks RandomMarks(std::mt19937& gen)
+{
+    Marks m{};
+    for (std::size_t i = 0; i < 13; ++i) {
+        const std::uint32_t pick = i < 6 ? 7 : 1U << (gen() % 3);
+        for (std::size_t k = 0; k < 3; ++k) {
+            m[k][i] = (pick >> k) & 1U ? 1 : 0;
+        }
+    }
+    return m;
+}
+
+struct ValueFixture : RunFixture
+{
+    std::mt19937 gen{20261209};
+    Marks marks = RandomMarks(gen);
+    ProbabilityRecord prob = OwnProbabilities(gen);
+    std::vector<std::int32_t> all = Expand(marks);
+    ValueOracle oracle{prob, money};
+};
+
+} // namespace
+
+TEST_F(ValueFixture, ExpectedValueLimitKeepsTheSinglesInItsRange)
+{
+    ASSERT_GT(all.size(), 100u);
+    tx.SetProbability(prob);
+    std::vector<double> ev;
+    for (const auto n : all) {
+        ev.push_back(oracle.EV(n));
+    }
+    const auto [lo, hi] = Cuts(ev);
+    ConditionSetRecord rec;
+    rec.Value.EVFlag = true;
+    rec.Value.EVMin = Currency::FromDouble(lo);
+    rec.Value.EVMax = Currency::FromDouble(hi);
+    std::vector<std::int32_t> keep;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (rec.Value.EVMin.ToDouble() <= ev[i] && ev[i] <= rec.Value.EVMax.ToDouble()) {
+            keep.push_back(all[i]);
+        }
+    }
+    ASSERT_FALSE(keep.empty());
+    ASSERT_LT(keep.size(), all.size());
+    EXPECT_EQ(Run(rec, marks), keep);
+    const auto n = static_cast<std::int32_t>(all.size());
+    EXPECT_EQ(Mask(log.Text()), "Kelvra  Version 1.00\r\n" + kSep + "マルチ総数：" +
+                                    Currency::FromInt(n).FormatNumber(0, true) + "\r\n" + kSep +
+                                    Step("期待値", n, static_cast<std::int32_t>(keep.size())));
+
+    // The payout boxes' no-limit value is no limit here too.
+    rec.Value.EVMax = kHaitouNoLimit;
+    const std::size_t above = static_cast<std::size_t>(std::count_if(
+        ev.begin(), ev.end(), [&](double v) { return v >= rec.Value.EVMin.ToDouble(); }));
+    EXPECT_EQ(Run(rec, marks).size(), above);
+    EXPECT_TRUE(host.Messages.empty()) << host.AllMessageText();
+}
+
+TEST_F(ValueFixture, ChanceLimitKeepsTheSinglesInItsRangeAfterThePayoutPasses)
+{
+    tx.SetProbability(prob);
+    std::vector<double> p;
+    for (const auto n : all) {
+        p.push_back(oracle.P(n));
+    }
+    const auto [lo, hi] = Cuts(p);
+    ConditionSetRecord rec;
+    rec.Haitou.Flag[1] = true; // a payout pass that keeps everything: the order shows
+    rec.Value.PFlag = true;
+    rec.Value.PMin = lo;
+    rec.Value.PMax = hi;
+    std::vector<std::int32_t> keep;
+    bool sawImpossible = false;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        sawImpossible |= p[i] == 0.0;
+        if (lo <= p[i] && p[i] <= hi) {
+            keep.push_back(all[i]);
+        }
+    }
+    ASSERT_TRUE(sawImpossible);
+    ASSERT_FALSE(keep.empty());
+    EXPECT_EQ(Run(rec, marks), keep);
+    const auto n = static_cast<std::int32_t>(all.size());
+    const std::string text = Mask(log.Text());
+    EXPECT_NE(text.find(Step("２等当せん金", n, n) +
+                        Step("１等確率", n, static_cast<std::int32_t>(keep.size()))),
+              std::string::npos)
+        << text;
+
+    // A minimum above 0 drops every single with an impossible outcome.
+    rec.Value.PMin = 1e-300;
+    rec.Value.PMax = 1.0;
+    for (const auto s : Run(rec, marks)) {
+        EXPECT_GT(oracle.P(s), 0.0) << s;
+    }
+}
+
+TEST_F(ValueFixture, CorrectionModeCountsAValueLimitAsOneError)
+{
+    tx.SetProbability(prob);
+    std::vector<double> p;
+    for (const auto n : all) {
+        p.push_back(oracle.P(n));
+    }
+    const auto [lo, hi] = Cuts(p);
+    ConditionSetRecord rec;
+    rec.Value.PFlag = true;
+    rec.Value.PMin = lo;
+    rec.Value.PMax = hi;
+    rec.MachigaiType = 1;
+    rec.MachigaiList = {};
+    rec.MachigaiList[1] = true;
+    std::vector<std::int32_t> outside;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (!(lo <= p[i] && p[i] <= hi)) {
+            outside.push_back(all[i]);
+        }
+    }
+    EXPECT_EQ(Run(rec, marks), outside);
+    // The pass itself keeps the list whole.
+    const auto n = static_cast<std::int32_t>(all.size());
+    EXPECT_NE(Mask(log.Text()).find(Step("１等確率", n, n)), std::string::npos);
+}
+
+TEST_F(ValueFixture, WithoutOwnProbabilitiesTheLimitIsNotAppliedAndTheLogSaysWhy)
+{
+    ConditionSetRecord rec;
+    rec.Value.EVFlag = true;
+    rec.Value.EVMin = Currency::FromInt(1'000'000);
+    rec.Value.PFlag = true;
+    rec.Value.PMin = 0.5;
+    EXPECT_EQ(Run(rec, marks), all);
+    const std::string text = Mask(log.Text());
+    EXPECT_NE(text.find("期待値：自分の確率がないため、この条件は使いません"), std::string::npos);
+    EXPECT_NE(text.find("１等確率：自分の確率がないため、この条件は使いません"), std::string::npos);
+
+    // Probabilities that fail their check are refused, reported, and leave the passes off.
+    ProbabilityRecord bad = prob;
+    bad.Value[0][0] += 1;
+    tx.SetProbability(bad);
+    EXPECT_FALSE(host.Messages.empty());
+    EXPECT_EQ(Run(rec, marks), all);
+
+    // Given, then taken away again.
+    tx.SetProbability(prob);
+    EXPECT_LT(Run(rec, marks).size(), all.size());
+    tx.SetProbability(std::nullopt);
+    EXPECT_EQ(Run(rec, marks), all);
 }

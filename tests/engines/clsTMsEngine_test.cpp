@@ -350,3 +350,70 @@ TEST(clsTMsEngine, CacheFailureKeepsTheSet)
         EXPECT_FALSE(r.frame.Run());
     }
 }
+
+namespace {
+// Outcome code 0 of match 1 cannot happen; the rest share the chances unevenly.
+ProbabilityRecord FirstDrawImpossible()
+{
+    ProbabilityRecord p;
+    for (std::size_t m = 0; m < 13; ++m) {
+        p.Value[0][m] = m == 0 ? 0 : 2000;
+        p.Value[1][m] = m == 0 ? 7000 : 5000;
+        p.Value[2][m] = 10000 - p.Value[0][m] - p.Value[1][m];
+    }
+    return p;
+}
+} // namespace
+
+TEST(clsTMsEngine, ProbabilityWeightedExtractionDrawsOnlySinglesThatCanHappen)
+{
+    auto s = Engine(0);
+    s.ChushutsuFlag = true;
+    s.ChushutsuCount = 20;
+    s.ChushutsuType = clsTMsEngine::kChushutsuByProbability;
+    const auto all = Hundred();
+    const auto possible = static_cast<std::int32_t>(
+        std::count_if(all.begin(), all.end(), [](std::int32_t n) { return n % 3 != 0; }));
+    ASSERT_GT(possible, 20);
+    ASSERT_LT(possible, 100);
+    std::vector<std::vector<std::int32_t>> samples;
+    for (const std::uint64_t seed : {1u, 1u, 2u}) {
+        FrameRun r(seed, all);
+        r.frame.SetProbability(FirstDrawImpossible());
+        ASSERT_TRUE(r.Go(s));
+        ASSERT_EQ(r.count, 20);
+        EXPECT_EQ(std::set<std::int32_t>(r.set.begin(), r.set.end()).size(), 20u);
+        for (const auto x : r.set) {
+            EXPECT_NE(std::find(all.begin(), all.end(), x), all.end());
+            EXPECT_NE(x % 3, 0) << "a single with an impossible outcome was drawn";
+        }
+        EXPECT_EQ(r.tousen[1], 20);
+        samples.push_back(r.set);
+    }
+    EXPECT_EQ(samples[0], samples[1]);
+    EXPECT_NE(samples[0], samples[2]);
+
+    // Asked for more than can happen: only those, and the log tells the count.
+    s.ChushutsuCount = 90;
+    FrameRun r(1, all);
+    r.frame.SetProbability(FirstDrawImpossible());
+    ASSERT_TRUE(r.Go(s));
+    EXPECT_EQ(r.count, possible);
+    EXPECT_NE(r.log.Text().find(std::to_string(possible)), std::string::npos);
+    EXPECT_TRUE(r.host.Messages.empty()) << r.host.AllMessageText();
+}
+
+TEST(clsTMsEngine, ProbabilityWeightedExtractionWithoutProbabilitiesDrawsAtRandomAndSaysSo)
+{
+    auto s = Engine(0);
+    s.ChushutsuFlag = true;
+    s.ChushutsuCount = 10;
+    s.ChushutsuType = clsTMsEngine::kChushutsuByProbability;
+    FrameRun r(1, Hundred());
+    ASSERT_TRUE(r.Go(s));
+    EXPECT_NE(r.log.Text().find("自分の確率がないため、ランダムで抽出します"), std::string::npos);
+    s.ChushutsuType = 0;
+    FrameRun random(1, Hundred());
+    ASSERT_TRUE(random.Go(s));
+    EXPECT_EQ(random.set, r.set);
+}

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <future>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -485,4 +486,74 @@ TEST_F(FileDrd, MalformedProbabilitiesRefuseTheFileNamingTheLine)
         EXPECT_NE(text.find("m.drd 4行目: Probability"), std::string::npos) << v << "\n" << text;
     }
     EXPECT_NE(load(bad[6]).second.find("1試合目の確率の合計が 10001"), std::string::npos);
+}
+
+// The limits on expected value and 1st-grade chance: a block of their own after the error
+// correction, in both kinds of file, and only when they are not cleared ones.
+TEST_F(FileDrd, ValueLimitsRoundTripInBothKindsAndClearedOnesWriteNothing)
+{
+    DataFileRecord in = Sample();
+    const DataFileRecord without = in;
+    in.Jouken.Value.EVFlag = true;
+    in.Jouken.Value.EVMin = *Currency::Parse("85.5");
+    in.Jouken.Value.PMin = 1.25e-7; // set but switched off: still kept
+    in.Jouken.Value.PMax = 0.1;
+    const std::string block = "MachigaiList = 100000000001\r\n\r\n"
+                              "Kitaichi.Flag = 1\r\n"
+                              "Kitaichi.Min = 85.5\r\n"
+                              "Kitaichi.Max = 9999999999\r\n"
+                              "Kakuritsu.Flag = 0\r\n"
+                              "Kakuritsu.Min = 1.25e-07\r\n"
+                              "Kakuritsu.Max = 0.1\r\n\r\n";
+    for (const bool data : {true, false}) {
+        const std::string name = data ? "v.drd" : "v.drj";
+        const std::string plain = data ? "w.drd" : "w.drj";
+        ASSERT_TRUE(drd.Save(Path(name), data, in, true));
+        ASSERT_TRUE(drd.Save(Path(plain), data, without, true));
+        const std::string text = Text(name);
+        const std::size_t at = text.find(block);
+        ASSERT_NE(at, std::string::npos) << text;
+        // Without them the file is what it was before they existed: the same minus the block.
+        const std::size_t extra =
+            block.size() - std::string("MachigaiList = 100000000001\r\n\r\n").size();
+        EXPECT_EQ(std::string(text).erase(at + block.size() - extra, extra), Text(plain));
+        EXPECT_EQ(Text(plain).find("Kitaichi"), std::string::npos);
+
+        DataFileRecord back = Sample();
+        ASSERT_TRUE(drd.Load(Path(name), back)) << rec.AllMessageText();
+        EXPECT_EQ(back.Jouken, in.Jouken);
+        // A file without the keys leaves the limits cleared.
+        DataFileRecord none;
+        ASSERT_TRUE(drd.Load(Path(plain), none));
+        EXPECT_EQ(none.Jouken.Value, ValueLimits{});
+    }
+}
+
+TEST_F(FileDrd, MalformedValueLimitsRefuseTheFileNamingTheLine)
+{
+    const auto load = [&](const std::string& line) {
+        rec.Messages.clear();
+        dir.Write("l.drj", basText::ToSjis("Software = Kelvra\r\nDataType = toto Jouken\r\n\r\n" +
+                                           line + "\r\n"));
+        DataFileRecord back;
+        const bool ok = drd.Load(Path("l.drj"), back);
+        return std::make_tuple(ok, ok ? std::string() : rec.AllMessageText(), back.Jouken.Value);
+    };
+    EXPECT_EQ(std::get<2>(load("Kakuritsu.Min = 0.000001")).PMin, 1e-6);
+    EXPECT_EQ(std::get<2>(load("Kakuritsu.Max = 1")).PMax, 1.0);
+    EXPECT_EQ(std::get<2>(load("Kitaichi.Max = 120")).EVMax, Currency::FromInt(120));
+    EXPECT_TRUE(std::get<2>(load("Kitaichi.Flag = 1")).EVFlag);
+    EXPECT_FALSE(std::get<2>(load("Kakuritsu.Flag = yes")).PFlag);
+    const char* bad[] = {"Kitaichi.Min = -1",    "Kitaichi.Max = abc",
+                         "Kitaichi.Min = 1e3",   "Kitaichi.Max = 1000000000001",
+                         "Kakuritsu.Min = -0.1", "Kakuritsu.Max = 1.5",
+                         "Kakuritsu.Min = nan",  "Kakuritsu.Max = inf",
+                         "Kakuritsu.Min = 0.5x", "Kakuritsu.Min = ",
+                         "Kakuritsu.Max = 0,5"};
+    for (const char* line : bad) {
+        const auto [ok, text, limits] = load(line);
+        EXPECT_FALSE(ok) << line;
+        const std::string key = std::string(line).substr(0, std::string(line).find(' '));
+        EXPECT_NE(text.find("l.drj 4行目: " + key), std::string::npos) << line << "\n" << text;
+    }
 }

@@ -1,6 +1,8 @@
 // Bounded randomised fuzzing of the page path: mutated fixture pages go through decoding, the
 // tokenizer, the text list and the three readers, and through the real download path into the
-// store. Nothing may crash or throw, and nothing may be written outside SysData.
+// store. A reader either gives a record of a numbered round or fails keeping nothing half-read;
+// the store's validity rule is the gate, so every download either stores a round that passes it
+// and reads back the same, or reports; nothing is written outside SysData.
 
 #include "base/basText.h"
 #include "net/FixtureSite.h"
@@ -10,10 +12,14 @@
 #include "net/clsHtmlSchedule.h"
 #include "net/clsHtmlVote.h"
 #include "store/clsTMain.h"
+#include "store/clsXmlResult.h"
+#include "store/clsXmlSchedule.h"
+#include "store/clsXmlVote.h"
 #include "support/RecordingHost.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 
 namespace {
@@ -115,6 +121,7 @@ TEST(Fuzz, TokenizerAndReadersSurviveMutatedPages)
     const auto pages = Pages();
     std::mt19937 rng(20261209);
     std::vector<std::string> list;
+    std::array<int, 3> accepted{};
     for (int iteration = 0; iteration < 3000; ++iteration) {
         const std::string page = Mutate(pages[rng() % pages.size()], rng);
         const std::string text = basEncode::Utf8Decode(page);
@@ -127,10 +134,37 @@ TEST(Fuzz, TokenizerAndReadersSurviveMutatedPages)
         }
         bool final = false;
         const std::string kumi = iteration % 7 == 0 ? "A" : "";
-        ASSERT_NO_THROW(schedule.ReadList(list, kumi));
-        ASSERT_NO_THROW(vote.ReadList(list, kumi, final));
-        ASSERT_NO_THROW(result.ReadList(list, kumi));
+        bool ok = false;
+        ASSERT_NO_THROW(ok = schedule.ReadList(list, kumi));
+        if (ok) {
+            EXPECT_GT(schedule.Schedule().Kaisaikai, 0) << iteration;
+            ++accepted[0];
+        } else {
+            EXPECT_EQ(schedule.Schedule(), ScheduleRecord{}) << iteration;
+        }
+        ASSERT_NO_THROW(ok = vote.ReadList(list, kumi, final));
+        if (ok) {
+            EXPECT_GT(vote.Vote().Kaisaikai, 0) << iteration;
+            ++accepted[1];
+        } else {
+            EXPECT_EQ(vote.Vote(), VoteRecord{}) << iteration;
+        }
+        ASSERT_NO_THROW(ok = result.ReadList(list, kumi));
+        if (ok) {
+            EXPECT_GT(result.Result().Kaisaikai, 0) << iteration;
+            ++accepted[2];
+        } else {
+            EXPECT_EQ(result.Result(), ResultRecord{}) << iteration;
+        }
+        for (const auto& m : host.Messages) {
+            EXPECT_FALSE(m.Text.empty()) << iteration;
+            EXPECT_TRUE(basText::IsValidUtf8(m.Text)) << iteration;
+        }
         host.Messages.clear();
+    }
+    // Mutations that leave a page readable must occur, or the checks above proved nothing.
+    for (const int n : accepted) {
+        EXPECT_GT(n, 0);
     }
 }
 
@@ -151,14 +185,34 @@ TEST(Fuzz, DownloadsOfMutatedPagesWriteOnlyIntoTheStore)
         page = basText::Replace(page, "第1234回", "第" + std::to_string(round) + "回");
         site.Serve(name, iteration % 10 == 0 ? page : Mutate(page, rng));
         main.SetKaisaikai(round);
+        host.Messages.clear();
         bool ok = false;
         ASSERT_NO_THROW(ok = kind == "schedule" ? main.GetSchedule(false)
                              : kind == "vote"   ? main.GetVote(false)
                                                 : main.GetResult(false));
-        stored += ok ? 1 : 0;
+        if (!ok) {
+            EXPECT_FALSE(host.Messages.empty()) << iteration << " " << name;
+            continue;
+        }
+        ++stored;
+        // What was stored reads back from the file alone, and passes the same rule.
+        clsTMain reader(host.Host(), site.Settings, site.Home.Str());
+        reader.Initialize();
+        reader.SetKaisaikai(round);
+        if (kind == "schedule") {
+            EXPECT_TRUE(main.Schedule().IsValid()) << iteration;
+            EXPECT_EQ(reader.Schedule(), main.Schedule()) << iteration;
+        } else if (kind == "vote") {
+            EXPECT_TRUE(main.Vote().IsValid()) << iteration;
+            EXPECT_EQ(reader.Vote(), main.Vote()) << iteration;
+        } else {
+            EXPECT_TRUE(main.Result().IsValid()) << iteration;
+            EXPECT_EQ(reader.Result(), main.Result()) << iteration;
+        }
     }
     EXPECT_GT(stored, 0);
     const auto sysData = site.Home.Path() / "SysData";
+    int files = 0;
     for (const auto& e : std::filesystem::recursive_directory_iterator(site.Home.Path())) {
         const auto rel = std::filesystem::relative(e.path(), sysData);
         ASSERT_FALSE(rel.empty() || *rel.begin() == "..") << e.path();
@@ -167,6 +221,22 @@ TEST(Fuzz, DownloadsOfMutatedPagesWriteOnlyIntoTheStore)
             EXPECT_TRUE(folder == "toto_Schedule" || folder == "toto_Vote" ||
                         folder == "toto_Result")
                 << e.path();
+            ++files;
+            // Every stored round passes the rule its loader applies; none waits to be refused.
+            if (folder == "toto_Schedule") {
+                clsXmlSchedule xml(host, site.Home.Str());
+                EXPECT_TRUE(xml.XmlLoad(e.path().string()) && xml.GetRecord().IsValid())
+                    << e.path();
+            } else if (folder == "toto_Vote") {
+                clsXmlVote xml(host, site.Home.Str());
+                EXPECT_TRUE(xml.XmlLoad(e.path().string()) && xml.GetRecord().IsValid())
+                    << e.path();
+            } else if (folder == "toto_Result") {
+                clsXmlResult xml(host, site.Home.Str());
+                EXPECT_TRUE(xml.XmlLoad(e.path().string()) && xml.GetRecord().IsValid())
+                    << e.path();
+            }
         }
     }
+    EXPECT_GT(files, 0);
 }
