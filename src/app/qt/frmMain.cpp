@@ -3,9 +3,9 @@
 #include "app/basLinks.h"
 #include "app/basMain.h"
 #include "app/basMainMenu.h"
+#include "app/basRoundPanel.h"
 #include "app/basVersion.h"
 #include "app/clsDocument.h"
-#include "app/basRoundPanel.h"
 #include "app/qt/clsGameView.h"
 #include "app/qt/frmTeamName.h"
 #include "app/qt/frmVersion.h"
@@ -62,9 +62,9 @@ constexpr std::array<DownloadInfo, 3> kDownloads{{
 
 // The commands this window carries out itself; the others come with their pages.
 constexpr std::array<basMainMenu::Item, 8> kWired{
-    basMainMenu::Item::FilePrint,  basMainMenu::Item::FileEnd,    basMainMenu::Item::ViewHome,  basMainMenu::Item::ViewMulti,
-    basMainMenu::Item::ViewSingle, basMainMenu::Item::ViewCheck, basMainMenu::Item::HelpHelp,
-    basMainMenu::Item::HelpVersion};
+    basMainMenu::Item::FilePrint, basMainMenu::Item::FileEnd,    basMainMenu::Item::ViewHome,
+    basMainMenu::Item::ViewMulti, basMainMenu::Item::ViewSingle, basMainMenu::Item::ViewCheck,
+    basMainMenu::Item::HelpHelp,  basMainMenu::Item::HelpVersion};
 
 // A download blocks the window until it ends; only its progress window repaints. Keeping the
 // rest disabled stops a click from reaching the document while the transfer pumps events.

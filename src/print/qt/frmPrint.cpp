@@ -96,18 +96,35 @@ void frmPrint::Build()
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral(" 印刷"));
     setModal(true);
-
-    auto* validator =
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.\\-]*")), this);
-    const auto field = [&](const char* name) {
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromLatin1(name));
-        edit->setValidator(validator);
-        edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
-        return edit;
-    };
-
     auto* root = new QVBoxLayout(this);
+    BuildPrinterRows(root);
+    BuildPageRange(root);
+    BuildShifts(root);
+    BuildRoundRow(root);
+    BuildSwitchesAndButtons(root);
+
+    connect(m_cmbPrinters, &QComboBox::activated, this, &frmPrint::OnPrinterChosen);
+    connect(m_optPages, &QButtonGroup::idToggled, this, [this] { OnPagesOption(); });
+    connect(m_chkOpenNo, &QCheckBox::toggled, m_txtOpenNo, &QLineEdit::setEnabled);
+    connect(m_cmbKumi, &QComboBox::activated, this, &frmPrint::OnKumiChosen);
+    connect(m_cmdPrint, &QPushButton::clicked, this, &frmPrint::OnPrint);
+    connect(m_cmdTest, &QPushButton::clicked, this, &frmPrint::OnTest);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// Numbers only: digits, a point and a sign; what they mean is checked when printing.
+QLineEdit* frmPrint::NumberField(const char* strName)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromLatin1(strName));
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.\\-]*")), edit));
+    edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
+    return edit;
+}
+
+void frmPrint::BuildPrinterRows(QVBoxLayout* root)
+{
     auto* top = new QGridLayout();
     root->addLayout(top);
     m_cmbPrinters = new QComboBox(this);
@@ -124,7 +141,10 @@ void frmPrint::Build()
     top->addWidget(lblDirection, 1, 0);
     top->addWidget(m_cmbDirection, 1, 1, Qt::AlignLeft);
     top->setColumnStretch(1, 1);
+}
 
+void frmPrint::BuildPageRange(QVBoxLayout* root)
+{
     auto* pages = new QGroupBox(QStringLiteral("印刷範囲"), this);
     auto* pagesLayout = new QGridLayout(pages);
     m_optAll = new QRadioButton(QStringLiteral("全て(&A)"), pages);
@@ -135,8 +155,8 @@ void frmPrint::Build()
     m_optPages->setObjectName(QStringLiteral("optPages"));
     m_optPages->addButton(m_optAll, 0);
     m_optPages->addButton(m_optRange, 1);
-    m_txtStart = field("txtStart");
-    m_txtEnd = field("txtEnd");
+    m_txtStart = NumberField("txtStart");
+    m_txtEnd = NumberField("txtEnd");
     auto* lblStart = new QLabel(QStringLiteral("ページから(&F)"), pages);
     lblStart->setBuddy(m_txtStart);
     auto* lblEnd = new QLabel(QStringLiteral("ページまで(&T)"), pages);
@@ -149,11 +169,14 @@ void frmPrint::Build()
     pagesLayout->addWidget(lblEnd, 1, 4);
     pagesLayout->setColumnStretch(5, 1);
     root->addWidget(pages);
+}
 
+void frmPrint::BuildShifts(QVBoxLayout* root)
+{
     auto* shifts = new QGroupBox(QStringLiteral("位置調整"), this);
     auto* shiftsLayout = new QGridLayout(shifts);
-    m_txtLeft = field("txtLeft");
-    m_txtTop = field("txtTop");
+    m_txtLeft = NumberField("txtLeft");
+    m_txtTop = NumberField("txtTop");
     shiftsLayout->addWidget(new QLabel(QStringLiteral("左側に"), shifts), 0, 0);
     shiftsLayout->addWidget(m_txtLeft, 0, 1);
     shiftsLayout->addWidget(new QLabel(QStringLiteral("mm"), shifts), 0, 2);
@@ -164,11 +187,14 @@ void frmPrint::Build()
     m_txtLeft->setAccessibleName(QStringLiteral("左側に (mm)"));
     m_txtTop->setAccessibleName(QStringLiteral("上側に (mm)"));
     root->addWidget(shifts);
+}
 
+void frmPrint::BuildRoundRow(QVBoxLayout* root)
+{
     auto* round = new QHBoxLayout();
     m_chkOpenNo = new QCheckBox(QStringLiteral("「開催回」を印刷"), this);
     m_chkOpenNo->setObjectName(QStringLiteral("chkOpenNo"));
-    m_txtOpenNo = field("txtOpenNo");
+    m_txtOpenNo = NumberField("txtOpenNo");
     m_txtOpenNo->setAccessibleName(QStringLiteral("開催回"));
     m_cmbKumi = new QComboBox(this);
     m_cmbKumi->setObjectName(QStringLiteral("cmbKumi"));
@@ -179,7 +205,10 @@ void frmPrint::Build()
     round->addWidget(m_cmbKumi);
     round->addStretch(1);
     root->addLayout(round);
+}
 
+void frmPrint::BuildSwitchesAndButtons(QVBoxLayout* root)
+{
     const auto check = [&](const char* name, const QString& text) {
         auto* box = new QCheckBox(text, this);
         box->setObjectName(QString::fromLatin1(name));
@@ -204,14 +233,6 @@ void frmPrint::Build()
     buttons->addWidget(m_cmdPrint);
     buttons->addWidget(m_cmdCancel);
     root->addLayout(buttons);
-
-    connect(m_cmbPrinters, &QComboBox::activated, this, &frmPrint::OnPrinterChosen);
-    connect(m_optPages, &QButtonGroup::idToggled, this, [this] { OnPagesOption(); });
-    connect(m_chkOpenNo, &QCheckBox::toggled, m_txtOpenNo, &QLineEdit::setEnabled);
-    connect(m_cmbKumi, &QComboBox::activated, this, &frmPrint::OnKumiChosen);
-    connect(m_cmdPrint, &QPushButton::clicked, this, &frmPrint::OnPrint);
-    connect(m_cmdTest, &QPushButton::clicked, this, &frmPrint::OnTest);
-    connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void frmPrint::Open(const Printers& printers)

@@ -23,6 +23,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QVBoxLayout;
 class QPushButton;
 class QRadioButton;
 class clsQtPrintDevice;
@@ -68,6 +69,12 @@ public slots:
 
 private:
     void Build();
+    QLineEdit* NumberField(const char* strName);
+    void BuildPrinterRows(QVBoxLayout* root);
+    void BuildPageRange(QVBoxLayout* root);
+    void BuildShifts(QVBoxLayout* root);
+    void BuildRoundRow(QVBoxLayout* root);
+    void BuildSwitchesAndButtons(QVBoxLayout* root);
     void Open(const Printers& printers);
     void ApplyIni(const PrinterIniValues& v);
     void OnPrinterChosen(int lngIndex);
