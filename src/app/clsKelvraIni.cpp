@@ -30,23 +30,6 @@ std::optional<std::int32_t> ReadRound(std::string_view strValue)
     return static_cast<std::int32_t>(whole);
 }
 
-// The switches are written "1"/"0"; a hand-edited "True"/"False" or another number is read
-// the way the original boolean conversion read it (any number but 0 is true).
-std::optional<bool> ReadSwitch(std::string_view strValue)
-{
-    const std::string text = basText::Trim(strValue);
-    if (basText::EqualsNoCase(text, "true")) {
-        return true;
-    }
-    if (basText::EqualsNoCase(text, "false")) {
-        return false;
-    }
-    const auto value = Currency::Parse(text);
-    if (!value) {
-        return std::nullopt;
-    }
-    return value->Raw() != 0;
-}
 } // namespace
 
 clsKelvraIni::clsKelvraIni(clsIMessage& message, std::string strProgramFolder)
@@ -79,14 +62,14 @@ void clsKelvraIni::Load()
         }
     }
     if (ini.ItemExists(kDownloadMessage)) {
-        if (const auto on = ReadSwitch(ini.GetItem(kDownloadMessage, ""))) {
+        if (const auto on = clsIniFile::ReadSwitch(ini.GetItem(kDownloadMessage, ""))) {
             DownloadMessage = *on;
         } else {
             ReportBroken();
         }
     }
     if (ini.ItemExists(kResultAll)) {
-        if (const auto on = ReadSwitch(ini.GetItem(kResultAll, ""))) {
+        if (const auto on = clsIniFile::ReadSwitch(ini.GetItem(kResultAll, ""))) {
             ResultAll = *on;
         } else {
             ReportBroken();

@@ -1,5 +1,6 @@
 #include "base/clsIniFile.h"
 
+#include "base/Currency.h"
 #include "base/basText.h"
 #include "base/clsFileStream.h"
 
@@ -7,6 +8,22 @@ clsIniFile::clsIniFile(clsIMessage& message, std::string strProgramFolder)
     : m_err(message, "clsIniFile")
     , m_programFolder(std::move(strProgramFolder))
 {}
+
+std::optional<bool> clsIniFile::ReadSwitch(std::string_view strValue)
+{
+    const std::string text = basText::Trim(strValue);
+    if (basText::EqualsNoCase(text, "true")) {
+        return true;
+    }
+    if (basText::EqualsNoCase(text, "false")) {
+        return false;
+    }
+    const auto value = Currency::Parse(text);
+    if (!value) {
+        return std::nullopt;
+    }
+    return value->Raw() != 0;
+}
 
 bool clsIniFile::Initialize(std::string_view strFileName)
 {

@@ -5,6 +5,7 @@
 
 #include "base/clsErrorReporter.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -27,6 +28,9 @@ public:
     std::string GetKey(std::string_view strItem) const;
     bool KeyExists(std::string_view strItem) const;
     bool Enabled() const { return m_enabled; }
+    // A switch as the settings files write it ("True"/"False", any case) or a number as the
+    // boolean conversion reads it (any number but 0 is true); nullopt for anything else.
+    static std::optional<bool> ReadSwitch(std::string_view strValue);
 
     const std::string& FileName() const { return m_fileName; }
     const std::vector<std::pair<std::string, std::string>>& Entries() const { return m_entries; }

@@ -28,23 +28,6 @@ std::string_view BoolText(bool blnValue)
     return blnValue ? "True" : "False";
 }
 
-// True/False as written, or a number as the boolean conversion reads it (0 is false).
-std::optional<bool> ReadBool(std::string_view strValue)
-{
-    const std::string text = basText::Trim(strValue);
-    if (basText::EqualsNoCase(text, "true")) {
-        return true;
-    }
-    if (basText::EqualsNoCase(text, "false")) {
-        return false;
-    }
-    const auto value = Currency::Parse(text);
-    if (!value) {
-        return std::nullopt;
-    }
-    return value->Raw() != 0;
-}
-
 std::optional<std::int32_t> ReadLong(std::string_view strValue)
 {
     const auto value = Currency::Parse(basText::Trim(strValue));
@@ -145,7 +128,7 @@ std::optional<PrinterIniValues> clsPrinterIni::Load(const std::string& strDefaul
     shift(kLeft, v.LeftShift);
     shift(kTop, v.TopShift);
     const auto flag = [&](std::string_view strKey, bool& value) {
-        if (const auto b = ReadBool(ini.GetItem(strKey, "0"))) {
+        if (const auto b = clsIniFile::ReadSwitch(ini.GetItem(strKey, "0"))) {
             value = *b;
         } else {
             broken.emplace_back(strKey);

@@ -1,21 +1,12 @@
 #include "store/basXmlValue.h"
 
+#include "base/basText.h"
+
 #include <cmath>
 #include <limits>
 
 namespace basXmlValue {
 namespace {
-std::string_view TrimBlanks(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 std::string Pad2(int v)
 {
     return v < 10 ? "0" + std::to_string(v) : std::to_string(v);
@@ -102,14 +93,14 @@ std::string FormatDateTime(DateTime dtmValue)
 
 std::optional<DateTime> ParseDateTime(std::string_view strText)
 {
-    const std::string_view s = TrimBlanks(strText);
+    const std::string_view s = basText::TrimBlanks(strText);
     if (s.empty()) {
         return std::nullopt;
     }
     const std::size_t space = s.find(' ');
     if (space != std::string_view::npos) {
         const auto d = ParseDatePart(s.substr(0, space));
-        const auto t = ParseTimePart(TrimBlanks(s.substr(space + 1)));
+        const auto t = ParseTimePart(basText::TrimBlanks(s.substr(space + 1)));
         if (!d || !t) {
             return std::nullopt;
         }
@@ -125,7 +116,7 @@ std::optional<DateTime> ParseDateTime(std::string_view strText)
 
 std::optional<std::int32_t> ParseLong(std::string_view strText)
 {
-    std::string_view s = TrimBlanks(strText);
+    std::string_view s = basText::TrimBlanks(strText);
     bool negative = false;
     if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
         negative = s.front() == '-';
@@ -165,7 +156,7 @@ std::optional<std::uint8_t> ParseByte(std::string_view strText)
 
 std::optional<Currency> ParseCurrency(std::string_view strText)
 {
-    return Currency::Parse(TrimBlanks(strText));
+    return Currency::Parse(basText::TrimBlanks(strText));
 }
 
 std::string FormatRound(std::int32_t lngKaisaikai)
