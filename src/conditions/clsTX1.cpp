@@ -191,7 +191,7 @@ void clsTX1::ValueSakugen(ValueKind kind, std::int32_t& lngSCount,
         // would leave it half compacted.
         for (std::int32_t i = 0; i < lngSCount; ++i) {
             if (!clsTNumber::IsValidNo(pList[i])) {
-                throw std::out_of_range("ticket number outside 0..1594322");
+                throw clsTNumber::NoOutOfRange();
             }
         }
         if (kind == ValueKind::EV && !m_value.GetEVList({}, {})) {

@@ -3,22 +3,23 @@
 // numbers in the same order as clsTNumber's neighbour lists, but branch-free and without a
 // list to fill, which makes the fast search's score upkeep about five times quicker.
 
+#include "lottery/clsTNumber.h"
+
 #include <array>
 #include <cstdint>
 
 namespace basEngineBall {
 
-inline constexpr std::int32_t kSingleCount = 1594323; // 3^13
-inline constexpr std::int32_t kMatches = 13;
+inline constexpr std::int32_t kSingleCount = clsTNumber::SingleCount;
+inline constexpr std::int32_t kMatches = clsTNumber::Matches;
 inline constexpr std::int32_t kBall2 = 27;
 inline constexpr std::int32_t kBall3 = 339;
 
-inline constexpr std::array<std::int32_t, 14> kPow = {
-    1, 3, 9, 27, 81, 243, 729, 2187, 6561, 19683, 59049, 177147, 531441, 1594323};
+inline constexpr std::array<std::int32_t, 14> kPow = clsTNumber::P;
 
 constexpr bool IsValidNo(std::int32_t lngNo)
 {
-    return lngNo >= 0 && lngNo < kSingleCount;
+    return clsTNumber::IsValidNo(lngNo);
 }
 
 constexpr std::int32_t BallSize(std::int32_t lngGrade)

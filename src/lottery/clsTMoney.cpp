@@ -270,7 +270,7 @@ bool CheckAscending(std::span<const std::int32_t> lngSingle)
     bool ascending = true;
     for (std::size_t t = 0; t < n; ++t) {
         if (!clsTNumber::IsValidNo(lngSingle[t])) {
-            throw std::out_of_range("ticket number outside 0..1594322");
+            throw clsTNumber::NoOutOfRange();
         }
         ascending = ascending && (t == 0 || lngSingle[t - 1] <= lngSingle[t]);
     }

@@ -13,6 +13,8 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <stdexcept>
+#include <string>
 
 class clsTNumber
 {
@@ -42,6 +44,11 @@ public:
     static constexpr bool IsValidNo(std::int32_t lngNo)
     {
         return lngNo >= 0 && lngNo < SingleCount;
+    }
+    // What a step that meets a number failing IsValidNo throws.
+    static std::out_of_range NoOutOfRange()
+    {
+        return std::out_of_range("ticket number outside 0.." + std::to_string(SingleCount - 1));
     }
 
     // Unchecked, for inner loops.

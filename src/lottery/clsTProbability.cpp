@@ -16,7 +16,7 @@ void Require(std::span<const std::int32_t> lngList)
 {
     for (std::int32_t v : lngList) {
         if (!clsTNumber::IsValidNo(v)) {
-            throw std::out_of_range("ticket number outside 0..1594322");
+            throw clsTNumber::NoOutOfRange();
         }
     }
 }

@@ -26,7 +26,7 @@ bool clsTSingleFrame::GetSingleFrame(std::int32_t lngSCount,
         for (std::int32_t t = 0; t < lngSCount; ++t) {
             const std::int32_t v = lngSingle[static_cast<std::size_t>(t)];
             if (!clsTNumber::IsValidNo(v)) {
-                throw std::out_of_range("ticket number outside 0..1594322");
+                throw clsTNumber::NoOutOfRange();
             }
             ++low[static_cast<std::size_t>(v % kLow)];
             ++high[static_cast<std::size_t>(v / kLow)];

@@ -14,7 +14,7 @@ constexpr std::int32_t kHighSpan = 729; // 3^6: matches 8..13
 void RequireNo(std::int32_t lngNo)
 {
     if (!clsTNumber::IsValidNo(lngNo)) {
-        throw std::out_of_range("ticket number outside 0..1594322");
+        throw clsTNumber::NoOutOfRange();
     }
 }
 
@@ -93,7 +93,7 @@ bool clsTValue::SetVote(const VoteRecord& vote)
 double clsTValue::GetP(std::int32_t lngNo) const
 {
     if (!clsTNumber::IsValidNo(lngNo)) {
-        m_err.ReportException("GetP", std::out_of_range("ticket number outside 0..1594322"));
+        m_err.ReportException("GetP", clsTNumber::NoOutOfRange());
         return 0.0;
     }
     return m_low[lngNo % kLowSpan] * m_high[lngNo / kLowSpan];
