@@ -8,6 +8,7 @@
 //   TABU_TENURE, TABU_W (weights 0/1), TABU_SEC (limit), TABU_FROMBEST (restarts from the
 //   last cover) and TABU_BEGIN (start count) override the defaults
 
+#include "BenchHost.h"
 #include "base/clsIMessage.h"
 #include "base/clsIPump.h"
 #include "conditions/clsTMsgLog.h"
@@ -30,33 +31,6 @@
 #include <vector>
 
 namespace {
-
-class BenchHost final : public clsIPump, public clsIMessage
-{
-public:
-    void DoEvents() override
-    {
-        if (OnEvents) {
-            OnEvents();
-        }
-    }
-    std::int64_t TickMs() const override
-    {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-    void SleepMs(std::int32_t lngMs) override
-    {
-        std::this_thread::sleep_for(std::chrono::milliseconds(lngMs));
-    }
-    void ShowMessage(MsgIcon, std::string_view strText, std::string_view strCaption) override
-    {
-        std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(strCaption.size()), strCaption.data(),
-                     static_cast<int>(strText.size()), strText.data());
-    }
-    std::function<void()> OnEvents;
-};
 
 // Singles of a multi with the given number of outcomes per match (codes from 0 up), ascending.
 std::vector<std::int32_t> Multi(const std::array<int, 13>& width)

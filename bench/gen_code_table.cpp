@@ -2,9 +2,10 @@
 // seven matches whose constructed code is above the sphere bound, the minimum-count engine runs
 // from that code down for a few processor seconds per seed, and the smallest cover it confirms
 // is printed when it beats the construction. Run by hand, then paste the output into
-// clsTCodeTable.cpp:
+// src/engines/basKnownCodeTable.cpp:
 //   gen_code_table [MAX_MATCHES [SECONDS_PER_MATCH]] > table.txt
 
+#include "BenchHost.h"
 #include "base/clsIMessage.h"
 #include "base/clsIPump.h"
 #include "conditions/clsTMsgLog.h"
@@ -24,32 +25,6 @@
 #include <vector>
 
 namespace {
-
-class GenHost final : public clsIPump, public clsIMessage
-{
-public:
-    void DoEvents() override
-    {
-        if (OnEvents) {
-            OnEvents();
-        }
-    }
-    std::int64_t TickMs() const override
-    {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-    void SleepMs(std::int32_t lngMs) override
-    {
-        std::this_thread::sleep_for(std::chrono::milliseconds(lngMs));
-    }
-    void ShowMessage(MsgIcon, std::string_view strText, std::string_view) override
-    {
-        std::fprintf(stderr, "%.*s\n", static_cast<int>(strText.size()), strText.data());
-    }
-    std::function<void()> OnEvents;
-};
 
 double CpuSeconds()
 {
@@ -110,7 +85,7 @@ Space MakeSpace(int t, int b)
 std::vector<std::int32_t> Search(const Space& space, int grade, std::int64_t bound, double seconds,
                                  std::uint64_t seed)
 {
-    GenHost host;
+    BenchHost host;
     clsTMsgLog log;
     clsTRandom random(seed);
     clsTMsEngine4 engine(host, host, random);
