@@ -6,6 +6,7 @@
 // Changed with the parts it changed. kelvra-cli's basCliWork owns one (the main window will),
 // together with the round controller it is given.
 
+#include "app/clsCommandGate.h"
 #include "base/clsErrorReporter.h"
 #include "base/clsEvent.h"
 #include "base/clsHost.h"
@@ -70,8 +71,7 @@ public:
     bool CanEdit() const { return !Running() && !m_workLock; }
 
     // What a command refused by CanEdit says (LastFailure of a load or save; the window shows it).
-    static constexpr std::string_view kBusyWarning =
-        "現在検索処理を実行中です。検索処理を終了させて下さい。";
+    static constexpr std::string_view kBusyWarning = clsCommandGate::kRunningWarning;
 
     // Clears marks, run result, messages, conditions and engine settings; forgets the file.
     bool New();
