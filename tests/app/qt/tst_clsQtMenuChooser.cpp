@@ -5,6 +5,10 @@
 #ifndef Q_MOC_RUN
 #include "app/frmMenu.h"
 #include "app/qt/clsQtMenuChooser.h"
+#include "app/qt/frmMain.h"
+#include "support/RecordingHost.h"
+#include "support/ScriptedMenuChooser.h"
+#include "support/TempDir.h"
 #endif
 #include "base/qt/basQtText.h"
 
@@ -42,6 +46,7 @@ class tst_clsQtMenuChooser : public QObject
 private slots:
     void amountMenuHidesWhatTheBoxCannotTake();
     void markMenuHeadingAndTicks();
+    void mainWindowForwardsToTheChooserSet();
 };
 
 void tst_clsQtMenuChooser::amountMenuHidesWhatTheBoxCannotTake()
@@ -112,6 +117,30 @@ void tst_clsQtMenuChooser::markMenuHeadingAndTicks()
     QVERIFY(Action(*left, QStringLiteral("自動"))->isChecked());
     QVERIFY(!Action(*left, QStringLiteral("△ 大穴"))->isChecked());
     QCOMPARE(clsQtMenuChooser::ItemOf(Action(*left, QStringLiteral("自動")))->Index, 99);
+}
+
+void tst_clsQtMenuChooser::mainWindowForwardsToTheChooserSet()
+{
+    RecordingHost host;
+    TempDir dir;
+    frmMain window(host.Host(), dir.Str());
+    clsIMenuChooser& forwarding = window.MenuChooser();
+    ScriptedMenuChooser scripted;
+    window.SetMenuChooser(&scripted);
+    QCOMPARE(&window.MenuChooser(), &forwarding); // views keep their reference
+
+    // The document's multi menus arrive at the chooser set on the window.
+    scripted.Push({"△ 大穴"});
+    QVERIFY(window.Document().MultiMouseDown(clsTMulti::Button::Right, 1, 0));
+    QCOMPARE(window.Document().Multi().Value()[1][0], 4);
+    QCOMPARE(scripted.Shown().size(), size_t{1});
+    QVERIFY(scripted.Errors().empty());
+
+    frmMenu menu;
+    scripted.Push({"構成分析"});
+    QCOMPARE(menu.Show(frmMenu::Kind::GridML, window.MenuChooser()), 1);
+    window.SetMenuChooser(nullptr);
+    QCOMPARE(&window.MenuChooser(), &forwarding);
 }
 
 QTEST_MAIN(tst_clsQtMenuChooser)
