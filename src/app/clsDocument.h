@@ -10,8 +10,11 @@
 #include "base/clsErrorReporter.h"
 #include "base/clsEvent.h"
 #include "base/clsHost.h"
+#include "base/clsIMenuChooser.h"
+#include "conditions/clsJoukenPanels.h"
 #include "conditions/clsTMsgLog.h"
 #include "conditions/clsTX.h"
+#include "engines/clsTKouseiBunseki.h"
 #include "engines/clsTMsEngine.h"
 #include "files/DataFileRecord.h"
 #include "files/clsStringConvert.h"
@@ -115,13 +118,12 @@ public:
     // The marks replaced as a whole.
     bool SetMarks(const MarkArray& lngValue);
     // The multi grid's own commands (clsTMulti); menus are shown through the chooser given to
-    // SetMultiMenuChooser, none cancels them.
+    // SetMenuChooser, none cancels them.
     bool MultiMouseDown(clsTMulti::Button button, std::int32_t lngRow, std::int32_t lngCol);
     bool MultiMarkAll(std::int32_t lngMark);
     bool MultiMarkByVoteOrder();
     bool SetLeftClickMark(std::int32_t lngMark);
     bool SetTaishou(const CellFlags& blnValue);
-    void SetMultiMenuChooser(std::function<int(const clsTMulti::Menu&)> fnChoose);
     bool SetConditions(const ConditionSetRecord& jouken);
     // Taken as given; a loaded file's settings are the ones fitted to the boxes.
     bool SetEngineSettings(const EngineSettingsRecord& settings);
@@ -158,6 +160,25 @@ public:
     const std::string& RoundLabel() const { return m_roundLabel; }
     bool WorkLock() const { return m_workLock; }
 
+    // Pop-up menus and the composition analysis.
+    // The multi grid's menus (frmMenu's mnuMulti, mnuMultiT) go through this chooser; null
+    // dismisses them. The chooser must outlive the document or be reset first.
+    void SetMenuChooser(clsIMenuChooser* objChooser);
+    // Row lngRow of tab lngTab of the kind's table as the panels show it, on the current marks
+    // and vote status. False after a report when there is no such tab or row.
+    bool KouseiBunseki(JoukenKind kind, std::int32_t lngTab, std::int32_t lngRow,
+                       clsTKouseiBunseki::Analysis& result) const;
+
+    // Condition panels: their models, edited only here; the record above is what they hold.
+    const clsJoukenPanels& JoukenPanels() const { return m_joukenPanels; }
+    // Runs the edit on the panels (refused unless CanEdit), gathers them into the record and
+    // raises PartConditions, with PartMulti when the multi's target cells changed.
+    bool EditJouken(const std::function<void(clsJoukenPanels&)>& fnEdit);
+    // The condition tab shown: 0 金額, 1 本命, 2 人気, 3 勝敗, 4 補正. On a table page the multi's
+    // target cells are the table's; on the others every cell is one. New and loads show page 0.
+    bool SetJoukenPage(std::int32_t lngPage);
+    std::int32_t JoukenPage() const { return m_joukenPage; }
+
 private:
     // Between the host and the file class and engine frame: keeps the text of the last box
     // they showed, so that a failure can be told without a dialog; shows it unless muted.
@@ -185,6 +206,12 @@ private:
     void RaiseChanged(std::uint32_t lngParts) const;
     // Runs a multi grid command and raises PartMulti.
     template <typename F> bool MultiCommand(F&& fn);
+    // Condition panels: the record puts into them, the round's J1/J2 tabs, the target cells.
+    void ClearJouken();
+    // True when the multi's target cells moved.
+    bool ApplyJouken(const ConditionSetRecord& jouken);
+    void ScheduleJouken();
+    bool FollowTaishou();
 
     clsHost m_host;
     clsErrorReporter m_err;
@@ -204,6 +231,8 @@ private:
     ResultRecord m_result;
     std::optional<ProbabilityRecord> m_probability;
     ConditionSetRecord m_jouken;
+    clsJoukenPanels m_joukenPanels;
+    std::int32_t m_joukenPage = 0;
     EngineSettingsRecord m_engineSettings;
     std::int32_t m_msSingleCount = 0;
     ::SingleFrame m_msSingleFrame{};
