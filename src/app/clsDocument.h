@@ -158,6 +158,10 @@ public:
     const std::string& RoundLabel() const { return m_roundLabel; }
     bool WorkLock() const { return m_workLock; }
 
+    // Condition panel views: the platform services their own helpers report through (the yen
+    // boxes' editing models).
+    const clsHost& Host() const { return m_host; }
+
 private:
     // Between the host and the file class and engine frame: keeps the text of the last box
     // they showed, so that a failure can be told without a dialog; shows it unless muted.
