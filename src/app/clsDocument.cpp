@@ -409,6 +409,8 @@ void clsDocument::ApplyRecord(const DataFileRecord& rec, bool blnDataFlag,
     m_tx.CountMeisaiClear();
     m_tx.UpdateMeisai(m_multi.Value(), m_msSingleCount, m_msTousen);
     m_tickets.HandVote(m_vote);
+    // The checker pumps events on a large set: nothing may change the set it reads meanwhile.
+    FlagScope lock(m_workLock);
     HandSingles();
 }
 

@@ -294,3 +294,36 @@ TEST_F(DocumentTickets, SortByWinningsPutsTheMostHitsFirst)
     }
     EXPECT_LT(doc.Checker().GradeValue(0), doc.Checker().GradeValue(doc.SingleCount() - 1));
 }
+
+// The checker pumps events while it opens a large set: every path that hands one over holds
+// the work lock meanwhile, so no command can change the list it reads.
+TEST_F(DocumentTickets, LargeSetsAreHandedOverUnderTheWorkLock)
+{
+    std::vector<std::int32_t> big(20000);
+    for (std::size_t i = 0; i < big.size(); ++i) {
+        big[i] = static_cast<std::int32_t>(i * 61);
+    }
+    std::int64_t pumped = 0;
+    bool editableWhilePumping = false;
+    rec.OnDoEvents = [&](std::int64_t) {
+        ++pumped;
+        editableWhilePumping = editableWhilePumping || doc.CanEdit();
+    };
+    ASSERT_TRUE(doc.SetSingles(big));
+    EXPECT_GT(pumped, 0);
+    EXPECT_FALSE(editableWhilePumping);
+    ASSERT_TRUE(doc.FileSaveDRD(Path("big.drd"), true, false));
+
+    clsDocument other{host, main, 7};
+    pumped = 0;
+    rec.OnDoEvents = [&](std::int64_t) {
+        ++pumped;
+        editableWhilePumping = editableWhilePumping || other.CanEdit();
+    };
+    ASSERT_TRUE(other.FileLoadDRD(Path("big.drd"), true, false));
+    rec.OnDoEvents = nullptr;
+    EXPECT_GT(pumped, 0);
+    EXPECT_FALSE(editableWhilePumping);
+    EXPECT_EQ(other.Checker().SingleCount(), 20000);
+    EXPECT_EQ(other.Sheet().Count(), 20000);
+}
