@@ -74,6 +74,64 @@ void BM_SetSingle(benchmark::State& state)
 }
 BENCHMARK(BM_SetSingle)->Unit(benchmark::kMillisecond);
 
+// A click on 次の結果を表示: one more official result, and the whole set regraded.
+void BM_RevealNext(benchmark::State& state)
+{
+    clsTerminalHost host(std::cerr);
+    clsTResult result(host, host, host, host, Folder());
+    result.Initialize();
+    result.SetSingle(AllSingles());
+    result.SetResultData(900, "", Official(), false);
+    for (auto _ : state) {
+        if (result.FullResult()) {
+            state.PauseTiming();
+            result.SetResultData(900, "", Official(), false);
+            state.ResumeTiming();
+        }
+        result.SetNextData();
+        benchmark::DoNotOptimize(result.Tally());
+    }
+}
+BENCHMARK(BM_RevealNext)->Unit(benchmark::kMillisecond);
+
+// One edit of a single on the sheet, as the checker follows it.
+void BM_RegradeOneSingle(benchmark::State& state)
+{
+    clsTerminalHost host(std::cerr);
+    clsTResult result(host, host, host, host, Folder());
+    result.Initialize();
+    result.SetSingle(AllSingles());
+    result.SetResultData(900, "", Official(), true);
+    std::int32_t i = 0;
+    for (auto _ : state) {
+        result.SetValue(i % clsTNumber::SingleCount, i % clsTNumber::SingleCount);
+        benchmark::DoNotOptimize(result.Tally());
+        i += 7919;
+    }
+}
+BENCHMARK(BM_RegradeOneSingle)->Unit(benchmark::kMillisecond);
+
+// Paging the sheet and the checker: each page costs its ten singles, whatever the set's size.
+void BM_PageThroughAllSingles(benchmark::State& state)
+{
+    clsTerminalHost host(std::cerr);
+    clsTSingle sheet(host, host);
+    sheet.Initialize(nullptr);
+    clsTResult result(host, host, host, host, Folder());
+    result.Initialize();
+    const auto s = AllSingles();
+    sheet.SetSingle(s);
+    result.SetSingle(s);
+    std::int32_t page = 0;
+    for (auto _ : state) {
+        sheet.MovePage(page);
+        result.MovePage(page);
+        benchmark::DoNotOptimize(sheet.FigureList().CellText(0, 1));
+        page = (page + 15017) % (sheet.LastPage() + 1);
+    }
+}
+BENCHMARK(BM_PageThroughAllSingles)->Unit(benchmark::kMicrosecond);
+
 void BM_RemoveDuplicates(benchmark::State& state)
 {
     auto s = AllSingles();

@@ -1,5 +1,11 @@
 #include "app/basMainMenu.h"
 
+#include "app/clsDocument.h"
+#include "app/clsTicketSet.h"
+#include "lottery/clsToto.h"
+
+#include <optional>
+
 namespace basMainMenu {
 namespace {
 constexpr int kPageSingle = 2;
@@ -60,13 +66,16 @@ constexpr std::array<ItemInfo, kItemCount> kItems{{
     {I::HelpVersion, "mnuHelp_Version", "バージョン情報", 4, "", true, false},
 }};
 
-bool IsPayoutSort(Item id)
+// The sort entries in the order of the ticket set's sort kinds.
+static_assert(static_cast<int>(I::EditSortNinki3) - static_cast<int>(I::EditSortPayout1) ==
+              static_cast<int>(clsTicketSet::SortKind::Ninki3));
+std::optional<clsTicketSet::SortKind> SortKindOf(Item id)
 {
-    return id == I::EditSortPayout1 || id == I::EditSortPayout2 || id == I::EditSortPayout3;
-}
-bool IsNinkiSort(Item id)
-{
-    return id == I::EditSortNinki1 || id == I::EditSortNinki2 || id == I::EditSortNinki3;
+    if (id < I::EditSortPayout1 || id > I::EditSortNinki3) {
+        return std::nullopt;
+    }
+    return static_cast<clsTicketSet::SortKind>(static_cast<int>(id) -
+                                               static_cast<int>(I::EditSortPayout1));
 }
 } // namespace
 
@@ -82,13 +91,24 @@ const ItemInfo& Info(Item id)
 
 bool Visible(Item id, const State& state)
 {
-    if (id == I::EditSortPayout3) {
-        return state.MaxGrade >= 3;
-    }
-    if (id == I::EditSortPayout2) {
-        return state.MaxGrade >= 2;
-    }
-    return true;
+    const auto kind = SortKindOf(id);
+    return !kind || clsTicketSet::SortVisible(*kind, state.MaxGrade);
+}
+
+bool Checked(Item id, const State& state)
+{
+    return id == I::EditSortAscending && state.SortAscending;
+}
+
+State FromDocument(const clsDocument& doc)
+{
+    State state;
+    state.Running = doc.Running();
+    state.WorkLock = doc.WorkLock();
+    state.VoteKaisaikai = doc.Vote().Kaisaikai;
+    state.MaxGrade = clsToto::GetMaxGrade(doc.Kaisaikai());
+    state.SortAscending = doc.SortAscending();
+    return state;
 }
 
 bool Enabled(Item id, const State& state)
@@ -104,8 +124,8 @@ bool Enabled(Item id, const State& state)
     if (!Visible(id, state)) {
         return false;
     }
-    if (IsPayoutSort(id) || IsNinkiSort(id)) {
-        return state.VoteKaisaikai > 0;
+    if (const auto kind = SortKindOf(id)) {
+        return clsTicketSet::SortAvailable(*kind, state.VoteKaisaikai, state.MaxGrade);
     }
     switch (id) {
     case I::EditSelectAll:

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string_view>
 
+class clsDocument;
+
 namespace basMainMenu {
 enum class Item
 {
@@ -91,8 +93,15 @@ struct State
     std::int32_t MaxGrade = 3;
     // Items whose command the window has wired; the others stay disabled.
     std::bitset<kItemCount> Wired;
+    // The sort menu's "昇順で並べ替える" tick.
+    bool SortAscending = false;
 };
+
+// The state the document gives (running, work lock, vote round, highest grade, the ascending
+// tick); the window adds the page, the batch flag and its wired items.
+State FromDocument(const clsDocument& doc);
 
 bool Enabled(Item id, const State& state);
 bool Visible(Item id, const State& state);
+bool Checked(Item id, const State& state);
 } // namespace basMainMenu

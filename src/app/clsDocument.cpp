@@ -4,7 +4,11 @@
 #include "app/basVersion.h"
 #include "app/frmMenu.h"
 #include "base/clsQuickSort.h"
+#include "files/clsTClipImport.h"
+#include "files/clsTFileCSV.h"
+#include "lottery/clsTNumber.h"
 #include "lottery/clsTSingleFrame.h"
+#include "lottery/clsToto.h"
 #include "reference/clsTotoData.h"
 #include "store/clsTMain.h"
 
@@ -80,6 +84,7 @@ clsDocument::clsDocument(const clsHost& host, clsTMain& roundController,
                        : std::make_unique<clsTMsEngine>(host.Pump, m_trail))
     , m_multi(host.Message)
     , m_joukenPanels(host.Message, host.Clipboard)
+    , m_tickets(host, roundController.ProgramDir())
 {
     m_tx.Initialize(m_log, VersionText());
     m_engine->Initialize(m_log);
@@ -88,6 +93,13 @@ clsDocument::clsDocument(const clsHost& host, clsTMain& roundController,
             OnKaisaikaiChange(lngKaisaikai, strKumi);
         });
     m_jouken = m_joukenPanels.Gather();
+    clsTSingle& sheet = m_tickets.Sheet();
+    sheet.ChangeValue = [this](std::int32_t i, std::int32_t v) { OnSheetValue(i, v); };
+    sheet.ChangeFrame = [this](const ::SingleFrame& f) { OnSheetFrame(f); };
+    sheet.ChangeCount = [this](std::int32_t, const std::vector<std::int32_t>& list) {
+        ReplaceSingles(list);
+    };
+    sheet.ChangeLock = [this](bool blnValue) { SetEditLock(blnValue); };
 }
 
 clsDocument::~clsDocument() = default;
@@ -185,6 +197,7 @@ bool clsDocument::SetVote(const VoteRecord& vote)
     }
     m_vote = vote;
     m_multi.SetVoteRecord(m_vote);
+    m_tickets.HandVote(m_vote);
     RaiseChanged(PartVote);
     return true;
 }
@@ -393,6 +406,10 @@ void clsDocument::ApplyRecord(const DataFileRecord& rec, bool blnDataFlag,
     m_multi.GetVisible(m_covered);
     m_tx.CountMeisaiClear();
     m_tx.UpdateMeisai(m_multi.Value(), m_msSingleCount, m_msTousen);
+    m_tickets.HandVote(m_vote);
+    // The checker pumps events on a large set: nothing may change the set it reads meanwhile.
+    FlagScope lock(m_workLock);
+    HandSingles();
 }
 
 bool clsDocument::Run()
@@ -454,6 +471,7 @@ bool clsDocument::Run()
                 m_singleCount = count;
                 m_singles = std::move(singles);
                 RecountFrame();
+                HandSingles();
             }
             m_msSingleCount = m_singleCount;
             m_msSingleFrame = m_singleFrame;
@@ -486,17 +504,7 @@ void clsDocument::RecountFrame()
 
 bool clsDocument::SetSingles(std::vector<std::int32_t> lngSingle)
 {
-    if (!CanEdit()) {
-        return false;
-    }
-    {
-        FlagScope lock(m_workLock);
-        m_singleCount = static_cast<std::int32_t>(lngSingle.size());
-        m_singles = std::move(lngSingle);
-        RecountFrame();
-    }
-    RaiseChanged(PartSingles);
-    return true;
+    return CanEdit() && ReplaceSingles(std::move(lngSingle));
 }
 
 void clsDocument::OnKaisaikaiChange(std::int32_t lngKaisaikai, const std::string& strKumi)
@@ -507,6 +515,8 @@ void clsDocument::OnKaisaikaiChange(std::int32_t lngKaisaikai, const std::string
     m_vote = m_main.Vote();
     m_result = m_main.Result();
     m_multi.SetVoteRecord(m_vote);
+    m_tickets.HandVote(m_vote);
+    m_tickets.HandResult(m_kaisaikai, m_kumi, m_result);
     m_roundLabel =
         " 第 " + (lngKaisaikai == 0 ? std::string(" ") : std::to_string(lngKaisaikai)) + " 回 ";
     if (!strKumi.empty()) {
@@ -655,4 +665,291 @@ bool clsDocument::FollowTaishou()
     }
     m_multi.SetTaishou(taishou);
     return true;
+}
+
+// Ticket-set commands.
+
+void clsDocument::HandSingles()
+{
+    const auto n = std::min<std::size_t>(m_singles.size(),
+                                         static_cast<std::size_t>(std::max(0, m_singleCount)));
+    m_tickets.Hand(std::span<const std::int32_t>(m_singles.data(), n), m_singleFrame, m_covered);
+}
+
+bool clsDocument::ReplaceSingles(std::vector<std::int32_t> lngSingle)
+{
+    for (std::size_t i = 0; i < lngSingle.size(); ++i) {
+        if (!clsTNumber::IsValidNo(lngSingle[i])) {
+            m_err.Report("SetSingles", std::to_string(i + 1) + " 番目のシングル番号が範囲外です（" +
+                                           std::to_string(lngSingle[i]) + "）。");
+            return false;
+        }
+    }
+    {
+        FlagScope lock(m_workLock);
+        m_singleCount = static_cast<std::int32_t>(lngSingle.size());
+        m_singles = std::move(lngSingle);
+        RecountFrame();
+        HandSingles();
+    }
+    RaiseChanged(PartSingles);
+    return true;
+}
+
+bool clsDocument::CsvReplace(const std::string& strFileName)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    std::int32_t count = 0;
+    std::vector<std::int32_t> list;
+    bool ok;
+    {
+        FlagScope lock(m_workLock);
+        clsTFileCSV csv(m_host);
+        ok = csv.CsvLoad(strFileName, count, list);
+    }
+    if (!ok) {
+        return false;
+    }
+    list.resize(static_cast<std::size_t>(count));
+    return ReplaceSingles(std::move(list));
+}
+
+bool clsDocument::CsvOpen(const std::string& strFileName)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    std::int32_t count = 0;
+    std::vector<std::int32_t> list;
+    bool ok;
+    {
+        FlagScope lock(m_workLock);
+        clsTFileCSV csv(m_host);
+        ok = csv.CsvLoad(strFileName, count, list);
+    }
+    // Only a file read whole starts the new work.
+    if (!ok) {
+        return false;
+    }
+    list.resize(static_cast<std::size_t>(count));
+    New();
+    if (!ReplaceSingles(std::move(list))) {
+        return false;
+    }
+    const std::int32_t kaisaikai = clsTFileCSV::GetKaisaikai(strFileName);
+    if (kaisaikai > 0) {
+        m_main.SetKaisaikai(kaisaikai);
+    }
+    return true;
+}
+
+bool clsDocument::CsvSave(const std::string& strFileName)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    FlagScope lock(m_workLock);
+    clsTFileCSV csv(m_host);
+    return csv.CsvSave(strFileName, m_singleCount, m_singles);
+}
+
+bool clsDocument::CsvAdd(const std::string& strFileName)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    std::int32_t count = m_singleCount;
+    std::vector<std::int32_t> list = m_singles;
+    bool ok;
+    {
+        FlagScope lock(m_workLock);
+        clsTFileCSV csv(m_host);
+        ok = csv.CsvAdd(strFileName, count, list);
+    }
+    if (!ok) {
+        return false;
+    }
+    list.resize(static_cast<std::size_t>(count));
+    return ReplaceSingles(std::move(list));
+}
+
+bool clsDocument::CsvDel(const std::string& strFileName)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    std::int32_t count = m_singleCount;
+    std::vector<std::int32_t> list = m_singles;
+    bool ok;
+    {
+        FlagScope lock(m_workLock);
+        clsTFileCSV csv(m_host);
+        ok = csv.CsvDel(strFileName, count, list);
+    }
+    if (!ok) {
+        return false;
+    }
+    list.resize(static_cast<std::size_t>(count));
+    return ReplaceSingles(std::move(list));
+}
+
+std::int32_t clsDocument::ClipImport()
+{
+    if (!CanEdit()) {
+        return 0;
+    }
+    std::vector<std::int32_t> list;
+    const std::int32_t n = clsTClipImport(m_host.Clipboard).Import(0, list);
+    if (n <= 0 || !ReplaceSingles(std::move(list))) {
+        return 0;
+    }
+    m_host.Message.ShowMessage(MsgIcon::Information, std::to_string(n) + "口取り込みしました",
+                               std::string(kAppTitle));
+    return n;
+}
+
+bool clsDocument::SortSingles(SortKind kind)
+{
+    if (!CanEdit() || m_singleCount <= 0 ||
+        !clsTicketSet::SortAvailable(kind, m_vote.Kaisaikai, clsToto::GetMaxGrade(m_kaisaikai))) {
+        return false;
+    }
+    std::vector<std::int32_t> list = m_singles;
+    bool ok;
+    {
+        FlagScope lock(m_workLock);
+        ok = m_tickets.Sort(list, kind, m_sortAscending, m_vote);
+    }
+    return ok && ReplaceSingles(std::move(list));
+}
+
+void clsDocument::SetSortAscending(bool blnValue)
+{
+    m_sortAscending = blnValue;
+}
+
+bool clsDocument::SortByWinnings()
+{
+    if (!CanEdit() || m_singleCount <= 0) {
+        return false;
+    }
+    std::vector<std::int32_t> list = m_singles;
+    return m_tickets.Checker().GradeSort(list, m_sortAscending) && ReplaceSingles(std::move(list));
+}
+
+bool clsDocument::RemoveDuplicateSingles()
+{
+    if (!CanEdit() || m_singleCount <= 0) {
+        return false;
+    }
+    std::vector<std::int32_t> list = m_singles;
+    return m_tickets.Sheet().DeleteDuplicate(list) && ReplaceSingles(std::move(list));
+}
+
+bool clsDocument::UserVoteValues(clsTOdds::Values& lngValue, clsTOdds::TeamNames& strTeams) const
+{
+    if (m_kaisaikai <= 0) {
+        m_host.Message.ShowMessage(MsgIcon::Information, "開催回を設定して下さい",
+                                   std::string(kAppTitle));
+        return false;
+    }
+    lngValue = clsTOdds::FromVoteRecord(m_vote);
+    strTeams = clsTOdds::TeamsFromVoteRecord(m_vote);
+    // A user-defined vote has no names: the schedule's are the ones the user knows.
+    for (std::size_t m = 0; m < 13; ++m) {
+        if (strTeams[m][0].empty() && strTeams[m][1].empty()) {
+            strTeams[m][0] = m_schedule.Match[m].Home;
+            strTeams[m][1] = m_schedule.Match[m].Away;
+        }
+    }
+    return true;
+}
+
+bool clsDocument::SetUserVote(const clsTOdds::Values& lngValue)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    if (m_kaisaikai <= 0) {
+        m_host.Message.ShowMessage(MsgIcon::Information, "開催回を設定して下さい",
+                                   std::string(kAppTitle));
+        return false;
+    }
+    for (std::size_t m = 0; m < 13; ++m) {
+        std::int64_t total = 0;
+        for (std::size_t k = 0; k < 3; ++k) {
+            if (lngValue[k][m] < 0) {
+                total = -1;
+                break;
+            }
+            total += lngValue[k][m];
+        }
+        if (total != clsTOdds::kMode10000) {
+            m_err.Report("SetUserVote",
+                         std::to_string(m + 1) + " 試合目の投票率の合計が 100.00% になりません。");
+            return false;
+        }
+    }
+    m_vote = clsTOdds::ToVoteRecord(lngValue, m_kaisaikai, m_kumi);
+    m_multi.SetVoteRecord(m_vote);
+    m_tickets.HandVote(m_vote);
+    RaiseChanged(PartVote);
+    return true;
+}
+
+bool clsDocument::SheetCellClick(std::int32_t lngSlot, std::int32_t lngCode, std::int32_t lngMatch)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    m_sheetEdited = false;
+    m_tickets.Sheet().CellClick(lngSlot, lngCode, lngMatch);
+    if (m_sheetEdited) {
+        RaiseChanged(PartSingles);
+    }
+    return true;
+}
+
+bool clsDocument::SheetAdd()
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    m_tickets.Sheet().Add();
+    return true;
+}
+
+bool clsDocument::SheetSelectDelete()
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    m_tickets.Sheet().SelectDelete();
+    return true;
+}
+
+void clsDocument::SetEditLock(bool blnValue)
+{
+    m_tickets.Sheet().SetEditLock(blnValue);
+    RaiseChanged(PartSingles);
+}
+
+void clsDocument::OnSheetValue(std::int32_t lngIndex, std::int32_t lngValue)
+{
+    if (lngIndex < 0 || lngIndex >= m_singleCount || !clsTNumber::IsValidNo(lngValue)) {
+        return;
+    }
+    FlagScope lock(m_workLock);
+    m_singles[static_cast<std::size_t>(lngIndex)] = lngValue;
+    m_tickets.Checker().SetValue(lngIndex, lngValue);
+    m_sheetEdited = true;
+}
+
+void clsDocument::OnSheetFrame(const ::SingleFrame& lngFrame)
+{
+    m_singleFrame = lngFrame;
+    m_tickets.HandFrame(m_singleFrame, m_covered);
+    m_sheetEdited = true;
 }

@@ -7,6 +7,7 @@
 // together with the round controller it is given.
 
 #include "app/clsCommandGate.h"
+#include "app/clsTicketSet.h"
 #include "base/clsErrorReporter.h"
 #include "base/clsEvent.h"
 #include "base/clsHost.h"
@@ -22,6 +23,7 @@
 #include "lottery/ResultRecord.h"
 #include "lottery/ScheduleRecord.h"
 #include "lottery/clsTMulti.h"
+#include "results/clsTOdds.h"
 
 #include <cstdint>
 #include <functional>
@@ -136,6 +138,51 @@ public:
     void SetEngineCacheLimit(std::int64_t lngEntries);
     // The run log's view; null detaches it. The log tells it every line as it is written.
     void SetLogSink(clsIMsgSink* objSink);
+
+    // Ticket-set commands. Each replaces the set as a whole under the work lock, recounts its
+    // frame and hands both to the sheet and the checker in the same step (PartSingles); refused
+    // (false, nothing changed) unless CanEdit.
+    using SortKind = clsTicketSet::SortKind;
+    // The CSV file's tickets as a new work (and its round, when the file name tells one). The
+    // work is only replaced once the whole file has been read: a bad file loses nothing.
+    bool CsvOpen(const std::string& strFileName);
+    // The CSV file's tickets in place of the set; the rest of the work stays.
+    bool CsvReplace(const std::string& strFileName);
+    bool CsvSave(const std::string& strFileName);
+    bool CsvAdd(const std::string& strFileName);
+    bool CsvDel(const std::string& strFileName);
+    // The clipboard's ticket lines in place of the set: their count, told to the user; 0 (no
+    // change, no message) when the clipboard holds none.
+    std::int32_t ClipImport();
+    // Needs at least one single, and for the payout and popularity kinds a vote with a round.
+    bool SortSingles(SortKind kind);
+    bool SortAscending() const { return m_sortAscending; }
+    void SetSortAscending(bool blnValue);
+    // By the checker's grades (most hits first when ascending).
+    bool SortByWinnings();
+    bool RemoveDuplicateSingles();
+    // The user vote-rate dialog's values (the vote rates x 100) and team names. False, with
+    // "開催回を設定して下さい", without a round: such rates would have no round to serve.
+    bool UserVoteValues(clsTOdds::Values& lngValue, clsTOdds::TeamNames& strTeams) const;
+    // The confirmed values as the user-defined vote status (PartVote).
+    bool SetUserVote(const clsTOdds::Values& lngValue);
+    // The sheet: edits come back to the document through the sheet's events; paging and
+    // selection change no work and are told to the sheet's sink.
+    const clsTSingle& Sheet() const { return m_tickets.Sheet(); }
+    void SetSheetSink(clsTSingleSink* pSink) { m_tickets.Sheet().Initialize(pSink); }
+    bool SheetCellClick(std::int32_t lngSlot, std::int32_t lngCode, std::int32_t lngMatch);
+    bool SheetAdd();
+    bool SheetSelectDelete();
+    void SheetNoClick(std::int32_t lngSlot) { m_tickets.Sheet().NoClick(lngSlot); }
+    void SheetMovePage(std::int32_t lngPage) { m_tickets.Sheet().MovePage(lngPage); }
+    void SheetSelectAll(bool blnValue) { m_tickets.Sheet().SetAllSelect(blnValue); }
+    bool EditLock() const { return m_tickets.Sheet().EditLock(); }
+    void SetEditLock(bool blnValue);
+    // The checker (grading, reveal, hand entry, paging); its Refreshed tells the check page.
+    const clsTResult& Checker() const { return m_tickets.Checker(); }
+    clsTResult& Checker() { return m_tickets.Checker(); }
+    bool ShowAllResults() const { return m_tickets.ShowAllResults(); }
+    void SetShowAllResults(bool blnValue) { m_tickets.SetShowAllResults(blnValue); }
 
     std::int32_t Kaisaikai() const { return m_kaisaikai; }
     const std::string& Kumi() const { return m_kumi; }
@@ -252,6 +299,14 @@ private:
     bool m_stoppedInExtraction = false;
     bool m_workLock = false;
     std::string m_lastFailure;
+    // Ticket-set commands: the one way a new list reaches the document and both views.
+    bool ReplaceSingles(std::vector<std::int32_t> lngSingle);
+    void HandSingles();
+    void OnSheetValue(std::int32_t lngIndex, std::int32_t lngValue);
+    void OnSheetFrame(const ::SingleFrame& lngFrame);
+    clsTicketSet m_tickets;
+    bool m_sortAscending = false;
+    bool m_sheetEdited = false;
     ChangedEvent m_changed;
     // Last, so that it ends first: no round change reaches a half-destroyed document.
     clsSubscription m_roundChange;

@@ -5,7 +5,6 @@
 #include "cli/CliCommand.h"
 #include "cli/basCliWork.h"
 #include "cli/clsTerminalHost.h"
-#include "files/clsTFileCSV.h"
 
 #include <ostream>
 
@@ -20,24 +19,19 @@ int CmdCsv(clsTerminalHost& host, const std::string& strHome, const std::vector<
         return 2;
     }
     CliWork work(host, strHome);
-    clsTFileCSV csv(work.Host);
+    // The window's own commands, on the document.
     if (args[0] == "export") {
         if (!work.Document.FileLoadDRD(args[1], true, true)) {
             return 1;
         }
-        const auto& singles = work.Document.Singles();
-        return csv.CsvSave(args[2], work.Document.SingleCount(), singles) ? 0 : 1;
+        return work.Document.CsvSave(args[2]) ? 0 : 1;
     }
     if (!work.Document.FileLoadDRD(args[2], true, true)) {
         return 1;
     }
-    std::int32_t count = 0;
-    std::vector<std::int32_t> singles;
-    if (!csv.CsvLoad(args[1], count, singles)) {
+    if (!work.Document.CsvReplace(args[1])) {
         return 1;
     }
-    singles.resize(static_cast<std::size_t>(count));
-    work.Document.SetSingles(std::move(singles));
     return work.Document.FileSaveDRD(args[2], true, true) ? 0 : 1;
 }
 } // namespace

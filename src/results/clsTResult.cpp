@@ -368,6 +368,25 @@ bool clsTResult::SetSingle(std::span<const std::int32_t> lngSingle)
     }
 }
 
+bool clsTResult::SetValue(std::int32_t lngIndex, std::int32_t lngValue)
+{
+    try {
+        if (lngIndex < 0 || lngIndex >= m_count || !clsTNumber::IsValidNo(lngValue)) {
+            m_err.Report("SetValue", "シングル番号が範囲外です（" + std::to_string(lngIndex + 1) +
+                                         " 番目: " + std::to_string(lngValue) + "）。");
+            return false;
+        }
+        const auto i = static_cast<std::size_t>(lngIndex);
+        m_low[i] = static_cast<std::uint16_t>(lngValue % kLowSize);
+        m_high[i] = static_cast<std::uint16_t>(lngValue / kLowSize);
+        Grade(true);
+        return true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("SetValue", e);
+        return false;
+    }
+}
+
 bool clsTResult::GradeSort(std::vector<std::int32_t>& lngSingle, bool blnAscending)
 {
     try {

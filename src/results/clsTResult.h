@@ -52,6 +52,9 @@ public:
 
     // Takes a new ticket set, grades it and shows its first page. False when the set was refused.
     bool SetSingle(std::span<const std::int32_t> lngSingle);
+    // One single of the graded set changed (an edit on the sheet): regraded without opening
+    // the whole set again; the page stays. False, reported, for a bad index or number.
+    bool SetValue(std::int32_t lngIndex, std::int32_t lngValue);
     // Reorders the given list by grade value (ascending: most hits first). The list must be the
     // graded set (same size); the caller then hands it back through SetSingle.
     bool GradeSort(std::vector<std::int32_t>& lngSingle, bool blnAscending);

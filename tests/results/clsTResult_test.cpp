@@ -434,3 +434,24 @@ TEST(clsTResult, CountGridTakesTheFrameAndColoursTheResult)
     f.result.CountClick();
     EXPECT_FALSE(f.result.CountVisible());
 }
+
+TEST(clsTResult, OneEditedSingleIsRegradedInPlace)
+{
+    Fixture f;
+    const std::vector<std::int32_t> s = {Missing({}), Missing({3}), Missing({3, 4})};
+    f.result.SetSingle(s);
+    f.result.SetResultData(300, "", Official(300), true);
+    f.result.MoveNext(); // stays on the only page
+    ASSERT_EQ(f.result.Tally()[0], 1);
+    ASSERT_TRUE(f.result.SetValue(2, Missing({})));
+    EXPECT_EQ(f.result.GradeValue(2), 1);
+    EXPECT_EQ(f.result.Tally()[0], 2);
+    EXPECT_EQ(f.result.Tally()[2], 0);
+    EXPECT_EQ(f.result.Grid().CellText(14, 2), "1");
+    EXPECT_EQ(f.result.Kakutei().Amount(0, 3), Currency::FromInt(2));
+
+    EXPECT_FALSE(f.result.SetValue(3, 0));
+    EXPECT_FALSE(f.result.SetValue(0, clsTNumber::SingleCount));
+    EXPECT_EQ(f.result.Tally()[0], 2);
+    EXPECT_EQ(f.host.Messages.size(), 2u);
+}

@@ -405,13 +405,11 @@ void frmMain::BuildMenus()
 
 void frmMain::UpdateMenus()
 {
-    basMainMenu::State state;
+    basMainMenu::State state = basMainMenu::FromDocument(m_doc);
     state.Running = m_gate.Running();
     state.WorkLock = m_gate.WorkLock();
     state.Batch = m_gate.Batch();
     state.Page = m_sideMenu != nullptr ? m_sideMenu->CurrentPage() : 0;
-    state.VoteKaisaikai = m_doc.Vote().Kaisaikai;
-    state.MaxGrade = clsToto::GetMaxGrade(m_doc.Kaisaikai());
     for (const basMainMenu::Item id : kWired) {
         state.Wired.set(static_cast<std::size_t>(id));
     }

@@ -1,0 +1,329 @@
+// The document's ticket-set commands: each one replaces the set as a whole and hands it to the
+// sheet and the checker together.
+
+#include "app/basMainMenu.h"
+#include "app/clsDocument.h"
+#include "lottery/clsTNumber.h"
+#include "lottery/clsTSingleFrame.h"
+#include "reference/basTotoSettings.h"
+#include "store/clsTMain.h"
+#include "support/RecordingHost.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+class DocumentTickets : public ::testing::Test
+{
+protected:
+    DocumentTickets()
+    {
+        namespace fs = std::filesystem;
+        const fs::path data = KELVRA_SOURCE_DATA_DIR;
+        for (const char* sub :
+             {"SysData/toto_Schedule", "SysData/toto_Vote", "SysData/toto_Result"}) {
+            fs::create_directories(dir.Path() / sub);
+            fs::copy(data / sub, dir.Path() / sub, fs::copy_options::recursive);
+        }
+        fs::copy_file(data / "UserData/Kelvra/sample.drd", dir.Path() / "sample.drd");
+        main.Initialize();
+    }
+    std::string Path(const std::string& name) const { return (dir.Path() / name).string(); }
+    bool Told(const std::string& text) const
+    {
+        return std::any_of(rec.Messages.begin(), rec.Messages.end(),
+                           [&](const RecordingHost::Message& m) { return m.Text == text; });
+    }
+    // The single of the given 13 digits, match 1 first.
+    static std::int32_t No(const std::string& digits)
+    {
+        clsTNumber::LongKousei k{};
+        for (std::size_t m = 0; m < 13; ++m) {
+            k[m] = digits[m] - '0';
+        }
+        return clsTNumber::LongToNo(k);
+    }
+    // What the sheet shows in a slot and what the checker graded at the same index.
+    void ExpectViewsShowTheDocumentsSet() const
+    {
+        EXPECT_EQ(doc.Sheet().Singles(), doc.Singles());
+        ASSERT_EQ(doc.Checker().SingleCount(), doc.SingleCount());
+        for (std::int32_t i = 0; i < doc.SingleCount(); ++i) {
+            clsTNumber::LongKousei k{};
+            clsTNumber::NoToLong(doc.Singles()[static_cast<std::size_t>(i)], k);
+            const auto graded = doc.Checker().Composition(i);
+            for (std::size_t m = 0; m < 13; ++m) {
+                ASSERT_EQ(graded[m], k[m]) << "single " << i << " match " << m;
+            }
+        }
+        ::SingleFrame frame{};
+        clsTSingleFrame(rec).GetSingleFrame(doc.SingleCount(), doc.Singles(), frame);
+        EXPECT_EQ(doc.SingleFrame(), frame);
+        EXPECT_EQ(doc.Sheet().GetFrame(), frame);
+    }
+
+    mutable RecordingHost rec;
+    TempDir dir;
+    clsHost host = rec.Host();
+    clsTMain main{host, basTotoSettings::Defaults(), dir.Str()};
+    clsDocument doc{host, main, 42};
+};
+} // namespace
+
+TEST_F(DocumentTickets, BadCsvLeavesMarksAndTicketsAndAGoodOneStartsANewWork)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    ASSERT_TRUE(doc.Run());
+    const MarkArray marks = doc.Multi().Value();
+    const std::vector<std::int32_t> singles = doc.Singles();
+    ASSERT_NE(marks, MarkArray{});
+    ASSERT_FALSE(singles.empty());
+
+    dir.Write("bad.csv", "1,0,2,1,0,2,1,0,2,1,0,2,1\r\n1,0,2,1,0,x,1,0,2,1,0,2,1\r\n");
+    EXPECT_FALSE(doc.CsvOpen(Path("bad.csv")));
+    EXPECT_EQ(doc.Multi().Value(), marks);
+    EXPECT_EQ(doc.Singles(), singles);
+    EXPECT_EQ(doc.CurrentFile(), Path("sample.drd"));
+    EXPECT_FALSE(doc.CsvOpen(Path("missing.csv")));
+    EXPECT_EQ(doc.Singles(), singles);
+
+    dir.Write("KV-9001.csv", "1,0,2,1,0,2,1,0,2,1,0,2,1\r\n2,2,2,2,2,2,2,2,2,2,2,2,2\r\n");
+    ASSERT_TRUE(doc.SetKaisaikai(0));
+    ASSERT_TRUE(doc.CsvOpen(Path("KV-9001.csv")));
+    EXPECT_EQ(doc.Multi().Value(), MarkArray{});
+    EXPECT_EQ(doc.Singles(), (std::vector<std::int32_t>{No("1021021021021"), No("2222222222222")}));
+    EXPECT_EQ(doc.CurrentFile(), "");
+    EXPECT_EQ(doc.Kaisaikai(), 9001); // from the file name
+    ExpectViewsShowTheDocumentsSet();
+}
+
+TEST_F(DocumentTickets, CsvAddDelAndSaveGoThroughTheWorkLock)
+{
+    std::string text;
+    for (int i = 0; i < 1500; ++i) {
+        text += i % 2 == 0 ? "1,1,1,1,1,1,1,1,1,1,1,1,1\r\n" : "0,0,0,0,0,0,0,0,0,0,0,0,0\r\n";
+    }
+    dir.Write("big.csv", text);
+    dir.Write("ones.csv", "1,1,1,1,1,1,1,1,1,1,1,1,1\r\n");
+    bool lockedWhileReading = false;
+    bool refusedWhileReading = false;
+    rec.OnDoEvents = [&](std::int64_t) {
+        lockedWhileReading = lockedWhileReading || doc.WorkLock();
+        refusedWhileReading = refusedWhileReading || !doc.SetSingles({0});
+    };
+    ASSERT_TRUE(doc.CsvAdd(Path("big.csv")));
+    rec.OnDoEvents = nullptr;
+    EXPECT_TRUE(lockedWhileReading);
+    EXPECT_TRUE(refusedWhileReading);
+    EXPECT_FALSE(doc.WorkLock());
+    EXPECT_EQ(doc.SingleCount(), 1500);
+    ASSERT_TRUE(doc.CsvDel(Path("ones.csv")));
+    EXPECT_EQ(doc.SingleCount(), 750);
+    EXPECT_TRUE(std::all_of(doc.Singles().begin(), doc.Singles().end(),
+                            [](std::int32_t v) { return v == 0; }));
+    ExpectViewsShowTheDocumentsSet();
+    ASSERT_TRUE(doc.CsvSave(Path("out.csv")));
+    ASSERT_TRUE(doc.CsvAdd(Path("out.csv")));
+    EXPECT_EQ(doc.SingleCount(), 1500);
+}
+
+// The sheet shows page 0 while the user looks at the check page and sorts: the next edit on
+// the sheet must change the single the sheet now shows in that slot, nothing else.
+TEST_F(DocumentTickets, SortWhileAnotherPageIsShownThenASheetEditChangesTheTicketSeen)
+{
+    const std::vector<std::int32_t> set{No("0000000000000"), No("1100000000000"),
+                                        No("1111111111111"), No("1110000000000")};
+    ASSERT_TRUE(doc.SetSingles(set));
+    doc.SetSortAscending(false);
+    ASSERT_TRUE(doc.SortSingles(clsDocument::SortKind::Home));
+    ASSERT_EQ(doc.Singles().front(), No("1111111111111"));
+    ExpectViewsShowTheDocumentsSet();
+
+    // Slot 0, match 1 becomes an away win.
+    ASSERT_TRUE(doc.SheetCellClick(0, 2, 0));
+    EXPECT_EQ(doc.Singles()[0], No("2111111111111"));
+    EXPECT_EQ(std::count(doc.Singles().begin(), doc.Singles().end(), No("1111111111111")), 0);
+    EXPECT_EQ(std::count(doc.Singles().begin(), doc.Singles().end(), No("0000000000000")), 1);
+    ExpectViewsShowTheDocumentsSet();
+}
+
+TEST_F(DocumentTickets, SheetEditsAskFirstAndKeepBothViewsOnTheSet)
+{
+    ASSERT_TRUE(doc.SetSingles({No("0000000000000")}));
+    doc.SetEditLock(true);
+    rec.QueueAnswer(false);
+    ASSERT_TRUE(doc.SheetCellClick(0, 1, 5));
+    EXPECT_EQ(doc.Singles()[0], No("0000000000000"));
+    EXPECT_TRUE(doc.EditLock());
+    rec.QueueAnswer(true);
+    ASSERT_TRUE(doc.SheetCellClick(0, 1, 5));
+    EXPECT_FALSE(doc.EditLock());
+    EXPECT_EQ(doc.Singles()[0], No("0000010000000"));
+    ExpectViewsShowTheDocumentsSet();
+
+    rec.QueueAnswer(true);
+    ASSERT_TRUE(doc.SheetAdd());
+    EXPECT_EQ(doc.SingleCount(), 2);
+    EXPECT_EQ(doc.Singles()[1], 0);
+    ExpectViewsShowTheDocumentsSet();
+
+    doc.SheetNoClick(0);
+    rec.QueueAnswer(true);
+    ASSERT_TRUE(doc.SheetSelectDelete());
+    EXPECT_EQ(doc.Singles(), (std::vector<std::int32_t>{0}));
+    ExpectViewsShowTheDocumentsSet();
+}
+
+TEST_F(DocumentTickets, DuplicateRemovalTellsWhatItDid)
+{
+    ASSERT_TRUE(doc.SetSingles({5, 3, 7}));
+    EXPECT_FALSE(doc.RemoveDuplicateSingles());
+    EXPECT_TRUE(Told("重複したシングルは存在しません"));
+    EXPECT_EQ(doc.Singles(), (std::vector<std::int32_t>{5, 3, 7}));
+
+    ASSERT_TRUE(doc.SetSingles({5, 3, 5, 5, 7}));
+    rec.Messages.clear();
+    ASSERT_TRUE(doc.RemoveDuplicateSingles());
+    EXPECT_EQ(doc.Singles(), (std::vector<std::int32_t>{5, 3, 7}));
+    EXPECT_TRUE(Told("重複したシングルを消去しました\nシングル総数：5 → 3"));
+    ExpectViewsShowTheDocumentsSet();
+    EXPECT_FALSE(doc.SetSingles({1, clsTNumber::SingleCount}));
+    EXPECT_EQ(doc.Singles(), (std::vector<std::int32_t>{5, 3, 7}));
+}
+
+TEST_F(DocumentTickets, ClipboardImportCountsOnlyWhatItTook)
+{
+    ASSERT_TRUE(doc.SetSingles({5}));
+    rec.Clipboard = "header\r\n1 2 3\r\n1112223331110\r\n";
+    EXPECT_EQ(doc.ClipImport(), 0);
+    EXPECT_TRUE(rec.Messages.empty());
+    EXPECT_EQ(doc.Singles(), (std::vector<std::int32_t>{5}));
+
+    rec.Clipboard = "1:1111111111111\r\n2:2222222222222\r\n3:2222222222222\r\n";
+    EXPECT_EQ(doc.ClipImport(), 3);
+    EXPECT_TRUE(Told("3口取り込みしました"));
+    EXPECT_EQ(doc.SingleCount(), 3);
+    ExpectViewsShowTheDocumentsSet();
+}
+
+TEST_F(DocumentTickets, UserVoteRatesNeedARoundAndBecomeTheVoteInUse)
+{
+    clsTOdds::Values v{};
+    clsTOdds::TeamNames teams;
+    EXPECT_FALSE(doc.UserVoteValues(v, teams));
+    ASSERT_FALSE(rec.Messages.empty());
+    EXPECT_EQ(rec.Messages.back().Text, "開催回を設定して下さい");
+    EXPECT_EQ(rec.Messages.back().Icon, MsgIcon::Information);
+    for (std::size_t m = 0; m < 13; ++m) {
+        v[0][m] = 3000;
+        v[1][m] = 1000;
+        v[2][m] = 6000;
+    }
+    const VoteRecord before = doc.Vote();
+    EXPECT_FALSE(doc.SetUserVote(v));
+    EXPECT_EQ(doc.Vote().Kaisaikai, before.Kaisaikai);
+
+    ASSERT_TRUE(doc.SetKaisaikai(9001));
+    clsTOdds::Values shown{};
+    ASSERT_TRUE(doc.UserVoteValues(shown, teams));
+    EXPECT_EQ(shown, clsTOdds::FromVoteRecord(doc.Vote()));
+    EXPECT_FALSE(teams[0][0].empty());
+
+    clsTOdds::Values bad = v;
+    bad[2][4] = 1999;
+    EXPECT_FALSE(doc.SetUserVote(bad));
+    EXPECT_NE(doc.Vote().Match[0].Rate[2], Currency::FromInt(60));
+
+    ASSERT_TRUE(doc.SetUserVote(v));
+    EXPECT_EQ(doc.Vote().Kaisaikai, 9001);
+    EXPECT_EQ(doc.Vote().Match[0].Rate[2], Currency::FromInt(60));
+    EXPECT_NE(doc.StatusText().find("ユーザー定義"), std::string::npos);
+    // The multi marks by the user's rates: the away win is everywhere the favourite.
+    ASSERT_TRUE(doc.MultiMarkByVoteOrder());
+    for (std::size_t m = 0; m < 13; ++m) {
+        EXPECT_EQ(doc.Multi().Value()[2][m], 1) << m;
+    }
+}
+
+TEST_F(DocumentTickets, SortMenuFollowsTheRoundAndTheVote)
+{
+    ASSERT_TRUE(doc.SetKaisaikai(200));
+    basMainMenu::State s = basMainMenu::FromDocument(doc);
+    s.Wired.set();
+    using basMainMenu::Item;
+    EXPECT_FALSE(basMainMenu::Visible(Item::EditSortPayout3, s));
+    EXPECT_TRUE(basMainMenu::Visible(Item::EditSortPayout2, s));
+    ASSERT_EQ(doc.Vote().Kaisaikai, 0);
+    for (const Item id : {Item::EditSortPayout1, Item::EditSortPayout2, Item::EditSortNinki1,
+                          Item::EditSortNinki2, Item::EditSortNinki3}) {
+        EXPECT_FALSE(basMainMenu::Enabled(id, s)) << basMainMenu::Info(id).ObjectName;
+    }
+    EXPECT_TRUE(basMainMenu::Enabled(Item::EditSortHome, s));
+    // The command keeps the menu's rule.
+    ASSERT_TRUE(doc.SetSingles({5, 3}));
+    EXPECT_FALSE(doc.SortSingles(clsDocument::SortKind::Payout1));
+    EXPECT_FALSE(doc.SortSingles(clsDocument::SortKind::Ninki1));
+    EXPECT_TRUE(doc.SortSingles(clsDocument::SortKind::Draw));
+
+    ASSERT_TRUE(doc.SetKaisaikai(9001));
+    s = basMainMenu::FromDocument(doc);
+    s.Wired.set();
+    EXPECT_TRUE(basMainMenu::Visible(Item::EditSortPayout3, s));
+    EXPECT_TRUE(basMainMenu::Enabled(Item::EditSortPayout3, s));
+    EXPECT_FALSE(basMainMenu::Checked(Item::EditSortAscending, s));
+    doc.SetSortAscending(true);
+    EXPECT_TRUE(basMainMenu::Checked(Item::EditSortAscending, basMainMenu::FromDocument(doc)));
+    EXPECT_TRUE(doc.SortSingles(clsDocument::SortKind::Payout1));
+}
+
+TEST_F(DocumentTickets, SortByWinningsPutsTheMostHitsFirst)
+{
+    doc.SetShowAllResults(true);
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    ASSERT_TRUE(doc.Run());
+    ASSERT_TRUE(doc.Checker().FullResult());
+    ASSERT_GT(doc.SingleCount(), 1);
+    doc.SetSortAscending(true);
+    ASSERT_TRUE(doc.SortByWinnings());
+    ExpectViewsShowTheDocumentsSet();
+    for (std::int32_t i = 1; i < doc.SingleCount(); ++i) {
+        ASSERT_LE(doc.Checker().GradeValue(i - 1), doc.Checker().GradeValue(i)) << i;
+    }
+    EXPECT_LT(doc.Checker().GradeValue(0), doc.Checker().GradeValue(doc.SingleCount() - 1));
+}
+
+// The checker pumps events while it opens a large set: every path that hands one over holds
+// the work lock meanwhile, so no command can change the list it reads.
+TEST_F(DocumentTickets, LargeSetsAreHandedOverUnderTheWorkLock)
+{
+    std::vector<std::int32_t> big(20000);
+    for (std::size_t i = 0; i < big.size(); ++i) {
+        big[i] = static_cast<std::int32_t>(i * 61);
+    }
+    std::int64_t pumped = 0;
+    bool editableWhilePumping = false;
+    rec.OnDoEvents = [&](std::int64_t) {
+        ++pumped;
+        editableWhilePumping = editableWhilePumping || doc.CanEdit();
+    };
+    ASSERT_TRUE(doc.SetSingles(big));
+    EXPECT_GT(pumped, 0);
+    EXPECT_FALSE(editableWhilePumping);
+    ASSERT_TRUE(doc.FileSaveDRD(Path("big.drd"), true, false));
+
+    clsDocument other{host, main, 7};
+    pumped = 0;
+    rec.OnDoEvents = [&](std::int64_t) {
+        ++pumped;
+        editableWhilePumping = editableWhilePumping || other.CanEdit();
+    };
+    ASSERT_TRUE(other.FileLoadDRD(Path("big.drd"), true, false));
+    rec.OnDoEvents = nullptr;
+    EXPECT_GT(pumped, 0);
+    EXPECT_FALSE(editableWhilePumping);
+    EXPECT_EQ(other.Checker().SingleCount(), 20000);
+    EXPECT_EQ(other.Sheet().Count(), 20000);
+}
