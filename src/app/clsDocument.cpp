@@ -3,6 +3,7 @@
 #include "app/basMain.h"
 #include "app/basVersion.h"
 #include "base/clsQuickSort.h"
+#include "lottery/clsTMultiPattern.h"
 #include "lottery/clsTSingleFrame.h"
 #include "store/clsTMain.h"
 
@@ -538,4 +539,18 @@ std::string clsDocument::TitleFor(const std::string& strCurrentFile)
         s += " - [" + std::filesystem::path(strCurrentFile).filename().string() + "]";
     }
     return s;
+}
+
+// The multi page's counts.
+
+std::int32_t clsDocument::MultiCount() const
+{
+    clsTMultiPattern pattern(m_host.Message);
+    pattern.SetValue(m_multi.Value());
+    return pattern.MultiCount();
+}
+
+std::string clsDocument::MultiCountText() const
+{
+    return "マルチ総数：" + Currency::FromInt(MultiCount()).FormatNumber(0, true);
 }

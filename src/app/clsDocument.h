@@ -158,6 +158,10 @@ public:
     const std::string& RoundLabel() const { return m_roundLabel; }
     bool WorkLock() const { return m_workLock; }
 
+    // The multi page: the number of singles the marks hold, and its caption line.
+    std::int32_t MultiCount() const;
+    std::string MultiCountText() const;
+
 private:
     // Between the host and the file class and engine frame: keeps the text of the last box
     // they showed, so that a failure can be told without a dialog; shows it unless muted.

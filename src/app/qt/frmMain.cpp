@@ -7,6 +7,7 @@
 #include "app/basVersion.h"
 #include "app/clsDocument.h"
 #include "app/qt/clsGameView.h"
+#include "app/qt/clsMultiPage.h"
 #include "app/qt/frmTeamName.h"
 #include "app/qt/frmVersion.h"
 #include "base/qt/basQtText.h"
@@ -292,6 +293,14 @@ void frmMain::BuildCheckPage(QWidget* page)
     connect(m_gameView2, &clsGameView::VoteClick, this, &frmMain::CheckVoteClicked);
 }
 
+void frmMain::BuildMultiPage(QWidget* page)
+{
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_multiPage = new clsMultiPage(m_doc, page);
+    column->addWidget(m_multiPage);
+}
+
 void frmMain::BuildPages()
 {
     auto* central = new QWidget(this);
@@ -323,6 +332,7 @@ void frmMain::BuildPages()
     m_sideMenu->SetGuard(
         [this](int) { return m_gate.MayRun(clsCommandGate::Command::PageChange); });
     BuildHomePage(m_pages->widget(PageHome));
+    BuildMultiPage(m_pages->widget(PageMulti));
     BuildCheckPage(m_pages->widget(PageCheck));
     m_version = new QLabel(side);
     m_version->setObjectName(QStringLiteral("lblVersion"));

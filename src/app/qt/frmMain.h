@@ -31,6 +31,7 @@ class QPushButton;
 class QSpinBox;
 class QStackedWidget;
 class clsGameView;
+class clsMultiPage;
 class clsSideMenu;
 class clsStatusBar;
 
@@ -102,6 +103,7 @@ private:
     QWidget* BuildRoundPanel(QWidget* parent);
     void BuildHomePage(QWidget* page);
     void BuildCheckPage(QWidget* page);
+    void BuildMultiPage(QWidget* page);
     void OnPageChanged(int lngPage);
     void OnDocumentChanged(std::uint32_t lngParts);
     void RefreshRoundPanel();
@@ -144,6 +146,7 @@ private:
     QCheckBox* m_chkDownloadMessage = nullptr;
     clsGameView* m_gameView = nullptr;
     clsGameView* m_gameView2 = nullptr;
+    clsMultiPage* m_multiPage = nullptr;
     std::array<QAction*, PageCount> m_viewActions{};
     std::vector<std::pair<int, QAction*>> m_menuActions;
     std::array<QMenu*, 5> m_menus{};

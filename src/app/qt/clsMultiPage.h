@@ -1,0 +1,36 @@
+#pragma once
+// Page 1 of the main window: on the left the multi grid, the count grid of the multi's
+// composition beside it and the multi count under them; on the right the condition panel.
+// The area below is kept for the compression settings, run buttons and run log.
+
+#include "app/clsDocument.h"
+
+#include <QWidget>
+
+class QLabel;
+class QVBoxLayout;
+class clsMultiCountView;
+class clsMultiView;
+
+class clsMultiPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    clsMultiPage(clsDocument& doc, QWidget* parent);
+
+    clsMultiView* MultiView() const { return m_multi; }
+    clsMultiCountView* CountView() const { return m_count; }
+    // Where the run settings and the run log go.
+    QVBoxLayout* RunArea() const { return m_runArea; }
+
+private:
+    void RefreshCount();
+
+    clsDocument& m_doc;
+    clsMultiView* m_multi = nullptr;
+    clsMultiCountView* m_count = nullptr;
+    QLabel* m_lblMultiCount = nullptr;
+    QVBoxLayout* m_runArea = nullptr;
+    clsSubscription m_changed;
+};
