@@ -3,6 +3,7 @@
 // Runs offscreen; run by hand on an idle machine.
 
 #include "app/clsDocument.h"
+#include "app/clsTGame.h"
 #include "app/qt/clsMultiPage.h"
 #include "app/qt/clsMultiView.h"
 #include "reference/basTotoSettings.h"
@@ -34,7 +35,9 @@ void BM_MultiPageClickOnTheFullMulti(benchmark::State& state)
     doc.SetMarks(marks);
     // The click toggles ◎: the multi goes from full to two outcomes in one match and back.
     doc.SetLeftClickMark(1);
-    clsMultiPage page(doc, nullptr);
+    clsTGame game(host.Message, dir.Str());
+    game.Initialize(true);
+    clsMultiPage page(doc, game, nullptr);
     page.resize(600, 500);
     page.show();
     QApplication::processEvents();

@@ -1,15 +1,17 @@
 #include "app/qt/clsMultiPage.h"
 
+#include "app/clsTGame.h"
 #include "app/qt/clsMultiCountView.h"
 #include "app/qt/clsMultiView.h"
 #include "base/qt/basQtText.h"
+#include "widgets/clsGridView.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-clsMultiPage::clsMultiPage(clsDocument& doc, QWidget* parent)
+clsMultiPage::clsMultiPage(clsDocument& doc, const clsTGame& game, QWidget* parent)
     : QWidget(parent)
     , m_doc(doc)
 {
@@ -22,10 +24,18 @@ clsMultiPage::clsMultiPage(clsDocument& doc, QWidget* parent)
     auto* left = new QVBoxLayout();
     left->setSpacing(4);
     auto* grids = new QHBoxLayout();
-    grids->setSpacing(6);
+    grids->setSpacing(0);
+    m_teams = new clsGridView(this);
+    m_teams->setObjectName(QStringLiteral("grdMultiTeams"));
+    m_teams->setAccessibleName(QStringLiteral("対戦カード"));
+    m_teams->SetSource(game.MatchGrid());
+    m_teams->SetGeometry96(clsTGame::TeamsGeometry96());
+    m_teams->SetFitToCells(true);
     m_multi = new clsMultiView(doc, this);
+    grids->addWidget(m_teams, 0, Qt::AlignTop);
     m_count = new clsMultiCountView(doc, this);
     grids->addWidget(m_multi, 0, Qt::AlignTop);
+    grids->addSpacing(6);
     grids->addWidget(m_count, 0, Qt::AlignTop);
     grids->addStretch(1);
     left->addLayout(grids);
@@ -54,4 +64,9 @@ void clsMultiPage::RefreshCount()
     const QString text = basQtText::ToQ(m_doc.MultiCountText());
     m_lblMultiCount->setText(text);
     m_lblMultiCount->setAccessibleName(text);
+}
+
+void clsMultiPage::RefreshTeams()
+{
+    m_teams->Refresh();
 }

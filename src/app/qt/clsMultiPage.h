@@ -1,6 +1,7 @@
 #pragma once
-// Page 1 of the main window: on the left the multi grid, the count grid of the multi's
-// composition beside it and the multi count under them; on the right the condition panel.
+// Page 1 of the main window: on the left the round's teams, the multi grid, the count grid of
+// the multi's composition beside it and the multi count under them; on the right the
+// condition panel.
 // The area below is kept for the compression settings, run buttons and run log.
 
 #include "app/clsDocument.h"
@@ -9,15 +10,21 @@
 
 class QLabel;
 class QVBoxLayout;
+class clsGridView;
 class clsMultiCountView;
 class clsMultiView;
+class clsTGame;
 
 class clsMultiPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    clsMultiPage(clsDocument& doc, QWidget* parent);
+    // game: the window's round view model, whose teams label the multi's rows.
+    clsMultiPage(clsDocument& doc, const clsTGame& game, QWidget* parent);
+
+    // The round view model has taken a new schedule.
+    void RefreshTeams();
 
     clsMultiView* MultiView() const { return m_multi; }
     clsMultiCountView* CountView() const { return m_count; }
@@ -28,6 +35,7 @@ private:
     void RefreshCount();
 
     clsDocument& m_doc;
+    clsGridView* m_teams = nullptr;
     clsMultiView* m_multi = nullptr;
     clsMultiCountView* m_count = nullptr;
     QLabel* m_lblMultiCount = nullptr;

@@ -297,7 +297,7 @@ void frmMain::BuildMultiPage(QWidget* page)
 {
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(0, 0, 0, 0);
-    m_multiPage = new clsMultiPage(m_doc, page);
+    m_multiPage = new clsMultiPage(m_doc, m_game, page);
     column->addWidget(m_multiPage);
 }
 
@@ -466,6 +466,7 @@ void frmMain::OnDocumentChanged(std::uint32_t lngParts)
     if ((lngParts & (clsDocument::PartRound | clsDocument::PartVote)) != 0) {
         m_gameView->Refresh();
         m_gameView2->Refresh();
+        m_multiPage->RefreshTeams();
         m_statusBar->SetPanelText(0, basQtText::ToQ(m_doc.StatusText()));
     }
     if ((lngParts & clsDocument::PartFile) != 0) {

@@ -74,6 +74,7 @@ private slots:
     void keysActOnTheCurrentCell();
     void compositionSwitchesToPercent();
     void cellsCarryAccessibleTexts();
+    void teamsLabelTheRowsAndFollowTheRound();
 };
 
 void tst_frmMainMulti::clicksMarkCellsAndTheCountFollows()
@@ -168,6 +169,24 @@ void tst_frmMainMulti::cellsCarryAccessibleTexts()
                  w.window->findChild<QLabel*>(QStringLiteral("lblMultiCount")))
                  ->text(QAccessible::Name),
              QStringLiteral("マルチ総数：0"));
+}
+
+void tst_frmMainMulti::teamsLabelTheRowsAndFollowTheRound()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    auto* teams = w.window->findChild<clsGridView*>(QStringLiteral("grdMultiTeams"));
+    QVERIFY(teams != nullptr && teams->isVisible());
+    QCOMPARE(GridText(teams, 1, 3), QStringLiteral("鹿島"));
+    QCOMPARE(GridText(teams, 13, 2), QStringLiteral("13"));
+    // Level with the multi grid's match rows.
+    QCOMPARE(
+        teams->mapTo(w.window.get(), teams->visualRect(teams->Model()->index(7, 3)).center()).y(),
+        w.Multi()
+            ->mapTo(w.window.get(), w.Multi()->visualRect(w.Multi()->Model()->index(7, 0)).center())
+            .y());
+    QVERIFY(w.window->Document().SetKaisaikai(9002));
+    QCOMPARE(GridText(teams, 1, 3), QStringLiteral("浦和"));
 }
 
 QTEST_MAIN(tst_frmMainMulti)
