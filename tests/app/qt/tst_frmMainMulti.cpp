@@ -63,6 +63,11 @@ struct MultiWindow
         return window->findChild<QLabel*>(QStringLiteral("lblMultiCount"))->text();
     }
 };
+
+bool MarkByVoteOrder(MultiWindow& w)
+{
+    return w.window->Document().MultiMarkByVoteOrder();
+}
 } // namespace
 
 class tst_frmMainMulti : public QObject
@@ -75,6 +80,7 @@ private slots:
     void compositionSwitchesToPercent();
     void cellsCarryAccessibleTexts();
     void teamsLabelTheRowsAndFollowTheRound();
+    void voteOrderFollowsTheRoundAndTheUsersRates();
 };
 
 void tst_frmMainMulti::clicksMarkCellsAndTheCountFollows()
@@ -187,6 +193,39 @@ void tst_frmMainMulti::teamsLabelTheRowsAndFollowTheRound()
             .y());
     QVERIFY(w.window->Document().SetKaisaikai(9002));
     QCOMPARE(GridText(teams, 1, 3), QStringLiteral("浦和"));
+}
+
+// The vote status in use reaches the multi after every round change and user rates: marking
+// by vote order must read the votes shown, never those of an earlier round.
+void tst_frmMainMulti::voteOrderFollowsTheRoundAndTheUsersRates()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    clsDocument& doc = w.window->Document();
+    const auto row7 = [&] {
+        return GridText(w.Multi(), 7, 0) + GridText(w.Multi(), 7, 1) + GridText(w.Multi(), 7, 2);
+    };
+    // Match 7 of 9001: away win most voted, then the home win.
+    QVERIFY(MarkByVoteOrder(w));
+    QCOMPARE(row7(), QStringLiteral("○▲◎"));
+    QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：1,594,323"));
+    QVERIFY(doc.SetKaisaikai(9002));
+    QVERIFY(MarkByVoteOrder(w));
+    QCOMPARE(row7(), QStringLiteral("◎○▲"));
+    // Rates of the user's own: the draw becomes the favourite.
+    VoteRecord vote = doc.Vote();
+    vote.AsOf = DateTime{};
+    vote.Match[6].Votes = {Currency::FromInt(300000), Currency::FromInt(100000),
+                           Currency::FromInt(200000)};
+    QVERIFY(doc.SetVote(vote));
+    QVERIFY(MarkByVoteOrder(w));
+    QCOMPARE(row7(), QStringLiteral("▲◎○"));
+    // A round without a vote status marks nothing.
+    QVERIFY(doc.MultiMarkAll(0));
+    QVERIFY(doc.SetKaisaikai(0));
+    QVERIFY(MarkByVoteOrder(w));
+    QCOMPARE(row7(), QString());
+    QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：0"));
 }
 
 QTEST_MAIN(tst_frmMainMulti)
