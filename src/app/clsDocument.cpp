@@ -2,6 +2,7 @@
 
 #include "app/basMain.h"
 #include "app/basVersion.h"
+#include "app/frmMenu.h"
 #include "base/clsQuickSort.h"
 #include "lottery/clsTMultiPattern.h"
 #include "lottery/clsTSingleFrame.h"
@@ -156,11 +157,6 @@ bool clsDocument::SetLeftClickMark(std::int32_t lngMark)
 bool clsDocument::SetTaishou(const CellFlags& blnValue)
 {
     return MultiCommand([&] { m_multi.SetTaishou(blnValue); });
-}
-
-void clsDocument::SetMultiMenuChooser(std::function<int(const clsTMulti::Menu&)> fnChoose)
-{
-    m_multi.ShowMenu = std::move(fnChoose);
 }
 
 bool clsDocument::SetConditions(const ConditionSetRecord& jouken)
@@ -539,6 +535,43 @@ std::string clsDocument::TitleFor(const std::string& strCurrentFile)
         s += " - [" + std::filesystem::path(strCurrentFile).filename().string() + "]";
     }
     return s;
+}
+
+// Pop-up menus and the composition analysis.
+
+void clsDocument::SetMenuChooser(clsIMenuChooser* objChooser)
+{
+    if (objChooser == nullptr) {
+        m_multi.ShowMenu = nullptr;
+        return;
+    }
+    m_multi.ShowMenu = [objChooser](clsTMulti::MenuKind kind, std::int32_t lngCurrent) {
+        frmMenu menu;
+        switch (kind) {
+        case clsTMulti::MenuKind::LeftClick:
+            menu.SetMultiDefault(lngCurrent);
+            return menu.Show(frmMenu::Kind::Multi, *objChooser);
+        case clsTMulti::MenuKind::Mark:
+            menu.SetMultiOne(lngCurrent);
+            return menu.Show(frmMenu::Kind::Multi, *objChooser);
+        case clsTMulti::MenuKind::Whole:
+            return menu.Show(frmMenu::Kind::MultiT, *objChooser);
+        }
+        return std::int32_t{0};
+    };
+}
+
+bool clsDocument::KouseiBunseki(JoukenKind kind, std::int32_t lngTab, std::int32_t lngRow,
+                                clsTKouseiBunseki::Analysis& result) const
+{
+    if (lngTab < 0 || lngTab >= kJoukenTabs) {
+        m_err.Report("KouseiBunseki", "タブ番号が範囲外です: " + std::to_string(lngTab));
+        return false;
+    }
+    // Run titles the row as the table does (RowTitleFor) when the entry carries none.
+    const ConditionTableEntry& entry = m_jouken.Table(kind)[static_cast<std::size_t>(lngTab)];
+    return clsTKouseiBunseki::Run(m_host.Message, m_host.Busy, kind, entry, lngRow, m_multi.Value(),
+                                  m_vote, result);
 }
 
 // The multi page's counts.

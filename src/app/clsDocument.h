@@ -9,8 +9,10 @@
 #include "base/clsErrorReporter.h"
 #include "base/clsEvent.h"
 #include "base/clsHost.h"
+#include "base/clsIMenuChooser.h"
 #include "conditions/clsTMsgLog.h"
 #include "conditions/clsTX.h"
+#include "engines/clsTKouseiBunseki.h"
 #include "engines/clsTMsEngine.h"
 #include "files/DataFileRecord.h"
 #include "files/clsStringConvert.h"
@@ -115,13 +117,12 @@ public:
     // The marks replaced as a whole.
     bool SetMarks(const MarkArray& lngValue);
     // The multi grid's own commands (clsTMulti); menus are shown through the chooser given to
-    // SetMultiMenuChooser, none cancels them.
+    // SetMenuChooser, none cancels them.
     bool MultiMouseDown(clsTMulti::Button button, std::int32_t lngRow, std::int32_t lngCol);
     bool MultiMarkAll(std::int32_t lngMark);
     bool MultiMarkByVoteOrder();
     bool SetLeftClickMark(std::int32_t lngMark);
     bool SetTaishou(const CellFlags& blnValue);
-    void SetMultiMenuChooser(std::function<int(const clsTMulti::Menu&)> fnChoose);
     bool SetConditions(const ConditionSetRecord& jouken);
     // Taken as given; a loaded file's settings are the ones fitted to the boxes.
     bool SetEngineSettings(const EngineSettingsRecord& settings);
@@ -157,6 +158,15 @@ public:
     const std::string& CurrentFile() const { return m_currentFile; }
     const std::string& RoundLabel() const { return m_roundLabel; }
     bool WorkLock() const { return m_workLock; }
+
+    // Pop-up menus and the composition analysis.
+    // The multi grid's menus (frmMenu's mnuMulti, mnuMultiT) go through this chooser; null
+    // dismisses them. The chooser must outlive the document or be reset first.
+    void SetMenuChooser(clsIMenuChooser* objChooser);
+    // Row lngRow of tab lngTab of the kind's table as the panels show it, on the current marks
+    // and vote status. False after a report when there is no such tab or row.
+    bool KouseiBunseki(JoukenKind kind, std::int32_t lngTab, std::int32_t lngRow,
+                       clsTKouseiBunseki::Analysis& result) const;
 
     // The multi page: the number of singles the marks hold, and its caption line.
     std::int32_t MultiCount() const;

@@ -5,6 +5,7 @@
 
 #include <exception>
 #include <stdexcept>
+#include <vector>
 
 clsTKouseiBunseki::clsTKouseiBunseki(clsIMessage& message)
     : m_err(message, "clsTKouseiBunseki")
@@ -83,6 +84,30 @@ std::uint32_t clsTKouseiBunseki::RowColor(std::int32_t lngRow) const
         throw std::out_of_range("clsTKouseiBunseki: row");
     }
     return m_rowColor[static_cast<std::size_t>(lngRow - 1)];
+}
+
+GridCellData clsTKouseiBunseki::Cell(std::int32_t lngRow, std::int32_t lngCol) const
+{
+    GridCellData cell;
+    cell.strText = CellText(lngRow + 1, lngCol + 1);
+    if (lngRow == 0) {
+        cell.BackColor = GridColor::ButtonFaceColor();
+        cell.Align = GridAlign::Center;
+        return cell;
+    }
+    cell.Align = lngCol == 0 ? GridAlign::Left : GridAlign::Right;
+    const std::uint32_t color = RowColor(lngRow + 1);
+    // Black is the view's own text colour, so the grid follows the desktop's scheme.
+    if (color != kBlack) {
+        cell.ForeColor = GridColor{GridColor::Kind::Rgb, color};
+    }
+    return cell;
+}
+
+clsGridGeometry clsTKouseiBunseki::Geometry96()
+{
+    // 18 pixels hold a line of the 9-point face; "1594323" and "100%" fit their columns.
+    return clsGridGeometry(std::vector<std::int32_t>(kRows, 18), {32, 72, 48});
 }
 
 std::string clsTKouseiBunseki::MakeTitle(JoukenKind kind, const std::string& strRowTitle)

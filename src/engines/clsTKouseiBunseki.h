@@ -4,6 +4,8 @@
 // object for its lifetime; the analysis itself lives only during its request.
 
 #include "base/clsErrorReporter.h"
+#include "base/clsGridGeometry.h"
+#include "base/clsIGridSource.h"
 #include "conditions/ConditionTableEntry.h"
 #include "lottery/VoteRecord.h"
 
@@ -13,7 +15,7 @@
 
 class clsIBusy;
 
-class clsTKouseiBunseki
+class clsTKouseiBunseki final : public clsIGridSource
 {
 public:
     static constexpr std::int32_t kRows = 15;
@@ -47,6 +49,14 @@ public:
     std::string CellText(std::int32_t lngRow, std::int32_t lngColumn) const;
     std::uint32_t RowColor(std::int32_t lngRow) const;
     const Histogram& Value() const { return m_value; }
+
+    // The grid as a view draws it: rows and columns from 0, the heading row on the button
+    // face, counts left-aligned, numbers and shares right-aligned, each row in its colour.
+    std::int32_t Rows() const override { return kRows; }
+    std::int32_t Cols() const override { return kColumns; }
+    GridCellData Cell(std::int32_t lngRow, std::int32_t lngCol) const override;
+    // Lengths at 96 dpi; the middle column is the widest.
+    static clsGridGeometry Geometry96();
 
     // Runs the analysis of row lngRow of an entry (the tab as shown, titles filled in) for the
     // given marks and vote status. False after a report when it cannot run.

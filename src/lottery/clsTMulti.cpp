@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 7> kMarkItems = {"無し",   "◎ 本命", "○ 対抗", "▲ 穴",
-                                                        "△ 大穴", "× 注意", "☆ 特注"};
 constexpr std::array<std::string_view, 7> kSymbols = {"", "◎", "○", "▲", "△", "×", "☆"};
 
 bool ValidCell(std::int32_t lngOutcome, std::int32_t lngMatch)
@@ -95,52 +93,17 @@ clsTMulti::Shade clsTMulti::CellShade(std::int32_t lngOutcome, std::int32_t lngM
     return lngMatch % 2 == 0 ? Shade::White : Shade::LightYellow;
 }
 
-clsTMulti::Menu clsTMulti::LeftClickMenu(std::int32_t lngCurrent)
+std::int32_t clsTMulti::Choose(MenuKind kind, std::int32_t lngCurrent) const
 {
-    Menu menu{"左クリック動作", {}, -1};
-    for (auto item : kMarkItems) {
-        menu.Items.emplace_back(item);
-    }
-    menu.Items.emplace_back("-");
-    menu.Items.emplace_back("自動");
-    if (lngCurrent == MarkAuto) {
-        menu.Checked = 8;
-    } else if (lngCurrent >= 0 && lngCurrent < 7) {
-        menu.Checked = lngCurrent;
-    }
-    return menu;
+    return ShowMenu ? ShowMenu(kind, lngCurrent) : 0;
 }
 
-clsTMulti::Menu clsTMulti::MarkMenu(std::int32_t lngCurrent)
+std::int32_t clsTMulti::MarkOfCode(std::int32_t lngCode)
 {
-    Menu menu{"マーク変更", {}, -1};
-    for (auto item : kMarkItems) {
-        menu.Items.emplace_back(item);
+    if (lngCode == MarkAuto) {
+        return MarkAuto;
     }
-    if (lngCurrent >= 0 && lngCurrent < 7) {
-        menu.Checked = lngCurrent;
-    }
-    return menu;
-}
-
-clsTMulti::Menu clsTMulti::WholeMenu()
-{
-    return Menu{
-        "",
-        {"全てマークを消去", "全て本命でマーク", "全て対抗でマーク", "全て投票率順でマーク"},
-        -1};
-}
-
-int clsTMulti::Choose(const Menu& menu) const
-{
-    if (!ShowMenu) {
-        return -1;
-    }
-    const int chosen = ShowMenu(menu);
-    if (chosen < 0 || chosen >= static_cast<int>(menu.Items.size()) || menu.Items[chosen] == "-") {
-        return -1;
-    }
-    return chosen;
+    return lngCode >= 1 && lngCode <= 7 ? lngCode - 1 : -1;
 }
 
 void clsTMulti::MouseDown(Button button, std::int32_t lngRow, std::int32_t lngCol)
@@ -148,24 +111,23 @@ void clsTMulti::MouseDown(Button button, std::int32_t lngRow, std::int32_t lngCo
     try {
         if (lngRow == 0) {
             if (button == Button::Left) {
-                const int chosen = Choose(LeftClickMenu(m_leftClickMark));
-                if (chosen >= 0 && chosen < 7) {
+                const std::int32_t chosen =
+                    MarkOfCode(Choose(MenuKind::LeftClick, m_leftClickMark));
+                if (chosen >= 0) {
                     m_leftClickMark = chosen;
-                } else if (chosen == 8) {
-                    m_leftClickMark = MarkAuto;
                 }
             } else {
-                switch (Choose(WholeMenu())) {
-                case 0:
+                switch (Choose(MenuKind::Whole, 0)) {
+                case 1:
                     MarkAll(0);
                     break;
-                case 1:
+                case 2:
                     MarkAll(1);
                     break;
-                case 2:
+                case 3:
                     MarkAll(2);
                     break;
-                case 3:
+                case 4:
                     MarkByVoteOrder();
                     break;
                 default:
@@ -188,8 +150,9 @@ void clsTMulti::MouseDown(Button button, std::int32_t lngRow, std::int32_t lngCo
                 mark = mark == m_leftClickMark ? 0 : m_leftClickMark;
             }
         } else {
-            const int chosen = Choose(MarkMenu(mark));
-            if (chosen >= 0) {
+            const std::int32_t chosen = MarkOfCode(Choose(MenuKind::Mark, mark));
+            // One cell takes a mark, never 自動.
+            if (chosen >= 0 && chosen != MarkAuto) {
                 mark = chosen;
             }
         }

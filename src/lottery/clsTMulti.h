@@ -31,12 +31,12 @@ public:
         LightYellow,
         Control // cells the condition on show does not count
     };
-    // A pop-up menu the view shows at the mouse. Items "-" are separators.
-    struct Menu
+    // The grid's three pop-up menus.
+    enum class MenuKind
     {
-        std::string Title; // empty: no heading
-        std::vector<std::string> Items;
-        int Checked = -1; // the ticked item, -1 none
+        LeftClick, // the heading's left-click menu: the left-click mark, 自動 included
+        Mark,      // a cell's menu: its mark
+        Whole      // the heading's right-click menu: the whole multi
     };
 
     explicit clsTMulti(clsIMessage& message);
@@ -69,17 +69,16 @@ public:
     std::string_view CellText(std::int32_t lngOutcome, std::int32_t lngMatch) const;
     Shade CellShade(std::int32_t lngOutcome, std::int32_t lngMatch) const;
 
-    // Shows a menu and returns the chosen item's index, or -1 when cancelled.
-    std::function<int(const Menu&)> ShowMenu;
+    // Shows a menu, lngCurrent (the mark to tick) ticked, and returns the pop-up menus' result
+    // code: 0 nothing chosen; a mark as mark + 1, automatic as 99; the whole-multi entries 1..4.
+    std::function<std::int32_t(MenuKind kind, std::int32_t lngCurrent)> ShowMenu;
     // The grid must be drawn again.
     std::function<void()> Redraw;
 
-    static Menu LeftClickMenu(std::int32_t lngCurrent);
-    static Menu MarkMenu(std::int32_t lngCurrent);
-    static Menu WholeMenu();
-
 private:
-    int Choose(const Menu& menu) const;
+    std::int32_t Choose(MenuKind kind, std::int32_t lngCurrent) const;
+    // The mark a result code of a mark menu stands for, or -1 for none.
+    static std::int32_t MarkOfCode(std::int32_t lngCode);
     void RaiseRedraw() const;
 
     clsErrorReporter m_err;

@@ -5,6 +5,7 @@
 #include "store/clsTMain.h"
 #include "store/clsXmlVote.h"
 #include "support/RecordingHost.h"
+#include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -449,13 +450,10 @@ TEST_F(Document, MarksByVoteOrderFromTheRoundsVote)
 
     // Menus go through the chooser; a header click with none shown leaves the marks.
     const MarkArray before = doc.Multi().Value();
-    int asked = 0;
-    doc.SetMultiMenuChooser([&](const clsTMulti::Menu&) {
-        ++asked;
-        return -1;
-    });
+    ScriptedMenuChooser chooser;
+    doc.SetMenuChooser(&chooser);
     ASSERT_TRUE(doc.MultiMouseDown(clsTMulti::Button::Right, 0, 0));
-    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(chooser.Shown().size(), 1u);
     EXPECT_EQ(doc.Multi().Value(), before);
     ASSERT_TRUE(doc.MultiMarkAll(0));
     EXPECT_NE(doc.Multi().Value(), before);

@@ -65,6 +65,34 @@ TEST(clsTKouseiBunseki, LinesAboveTheMarkLimitAreRed)
     EXPECT_EQ(view.RowColor(2), clsTKouseiBunseki::kRed);
 }
 
+TEST(clsTKouseiBunseki, GridCellsAsTheViewDrawsThem)
+{
+    RecordingHost host;
+    clsTKouseiBunseki view(host);
+    view.Initialize();
+    clsTKouseiBunseki::Histogram h{};
+    h[2] = 3;
+    view.SetValue(h);
+    view.SetMarkMax(2); // one target match: counts 0 and 1 black, 2 and above red
+    ASSERT_EQ(15, view.Rows());
+    ASSERT_EQ(3, view.Cols());
+    EXPECT_EQ("口数", view.Cell(0, 1).strText);
+    EXPECT_EQ(GridColor::ButtonFaceColor(), view.Cell(0, 2).BackColor);
+    EXPECT_EQ(GridAlign::Left, view.Cell(3, 0).Align);
+    EXPECT_EQ(GridAlign::Right, view.Cell(3, 1).Align);
+    EXPECT_EQ(GridAlign::Right, view.Cell(3, 2).Align);
+    EXPECT_EQ("2", view.Cell(3, 0).strText);
+    EXPECT_EQ("3", view.Cell(3, 1).strText);
+    EXPECT_EQ("100%", view.Cell(3, 2).strText);
+    EXPECT_EQ(GridColor{}, view.Cell(2, 1).ForeColor); // count 1
+    EXPECT_EQ(GridColor::FromRgb(255, 0, 0), view.Cell(3, 1).ForeColor);
+    EXPECT_EQ(GridColor::FromRgb(255, 0, 0), view.Cell(14, 0).ForeColor);
+    const clsGridGeometry g = clsTKouseiBunseki::Geometry96();
+    EXPECT_EQ(15, g.Rows());
+    EXPECT_GT(g.ColWidth(1), g.ColWidth(0));
+    EXPECT_GT(g.ColWidth(1), g.ColWidth(2));
+}
+
 TEST(clsTKouseiBunseki, RunCountsTheMultiForTheRow)
 {
     RecordingHost host;

@@ -12,18 +12,23 @@ struct MultiTest : ::testing::Test
 {
     RecordingHost host;
     clsTMulti multi{host};
-    std::vector<clsTMulti::Menu> menus;
-    std::vector<int> answers; // menu choices, in order; -1 cancels
+    struct Shown
+    {
+        clsTMulti::MenuKind Kind;
+        std::int32_t Current;
+    };
+    std::vector<Shown> menus;
+    std::vector<std::int32_t> answers; // result codes of the menus, in order; 0 cancels
     int redraws = 0;
 
     void SetUp() override
     {
-        multi.ShowMenu = [this](const clsTMulti::Menu& m) {
-            menus.push_back(m);
+        multi.ShowMenu = [this](clsTMulti::MenuKind kind, std::int32_t current) {
+            menus.push_back({kind, current});
             if (answers.empty()) {
-                return -1;
+                return 0;
             }
-            const int a = answers.front();
+            const std::int32_t a = answers.front();
             answers.erase(answers.begin());
             return a;
         };
@@ -50,14 +55,11 @@ TEST_F(MultiTest, AutoLeftClickCyclesThroughEveryMark)
 
 TEST_F(MultiTest, FixedLeftClickMarkToggles)
 {
-    answers = {4}; // "△ 大穴"
+    answers = {5}; // "△ 大穴"
     multi.MouseDown(B::Left, 0, 0);
     ASSERT_EQ(1u, menus.size());
-    EXPECT_EQ("左クリック動作", menus[0].Title);
-    EXPECT_EQ(9u, menus[0].Items.size());
-    EXPECT_EQ("-", menus[0].Items[7]);
-    EXPECT_EQ("自動", menus[0].Items[8]);
-    EXPECT_EQ(8, menus[0].Checked);
+    EXPECT_EQ(clsTMulti::MenuKind::LeftClick, menus[0].Kind);
+    EXPECT_EQ(clsTMulti::MarkAuto, menus[0].Current);
     EXPECT_EQ(4, multi.LeftClickMark());
 
     multi.MouseDown(B::Left, 13, 2); // match 13, away win
@@ -74,12 +76,12 @@ TEST_F(MultiTest, FixedLeftClickMarkToggles)
 
     // Cancelling the menu keeps the choice; "自動" brings the cycle back; the tick follows.
     multi.MouseDown(B::Left, 0, 1);
-    EXPECT_EQ(4, menus.back().Checked);
+    EXPECT_EQ(4, menus.back().Current);
     EXPECT_EQ(4, multi.LeftClickMark());
-    answers = {8};
+    answers = {99};
     multi.MouseDown(B::Left, 0, 2);
     EXPECT_EQ(clsTMulti::MarkAuto, multi.LeftClickMark());
-    answers = {0};
+    answers = {1};
     multi.MouseDown(B::Left, 0, 2);
     EXPECT_EQ(0, multi.LeftClickMark());
     multi.MouseDown(B::Left, 2, 0); // mark 0 on an empty cell leaves it empty
@@ -91,31 +93,30 @@ TEST_F(MultiTest, RightClickOnACellChoosesItsMark)
     MarkArray a{};
     a[0][5] = 3;
     multi.SetValue(a);
-    answers = {6};
+    answers = {7}; // "☆ 特注"
     multi.MouseDown(B::Right, 6, 1);
     ASSERT_EQ(1u, menus.size());
-    EXPECT_EQ("マーク変更", menus[0].Title);
-    EXPECT_EQ(7u, menus[0].Items.size());
-    EXPECT_EQ("▲ 穴", menus[0].Items[3]);
-    EXPECT_EQ(3, menus[0].Checked);
+    EXPECT_EQ(clsTMulti::MenuKind::Mark, menus[0].Kind);
+    EXPECT_EQ(3, menus[0].Current);
     EXPECT_EQ(6, Mark(0, 5));
     multi.MouseDown(B::Right, 6, 1); // cancelled
     EXPECT_EQ(6, Mark(0, 5));
-    answers = {0};
+    answers = {1}; // "無し"
     multi.MouseDown(B::Right, 6, 1);
     EXPECT_EQ(0, Mark(0, 5));
-    // A separator or an item out of range is no choice.
-    answers = {99};
-    multi.MouseDown(B::Right, 6, 1);
-    EXPECT_EQ(0, Mark(0, 5));
+    // Automatic is no mark of one cell, and a code out of range is no choice.
+    answers = {2, 99, 8, -1};
+    for (int i = 0; i < 4; ++i) {
+        multi.MouseDown(B::Right, 6, 1);
+        EXPECT_EQ(1, Mark(0, 5));
+    }
 }
 
 TEST_F(MultiTest, WholeMultiMenu)
 {
-    answers = {1, 2, 0};
+    answers = {2, 3, 1};
     multi.MouseDown(B::Right, 0, 0);
-    EXPECT_TRUE(menus[0].Title.empty());
-    EXPECT_EQ("全て投票率順でマーク", menus[0].Items[3]);
+    EXPECT_EQ(clsTMulti::MenuKind::Whole, menus[0].Kind);
     EXPECT_EQ(1, Mark(2, 12));
     EXPECT_EQ(1, Mark(0, 0));
     multi.MouseDown(B::Right, 0, 0);
@@ -132,7 +133,7 @@ TEST_F(MultiTest, WholeMultiMenu)
 TEST_F(MultiTest, MarkingByVoteOrder)
 {
     // No vote status yet: nothing happens.
-    answers = {3};
+    answers = {4};
     multi.MouseDown(B::Right, 0, 0);
     EXPECT_EQ(MarkArray{}, multi.Value());
 
@@ -144,7 +145,7 @@ TEST_F(MultiTest, MarkingByVoteOrder)
     v.Match[0].Votes = {Currency::FromInt(30), Currency::FromInt(50), Currency::FromInt(20)};
     v.Match[1].Votes = {Currency::FromInt(10), Currency::FromInt(10), Currency::FromInt(80)};
     multi.SetVoteRecord(v);
-    answers = {3};
+    answers = {4};
     multi.MouseDown(B::Right, 0, 0);
     // Match 1: home ◎, draw ○, away ▲.
     EXPECT_EQ(1, Mark(1, 0));
