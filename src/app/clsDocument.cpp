@@ -6,6 +6,7 @@
 #include "base/clsQuickSort.h"
 #include "lottery/clsTMultiPattern.h"
 #include "lottery/clsTSingleFrame.h"
+#include "reference/clsTotoData.h"
 #include "store/clsTMain.h"
 
 #include <filesystem>
@@ -79,6 +80,7 @@ clsDocument::clsDocument(const clsHost& host, clsTMain& roundController,
     , m_engine(lngSeed ? std::make_unique<clsTMsEngine>(host.Pump, m_trail, *lngSeed)
                        : std::make_unique<clsTMsEngine>(host.Pump, m_trail))
     , m_multi(host.Message)
+    , m_joukenPanels(host.Message, host.Clipboard)
 {
     m_tx.Initialize(m_log, VersionText());
     m_engine->Initialize(m_log);
@@ -86,8 +88,7 @@ clsDocument::clsDocument(const clsHost& host, clsTMain& roundController,
         [this](std::int32_t lngKaisaikai, const std::string& strKumi) {
             OnKaisaikaiChange(lngKaisaikai, strKumi);
         });
-    m_jouken.Clear();
-    m_jouken.MachigaiType = 0;
+    m_jouken = m_joukenPanels.Gather();
 }
 
 clsDocument::~clsDocument() = default;
@@ -164,8 +165,7 @@ bool clsDocument::SetConditions(const ConditionSetRecord& jouken)
     if (!CanEdit()) {
         return false;
     }
-    m_jouken = jouken;
-    RaiseChanged(PartConditions);
+    RaiseChanged(PartConditions | (ApplyJouken(jouken) ? PartMulti : 0u));
     return true;
 }
 
@@ -228,8 +228,7 @@ bool clsDocument::New()
     m_result = m_main.Result();
     Run(); // with no marks the run leaves an empty ticket set
     m_log.Clear();
-    m_jouken.Clear();
-    m_jouken.MachigaiType = 0;
+    ClearJouken();
     m_engineSettings = EngineSettingsRecord{};
     m_currentFile.clear();
     RaiseChanged(PartAll);
@@ -341,17 +340,17 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
         }
         return false;
     }
+    const CellFlags taishou = m_multi.Taishou();
     if (blnDataFlag) {
         New();
-    } else {
-        m_jouken.Clear();
-        m_jouken.MachigaiType = 0;
     }
     ApplyRecord(rec, blnDataFlag, version);
     if (blnDataFlag) {
         m_currentFile = strFileName;
     }
-    RaiseChanged(blnDataFlag ? PartAll : PartConditions);
+    RaiseChanged(blnDataFlag                    ? PartAll
+                 : m_multi.Taishou() == taishou ? PartConditions
+                                                : PartConditions | PartMulti);
     return true;
 }
 
@@ -371,7 +370,10 @@ void clsDocument::ApplyRecord(const DataFileRecord& rec, bool blnDataFlag,
         m_multi.SetValue(rec.Multi);
         m_probability = rec.Probability;
     }
-    m_jouken = rec.Jouken;
+    if (!blnDataFlag) {
+        ClearJouken(); // a data file was cleared by New
+    }
+    ApplyJouken(rec.Jouken);
     if (!blnDataFlag) {
         return;
     }
@@ -420,6 +422,8 @@ bool clsDocument::Run()
             m_tx.SetProbability(m_probability);
             m_tx.CountMeisaiClear();
             const MarkArray marks = m_multi.Value();
+            // Exactly what the panels show.
+            m_jouken = m_joukenPanels.Gather();
             const ConditionSetRecord jouken = m_jouken;
             std::int32_t count = 0;
             std::vector<std::int32_t> singles;
@@ -509,7 +513,11 @@ void clsDocument::OnKaisaikaiChange(std::int32_t lngKaisaikai, const std::string
     if (!strKumi.empty()) {
         m_roundLabel += " [ " + strKumi + "組 ] ";
     }
-    RaiseChanged(PartRound | PartVote);
+    const ConditionSetRecord before = m_jouken;
+    ScheduleJouken();
+    m_jouken = m_joukenPanels.Gather();
+    const std::uint32_t lngTaishou = FollowTaishou() ? PartMulti : 0u;
+    RaiseChanged(PartRound | PartVote | (m_jouken == before ? 0u : PartConditions) | lngTaishou);
 }
 
 std::string clsDocument::StatusText() const
@@ -586,4 +594,80 @@ std::int32_t clsDocument::MultiCount() const
 std::string clsDocument::MultiCountText() const
 {
     return "マルチ総数：" + Currency::FromInt(MultiCount()).FormatNumber(0, true);
+}
+
+// Condition panels.
+
+bool clsDocument::EditJouken(const std::function<void(clsJoukenPanels&)>& fnEdit)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    fnEdit(m_joukenPanels);
+    m_jouken = m_joukenPanels.Gather();
+    RaiseChanged(PartConditions | (FollowTaishou() ? PartMulti : 0u));
+    return true;
+}
+
+bool clsDocument::SetJoukenPage(std::int32_t lngPage)
+{
+    if (lngPage < 0 || lngPage > 4) {
+        m_err.Report("SetJoukenPage", "条件のページが範囲外です: " + std::to_string(lngPage));
+        return false;
+    }
+    if (!CanEdit()) {
+        return false;
+    }
+    m_joukenPage = lngPage;
+    RaiseChanged(PartConditions | (FollowTaishou() ? PartMulti : 0u));
+    return true;
+}
+
+void clsDocument::ClearJouken()
+{
+    // Cleared tables show tab 0 and wait for the round's J1/J2 matches: hand them over again,
+    // or a New on the same round would leave those tabs without any.
+    m_joukenPanels.Clear();
+    ScheduleJouken();
+    m_joukenPage = 0;
+    m_jouken = m_joukenPanels.Gather();
+    FollowTaishou();
+}
+
+bool clsDocument::ApplyJouken(const ConditionSetRecord& jouken)
+{
+    m_joukenPanels.Apply(jouken);
+    m_jouken = m_joukenPanels.Gather();
+    return FollowTaishou();
+}
+
+void clsDocument::ScheduleJouken()
+{
+    // Without the division list (the start-up check names it) the tabs stay without matches,
+    // rather than a message for every match of every round.
+    if (m_schedule.Kaisaikai == 0 ||
+        !std::filesystem::exists(std::filesystem::path(m_main.ProgramDir()) / "SysData" /
+                                 "J1J2.dat")) {
+        return;
+    }
+    // Read afresh: team names added since the last round are in the files now.
+    const clsTotoData totoData(m_host.Message, m_main.ProgramDir());
+    m_joukenPanels.SetScheduleRecord(m_schedule, totoData);
+}
+
+bool clsDocument::FollowTaishou()
+{
+    CellFlags taishou{};
+    if (m_joukenPage >= 1 && m_joukenPage <= 3) {
+        m_joukenPanels.Table(static_cast<JoukenKind>(m_joukenPage)).GetTaisho(taishou);
+    } else {
+        for (auto& row : taishou) {
+            row.fill(true);
+        }
+    }
+    if (taishou == m_multi.Taishou()) {
+        return false;
+    }
+    m_multi.SetTaishou(taishou);
+    return true;
 }

@@ -10,6 +10,7 @@
 #include "base/clsEvent.h"
 #include "base/clsHost.h"
 #include "base/clsIMenuChooser.h"
+#include "conditions/clsJoukenPanels.h"
 #include "conditions/clsTMsgLog.h"
 #include "conditions/clsTX.h"
 #include "engines/clsTKouseiBunseki.h"
@@ -172,6 +173,16 @@ public:
     std::int32_t MultiCount() const;
     std::string MultiCountText() const;
 
+    // Condition panels: their models, edited only here; the record above is what they hold.
+    const clsJoukenPanels& JoukenPanels() const { return m_joukenPanels; }
+    // Runs the edit on the panels (refused unless CanEdit), gathers them into the record and
+    // raises PartConditions, with PartMulti when the multi's target cells changed.
+    bool EditJouken(const std::function<void(clsJoukenPanels&)>& fnEdit);
+    // The condition tab shown: 0 金額, 1 本命, 2 人気, 3 勝敗, 4 補正. On a table page the multi's
+    // target cells are the table's; on the others every cell is one. New and loads show page 0.
+    bool SetJoukenPage(std::int32_t lngPage);
+    std::int32_t JoukenPage() const { return m_joukenPage; }
+
 private:
     // Between the host and the file class and engine frame: keeps the text of the last box
     // they showed, so that a failure can be told without a dialog; shows it unless muted.
@@ -199,6 +210,12 @@ private:
     void RaiseChanged(std::uint32_t lngParts) const;
     // Runs a multi grid command and raises PartMulti.
     template <typename F> bool MultiCommand(F&& fn);
+    // Condition panels: the record puts into them, the round's J1/J2 tabs, the target cells.
+    void ClearJouken();
+    // True when the multi's target cells moved.
+    bool ApplyJouken(const ConditionSetRecord& jouken);
+    void ScheduleJouken();
+    bool FollowTaishou();
 
     clsHost m_host;
     clsErrorReporter m_err;
@@ -218,6 +235,8 @@ private:
     ResultRecord m_result;
     std::optional<ProbabilityRecord> m_probability;
     ConditionSetRecord m_jouken;
+    clsJoukenPanels m_joukenPanels;
+    std::int32_t m_joukenPage = 0;
     EngineSettingsRecord m_engineSettings;
     std::int32_t m_msSingleCount = 0;
     ::SingleFrame m_msSingleFrame{};

@@ -50,6 +50,7 @@ public:
     void GetVisible(CellFlags& blnVisible) const;
     // Target cells (対象) of the condition table on show.
     void SetTaishou(const CellFlags& blnValue);
+    const CellFlags& Taishou() const { return m_taishou; }
     void Refresh() const;
     void SetVoteRecord(const VoteRecord& vote) { m_vote = vote; }
 

@@ -33,6 +33,8 @@ public:
     void SetKumi(const std::string& strKumi);
     std::int32_t KumiIndex() const { return m_kumiIndex; }
     const std::string& Kumi() const { return m_kumi; }
+    // The folder SysData lies in: the reference files of a round's teams are read from there.
+    const std::string& ProgramDir() const { return m_programDir; }
 
     // The download commands; true when a valid record was taken.
     bool GetSchedule(bool blnDQuestion);

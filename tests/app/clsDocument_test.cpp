@@ -478,6 +478,8 @@ TEST_F(Document, WorkCannotBeChangedDuringARun)
         EXPECT_FALSE(doc.CanEdit());
         accepted = {doc.SetMarks(MarkArray{}),
                     doc.SetConditions(ConditionSetRecord{}),
+                    doc.EditJouken([](clsJoukenPanels& p) { p.Clear(); }),
+                    doc.SetJoukenPage(1),
                     doc.SetEngineSettings(EngineSettingsRecord{}),
                     doc.SetVote(VoteRecord{}),
                     doc.SetProbability(std::nullopt),
@@ -490,7 +492,7 @@ TEST_F(Document, WorkCannotBeChangedDuringARun)
     };
     ASSERT_TRUE(doc.Run());
     ASSERT_TRUE(tried);
-    EXPECT_EQ(accepted, std::vector<bool>(10, false));
+    EXPECT_EQ(accepted, std::vector<bool>(12, false));
     EXPECT_EQ(failure, std::string(clsDocument::kBusyWarning));
     EXPECT_FALSE(std::filesystem::exists(Path("mid.drd")));
     EXPECT_EQ(main.Kaisaikai(), 9001);
