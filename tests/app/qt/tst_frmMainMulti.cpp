@@ -6,6 +6,7 @@
 #include "app/qt/clsMultiView.h"
 #include "app/qt/frmMain.h"
 #include "support/RecordingHost.h"
+#include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
 #include "widgets/clsGridModel.h"
 
@@ -41,12 +42,14 @@ struct MultiWindow
 {
     RecordingHost host;
     TempDir dir;
+    ScriptedMenuChooser chooser;
     std::unique_ptr<frmMain> window;
 
     MultiWindow()
     {
         CopySampleData(dir, 9001);
         window = std::make_unique<frmMain>(host.Host(), dir.Str());
+        window->Document().SetMenuChooser(&chooser);
         window->show();
         window->ShowPage(frmMain::PageMulti);
     }
@@ -64,9 +67,12 @@ struct MultiWindow
     }
 };
 
+// Through the heading's right-click menu, as a user marks by vote order.
 bool MarkByVoteOrder(MultiWindow& w)
 {
-    return w.window->Document().MultiMarkByVoteOrder();
+    w.chooser.Push({"全て投票率順でマーク"});
+    ClickCell(w.Multi(), 0, 1, Qt::RightButton);
+    return w.chooser.Pending() == 0 && w.chooser.Errors().empty();
 }
 } // namespace
 
@@ -81,6 +87,8 @@ private slots:
     void cellsCarryAccessibleTexts();
     void teamsLabelTheRowsAndFollowTheRound();
     void voteOrderFollowsTheRoundAndTheUsersRates();
+    void headingMenusSetTheClickMarkAndMarkAll();
+    void cellMenuSetsOneMark();
 };
 
 void tst_frmMainMulti::clicksMarkCellsAndTheCountFollows()
@@ -226,6 +234,51 @@ void tst_frmMainMulti::voteOrderFollowsTheRoundAndTheUsersRates()
     QVERIFY(MarkByVoteOrder(w));
     QCOMPARE(row7(), QString());
     QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：0"));
+}
+
+void tst_frmMainMulti::headingMenusSetTheClickMarkAndMarkAll()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    w.chooser.Push({"△ 大穴"});
+    ClickCell(w.Multi(), 0, 0);
+    QCOMPARE(w.window->Document().Multi().LeftClickMark(), 4);
+    QCOMPARE(w.chooser.Shown().size(), std::size_t{1});
+    ClickCell(w.Multi(), 4, 1);
+    QCOMPARE(GridText(w.Multi(), 4, 1), QStringLiteral("△"));
+    ClickCell(w.Multi(), 4, 1);
+    QCOMPARE(GridText(w.Multi(), 4, 1), QString());
+    // A dismissed menu keeps the click mark.
+    w.chooser.Push({});
+    ClickCell(w.Multi(), 0, 2);
+    QCOMPARE(w.window->Document().Multi().LeftClickMark(), 4);
+    w.chooser.Push({"全て対抗でマーク"});
+    ClickCell(w.Multi(), 0, 2, Qt::RightButton);
+    QCOMPARE(GridText(w.Multi(), 13, 2), QStringLiteral("○"));
+    QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：1,594,323"));
+    QCOMPARE(GridText(w.Count(), 5, 1), QStringLiteral(" 531441"));
+    w.chooser.Push({"全てマークを消去"});
+    ClickCell(w.Multi(), 0, 0, Qt::RightButton);
+    QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：0"));
+    QCOMPARE(GridText(w.Count(), 5, 1), QString());
+    QVERIFY(w.chooser.Errors().empty());
+}
+
+void tst_frmMainMulti::cellMenuSetsOneMark()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    w.chooser.Push({"☆ 特注"});
+    ClickCell(w.Multi(), 9, 2, Qt::RightButton);
+    QCOMPARE(w.window->Document().Multi().Value()[2][8], 6);
+    QCOMPARE(GridText(w.Multi(), 9, 2), QStringLiteral("☆"));
+    // The menu key acts as a right click on the current cell.
+    w.chooser.Push({"無し"});
+    w.Multi()->setFocus();
+    QTest::keyClick(w.Multi(), Qt::Key_Menu);
+    QCOMPARE(w.window->Document().Multi().Value()[2][8], 0);
+    QCOMPARE(w.chooser.Shown().size(), std::size_t{2});
+    QVERIFY(w.chooser.Errors().empty());
 }
 
 QTEST_MAIN(tst_frmMainMulti)
