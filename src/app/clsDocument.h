@@ -183,6 +183,10 @@ public:
     bool SetJoukenPage(std::int32_t lngPage);
     std::int32_t JoukenPage() const { return m_joukenPage; }
 
+    // Condition panel views: the platform services their own helpers report through (the yen
+    // boxes' editing models).
+    const clsHost& Host() const { return m_host; }
+
 private:
     // Between the host and the file class and engine frame: keeps the text of the last box
     // they showed, so that a failure can be told without a dialog; shows it unless muted.
