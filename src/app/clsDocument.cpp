@@ -576,8 +576,8 @@ bool clsDocument::KouseiBunseki(JoukenKind kind, std::int32_t lngTab, std::int32
         m_err.Report("KouseiBunseki", "タブ番号が範囲外です: " + std::to_string(lngTab));
         return false;
     }
-    // Run titles the row as the table does (RowTitleFor) when the entry carries none.
-    const ConditionTableEntry& entry = m_jouken.Table(kind)[static_cast<std::size_t>(lngTab)];
+    // The tab as its table shows it, row titles filled in.
+    const ConditionTableEntry entry = m_joukenPanels.Table(kind).GetEntry(lngTab);
     return clsTKouseiBunseki::Run(m_host.Message, m_host.Busy, kind, entry, lngRow, m_multi.Value(),
                                   m_vote, result);
 }

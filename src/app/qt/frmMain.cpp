@@ -11,6 +11,7 @@
 #include "app/qt/frmTeamName.h"
 #include "app/qt/frmVersion.h"
 #include "base/qt/basQtText.h"
+#include "engines/qt/frmKouseiBunseki.h"
 #include "lottery/clsToto.h"
 #include "print/qt/frmPrint.h"
 #include "widgets/clsGridView.h"
@@ -34,6 +35,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -115,6 +117,8 @@ frmMain::frmMain(clsHost host, std::string strProgramDir, const TotoSettings& se
     , m_shell(m_host.Opener, m_host.Pump, m_host.Message, m_programDir)
 {
     setObjectName(QStringLiteral("frmMain"));
+    SetMenuChooser(nullptr);
+    m_doc.SetMenuChooser(&m_menuChooser);
     m_settings.Load();
     m_main.Initialize();
     m_game.Initialize(true);
@@ -144,6 +148,7 @@ frmMain::~frmMain()
     // The views outlive the members they read (Qt deletes children after them): nothing may
     // call back into the document from here on.
     m_docChanged = clsSubscription();
+    m_doc.SetMenuChooser(nullptr);
     if (m_roundBox != nullptr) {
         m_roundBox->blockSignals(true);
     }
@@ -599,4 +604,43 @@ void frmMain::closeEvent(QCloseEvent* event)
     // user could do nothing about it from here and the old file is kept intact.
     m_settings.Save();
     event->accept();
+}
+
+// Pop-up menus and composition analysis windows.
+
+void frmMain::SetMenuChooser(clsIMenuChooser* objChooser)
+{
+    m_menuChooser.Target = objChooser != nullptr ? objChooser : &m_qtMenuChooser;
+}
+
+void frmMain::OpenKouseiBunseki(JoukenKind kind, int lngTab, int lngRow)
+{
+    clsTKouseiBunseki::Analysis analysis;
+    if (!m_doc.KouseiBunseki(kind, lngTab, lngRow, analysis)) {
+        return;
+    }
+    auto* window = new frmKouseiBunseki(m_host.Message, this);
+    window->Show(analysis);
+    m_kouseiWindows.erase(std::remove(m_kouseiWindows.begin(), m_kouseiWindows.end(), nullptr),
+                          m_kouseiWindows.end());
+    m_kouseiWindows.emplace_back(window);
+    window->show();
+}
+
+void frmMain::CloseKouseiBunsekiWindows()
+{
+    for (const QPointer<frmKouseiBunseki>& window : m_kouseiWindows) {
+        if (window != nullptr) {
+            window->close(); // deleted on close
+        }
+    }
+    m_kouseiWindows.clear();
+}
+
+int frmMain::KouseiBunsekiWindowCount() const
+{
+    // A closed window is hidden at once and deleted a moment later.
+    return static_cast<int>(std::count_if(
+        m_kouseiWindows.begin(), m_kouseiWindows.end(),
+        [](const QPointer<frmKouseiBunseki>& w) { return w != nullptr && !w->isHidden(); }));
 }

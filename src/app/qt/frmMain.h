@@ -9,6 +9,7 @@
 #include "app/clsKelvraIni.h"
 #include "app/clsTGame.h"
 #include "app/qt/clsProgressWait.h"
+#include "app/qt/clsQtMenuChooser.h"
 #include "base/clsFileSystemObject.h"
 #include "base/clsHost.h"
 #include "base/clsShell.h"
@@ -18,9 +19,11 @@
 #include "store/clsTMain.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -34,6 +37,7 @@ class clsGameView;
 class clsMultiPage;
 class clsSideMenu;
 class clsStatusBar;
+class frmKouseiBunseki;
 
 class frmMain : public QMainWindow
 {
@@ -86,6 +90,17 @@ public:
     void EditTeamNames();
     // The menu items' enabled and shown states for the state of now.
     void UpdateMenus();
+
+    // Pop-up menus and composition analysis windows.
+    // The chooser every view's pop-up menus go through (the document's too); it stays the same
+    // object when SetMenuChooser swaps what answers (null: the Qt menus again).
+    clsIMenuChooser& MenuChooser() { return m_menuChooser; }
+    void SetMenuChooser(clsIMenuChooser* objChooser);
+    // Opens a new analysis window for row lngRow of tab lngTab of the kind's table; nothing
+    // opens when the analysis cannot run (the document has reported why).
+    void OpenKouseiBunseki(JoukenKind kind, int lngTab, int lngRow);
+    void CloseKouseiBunsekiWindows();
+    int KouseiBunsekiWindowCount() const;
 
 signals:
     // The highest grade of the round now shown: the grade-2/3 payout conditions follow it.
@@ -150,4 +165,15 @@ private:
     std::array<QAction*, PageCount> m_viewActions{};
     std::vector<std::pair<int, QAction*>> m_menuActions;
     std::array<QMenu*, 5> m_menus{};
+
+    // Pop-up menus and composition analysis windows.
+    class ForwardingChooser final : public clsIMenuChooser
+    {
+    public:
+        const PopupMenuItem* Choose(const PopupMenu& menu) override { return Target->Choose(menu); }
+        clsIMenuChooser* Target = nullptr;
+    };
+    clsQtMenuChooser m_qtMenuChooser{this};
+    ForwardingChooser m_menuChooser;
+    std::vector<QPointer<frmKouseiBunseki>> m_kouseiWindows;
 };
