@@ -9,6 +9,7 @@
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
 #include "support/RecordingHost.h"
+#include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
 #include "widgets/clsGridModel.h"
 
@@ -37,7 +38,8 @@ void BM_MultiPageClickOnTheFullMulti(benchmark::State& state)
     doc.SetLeftClickMark(1);
     clsTGame game(host.Message, dir.Str());
     game.Initialize(true);
-    clsMultiPage page(doc, game, nullptr);
+    ScriptedMenuChooser chooser;
+    clsMultiPage page(doc, chooser, game, nullptr);
     page.resize(600, 500);
     page.show();
     QApplication::processEvents();

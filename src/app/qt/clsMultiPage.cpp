@@ -1,6 +1,7 @@
 #include "app/qt/clsMultiPage.h"
 
 #include "app/clsTGame.h"
+#include "app/qt/clsJoukenPanel.h"
 #include "app/qt/clsMultiCountView.h"
 #include "app/qt/clsMultiView.h"
 #include "base/qt/basQtText.h"
@@ -11,7 +12,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-clsMultiPage::clsMultiPage(clsDocument& doc, const clsTGame& game, QWidget* parent)
+clsMultiPage::clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const clsTGame& game,
+                           QWidget* parent)
     : QWidget(parent)
     , m_doc(doc)
 {
@@ -44,6 +46,8 @@ clsMultiPage::clsMultiPage(clsDocument& doc, const clsTGame& game, QWidget* pare
     left->addWidget(m_lblMultiCount);
     left->addStretch(1);
     grid->addLayout(left, 0, 0);
+    m_jouken = new clsJoukenPanel(doc, chooser, this);
+    grid->addWidget(m_jouken, 0, 1, Qt::AlignLeft | Qt::AlignTop);
 
     m_runArea = new QVBoxLayout();
     m_runArea->setContentsMargins(0, 0, 0, 0);

@@ -11,6 +11,8 @@
 class QLabel;
 class QVBoxLayout;
 class clsGridView;
+class clsIMenuChooser;
+class clsJoukenPanel;
 class clsMultiCountView;
 class clsMultiView;
 class clsTGame;
@@ -20,14 +22,16 @@ class clsMultiPage : public QWidget
     Q_OBJECT
 
 public:
-    // game: the window's round view model, whose teams label the multi's rows.
-    clsMultiPage(clsDocument& doc, const clsTGame& game, QWidget* parent);
+    // chooser: the window's menus, for the condition panel. game: the window's round view
+    // model, whose teams label the multi's rows.
+    clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const clsTGame& game, QWidget* parent);
 
     // The round view model has taken a new schedule.
     void RefreshTeams();
 
     clsMultiView* MultiView() const { return m_multi; }
     clsMultiCountView* CountView() const { return m_count; }
+    clsJoukenPanel* JoukenPanel() const { return m_jouken; }
     // Where the run settings and the run log go.
     QVBoxLayout* RunArea() const { return m_runArea; }
 
@@ -39,6 +43,7 @@ private:
     clsMultiView* m_multi = nullptr;
     clsMultiCountView* m_count = nullptr;
     QLabel* m_lblMultiCount = nullptr;
+    clsJoukenPanel* m_jouken = nullptr;
     QVBoxLayout* m_runArea = nullptr;
     clsSubscription m_changed;
 };

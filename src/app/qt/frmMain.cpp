@@ -7,6 +7,7 @@
 #include "app/basVersion.h"
 #include "app/clsDocument.h"
 #include "app/qt/clsGameView.h"
+#include "app/qt/clsJoukenPanel.h"
 #include "app/qt/clsMultiPage.h"
 #include "app/qt/frmTeamName.h"
 #include "app/qt/frmVersion.h"
@@ -302,8 +303,13 @@ void frmMain::BuildMultiPage(QWidget* page)
 {
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(0, 0, 0, 0);
-    m_multiPage = new clsMultiPage(m_doc, m_game, page);
+    m_multiPage = new clsMultiPage(m_doc, m_menuChooser, m_game, page);
     column->addWidget(m_multiPage);
+    clsJoukenPanel* panel = m_multiPage->JoukenPanel();
+    connect(this, &frmMain::PayoutGradesChanged, panel, &clsJoukenPanel::SetMaxGrade);
+    connect(panel, &clsJoukenPanel::KouseiBunsekiRequested, this, &frmMain::OpenKouseiBunseki);
+    // A click on a table's tab closes the analyses, which were of the tab shown before.
+    connect(panel, &clsJoukenPanel::TableTabClicked, this, &frmMain::CloseKouseiBunsekiWindows);
 }
 
 void frmMain::BuildPages()

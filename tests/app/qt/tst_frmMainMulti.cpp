@@ -49,7 +49,7 @@ struct MultiWindow
     {
         CopySampleData(dir, 9001);
         window = std::make_unique<frmMain>(host.Host(), dir.Str());
-        window->Document().SetMenuChooser(&chooser);
+        window->SetMenuChooser(&chooser);
         window->show();
         window->ShowPage(frmMain::PageMulti);
     }
