@@ -37,5 +37,5 @@ GridCellData clsTCountGrid::Cell(std::int32_t lngRow, std::int32_t lngCol) const
 
 clsGridGeometry clsTCountGrid::Geometry96()
 {
-    return clsGridGeometry::Uniform(kRows, 21, kCols, 60);
+    return clsGridGeometry::Uniform(kRows, 21, kCols, 52);
 }

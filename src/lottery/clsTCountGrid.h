@@ -22,7 +22,7 @@ public:
     std::int32_t Cols() const override { return kCols; }
     GridCellData Cell(std::int32_t lngRow, std::int32_t lngCol) const override;
 
-    // Column width 60 and row height 21 at 96 dpi.
+    // Row height 21 at 96 dpi, columns wide enough for the 7-character field of the grid face.
     static clsGridGeometry Geometry96();
 
 private:

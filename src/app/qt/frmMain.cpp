@@ -15,6 +15,7 @@
 #include "engines/qt/frmKouseiBunseki.h"
 #include "lottery/clsToto.h"
 #include "print/qt/frmPrint.h"
+#include "widgets/clsFormScroller.h"
 #include "widgets/clsGridView.h"
 #include "widgets/clsSideMenu.h"
 #include "widgets/clsStatusBar.h"
@@ -303,8 +304,12 @@ void frmMain::BuildMultiPage(QWidget* page)
 {
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(0, 0, 0, 0);
-    m_multiPage = new clsMultiPage(m_doc, m_menuChooser, m_game, page);
-    column->addWidget(m_multiPage);
+    // Wider than a small screen at a large font scale: it scrolls rather than being cut off.
+    auto* scroller = new clsFormScroller(page);
+    scroller->setObjectName(QStringLiteral("scrMulti"));
+    m_multiPage = new clsMultiPage(m_doc, m_menuChooser, m_game, scroller);
+    scroller->SetForm(m_multiPage);
+    column->addWidget(scroller);
     clsJoukenPanel* panel = m_multiPage->JoukenPanel();
     connect(this, &frmMain::PayoutGradesChanged, panel, &clsJoukenPanel::SetMaxGrade);
     connect(panel, &clsJoukenPanel::KouseiBunsekiRequested, this, &frmMain::OpenKouseiBunseki);
