@@ -1,5 +1,6 @@
 #include "app/qt/frmMain.h"
 
+#include "app/basFileCommand.h"
 #include "app/basLinks.h"
 #include "app/basMain.h"
 #include "app/basMainMenu.h"
@@ -66,10 +67,12 @@ constexpr std::array<DownloadInfo, 3> kDownloads{{
 }};
 
 // The commands this window carries out itself; the others come with their pages.
-constexpr std::array<basMainMenu::Item, 8> kWired{
-    basMainMenu::Item::FilePrint, basMainMenu::Item::FileEnd,    basMainMenu::Item::ViewHome,
-    basMainMenu::Item::ViewMulti, basMainMenu::Item::ViewSingle, basMainMenu::Item::ViewCheck,
-    basMainMenu::Item::HelpHelp,  basMainMenu::Item::HelpVersion};
+constexpr std::array<basMainMenu::Item, 10> kWired{
+    basMainMenu::Item::FileJoukenOpen, basMainMenu::Item::FileJoukenSave,
+    basMainMenu::Item::FilePrint,      basMainMenu::Item::FileEnd,
+    basMainMenu::Item::ViewHome,       basMainMenu::Item::ViewMulti,
+    basMainMenu::Item::ViewSingle,     basMainMenu::Item::ViewCheck,
+    basMainMenu::Item::HelpHelp,       basMainMenu::Item::HelpVersion};
 
 // A download blocks the window until it ends; only its progress window repaints. Keeping the
 // rest disabled stops a click from reaching the document while the transfer pumps events.
@@ -402,6 +405,10 @@ void frmMain::BuildMenus()
     auto action = [this](basMainMenu::Item id) {
         return m_menuActions[static_cast<std::size_t>(id)].second;
     };
+    connect(action(basMainMenu::Item::FileJoukenOpen), &QAction::triggered, this,
+            &frmMain::JoukenFileOpen);
+    connect(action(basMainMenu::Item::FileJoukenSave), &QAction::triggered, this,
+            &frmMain::JoukenFileSave);
     connect(action(basMainMenu::Item::FilePrint), &QAction::triggered, this, &frmMain::OnFilePrint);
     connect(action(basMainMenu::Item::FileEnd), &QAction::triggered, this, &QWidget::close);
     for (int i = 0; i < PageCount; ++i) {
@@ -589,6 +596,41 @@ void frmMain::OnFilePrint()
     input.ProgramFolder = m_programDir;
     input.LegalNotice = std::string(basVersion::kLegalNotice);
     frmPrint::ShowForm(input, m_host, this);
+}
+
+void frmMain::SetFileDialog(clsIFileDialog* objDialog)
+{
+    m_fileDialog = objDialog != nullptr ? objDialog : &m_qtFileDialog;
+}
+
+void frmMain::JoukenFileOpen()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return;
+    }
+    using namespace basFileCommand;
+    const std::string strFile =
+        WithExtension(m_fileDialog->Open(std::string(kOpenCaption), std::string(kJoukenFilter),
+                                         std::string(), m_userDataFolder),
+                      kJoukenExtension);
+    if (!strFile.empty() && m_doc.FileLoadDRD(strFile, false, true)) {
+        ShowPage(PageMulti);
+    }
+}
+
+void frmMain::JoukenFileSave()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return;
+    }
+    using namespace basFileCommand;
+    const std::string strFile =
+        WithExtension(m_fileDialog->Save(std::string(kSaveCaption), std::string(kJoukenFilter),
+                                         std::string(kJoukenProposedName), m_userDataFolder),
+                      kJoukenExtension);
+    if (!strFile.empty()) {
+        m_doc.FileSaveDRD(strFile, false, true);
+    }
 }
 
 void frmMain::OnHelpManual()

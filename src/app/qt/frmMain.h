@@ -13,6 +13,7 @@
 #include "base/clsFileSystemObject.h"
 #include "base/clsHost.h"
 #include "base/clsShell.h"
+#include "base/qt/clsQtFileDialog.h"
 #include "net/clsWinInet.h"
 #include "reference/basTotoSettings.h"
 #include "reference/clsDrovaneDownload.h"
@@ -102,6 +103,12 @@ public:
     void CloseKouseiBunsekiWindows();
     int KouseiBunsekiWindowCount() const;
 
+    // File dialogs of the file commands: tests put a scripted one; nullptr restores Qt's.
+    void SetFileDialog(clsIFileDialog* objDialog);
+    // 条件 ファイル: 開く and 保存, asked through the file dialog.
+    void JoukenFileOpen();
+    void JoukenFileSave();
+
 signals:
     // The highest grade of the round now shown: the grade-2/3 payout conditions follow it.
     void PayoutGradesChanged(int lngMaxGrade);
@@ -144,6 +151,8 @@ private:
     clsShell m_shell;
     clsSubscription m_docChanged;
     std::string m_userDataFolder;
+    clsQtFileDialog m_qtFileDialog{this};
+    clsIFileDialog* m_fileDialog = &m_qtFileDialog;
 
     QStackedWidget* m_pages = nullptr;
     clsSideMenu* m_sideMenu = nullptr;

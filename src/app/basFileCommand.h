@@ -1,0 +1,17 @@
+#pragma once
+// The words of the window's file commands and the one rule for the name a dialog returns.
+
+#include <string>
+#include <string_view>
+
+namespace basFileCommand {
+inline constexpr std::string_view kOpenCaption = "ファイルを開く";
+inline constexpr std::string_view kSaveCaption = "名前を付けて保存";
+inline constexpr std::string_view kJoukenFilter = "条件ファイル(*.drj)";
+inline constexpr std::string_view kJoukenExtension = "drj";
+inline constexpr std::string_view kJoukenProposedName = "条件";
+
+// strPath with "." + strExtension appended unless its file name already ends so (in any
+// case); an empty path (a cancelled dialog) stays empty.
+std::string WithExtension(const std::string& strPath, std::string_view strExtension);
+} // namespace basFileCommand

@@ -1,0 +1,42 @@
+#include "base/qt/clsQtFileDialog.h"
+
+#include "base/qt/basQtText.h"
+#include "base/qt/clsQtMessage.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+std::string clsQtFileDialog::Open(const std::string& strCaption, const std::string& strFilter,
+                                  const std::string& strProposedName,
+                                  const std::string& strStartFolder)
+{
+    return Ask(false, strCaption, strFilter, strProposedName, strStartFolder);
+}
+
+std::string clsQtFileDialog::Save(const std::string& strCaption, const std::string& strFilter,
+                                  const std::string& strProposedName,
+                                  const std::string& strStartFolder)
+{
+    return Ask(true, strCaption, strFilter, strProposedName, strStartFolder);
+}
+
+std::string clsQtFileDialog::Ask(bool blnSave, const std::string& strCaption,
+                                 const std::string& strFilter, const std::string& strProposedName,
+                                 const std::string& strStartFolder)
+{
+    QFileDialog dialog(m_parent != nullptr ? m_parent : ActiveOwnerWindow(),
+                       basQtText::ToQ(strCaption), basQtText::ToQ(strStartFolder),
+                       basQtText::ToQ(strFilter));
+    dialog.setObjectName(QStringLiteral("kelvraFileDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(blnSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(blnSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!strProposedName.empty()) {
+        dialog.selectFile(
+            QDir(basQtText::ToQ(strStartFolder)).filePath(basQtText::ToQ(strProposedName)));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return basQtText::FromQ(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+}

@@ -1,0 +1,26 @@
+#include "support/ScriptedFileDialog.h"
+
+std::string ScriptedFileDialog::Open(const std::string& strCaption, const std::string& strFilter,
+                                     const std::string& strProposedName,
+                                     const std::string& strStartFolder)
+{
+    return Answer({false, strCaption, strFilter, strProposedName, strStartFolder});
+}
+
+std::string ScriptedFileDialog::Save(const std::string& strCaption, const std::string& strFilter,
+                                     const std::string& strProposedName,
+                                     const std::string& strStartFolder)
+{
+    return Answer({true, strCaption, strFilter, strProposedName, strStartFolder});
+}
+
+std::string ScriptedFileDialog::Answer(Question question)
+{
+    m_asked.push_back(std::move(question));
+    if (m_answers.empty()) {
+        return {};
+    }
+    std::string answer = std::move(m_answers.front());
+    m_answers.pop_front();
+    return answer;
+}
