@@ -232,9 +232,11 @@ void clsJoukenTableView::Refresh()
 void clsJoukenTableView::OnTabChanged(int lngTab)
 {
     Edit([&](clsXJoken1& t) { t.ShowTab(lngTab); });
-    // A refused edit keeps the tab the document shows.
+    // A refused edit keeps the tab the document shows, and is no tab click.
     Refresh();
-    emit TableTabClicked();
+    if (Table().CurrentTab() == lngTab) {
+        emit TableTabClicked();
+    }
 }
 
 void clsJoukenTableView::OnGameClicked(int lngRow, Qt::MouseButton button)
