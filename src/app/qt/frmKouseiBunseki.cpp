@@ -1,4 +1,4 @@
-#include "engines/qt/frmKouseiBunseki.h"
+#include "app/qt/frmKouseiBunseki.h"
 
 #include "base/qt/basQtText.h"
 #include "widgets/clsGridView.h"
