@@ -7,6 +7,7 @@
 #include "files/clsTClipImport.h"
 #include "files/clsTFileCSV.h"
 #include "lottery/clsTNumber.h"
+#include "lottery/clsTMultiPattern.h"
 #include "lottery/clsTSingleFrame.h"
 #include "lottery/clsToto.h"
 #include "reference/clsTotoData.h"
@@ -589,6 +590,20 @@ bool clsDocument::KouseiBunseki(JoukenKind kind, std::int32_t lngTab, std::int32
     const ConditionTableEntry entry = m_joukenPanels.Table(kind).GetEntry(lngTab);
     return clsTKouseiBunseki::Run(m_host.Message, m_host.Busy, kind, entry, lngRow, m_multi.Value(),
                                   m_vote, result);
+}
+
+// The multi page's counts.
+
+std::int32_t clsDocument::MultiCount() const
+{
+    clsTMultiPattern pattern(m_host.Message);
+    pattern.SetValue(m_multi.Value());
+    return pattern.MultiCount();
+}
+
+std::string clsDocument::MultiCountText() const
+{
+    return "マルチ総数：" + Currency::FromInt(MultiCount()).FormatNumber(0, true);
 }
 
 // Condition panels.

@@ -216,6 +216,10 @@ public:
     bool KouseiBunseki(JoukenKind kind, std::int32_t lngTab, std::int32_t lngRow,
                        clsTKouseiBunseki::Analysis& result) const;
 
+    // The multi page: the number of singles the marks hold, and its caption line.
+    std::int32_t MultiCount() const;
+    std::string MultiCountText() const;
+
     // Condition panels: their models, edited only here; the record above is what they hold.
     const clsJoukenPanels& JoukenPanels() const { return m_joukenPanels; }
     // Runs the edit on the panels (refused unless CanEdit), gathers them into the record and

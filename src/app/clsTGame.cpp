@@ -220,6 +220,12 @@ clsGridGeometry clsTGame::MatchGeometry96() const
     return clsGridGeometry(rows, {50, m_showDivision ? 20 : 0, 20, kTeamWidth, kTeamWidth, 203});
 }
 
+clsGridGeometry clsTGame::TeamsGeometry96()
+{
+    return clsGridGeometry(std::vector<std::int32_t>(kMatchRows, 21),
+                           {0, 0, 20, kTeamWidth, kTeamWidth, 0});
+}
+
 clsGridGeometry clsTGame::VoteGeometry96()
 {
     std::vector<std::int32_t> rows;

@@ -43,5 +43,8 @@ struct GridCellData
     // Points; 0 keeps the grid's font. A face name "" keeps the grid's face too.
     std::int32_t lngFontPoints = 0;
     std::string strFontName;
+    // What a screen reader says of the cell; "" says strText. For cells whose text alone
+    // means little (a blank, a symbol).
+    std::string strAccessibleText;
     friend bool operator==(const GridCellData&, const GridCellData&) = default;
 };

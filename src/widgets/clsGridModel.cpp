@@ -73,8 +73,12 @@ QVariant clsGridModel::data(const QModelIndex& index, int role) const
     }
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
         return basQtText::ToQ(CellAt(index.row(), index.column()).strText);
+    case Qt::AccessibleTextRole: {
+        const GridCellData& cell = CellAt(index.row(), index.column());
+        return basQtText::ToQ(cell.strAccessibleText.empty() ? cell.strText
+                                                             : cell.strAccessibleText);
+    }
     case Qt::ForegroundRole:
         return Brush(CellAt(index.row(), index.column()).ForeColor);
     case Qt::BackgroundRole:

@@ -117,7 +117,10 @@ void clsGridView::ApplyGeometry()
     if (m_fitToCells) {
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setFixedSize(m_geometry.Width(), m_geometry.Height());
+        // The frame is drawn inside the widget: without room for it, it covers the last row
+        // and column.
+        const int frame = 2 * frameWidth();
+        setFixedSize(m_geometry.Width() + frame, m_geometry.Height() + frame);
     } else {
         setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -8,12 +8,15 @@
 #include "app/basVersion.h"
 #include "app/clsDocument.h"
 #include "app/qt/clsGameView.h"
+#include "app/qt/clsJoukenPanel.h"
+#include "app/qt/clsMultiPage.h"
 #include "app/qt/frmKouseiBunseki.h"
 #include "app/qt/frmTeamName.h"
 #include "app/qt/frmVersion.h"
 #include "base/qt/basQtText.h"
 #include "lottery/clsToto.h"
 #include "print/qt/frmPrint.h"
+#include "widgets/clsFormScroller.h"
 #include "widgets/clsGridView.h"
 #include "widgets/clsSideMenu.h"
 #include "widgets/clsStatusBar.h"
@@ -300,6 +303,23 @@ void frmMain::BuildCheckPage(QWidget* page)
     connect(m_gameView2, &clsGameView::VoteClick, this, &frmMain::CheckVoteClicked);
 }
 
+void frmMain::BuildMultiPage(QWidget* page)
+{
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(0, 0, 0, 0);
+    // Wider than a small screen at a large font scale: it scrolls rather than being cut off.
+    auto* scroller = new clsFormScroller(page);
+    scroller->setObjectName(QStringLiteral("scrMulti"));
+    m_multiPage = new clsMultiPage(m_doc, m_menuChooser, m_game, scroller);
+    scroller->SetForm(m_multiPage);
+    column->addWidget(scroller);
+    clsJoukenPanel* panel = m_multiPage->JoukenPanel();
+    connect(this, &frmMain::PayoutGradesChanged, panel, &clsJoukenPanel::SetMaxGrade);
+    connect(panel, &clsJoukenPanel::KouseiBunsekiRequested, this, &frmMain::OpenKouseiBunseki);
+    // A click on a table's tab closes the analyses, which were of the tab shown before.
+    connect(panel, &clsJoukenPanel::TableTabClicked, this, &frmMain::CloseKouseiBunsekiWindows);
+}
+
 void frmMain::BuildPages()
 {
     auto* central = new QWidget(this);
@@ -331,6 +351,7 @@ void frmMain::BuildPages()
     m_sideMenu->SetGuard(
         [this](int) { return m_gate.MayRun(clsCommandGate::Command::PageChange); });
     BuildHomePage(m_pages->widget(PageHome));
+    BuildMultiPage(m_pages->widget(PageMulti));
     BuildCheckPage(m_pages->widget(PageCheck));
     m_version = new QLabel(side);
     m_version->setObjectName(QStringLiteral("lblVersion"));
@@ -466,6 +487,7 @@ void frmMain::OnDocumentChanged(std::uint32_t lngParts)
     if ((lngParts & (clsDocument::PartRound | clsDocument::PartVote)) != 0) {
         m_gameView->Refresh();
         m_gameView2->Refresh();
+        m_multiPage->RefreshTeams();
         m_statusBar->SetPanelText(0, basQtText::ToQ(m_doc.StatusText()));
     }
     if ((lngParts & clsDocument::PartFile) != 0) {

@@ -35,6 +35,7 @@ class QPushButton;
 class QSpinBox;
 class QStackedWidget;
 class clsGameView;
+class clsMultiPage;
 class clsSideMenu;
 class clsStatusBar;
 class frmKouseiBunseki;
@@ -101,6 +102,7 @@ public:
     void OpenKouseiBunseki(JoukenKind kind, int lngTab, int lngRow);
     void CloseKouseiBunsekiWindows();
     int KouseiBunsekiWindowCount() const;
+
     // File dialogs of the file commands: tests put a scripted one; nullptr restores Qt's.
     void SetFileDialog(clsIFileDialog* objDialog);
     // 条件 ファイル: 開く and 保存, asked through the file dialog.
@@ -123,6 +125,7 @@ private:
     QWidget* BuildRoundPanel(QWidget* parent);
     void BuildHomePage(QWidget* page);
     void BuildCheckPage(QWidget* page);
+    void BuildMultiPage(QWidget* page);
     void OnPageChanged(int lngPage);
     void OnDocumentChanged(std::uint32_t lngParts);
     void RefreshRoundPanel();
@@ -167,6 +170,7 @@ private:
     QCheckBox* m_chkDownloadMessage = nullptr;
     clsGameView* m_gameView = nullptr;
     clsGameView* m_gameView2 = nullptr;
+    clsMultiPage* m_multiPage = nullptr;
     std::array<QAction*, PageCount> m_viewActions{};
     std::vector<std::pair<int, QAction*>> m_menuActions;
     std::array<QMenu*, 5> m_menus{};

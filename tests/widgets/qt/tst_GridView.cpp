@@ -66,6 +66,7 @@ class tst_GridView : public QObject
 private slots:
     void cellsShowWhatTheSourceSays();
     void cellsSitWhereTheCoreGeometryPutsThem();
+    void aFramedGridFitsItsLastRowAndColumn();
     void clicksReportCellButtonAndModifiers();
     void aQuickSecondClickIsAClickToo();
     void keysMoveTheCurrentCellAndAct();
@@ -103,6 +104,23 @@ void tst_GridView::cellsShowWhatTheSourceSays()
     QVERIFY(!model.index(1, 0).data(Qt::BackgroundRole).isValid());
     QVERIFY(!model.index(1, 0).data(Qt::FontRole).isValid());
     QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
+}
+
+void tst_GridView::aFramedGridFitsItsLastRowAndColumn()
+{
+    clsGridTable table(4, 4);
+    clsGridView view;
+    view.setFrameShape(QFrame::Box);
+    view.SetSource(table);
+    view.SetGeometry96(SmallGeometry());
+    view.SetFitToCells(true);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const clsGridGeometry& g = view.Geometry();
+    QVERIFY(view.frameWidth() > 0);
+    QCOMPARE(view.viewport()->size(), QSize(g.Width(), g.Height()));
+    const QRect last = view.visualRect(view.Model()->index(3, 3));
+    QVERIFY(view.viewport()->rect().contains(last));
 }
 
 void tst_GridView::cellsSitWhereTheCoreGeometryPutsThem()

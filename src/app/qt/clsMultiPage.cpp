@@ -1,0 +1,76 @@
+#include "app/qt/clsMultiPage.h"
+
+#include "app/clsTGame.h"
+#include "app/qt/clsJoukenPanel.h"
+#include "app/qt/clsMultiCountView.h"
+#include "app/qt/clsMultiView.h"
+#include "base/qt/basQtText.h"
+#include "widgets/clsGridView.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+clsMultiPage::clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const clsTGame& game,
+                           QWidget* parent)
+    : QWidget(parent)
+    , m_doc(doc)
+{
+    setObjectName(QStringLiteral("clsMultiPage"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 8, 8, 8);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(8);
+
+    auto* left = new QVBoxLayout();
+    left->setSpacing(4);
+    auto* grids = new QHBoxLayout();
+    grids->setSpacing(0);
+    m_teams = new clsGridView(this);
+    m_teams->setObjectName(QStringLiteral("grdMultiTeams"));
+    m_teams->setAccessibleName(QStringLiteral("対戦カード"));
+    m_teams->SetSource(game.MatchGrid());
+    m_teams->SetGeometry96(clsTGame::TeamsGeometry96());
+    m_teams->SetFitToCells(true);
+    m_multi = new clsMultiView(doc, this);
+    grids->addWidget(m_teams, 0, Qt::AlignTop);
+    m_count = new clsMultiCountView(doc, this);
+    grids->addWidget(m_multi, 0, Qt::AlignTop);
+    grids->addSpacing(6);
+    grids->addWidget(m_count, 0, Qt::AlignTop);
+    grids->addStretch(1);
+    left->addLayout(grids);
+    m_lblMultiCount = new QLabel(this);
+    m_lblMultiCount->setObjectName(QStringLiteral("lblMultiCount"));
+    left->addWidget(m_lblMultiCount);
+    left->addStretch(1);
+    grid->addLayout(left, 0, 0);
+    m_jouken = new clsJoukenPanel(doc, chooser, this);
+    grid->addWidget(m_jouken, 0, 1, Qt::AlignLeft | Qt::AlignTop);
+
+    m_runArea = new QVBoxLayout();
+    m_runArea->setContentsMargins(0, 0, 0, 0);
+    grid->addLayout(m_runArea, 1, 0, 1, 2);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(1, 1);
+
+    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & clsDocument::PartMulti) != 0) {
+            RefreshCount();
+        }
+    });
+    RefreshCount();
+}
+
+void clsMultiPage::RefreshCount()
+{
+    const QString text = basQtText::ToQ(m_doc.MultiCountText());
+    m_lblMultiCount->setText(text);
+    m_lblMultiCount->setAccessibleName(text);
+}
+
+void clsMultiPage::RefreshTeams()
+{
+    m_teams->Refresh();
+}

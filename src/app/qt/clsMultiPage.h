@@ -1,0 +1,49 @@
+#pragma once
+// Page 1 of the main window: on the left the round's teams, the multi grid, the count grid of
+// the multi's composition beside it and the multi count under them; on the right the
+// condition panel.
+// The area below is kept for the compression settings, run buttons and run log.
+
+#include "app/clsDocument.h"
+
+#include <QWidget>
+
+class QLabel;
+class QVBoxLayout;
+class clsGridView;
+class clsIMenuChooser;
+class clsJoukenPanel;
+class clsMultiCountView;
+class clsMultiView;
+class clsTGame;
+
+class clsMultiPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // chooser: the window's menus, for the condition panel. game: the window's round view
+    // model, whose teams label the multi's rows.
+    clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const clsTGame& game, QWidget* parent);
+
+    // The round view model has taken a new schedule.
+    void RefreshTeams();
+
+    clsMultiView* MultiView() const { return m_multi; }
+    clsMultiCountView* CountView() const { return m_count; }
+    clsJoukenPanel* JoukenPanel() const { return m_jouken; }
+    // Where the run settings and the run log go.
+    QVBoxLayout* RunArea() const { return m_runArea; }
+
+private:
+    void RefreshCount();
+
+    clsDocument& m_doc;
+    clsGridView* m_teams = nullptr;
+    clsMultiView* m_multi = nullptr;
+    clsMultiCountView* m_count = nullptr;
+    QLabel* m_lblMultiCount = nullptr;
+    clsJoukenPanel* m_jouken = nullptr;
+    QVBoxLayout* m_runArea = nullptr;
+    clsSubscription m_changed;
+};

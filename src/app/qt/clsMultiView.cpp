@@ -1,0 +1,33 @@
+#include "app/qt/clsMultiView.h"
+
+clsMultiView::clsMultiView(clsDocument& doc, QWidget* parent)
+    : clsGridView(parent)
+    , m_doc(doc)
+    , m_grid(doc.Multi())
+{
+    setObjectName(QStringLiteral("picMulti"));
+    setAccessibleName(QStringLiteral("マルチ"));
+    SetSource(m_grid);
+    SetGeometry96(clsTMultiGrid::Geometry96());
+    SetFitToCells(true);
+    connect(this, &clsGridView::CellClicked, this,
+            [this](int lngRow, int lngCol, Qt::MouseButton button, Qt::KeyboardModifiers) {
+                OnCellClicked(lngRow, lngCol, button);
+            });
+    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & clsDocument::PartMulti) != 0) {
+            Refresh();
+        }
+    });
+}
+
+void clsMultiView::OnCellClicked(int lngRow, int lngCol, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton && button != Qt::RightButton) {
+        return;
+    }
+    // Refused while a run reads the marks; the document then changes nothing.
+    m_doc.MultiMouseDown(button == Qt::LeftButton ? clsTMulti::Button::Left
+                                                  : clsTMulti::Button::Right,
+                         lngRow, lngCol);
+}

@@ -1,0 +1,510 @@
+// The multi page of the main window driven as a user would, on the sample round 9001: marks
+// set by clicks, keys and menus change the multi count and the composition beside the grid;
+// conditions entered through the panel's widgets are saved and loaded as the core writes
+// them; the payout rows follow the round's grades; a table's tab closes the analyses.
+
+#include "app/basMain.h"
+#include "app/basVersion.h"
+#include "app/qt/clsJoukenPanel.h"
+#include "app/qt/clsMultiCountView.h"
+#include "app/qt/clsMultiView.h"
+#include "app/qt/frmMain.h"
+#include "files/clsTFileDRD.h"
+#include "support/RecordingHost.h"
+#include "support/ScriptedFileDialog.h"
+#include "support/ScriptedMenuChooser.h"
+#include "support/TempDir.h"
+#include "widgets/clsGridModel.h"
+#include "widgets/clsMoneyEdit.h"
+#include "widgets/clsTabStrip.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+namespace fs = std::filesystem;
+
+void CopySampleData(const TempDir& dir, std::int32_t lngKaisaikai)
+{
+    fs::copy(fs::path(KELVRA_SOURCE_DATA_DIR), dir.Path(), fs::copy_options::recursive);
+    dir.Write("SysData/Kelvra.ini", "Kaisaikai = " + std::to_string(lngKaisaikai) + "\r\n");
+}
+
+QString GridText(clsGridView* grid, int lngRow, int lngColumn)
+{
+    return grid->Model()->data(grid->Model()->index(lngRow, lngColumn), Qt::DisplayRole).toString();
+}
+
+void ClickCell(clsGridView* grid, int lngRow, int lngColumn,
+               Qt::MouseButton button = Qt::LeftButton)
+{
+    const QRect rect = grid->visualRect(grid->Model()->index(lngRow, lngColumn));
+    QTest::mouseClick(grid->viewport(), button, {}, rect.center());
+}
+
+// The window on round 9001, its multi page shown.
+struct MultiWindow
+{
+    RecordingHost host;
+    TempDir dir;
+    ScriptedMenuChooser chooser;
+    ScriptedFileDialog dialog;
+    std::unique_ptr<frmMain> window;
+
+    MultiWindow()
+    {
+        CopySampleData(dir, 9001);
+        window = std::make_unique<frmMain>(host.Host(), dir.Str());
+        window->SetMenuChooser(&chooser);
+        window->SetFileDialog(&dialog);
+        window->show();
+        window->ShowPage(frmMain::PageMulti);
+    }
+    clsMultiView* Multi() const
+    {
+        return window->findChild<clsMultiView*>(QStringLiteral("picMulti"));
+    }
+    clsMultiCountView* Count() const
+    {
+        return window->findChild<clsMultiCountView*>(QStringLiteral("picMultiCount"));
+    }
+    QString MultiCount() const
+    {
+        return window->findChild<QLabel*>(QStringLiteral("lblMultiCount"))->text();
+    }
+    template <typename T> T* Find(const char* strName) const
+    {
+        auto* widget = window->findChild<T*>(QString::fromLatin1(strName));
+        if (widget == nullptr) {
+            qFatal("no widget %s", strName);
+        }
+        return widget;
+    }
+    void ShowJoukenPage(int lngPage) const
+    {
+        auto* tabs = Find<clsTabStrip>("tabJouken");
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(lngPage).center());
+    }
+    void ClickTableTab(const char* strStrip, int lngTab) const
+    {
+        auto* tabs = Find<clsTabStrip>(strStrip);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(lngTab).center());
+    }
+    QAction* Action(const char* strName) const { return Find<QAction>(strName); }
+};
+
+// The mouse where the grid geometry puts the cell, as a user clicks it.
+void ClickGeometryCell(clsGridView* grid, int lngRow, int lngCol,
+                       Qt::MouseButton button = Qt::LeftButton,
+                       Qt::KeyboardModifiers modifiers = {})
+{
+    const GridRect r = grid->Geometry().CellRect(lngRow, lngCol);
+    QTest::mouseClick(grid->viewport(), button, modifiers,
+                      QPoint(r.lngLeft + r.lngWidth / 2, r.lngTop + r.lngHeight / 2));
+}
+
+void OpenContextMenu(QWidget* widget)
+{
+    QContextMenuEvent event(QContextMenuEvent::Mouse, widget->rect().center(),
+                            widget->mapToGlobal(widget->rect().center()));
+    QApplication::sendEvent(widget, &event);
+}
+
+std::string ReadBytes(const std::string& strPath)
+{
+    std::ifstream in(strPath, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// Through the heading's right-click menu, as a user marks by vote order.
+bool MarkByVoteOrder(MultiWindow& w)
+{
+    w.chooser.Push({"全て投票率順でマーク"});
+    ClickCell(w.Multi(), 0, 1, Qt::RightButton);
+    return w.chooser.Pending() == 0 && w.chooser.Errors().empty();
+}
+} // namespace
+
+class tst_frmMainMulti : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clicksMarkCellsAndTheCountFollows();
+    void keysActOnTheCurrentCell();
+    void compositionSwitchesToPercent();
+    void cellsCarryAccessibleTexts();
+    void teamsLabelTheRowsAndFollowTheRound();
+    void voteOrderFollowsTheRoundAndTheUsersRates();
+    void headingMenusSetTheClickMarkAndMarkAll();
+    void cellMenuSetsOneMark();
+    void conditionsEnteredInTheWidgetsSaveAsTheCoreWritesThem();
+    void payoutRowsFollowTheRoundsGrades();
+    void aTableTabClosesTheAnalyses();
+    void theShownTableShadesItsTargetCells();
+};
+
+void tst_frmMainMulti::clicksMarkCellsAndTheCountFollows()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    QVERIFY(w.Multi()->isVisible());
+    QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：0"));
+    // The left-click mark starts automatic: a click on an empty cell gives ◎.
+    for (int row = 1; row <= 13; ++row) {
+        ClickCell(w.Multi(), row, 0);
+    }
+    QCOMPARE(GridText(w.Multi(), 1, 0), QStringLiteral("◎"));
+    QCOMPARE(w.window->Document().Multi().Value()[1][12], 1);
+    QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：1"));
+    ClickCell(w.Multi(), 1, 1); // match 1, draw
+    ClickCell(w.Multi(), 2, 2); // match 2, away win
+    ClickCell(w.Multi(), 2, 2); // again: ○
+    QCOMPARE(GridText(w.Multi(), 2, 2), QStringLiteral("○"));
+    QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：4"));
+    // Each marked cell of match 1 lies in 2 of the 4 singles; of match 3 in all 4.
+    QCOMPARE(GridText(w.Count(), 1, 0), QStringLiteral("      2"));
+    QCOMPARE(GridText(w.Count(), 1, 1), QStringLiteral("      2"));
+    QCOMPARE(GridText(w.Count(), 1, 2), QString());
+    QCOMPARE(GridText(w.Count(), 3, 0), QStringLiteral("      4"));
+    QCOMPARE(GridText(w.Count(), 3, 1), QString());
+    // Seven clicks bring a cell round to where it started.
+    for (int i = 0; i < 7; ++i) {
+        ClickCell(w.Multi(), 1, 1);
+    }
+    QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：4"));
+    ClickCell(w.Multi(), 1, 1);
+    QCOMPARE(GridText(w.Multi(), 1, 1), QStringLiteral("○"));
+    QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
+}
+
+void tst_frmMainMulti::keysActOnTheCurrentCell()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    clsMultiView* multi = w.Multi();
+    multi->setFocus();
+    multi->setCurrentIndex(multi->Model()->index(5, 2));
+    QTest::keyClick(multi, Qt::Key_Space);
+    QCOMPARE(w.window->Document().Multi().Value()[2][4], 1);
+    QTest::keyClick(multi, Qt::Key_Down);
+    QTest::keyClick(multi, Qt::Key_Return);
+    QCOMPARE(w.window->Document().Multi().Value()[2][5], 1);
+    QCOMPARE(GridText(w.Count(), 6, 2), QStringLiteral("      0"));
+}
+
+void tst_frmMainMulti::compositionSwitchesToPercent()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    MarkArray marks{};
+    for (auto& row : marks) {
+        row.fill(1);
+    }
+    marks[2][0] = 0; // match 1 on home win and draw only
+    QVERIFY(w.window->Document().SetMarks(marks));
+    QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：1,062,882"));
+    QCOMPARE(GridText(w.Count(), 1, 0), QStringLiteral(" 531441"));
+    QCOMPARE(GridText(w.Count(), 2, 1), QStringLiteral(" 354294"));
+    ClickCell(w.Count(), 3, 1);
+    QVERIFY(w.Count()->Count().Percent());
+    QCOMPARE(GridText(w.Count(), 1, 0), QStringLiteral("    50%"));
+    QCOMPARE(GridText(w.Count(), 1, 2), QString());
+    QCOMPARE(GridText(w.Count(), 2, 2), QStringLiteral("    33%"));
+    // A click on the heading changes nothing; one on a match row switches back.
+    ClickCell(w.Count(), 0, 1);
+    QVERIFY(w.Count()->Count().Percent());
+    ClickCell(w.Count(), 13, 0);
+    QCOMPARE(GridText(w.Count(), 1, 0), QStringLiteral(" 531441"));
+}
+
+void tst_frmMainMulti::cellsCarryAccessibleTexts()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    ClickCell(w.Multi(), 1, 0);
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(w.Multi());
+    QVERIFY(grid != nullptr && grid->tableInterface() != nullptr);
+    QCOMPARE(grid->text(QAccessible::Name), QStringLiteral("マルチ"));
+    QCOMPARE(grid->tableInterface()->cellAt(1, 0)->text(QAccessible::Name),
+             QStringLiteral("第1試合 1 ◎ 本命"));
+    QCOMPARE(grid->tableInterface()->cellAt(1, 2)->text(QAccessible::Name),
+             QStringLiteral("第1試合 2 無し"));
+    QAccessibleInterface* count = QAccessible::queryAccessibleInterface(w.Count());
+    QCOMPARE(count->text(QAccessible::Name), QStringLiteral("マルチ構成"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(
+                 w.window->findChild<QLabel*>(QStringLiteral("lblMultiCount")))
+                 ->text(QAccessible::Name),
+             QStringLiteral("マルチ総数：0"));
+}
+
+void tst_frmMainMulti::teamsLabelTheRowsAndFollowTheRound()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    auto* teams = w.window->findChild<clsGridView*>(QStringLiteral("grdMultiTeams"));
+    QVERIFY(teams != nullptr && teams->isVisible());
+    QCOMPARE(GridText(teams, 1, 3), QStringLiteral("鹿島"));
+    QCOMPARE(GridText(teams, 13, 2), QStringLiteral("13"));
+    // Level with the multi grid's match rows.
+    QCOMPARE(
+        teams->mapTo(w.window.get(), teams->visualRect(teams->Model()->index(7, 3)).center()).y(),
+        w.Multi()
+            ->mapTo(w.window.get(), w.Multi()->visualRect(w.Multi()->Model()->index(7, 0)).center())
+            .y());
+    QVERIFY(w.window->Document().SetKaisaikai(9002));
+    QCOMPARE(GridText(teams, 1, 3), QStringLiteral("浦和"));
+}
+
+// The vote status in use reaches the multi after every round change and user rates: marking
+// by vote order must read the votes shown, never those of an earlier round.
+void tst_frmMainMulti::voteOrderFollowsTheRoundAndTheUsersRates()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    clsDocument& doc = w.window->Document();
+    const auto row7 = [&] {
+        return GridText(w.Multi(), 7, 0) + GridText(w.Multi(), 7, 1) + GridText(w.Multi(), 7, 2);
+    };
+    // Match 7 of 9001: away win most voted, then the home win.
+    QVERIFY(MarkByVoteOrder(w));
+    QCOMPARE(row7(), QStringLiteral("○▲◎"));
+    QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：1,594,323"));
+    QVERIFY(doc.SetKaisaikai(9002));
+    QVERIFY(MarkByVoteOrder(w));
+    QCOMPARE(row7(), QStringLiteral("◎○▲"));
+    // Rates of the user's own: the draw becomes the favourite.
+    VoteRecord vote = doc.Vote();
+    vote.AsOf = DateTime{};
+    vote.Match[6].Votes = {Currency::FromInt(300000), Currency::FromInt(100000),
+                           Currency::FromInt(200000)};
+    QVERIFY(doc.SetVote(vote));
+    QVERIFY(MarkByVoteOrder(w));
+    QCOMPARE(row7(), QStringLiteral("▲◎○"));
+    // A round without a vote status marks nothing.
+    QVERIFY(doc.MultiMarkAll(0));
+    QVERIFY(doc.SetKaisaikai(0));
+    QVERIFY(MarkByVoteOrder(w));
+    QCOMPARE(row7(), QString());
+    QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：0"));
+}
+
+void tst_frmMainMulti::headingMenusSetTheClickMarkAndMarkAll()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    w.chooser.Push({"△ 大穴"});
+    ClickCell(w.Multi(), 0, 0);
+    QCOMPARE(w.window->Document().Multi().LeftClickMark(), 4);
+    QCOMPARE(w.chooser.Shown().size(), std::size_t{1});
+    ClickCell(w.Multi(), 4, 1);
+    QCOMPARE(GridText(w.Multi(), 4, 1), QStringLiteral("△"));
+    ClickCell(w.Multi(), 4, 1);
+    QCOMPARE(GridText(w.Multi(), 4, 1), QString());
+    // A dismissed menu keeps the click mark.
+    w.chooser.Push({});
+    ClickCell(w.Multi(), 0, 2);
+    QCOMPARE(w.window->Document().Multi().LeftClickMark(), 4);
+    w.chooser.Push({"全て対抗でマーク"});
+    ClickCell(w.Multi(), 0, 2, Qt::RightButton);
+    QCOMPARE(GridText(w.Multi(), 13, 2), QStringLiteral("○"));
+    QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：1,594,323"));
+    QCOMPARE(GridText(w.Count(), 5, 1), QStringLiteral(" 531441"));
+    w.chooser.Push({"全てマークを消去"});
+    ClickCell(w.Multi(), 0, 0, Qt::RightButton);
+    QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：0"));
+    QCOMPARE(GridText(w.Count(), 5, 1), QString());
+    QVERIFY(w.chooser.Errors().empty());
+}
+
+void tst_frmMainMulti::cellMenuSetsOneMark()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    w.chooser.Push({"☆ 特注"});
+    ClickCell(w.Multi(), 9, 2, Qt::RightButton);
+    QCOMPARE(w.window->Document().Multi().Value()[2][8], 6);
+    QCOMPARE(GridText(w.Multi(), 9, 2), QStringLiteral("☆"));
+    // The menu key acts as a right click on the current cell.
+    w.chooser.Push({"無し"});
+    w.Multi()->setFocus();
+    QTest::keyClick(w.Multi(), Qt::Key_Menu);
+    QCOMPARE(w.window->Document().Multi().Value()[2][8], 0);
+    QCOMPARE(w.chooser.Shown().size(), std::size_t{2});
+    QVERIFY(w.chooser.Errors().empty());
+}
+
+void tst_frmMainMulti::conditionsEnteredInTheWidgetsSaveAsTheCoreWritesThem()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    clsDocument& doc = w.window->Document();
+    // What the edits below must make of the round's fresh conditions, field by field.
+    ConditionSetRecord expected = doc.Jouken();
+    expected.Haitou.Flag[0] = true;
+    expected.Haitou.Min[0] = Currency::FromInt(50'000);
+    expected.Haitou.Max[1] = Currency::FromInt(30'000);
+    for (int t = 0; t <= 3; ++t) {
+        expected.Honmei[0].SetMark(t, 0, kCountDelete);
+    }
+    expected.Honmei[3].MatchFlags[0] = false;
+    expected.Ninki[0].SetMark(5, 1, kCountDelete);
+    expected.Mark[0].SetMark(13, 2, kCountTolerate);
+    expected.MachigaiType = 1;
+    expected.MachigaiList[1] = true;
+
+    w.ShowJoukenPage(clsJoukenPanel::PageHaitou);
+    QTest::mouseClick(w.Find<QCheckBox>("chkHaitou1"), Qt::LeftButton);
+    w.chooser.Push({"1 ～ 10万円", "5万円"});
+    OpenContextMenu(w.Find<clsMoneyEdit>("txtHaitouMin1"));
+    w.chooser.Push({"1 ～ 10万円", "3万円"});
+    OpenContextMenu(w.Find<clsMoneyEdit>("txtHaitouMax2"));
+    w.ShowJoukenPage(clsJoukenPanel::PageHonmei);
+    ClickGeometryCell(w.Find<clsGridView>("picMultiHonmei"), 1, 1 + 3, Qt::LeftButton,
+                      Qt::ShiftModifier);
+    w.ClickTableTab("picTabHonmei", 3);
+    ClickGeometryCell(w.Find<clsGridView>("picGameHonmei"), 1, 0);
+    w.ShowJoukenPage(clsJoukenPanel::PageNinki);
+    w.chooser.Push({"削除（×）でマーク"});
+    ClickGeometryCell(w.Find<clsGridView>("picMultiNinki"), 2, 1 + 5, Qt::RightButton);
+    w.ShowJoukenPage(clsJoukenPanel::PageMark);
+    // Ctrl + right: △ from the cell rightwards.
+    ClickGeometryCell(w.Find<clsGridView>("picMultiMark"), 3, 1 + 13, Qt::RightButton,
+                      Qt::ControlModifier);
+    w.ShowJoukenPage(clsJoukenPanel::PageMachigai);
+    auto* option = w.Find<QRadioButton>("optMachigai1");
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    ClickGeometryCell(w.Find<clsGridView>("picMachigai"), 2, 0);
+    QVERIFY(w.chooser.Errors().empty());
+    QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
+    QVERIFY(doc.Jouken() == expected);
+
+    // 条件 保存 against the core's own file of the expected record.
+    const std::string chosen = (w.dir.Path() / "UserData" / "widgets").string();
+    w.dialog.Push(chosen);
+    w.window->UpdateMenus();
+    w.Action("mnuFile_Jouken_Save")->trigger();
+    QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
+    clsTFileDRD drd(w.host.Host(), basMain::VersionText(), std::string(basVersion::kLegalNotice));
+    DataFileRecord rec;
+    rec.Jouken = expected;
+    const std::string direct = (w.dir.Path() / "direct.drj").string();
+    QVERIFY(drd.Save(direct, false, rec, true));
+    const std::string saved = ReadBytes(chosen + ".drj");
+    QVERIFY(!saved.empty());
+    QVERIFY(saved == ReadBytes(direct));
+
+    // Cleared, then loaded back through 開く: the widgets show it all again.
+    QVERIFY(doc.EditJouken([](clsJoukenPanels& p) { p.Clear(); }));
+    QVERIFY(!w.Find<QCheckBox>("chkHaitou1")->isChecked());
+    w.dialog.Push(chosen + ".drj");
+    w.Action("mnuFile_Jouken_Open")->trigger();
+    QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
+    QVERIFY(doc.Jouken() == expected);
+    w.ShowJoukenPage(clsJoukenPanel::PageHaitou);
+    QVERIFY(w.Find<QCheckBox>("chkHaitou1")->isChecked());
+    QVERIFY(!w.Find<QCheckBox>("chkHaitou2")->isChecked());
+    QCOMPARE(w.Find<clsMoneyEdit>("txtHaitouMin1")->text(), QStringLiteral("50,000"));
+    QCOMPARE(w.Find<clsMoneyEdit>("txtHaitouMax2")->text(), QStringLiteral("30,000"));
+    QCOMPARE(w.Find<clsMoneyEdit>("txtHaitouMax1")->text(), QStringLiteral("9,999,999,999"));
+    w.ShowJoukenPage(clsJoukenPanel::PageHonmei);
+    w.ClickTableTab("picTabHonmei", 0);
+    auto* honmei = w.Find<clsGridView>("picMultiHonmei");
+    for (int t = 0; t < kCountColumns; ++t) {
+        QCOMPARE(GridText(honmei, 1, 1 + t), t <= 3 ? QStringLiteral("×") : QString());
+    }
+    w.ClickTableTab("picTabHonmei", 3);
+    QVERIFY(GridText(w.Find<clsGridView>("picGameHonmei"), 1, 0) != QString());
+    QCOMPARE(w.window->Document().JoukenPanels().Table(JoukenKind::Honmei).CurrentTab(), 3);
+    QVERIFY(!w.window->Document().JoukenPanels().Table(JoukenKind::Honmei).Shown().MatchFlags[0]);
+    w.ShowJoukenPage(clsJoukenPanel::PageNinki);
+    QCOMPARE(GridText(w.Find<clsGridView>("picMultiNinki"), 2, 1 + 5), QStringLiteral("×"));
+    w.ShowJoukenPage(clsJoukenPanel::PageMark);
+    QCOMPARE(GridText(w.Find<clsGridView>("picMultiMark"), 3, 1 + 13), QStringLiteral("△"));
+    w.ShowJoukenPage(clsJoukenPanel::PageMachigai);
+    QVERIFY(w.Find<QRadioButton>("optMachigai1")->isChecked());
+}
+
+// Rounds 198 to 260 pay two grades: their 3rd-grade payout row is hidden.
+void tst_frmMainMulti::payoutRowsFollowTheRoundsGrades()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    w.ShowJoukenPage(clsJoukenPanel::PageHaitou);
+    QVERIFY(w.Find<clsMoneyEdit>("txtHaitouMin3")->isVisible());
+    QVERIFY(w.Find<QCheckBox>("chkHaitou3")->isVisible());
+    QVERIFY(w.window->Document().SetKaisaikai(200));
+    QVERIFY(!w.Find<clsMoneyEdit>("txtHaitouMin3")->isVisible());
+    QVERIFY(!w.Find<clsMoneyEdit>("txtHaitouMax3")->isVisible());
+    QVERIFY(!w.Find<QCheckBox>("chkHaitou3")->isVisible());
+    QVERIFY(w.Find<clsMoneyEdit>("txtHaitouMax2")->isVisible());
+    QVERIFY(w.window->Document().SetKaisaikai(9001));
+    QVERIFY(w.Find<clsMoneyEdit>("txtHaitouMin3")->isVisible());
+    QVERIFY(w.Find<QCheckBox>("chkHaitou3")->isVisible());
+}
+
+void tst_frmMainMulti::aTableTabClosesTheAnalyses()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    QVERIFY(w.window->Document().MultiMarkAll(1));
+    w.ShowJoukenPage(clsJoukenPanel::PageHonmei);
+    auto* honmei = w.Find<clsGridView>("picMultiHonmei");
+    w.chooser.Push({"構成分析"});
+    ClickGeometryCell(honmei, 1, 0, Qt::RightButton);
+    w.chooser.Push({"構成分析"});
+    ClickGeometryCell(honmei, 2, 0, Qt::RightButton);
+    QVERIFY(w.chooser.Errors().empty());
+    QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
+    QCOMPARE(w.window->KouseiBunsekiWindowCount(), 2);
+    w.ClickTableTab("picTabHonmei", 4);
+    QCOMPARE(w.window->KouseiBunsekiWindowCount(), 0);
+    // Also a tab of another table.
+    w.chooser.Push({"構成分析"});
+    ClickGeometryCell(honmei, 1, 0, Qt::RightButton);
+    QCOMPARE(w.window->KouseiBunsekiWindowCount(), 1);
+    w.ShowJoukenPage(clsJoukenPanel::PageMark);
+    QCOMPARE(w.window->KouseiBunsekiWindowCount(), 1); // the strip above the tables is no tab
+    w.ClickTableTab("picTabMark", 2);
+    QCOMPARE(w.window->KouseiBunsekiWindowCount(), 0);
+}
+
+void tst_frmMainMulti::theShownTableShadesItsTargetCells()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    const auto back = [&](int lngRow, int lngCol) {
+        return w.Multi()
+            ->Model()
+            ->data(w.Multi()->Model()->index(lngRow, lngCol), Qt::BackgroundRole)
+            .value<QBrush>()
+            .color();
+    };
+    const QColor white(255, 255, 255);
+    const QColor yellow(255, 255, 224);
+    QCOMPARE(back(1, 0), white);
+    QCOMPARE(back(2, 0), yellow);
+    w.ShowJoukenPage(clsJoukenPanel::PageHonmei);
+    w.ClickTableTab("picTabHonmei", 3);
+    ClickGeometryCell(w.Find<clsGridView>("picGameHonmei"), 2, 0); // match 2 out
+    QVERIFY(back(2, 0) != yellow);
+    QVERIFY(back(2, 2) != yellow);
+    QCOMPARE(back(3, 1), white);
+    // The payout page: every cell a target again.
+    w.ShowJoukenPage(clsJoukenPanel::PageHaitou);
+    QCOMPARE(back(2, 0), yellow);
+    // Back on the table, its own targets again.
+    w.ShowJoukenPage(clsJoukenPanel::PageHonmei);
+    QVERIFY(back(2, 0) != yellow);
+}
+
+QTEST_MAIN(tst_frmMainMulti)
+#include "tst_frmMainMulti.moc"
