@@ -1,12 +1,12 @@
 #include "engines/clsTMsEngine1.h"
 
-#include "engines/basEngineBall.h"
+#include "lottery/basBall.h"
 
 #include <algorithm>
 #include <stdexcept>
 #include <string>
 
-using namespace basEngineBall;
+using namespace basBall;
 
 namespace {
 // A ticket number's state in one 16-bit word: the score (uncovered members of its ball, at most
@@ -23,7 +23,7 @@ static_assert(kBall3 <= kScoreMask);
 
 // Candidates of one block: the scans of the second phase skip every block whose bound is below
 // the score they look for.
-constexpr std::size_t kBlock = 256;
+constexpr std::size_t kBlock = 64;
 
 // Candidates between two event-processing points: about 1 % of them.
 std::size_t EventStep(std::size_t lngCount)
@@ -184,59 +184,59 @@ void clsTMsEngine1::TakeBestScores(std::span<const std::int32_t> lngSingle)
             level = std::max(level, b.Bound);
             live += b.End - b.Begin;
         }
-        const std::size_t step = EventStep(live);
-        std::size_t untilEvents = step;
+        // Events every step candidates visited, counted by block.
+        const auto step = static_cast<std::ptrdiff_t>(EventStep(live));
+        std::ptrdiff_t untilEvents = step;
         bool lineOpen = false;
-        auto stopped = [&](std::size_t lngAt) {
-            if (--untilEvents != 0) {
-                return false;
-            }
-            untilEvents = step;
-            m_msg.Value(static_cast<std::int32_t>(lngAt));
-            if (!ProcessEvents()) {
-                return false;
-            }
-            m_msg.Value(0);
-            if (!lineOpen) {
-                m_msg.Msg("候補の検索中...", false, true);
-            }
-            m_msg.Msg("", true, false);
-            m_result.clear();
-            return true;
-        };
         for (Block& b : blocks) {
             if (b.Bound != level) {
                 continue;
             }
             std::uint32_t bound = 0;
-            std::size_t kept = b.Begin;
-            for (std::size_t i = b.Begin; i < b.End; ++i) {
-                const std::int32_t s = cand[i];
+            std::int32_t* const first = cand.data() + b.Begin;
+            std::int32_t* const last = cand.data() + b.End;
+            std::int32_t* kept = first;
+            for (const std::int32_t* p = first; p != last; ++p) {
+                const std::int32_t s = *p;
                 const std::uint32_t v = state[s];
                 if ((v & kCovered) != 0) {
-                    // Covered since the last visit.
-                } else if ((v & kScoreMask) == level) {
-                    if (!lineOpen) {
-                        m_msg.Msg("候補の検索中...", false, true);
-                        m_msg.Max(maxIndex);
-                        lineOpen = true;
-                    }
-                    Choose(s);
-                    if (m_uncovered == 0) {
-                        m_msg.Value(0);
-                        m_msg.Msg(std::to_string(level), true, false);
-                        return;
-                    }
-                } else {
-                    cand[kept++] = s;
-                    bound = std::max(bound, v & kScoreMask);
+                    continue; // covered since the last visit
                 }
-                if (stopped(i)) {
+                const std::uint32_t score = v & kScoreMask;
+                if (score != level) {
+                    *kept++ = s;
+                    bound = std::max(bound, score);
+                    continue;
+                }
+                if (!lineOpen) {
+                    m_msg.Msg("候補の検索中...", false, true);
+                    m_msg.Max(maxIndex);
+                    lineOpen = true;
+                }
+                Choose(s);
+                if (m_uncovered == 0) {
+                    m_msg.Value(0);
+                    m_msg.Msg(std::to_string(level), true, false);
                     return;
                 }
             }
-            b.End = kept;
+            b.End = static_cast<std::size_t>(kept - cand.data());
             b.Bound = bound;
+            untilEvents -= last - first;
+            if (untilEvents > 0) {
+                continue;
+            }
+            untilEvents = step;
+            m_msg.Value(static_cast<std::int32_t>(b.Begin));
+            if (ProcessEvents()) {
+                m_msg.Value(0);
+                if (!lineOpen) {
+                    m_msg.Msg("候補の検索中...", false, true);
+                }
+                m_msg.Msg("", true, false);
+                m_result.clear();
+                return;
+            }
         }
         if (lineOpen) {
             m_msg.Value(0);
@@ -262,7 +262,7 @@ void clsTMsEngine1::Choose(std::int32_t lngNo)
                                  uncovered -= static_cast<std::int32_t>(v >> kInSetShift);
                                  // x has just left the uncovered numbers: every ball holding it
                                  // loses one point.
-                                 ForEachOfBall(x, o, grade, [](Word* y) { --*y; });
+                                 ForEachOfBall(x, o, grade, [](Word* y, int) { --*y; });
                              });
     m_uncovered = uncovered;
 }
