@@ -1,7 +1,7 @@
 #include "engines/clsTMsTabu.h"
 
-#include "lottery/basBall.h"
 #include "engines/clsTKnownCode.h"
+#include "lottery/basBall.h"
 
 #include <limits>
 #include <stdexcept>
