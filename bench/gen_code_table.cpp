@@ -3,7 +3,8 @@
 // from that code down for a few processor seconds per seed, and the smallest cover it confirms
 // is printed when it beats the construction. Run by hand, then paste the output into
 // src/engines/basKnownCodeTable.cpp:
-//   gen_code_table [MAX_MATCHES [SECONDS_PER_MATCH]] > table.txt
+//   gen_code_table [MAX_MATCHES [SECONDS_PER_MATCH [TRIPLES DOUBLES RADIUS]]] > table.txt
+// With the last three only that space is searched (for one entry of the table).
 
 #include "BenchHost.h"
 #include "base/clsIMessage.h"
@@ -113,10 +114,17 @@ int main(int argc, char** argv)
 {
     const int maxMatches = argc > 1 ? std::atoi(argv[1]) : 7;
     const double perMatch = argc > 2 ? std::atof(argv[2]) : 2.0;
+    const bool one = argc > 5;
+    const int onlyT = one ? std::atoi(argv[3]) : -1;
+    const int onlyB = one ? std::atoi(argv[4]) : -1;
+    const int onlyR = one ? std::atoi(argv[5]) : -1;
     for (int n = 2; n <= maxMatches; ++n) {
         for (int r = 1; r <= 2; ++r) {
             for (int t = n; t >= 0; --t) {
                 const int b = n - t;
+                if (one && (t != onlyT || b != onlyB || r != onlyR)) {
+                    continue;
+                }
                 const std::int64_t built = clsTKnownCode::Size(t, b, r);
                 const std::int64_t volume = BallVolume(t, b, r);
                 std::int64_t space = 1;

@@ -69,12 +69,12 @@ EngineChoice ChoiceOf(std::int32_t lngMsEngine)
 
 std::unique_ptr<clsIMsEngine> MakeEngine(clsTMsEngine::EngineKind kind, clsIPump& objPump,
                                          clsIMessage& objMessage, clsTRandom& objRandom,
-                                         std::vector<std::uint32_t>& lngFastWorkspace)
+                                         clsTMsEngine1::Workspace& objFastWorkspace)
 {
     using K = clsTMsEngine::EngineKind;
     switch (kind) {
     case K::Fast:
-        return std::make_unique<clsTMsEngine1>(objPump, objMessage, lngFastWorkspace);
+        return std::make_unique<clsTMsEngine1>(objPump, objMessage, objFastWorkspace);
     case K::Trial:
         return std::make_unique<clsTMsEngine2>(objPump, objMessage, objRandom);
     case K::Optimisation:

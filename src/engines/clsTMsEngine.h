@@ -9,6 +9,7 @@
 #include "conditions/clsTMsg.h"
 #include "engines/EngineSettingsRecord.h"
 #include "engines/clsIMsEngine.h"
+#include "engines/clsTMsEngine1.h"
 #include "engines/clsTRandom.h"
 #include "lottery/ProbabilityRecord.h"
 #include "lottery/VoteRecord.h"
@@ -88,7 +89,7 @@ private:
     EngineKind m_kind = EngineKind::None;
     // The engine of the run in progress, null between runs.
     std::unique_ptr<clsIMsEngine> m_engine;
-    // The fast search's table, kept from run to run.
-    std::vector<std::uint32_t> m_fastWorkspace;
+    // The fast search's tables, kept from run to run.
+    clsTMsEngine1::Workspace m_fastWorkspace;
     std::int64_t m_cacheLimit = std::numeric_limits<std::int64_t>::max();
 };

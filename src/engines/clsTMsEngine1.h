@@ -14,11 +14,21 @@
 class clsTMsEngine1 final : public clsIMsEngine
 {
 public:
+    // The tables of a run, indexed by ticket number or by candidate.
+    struct Workspace
+    {
+        // Score and flags packed (see the .cpp). A score is kept for every number, in or out
+        // of the set, and only ever falls, which is what lets it be maintained instead of
+        // recounted.
+        std::vector<std::uint16_t> State;
+        // The uncovered singles in input order, in blocks with an upper bound of their scores.
+        std::vector<std::int32_t> Candidates;
+    };
+
     clsTMsEngine1(clsIPump& objPump, clsIMessage& objMessage);
-    // With a table kept by the caller across runs, so a batch does not reallocate its 6 MB
-    // for every file.
-    clsTMsEngine1(clsIPump& objPump, clsIMessage& objMessage,
-                  std::vector<std::uint32_t>& lngWorkspace);
+    // With tables kept by the caller across runs, so a batch does not reallocate them for
+    // every file.
+    clsTMsEngine1(clsIPump& objPump, clsIMessage& objMessage, Workspace& objWorkspace);
 
     void Initialize(clsTMsgLog& objLog) override;
     // Covers the singles at grade 2 or 3. False when the run failed (LastError tells why); a
@@ -51,11 +61,8 @@ private:
     bool m_initialized = false;
     bool m_stop = false;
     std::int32_t m_grade = 2;
-    // Indexed by ticket number: score and flags packed (see the .cpp). A score is kept for
-    // every number, in or out of the set, and only ever falls, which is what lets it be
-    // maintained instead of recounted.
-    std::vector<std::uint32_t> m_ownState;
-    std::vector<std::uint32_t>& m_state;
+    Workspace m_own;
+    Workspace& m_ws;
     std::int32_t m_uncovered = 0;
     std::vector<std::int32_t> m_result;
     ErrorRecord m_lastError;

@@ -1,11 +1,11 @@
 #include "engines/clsTMsSearchEngine.h"
 
-#include "engines/basEngineBall.h"
+#include "lottery/basBall.h"
 #include "lottery/clsTMultiPattern.h"
 
 #include <stdexcept>
 
-using namespace basEngineBall;
+using namespace basBall;
 
 clsTMsSearchEngine::clsTMsSearchEngine(clsIPump& objPump, clsIMessage& objMessage,
                                        clsTRandom& objRandom, std::string strClass)

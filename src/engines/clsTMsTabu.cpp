@@ -1,7 +1,7 @@
 #include "engines/clsTMsTabu.h"
 
-#include "engines/basEngineBall.h"
 #include "engines/clsTKnownCode.h"
+#include "lottery/basBall.h"
 
 #include <limits>
 #include <stdexcept>
@@ -49,7 +49,7 @@ void clsTMsTabu::ReadSpace(std::span<const std::int32_t> lngTarget,
     // The outcomes used per match; matches with one of them fold into m_base.
     std::array<std::uint32_t, 13> mask{};
     auto mark = [&](std::int32_t s) {
-        if (!basEngineBall::IsValidNo(s)) {
+        if (!basBall::IsValidNo(s)) {
             throw std::out_of_range("シングル番号が範囲外です: " + std::to_string(s));
         }
         for (std::int32_t m = 0; m < 13; ++m) {
@@ -75,7 +75,7 @@ void clsTMsTabu::ReadSpace(std::span<const std::int32_t> lngTarget,
             }
         }
         if (w < 2) {
-            m_base += codes[0] * basEngineBall::kPow[m];
+            m_base += codes[0] * basBall::kPow[m];
             continue;
         }
         const std::int32_t k = m_n++;
@@ -189,7 +189,7 @@ std::int32_t clsTMsTabu::ToLocal(std::int32_t lngNo) const
     std::int32_t local = 0;
     std::int32_t rest = lngNo;
     for (std::int32_t k = 0; k < m_n; ++k) {
-        const std::int32_t p = basEngineBall::kPow[m_match[k]];
+        const std::int32_t p = basBall::kPow[m_match[k]];
         const std::int32_t code = lngNo / p % 3;
         const std::int32_t digit = m_digitOf[k][code];
         if (digit < 0) {
@@ -206,7 +206,7 @@ std::int32_t clsTMsTabu::ToTicket(std::int32_t lngLocal) const
     std::int32_t no = m_base;
     for (std::int32_t k = 0; k < m_n; ++k) {
         const std::int32_t digit = lngLocal / m_stride[k] % m_width[k];
-        no += m_code[k][digit] * basEngineBall::kPow[m_match[k]];
+        no += m_code[k][digit] * basBall::kPow[m_match[k]];
     }
     return no;
 }

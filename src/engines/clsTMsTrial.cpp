@@ -1,13 +1,13 @@
 #include "engines/clsTMsTrial.h"
 
-#include "engines/basEngineBall.h"
+#include "lottery/basBall.h"
 
 #include <limits>
 #include <new>
 #include <stdexcept>
 #include <string>
 
-using namespace basEngineBall;
+using namespace basBall;
 
 namespace {
 constexpr std::int32_t kEmptySlot = -1;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -101,6 +103,58 @@ TEST(clsTProbability, MatchesDistancesOnRandomSets)
         }
         EXPECT_EQ(expect, Tousen(base, chosen));
         EXPECT_GT(expect[3], 0);
+    }
+}
+
+// The counts as first written: the flags set from clsTNumber's neighbour lists.
+List ListTousen(const List& base, const List& chosen)
+{
+    std::vector<std::uint8_t> hit(clsTNumber::SingleCount, 0);
+    std::array<std::int32_t, clsTNumber::List2Size> l2;
+    std::array<std::int32_t, clsTNumber::List3Size> l3;
+    for (const std::int32_t s : chosen) {
+        hit[static_cast<std::size_t>(s)] |= 1;
+        clsTNumber::Get2List(s, l2);
+        for (const std::int32_t v : l2) {
+            hit[static_cast<std::size_t>(v)] |= 2;
+        }
+        clsTNumber::Get3List(s, l3);
+        for (const std::int32_t v : l3) {
+            hit[static_cast<std::size_t>(v)] |= 4;
+        }
+    }
+    List n(6, 0);
+    n[0] = static_cast<std::int32_t>(base.size());
+    for (const std::int32_t m : base) {
+        const std::uint8_t h = hit[static_cast<std::size_t>(m)];
+        n[1] += (h & 1) != 0;
+        n[2] += (h & 2) != 0;
+        n[3] += (h & 4) != 0;
+        n[4] += (h & 3) != 0;
+        n[5] += h != 0;
+    }
+    return n;
+}
+
+TEST(clsTProbability, SameCountsAsTheNeighbourListsOnLargeSets)
+{
+    List all(clsTNumber::SingleCount);
+    for (std::int32_t i = 0; i < clsTNumber::SingleCount; ++i) {
+        all[static_cast<std::size_t>(i)] = i;
+    }
+    std::mt19937 rng(11);
+    for (const std::size_t size : {1u, 500u, 60000u}) {
+        List chosen(size);
+        for (auto& c : chosen) {
+            c = static_cast<std::int32_t>(rng() % clsTNumber::SingleCount);
+        }
+        // The corners of the table, where a ball's offsets all point one way.
+        chosen.push_back(0);
+        chosen.push_back(clsTNumber::SingleCount - 1);
+        List base(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(all.size() / size));
+        for (const List& b : {all, base, chosen}) {
+            EXPECT_EQ(ListTousen(b, chosen), Tousen(b, chosen)) << size;
+        }
     }
 }
 
