@@ -459,11 +459,15 @@ bool clsDocument::Run()
                         m_lastFailure += " " + m_trail.Last;
                     }
                 }
+                // The probability counts and the sort of a large set each take a while: the
+                // window gets its events between them.
+                m_host.Pump.DoEvents();
                 if (count > 0) {
                     clsQuickSort sort(m_host.Message);
                     sort.LongSort(
                         std::span<std::int32_t>(singles.data(), static_cast<std::size_t>(count)),
                         true);
+                    m_host.Pump.DoEvents();
                 }
             }
             singles.resize(static_cast<std::size_t>(std::max(0, count)));

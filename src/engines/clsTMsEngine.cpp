@@ -176,7 +176,8 @@ bool clsTMsEngine::EngineRun(std::int32_t& lngSCount, std::vector<std::int32_t>&
         lngTousen.fill(0);
         if ((udtSettings.MsEngine != 0 || udtSettings.ChushutsuFlag) && !base.empty() &&
             lngSCount >= 1) {
-            clsTProbability probability;
+            m_pump.DoEvents();
+            clsTProbability probability(m_pump);
             const std::span<const std::int32_t> result(lngSingle.data(),
                                                        static_cast<std::size_t>(lngSCount));
             if (!probability.GetTousen(base, result, lngTousen)) {

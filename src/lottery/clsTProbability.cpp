@@ -39,7 +39,11 @@ bool clsTProbability::GetTousen(std::span<const std::int32_t> lngMulti,
         // The balls are walked from per-match offsets, as the engines do, instead of filling
         // the neighbour lists: the same numbers, a third of the time.
         std::uint8_t* mark = hit.data();
+        std::size_t done = 0;
         for (const std::int32_t s : lngSingle) {
+            if (m_pump != nullptr && ++done % kPumpEvery == 0) {
+                m_pump->DoEvents();
+            }
             std::array<std::array<std::int32_t, 2>, 13> delta{};
             std::int32_t r = s;
             std::int32_t p = 1;
