@@ -1,6 +1,7 @@
 // The document's unsaved-changes flag and its question, the compression panels it owns, and
 // the run button's state during a run.
 #include "app/clsDocument.h"
+#include "engines/clsTRenzoku.h"
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
 #include "support/RecordingHost.h"
@@ -223,5 +224,37 @@ TEST_F(DocumentChanges, TheFastSearchNeverClaimsAPause)
     EXPECT_TRUE(pressed);
     EXPECT_EQ(rec.SleptMs, 0);
     EXPECT_TRUE(doc.RunButtonEnabled());
+}
+
+// The batch on the real document: a stop while the first file is still being extracted leaves
+// that file byte for byte as it was and not run, so a second batch takes it up.
+TEST_F(DocumentChanges, ABatchStoppedInTheExtractionLeavesTheFileUntouched)
+{
+    std::filesystem::copy_file(Path("sample.drd"), Path("second.drd"));
+    const std::string before = dir.Read("sample.drd");
+    clsTRenzoku batch(rec,
+                      clsTRenzoku::Target{
+                          [&](const std::string& p) { return doc.FileLoadDRD(p, true, false); },
+                          [&] { return doc.Run(); },
+                          [&] { doc.Cancel(); },
+                          [&](const std::string& p) { return doc.FileSaveDRD(p, true, false); },
+                          [&] { return doc.RunStoppedInExtraction(); },
+                      });
+    batch.AddFile(Path("sample.drd"));
+    batch.AddFile(Path("second.drd"));
+    rec.OnDoEvents = [&](std::int64_t) {
+        if (doc.Extraction().Run()) {
+            batch.StopBatch();
+        }
+    };
+    batch.RunBatch();
+    EXPECT_EQ(batch.Rows()[0].Status, "");
+    EXPECT_EQ(batch.Rows()[1].Status, "");
+    EXPECT_EQ(dir.Read("sample.drd"), before);
+    rec.OnDoEvents = nullptr;
+    batch.RunBatch();
+    EXPECT_EQ(batch.Rows()[0].Status, "成功");
+    EXPECT_EQ(batch.Rows()[1].Status, "成功");
+    EXPECT_NE(dir.Read("sample.drd"), before); // now saved with its run
 }
 } // namespace
