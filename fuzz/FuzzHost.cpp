@@ -36,6 +36,16 @@ bool FuzzHost::YesNo(std::string_view strText, std::string_view strCaption, bool
     return blnDefault;
 }
 
+AskAnswer FuzzHost::YesNoCancel(std::string_view strText, std::string_view strCaption,
+                                std::string_view, std::string_view, std::string_view,
+                                AskAnswer ansDefault)
+{
+    if (!basText::IsValidUtf8(strText) || !basText::IsValidUtf8(strCaption)) {
+        FuzzFail("a question is not valid UTF-8");
+    }
+    return ansDefault;
+}
+
 void FuzzHost::EndBusy()
 {
     if (--m_busy < 0) {

@@ -21,6 +21,9 @@ public:
 
     void ShowMessage(MsgIcon icon, std::string_view strText, std::string_view strCaption) override;
     bool YesNo(std::string_view strText, std::string_view strCaption, bool blnDefault) override;
+    AskAnswer YesNoCancel(std::string_view strText, std::string_view strCaption,
+                          std::string_view strYes, std::string_view strNo,
+                          std::string_view strCancel, AskAnswer ansDefault) override;
     void DoEvents() override {}
     std::int64_t TickMs() const override { return 0; }
     void SleepMs(std::int32_t) override {}

@@ -86,6 +86,7 @@ clsDocument::clsDocument(const clsHost& host, clsTMain& roundController,
     , m_multi(host.Message)
     , m_joukenPanels(host.Message, host.Clipboard)
     , m_tickets(host, roundController.ProgramDir())
+    , m_enginePanels(host.Message, host.Clipboard)
 {
     m_tx.Initialize(m_log, VersionText());
     m_engine->Initialize(m_log);
@@ -105,8 +106,17 @@ clsDocument::clsDocument(const clsHost& host, clsTMain& roundController,
 
 clsDocument::~clsDocument() = default;
 
-void clsDocument::RaiseChanged(std::uint32_t lngParts) const
+void clsDocument::RaiseChanged(std::uint32_t lngParts)
 {
+    // The parts a user would lose by closing without saving; the log, the file name and the
+    // run state are not work of their own.
+    constexpr std::uint32_t kWorkParts = PartRound | PartVote | PartMulti | PartConditions |
+                                         PartEngineSettings | PartProbability | PartSingles;
+    if (m_keepClean) {
+        m_modified = false;
+    } else if ((lngParts & kWorkParts) != 0) {
+        m_modified = true;
+    }
     m_changed.Raise(lngParts);
 }
 
@@ -183,12 +193,7 @@ bool clsDocument::SetConditions(const ConditionSetRecord& jouken)
 
 bool clsDocument::SetEngineSettings(const EngineSettingsRecord& settings)
 {
-    if (!CanEdit()) {
-        return false;
-    }
-    m_engineSettings = settings;
-    RaiseChanged(PartEngineSettings);
-    return true;
+    return EditEngineSettings([&](clsEnginePanels& panels) { panels.Apply(settings); });
 }
 
 bool clsDocument::SetVote(const VoteRecord& vote)
@@ -236,13 +241,15 @@ bool clsDocument::New()
     if (!CanEdit()) {
         return false;
     }
+    MuteScope clean(m_keepClean, true);
     m_multi.Clear();
     m_probability.reset();
     m_result = m_main.Result();
     Run(); // with no marks the run leaves an empty ticket set
     m_log.Clear();
     ClearJouken();
-    m_engineSettings = EngineSettingsRecord{};
+    m_enginePanels.Clear();
+    m_engineSettings = m_enginePanels.Gather();
     m_currentFile.clear();
     RaiseChanged(PartAll);
     return true;
@@ -298,6 +305,9 @@ bool clsDocument::FileSaveDRD(const std::string& strFileName, bool blnDataFlag, 
     }
     if (blnDataFlag) {
         m_currentFile = strFileName; // even after a failed save, as the title shows
+        if (ok) {
+            m_modified = false;
+        }
         RaiseChanged(PartFile);
     }
     return ok;
@@ -353,6 +363,8 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
         }
         return false;
     }
+    // A data file is the whole work, as saved; a conditions file changes the work.
+    MuteScope clean(m_keepClean, blnDataFlag);
     const CellFlags taishou = m_multi.Taishou();
     if (blnDataFlag) {
         New();
@@ -390,7 +402,8 @@ void clsDocument::ApplyRecord(const DataFileRecord& rec, bool blnDataFlag,
     if (!blnDataFlag) {
         return;
     }
-    m_engineSettings = ClampedToBoxes(rec.Engine);
+    m_enginePanels.Apply(ClampedToBoxes(rec.Engine));
+    m_engineSettings = m_enginePanels.Gather();
     m_msSingleCount = rec.MsSingleCount;
     m_msSingleFrame = rec.MsSingleFrame;
     m_msTousen = rec.MsTousen;
@@ -416,15 +429,20 @@ void clsDocument::ApplyRecord(const DataFileRecord& rec, bool blnDataFlag,
 bool clsDocument::Run()
 {
     if (Running()) {
-        m_paused = !m_paused;
-        m_engine->EnginePause(m_paused);
-        RaiseChanged(PartRunState);
+        // Only a search that waits can pause, and only until its engine step has ended: a
+        // pause asked during the extraction is held for the engine.
+        if (clsTMsEngine::Pausable(m_engineSettings.MsEngine) &&
+            (m_tx.Run() || m_engine->RunningEngine() != clsTMsEngine::EngineKind::None)) {
+            m_engine->EnginePause(!m_engine->PauseRequested());
+            RaiseChanged(PartRunState);
+        }
         return true;
     }
-    m_paused = false;
+    m_engine->EnginePause(false);
     if (m_workLock) {
         return true;
     }
+    m_engineSettings = m_enginePanels.Gather();
     m_lastFailure.clear();
     m_trail.Last.clear();
     m_stoppedInExtraction = false;
@@ -459,11 +477,15 @@ bool clsDocument::Run()
                         m_lastFailure += " " + m_trail.Last;
                     }
                 }
+                // The probability counts and the sort of a large set each take a while: the
+                // window gets its events between them.
+                m_host.Pump.DoEvents();
                 if (count > 0) {
                     clsQuickSort sort(m_host.Message);
                     sort.LongSort(
                         std::span<std::int32_t>(singles.data(), static_cast<std::size_t>(count)),
                         true);
+                    m_host.Pump.DoEvents();
                 }
             }
             singles.resize(static_cast<std::size_t>(std::max(0, count)));
@@ -484,6 +506,7 @@ bool clsDocument::Run()
             m_lastFailure = clsErrorReporter::FromException(e).Description;
             m_err.ReportException("cmdRun_Click", e);
         }
+        m_engine->EnginePause(false);
     }
     RaiseChanged(PartSingles | PartLog | PartRunState);
     return ok;
@@ -523,6 +546,8 @@ void clsDocument::OnKaisaikaiChange(std::int32_t lngKaisaikai, const std::string
     if (!strKumi.empty()) {
         m_roundLabel += " [ " + strKumi + "組 ] ";
     }
+    // Choosing the round of a new, untouched work is how it begins, not a change to lose.
+    MuteScope clean(m_keepClean, m_keepClean || (m_currentFile.empty() && !m_modified));
     const ConditionSetRecord before = m_jouken;
     ScheduleJouken();
     m_jouken = m_joukenPanels.Gather();
@@ -546,13 +571,74 @@ std::string clsDocument::StatusText() const
     return s;
 }
 
-std::string clsDocument::TitleFor(const std::string& strCurrentFile)
+std::string clsDocument::TitleFor(const std::string& strCurrentFile, bool blnModified)
 {
     std::string s = " Drovane  Kelvra";
     if (!strCurrentFile.empty()) {
         s += " - [" + std::filesystem::path(strCurrentFile).filename().string() + "]";
     }
+    if (blnModified) {
+        s += " *";
+    }
     return s;
+}
+
+// Unsaved changes, the compression panels and the run button.
+
+bool clsDocument::QuerySaveChanges(const std::function<bool()>& fnSave, AskAnswer ansDefault)
+{
+    if (!CanEdit()) {
+        return false; // nothing can be saved or dropped under a run or a file operation
+    }
+    if (!m_modified) {
+        return true;
+    }
+    switch (m_host.Ask.YesNoCancel(kSaveChangesQuestion, kAppTitle, "保存", "保存しない",
+                                   "キャンセル", ansDefault)) {
+    case AskAnswer::Yes:
+        // A save that failed, or one the user cancelled in its dialog, keeps the work open.
+        return fnSave && fnSave() && !m_modified;
+    case AskAnswer::No:
+        return true;
+    case AskAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool clsDocument::EditEngineSettings(const std::function<void(clsEnginePanels&)>& fnEdit)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    fnEdit(m_enginePanels);
+    const EngineSettingsRecord gathered = m_enginePanels.Gather();
+    if (gathered != m_engineSettings) {
+        m_engineSettings = gathered;
+        RaiseChanged(PartEngineSettings);
+    }
+    return true;
+}
+
+bool clsDocument::Paused() const
+{
+    return Running() && m_engine->PauseRequested();
+}
+
+std::string_view clsDocument::RunCaption() const
+{
+    if (!Running() || !clsTMsEngine::Pausable(m_engineSettings.MsEngine)) {
+        return "検索開始";
+    }
+    return Paused() ? "検索再開" : "一時停止";
+}
+
+bool clsDocument::RunButtonEnabled() const
+{
+    if (!Running()) {
+        return !m_workLock;
+    }
+    return clsTMsEngine::Pausable(m_engineSettings.MsEngine);
 }
 
 // Pop-up menus and the composition analysis.

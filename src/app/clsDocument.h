@@ -15,6 +15,7 @@
 #include "conditions/clsJoukenPanels.h"
 #include "conditions/clsTMsgLog.h"
 #include "conditions/clsTX.h"
+#include "engines/clsEnginePanels.h"
 #include "engines/clsTKouseiBunseki.h"
 #include "engines/clsTMsEngine.h"
 #include "files/DataFileRecord.h"
@@ -98,7 +99,6 @@ public:
     // The last Run was stopped during the extraction, so it holds no set worth saving.
     bool RunStoppedInExtraction() const { return m_stoppedInExtraction; }
     bool Running() const;
-    bool Paused() const { return m_paused; }
 
     // Why the last failed load, save or run failed, for front ends that show no dialogs (a
     // failed load or save with blnDialog false says nothing else). Empty after a success.
@@ -108,10 +108,11 @@ public:
     bool SetKaisaikai(std::int32_t lngKaisaikai);
     bool SetKumi(const std::string& strKumi);
 
-    // The window title: " Drovane  Kelvra", with " - [file]" when there is a current file.
-    std::string Title() const { return TitleFor(m_currentFile); }
+    // The window title: " Drovane  Kelvra", with " - [file]" when there is a current file and
+    // " *" while the work has unsaved changes.
+    std::string Title() const { return TitleFor(m_currentFile, m_modified); }
     // The same for a given current file (empty for none): the one place the title is built.
-    static std::string TitleFor(const std::string& strCurrentFile);
+    static std::string TitleFor(const std::string& strCurrentFile, bool blnModified = false);
     // The status bar text: the round label and the vote status in use.
     std::string StatusText() const;
 
@@ -127,7 +128,7 @@ public:
     bool SetLeftClickMark(std::int32_t lngMark);
     bool SetTaishou(const CellFlags& blnValue);
     bool SetConditions(const ConditionSetRecord& jouken);
-    // Taken as given; a loaded file's settings are the ones fitted to the boxes.
+    // Shown in the compression panels and taken as they show it (counts fitted to the boxes).
     bool SetEngineSettings(const EngineSettingsRecord& settings);
     // The vote status in use for this work (the round controller keeps its own).
     bool SetVote(const VoteRecord& vote);
@@ -233,6 +234,27 @@ public:
     // Condition panel views: the platform services their own helpers report through (the yen
     // boxes' editing models).
     const clsHost& Host() const { return m_host; }
+    // Unsaved changes, the compression panels and the run button.
+    // Set by every command that changes the work (marks, conditions, settings, tickets, round,
+    // vote, probabilities, a run's result); cleared by New, a data-file load and a successful
+    // data-file save.
+    bool Modified() const { return m_modified; }
+    static constexpr std::string_view kSaveChangesQuestion = "変更を保存しますか？";
+    // What New, Open, a CSV open and closing ask first: with unsaved changes, "変更を保存しま
+    // すか？" (保存 / 保存しない / キャンセル). 保存 runs fnSave (the window picks the file) and
+    // goes on only when it saved; 保存しない goes on; キャンセル does not. True: go on.
+    bool QuerySaveChanges(const std::function<bool()>& fnSave,
+                          AskAnswer ansDefault = AskAnswer::Yes);
+    const clsEnginePanels& EnginePanels() const { return m_enginePanels; }
+    // Refused unless CanEdit; runs the edit, gathers the panels into the engine settings and
+    // raises PartEngineSettings when they changed.
+    bool EditEngineSettings(const std::function<void(clsEnginePanels&)>& fnEdit);
+    // A pause is in force (or held for the search that is about to start).
+    bool Paused() const;
+    // The run button: "検索開始" when idle; "一時停止" / "検索再開" while a pausable search runs.
+    std::string_view RunCaption() const;
+    // Idle and unlocked: it starts a run; running: it pauses, for the pausable engines only.
+    bool RunButtonEnabled() const;
 
 private:
     // Between the host and the file class and engine frame: keeps the text of the last box
@@ -258,7 +280,7 @@ private:
     bool RefusedWhileBusy();
     void ApplyRecord(const DataFileRecord& rec, bool blnDataFlag, std::int32_t lngDataVersion);
     void RecountFrame();
-    void RaiseChanged(std::uint32_t lngParts) const;
+    void RaiseChanged(std::uint32_t lngParts);
     // Runs a multi grid command and raises PartMulti.
     template <typename F> bool MultiCommand(F&& fn);
     // Condition panels: the record puts into them, the round's J1/J2 tabs, the target cells.
@@ -299,7 +321,6 @@ private:
     std::string m_currentFile;
     std::string m_roundLabel;
     bool m_inRun = false;
-    bool m_paused = false;
     bool m_stoppedInExtraction = false;
     bool m_workLock = false;
     std::string m_lastFailure;
@@ -311,6 +332,11 @@ private:
     clsTicketSet m_tickets;
     bool m_sortAscending = false;
     bool m_sheetEdited = false;
+    // Unsaved changes and the compression panels.
+    clsEnginePanels m_enginePanels;
+    bool m_modified = false;
+    // Set while New or a data-file load rebuilds the work: what they raise is no change.
+    bool m_keepClean = false;
     ChangedEvent m_changed;
     // Last, so that it ends first: no round change reaches a half-destroyed document.
     clsSubscription m_roundChange;

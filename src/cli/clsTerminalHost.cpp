@@ -71,6 +71,21 @@ bool clsTerminalHost::YesNo(std::string_view strText, std::string_view strCaptio
     return blnDefault;
 }
 
+AskAnswer clsTerminalHost::YesNoCancel(std::string_view strText, std::string_view strCaption,
+                                       std::string_view strYes, std::string_view strNo,
+                                       std::string_view strCancel, AskAnswer ansDefault)
+{
+    m_err << "質問";
+    if (!strCaption.empty()) {
+        m_err << " [" << strCaption << "]";
+    }
+    const std::string_view chosen = ansDefault == AskAnswer::Yes  ? strYes
+                                    : ansDefault == AskAnswer::No ? strNo
+                                                                  : strCancel;
+    m_err << ": " << strText << " -> " << chosen << '\n';
+    return ansDefault;
+}
+
 void clsTerminalHost::DoEvents()
 {
     if (g_stopSignal != 0 && StopRequested) {

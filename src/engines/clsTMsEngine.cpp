@@ -20,8 +20,10 @@ namespace {
 class RunScope
 {
 public:
-    RunScope(bool& blnRun, clsTMsEngine::EngineKind& kind, std::unique_ptr<clsIMsEngine>& engine)
+    RunScope(bool& blnRun, bool& blnPauseRequest, clsTMsEngine::EngineKind& kind,
+             std::unique_ptr<clsIMsEngine>& engine)
         : m_run(blnRun)
+        , m_pauseRequest(blnPauseRequest)
         , m_kind(kind)
         , m_engine(engine)
     {
@@ -30,6 +32,7 @@ public:
     ~RunScope()
     {
         m_run = false;
+        m_pauseRequest = false;
         m_kind = clsTMsEngine::EngineKind::None;
         m_engine.reset();
     }
@@ -38,6 +41,7 @@ public:
 
 private:
     bool& m_run;
+    bool& m_pauseRequest;
     clsTMsEngine::EngineKind& m_kind;
     std::unique_ptr<clsIMsEngine>& m_engine;
 };
@@ -111,8 +115,19 @@ void clsTMsEngine::Initialize(clsTMsgLog& objLog)
     m_msg.Initialize(objLog);
 }
 
+bool clsTMsEngine::Pausable(std::int32_t lngMsEngine)
+{
+    if (lngMsEngine < 0 || lngMsEngine > 7) {
+        return false;
+    }
+    const EngineKind kind = ChoiceOf(lngMsEngine).Kind;
+    return kind == EngineKind::Trial || kind == EngineKind::Optimisation ||
+           kind == EngineKind::Tabu;
+}
+
 void clsTMsEngine::EnginePause(bool blnValue)
 {
+    m_pauseRequest = blnValue;
     if (m_engine) {
         m_engine->EnginePause(blnValue);
     }
@@ -145,7 +160,7 @@ bool clsTMsEngine::EngineRun(std::int32_t& lngSCount, std::vector<std::int32_t>&
     if (m_run) {
         return false;
     }
-    RunScope scope(m_run, m_kind, m_engine);
+    RunScope scope(m_run, m_pauseRequest, m_kind, m_engine);
     try {
         if (lngSCount < 0 || static_cast<std::size_t>(lngSCount) > lngSingle.size()) {
             throw std::out_of_range("シングル数が一覧の長さと合いません: " +
@@ -161,7 +176,8 @@ bool clsTMsEngine::EngineRun(std::int32_t& lngSCount, std::vector<std::int32_t>&
         lngTousen.fill(0);
         if ((udtSettings.MsEngine != 0 || udtSettings.ChushutsuFlag) && !base.empty() &&
             lngSCount >= 1) {
-            clsTProbability probability;
+            m_pump.DoEvents();
+            clsTProbability probability(m_pump);
             const std::span<const std::int32_t> result(lngSingle.data(),
                                                        static_cast<std::size_t>(lngSCount));
             if (!probability.GetTousen(base, result, lngTousen)) {
@@ -187,11 +203,14 @@ bool clsTMsEngine::RunEngine(std::int32_t& lngSCount, std::vector<std::int32_t>&
     m_engine = MakeEngine(choice.Kind, m_pump, m_message, m_random, m_fastWorkspace);
     m_engine->Initialize(*m_log);
     m_engine->SetCacheLimit(m_cacheLimit);
+    m_engine->EnginePause(m_pauseRequest);
     m_kind = choice.Kind;
     const bool ok = m_engine->EngineStart(set, choice.Grade, udtSettings, lngMulti);
     const ErrorRecord err = m_engine->LastError();
     std::vector<std::int32_t> result = m_engine->SingleData();
     const bool cacheFailed = m_engine->CacheFailed();
+    // Nothing after the engine waits in a pause.
+    m_pauseRequest = false;
     m_kind = EngineKind::None;
     m_engine.reset();
     // The cache box has been shown; nothing was searched, so the set stays as it was instead
@@ -274,9 +293,16 @@ void clsTMsEngine::Extract(std::int32_t& lngSCount, std::vector<std::int32_t>& l
     std::vector<std::int32_t> result;
     result.reserve(static_cast<std::size_t>(c));
     const bool byProbability = udtSettings.ChushutsuType == kChushutsuByProbability;
-    if (udtSettings.ChushutsuType >= 1 && udtSettings.ChushutsuType <= 3) {
-        result = ByPayout(std::span<const std::int32_t>(work.data(), work.size()), c,
-                          udtSettings.ChushutsuType);
+    const std::int32_t type = udtSettings.ChushutsuType;
+    if (type >= 1 && type <= 3) {
+        result = ByPayout(std::span<const std::int32_t>(work.data(), work.size()), c, type);
+        if (result.empty()) {
+            m_msg.Msg("投票率から配当を推定できないため、ランダムで抽出します", true, true);
+        }
+    } else if (type < 0 || type > kChushutsuByProbability) {
+        // A damaged file's type would otherwise draw at random without a word.
+        m_msg.Msg("抽出方法 " + std::to_string(type) + " は使えないため、ランダムで抽出します",
+                  true, true);
     } else if (byProbability && m_probability) {
         // Fewer than c only when fewer singles have a chance at all.
         result = ByProbability(std::span<const std::int32_t>(work.data(), work.size()), c);

@@ -44,7 +44,12 @@ public:
     void Initialize(clsTMsgLog& objLog);
     bool Run() const { return m_run; }
     EngineKind RunningEngine() const { return m_kind; }
+    // The engines that wait in a pause: the trial, optimisation and minimum-count searches.
+    static bool Pausable(std::int32_t lngMsEngine);
+    // Held from the moment it is asked (even before the engine has started, during the
+    // extraction) until the engine step of the run ends, so a pause never goes missing.
     void EnginePause(bool blnValue);
+    bool PauseRequested() const { return m_pauseRequest; }
     void EngineStop();
     // Compresses the first lngSCount singles of lngSingle in place. False when the run failed
     // and was reported; the set then keeps what was written before the failure.
@@ -86,6 +91,7 @@ private:
     VoteRecord m_vote;
     std::optional<ProbabilityRecord> m_probability;
     bool m_run = false;
+    bool m_pauseRequest = false;
     EngineKind m_kind = EngineKind::None;
     // The engine of the run in progress, null between runs.
     std::unique_ptr<clsIMsEngine> m_engine;

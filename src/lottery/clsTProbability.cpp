@@ -40,7 +40,11 @@ bool clsTProbability::GetTousen(std::span<const std::int32_t> lngMulti,
         // The balls are walked as the engines walk them: one offset load per member, the
         // distance a constant at each step of the walk.
         std::uint8_t* mark = hit.data();
+        std::size_t done = 0;
         for (const std::int32_t s : lngSingle) {
+            if (m_pump != nullptr && ++done % kPumpEvery == 0) {
+                m_pump->DoEvents();
+            }
             basBall::Digits d;
             basBall::MakeDigits(s, d);
             basBall::BallOffsets o;

@@ -127,11 +127,30 @@ TEST(clsTMsEngine, PayoutOrderedExtractionWithoutAVoteStatusDrawsAtRandom)
     for (const auto x : r.set) {
         EXPECT_NE(std::find(all.begin(), all.end(), x), all.end());
     }
+    // Said in the log, not left for the user to guess.
+    EXPECT_NE(r.log.Text().find("配当を推定できないため、ランダムで抽出します"), std::string::npos);
     // The same draw as type 0 with the same seed.
     s.ChushutsuType = 0;
     FrameRun random(1, Hundred());
     ASSERT_TRUE(random.Go(s));
     EXPECT_EQ(random.set, r.set);
+    EXPECT_EQ(random.log.Text().find("ランダムで抽出します"), std::string::npos);
+}
+
+TEST(clsTMsEngine, UnknownExtractionTypeOfADamagedFileDrawsAtRandomAndSaysSo)
+{
+    for (const std::int32_t type : {-1, 9}) {
+        auto s = Engine(0);
+        s.ChushutsuFlag = true;
+        s.ChushutsuCount = 10;
+        s.ChushutsuType = type;
+        FrameRun r(1, Hundred());
+        ASSERT_TRUE(r.Go(s));
+        EXPECT_EQ(r.count, 10) << type;
+        EXPECT_EQ(std::set<std::int32_t>(r.set.begin(), r.set.end()).size(), 10u);
+        EXPECT_NE(r.log.Text().find("抽出方法 " + std::to_string(type) + " は使えないため"),
+                  std::string::npos);
+    }
 }
 
 TEST(clsTMsEngine, PayoutOrderedExtractionTakesTheHighMiddleOrLowEstimates)
@@ -275,6 +294,34 @@ TEST(clsTMsEngine, PauseReachesTheTrialSearch)
     EXPECT_EQ(r.count, 0);
 }
 
+// A pause pressed while the run is still extracting, before any engine exists, holds the
+// engine from its start until it is released; afterwards nothing is left paused.
+TEST(clsTMsEngine, PauseAskedBeforeTheEngineStartsHoldsIt)
+{
+    FrameRun r(1, RandomSubset(kMulti, 0.5, 3));
+    r.host.OnDoEvents = [&](std::int64_t n) {
+        if (r.host.SleptMs >= 1500) {
+            r.frame.EnginePause(false);
+        }
+        // Too few tickets to ever cover: the search would go on without a stop.
+        if (n >= 5000 || (r.host.SleptMs >= 1500 && !r.frame.PauseRequested())) {
+            r.frame.EngineStop();
+        }
+    };
+    r.frame.EnginePause(true);
+    EXPECT_TRUE(r.frame.PauseRequested());
+    auto s = Engine(2);
+    s.BeginCount = 2;
+    ASSERT_TRUE(r.Go(s));
+    EXPECT_GE(r.host.SleptMs, 1500);
+    EXPECT_FALSE(r.frame.PauseRequested());
+    EXPECT_TRUE(clsTMsEngine::Pausable(2));
+    EXPECT_FALSE(clsTMsEngine::Pausable(1));
+    EXPECT_FALSE(clsTMsEngine::Pausable(0));
+    EXPECT_TRUE(clsTMsEngine::Pausable(7));
+    EXPECT_FALSE(clsTMsEngine::Pausable(8));
+}
+
 TEST(clsTMsEngine, PauseAndStopReachEverySearchEngine)
 {
     for (const std::int32_t kind : {2, 4, 5, 6, 7}) {
@@ -282,7 +329,10 @@ TEST(clsTMsEngine, PauseAndStopReachEverySearchEngine)
         int events = 0;
         clsTMsEngine::EngineKind seen = clsTMsEngine::EngineKind::None;
         r.host.OnDoEvents = [&](std::int64_t) {
-            seen = r.frame.RunningEngine();
+            // The frame also lets the window run after the engine, with none running.
+            if (r.frame.RunningEngine() != clsTMsEngine::EngineKind::None) {
+                seen = r.frame.RunningEngine();
+            }
             // "Nを検索中..." or "N口を最適化中...": a size is being searched.
             if (r.log.Lines().empty() || !r.log.Lines().back().ends_with("中...")) {
                 return;

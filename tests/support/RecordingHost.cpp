@@ -17,6 +17,23 @@ bool RecordingHost::YesNo(std::string_view strText, std::string_view strCaption,
     return answer;
 }
 
+AskAnswer RecordingHost::YesNoCancel(std::string_view strText, std::string_view strCaption,
+                                     std::string_view strYes, std::string_view strNo,
+                                     std::string_view strCancel, AskAnswer ansDefault)
+{
+    AskAnswer answer = ansDefault;
+    if (!m_answers3.empty()) {
+        answer = m_answers3.front();
+        m_answers3.pop_front();
+    }
+    Questions.push_back(Question{std::string(strText),
+                                 std::string(strCaption) + " [" + std::string(strYes) + "/" +
+                                     std::string(strNo) + "/" + std::string(strCancel) + "]",
+                                 ansDefault == AskAnswer::Yes, answer == AskAnswer::Yes});
+    Answers3.push_back(answer);
+    return answer;
+}
+
 void RecordingHost::DoEvents()
 {
     ++DoEventsCount;

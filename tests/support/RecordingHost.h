@@ -37,6 +37,9 @@ public:
 
     void ShowMessage(MsgIcon icon, std::string_view strText, std::string_view strCaption) override;
     bool YesNo(std::string_view strText, std::string_view strCaption, bool blnDefault) override;
+    AskAnswer YesNoCancel(std::string_view strText, std::string_view strCaption,
+                          std::string_view strYes, std::string_view strNo,
+                          std::string_view strCancel, AskAnswer ansDefault) override;
     void DoEvents() override;
     std::int64_t TickMs() const override { return m_tick; }
     void SleepMs(std::int32_t lngMs) override;
@@ -56,11 +59,14 @@ public:
 
     // Script: the next questions get these answers in order; then the default answer.
     void QueueAnswer(bool blnAnswer) { m_answers.push_back(blnAnswer); }
+    // The same for three-way questions, which are recorded with their answer in Answers3.
+    void QueueAnswer3(AskAnswer ansAnswer) { m_answers3.push_back(ansAnswer); }
     void AdvanceMs(std::int64_t lngMs) { m_tick += lngMs; }
     std::string AllMessageText() const;
 
     std::vector<Message> Messages;
     std::vector<Question> Questions;
+    std::vector<AskAnswer> Answers3;
     std::vector<std::string> WaitLog; // "show:msg:max", "msg:...", "value:n", "close"
     std::vector<std::string> Opened;
     std::string Clipboard;
@@ -77,4 +83,5 @@ public:
 private:
     std::int64_t m_tick = 0;
     std::deque<bool> m_answers;
+    std::deque<AskAnswer> m_answers3;
 };

@@ -490,9 +490,8 @@ void frmMain::OnDocumentChanged(std::uint32_t lngParts)
         m_multiPage->RefreshTeams();
         m_statusBar->SetPanelText(0, basQtText::ToQ(m_doc.StatusText()));
     }
-    if ((lngParts & clsDocument::PartFile) != 0) {
-        setWindowTitle(basQtText::ToQ(m_doc.Title()));
-    }
+    // The title shows the unsaved-changes mark, which any change of the work may set.
+    setWindowTitle(basQtText::ToQ(m_doc.Title()));
     if ((lngParts & clsDocument::PartRound) != 0) {
         RefreshRoundPanel();
         UpdateDownloadButtons();
