@@ -858,25 +858,15 @@ bool clsDocument::CsvSave(const std::string& strFileName)
 
 bool clsDocument::CsvAdd(const std::string& strFileName)
 {
-    if (!CanEdit()) {
-        return false;
-    }
-    std::int32_t count = m_singleCount;
-    std::vector<std::int32_t> list = m_singles;
-    bool ok;
-    {
-        FlagScope lock(m_workLock);
-        clsTFileCSV csv(m_host);
-        ok = csv.CsvAdd(strFileName, count, list);
-    }
-    if (!ok) {
-        return false;
-    }
-    list.resize(static_cast<std::size_t>(count));
-    return ReplaceSingles(std::move(list));
+    return CsvMerge(strFileName, true);
 }
 
 bool clsDocument::CsvDel(const std::string& strFileName)
+{
+    return CsvMerge(strFileName, false);
+}
+
+bool clsDocument::CsvMerge(const std::string& strFileName, bool blnAdd)
 {
     if (!CanEdit()) {
         return false;
@@ -887,7 +877,7 @@ bool clsDocument::CsvDel(const std::string& strFileName)
     {
         FlagScope lock(m_workLock);
         clsTFileCSV csv(m_host);
-        ok = csv.CsvDel(strFileName, count, list);
+        ok = blnAdd ? csv.CsvAdd(strFileName, count, list) : csv.CsvDel(strFileName, count, list);
     }
     if (!ok) {
         return false;

@@ -326,6 +326,8 @@ private:
     std::string m_lastFailure;
     // Ticket-set commands: the one way a new list reaches the document and both views.
     bool ReplaceSingles(std::vector<std::int32_t> lngSingle);
+    // The file's singles added to the set (blnAdd) or taken out of it, read under the lock.
+    bool CsvMerge(const std::string& strFileName, bool blnAdd);
     void HandSingles();
     void OnSheetValue(std::int32_t lngIndex, std::int32_t lngValue);
     void OnSheetFrame(const ::SingleFrame& lngFrame);

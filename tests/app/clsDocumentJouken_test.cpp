@@ -2,6 +2,7 @@
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
 #include "support/RecordingHost.h"
+#include "support/SampleRound.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -19,11 +20,7 @@ protected:
     {
         namespace fs = std::filesystem;
         const fs::path data = KELVRA_SOURCE_DATA_DIR;
-        for (const char* sub :
-             {"SysData/toto_Schedule", "SysData/toto_Vote", "SysData/toto_Result"}) {
-            fs::create_directories(dir.Path() / sub);
-            fs::copy(data / sub, dir.Path() / sub, fs::copy_options::recursive);
-        }
+        CopyRoundStore(dir.Path());
         for (const char* f : {"TeamName.dat", "TeamName1.dat", "TeamName2.dat", "J1J2.dat"}) {
             fs::copy_file(data / "SysData" / f, dir.Path() / "SysData" / f);
         }

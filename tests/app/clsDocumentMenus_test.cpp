@@ -2,6 +2,7 @@
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
 #include "support/RecordingHost.h"
+#include "support/SampleRound.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
 
@@ -22,13 +23,7 @@ class DocumentMenus : public ::testing::Test
 protected:
     DocumentMenus()
     {
-        namespace fs = std::filesystem;
-        const fs::path data = KELVRA_SOURCE_DATA_DIR;
-        for (const char* sub :
-             {"SysData/toto_Schedule", "SysData/toto_Vote", "SysData/toto_Result"}) {
-            fs::create_directories(dir.Path() / sub);
-            fs::copy(data / sub, dir.Path() / sub, fs::copy_options::recursive);
-        }
+        CopyRoundStore(dir.Path());
         main.Initialize();
         doc.SetMenuChooser(&chooser);
     }

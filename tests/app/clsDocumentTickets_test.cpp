@@ -8,6 +8,7 @@
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
 #include "support/RecordingHost.h"
+#include "support/SampleRound.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -23,11 +24,7 @@ protected:
     {
         namespace fs = std::filesystem;
         const fs::path data = KELVRA_SOURCE_DATA_DIR;
-        for (const char* sub :
-             {"SysData/toto_Schedule", "SysData/toto_Vote", "SysData/toto_Result"}) {
-            fs::create_directories(dir.Path() / sub);
-            fs::copy(data / sub, dir.Path() / sub, fs::copy_options::recursive);
-        }
+        CopyRoundStore(dir.Path());
         fs::copy_file(data / "UserData/Kelvra/sample.drd", dir.Path() / "sample.drd");
         main.Initialize();
     }

@@ -5,6 +5,7 @@
 #include "store/clsTMain.h"
 #include "store/clsXmlVote.h"
 #include "support/RecordingHost.h"
+#include "support/SampleRound.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
 
@@ -21,11 +22,7 @@ protected:
     {
         namespace fs = std::filesystem;
         const fs::path data = KELVRA_SOURCE_DATA_DIR;
-        for (const char* sub :
-             {"SysData/toto_Schedule", "SysData/toto_Vote", "SysData/toto_Result"}) {
-            fs::create_directories(dir.Path() / sub);
-            fs::copy(data / sub, dir.Path() / sub, fs::copy_options::recursive);
-        }
+        CopyRoundStore(dir.Path());
         fs::copy_file(data / "UserData/Kelvra/sample.drd", dir.Path() / "sample.drd");
         main.Initialize();
     }

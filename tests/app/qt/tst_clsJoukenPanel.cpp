@@ -13,6 +13,7 @@
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
 #include "support/RecordingHost.h"
+#include "support/SampleRound.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
 #include "widgets/clsGridModel.h"
@@ -39,12 +40,7 @@ struct Fixture
 {
     Fixture()
     {
-        const fs::path data = KELVRA_SOURCE_DATA_DIR;
-        for (const char* sub :
-             {"SysData/toto_Schedule", "SysData/toto_Vote", "SysData/toto_Result"}) {
-            fs::create_directories(dir.Path() / sub);
-            fs::copy(data / sub, dir.Path() / sub, fs::copy_options::recursive);
-        }
+        CopyRoundStore(dir.Path());
         main.Initialize();
         panel = std::make_unique<clsJoukenPanel>(doc, chooser, nullptr);
         panel->resize(panel->sizeHint());
