@@ -799,42 +799,17 @@ bool clsDocument::ReplaceSingles(std::vector<std::int32_t> lngSingle)
 
 bool clsDocument::CsvReplace(const std::string& strFileName)
 {
-    if (!CanEdit()) {
-        return false;
-    }
-    std::int32_t count = 0;
     std::vector<std::int32_t> list;
-    bool ok;
-    {
-        FlagScope lock(m_workLock);
-        clsTFileCSV csv(m_host);
-        ok = csv.CsvLoad(strFileName, count, list);
-    }
-    if (!ok) {
-        return false;
-    }
-    list.resize(static_cast<std::size_t>(count));
-    return ReplaceSingles(std::move(list));
+    return CsvRead(strFileName, CsvOp::Load, list) && ReplaceSingles(std::move(list));
 }
 
 bool clsDocument::CsvOpen(const std::string& strFileName)
 {
-    if (!CanEdit()) {
-        return false;
-    }
-    std::int32_t count = 0;
     std::vector<std::int32_t> list;
-    bool ok;
-    {
-        FlagScope lock(m_workLock);
-        clsTFileCSV csv(m_host);
-        ok = csv.CsvLoad(strFileName, count, list);
-    }
     // Only a file read whole starts the new work.
-    if (!ok) {
+    if (!CsvRead(strFileName, CsvOp::Load, list)) {
         return false;
     }
-    list.resize(static_cast<std::size_t>(count));
     New();
     if (!ReplaceSingles(std::move(list))) {
         return false;
@@ -858,32 +833,45 @@ bool clsDocument::CsvSave(const std::string& strFileName)
 
 bool clsDocument::CsvAdd(const std::string& strFileName)
 {
-    return CsvMerge(strFileName, true);
+    std::vector<std::int32_t> list;
+    return CsvRead(strFileName, CsvOp::Add, list) && ReplaceSingles(std::move(list));
 }
 
 bool clsDocument::CsvDel(const std::string& strFileName)
 {
-    return CsvMerge(strFileName, false);
+    std::vector<std::int32_t> list;
+    return CsvRead(strFileName, CsvOp::Del, list) && ReplaceSingles(std::move(list));
 }
 
-bool clsDocument::CsvMerge(const std::string& strFileName, bool blnAdd)
+bool clsDocument::CsvRead(const std::string& strFileName, CsvOp op,
+                          std::vector<std::int32_t>& lngList)
 {
     if (!CanEdit()) {
         return false;
     }
-    std::int32_t count = m_singleCount;
-    std::vector<std::int32_t> list = m_singles;
-    bool ok;
+    std::int32_t count = op == CsvOp::Load ? 0 : m_singleCount;
+    lngList = op == CsvOp::Load ? std::vector<std::int32_t>{} : m_singles;
+    bool ok = false;
     {
         FlagScope lock(m_workLock);
         clsTFileCSV csv(m_host);
-        ok = blnAdd ? csv.CsvAdd(strFileName, count, list) : csv.CsvDel(strFileName, count, list);
+        switch (op) {
+        case CsvOp::Load:
+            ok = csv.CsvLoad(strFileName, count, lngList);
+            break;
+        case CsvOp::Add:
+            ok = csv.CsvAdd(strFileName, count, lngList);
+            break;
+        case CsvOp::Del:
+            ok = csv.CsvDel(strFileName, count, lngList);
+            break;
+        }
     }
     if (!ok) {
         return false;
     }
-    list.resize(static_cast<std::size_t>(count));
-    return ReplaceSingles(std::move(list));
+    lngList.resize(static_cast<std::size_t>(count));
+    return true;
 }
 
 std::int32_t clsDocument::ClipImport()

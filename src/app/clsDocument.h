@@ -326,8 +326,15 @@ private:
     std::string m_lastFailure;
     // Ticket-set commands: the one way a new list reaches the document and both views.
     bool ReplaceSingles(std::vector<std::int32_t> lngSingle);
-    // The file's singles added to the set (blnAdd) or taken out of it, read under the lock.
-    bool CsvMerge(const std::string& strFileName, bool blnAdd);
+    // A CSV file read under the work lock into lngList: its singles alone (Load), or the set with
+    // them added or taken out. The set itself is not changed here.
+    enum class CsvOp
+    {
+        Load,
+        Add,
+        Del
+    };
+    bool CsvRead(const std::string& strFileName, CsvOp op, std::vector<std::int32_t>& lngList);
     void HandSingles();
     void OnSheetValue(std::int32_t lngIndex, std::int32_t lngValue);
     void OnSheetFrame(const ::SingleFrame& lngFrame);

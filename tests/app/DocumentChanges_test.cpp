@@ -21,10 +21,7 @@ class DocumentChanges : public ::testing::Test
 protected:
     DocumentChanges()
     {
-        namespace fs = std::filesystem;
-        const fs::path data = KELVRA_SOURCE_DATA_DIR;
-        CopyRoundStore(dir.Path());
-        fs::copy_file(data / "UserData/Kelvra/sample.drd", dir.Path() / "sample.drd");
+        CopySampleWork(dir.Path());
         main.Initialize();
     }
     std::string Path(const std::string& name) const { return (dir.Path() / name).string(); }

@@ -20,11 +20,10 @@ protected:
     {
         namespace fs = std::filesystem;
         const fs::path data = KELVRA_SOURCE_DATA_DIR;
-        CopyRoundStore(dir.Path());
+        CopySampleWork(dir.Path());
         for (const char* f : {"TeamName.dat", "TeamName1.dat", "TeamName2.dat", "J1J2.dat"}) {
             fs::copy_file(data / "SysData" / f, dir.Path() / "SysData" / f);
         }
-        fs::copy_file(data / "UserData/Kelvra/sample.drd", dir.Path() / "sample.drd");
         main.Initialize();
     }
     std::string Path(const std::string& name) const { return (dir.Path() / name).string(); }

@@ -9,3 +9,11 @@ void CopyRoundStore(const std::filesystem::path& folder)
         fs::copy(data / sub, folder / sub, fs::copy_options::recursive);
     }
 }
+
+void CopySampleWork(const std::filesystem::path& folder)
+{
+    CopyRoundStore(folder);
+    std::filesystem::copy_file(std::filesystem::path(KELVRA_SOURCE_DATA_DIR) /
+                                   "UserData/Kelvra/sample.drd",
+                               folder / "sample.drd");
+}

@@ -5,3 +5,5 @@
 #include <filesystem>
 
 void CopyRoundStore(const std::filesystem::path& folder);
+// The store as above and the sample data file as folder/sample.drd.
+void CopySampleWork(const std::filesystem::path& folder);
