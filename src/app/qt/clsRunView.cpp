@@ -15,6 +15,7 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
     : QWidget(parent)
     , m_doc(doc)
     , m_meisaiSource(doc.Extraction().Meisai())
+    , m_countSource(m_count)
 {
     setObjectName(QStringLiteral("clsRunView"));
     auto* row = new QHBoxLayout(this);
@@ -53,6 +54,23 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
     logColumn->addWidget(m_bar);
     row->addLayout(logColumn, 1);
 
+    m_countGrid = new clsGridView(this);
+    m_countGrid->setObjectName(QStringLiteral("picCount"));
+    m_countGrid->setAccessibleName(QStringLiteral("シングル構成"));
+    m_countGrid->SetSource(m_countSource);
+    m_countGrid->SetGeometry96(clsTCountGrid::Geometry96());
+    m_countGrid->SetFitToCells(true);
+    m_count.Redraw = [this] { m_countGrid->Refresh(); };
+    connect(m_countGrid, &clsGridView::CellClicked, this,
+            [this](int lngRow, int, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+                if (button == Qt::LeftButton) {
+                    m_count.MouseDown(clsTCount::Button::Left,
+                                      static_cast<std::int32_t>(modifiers.toInt()), 0.0, 0.0,
+                                      lngRow);
+                }
+            });
+    row->addWidget(m_countGrid, 0, Qt::AlignTop);
+
     m_meisai = new clsGridView(this);
     m_meisai->setObjectName(QStringLiteral("grdMeisai"));
     m_meisai->setAccessibleName(QStringLiteral("明細"));
@@ -72,7 +90,11 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
              (clsDocument::PartLog | clsDocument::PartSingles | clsDocument::PartRunState)) != 0) {
             m_meisai->Refresh();
         }
+        if ((lngParts & (clsDocument::PartSingles | clsDocument::PartMulti)) != 0) {
+            RecountSingles();
+        }
     });
+    RecountSingles();
     RefreshButtons();
 }
 
@@ -121,4 +143,10 @@ void clsRunView::RefreshButtons()
     m_cmdRun->setAccessibleName(caption);
     m_cmdRun->setEnabled(m_doc.RunButtonEnabled());
     m_cmdCancel->setEnabled(m_doc.Running());
+}
+
+void clsRunView::RecountSingles()
+{
+    m_count.SetVisible(m_doc.Covered());
+    m_count.SetValue(m_doc.SingleFrame()); // redraws
 }

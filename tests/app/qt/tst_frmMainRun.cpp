@@ -5,6 +5,7 @@
 
 #include "app/qt/clsMultiView.h"
 #include "app/qt/frmMain.h"
+#include "lottery/clsTCount.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/ScriptedMenuChooser.h"
@@ -202,6 +203,14 @@ void tst_frmMainRun::aRunFillsTheLogAndTheBreakdown()
     const QString compressed = GridText(meisai, 6, 1);
     QCOMPARE(compressed, QStringLiteral(" %1").arg(w.Doc().SingleCount()));
     QVERIFY(w.Doc().SingleCount() >= 1);
+
+    // The count grid shows the set's frame: how many singles hold each outcome.
+    auto* count = w.Find<clsGridView>("picCount");
+    for (int col = 0; col < 3; ++col) {
+        const auto outcome = static_cast<std::size_t>(clsTCount::OutcomeOfColumn(col));
+        QCOMPARE(GridText(count, 1, col).trimmed(),
+                 QString::number(w.Doc().SingleFrame()[outcome][0]));
+    }
     QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
 }
 
