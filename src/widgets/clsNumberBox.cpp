@@ -21,3 +21,17 @@ int clsNumberBox::SetNumber(int lngValue)
     setValue(lngValue);
     return value();
 }
+
+QValidator::State clsNumberBox::validate(QString& strInput, int& lngPos) const
+{
+    QString digits = strInput.trimmed();
+    digits.remove(locale().groupSeparator());
+    bool ok = false;
+    const qlonglong number = digits.toLongLong(&ok);
+    if (!ok || (number >= minimum() && number <= maximum())) {
+        return QSpinBox::validate(strInput, lngPos);
+    }
+    strInput = textFromValue(number < minimum() ? minimum() : maximum());
+    lngPos = static_cast<int>(strInput.size());
+    return QValidator::Acceptable;
+}

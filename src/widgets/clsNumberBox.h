@@ -15,4 +15,9 @@ public:
     // Out-of-range values are brought into the range; returns the value shown.
     int SetNumber(int lngValue);
     int Number() const { return value(); }
+
+protected:
+    // A typed number outside the range becomes the nearest end at once, as the old boxes did,
+    // instead of the keystroke being swallowed.
+    QValidator::State validate(QString& strInput, int& lngPos) const override;
 };

@@ -1,4 +1,5 @@
 #include "conditions/clsTMeisai.h"
+#include "conditions/clsTMeisaiGrid.h"
 #include "support/RecordingHost.h"
 
 #include <gtest/gtest.h>
@@ -100,4 +101,34 @@ TEST(Meisai, StripesAndTitles)
     EXPECT_EQ(clsTMeisai::TitleText(3), "ダ ブ ル");
     EXPECT_EQ(clsTMeisai::TitleText(13), "1-2等確率");
     EXPECT_EQ(clsTMeisai::TitleText(5), "");
+}
+
+TEST(Meisai, GridSourceNumbersRowsFromZeroWithTheBreakdownsColours)
+{
+    RecordingHost host;
+    clsTMeisai meisai(host);
+    meisai.Initialize(80, 100, 20);
+    meisai.SetValue(SampleMarks());
+    meisai.SetSingleCount(21);
+    meisai.SetTousen({100000, 100000, 99999, 3, 0, 100000});
+    const clsTMeisaiGrid grid(meisai);
+    ASSERT_EQ(grid.Rows(), clsTMeisai::kRows);
+    ASSERT_EQ(grid.Cols(), 2);
+    EXPECT_EQ(grid.Cell(0, 0).BackColor, GridColor::ButtonFaceColor());
+    EXPECT_EQ(grid.Cell(1, 0).strText, "シングル");
+    EXPECT_EQ(grid.Cell(1, 1).strText, " 8");
+    EXPECT_EQ(grid.Cell(1, 1).BackColor, GridColor::FromRgb(255, 255, 255));
+    // Grid row 2 is the breakdown's row 3, striped.
+    EXPECT_EQ(grid.Cell(2, 0).BackColor, GridColor::FromRgb(255, 255, 224));
+    EXPECT_EQ(grid.Cell(2, 1).strText, " 3");
+    EXPECT_EQ(grid.Cell(6, 1).strText, " 21");
+    EXPECT_EQ(grid.Cell(6, 1).ForeColor, GridColor::FromRgb(0, 0, 255));
+    EXPECT_EQ(grid.Cell(6, 1).Align, GridAlign::Right);
+    EXPECT_EQ(grid.Cell(9, 1).ForeColor, GridColor::FromRgb(0, 0, 255)); // 100.00%
+    EXPECT_EQ(grid.Cell(10, 1).ForeColor, GridColor::FromRgb(0, 0, 0));  // 99.99%
+    EXPECT_EQ(grid.Cell(13, 1).lngFontPoints, clsTMeisai::kFontPoints);
+    const clsGridGeometry geometry = grid.Geometry96();
+    EXPECT_EQ(geometry.ColWidth(0), 80);
+    EXPECT_EQ(geometry.ColWidth(1), 100);
+    EXPECT_EQ(geometry.Height(), 14 * 20);
 }

@@ -1,9 +1,11 @@
 #include "app/qt/clsMultiPage.h"
 
 #include "app/clsTGame.h"
+#include "app/qt/clsEngineView.h"
 #include "app/qt/clsJoukenPanel.h"
 #include "app/qt/clsMultiCountView.h"
 #include "app/qt/clsMultiView.h"
+#include "app/qt/clsRunView.h"
 #include "base/qt/basQtText.h"
 #include "widgets/clsGridView.h"
 
@@ -52,6 +54,10 @@ clsMultiPage::clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const cls
     m_runArea = new QVBoxLayout();
     m_runArea->setContentsMargins(0, 0, 0, 0);
     grid->addLayout(m_runArea, 1, 0, 1, 2);
+    m_engine = new clsEngineView(doc, this);
+    m_runArea->addWidget(m_engine);
+    m_run = new clsRunView(doc, this);
+    m_runArea->addWidget(m_run, 1);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(1, 1);
 
@@ -73,4 +79,11 @@ void clsMultiPage::RefreshCount()
 void clsMultiPage::RefreshTeams()
 {
     m_teams->Refresh();
+}
+
+void clsMultiPage::SetBusy(bool blnBusy)
+{
+    m_multi->setEnabled(!blnBusy);
+    m_jouken->setEnabled(!blnBusy);
+    m_engine->setEnabled(!blnBusy);
 }

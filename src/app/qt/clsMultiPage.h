@@ -2,7 +2,7 @@
 // Page 1 of the main window: on the left the round's teams, the multi grid, the count grid of
 // the multi's composition beside it and the multi count under them; on the right the
 // condition panel.
-// The area below is kept for the compression settings, run buttons and run log.
+// Below them the compression strip, the run buttons, the run log and the breakdown.
 
 #include "app/clsDocument.h"
 
@@ -12,9 +12,11 @@ class QLabel;
 class QVBoxLayout;
 class clsGridView;
 class clsIMenuChooser;
+class clsEngineView;
 class clsJoukenPanel;
 class clsMultiCountView;
 class clsMultiView;
+class clsRunView;
 class clsTGame;
 
 class clsMultiPage : public QWidget
@@ -32,8 +34,13 @@ public:
     clsMultiView* MultiView() const { return m_multi; }
     clsMultiCountView* CountView() const { return m_count; }
     clsJoukenPanel* JoukenPanel() const { return m_jouken; }
+    clsEngineView* EngineView() const { return m_engine; }
+    clsRunView* RunView() const { return m_run; }
     // Where the run settings and the run log go.
     QVBoxLayout* RunArea() const { return m_runArea; }
+    // While a run or a file operation holds the work, the controls that would change it are
+    // disabled; the run controls stay.
+    void SetBusy(bool blnBusy);
 
 private:
     void RefreshCount();
@@ -45,5 +52,7 @@ private:
     QLabel* m_lblMultiCount = nullptr;
     clsJoukenPanel* m_jouken = nullptr;
     QVBoxLayout* m_runArea = nullptr;
+    clsEngineView* m_engine = nullptr;
+    clsRunView* m_run = nullptr;
     clsSubscription m_changed;
 };

@@ -497,7 +497,16 @@ void frmMain::OnDocumentChanged(std::uint32_t lngParts)
         UpdateDownloadButtons();
         emit PayoutGradesChanged(clsToto::GetMaxGrade(m_doc.Kaisaikai()));
     }
+    UpdateBusyControls();
     UpdateMenus();
+}
+
+void frmMain::UpdateBusyControls()
+{
+    const bool busy = m_gate.Running() || m_gate.WorkLock() || m_gate.Batch();
+    m_multiPage->SetBusy(busy);
+    m_roundBox->setEnabled(!busy);
+    m_kumiBox->setEnabled(!busy);
 }
 
 void frmMain::RefreshRoundPanel()

@@ -128,6 +128,9 @@ private:
     void BuildMultiPage(QWidget* page);
     void OnPageChanged(int lngPage);
     void OnDocumentChanged(std::uint32_t lngParts);
+    // The controls that change the work are disabled while the command gate says a run, a
+    // file operation or a batch holds it.
+    void UpdateBusyControls();
     void RefreshRoundPanel();
     void UpdateDownloadButtons();
     void OnHelpManual();

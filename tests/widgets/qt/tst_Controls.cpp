@@ -17,6 +17,7 @@ private slots:
     void tabChangesAreSignalledOnce();
     void numberBoxKeepsItsRange();
     void numberBoxChangesOnEveryKeystroke();
+    void numberBoxClampsWhatIsTyped();
 };
 
 void tst_Controls::tabsCarryTheirCaptionsAsNames()
@@ -95,6 +96,22 @@ void tst_Controls::numberBoxChangesOnEveryKeystroke()
     QCOMPARE(box.Number(), 90);
     QTest::keyClicks(&box, QStringLiteral("x"));
     QCOMPARE(box.Number(), 90);
+}
+
+void tst_Controls::numberBoxClampsWhatIsTyped()
+{
+    clsNumberBox box(QStringLiteral("口から検索"), 1, 9999);
+    box.setGroupSeparatorShown(true);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.selectAll();
+    QTest::keyClicks(&box, QStringLiteral("12345"));
+    QCOMPARE(box.Number(), 9999);
+    QCOMPARE(box.text(), QStringLiteral("9,999"));
+    box.selectAll();
+    QTest::keyClicks(&box, QStringLiteral("0"));
+    QCOMPARE(box.Number(), 1);
+    QCOMPARE(box.text(), QStringLiteral("1"));
 }
 
 QTEST_MAIN(tst_Controls)

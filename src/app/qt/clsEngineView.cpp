@@ -1,0 +1,267 @@
+#include "app/qt/clsEngineView.h"
+
+#include "base/qt/basQtText.h"
+#include "widgets/clsNumberBox.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+// The fields of clsTXSakugen by index.
+enum Field
+{
+    BeginCount,
+    EndCount,
+    EndTime,
+    Extraction,
+    SeBeginCount,
+    SeEndTime
+};
+
+Currency FieldValue(const clsTXSakugen& sakugen, int lngField)
+{
+    switch (lngField) {
+    case BeginCount:
+        return sakugen.BeginCount();
+    case EndCount:
+        return sakugen.EndCount();
+    case EndTime:
+        return sakugen.EndTime();
+    case Extraction:
+        return sakugen.Extraction();
+    case SeBeginCount:
+        return sakugen.SeBeginCount();
+    default:
+        return sakugen.SeEndTime();
+    }
+}
+
+void SetFieldValue(clsTXSakugen& sakugen, int lngField, Currency cur)
+{
+    switch (lngField) {
+    case BeginCount:
+        sakugen.SetBeginCount(cur);
+        break;
+    case EndCount:
+        sakugen.SetEndCount(cur);
+        break;
+    case EndTime:
+        sakugen.SetEndTime(cur);
+        break;
+    case Extraction:
+        sakugen.SetExtraction(cur);
+        break;
+    case SeBeginCount:
+        sakugen.SetSeBeginCount(cur);
+        break;
+    default:
+        sakugen.SetSeEndTime(cur);
+        break;
+    }
+}
+
+QCheckBox* NewCheck(const char* strName, std::string_view strCaption, QWidget* parent)
+{
+    auto* box = new QCheckBox(basQtText::ToQ(strCaption), parent);
+    box->setObjectName(QString::fromLatin1(strName));
+    box->setAccessibleName(box->text());
+    return box;
+}
+} // namespace
+
+clsEngineView::clsEngineView(clsDocument& doc, QWidget* parent)
+    : QWidget(parent)
+    , m_doc(doc)
+{
+    setObjectName(QStringLiteral("clsEngineView"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabCompression"));
+    m_tabs->setAccessibleName(QStringLiteral("圧縮"));
+    m_tabs->addTab(BuildSakugenPage(), QStringLiteral("削減圧縮"));
+    m_tabs->addTab(BuildChushutsuPage(), QStringLiteral("抽出圧縮"));
+    column->addWidget(m_tabs);
+
+    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & (clsDocument::PartEngineSettings | clsDocument::PartProbability |
+                         clsDocument::PartRunState)) != 0) {
+            Refresh();
+        }
+    });
+    Refresh();
+}
+
+QWidget* clsEngineView::BuildSakugenPage()
+{
+    auto* page = new QWidget(m_tabs);
+    page->setObjectName(QStringLiteral("fraSakugen"));
+    auto* row = new QHBoxLayout(page);
+    auto* options = new QVBoxLayout();
+    options->setSpacing(2);
+    for (int i = 0; i < clsEnginePanels::kEngines; ++i) {
+        auto* opt = new QRadioButton(basQtText::ToQ(clsEnginePanels::EngineCaption(i)), page);
+        opt->setObjectName(QStringLiteral("optEngine%1").arg(i));
+        opt->setAccessibleName(opt->text());
+        // Not auto-exclusive: a damaged file's engine shows no option chosen, and only the
+        // document decides which one is.
+        opt->setAutoExclusive(false);
+        connect(opt, &QRadioButton::clicked, this,
+                [this, i](bool) { Edit([i](clsEnginePanels& panels) { panels.SetMsEngine(i); }); });
+        options->addWidget(opt);
+        m_optEngine[static_cast<std::size_t>(i)] = opt;
+    }
+    options->addStretch(1);
+    row->addLayout(options);
+
+    m_fraTrial = new QWidget(page);
+    m_fraTrial->setObjectName(QStringLiteral("fraTrial"));
+    auto* trial = new QGridLayout(m_fraTrial);
+    trial->setContentsMargins(0, 0, 0, 0);
+    auto addLine = [this](QWidget* frame, QGridLayout* grid, int lngRow, int lngField,
+                          const char* strName, const char* strCaption) {
+        const QString caption = QString::fromUtf8(strCaption);
+        grid->addWidget(AddBox(frame, lngField, strName, caption), lngRow, 0);
+        auto* label = new QLabel(caption, frame);
+        label->setBuddy(m_boxes[static_cast<std::size_t>(lngField)]);
+        grid->addWidget(label, lngRow, 1);
+    };
+    addLine(m_fraTrial, trial, 0, BeginCount, "txtBeginCount", "口から検索");
+    addLine(m_fraTrial, trial, 1, EndCount, "txtEndCount", "口で検索終了");
+    addLine(m_fraTrial, trial, 2, EndTime, "txtEndTime", "秒経過後終了(１口)");
+    trial->addWidget(new QLabel(QStringLiteral("0の場合は無限に検索します"), m_fraTrial), 3, 0, 1,
+                     2);
+    m_chkExGrade2 = NewCheck("chkExGrade2", "購入対象を２等まで拡大", m_fraTrial);
+    connect(m_chkExGrade2, &QCheckBox::clicked, this, [this](bool blnChecked) {
+        Edit([blnChecked](clsEnginePanels& panels) { panels.SetExGrade2(blnChecked); });
+    });
+    trial->addWidget(m_chkExGrade2, 4, 0, 1, 2);
+    m_chkExGrade3 = NewCheck("chkExGrade3", "購入対象を３等まで拡大", m_fraTrial);
+    connect(m_chkExGrade3, &QCheckBox::clicked, this, [this](bool blnChecked) {
+        Edit([blnChecked](clsEnginePanels& panels) { panels.SetExGrade3(blnChecked); });
+    });
+    trial->addWidget(m_chkExGrade3, 5, 0, 1, 2);
+    trial->setRowStretch(6, 1);
+    row->addWidget(m_fraTrial, 0, Qt::AlignTop);
+
+    m_fraOptimisation = new QWidget(page);
+    m_fraOptimisation->setObjectName(QStringLiteral("fraOptimisation"));
+    auto* optimisation = new QGridLayout(m_fraOptimisation);
+    optimisation->setContentsMargins(0, 0, 0, 0);
+    addLine(m_fraOptimisation, optimisation, 0, SeBeginCount, "txtSeBeginCount", "口を最適化");
+    addLine(m_fraOptimisation, optimisation, 1, SeEndTime, "txtSeEndTime", "秒経過後終了");
+    optimisation->addWidget(
+        new QLabel(QStringLiteral("0の場合は無限に検索します"), m_fraOptimisation), 2, 0, 1, 2);
+    optimisation->setRowStretch(3, 1);
+    row->addWidget(m_fraOptimisation, 0, Qt::AlignTop);
+    row->addStretch(1);
+    return page;
+}
+
+QWidget* clsEngineView::BuildChushutsuPage()
+{
+    auto* page = new QWidget(m_tabs);
+    page->setObjectName(QStringLiteral("fraChushutsu"));
+    auto* column = new QVBoxLayout(page);
+    auto* line = new QHBoxLayout();
+    m_chkChushutsu = NewCheck("chkChushutsu", " 削減圧縮後", page);
+    connect(m_chkChushutsu, &QCheckBox::clicked, this, [this](bool blnChecked) {
+        Edit([blnChecked](clsEnginePanels& panels) { panels.SetChushutsuFlag(blnChecked); });
+    });
+    line->addWidget(m_chkChushutsu);
+    const QString caption = QStringLiteral("口を抽出");
+    line->addWidget(AddBox(page, Extraction, "txtExtraction", caption));
+    auto* label = new QLabel(caption, page);
+    label->setBuddy(m_boxes[Extraction]);
+    line->addWidget(label);
+    line->addStretch(1);
+    column->addLayout(line);
+    auto* types = new QHBoxLayout();
+    for (int i = 0; i < clsEnginePanels::kChushutsuTypes; ++i) {
+        auto* opt = new QRadioButton(basQtText::ToQ(clsEnginePanels::ChushutsuCaption(i)), page);
+        opt->setObjectName(QStringLiteral("optChushutsu%1").arg(i));
+        opt->setAccessibleName(opt->text());
+        opt->setAutoExclusive(false);
+        connect(opt, &QRadioButton::clicked, this, [this, i](bool) {
+            Edit([i](clsEnginePanels& panels) { panels.SetChushutsuType(i); });
+        });
+        types->addWidget(opt);
+        m_optChushutsu[static_cast<std::size_t>(i)] = opt;
+    }
+    types->addStretch(1);
+    column->addLayout(types);
+    auto* warning = new QLabel(basQtText::ToQ(clsEnginePanels::kGuaranteeWarning), page);
+    warning->setObjectName(QStringLiteral("lblGuaranteeWarning"));
+    warning->setStyleSheet(QStringLiteral("color: red;"));
+    column->addWidget(warning);
+    auto* note = new QLabel(basQtText::ToQ(clsEnginePanels::kProbabilityNote), page);
+    note->setObjectName(QStringLiteral("lblProbabilityNote"));
+    column->addWidget(note);
+    column->addStretch(1);
+    return page;
+}
+
+clsNumberBox* clsEngineView::AddBox(QWidget* parent, int lngField, const char* strName,
+                                    const QString& strCaption)
+{
+    const auto k = static_cast<std::size_t>(lngField);
+    auto* box = new clsNumberBox(strCaption, clsTXSakugen::kMin[k], clsTXSakugen::kMax[k], parent);
+    box->setObjectName(QString::fromLatin1(strName));
+    box->setGroupSeparatorShown(true);
+    box->setMinimumWidth(72);
+    connect(box, &QSpinBox::valueChanged, this, [this, lngField](int lngValue) {
+        Edit([lngField, lngValue](clsEnginePanels& panels) {
+            SetFieldValue(panels.Sakugen(), lngField, Currency::FromInt(lngValue));
+        });
+    });
+    m_boxes[k] = box;
+    return box;
+}
+
+void clsEngineView::Edit(const std::function<void(clsEnginePanels&)>& fnEdit)
+{
+    if (m_refreshing) {
+        return;
+    }
+    m_doc.EditEngineSettings(fnEdit);
+    // A refused edit leaves the document as it was: the controls show that again.
+    Refresh();
+}
+
+void clsEngineView::Refresh()
+{
+    m_refreshing = true;
+    const clsEnginePanels& panels = m_doc.EnginePanels();
+    const std::int32_t engine = panels.MsEngine();
+    for (int i = 0; i < clsEnginePanels::kEngines; ++i) {
+        m_optEngine[static_cast<std::size_t>(i)]->setChecked(i == engine);
+    }
+    const clsEnginePanels::OptionPanel panel = panels.Panel();
+    m_fraTrial->setVisible(panel == clsEnginePanels::OptionPanel::Trial);
+    m_fraOptimisation->setVisible(panel == clsEnginePanels::OptionPanel::Optimisation);
+    for (int i = 0; i < clsTXSakugen::kFields; ++i) {
+        clsNumberBox* box = m_boxes[static_cast<std::size_t>(i)];
+        const int value = static_cast<int>(FieldValue(panels.Sakugen(), i).Truncate());
+        // Setting the same value again would rewrite the text under the user's caret.
+        if (box->Number() != value) {
+            box->SetNumber(value);
+        }
+    }
+    m_chkExGrade2->setChecked(panels.ExGrade2());
+    m_chkExGrade2->setEnabled(clsEnginePanels::ExGrade2Enabled(engine));
+    m_chkExGrade3->setChecked(panels.ExGrade3());
+    m_chkExGrade3->setEnabled(clsEnginePanels::ExGrade3Enabled(engine));
+    m_chkChushutsu->setChecked(panels.ChushutsuFlag());
+    const bool hasProbability = m_doc.Probability().has_value();
+    for (int i = 0; i < clsEnginePanels::kChushutsuTypes; ++i) {
+        QRadioButton* opt = m_optChushutsu[static_cast<std::size_t>(i)];
+        opt->setChecked(i == panels.ChushutsuType());
+        opt->setEnabled(clsEnginePanels::ChushutsuTypeEnabled(i, hasProbability));
+    }
+    m_refreshing = false;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The compression strip of the multi page: 削減圧縮 with the engine options and the chosen
+// engine's panel, 抽出圧縮 with the extraction after compression. It shows the document's
+// compression panels and changes them only through EditEngineSettings.
+
+#include "app/clsDocument.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QRadioButton;
+class QTabWidget;
+class clsNumberBox;
+
+class clsEngineView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    clsEngineView(clsDocument& doc, QWidget* parent);
+
+    // Draws the panels, their visibility and enabling from the document.
+    void Refresh();
+
+private:
+    QWidget* BuildSakugenPage();
+    QWidget* BuildChushutsuPage();
+    clsNumberBox* AddBox(QWidget* parent, int lngField, const char* strName,
+                         const QString& strCaption);
+    void Edit(const std::function<void(clsEnginePanels&)>& fnEdit);
+
+    clsDocument& m_doc;
+    QTabWidget* m_tabs = nullptr;
+    std::array<QRadioButton*, clsEnginePanels::kEngines> m_optEngine{};
+    QWidget* m_fraTrial = nullptr;
+    QWidget* m_fraOptimisation = nullptr;
+    std::array<clsNumberBox*, clsTXSakugen::kFields> m_boxes{};
+    QCheckBox* m_chkExGrade2 = nullptr;
+    QCheckBox* m_chkExGrade3 = nullptr;
+    QCheckBox* m_chkChushutsu = nullptr;
+    std::array<QRadioButton*, clsEnginePanels::kChushutsuTypes> m_optChushutsu{};
+    bool m_refreshing = false;
+    clsSubscription m_changed;
+};

@@ -1,0 +1,152 @@
+#include "app/qt/clsRunView.h"
+
+#include "base/qt/basQtText.h"
+#include "widgets/clsGridView.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
+    : QWidget(parent)
+    , m_doc(doc)
+    , m_meisaiSource(doc.Extraction().Meisai())
+    , m_countSource(m_count)
+{
+    setObjectName(QStringLiteral("clsRunView"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    auto* buttons = new QVBoxLayout();
+    m_cmdRun = new QPushButton(this);
+    m_cmdRun->setObjectName(QStringLiteral("cmdRun"));
+    m_cmdRun->setMinimumWidth(96);
+    connect(m_cmdRun, &QPushButton::clicked, this, [this] {
+        // The run pumps events; this button's second press arrives as the pause toggle.
+        m_doc.Run();
+        RefreshButtons();
+    });
+    m_cmdCancel = new QPushButton(QStringLiteral("検索終了"), this);
+    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_cmdCancel->setAccessibleName(m_cmdCancel->text());
+    connect(m_cmdCancel, &QPushButton::clicked, this, [this] { m_doc.Cancel(); });
+    buttons->addWidget(m_cmdRun);
+    buttons->addWidget(m_cmdCancel);
+    buttons->addStretch(1);
+    row->addLayout(buttons);
+
+    auto* logColumn = new QVBoxLayout();
+    m_lstMsg = new QListWidget(this);
+    m_lstMsg->setObjectName(QStringLiteral("lstMsg"));
+    m_lstMsg->setAccessibleName(QStringLiteral("メッセージ"));
+    // The step lines align their counts in columns.
+    m_lstMsg->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_lstMsg->setMinimumSize(420, 160);
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("picBar"));
+    m_bar->setAccessibleName(QStringLiteral("進行状況"));
+    m_bar->setTextVisible(false);
+    logColumn->addWidget(m_lstMsg, 1);
+    logColumn->addWidget(m_bar);
+    row->addLayout(logColumn, 1);
+
+    m_countGrid = new clsGridView(this);
+    m_countGrid->setObjectName(QStringLiteral("picCount"));
+    m_countGrid->setAccessibleName(QStringLiteral("シングル構成"));
+    m_countGrid->SetSource(m_countSource);
+    m_countGrid->SetGeometry96(clsTCountGrid::Geometry96());
+    m_countGrid->SetFitToCells(true);
+    m_count.Redraw = [this] { m_countGrid->Refresh(); };
+    connect(m_countGrid, &clsGridView::CellClicked, this,
+            [this](int lngRow, int, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+                if (button == Qt::LeftButton) {
+                    m_count.MouseDown(clsTCount::Button::Left,
+                                      static_cast<std::int32_t>(modifiers.toInt()), 0.0, 0.0,
+                                      lngRow);
+                }
+            });
+    row->addWidget(m_countGrid, 0, Qt::AlignTop);
+
+    m_meisai = new clsGridView(this);
+    m_meisai->setObjectName(QStringLiteral("grdMeisai"));
+    m_meisai->setAccessibleName(QStringLiteral("明細"));
+    m_meisai->SetSource(m_meisaiSource);
+    m_meisai->SetGeometry96(m_meisaiSource.Geometry96());
+    m_meisai->SetFitToCells(true);
+    row->addWidget(m_meisai, 0, Qt::AlignTop);
+
+    ReloadLog();
+    m_doc.SetLogSink(this);
+    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts &
+             (clsDocument::PartRunState | clsDocument::PartFile | clsDocument::PartSingles)) != 0) {
+            RefreshButtons();
+        }
+        if ((lngParts &
+             (clsDocument::PartLog | clsDocument::PartSingles | clsDocument::PartRunState)) != 0) {
+            m_meisai->Refresh();
+        }
+        if ((lngParts & (clsDocument::PartSingles | clsDocument::PartMulti)) != 0) {
+            RecountSingles();
+        }
+    });
+    RecountSingles();
+    RefreshButtons();
+}
+
+clsRunView::~clsRunView()
+{
+    m_doc.SetLogSink(nullptr);
+}
+
+void clsRunView::ReloadLog()
+{
+    m_lstMsg->clear();
+    const std::vector<std::string>& lines = m_doc.Log().Lines();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        LogLine(static_cast<std::int32_t>(i), lines[i]);
+    }
+    BarChanged(m_doc.Log().BarValue(), m_doc.Log().BarMax());
+}
+
+void clsRunView::LogCleared()
+{
+    m_lstMsg->clear();
+}
+
+void clsRunView::LogLine(std::int32_t lngIndex, std::string_view strText)
+{
+    const QString text = basQtText::ToQ(strText);
+    if (lngIndex >= 0 && lngIndex < m_lstMsg->count()) {
+        m_lstMsg->item(lngIndex)->setText(text);
+    } else {
+        m_lstMsg->addItem(text);
+    }
+    m_lstMsg->setCurrentRow(m_lstMsg->count() - 1);
+    m_lstMsg->scrollToBottom();
+}
+
+void clsRunView::BarChanged(std::int32_t lngValue, std::int32_t lngMax)
+{
+    m_bar->setMaximum(std::max(1, lngMax));
+    m_bar->setValue(std::clamp(lngValue, 0, std::max(1, lngMax)));
+}
+
+void clsRunView::RefreshButtons()
+{
+    const QString caption = basQtText::ToQ(m_doc.RunCaption());
+    m_cmdRun->setText(caption);
+    m_cmdRun->setAccessibleName(caption);
+    m_cmdRun->setEnabled(m_doc.RunButtonEnabled());
+    m_cmdCancel->setEnabled(m_doc.Running());
+}
+
+void clsRunView::RecountSingles()
+{
+    m_count.SetVisible(m_doc.Covered());
+    m_count.SetValue(m_doc.SingleFrame()); // redraws
+}

@@ -1,0 +1,302 @@
+// The run from the multi page, driven as a user would on the sample round 9001: the engine is
+// chosen and its counts typed in the compression strip, 検索開始 runs, the log and the
+// breakdown fill; a trial search pauses, resumes and stops from its buttons while the controls
+// that would change the work stay disabled.
+
+#include "app/qt/clsMultiView.h"
+#include "app/qt/frmMain.h"
+#include "lottery/clsTCount.h"
+#include "support/RecordingHost.h"
+#include "support/ScriptedFileDialog.h"
+#include "support/ScriptedMenuChooser.h"
+#include "support/TempDir.h"
+#include "widgets/clsGridModel.h"
+#include "widgets/clsGridView.h"
+#include "widgets/clsNumberBox.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <filesystem>
+
+namespace {
+namespace fs = std::filesystem;
+
+QString GridText(clsGridView* grid, int lngRow, int lngColumn)
+{
+    return grid->Model()->data(grid->Model()->index(lngRow, lngColumn), Qt::DisplayRole).toString();
+}
+
+struct RunWindow
+{
+    RecordingHost host;
+    TempDir dir;
+    ScriptedMenuChooser chooser;
+    ScriptedFileDialog dialog;
+    std::unique_ptr<frmMain> window;
+
+    RunWindow()
+    {
+        fs::copy(fs::path(KELVRA_SOURCE_DATA_DIR), dir.Path(), fs::copy_options::recursive);
+        dir.Write("SysData/Kelvra.ini", "Kaisaikai = 9001\r\n");
+        window = std::make_unique<frmMain>(host.Host(), dir.Str());
+        window->SetMenuChooser(&chooser);
+        window->SetFileDialog(&dialog);
+        window->show();
+        window->ShowPage(frmMain::PageMulti);
+    }
+    template <typename T> T* Find(const char* strName) const
+    {
+        auto* widget = window->findChild<T*>(QString::fromLatin1(strName));
+        if (widget == nullptr) {
+            qFatal("no widget %s", strName);
+        }
+        return widget;
+    }
+    clsDocument& Doc() const { return window->Document(); }
+    // Marks three outcomes of each of the first lngFull matches and one of the others, by
+    // clicks on the multi grid.
+    void MarkMulti(int lngFull) const
+    {
+        auto* multi = Find<clsMultiView>("picMulti");
+        for (int row = 1; row <= 13; ++row) {
+            const int cols = row <= lngFull ? 3 : 1;
+            for (int col = 0; col < cols; ++col) {
+                const QRect rect = multi->visualRect(multi->Model()->index(row, col));
+                QTest::mouseClick(multi->viewport(), Qt::LeftButton, {}, rect.center());
+            }
+        }
+    }
+    void Click(const char* strName) const
+    {
+        QTest::mouseClick(Find<QAbstractButton>(strName), Qt::LeftButton);
+    }
+    void Type(const char* strName, const QString& strText) const
+    {
+        auto* box = Find<clsNumberBox>(strName);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, strText);
+    }
+    bool EditorsEnabled() const
+    {
+        return Find<QWidget>("picMulti")->isEnabled() &&
+               Find<QWidget>("joukenPanel")->isEnabled() &&
+               Find<QWidget>("tabCompression")->isEnabled() &&
+               Find<QWidget>("txtKaisaikai")->isEnabled();
+    }
+    bool EditorsDisabled() const
+    {
+        return !Find<QWidget>("picMulti")->isEnabled() &&
+               !Find<QWidget>("joukenPanel")->isEnabled() &&
+               !Find<QWidget>("tabCompression")->isEnabled() &&
+               !Find<QWidget>("txtKaisaikai")->isEnabled();
+    }
+};
+} // namespace
+
+class tst_frmMainRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theStripShowsAndEditsTheDocumentsSettings();
+    void aRunFillsTheLogAndTheBreakdown();
+    void aTrialSearchPausesResumesAndStops();
+    void screenshots();
+};
+
+void tst_frmMainRun::theStripShowsAndEditsTheDocumentsSettings()
+{
+    RunWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    QVERIFY(w.Find<QRadioButton>("optEngine0")->isChecked());
+    QVERIFY(!w.Find<QWidget>("fraTrial")->isVisible());
+    QVERIFY(!w.Find<QCheckBox>("chkExGrade2")->isEnabled());
+
+    w.Click("optEngine4");
+    QCOMPARE(w.Doc().EngineSettings().MsEngine, 4);
+    QVERIFY(!w.Find<QRadioButton>("optEngine0")->isChecked());
+    QVERIFY(w.Find<QWidget>("fraTrial")->isVisible());
+    QVERIFY(!w.Find<QWidget>("fraOptimisation")->isVisible());
+    QVERIFY(w.Find<QCheckBox>("chkExGrade3")->isEnabled());
+    w.Type("txtBeginCount", QStringLiteral("250"));
+    w.Type("txtEndTime", QStringLiteral("3"));
+    w.Click("chkExGrade2");
+    QCOMPARE(w.Doc().EngineSettings().BeginCount, 250);
+    QCOMPARE(w.Doc().EngineSettings().EndTime, 3);
+    QVERIFY(w.Doc().EngineSettings().ExGrade2);
+
+    // Typed past the box's range, the box and the document both hold the end of the range.
+    w.Type("txtBeginCount", QStringLiteral("12345"));
+    QCOMPARE(w.Find<clsNumberBox>("txtBeginCount")->Number(), 9999);
+    QCOMPARE(w.Doc().EngineSettings().BeginCount, 9999);
+
+    w.Click("optEngine2");
+    QVERIFY(!w.Find<QCheckBox>("chkExGrade3")->isEnabled());
+    w.Click("optEngine5");
+    QVERIFY(!w.Find<QWidget>("fraTrial")->isVisible());
+    QVERIFY(w.Find<QWidget>("fraOptimisation")->isVisible());
+    w.Type("txtSeBeginCount", QStringLiteral("7"));
+    QCOMPARE(w.Doc().EngineSettings().SeBeginCount, 7);
+
+    auto* tabs = w.Find<QTabWidget>("tabCompression");
+    tabs->setCurrentIndex(1);
+    w.Click("chkChushutsu");
+    w.Type("txtExtraction", QStringLiteral("5"));
+    QVERIFY(w.Doc().EngineSettings().ChushutsuFlag);
+    QCOMPARE(w.Doc().EngineSettings().ChushutsuCount, 5);
+    // Drawing by the player's probabilities needs them; the sample has none.
+    QVERIFY(!w.Find<QRadioButton>("optChushutsu4")->isEnabled());
+    QVERIFY(w.Find<QRadioButton>("optChushutsu0")->isChecked());
+
+    // A document change is drawn back: New resets every control.
+    QVERIFY(w.Doc().New());
+    QVERIFY(w.Find<QRadioButton>("optEngine0")->isChecked());
+    QVERIFY(!w.Find<QRadioButton>("optEngine5")->isChecked());
+    QCOMPARE(w.Find<clsNumberBox>("txtBeginCount")->Number(), 100);
+    QVERIFY(!w.Find<QCheckBox>("chkChushutsu")->isChecked());
+    QCOMPARE(w.Find<clsNumberBox>("txtExtraction")->Number(), 10);
+}
+
+void tst_frmMainRun::aRunFillsTheLogAndTheBreakdown()
+{
+    RunWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    w.MarkMulti(3);
+    QCOMPARE(w.Doc().MultiCount(), 27);
+    w.Click("optEngine1");
+    auto* run = w.Find<QPushButton>("cmdRun");
+    QCOMPARE(run->text(), QStringLiteral("検索開始"));
+    QVERIFY(!w.Find<QPushButton>("cmdCancel")->isEnabled());
+    bool disabledDuringRun = false;
+    w.host.OnDoEvents = [&](std::int64_t) { disabledDuringRun = w.EditorsDisabled(); };
+    QTest::mouseClick(run, Qt::LeftButton);
+    w.host.OnDoEvents = nullptr;
+    QVERIFY(disabledDuringRun);
+    QVERIFY(w.EditorsEnabled());
+    QCOMPARE(run->text(), QStringLiteral("検索開始"));
+
+    const EngineSettingsRecord settings = w.Doc().EngineSettings();
+    QCOMPARE(settings.MsEngine, 1);
+    QCOMPARE(settings.BeginCount, w.Find<clsNumberBox>("txtBeginCount")->Number());
+    QCOMPARE(settings.ChushutsuCount, w.Find<clsNumberBox>("txtExtraction")->Number());
+
+    auto* log = w.Find<QListWidget>("lstMsg");
+    const auto& lines = w.Doc().Log().Lines();
+    QVERIFY(lines.size() > 2);
+    QCOMPARE(log->count(), static_cast<int>(lines.size()));
+    for (int i = 0; i < log->count(); ++i) {
+        QCOMPARE(log->item(i)->text(), QString::fromStdString(lines[static_cast<std::size_t>(i)]));
+    }
+    QCOMPARE(log->currentRow(), log->count() - 1);
+
+    auto* meisai = w.Find<clsGridView>("grdMeisai");
+    QCOMPARE(GridText(meisai, 1, 0), QStringLiteral("シングル"));
+    QCOMPARE(GridText(meisai, 3, 1), QStringLiteral(" 3"));  // three triples
+    QCOMPARE(GridText(meisai, 5, 1), QStringLiteral(" 27")); // the multi count
+    const QString compressed = GridText(meisai, 6, 1);
+    QCOMPARE(compressed, QStringLiteral(" %1").arg(w.Doc().SingleCount()));
+    QVERIFY(w.Doc().SingleCount() >= 1);
+
+    // The count grid shows the set's frame: how many singles hold each outcome.
+    auto* count = w.Find<clsGridView>("picCount");
+    for (int col = 0; col < 3; ++col) {
+        const auto outcome = static_cast<std::size_t>(clsTCount::OutcomeOfColumn(col));
+        QCOMPARE(GridText(count, 1, col).trimmed(),
+                 QString::number(w.Doc().SingleFrame()[outcome][0]));
+    }
+    QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
+}
+
+void tst_frmMainRun::aTrialSearchPausesResumesAndStops()
+{
+    RunWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    w.MarkMulti(6);
+    w.Click("optEngine2");
+    w.Type("txtBeginCount", QStringLiteral("200"));
+    w.Type("txtEndTime", QStringLiteral("60"));
+    auto* run = w.Find<QPushButton>("cmdRun");
+    auto* cancel = w.Find<QPushButton>("cmdCancel");
+    auto* log = w.Find<QListWidget>("lstMsg");
+    w.host.TickPerDoEvents = 10;
+
+    int state = 0;
+    std::int64_t mark = 0;
+    int linesAtPause = 0;
+    QStringList seen;
+    bool disabled = true;
+    w.host.OnDoEvents = [&](std::int64_t lngCount) {
+        if (state == 0 && w.Doc().Engine().RunningEngine() != clsTMsEngine::EngineKind::None) {
+            seen << run->text();
+            disabled = disabled && w.EditorsDisabled() && cancel->isEnabled();
+            QTest::mouseClick(run, Qt::LeftButton);
+            seen << run->text();
+            linesAtPause = log->count();
+            mark = lngCount;
+            state = 1;
+        } else if (state == 1 && lngCount >= mark + 50) {
+            // Paused: the search writes nothing while the window keeps its events.
+            QCOMPARE(log->count(), linesAtPause);
+            QVERIFY(w.Doc().Paused());
+            QTest::mouseClick(run, Qt::LeftButton);
+            seen << run->text();
+            mark = lngCount;
+            state = 2;
+        } else if (state == 2 && lngCount >= mark + 50) {
+            disabled = disabled && w.EditorsDisabled();
+            QTest::mouseClick(cancel, Qt::LeftButton);
+            state = 3;
+        } else if (lngCount > 2'000'000) {
+            w.Doc().Cancel();
+        }
+    };
+    QTest::mouseClick(run, Qt::LeftButton);
+    w.host.OnDoEvents = nullptr;
+    QCOMPARE(state, 3);
+    QCOMPARE(seen, QStringList({QStringLiteral("一時停止"), QStringLiteral("検索再開"),
+                                QStringLiteral("一時停止")}));
+    QVERIFY(disabled);
+    QVERIFY(!w.Doc().Running());
+    QCOMPARE(run->text(), QStringLiteral("検索開始"));
+    QVERIFY(run->isEnabled());
+    QVERIFY(!cancel->isEnabled());
+    QVERIFY(w.EditorsEnabled());
+    QCOMPARE(log->count(), static_cast<int>(w.Doc().Log().Lines().size()));
+}
+
+void tst_frmMainRun::screenshots()
+{
+    const QString folder = qEnvironmentVariable("KELVRA_SCREENSHOTS");
+    if (folder.isEmpty()) {
+        QSKIP("KELVRA_SCREENSHOTS names no folder");
+    }
+    RunWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    w.window->resize(1280, 1000);
+    w.MarkMulti(4);
+    w.Click("optEngine2");
+    w.Type("txtEndTime", QStringLiteral("1"));
+    w.host.TickPerDoEvents = 50;
+    bool shot = false;
+    w.host.OnDoEvents = [&](std::int64_t) {
+        if (!shot && w.Doc().Engine().RunningEngine() != clsTMsEngine::EngineKind::None) {
+            shot = true;
+            QCoreApplication::processEvents();
+            w.window->grab().save(folder + QStringLiteral("/run-during.png"));
+        }
+    };
+    w.Click("cmdRun");
+    w.host.OnDoEvents = nullptr;
+    QCoreApplication::processEvents();
+    QVERIFY(w.window->grab().save(folder + QStringLiteral("/run-after.png")));
+}
+
+QTEST_MAIN(tst_frmMainRun)
+#include "tst_frmMainRun.moc"
