@@ -702,6 +702,10 @@ bool frmMain::FileSaveAs()
 
 bool frmMain::ConfirmDiscard()
 {
+    // Nothing may be dropped or saved while a run, a batch or a file operation holds the work.
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return false;
+    }
     return m_doc.QuerySaveChanges([this] { return FileSave(); });
 }
 
