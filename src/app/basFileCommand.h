@@ -15,3 +15,11 @@ inline constexpr std::string_view kJoukenProposedName = "条件";
 // case); an empty path (a cancelled dialog) stays empty.
 std::string WithExtension(const std::string& strPath, std::string_view strExtension);
 } // namespace basFileCommand
+
+// CSV ticket files.
+namespace basFileCommand {
+inline constexpr std::string_view kCsvFilter = "CSVファイル(*.csv)";
+inline constexpr std::string_view kCsvExtension = "csv";
+inline constexpr std::string_view kCsvAddCaption = "現在のシングルに追加";
+inline constexpr std::string_view kCsvDelCaption = "現在のシングルから削除";
+} // namespace basFileCommand
