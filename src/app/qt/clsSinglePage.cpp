@@ -74,7 +74,12 @@ clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* pa
     m_figures->SetFitToCells(true);
     // The sheet is made after the list: showing its first page fills the list too.
     m_sheet = new clsSheetView(doc, message, this);
-    left->addWidget(m_sheet, 0, Qt::AlignLeft | Qt::AlignTop);
+    // The slots stand over the list's columns of their singles, past its headings.
+    auto* sheetRow = new QHBoxLayout();
+    sheetRow->addSpacing(m_figures->Geometry().ColWidth(0) + m_figures->frameWidth());
+    sheetRow->addWidget(m_sheet, 0, Qt::AlignLeft | Qt::AlignTop);
+    sheetRow->addStretch(1);
+    left->addLayout(sheetRow);
     left->addWidget(m_figures, 0, Qt::AlignLeft | Qt::AlignTop);
     left->addStretch(1);
 
