@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 
 namespace basFileCommand {
 std::string WithExtension(const std::string& strPath, std::string_view strExtension)
@@ -17,5 +18,13 @@ std::string WithExtension(const std::string& strPath, std::string_view strExtens
             return lower(static_cast<unsigned char>(a)) == lower(static_cast<unsigned char>(b));
         });
     return has ? strPath : strPath + suffix;
+}
+
+std::string DataProposedName(std::int32_t lngKaisaikai, std::string_view strKumi)
+{
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%03d", static_cast<int>(lngKaisaikai));
+    return std::string(kProductMark) + "-" + digits + std::string(strKumi) + "." +
+           std::string(kDataExtension);
 }
 } // namespace basFileCommand

@@ -1,6 +1,7 @@
 #pragma once
 // The words of the window's file commands and the one rule for the name a dialog returns.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,14 @@ inline constexpr std::string_view kSaveCaption = "名前を付けて保存";
 inline constexpr std::string_view kJoukenFilter = "条件ファイル(*.drj)";
 inline constexpr std::string_view kJoukenExtension = "drj";
 inline constexpr std::string_view kJoukenProposedName = "条件";
+inline constexpr std::string_view kDataFilter = "データファイル(*.drd)";
+inline constexpr std::string_view kDataExtension = "drd";
+// The short mark that opens every proposed data-file name.
+inline constexpr std::string_view kProductMark = "KV";
+
+// The name the data-file dialogs propose: the mark, "-", the round as at least three digits,
+// the group and ".drd" (KV-005A.drd).
+std::string DataProposedName(std::int32_t lngKaisaikai, std::string_view strKumi);
 
 // strPath with "." + strExtension appended unless its file name already ends so (in any
 // case); an empty path (a cancelled dialog) stays empty.

@@ -13,3 +13,12 @@ TEST(FileCommand, ExtensionAddedOnlyWhenMissing)
     EXPECT_EQ(WithExtension("/u.drj/a", "drj"), "/u.drj/a.drj");
     EXPECT_EQ(WithExtension("", "drj"), "");
 }
+
+TEST(FileCommand, DataNameHasTheRoundAsThreeDigitsAndTheGroup)
+{
+    using basFileCommand::DataProposedName;
+    EXPECT_EQ(DataProposedName(5, "A"), "KV-005A.drd");
+    EXPECT_EQ(DataProposedName(0, ""), "KV-000.drd");
+    EXPECT_EQ(DataProposedName(87, "B"), "KV-087B.drd");
+    EXPECT_EQ(DataProposedName(1234, ""), "KV-1234.drd");
+}

@@ -7,7 +7,7 @@
 
 namespace basQtMain {
 std::unique_ptr<frmMain> Start(clsHost host, const std::string& strProgramFolder,
-                               TotoSettings& settings)
+                               TotoSettings& settings, const std::string& strOpenFile)
 {
     const std::string failure = basMain::Startup(host.Message, strProgramFolder, settings);
     if (!failure.empty()) {
@@ -20,6 +20,9 @@ std::unique_ptr<frmMain> Start(clsHost host, const std::string& strProgramFolder
     auto window = std::make_unique<frmMain>(host, strProgramFolder, settings);
     window->show();
     loading.close();
+    if (!strOpenFile.empty()) {
+        window->OpenDataFile(strOpenFile);
+    }
     return window;
 }
 } // namespace basQtMain

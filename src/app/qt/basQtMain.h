@@ -14,6 +14,8 @@ class frmMain;
 namespace basQtMain {
 // The main window, shown; null when a check failed (its message has been shown and nothing
 // was written). settings receives the loaded settings, which live as long as the program.
+// strOpenFile: a data file to open once the window stands (empty for none); one that cannot
+// be opened gets the usual message and the window stays open.
 std::unique_ptr<frmMain> Start(clsHost host, const std::string& strProgramFolder,
-                               TotoSettings& settings);
+                               TotoSettings& settings, const std::string& strOpenFile = {});
 } // namespace basQtMain

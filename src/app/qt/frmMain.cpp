@@ -37,6 +37,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -70,7 +71,9 @@ constexpr std::array<DownloadInfo, 3> kDownloads{{
 }};
 
 // The commands this window carries out itself; the others come with their pages.
-constexpr std::array<basMainMenu::Item, 10> kWired{
+constexpr std::array<basMainMenu::Item, 14> kWired{
+    basMainMenu::Item::FileNew,        basMainMenu::Item::FileOpen,
+    basMainMenu::Item::FileSave,       basMainMenu::Item::FileSaveAs,
     basMainMenu::Item::FileJoukenOpen, basMainMenu::Item::FileJoukenSave,
     basMainMenu::Item::FilePrint,      basMainMenu::Item::FileEnd,
     basMainMenu::Item::ViewHome,       basMainMenu::Item::ViewMulti,
@@ -423,6 +426,10 @@ void frmMain::BuildMenus()
     auto action = [this](basMainMenu::Item id) {
         return m_menuActions[static_cast<std::size_t>(id)].second;
     };
+    connect(action(basMainMenu::Item::FileNew), &QAction::triggered, this, &frmMain::FileNew);
+    connect(action(basMainMenu::Item::FileOpen), &QAction::triggered, this, &frmMain::FileOpen);
+    connect(action(basMainMenu::Item::FileSave), &QAction::triggered, this, &frmMain::FileSave);
+    connect(action(basMainMenu::Item::FileSaveAs), &QAction::triggered, this, &frmMain::FileSaveAs);
     connect(action(basMainMenu::Item::FileJoukenOpen), &QAction::triggered, this,
             &frmMain::JoukenFileOpen);
     connect(action(basMainMenu::Item::FileJoukenSave), &QAction::triggered, this,
@@ -522,6 +529,11 @@ void frmMain::OnDocumentChanged(std::uint32_t lngParts)
     // The title shows the unsaved-changes mark, which any change of the work may set.
     setWindowTitle(basQtText::ToQ(m_doc.Title()));
     if ((lngParts & clsDocument::PartRound) != 0) {
+        // A loaded file sets the round through the controller: the boxes show it.
+        const QSignalBlocker roundBlocked(m_roundBox);
+        const QSignalBlocker kumiBlocked(m_kumiBox);
+        m_roundBox->setValue(m_doc.Kaisaikai());
+        m_kumiBox->setCurrentIndex(m_doc.Kumi() == "B" ? 1 : 0);
         RefreshRoundPanel();
         UpdateDownloadButtons();
         emit PayoutGradesChanged(clsToto::GetMaxGrade(m_doc.Kaisaikai()));
@@ -659,6 +671,73 @@ void frmMain::JoukenFileSave()
     }
 }
 
+// The work-file commands.
+
+void frmMain::FileNew()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu) || !ConfirmDiscard()) {
+        return;
+    }
+    ShowPage(PageHome);
+    m_doc.New();
+}
+
+bool frmMain::FileOpen()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu) || !ConfirmDiscard()) {
+        return false;
+    }
+    using namespace basFileCommand;
+    const std::string strFile = WithExtension(
+        m_fileDialog->Open(std::string(kOpenCaption), std::string(kDataFilter),
+                           DataProposedName(m_doc.Kaisaikai(), m_doc.Kumi()), m_userDataFolder),
+        kDataExtension);
+    return !strFile.empty() && OpenDataFile(strFile);
+}
+
+bool frmMain::OpenDataFile(const std::string& strFileName)
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu) ||
+        !m_doc.FileLoadDRD(strFileName, true, true)) {
+        return false;
+    }
+    ShowPage(PageMulti);
+    return true;
+}
+
+bool frmMain::FileSave()
+{
+    if (m_doc.CurrentFile().empty()) {
+        return FileSaveAs();
+    }
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return false;
+    }
+    return m_doc.FileSaveDRD(m_doc.CurrentFile(), true, true);
+}
+
+bool frmMain::FileSaveAs()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return false;
+    }
+    using namespace basFileCommand;
+    const std::string strFile = WithExtension(
+        m_fileDialog->Save(std::string(kSaveCaption), std::string(kDataFilter),
+                           DataProposedName(m_doc.Kaisaikai(), m_doc.Kumi()), m_userDataFolder),
+        kDataExtension);
+    return !strFile.empty() && m_doc.FileSaveDRD(strFile, true, true);
+}
+
+bool frmMain::ConfirmDiscard()
+{
+    // Nothing may be dropped or saved while a run, a batch or a file operation holds the work.
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return false;
+    }
+    return m_doc.QuerySaveChanges([this] { return FileSave(); });
+}
+
 void frmMain::OnHelpManual()
 {
     m_shell.ShellX(basLinks::ManualUrl(), 1, false);
@@ -673,7 +752,9 @@ void frmMain::OnHelpVersion()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    if (!m_gate.MayRun(clsCommandGate::Command::Close)) {
+    // The gate refuses under a run, a batch or the work lock, so a close never lands in the
+    // middle of a pumped load or save; unsaved work is offered for saving first.
+    if (!m_gate.MayRun(clsCommandGate::Command::Close) || !ConfirmDiscard()) {
         event->ignore();
         return;
     }
@@ -840,9 +921,7 @@ void frmMain::CsvOpen()
     if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
         return;
     }
-    // TODO(file commands): ask through ConfirmDiscard() once the window has it; until then the
-    // document's own question, which offers no save dialog.
-    if (!m_doc.QuerySaveChanges([] { return false; })) {
+    if (!ConfirmDiscard()) {
         return;
     }
     using namespace basFileCommand;

@@ -110,6 +110,20 @@ public:
     void JoukenFileOpen();
     void JoukenFileSave();
 
+    // The work-file commands. New, Open and closing ask ConfirmDiscard first.
+    // 新規作成: the home page, then a new work.
+    void FileNew();
+    // 開く: a data file chosen in the dialog; a file that fails leaves the work as it was.
+    bool FileOpen();
+    // A data file opened without asking (the file named on the command line).
+    bool OpenDataFile(const std::string& strFileName);
+    // 上書き保存 into the current file, else as 名前を付けて保存. True when saved.
+    bool FileSave();
+    bool FileSaveAs();
+    // With unsaved changes asks whether to save them (保存 saves as 上書き保存 does); true when
+    // the caller may go on and drop the work.
+    bool ConfirmDiscard();
+
     // The single page and the ticket-set commands.
     // The sort menu as the 並び替え button shows it (the 編集 menu's sort entries and their
     // rules); the chosen entry runs.

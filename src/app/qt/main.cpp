@@ -7,13 +7,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <optional>
 
 namespace {
 // The data folder: --home DIR (tests and sample data), else the one kelvra-cli takes too (the
-// executable's folder, or the per-user folder of an installed program).
-std::optional<QString> ProgramFolder(const QStringList& args, clsIMessage& message)
+// executable's folder, or the per-user folder of an installed program). strFile receives the
+// data file named on the command line, made absolute.
+std::optional<QString> ProgramFolder(const QStringList& args, clsIMessage& message,
+                                     QString& strFile)
 {
     std::optional<QString> home;
     bool fileSeen = false;
@@ -24,9 +27,9 @@ std::optional<QString> ProgramFolder(const QStringList& args, clsIMessage& messa
         } else if (arg.startsWith(QStringLiteral("--home="))) {
             home = arg.mid(7);
         } else if (!arg.startsWith(QLatin1Char('-')) && !fileSeen) {
-            // The desktop entry hands over the file that was opened (Exec=kelvra %f); the
-            // window cannot load one at start yet, so it opens without it instead of refusing.
+            // The desktop entry hands over the file that was opened (Exec=kelvra %f).
             fileSeen = true;
+            strFile = QFileInfo(arg).absoluteFilePath();
         } else {
             message.ShowMessage(
                 MsgIcon::Error,
@@ -60,13 +63,15 @@ int main(int argc, char** argv)
     basQtLocale::InstallQtTranslation(app);
 
     clsQtHost qtHost;
-    const std::optional<QString> home = ProgramFolder(QApplication::arguments(), qtHost.Message());
+    QString strFile;
+    const std::optional<QString> home =
+        ProgramFolder(QApplication::arguments(), qtHost.Message(), strFile);
     if (!home) {
         return 2;
     }
     TotoSettings settings;
-    const std::unique_ptr<frmMain> window =
-        basQtMain::Start(qtHost.Host(), basQtText::FromQ(*home), settings);
+    const std::unique_ptr<frmMain> window = basQtMain::Start(qtHost.Host(), basQtText::FromQ(*home),
+                                                             settings, basQtText::FromQ(strFile));
     if (!window) {
         return 1;
     }

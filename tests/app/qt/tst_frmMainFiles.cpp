@@ -1,0 +1,371 @@
+// The work-file commands on the real window: save as and reopen, the title's unsaved mark,
+// the question before New, Open and closing, a file of another kind, and the file named on
+// the command line.
+
+#include "app/basFileCommand.h"
+#include "app/clsCommandGate.h"
+#include "app/clsDocument.h"
+#include "app/clsKelvraIni.h"
+#include "app/qt/basQtMain.h"
+#include "app/qt/frmMain.h"
+#include "base/qt/basQtText.h"
+#include "support/RecordingHost.h"
+#include "support/ScriptedFileDialog.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QSpinBox>
+#include <QtTest>
+
+#include <filesystem>
+#include <numeric>
+
+namespace {
+QAction* MenuAction(const frmMain& window, const char* strName)
+{
+    QAction* action = window.findChild<QAction*>(QString::fromLatin1(strName));
+    if (action != nullptr) {
+        const_cast<frmMain&>(window).UpdateMenus();
+    }
+    return action;
+}
+
+bool Trigger(const frmMain& window, const char* strName)
+{
+    QAction* action = MenuAction(window, strName);
+    if (action == nullptr || !action->isEnabled()) {
+        return false;
+    }
+    action->trigger();
+    return true;
+}
+
+MarkArray SomeMarks(int lngSeed)
+{
+    MarkArray marks{};
+    for (int m = 0; m < 13; ++m) {
+        marks[static_cast<std::size_t>((m + lngSeed) % 3)][static_cast<std::size_t>(m)] =
+            1 + (m + lngSeed) % 6;
+    }
+    return marks;
+}
+
+QString Title(const frmMain& window)
+{
+    return window.windowTitle();
+}
+
+std::string ProposedFor(const clsDocument& doc)
+{
+    return basFileCommand::DataProposedName(doc.Kaisaikai(), doc.Kumi());
+}
+} // namespace
+
+class tst_frmMainFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void saveAsThenReopenRestoresTheWork();
+    void newAsksAndOnlyGoesOnWhenAllowed();
+    void closingAsksAndIsRefusedWhileBusy();
+    void aFileOfAnotherKindLeavesTheWork();
+    void aFileOnTheCommandLineOpensAtStart();
+};
+
+void tst_frmMainFiles::saveAsThenReopenRestoresTheWork()
+{
+    RecordingHost host;
+    TempDir dir;
+    frmMain window(host.Host(), dir.Str());
+    ScriptedFileDialog dialog;
+    window.SetFileDialog(&dialog);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    clsDocument& doc = window.Document();
+    auto* roundBox = window.findChild<QSpinBox*>(QStringLiteral("txtKaisaikai"));
+    QVERIFY(roundBox != nullptr);
+    roundBox->setValue(7);
+    QCOMPARE(doc.Kaisaikai(), 7);
+
+    const MarkArray marks = SomeMarks(1);
+    QVERIFY(doc.SetMarks(marks));
+    QVERIFY(doc.EditJouken([](clsJoukenPanels& p) {
+        p.Haitou().SetFlag(0, true);
+        p.Haitou().SetMinMoney(0, Currency::FromInt(25'000));
+        p.SetMachigaiType(1);
+    }));
+    QVERIFY(doc.EditEngineSettings([](clsEnginePanels& p) {
+        p.SetMsEngine(3);
+        p.SetExGrade2(true);
+    }));
+    const ConditionSetRecord jouken = doc.Jouken();
+    const EngineSettingsRecord engine = doc.EngineSettings();
+    QVERIFY(jouken != ConditionSetRecord{});
+    QVERIFY(Title(window).endsWith(QStringLiteral(" *")));
+
+    // 上書き保存 without a current file asks where, as 名前を付けて保存 does.
+    const std::string chosen = (dir.Path() / "UserData" / "work").string();
+    dialog.Push(chosen);
+    QVERIFY(Trigger(window, "mnuFile_Save"));
+    QCOMPARE(dialog.Asked().size(), std::size_t{1});
+    const ScriptedFileDialog::Question& asked = dialog.Asked()[0];
+    QVERIFY(asked.Save);
+    QCOMPARE(basQtText::ToQ(asked.Caption), QStringLiteral("名前を付けて保存"));
+    QCOMPARE(basQtText::ToQ(asked.Filter), QStringLiteral("データファイル(*.drd)"));
+    QCOMPARE(basQtText::ToQ(asked.ProposedName),
+             QStringLiteral("KV-007") + basQtText::ToQ(doc.Kumi()) + QStringLiteral(".drd"));
+    QCOMPARE(asked.StartFolder, window.UserDataFolder());
+    QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
+    QVERIFY(std::filesystem::exists(chosen + ".drd"));
+    QCOMPARE(doc.CurrentFile(), chosen + ".drd");
+    QCOMPARE(Title(window), QStringLiteral(" Drovane  Kelvra - [work.drd]"));
+
+    // A change marks the title; 上書き保存 then writes the same file without asking.
+    const MarkArray marks2 = SomeMarks(2);
+    QVERIFY(doc.SetMarks(marks2));
+    QCOMPARE(Title(window), QStringLiteral(" Drovane  Kelvra - [work.drd] *"));
+    QVERIFY(Trigger(window, "mnuFile_Save"));
+    QCOMPARE(dialog.Asked().size(), std::size_t{1});
+    QCOMPARE(Title(window), QStringLiteral(" Drovane  Kelvra - [work.drd]"));
+    QVERIFY(!doc.Modified());
+
+    // New on saved work asks nothing and shows the home page.
+    QVERIFY(window.ShowPage(frmMain::PageMulti));
+    QVERIFY(Trigger(window, "mnuFile_New"));
+    QVERIFY(host.Questions.empty());
+    QCOMPARE(window.CurrentPage(), int(frmMain::PageHome));
+    QVERIFY(doc.Multi().Value() == MarkArray{});
+    QVERIFY(doc.CurrentFile().empty());
+    QCOMPARE(Title(window), QStringLiteral(" Drovane  Kelvra"));
+
+    // New marks on another round are a change: Open asks, then the file brings its round,
+    // marks and panels.
+    roundBox->setValue(3);
+    QVERIFY(doc.SetMarks(marks));
+    QVERIFY(doc.Modified());
+    host.QueueAnswer3(AskAnswer::No);
+    dialog.Push(chosen);
+    QVERIFY(Trigger(window, "mnuFile_Open"));
+    QCOMPARE(host.Answers3.size(), std::size_t{1});
+    QCOMPARE(dialog.Asked().size(), std::size_t{2});
+    const ScriptedFileDialog::Question& opened = dialog.Asked()[1];
+    QVERIFY(!opened.Save);
+    QCOMPARE(basQtText::ToQ(opened.Caption), QStringLiteral("ファイルを開く"));
+    QCOMPARE(basQtText::ToQ(opened.Filter), QStringLiteral("データファイル(*.drd)"));
+    QCOMPARE(opened.ProposedName, basFileCommand::DataProposedName(3, doc.Kumi()));
+    QCOMPARE(opened.StartFolder, window.UserDataFolder());
+    QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
+    QCOMPARE(doc.CurrentFile(), chosen + ".drd");
+    QCOMPARE(doc.Kaisaikai(), 7);
+    QCOMPARE(roundBox->value(), 7);
+    QVERIFY(doc.Multi().Value() == marks2);
+    QVERIFY(doc.Jouken() == jouken);
+    QVERIFY(doc.JoukenPanels().Gather() == jouken);
+    QVERIFY(doc.EngineSettings() == engine);
+    QCOMPARE(window.CurrentPage(), int(frmMain::PageMulti));
+    QCOMPARE(Title(window), QStringLiteral(" Drovane  Kelvra - [work.drd]"));
+    QCOMPARE(basQtText::ToQ(ProposedFor(doc)),
+             QStringLiteral("KV-007") + basQtText::ToQ(doc.Kumi()) + QStringLiteral(".drd"));
+}
+
+void tst_frmMainFiles::newAsksAndOnlyGoesOnWhenAllowed()
+{
+    RecordingHost host;
+    TempDir dir;
+    frmMain window(host.Host(), dir.Str());
+    ScriptedFileDialog dialog;
+    window.SetFileDialog(&dialog);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    clsDocument& doc = window.Document();
+    const MarkArray marks = SomeMarks(4);
+    QVERIFY(doc.SetMarks(marks));
+    QVERIFY(window.ShowPage(frmMain::PageMulti));
+
+    // キャンセル keeps everything, the page too.
+    host.QueueAnswer3(AskAnswer::Cancel);
+    QVERIFY(Trigger(window, "mnuFile_New"));
+    QCOMPARE(host.Questions.size(), std::size_t{1});
+    QCOMPARE(basQtText::ToQ(host.Questions[0].Text), QStringLiteral("変更を保存しますか？"));
+    QVERIFY(doc.Multi().Value() == marks);
+    QVERIFY(doc.Modified());
+    QCOMPARE(window.CurrentPage(), int(frmMain::PageMulti));
+
+    // 保存 with the save dialog cancelled saved nothing, so nothing is dropped.
+    host.QueueAnswer3(AskAnswer::Yes);
+    dialog.Push("");
+    QVERIFY(Trigger(window, "mnuFile_New"));
+    QCOMPARE(dialog.Asked().size(), std::size_t{1});
+    QVERIFY(dialog.Asked()[0].Save);
+    QVERIFY(doc.Multi().Value() == marks);
+    QCOMPARE(window.CurrentPage(), int(frmMain::PageMulti));
+
+    // 保存 with a file: saved, then the new work.
+    const std::string chosen = (dir.Path() / "UserData" / "kept.drd").string();
+    host.QueueAnswer3(AskAnswer::Yes);
+    dialog.Push(chosen);
+    QVERIFY(Trigger(window, "mnuFile_New"));
+    QVERIFY(std::filesystem::exists(chosen));
+    QVERIFY(!std::filesystem::exists(chosen + ".drd"));
+    QVERIFY(doc.Multi().Value() == MarkArray{});
+    QVERIFY(doc.CurrentFile().empty());
+    QCOMPARE(window.CurrentPage(), int(frmMain::PageHome));
+
+    // 保存しない drops the work and writes nothing.
+    QVERIFY(doc.SetMarks(SomeMarks(5)));
+    host.QueueAnswer3(AskAnswer::No);
+    QVERIFY(Trigger(window, "mnuFile_New"));
+    QCOMPARE(dialog.Asked().size(), std::size_t{2});
+    QVERIFY(doc.Multi().Value() == MarkArray{});
+    QVERIFY(!doc.Modified());
+    QCOMPARE(host.Questions.size(), std::size_t{4});
+    QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
+}
+
+void tst_frmMainFiles::closingAsksAndIsRefusedWhileBusy()
+{
+    RecordingHost host;
+    TempDir dir;
+    frmMain window(host.Host(), dir.Str());
+    ScriptedFileDialog dialog;
+    window.SetFileDialog(&dialog);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    clsDocument& doc = window.Document();
+    const std::string ini = (dir.Path() / std::string(clsKelvraIni::kFileName)).string();
+    QVERIFY(!std::filesystem::exists(ini));
+
+    std::vector<std::int32_t> singles(3000);
+    std::iota(singles.begin(), singles.end(), 0);
+    QVERIFY(doc.SetSingles(singles));
+    QVERIFY(doc.Modified());
+
+    // キャンセル keeps the window and the work.
+    host.QueueAnswer3(AskAnswer::Cancel);
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QCOMPARE(host.Questions.size(), std::size_t{1});
+    QCOMPARE(doc.Singles().size(), singles.size());
+    QVERIFY(!std::filesystem::exists(ini));
+
+    // A batch refuses with the running warning, before any question.
+    window.Gate().SetBatch(true);
+    QVERIFY(!window.close());
+    QCOMPARE(host.Questions.size(), std::size_t{1});
+    QCOMPARE(host.Messages.size(), std::size_t{1});
+    QCOMPARE(host.Messages[0].Text, std::string(clsCommandGate::kRunningWarning));
+    window.Gate().SetBatch(false);
+    host.Messages.clear();
+
+    // A close during the pumped load of a file is refused, and the load completes.
+    const std::string chosen = (dir.Path() / "UserData" / "big.drd").string();
+    dialog.Push(chosen);
+    QVERIFY(window.FileSaveAs());
+    QVERIFY(!doc.Modified());
+    int closesTried = 0;
+    int closesRefused = 0;
+    host.OnDoEvents = [&](std::int64_t) {
+        if (doc.WorkLock()) {
+            ++closesTried;
+            if (!window.close()) {
+                ++closesRefused;
+            }
+        }
+    };
+    dialog.Push(chosen);
+    QVERIFY(window.FileOpen());
+    host.OnDoEvents = nullptr;
+    QVERIFY(closesTried > 0);
+    QCOMPARE(closesRefused, closesTried);
+    QVERIFY(window.isVisible());
+    QVERIFY(doc.Singles() == singles);
+    QCOMPARE(doc.CurrentFile(), chosen);
+    QVERIFY(!std::filesystem::exists(ini));
+
+    // 保存しない closes, and the settings file is written.
+    QVERIFY(doc.SetMarks(SomeMarks(0)));
+    host.QueueAnswer3(AskAnswer::No);
+    QVERIFY(window.close());
+    QVERIFY(!window.isVisible());
+    QCOMPARE(host.Questions.size(), std::size_t{2});
+    QVERIFY(std::filesystem::exists(ini));
+    QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
+}
+
+void tst_frmMainFiles::aFileOfAnotherKindLeavesTheWork()
+{
+    RecordingHost host;
+    TempDir dir;
+    frmMain window(host.Host(), dir.Str());
+    ScriptedFileDialog dialog;
+    window.SetFileDialog(&dialog);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    clsDocument& doc = window.Document();
+    const std::string saved = (dir.Path() / "UserData" / "mine.drd").string();
+    dialog.Push(saved);
+    QVERIFY(Trigger(window, "mnuFile_SaveAs"));
+    const MarkArray marks = SomeMarks(3);
+    QVERIFY(doc.SetMarks(marks));
+    const QString title = Title(window);
+    QVERIFY(title.endsWith(QStringLiteral("[mine.drd] *")));
+
+    // A conditions file under a data file's name.
+    const std::string other = (dir.Path() / "UserData" / "other.drd").string();
+    QVERIFY(doc.FileSaveDRD(other, false, false));
+    QVERIFY(std::filesystem::exists(other));
+    host.QueueAnswer3(AskAnswer::No);
+    dialog.Push(other);
+    QVERIFY(Trigger(window, "mnuFile_Open"));
+    QVERIFY2(host.Messages.size() == 1, host.AllMessageText().c_str());
+    QCOMPARE(host.Messages[0].Icon, MsgIcon::Warning);
+    QCOMPARE(basQtText::ToQ(host.Messages[0].Text),
+             QStringLiteral("Kelvraのファイルではありません。"));
+    QCOMPARE(basQtText::ToQ(host.Messages[0].Caption), QStringLiteral("ファイルタイプ警告"));
+    QVERIFY(doc.Multi().Value() == marks);
+    QVERIFY(doc.Modified());
+    QCOMPARE(doc.CurrentFile(), saved);
+    QCOMPARE(Title(window), title);
+    QCOMPARE(window.CurrentPage(), int(frmMain::PageHome));
+}
+
+void tst_frmMainFiles::aFileOnTheCommandLineOpensAtStart()
+{
+    RecordingHost host;
+    TempDir dir;
+    for (const char* name : {"TeamName.dat", "TeamName1.dat", "TeamName2.dat", "J1J2.dat"}) {
+        dir.Write(std::string("SysData/") + name, "[End]\r\n");
+    }
+    const std::string file = (dir.Path() / "round.drd").string();
+    const MarkArray marks = SomeMarks(2);
+    {
+        frmMain writer(host.Host(), dir.Str());
+        QVERIFY(writer.Document().SetMarks(marks));
+        QVERIFY(writer.Document().FileSaveDRD(file, true, false));
+    }
+    host.Messages.clear();
+
+    TotoSettings settings;
+    const auto window = basQtMain::Start(host.Host(), dir.Str(), settings, file);
+    QVERIFY(window != nullptr);
+    QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
+    QCOMPARE(window->Document().CurrentFile(), file);
+    QVERIFY(window->Document().Multi().Value() == marks);
+    QCOMPARE(window->CurrentPage(), int(frmMain::PageMulti));
+    QCOMPARE(window->windowTitle(), QStringLiteral(" Drovane  Kelvra - [round.drd]"));
+
+    // A damaged file gets the usual message, and the window stands all the same.
+    dir.Write("bad.drd", "not a data file\r\n");
+    const auto second =
+        basQtMain::Start(host.Host(), dir.Str(), settings, (dir.Path() / "bad.drd").string());
+    QVERIFY(second != nullptr);
+    QVERIFY(second->isVisible());
+    QVERIFY(!host.Messages.empty());
+    QCOMPARE(basQtText::ToQ(host.Messages.back().Caption), QStringLiteral("ファイルタイプ警告"));
+    QVERIFY(second->Document().CurrentFile().empty());
+    QVERIFY(second->Document().Multi().Value() == MarkArray{});
+}
+
+QTEST_MAIN(tst_frmMainFiles)
+#include "tst_frmMainFiles.moc"
