@@ -206,6 +206,13 @@ private slots:
         QVERIFY(fs::exists(file + ".csv"));
 
         w.Import({"1111111111111"});
+        // キャンセル at the unsaved-work question: no dialog, the imported set stays.
+        const std::size_t asked = w.dialog.Asked().size();
+        w.host.QueueAnswer3(AskAnswer::Cancel);
+        w.Action("mnuFile_Csv_Open")->trigger();
+        QCOMPARE(w.dialog.Asked().size(), asked);
+        QCOMPARE(w.window->Document().Singles(),
+                 std::vector<std::int32_t>{Ticket("1111111111111")});
         w.host.QueueAnswer3(AskAnswer::No); // do not save the imported set
         w.dialog.Push(file + ".csv");
         w.window->ShowPage(frmMain::PageHome);
