@@ -24,3 +24,11 @@ std::string DataProposedName(std::int32_t lngKaisaikai, std::string_view strKumi
 // case); an empty path (a cancelled dialog) stays empty.
 std::string WithExtension(const std::string& strPath, std::string_view strExtension);
 } // namespace basFileCommand
+
+// CSV ticket files.
+namespace basFileCommand {
+inline constexpr std::string_view kCsvFilter = "CSVファイル(*.csv)";
+inline constexpr std::string_view kCsvExtension = "csv";
+inline constexpr std::string_view kCsvAddCaption = "現在のシングルに追加";
+inline constexpr std::string_view kCsvDelCaption = "現在のシングルから削除";
+} // namespace basFileCommand

@@ -10,10 +10,13 @@
 #include "app/qt/clsGameView.h"
 #include "app/qt/clsJoukenPanel.h"
 #include "app/qt/clsMultiPage.h"
+#include "app/qt/clsSinglePage.h"
 #include "app/qt/frmKouseiBunseki.h"
 #include "app/qt/frmTeamName.h"
 #include "app/qt/frmVersion.h"
 #include "base/qt/basQtText.h"
+#include "files/clsTClipboard.h"
+#include "files/clsTFileCSV.h"
 #include "lottery/clsToto.h"
 #include "print/qt/frmPrint.h"
 #include "widgets/clsFormScroller.h"
@@ -76,6 +79,20 @@ constexpr std::array<basMainMenu::Item, 14> kWired{
     basMainMenu::Item::ViewHome,       basMainMenu::Item::ViewMulti,
     basMainMenu::Item::ViewSingle,     basMainMenu::Item::ViewCheck,
     basMainMenu::Item::HelpHelp,       basMainMenu::Item::HelpVersion};
+// The single page's and the ticket set's commands (ConnectSingleCommands).
+constexpr std::array<basMainMenu::Item, 23> kWiredSingle{
+    basMainMenu::Item::FileCsvOpen,     basMainMenu::Item::FileCsvSave,
+    basMainMenu::Item::FileCsvAdd,      basMainMenu::Item::FileCsvDel,
+    basMainMenu::Item::EditSortPayout1, basMainMenu::Item::EditSortPayout2,
+    basMainMenu::Item::EditSortPayout3, basMainMenu::Item::EditSortHome,
+    basMainMenu::Item::EditSortDraw,    basMainMenu::Item::EditSortAway,
+    basMainMenu::Item::EditSortNinki1,  basMainMenu::Item::EditSortNinki2,
+    basMainMenu::Item::EditSortNinki3,  basMainMenu::Item::EditSortAscending,
+    basMainMenu::Item::EditJSingleDel,  basMainMenu::Item::EditSelectAll,
+    basMainMenu::Item::EditSelectNone,  basMainMenu::Item::EditSingleAdd,
+    basMainMenu::Item::EditSingleDel,   basMainMenu::Item::ToolClipboard0,
+    basMainMenu::Item::ToolClipboard1,  basMainMenu::Item::ToolClipboard2,
+    basMainMenu::Item::ToolClipboard3};
 
 // A download blocks the window until it ends; only its progress window repaints. Keeping the
 // rest disabled stops a click from reaching the document while the transfer pumps events.
@@ -355,6 +372,7 @@ void frmMain::BuildPages()
         [this](int) { return m_gate.MayRun(clsCommandGate::Command::PageChange); });
     BuildHomePage(m_pages->widget(PageHome));
     BuildMultiPage(m_pages->widget(PageMulti));
+    BuildSinglePage(m_pages->widget(PageSingle));
     BuildCheckPage(m_pages->widget(PageCheck));
     m_version = new QLabel(side);
     m_version->setObjectName(QStringLiteral("lblVersion"));
@@ -428,6 +446,7 @@ void frmMain::BuildMenus()
     connect(action(basMainMenu::Item::HelpHelp), &QAction::triggered, this, &frmMain::OnHelpManual);
     connect(action(basMainMenu::Item::HelpVersion), &QAction::triggered, this,
             &frmMain::OnHelpVersion);
+    ConnectSingleCommands();
     UpdateMenus();
 }
 
@@ -441,10 +460,17 @@ void frmMain::UpdateMenus()
     for (const basMainMenu::Item id : kWired) {
         state.Wired.set(static_cast<std::size_t>(id));
     }
+    for (const basMainMenu::Item id : kWiredSingle) {
+        state.Wired.set(static_cast<std::size_t>(id));
+    }
+    state.Wired.set(static_cast<std::size_t>(basMainMenu::Item::ToolClipImport));
     for (const auto& [id, action] : m_menuActions) {
         const auto item = static_cast<basMainMenu::Item>(id);
         action->setVisible(basMainMenu::Visible(item, state));
         action->setEnabled(basMainMenu::Enabled(item, state));
+        if (item == basMainMenu::Item::EditSortAscending) {
+            action->setChecked(basMainMenu::Checked(item, state));
+        }
     }
 }
 
@@ -496,6 +522,9 @@ void frmMain::OnDocumentChanged(std::uint32_t lngParts)
         m_gameView2->Refresh();
         m_multiPage->RefreshTeams();
         m_statusBar->SetPanelText(0, basQtText::ToQ(m_doc.StatusText()));
+    }
+    if ((lngParts & clsDocument::PartSingles) != 0 && m_singlePage != nullptr) {
+        m_singlePage->Refresh();
     }
     // The title shows the unsaved-changes mark, which any change of the work may set.
     setWindowTitle(basQtText::ToQ(m_doc.Title()));
@@ -783,4 +812,201 @@ int frmMain::KouseiBunsekiWindowCount() const
     return static_cast<int>(std::count_if(
         m_kouseiWindows.begin(), m_kouseiWindows.end(),
         [](const QPointer<frmKouseiBunseki>& w) { return w != nullptr && !w->isHidden(); }));
+}
+
+// The single page and the ticket-set commands.
+
+void frmMain::BuildSinglePage(QWidget* page)
+{
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* scroller = new clsFormScroller(page);
+    scroller->setObjectName(QStringLiteral("scrSingle"));
+    m_singlePage = new clsSinglePage(m_doc, m_host.Message, scroller);
+    scroller->SetForm(m_singlePage);
+    column->addWidget(scroller);
+    connect(m_singlePage, &clsSinglePage::SortRequested, this, &frmMain::SortPopup);
+}
+
+void frmMain::ConnectSingleCommands()
+{
+    using I = basMainMenu::Item;
+    auto action = [this](I id) { return m_menuActions[static_cast<std::size_t>(id)].second; };
+    auto gated = [this](auto fn) {
+        return [this, fn] {
+            if (m_gate.MayRun(clsCommandGate::Command::Menu)) {
+                fn();
+            }
+        };
+    };
+    connect(action(I::FileCsvOpen), &QAction::triggered, this, &frmMain::CsvOpen);
+    connect(action(I::FileCsvSave), &QAction::triggered, this, &frmMain::CsvSave);
+    connect(action(I::FileCsvAdd), &QAction::triggered, this, &frmMain::CsvAdd);
+    connect(action(I::FileCsvDel), &QAction::triggered, this, &frmMain::CsvDel);
+    for (int k = 0; k <= static_cast<int>(clsTicketSet::SortKind::Ninki3); ++k) {
+        const auto kind = static_cast<clsTicketSet::SortKind>(k);
+        connect(action(static_cast<I>(static_cast<int>(I::EditSortPayout1) + k)),
+                &QAction::triggered, this, [this, kind] { SortSingles(kind); });
+    }
+    connect(action(I::EditSortAscending), &QAction::triggered, this,
+            gated([this] { m_doc.SetSortAscending(!m_doc.SortAscending()); }));
+    connect(action(I::EditJSingleDel), &QAction::triggered, this, &frmMain::RemoveDuplicateSingles);
+    connect(action(I::EditSelectAll), &QAction::triggered, this,
+            gated([this] { m_doc.SheetSelectAll(true); }));
+    connect(action(I::EditSelectNone), &QAction::triggered, this,
+            gated([this] { m_doc.SheetSelectAll(false); }));
+    connect(action(I::EditSingleAdd), &QAction::triggered, this,
+            gated([this] { m_doc.SheetAdd(); }));
+    connect(action(I::EditSingleDel), &QAction::triggered, this,
+            gated([this] { m_doc.SheetSelectDelete(); }));
+    for (int i = 0; i < 4; ++i) {
+        connect(action(static_cast<I>(static_cast<int>(I::ToolClipboard0) + i)),
+                &QAction::triggered, this, [this, i] { ClipboardCopy(i); });
+    }
+    connect(action(I::ToolClipImport), &QAction::triggered, this, &frmMain::ClipboardImport);
+}
+
+void frmMain::SortPopup()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return;
+    }
+    UpdateMenus();
+    using I = basMainMenu::Item;
+    PopupMenu menu;
+    menu.Name = "mnuEdit_Sort";
+    for (int id = static_cast<int>(I::EditSortPayout1);
+         id <= static_cast<int>(I::EditSortAscending); ++id) {
+        const basMainMenu::ItemInfo& info = basMainMenu::Info(static_cast<I>(id));
+        if (static_cast<I>(id) == I::EditSortResult) {
+            continue; // by winnings belongs to the check page
+        }
+        if (info.SeparatorBefore) {
+            PopupMenuItem separator;
+            separator.Caption = "-";
+            menu.Items.push_back(separator);
+        }
+        const QAction* action = m_menuActions[static_cast<std::size_t>(id)].second;
+        PopupMenuItem item;
+        item.Caption = std::string(info.Caption);
+        item.Visible = action->isVisible();
+        item.Enabled = action->isEnabled();
+        item.Checked = action->isChecked();
+        item.Index = id + 1;
+        menu.Items.push_back(item);
+    }
+    const PopupMenuItem* chosen = m_menuChooser.Choose(menu);
+    if (chosen == nullptr || chosen->Index <= 0) {
+        return;
+    }
+    const auto id = static_cast<I>(chosen->Index - 1);
+    if (id == I::EditSortAscending) {
+        m_doc.SetSortAscending(!m_doc.SortAscending());
+        UpdateMenus();
+        return;
+    }
+    SortSingles(static_cast<clsTicketSet::SortKind>(static_cast<int>(id) -
+                                                    static_cast<int>(I::EditSortPayout1)));
+}
+
+void frmMain::SortSingles(clsTicketSet::SortKind kind)
+{
+    if (m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        m_doc.SortSingles(kind);
+    }
+}
+
+void frmMain::RemoveDuplicateSingles()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return;
+    }
+    m_doc.RemoveDuplicateSingles();
+    ShowPage(PageSingle);
+}
+
+void frmMain::CsvOpen()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return;
+    }
+    if (!ConfirmDiscard()) {
+        return;
+    }
+    using namespace basFileCommand;
+    const std::string strFile = WithExtension(
+        m_fileDialog->Open(std::string(kOpenCaption), std::string(kCsvFilter),
+                           clsTFileCSV::GetCsvFileName(m_doc.Kaisaikai(), m_doc.Kumi()),
+                           m_userDataFolder),
+        kCsvExtension);
+    if (!strFile.empty() && m_doc.CsvOpen(strFile)) {
+        ShowPage(PageSingle);
+    }
+}
+
+void frmMain::CsvSave()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return;
+    }
+    using namespace basFileCommand;
+    const std::string strFile = WithExtension(
+        m_fileDialog->Save(std::string(kSaveCaption), std::string(kCsvFilter),
+                           clsTFileCSV::GetCsvFileName(m_doc.Kaisaikai(), m_doc.Kumi()),
+                           m_userDataFolder),
+        kCsvExtension);
+    if (!strFile.empty()) {
+        m_doc.CsvSave(strFile);
+    }
+}
+
+void frmMain::CsvAdd()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return;
+    }
+    using namespace basFileCommand;
+    const std::string strFile =
+        WithExtension(m_fileDialog->Open(std::string(kCsvAddCaption), std::string(kCsvFilter),
+                                         std::string(), m_userDataFolder),
+                      kCsvExtension);
+    if (!strFile.empty() && m_doc.CsvAdd(strFile)) {
+        ShowPage(PageSingle);
+    }
+}
+
+void frmMain::CsvDel()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return;
+    }
+    using namespace basFileCommand;
+    const std::string strFile =
+        WithExtension(m_fileDialog->Open(std::string(kCsvDelCaption), std::string(kCsvFilter),
+                                         std::string(), m_userDataFolder),
+                      kCsvExtension);
+    if (!strFile.empty() && m_doc.CsvDel(strFile)) {
+        ShowPage(PageSingle);
+    }
+}
+
+void frmMain::ClipboardCopy(int lngItem)
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu) || lngItem < 0 || lngItem > 3) {
+        return;
+    }
+    // The writer's item 2 is the menu's separator.
+    const std::int32_t index = lngItem < 2 ? lngItem : lngItem + 1;
+    clsTClipboard(m_host.Clipboard, m_host.Message, m_host.Busy, basMain::VersionText())
+        .Copy(index, m_doc.GatherRecord(), m_doc.Schedule());
+}
+
+void frmMain::ClipboardImport()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return;
+    }
+    if (m_doc.ClipImport() > 0) {
+        ShowPage(PageCheck);
+    }
 }

@@ -36,6 +36,7 @@ class QSpinBox;
 class QStackedWidget;
 class clsGameView;
 class clsMultiPage;
+class clsSinglePage;
 class clsSideMenu;
 class clsStatusBar;
 class frmKouseiBunseki;
@@ -123,6 +124,20 @@ public:
     // the caller may go on and drop the work.
     bool ConfirmDiscard();
 
+    // The single page and the ticket-set commands.
+    // The sort menu as the 並び替え button shows it (the 編集 menu's sort entries and their
+    // rules); the chosen entry runs.
+    void SortPopup();
+    void SortSingles(clsTicketSet::SortKind kind);
+    void RemoveDuplicateSingles();
+    void CsvOpen();
+    void CsvSave();
+    void CsvAdd();
+    void CsvDel();
+    // lngItem 0..3: the four entries of クリップボードにコピー.
+    void ClipboardCopy(int lngItem);
+    void ClipboardImport();
+
 signals:
     // The highest grade of the round now shown: the grade-2/3 payout conditions follow it.
     void PayoutGradesChanged(int lngMaxGrade);
@@ -140,6 +155,8 @@ private:
     void BuildHomePage(QWidget* page);
     void BuildCheckPage(QWidget* page);
     void BuildMultiPage(QWidget* page);
+    void BuildSinglePage(QWidget* page);
+    void ConnectSingleCommands();
     void OnPageChanged(int lngPage);
     void OnDocumentChanged(std::uint32_t lngParts);
     // The controls that change the work are disabled while the command gate says a run, a
@@ -188,6 +205,7 @@ private:
     clsGameView* m_gameView = nullptr;
     clsGameView* m_gameView2 = nullptr;
     clsMultiPage* m_multiPage = nullptr;
+    clsSinglePage* m_singlePage = nullptr;
     std::array<QAction*, PageCount> m_viewActions{};
     std::vector<std::pair<int, QAction*>> m_menuActions;
     std::array<QMenu*, 5> m_menus{};

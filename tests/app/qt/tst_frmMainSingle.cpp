@@ -1,0 +1,243 @@
+// The single page of the main window driven as a user would: tickets come in through the
+// clipboard, the sheet pages through them, cells are edited with and without the edit lock,
+// duplicates are removed, the sort button's menu sorts, and a CSV file takes the set out and
+// back in.
+
+#include "app/qt/clsSheetView.h"
+#include "app/qt/frmMain.h"
+#include "lottery/clsTNumber.h"
+#include "support/RecordingHost.h"
+#include "support/ScriptedFileDialog.h"
+#include "support/ScriptedMenuChooser.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include <filesystem>
+
+namespace {
+namespace fs = std::filesystem;
+
+std::int32_t Ticket(const std::string& strDigits)
+{
+    clsTNumber::LongKousei k{};
+    for (std::size_t m = 0; m < 13; ++m) {
+        k[m] = strDigits[m] - '0';
+    }
+    return clsTNumber::LongToNo(k);
+}
+
+struct SingleWindow
+{
+    RecordingHost host;
+    TempDir dir;
+    ScriptedMenuChooser chooser;
+    ScriptedFileDialog dialog;
+    std::unique_ptr<frmMain> window;
+
+    SingleWindow()
+    {
+        fs::copy(fs::path(KELVRA_SOURCE_DATA_DIR), dir.Path(), fs::copy_options::recursive);
+        dir.Write("SysData/Kelvra.ini", "Kaisaikai = 9001\r\n");
+        window = std::make_unique<frmMain>(host.Host(), dir.Str());
+        window->SetMenuChooser(&chooser);
+        window->SetFileDialog(&dialog);
+        window->show();
+    }
+    QAction* Action(const char* strName) const
+    {
+        auto* action = window->findChild<QAction*>(QString::fromLatin1(strName));
+        Q_ASSERT(action != nullptr);
+        return action;
+    }
+    template <class T> T* Child(const char* strName) const
+    {
+        auto* child = window->findChild<T*>(QString::fromLatin1(strName));
+        Q_ASSERT(child != nullptr);
+        return child;
+    }
+    clsSheetView* Sheet() const { return Child<clsSheetView>("picSingle"); }
+    // The tickets through ツール クリップボードから取り込み, then the single page.
+    void Import(const std::vector<std::string>& lines)
+    {
+        host.Clipboard.clear();
+        for (const std::string& line : lines) {
+            host.Clipboard += line + "\r\n";
+        }
+        window->UpdateMenus();
+        Action("mnuTool_ClipImport0")->trigger();
+        window->ShowPage(frmMain::PageSingle);
+    }
+    void ClickCell(std::int32_t lngSlot, std::int32_t lngCode, std::int32_t lngMatch) const
+    {
+        QTest::mouseClick(Sheet(), Qt::LeftButton, {},
+                          Sheet()->CellRect(lngSlot, lngCode, lngMatch).center());
+    }
+    bool Said(const std::string& strText) const
+    {
+        return std::any_of(host.Messages.begin(), host.Messages.end(),
+                           [&](const RecordingHost::Message& m) { return m.Text == strText; });
+    }
+};
+} // namespace
+
+class tst_frmMainSingle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ClipboardImportFillsPagesAndSaysHowMany()
+    {
+        SingleWindow w;
+        std::vector<std::string> lines;
+        for (int i = 0; i < 11; ++i) {
+            std::string line(13, '1');
+            line[static_cast<std::size_t>(i)] = '2';
+            lines.push_back(line);
+        }
+        w.Import(lines);
+        QVERIFY(w.Said("11口取り込みしました"));
+        QCOMPARE(w.window->Document().Singles().size(), std::size_t{11});
+        auto* page = w.Child<QLabel>("lblPage");
+        QCOMPARE(page->text(), QStringLiteral("1／2"));
+        QCOMPARE(w.Sheet()->Draw().NoText(0), std::string("1"));
+        QTest::mouseClick(w.Child<QPushButton>("cmdNext"), Qt::LeftButton);
+        QCOMPARE(page->text(), QStringLiteral("2／2"));
+        QVERIFY(!w.Child<QPushButton>("cmdNext")->isEnabled());
+        // The 11th single in the first slot, the others blank.
+        QCOMPARE(w.Sheet()->Draw().NoText(0), std::string("11"));
+        QCOMPARE(w.Sheet()->Draw().NoText(1), std::string());
+        QVERIFY(w.Sheet()->Draw().Marked(0, 1, 0));
+        QVERIFY(w.Sheet()->Draw().Marked(0, 2, 10));
+    }
+
+    void CellEditFollowsTheEditLock()
+    {
+        SingleWindow w;
+        w.Import({"1111111111111"});
+        const std::int32_t before = w.window->Document().Singles().at(0);
+
+        // Locked, and the user keeps the lock: nothing changes.
+        auto* lock = w.Child<QCheckBox>("chkEditLock");
+        QTest::mouseClick(lock, Qt::LeftButton, {}, QPoint(6, lock->height() / 2));
+        QVERIFY(w.window->Document().EditLock());
+        w.host.QueueAnswer(false);
+        w.ClickCell(0, 2, 0);
+        QCOMPARE(w.host.Questions.size(), std::size_t{1});
+        QCOMPARE(w.window->Document().Singles().at(0), before);
+        QVERIFY(lock->isChecked());
+        QVERIFY(w.Sheet()->Draw().Marked(0, 1, 0));
+
+        // Locked, and the user lifts the lock: the edit goes through and the box unticks.
+        w.host.QueueAnswer(true);
+        w.ClickCell(0, 2, 0);
+        QCOMPARE(w.window->Document().Singles().at(0), Ticket("2111111111111"));
+        QVERIFY(!lock->isChecked());
+        QVERIFY(w.Sheet()->Draw().Marked(0, 2, 0));
+
+        // Unlocked: no question.
+        w.ClickCell(0, 0, 12);
+        QCOMPARE(w.host.Questions.size(), std::size_t{2});
+        QCOMPARE(w.window->Document().Singles().at(0), Ticket("2111111111110"));
+        QVERIFY(w.Sheet()->Draw().Marked(0, 0, 12));
+        QVERIFY(w.window->Document().Modified());
+    }
+
+    void KeyboardReachesEveryCell()
+    {
+        SingleWindow w;
+        w.Import({"1111111111111"});
+        clsSheetView* sheet = w.Sheet();
+        sheet->setFocus();
+        QTest::keyClick(sheet, Qt::Key_Down);  // first match, card column "1"
+        QTest::keyClick(sheet, Qt::Key_Right); // column "0"
+        QTest::keyClick(sheet, Qt::Key_Right); // column "2"
+        QCOMPARE(sheet->FocusCode(), 2);
+        QVERIFY(sheet->accessibleDescription().contains(QStringLiteral("アウェイ勝ち")));
+        QTest::keyClick(sheet, Qt::Key_Space);
+        QCOMPARE(w.window->Document().Singles().at(0), Ticket("2111111111111"));
+        QVERIFY(sheet->FocusText().contains(QStringLiteral("マーク")));
+    }
+
+    void DuplicateRemovalTellsTheUser()
+    {
+        SingleWindow w;
+        w.Import({"1111111111111", "2222222222222", "1111111111111"});
+        w.Action("mnuEdit_JSingleDel")->trigger();
+        QCOMPARE(w.window->Document().Singles(),
+                 (std::vector<std::int32_t>{Ticket("1111111111111"), Ticket("2222222222222")}));
+        QVERIFY(w.host.AllMessageText().find("重複したシングルを消去しました") !=
+                std::string::npos);
+        w.Action("mnuEdit_JSingleDel")->trigger();
+        QVERIFY(w.Said("重複したシングルは存在しません"));
+        QCOMPARE(w.window->Document().Singles().size(), std::size_t{2});
+    }
+
+    void SortButtonSortsThroughItsMenu()
+    {
+        SingleWindow w;
+        w.Import({"0000000000000", "1111111111111", "1100000000000"});
+        w.chooser.Push({"ホーム勝ち"});
+        QTest::mouseClick(w.Child<QPushButton>("cmdSort"), Qt::LeftButton);
+        QCOMPARE(w.chooser.Pending(), std::size_t{0});
+        QVERIFY(w.chooser.Errors().empty());
+        const std::vector<std::int32_t>& singles = w.window->Document().Singles();
+        QCOMPARE(singles.size(), std::size_t{3});
+        // Most home wins first unless ascending; either way the mixed single is in the middle.
+        QCOMPARE(singles[1], Ticket("1100000000000"));
+        QCOMPARE(w.Sheet()->Draw().NoText(1), std::string("2"));
+        QVERIFY(w.Sheet()->Draw().Marked(1, 1, 0));
+    }
+
+    void CsvSaveAndOpenRoundTrip()
+    {
+        SingleWindow w;
+        const std::vector<std::string> lines{"1021021021021", "2222222222222", "0000000000001"};
+        w.Import(lines);
+        const std::vector<std::int32_t> saved = w.window->Document().Singles();
+        const std::string file = (w.dir.Path() / "set").string();
+        w.dialog.Push(file);
+        w.window->UpdateMenus();
+        w.Action("mnuFile_Csv_Save")->trigger();
+        QVERIFY(fs::exists(file + ".csv"));
+
+        w.Import({"1111111111111"});
+        // キャンセル at the unsaved-work question: no dialog, the imported set stays.
+        const std::size_t asked = w.dialog.Asked().size();
+        w.host.QueueAnswer3(AskAnswer::Cancel);
+        w.Action("mnuFile_Csv_Open")->trigger();
+        QCOMPARE(w.dialog.Asked().size(), asked);
+        QCOMPARE(w.window->Document().Singles(),
+                 std::vector<std::int32_t>{Ticket("1111111111111")});
+        w.host.QueueAnswer3(AskAnswer::No); // do not save the imported set
+        w.dialog.Push(file + ".csv");
+        w.window->ShowPage(frmMain::PageHome);
+        w.Action("mnuFile_Csv_Open")->trigger();
+        QCOMPARE(w.window->Document().Singles(), saved);
+        QCOMPARE(w.window->CurrentPage(), static_cast<int>(frmMain::PageSingle));
+        QCOMPARE(w.Sheet()->Draw().NoText(2), std::string("3"));
+        QCOMPARE(w.dialog.Asked().back().Filter, std::string("CSVファイル(*.csv)"));
+    }
+
+    void BadCsvKeepsTheSet()
+    {
+        SingleWindow w;
+        w.Import({"1111111111111", "2222222222222"});
+        const std::vector<std::int32_t> before = w.window->Document().Singles();
+        const fs::path bad = w.dir.Path() / "bad.csv";
+        w.dir.Write("bad.csv", "1,1,1,1,1,1,1,1,1,1,1,1,999\r\n");
+        w.host.QueueAnswer3(AskAnswer::No);
+        w.dialog.Push(bad.string());
+        w.window->UpdateMenus();
+        w.Action("mnuFile_Csv_Open")->trigger();
+        QCOMPARE(w.window->Document().Singles(), before);
+        QCOMPARE(w.Sheet()->Draw().NoText(1), std::string("2"));
+    }
+};
+
+QTEST_MAIN(tst_frmMainSingle)
+#include "tst_frmMainSingle.moc"
