@@ -129,6 +129,7 @@ bool clsTOdds::AcceptKey(Key key, std::string_view strBoxText, bool blnAllSelect
         return static_cast<std::int32_t>(strBoxText.size()) < MaxChars() || blnAllSelected;
     case Key::BackSpace:
         return !strBoxText.empty();
+    case Key::Point:
     case Key::Enter:
     case Key::Other:
         break;

@@ -24,6 +24,8 @@ public:
     enum class Key
     {
         Digit,
+        // A decimal point: only the decimal-odds entry of the probability dialog takes it.
+        Point,
         BackSpace,
         Enter,
         Other
