@@ -25,6 +25,7 @@ void clsTGame::Initialize(bool blnType)
     m_initialized = true;
     FillMatchGrid();
     FillVoteGrid();
+    FillProbabilityGrid();
 }
 
 bool clsTGame::SetSchedure(const ScheduleRecord& rec)
@@ -56,6 +57,8 @@ bool clsTGame::SetVote(const VoteRecord& rec)
     m_voteHeader = VoteHeaderText(rec);
     FillVoteGrid();
     m_matchGrid.SetText(0, kMatchColumns - 1, m_voteHeader);
+    // The ratios divide by the new rates.
+    FillProbabilityGrid();
     return true;
 }
 
@@ -242,4 +245,103 @@ GridRect clsTGame::BarRect96(int lngMatch)
 {
     // Each bar fills the thin row under its match's rates, across the whole vote column.
     return GridRect{0, 21 * lngMatch + 14, 203, 7};
+}
+
+bool clsTGame::SetProbability(const std::optional<ProbabilityRecord>& prob)
+{
+    if (!m_initialized) {
+        m_err.InitializeErr("Probability");
+        return false;
+    }
+    m_probability = prob;
+    FillProbabilityGrid();
+    return true;
+}
+
+std::optional<std::int64_t> clsTGame::RatioHundredths(std::int32_t lngOwn, Currency curRate)
+{
+    // own / 100 (percent) over raw / Scale (percent), times 100: whole arithmetic throughout.
+    const std::int64_t raw = curRate.Raw();
+    if (raw <= 0 || lngOwn < 0) {
+        return std::nullopt;
+    }
+    const std::int64_t num = std::int64_t{lngOwn} * Currency::Scale;
+    return (2 * num + raw) / (2 * raw);
+}
+
+bool clsTGame::IsValue(int lngMatch, int lngColumn) const
+{
+    if (!m_probability || lngMatch < 0 || lngMatch >= kMatches || lngColumn < 0 || lngColumn > 2) {
+        return false;
+    }
+    const std::size_t m = static_cast<std::size_t>(lngMatch);
+    const std::size_t k =
+        static_cast<std::size_t>(kColumnOutcome[static_cast<std::size_t>(lngColumn)]);
+    const std::int64_t raw = m_vote.Match[m].Rate[k].Raw();
+    // Exactly: own / 100 > raw / Scale, so a ratio that rounds to 1.00 can still be a value.
+    return raw > 0 && std::int64_t{m_probability->Value[k][m]} * (Currency::Scale / 100) > raw;
+}
+
+std::string clsTGame::ProbabilityText(int lngRow, int lngColumn) const
+{
+    static constexpr std::array<const char*, kProbabilityColumns> kHeader{
+        "予想 1", "予想 0", "予想 2", "比 1", "比 0", "比 2"};
+    if (lngColumn < 0 || lngColumn >= kProbabilityColumns) {
+        return {};
+    }
+    if (lngRow == 0) {
+        return kHeader[static_cast<std::size_t>(lngColumn)];
+    }
+    if (!m_probability || !ValidMatchRow(lngRow)) {
+        return {};
+    }
+    const std::size_t m = static_cast<std::size_t>(lngRow - 1);
+    const std::size_t k =
+        static_cast<std::size_t>(kColumnOutcome[static_cast<std::size_t>(lngColumn % 3)]);
+    const std::int32_t own = m_probability->Value[k][m];
+    if (lngColumn < 3) {
+        return Currency::FromRaw(std::int64_t{own} * (Currency::Scale / 100))
+            .FormatNumber(2, false);
+    }
+    const std::optional<std::int64_t> ratio = RatioHundredths(own, m_vote.Match[m].Rate[k]);
+    return ratio ? Currency::FromRaw(*ratio * (Currency::Scale / 100)).FormatNumber(2, false)
+                 : std::string("-");
+}
+
+clsTGame::Colour clsTGame::ValueColour()
+{
+    return Colour{200, 240, 200, false};
+}
+
+void clsTGame::FillProbabilityGrid()
+{
+    for (int r = 0; r < kMatchRows; ++r) {
+        m_probabilityGrid.SetRowBackColor(r, ToGrid(MatchRowColour(r)));
+        for (int c = 0; c < kProbabilityColumns; ++c) {
+            m_probabilityGrid.SetText(r, c, ProbabilityText(r, c));
+            m_probabilityGrid.SetAlign(r, c, r == 0 ? GridAlign::Center : GridAlign::Right);
+            m_probabilityGrid.SetBold(r, c, false);
+            SetFont(m_probabilityGrid, r, c);
+        }
+        if (r == 0) {
+            continue;
+        }
+        for (int c = 0; c < 3; ++c) {
+            if (IsValue(r - 1, c)) {
+                m_probabilityGrid.SetBackColor(r, c + 3, ToGrid(ValueColour()));
+                m_probabilityGrid.SetBold(r, c + 3, true);
+                GridCellData cell = m_probabilityGrid.Cell(r, c + 3);
+                cell.strAccessibleText = cell.strText + " 妙味あり";
+                m_probabilityGrid.SetCell(r, c + 3, std::move(cell));
+            }
+        }
+    }
+}
+
+clsGridGeometry clsTGame::ProbabilityGeometry96()
+{
+    // Level with the match table's rows; each column holds "100.00" of the 9-point face.
+    std::vector<std::int32_t> rows(kMatchRows, 21);
+    rows[0] = 20;
+    return clsGridGeometry(rows, std::vector<std::int32_t>(kProbabilityColumns, 46));
 }

@@ -8,12 +8,14 @@
 #include "base/clsErrorReporter.h"
 #include "base/clsGridGeometry.h"
 #include "base/clsGridTable.h"
+#include "lottery/ProbabilityRecord.h"
 #include "lottery/ScheduleRecord.h"
 #include "lottery/VoteRecord.h"
 #include "reference/clsTotoData.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -79,6 +81,24 @@ public:
     static clsGridGeometry TeamsGeometry96();
     static GridRect BarRect96(int lngMatch);
 
+    // The player's own probabilities beside the vote rates: a table level with the match
+    // rows, the own percentages of home win, draw and away win (columns 0..2) and their ratio
+    // to the public rate (columns 3..5), a ratio above 1 marked as a value. None hides it.
+    static constexpr int kProbabilityColumns = 6;
+    bool SetProbability(const std::optional<ProbabilityRecord>& prob);
+    bool HasProbability() const { return m_probability.has_value(); }
+    // Row 0 is the header, rows 1..13 the matches.
+    std::string ProbabilityText(int lngRow, int lngColumn) const;
+    // own ÷ public in hundredths, rounded half up; none without a public rate to divide by.
+    // lngOwn in hundredths of a percent, the rate in percent.
+    static std::optional<std::int64_t> RatioHundredths(std::int32_t lngOwn, Currency curRate);
+    // Whether column 0..2 (home win, draw, away win) of match 0..12 is a value: own above
+    // public.
+    bool IsValue(int lngMatch, int lngColumn) const;
+    static Colour ValueColour();
+    const clsIGridSource& ProbabilityGrid() const { return m_probabilityGrid; }
+    static clsGridGeometry ProbabilityGeometry96();
+
 private:
     clsErrorReporter m_err;
     clsTotoData m_totoData;
@@ -90,7 +110,10 @@ private:
     std::string m_voteHeader = "投 票 率";
     clsGridTable m_matchGrid{kMatchRows, kMatchColumns};
     clsGridTable m_voteGrid{kVoteRows, kVoteColumns};
+    std::optional<ProbabilityRecord> m_probability;
+    clsGridTable m_probabilityGrid{kMatchRows, kProbabilityColumns};
 
     void FillMatchGrid();
     void FillVoteGrid();
+    void FillProbabilityGrid();
 };

@@ -273,3 +273,74 @@ TEST_F(RoundView, BarsCarryTheVotesInTheirColours)
         EXPECT_EQ(empty.lngValue, 0);
     }
 }
+
+TEST_F(RoundView, OwnProbabilitiesShowBesideTheRatesWithTheirRatioAndValueMark)
+{
+    game.Initialize(true);
+    VoteRecord vote;
+    vote.Kaisaikai = 9001;
+    vote.Match[0].Rate[1] = Currency::FromRaw(400000); // 40.00 %
+    vote.Match[0].Rate[0] = Currency::FromRaw(350000); // 35.00 %
+    vote.Match[0].Rate[2] = Currency::FromRaw(250000); // 25.00 %
+    ASSERT_TRUE(game.SetVote(vote));
+    EXPECT_FALSE(game.HasProbability());
+    EXPECT_EQ(game.ProbabilityText(1, 0), "");
+    ProbabilityRecord p;
+    for (std::size_t m = 0; m < 13; ++m) {
+        p.Value[1][m] = 5000;
+        p.Value[0][m] = 2500;
+        p.Value[2][m] = 2500;
+    }
+    p.Value[1][0] = 4001; // just above the public 40.00 %: a value although its ratio reads 1.00
+    p.Value[0][0] = 3499;
+    p.Value[2][0] = 2500; // exactly the public rate: no value
+    ASSERT_TRUE(game.SetProbability(p));
+    ASSERT_TRUE(game.HasProbability());
+    EXPECT_EQ(game.ProbabilityText(0, 0), "予想 1");
+    EXPECT_EQ(game.ProbabilityText(0, 5), "比 2");
+    // Columns in the view's order home win, draw, away win.
+    EXPECT_EQ(game.ProbabilityText(1, 0), "40.01");
+    EXPECT_EQ(game.ProbabilityText(1, 1), "34.99");
+    EXPECT_EQ(game.ProbabilityText(1, 2), "25.00");
+    EXPECT_EQ(game.ProbabilityText(1, 3), "1.00");
+    EXPECT_EQ(game.ProbabilityText(1, 4), "1.00"); // 0.9997 rounds up
+    EXPECT_EQ(game.ProbabilityText(1, 5), "1.00");
+    EXPECT_TRUE(game.IsValue(0, 0));
+    EXPECT_FALSE(game.IsValue(0, 1));
+    EXPECT_FALSE(game.IsValue(0, 2));
+    // A match without public rates has no ratio and never counts as a value.
+    EXPECT_EQ(game.ProbabilityText(2, 0), "50.00");
+    EXPECT_EQ(game.ProbabilityText(2, 3), "-");
+    EXPECT_FALSE(game.IsValue(1, 0));
+
+    const clsIGridSource& grid = game.ProbabilityGrid();
+    const clsTGame::Colour v = clsTGame::ValueColour();
+    EXPECT_EQ(grid.Cell(1, 3).BackColor, GridColor::FromRgb(v.Red, v.Green, v.Blue));
+    EXPECT_TRUE(grid.Cell(1, 3).blnBold);
+    EXPECT_NE(grid.Cell(1, 4).BackColor, GridColor::FromRgb(v.Red, v.Green, v.Blue));
+    EXPECT_EQ(grid.Cell(1, 0).Align, GridAlign::Right);
+
+    // New public rates change the ratios; the mark follows them.
+    vote.Match[0].Rate[1] = Currency::FromRaw(200000);
+    ASSERT_TRUE(game.SetVote(vote));
+    EXPECT_EQ(game.ProbabilityText(1, 3), "2.00");
+    vote.Match[0].Rate[1] = Currency::FromRaw(800000);
+    ASSERT_TRUE(game.SetVote(vote));
+    EXPECT_EQ(game.ProbabilityText(1, 3), "0.50");
+    EXPECT_FALSE(game.IsValue(0, 0));
+    EXPECT_NE(grid.Cell(1, 3).BackColor, GridColor::FromRgb(v.Red, v.Green, v.Blue));
+
+    ASSERT_TRUE(game.SetProbability(std::nullopt));
+    EXPECT_FALSE(game.HasProbability());
+    EXPECT_EQ(game.ProbabilityText(1, 0), "");
+}
+
+TEST(RoundViewRatio, OwnOverPublicInHundredthsRoundedHalfUp)
+{
+    EXPECT_EQ(clsTGame::RatioHundredths(5000, Currency::FromRaw(250000)), 200);
+    EXPECT_EQ(clsTGame::RatioHundredths(1000, Currency::FromRaw(300000)), 33); // 0.3333
+    EXPECT_EQ(clsTGame::RatioHundredths(2000, Currency::FromRaw(300000)), 67); // 0.6667
+    EXPECT_EQ(clsTGame::RatioHundredths(9999, Currency::FromRaw(100)), 999900);
+    EXPECT_EQ(clsTGame::RatioHundredths(0, Currency::FromRaw(100)), 0);
+    EXPECT_FALSE(clsTGame::RatioHundredths(5000, Currency::FromRaw(0)).has_value());
+}
