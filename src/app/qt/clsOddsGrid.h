@@ -1,0 +1,51 @@
+#pragma once
+// The entry grid of the user vote-rate and own-probability dialogs: match number, home team,
+// one box per outcome ("1", "0", "2") and away team for the 13 matches. It only shows texts
+// and passes keys through the rules it is given; the dialog that owns it keeps the values.
+
+#include "base/clsGridTable.h"
+#include "results/clsTOdds.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <string>
+
+class QLineEdit;
+class QRegularExpressionValidator;
+class clsGridView;
+
+class clsOddsGrid : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using Key = clsTOdds::Key;
+    // Whether a key reaches a box: the key, the box's text, whether all of it is selected.
+    using KeyFilter = std::function<bool(Key, const std::string&, bool)>;
+
+    clsOddsGrid(const clsTOdds::TeamNames& strTeams, QWidget* parent);
+
+    void SetKeyFilter(KeyFilter fnFilter) { m_filter = std::move(fnFilter); }
+    // Whether the boxes hold decimal numbers (a pasted text is held to the same characters).
+    void SetDecimal(bool blnDecimal);
+    // Shows a text without raising BoxEdited.
+    void SetBoxText(int lngOutcome, int lngMatch, const std::string& strText);
+    // A match that does not add up has its boxes drawn in red.
+    void SetRowValid(int lngMatch, bool blnValid);
+    // Boxes numbered as clsTOdds numbers them (match × 3 + column).
+    QLineEdit* Box(int lngBox) const { return m_boxes[static_cast<std::size_t>(lngBox)]; }
+    QLineEdit* Box(int lngOutcome, int lngMatch) const;
+    clsGridView* Table() const { return m_table; }
+
+signals:
+    void BoxEdited(int lngOutcome, int lngMatch, const QString& strText);
+
+private:
+    clsGridTable m_cells{14, 6};
+    clsGridView* m_table = nullptr;
+    std::array<QLineEdit*, 39> m_boxes{};
+    std::array<QRegularExpressionValidator*, 39> m_validators{};
+    KeyFilter m_filter;
+};
