@@ -6,6 +6,8 @@
 
 #include <QEvent>
 
+#include <algorithm>
+
 clsGameView::clsGameView(const clsTGame& game, QWidget* parent)
     : QWidget(parent)
     , m_game(game)
@@ -32,6 +34,13 @@ clsGameView::clsGameView(const clsTGame& game, QWidget* parent)
         m_bars->SetBarRect96(i, clsTGame::BarRect96(i));
     }
 
+    m_probability = new clsGridView(this);
+    m_probability->setObjectName(QStringLiteral("grdProbability"));
+    m_probability->setAccessibleName(QStringLiteral("予想確率"));
+    m_probability->SetSource(game.ProbabilityGrid());
+    m_probability->SetGeometry96(clsTGame::ProbabilityGeometry96());
+    m_probability->SetFitToCells(true);
+
     connect(m_vote, &clsGridView::CellClicked, this, [this] { emit VoteClick(); });
     connect(m_bars, &clsBarGraph::BarClicked, this, [this] { emit VoteClick(); });
     Refresh();
@@ -41,6 +50,8 @@ void clsGameView::Refresh()
 {
     m_match->Refresh();
     m_vote->Refresh();
+    m_probability->Refresh();
+    m_probability->setVisible(m_game.HasProbability());
     for (int i = 0; i < clsTGame::kMatches; ++i) {
         m_bars->SetBar(i, m_game.Bar(i));
     }
@@ -59,7 +70,15 @@ void clsGameView::PlaceParts()
     m_bars->move(m_vote->pos() + QPoint(m_vote->frameWidth(), m_vote->frameWidth()));
     m_bars->resize(m_bars->sizeHint());
     m_bars->raise();
-    setFixedSize(m_match->size());
+    QSize size = m_match->size();
+    if (m_game.HasProbability()) {
+        // A small gap keeps the two tables apart while their rows stay level.
+        const int gap = match.Dpi() * 6 / 96;
+        m_probability->move(m_match->width() + gap, 0);
+        size.setWidth(m_probability->x() + m_probability->width());
+        size.setHeight(std::max(size.height(), m_probability->height()));
+    }
+    setFixedSize(size);
 }
 
 void clsGameView::changeEvent(QEvent* event)

@@ -22,6 +22,9 @@ public:
     clsGridView* MatchTable() const { return m_match; }
     clsGridView* VoteTable() const { return m_vote; }
     clsBarGraph* Bars() const { return m_bars; }
+    // The player's own probabilities and their ratios, beside the match table; hidden while
+    // the game has none.
+    clsGridView* ProbabilityTable() const { return m_probability; }
 
 signals:
     // A click on the vote table or a bar.
@@ -37,4 +40,5 @@ private:
     clsGridView* m_match = nullptr;
     clsGridView* m_vote = nullptr;
     clsBarGraph* m_bars = nullptr;
+    clsGridView* m_probability = nullptr;
 };
