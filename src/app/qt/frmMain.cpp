@@ -12,6 +12,8 @@
 #include "app/qt/clsMultiPage.h"
 #include "app/qt/clsSinglePage.h"
 #include "app/qt/frmKouseiBunseki.h"
+#include "app/qt/frmOdds.h"
+#include "app/qt/frmProbability.h"
 #include "app/qt/frmTeamName.h"
 #include "app/qt/frmVersion.h"
 #include "base/qt/basQtText.h"
@@ -290,6 +292,19 @@ void frmMain::BuildHomePage(QWidget* page)
     connect(teamDownload, &QPushButton::clicked, this, &frmMain::DownloadTeamNames);
     connect(teamEdit, &QPushButton::clicked, this, &frmMain::EditTeamNames);
 
+    auto* userGroup = new QGroupBox(QStringLiteral("ユーザー定義"), page);
+    userGroup->setObjectName(QStringLiteral("fraUser"));
+    auto* userColumn = new QVBoxLayout(userGroup);
+    auto* userVote = new QPushButton(QStringLiteral("投票率"), userGroup);
+    userVote->setObjectName(QStringLiteral("cmdUser"));
+    auto* userProbability = new QPushButton(QStringLiteral("予想確率"), userGroup);
+    userProbability->setObjectName(QStringLiteral("cmdProbability"));
+    userColumn->addWidget(userVote);
+    userColumn->addWidget(userProbability);
+    controls->addWidget(userGroup);
+    connect(userVote, &QPushButton::clicked, this, &frmMain::EditUserVote);
+    connect(userProbability, &QPushButton::clicked, this, &frmMain::EditProbability);
+
     auto* link = new QLabel(page);
     link->setObjectName(QStringLiteral("lblSalesSchedule"));
     link->setText(QStringLiteral("<a href=\"schedule\">販売スケジュールを確認する</a>"));
@@ -522,6 +537,12 @@ void frmMain::OnDocumentChanged(std::uint32_t lngParts)
         m_gameView2->Refresh();
         m_multiPage->RefreshTeams();
         m_statusBar->SetPanelText(0, basQtText::ToQ(m_doc.StatusText()));
+    }
+    if ((lngParts & clsDocument::PartProbability) != 0) {
+        m_game.SetProbability(m_doc.Probability());
+        m_game2.SetProbability(m_doc.Probability());
+        m_gameView->Refresh();
+        m_gameView2->Refresh();
     }
     if ((lngParts & clsDocument::PartSingles) != 0 && m_singlePage != nullptr) {
         m_singlePage->Refresh();
@@ -1009,4 +1030,55 @@ void frmMain::ClipboardImport()
     if (m_doc.ClipImport() > 0) {
         ShowPage(PageCheck);
     }
+}
+
+void frmMain::EditUserVote()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return;
+    }
+    clsTOdds::Values values{};
+    clsTOdds::TeamNames teams;
+    if (!m_doc.UserVoteValues(values, teams)) {
+        return;
+    }
+    auto* dialog = new frmOdds(values, teams, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, [this, dialog] {
+        // A run may have started meanwhile from another window: the gate decides again.
+        if (dialog->Confirmed() && m_gate.MayRun(clsCommandGate::Command::Menu)) {
+            m_doc.SetUserVote(dialog->Values());
+        }
+    });
+    dialog->open();
+}
+
+void frmMain::EditProbability()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return;
+    }
+    clsTOdds::Values values{};
+    clsTOdds::TeamNames teams;
+    // The same round check and team names as the vote rates: probabilities are a round's.
+    if (!m_doc.UserVoteValues(values, teams)) {
+        return;
+    }
+    auto* dialog =
+        new frmProbability(m_host.Message, m_doc.Probability(), teams, m_doc.Vote(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, [this, dialog](int lngResult) {
+        if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+            return;
+        }
+        if (lngResult == frmProbability::Cleared) {
+            // Clearing what is not there is no change to save.
+            if (m_doc.Probability()) {
+                m_doc.SetProbability(std::nullopt);
+            }
+        } else if (dialog->Confirmed()) {
+            m_doc.SetProbability(dialog->Result());
+        }
+    });
+    dialog->open();
 }

@@ -138,6 +138,12 @@ public:
     void ClipboardCopy(int lngItem);
     void ClipboardImport();
 
+    // User-defined figures of the round (refused with "開催回を設定して下さい" without one).
+    // 投票率: the vote rates typed in the dialog become the document's vote status.
+    void EditUserVote();
+    // 予想確率: the player's own probabilities, typed, from odds or from the vote rates.
+    void EditProbability();
+
 signals:
     // The highest grade of the round now shown: the grade-2/3 payout conditions follow it.
     void PayoutGradesChanged(int lngMaxGrade);
