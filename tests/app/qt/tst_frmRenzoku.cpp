@@ -93,6 +93,7 @@ private slots:
     void aStopSavesTheFirstAndASecondStartRunsTheRest();
     void aStopInTheExtractionLeavesTheFileUnchanged();
     void theMainWindowIsLockedWhileTheBatchRuns();
+    void unsavedWorkIsOfferedForSavingFirst();
 };
 
 void tst_frmRenzoku::theWindowOpensIdleWithItsListAndMenus()
@@ -173,6 +174,8 @@ void tst_frmRenzoku::aDamagedFileFailsAndIsLeftAsItWas()
     QVERIFY(std::any_of(seen.begin(), seen.end(),
                         [](const QStringList& s) { return s[2] == QStringLiteral("実行中"); }));
     QCOMPARE(w.Read(1), damaged);
+    // Unattended: the damaged file showed no box that would hold the batch up.
+    QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
     QVERIFY(w.Read(0) != before);
     QVERIFY(w.Read(2) != before);
     // Both good files hold their search's result.
@@ -285,6 +288,27 @@ void tst_frmRenzoku::theMainWindowIsLockedWhileTheBatchRuns()
     QVERIFY(w.window->findChild<QWidget*>(QStringLiteral("cmdRun"))->isEnabled());
     QVERIFY(w.batch->close());
     QVERIFY(w.window->close());
+}
+
+// The first file replaces the main window's work: unsaved changes are offered for saving, and
+// キャンセル starts nothing.
+void tst_frmRenzoku::unsavedWorkIsOfferedForSavingFirst()
+{
+    BatchWindow w;
+    w.window->SetFileDialog(&w.dialog);
+    w.AddAll();
+    MarkArray marks{};
+    marks[1][0] = 1;
+    QVERIFY(w.window->Document().SetMarks(marks));
+    QVERIFY(w.window->Document().Modified());
+    const std::string before = w.Read(0);
+    w.host.QueueAnswer3(AskAnswer::Cancel);
+    w.Action(w.batch, "mnuRun_Begin")->trigger();
+    QCOMPARE(w.host.Answers3.size(), std::size_t{1});
+    QCOMPARE(w.Statuses(), (QStringList{QString(), QString(), QString()}));
+    QVERIFY(w.window->Document().Multi().Value() == marks);
+    QCOMPARE(w.Read(0), before);
+    QVERIFY(!w.window->Gate().Batch());
 }
 
 QTEST_MAIN(tst_frmRenzoku)
