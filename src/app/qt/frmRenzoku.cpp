@@ -61,6 +61,9 @@ frmRenzoku::frmRenzoku(frmMain& owner)
     m_list->setWordWrap(false);
     m_list->setTextElideMode(Qt::ElideMiddle);
     m_list->verticalHeader()->hide();
+    // One line of text per file, as a list shows it.
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_list->horizontalHeader()->setSectionResizeMode(clsRenzokuModel::ColumnFile,
                                                      QHeaderView::Stretch);
     m_list->horizontalHeader()->setSectionResizeMode(clsRenzokuModel::ColumnStatus,
