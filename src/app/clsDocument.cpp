@@ -320,6 +320,9 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
     }
     m_lastFailure.clear();
     m_trail.Last.clear();
+    // Asked without dialogs (a batch run), the file class tells why to the trail alone: a box
+    // would hold the batch up until someone came to close it.
+    MuteScope mute(m_trail.Muted, !blnDialog);
     std::int32_t version = 0;
     if (!m_drd.DataTypeCheck(strFileName, blnDataFlag, version)) {
         // A file that could not be read says why; one of another kind gets the window's words.

@@ -3,6 +3,7 @@
 // window gives the Qt one; tests script the answers.
 
 #include <string>
+#include <vector>
 
 class clsIFileDialog
 {
@@ -16,4 +17,8 @@ public:
     virtual std::string Save(const std::string& strCaption, const std::string& strFilter,
                              const std::string& strProposedName,
                              const std::string& strStartFolder) = 0;
+    // Several existing files at once, as full paths in the order chosen; empty when cancelled.
+    virtual std::vector<std::string> OpenMany(const std::string& strCaption,
+                                              const std::string& strFilter,
+                                              const std::string& strStartFolder) = 0;
 };

@@ -53,6 +53,10 @@ void clsTRenzoku::AddDialogAnswer(std::string_view strAnswer)
 
 void clsTRenzoku::RemoveRows(const std::vector<bool>& blnSelected)
 {
+    // The running batch holds row indices.
+    if (m_running) {
+        return;
+    }
     std::vector<Row> kept;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         if (i >= blnSelected.size() || !blnSelected[i]) {
@@ -83,10 +87,17 @@ void clsTRenzoku::RunBatch()
     if (m_running) {
         return;
     }
+    m_stop = false;
     SetRunning(true);
+    // The flag falls on every way out, or the window could never close again.
+    struct RunningScope
+    {
+        clsTRenzoku& Batch;
+        ~RunningScope() { Batch.SetRunning(false); }
+    } running{*this};
     // The count is taken once: rows added while running wait for the next batch.
     const std::size_t n = m_rows.size();
-    for (std::size_t i = 0; i < n && m_running && i < m_rows.size(); ++i) {
+    for (std::size_t i = 0; i < n && !m_stop && i < m_rows.size(); ++i) {
         if (!m_rows[i].Status.empty()) {
             continue; // left from an earlier batch
         }
@@ -99,7 +110,7 @@ void clsTRenzoku::RunBatch()
         m_pump.DoEvents();
         // Stopped before its search began: searching now would run the whole search the user
         // asked to stop, and saving would write back only what was read.
-        if (!m_running) {
+        if (m_stop) {
             SetStatus(i, {});
             break;
         }
@@ -118,7 +129,6 @@ void clsTRenzoku::RunBatch()
             SetStatus(i, StatusFailure);
         }
     }
-    SetRunning(false);
 }
 
 void clsTRenzoku::StopBatch()
@@ -126,8 +136,8 @@ void clsTRenzoku::StopBatch()
     if (!m_running) {
         return;
     }
+    m_stop = true;
     m_target.CancelSearch();
-    SetRunning(false);
 }
 
 bool clsTRenzoku::QueryClose(clsIMessage& message) const

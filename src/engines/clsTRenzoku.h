@@ -46,14 +46,16 @@ public:
     bool AddFile(const std::string& strPath);
     // An open-file dialog's answer: one full path, or the folder and then the names, NUL-separated.
     void AddDialogAnswer(std::string_view strAnswer);
-    // Removes the rows whose flag is set (flags beyond the list are ignored).
+    // Removes the rows whose flag is set (flags beyond the list are ignored); not while running.
     void RemoveRows(const std::vector<bool>& blnSelected);
 
-    // Runs every row with an empty status, in order, until done or stopped.
+    // Runs every row with an empty status, in order, until done or stopped. Does nothing while
+    // a batch is under way.
     void RunBatch();
     // Presses the search's stop; the file in progress is still saved, no further row starts.
     // A stop that comes while the file is still loading leaves it unsearched and unsaved, its
-    // row not processed.
+    // row not processed. Running stays true until that file is done with and RunBatch returns:
+    // until then the window may neither close nor start another batch inside this one.
     void StopBatch();
     bool Running() const { return m_running; }
     // Closing while running is refused with the warning.
@@ -73,4 +75,5 @@ private:
     Target m_target;
     std::vector<Row> m_rows;
     bool m_running = false;
+    bool m_stop = false;
 };

@@ -103,7 +103,9 @@ TEST_F(Document, BrokenFileLeavesTheWorkAsItWas)
     EXPECT_EQ(doc.GatherRecord(), before);
     const std::size_t shown = rec.Messages.size();
     EXPECT_FALSE(doc.FileLoadDRD(Path("other.drd"), true, false));
-    EXPECT_EQ(rec.Messages.size(), shown + 1); // only the type check's own box
+    // Without dialogs not even the type check's own box: a batch run would wait on it.
+    EXPECT_EQ(rec.Messages.size(), shown);
+    EXPECT_FALSE(doc.LastFailure().empty());
 }
 
 // A singles block short of its count used to load with the missing singles as ticket 0.
@@ -271,6 +273,7 @@ TEST_F(Document, EngineWithoutMemoryFailsTheRunAndSaysWhy)
 
 TEST_F(Document, FailuresWithoutDialogsStillTellWhy)
 {
+    const std::size_t quiet = rec.Messages.size();
     dir.Write("other.drd", "just text\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n");
     EXPECT_FALSE(doc.FileLoadDRD(Path("other.drd"), true, false));
     EXPECT_EQ(doc.LastFailure(), "Kelvraのファイルではありません。");
@@ -282,6 +285,12 @@ TEST_F(Document, FailuresWithoutDialogsStillTellWhy)
     EXPECT_TRUE(doc.LastFailure().starts_with("ファイルの読込に失敗しました。 "))
         << doc.LastFailure();
     EXPECT_GT(doc.LastFailure().size(), std::string("ファイルの読込に失敗しました。 ").size());
+    // A file the reader stops in at once: told to the trail, never in a box that would hold a
+    // batch run up.
+    dir.Write("short.drd", "no data\r\n");
+    EXPECT_FALSE(doc.FileLoadDRD(Path("short.drd"), true, false));
+    EXPECT_FALSE(doc.LastFailure().empty());
+    EXPECT_EQ(rec.Messages.size(), quiet) << rec.AllMessageText();
 
     // A save without dialogs shows nothing, yet its reason is kept.
     std::filesystem::create_directories(dir.Path() / "taken" / "x");

@@ -114,6 +114,38 @@ TEST(Renzoku, StopSavesTheCurrentFileAndLeavesTheRest)
     EXPECT_TRUE(b.QueryClose(host));
 }
 
+// After the stop the file in hand is still being finished (its search unwinds, then it is
+// saved): until then the batch is running, so the window can neither close under the loop nor
+// start a second batch inside it, and its rows stay as they are.
+TEST(Renzoku, AStoppedBatchRunsUntilItsFileIsDone)
+{
+    RecordingHost host;
+    FakeWork work;
+    work.Loadable = {{"a", true}, {"b", true}, {"c", true}};
+    clsTRenzoku b(host, work.Target());
+    for (const char* p : {"a", "b", "c"}) {
+        b.AddFile(p);
+    }
+    std::vector<bool> running;
+    b.RunningChanged = [&](bool v) { running.push_back(v); };
+    work.DuringSearch = [&] {
+        b.StopBatch();
+        EXPECT_TRUE(b.Running());
+        EXPECT_FALSE(b.QueryClose(host));
+        b.RunBatch();
+        b.RemoveRows({false, true, true});
+    };
+    b.RunBatch();
+    EXPECT_EQ(work.Log, (std::vector<std::string>{"load a", "run", "cancel", "save a"}));
+    EXPECT_EQ(Statuses(b), (std::vector<std::string>{"成功", "", ""}));
+    EXPECT_EQ(running, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(b.Running());
+    EXPECT_TRUE(b.QueryClose(host));
+    b.RemoveRows({false, true, false});
+    ASSERT_EQ(b.Rows().size(), 2u);
+    EXPECT_EQ(b.Rows()[1].Path, "c");
+}
+
 TEST(Renzoku, StopDuringTheExtractionLeavesTheFileAsItWas)
 {
     RecordingHost host;

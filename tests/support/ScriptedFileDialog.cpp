@@ -14,6 +14,19 @@ std::string ScriptedFileDialog::Save(const std::string& strCaption, const std::s
     return Answer({true, strCaption, strFilter, strProposedName, strStartFolder});
 }
 
+std::vector<std::string> ScriptedFileDialog::OpenMany(const std::string& strCaption,
+                                                      const std::string& strFilter,
+                                                      const std::string& strStartFolder)
+{
+    m_asked.push_back({false, strCaption, strFilter, {}, strStartFolder});
+    if (m_manyAnswers.empty()) {
+        return {};
+    }
+    std::vector<std::string> answer = std::move(m_manyAnswers.front());
+    m_manyAnswers.pop_front();
+    return answer;
+}
+
 std::string ScriptedFileDialog::Answer(Question question)
 {
     m_asked.push_back(std::move(question));

@@ -1,6 +1,6 @@
 #pragma once
 // A file dialog that answers from a queue (an empty answer is a cancel; an empty queue cancels)
-// and records every question it was asked.
+// and records every question it was asked. OpenMany answers from a queue of its own.
 
 #include "base/clsIFileDialog.h"
 
@@ -21,6 +21,10 @@ public:
     };
 
     void Push(std::string strAnswer) { m_answers.push_back(std::move(strAnswer)); }
+    void PushMany(std::vector<std::string> strAnswer)
+    {
+        m_manyAnswers.push_back(std::move(strAnswer));
+    }
     const std::vector<Question>& Asked() const { return m_asked; }
 
     std::string Open(const std::string& strCaption, const std::string& strFilter,
@@ -29,10 +33,13 @@ public:
     std::string Save(const std::string& strCaption, const std::string& strFilter,
                      const std::string& strProposedName,
                      const std::string& strStartFolder) override;
+    std::vector<std::string> OpenMany(const std::string& strCaption, const std::string& strFilter,
+                                      const std::string& strStartFolder) override;
 
 private:
     std::string Answer(Question question);
 
     std::deque<std::string> m_answers;
+    std::deque<std::vector<std::string>> m_manyAnswers;
     std::vector<Question> m_asked;
 };

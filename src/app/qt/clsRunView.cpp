@@ -27,6 +27,9 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
     m_cmdRun->setMinimumWidth(96);
     connect(m_cmdRun, &QPushButton::clicked, this, [this] {
         // The run pumps events; this button's second press arrives as the pause toggle.
+        if (m_batch && !m_doc.Running()) {
+            return;
+        }
         m_doc.Run();
         RefreshButtons();
     });
@@ -141,8 +144,14 @@ void clsRunView::RefreshButtons()
     const QString caption = basQtText::ToQ(m_doc.RunCaption());
     m_cmdRun->setText(caption);
     m_cmdRun->setAccessibleName(caption);
-    m_cmdRun->setEnabled(m_doc.RunButtonEnabled());
+    m_cmdRun->setEnabled(m_doc.RunButtonEnabled() && (!m_batch || m_doc.Running()));
     m_cmdCancel->setEnabled(m_doc.Running());
+}
+
+void clsRunView::SetBatch(bool blnBatch)
+{
+    m_batch = blnBatch;
+    RefreshButtons();
 }
 
 void clsRunView::RecountSingles()

@@ -30,6 +30,9 @@ public:
 
     // The buttons' captions and enabling, from the document.
     void RefreshButtons();
+    // While the batch window drives the document 検索開始 is its own: only the pause and the
+    // stop of the search it started stay with the user.
+    void SetBatch(bool blnBatch);
 
 private:
     void ReloadLog();
@@ -47,4 +50,5 @@ private:
     clsGridView* m_countGrid = nullptr;
     clsGridView* m_meisai = nullptr;
     clsSubscription m_changed;
+    bool m_batch = false;
 };

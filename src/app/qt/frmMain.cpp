@@ -10,10 +10,12 @@
 #include "app/qt/clsGameView.h"
 #include "app/qt/clsJoukenPanel.h"
 #include "app/qt/clsMultiPage.h"
+#include "app/qt/clsRunView.h"
 #include "app/qt/clsSinglePage.h"
 #include "app/qt/frmKouseiBunseki.h"
 #include "app/qt/frmOdds.h"
 #include "app/qt/frmProbability.h"
+#include "app/qt/frmRenzoku.h"
 #include "app/qt/frmTeamName.h"
 #include "app/qt/frmVersion.h"
 #include "base/qt/basQtText.h"
@@ -458,6 +460,8 @@ void frmMain::BuildMenus()
         connect(view, &QAction::triggered, this, [this, i] { ShowPage(i); });
         m_viewActions[static_cast<std::size_t>(i)] = view;
     }
+    connect(action(basMainMenu::Item::ToolRenzoku), &QAction::triggered, this,
+            [this] { OpenRenzoku(); });
     connect(action(basMainMenu::Item::HelpHelp), &QAction::triggered, this, &frmMain::OnHelpManual);
     connect(action(basMainMenu::Item::HelpVersion), &QAction::triggered, this,
             &frmMain::OnHelpVersion);
@@ -479,6 +483,7 @@ void frmMain::UpdateMenus()
         state.Wired.set(static_cast<std::size_t>(id));
     }
     state.Wired.set(static_cast<std::size_t>(basMainMenu::Item::ToolClipImport));
+    state.Wired.set(static_cast<std::size_t>(basMainMenu::Item::ToolRenzoku));
     for (const auto& [id, action] : m_menuActions) {
         const auto item = static_cast<basMainMenu::Item>(id);
         action->setVisible(basMainMenu::Visible(item, state));
@@ -1081,4 +1086,29 @@ void frmMain::EditProbability()
         }
     });
     dialog->open();
+}
+
+// The batch-run window.
+
+frmRenzoku* frmMain::OpenRenzoku()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return nullptr;
+    }
+    // One batch window at most: two would drive the one document in turns.
+    if (m_renzoku == nullptr) {
+        m_renzoku = new frmRenzoku(*this);
+    }
+    m_renzoku->show();
+    m_renzoku->raise();
+    m_renzoku->activateWindow();
+    return m_renzoku;
+}
+
+void frmMain::SetBatch(bool blnBatch)
+{
+    m_gate.SetBatch(blnBatch);
+    m_multiPage->RunView()->SetBatch(blnBatch);
+    UpdateBusyControls();
+    UpdateMenus();
 }

@@ -40,6 +40,7 @@ class clsSinglePage;
 class clsSideMenu;
 class clsStatusBar;
 class frmKouseiBunseki;
+class frmRenzoku;
 
 class frmMain : public QMainWindow
 {
@@ -143,6 +144,12 @@ public:
     void EditUserVote();
     // 予想確率: the player's own probabilities, typed, from odds or from the vote rates.
     void EditProbability();
+    // The batch-run window (連続実行).
+    // Opens it modeless over this window, or brings the open one forward; null when refused.
+    frmRenzoku* OpenRenzoku();
+    // While the batch window drives the document the gate refuses this window's commands and
+    // its closing, and the controls that would change the work are disabled.
+    void SetBatch(bool blnBatch);
 
 signals:
     // The highest grade of the round now shown: the grade-2/3 payout conditions follow it.
@@ -226,4 +233,7 @@ private:
     clsQtMenuChooser m_qtMenuChooser{this};
     ForwardingChooser m_menuChooser;
     std::vector<QPointer<frmKouseiBunseki>> m_kouseiWindows;
+
+    // The batch-run window, while open.
+    QPointer<frmRenzoku> m_renzoku;
 };

@@ -40,3 +40,24 @@ std::string clsQtFileDialog::Ask(bool blnSave, const std::string& strCaption,
     }
     return basQtText::FromQ(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
 }
+
+std::vector<std::string> clsQtFileDialog::OpenMany(const std::string& strCaption,
+                                                   const std::string& strFilter,
+                                                   const std::string& strStartFolder)
+{
+    QFileDialog dialog(m_parent != nullptr ? m_parent : ActiveOwnerWindow(),
+                       basQtText::ToQ(strCaption), basQtText::ToQ(strStartFolder),
+                       basQtText::ToQ(strFilter));
+    dialog.setObjectName(QStringLiteral("kelvraFileDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    std::vector<std::string> files;
+    if (dialog.exec() != QDialog::Accepted) {
+        return files;
+    }
+    for (const QString& file : dialog.selectedFiles()) {
+        files.push_back(basQtText::FromQ(QDir::toNativeSeparators(file)));
+    }
+    return files;
+}

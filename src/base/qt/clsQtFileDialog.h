@@ -20,6 +20,8 @@ public:
     std::string Save(const std::string& strCaption, const std::string& strFilter,
                      const std::string& strProposedName,
                      const std::string& strStartFolder) override;
+    std::vector<std::string> OpenMany(const std::string& strCaption, const std::string& strFilter,
+                                      const std::string& strStartFolder) override;
 
 private:
     std::string Ask(bool blnSave, const std::string& strCaption, const std::string& strFilter,
