@@ -33,6 +33,38 @@ private:
     bool& m_flag;
 };
 
+// The work lock of a file read or write and of a ticket-set replacement: its setting and its
+// clearing are run-state changes, so that the window disables its editors for exactly as long
+// as the work pumps events under it.
+class AnnouncedLock
+{
+public:
+    AnnouncedLock(bool& flag, std::function<void()> fnChanged)
+        : m_flag(flag)
+        , m_was(flag)
+        , m_changed(std::move(fnChanged))
+    {
+        m_flag = true;
+        if (!m_was) {
+            m_changed();
+        }
+    }
+    ~AnnouncedLock()
+    {
+        m_flag = m_was;
+        if (!m_was) {
+            m_changed();
+        }
+    }
+    AnnouncedLock(const AnnouncedLock&) = delete;
+    AnnouncedLock& operator=(const AnnouncedLock&) = delete;
+
+private:
+    bool& m_flag;
+    bool m_was;
+    std::function<void()> m_changed;
+};
+
 std::string VersionText()
 {
     return basMain::VersionText();
@@ -294,7 +326,7 @@ bool clsDocument::FileSaveDRD(const std::string& strFileName, bool blnDataFlag, 
     m_trail.Last.clear();
     bool ok;
     {
-        FlagScope lock(m_workLock);
+        AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
         // Asked without dialogs, the file class still tells why, to the trail alone.
         MuteScope mute(m_trail.Muted, !blnDialog);
         ok = m_drd.Save(strFileName, blnDataFlag, GatherRecord(), true);
@@ -352,7 +384,7 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
     }
     bool ok;
     {
-        FlagScope lock(m_workLock);
+        AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
         ok = m_drd.Load(strFileName, rec);
     }
     if (!ok) {
@@ -425,7 +457,7 @@ void clsDocument::ApplyRecord(const DataFileRecord& rec, bool blnDataFlag,
     m_tx.UpdateMeisai(m_multi.Value(), m_msSingleCount, m_msTousen);
     m_tickets.HandVote(m_vote);
     // The checker pumps events on a large set: nothing may change the set it reads meanwhile.
-    FlagScope lock(m_workLock);
+    AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
     HandSingles();
 }
 
@@ -790,7 +822,7 @@ bool clsDocument::ReplaceSingles(std::vector<std::int32_t> lngSingle)
         }
     }
     {
-        FlagScope lock(m_workLock);
+        AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
         m_singleCount = static_cast<std::int32_t>(lngSingle.size());
         m_singles = std::move(lngSingle);
         RecountFrame();
@@ -829,7 +861,7 @@ bool clsDocument::CsvSave(const std::string& strFileName)
     if (!CanEdit()) {
         return false;
     }
-    FlagScope lock(m_workLock);
+    AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
     clsTFileCSV csv(m_host);
     return csv.CsvSave(strFileName, m_singleCount, m_singles);
 }
@@ -856,7 +888,7 @@ bool clsDocument::CsvRead(const std::string& strFileName, CsvOp op,
     lngList = op == CsvOp::Load ? std::vector<std::int32_t>{} : m_singles;
     bool ok = false;
     {
-        FlagScope lock(m_workLock);
+        AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
         clsTFileCSV csv(m_host);
         switch (op) {
         case CsvOp::Load:
@@ -901,7 +933,7 @@ bool clsDocument::SortSingles(SortKind kind)
     std::vector<std::int32_t> list = m_singles;
     bool ok;
     {
-        FlagScope lock(m_workLock);
+        AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
         ok = m_tickets.Sort(list, kind, m_sortAscending, m_vote);
     }
     return ok && ReplaceSingles(std::move(list));

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -250,5 +251,33 @@ TEST_F(DocumentChanges, ABatchStoppedInTheExtractionLeavesTheFileUntouched)
     EXPECT_EQ(batch.Rows()[0].Status, "成功");
     EXPECT_EQ(batch.Rows()[1].Status, "成功");
     EXPECT_NE(dir.Read("sample.drd"), before); // now saved with its run
+}
+// A window disables its editors from what it is told: the lock of a file read or write, and of
+// a ticket set read from CSV, is told when it is set and when it is cleared.
+TEST_F(DocumentChanges, FileWorkTellsItsLockAsItIsSetAndCleared)
+{
+    Load();
+    ASSERT_TRUE(doc.Run());
+    std::vector<std::pair<std::uint32_t, bool>> told;
+    const clsSubscription sub =
+        doc.SubscribeChanged([&](std::uint32_t p) { told.emplace_back(p, doc.WorkLock()); });
+    const auto lockTold = [&](const char* strWhat) {
+        SCOPED_TRACE(strWhat);
+        const std::pair<std::uint32_t, bool> set{clsDocument::PartRunState, true};
+        const std::pair<std::uint32_t, bool> cleared{clsDocument::PartRunState, false};
+        ASSERT_GE(told.size(), 2u);
+        EXPECT_EQ(told.front(), set);
+        EXPECT_NE(std::find(told.begin() + 1, told.end(), cleared), told.end());
+        EXPECT_FALSE(doc.WorkLock());
+        told.clear();
+    };
+    ASSERT_TRUE(doc.FileSaveDRD(Path("copy.drd"), true, false));
+    lockTold("save");
+    ASSERT_TRUE(doc.FileLoadDRD(Path("copy.drd"), true, false));
+    lockTold("load");
+    ASSERT_TRUE(doc.CsvSave(Path("copy.csv")));
+    lockTold("CSV save");
+    ASSERT_TRUE(doc.CsvOpen(Path("copy.csv")));
+    lockTold("CSV open");
 }
 } // namespace

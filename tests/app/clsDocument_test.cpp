@@ -399,9 +399,10 @@ TEST_F(Document, CommandsTellEveryListenerWhatChanged)
     ASSERT_TRUE(doc.FileSaveDRD(Path("named.drd"), true, false));
 
     using D = clsDocument;
-    const std::vector<std::uint32_t> expected{D::PartMulti,          D::PartConditions,
-                                              D::PartEngineSettings, D::PartVote,
-                                              D::PartSingles,        D::PartFile};
+    // The ticket set and the save each hold the work lock, told as it is set and cleared.
+    const std::vector<std::uint32_t> expected{
+        D::PartMulti,    D::PartConditions, D::PartEngineSettings, D::PartVote,     D::PartRunState,
+        D::PartRunState, D::PartSingles,    D::PartRunState,       D::PartRunState, D::PartFile};
     EXPECT_EQ(first, expected);
     EXPECT_EQ(second, expected);
     EXPECT_EQ(titles.back(), " Drovane  Kelvra - [named.drd]");
@@ -410,7 +411,8 @@ TEST_F(Document, CommandsTellEveryListenerWhatChanged)
     first.clear();
     ASSERT_TRUE(doc.FileSaveDRD(Path("c.drj"), false, false));
     ASSERT_TRUE(doc.FileLoadDRD(Path("c.drj"), false, false));
-    EXPECT_EQ(first, std::vector<std::uint32_t>{D::PartConditions});
+    EXPECT_EQ(first, (std::vector<std::uint32_t>{D::PartRunState, D::PartRunState, D::PartRunState,
+                                                 D::PartRunState, D::PartConditions}));
     first.clear();
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, false));
     ASSERT_FALSE(first.empty());

@@ -126,7 +126,7 @@ QLabel* BuddyLabel(const QString& strText, QWidget* buddy, QWidget* parent)
 } // namespace
 
 frmMain::frmMain(clsHost host, std::string strProgramDir, const TotoSettings& settings,
-                 std::string strMakerSite, QWidget* parent)
+                 std::string strMakerSite, std::optional<std::uint64_t> lngSeed, QWidget* parent)
     : QMainWindow(parent)
     , m_host(host)
     , m_progressWait(m_host.Wait, this)
@@ -137,7 +137,7 @@ frmMain::frmMain(clsHost host, std::string strProgramDir, const TotoSettings& se
     , m_settings(m_host.Message, m_programDir)
     , m_main(m_netHost, settings, m_programDir)
     , m_game(m_host.Message, m_programDir)
-    , m_doc(m_host, m_main)
+    , m_doc(m_host, m_main, lngSeed)
     , m_game2(m_host.Message, m_programDir)
     , m_inet(m_host.Message, m_host.Busy, m_progressWait)
     , m_drovane(m_host, m_inet, m_programDir, std::move(strMakerSite))

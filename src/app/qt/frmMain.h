@@ -23,6 +23,8 @@
 #include <QPointer>
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,11 +64,12 @@ public:
         DownloadResult = 2
     };
 
-    // strMakerSite: the maker's download site for the overseas team names.
+    // strMakerSite: the maker's download site for the overseas team names. lngSeed: a fixed
+    // seed for the runs' random generator, as kelvra-cli run --seed takes it; none: the clock.
     frmMain(clsHost host, std::string strProgramDir,
             const TotoSettings& settings = basTotoSettings::Defaults(),
             std::string strMakerSite = std::string(clsDrovaneDownload::kDefaultSite),
-            QWidget* parent = nullptr);
+            std::optional<std::uint64_t> lngSeed = std::nullopt, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // False when the page cannot be shown now (a run or a locked document keeps the page).
