@@ -80,8 +80,7 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
     m_meisai->SetSource(m_meisaiSource);
     m_meisai->SetGeometry96(m_meisaiSource.Geometry96());
     m_meisai->SetFitToCells(true);
-    auto* meisaiColumn = new QVBoxLayout();
-    meisaiColumn->addWidget(m_meisai, 0, Qt::AlignTop);
+    row->addWidget(m_meisai, 0, Qt::AlignTop);
     m_value = new QWidget(this);
     m_value->setObjectName(QStringLiteral("fraValue"));
     m_value->setAccessibleName(QStringLiteral("自分の確率での見込み"));
@@ -100,12 +99,16 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
                                                 Qt::TextSelectableByKeyboard);
         m_valueText[k]->setFocusPolicy(Qt::TabFocus);
         m_valueCaption[k]->setBuddy(m_valueText[k]);
+        // Room for the widest figure before there is one, at any font size.
+        m_valueCaption[k]->setMinimumWidth(
+            m_valueCaption[k]->fontMetrics().horizontalAdvance(QStringLiteral("購入金額")));
+        m_valueText[k]->setMinimumWidth(
+            m_valueText[k]->fontMetrics().horizontalAdvance(QStringLiteral("0.0000000000 円")));
         valueGrid->addWidget(m_valueCaption[k], i, 0);
         valueGrid->addWidget(m_valueText[k], i, 1);
     }
-    meisaiColumn->addWidget(m_value, 0, Qt::AlignTop);
-    meisaiColumn->addStretch(1);
-    row->addLayout(meisaiColumn, 0);
+    // Beside the winning counts: below them it would fall off a short window.
+    row->addWidget(m_value, 0, Qt::AlignTop);
 
     ReloadLog();
     m_doc.SetLogSink(this);
