@@ -38,6 +38,8 @@ constexpr std::array<ItemInfo, kItemCount> kItems{{
     {I::EditSortNinki1, "mnuEdit_Sort_Ninki1", "１番人気", 1, "シングル並べ替え", true, false},
     {I::EditSortNinki2, "mnuEdit_Sort_Ninki2", "２番人気", 1, "シングル並べ替え", false, false},
     {I::EditSortNinki3, "mnuEdit_Sort_Ninki3", "３番人気", 1, "シングル並べ替え", false, false},
+    {I::EditSortEV, "mnuEdit_Sort_EV", "期待値", 1, "シングル並べ替え", true, false},
+    {I::EditSortP, "mnuEdit_Sort_P", "的中確率", 1, "シングル並べ替え", false, false},
     {I::EditSortResult, "mnuEdit_Sort_Result", "当せん数", 1, "シングル並べ替え", true, false},
     {I::EditSortAscending, "mnuEdit_Sort_Ascending", "昇順で並べ替える", 1, "シングル並べ替え",
      true, true},
@@ -67,11 +69,11 @@ constexpr std::array<ItemInfo, kItemCount> kItems{{
 }};
 
 // The sort entries in the order of the ticket set's sort kinds.
-static_assert(static_cast<int>(I::EditSortNinki3) - static_cast<int>(I::EditSortPayout1) ==
-              static_cast<int>(clsTicketSet::SortKind::Ninki3));
+static_assert(static_cast<int>(I::EditSortP) - static_cast<int>(I::EditSortPayout1) ==
+              static_cast<int>(clsTicketSet::kLastSortKind));
 std::optional<clsTicketSet::SortKind> SortKindOf(Item id)
 {
-    if (id < I::EditSortPayout1 || id > I::EditSortNinki3) {
+    if (id < I::EditSortPayout1 || id > I::EditSortP) {
         return std::nullopt;
     }
     return static_cast<clsTicketSet::SortKind>(static_cast<int>(id) -
@@ -108,6 +110,7 @@ State FromDocument(const clsDocument& doc)
     state.VoteKaisaikai = doc.Vote().Kaisaikai;
     state.MaxGrade = clsToto::GetMaxGrade(doc.Kaisaikai());
     state.SortAscending = doc.SortAscending();
+    state.HasProbability = doc.Probability().has_value();
     return state;
 }
 
@@ -125,7 +128,8 @@ bool Enabled(Item id, const State& state)
         return false;
     }
     if (const auto kind = SortKindOf(id)) {
-        return clsTicketSet::SortAvailable(*kind, state.VoteKaisaikai, state.MaxGrade);
+        return clsTicketSet::SortAvailable(*kind, state.VoteKaisaikai, state.MaxGrade,
+                                           state.HasProbability);
     }
     switch (id) {
     case I::EditSelectAll:

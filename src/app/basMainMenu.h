@@ -35,6 +35,8 @@ enum class Item
     EditSortNinki1,
     EditSortNinki2,
     EditSortNinki3,
+    EditSortEV,
+    EditSortP,
     EditSortResult,
     EditSortAscending,
     EditJSingleDel,
@@ -93,12 +95,14 @@ struct State
     std::int32_t MaxGrade = 3;
     // Items whose command the window has wired; the others stay disabled.
     std::bitset<kItemCount> Wired;
+    // The document holds the player's own probabilities (the expected-value and chance sorts).
+    bool HasProbability = false;
     // The sort menu's "昇順で並べ替える" tick.
     bool SortAscending = false;
 };
 
-// The state the document gives (running, work lock, vote round, highest grade, the ascending
-// tick); the window adds the page, the batch flag and its wired items.
+// The state the document gives (running, work lock, vote round, highest grade, probabilities,
+// the ascending tick); the window adds the page, the batch flag and its wired items.
 State FromDocument(const clsDocument& doc);
 
 bool Enabled(Item id, const State& state);

@@ -927,14 +927,16 @@ std::int32_t clsDocument::ClipImport()
 bool clsDocument::SortSingles(SortKind kind)
 {
     if (!CanEdit() || m_singleCount <= 0 ||
-        !clsTicketSet::SortAvailable(kind, m_vote.Kaisaikai, clsToto::GetMaxGrade(m_kaisaikai))) {
+        !clsTicketSet::SortAvailable(kind, m_vote.Kaisaikai, clsToto::GetMaxGrade(m_kaisaikai),
+                                     m_probability.has_value())) {
         return false;
     }
     std::vector<std::int32_t> list = m_singles;
     bool ok;
     {
         AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
-        ok = m_tickets.Sort(list, kind, m_sortAscending, m_vote);
+        ok = m_tickets.Sort(list, kind, m_sortAscending, m_vote,
+                            m_probability ? &*m_probability : nullptr);
     }
     return ok && ReplaceSingles(std::move(list));
 }

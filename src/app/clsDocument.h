@@ -155,7 +155,8 @@ public:
     // The clipboard's ticket lines in place of the set: their count, told to the user; 0 (no
     // change, no message) when the clipboard holds none.
     std::int32_t ClipImport();
-    // Needs at least one single, and for the payout and popularity kinds a vote with a round.
+    // Needs at least one single, and for the payout and popularity kinds a vote with a round;
+    // the expected-value and chance kinds need the player's own probabilities.
     bool SortSingles(SortKind kind);
     bool SortAscending() const { return m_sortAscending; }
     void SetSortAscending(bool blnValue);

@@ -41,6 +41,7 @@ bool clsTicketSet::SortNeedsVote(SortKind kind)
     case SortKind::Home:
     case SortKind::Draw:
     case SortKind::Away:
+    case SortKind::P:
         return false;
     default:
         return true;
@@ -58,14 +59,20 @@ bool clsTicketSet::SortVisible(SortKind kind, std::int32_t lngMaxGrade)
     return true;
 }
 
-bool clsTicketSet::SortAvailable(SortKind kind, std::int32_t lngVoteKaisaikai,
-                                 std::int32_t lngMaxGrade)
+bool clsTicketSet::SortNeedsProbability(SortKind kind)
 {
-    return SortVisible(kind, lngMaxGrade) && (!SortNeedsVote(kind) || lngVoteKaisaikai > 0);
+    return kind == SortKind::EV || kind == SortKind::P;
+}
+
+bool clsTicketSet::SortAvailable(SortKind kind, std::int32_t lngVoteKaisaikai,
+                                 std::int32_t lngMaxGrade, bool blnHasProbability)
+{
+    return SortVisible(kind, lngMaxGrade) && (!SortNeedsVote(kind) || lngVoteKaisaikai > 0) &&
+           (!SortNeedsProbability(kind) || blnHasProbability);
 }
 
 bool clsTicketSet::Sort(std::vector<std::int32_t>& lngSingle, SortKind kind, bool blnAscending,
-                        const VoteRecord& vote)
+                        const VoteRecord& vote, const ProbabilityRecord* prob)
 {
     clsTSingleSort sort(m_host.Message, m_host.Busy);
     sort.SetVoteRecord(vote);
@@ -87,6 +94,13 @@ bool clsTicketSet::Sort(std::vector<std::int32_t>& lngSingle, SortKind kind, boo
                               static_cast<std::int32_t>(kind) -
                                   static_cast<std::int32_t>(SortKind::Ninki1),
                               blnAscending);
+    case SortKind::EV:
+    case SortKind::P:
+        if (prob == nullptr) {
+            m_host.Message.ShowMessage(MsgIcon::Information, "自分の確率がありません", "");
+            return false;
+        }
+        return sort.ValueSort(lngSingle, *prob, kind == SortKind::EV ? 0 : 1, blnAscending);
     }
     return false;
 }

@@ -6,6 +6,7 @@
 
 #include "base/clsHost.h"
 #include "lottery/MarkArray.h"
+#include "lottery/ProbabilityRecord.h"
 #include "lottery/ResultRecord.h"
 #include "lottery/VoteRecord.h"
 #include "results/clsTResult.h"
@@ -30,8 +31,12 @@ public:
         Away,
         Ninki1,
         Ninki2,
-        Ninki3
+        Ninki3,
+        // By the player's own probabilities: the expected value as a ticket, the chance.
+        EV,
+        P
     };
+    static constexpr SortKind kLastSortKind = SortKind::P;
 
     // strProgramFolder holds SysData/, where the checker keeps the hand-entered results.
     clsTicketSet(const clsHost& host, std::string strProgramFolder);
@@ -59,12 +64,14 @@ public:
     static bool SortNeedsVote(SortKind kind);
     // The payout sorts of the grades a round does not pay are not offered.
     static bool SortVisible(SortKind kind, std::int32_t lngMaxGrade);
+    // The expected-value and chance sorts need the player's own probabilities.
+    static bool SortNeedsProbability(SortKind kind);
     static bool SortAvailable(SortKind kind, std::int32_t lngVoteKaisaikai,
-                              std::int32_t lngMaxGrade);
+                              std::int32_t lngMaxGrade, bool blnHasProbability = false);
     // Sorts the list in place by the kind's key with the given vote status (a new sorter for
     // every sort); false, reported, when the sort failed (the list is then unchanged).
     bool Sort(std::vector<std::int32_t>& lngSingle, SortKind kind, bool blnAscending,
-              const VoteRecord& vote);
+              const VoteRecord& vote, const ProbabilityRecord* prob = nullptr);
 
 private:
     clsHost m_host;

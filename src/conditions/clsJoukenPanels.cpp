@@ -50,6 +50,21 @@ void clsJoukenPanels::SetMachigaiType(std::int32_t lngType)
     m_machigaiType = lngType;
 }
 
+bool clsJoukenPanels::SetValueLimits(const ValueLimits& limits)
+{
+    const auto inUnit = [](double dblP) { return dblP >= 0.0 && dblP <= 1.0; }; // false for NaN
+    if (!inUnit(limits.PMin) || !inUnit(limits.PMax)) {
+        m_err.Report("SetValueLimits", "確率は 0 から 1 の間で指定して下さい。");
+        return false;
+    }
+    if (limits.EVMin < Currency{} || limits.EVMax < Currency{}) {
+        m_err.Report("SetValueLimits", "期待値は 0 円以上で指定して下さい。");
+        return false;
+    }
+    m_value = limits;
+    return true;
+}
+
 ConditionSetRecord clsJoukenPanels::Gather() const
 {
     ConditionSetRecord rec;

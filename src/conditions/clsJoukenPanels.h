@@ -1,8 +1,8 @@
 #pragma once
 // The models behind the condition panels of the main window: the payout limits with the
-// allowed error counts (clsXJoken), the correction mode and the three condition tables. The one
-// place that turns them into a ConditionSetRecord and back, so that what the panels show and
-// what a run or a file gets cannot drift apart.
+// allowed error counts (clsXJoken), the limits by the player's own probabilities, the correction
+// mode and the three condition tables. The one place that turns them into a ConditionSetRecord and
+// back, so that what the panels show and what a run or a file gets cannot drift apart.
 
 #include "conditions/ConditionSetRecord.h"
 #include "conditions/clsXJoken.h"
@@ -28,6 +28,12 @@ public:
     // 0..2; anything else is reported and changes nothing.
     void SetMachigaiType(std::int32_t lngType);
 
+    // The limits by the player's own probabilities, edited beside the payout limits.
+    const ValueLimits& Value() const { return m_value; }
+    // A chance outside 0..1 (or not a number) or a negative expected value is reported and
+    // changes nothing.
+    bool SetValueLimits(const ValueLimits& limits);
+
     // Every field as the panels hold it; each tab carries the row titles it shows.
     ConditionSetRecord Gather() const;
     // Every field of the record; the tab each table shows stays.
@@ -45,6 +51,5 @@ private:
     clsXJoken m_haitou;
     std::array<clsXJoken1, 3> m_tables;
     std::int32_t m_machigaiType = 0;
-    // Not edited on these panels, but part of the set: carried through unchanged.
     ValueLimits m_value;
 };

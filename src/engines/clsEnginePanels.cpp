@@ -10,8 +10,7 @@ constexpr std::array<std::string_view, clsEnginePanels::kEngines> kEngineCaption
     "３等保証　高速検索エンジン",   "３等保証　試行検索エンジン", "保証無し　口数最適化エンジン",
     "２等保証　最小口数エンジン",   "３等保証　最小口数エンジン"};
 constexpr std::array<std::string_view, clsEnginePanels::kChushutsuTypes> kChushutsuCaption{
-    "ランダムで抽出", "高額配当から抽出", "中間配当から抽出", "低額配当から抽出",
-    "確率の重みで抽出"};
+    "ランダムで抽出", "高額配当から抽出", "中間配当から抽出", "低額配当から抽出", "確率で抽出"};
 
 bool InGroup(std::int32_t lngMsEngine)
 {

@@ -2,9 +2,12 @@
 
 #include "base/clsIBusy.h"
 #include "lottery/clsTNumber.h"
+#include "lottery/clsTValue.h"
 #include "tickets/clsTSingleList.h"
 
+#include <algorithm>
 #include <exception>
+#include <numeric>
 #include <span>
 
 clsTSingleSort::clsTSingleSort(clsIMessage& message, clsIBusy& busy)
@@ -18,6 +21,7 @@ void clsTSingleSort::SetVoteRecord(const VoteRecord& vote)
 {
     try {
         m_money.SetVote(vote);
+        m_vote = vote;
         if (vote.Kaisaikai != 0) {
             auto ranks = m_rank;
             if (clsTSingleList::ComputeRanks(m_err.Message(), vote, ranks)) {
@@ -126,6 +130,47 @@ bool clsTSingleSort::CountSort(const char* strOperation, std::vector<std::int32_
         return true;
     } catch (const std::exception& e) {
         m_err.ReportException(strOperation, e);
+        return false;
+    }
+}
+
+bool clsTSingleSort::ValueSort(std::vector<std::int32_t>& lngSingle, const ProbabilityRecord& prob,
+                               std::int32_t SortType, bool Sorted)
+{
+    BusyScope busy(m_busy);
+    try {
+        if (SortType < 0 || SortType > 1) {
+            m_err.Report("ValueSort",
+                         "並べ替えの種類が正しくありません（" + std::to_string(SortType) + "）。");
+            return false;
+        }
+        if (lngSingle.empty()) {
+            m_err.Report("ValueSort", "並べ替えるシングルがありません。");
+            return false;
+        }
+        clsTValue value(m_err.Message());
+        if (!value.SetProbability(prob)) {
+            return false;
+        }
+        std::vector<double> key(lngSingle.size());
+        if (SortType == 0) {
+            if (!value.SetVote(m_vote) || !value.GetEVList(lngSingle, key)) {
+                return false;
+            }
+        } else if (!value.GetPList(lngSingle, key)) {
+            return false;
+        }
+        std::vector<std::int32_t> index(lngSingle.size());
+        std::iota(index.begin(), index.end(), 0);
+        std::stable_sort(index.begin(), index.end(), [&](std::int32_t a, std::int32_t b) {
+            const double ka = key[static_cast<std::size_t>(a)];
+            const double kb = key[static_cast<std::size_t>(b)];
+            return Sorted ? ka < kb : kb < ka;
+        });
+        Reorder(lngSingle, index);
+        return true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("ValueSort", e);
         return false;
     }
 }

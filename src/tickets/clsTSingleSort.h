@@ -1,9 +1,11 @@
 #pragma once
-// Reorders a ticket set by a per-single key: an estimated payout, an outcome count or a
-// popularity count. The main window makes a new one for every sort.
+// Reorders a ticket set by a per-single key: an estimated payout, an outcome count, a
+// popularity count, or a worth under the player's own probabilities. The main window makes a new
+// one for every sort.
 
 #include "base/clsErrorReporter.h"
 #include "base/clsQuickSort.h"
+#include "lottery/ProbabilityRecord.h"
 #include "lottery/VoteRecord.h"
 #include "lottery/clsTMoney.h"
 
@@ -28,6 +30,11 @@ public:
     // SortType 0, 1, 2: the number of most, middle, least voted outcomes backed.
     bool NinkiSort(std::vector<std::int32_t>& lngSingle, std::int32_t SortType, bool Sorted);
 
+    // SortType 0: the expected value as a ticket under prob (payouts estimated from the vote
+    // given to SetVoteRecord); 1: the chance to be the result. Equal keys keep their order.
+    bool ValueSort(std::vector<std::int32_t>& lngSingle, const ProbabilityRecord& prob,
+                   std::int32_t SortType, bool Sorted);
+
     // (match, outcome code) -> rank 0 (most bets) .. 2.
     const std::array<std::array<std::uint8_t, 3>, 13>& Ranks() const { return m_rank; }
 
@@ -41,6 +48,7 @@ private:
     clsErrorReporter m_err;
     clsIBusy& m_busy;
     clsTMoney m_money;
+    VoteRecord m_vote;
     clsQuickSort m_sort;
     std::array<std::array<std::uint8_t, 3>, 13> m_rank{};
 };

@@ -107,3 +107,19 @@ TEST(basMainMenu, PayoutAndPopularitySortsNeedAVoteAndTheThirdGrade)
     s.MaxGrade = 3;
     EXPECT_TRUE(basMainMenu::Visible(Item::EditSortPayout3, s));
 }
+
+TEST(basMainMenu, ExpectedValueAndChanceSortsNeedProbabilities)
+{
+    basMainMenu::State s = AllWired();
+    EXPECT_EQ(basMainMenu::Info(Item::EditSortEV).Caption, "期待値");
+    EXPECT_EQ(basMainMenu::Info(Item::EditSortP).Caption, "的中確率");
+    EXPECT_FALSE(basMainMenu::Enabled(Item::EditSortEV, s));
+    EXPECT_FALSE(basMainMenu::Enabled(Item::EditSortP, s));
+    s.HasProbability = true;
+    EXPECT_TRUE(basMainMenu::Enabled(Item::EditSortEV, s));
+    EXPECT_TRUE(basMainMenu::Enabled(Item::EditSortP, s));
+    // The expected value is of the estimated payouts, so it needs a vote too; the chance not.
+    s.VoteKaisaikai = 0;
+    EXPECT_FALSE(basMainMenu::Enabled(Item::EditSortEV, s));
+    EXPECT_TRUE(basMainMenu::Enabled(Item::EditSortP, s));
+}

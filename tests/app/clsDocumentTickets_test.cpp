@@ -321,3 +321,36 @@ TEST_F(DocumentTickets, LargeSetsAreHandedOverUnderTheWorkLock)
     EXPECT_EQ(other.Checker().SingleCount(), 20000);
     EXPECT_EQ(other.Sheet().Count(), 20000);
 }
+
+TEST_F(DocumentTickets, ChanceSortNeedsTheOwnProbabilities)
+{
+    ASSERT_TRUE(doc.SetKaisaikai(9001));
+    clsTNumber::LongKousei k{};
+    k.fill(1);
+    const std::int32_t home = clsTNumber::LongToNo(k);
+    k.fill(2);
+    const std::int32_t away = clsTNumber::LongToNo(k);
+    ASSERT_TRUE(doc.SetSingles({away, home}));
+    EXPECT_FALSE(basMainMenu::Enabled(basMainMenu::Item::EditSortP, [&] {
+        basMainMenu::State s = basMainMenu::FromDocument(doc);
+        s.Wired.set();
+        return s;
+    }()));
+    EXPECT_FALSE(doc.SortSingles(clsDocument::SortKind::P));
+    EXPECT_EQ(doc.Singles(), (std::vector<std::int32_t>{away, home}));
+
+    ProbabilityRecord p;
+    for (int m = 0; m < 13; ++m) {
+        p.Value[1][m] = 6000;
+        p.Value[0][m] = 2500;
+        p.Value[2][m] = 1500;
+    }
+    ASSERT_TRUE(doc.SetProbability(p));
+    basMainMenu::State s = basMainMenu::FromDocument(doc);
+    s.Wired.set();
+    EXPECT_TRUE(basMainMenu::Enabled(basMainMenu::Item::EditSortP, s));
+    doc.SetSortAscending(false);
+    ASSERT_TRUE(doc.SortSingles(clsDocument::SortKind::P));
+    EXPECT_EQ(doc.Singles(), (std::vector<std::int32_t>{home, away}));
+    EXPECT_EQ(doc.Sheet().Singles(), doc.Singles());
+}

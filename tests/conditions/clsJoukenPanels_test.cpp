@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 constexpr std::array<JoukenKind, 3> kKinds{JoukenKind::Honmei, JoukenKind::Ninki, JoukenKind::Mark};
 
@@ -193,4 +195,30 @@ TEST_F(JoukenPanels, ScheduleSetsTheJ1AndJ2TabsOfEveryTable)
         EXPECT_EQ(j1.TargetMatchCount(), 2);
         EXPECT_EQ(j2.TargetMatchCount(), 1);
     }
+}
+
+TEST_F(JoukenPanels, ValueLimitsAreEditedAndCheckedOnThePanels)
+{
+    ValueLimits limits;
+    limits.EVFlag = true;
+    limits.EVMin = Currency::FromInt(80);
+    limits.PFlag = true;
+    limits.PMin = 2.5e-7;
+    ASSERT_TRUE(panels.SetValueLimits(limits));
+    EXPECT_EQ(panels.Gather().Value, limits);
+
+    // Out of range or not a number: reported, the limits stay.
+    for (const double bad : {-0.1, 1.5, std::nan("")}) {
+        ValueLimits p = limits;
+        p.PMax = bad;
+        EXPECT_FALSE(panels.SetValueLimits(p)) << bad;
+    }
+    ValueLimits ev = limits;
+    ev.EVMin = Currency::FromInt(-1);
+    EXPECT_FALSE(panels.SetValueLimits(ev));
+    EXPECT_EQ(panels.Value(), limits);
+    EXPECT_EQ(host.Messages.size(), 4u);
+
+    panels.Clear();
+    EXPECT_EQ(panels.Value(), ValueLimits{});
 }

@@ -1,8 +1,11 @@
 #include "lottery/clsTNumber.h"
+#include "lottery/clsTValue.h"
 #include "support/RecordingHost.h"
 #include "tickets/clsTSingleSort.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 std::int32_t Homes(int n)
@@ -96,4 +99,60 @@ TEST(clsTSingleSort, EmptyListIsReportedBySortUtility)
     std::vector<std::int32_t> none;
     EXPECT_FALSE(sort.MarkSort(none, 0, true));
     EXPECT_FALSE(host.Messages.empty());
+}
+
+namespace {
+// Home 50 %, draw 30 %, away 20 % in every match (codes: 1 home, 0 draw, 2 away).
+ProbabilityRecord HomeFavoured()
+{
+    ProbabilityRecord p;
+    for (int m = 0; m < 13; ++m) {
+        p.Value[1][m] = 5000;
+        p.Value[0][m] = 3000;
+        p.Value[2][m] = 2000;
+    }
+    return p;
+}
+
+std::int32_t AllOf(std::int32_t lngCode)
+{
+    clsTNumber::LongKousei k{};
+    k.fill(lngCode);
+    return clsTNumber::LongToNo(k);
+}
+} // namespace
+
+TEST(clsTSingleSort, ValueSortByChanceAndByExpectedValue)
+{
+    RecordingHost host;
+    clsTSingleSort sort(host, host);
+    sort.SetVoteRecord(Votes());
+    const std::int32_t home = AllOf(1);
+    const std::int32_t draw = AllOf(0);
+    const std::int32_t away = AllOf(2);
+    std::vector<std::int32_t> list = {draw, away, home, Homes(6)};
+    ASSERT_TRUE(sort.ValueSort(list, HomeFavoured(), 1, false));
+    EXPECT_EQ(list, (std::vector<std::int32_t>{home, Homes(6), draw, away}));
+    ASSERT_TRUE(sort.ValueSort(list, HomeFavoured(), 1, true));
+    EXPECT_EQ(list, (std::vector<std::int32_t>{away, draw, Homes(6), home}));
+
+    // By EV: the keys clsTValue gives, largest first.
+    ASSERT_TRUE(sort.ValueSort(list, HomeFavoured(), 0, false));
+    clsTValue value(host);
+    ASSERT_TRUE(value.SetProbability(HomeFavoured()));
+    ASSERT_TRUE(value.SetVote(Votes()));
+    std::vector<double> ev(list.size());
+    ASSERT_TRUE(value.GetEVList(list, ev));
+    EXPECT_GT(ev.front(), ev.back());
+    EXPECT_TRUE(std::is_sorted(ev.rbegin(), ev.rend()));
+    EXPECT_TRUE(host.Messages.empty()) << host.AllMessageText();
+
+    // A bad kind or a number outside the numbering: reported, the list stays.
+    const std::vector<std::int32_t> before = list;
+    EXPECT_FALSE(sort.ValueSort(list, HomeFavoured(), 2, false));
+    std::vector<std::int32_t> bad = {home, 1594323};
+    EXPECT_FALSE(sort.ValueSort(bad, HomeFavoured(), 1, false));
+    EXPECT_EQ(list, before);
+    EXPECT_EQ(bad, (std::vector<std::int32_t>{home, 1594323}));
+    EXPECT_EQ(host.Messages.size(), 2u);
 }

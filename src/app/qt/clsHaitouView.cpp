@@ -2,6 +2,7 @@
 
 #include "app/clsDocument.h"
 #include "app/frmMenu.h"
+#include "app/qt/clsValueLimitView.h"
 #include "conditions/ConditionSetRecord.h"
 #include "conditions/clsJoukenPanels.h"
 #include "conditions/clsXJoken.h"
@@ -82,6 +83,7 @@ clsHaitouView::clsHaitouView(clsDocument& doc, clsIMenuChooser& chooser, QWidget
     note->setObjectName(QStringLiteral("lblHaitouNote"));
     note->setWordWrap(true);
     column->addWidget(note);
+    column->addWidget(new clsValueLimitView(m_doc, this));
     column->addStretch(1);
 
     m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {

@@ -1,11 +1,14 @@
 #include "app/qt/clsRunView.h"
 
+#include "app/basValueReport.h"
 #include "base/qt/basQtText.h"
 #include "widgets/clsGridView.h"
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
@@ -81,6 +84,34 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
     m_meisai->SetGeometry96(m_meisaiSource.Geometry96());
     m_meisai->SetFitToCells(true);
     row->addWidget(m_meisai, 0, Qt::AlignTop);
+    m_value = new QWidget(this);
+    m_value->setObjectName(QStringLiteral("fraValue"));
+    m_value->setAccessibleName(QStringLiteral("自分の確率での見込み"));
+    auto* valueGrid = new QGridLayout(m_value);
+    valueGrid->setContentsMargins(0, 4, 0, 0);
+    valueGrid->setHorizontalSpacing(12);
+    valueGrid->setVerticalSpacing(2);
+    for (int i = 0; i < static_cast<int>(m_valueText.size()); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        m_valueCaption[k] = new QLabel(m_value);
+        m_valueCaption[k]->setObjectName(QStringLiteral("lblValueCaption%1").arg(i));
+        m_valueText[k] = new QLabel(m_value);
+        m_valueText[k]->setObjectName(QStringLiteral("lblValue%1").arg(i));
+        m_valueText[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_valueText[k]->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                                Qt::TextSelectableByKeyboard);
+        m_valueText[k]->setFocusPolicy(Qt::TabFocus);
+        m_valueCaption[k]->setBuddy(m_valueText[k]);
+        // Room for the widest figure before there is one, at any font size.
+        m_valueCaption[k]->setMinimumWidth(
+            m_valueCaption[k]->fontMetrics().horizontalAdvance(QStringLiteral("購入金額")));
+        m_valueText[k]->setMinimumWidth(
+            m_valueText[k]->fontMetrics().horizontalAdvance(QStringLiteral("0.0000000000 円")));
+        valueGrid->addWidget(m_valueCaption[k], i, 0);
+        valueGrid->addWidget(m_valueText[k], i, 1);
+    }
+    // Beside the winning counts: below them it would fall off a short window.
+    row->addWidget(m_value, 0, Qt::AlignTop);
 
     ReloadLog();
     m_doc.SetLogSink(this);
@@ -96,9 +127,15 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
         if ((lngParts & (clsDocument::PartSingles | clsDocument::PartMulti)) != 0) {
             RecountSingles();
         }
+        if ((lngParts &
+             (clsDocument::PartSingles | clsDocument::PartProbability | clsDocument::PartVote |
+              clsDocument::PartRound | clsDocument::PartRunState)) != 0) {
+            RefreshValue();
+        }
     });
     RecountSingles();
     RefreshButtons();
+    RefreshValue();
 }
 
 clsRunView::~clsRunView()
@@ -158,4 +195,27 @@ void clsRunView::RecountSingles()
 {
     m_count.SetVisible(m_doc.Covered());
     m_count.SetValue(m_doc.SingleFrame()); // redraws
+}
+
+void clsRunView::RefreshValue()
+{
+    clsTValue::SetValue sv;
+    const bool shown = m_doc.Probability().has_value() && !m_doc.Singles().empty() &&
+                       !m_doc.Running() &&
+                       basValueReport::GetSetValue(m_doc, m_doc.Host().Message, sv);
+    m_value->setVisible(shown);
+    if (!shown) {
+        return;
+    }
+    const auto lines = basValueReport::SetValueLines(sv);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QString caption = basQtText::ToQ(lines[i].Label);
+        QString text = basQtText::ToQ(lines[i].Text);
+        if (i >= 3) {
+            text += QStringLiteral(" 円");
+        }
+        m_valueCaption[i]->setText(caption);
+        m_valueText[i]->setText(text);
+        m_valueText[i]->setAccessibleName(caption);
+    }
 }

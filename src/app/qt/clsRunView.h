@@ -1,7 +1,7 @@
 #pragma once
 // The run controls of the multi page: 検索開始 / 一時停止 / 検索再開 and 検索終了, the run log
 // (the document's log sink), its percentage bar, and the count grid and breakdown of the
-// ticket set the last run left.
+// ticket set the last run left, with the set's chance and worth while there are probabilities.
 
 #include "app/clsDocument.h"
 #include "conditions/clsTMeisaiGrid.h"
@@ -11,6 +11,9 @@
 
 #include <QWidget>
 
+#include <array>
+
+class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
@@ -33,10 +36,19 @@ public:
     // While the batch window drives the document 検索開始 is its own: only the pause and the
     // stop of the search it started stay with the user.
     void SetBatch(bool blnBatch);
+    // The set's worth lines (kelvra-cli value's order) and their area.
+    QWidget* ValueArea() const { return m_value; }
+    QLabel* ValueText(int lngLine) const
+    {
+        return m_valueText.at(static_cast<std::size_t>(lngLine));
+    }
 
 private:
     void ReloadLog();
     void RecountSingles();
+    // The set's chance of each grade, its expected value and its cost, as kelvra-cli value
+    // tells them; hidden without probabilities or tickets, and while a run is under way.
+    void RefreshValue();
 
     clsDocument& m_doc;
     clsTMeisaiGrid m_meisaiSource;
@@ -49,6 +61,9 @@ private:
     QProgressBar* m_bar = nullptr;
     clsGridView* m_countGrid = nullptr;
     clsGridView* m_meisai = nullptr;
+    QWidget* m_value = nullptr;
+    std::array<QLabel*, 5> m_valueCaption{};
+    std::array<QLabel*, 5> m_valueText{};
     clsSubscription m_changed;
     bool m_batch = false;
 };

@@ -1,5 +1,6 @@
 #include "app/qt/clsSinglePage.h"
 
+#include "app/clsValueFigures.h"
 #include "app/qt/clsSheetView.h"
 #include "base/clsIGridSource.h"
 #include "widgets/clsGridView.h"
@@ -13,19 +14,32 @@
 #include <vector>
 
 namespace {
+// The payout and count rows, and the worth rows while the document has probabilities.
+std::int32_t FigureRows(const clsValueFigures& values)
+{
+    return clsTSingleList::kRows + (values.Shown() ? clsValueFigures::kRows : 0);
+}
+
 // The sheet's figure list as a grid: read from the document's sheet at each paint.
 class FigureSource final : public clsIGridSource
 {
 public:
-    explicit FigureSource(const clsDocument& doc)
+    FigureSource(const clsDocument& doc, const clsValueFigures& values)
         : m_doc(doc)
+        , m_values(values)
     {}
-    std::int32_t Rows() const override { return clsTSingleList::kRows; }
+    std::int32_t Rows() const override { return FigureRows(m_values); }
     std::int32_t Cols() const override { return clsTSingleList::kColumns; }
     GridCellData Cell(std::int32_t lngRow, std::int32_t lngCol) const override
     {
         GridCellData cell;
-        cell.strText = m_doc.Sheet().FigureList().CellText(lngRow, lngCol);
+        if (lngRow >= clsTSingleList::kRows) {
+            const std::int32_t row = lngRow - clsTSingleList::kRows;
+            cell.strText = lngCol == 0 ? std::string(clsValueFigures::RowHeading(row))
+                                       : m_values.Text(row, lngCol - 1);
+        } else {
+            cell.strText = m_doc.Sheet().FigureList().CellText(lngRow, lngCol);
+        }
         cell.Align = lngCol == 0 ? GridAlign::Left : GridAlign::Right;
         if (lngCol == 0) {
             cell.BackColor = GridColor::ButtonFaceColor();
@@ -37,14 +51,16 @@ public:
 
 private:
     const clsDocument& m_doc;
+    const clsValueFigures& m_values;
 };
 
-clsGridGeometry FigureGeometry()
+clsGridGeometry FigureGeometry(std::int32_t lngRows)
 {
     // Under each slot of the sheet, one column of its width; the headings to the left.
     std::vector<std::int32_t> widths(clsTSingleList::kColumns, 53);
     widths[0] = 96;
-    return clsGridGeometry(std::vector<std::int32_t>(clsTSingleList::kRows, 20), widths);
+    return clsGridGeometry(std::vector<std::int32_t>(static_cast<std::size_t>(lngRows), 20),
+                           widths);
 }
 
 QPushButton* Button(const QString& strCaption, const char* strName, QWidget* parent)
@@ -58,7 +74,8 @@ QPushButton* Button(const QString& strCaption, const char* strName, QWidget* par
 clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* parent)
     : QWidget(parent)
     , m_doc(doc)
-    , m_figureSource(std::make_unique<FigureSource>(doc))
+    , m_values(std::make_unique<clsValueFigures>(message))
+    , m_figureSource(std::make_unique<FigureSource>(doc, *m_values))
 {
     setObjectName(QStringLiteral("frmSingle"));
     auto* row = new QHBoxLayout(this);
@@ -70,7 +87,8 @@ clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* pa
     m_figures->setObjectName(QStringLiteral("grdSingleList"));
     m_figures->setAccessibleName(QStringLiteral("シングル一覧"));
     m_figures->SetSource(*m_figureSource);
-    m_figures->SetGeometry96(FigureGeometry());
+    m_values->Update(doc);
+    m_figures->SetGeometry96(FigureGeometry(FigureRows(*m_values)));
     m_figures->SetFitToCells(true);
     // The sheet is made after the list: showing its first page fills the list too.
     m_sheet = new clsSheetView(doc, message, this);
@@ -123,7 +141,7 @@ clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* pa
                 m_cmdNext->setEnabled(blnNext);
             });
     connect(m_sheet, &clsSheetView::CountShown, m_lblCount, &QLabel::setText);
-    connect(m_sheet, &clsSheetView::SlotsChanged, m_figures, &clsGridView::Refresh);
+    connect(m_sheet, &clsSheetView::SlotsChanged, this, &clsSinglePage::RefreshFigures);
     connect(m_cmdPrevious, &QPushButton::clicked, this,
             [this] { m_doc.SheetMovePage(m_doc.Sheet().Page() - 1); });
     connect(m_cmdNext, &QPushButton::clicked, this,
@@ -139,9 +157,26 @@ clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* pa
     m_doc.SheetMovePage(m_doc.Sheet().Page());
     m_lblCount->setText(QString::fromStdString(m_doc.Sheet().CountLabel()));
     Refresh();
+    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & (clsDocument::PartProbability | clsDocument::PartVote |
+                         clsDocument::PartRound)) != 0) {
+            RefreshFigures();
+        }
+    });
 }
 
 clsSinglePage::~clsSinglePage() = default;
+
+void clsSinglePage::RefreshFigures()
+{
+    const std::int32_t before = FigureRows(*m_values);
+    m_values->Update(m_doc);
+    if (FigureRows(*m_values) != before) {
+        m_figures->SetGeometry96(FigureGeometry(FigureRows(*m_values)));
+        m_figures->updateGeometry();
+    }
+    m_figures->Refresh();
+}
 
 void clsSinglePage::Refresh()
 {

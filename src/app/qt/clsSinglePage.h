@@ -16,6 +16,7 @@ class QPushButton;
 class clsGridView;
 class clsIGridSource;
 class clsSheetView;
+class clsValueFigures;
 
 class clsSinglePage : public QWidget
 {
@@ -30,12 +31,15 @@ public:
     QLabel* PageLabel() const { return m_lblPage; }
     // The edit lock box follows the document.
     void Refresh();
+    // The figure list of the page shown, with the worth rows while there are probabilities.
+    void RefreshFigures();
 
 signals:
     void SortRequested();
 
 private:
     clsDocument& m_doc;
+    std::unique_ptr<clsValueFigures> m_values;
     std::unique_ptr<clsIGridSource> m_figureSource;
     clsSheetView* m_sheet = nullptr;
     clsGridView* m_figures = nullptr;
@@ -44,4 +48,5 @@ private:
     QPushButton* m_cmdPrevious = nullptr;
     QPushButton* m_cmdNext = nullptr;
     QCheckBox* m_chkLock = nullptr;
+    clsSubscription m_changed;
 };

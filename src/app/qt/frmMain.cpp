@@ -84,7 +84,7 @@ constexpr std::array<basMainMenu::Item, 14> kWired{
     basMainMenu::Item::ViewSingle,     basMainMenu::Item::ViewCheck,
     basMainMenu::Item::HelpHelp,       basMainMenu::Item::HelpVersion};
 // The single page's and the ticket set's commands (ConnectSingleCommands).
-constexpr std::array<basMainMenu::Item, 23> kWiredSingle{
+constexpr std::array<basMainMenu::Item, 25> kWiredSingle{
     basMainMenu::Item::FileCsvOpen,     basMainMenu::Item::FileCsvSave,
     basMainMenu::Item::FileCsvAdd,      basMainMenu::Item::FileCsvDel,
     basMainMenu::Item::EditSortPayout1, basMainMenu::Item::EditSortPayout2,
@@ -96,7 +96,8 @@ constexpr std::array<basMainMenu::Item, 23> kWiredSingle{
     basMainMenu::Item::EditSelectNone,  basMainMenu::Item::EditSingleAdd,
     basMainMenu::Item::EditSingleDel,   basMainMenu::Item::ToolClipboard0,
     basMainMenu::Item::ToolClipboard1,  basMainMenu::Item::ToolClipboard2,
-    basMainMenu::Item::ToolClipboard3};
+    basMainMenu::Item::ToolClipboard3,  basMainMenu::Item::EditSortEV,
+    basMainMenu::Item::EditSortP};
 
 // A download blocks the window until it ends; only its progress window repaints. Keeping the
 // rest disabled stops a click from reaching the document while the transfer pumps events.
@@ -869,7 +870,7 @@ void frmMain::ConnectSingleCommands()
     connect(action(I::FileCsvSave), &QAction::triggered, this, &frmMain::CsvSave);
     connect(action(I::FileCsvAdd), &QAction::triggered, this, &frmMain::CsvAdd);
     connect(action(I::FileCsvDel), &QAction::triggered, this, &frmMain::CsvDel);
-    for (int k = 0; k <= static_cast<int>(clsTicketSet::SortKind::Ninki3); ++k) {
+    for (int k = 0; k <= static_cast<int>(clsTicketSet::kLastSortKind); ++k) {
         const auto kind = static_cast<clsTicketSet::SortKind>(k);
         connect(action(static_cast<I>(static_cast<int>(I::EditSortPayout1) + k)),
                 &QAction::triggered, this, [this, kind] { SortSingles(kind); });

@@ -1,0 +1,150 @@
+#include "app/qt/clsValueLimitView.h"
+
+#include "app/clsDocument.h"
+#include "conditions/ConditionSetRecord.h"
+#include "conditions/clsJoukenPanels.h"
+#include "widgets/clsMoneyEdit.h"
+
+#include <QCheckBox>
+#include <QDoubleValidator>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <cmath>
+
+namespace {
+const std::array<QString, 2> kSideNames{QStringLiteral("下限"), QStringLiteral("上限")};
+
+QString PText(double dblP)
+{
+    return QString::number(dblP, 'g', 10);
+}
+} // namespace
+
+clsValueLimitView::clsValueLimitView(clsDocument& doc, QWidget* parent)
+    : QWidget(parent)
+    , m_doc(doc)
+{
+    setObjectName(QStringLiteral("joukenValue"));
+    setAccessibleName(QStringLiteral("自分の確率による条件"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+
+    m_chkEV = new QCheckBox(QStringLiteral("期待値"), this);
+    m_chkEV->setObjectName(QStringLiteral("chkValueEV"));
+    m_chkEV->setAccessibleName(m_chkEV->text());
+    grid->addWidget(m_chkEV, 0, 0);
+    const clsHost& host = m_doc.Host();
+    for (int side = 0; side < 2; ++side) {
+        const auto k = static_cast<std::size_t>(side);
+        m_evText[k] = std::make_unique<clsMoneyText>(host.Message, host.Clipboard);
+        m_evText[k]->Initialize();
+        m_evText[k]->SetMin(Currency{});
+        m_evText[k]->SetMax(kHaitouNoLimit);
+        m_evBox[k] =
+            new clsMoneyEdit(*m_evText[k], QStringLiteral("期待値 ") + kSideNames[k], this);
+        m_evBox[k]->setObjectName(side == 0 ? QStringLiteral("txtValueEVMin")
+                                            : QStringLiteral("txtValueEVMax"));
+        m_evBox[k]->setMinimumWidth(
+            m_evBox[k]->fontMetrics().horizontalAdvance(QStringLiteral("9,999,999,999")) + 16);
+        grid->addWidget(m_evBox[k], 0, 1 + 2 * side);
+        connect(m_evBox[k], &clsMoneyEdit::AmountEdited, this, [this, k] {
+            ValueLimits limits = m_doc.JoukenPanels().Value();
+            (k == 0 ? limits.EVMin : limits.EVMax) = m_evText[k]->Value();
+            Edit(limits);
+        });
+    }
+    grid->addWidget(new QLabel(QStringLiteral("～"), this), 0, 2);
+
+    m_chkP = new QCheckBox(QStringLiteral("１等確率"), this);
+    m_chkP->setObjectName(QStringLiteral("chkValueP"));
+    m_chkP->setAccessibleName(m_chkP->text());
+    grid->addWidget(m_chkP, 1, 0);
+    for (int side = 0; side < 2; ++side) {
+        const auto k = static_cast<std::size_t>(side);
+        m_pBox[k] = new QLineEdit(this);
+        m_pBox[k]->setObjectName(side == 0 ? QStringLiteral("txtValuePMin")
+                                           : QStringLiteral("txtValuePMax"));
+        m_pBox[k]->setAccessibleName(QStringLiteral("１等確率 ") + kSideNames[k]);
+        m_pBox[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* validator = new QDoubleValidator(0.0, 1.0, 12, m_pBox[k]);
+        validator->setNotation(QDoubleValidator::ScientificNotation);
+        validator->setLocale(QLocale::c());
+        m_pBox[k]->setValidator(validator);
+        grid->addWidget(m_pBox[k], 1, 1 + 2 * side);
+        connect(m_pBox[k], &QLineEdit::editingFinished, this, [this, side] { OnPEdited(side); });
+    }
+    grid->addWidget(new QLabel(QStringLiteral("～"), this), 1, 2);
+    grid->setColumnStretch(4, 1);
+
+    connect(m_chkEV, &QCheckBox::clicked, this, [this](bool blnChecked) {
+        ValueLimits limits = m_doc.JoukenPanels().Value();
+        limits.EVFlag = blnChecked;
+        Edit(limits);
+    });
+    connect(m_chkP, &QCheckBox::clicked, this, [this](bool blnChecked) {
+        ValueLimits limits = m_doc.JoukenPanels().Value();
+        limits.PFlag = blnChecked;
+        Edit(limits);
+    });
+    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & (clsDocument::PartConditions | clsDocument::PartProbability)) != 0) {
+            Refresh();
+        }
+    });
+    Refresh();
+}
+
+clsValueLimitView::~clsValueLimitView() = default;
+
+void clsValueLimitView::Edit(const ValueLimits& limits)
+{
+    m_doc.EditJouken([&](clsJoukenPanels& p) { p.SetValueLimits(limits); });
+    // Refused while a run reads the work: the rows go back to the document's limits.
+    Refresh();
+}
+
+void clsValueLimitView::OnPEdited(int lngSide)
+{
+    bool ok = false;
+    const double value =
+        QLocale::c().toDouble(m_pBox[static_cast<std::size_t>(lngSide)]->text(), &ok);
+    ValueLimits limits = m_doc.JoukenPanels().Value();
+    if (ok && std::isfinite(value)) {
+        (lngSide == 0 ? limits.PMin : limits.PMax) = value;
+        if (limits != m_doc.JoukenPanels().Value()) {
+            Edit(limits);
+            return;
+        }
+    }
+    Refresh();
+}
+
+void clsValueLimitView::Refresh()
+{
+    const ValueLimits& limits = m_doc.JoukenPanels().Value();
+    const bool enabled = m_doc.Probability().has_value();
+    m_chkEV->setChecked(limits.EVFlag);
+    m_chkP->setChecked(limits.PFlag);
+    const std::array<Currency, 2> ev{limits.EVMin, limits.EVMax};
+    for (std::size_t side = 0; side < 2; ++side) {
+        if (m_evText[side]->Value() != ev[side]) {
+            m_evText[side]->SetValue(ev[side]);
+            m_evBox[side]->Refresh();
+        }
+        m_evBox[side]->SetInverted(ev[0] > ev[1]);
+        m_evBox[side]->setEnabled(enabled);
+    }
+    const std::array<double, 2> p{limits.PMin, limits.PMax};
+    for (std::size_t side = 0; side < 2; ++side) {
+        if (!m_pBox[side]->hasFocus()) {
+            m_pBox[side]->setText(PText(p[side]));
+        }
+        m_pBox[side]->setEnabled(enabled);
+    }
+    m_chkEV->setEnabled(enabled);
+    m_chkP->setEnabled(enabled);
+}
