@@ -97,7 +97,8 @@ bool Visible(Item id, const State& state)
 
 bool Checked(Item id, const State& state)
 {
-    return id == I::EditSortAscending && state.SortAscending;
+    return (id == I::EditSortAscending && state.SortAscending) ||
+           (id == I::ViewSinglePercent && state.SinglePercent);
 }
 
 State FromDocument(const clsDocument& doc)
@@ -108,6 +109,7 @@ State FromDocument(const clsDocument& doc)
     state.VoteKaisaikai = doc.Vote().Kaisaikai;
     state.MaxGrade = clsToto::GetMaxGrade(doc.Kaisaikai());
     state.SortAscending = doc.SortAscending();
+    state.SinglePercent = doc.SinglePercent();
     return state;
 }
 
