@@ -99,7 +99,8 @@ bool Visible(Item id, const State& state)
 
 bool Checked(Item id, const State& state)
 {
-    return id == I::EditSortAscending && state.SortAscending;
+    return (id == I::EditSortAscending && state.SortAscending) ||
+           (id == I::ViewSinglePercent && state.SinglePercent);
 }
 
 State FromDocument(const clsDocument& doc)
@@ -111,6 +112,7 @@ State FromDocument(const clsDocument& doc)
     state.MaxGrade = clsToto::GetMaxGrade(doc.Kaisaikai());
     state.SortAscending = doc.SortAscending();
     state.HasProbability = doc.Probability().has_value();
+    state.SinglePercent = doc.SinglePercent();
     return state;
 }
 

@@ -99,6 +99,8 @@ struct State
     bool HasProbability = false;
     // The sort menu's "昇順で並べ替える" tick.
     bool SortAscending = false;
+    // The "シングル構成を％で表示" tick.
+    bool SinglePercent = false;
 };
 
 // The state the document gives (running, work lock, vote round, highest grade, probabilities,

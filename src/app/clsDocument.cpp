@@ -1049,7 +1049,8 @@ bool clsDocument::SheetSelectDelete()
 void clsDocument::SetEditLock(bool blnValue)
 {
     m_tickets.Sheet().SetEditLock(blnValue);
-    RaiseChanged(PartSingles);
+    // The lock guards the sheet; it is not saved, so ticking it leaves no unsaved change.
+    RaiseChanged(PartView);
 }
 
 void clsDocument::OnSheetValue(std::int32_t lngIndex, std::int32_t lngValue)
@@ -1068,4 +1069,13 @@ void clsDocument::OnSheetFrame(const ::SingleFrame& lngFrame)
     m_singleFrame = lngFrame;
     m_tickets.HandFrame(m_singleFrame, m_covered);
     m_sheetEdited = true;
+}
+
+void clsDocument::SetSinglePercent(bool blnValue)
+{
+    m_singlePercent = blnValue;
+    m_tx.SinglePercent(blnValue);
+    m_tickets.Sheet().SetSinglePercent(blnValue);
+    m_tickets.Checker().SetPercent(blnValue);
+    RaiseChanged(PartView);
 }

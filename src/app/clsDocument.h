@@ -53,7 +53,8 @@ public:
         PartLog = 1u << 7,            // the run log
         PartFile = 1u << 8,           // the current file, and so the title
         PartRunState = 1u << 9,       // running, paused
-        PartAll = (1u << 10) - 1
+        PartView = 1u << 10,          // percent counts, the edit lock: not the work itself
+        PartAll = (1u << 11) - 1
     };
     using ChangedEvent = clsEvent<std::uint32_t>;
 
@@ -185,6 +186,11 @@ public:
     clsTResult& Checker() { return m_tickets.Checker(); }
     bool ShowAllResults() const { return m_tickets.ShowAllResults(); }
     void SetShowAllResults(bool blnValue) { m_tickets.SetShowAllResults(blnValue); }
+    // シングル構成を％で表示: the count grids of the run, the single page and the check page show
+    // row percentages instead of counts. A way of showing the work, kept across New and loads,
+    // and no unsaved change (PartView).
+    bool SinglePercent() const { return m_singlePercent; }
+    void SetSinglePercent(bool blnValue);
 
     std::int32_t Kaisaikai() const { return m_kaisaikai; }
     const std::string& Kumi() const { return m_kumi; }
@@ -342,6 +348,7 @@ private:
     clsTicketSet m_tickets;
     bool m_sortAscending = false;
     bool m_sheetEdited = false;
+    bool m_singlePercent = false;
     // Unsaved changes and the compression panels.
     clsEnginePanels m_enginePanels;
     bool m_modified = false;

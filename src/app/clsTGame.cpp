@@ -1,5 +1,6 @@
 #include "app/clsTGame.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -239,6 +240,16 @@ clsGridGeometry clsTGame::VoteGeometry96()
         rows.push_back(7);
     }
     return clsGridGeometry(rows, {200 / 3, 200 / 3, 200 / 3});
+}
+
+clsGridGeometry clsTGame::VoteGeometry96(std::int32_t lngWidth96)
+{
+    clsGridGeometry geometry = VoteGeometry96();
+    const std::int32_t side = std::max(0, lngWidth96) / 3;
+    geometry.SetColWidth(0, side);
+    geometry.SetColWidth(1, std::max(0, lngWidth96) - 2 * side);
+    geometry.SetColWidth(2, side);
+    return geometry;
 }
 
 GridRect clsTGame::BarRect96(int lngMatch)

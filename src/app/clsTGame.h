@@ -76,6 +76,9 @@ public:
     // over the match table's last column below its header, and bar i inside the vote table.
     clsGridGeometry MatchGeometry96() const;
     static clsGridGeometry VoteGeometry96();
+    // The same rows over a vote column lngWidth96 wide: the three rate columns share it, the
+    // middle one taking what does not divide, so that the table covers the column exactly.
+    static clsGridGeometry VoteGeometry96(std::int32_t lngWidth96);
     // The match table cut down to the number and the two teams, every row 21 high so that it
     // lies level with the multi grid beside it.
     static clsGridGeometry TeamsGeometry96();

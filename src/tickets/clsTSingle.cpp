@@ -34,6 +34,8 @@ void clsTSingle::SetSingleFrame(const Frame& lngValue, const Cells& blnVisible)
 {
     m_frame = lngValue;
     m_visible = blnVisible;
+    m_count.SetVisible(blnVisible);
+    m_count.SetValue(lngValue);
 }
 
 void clsTSingle::SetSingle(std::span<const std::int32_t> lngSingle)

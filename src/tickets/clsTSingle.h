@@ -6,6 +6,7 @@
 
 #include "base/clsErrorReporter.h"
 #include "lottery/MarkArray.h"
+#include "lottery/clsTCount.h"
 #include "tickets/clsTSingleList.h"
 
 #include <array>
@@ -50,8 +51,10 @@ public:
 
     bool EditLock() const { return m_editLock; }
     void SetEditLock(bool blnValue) { m_editLock = blnValue; }
-    bool SinglePercent() const { return m_percent; }
-    void SetSinglePercent(bool blnValue) { m_percent = blnValue; }
+    // The count grid shows row percentages of the frame instead of counts.
+    bool SinglePercent() const { return m_count.Percent(); }
+    void SetSinglePercent(bool blnValue) { m_count.SetPercent(blnValue); }
+    // Also the count grid's: the frame and the multi's covered cells.
     void SetSingleFrame(const Frame& lngValue, const Cells& blnVisible);
     const Frame& GetFrame() const { return m_frame; }
     const Cells& GetVisible() const { return m_visible; }
@@ -90,6 +93,8 @@ public:
     bool PreviousEnabled() const { return m_page > 0; }
     bool NextEnabled() const { return m_page < LastPage(); }
     const clsTSingleList& FigureList() const { return m_list; }
+    // The frame as numbers or percentages, drawn beside the sheet.
+    const clsTCount& CountGrid() const { return m_count; }
 
 private:
     void ShowSlot(std::int32_t lngSlot);
@@ -98,11 +103,11 @@ private:
     clsIAsk& m_ask;
     clsTSingleSink* m_sink = nullptr;
     clsTSingleList m_list;
+    clsTCount m_count;
     std::vector<std::int32_t> m_single;
     std::vector<bool> m_select;
     Frame m_frame{};
     Cells m_visible{};
     std::int32_t m_page = 0;
     bool m_editLock = false;
-    bool m_percent = false;
 };

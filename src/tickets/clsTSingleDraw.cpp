@@ -149,6 +149,25 @@ std::vector<GridRect> clsTSingleDraw::Lines() const
     return lines;
 }
 
+std::vector<std::int32_t> clsTSingleDraw::RowHeights96() const
+{
+    // The sheet's edges: the top, the one-pixel gap above each match row, the bottom.
+    std::vector<std::int32_t> edges{0};
+    for (std::int32_t m = 0; m < kMatches; ++m) {
+        edges.push_back(RowTop(m) - 1);
+    }
+    edges.push_back(Height());
+    std::vector<std::int32_t> heights;
+    std::int32_t previous = 0;
+    for (std::size_t i = 1; i < edges.size(); ++i) {
+        const std::int32_t at96 = static_cast<std::int32_t>(
+            (static_cast<std::int64_t>(edges[i]) * clsGridGeometry::kBaseDpi + m_dpi / 2) / m_dpi);
+        heights.push_back(at96 - previous);
+        previous = at96;
+    }
+    return heights;
+}
+
 std::optional<clsTSingleDraw::Hit> clsTSingleDraw::HitTest(std::int32_t lngX,
                                                            std::int32_t lngY) const
 {

@@ -75,6 +75,10 @@ public:
     // Every line, as a filled box in kLineColor: the border, the line under the number band,
     // the separators between slots and the lines under matches 3, 6 and 9.
     std::vector<GridRect> Lines() const;
+    // Row heights at 96 dpi for a grid standing beside the sheet: a heading row over the number
+    // band, then one row level with each match row, so that, scaled back to the sheet's dpi,
+    // every row edge lies within a pixel of the sheet's.
+    std::vector<std::int32_t> RowHeights96() const;
     std::optional<Hit> HitTest(std::int32_t lngX, std::int32_t lngY) const;
 
     // The number label: lngValue, or empty below 0; selected labels are white on black.

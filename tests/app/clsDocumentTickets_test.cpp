@@ -354,3 +354,39 @@ TEST_F(DocumentTickets, ChanceSortNeedsTheOwnProbabilities)
     EXPECT_EQ(doc.Singles(), (std::vector<std::int32_t>{home, away}));
     EXPECT_EQ(doc.Sheet().Singles(), doc.Singles());
 }
+
+TEST_F(DocumentTickets, SinglePercentReachesTheRunTheSheetAndTheCheckerAndIsNoChange)
+{
+    std::vector<std::uint32_t> raised;
+    const clsSubscription listening =
+        doc.SubscribeChanged([&](std::uint32_t lngParts) { raised.push_back(lngParts); });
+    ASSERT_FALSE(doc.Modified());
+    doc.SetSinglePercent(true);
+    EXPECT_TRUE(doc.SinglePercent());
+    EXPECT_TRUE(doc.Extraction().Count().Percent());
+    EXPECT_TRUE(doc.Sheet().SinglePercent());
+    EXPECT_TRUE(doc.Checker().Percent());
+    ASSERT_EQ(raised.size(), 1u);
+    EXPECT_EQ(raised[0], static_cast<std::uint32_t>(clsDocument::PartView));
+    EXPECT_FALSE(doc.Modified());
+    // Nor is the edit lock a change to the work.
+    doc.SetEditLock(true);
+    EXPECT_TRUE(doc.EditLock());
+    EXPECT_EQ(raised.back(), static_cast<std::uint32_t>(clsDocument::PartView));
+    EXPECT_FALSE(doc.Modified());
+    doc.SetEditLock(false);
+
+    // The sheet's count grid shows the frame it is handed, as row percentages.
+    ASSERT_TRUE(doc.SetSingles({No("1111111111111"), No("0111111111111"), No("2111111111112")}));
+    EXPECT_EQ(doc.Sheet().CountGrid().CellText(1, 0), "    33%");
+    EXPECT_EQ(doc.Sheet().CountGrid().CellText(2, 12), "    33%");
+    EXPECT_EQ(doc.Sheet().CountGrid().CellText(1, 12), "    67%");
+
+    // A new work keeps the way of showing.
+    ASSERT_TRUE(doc.New());
+    EXPECT_TRUE(doc.Checker().Percent());
+    doc.SetSinglePercent(false);
+    EXPECT_FALSE(doc.Extraction().Count().Percent());
+    EXPECT_FALSE(doc.Sheet().SinglePercent());
+    EXPECT_FALSE(doc.Checker().Percent());
+}

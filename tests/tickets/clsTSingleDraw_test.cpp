@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 namespace {
 // A single whose match m has code (m % 3): home win, draw, away win, ...
@@ -162,4 +164,27 @@ TEST(clsTSingleDraw, NumberLabelsInvertWhenSelected)
     sheet.SetNo(10, 5, false);
     ASSERT_EQ(rec.Messages.size(), 1u);
     EXPECT_NE(rec.Messages[0].Caption.find("SetNo_Sub"), std::string::npos);
+}
+
+TEST(clsTSingleDraw, GridRowsBesideTheSheetStayLevelWithItsMatchRows)
+{
+    RecordingHost rec;
+    {
+        const clsTSingleDraw sheet(rec, 96);
+        std::vector<std::int32_t> expected(14, 27);
+        expected[0] = 23;
+        EXPECT_EQ(sheet.RowHeights96(), expected);
+    }
+    for (const std::int32_t dpi : {120, 144, 168, 192}) {
+        const clsTSingleDraw sheet(rec, dpi);
+        const std::vector<std::int32_t> heights = sheet.RowHeights96();
+        ASSERT_EQ(heights.size(), std::size_t{14});
+        const clsGridGeometry grid(heights, {10}, dpi);
+        for (std::int32_t m = 0; m < 13; ++m) {
+            // Grid row m + 1 starts in the gap just above match row m.
+            EXPECT_LE(std::abs(grid.RowTop(m + 1) - (sheet.CellRect(0, 1, m).lngTop - 1)), 1)
+                << dpi << " dpi, match " << m;
+        }
+        EXPECT_LE(std::abs(grid.Height() - sheet.Height()), 1) << dpi;
+    }
 }

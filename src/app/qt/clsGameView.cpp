@@ -65,6 +65,20 @@ void clsGameView::PlaceParts()
     const int frame = m_match->frameWidth();
     const int lastColumn = clsTGame::kMatchColumns - 1;
     m_match->move(0, 0);
+    // The rate columns fill the vote column to its right edge at every dpi: no strip of the
+    // match table's column shows beside them.
+    const int dpi = std::max(1, match.Dpi());
+    const int inner = match.ColWidth(lastColumn) - 2 * m_vote->frameWidth();
+    const std::int32_t width96 = (inner * clsGridGeometry::kBaseDpi + dpi / 2) / dpi;
+    if (width96 != m_voteWidth96) {
+        m_voteWidth96 = width96;
+        m_vote->SetGeometry96(clsTGame::VoteGeometry96(width96));
+        for (int i = 0; i < clsTGame::kMatches; ++i) {
+            GridRect bar = clsTGame::BarRect96(i);
+            bar.lngWidth = width96;
+            m_bars->SetBarRect96(i, bar);
+        }
+    }
     m_vote->move(frame + match.ColLeft(lastColumn), frame + match.RowTop(1));
     m_vote->raise();
     m_bars->move(m_vote->pos() + QPoint(m_vote->frameWidth(), m_vote->frameWidth()));

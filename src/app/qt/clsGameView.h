@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <cstdint>
+
 class clsBarGraph;
 class clsGridView;
 class clsTGame;
@@ -41,4 +43,6 @@ private:
     clsGridView* m_vote = nullptr;
     clsBarGraph* m_bars = nullptr;
     clsGridView* m_probability = nullptr;
+    // The vote column's inner width at 96 dpi the vote table was last fitted to.
+    std::int32_t m_voteWidth96 = -1;
 };

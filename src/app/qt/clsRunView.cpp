@@ -68,11 +68,11 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
     m_countGrid->SetFitToCells(true);
     m_count.Redraw = [this] { m_countGrid->Refresh(); };
     connect(m_countGrid, &clsGridView::CellClicked, this,
-            [this](int lngRow, int, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
-                if (button == Qt::LeftButton) {
-                    m_count.MouseDown(clsTCount::Button::Left,
-                                      static_cast<std::int32_t>(modifiers.toInt()), 0.0, 0.0,
-                                      lngRow);
+            [this](int lngRow, int, Qt::MouseButton button, Qt::KeyboardModifiers) {
+                // The grid's own switch is the document's: every count grid and the View
+                // menu's tick flip together.
+                if (button == Qt::LeftButton && lngRow >= 1 && m_doc.CanEdit()) {
+                    m_doc.SetSinglePercent(!m_doc.SinglePercent());
                 }
             });
     row->addWidget(m_countGrid, 0, Qt::AlignTop);
@@ -124,7 +124,8 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
              (clsDocument::PartLog | clsDocument::PartSingles | clsDocument::PartRunState)) != 0) {
             m_meisai->Refresh();
         }
-        if ((lngParts & (clsDocument::PartSingles | clsDocument::PartMulti)) != 0) {
+        if ((lngParts &
+             (clsDocument::PartSingles | clsDocument::PartMulti | clsDocument::PartView)) != 0) {
             RecountSingles();
         }
         if ((lngParts &
@@ -194,6 +195,7 @@ void clsRunView::SetBatch(bool blnBatch)
 void clsRunView::RecountSingles()
 {
     m_count.SetVisible(m_doc.Covered());
+    m_count.SetPercent(m_doc.SinglePercent());
     m_count.SetValue(m_doc.SingleFrame()); // redraws
 }
 

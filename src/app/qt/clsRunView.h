@@ -52,7 +52,7 @@ private:
 
     clsDocument& m_doc;
     clsTMeisaiGrid m_meisaiSource;
-    // The set's frame as the count grid shows it; its percent switch is the view's own.
+    // The set's frame as the count grid shows it, in percent when the document says so.
     clsTCount m_count;
     clsTCountGrid m_countSource;
     QPushButton* m_cmdRun = nullptr;

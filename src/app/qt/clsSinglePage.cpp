@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -54,13 +55,40 @@ private:
     const clsValueFigures& m_values;
 };
 
+// The match list's width at 96 dpi: the figure list's headings stand under it.
+std::int32_t MatchListWidth96()
+{
+    std::int32_t width = 0;
+    for (const std::int32_t w : clsTSingleGameGrid::ColWidths96()) {
+        width += w;
+    }
+    return width;
+}
+
 clsGridGeometry FigureGeometry(std::int32_t lngRows)
 {
-    // Under each slot of the sheet, one column of its width; the headings to the left.
+    // Under each slot of the sheet, one column of its width; the headings to the left, under
+    // the match list (less the list's frame, drawn inside it).
     std::vector<std::int32_t> widths(clsTSingleList::kColumns, 53);
-    widths[0] = 96;
+    widths[0] = MatchListWidth96() - 1;
     return clsGridGeometry(std::vector<std::int32_t>(static_cast<std::size_t>(lngRows), 20),
                            widths);
+}
+
+// A grid standing beside the sheet, its rows level with the sheet's, without a frame of its own
+// (the sheet's red border is the card's edge).
+clsGridView* SheetSideGrid(const clsIGridSource& source, const clsTSingleDraw& draw,
+                           std::vector<std::int32_t> lngColWidths96, const char* strName,
+                           const QString& strAccessibleName, QWidget* parent)
+{
+    auto* grid = new clsGridView(parent);
+    grid->setObjectName(QString::fromLatin1(strName));
+    grid->setAccessibleName(strAccessibleName);
+    grid->setFrameShape(QFrame::NoFrame);
+    grid->SetSource(source);
+    grid->SetGeometry96(clsGridGeometry(draw.RowHeights96(), std::move(lngColWidths96)));
+    grid->SetFitToCells(true);
+    return grid;
 }
 
 QPushButton* Button(const QString& strCaption, const char* strName, QWidget* parent)
@@ -76,7 +104,12 @@ clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* pa
     , m_doc(doc)
     , m_values(std::make_unique<clsValueFigures>(message))
     , m_figureSource(std::make_unique<FigureSource>(doc, *m_values))
+    , m_game(message)
+    , m_gameSource(m_game)
+    , m_countSource(doc.Sheet().CountGrid())
 {
+    m_game.Initialize();
+    m_game.SetScheduleRecord(doc.Schedule());
     setObjectName(QStringLiteral("frmSingle"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(8, 8, 8, 8);
@@ -92,18 +125,40 @@ clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* pa
     m_figures->SetFitToCells(true);
     // The sheet is made after the list: showing its first page fills the list too.
     m_sheet = new clsSheetView(doc, message, this);
-    // The slots stand over the list's columns of their singles, past its headings.
+    m_matches = SheetSideGrid(m_gameSource, m_sheet->Draw(), clsTSingleGameGrid::ColWidths96(),
+                              "picSingleGame", QStringLiteral("試合一覧"), this);
+    std::vector<std::int32_t> countWidths(clsTCountGrid::kCols, 52);
+    m_countGrid = SheetSideGrid(m_countSource, m_sheet->Draw(), countWidths, "picSCount",
+                                QStringLiteral("シングル構成"), this);
+    // The matches, the slots and the counts side by side, row for row.
     auto* sheetRow = new QHBoxLayout();
-    sheetRow->addSpacing(m_figures->Geometry().ColWidth(0) + m_figures->frameWidth());
+    sheetRow->setSpacing(0);
+    sheetRow->addWidget(m_matches, 0, Qt::AlignLeft | Qt::AlignTop);
     sheetRow->addWidget(m_sheet, 0, Qt::AlignLeft | Qt::AlignTop);
+    sheetRow->addSpacing(6);
+    sheetRow->addWidget(m_countGrid, 0, Qt::AlignLeft | Qt::AlignTop);
     sheetRow->addStretch(1);
     left->addLayout(sheetRow);
-    left->addWidget(m_figures, 0, Qt::AlignLeft | Qt::AlignTop);
+    // The list's columns of singles stand under their slots, its headings under the matches.
+    auto* figureRow = new QHBoxLayout();
+    figureRow->setSpacing(0);
+    const int figureLeft = m_figures->frameWidth() + m_figures->Geometry().ColWidth(0);
+    figureRow->addSpacing(std::max(0, m_matches->width() - figureLeft));
+    figureRow->addWidget(m_figures, 0, Qt::AlignLeft | Qt::AlignTop);
+    left->addSpacing(4);
+    left->addLayout(figureRow);
     left->addStretch(1);
 
     auto* controls = new QVBoxLayout();
+    auto* countRow = new QHBoxLayout();
+    auto* countCaption = new QLabel(QStringLiteral("シングル数"), this);
     m_lblCount = new QLabel(this);
     m_lblCount->setObjectName(QStringLiteral("lblSingleCount"));
+    m_lblCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lblCount->setAccessibleName(countCaption->text());
+    countCaption->setBuddy(m_lblCount);
+    countRow->addWidget(countCaption);
+    countRow->addWidget(m_lblCount, 1);
     auto* paging = new QHBoxLayout();
     m_cmdPrevious = Button(QStringLiteral("<"), "cmdPrevious", this);
     m_cmdPrevious->setAccessibleName(QStringLiteral("前のページ"));
@@ -121,7 +176,7 @@ clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* pa
     auto* add = Button(QStringLiteral("シングルを追加"), "cmdSingleAdd", this);
     auto* del = Button(QStringLiteral("選択シングルを削除"), "cmdSingleDel", this);
     auto* sort = Button(QStringLiteral("並び替え"), "cmdSort", this);
-    controls->addWidget(m_lblCount);
+    controls->addLayout(countRow);
     controls->addLayout(paging);
     controls->addWidget(m_chkLock);
     controls->addWidget(add);
@@ -129,8 +184,12 @@ clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* pa
     controls->addWidget(sort);
     controls->addStretch(1);
 
+    // The controls under the count grid, beside the figure list: the page stays as wide as
+    // the card.
+    figureRow->addSpacing(12);
+    figureRow->addLayout(controls, 0);
+    figureRow->addStretch(1);
     row->addLayout(left, 0);
-    row->addLayout(controls, 0);
     row->addStretch(1);
 
     connect(m_sheet, &clsSheetView::PageShown, this,
@@ -140,7 +199,32 @@ clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* pa
                 m_cmdPrevious->setEnabled(blnPrevious);
                 m_cmdNext->setEnabled(blnNext);
             });
-    connect(m_sheet, &clsSheetView::CountShown, m_lblCount, &QLabel::setText);
+    connect(m_sheet, &clsSheetView::CountShown, this, [this](const QString& strCount) {
+        m_lblCount->setText(strCount + QStringLiteral("口"));
+    });
+    // A left click on a match row of the count grid flips the document's percent switch, as
+    // the View menu's シングル構成を％で表示 does.
+    connect(m_countGrid, &clsGridView::CellClicked, this,
+            [this](int lngRow, int, Qt::MouseButton button, Qt::KeyboardModifiers) {
+                if (button == Qt::LeftButton && lngRow >= 1 && m_doc.CanEdit()) {
+                    m_doc.SetSinglePercent(!m_doc.SinglePercent());
+                }
+            });
+    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & clsDocument::PartRound) != 0) {
+            m_game.SetScheduleRecord(m_doc.Schedule());
+            m_matches->Refresh();
+        }
+        if ((lngParts &
+             (clsDocument::PartSingles | clsDocument::PartView | clsDocument::PartMulti)) != 0) {
+            m_countGrid->Refresh();
+            Refresh();
+        }
+        if ((lngParts & (clsDocument::PartProbability | clsDocument::PartVote |
+                         clsDocument::PartRound)) != 0) {
+            RefreshFigures();
+        }
+    });
     connect(m_sheet, &clsSheetView::SlotsChanged, this, &clsSinglePage::RefreshFigures);
     connect(m_cmdPrevious, &QPushButton::clicked, this,
             [this] { m_doc.SheetMovePage(m_doc.Sheet().Page() - 1); });
@@ -155,14 +239,8 @@ clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* pa
     connect(sort, &QPushButton::clicked, this, &clsSinglePage::SortRequested);
     // The sheet showed its first page before the labels were connected.
     m_doc.SheetMovePage(m_doc.Sheet().Page());
-    m_lblCount->setText(QString::fromStdString(m_doc.Sheet().CountLabel()));
+    m_lblCount->setText(QString::fromStdString(m_doc.Sheet().CountLabel()) + QStringLiteral("口"));
     Refresh();
-    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
-        if ((lngParts & (clsDocument::PartProbability | clsDocument::PartVote |
-                         clsDocument::PartRound)) != 0) {
-            RefreshFigures();
-        }
-    });
 }
 
 clsSinglePage::~clsSinglePage() = default;

@@ -1,10 +1,15 @@
 #pragma once
-// The single page: the ticket sheet, the figure list beside it, the page buttons and label,
-// the count, the edit lock and the add, delete and sort buttons. Every control is a document
-// operation; what the page shows comes from the document's sheet. The sort button asks its
-// owner for the menu (the window owns the sort menu's rules and its chooser).
+// The single page, laid out like the operator's mark card: the round's matches to the left of
+// the ticket sheet and the count grid to its right, row for row, the figure list under the
+// slots; the page buttons and label, the count, the edit lock and the add, delete and sort
+// buttons beside. Every control is a document operation; what the page shows comes from the
+// document (its sheet and schedule). The sort button asks its owner for the menu (the window
+// owns the sort menu's rules and its chooser).
 
 #include "app/clsDocument.h"
+#include "lottery/clsTCountGrid.h"
+#include "tickets/clsTSingleGame.h"
+#include "tickets/clsTSingleGameGrid.h"
 
 #include <QWidget>
 
@@ -28,6 +33,8 @@ public:
 
     clsSheetView* Sheet() const { return m_sheet; }
     clsGridView* FigureList() const { return m_figures; }
+    clsGridView* MatchList() const { return m_matches; }
+    clsGridView* CountGrid() const { return m_countGrid; }
     QLabel* PageLabel() const { return m_lblPage; }
     // The edit lock box follows the document.
     void Refresh();
@@ -41,6 +48,13 @@ private:
     clsDocument& m_doc;
     std::unique_ptr<clsValueFigures> m_values;
     std::unique_ptr<clsIGridSource> m_figureSource;
+    // The round's matches as the list shows them, refilled from the document's schedule.
+    clsTSingleGame m_game;
+    clsTSingleGameGrid m_gameSource;
+    clsTCountGrid m_countSource;
+    clsSubscription m_changed;
+    clsGridView* m_matches = nullptr;
+    clsGridView* m_countGrid = nullptr;
     clsSheetView* m_sheet = nullptr;
     clsGridView* m_figures = nullptr;
     QLabel* m_lblPage = nullptr;
@@ -48,5 +62,4 @@ private:
     QPushButton* m_cmdPrevious = nullptr;
     QPushButton* m_cmdNext = nullptr;
     QCheckBox* m_chkLock = nullptr;
-    clsSubscription m_changed;
 };

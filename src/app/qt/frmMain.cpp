@@ -84,7 +84,7 @@ constexpr std::array<basMainMenu::Item, 14> kWired{
     basMainMenu::Item::ViewSingle,     basMainMenu::Item::ViewCheck,
     basMainMenu::Item::HelpHelp,       basMainMenu::Item::HelpVersion};
 // The single page's and the ticket set's commands (ConnectSingleCommands).
-constexpr std::array<basMainMenu::Item, 25> kWiredSingle{
+constexpr std::array<basMainMenu::Item, 26> kWiredSingle{
     basMainMenu::Item::FileCsvOpen,     basMainMenu::Item::FileCsvSave,
     basMainMenu::Item::FileCsvAdd,      basMainMenu::Item::FileCsvDel,
     basMainMenu::Item::EditSortPayout1, basMainMenu::Item::EditSortPayout2,
@@ -97,7 +97,7 @@ constexpr std::array<basMainMenu::Item, 25> kWiredSingle{
     basMainMenu::Item::EditSingleDel,   basMainMenu::Item::ToolClipboard0,
     basMainMenu::Item::ToolClipboard1,  basMainMenu::Item::ToolClipboard2,
     basMainMenu::Item::ToolClipboard3,  basMainMenu::Item::EditSortEV,
-    basMainMenu::Item::EditSortP};
+    basMainMenu::Item::EditSortP,       basMainMenu::Item::ViewSinglePercent};
 
 // A download blocks the window until it ends; only its progress window repaints. Keeping the
 // rest disabled stops a click from reaching the document while the transfer pumps events.
@@ -489,7 +489,8 @@ void frmMain::UpdateMenus()
         const auto item = static_cast<basMainMenu::Item>(id);
         action->setVisible(basMainMenu::Visible(item, state));
         action->setEnabled(basMainMenu::Enabled(item, state));
-        if (item == basMainMenu::Item::EditSortAscending) {
+        if (item == basMainMenu::Item::EditSortAscending ||
+            item == basMainMenu::Item::ViewSinglePercent) {
             action->setChecked(basMainMenu::Checked(item, state));
         }
     }
@@ -891,6 +892,13 @@ void frmMain::ConnectSingleCommands()
                 &QAction::triggered, this, [this, i] { ClipboardCopy(i); });
     }
     connect(action(I::ToolClipImport), &QAction::triggered, this, &frmMain::ClipboardImport);
+    // The action ticks itself; the document's flag decides, and UpdateMenus shows it.
+    connect(action(I::ViewSinglePercent), &QAction::triggered, this, [this] {
+        if (m_gate.MayRun(clsCommandGate::Command::Menu)) {
+            m_doc.SetSinglePercent(!m_doc.SinglePercent());
+        }
+        UpdateMenus();
+    });
 }
 
 void frmMain::SortPopup()

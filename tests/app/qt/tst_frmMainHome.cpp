@@ -7,6 +7,7 @@
 #include "net/FixtureSite.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
+#include "widgets/clsBarGraph.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 #include "widgets/clsProgressWindow.h"
@@ -113,6 +114,7 @@ private slots:
     void controlsCarryAccessibleNames();
     void payoutGradesFollowTheRound();
     void secondViewReportsVoteClicks();
+    void voteTableCoversItsColumnToTheRightEdge();
 };
 
 void tst_frmMainHome::startsOnTheSampleRoundWithItsTeamsAndVotes()
@@ -294,7 +296,7 @@ void tst_frmMainHome::menusHoldEveryItemAndOnlyWiredOnesAreEnabled()
     auto action = [&](const char* strName) {
         return window.findChild<QAction*>(QString::fromLatin1(strName));
     };
-    for (const char* later : {"mnuView_SinglePercent",
+    for (const char* later : {
                               // Single page only.
                               "mnuEdit_SingleAdd", "mnuEdit_Select0"}) {
         QVERIFY2(action(later) != nullptr, later);
@@ -305,7 +307,8 @@ void tst_frmMainHome::menusHoldEveryItemAndOnlyWiredOnesAreEnabled()
          {"mnuFile_New", "mnuFile_Open", "mnuFile_Save", "mnuFile_SaveAs", "mnuFile_Jouken_Open",
           "mnuFile_Jouken_Save", "mnuFile_Print", "mnuFile_End", "mnuView_Menu0", "mnuView_Menu3",
           "mnuHelp_Help", "mnuHelp_Version", "mnuFile_Csv_Open", "mnuFile_Csv_Save",
-          "mnuEdit_JSingleDel", "mnuTool_Clipboard0", "mnuTool_ClipImport0", "mnuTool_Renzoku"}) {
+          "mnuEdit_JSingleDel", "mnuTool_Clipboard0", "mnuTool_ClipImport0", "mnuTool_Renzoku",
+          "mnuView_SinglePercent"}) {
         QVERIFY2(action(now)->isEnabled(), now);
     }
     // Round 9001 has three grades; a two-grade round hides the third payout sort.
@@ -483,6 +486,29 @@ void tst_frmMainHome::secondViewReportsVoteClicks()
     QTest::mouseClick(match->viewport(), Qt::LeftButton, {},
                       match->visualRect(match->Model()->index(3, 3)).center());
     QCOMPARE(clicks.count(), 1);
+}
+
+void tst_frmMainHome::voteTableCoversItsColumnToTheRightEdge()
+{
+    RecordingHost host;
+    TempDir dir;
+    CopySampleData(dir, 9001);
+    frmMain window(host.Host(), dir.Str());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const char* name : {"picGame", "picGame2"}) {
+        clsGameView* view = View(window, name);
+        const clsGridView* match = view->MatchTable();
+        const clsGridView* vote = view->VoteTable();
+        const clsGridGeometry& cells = match->Geometry();
+        const int last = cells.Cols() - 1;
+        const int columnRight =
+            match->x() + match->frameWidth() + cells.ColLeft(last) + cells.ColWidth(last);
+        // No strip of the match table's column beside the rates or the bars.
+        QCOMPARE(vote->x() + vote->width(), columnRight);
+        QCOMPARE(view->Bars()->x() + view->Bars()->width(), columnRight - vote->frameWidth());
+        QCOMPARE(vote->x(), match->x() + match->frameWidth() + cells.ColLeft(last));
+    }
 }
 
 QTEST_MAIN(tst_frmMainHome)

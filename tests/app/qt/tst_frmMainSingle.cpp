@@ -10,6 +10,8 @@
 #include "support/ScriptedFileDialog.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
+#include "widgets/clsGridModel.h"
+#include "widgets/clsGridView.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -77,6 +79,26 @@ struct SingleWindow
         QTest::mouseClick(Sheet(), Qt::LeftButton, {},
                           Sheet()->CellRect(lngSlot, lngCode, lngMatch).center());
     }
+    QString GridText(const char* strGrid, int lngRow, int lngCol) const
+    {
+        auto* grid = Child<clsGridView>(strGrid);
+        return grid->Model()
+            ->data(grid->Model()->index(lngRow, lngCol), Qt::DisplayRole)
+            .toString();
+    }
+    // How the sort button's menu, as last shown, offered the entry: "enabled", "disabled",
+    // "hidden" or "missing".
+    QString SortEntry(const std::string& strCaption) const
+    {
+        for (const PopupMenuItem& item : chooser.Shown().back().Items) {
+            if (item.Caption == strCaption) {
+                return !item.Visible ? QStringLiteral("hidden")
+                                     : (item.Enabled ? QStringLiteral("enabled")
+                                                     : QStringLiteral("disabled"));
+            }
+        }
+        return QStringLiteral("missing");
+    }
     bool Said(const std::string& strText) const
     {
         return std::any_of(host.Messages.begin(), host.Messages.end(),
@@ -129,6 +151,8 @@ private slots:
         w.ClickCell(0, 2, 0);
         QCOMPARE(w.host.Questions.size(), std::size_t{1});
         QCOMPARE(w.window->Document().Singles().at(0), before);
+        QCOMPARE(w.window->Document().SingleFrame()[1][0], 1);
+        QCOMPARE(w.GridText("picSCount", 1, 0).trimmed(), QStringLiteral("1"));
         QVERIFY(lock->isChecked());
         QVERIFY(w.Sheet()->Draw().Marked(0, 1, 0));
 
@@ -145,6 +169,163 @@ private slots:
         QCOMPARE(w.window->Document().Singles().at(0), Ticket("2111111111110"));
         QVERIFY(w.Sheet()->Draw().Marked(0, 0, 12));
         QVERIFY(w.window->Document().Modified());
+    }
+
+    void EleventhSingleAddedOpensTheSecondPage()
+    {
+        SingleWindow w;
+        std::vector<std::string> lines;
+        for (int i = 0; i < 10; ++i) {
+            lines.push_back(std::string(static_cast<std::size_t>(i), '1') +
+                            std::string(static_cast<std::size_t>(13 - i), '2'));
+        }
+        w.Import(lines);
+        auto* page = w.Child<QLabel>("lblPage");
+        auto* count = w.Child<QLabel>("lblSingleCount");
+        QCOMPARE(page->text(), QStringLiteral("1／1"));
+        QCOMPARE(count->text(), QStringLiteral("10口"));
+        QVERIFY(!w.Child<QPushButton>("cmdNext")->isEnabled());
+
+        // A cancelled add changes nothing.
+        w.host.QueueAnswer(false);
+        QTest::mouseClick(w.Child<QPushButton>("cmdSingleAdd"), Qt::LeftButton);
+        QCOMPARE(w.window->Document().SingleCount(), 10);
+        QCOMPARE(page->text(), QStringLiteral("1／1"));
+
+        w.host.QueueAnswer(true);
+        QTest::mouseClick(w.Child<QPushButton>("cmdSingleAdd"), Qt::LeftButton);
+        QCOMPARE(w.window->Document().SingleCount(), 11);
+        QCOMPARE(page->text(), QStringLiteral("2／2"));
+        QCOMPARE(count->text(), QStringLiteral("11口"));
+        QCOMPARE(w.Sheet()->Draw().NoText(0), std::string("11"));
+        QCOMPARE(w.Sheet()->Draw().NoText(1), std::string());
+        // The new single is all draws, and the figure list under its slot says so.
+        QVERIFY(w.Sheet()->Draw().Marked(0, 0, 12));
+        QCOMPARE(w.GridText("grdSingleList", 3, 1), QStringLiteral("0-13-0"));
+        QVERIFY(w.Child<QPushButton>("cmdPrevious")->isEnabled());
+        QVERIFY(!w.Child<QPushButton>("cmdNext")->isEnabled());
+    }
+
+    void MatchListAndCountGridStandBesideTheSheet()
+    {
+        SingleWindow w;
+        w.Import({"1111111111111", "0111111111111", "2111111111110"});
+        QCOMPARE(w.GridText("picSingleGame", 0, 2), QStringLiteral("ホーム"));
+        QCOMPARE(w.GridText("picSingleGame", 1, 1), QStringLiteral("1"));
+        QCOMPARE(w.GridText("picSingleGame", 1, 2), QStringLiteral("鹿島"));
+        QCOMPARE(w.GridText("picSingleGame", 1, 3), QStringLiteral("浦和"));
+        QCOMPARE(w.GridText("picSingleGame", 1, 0), QStringLiteral("12/05"));
+        // Row for row with the sheet: match 13's row lies level with its cells.
+        auto* games = w.Child<clsGridView>("picSingleGame");
+        const QRect row13 = games->visualRect(games->Model()->index(13, 2));
+        const QRect cell13 = w.Sheet()->CellRect(0, 1, 12);
+        const int gamesTop = games->mapTo(w.window.get(), row13.topLeft()).y();
+        const int sheetTop = w.Sheet()->mapTo(w.window.get(), cell13.topLeft()).y();
+        QVERIFY2(std::abs(gamesTop - sheetTop) <= 2,
+                 qPrintable(QStringLiteral("%1 %2").arg(gamesTop).arg(sheetTop)));
+        // Columns 1, 0, 2: match 1 has one single of each; match 13 two home wins, one draw.
+        QCOMPARE(w.GridText("picSCount", 1, 0).trimmed(), QStringLiteral("1"));
+        QCOMPARE(w.GridText("picSCount", 13, 0).trimmed(), QStringLiteral("2"));
+        QCOMPARE(w.GridText("picSCount", 13, 1).trimmed(), QStringLiteral("1"));
+
+        // A sheet edit moves the counts with it.
+        w.ClickCell(0, 2, 12);
+        QCOMPARE(w.GridText("picSCount", 13, 0).trimmed(), QStringLiteral("1"));
+        QCOMPARE(w.GridText("picSCount", 13, 2).trimmed(), QStringLiteral("1"));
+
+        // A round without a schedule empties the list.
+        QVERIFY(w.window->Document().SetKaisaikai(200));
+        QCOMPARE(w.GridText("picSingleGame", 1, 2), QString());
+        QCOMPARE(w.GridText("picSingleGame", 1, 1), QStringLiteral("1"));
+    }
+
+    void SinglePercentIsOneSwitchForEveryCountGrid()
+    {
+        SingleWindow w;
+        QAction* percent = w.Action("mnuView_SinglePercent");
+        QVERIFY(percent->isCheckable());
+        QVERIFY(percent->isEnabled());
+        QVERIFY(!percent->isChecked());
+        // A way of showing the work, not a change to it.
+        percent->trigger();
+        clsDocument& doc = w.window->Document();
+        QVERIFY(doc.SinglePercent());
+        QVERIFY(percent->isChecked());
+        QVERIFY(!doc.Modified());
+        QVERIFY(doc.Sheet().SinglePercent());
+        QVERIFY(doc.Checker().Percent());
+        QVERIFY(doc.Extraction().Count().Percent());
+
+        // Match 1: one single of each outcome; match 2: three home wins.
+        w.Import({"1111111111111", "0111111111111", "2111111111111"});
+        QCOMPARE(w.GridText("picSCount", 1, 0).trimmed(), QStringLiteral("33%"));
+        QCOMPARE(w.GridText("picSCount", 2, 0).trimmed(), QStringLiteral("100%"));
+        QCOMPARE(w.GridText("picCount", 1, 1).trimmed(), QStringLiteral("33%"));
+
+        // A click on a match row of the count grid is the same switch: the menu follows.
+        auto* grid = w.Child<clsGridView>("picSCount");
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->Model()->index(3, 1)).center());
+        QVERIFY(!doc.SinglePercent());
+        QVERIFY(!doc.Checker().Percent());
+        QVERIFY(!percent->isChecked());
+        QCOMPARE(w.GridText("picSCount", 2, 0).trimmed(), QStringLiteral("3"));
+        QCOMPARE(w.GridText("picCount", 2, 0).trimmed(), QStringLiteral("3"));
+        // The heading row is no switch.
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->Model()->index(0, 1)).center());
+        QVERIFY(!doc.SinglePercent());
+        // New keeps the way of showing.
+        percent->trigger();
+        QVERIFY(doc.New());
+        QVERIFY(doc.SinglePercent());
+        QVERIFY(percent->isChecked());
+    }
+
+    void SortMenuFollowsTheRoundAndTheVote()
+    {
+        SingleWindow w;
+        w.Import({"0000000000000", "1111111111111"});
+        auto* sort = w.Child<QPushButton>("cmdSort");
+        QTest::mouseClick(sort, Qt::LeftButton);
+        QCOMPARE(w.SortEntry("３等推定金額"), QStringLiteral("enabled"));
+        QCOMPARE(w.SortEntry("１番人気"), QStringLiteral("enabled"));
+
+        // Round 200 pays two grades and has no vote status here.
+        QVERIFY(w.window->Document().SetKaisaikai(200));
+        QCOMPARE(w.window->Document().Vote().Kaisaikai, 0);
+        QTest::mouseClick(sort, Qt::LeftButton);
+        QCOMPARE(w.SortEntry("３等推定金額"), QStringLiteral("hidden"));
+        QCOMPARE(w.SortEntry("２等推定金額"), QStringLiteral("disabled"));
+        QCOMPARE(w.SortEntry("１等推定金額"), QStringLiteral("disabled"));
+        QCOMPARE(w.SortEntry("３番人気"), QStringLiteral("disabled"));
+        QCOMPARE(w.SortEntry("ホーム勝ち"), QStringLiteral("enabled"));
+        QCOMPARE(w.SortEntry("その他"), QStringLiteral("enabled"));
+        QVERIFY(!w.Action("mnuEdit_Sort_Payout3")->isVisible());
+        QVERIFY(!w.Action("mnuEdit_Sort_Payout1")->isEnabled());
+        QVERIFY(w.chooser.Errors().empty());
+    }
+
+    void SortOnAnotherPageThenASheetEditChangesTheTicketShown()
+    {
+        SingleWindow w;
+        w.Import({"0000000000000", "1100000000000", "1111111111111"});
+        QVERIFY(w.window->ShowPage(frmMain::PageHome));
+        w.window->Document().SetSortAscending(false);
+        w.window->UpdateMenus();
+        w.Action("mnuEdit_Sort_Home")->trigger();
+        const std::vector<std::int32_t>& singles = w.window->Document().Singles();
+        QCOMPARE(singles.front(), Ticket("1111111111111"));
+        QVERIFY(w.window->ShowPage(frmMain::PageSingle));
+        // The sheet shows the sorted set ...
+        QVERIFY(w.Sheet()->Draw().Marked(0, 1, 12));
+        QVERIFY(w.Sheet()->Draw().Marked(2, 0, 0));
+        // ... and an edit of its first slot changes the single shown there.
+        w.ClickCell(0, 2, 12);
+        QCOMPARE(singles.front(), Ticket("1111111111112"));
+        QCOMPARE(singles.back(), Ticket("0000000000000"));
+        QVERIFY(w.Sheet()->Draw().Marked(0, 2, 12));
+        QCOMPARE(w.GridText("picSCount", 13, 2).trimmed(), QStringLiteral("1"));
     }
 
     void KeyboardReachesEveryCell()
