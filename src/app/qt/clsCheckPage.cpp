@@ -234,7 +234,7 @@ QWidget* Legend(std::uint32_t lngRgb, const QString& strText, QWidget* parent)
 }
 } // namespace
 
-clsCheckPage::clsCheckPage(clsDocument& doc, QWidget* parent)
+clsCheckPage::clsCheckPage(clsDocument& doc, QWidget* objRoundView, QWidget* parent)
     : QWidget(parent)
     , m_doc(doc)
     , m_entrySource(std::make_unique<EntrySource>(doc))
@@ -290,6 +290,10 @@ clsCheckPage::clsCheckPage(clsDocument& doc, QWidget* parent)
 
     auto* top = new QHBoxLayout();
     top->setSpacing(12);
+    if (objRoundView != nullptr) {
+        objRoundView->setParent(this);
+        top->addWidget(objRoundView, 0, Qt::AlignTop);
+    }
     top->addWidget(m_entry, 0, Qt::AlignTop);
     top->addLayout(pageColumn, 0);
     top->addWidget(m_countView, 0, Qt::AlignTop);

@@ -24,7 +24,9 @@ class clsCheckPage : public QWidget
     Q_OBJECT
 
 public:
-    explicit clsCheckPage(clsDocument& doc, QWidget* parent = nullptr);
+    // objRoundView: the second round view, placed first so the entry grid's rows stand level
+    // with its matches; null for none.
+    clsCheckPage(clsDocument& doc, QWidget* objRoundView, QWidget* parent = nullptr);
     ~clsCheckPage() override;
 
     clsGridView* EntryGrid() const { return m_entry; }

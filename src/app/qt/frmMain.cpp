@@ -328,8 +328,7 @@ void frmMain::BuildCheckPage(QWidget* page)
     m_gameView2->MatchTable()->setAccessibleName(QStringLiteral("対戦カード"));
     // The settings are read by now; the round the window loads next is shown by them.
     m_doc.ChangeShowAllResults(m_settings.ResultAll);
-    m_checkPage = new clsCheckPage(m_doc, form);
-    row->addWidget(m_gameView2, 0, Qt::AlignLeft | Qt::AlignTop);
+    m_checkPage = new clsCheckPage(m_doc, m_gameView2, form);
     row->addWidget(m_checkPage, 0, Qt::AlignLeft | Qt::AlignTop);
     row->addStretch(1);
     scroller->SetForm(form);
