@@ -680,6 +680,7 @@ bool clsDocument::RunButtonEnabled() const
 
 void clsDocument::SetMenuChooser(clsIMenuChooser* objChooser)
 {
+    m_menuChooser = objChooser;
     if (objChooser == nullptr) {
         m_multi.ShowMenu = nullptr;
         return;
@@ -1078,4 +1079,91 @@ void clsDocument::SetSinglePercent(bool blnValue)
     m_tickets.Sheet().SetSinglePercent(blnValue);
     m_tickets.Checker().SetPercent(blnValue);
     RaiseChanged(PartView);
+}
+
+// The check page.
+
+bool clsDocument::ResultEntryClick(std::int32_t lngOutcome, std::int32_t lngMatch)
+{
+    if (!CanEdit() || lngOutcome < 0 || lngOutcome > 2 || lngMatch < 0 || lngMatch > 12) {
+        return false;
+    }
+    m_tickets.Checker().Entry().LeftClick(lngOutcome, lngMatch);
+    RaiseChanged(PartCheck);
+    return true;
+}
+
+bool clsDocument::ResultEntryMenu(std::int32_t lngMatch)
+{
+    if (!CanEdit() || lngMatch < 0 || lngMatch > 12) {
+        return false;
+    }
+    m_tickets.Checker().Entry().RightClick(lngMatch);
+    if (m_menuChooser == nullptr) {
+        return false;
+    }
+    PopupMenu menu;
+    menu.Name = "mnuPopup7";
+    PopupMenuItem cancel;
+    cancel.Caption = "中止";
+    cancel.Index = 1;
+    menu.Items.push_back(cancel);
+    const PopupMenuItem* chosen = m_menuChooser->Choose(menu);
+    // The menu may have pumped events: the work must still be free to change.
+    if (chosen == nullptr || chosen->Index <= 0 || !CanEdit()) {
+        return false;
+    }
+    m_tickets.Checker().SetPopup(chosen->Index - 1);
+    RaiseChanged(PartCheck);
+    return true;
+}
+
+bool clsDocument::ResultViewEnabled() const
+{
+    const clsTResult& checker = m_tickets.Checker();
+    return checker.HasOfficial() && !checker.FullResult();
+}
+
+bool clsDocument::ResultViewAll()
+{
+    if (!CanEdit() || !ResultViewEnabled()) {
+        return false;
+    }
+    m_tickets.Checker().SetAlltData();
+    RaiseChanged(PartCheck);
+    return true;
+}
+
+bool clsDocument::ResultViewNext()
+{
+    if (!CanEdit() || !ResultViewEnabled()) {
+        return false;
+    }
+    m_tickets.Checker().SetNextData();
+    RaiseChanged(PartCheck);
+    return true;
+}
+
+void clsDocument::ResultMovePage(std::int32_t lngPage)
+{
+    m_tickets.Checker().MovePage(lngPage);
+    RaiseChanged(PartCheck);
+}
+
+void clsDocument::ResultCountClick()
+{
+    m_tickets.Checker().CountClick();
+    RaiseChanged(PartCheck);
+}
+
+void clsDocument::SetResultCountVisible(bool blnValue)
+{
+    m_tickets.Checker().SetCountVisible(blnValue);
+    RaiseChanged(PartCheck);
+}
+
+void clsDocument::ChangeShowAllResults(bool blnValue)
+{
+    m_tickets.SetShowAllResults(blnValue);
+    RaiseChanged(PartCheck);
 }

@@ -54,7 +54,8 @@ public:
         PartFile = 1u << 8,           // the current file, and so the title
         PartRunState = 1u << 9,       // running, paused
         PartView = 1u << 10,          // percent counts, the edit lock: not the work itself
-        PartAll = (1u << 11) - 1
+        PartCheck = 1u << 11,         // the checker's marks, reveal, page and count grid
+        PartAll = (1u << 12) - 1
     };
     using ChangedEvent = clsEvent<std::uint32_t>;
 
@@ -263,6 +264,26 @@ public:
     // Idle and unlocked: it starts a run; running: it pauses, for the pausable engines only.
     bool RunButtonEnabled() const;
 
+    // The check page. Its commands raise PartCheck, which is no work of its own: a hand entry
+    // is kept in the round's hand-entry file, never in the data file. Marking and revealing are
+    // refused (false) unless CanEdit; paging and the count grid change nothing and always run.
+    // A left click on outcome cell (code, match) of the entry grid.
+    bool ResultEntryClick(std::int32_t lngOutcome, std::int32_t lngMatch);
+    // A right click on a match row: the result pop-up menu (mnuPopup7, "中止") through the
+    // chooser; "中止" cancels the match.
+    bool ResultEntryMenu(std::int32_t lngMatch);
+    // 全ての結果を表示 / 次の結果を表示: only with an official result not yet shown whole.
+    bool ResultViewEnabled() const;
+    bool ResultViewAll();
+    bool ResultViewNext();
+    void ResultMovePage(std::int32_t lngPage);
+    // A click on the count grid (hides it unless it shows percentages), and the second round
+    // view's vote table (shows it again).
+    void ResultCountClick();
+    void SetResultCountVisible(bool blnValue);
+    // "常に全ての結果を表示する": every result taken from now on is shown whole.
+    void ChangeShowAllResults(bool blnValue);
+
 private:
     // Between the host and the file class and engine frame: keeps the text of the last box
     // they showed, so that a failure can be told without a dialog; shows it unless muted.
@@ -355,6 +376,8 @@ private:
     // Set while New or a data-file load rebuilds the work: what they raise is no change.
     bool m_keepClean = false;
     ChangedEvent m_changed;
+    // The check page: the result pop-up menu is shown through the chooser of SetMenuChooser.
+    clsIMenuChooser* m_menuChooser = nullptr;
     // Last, so that it ends first: no round change reaches a half-destroyed document.
     clsSubscription m_roundChange;
 };

@@ -390,3 +390,34 @@ TEST_F(DocumentTickets, SinglePercentReachesTheRunTheSheetAndTheCheckerAndIsNoCh
     EXPECT_FALSE(doc.Sheet().SinglePercent());
     EXPECT_FALSE(doc.Checker().Percent());
 }
+
+// The check page's commands: a hand entry or a reveal is no change to the saved work, and the
+// reveal is refused once everything is shown or when there is no official result to show.
+TEST_F(DocumentTickets, CheckCommandsRaisePartCheckAndLeaveTheWorkUnmodified)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    ASSERT_TRUE(doc.Run());
+    ASSERT_TRUE(doc.FileSaveDRD(Path("saved.drd"), true, false));
+    ASSERT_FALSE(doc.Modified());
+    std::vector<std::uint32_t> raised;
+    const clsSubscription sub = doc.SubscribeChanged([&](std::uint32_t p) { raised.push_back(p); });
+    ASSERT_TRUE(doc.ResultViewEnabled());
+    ASSERT_TRUE(doc.ResultViewNext());
+    EXPECT_EQ(doc.Checker().Revealed(), 1);
+    ASSERT_TRUE(doc.ResultEntryClick(1, 5));
+    EXPECT_EQ(doc.Checker().Entry().Value(1, 5), doc.Result().Match[5].Outcome == 1 ? 1 : 2);
+    // No chooser: the pop-up is dismissed and the match stays as it was.
+    EXPECT_FALSE(doc.ResultEntryMenu(5));
+    EXPECT_NE(doc.Checker().Entry().Value(0, 5), 3);
+    ASSERT_TRUE(doc.ResultViewAll());
+    EXPECT_FALSE(doc.ResultViewEnabled());
+    EXPECT_FALSE(doc.ResultViewNext());
+    EXPECT_FALSE(doc.Modified());
+    ASSERT_EQ(raised.size(), 3u);
+    for (const std::uint32_t p : raised) {
+        EXPECT_EQ(p, static_cast<std::uint32_t>(clsDocument::PartCheck));
+    }
+    ASSERT_TRUE(doc.SetKaisaikai(9050));
+    EXPECT_FALSE(doc.ResultViewEnabled());
+    EXPECT_FALSE(doc.ResultViewAll());
+}

@@ -7,6 +7,7 @@
 #include "app/basRoundPanel.h"
 #include "app/basVersion.h"
 #include "app/clsDocument.h"
+#include "app/qt/clsCheckPage.h"
 #include "app/qt/clsGameView.h"
 #include "app/qt/clsJoukenPanel.h"
 #include "app/qt/clsMultiPage.h"
@@ -332,13 +333,27 @@ void frmMain::BuildHomePage(QWidget* page)
 void frmMain::BuildCheckPage(QWidget* page)
 {
     auto* column = new QVBoxLayout(page);
-    column->setContentsMargins(8, 8, 8, 8);
-    m_gameView2 = new clsGameView(m_game2, page);
+    column->setContentsMargins(0, 0, 0, 0);
+    // Wider than a small screen at a large font scale: it scrolls rather than being cut off.
+    auto* scroller = new clsFormScroller(page);
+    scroller->setObjectName(QStringLiteral("scrCheck"));
+    auto* form = new QWidget(scroller);
+    auto* row = new QHBoxLayout(form);
+    row->setContentsMargins(8, 8, 8, 8);
+    row->setSpacing(12);
+    m_gameView2 = new clsGameView(m_game2, form);
     m_gameView2->setObjectName(QStringLiteral("picGame2"));
     m_gameView2->MatchTable()->setAccessibleName(QStringLiteral("対戦カード"));
-    column->addWidget(m_gameView2, 0, Qt::AlignLeft | Qt::AlignTop);
-    column->addStretch(1);
+    // The settings are read by now; the round the window loads next is shown by them.
+    m_doc.ChangeShowAllResults(m_settings.ResultAll);
+    m_checkPage = new clsCheckPage(m_doc, m_gameView2, form);
+    row->addWidget(m_checkPage, 0, Qt::AlignLeft | Qt::AlignTop);
+    row->addStretch(1);
+    scroller->SetForm(form);
+    column->addWidget(scroller);
     connect(m_gameView2, &clsGameView::VoteClick, this, &frmMain::CheckVoteClicked);
+    connect(m_gameView2, &clsGameView::VoteClick, this,
+            [this] { m_doc.SetResultCountVisible(true); });
 }
 
 void frmMain::BuildMultiPage(QWidget* page)
@@ -485,6 +500,7 @@ void frmMain::UpdateMenus()
     }
     state.Wired.set(static_cast<std::size_t>(basMainMenu::Item::ToolClipImport));
     state.Wired.set(static_cast<std::size_t>(basMainMenu::Item::ToolRenzoku));
+    state.Wired.set(static_cast<std::size_t>(basMainMenu::Item::EditSortResult));
     for (const auto& [id, action] : m_menuActions) {
         const auto item = static_cast<basMainMenu::Item>(id);
         action->setVisible(basMainMenu::Visible(item, state));
@@ -797,6 +813,7 @@ void frmMain::closeEvent(QCloseEvent* event)
     }
     m_settings.Kaisaikai = m_main.Kaisaikai();
     m_settings.DownloadMessage = m_chkDownloadMessage->isChecked();
+    m_settings.ResultAll = m_doc.ShowAllResults();
     // A failed write is reported by the file helper; the window still closes, since the
     // user could do nothing about it from here and the old file is kept intact.
     m_settings.Save();
@@ -899,6 +916,8 @@ void frmMain::ConnectSingleCommands()
         }
         UpdateMenus();
     });
+    connect(action(I::EditSortResult), &QAction::triggered, this,
+            gated([this] { m_doc.SortByWinnings(); }));
 }
 
 void frmMain::SortPopup()

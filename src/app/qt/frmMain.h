@@ -36,6 +36,7 @@ class QMenu;
 class QPushButton;
 class QSpinBox;
 class QStackedWidget;
+class clsCheckPage;
 class clsGameView;
 class clsMultiPage;
 class clsSinglePage;
@@ -222,6 +223,7 @@ private:
     clsGameView* m_gameView2 = nullptr;
     clsMultiPage* m_multiPage = nullptr;
     clsSinglePage* m_singlePage = nullptr;
+    clsCheckPage* m_checkPage = nullptr;
     std::array<QAction*, PageCount> m_viewActions{};
     std::vector<std::pair<int, QAction*>> m_menuActions;
     std::array<QMenu*, 5> m_menus{};

@@ -1,0 +1,409 @@
+#include "app/qt/clsCheckPage.h"
+
+#include "base/clsIGridSource.h"
+#include "results/clsTResult.h"
+#include "widgets/clsGridView.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <string>
+#include <vector>
+
+namespace {
+GridColor Rgb(std::uint32_t lngRgb)
+{
+    return {GridColor::Kind::Rgb, lngRgb};
+}
+
+GridCellData Heading(std::string strText)
+{
+    GridCellData cell;
+    cell.strText = std::move(strText);
+    cell.BackColor = GridColor::ButtonFaceColor();
+    cell.Align = GridAlign::Center;
+    return cell;
+}
+
+std::string MatchName(std::int32_t lngMatch)
+{
+    return "第" + std::to_string(lngMatch + 1) + "試合";
+}
+
+// Columns "1", "0", "2" over the 13 matches; a mark symbol in each outcome cell.
+class EntrySource final : public clsIGridSource
+{
+public:
+    explicit EntrySource(const clsDocument& doc)
+        : m_doc(doc)
+    {}
+    std::int32_t Rows() const override { return 14; }
+    std::int32_t Cols() const override { return 3; }
+    GridCellData Cell(std::int32_t lngRow, std::int32_t lngCol) const override
+    {
+        const std::int32_t outcome = clsTMultiResult::ColumnOutcome(lngCol);
+        if (lngRow == 0) {
+            return Heading(std::to_string(outcome));
+        }
+        GridCellData cell;
+        cell.strText = m_doc.Checker().Entry().CellText(outcome, lngRow - 1);
+        cell.Align = GridAlign::Center;
+        cell.strAccessibleText = MatchName(lngRow - 1) + " " + std::to_string(outcome) + " " +
+                                 (cell.strText.empty() ? std::string("未入力") : cell.strText);
+        return cell;
+    }
+
+private:
+    const clsDocument& m_doc;
+};
+
+// Ten singles a page: the digits on their hit colours, the grade value at the foot.
+class PageSource final : public clsIGridSource
+{
+public:
+    explicit PageSource(const clsDocument& doc)
+        : m_doc(doc)
+    {}
+    std::int32_t Rows() const override { return clsTResultGrid::kRows; }
+    std::int32_t Cols() const override { return clsTResultGrid::kColumns; }
+    GridCellData Cell(std::int32_t lngRow, std::int32_t lngCol) const override
+    {
+        const clsTResultGrid& grid = m_doc.Checker().Grid();
+        GridCellData cell;
+        cell.strText = grid.CellText(lngRow, lngCol);
+        cell.Align = GridAlign::Center;
+        if (lngRow == 0) {
+            cell.BackColor = GridColor::ButtonFaceColor();
+            return cell;
+        }
+        cell.BackColor = Rgb(grid.CellColor(lngRow, lngCol));
+        const clsTResultGrid::Column& column = grid.GetColumn(lngCol);
+        if (!column.Used) {
+            return cell;
+        }
+        if (lngRow == clsTResultGrid::kRows - 1) {
+            cell.blnBold = true;
+            cell.strAccessibleText = std::to_string(lngCol + 1) + "列 " + cell.strText + "等";
+        } else {
+            static constexpr const char* kHit[] = {"はずれ", "的中", "的中", "中止", "結果なし"};
+            const auto hit = column.Color[static_cast<std::size_t>(lngRow - 1)];
+            cell.strAccessibleText = std::to_string(lngCol + 1) + "列 " + MatchName(lngRow - 1) +
+                                     " " + cell.strText + " " + (hit <= 4 ? kHit[hit] : "");
+        }
+        return cell;
+    }
+
+private:
+    const clsDocument& m_doc;
+};
+
+// "1等" .. "14等" with the count and share; prize rows in blue.
+class GradeSource final : public clsIGridSource
+{
+public:
+    explicit GradeSource(const clsDocument& doc)
+        : m_doc(doc)
+    {}
+    std::int32_t Rows() const override { return 15; }
+    std::int32_t Cols() const override { return 3; }
+    GridCellData Cell(std::int32_t lngRow, std::int32_t lngCol) const override
+    {
+        const clsTResultGrade& grade = m_doc.Checker().GradeTable();
+        if (lngRow == 0) {
+            return Heading(lngCol == 0 ? std::string("等級") : grade.Heading(lngCol - 1));
+        }
+        const std::int32_t row = lngRow - 1;
+        GridCellData cell;
+        cell.ForeColor = Rgb(grade.TextColor(row));
+        if (lngCol == 0) {
+            cell.strText = grade.Label(row);
+            cell.BackColor = GridColor::ButtonFaceColor();
+            cell.Align = GridAlign::Center;
+        } else {
+            cell.strText = lngCol == 1 ? grade.CountText(row) : grade.RatioText(row);
+            cell.Align = GridAlign::Right;
+        }
+        return cell;
+    }
+
+private:
+    const clsDocument& m_doc;
+};
+
+// Grades 1 to 3 and the total: the official figures beside the set's own.
+class PrizeSource final : public clsIGridSource
+{
+public:
+    explicit PrizeSource(const clsDocument& doc)
+        : m_doc(doc)
+    {}
+    std::int32_t Rows() const override { return clsTResultKakutei::kRows + 1; }
+    std::int32_t Cols() const override { return clsTResultKakutei::kColumns + 1; }
+    GridCellData Cell(std::int32_t lngRow, std::int32_t lngCol) const override
+    {
+        if (lngRow == 0) {
+            return Heading(lngCol == 0 ? std::string() : clsTResultKakutei::Heading(lngCol - 1));
+        }
+        if (lngCol == 0) {
+            GridCellData cell = Heading(clsTResultKakutei::RowLabel(lngRow - 1));
+            return cell;
+        }
+        const clsTResultKakutei& prize = m_doc.Checker().Kakutei();
+        GridCellData cell;
+        cell.strText = prize.CellText(lngRow - 1, lngCol - 1);
+        cell.Align = GridAlign::Right;
+        if (prize.Highlighted(lngRow - 1, lngCol - 1)) {
+            cell.ForeColor = Rgb(ResultColor::Highlight);
+        }
+        return cell;
+    }
+
+private:
+    const clsDocument& m_doc;
+};
+
+clsGridGeometry EntryGeometry()
+{
+    // Level with the second round view's match rows beside it.
+    std::vector<std::int32_t> rows(14, 21);
+    rows[0] = 20;
+    return clsGridGeometry(rows, {30, 30, 30});
+}
+
+clsGridGeometry PageGeometry()
+{
+    std::vector<std::int32_t> rows(clsTResultGrid::kRows, 21);
+    rows[0] = 20;
+    return clsGridGeometry(rows, std::vector<std::int32_t>(clsTResultGrid::kColumns, 26));
+}
+
+clsGridView* Grid(const char* strName, const QString& strAccessible, const clsIGridSource& source,
+                  const clsGridGeometry& geometry, QWidget* parent)
+{
+    auto* grid = new clsGridView(parent);
+    grid->setObjectName(QString::fromLatin1(strName));
+    grid->setAccessibleName(strAccessible);
+    grid->SetSource(source);
+    grid->SetGeometry96(geometry);
+    grid->SetFitToCells(true);
+    return grid;
+}
+
+QPushButton* Button(const QString& strCaption, const char* strName, QWidget* parent)
+{
+    auto* button = new QPushButton(strCaption, parent);
+    button->setObjectName(QString::fromLatin1(strName));
+    button->setAccessibleName(strCaption);
+    return button;
+}
+
+QToolButton* Arrow(Qt::ArrowType type, const char* strName, const QString& strAccessible,
+                   QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(strName));
+    button->setArrowType(type);
+    button->setAccessibleName(strAccessible);
+    button->setToolTip(strAccessible);
+    return button;
+}
+
+// One legend entry: a swatch of the colour and what it means.
+QWidget* Legend(std::uint32_t lngRgb, const QString& strText, QWidget* parent)
+{
+    auto* entry = new QWidget(parent);
+    auto* row = new QHBoxLayout(entry);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
+    auto* swatch = new QLabel(entry);
+    swatch->setFixedSize(28, 14);
+    swatch->setFrameShape(QFrame::Box);
+    swatch->setStyleSheet(QStringLiteral("background-color: #%1; border: 1px solid gray;")
+                              .arg(lngRgb, 6, 16, QLatin1Char('0')));
+    swatch->setAccessibleName(strText);
+    auto* label = new QLabel(strText, entry);
+    row->addWidget(swatch);
+    row->addWidget(label);
+    row->addStretch(1);
+    return entry;
+}
+} // namespace
+
+clsCheckPage::clsCheckPage(clsDocument& doc, QWidget* objRoundView, QWidget* parent)
+    : QWidget(parent)
+    , m_doc(doc)
+    , m_entrySource(std::make_unique<EntrySource>(doc))
+    , m_pageSource(std::make_unique<PageSource>(doc))
+    , m_gradeSource(std::make_unique<GradeSource>(doc))
+    , m_prizeSource(std::make_unique<PrizeSource>(doc))
+{
+    setObjectName(QStringLiteral("frmCheck"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(12);
+
+    m_entry =
+        Grid("picResultMulti", QStringLiteral("結果入力"), *m_entrySource, EntryGeometry(), this);
+    m_page = Grid("picResult", QStringLiteral("結果一覧"), *m_pageSource, PageGeometry(), this);
+    m_grade = Grid("picResultGrade", QStringLiteral("等級別口数"), *m_gradeSource,
+                   clsGridGeometry(std::vector<std::int32_t>(15, 20), {50, 72, 50}), this);
+    m_prize =
+        Grid("picResultKakutei", QStringLiteral("確定当せん金"), *m_prizeSource,
+             clsGridGeometry(std::vector<std::int32_t>(5, 20), {44, 112, 80, 104, 80, 112}), this);
+    m_countView = Grid("picResultCount", QStringLiteral("シングル構成"), m_countSource,
+                       clsTCountGrid::Geometry96(), this);
+    // Hidden by a click, it keeps its place: the page does not jump.
+    QSizePolicy keep = m_countView->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_countView->setSizePolicy(keep);
+
+    auto* countCaption = new QLabel(QStringLiteral("口数"), this);
+    m_lblCount = new QLabel(this);
+    m_lblCount->setObjectName(QStringLiteral("lblResultSingleCount"));
+    m_lblCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lblCount->setMinimumWidth(72);
+    countCaption->setBuddy(m_lblCount);
+    m_cmdPrevious = Arrow(Qt::LeftArrow, "cmdResultPrevious", QStringLiteral("前のページ"), this);
+    m_cmdNext = Arrow(Qt::RightArrow, "cmdResultNext", QStringLiteral("次のページ"), this);
+    m_lblPage = new QLabel(this);
+    m_lblPage->setObjectName(QStringLiteral("lblResultPage"));
+    m_lblPage->setAlignment(Qt::AlignCenter);
+    m_lblPage->setMinimumWidth(64);
+    auto* paging = new QHBoxLayout();
+    paging->addWidget(countCaption);
+    paging->addWidget(m_lblCount);
+    paging->addSpacing(12);
+    paging->addWidget(m_cmdPrevious);
+    paging->addWidget(m_lblPage);
+    paging->addWidget(m_cmdNext);
+    paging->addStretch(1);
+
+    auto* pageColumn = new QVBoxLayout();
+    pageColumn->addWidget(m_page, 0, Qt::AlignLeft | Qt::AlignTop);
+    pageColumn->addLayout(paging);
+    pageColumn->addStretch(1);
+
+    auto* top = new QHBoxLayout();
+    top->setSpacing(12);
+    if (objRoundView != nullptr) {
+        objRoundView->setParent(this);
+        top->addWidget(objRoundView, 0, Qt::AlignTop);
+    }
+    top->addWidget(m_entry, 0, Qt::AlignTop);
+    top->addLayout(pageColumn, 0);
+    top->addWidget(m_countView, 0, Qt::AlignTop);
+    top->addStretch(1);
+
+    m_cmdViewAll = Button(QStringLiteral("全ての結果を表示"), "cmdResultViewAll", this);
+    m_cmdViewNext = Button(QStringLiteral("次の結果を表示"), "cmdResultViewNext", this);
+    m_cmdSort = Button(QStringLiteral("当せん数順"), "cmdSortResult", this);
+    m_chkAll = new QCheckBox(QStringLiteral("常に全ての結果を表示する"), this);
+    m_chkAll->setObjectName(QStringLiteral("chkResultAll"));
+    m_chkAll->setAccessibleName(m_chkAll->text());
+
+    auto* legend = new QWidget(this);
+    legend->setObjectName(QStringLiteral("fraResultLegend"));
+    legend->setAccessibleName(QStringLiteral("色の説明"));
+    auto* legendGrid = new QGridLayout(legend);
+    legendGrid->setContentsMargins(0, 0, 0, 0);
+    static constexpr const char* kLegend[] = {"的中", "中止", "はずれ", "当せん"};
+    const auto colors = clsTResultGrid::LegendColors();
+    for (std::size_t i = 0; i < colors.size(); ++i) {
+        legendGrid->addWidget(Legend(colors[i], QString::fromUtf8(kLegend[i]), legend),
+                              static_cast<int>(i / 2), static_cast<int>(i % 2));
+    }
+
+    auto* commands = new QVBoxLayout();
+    commands->addWidget(legend);
+    commands->addSpacing(8);
+    commands->addWidget(m_cmdViewAll);
+    commands->addWidget(m_cmdViewNext);
+    commands->addWidget(m_chkAll);
+    commands->addSpacing(8);
+    commands->addWidget(m_cmdSort);
+    commands->addStretch(1);
+
+    auto* bottom = new QHBoxLayout();
+    bottom->setSpacing(12);
+    bottom->addWidget(m_grade, 0, Qt::AlignTop);
+    bottom->addWidget(m_prize, 0, Qt::AlignTop);
+    bottom->addLayout(commands, 0);
+    bottom->addStretch(1);
+
+    column->addLayout(top);
+    column->addLayout(bottom);
+    column->addStretch(1);
+
+    connect(m_entry, &clsGridView::CellClicked, this,
+            [this](int lngRow, int lngCol, Qt::MouseButton button, Qt::KeyboardModifiers) {
+                if (lngRow < 1 || lngCol < 0) {
+                    return;
+                }
+                if (button == Qt::LeftButton) {
+                    m_doc.ResultEntryClick(clsTMultiResult::ColumnOutcome(lngCol), lngRow - 1);
+                } else if (button == Qt::RightButton) {
+                    m_doc.ResultEntryMenu(lngRow - 1);
+                }
+            });
+    connect(m_countView, &clsGridView::CellClicked, this,
+            [this](int, int, Qt::MouseButton, Qt::KeyboardModifiers) { m_doc.ResultCountClick(); });
+    // A double click arrives as a second click: it moves two pages.
+    connect(m_cmdPrevious, &QToolButton::clicked, this,
+            [this] { m_doc.ResultMovePage(m_doc.Checker().Page() - 1); });
+    connect(m_cmdNext, &QToolButton::clicked, this,
+            [this] { m_doc.ResultMovePage(m_doc.Checker().Page() + 1); });
+    connect(m_cmdViewAll, &QPushButton::clicked, this, [this] { m_doc.ResultViewAll(); });
+    connect(m_cmdViewNext, &QPushButton::clicked, this, [this] { m_doc.ResultViewNext(); });
+    connect(m_cmdSort, &QPushButton::clicked, this, [this] { m_doc.SortByWinnings(); });
+    connect(m_chkAll, &QCheckBox::clicked, this,
+            [this](bool blnValue) { m_doc.ChangeShowAllResults(blnValue); });
+
+    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
+        constexpr std::uint32_t kShown = clsDocument::PartRound | clsDocument::PartSingles |
+                                         clsDocument::PartCheck | clsDocument::PartRunState |
+                                         clsDocument::PartView;
+        if ((lngParts & kShown) != 0) {
+            Refresh();
+        }
+    });
+    Refresh();
+}
+
+clsCheckPage::~clsCheckPage() = default;
+
+void clsCheckPage::Refresh()
+{
+    const clsTResult& checker = m_doc.Checker();
+    m_count.SetVisible(checker.CountCells());
+    m_count.SetColor(checker.CountColor());
+    m_count.SetPercent(checker.Percent());
+    m_count.SetValue(checker.CountFrame());
+    m_countView->Refresh();
+    m_countView->setVisible(checker.CountVisible());
+    m_entry->Refresh();
+    m_page->Refresh();
+    m_grade->Refresh();
+    m_prize->Refresh();
+
+    m_lblCount->setText(QString::fromStdString(checker.SingleCountLabel()));
+    const QString page = QString::fromStdString(checker.PageLabel());
+    m_lblPage->setText(page);
+    m_lblPage->setAccessibleName(QStringLiteral("ページ ") + page);
+    for (auto [button, enabled] : {std::pair{m_cmdPrevious, checker.PreviousEnabled()},
+                                   std::pair{m_cmdNext, checker.NextEnabled()}}) {
+        button->setEnabled(enabled);
+        button->setCursor(enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    }
+    const bool free = m_doc.CanEdit();
+    const bool reveal = free && m_doc.ResultViewEnabled();
+    m_cmdViewAll->setEnabled(reveal);
+    m_cmdViewNext->setEnabled(reveal);
+    m_cmdSort->setEnabled(free && checker.SingleCount() > 0);
+    m_entry->setEnabled(free);
+    m_chkAll->setChecked(m_doc.ShowAllResults());
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The check page beside the second round view: the result entry grid, the page of ten graded
+// singles with its legend and paging, the match-count grid, the grade tally and the prize
+// table, and the reveal and sort commands. It draws only what the document's checker holds and
+// hands every click to a document operation; it follows the document's change event.
+
+#include "app/clsDocument.h"
+#include "lottery/clsTCount.h"
+#include "lottery/clsTCountGrid.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class clsGridView;
+class clsIGridSource;
+
+class clsCheckPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // objRoundView: the second round view, placed first so the entry grid's rows stand level
+    // with its matches; null for none.
+    clsCheckPage(clsDocument& doc, QWidget* objRoundView, QWidget* parent = nullptr);
+    ~clsCheckPage() override;
+
+    clsGridView* EntryGrid() const { return m_entry; }
+    clsGridView* PageGrid() const { return m_page; }
+    clsGridView* GradeTable() const { return m_grade; }
+    clsGridView* PrizeTable() const { return m_prize; }
+    clsGridView* CountGrid() const { return m_countView; }
+    const clsTCount& Count() const { return m_count; }
+    // Everything again from the document's checker.
+    void Refresh();
+
+private:
+    clsDocument& m_doc;
+    std::unique_ptr<clsIGridSource> m_entrySource;
+    std::unique_ptr<clsIGridSource> m_pageSource;
+    std::unique_ptr<clsIGridSource> m_gradeSource;
+    std::unique_ptr<clsIGridSource> m_prizeSource;
+    clsTCount m_count;
+    clsTCountGrid m_countSource{m_count};
+    clsGridView* m_entry = nullptr;
+    clsGridView* m_page = nullptr;
+    clsGridView* m_grade = nullptr;
+    clsGridView* m_prize = nullptr;
+    clsGridView* m_countView = nullptr;
+    QLabel* m_lblCount = nullptr;
+    QLabel* m_lblPage = nullptr;
+    QToolButton* m_cmdPrevious = nullptr;
+    QToolButton* m_cmdNext = nullptr;
+    QPushButton* m_cmdViewAll = nullptr;
+    QPushButton* m_cmdViewNext = nullptr;
+    QPushButton* m_cmdSort = nullptr;
+    QCheckBox* m_chkAll = nullptr;
+    clsSubscription m_changed;
+};
