@@ -6,7 +6,8 @@
 //   bench_engines --benchmark_filter=Tabu      minimum-count engine on the same instances,
 //   each run ends at the best known size or at its processor-time limit; for tuning,
 //   TABU_TENURE, TABU_W (weights 0/1), TABU_SEC (limit), TABU_FROMBEST (restarts from the
-//   last cover) and TABU_BEGIN (start count) override the defaults
+//   last cover), TABU_BEGIN (start count) and TABU_NOKNOWN=1 (search alone, no known code as the
+//   start) override the defaults
 
 #include "BenchHost.h"
 #include "base/clsIMessage.h"
@@ -313,41 +314,49 @@ void BM_Table(benchmark::State& state, int triples, int doubles, int grade, int 
 BENCHMARK_CAPTURE(BM_Table, t5_g2, 5, 0, 2, 10)
     ->Arg(1)
     ->Arg(2)
+    ->Arg(3)
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(BM_Table, t6_g2, 6, 0, 2, 30)
     ->Arg(1)
     ->Arg(2)
+    ->Arg(3)
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(BM_Table, t7_g2, 7, 0, 2, 120)
     ->Arg(1)
     ->Arg(2)
+    ->Arg(3)
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(BM_Table, t6_g3, 6, 0, 3, 10)
     ->Arg(1)
     ->Arg(2)
+    ->Arg(3)
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(BM_Table, t7_g3, 7, 0, 3, 60)
     ->Arg(1)
     ->Arg(2)
+    ->Arg(3)
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(BM_Table, t3d3_g2, 3, 3, 2, 5)
     ->Arg(1)
     ->Arg(2)
+    ->Arg(3)
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(BM_Table, t5d1_g3, 5, 1, 3, 10)
     ->Arg(1)
     ->Arg(2)
+    ->Arg(3)
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(BM_Table, t4d4_g2, 4, 4, 2, 60)
     ->Arg(1)
     ->Arg(2)
+    ->Arg(3)
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 
@@ -374,6 +383,9 @@ void BM_Tabu(benchmark::State& state, int triples, int doubles, int grade, int s
         }
         if (const char* e = std::getenv("TABU_SEC")) {
             seconds = std::atoi(e);
+        }
+        if (const char* e = std::getenv("TABU_NOKNOWN")) {
+            engine.SetKnownCodes(std::atoi(e) == 0);
         }
         if (const char* e = std::getenv("TABU_FROMBEST")) {
             engine.SetFromBestRestarts(std::atoi(e));

@@ -48,7 +48,7 @@ void clsTMsEngine4::Search(std::span<const std::int32_t> lngSingle, std::int32_t
     }
 
     std::int32_t begin = m_settings.BeginCount;
-    if (begin >= 1) {
+    if (begin >= 1 && m_knownCodes) {
         begin = StartFromKnownCode(begin);
     }
     // Below the sphere bound no cover exists; searching on would only run out the time.

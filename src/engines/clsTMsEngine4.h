@@ -26,6 +26,8 @@ public:
     clsTMsTabu& Tabu() { return m_tabu; }
     // Restarts of a step that go back to the last cover before the others start afresh.
     void SetFromBestRestarts(std::int32_t lngCount) { m_fromBestRestarts = lngCount; }
+    // Off for the benchmarks that measure the search alone, from the fast search's size.
+    void SetKnownCodes(bool blnValue) { m_knownCodes = blnValue; }
 
 private:
     void Search(std::span<const std::int32_t> lngSingle, std::int32_t lngGrade,
@@ -42,4 +44,5 @@ private:
     // Local indices of the last confirmed cover.
     std::vector<std::int32_t> m_best;
     std::int32_t m_fromBestRestarts = 1;
+    bool m_knownCodes = true;
 };
