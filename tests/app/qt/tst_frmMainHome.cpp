@@ -296,8 +296,7 @@ void tst_frmMainHome::menusHoldEveryItemAndOnlyWiredOnesAreEnabled()
     auto action = [&](const char* strName) {
         return window.findChild<QAction*>(QString::fromLatin1(strName));
     };
-    for (const char* later : {
-                              // Single page only.
+    for (const char* later : {// Single page only.
                               "mnuEdit_SingleAdd", "mnuEdit_Select0"}) {
         QVERIFY2(action(later) != nullptr, later);
         QVERIFY2(!action(later)->isEnabled(), later);
