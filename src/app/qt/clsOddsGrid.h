@@ -34,6 +34,24 @@ public:
     void SetBoxText(int lngOutcome, int lngMatch, const std::string& strText);
     // A match that does not add up has its boxes drawn in red.
     void SetRowValid(int lngMatch, bool blnValid);
+    // The rules' texts and row colours (clsTOdds or a rule set shaped like it); true when
+    // every match adds up, which is when OK may be pressed.
+    template <class Rules> bool ShowTexts(const Rules& rules)
+    {
+        for (int m = 0; m < 13; ++m) {
+            for (int k = 0; k < 3; ++k) {
+                SetBoxText(k, m, rules.Text(k, m));
+            }
+        }
+        return ShowValid(rules);
+    }
+    template <class Rules> bool ShowValid(const Rules& rules)
+    {
+        for (int m = 0; m < 13; ++m) {
+            SetRowValid(m, rules.RowValid(m));
+        }
+        return rules.OkEnabled();
+    }
     // Boxes numbered as clsTOdds numbers them (match × 3 + column).
     QLineEdit* Box(int lngBox) const { return m_boxes[static_cast<std::size_t>(lngBox)]; }
     QLineEdit* Box(int lngOutcome, int lngMatch) const;

@@ -87,20 +87,12 @@ void frmOdds::SetMode(std::int32_t lngMode)
 
 void frmOdds::ShowTexts()
 {
-    for (int m = 0; m < 13; ++m) {
-        for (int k = 0; k < 3; ++k) {
-            m_grid->SetBoxText(k, m, m_odds.Text(k, m));
-        }
-    }
-    Validate();
+    m_ok->setEnabled(m_grid->ShowTexts(m_odds));
 }
 
 void frmOdds::Validate()
 {
-    for (int m = 0; m < 13; ++m) {
-        m_grid->SetRowValid(m, m_odds.RowValid(m));
-    }
-    m_ok->setEnabled(m_odds.OkEnabled());
+    m_ok->setEnabled(m_grid->ShowValid(m_odds));
 }
 
 void frmOdds::OnOk()

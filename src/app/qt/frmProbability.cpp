@@ -107,20 +107,12 @@ void frmProbability::SetMode(std::int32_t lngMode)
 
 void frmProbability::ShowTexts()
 {
-    for (int m = 0; m < 13; ++m) {
-        for (int k = 0; k < 3; ++k) {
-            m_grid->SetBoxText(k, m, m_entry.Text(k, m));
-        }
-    }
-    Validate();
+    m_ok->setEnabled(m_grid->ShowTexts(m_entry));
 }
 
 void frmProbability::Validate()
 {
-    for (int m = 0; m < 13; ++m) {
-        m_grid->SetRowValid(m, m_entry.RowValid(m));
-    }
-    m_ok->setEnabled(m_entry.OkEnabled());
+    m_ok->setEnabled(m_grid->ShowValid(m_entry));
 }
 
 void frmProbability::OnFromVote()
