@@ -49,6 +49,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 
 namespace {
@@ -186,6 +187,15 @@ frmMain::~frmMain()
     if (m_kumiBox != nullptr) {
         m_kumiBox->blockSignals(true);
     }
+    // The pages and the tool windows unsubscribe from the document and hand back its sinks as
+    // they go, so they go now, while it is still there.
+    // The tool windows first: they may still reach the pages.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow()) {
+            delete child;
+        }
+    }
+    delete takeCentralWidget();
 }
 
 void frmMain::FitToScreen()
@@ -283,31 +293,32 @@ void frmMain::BuildHomePage(QWidget* page)
     downloadColumn->addWidget(m_chkDownloadMessage);
     controls->addWidget(downloadGroup);
 
-    auto* teamGroup = new QGroupBox(QStringLiteral("海外チーム名"), page);
-    teamGroup->setObjectName(QStringLiteral("fraTeamName"));
-    auto* teamColumn = new QVBoxLayout(teamGroup);
-    auto* teamDownload = new QPushButton(QStringLiteral("最新版をダウンロード"), teamGroup);
-    teamDownload->setObjectName(QStringLiteral("cmdTeamNameDownload"));
-    auto* teamEdit = new QPushButton(QStringLiteral("チーム名を追加"), teamGroup);
-    teamEdit->setObjectName(QStringLiteral("cmdTeamNameEdit"));
-    teamColumn->addWidget(teamDownload);
-    teamColumn->addWidget(teamEdit);
-    controls->addWidget(teamGroup);
-    connect(teamDownload, &QPushButton::clicked, this, &frmMain::DownloadTeamNames);
-    connect(teamEdit, &QPushButton::clicked, this, &frmMain::EditTeamNames);
-
-    auto* userGroup = new QGroupBox(QStringLiteral("ユーザー定義"), page);
-    userGroup->setObjectName(QStringLiteral("fraUser"));
-    auto* userColumn = new QVBoxLayout(userGroup);
-    auto* userVote = new QPushButton(QStringLiteral("投票率"), userGroup);
-    userVote->setObjectName(QStringLiteral("cmdUser"));
-    auto* userProbability = new QPushButton(QStringLiteral("予想確率"), userGroup);
-    userProbability->setObjectName(QStringLiteral("cmdProbability"));
-    userColumn->addWidget(userVote);
-    userColumn->addWidget(userProbability);
-    controls->addWidget(userGroup);
-    connect(userVote, &QPushButton::clicked, this, &frmMain::EditUserVote);
-    connect(userProbability, &QPushButton::clicked, this, &frmMain::EditProbability);
+    // A framed column of command buttons, each calling one of this window's commands.
+    struct Command
+    {
+        const char* Caption;
+        const char* ObjectName;
+        void (frmMain::*Slot)();
+    };
+    const auto commandGroup = [&](const char* strCaption, const char* strName,
+                                  std::initializer_list<Command> commands) {
+        auto* group = new QGroupBox(QString::fromUtf8(strCaption), page);
+        group->setObjectName(QString::fromLatin1(strName));
+        auto* column = new QVBoxLayout(group);
+        for (const Command& c : commands) {
+            auto* button = new QPushButton(QString::fromUtf8(c.Caption), group);
+            button->setObjectName(QString::fromLatin1(c.ObjectName));
+            column->addWidget(button);
+            connect(button, &QPushButton::clicked, this, c.Slot);
+        }
+        controls->addWidget(group);
+    };
+    commandGroup("海外チーム名", "fraTeamName",
+                 {{"最新版をダウンロード", "cmdTeamNameDownload", &frmMain::DownloadTeamNames},
+                  {"チーム名を追加", "cmdTeamNameEdit", &frmMain::EditTeamNames}});
+    commandGroup("ユーザー定義", "fraUser",
+                 {{"投票率", "cmdUser", &frmMain::EditUserVote},
+                  {"予想確率", "cmdProbability", &frmMain::EditProbability}});
 
     auto* link = new QLabel(page);
     link->setObjectName(QStringLiteral("lblSalesSchedule"));
