@@ -28,10 +28,18 @@ void clsTMsTrial::SetTargets(std::span<const std::int32_t> lngTarget)
     }
     m_targetIndex.assign(kSingleCount, -1);
     m_targets.clear();
-    for (const std::int32_t s : lngTarget) {
+    m_targets.reserve(lngTarget.size());
+    // Over the full multi this first touch of two large blocks takes tens of milliseconds:
+    // the window gets its events on the way.
+    constexpr std::size_t kPumpEvery = std::size_t{1} << 18;
+    for (std::size_t i = 0; i < lngTarget.size(); ++i) {
+        const std::int32_t s = lngTarget[i];
         if (m_targetIndex[s] < 0) {
             m_targetIndex[s] = static_cast<std::int32_t>(m_targets.size());
             m_targets.push_back(s);
+        }
+        if ((i + 1) % kPumpEvery == 0) {
+            m_pump.DoEvents();
         }
     }
 }

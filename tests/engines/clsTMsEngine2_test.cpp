@@ -1,11 +1,13 @@
 #include "EngineTestSupport.h"
 #include "engines/clsTMsEngine1.h"
 #include "engines/clsTMsEngine2.h"
+#include "lottery/clsTNumber.h"
 #include "support/RecordingHost.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <numeric>
 #include <set>
 #include <string>
 
@@ -249,4 +251,25 @@ TEST(clsTMsEngine2, CacheHoldsEachCandidatesTargetsOnce)
         }
         EXPECT_EQ(r.engine.CacheSize(), pairs);
     }
+}
+
+// Indexing the full multi's 1.6 million targets takes tens of milliseconds before the cache
+// build writes its first line: the window must get events during it, not only after.
+TEST(clsTMsEngine2, IndexingTheFullMultiProcessesEvents)
+{
+    std::vector<std::int32_t> all(static_cast<std::size_t>(clsTNumber::SingleCount));
+    std::iota(all.begin(), all.end(), 0);
+    TrialRun r(1);
+    int before = 0;
+    r.host.OnDoEvents = [&](std::int64_t) {
+        if (r.LinesEndingWith("キャッシュ構築中...").empty()) {
+            ++before;
+        } else {
+            r.engine.EngineStop();
+        }
+    };
+    const std::array<int, 13> full{3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3};
+    ASSERT_TRUE(r.engine.EngineStart(all, 3, Settings(100, 1, 0), Marks(full)));
+    EXPECT_GE(before, 6);
+    EXPECT_EQ(r.engine.SingleCount(), 0);
 }
