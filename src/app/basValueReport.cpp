@@ -1,7 +1,5 @@
 #include "app/basValueReport.h"
 
-#include "app/clsDocument.h"
-
 #include <cmath>
 #include <cstdio>
 
@@ -35,25 +33,6 @@ std::string Short(double dblValue)
     return text;
 }
 } // namespace
-
-VoteRecord VoteFor(const clsDocument& doc)
-{
-    VoteRecord vote = doc.Vote();
-    if (vote.Kaisaikai == 0) {
-        vote.Kaisaikai = doc.Kaisaikai();
-    }
-    return vote;
-}
-
-bool GetSetValue(const clsDocument& doc, clsIMessage& message, clsTValue::SetValue& sv)
-{
-    if (!doc.Probability()) {
-        return false;
-    }
-    clsTValue value(message);
-    return value.SetProbability(*doc.Probability()) && value.SetVote(VoteFor(doc)) &&
-           value.GetSetValue(doc.Singles(), sv);
-}
 
 std::array<Line, 5> SetValueLines(const clsTValue::SetValue& sv)
 {

@@ -1,25 +1,13 @@
 #pragma once
-// The chance and the worth of the document's ticket set under the player's own probabilities,
-// and their texts: one routine for kelvra-cli value and the run area, so both tell the same
-// figures. The payouts are estimated from the document's vote status.
+// The texts of the figures under the player's own probabilities: one set of routines for
+// kelvra-cli value, the run area and the single page, so all tell the same figures.
 
-#include "base/clsIMessage.h"
-#include "lottery/VoteRecord.h"
 #include "lottery/clsTValue.h"
 
 #include <array>
 #include <string>
 
-class clsDocument;
-
 namespace basValueReport {
-// The document's vote status; without one it still names the document's round, so that the
-// grades the round pays follow the round (every payout is then 0).
-VoteRecord VoteFor(const clsDocument& doc);
-
-// False without probabilities (nothing said) or, reported, when the value class fails.
-bool GetSetValue(const clsDocument& doc, clsIMessage& message, clsTValue::SetValue& sv);
-
 struct Line
 {
     std::string Label;

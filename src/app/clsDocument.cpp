@@ -116,6 +116,7 @@ clsDocument::clsDocument(const clsHost& host, clsTMain& roundController,
     , m_engine(lngSeed ? std::make_unique<clsTMsEngine>(host.Pump, m_trail, *lngSeed)
                        : std::make_unique<clsTMsEngine>(host.Pump, m_trail))
     , m_multi(host.Message)
+    , m_valueCache(host.Message, host.Pump)
     , m_joukenPanels(host.Message, host.Clipboard)
     , m_tickets(host, roundController.ProgramDir())
     , m_enginePanels(host.Message, host.Clipboard)
@@ -936,10 +937,47 @@ bool clsDocument::SortSingles(SortKind kind)
     bool ok;
     {
         AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
-        ok = m_tickets.Sort(list, kind, m_sortAscending, m_vote,
-                            m_probability ? &*m_probability : nullptr);
+        ok = m_tickets.Sort(list, kind, m_sortAscending, m_vote, PreparedValue());
     }
     return ok && ReplaceSingles(std::move(list));
+}
+
+VoteRecord clsDocument::ValueVote() const
+{
+    VoteRecord vote = m_vote;
+    if (vote.Kaisaikai == 0) {
+        vote.Kaisaikai = m_kaisaikai;
+    }
+    return vote;
+}
+
+template <typename F> auto clsDocument::AskValue(F&& fn)
+{
+    auto answer = [&] {
+        FlagScope lock(m_workLock);
+        return fn();
+    }();
+    if (m_valueCache.TakeRefused()) {
+        RaiseChanged(PartView);
+    }
+    return answer;
+}
+
+clsTValue* clsDocument::PreparedValue()
+{
+    if (!m_probability) {
+        return nullptr;
+    }
+    return AskValue([this] { return m_valueCache.Value(*m_probability, ValueVote()); });
+}
+
+bool clsDocument::GetSetValue(clsTValue::SetValue& sv)
+{
+    if (!m_probability) {
+        return false;
+    }
+    return AskValue(
+        [&] { return m_valueCache.SetValue(*m_probability, ValueVote(), m_singles, sv); });
 }
 
 void clsDocument::SetSortAscending(bool blnValue)

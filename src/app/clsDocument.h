@@ -24,6 +24,7 @@
 #include "lottery/ResultRecord.h"
 #include "lottery/ScheduleRecord.h"
 #include "lottery/clsTMulti.h"
+#include "lottery/clsTValueCache.h"
 #include "results/clsTOdds.h"
 
 #include <cstdint>
@@ -199,6 +200,14 @@ public:
     const VoteRecord& Vote() const { return m_vote; }
     const ResultRecord& Result() const { return m_result; }
     const std::optional<ProbabilityRecord>& Probability() const { return m_probability; }
+    // The value object under the player's own probabilities and the vote status (without one,
+    // the round still decides which grades pay): one for the single page, the run area, the
+    // sorts and kelvra-cli value, its tables built once per change. nullptr without
+    // probabilities, when they cannot be used, and while a build processes events; a view
+    // turned away then is told by a PartView change when the build has ended.
+    clsTValue* PreparedValue();
+    // The ticket set's chance and worth; false as above.
+    bool GetSetValue(clsTValue::SetValue& sv);
     const clsTMulti& Multi() const { return m_multi; }
     const ConditionSetRecord& Jouken() const { return m_jouken; }
     const EngineSettingsRecord& EngineSettings() const { return m_engineSettings; }
@@ -309,6 +318,9 @@ private:
     void ApplyRecord(const DataFileRecord& rec, bool blnDataFlag, std::int32_t lngDataVersion);
     void RecountFrame();
     void RaiseChanged(std::uint32_t lngParts);
+    VoteRecord ValueVote() const;
+    // Runs a question to the value cache under the silent work lock: its events change nothing.
+    template <typename F> auto AskValue(F&& fn);
     // Runs a multi grid command and raises PartMulti.
     template <typename F> bool MultiCommand(F&& fn);
     // Condition panels: the record puts into them, the round's J1/J2 tabs, the target cells.
@@ -335,6 +347,7 @@ private:
     VoteRecord m_vote;
     ResultRecord m_result;
     std::optional<ProbabilityRecord> m_probability;
+    clsTValueCache m_valueCache;
     ConditionSetRecord m_jouken;
     clsJoukenPanels m_joukenPanels;
     std::int32_t m_joukenPage = 0;

@@ -72,7 +72,7 @@ bool clsTicketSet::SortAvailable(SortKind kind, std::int32_t lngVoteKaisaikai,
 }
 
 bool clsTicketSet::Sort(std::vector<std::int32_t>& lngSingle, SortKind kind, bool blnAscending,
-                        const VoteRecord& vote, const ProbabilityRecord* prob)
+                        const VoteRecord& vote, clsTValue* value)
 {
     clsTSingleSort sort(m_host.Message, m_host.Busy);
     sort.SetVoteRecord(vote);
@@ -96,11 +96,11 @@ bool clsTicketSet::Sort(std::vector<std::int32_t>& lngSingle, SortKind kind, boo
                               blnAscending);
     case SortKind::EV:
     case SortKind::P:
-        if (prob == nullptr) {
+        if (value == nullptr) {
             m_host.Message.ShowMessage(MsgIcon::Information, "自分の確率がありません", "");
             return false;
         }
-        return sort.ValueSort(lngSingle, *prob, kind == SortKind::EV ? 0 : 1, blnAscending);
+        return sort.ValueSort(lngSingle, *value, kind == SortKind::EV ? 0 : 1, blnAscending);
     }
     return false;
 }

@@ -6,9 +6,9 @@
 
 #include "base/clsHost.h"
 #include "lottery/MarkArray.h"
-#include "lottery/ProbabilityRecord.h"
 #include "lottery/ResultRecord.h"
 #include "lottery/VoteRecord.h"
+#include "lottery/clsTValue.h"
 #include "results/clsTResult.h"
 #include "tickets/clsTSingle.h"
 
@@ -69,9 +69,10 @@ public:
     static bool SortAvailable(SortKind kind, std::int32_t lngVoteKaisaikai,
                               std::int32_t lngMaxGrade, bool blnHasProbability = false);
     // Sorts the list in place by the kind's key with the given vote status (a new sorter for
-    // every sort); false, reported, when the sort failed (the list is then unchanged).
+    // every sort) and, for the EV and chance sorts, the prepared value object; false, reported,
+    // when the sort failed (the list is then unchanged).
     bool Sort(std::vector<std::int32_t>& lngSingle, SortKind kind, bool blnAscending,
-              const VoteRecord& vote, const ProbabilityRecord* prob = nullptr);
+              const VoteRecord& vote, clsTValue* value = nullptr);
 
 private:
     clsHost m_host;

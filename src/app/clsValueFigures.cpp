@@ -5,27 +5,13 @@
 
 #include <stdexcept>
 
-clsValueFigures::clsValueFigures(clsIMessage& message)
-    : m_value(message)
-{}
-
-void clsValueFigures::Update(const clsDocument& doc)
+void clsValueFigures::Update(clsDocument& doc)
 {
     m_text = {};
-    if (!doc.Probability()) {
-        m_prob.reset();
+    m_shown = doc.Probability().has_value();
+    clsTValue* value = doc.PreparedValue();
+    if (value == nullptr) {
         return;
-    }
-    if (m_prob != doc.Probability()) {
-        m_prob = m_value.SetProbability(*doc.Probability()) ? doc.Probability() : std::nullopt;
-        if (!m_prob) {
-            return;
-        }
-    }
-    const VoteRecord vote = basValueReport::VoteFor(doc);
-    if (m_vote != vote) {
-        m_value.SetVote(vote);
-        m_vote = vote;
     }
     const clsTSingle& sheet = doc.Sheet();
     const std::vector<std::int32_t>& singles = sheet.Singles();
@@ -37,8 +23,8 @@ void clsValueFigures::Update(const clsDocument& doc)
         }
         const std::int32_t no = singles[static_cast<std::size_t>(index)];
         const auto s = static_cast<std::size_t>(slot);
-        m_text[0][s] = basValueReport::EVText(m_value.GetEV(no));
-        m_text[1][s] = basValueReport::PText(m_value.GetP(no));
+        m_text[0][s] = basValueReport::EVText(value->GetEV(no));
+        m_text[1][s] = basValueReport::PText(value->GetP(no));
     }
 }
 

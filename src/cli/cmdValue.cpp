@@ -21,7 +21,7 @@ int CmdValue(clsTerminalHost& host, const std::string& strHome,
     if (!work.Document.FileLoadDRD(args[0], true, true)) {
         return 1;
     }
-    const clsDocument& doc = work.Document;
+    clsDocument& doc = work.Document;
     if (!doc.Probability()) {
         host.ShowMessage(MsgIcon::Error,
                          args[0] +
@@ -31,7 +31,7 @@ int CmdValue(clsTerminalHost& host, const std::string& strHome,
         return 1;
     }
     clsTValue::SetValue sv;
-    if (!basValueReport::GetSetValue(doc, host, sv)) {
+    if (!doc.GetSetValue(sv)) {
         return 1; // the value class has said why
     }
     for (const basValueReport::Line& line : basValueReport::SetValueLines(sv)) {

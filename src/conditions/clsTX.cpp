@@ -34,6 +34,7 @@ clsTX::clsTX(clsIMessage& objMessage, clsIPump& objPump)
     , m_worker(objMessage)
     , m_meisai(objMessage)
 {
+    m_worker.SetPump(&m_pump);
     m_worker.ProgressBegin = [this] {
         m_msg.Value(0);
         m_msg.Max(100);

@@ -36,6 +36,8 @@ public:
     const MarkArray& Value() const { return m_marks; }
     void SetVoteRecord(const VoteRecord& vote);
     const VoteRecord& GetVoteRecord() const { return m_vote; }
+    // Events processed while the value passes build their tables (the run's pump).
+    void SetPump(clsIPump* pump) { m_value.SetPump(pump); }
     // The player's own probabilities for the value passes; none switches those passes off.
     void SetProbability(const std::optional<ProbabilityRecord>& prob);
     bool HasProbability() const { return m_hasProbability; }

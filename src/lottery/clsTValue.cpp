@@ -3,6 +3,7 @@
 #include "lottery/clsTNumber.h"
 #include "lottery/clsToto.h"
 
+#include <algorithm>
 #include <numeric>
 #include <stdexcept>
 
@@ -10,6 +11,11 @@ namespace {
 
 constexpr std::int32_t kLowSpan = 2187; // 3^7: matches 1..7
 constexpr std::int32_t kHighSpan = 729; // 3^6: matches 8..13
+// Work between two event calls when a pump is set: each takes a few milliseconds.
+constexpr std::size_t kPrepareChunk = 177147; // 3^11 results, whole groups of the estimator
+constexpr std::size_t kEVChunk = 8192;
+constexpr std::size_t kSetChunk = 4096;
+constexpr std::int32_t kSumChunk = 81; // blocks of matches 1..7
 
 void RequireNo(std::int32_t lngNo)
 {
@@ -117,7 +123,25 @@ bool clsTValue::GetPList(std::span<const std::int32_t> lngSingle, std::span<doub
     }
 }
 
-void clsTValue::Prepare()
+void clsTValue::Pump() const
+{
+    if (m_pump != nullptr) {
+        m_pump->DoEvents();
+    }
+}
+
+bool clsTValue::Prepare()
+{
+    try {
+        PrepareTables();
+        return true;
+    } catch (const std::exception& e) {
+        m_err.ReportException("Prepare", e);
+        return false;
+    }
+}
+
+void clsTValue::PrepareTables()
 {
     if (m_prepared) {
         return;
@@ -125,24 +149,36 @@ void clsTValue::Prepare()
     // The estimates of every result once, in ascending order (the estimator's fastest list);
     // every EV then only reads them. A grade the round does not pay is left at 0.
     const auto n = static_cast<std::size_t>(clsTNumber::SingleCount);
-    std::vector<std::int32_t> all(n);
-    std::iota(all.begin(), all.end(), 0);
-    std::vector<Currency> m1(n);
-    std::vector<Currency> m2(n);
-    std::vector<Currency> m3(m_maxGrade >= 3 ? n : 0);
-    if (!m_money.GetMoneyList(all, m1, m2, m3)) {
-        throw std::runtime_error("payout estimates failed");
-    }
+    const bool grade3 = m_maxGrade >= 3;
     m_w1.assign(n, 0.0);
     m_w2.assign(n, 0.0);
-    m_w3.assign(m_maxGrade >= 3 ? n : 0, 0.0);
-    for (std::size_t s = 0; s < n; ++s) {
-        const double p = m_low[s % kLowSpan] * m_high[s / kLowSpan];
-        m_w1[s] = p * m1[s].ToDouble();
-        m_w2[s] = p * m2[s].ToDouble();
-        if (!m3.empty()) {
-            m_w3[s] = p * m3[s].ToDouble();
+    m_w3.assign(grade3 ? n : 0, 0.0);
+    std::vector<std::int32_t> all(kPrepareChunk);
+    std::vector<Currency> m1(kPrepareChunk);
+    std::vector<Currency> m2(kPrepareChunk);
+    std::vector<Currency> m3(grade3 ? kPrepareChunk : 0);
+    for (std::size_t from = 0; from < n; from += kPrepareChunk) {
+        const std::size_t len = std::min(kPrepareChunk, n - from);
+        std::iota(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(len),
+                  static_cast<std::int32_t>(from));
+        const std::span<const std::int32_t> list(all.data(), len);
+        if (!m_money.GetMoneyList(list, m1, m2,
+                                  grade3 ? std::span<Currency>(m3) : std::span<Currency>())) {
+            m_w1.clear();
+            m_w2.clear();
+            m_w3.clear();
+            throw std::runtime_error("payout estimates failed");
         }
+        for (std::size_t i = 0; i < len; ++i) {
+            const std::size_t s = from + i;
+            const double p = m_low[s % kLowSpan] * m_high[s / kLowSpan];
+            m_w1[s] = p * m1[i].ToDouble();
+            m_w2[s] = p * m2[i].ToDouble();
+            if (grade3) {
+                m_w3[s] = p * m3[i].ToDouble();
+            }
+        }
+        Pump();
     }
     m_prepared = true;
 }
@@ -173,7 +209,7 @@ double clsTValue::GetEV(std::int32_t lngNo)
 {
     try {
         RequireNo(lngNo);
-        Prepare();
+        PrepareTables();
         return EVOf(lngNo);
     } catch (const std::exception& e) {
         m_err.ReportException("GetEV", e);
@@ -190,9 +226,12 @@ bool clsTValue::GetEVList(std::span<const std::int32_t> lngSingle, std::span<dou
         for (const std::int32_t s : lngSingle) {
             RequireNo(s);
         }
-        Prepare();
+        PrepareTables();
         for (std::size_t i = 0; i < lngSingle.size(); ++i) {
             dblOut[i] = EVOf(lngSingle[i]);
+            if ((i + 1) % kEVChunk == 0) {
+                Pump();
+            }
         }
         return true;
     } catch (const std::exception& e) {
@@ -207,14 +246,18 @@ bool clsTValue::GetSetValue(std::span<const std::int32_t> lngSingle, SetValue& v
         for (const std::int32_t s : lngSingle) {
             RequireNo(s);
         }
-        Prepare();
+        PrepareTables();
         // Nearest distance of every result to the set, as flags in one byte per result.
         constexpr std::uint8_t kHit1 = 1;
         constexpr std::uint8_t kHit2 = 2;
         constexpr std::uint8_t kHit3 = 4;
         std::vector<std::uint8_t> hit(static_cast<std::size_t>(clsTNumber::SingleCount), 0);
         SetValue v;
-        for (const std::int32_t s : lngSingle) {
+        for (std::size_t k = 0; k < lngSingle.size(); ++k) {
+            const std::int32_t s = lngSingle[k];
+            if ((k + 1) % kSetChunk == 0) {
+                Pump();
+            }
             v.EV += EVOf(s);
             std::uint8_t* h = hit.data() + s;
             h[0] |= kHit1;
@@ -250,6 +293,9 @@ bool clsTValue::GetSetValue(std::span<const std::int32_t> lngSingle, SetValue& v
             v.Grade1 += s1 * high;
             v.Grade2 += s2 * high;
             v.Within2 += s3 * high;
+            if ((hi + 1) % kSumChunk == 0) {
+                Pump();
+            }
         }
         v.Grade3 = m_maxGrade >= 3 ? v.Within2 : v.Grade2;
         v.Cost = Currency::FromInt(static_cast<std::int64_t>(lngSingle.size()) * 100);

@@ -10,6 +10,7 @@
 
 #include "base/Currency.h"
 #include "base/clsErrorReporter.h"
+#include "base/clsIPump.h"
 #include "lottery/ProbabilityRecord.h"
 #include "lottery/VoteRecord.h"
 #include "lottery/clsTMoney.h"
@@ -23,6 +24,11 @@ class clsTValue
 {
 public:
     explicit clsTValue(clsIMessage& message);
+
+    // With a pump, events are processed now and then while the tables are built and while
+    // long lists are summed, so that a window stays responsive. The caller keeps the object
+    // from being used again by those events.
+    void SetPump(clsIPump* pump) { m_pump = pump; }
 
     // False, reported, for a record that fails its check; the old probabilities stay.
     bool SetProbability(const ProbabilityRecord& prob);
@@ -55,13 +61,20 @@ public:
     // False, reported, for a ticket number outside the numbering.
     bool GetSetValue(std::span<const std::int32_t> lngSingle, SetValue& value);
 
+    // Builds the tables of the whole ticket space now rather than on the first EV question.
+    // False, reported, when the payouts cannot be estimated.
+    bool Prepare();
+    bool Prepared() const { return m_prepared; }
+
     std::int32_t MaxGrade() const { return m_maxGrade; }
 
 private:
-    void Prepare();
+    void PrepareTables();
+    void Pump() const;
     double EVOf(std::int32_t lngNo) const;
 
     clsErrorReporter m_err;
+    clsIPump* m_pump = nullptr;
     clsTMoney m_money;
     std::int32_t m_maxGrade = 3;
     std::array<std::array<double, 3>, 13> m_p{};

@@ -137,6 +137,16 @@ bool clsTSingleSort::CountSort(const char* strOperation, std::vector<std::int32_
 bool clsTSingleSort::ValueSort(std::vector<std::int32_t>& lngSingle, const ProbabilityRecord& prob,
                                std::int32_t SortType, bool Sorted)
 {
+    clsTValue value(m_err.Message());
+    if (!value.SetProbability(prob) || (SortType == 0 && !value.SetVote(m_vote))) {
+        return false;
+    }
+    return ValueSort(lngSingle, value, SortType, Sorted);
+}
+
+bool clsTSingleSort::ValueSort(std::vector<std::int32_t>& lngSingle, clsTValue& value,
+                               std::int32_t SortType, bool Sorted)
+{
     BusyScope busy(m_busy);
     try {
         if (SortType < 0 || SortType > 1) {
@@ -148,16 +158,8 @@ bool clsTSingleSort::ValueSort(std::vector<std::int32_t>& lngSingle, const Proba
             m_err.Report("ValueSort", "並べ替えるシングルがありません。");
             return false;
         }
-        clsTValue value(m_err.Message());
-        if (!value.SetProbability(prob)) {
-            return false;
-        }
         std::vector<double> key(lngSingle.size());
-        if (SortType == 0) {
-            if (!value.SetVote(m_vote) || !value.GetEVList(lngSingle, key)) {
-                return false;
-            }
-        } else if (!value.GetPList(lngSingle, key)) {
+        if (SortType == 0 ? !value.GetEVList(lngSingle, key) : !value.GetPList(lngSingle, key)) {
             return false;
         }
         std::vector<std::int32_t> index(lngSingle.size());

@@ -8,6 +8,7 @@
 #include "lottery/ProbabilityRecord.h"
 #include "lottery/VoteRecord.h"
 #include "lottery/clsTMoney.h"
+#include "lottery/clsTValue.h"
 
 #include <array>
 #include <cstdint>
@@ -34,6 +35,9 @@ public:
     // given to SetVoteRecord); 1: the chance to be the result. Equal keys keep their order.
     bool ValueSort(std::vector<std::int32_t>& lngSingle, const ProbabilityRecord& prob,
                    std::int32_t SortType, bool Sorted);
+    // The same with a value object already given its probabilities and vote status.
+    bool ValueSort(std::vector<std::int32_t>& lngSingle, clsTValue& value, std::int32_t SortType,
+                   bool Sorted);
 
     // (match, outcome code) -> rank 0 (most bets) .. 2.
     const std::array<std::array<std::uint8_t, 3>, 13>& Ranks() const { return m_rank; }

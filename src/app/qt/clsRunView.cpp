@@ -130,7 +130,7 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
         }
         if ((lngParts &
              (clsDocument::PartSingles | clsDocument::PartProbability | clsDocument::PartVote |
-              clsDocument::PartRound | clsDocument::PartRunState)) != 0) {
+              clsDocument::PartRound | clsDocument::PartRunState | clsDocument::PartView)) != 0) {
             RefreshValue();
         }
     });
@@ -203,8 +203,7 @@ void clsRunView::RefreshValue()
 {
     clsTValue::SetValue sv;
     const bool shown = m_doc.Probability().has_value() && !m_doc.Singles().empty() &&
-                       !m_doc.Running() &&
-                       basValueReport::GetSetValue(m_doc, m_doc.Host().Message, sv);
+                       !m_doc.Running() && m_doc.GetSetValue(sv);
     m_value->setVisible(shown);
     if (!shown) {
         return;

@@ -102,7 +102,7 @@ QPushButton* Button(const QString& strCaption, const char* strName, QWidget* par
 clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* parent)
     : QWidget(parent)
     , m_doc(doc)
-    , m_values(std::make_unique<clsValueFigures>(message))
+    , m_values(std::make_unique<clsValueFigures>())
     , m_figureSource(std::make_unique<FigureSource>(doc, *m_values))
     , m_game(message)
     , m_gameSource(m_game)
@@ -221,7 +221,7 @@ clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* pa
             Refresh();
         }
         if ((lngParts & (clsDocument::PartProbability | clsDocument::PartVote |
-                         clsDocument::PartRound)) != 0) {
+                         clsDocument::PartRound | clsDocument::PartView)) != 0) {
             RefreshFigures();
         }
     });
