@@ -4,6 +4,7 @@
 #include "conditions/ConditionTableEntry.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 constexpr const char* kMarkSymbol[7] = {"－", "◎", "○", "▲", "△", "×", "☆"};
@@ -99,6 +100,36 @@ std::string PayoutText(const DataFileRecord& rec)
     std::string s = "利用投票状況：";
     s += rec.VoteTime.IsZero() ? "ユーザー定義" : rec.VoteTime.Format("yyyy/mm/dd hh:nn");
     return s + "\r\n" + lines + "\r\n";
+}
+
+// The limits by the player's own probabilities, as the payout limits read; empty when none is
+// in force. P as in its box: ten significant digits.
+std::string ValueText(const ValueLimits& v)
+{
+    auto range = [](const std::string& strMin, const std::string& strMax, bool hasMin, bool hasMax,
+                    const char* unit) {
+        if (hasMin && hasMax) {
+            return strMin + unit + " ～ " + strMax + unit;
+        }
+        return hasMin ? strMin + unit + "以上" : strMax + unit + "以下";
+    };
+    auto p = [](double dblP) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.10g", dblP);
+        return std::string(buf);
+    };
+    std::string lines;
+    if (v.EVFlag && (v.EVMin > Currency() || v.EVMax < kHaitouNoLimit)) {
+        lines += "期待値：" +
+                 range(clsTClipboard::MoneyText(v.EVMin), clsTClipboard::MoneyText(v.EVMax),
+                       v.EVMin > Currency(), v.EVMax < kHaitouNoLimit, "円") +
+                 "\r\n";
+    }
+    if (v.PFlag && (v.PMin > 0.0 || v.PMax < 1.0)) {
+        lines +=
+            "１等確率：" + range(p(v.PMin), p(v.PMax), v.PMin > 0.0, v.PMax < 1.0, "") + "\r\n";
+    }
+    return lines.empty() ? lines : "[自分の確率]\r\n" + lines + "\r\n";
 }
 
 // A line for each marked row of tab k: the open counts, the tolerated ones in brackets.
@@ -361,6 +392,7 @@ std::string clsTClipboard::ConditionText(const DataFileRecord& rec)
     if (j.Haitou.Enabled[0]) {
         s += PayoutText(rec);
     }
+    s += ValueText(j.Value);
     const std::pair<JoukenKind, const char*> kinds[] = {{JoukenKind::Honmei, "[本命]"},
                                                         {JoukenKind::Ninki, "[人気]"},
                                                         {JoukenKind::Mark, "[勝敗]"}};

@@ -93,6 +93,41 @@ TEST(ClipboardText, PayoutSection)
     EXPECT_EQ(clsTClipboard::ConditionText(r), "");
 }
 
+// The limits by the player's own probabilities stand in their own section, whether or not the
+// payout limits are in use (the extraction applies them either way).
+TEST(ClipboardText, ValueLimitSection)
+{
+    DataFileRecord r = Record();
+    ValueLimits& v = r.Jouken.Value;
+    v.EVFlag = true;
+    v.EVMin = Currency::FromInt(120);
+    v.PFlag = true;
+    v.PMax = 0.25;
+    EXPECT_EQ(clsTClipboard::ConditionText(r),
+              "[自分の確率]\r\n期待値：120円以上\r\n１等確率：0.25以下\r\n\r\n");
+    v.EVMax = Currency::FromInt(25000);
+    v.PMin = 0.0000125;
+    v.PFlag = false;
+    EXPECT_EQ(clsTClipboard::ConditionText(r), "[自分の確率]\r\n期待値：120円 ～ 25,000円\r\n\r\n");
+    v.EVFlag = false;
+    v.PFlag = true;
+    EXPECT_EQ(clsTClipboard::ConditionText(r),
+              "[自分の確率]\r\n１等確率：1.25e-05 ～ 0.25\r\n\r\n");
+    // Open on both ends, or not ticked: no section.
+    v.PMin = 0.0;
+    v.PMax = 1.0;
+    EXPECT_EQ(clsTClipboard::ConditionText(r), "");
+
+    // After the payout section when both are in force.
+    v.EVFlag = true;
+    r.Jouken.Haitou.Enabled[0] = true;
+    r.Jouken.Haitou.Flag[0] = true;
+    r.Jouken.Haitou.Min[0] = Currency::FromInt(1000000);
+    EXPECT_EQ(clsTClipboard::ConditionText(r),
+              "利用投票状況：ユーザー定義\r\n１等当せん金：100万円以上\r\n\r\n"
+              "[自分の確率]\r\n期待値：120円 ～ 25,000円\r\n\r\n");
+}
+
 TEST(ClipboardText, TableRowsNameTheirRow)
 {
     DataFileRecord r = Record();
