@@ -3,6 +3,7 @@
 // the longest gap between two event-processing calls and the log line being written then: a
 // window that pumps at those calls stays responsive only if no gap is long.
 #include "app/clsDocument.h"
+#include "lottery/clsTNumber.h"
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
 #include "support/TempDir.h"
@@ -117,6 +118,37 @@ int main()
                     engine, static_cast<double>(total) / 1e6, static_cast<long long>(gap.Calls),
                     static_cast<double>(gap.MaxGapUs) / 1e3, gap.MaxGapAt.c_str(),
                     static_cast<double>(tail) / 1e3, doc.SingleCount());
+    }
+    // The value figures the single page and the run area ask for: the tables of the whole ticket
+    // space, then the chance and worth of the last run's set and of every single.
+    ProbabilityRecord prob;
+    for (int m = 0; m < 13; ++m) {
+        prob.Value[0][m] = 4500;
+        prob.Value[1][m] = 2500;
+        prob.Value[2][m] = 3000;
+    }
+    doc.SetProbability(prob);
+    const std::pair<const char*, bool> sets[] = {{"the last run's set", false},
+                                                 {"all singles", true}};
+    for (const auto& [name, all] : sets) {
+        if (all) {
+            std::vector<std::int32_t> every(clsTNumber::SingleCount);
+            for (std::int32_t s = 0; s < clsTNumber::SingleCount; ++s) {
+                every[static_cast<std::size_t>(s)] = s;
+            }
+            doc.SetSingles(std::move(every));
+        }
+        gap.Reset();
+        const std::int64_t start = GapHost::NowUs();
+        clsTValue::SetValue sv;
+        const bool ok = doc.GetSetValue(sv);
+        const std::int64_t tail = gap.Finish();
+        std::printf("value of %s (%d singles, tables %s): %s in %.1f ms, %lld pump calls, longest "
+                    "gap %.1f ms, last call to end %.1f ms\n",
+                    name, doc.SingleCount(), all ? "kept" : "built", ok ? "done" : "FAILED",
+                    static_cast<double>(GapHost::NowUs() - start) / 1e3,
+                    static_cast<long long>(gap.Calls), static_cast<double>(gap.MaxGapUs) / 1e3,
+                    static_cast<double>(tail) / 1e3);
     }
     return 0;
 }

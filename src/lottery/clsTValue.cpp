@@ -12,7 +12,12 @@ namespace {
 constexpr std::int32_t kLowSpan = 2187; // 3^7: matches 1..7
 constexpr std::int32_t kHighSpan = 729; // 3^6: matches 8..13
 // Work between two event calls when a pump is set: each takes a few milliseconds.
-constexpr std::size_t kPrepareChunk = 177147; // 3^11 results, whole groups of the estimator
+// The estimator shares its work among the results that agree on matches 1..10 (3^10 groups of
+// 27), so a slice of the tables takes whole groups: every code of matches 11..13 of a range
+// of groups.
+constexpr std::int32_t kGroupSpan = 59049;  // 3^10
+constexpr std::int32_t kSliceGroups = 6561; // nine slices
+constexpr std::size_t kSliceSize = 27 * kSliceGroups;
 constexpr std::size_t kEVChunk = 8192;
 constexpr std::size_t kSetChunk = 4096;
 constexpr std::int32_t kSumChunk = 81; // blocks of matches 1..7
@@ -147,30 +152,37 @@ void clsTValue::PrepareTables()
         return;
     }
     // The estimates of every result once, in ascending order (the estimator's fastest list);
-    // every EV then only reads them. A grade the round does not pay is left at 0.
+    // every EV then only reads them. A grade the round does not pay has no table.
     const auto n = static_cast<std::size_t>(clsTNumber::SingleCount);
     const bool grade3 = m_maxGrade >= 3;
-    m_w1.assign(n, 0.0);
-    m_w2.assign(n, 0.0);
-    m_w3.assign(grade3 ? n : 0, 0.0);
-    std::vector<std::int32_t> all(kPrepareChunk);
-    std::vector<Currency> m1(kPrepareChunk);
-    std::vector<Currency> m2(kPrepareChunk);
-    std::vector<Currency> m3(grade3 ? kPrepareChunk : 0);
-    for (std::size_t from = 0; from < n; from += kPrepareChunk) {
-        const std::size_t len = std::min(kPrepareChunk, n - from);
-        std::iota(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(len),
-                  static_cast<std::int32_t>(from));
-        const std::span<const std::int32_t> list(all.data(), len);
-        if (!m_money.GetMoneyList(list, m1, m2,
+    // Left unset and written slice by slice: touching 38 MB at once costs a first-touch
+    // pause longer than the slices themselves.
+    if (!m_w1) {
+        m_w1 = std::make_unique_for_overwrite<double[]>(n);
+        m_w2 = std::make_unique_for_overwrite<double[]>(n);
+    }
+    if (grade3 && !m_w3) {
+        m_w3 = std::make_unique_for_overwrite<double[]>(n);
+    }
+    m_grade3 = grade3;
+    std::vector<std::int32_t> slice(kSliceSize);
+    std::vector<Currency> m1(kSliceSize);
+    std::vector<Currency> m2(kSliceSize);
+    std::vector<Currency> m3(grade3 ? kSliceSize : 0);
+    for (std::int32_t g0 = 0; g0 < kGroupSpan; g0 += kSliceGroups) {
+        // Ascending, as the estimator's fastest path wants.
+        std::size_t len = 0;
+        for (std::int32_t k = 0; k < 27; ++k) {
+            for (std::int32_t g = g0; g < g0 + kSliceGroups; ++g) {
+                slice[len++] = g + k * kGroupSpan;
+            }
+        }
+        if (!m_money.GetMoneyList(slice, m1, m2,
                                   grade3 ? std::span<Currency>(m3) : std::span<Currency>())) {
-            m_w1.clear();
-            m_w2.clear();
-            m_w3.clear();
             throw std::runtime_error("payout estimates failed");
         }
         for (std::size_t i = 0; i < len; ++i) {
-            const std::size_t s = from + i;
+            const auto s = static_cast<std::size_t>(slice[i]);
             const double p = m_low[s % kLowSpan] * m_high[s / kLowSpan];
             m_w1[s] = p * m1[i].ToDouble();
             m_w2[s] = p * m2[i].ToDouble();
@@ -186,14 +198,14 @@ void clsTValue::PrepareTables()
 double clsTValue::EVOf(std::int32_t lngNo) const
 {
     const Neighbours nb(lngNo);
-    const double* w2 = m_w2.data() + lngNo;
+    const double* w2 = m_w2.get() + lngNo;
     double ev2 = 0.0;
     for (int m = 0; m < 13; ++m) {
         ev2 += w2[nb.d[m][0]] + w2[nb.d[m][1]];
     }
     double ev3 = 0.0;
-    if (!m_w3.empty()) {
-        const double* w3 = m_w3.data() + lngNo;
+    if (m_grade3) {
+        const double* w3 = m_w3.get() + lngNo;
         for (int i = 0; i < 12; ++i) {
             for (int j = i + 1; j < 13; ++j) {
                 for (const std::int32_t a : nb.d[i]) {

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -81,9 +82,11 @@ private:
     // P of the codes of matches 1..7 and 8..13 as numbers: P(s) = low x high.
     std::vector<double> m_low;
     std::vector<double> m_high;
-    // Per result s: P(s) x the estimated payout of grade 1, 2, 3 with s as the result.
-    std::vector<double> m_w1;
-    std::vector<double> m_w2;
-    std::vector<double> m_w3;
+    // Per result s: P(s) times the estimated payout of each grade when s is the result; a grade the
+    // round does not pay stays unused.
+    std::unique_ptr<double[]> m_w1;
+    std::unique_ptr<double[]> m_w2;
+    std::unique_ptr<double[]> m_w3;
+    bool m_grade3 = false;
     bool m_prepared = false;
 };
