@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
     : QWidget(parent)
     , m_doc(doc)
@@ -91,6 +93,14 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
     valueGrid->setContentsMargins(0, 4, 0, 0);
     valueGrid->setHorizontalSpacing(12);
     valueGrid->setVerticalSpacing(2);
+    // Beside the breakdown's shares of the singles, these are chances under the player's
+    // own probabilities: the heading keeps the two apart.
+    auto* valueTitle = new QLabel(QStringLiteral("自分の確率での見込み"), m_value);
+    valueTitle->setObjectName(QStringLiteral("lblValueTitle"));
+    QFont titleFont = valueTitle->font();
+    titleFont.setBold(true);
+    valueTitle->setFont(titleFont);
+    valueGrid->addWidget(valueTitle, 0, 0, 1, 2);
     for (int i = 0; i < static_cast<int>(m_valueText.size()); ++i) {
         const auto k = static_cast<std::size_t>(i);
         m_valueCaption[k] = new QLabel(m_value);
@@ -107,8 +117,8 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
             m_valueCaption[k]->fontMetrics().horizontalAdvance(QStringLiteral("購入金額")));
         m_valueText[k]->setMinimumWidth(
             m_valueText[k]->fontMetrics().horizontalAdvance(QStringLiteral("0.0000000000 円")));
-        valueGrid->addWidget(m_valueCaption[k], i, 0);
-        valueGrid->addWidget(m_valueText[k], i, 1);
+        valueGrid->addWidget(m_valueCaption[k], i + 1, 0);
+        valueGrid->addWidget(m_valueText[k], i + 1, 1);
     }
     // Beside the winning counts: below them it would fall off a short window.
     row->addWidget(m_value, 0, Qt::AlignTop);
@@ -212,8 +222,11 @@ void clsRunView::RefreshValue()
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const QString caption = basQtText::ToQ(lines[i].Label);
         QString text = basQtText::ToQ(lines[i].Text);
-        if (i >= 3) {
-            text += QStringLiteral(" 円");
+        if (i == 3) {
+            text = basQtText::ToQ(Currency::FromInt(std::llround(sv.EV)).FormatNumber(0, true)) +
+                   QStringLiteral(" 円");
+        } else if (i == 4) {
+            text = basQtText::ToQ(sv.Cost.FormatNumber(0, true)) + QStringLiteral(" 円");
         }
         m_valueCaption[i]->setText(caption);
         m_valueText[i]->setText(text);

@@ -205,7 +205,12 @@ void tst_frmMainValue::theRunAreaTellsWhatKelvraCliValuePrints()
         QLabel* text = view->ValueText(i);
         QCOMPARE(text->accessibleName(), fields[0]);
         QString shown = text->text();
-        shown.remove(QStringLiteral(" 円"));
+        if (i >= 3) {
+            QVERIFY2(shown.endsWith(QStringLiteral(" 円")), qPrintable(shown));
+            shown.chop(2);
+            QVERIFY2(shown.size() < 4 || shown.contains(QLatin1Char(',')), qPrintable(shown));
+            shown.remove(QLatin1Char(','));
+        }
         QCOMPARE(shown, fields[1]);
     }
     // The cost is the tickets at 100 yen.
