@@ -75,6 +75,7 @@ bool clsTicketSet::Sort(std::vector<std::int32_t>& lngSingle, SortKind kind, boo
                         const VoteRecord& vote, clsTValue* value)
 {
     clsTSingleSort sort(m_host.Message, m_host.Busy);
+    sort.SetPump(&m_host.Pump);
     sort.SetVoteRecord(vote);
     switch (kind) {
     case SortKind::Payout1:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <numeric>
 #include <stdexcept>
 #include <utility>
 
@@ -11,6 +12,29 @@ struct Range
 {
     std::int64_t lo;
     std::int64_t hi;
+};
+
+// Calls the pump once enough entries have been looked at since the last call: about a
+// millisecond's work per 2^18.
+class WorkTick
+{
+public:
+    explicit WorkTick(clsIPump* pump)
+        : m_pump(pump)
+    {}
+    void Add(std::int64_t lngEntries)
+    {
+        m_done += lngEntries;
+        if (m_pump != nullptr && m_done >= kWork) {
+            m_done = 0;
+            m_pump->DoEvents();
+        }
+    }
+
+private:
+    static constexpr std::int64_t kWork = std::int64_t{1} << 20;
+    clsIPump* m_pump;
+    std::int64_t m_done = 0;
 };
 
 // Both sub-ranges of a step are sorted independently of each other, so the order in which
@@ -26,7 +50,7 @@ void PushLarger(std::vector<Range>& stack, Range a, Range b, Range& next)
 }
 
 template <class Key, class Before>
-void SchemeH(std::span<Key> key, std::span<std::int32_t> index, Before before)
+void SchemeH(std::span<Key> key, std::span<std::int32_t> index, Before before, WorkTick& tick)
 {
     std::vector<Range> stack;
     stack.push_back({0, static_cast<std::int64_t>(key.size()) - 1});
@@ -52,6 +76,7 @@ void SchemeH(std::span<Key> key, std::span<std::int32_t> index, Before before)
                 ++i;
                 --j;
             }
+            tick.Add(r.hi - r.lo);
             PushLarger(stack, {r.lo, i - 1}, {j + 1, r.hi}, r);
         }
     }
@@ -63,7 +88,7 @@ void SchemeH(std::span<Key> key, std::span<std::int32_t> index, Before before)
 // the segment's least key it is done in O(1); the least key and its count are found once per
 // run of such steps. The order that results is exactly the literal scheme's.
 template <class Key, class Before>
-void SchemeL(std::span<Key> key, std::span<std::int32_t> index, Before before)
+void SchemeL(std::span<Key> key, std::span<std::int32_t> index, Before before, WorkTick& tick)
 {
     std::vector<Range> stack;
     stack.push_back({0, static_cast<std::int64_t>(key.size()) - 1});
@@ -82,6 +107,7 @@ void SchemeL(std::span<Key> key, std::span<std::int32_t> index, Before before)
                     ++count;
                 }
             }
+            tick.Add(r.hi - r.lo);
             while (r.lo < r.hi && count > 0) {
                 const std::int64_t mid = (r.lo + r.hi) / 2;
                 if (before(least, key[mid])) {
@@ -116,6 +142,7 @@ void SchemeL(std::span<Key> key, std::span<std::int32_t> index, Before before)
             index[r.lo] = index[i];
             key[i] = p;
             index[i] = q;
+            tick.Add(r.hi - r.lo);
             PushLarger(stack, {r.lo, i - 1}, {i + 1, r.hi}, r);
         }
     }
@@ -180,7 +207,8 @@ bool clsQuickSort::LongIndexSort(std::span<std::int32_t> myArray, std::span<std:
         if (lngIndex.size() != myArray.size()) {
             throw std::out_of_range("索引の要素数がキーと違います。");
         }
-        InOrder(Sorted, [&](auto less) { SchemeH(myArray, lngIndex, less); });
+        WorkTick tick(m_pump);
+        InOrder(Sorted, [&](auto less) { SchemeH(myArray, lngIndex, less, tick); });
     });
 }
 
@@ -193,7 +221,50 @@ bool clsQuickSort::CurrencyIndexSort(std::span<Currency> curArray,
         for (std::size_t i = 0; i < lngIndex.size(); ++i) {
             lngIndex[i] = static_cast<std::int32_t>(i);
         }
-        InOrder(Sorted,
-                [&](auto less) { SchemeL(curArray, std::span<std::int32_t>(lngIndex), less); });
+        WorkTick tick(m_pump);
+        InOrder(Sorted, [&](auto less) {
+            SchemeL(curArray, std::span<std::int32_t>(lngIndex), less, tick);
+        });
+    });
+}
+
+bool clsQuickSort::StableIndexSort(std::span<const double> dblKey,
+                                   std::vector<std::int32_t>& lngIndex, bool Sorted) const
+{
+    return Guarded(m_err, "StableIndexSort", [&] {
+        RequireElements(dblKey.size());
+        const std::size_t n = dblKey.size();
+        lngIndex.resize(n);
+        std::iota(lngIndex.begin(), lngIndex.end(), 0);
+        WorkTick tick(m_pump);
+        InOrder(Sorted, [&](auto less) {
+            const auto before = [&](std::int32_t a, std::int32_t b) {
+                return less(dblKey[static_cast<std::size_t>(a)],
+                            dblKey[static_cast<std::size_t>(b)]);
+            };
+            // Sorted runs, then merged pairwise; a merge takes the left run's entry on a tie,
+            // so the result is the one stable order.
+            constexpr std::size_t kRun = 1u << 15;
+            for (std::size_t lo = 0; lo < n; lo += kRun) {
+                const std::size_t hi = std::min(n, lo + kRun);
+                std::stable_sort(lngIndex.begin() + static_cast<std::ptrdiff_t>(lo),
+                                 lngIndex.begin() + static_cast<std::ptrdiff_t>(hi), before);
+                tick.Add(static_cast<std::int64_t>(8 * (hi - lo)));
+            }
+            std::vector<std::int32_t> merged(n);
+            for (std::size_t width = kRun; width < n; width *= 2) {
+                for (std::size_t lo = 0; lo < n; lo += 2 * width) {
+                    const auto first = lngIndex.begin() + static_cast<std::ptrdiff_t>(lo);
+                    const auto mid =
+                        lngIndex.begin() + static_cast<std::ptrdiff_t>(std::min(n, lo + width));
+                    const auto last =
+                        lngIndex.begin() + static_cast<std::ptrdiff_t>(std::min(n, lo + 2 * width));
+                    std::merge(first, mid, mid, last,
+                               merged.begin() + static_cast<std::ptrdiff_t>(lo), before);
+                    tick.Add(last - first);
+                }
+                lngIndex.swap(merged);
+            }
+        });
     });
 }

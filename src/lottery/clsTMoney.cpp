@@ -284,7 +284,15 @@ bool CheckAscending(std::span<const std::int32_t> lngSingle)
 constexpr std::uint64_t kLow = 2187; // 3^7
 constexpr std::uint64_t kHigh = 729; // 3^6
 
-void RadixSortKeys(std::vector<std::uint64_t>& order, std::vector<std::uint64_t>& tmp)
+void Pump(clsIPump* pump)
+{
+    if (pump != nullptr) {
+        pump->DoEvents();
+    }
+}
+
+void RadixSortKeys(std::vector<std::uint64_t>& order, std::vector<std::uint64_t>& tmp,
+                   clsIPump* pump)
 {
     // Two passes of 11 bits over the 21-bit key.
     tmp.resize(order.size());
@@ -301,11 +309,12 @@ void RadixSortKeys(std::vector<std::uint64_t>& order, std::vector<std::uint64_t>
             tmp[count[(e >> shift) & 2047]++] = e;
         }
         order.swap(tmp);
+        Pump(pump);
     }
 }
 
 void BuildWorkOrder(std::span<const std::int32_t> lngSingle, std::vector<std::uint64_t>& order,
-                    std::vector<std::uint64_t>& tmp)
+                    std::vector<std::uint64_t>& tmp, clsIPump* pump)
 {
     const std::size_t n = lngSingle.size();
     order.resize(n);
@@ -320,7 +329,8 @@ void BuildWorkOrder(std::span<const std::int32_t> lngSingle, std::vector<std::ui
         const std::uint64_t key = (static_cast<std::uint64_t>(v) % kLow) * kHigh + revHi;
         order[t] = (key << 32) | t;
     }
-    RadixSortKeys(order, tmp);
+    Pump(pump);
+    RadixSortKeys(order, tmp, pump);
 }
 
 // The codes of a work-order key.
@@ -589,10 +599,13 @@ void clsTMoney::ForEachAscending(std::span<const std::int32_t> lngSingle, Fn& fn
     st[0].p0 = 1.0;
     MatchCodes prev = kNoCodes;
     MatchCodes cur{};
-    for (;;) {
+    for (std::int32_t groups = 1;; ++groups) {
         const std::int32_t g = runs.NextGroup();
         if (g == AscendingRuns::kSpan) {
             break;
+        }
+        if (m_pump != nullptr && groups % 2048 == 0) {
+            m_pump->DoEvents();
         }
         std::int32_t x = g;
         for (int m = 0; m < 10; ++m) {
@@ -634,7 +647,7 @@ void clsTMoney::ForEachSingle(std::span<const std::int32_t> lngSingle, Fn fn) co
         ForEachAscending<kGrade>(lngSingle, fn);
         return;
     }
-    BuildWorkOrder(lngSingle, m_order, m_sortTmp);
+    BuildWorkOrder(lngSingle, m_order, m_sortTmp, m_pump);
     const std::vector<std::uint64_t>& order = m_order;
 
     // st[k] holds the prefix of the first k matches of the current group (the singles that
@@ -674,6 +687,9 @@ void clsTMoney::ForEachSingle(std::span<const std::int32_t> lngSingle, Fn fn) co
         }
         const Divisors& d = last[c12][key % 3];
         fn(pos, d.d1, d.d2, d.d3);
+        if (m_pump != nullptr && (t & 0xffff) == 0xffff) {
+            m_pump->DoEvents();
+        }
     }
 }
 

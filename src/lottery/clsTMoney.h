@@ -9,6 +9,7 @@
 
 #include "base/Currency.h"
 #include "base/clsErrorReporter.h"
+#include "base/clsIPump.h"
 #include "lottery/VoteRecord.h"
 
 #include <array>
@@ -26,6 +27,9 @@ public:
     // False, after reporting the overflow, when a match's three vote counts do not add up
     // within Currency; the estimator then holds no votes and estimates 0 for every single.
     bool SetVote(const VoteRecord& vote);
+    // With a pump, the list routines process events every few milliseconds on long lists (the
+    // caller keeps this object and its lists from being used by them); the figures are the same.
+    void SetPump(clsIPump* pump) { m_pump = pump; }
 
     // lngKousei: 13 outcome codes, index 0 = match 1. A short array or a code outside 0..2 is
     // reported and gives 0.
@@ -80,5 +84,6 @@ private:
     // Work space of the list form, kept between calls: fresh 16 bytes a single, zeroed and
     // faulted in on every call, cost as much as the estimates themselves.
     mutable std::vector<std::uint64_t> m_order;
+    clsIPump* m_pump = nullptr;
     mutable std::vector<std::uint64_t> m_sortTmp;
 };

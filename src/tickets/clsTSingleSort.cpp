@@ -17,6 +17,13 @@ clsTSingleSort::clsTSingleSort(clsIMessage& message, clsIBusy& busy)
     , m_sort(message)
 {}
 
+void clsTSingleSort::SetPump(clsIPump* pump)
+{
+    m_pump = pump;
+    m_sort.SetPump(pump);
+    m_money.SetPump(pump);
+}
+
 void clsTSingleSort::SetVoteRecord(const VoteRecord& vote)
 {
     try {
@@ -67,6 +74,9 @@ bool clsTSingleSort::MoneySort(std::vector<std::int32_t>& lngSingle, std::int32_
         if (!m_money.GetMoneyList(lngSingle, SortType == 0 ? all : none, SortType == 1 ? all : none,
                                   SortType == 2 ? all : none)) {
             return false;
+        }
+        if (m_pump != nullptr) {
+            m_pump->DoEvents();
         }
         std::vector<std::int32_t> index;
         if (!m_sort.CurrencyIndexSort(key, index, Sorted)) {
@@ -122,6 +132,9 @@ bool clsTSingleSort::CountSort(const char* strOperation, std::vector<std::int32_
             }
             key[i] = tally[which];
             index[i] = static_cast<std::int32_t>(i);
+            if (m_pump != nullptr && (i + 1) % 262144 == 0) {
+                m_pump->DoEvents();
+            }
         }
         if (!m_sort.LongIndexSort(key, index, Sorted)) {
             return false;
@@ -138,6 +151,7 @@ bool clsTSingleSort::ValueSort(std::vector<std::int32_t>& lngSingle, const Proba
                                std::int32_t SortType, bool Sorted)
 {
     clsTValue value(m_err.Message());
+    value.SetPump(m_pump);
     if (!value.SetProbability(prob) || (SortType == 0 && !value.SetVote(m_vote))) {
         return false;
     }
@@ -162,13 +176,10 @@ bool clsTSingleSort::ValueSort(std::vector<std::int32_t>& lngSingle, clsTValue& 
         if (SortType == 0 ? !value.GetEVList(lngSingle, key) : !value.GetPList(lngSingle, key)) {
             return false;
         }
-        std::vector<std::int32_t> index(lngSingle.size());
-        std::iota(index.begin(), index.end(), 0);
-        std::stable_sort(index.begin(), index.end(), [&](std::int32_t a, std::int32_t b) {
-            const double ka = key[static_cast<std::size_t>(a)];
-            const double kb = key[static_cast<std::size_t>(b)];
-            return Sorted ? ka < kb : kb < ka;
-        });
+        std::vector<std::int32_t> index;
+        if (!m_sort.StableIndexSort(key, index, Sorted)) {
+            return false;
+        }
         Reorder(lngSingle, index);
         return true;
     } catch (const std::exception& e) {

@@ -4,6 +4,7 @@
 // one for every sort.
 
 #include "base/clsErrorReporter.h"
+#include "base/clsIPump.h"
 #include "base/clsQuickSort.h"
 #include "lottery/ProbabilityRecord.h"
 #include "lottery/VoteRecord.h"
@@ -20,6 +21,10 @@ class clsTSingleSort
 {
 public:
     clsTSingleSort(clsIMessage& message, clsIBusy& busy);
+
+    // With a pump, events are processed during long sorts (the caller keeps the list and this
+    // object from being used by them); the order is the same.
+    void SetPump(clsIPump* pump);
 
     // The estimator's votes and the popularity ranks; a record without a round leaves the ranks.
     void SetVoteRecord(const VoteRecord& vote);
@@ -51,6 +56,7 @@ private:
 
     clsErrorReporter m_err;
     clsIBusy& m_busy;
+    clsIPump* m_pump = nullptr;
     clsTMoney m_money;
     VoteRecord m_vote;
     clsQuickSort m_sort;

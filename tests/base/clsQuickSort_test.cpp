@@ -252,3 +252,65 @@ TEST(clsQuickSort, SchemeLSortsAMillionEqualKeysWithoutDeepRecursion)
 }
 
 } // namespace
+
+// The stable sort over runs and merges gives std::stable_sort's order, across run boundaries
+// and in both directions; with a pump every sort processes events on long arrays and still
+// gives the order it gives without one.
+TEST(clsQuickSort, PumpedSortsKeepTheirOrder)
+{
+    RecordingHost host;
+    clsQuickSort plain(host);
+    clsQuickSort pumped(host);
+    pumped.SetPump(&host);
+    std::mt19937 rng(7);
+    for (const int n : {1, 5, 32768, 32769, 200001}) {
+        std::vector<double> key(static_cast<std::size_t>(n));
+        for (auto& k : key) {
+            k = static_cast<double>(rng() % 50) / 7.0; // many ties
+        }
+        for (const bool asc : {true, false}) {
+            std::vector<std::int32_t> expect(key.size());
+            std::iota(expect.begin(), expect.end(), 0);
+            std::stable_sort(expect.begin(), expect.end(), [&](std::int32_t a, std::int32_t b) {
+                const double ka = key[static_cast<std::size_t>(a)];
+                const double kb = key[static_cast<std::size_t>(b)];
+                return asc ? ka < kb : kb < ka;
+            });
+            std::vector<std::int32_t> got = {42}; // replaced, whatever it held
+            ASSERT_TRUE(pumped.StableIndexSort(key, got, asc));
+            ASSERT_EQ(expect, got) << n << (asc ? " ascending" : " descending");
+        }
+    }
+    EXPECT_GT(host.DoEventsCount, 0);
+
+    const std::size_t n = 600000;
+    std::vector<Currency> ck(n);
+    std::vector<std::int32_t> lk(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned r = rng() % 1000;
+        ck[i] = Currency::FromInt(r < 700 ? 0 : r);
+        lk[i] = static_cast<std::int32_t>(r % 13);
+    }
+    std::vector<Currency> ck2 = ck;
+    std::vector<std::int32_t> lk2 = lk;
+    std::vector<std::int32_t> li(n);
+    std::iota(li.begin(), li.end(), 0);
+    std::vector<std::int32_t> li2 = li;
+    std::vector<std::int32_t> ci;
+    std::vector<std::int32_t> ci2;
+    const auto before = host.DoEventsCount;
+    ASSERT_TRUE(plain.CurrencyIndexSort(ck, ci, false));
+    ASSERT_TRUE(plain.LongIndexSort(lk, li, true));
+    EXPECT_EQ(host.DoEventsCount, before);
+    ASSERT_TRUE(pumped.CurrencyIndexSort(ck2, ci2, false));
+    const auto afterL = host.DoEventsCount;
+    ASSERT_TRUE(pumped.LongIndexSort(lk2, li2, true));
+    EXPECT_GT(afterL, before) << "scheme L processed no events";
+    EXPECT_GT(host.DoEventsCount, afterL) << "scheme H processed no events";
+    EXPECT_EQ(ci, ci2);
+    EXPECT_EQ(li, li2);
+
+    std::vector<std::int32_t> none;
+    EXPECT_FALSE(pumped.StableIndexSort({}, none, true));
+    EXPECT_EQ(host.Messages.size(), 1u);
+}

@@ -296,6 +296,29 @@ TEST(clsTMoney, SharedPrefixesGiveBitIdenticalResults)
             ASSERT_EQ(clsTMoney::ToYen(o.pool[2], e3), c3[t]);
         }
     }
+
+    // With a pump, long lists process events in both walks (ascending and any order) and
+    // give the same figures.
+    {
+        clsTMoney pumped(host);
+        pumped.SetVote(records.front());
+        money.SetVote(records.front());
+        pumped.SetPump(&host);
+        std::vector<std::int32_t> ascending = singles;
+        std::sort(ascending.begin(), ascending.end());
+        for (const auto* list : {&singles, &ascending}) {
+            std::vector<Currency> a1(list->size()), a2(list->size()), a3(list->size());
+            std::vector<Currency> b1(list->size()), b2(list->size()), b3(list->size());
+            const auto before = host.DoEventsCount;
+            ASSERT_TRUE(money.GetMoneyList(*list, a1, a2, a3));
+            EXPECT_EQ(host.DoEventsCount, before);
+            ASSERT_TRUE(pumped.GetMoneyList(*list, b1, b2, b3));
+            EXPECT_GT(host.DoEventsCount, before);
+            EXPECT_EQ(a1, b1);
+            EXPECT_EQ(a2, b2);
+            EXPECT_EQ(a3, b3);
+        }
+    }
     EXPECT_TRUE(host.Messages.empty());
 }
 
