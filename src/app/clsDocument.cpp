@@ -3,6 +3,7 @@
 #include "app/basMain.h"
 #include "app/basVersion.h"
 #include "app/frmMenu.h"
+#include "base/FlagScope.h"
 #include "base/clsQuickSort.h"
 #include "files/clsTClipImport.h"
 #include "files/clsTFileCSV.h"
@@ -16,22 +17,6 @@
 #include <filesystem>
 
 namespace {
-// Sets a flag for its lifetime, on every exit path.
-class FlagScope
-{
-public:
-    explicit FlagScope(bool& flag)
-        : m_flag(flag)
-    {
-        m_flag = true;
-    }
-    ~FlagScope() { m_flag = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-};
 
 // The work lock of a file read or write and of a ticket-set replacement: its setting and its
 // clearing are run-state changes, so that the window disables its editors for exactly as long

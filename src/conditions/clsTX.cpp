@@ -1,5 +1,7 @@
 #include "conditions/clsTX.h"
 
+#include "base/FlagScope.h"
+
 #include <limits>
 #include <utility>
 
@@ -12,19 +14,6 @@ std::string Grouped(std::int64_t n)
     return Currency::FromInt(n).FormatNumber(0, true);
 }
 
-// Clears the running flag on every way out of a run.
-struct RunningGuard
-{
-    explicit RunningGuard(bool& b)
-        : flag(b)
-    {
-        flag = true;
-    }
-    ~RunningGuard() { flag = false; }
-    RunningGuard(const RunningGuard&) = delete;
-    RunningGuard& operator=(const RunningGuard&) = delete;
-    bool& flag;
-};
 } // namespace
 
 clsTX::clsTX(clsIMessage& objMessage, clsIPump& objPump)
@@ -137,7 +126,7 @@ void clsTX::RunExtraction(const ConditionSetRecord& jouken, const MarkArray& lng
     if (m_running) {
         return;
     }
-    RunningGuard guard(m_running);
+    FlagScope running(m_running);
     try {
         m_cancel = false;
         m_worker.Cancel(false);

@@ -1,24 +1,8 @@
 #include "lottery/clsTValueCache.h"
 
+#include "base/FlagScope.h"
+
 #include <algorithm>
-
-namespace {
-class BusyFlag
-{
-public:
-    explicit BusyFlag(bool& flag)
-        : m_flag(flag)
-    {
-        m_flag = true;
-    }
-    ~BusyFlag() { m_flag = false; }
-    BusyFlag(const BusyFlag&) = delete;
-    BusyFlag& operator=(const BusyFlag&) = delete;
-
-private:
-    bool& m_flag;
-};
-} // namespace
 
 clsTValueCache::clsTValueCache(clsIMessage& message, clsIPump& pump)
     : m_value(message)
@@ -56,7 +40,7 @@ clsTValue* clsTValueCache::Value(const ProbabilityRecord& prob, const VoteRecord
         return nullptr;
     }
     if (!m_value.Prepared()) {
-        BusyFlag busy(m_busy);
+        FlagScope busy(m_busy);
         m_failed = !m_value.Prepare();
         if (m_failed) {
             return nullptr;
@@ -80,7 +64,7 @@ bool clsTValueCache::SetValue(const ProbabilityRecord& prob, const VoteRecord& v
     m_set.reset();
     // A copy: the caller's list may not outlive the events processed during the sum.
     m_setSingles.assign(lngSingle.begin(), lngSingle.end());
-    BusyFlag busy(m_busy);
+    FlagScope busy(m_busy);
     clsTValue::SetValue result;
     if (!value->GetSetValue(m_setSingles, result)) {
         return false;

@@ -1,4 +1,5 @@
 #include "lottery/ProbabilityRecord.h"
+#include "support/ProbabilityFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,7 @@ namespace {
 
 ProbabilityRecord Even()
 {
-    ProbabilityRecord r;
-    for (int m = 0; m < 13; ++m) {
-        r.Value[0][m] = 3334;
-        r.Value[1][m] = 3333;
-        r.Value[2][m] = 3333;
-    }
-    return r;
+    return SameInEveryMatch(3333, 3334, 3333);
 }
 
 using Odds = std::array<std::array<double, 13>, 3>;

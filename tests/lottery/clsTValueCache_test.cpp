@@ -1,5 +1,6 @@
 #include "lottery/clsTNumber.h"
 #include "lottery/clsTValueCache.h"
+#include "support/ProbabilityFixture.h"
 #include "support/RecordingHost.h"
 
 #include <gtest/gtest.h>
@@ -8,15 +9,9 @@
 
 namespace {
 
-ProbabilityRecord Even()
+ProbabilityRecord DrawFavoured()
 {
-    ProbabilityRecord p;
-    for (int m = 0; m < 13; ++m) {
-        p.Value[0][m] = 5000;
-        p.Value[1][m] = 3000;
-        p.Value[2][m] = 2000;
-    }
-    return p;
+    return SameInEveryMatch(3000, 5000, 2000);
 }
 
 VoteRecord Votes(std::int32_t lngKaisaikai, std::int64_t lngHome)
@@ -37,7 +32,7 @@ TEST(clsTValueCache, BuildsOnceAndTurnsAwayQuestionsFromItsOwnEvents)
 {
     RecordingHost rec;
     clsTValueCache cache(rec.Host().Message, rec.Host().Pump);
-    const ProbabilityRecord p = Even();
+    const ProbabilityRecord p = DrawFavoured();
     const VoteRecord v = Votes(1200, 40000);
     int inner = 0;
     bool innerRefusedTold = true;
@@ -69,7 +64,7 @@ TEST(clsTValueCache, SetValueIsKeptUntilTheSetOrTheInputsChange)
 {
     RecordingHost rec;
     clsTValueCache cache(rec.Host().Message, rec.Host().Pump);
-    const ProbabilityRecord p = Even();
+    const ProbabilityRecord p = DrawFavoured();
     const VoteRecord v = Votes(230, 40000); // two grades
     std::vector<std::int32_t> set = {0, 1, 500000, clsTNumber::SingleCount - 1};
     clsTValue::SetValue first;
@@ -118,7 +113,7 @@ TEST(clsTValueCache, BadProbabilitiesAreReportedOnce)
 {
     RecordingHost rec;
     clsTValueCache cache(rec.Host().Message, rec.Host().Pump);
-    ProbabilityRecord bad = Even();
+    ProbabilityRecord bad = DrawFavoured();
     bad.Value[1][5] += 1;
     const VoteRecord v = Votes(1200, 40000);
     EXPECT_EQ(cache.Value(bad, v), nullptr);
@@ -126,7 +121,7 @@ TEST(clsTValueCache, BadProbabilitiesAreReportedOnce)
     clsTValue::SetValue sv;
     EXPECT_FALSE(cache.SetValue(bad, v, std::vector<std::int32_t>{1}, sv));
     EXPECT_EQ(rec.Messages.size(), 1u) << rec.AllMessageText();
-    EXPECT_NE(cache.Value(Even(), v), nullptr);
+    EXPECT_NE(cache.Value(DrawFavoured(), v), nullptr);
     EXPECT_EQ(cache.Value(bad, v), nullptr);
     EXPECT_EQ(rec.Messages.size(), 2u) << "a bad record after a good one is news again";
 }

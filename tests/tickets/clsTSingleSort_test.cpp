@@ -1,5 +1,6 @@
 #include "lottery/clsTNumber.h"
 #include "lottery/clsTValue.h"
+#include "support/ProbabilityFixture.h"
 #include "support/RecordingHost.h"
 #include "tickets/clsTSingleSort.h"
 
@@ -105,13 +106,7 @@ namespace {
 // Home 50 %, draw 30 %, away 20 % in every match (codes: 1 home, 0 draw, 2 away).
 ProbabilityRecord HomeFavoured()
 {
-    ProbabilityRecord p;
-    for (int m = 0; m < 13; ++m) {
-        p.Value[1][m] = 5000;
-        p.Value[0][m] = 3000;
-        p.Value[2][m] = 2000;
-    }
-    return p;
+    return SameInEveryMatch(5000, 3000, 2000);
 }
 
 std::int32_t AllOf(std::int32_t lngCode)
