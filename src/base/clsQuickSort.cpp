@@ -14,8 +14,8 @@ struct Range
     std::int64_t hi;
 };
 
-// Calls the pump once enough entries have been looked at since the last call: about a
-// millisecond's work per 2^18.
+// Calls the pump once 2^20 entries have been looked at since the last call: a few
+// milliseconds' work.
 class WorkTick
 {
 public:

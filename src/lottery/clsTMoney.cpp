@@ -604,8 +604,8 @@ void clsTMoney::ForEachAscending(std::span<const std::int32_t> lngSingle, Fn& fn
         if (g == AscendingRuns::kSpan) {
             break;
         }
-        if (m_pump != nullptr && groups % 2048 == 0) {
-            m_pump->DoEvents();
+        if (groups % 2048 == 0) {
+            Pump(m_pump);
         }
         std::int32_t x = g;
         for (int m = 0; m < 10; ++m) {
@@ -687,8 +687,8 @@ void clsTMoney::ForEachSingle(std::span<const std::int32_t> lngSingle, Fn fn) co
         }
         const Divisors& d = last[c12][key % 3];
         fn(pos, d.d1, d.d2, d.d3);
-        if (m_pump != nullptr && (t & 0xffff) == 0xffff) {
-            m_pump->DoEvents();
+        if ((t & 0xffff) == 0xffff) {
+            Pump(m_pump);
         }
     }
 }

@@ -3,21 +3,19 @@
 #include "lottery/clsTNumber.h"
 #include "lottery/clsToto.h"
 
-#include <algorithm>
-#include <numeric>
 #include <stdexcept>
 
 namespace {
 
 constexpr std::int32_t kLowSpan = 2187; // 3^7: matches 1..7
 constexpr std::int32_t kHighSpan = 729; // 3^6: matches 8..13
-// Work between two event calls when a pump is set: each takes a few milliseconds.
 // The estimator shares its work among the results that agree on matches 1..10 (3^10 groups of
 // 27), so a slice of the tables takes whole groups: every code of matches 11..13 of a range
 // of groups.
 constexpr std::int32_t kGroupSpan = 59049;  // 3^10
 constexpr std::int32_t kSliceGroups = 6561; // nine slices
 constexpr std::size_t kSliceSize = 27 * kSliceGroups;
+// Work between two event calls when a pump is set: each takes a few milliseconds.
 constexpr std::size_t kEVChunk = 8192;
 constexpr std::size_t kSetChunk = 4096;
 constexpr std::int32_t kSumChunk = 81; // blocks of matches 1..7
