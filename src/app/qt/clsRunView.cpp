@@ -101,12 +101,17 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
     titleFont.setBold(true);
     valueTitle->setFont(titleFont);
     valueGrid->addWidget(valueTitle, 0, 0, 1, 2);
+    // The captions never change: set now, so that the hidden area is not a row of blank labels
+    // to a screen reader.
+    const auto captions = basValueReport::SetValueLines(clsTValue::SetValue{});
     for (int i = 0; i < static_cast<int>(m_valueText.size()); ++i) {
         const auto k = static_cast<std::size_t>(i);
-        m_valueCaption[k] = new QLabel(m_value);
+        const QString caption = basQtText::ToQ(captions[k].Label);
+        m_valueCaption[k] = new QLabel(caption, m_value);
         m_valueCaption[k]->setObjectName(QStringLiteral("lblValueCaption%1").arg(i));
         m_valueText[k] = new QLabel(m_value);
         m_valueText[k]->setObjectName(QStringLiteral("lblValue%1").arg(i));
+        m_valueText[k]->setAccessibleName(caption);
         m_valueText[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_valueText[k]->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                                 Qt::TextSelectableByKeyboard);
@@ -218,18 +223,13 @@ void clsRunView::RefreshValue()
     if (!shown) {
         return;
     }
+    // The chances as kelvra-cli prints them; the yen grouped like every amount on the page.
     const auto lines = basValueReport::SetValueLines(sv);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const QString caption = basQtText::ToQ(lines[i].Label);
-        QString text = basQtText::ToQ(lines[i].Text);
-        if (i == 3) {
-            text = basQtText::ToQ(Currency::FromInt(std::llround(sv.EV)).FormatNumber(0, true)) +
-                   QStringLiteral(" 円");
-        } else if (i == 4) {
-            text = basQtText::ToQ(sv.Cost.FormatNumber(0, true)) + QStringLiteral(" 円");
-        }
-        m_valueCaption[i]->setText(caption);
-        m_valueText[i]->setText(text);
-        m_valueText[i]->setAccessibleName(caption);
+    for (std::size_t i = 0; i < 3; ++i) {
+        m_valueText[i]->setText(basQtText::ToQ(lines[i].Text));
     }
+    m_valueText[3]->setText(
+        basQtText::ToQ(Currency::FromInt(std::llround(sv.EV)).FormatNumber(0, true)) +
+        QStringLiteral(" 円"));
+    m_valueText[4]->setText(basQtText::ToQ(sv.Cost.FormatNumber(0, true)) + QStringLiteral(" 円"));
 }
