@@ -1,5 +1,6 @@
 // The status bar text of the document in the three forms of the vote status in use.
 
+#include "TestPaths.h"
 #include "app/clsDocument.h"
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
@@ -14,7 +15,7 @@ protected:
     StatusText() { main.Initialize(); }
     RecordingHost rec;
     clsHost host = rec.Host();
-    clsTMain main{host, basTotoSettings::Defaults(), KELVRA_SOURCE_DATA_DIR};
+    clsTMain main{host, basTotoSettings::Defaults(), kelvra_test::SourceDataDir()};
     clsDocument doc{host, main, 42};
 };
 } // namespace

@@ -1,3 +1,4 @@
+#include "TestPaths.h"
 #include "app/clsDocument.h"
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
@@ -19,7 +20,7 @@ protected:
     DocumentJouken()
     {
         namespace fs = std::filesystem;
-        const fs::path data = KELVRA_SOURCE_DATA_DIR;
+        const fs::path data = kelvra_test::SourceDataDir();
         CopySampleWork(dir.Path());
         for (const char* f : {"TeamName.dat", "TeamName1.dat", "TeamName2.dat", "J1J2.dat"}) {
             fs::copy_file(data / "SysData" / f, dir.Path() / "SysData" / f);

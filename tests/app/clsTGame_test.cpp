@@ -1,3 +1,4 @@
+#include "TestPaths.h"
 #include "app/clsTGame.h"
 #include "store/clsXmlSchedule.h"
 #include "store/clsXmlVote.h"
@@ -6,7 +7,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-const std::string kData = KELVRA_SOURCE_DATA_DIR;
+const std::string kData = kelvra_test::SourceDataDir();
 
 struct Sample
 {

@@ -1,5 +1,6 @@
 // kelvra-cli as scripts see it: a separate process, its exit code, stdout and stderr.
 
+#include "TestPaths.h"
 #include "app/basMain.h"
 #include "base/basText.h"
 #include "files/clsTFileDRD.h"
@@ -132,7 +133,7 @@ TEST(kelvra_cli, CsvNeitherEmptiesTheSetNorInventsTickets)
     TempDir home;
     TempDir scratch;
     WriteReferenceFiles(home);
-    const std::filesystem::path data = KELVRA_SOURCE_DATA_DIR;
+    const std::filesystem::path data = kelvra_test::SourceDataDir();
     const std::string drd = (scratch.Path() / "work.drd").string();
     std::filesystem::copy_file(data / "UserData/Kelvra/sample.drd", drd);
     scratch.Write("good.csv", "1,1,1,1,1,1,1,1,1,1,1,1,1\r\n2,2,2,2,2,2,2,2,2,2,2,2,2\r\n"
@@ -177,7 +178,7 @@ TEST(kelvra_cli, ValuePrintsTheSetsChanceWorthAndCost)
     TempDir home;
     TempDir scratch;
     WriteReferenceFiles(home);
-    const std::filesystem::path data = KELVRA_SOURCE_DATA_DIR;
+    const std::filesystem::path data = kelvra_test::SourceDataDir();
     RecordingHost rh;
     clsTFileDRD drd(rh.Host(), "1.00", "");
     DataFileRecord rec;

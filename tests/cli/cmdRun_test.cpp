@@ -1,5 +1,6 @@
 // kelvra-cli run as a separate process: stop signals, failures and the reasons it gives.
 
+#include "TestPaths.h"
 #include "base/basText.h"
 #include "files/clsTFileDRD.h"
 #include "support/RecordingHost.h"
@@ -32,7 +33,7 @@ class CliRunTest : public ::testing::Test
 protected:
     CliRunTest()
     {
-        fs::copy(fs::path(KELVRA_SOURCE_DATA_DIR) / "SysData", home.Path() / "SysData",
+        fs::copy(fs::path(kelvra_test::SourceDataDir()) / "SysData", home.Path() / "SysData",
                  fs::copy_options::recursive);
     }
 
@@ -50,7 +51,7 @@ protected:
     }
     static std::string ReadSample()
     {
-        const fs::path p = fs::path(KELVRA_SOURCE_DATA_DIR) / "UserData/Kelvra/sample.drd";
+        const fs::path p = fs::path(kelvra_test::SourceDataDir()) / "UserData/Kelvra/sample.drd";
         std::ifstream in(p, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }

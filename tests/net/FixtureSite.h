@@ -3,6 +3,7 @@
 // a loopback port under the three page addresses, a 404 for every round without a page, a
 // count of the requests, and a program folder with the reference files the readers read.
 
+#include "TestPaths.h"
 #include "net/LoopbackServer.h"
 #include "reference/basTotoSettings.h"
 #include "support/TempDir.h"
@@ -79,7 +80,7 @@ public:
 
     static std::filesystem::path DataDir()
     {
-        return std::filesystem::path(KELVRA_TEST_DATA_DIR) / "net";
+        return std::filesystem::path(kelvra_test::TestDataDir()) / "net";
     }
     static std::string ReadBytes(const std::filesystem::path& path)
     {

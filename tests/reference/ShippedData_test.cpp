@@ -1,5 +1,6 @@
 // The reference files shipped in data/SysData: encoding, line ends and consistency between them.
 
+#include "TestPaths.h"
 #include "base/basText.h"
 #include "base/clsIniFile.h"
 #include "reference/clsTotoData.h"
@@ -13,7 +14,7 @@
 #include <sstream>
 
 namespace {
-const std::string kHome = KELVRA_SOURCE_DATA_DIR;
+const std::string kHome = kelvra_test::SourceDataDir();
 
 std::string ReadBytes(const std::string& name)
 {

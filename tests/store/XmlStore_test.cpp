@@ -1,3 +1,4 @@
+#include "TestPaths.h"
 #include "base/basText.h"
 #include "store/clsXmlResult.h"
 #include "store/clsXmlSchedule.h"
@@ -401,7 +402,7 @@ namespace {
 TEST(SampleRounds, ReadBackValidAndByteExact)
 {
     RecordingHost rec;
-    const std::string data = KELVRA_SOURCE_DATA_DIR;
+    const std::string data = kelvra_test::SourceDataDir();
     for (const std::int32_t round : {9001, 9002}) {
         clsXmlSchedule s(rec, data);
         clsXmlVote v(rec, data);

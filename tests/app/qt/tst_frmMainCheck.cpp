@@ -125,7 +125,7 @@ struct CheckWindow
     explicit CheckWindow(const std::string& strIni = "Kaisaikai = 9001\r\n")
     {
         for (const auto& entry :
-             fs::directory_iterator(fs::path(KELVRA_SOURCE_DATA_DIR) / "SysData")) {
+             fs::directory_iterator(fs::path(kelvra_test::SourceDataDir()) / "SysData")) {
             if (entry.is_regular_file()) {
                 fs::create_directories(dir.Path() / "SysData");
                 fs::copy_file(entry.path(), dir.Path() / "SysData" / entry.path().filename(),
@@ -503,4 +503,5 @@ private slots:
 };
 
 QTEST_MAIN(tst_frmMainCheck)
+#include "TestPaths.h"
 #include "tst_frmMainCheck.moc"

@@ -103,7 +103,7 @@ struct Window
     // blnRealClock: the program's pump; else the recording host's, which moves no clock.
     explicit Window(bool blnRealClock, std::optional<std::uint64_t> lngSeed = std::nullopt)
     {
-        fs::copy(fs::path(KELVRA_SOURCE_DATA_DIR), dir.Path(), fs::copy_options::recursive);
+        fs::copy(fs::path(kelvra_test::SourceDataDir()), dir.Path(), fs::copy_options::recursive);
         dir.Write("SysData/Kelvra.ini", "Kaisaikai = 9001\r\n");
         const clsHost host =
             blnRealClock ? clsHost{rec, rec, pump, rec, rec, rec, rec} : rec.Host();
@@ -653,4 +653,5 @@ void tst_frmMainEndToEnd::screenshots()
 }
 
 QTEST_MAIN(tst_frmMainEndToEnd)
+#include "TestPaths.h"
 #include "tst_frmMainEndToEnd.moc"

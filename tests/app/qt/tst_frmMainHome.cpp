@@ -34,7 +34,7 @@ namespace fs = std::filesystem;
 // A program folder holding the shipped sample data (reference files and rounds 9001, 9002).
 void CopySampleData(const TempDir& dir, std::int32_t lngKaisaikai)
 {
-    fs::copy(fs::path(KELVRA_SOURCE_DATA_DIR), dir.Path(), fs::copy_options::recursive);
+    fs::copy(fs::path(kelvra_test::SourceDataDir()), dir.Path(), fs::copy_options::recursive);
     dir.Write("SysData/Kelvra.ini", "Kaisaikai = " + std::to_string(lngKaisaikai) + "\r\n");
 }
 
@@ -511,4 +511,5 @@ void tst_frmMainHome::voteTableCoversItsColumnToTheRightEdge()
 }
 
 QTEST_MAIN(tst_frmMainHome)
+#include "TestPaths.h"
 #include "tst_frmMainHome.moc"

@@ -42,7 +42,7 @@ struct RunWindow
 
     RunWindow()
     {
-        fs::copy(fs::path(KELVRA_SOURCE_DATA_DIR), dir.Path(), fs::copy_options::recursive);
+        fs::copy(fs::path(kelvra_test::SourceDataDir()), dir.Path(), fs::copy_options::recursive);
         dir.Write("SysData/Kelvra.ini", "Kaisaikai = 9001\r\n");
         window = std::make_unique<frmMain>(host.Host(), dir.Str());
         window->SetMenuChooser(&chooser);
@@ -299,4 +299,5 @@ void tst_frmMainRun::screenshots()
 }
 
 QTEST_MAIN(tst_frmMainRun)
+#include "TestPaths.h"
 #include "tst_frmMainRun.moc"

@@ -43,7 +43,7 @@ struct SingleWindow
 
     SingleWindow()
     {
-        fs::copy(fs::path(KELVRA_SOURCE_DATA_DIR), dir.Path(), fs::copy_options::recursive);
+        fs::copy(fs::path(kelvra_test::SourceDataDir()), dir.Path(), fs::copy_options::recursive);
         dir.Write("SysData/Kelvra.ini", "Kaisaikai = 9001\r\n");
         window = std::make_unique<frmMain>(host.Host(), dir.Str());
         window->SetMenuChooser(&chooser);
@@ -421,4 +421,5 @@ private slots:
 };
 
 QTEST_MAIN(tst_frmMainSingle)
+#include "TestPaths.h"
 #include "tst_frmMainSingle.moc"

@@ -72,7 +72,7 @@ struct ValueWindow
 
     ValueWindow()
     {
-        fs::copy(fs::path(KELVRA_SOURCE_DATA_DIR), dir.Path(), fs::copy_options::recursive);
+        fs::copy(fs::path(kelvra_test::SourceDataDir()), dir.Path(), fs::copy_options::recursive);
         dir.Write("SysData/Kelvra.ini", "Kaisaikai = 9001\r\n");
         window = std::make_unique<frmMain>(host.Host(), dir.Str());
         window->SetMenuChooser(&chooser);
@@ -266,4 +266,5 @@ void tst_frmMainValue::screenshots()
 }
 
 QTEST_MAIN(tst_frmMainValue)
+#include "TestPaths.h"
 #include "tst_frmMainValue.moc"

@@ -27,7 +27,7 @@ namespace fs = std::filesystem;
 
 void CopySampleData(const TempDir& dir, std::int32_t lngKaisaikai)
 {
-    fs::copy(fs::path(KELVRA_SOURCE_DATA_DIR), dir.Path(), fs::copy_options::recursive);
+    fs::copy(fs::path(kelvra_test::SourceDataDir()), dir.Path(), fs::copy_options::recursive);
     dir.Write("SysData/Kelvra.ini", "Kaisaikai = " + std::to_string(lngKaisaikai) + "\r\n");
 }
 
@@ -384,4 +384,5 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
 }
 
 QTEST_MAIN(tst_frmOdds)
+#include "TestPaths.h"
 #include "tst_frmOdds.moc"

@@ -33,7 +33,7 @@ struct BatchWindow
 
     BatchWindow()
     {
-        fs::copy(fs::path(KELVRA_SOURCE_DATA_DIR), dir.Path(), fs::copy_options::recursive);
+        fs::copy(fs::path(kelvra_test::SourceDataDir()), dir.Path(), fs::copy_options::recursive);
         dir.Write("SysData/Kelvra.ini", "Kaisaikai = 9001\r\n");
         const std::string sample = dir.Read("UserData/Kelvra/sample.drd");
         for (const char* name : {"a.drd", "b.drd", "c.drd"}) {
@@ -312,4 +312,5 @@ void tst_frmRenzoku::unsavedWorkIsOfferedForSavingFirst()
 }
 
 QTEST_MAIN(tst_frmRenzoku)
+#include "TestPaths.h"
 #include "tst_frmRenzoku.moc"
