@@ -1,10 +1,10 @@
 // The status bar text of the document in the three forms of the vote status in use.
 
-#include "TestPaths.h"
 #include "app/clsDocument.h"
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
 #include "support/RecordingHost.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

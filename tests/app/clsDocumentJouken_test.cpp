@@ -1,10 +1,10 @@
-#include "TestPaths.h"
 #include "app/clsDocument.h"
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
 #include "support/RecordingHost.h"
 #include "support/SampleRound.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

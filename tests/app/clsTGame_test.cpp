@@ -1,8 +1,8 @@
-#include "TestPaths.h"
 #include "app/clsTGame.h"
 #include "store/clsXmlSchedule.h"
 #include "store/clsXmlVote.h"
 #include "support/RecordingHost.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // kelvra-cli as scripts see it: a separate process, its exit code, stdout and stderr.
 
-#include "TestPaths.h"
 #include "app/basMain.h"
 #include "base/basText.h"
 #include "files/clsTFileDRD.h"
 #include "lottery/clsTMoney.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

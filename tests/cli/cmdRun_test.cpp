@@ -1,10 +1,10 @@
 // kelvra-cli run as a separate process: stop signals, failures and the reasons it gives.
 
-#include "TestPaths.h"
 #include "base/basText.h"
 #include "files/clsTFileDRD.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // a loopback port under the three page addresses, a 404 for every round without a page, a
 // count of the requests, and a program folder with the reference files the readers read.
 
-#include "TestPaths.h"
 #include "net/LoopbackServer.h"
 #include "reference/basTotoSettings.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 
 #include <atomic>
 #include <filesystem>

@@ -1,10 +1,10 @@
 // The reference files shipped in data/SysData: encoding, line ends and consistency between them.
 
-#include "TestPaths.h"
 #include "base/basText.h"
 #include "base/clsIniFile.h"
 #include "reference/clsTotoData.h"
 #include "support/RecordingHost.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "TestPaths.h"
 #include "base/basText.h"
 #include "store/clsXmlResult.h"
 #include "store/clsXmlSchedule.h"
 #include "store/clsXmlVote.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

@@ -503,5 +503,5 @@ private slots:
 };
 
 QTEST_MAIN(tst_frmMainCheck)
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include "tst_frmMainCheck.moc"

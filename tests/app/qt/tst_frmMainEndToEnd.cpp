@@ -653,5 +653,5 @@ void tst_frmMainEndToEnd::screenshots()
 }
 
 QTEST_MAIN(tst_frmMainEndToEnd)
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include "tst_frmMainEndToEnd.moc"

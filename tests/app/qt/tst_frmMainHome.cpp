@@ -511,5 +511,5 @@ void tst_frmMainHome::voteTableCoversItsColumnToTheRightEdge()
 }
 
 QTEST_MAIN(tst_frmMainHome)
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include "tst_frmMainHome.moc"

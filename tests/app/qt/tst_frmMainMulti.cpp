@@ -507,5 +507,5 @@ void tst_frmMainMulti::theShownTableShadesItsTargetCells()
 }
 
 QTEST_MAIN(tst_frmMainMulti)
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include "tst_frmMainMulti.moc"

@@ -299,5 +299,5 @@ void tst_frmMainRun::screenshots()
 }
 
 QTEST_MAIN(tst_frmMainRun)
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include "tst_frmMainRun.moc"

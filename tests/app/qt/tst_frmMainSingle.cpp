@@ -421,5 +421,5 @@ private slots:
 };
 
 QTEST_MAIN(tst_frmMainSingle)
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include "tst_frmMainSingle.moc"

@@ -266,5 +266,5 @@ void tst_frmMainValue::screenshots()
 }
 
 QTEST_MAIN(tst_frmMainValue)
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include "tst_frmMainValue.moc"

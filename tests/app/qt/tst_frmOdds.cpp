@@ -384,5 +384,5 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
 }
 
 QTEST_MAIN(tst_frmOdds)
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include "tst_frmOdds.moc"

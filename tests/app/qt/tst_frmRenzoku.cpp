@@ -312,5 +312,5 @@ void tst_frmRenzoku::unsavedWorkIsOfferedForSavingFirst()
 }
 
 QTEST_MAIN(tst_frmRenzoku)
-#include "TestPaths.h"
+#include "support/TestPaths.h"
 #include "tst_frmRenzoku.moc"
