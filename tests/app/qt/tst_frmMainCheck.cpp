@@ -12,6 +12,7 @@
 #include "support/SampleRound.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 
@@ -503,5 +504,4 @@ private slots:
 };
 
 QTEST_MAIN(tst_frmMainCheck)
-#include "support/TestPaths.h"
 #include "tst_frmMainCheck.moc"

@@ -12,6 +12,7 @@
 #include "support/ScriptedFileDialog.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 #include "widgets/clsNumberBox.h"
@@ -653,5 +654,4 @@ void tst_frmMainEndToEnd::screenshots()
 }
 
 QTEST_MAIN(tst_frmMainEndToEnd)
-#include "support/TestPaths.h"
 #include "tst_frmMainEndToEnd.moc"

@@ -7,6 +7,7 @@
 #include "net/FixtureSite.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsBarGraph.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
@@ -511,5 +512,4 @@ void tst_frmMainHome::voteTableCoversItsColumnToTheRightEdge()
 }
 
 QTEST_MAIN(tst_frmMainHome)
-#include "support/TestPaths.h"
 #include "tst_frmMainHome.moc"

@@ -14,6 +14,7 @@
 #include "support/ScriptedFileDialog.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsMoneyEdit.h"
 #include "widgets/clsTabStrip.h"
@@ -507,5 +508,4 @@ void tst_frmMainMulti::theShownTableShadesItsTargetCells()
 }
 
 QTEST_MAIN(tst_frmMainMulti)
-#include "support/TestPaths.h"
 #include "tst_frmMainMulti.moc"

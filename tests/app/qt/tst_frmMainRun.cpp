@@ -10,6 +10,7 @@
 #include "support/ScriptedFileDialog.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 #include "widgets/clsNumberBox.h"
@@ -299,5 +300,4 @@ void tst_frmMainRun::screenshots()
 }
 
 QTEST_MAIN(tst_frmMainRun)
-#include "support/TestPaths.h"
 #include "tst_frmMainRun.moc"

@@ -10,6 +10,7 @@
 #include "support/ScriptedFileDialog.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 
@@ -421,5 +422,4 @@ private slots:
 };
 
 QTEST_MAIN(tst_frmMainSingle)
-#include "support/TestPaths.h"
 #include "tst_frmMainSingle.moc"

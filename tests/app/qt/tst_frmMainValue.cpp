@@ -11,6 +11,7 @@
 #include "support/ScriptedFileDialog.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 
@@ -266,5 +267,4 @@ void tst_frmMainValue::screenshots()
 }
 
 QTEST_MAIN(tst_frmMainValue)
-#include "support/TestPaths.h"
 #include "tst_frmMainValue.moc"

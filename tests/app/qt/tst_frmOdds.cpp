@@ -10,6 +10,7 @@
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 #include "widgets/clsStatusBar.h"
@@ -384,5 +385,4 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
 }
 
 QTEST_MAIN(tst_frmOdds)
-#include "support/TestPaths.h"
 #include "tst_frmOdds.moc"

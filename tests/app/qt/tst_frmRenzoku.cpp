@@ -7,6 +7,7 @@
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 
 #include <QAction>
 #include <QPointer>
@@ -312,5 +313,4 @@ void tst_frmRenzoku::unsavedWorkIsOfferedForSavingFirst()
 }
 
 QTEST_MAIN(tst_frmRenzoku)
-#include "support/TestPaths.h"
 #include "tst_frmRenzoku.moc"
