@@ -3,8 +3,8 @@
 // the engine settings, the ticket set with its frames and counters and the run log; loading and
 // saving data and conditions files, and the run. The one owner of that work: views read it
 // through const access and change it only through the commands below, each of which raises
-// Changed with the parts it changed. kelvra-cli's basCliWork owns one (the main window will),
-// together with the round controller it is given.
+// Changed with the parts it changed. The main window (frmMain) owns one for its lifetime and
+// kelvra-cli's basCliWork one per command, each together with the round controller it is given.
 
 #include "app/clsCommandGate.h"
 #include "app/clsTicketSet.h"

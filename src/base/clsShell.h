@@ -1,9 +1,9 @@
 #pragma once
 // Opens documents and addresses with the desktop's default handler, and tells whether the
 // program may write reference data into its SysData folder: that of the data folder it is given,
-// which for an installed program is the per-user one (app/basDataFolder.h). Owned by whoever
-// opens things (the main window, the About window); Stop() or destruction ends a wait for a
-// started program.
+// which for an installed program is the per-user one (app/basDataFolder.h). The main window owns
+// one (its help and link commands, the check before a team-name update); Stop() or destruction
+// ends a wait for a started program.
 
 #include "base/clsErrorReporter.h"
 #include "base/clsFileSystemObject.h"

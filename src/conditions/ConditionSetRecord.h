@@ -1,7 +1,8 @@
 #pragma once
 // The whole condition set the extraction reads and the data and conditions files store:
 // payout limits per grade, the three condition tables and the error correction. A plain value,
-// gathered by the main window from its panels before every run.
+// kept by the document, which gathers it from its condition panels (clsJoukenPanels) after every
+// edit.
 
 #include "base/Currency.h"
 #include "conditions/ConditionTableEntry.h"

@@ -2,7 +2,8 @@
 // The models behind the condition panels of the main window: the payout limits with the
 // allowed error counts (clsXJoken), the limits by the player's own probabilities, the correction
 // mode and the three condition tables. The one place that turns them into a ConditionSetRecord and
-// back, so that what the panels show and what a run or a file gets cannot drift apart.
+// back, so that what the panels show and what a run or a file gets cannot drift apart. The
+// document owns one for its lifetime; the condition views change it only through the document.
 
 #include "conditions/ConditionSetRecord.h"
 #include "conditions/clsXJoken.h"

@@ -1,5 +1,5 @@
 #pragma once
-// A writer of the run log: the extraction run and each engine own one, bound to the window's
+// A writer of the run log: the extraction run and each engine own one, bound to the document's
 // clsTMsgLog, and live as long as their owner. Times are read from the host's tick counter.
 
 #include "base/clsErrorReporter.h"

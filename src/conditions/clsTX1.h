@@ -1,7 +1,7 @@
 #pragma once
 // The filter worker of the extraction run: keeps the marks and the vote status, expands the
 // multi and runs each single pass over the ticket list. Owned by the run controller clsTX for
-// the window's lifetime; the marks and vote status stay until replaced.
+// the document's lifetime; the marks and vote status stay until replaced.
 
 #include "base/clsErrorReporter.h"
 #include "conditions/ConditionTableEntry.h"

@@ -1,8 +1,8 @@
 #pragma once
 // The six number boxes of the compression tabs (counts and time limits of the engines and of
-// the extraction after compression) as clsMoneyText models with their ranges. Nothing owns one
-// yet; the main window is to own one for its lifetime and copy the values into the engine settings
-// before a run.
+// the extraction after compression) as clsMoneyText models with their ranges. The document's
+// compression panels (clsEnginePanels) own one for the document's lifetime and gather its values
+// into the engine settings after every edit.
 
 #include "base/clsErrorReporter.h"
 #include "lottery/clsMoneyText.h"
@@ -38,7 +38,7 @@ public:
 
     void Clear();
 
-    // The ranges the main window binds the boxes with, by index.
+    // The ranges the boxes are bound with (the compression panels, their view), by index.
     static constexpr std::array<std::int32_t, kFields> kMin{1, 1, 0, 1, 1, 0};
     static constexpr std::array<std::int32_t, kFields> kMax{9999, 9999, 9999, 9999, 9999, 9999};
     static constexpr std::array<std::int32_t, kFields> kCleared{100, 1, 0, 10, 10, 0};

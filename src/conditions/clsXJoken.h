@@ -1,8 +1,8 @@
 #pragma once
 // The payout limits per grade and the allowed condition-error counts, without their widgets:
-// three check boxes, six yen boxes (clsMoneyText) and the error-count list. Nothing owns one
-// yet; the main window is to own one for its lifetime and gather it into the ConditionSetRecord
-// before a run.
+// three check boxes, six yen boxes (clsMoneyText) and the error-count list. The document's
+// condition panels (clsJoukenPanels) own one for the document's lifetime and gather it into the
+// ConditionSetRecord after every edit.
 
 #include "base/clsErrorReporter.h"
 #include "conditions/ConditionSetRecord.h"

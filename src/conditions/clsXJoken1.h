@@ -1,8 +1,8 @@
 #pragma once
 // One condition table panel (本命, 人気 or 勝敗) without its widgets: the 29 tabs, the shown
-// tab, the target lists, the count table and the compound-row dialog. Nothing owns one yet;
-// the main window is to own three for its lifetime. A view draws the shown tab and forwards clicks
-// and menu choices.
+// tab, the target lists, the count table and the compound-row dialog. The document's condition
+// panels (clsJoukenPanels) own three for the document's lifetime. A view draws the shown tab
+// and forwards clicks and menu choices.
 
 #include "base/clsErrorReporter.h"
 #include "conditions/ConditionTableEntry.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The compression settings of one work: which engine runs and its counts and limits. A plain
-// record copied whole between the main window, the document, the data file and the frame.
+// record copied whole between the compression panels, the document, the data file and the frame.
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The engine frame: runs the compression engine the settings name, the random extraction after
 // it and the winning-probability counts, and passes pause and stop to the running engine. The
-// main window (or the document of a CLI run) owns one for its lifetime, together with the
-// program's random generator.
+// document (clsDocument) owns one for its lifetime, in the window and in kelvra-cli alike,
+// together with the program's random generator.
 
 #include "base/clsErrorReporter.h"
 #include "base/clsIPump.h"

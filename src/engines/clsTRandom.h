@@ -1,5 +1,5 @@
 #pragma once
-// The program's one uniform random generator. The engine frame owns it for the main window's
+// The program's one uniform random generator. The engine frame owns it for the document's
 // lifetime and hands it to every engine of a run; a fixed seed makes runs reproducible.
 
 #include <array>

@@ -1,5 +1,5 @@
 #pragma once
-// Batch runs: a list of data files, each loaded into the main window's work, searched with its
+// Batch runs: a list of data files, each loaded into the work (a document's), searched with its
 // own marks, conditions and settings, and saved back to the same path. Only drives the work
 // through the four commands it is given. The batch window (or kelvra-cli run) owns one while
 // it is open.

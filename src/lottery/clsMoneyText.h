@@ -1,7 +1,8 @@
 #pragma once
 // The editing rules of a one-line yen entry ("#,##0", clamped to Min..Max), without the box:
 // a line-edit view forwards its keys and selection here and shows Text() and the caret.
-// Owned by the view (or the condition form) that shows the box, for the box's lifetime.
+// Owned by the view that shows the box or by the panel model behind it (clsXJoken,
+// clsTXSakugen), for the box's lifetime.
 
 #include "base/Currency.h"
 #include "base/clsErrorReporter.h"

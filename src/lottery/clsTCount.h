@@ -1,7 +1,8 @@
 #pragma once
 // The count grid's model (a single frame shown as numbers or row percentages, 7-character
-// fields). The ticket sheet and the result view each own one for their lifetime; a view draws
-// it in 3 columns (outcomes 1, 0, 2) x 14 rows (row 0 the headings) and forwards clicks.
+// fields). The ticket sheet, the extraction run and the run, multi-count and check views each
+// own one for their lifetime; a view draws it in 3 columns (outcomes 1, 0, 2) x 14 rows (row 0
+// the headings) and forwards clicks.
 
 #include "lottery/MarkArray.h"
 

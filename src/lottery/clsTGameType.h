@@ -1,6 +1,6 @@
 #pragma once
 // The competitions a match can belong to ("J1", "J2", "ナビスコカップ", "天皇杯"), numbered 1 to 4.
-// Each round loader and the page-text reader own one; it never changes.
+// The page-text reader (clsHtmlToto) makes one for each look-up; it never changes.
 
 #include <cstdint>
 #include <string>

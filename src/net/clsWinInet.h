@@ -1,6 +1,7 @@
 #pragma once
 // One HTTP GET of a URL (libcurl), with the running connection log of the progress window.
-// Owned by the page fetcher or the maker-site updater; lives as long as its owner and keeps its
+// Owned by the page fetcher (clsHtmlGet), or by whoever lends it to the maker-site updater
+// (the main window, kelvra-cli update-teams); lives as long as its owner and keeps its
 // log for that whole time, as the progress window keeps its list.
 
 #include "base/clsErrorReporter.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Brings the overseas team names (SysData/TeamName2.dat) up to the version the maker
-// publishes. kelvra-cli's team-name command makes one for its call; the main window is to own one
-// for the whole run: the version list is read at the first update and kept.
+// publishes. The main window (frmMain) owns one for its lifetime: the version list is read at the
+// first update and kept. kelvra-cli's update-teams command makes one for its call.
 
 #include "base/clsErrorReporter.h"
 #include "base/clsFileStream.h"

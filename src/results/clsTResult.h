@@ -1,8 +1,8 @@
 #pragma once
 // The result checker: grades the ticket set against the round's result (official, revealed match
 // by match, or entered by hand), keeps the tally, the prize table and the page of ten singles the
-// views show. kelvra-cli's grade command makes one for its call; the main window is to own one
-// for its lifetime.
+// views show. The document's ticket set (clsTicketSet) owns one for the document's lifetime and
+// hands it every new set; kelvra-cli's grade command makes one for its call.
 
 #include "base/clsErrorReporter.h"
 #include "base/clsFileStream.h"

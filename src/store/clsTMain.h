@@ -1,8 +1,8 @@
 #pragma once
 // The round controller of the main window: the current round number and group choice, the
-// three records of that round, reloads and the download commands. kelvra-cli's basCliWork owns
-// one for its whole life (the main window is to own one the same way); the document it is
-// handed to follows its round changes.
+// three records of that round, reloads and the download commands. The main window (frmMain)
+// owns one for its lifetime, kelvra-cli's basCliWork one per command and its download command
+// one per call; the document it is handed to follows its round changes.
 
 #include "base/clsEvent.h"
 #include "base/clsHost.h"

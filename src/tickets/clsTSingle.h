@@ -1,8 +1,8 @@
 #pragma once
 // The ticket set as the single page shows it: the list handed over by its owner, ten singles a
 // page, selection, the edit lock and the edits, each reported back to the owner through events.
-// Nothing owns one yet; the main window is to own one for its lifetime and hand the edits on to
-// the document's SetSingles.
+// The document's ticket set (clsTicketSet) owns one for the document's lifetime; the document
+// listens to its events and takes every edit into its own list.
 
 #include "base/clsErrorReporter.h"
 #include "lottery/MarkArray.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The match list beside the ticket sheet: date, number and teams of the round's 13 matches.
-// Nothing owns one yet; the main window is to own one for its lifetime and refill it on every
-// round change.
+// The single page (clsSinglePage) owns one for its lifetime and refills it on every round
+// change of the document.
 
 #include "base/clsErrorReporter.h"
 #include "lottery/ScheduleRecord.h"

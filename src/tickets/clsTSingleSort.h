@@ -1,7 +1,7 @@
 #pragma once
 // Reorders a ticket set by a per-single key: an estimated payout, an outcome count, a
-// popularity count, or a worth under the player's own probabilities. The main window makes a new
-// one for every sort.
+// popularity count, or a worth under the player's own probabilities. The document's ticket set
+// (clsTicketSet::Sort) makes a new one for every sort.
 
 #include "base/clsErrorReporter.h"
 #include "base/clsIPump.h"

@@ -1,7 +1,8 @@
 #pragma once
 // The one-line yen box: keys, selection and pastes go to its clsMoneyText model, and the box
-// shows the text and caret the model says. Owned by the form that places it; the model is
-// the core's (the condition form's field) and must outlive the box.
+// shows the text and caret the model says. Owned by the form that places it; the model (a core
+// clsMoneyText, owned by the page that places the box: clsHaitouView, clsValueLimitView) must
+// outlive the box.
 
 #include <QLineEdit>
 
