@@ -225,6 +225,20 @@ TEST_F(CliRunTest, FailedLinesAreFollowedByTheirReason)
     EXPECT_TRUE(work.Read("good.drd") == before) << "good.drd was changed";
 }
 
+TEST_F(CliRunTest, ASearchThatKeepsNothingFailsTheFileAndLeavesItAlone)
+{
+    // One ticket cannot cover the sample's singles: the trial search runs out of its second.
+    work.Write("one.drd", Sample({{"MsEngine", "2"}, {"BeginCount", "1"}, {"EndTime", "1"}}));
+    const std::string before = work.Read("one.drd");
+    std::string output;
+    EXPECT_EQ(RunMerged({"run", "--seed", "1", File("one.drd")}, output), 1) << output;
+    EXPECT_EQ(output,
+              File("one.drd") + "\t失敗\nエラー: " + File("one.drd") +
+                  ": 圧縮に失敗しました。 1口では保証を満たす組み合わせが見つからないため、"
+                  "圧縮を中止しました。開始口数を増やして下さい ファイルは変更していません。\n");
+    EXPECT_TRUE(work.Read("one.drd") == before) << "one.drd was changed";
+}
+
 #if !defined(__SANITIZE_ADDRESS__)
 TEST_F(CliRunTest, EngineWithoutMemoryFailsTheFileAndLeavesItAlone)
 {
