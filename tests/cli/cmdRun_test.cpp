@@ -239,6 +239,29 @@ TEST_F(CliRunTest, ASearchThatKeepsNothingFailsTheFileAndLeavesItAlone)
     EXPECT_TRUE(work.Read("one.drd") == before) << "one.drd was changed";
 }
 
+TEST_F(CliRunTest, MinimumCountEngineBelowAnyCoverStartsFromTheFastSearch)
+{
+    // 60 tickets are far below the sphere bound of the sample's singles; EndCount ends the run
+    // at the first cover it confirms.
+    work.Write("low.drd", Sample({{"MsEngine", "6"}, {"BeginCount", "60"}, {"EndCount", "9999"}}));
+    std::string output;
+    ASSERT_EQ(RunMerged({"run", "--seed", "1", File("low.drd")}, output), 0) << output;
+    EXPECT_EQ(output, File("low.drd") + "\t成功\n");
+    RecordingHost host;
+    clsTFileDRD drd(host.Host(), "1.00", "");
+    DataFileRecord rec;
+    ASSERT_TRUE(drd.Load(File("low.drd"), rec)) << host.AllMessageText();
+    EXPECT_GT(rec.SingleCount, 60);
+    EXPECT_LT(rec.SingleCount, rec.MsTousen[0]);
+    // Every single of the set is won at 2nd grade or better.
+    EXPECT_EQ(rec.MsTousen[4], rec.MsTousen[0]);
+    EXPECT_NE(rec.SakugenMessage.find(
+                  "60口で保証を満たす組み合わせは存在しないため、高速検索の口数から検索します"),
+              std::string::npos);
+    EXPECT_NE(rec.SakugenMessage.find(std::to_string(rec.SingleCount) + "を検索中...確定"),
+              std::string::npos);
+}
+
 #if !defined(__SANITIZE_ADDRESS__)
 TEST_F(CliRunTest, EngineWithoutMemoryFailsTheFileAndLeavesItAlone)
 {
