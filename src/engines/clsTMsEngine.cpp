@@ -53,6 +53,8 @@ struct EngineChoice
     std::int32_t Grade;
 };
 
+constexpr std::int32_t kEngineCount = 8;
+
 EngineChoice ChoiceOf(std::int32_t lngMsEngine)
 {
     using K = clsTMsEngine::EngineKind;
@@ -64,6 +66,7 @@ EngineChoice ChoiceOf(std::int32_t lngMsEngine)
                                                           {K::Optimisation, 2},
                                                           {K::Tabu, 2},
                                                           {K::Tabu, 3}}};
+    static_assert(kChoice.size() == kEngineCount);
     if (lngMsEngine < 0 || lngMsEngine >= static_cast<std::int32_t>(kChoice.size())) {
         throw std::invalid_argument("エンジンの種類が正しくありません: " +
                                     std::to_string(lngMsEngine));
@@ -115,9 +118,14 @@ void clsTMsEngine::Initialize(clsTMsgLog& objLog)
     m_msg.Initialize(objLog);
 }
 
+bool clsTMsEngine::KnownEngine(std::int32_t lngMsEngine)
+{
+    return lngMsEngine >= 0 && lngMsEngine < kEngineCount;
+}
+
 bool clsTMsEngine::Pausable(std::int32_t lngMsEngine)
 {
-    if (lngMsEngine < 0 || lngMsEngine > 7) {
+    if (!KnownEngine(lngMsEngine)) {
         return false;
     }
     const EngineKind kind = ChoiceOf(lngMsEngine).Kind;

@@ -59,6 +59,8 @@ public:
                    TousenArray& lngTousen);
     // Why the last run failed without a message box (its line in the run log), else empty.
     const std::string& LastFailure() const { return m_failure; }
+    // The engine numbers the frame can run.
+    static bool KnownEngine(std::int32_t lngMsEngine);
 
     clsTRandom& Random() { return m_random; }
     // The vote status in use, for the payout-ordered extraction types.

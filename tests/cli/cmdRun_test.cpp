@@ -262,6 +262,24 @@ TEST_F(CliRunTest, MinimumCountEngineBelowAnyCoverStartsFromTheFastSearch)
               std::string::npos);
 }
 
+TEST_F(CliRunTest, UnknownEngineIsRefusedByTextAndRun)
+{
+    work.Write("nine.drd", Sample({{"MsEngine", "9"}}));
+    const std::string before = work.Read("nine.drd");
+    std::string output;
+    EXPECT_EQ(RunMerged({"text", "0", File("nine.drd")}, output), 1);
+    EXPECT_EQ(output, "エラー: kelvra-cli text: " + File("nine.drd") +
+                          ": 圧縮方法の番号が正しくありません（9）。\n");
+    EXPECT_EQ(RunMerged({"run", File("nine.drd")}, output), 1);
+    EXPECT_NE(output.find(File("nine.drd") + "\t失敗\n"), std::string::npos) << output;
+    EXPECT_TRUE(work.Read("nine.drd") == before) << "nine.drd was changed";
+
+    // A known engine still prints its report.
+    work.Write("seven.drd", Sample({{"MsEngine", "7"}}));
+    EXPECT_EQ(RunMerged({"text", "0", File("seven.drd")}, output), 0);
+    EXPECT_NE(output.find("圧縮方法："), std::string::npos);
+}
+
 #if !defined(__SANITIZE_ADDRESS__)
 TEST_F(CliRunTest, EngineWithoutMemoryFailsTheFileAndLeavesItAlone)
 {

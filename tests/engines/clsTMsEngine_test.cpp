@@ -397,6 +397,15 @@ TEST(clsTMsEngine, ASearchThatKeepsNothingFailsAndKeepsTheSet)
     }
 }
 
+TEST(clsTMsEngine, KnowsItsEngines)
+{
+    for (std::int32_t kind = 0; kind <= 7; ++kind) {
+        EXPECT_TRUE(clsTMsEngine::KnownEngine(kind)) << kind;
+    }
+    EXPECT_FALSE(clsTMsEngine::KnownEngine(-1));
+    EXPECT_FALSE(clsTMsEngine::KnownEngine(8));
+}
+
 TEST(clsTMsEngine, EngineErrorsAreReportedAndKeepTheSet)
 {
     auto bad = Hundred();
