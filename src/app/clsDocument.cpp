@@ -494,14 +494,16 @@ bool clsDocument::Run()
                 if (!m_engine->EngineRun(count, singles, m_engineSettings, marks, tousen)) {
                     ok = false;
                     m_lastFailure = "圧縮に失敗しました。";
-                    if (!m_trail.Last.empty()) {
-                        m_lastFailure += " " + m_trail.Last;
+                    const std::string& why =
+                        m_engine->LastFailure().empty() ? m_trail.Last : m_engine->LastFailure();
+                    if (!why.empty()) {
+                        m_lastFailure += " " + why;
                     }
                 }
                 // The probability counts and the sort of a large set each take a while: the
                 // window gets its events between them.
                 m_host.Pump.DoEvents();
-                if (count > 0) {
+                if (ok && count > 0) {
                     clsQuickSort sort(m_host.Message);
                     sort.LongSort(
                         std::span<std::int32_t>(singles.data(), static_cast<std::size_t>(count)),
@@ -509,19 +511,23 @@ bool clsDocument::Run()
                     m_host.Pump.DoEvents();
                 }
             }
-            singles.resize(static_cast<std::size_t>(std::max(0, count)));
-            {
-                FlagScope lock(m_workLock);
-                m_singleCount = count;
-                m_singles = std::move(singles);
-                RecountFrame();
-                HandSingles();
+            // A failed compression replaces nothing: the set in hand may be the result of a long
+            // search, and the log tells why this run kept none.
+            if (ok) {
+                singles.resize(static_cast<std::size_t>(std::max(0, count)));
+                {
+                    FlagScope lock(m_workLock);
+                    m_singleCount = count;
+                    m_singles = std::move(singles);
+                    RecountFrame();
+                    HandSingles();
+                }
+                m_msSingleCount = m_singleCount;
+                m_msSingleFrame = m_singleFrame;
+                m_msTousen = tousen;
+                m_tx.UpdateMeisai(marks, m_singleCount, m_msTousen);
+                m_tx.EndMsg(m_singleCount);
             }
-            m_msSingleCount = m_singleCount;
-            m_msSingleFrame = m_singleFrame;
-            m_msTousen = tousen;
-            m_tx.UpdateMeisai(marks, m_singleCount, m_msTousen);
-            m_tx.EndMsg(m_singleCount);
         } catch (const std::exception& e) {
             ok = false;
             m_lastFailure = clsErrorReporter::FromException(e).Description;

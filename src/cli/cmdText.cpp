@@ -5,9 +5,11 @@
 #include "cli/CliCommand.h"
 #include "cli/basCliWork.h"
 #include "cli/clsTerminalHost.h"
+#include "engines/clsTMsEngine.h"
 #include "files/clsTClipboard.h"
 
 #include <ostream>
+#include <string>
 
 namespace {
 int CmdText(clsTerminalHost& host, const std::string& strHome, const std::vector<std::string>& args,
@@ -21,6 +23,15 @@ int CmdText(clsTerminalHost& host, const std::string& strHome, const std::vector
     }
     CliWork work(host, strHome);
     if (!work.Document.FileLoadDRD(args[1], true, true)) {
+        return 1;
+    }
+    // The report names the compression method; a number no engine has would leave it blank.
+    const std::int32_t engine = work.Document.EngineSettings().MsEngine;
+    if (!clsTMsEngine::KnownEngine(engine)) {
+        host.ShowMessage(MsgIcon::Error,
+                         "kelvra-cli text: " + args[1] + ": 圧縮方法の番号が正しくありません（" +
+                             std::to_string(engine) + "）。",
+                         "");
         return 1;
     }
     clsTClipboard clip(host, host, host, basMain::VersionText());

@@ -53,6 +53,8 @@ struct EngineChoice
     std::int32_t Grade;
 };
 
+constexpr std::int32_t kEngineCount = 8;
+
 EngineChoice ChoiceOf(std::int32_t lngMsEngine)
 {
     using K = clsTMsEngine::EngineKind;
@@ -64,6 +66,7 @@ EngineChoice ChoiceOf(std::int32_t lngMsEngine)
                                                           {K::Optimisation, 2},
                                                           {K::Tabu, 2},
                                                           {K::Tabu, 3}}};
+    static_assert(kChoice.size() == kEngineCount);
     if (lngMsEngine < 0 || lngMsEngine >= static_cast<std::int32_t>(kChoice.size())) {
         throw std::invalid_argument("エンジンの種類が正しくありません: " +
                                     std::to_string(lngMsEngine));
@@ -115,9 +118,14 @@ void clsTMsEngine::Initialize(clsTMsgLog& objLog)
     m_msg.Initialize(objLog);
 }
 
+bool clsTMsEngine::KnownEngine(std::int32_t lngMsEngine)
+{
+    return lngMsEngine >= 0 && lngMsEngine < kEngineCount;
+}
+
 bool clsTMsEngine::Pausable(std::int32_t lngMsEngine)
 {
-    if (lngMsEngine < 0 || lngMsEngine > 7) {
+    if (!KnownEngine(lngMsEngine)) {
         return false;
     }
     const EngineKind kind = ChoiceOf(lngMsEngine).Kind;
@@ -135,6 +143,7 @@ void clsTMsEngine::EnginePause(bool blnValue)
 
 void clsTMsEngine::EngineStop()
 {
+    m_stopRequest = m_run;
     if (m_engine) {
         m_engine->EngineStop();
     }
@@ -161,6 +170,8 @@ bool clsTMsEngine::EngineRun(std::int32_t& lngSCount, std::vector<std::int32_t>&
         return false;
     }
     RunScope scope(m_run, m_pauseRequest, m_kind, m_engine);
+    m_stopRequest = false;
+    m_failure.clear();
     try {
         if (lngSCount < 0 || static_cast<std::size_t>(lngSCount) > lngSingle.size()) {
             throw std::out_of_range("シングル数が一覧の長さと合いません: " +
@@ -220,6 +231,22 @@ bool clsTMsEngine::RunEngine(std::int32_t& lngSCount, std::vector<std::int32_t>&
     }
     if (!ok) {
         ReportFailure(err);
+        return false;
+    }
+    // An empty set in place of a non-empty one is no compression: the run fails and the set
+    // stays, whatever ended the search.
+    if (!set.empty() && result.empty()) {
+        if (m_stopRequest) {
+            m_failure = "組み合わせが確定する前に中断したため、圧縮を中止しました";
+        } else if (choice.Kind == EngineKind::Trial) {
+            m_failure = std::to_string(udtSettings.BeginCount) +
+                        "口では保証を満たす組み合わせが見つからないため、圧縮を中止しました。"
+                        "開始口数を増やして下さい";
+        } else {
+            m_failure = "組み合わせが見つからないため、圧縮を中止しました";
+        }
+        m_msg.Sp();
+        m_msg.Msg(m_failure, true, true);
         return false;
     }
     lngSingle = std::move(result);

@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 class clsTMsEngine
@@ -56,6 +57,10 @@ public:
     bool EngineRun(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle,
                    const EngineSettingsRecord& udtSettings, const MarkArray& lngMulti,
                    TousenArray& lngTousen);
+    // Why the last run failed without a message box (its line in the run log), else empty.
+    const std::string& LastFailure() const { return m_failure; }
+    // The engine numbers the frame can run.
+    static bool KnownEngine(std::int32_t lngMsEngine);
 
     clsTRandom& Random() { return m_random; }
     // The vote status in use, for the payout-ordered extraction types.
@@ -92,6 +97,9 @@ private:
     std::optional<ProbabilityRecord> m_probability;
     bool m_run = false;
     bool m_pauseRequest = false;
+    // A stop was asked during the run in hand: an empty result is the user's, not the search's.
+    bool m_stopRequest = false;
+    std::string m_failure;
     EngineKind m_kind = EngineKind::None;
     // The engine of the run in progress, null between runs.
     std::unique_ptr<clsIMsEngine> m_engine;

@@ -1,11 +1,38 @@
 #include "engines/clsTMsEngine4.h"
 
+#include "engines/clsTMsEngine1.h"
+
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <stdexcept>
 #include <string>
 
 namespace {
+// The window's events for a fast search run inside this engine, with this engine's pause and
+// stop: fnYield lets the window run and answers whether the search was stopped.
+class StopRelay final : public clsIPump
+{
+public:
+    StopRelay(clsIPump& objPump, std::function<bool()> fnYield)
+        : m_pump(objPump)
+        , m_yield(std::move(fnYield))
+    {}
+    void DoEvents() override
+    {
+        if (m_yield() && Engine != nullptr) {
+            Engine->EngineStop();
+        }
+    }
+    std::int64_t TickMs() const override { return m_pump.TickMs(); }
+    void SleepMs(std::int32_t lngMs) override { m_pump.SleepMs(lngMs); }
+    clsTMsEngine1* Engine = nullptr;
+
+private:
+    clsIPump& m_pump;
+    std::function<bool()> m_yield;
+};
+
 // Moves between two looks at the window; a move costs about a microsecond on small spaces.
 constexpr std::int64_t kBatchMoves = 2000;
 
@@ -52,7 +79,59 @@ void clsTMsEngine4::Search(std::span<const std::int32_t> lngSingle, std::int32_t
         begin = StartFromKnownCode(begin);
     }
     // Below the sphere bound no cover exists; searching on would only run out the time.
-    Descend(begin, std::max(m_tabu.LowerBound(), 1), [this](std::int32_t d) { SearchStep(d); });
+    const std::int32_t lowest = std::max(m_tabu.LowerBound(), 1);
+    const auto step = [this](std::int32_t d) { SearchStep(d); };
+    if (m_best.empty() && begin < lowest) {
+        SayFastStart("口で保証を満たす組み合わせは存在しないため");
+        begin = StartFromFastSearch(lngSingle, lngGrade);
+    }
+    Descend(begin, lowest, step);
+    // Nothing confirmed and no stop asked: the first size ran out of time. A run that ends
+    // with no cover keeps nothing of the set, so the search goes on from one that exists.
+    if (m_best.empty() && !m_stopAsked) {
+        SayFastStart("口では保証を満たす組み合わせが見つからなかったため");
+        m_stop = false;
+        Descend(StartFromFastSearch(lngSingle, lngGrade), lowest, step);
+    }
+}
+
+void clsTMsEngine4::SayFastStart(const std::string& strWhy)
+{
+    m_msg.Sp();
+    m_msg.Msg(std::to_string(m_settings.BeginCount) + strWhy + "、高速検索の口数から検索します",
+              true, true);
+}
+
+std::int32_t clsTMsEngine4::StartFromFastSearch(std::span<const std::int32_t> lngSingle,
+                                                std::int32_t lngGrade)
+{
+    // The fast search runs on the same log and window; a pause or stop of this engine holds
+    // or ends it at its event points.
+    StopRelay relay(m_pump, [this] { return YieldToWindow(); });
+    clsTMsEngine1 fast(relay, m_err.Message());
+    relay.Engine = &fast;
+    fast.Initialize(*m_log);
+    if (!fast.EngineStart(lngSingle, lngGrade)) {
+        throw std::runtime_error(fast.LastError().Description);
+    }
+    const std::vector<std::int32_t> cover = fast.SingleData();
+    if (cover.empty()) {
+        return 0; // stopped
+    }
+    std::vector<std::int32_t> local;
+    local.reserve(cover.size());
+    for (const std::int32_t s : cover) {
+        local.push_back(m_tabu.ToLocal(s));
+    }
+    m_tabu.SetSlots(local);
+    const auto k = static_cast<std::int32_t>(local.size());
+    m_msg.Msg(std::to_string(k) + "を検索中...", false, true);
+    m_msg.Msg("確定", true, false);
+    m_best = m_tabu.Slots();
+    if (k <= m_settings.EndCount) {
+        StopForCount();
+    }
+    return k - 1;
 }
 
 std::int32_t clsTMsEngine4::StartFromKnownCode(std::int32_t lngBegin)

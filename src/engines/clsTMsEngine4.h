@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 class clsTMsEngine4 final : public clsTMsSearchEngine
@@ -39,6 +40,12 @@ private:
     // Confirms the known construction for the space, completed to a cover of the set and
     // without redundant tickets. Returns the count the search goes on with.
     std::int32_t StartFromKnownCode(std::int32_t lngBegin);
+    // Confirms the fast search's cover of the set, for a start count no cover was found at.
+    // Returns the count the search goes on with (0 when stopped).
+    std::int32_t StartFromFastSearch(std::span<const std::int32_t> lngSingle,
+                                     std::int32_t lngGrade);
+    // The log line that says why: the start count, strWhy, and where the search starts instead.
+    void SayFastStart(const std::string& strWhy);
 
     clsTMsTabu m_tabu;
     // Local indices of the last confirmed cover.

@@ -18,6 +18,7 @@ clsTMsSearchEngine::clsTMsSearchEngine(clsIPump& objPump, clsIMessage& objMessag
 void clsTMsSearchEngine::Initialize(clsTMsgLog& objLog)
 {
     m_msg.Initialize(objLog);
+    m_log = &objLog;
     m_initialized = true;
 }
 

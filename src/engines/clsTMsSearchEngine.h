@@ -28,7 +28,11 @@ public:
     bool EngineStart(std::span<const std::int32_t> lngSingle, std::int32_t lngSearchGrade,
                      const EngineSettingsRecord& udtSettings, const MarkArray& lngMulti) final;
     void EnginePause(bool blnValue) final { m_pause = blnValue; }
-    void EngineStop() final { m_stop = true; }
+    void EngineStop() final
+    {
+        m_stop = true;
+        m_stopAsked = true;
+    }
     const ErrorRecord& LastError() const final { return m_lastError; }
     bool CacheFailed() const final { return m_cacheFailed; }
 
@@ -84,7 +88,11 @@ protected:
     clsTRandom& m_random;
     bool m_pause = false;
     bool m_stop = false;
+    // Set by EngineStop alone: a time limit or EndCount stops the search too, the user only so.
+    bool m_stopAsked = false;
     bool m_cacheFailed = false;
+    // The log the engine writes to, for a search it runs inside its own.
+    clsTMsgLog* m_log = nullptr;
     EngineSettingsRecord m_settings;
 
 private:

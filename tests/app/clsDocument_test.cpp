@@ -271,6 +271,31 @@ TEST_F(Document, EngineWithoutMemoryFailsTheRunAndSaysWhy)
     EXPECT_EQ(doc.LastFailure(), "");
 }
 
+TEST_F(Document, ACompressionThatKeepsNothingFailsAndKeepsTheSet)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true)) << rec.AllMessageText();
+    ASSERT_TRUE(doc.Run());
+    const std::vector<std::int32_t> kept = doc.Singles();
+    const auto tousen = doc.MsTousen();
+    ASSERT_FALSE(kept.empty());
+
+    // One ticket cannot cover the sample's singles: the trial search runs out of its second.
+    EngineSettingsRecord trial = doc.EngineSettings();
+    trial.MsEngine = 2;
+    trial.BeginCount = 1;
+    trial.EndTime = 1;
+    ASSERT_TRUE(doc.SetEngineSettings(trial));
+    rec.TickPerDoEvents = 100;
+    EXPECT_FALSE(doc.Run());
+    EXPECT_EQ(doc.LastFailure(), "圧縮に失敗しました。 1口では保証を満たす組み合わせが見つからない"
+                                 "ため、圧縮を中止しました。開始口数を増やして下さい");
+    EXPECT_EQ(doc.Singles(), kept);
+    EXPECT_EQ(doc.SingleCount(), static_cast<std::int32_t>(kept.size()));
+    EXPECT_EQ(doc.MsSingleCount(), static_cast<std::int32_t>(kept.size()));
+    EXPECT_EQ(doc.MsTousen(), tousen);
+    EXPECT_FALSE(doc.Running());
+}
+
 TEST_F(Document, FailuresWithoutDialogsStillTellWhy)
 {
     const std::size_t quiet = rec.Messages.size();

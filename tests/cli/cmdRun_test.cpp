@@ -225,6 +225,61 @@ TEST_F(CliRunTest, FailedLinesAreFollowedByTheirReason)
     EXPECT_TRUE(work.Read("good.drd") == before) << "good.drd was changed";
 }
 
+TEST_F(CliRunTest, ASearchThatKeepsNothingFailsTheFileAndLeavesItAlone)
+{
+    // One ticket cannot cover the sample's singles: the trial search runs out of its second.
+    work.Write("one.drd", Sample({{"MsEngine", "2"}, {"BeginCount", "1"}, {"EndTime", "1"}}));
+    const std::string before = work.Read("one.drd");
+    std::string output;
+    EXPECT_EQ(RunMerged({"run", "--seed", "1", File("one.drd")}, output), 1) << output;
+    EXPECT_EQ(output,
+              File("one.drd") + "\t失敗\nエラー: " + File("one.drd") +
+                  ": 圧縮に失敗しました。 1口では保証を満たす組み合わせが見つからないため、"
+                  "圧縮を中止しました。開始口数を増やして下さい ファイルは変更していません。\n");
+    EXPECT_TRUE(work.Read("one.drd") == before) << "one.drd was changed";
+}
+
+TEST_F(CliRunTest, MinimumCountEngineBelowAnyCoverStartsFromTheFastSearch)
+{
+    // 60 tickets are far below the sphere bound of the sample's singles; EndCount ends the run
+    // at the first cover it confirms.
+    work.Write("low.drd", Sample({{"MsEngine", "6"}, {"BeginCount", "60"}, {"EndCount", "9999"}}));
+    std::string output;
+    ASSERT_EQ(RunMerged({"run", "--seed", "1", File("low.drd")}, output), 0) << output;
+    EXPECT_EQ(output, File("low.drd") + "\t成功\n");
+    RecordingHost host;
+    clsTFileDRD drd(host.Host(), "1.00", "");
+    DataFileRecord rec;
+    ASSERT_TRUE(drd.Load(File("low.drd"), rec)) << host.AllMessageText();
+    EXPECT_GT(rec.SingleCount, 60);
+    EXPECT_LT(rec.SingleCount, rec.MsTousen[0]);
+    // Every single of the set is won at 2nd grade or better.
+    EXPECT_EQ(rec.MsTousen[4], rec.MsTousen[0]);
+    EXPECT_NE(rec.SakugenMessage.find(
+                  "60口で保証を満たす組み合わせは存在しないため、高速検索の口数から検索します"),
+              std::string::npos);
+    EXPECT_NE(rec.SakugenMessage.find(std::to_string(rec.SingleCount) + "を検索中...確定"),
+              std::string::npos);
+}
+
+TEST_F(CliRunTest, UnknownEngineIsRefusedByTextAndRun)
+{
+    work.Write("nine.drd", Sample({{"MsEngine", "9"}}));
+    const std::string before = work.Read("nine.drd");
+    std::string output;
+    EXPECT_EQ(RunMerged({"text", "0", File("nine.drd")}, output), 1);
+    EXPECT_EQ(output, "エラー: kelvra-cli text: " + File("nine.drd") +
+                          ": 圧縮方法の番号が正しくありません（9）。\n");
+    EXPECT_EQ(RunMerged({"run", File("nine.drd")}, output), 1);
+    EXPECT_NE(output.find(File("nine.drd") + "\t失敗\n"), std::string::npos) << output;
+    EXPECT_TRUE(work.Read("nine.drd") == before) << "nine.drd was changed";
+
+    // A known engine still prints its report.
+    work.Write("seven.drd", Sample({{"MsEngine", "7"}}));
+    EXPECT_EQ(RunMerged({"text", "0", File("seven.drd")}, output), 0);
+    EXPECT_NE(output.find("圧縮方法："), std::string::npos);
+}
+
 #if !defined(__SANITIZE_ADDRESS__)
 TEST_F(CliRunTest, EngineWithoutMemoryFailsTheFileAndLeavesItAlone)
 {

@@ -159,16 +159,21 @@ TEST(clsTMsEngine4, SingleTargetIsConfirmedAtEveryCount)
     EXPECT_EQ(StepName(confirmed[2]), "1を検索中...確定");
 }
 
-TEST(clsTMsEngine4, BeginCountZeroSearchesNothingAndEndCountStopsAtOnce)
+TEST(clsTMsEngine4, BeginCountZeroStartsFromTheFastSearchAndEndCountStopsAtOnce)
 {
     const auto set = RandomSubset(kMulti, 0.3, 2);
-    {
-        TabuRun r(5);
-        ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(0, 1, 0), Marks(kMulti)));
-        EXPECT_EQ(r.engine.SingleCount(), 0);
-        EXPECT_TRUE(r.LinesEndingWith("確定").empty());
-    }
     const std::int32_t d = GreedyCount(set, 2);
+    {
+        // No cover has no tickets: the fast search's cover is confirmed instead, and an
+        // EndCount at its size ends the run there.
+        TabuRun r(5);
+        ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(0, d, 0), Marks(kMulti)));
+        EXPECT_EQ(r.engine.SingleCount(), d);
+        EXPECT_EQ(UncoveredCount(set, r.engine.SingleData(), 1), 0);
+        const auto confirmed = r.LinesEndingWith("確定");
+        ASSERT_EQ(confirmed.size(), 1u) << r.log.Text();
+        EXPECT_EQ(StepName(confirmed[0]), std::to_string(d) + "を検索中...確定");
+    }
     TabuRun r(8);
     ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(d, d, 0), Marks(kMulti)));
     EXPECT_EQ(r.engine.SingleCount(), d);
@@ -253,15 +258,71 @@ TEST(clsTMsEngine4, PauseSleepsUntilReleasedOrStopped)
     EXPECT_EQ(events, 6);
 }
 
-TEST(clsTMsEngine4, NoStepBelowTheSphereBound)
+TEST(clsTMsEngine4, NoStepBelowTheSphereBoundTheFastSearchsCoverInstead)
 {
     // A ball of this multi holds at most 13 singles at 2nd grade.
     const auto set = RandomSubset(kMulti, 0.3, 13);
     const auto bound = static_cast<std::int32_t>((set.size() + 12) / 13);
     TabuRun r(1);
-    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(bound - 1, 1, 0), Marks(kMulti)));
+    r.TickDuringSteps();
+    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(bound - 1, 1, 1), Marks(kMulti)));
+    EXPECT_EQ(r.LinesEndingWith(std::to_string(bound - 1) +
+                                "口で保証を満たす組み合わせは存在しないため、"
+                                "高速検索の口数から検索します")
+                  .size(),
+              1u)
+        << r.log.Text();
+    const auto confirmed = r.LinesEndingWith("を検索中...確定");
+    ASSERT_FALSE(confirmed.empty()) << r.log.Text();
+    EXPECT_EQ(StepName(confirmed[0]), std::to_string(GreedyCount(set, 2)) + "を検索中...確定");
+    for (const auto& line : r.log.Lines()) {
+        if (line.ends_with("を検索中...確定") || line.ends_with("を検索中...中断")) {
+            EXPECT_GE(std::stoi(StepName(line)), bound) << line;
+        }
+    }
+    const auto got = r.engine.SingleData();
+    EXPECT_GE(static_cast<std::int32_t>(got.size()), bound);
+    EXPECT_EQ(UncoveredCount(set, got, 1), 0);
+}
+
+TEST(clsTMsEngine4, NoCoverFoundAtTheFirstSizeGoesOnFromTheFastSearch)
+{
+    for (const int grade : {2, 3}) {
+        const auto set = RandomSubset(kMulti, 0.3, 6);
+        // At the sphere bound (13 or 74 singles in a ball of this multi) a cover would have to
+        // be perfect: the first size runs out of time.
+        const std::size_t ball = grade == 2 ? 13 : 74;
+        const auto bound = static_cast<std::int32_t>((set.size() + ball - 1) / ball);
+        TabuRun r(1);
+        r.TickDuringSteps();
+        ASSERT_TRUE(r.engine.EngineStart(set, grade, Settings(bound, 1, 1), Marks(kMulti)));
+        EXPECT_EQ(r.LinesEndingWith(std::to_string(bound) +
+                                    "口では保証を満たす組み合わせが見つからなかったため、"
+                                    "高速検索の口数から検索します")
+                      .size(),
+                  1u)
+            << r.log.Text();
+        const auto got = r.engine.SingleData();
+        ASSERT_FALSE(got.empty()) << r.log.Text();
+        EXPECT_EQ(UncoveredCount(set, got, grade - 1), 0);
+    }
+}
+
+TEST(clsTMsEngine4, StopDuringTheFastStartEndsTheRunWithNothing)
+{
+    const auto set = RandomSubset(kMulti, 0.3, 13);
+    TabuRun r(1);
+    int events = 0;
+    r.host.OnDoEvents = [&](std::int64_t) {
+        if (!r.LinesEndingWith("候補の検索中...").empty() && ++events == 1) {
+            r.engine.EngineStop();
+        }
+    };
+    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(1, 1, 0), Marks(kMulti)));
+    EXPECT_EQ(events, 1);
     EXPECT_EQ(r.engine.SingleCount(), 0);
-    EXPECT_TRUE(r.log.Lines().empty()) << r.log.Text();
+    EXPECT_TRUE(r.LinesEndingWith("確定").empty()) << r.log.Text();
+    EXPECT_TRUE(r.LinesEndingWith("見つからなかったため、高速検索の口数から検索します").empty());
 }
 
 TEST(clsTMsEngine4, FrameRunsEnginesSixAndSevenAndPassesPauseAndStop)

@@ -261,10 +261,12 @@ TEST(clsTMsEngine, StopReachesTheRunningEngine)
             r.frame.EngineStop();
         }
     };
-    ASSERT_TRUE(r.Go(Engine(3)));
+    // Stopped before it chose anything: the run fails and the set stays.
+    EXPECT_FALSE(r.Go(Engine(3)));
     EXPECT_TRUE(sawRun);
-    EXPECT_EQ(r.count, 0);
-    EXPECT_EQ(r.tousen, (clsTMsEngine::TousenArray{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(r.set, MultiSingles(kMulti));
+    EXPECT_EQ(r.tousen, (clsTMsEngine::TousenArray{9, 9, 9, 9, 9, 9}));
+    EXPECT_EQ(r.frame.LastFailure(), "組み合わせが確定する前に中断したため、圧縮を中止しました");
     EXPECT_EQ(r.host.SleptMs, 0);
     EXPECT_FALSE(r.frame.Run());
     EXPECT_EQ(r.frame.RunningEngine(), clsTMsEngine::EngineKind::None);
@@ -289,9 +291,10 @@ TEST(clsTMsEngine, PauseReachesTheTrialSearch)
     auto s = Engine(2);
     s.BeginCount = 2; // too few: the step is still searching when paused
     s.EndTime = 0;
-    ASSERT_TRUE(r.Go(s));
+    const auto before = r.set;
+    EXPECT_FALSE(r.Go(s)); // stopped with nothing confirmed
     EXPECT_EQ(r.host.SleptMs, 1000);
-    EXPECT_EQ(r.count, 0);
+    EXPECT_EQ(r.set, before);
 }
 
 // A pause pressed while the run is still extracting, before any engine exists, holds the
@@ -312,7 +315,7 @@ TEST(clsTMsEngine, PauseAskedBeforeTheEngineStartsHoldsIt)
     EXPECT_TRUE(r.frame.PauseRequested());
     auto s = Engine(2);
     s.BeginCount = 2;
-    ASSERT_TRUE(r.Go(s));
+    EXPECT_FALSE(r.Go(s)); // stopped with nothing confirmed
     EXPECT_GE(r.host.SleptMs, 1500);
     EXPECT_FALSE(r.frame.PauseRequested());
     EXPECT_TRUE(clsTMsEngine::Pausable(2));
@@ -353,7 +356,9 @@ TEST(clsTMsEngine, PauseAndStopReachEverySearchEngine)
         s.EndTime = 0;
         s.SeBeginCount = 2;
         s.SeEndTime = 0;
-        ASSERT_TRUE(r.Go(s)) << "engine " << kind;
+        // The trial searches were stopped before confirming anything; the others had a
+        // result to keep.
+        EXPECT_EQ(r.Go(s), kind != 2 && kind != 4) << "engine " << kind;
         EXPECT_EQ(r.host.SleptMs, 1000) << "engine " << kind;
         const auto expected = kind == 5   ? clsTMsEngine::EngineKind::Optimisation
                               : kind >= 6 ? clsTMsEngine::EngineKind::Tabu
@@ -362,6 +367,43 @@ TEST(clsTMsEngine, PauseAndStopReachEverySearchEngine)
         EXPECT_FALSE(r.frame.Run());
         EXPECT_EQ(r.frame.RunningEngine(), clsTMsEngine::EngineKind::None);
     }
+}
+
+TEST(clsTMsEngine, ASearchThatKeepsNothingFailsAndKeepsTheSet)
+{
+    for (const std::int32_t kind : {2, 4}) {
+        FrameRun r(1, RandomSubset(kMulti, 0.5, 3));
+        const auto before = r.set;
+        // Two tickets cannot cover the set: the first size runs out of time.
+        r.host.TickPerDoEvents = 100;
+        auto s = Engine(kind);
+        s.BeginCount = 2;
+        EXPECT_FALSE(r.Go(s)) << "engine " << kind;
+        EXPECT_EQ(r.set, before);
+        EXPECT_EQ(r.count, static_cast<std::int32_t>(before.size()));
+        EXPECT_EQ(r.tousen, (clsTMsEngine::TousenArray{9, 9, 9, 9, 9, 9}));
+        const std::string why =
+            "2口では保証を満たす組み合わせが見つからないため、圧縮を中止しました。"
+            "開始口数を増やして下さい";
+        EXPECT_EQ(r.frame.LastFailure(), why);
+        ASSERT_GE(r.log.Lines().size(), 2u);
+        EXPECT_TRUE(r.log.Lines()[r.log.Lines().size() - 2].ends_with(why)) << r.log.Text();
+        EXPECT_TRUE(r.host.Messages.empty()); // told in the log, no box to hold a batch up
+        EXPECT_FALSE(r.frame.Run());
+
+        // The next run starts with no failure of its own.
+        ASSERT_TRUE(r.Go(Engine(1)));
+        EXPECT_EQ(r.frame.LastFailure(), "");
+    }
+}
+
+TEST(clsTMsEngine, KnowsItsEngines)
+{
+    for (std::int32_t kind = 0; kind <= 7; ++kind) {
+        EXPECT_TRUE(clsTMsEngine::KnownEngine(kind)) << kind;
+    }
+    EXPECT_FALSE(clsTMsEngine::KnownEngine(-1));
+    EXPECT_FALSE(clsTMsEngine::KnownEngine(8));
 }
 
 TEST(clsTMsEngine, EngineErrorsAreReportedAndKeepTheSet)
