@@ -5,6 +5,7 @@
 #include "files/basValueLimitKeys.h"
 #include "lottery/clsTNumber.h"
 #include "store/basXmlValue.h"
+#include "store/clsTMain.h"
 #include "store/clsXmlTagReader.h"
 #include "store/clsXmlVote.h"
 
@@ -372,6 +373,22 @@ struct LongText
     }
     static std::string Write(const clsStringConvert&, std::int32_t x) { return std::to_string(x); }
 };
+// The program never holds a round outside 0..9999 (0: none chosen yet, which a new work saved
+// before choosing one writes); anything else is damage that would index the round tables.
+struct RoundText
+{
+    static void Read(const clsStringConvert&, std::string_view v, std::int32_t& x)
+    {
+        const std::int32_t n = LongOf(v);
+        if (n < 0 || n > clsTMain::kMaxKaisaikai) {
+            throw XmlReadError(6, "オーバーフローしました。 (開催回 " + std::to_string(n) +
+                                      " は 0～" + std::to_string(clsTMain::kMaxKaisaikai) +
+                                      " の範囲にありません)");
+        }
+        x = n;
+    }
+    static std::string Write(const clsStringConvert&, std::int32_t x) { return std::to_string(x); }
+};
 struct FlagText
 {
     static void Read(const clsStringConvert& cv, std::string_view v, bool& x)
@@ -456,7 +473,7 @@ using J = ConditionSetRecord;
 using H = HaitouLimits;
 
 // The keys in the order they are written, a group to a paragraph.
-constexpr FieldKey kRoundKeys[] = {Key<LongText, &D::Kaisaikai>("Kaisaikai")};
+constexpr FieldKey kRoundKeys[] = {Key<RoundText, &D::Kaisaikai>("Kaisaikai")};
 constexpr FieldKey kMultiKey = Key<FrameText, &D::Multi>("Multi");
 constexpr FieldKey kHaitouKeys[] = {
     Key<FlagsText, &D::Jouken, &J::Haitou, &H::Enabled>("Haitou.Enabled"),

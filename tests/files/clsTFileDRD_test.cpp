@@ -701,4 +701,24 @@ TEST_F(DamagedDrd, TextNotInCp932IsRefusedNamingTheEncoding)
     EXPECT_EQ(Refusal("Kaisaikai = 5\r\nMulti = 1:1\r\n"), "");
 }
 
+TEST_F(DamagedDrd, RoundsOutsideTheProgramsRangeAreRefused)
+{
+    const std::size_t at = good.find("Kaisaikai = 1234");
+    for (const char* round : {"-1", "10000", "2147483647"}) {
+        std::string text = good;
+        text.replace(at, 16, std::string("Kaisaikai = ") + round);
+        const std::string msg = Refusal(text);
+        EXPECT_TRUE(Has(msg, "開催回 " + std::string(round))) << round << ": " << msg;
+        EXPECT_TRUE(Has(msg, "行目: Kaisaikai")) << msg;
+    }
+    // A new work saved before a round was chosen holds round 0; the last round is 9999.
+    for (const std::int32_t round : {0, 9999}) {
+        DataFileRecord in = Sample();
+        in.Kaisaikai = round;
+        ASSERT_TRUE(drd.Save(Path("r.drd"), true, in, true));
+        DataFileRecord back;
+        ASSERT_TRUE(drd.Load(Path("r.drd"), back)) << rec.AllMessageText();
+        EXPECT_EQ(back.Kaisaikai, round);
+    }
+}
 } // namespace
