@@ -48,8 +48,22 @@ ErrorRecord IoError(int intErrno, const std::string& strPath)
     return r;
 }
 
+thread_local const clsFileStream::FaultScope* t_fault = nullptr;
+
+bool Faulted(clsFileStream::SaveStep step)
+{
+    if (t_fault == nullptr || t_fault->Step() != step) {
+        return false;
+    }
+    errno = t_fault->Errno();
+    return true;
+}
+
 bool WriteAll(int fd, std::string_view bytes)
 {
+    if (Faulted(clsFileStream::SaveStep::Write)) {
+        return false;
+    }
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
@@ -362,12 +376,25 @@ int clsFileStream::ReplaceWhole(const std::string& strPath, std::string_view byt
     // The rename itself is only durable once the folder is synced.
     const int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
-        if (::fsync(dfd) != 0 && errno != EINVAL) {
+        if ((Faulted(SaveStep::FolderSync) || ::fsync(dfd) != 0) && errno != EINVAL) {
             failure = errno;
         }
         ::close(dfd);
     }
     return failure;
+}
+
+clsFileStream::FaultScope::FaultScope(SaveStep step, int intErrno)
+    : m_outer(t_fault)
+    , m_step(step)
+    , m_errno(intErrno)
+{
+    t_fault = this;
+}
+
+clsFileStream::FaultScope::~FaultScope()
+{
+    t_fault = m_outer;
 }
 
 clsFileStream::clsFileStream(clsIMessage& message, std::string strProgramFolder)

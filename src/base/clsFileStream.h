@@ -54,6 +54,30 @@ public:
     static int ReplaceWhole(const std::string& strPath, std::string_view bytData);
     // The system's description of a result code.
     static std::string ErrorText(int intCode);
+
+    // Test seam: while one lives, the saves of its thread fail at its step with its errno, as
+    // a full disk or a failing folder sync would make them; nothing else makes those happen on
+    // demand.
+    enum class SaveStep
+    {
+        Write,
+        FolderSync,
+    };
+    class FaultScope
+    {
+    public:
+        FaultScope(SaveStep step, int intErrno);
+        ~FaultScope();
+        FaultScope(const FaultScope&) = delete;
+        FaultScope& operator=(const FaultScope&) = delete;
+        SaveStep Step() const { return m_step; }
+        int Errno() const { return m_errno; }
+
+    private:
+        const FaultScope* m_outer;
+        SaveStep m_step;
+        int m_errno;
+    };
     // The runtime error of a file a static form could not read: not found (53), not a regular
     // file (75), or the system's reason (57).
     static ErrorRecord ReadFailure(const std::string& strPath, int intCode);
