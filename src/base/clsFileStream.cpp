@@ -306,8 +306,12 @@ int clsFileStream::ReadWhole(const std::string& strPath, std::string& bytData)
     return failure;
 }
 
-int clsFileStream::ReplaceWhole(const std::string& strPath, std::string_view bytData)
+int clsFileStream::ReplaceWhole(const std::string& strPath, std::string_view bytData,
+                                int* lngFolderSync)
 {
+    if (lngFolderSync != nullptr) {
+        *lngFolderSync = 0;
+    }
     std::string target;
     if (const int e = ResolveLinks(strPath, target)) {
         return e;
@@ -373,15 +377,17 @@ int clsFileStream::ReplaceWhole(const std::string& strPath, std::string_view byt
         ::unlink(tmp.c_str());
         return failure;
     }
-    // The rename itself is only durable once the folder is synced.
+    // The rename itself is only durable once the folder is synced. The new file is in place
+    // either way, so a failure here is told, not returned.
     const int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
-        if ((Faulted(SaveStep::FolderSync) || ::fsync(dfd) != 0) && errno != EINVAL) {
-            failure = errno;
+        if ((Faulted(SaveStep::FolderSync) || ::fsync(dfd) != 0) && errno != EINVAL &&
+            lngFolderSync != nullptr) {
+            *lngFolderSync = errno;
         }
         ::close(dfd);
     }
-    return failure;
+    return 0;
 }
 
 clsFileStream::FaultScope::FaultScope(SaveStep step, int intErrno)
@@ -395,6 +401,17 @@ clsFileStream::FaultScope::FaultScope(SaveStep step, int intErrno)
 clsFileStream::FaultScope::~FaultScope()
 {
     t_fault = m_outer;
+}
+
+bool clsFileStream::IsDiskFull(int intCode)
+{
+    return intCode == ENOSPC || intCode == EDQUOT;
+}
+
+std::string clsFileStream::FolderSyncWarning(const std::string& strPath, int intCode)
+{
+    return strPath + " は保存しましたが、フォルダへの書き込みを確定できませんでした。 (" +
+           ErrorText(intCode) + ")";
 }
 
 clsFileStream::clsFileStream(clsIMessage& message, std::string strProgramFolder)
@@ -462,9 +479,13 @@ bool clsFileStream::WriteBytes(std::string_view strOperation, std::string_view s
                                std::string_view bytData)
 {
     const std::string path = m_fso.GetFullPath(strFileName);
-    if (const int e = ReplaceWhole(path, bytData)) {
+    int folderSync = 0;
+    if (const int e = ReplaceWhole(path, bytData, &folderSync)) {
         m_err.ReportError(strOperation, IoError(e, path));
         return false;
+    }
+    if (folderSync != 0) {
+        m_err.Report(strOperation, FolderSyncWarning(path, folderSync));
     }
     return true;
 }

@@ -51,9 +51,16 @@ public:
     // bytes); the replaced file keeps its mode and owner. A file without any write permission
     // is refused (EACCES), as is one that is not a regular file. Temporary files an earlier,
     // killed save of the same file left behind are removed. Missing folders are created.
-    static int ReplaceWhole(const std::string& strPath, std::string_view bytData);
+    // A folder sync that fails after the rename is no failure (the file is the new one): it
+    // goes to lngFolderSync, when given, as its errno value.
+    static int ReplaceWhole(const std::string& strPath, std::string_view bytData,
+                            int* lngFolderSync = nullptr);
     // The system's description of a result code.
     static std::string ErrorText(int intCode);
+    // ENOSPC or EDQUOT: the runtime reports these as its disk-full error (61).
+    static bool IsDiskFull(int intCode);
+    // The warning for a file that was saved, but whose folder could not be synced.
+    static std::string FolderSyncWarning(const std::string& strPath, int intCode);
 
     // Test seam: while one lives, the saves of its thread fail at its step with its errno, as
     // a full disk or a failing folder sync would make them; nothing else makes those happen on

@@ -677,14 +677,15 @@ bool clsTFileDRD::Save(const std::string& strFileName, bool blnDataFlag, const D
             wait.Value(i);
             m_host.Pump.DoEvents();
         });
-        std::string reason;
-        if (!clsXmlTagReader::SaveBytes(strFileName, basText::ToSjis(text), &reason)) {
+        clsXmlTagReader::SaveOutcome outcome;
+        if (!clsXmlTagReader::SaveBytes(strFileName, basText::ToSjis(text), outcome)) {
             if (blnDialog) {
-                m_err.ReportError("Save",
-                                  ErrorRecord{strFileName + " に書き込めません。 (" + reason + ")",
-                                              75, std::string(kAppTitle)});
+                m_err.ReportError("Save", clsXmlTagReader::WriteError(strFileName, outcome));
             }
             return false;
+        }
+        if (outcome.FolderSync != 0 && blnDialog) {
+            m_err.Report("Save", clsFileStream::FolderSyncWarning(strFileName, outcome.FolderSync));
         }
         wait.Value(count);
         return true;

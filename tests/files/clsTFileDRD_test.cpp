@@ -1,4 +1,5 @@
 #include "base/basText.h"
+#include "base/clsFileStream.h"
 #include "files/clsTFileDRD.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
@@ -6,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <future>
@@ -720,5 +723,34 @@ TEST_F(DamagedDrd, RoundsOutsideTheProgramsRangeAreRefused)
         ASSERT_TRUE(drd.Load(Path("r.drd"), back)) << rec.AllMessageText();
         EXPECT_EQ(back.Kaisaikai, round);
     }
+}
+// A full disk is the runtime's disk-full error, not a bad file name; a folder that cannot be
+// synced after the file was replaced leaves a saved file and says so.
+TEST_F(FileDrd, SaveTellsAFullDiskAndAFailedFolderSyncApart)
+{
+    ASSERT_TRUE(drd.Save(Path("k.drd"), true, Sample(), true));
+    const std::string before = dir.Read("k.drd");
+    DataFileRecord changed = Sample();
+    changed.Kaisaikai = 77;
+    for (const int e : {ENOSPC, EDQUOT}) {
+        rec.Messages.clear();
+        const clsFileStream::FaultScope fault(clsFileStream::SaveStep::Write, e);
+        EXPECT_FALSE(drd.Save(Path("k.drd"), true, changed, true));
+        EXPECT_EQ(dir.Read("k.drd"), before);
+        ASSERT_EQ(rec.Messages.size(), 1u);
+        EXPECT_EQ(rec.Messages[0].Text,
+                  Path("k.drd") + " に書き込めません。ディスクの空き容量が不足しています。 (" +
+                      std::strerror(e) + ") ( 61 )");
+    }
+    rec.Messages.clear();
+    {
+        const clsFileStream::FaultScope fault(clsFileStream::SaveStep::FolderSync, EIO);
+        EXPECT_TRUE(drd.Save(Path("k.drd"), true, changed, true));
+    }
+    EXPECT_NE(Text("k.drd").find("Kaisaikai = 77\r\n"), std::string::npos);
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_EQ(rec.Messages[0].Icon, MsgIcon::Warning);
+    EXPECT_EQ(rec.Messages[0].Caption, "Kelvra / clsTFileDRD / Save");
+    EXPECT_NE(rec.Messages[0].Text.find(Path("k.drd") + " は保存しましたが"), std::string::npos);
 }
 } // namespace
