@@ -212,7 +212,7 @@ std::int32_t LineAt(std::string_view s, std::size_t lngOffset)
 }
 } // namespace
 
-TextEncoding DetectEncoding(std::string_view strBytes, std::int32_t& lngLine)
+TextEncoding DetectEncoding(std::string_view strBytes, std::int32_t& lngLine, std::string* strUtf8)
 {
     lngLine = 0;
     if (strBytes.starts_with("\xEF\xBB\xBF")) {
@@ -222,6 +222,9 @@ TextEncoding DetectEncoding(std::string_view strBytes, std::int32_t& lngLine)
     const auto wide = std::find_if(strBytes.begin(), strBytes.end(),
                                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
     if (wide == strBytes.end()) {
+        if (strUtf8 != nullptr) {
+            strUtf8->assign(strBytes);
+        }
         return TextEncoding::Ascii;
     }
     if (IsStrictUtf8(strBytes)) {
@@ -230,6 +233,9 @@ TextEncoding DetectEncoding(std::string_view strBytes, std::int32_t& lngLine)
     }
     std::string text;
     if (ConvertFromSjis(strBytes, text, true)) {
+        if (strUtf8 != nullptr) {
+            *strUtf8 = std::move(text);
+        }
         return TextEncoding::Cp932;
     }
     // Line ends survive the decoding (no CP932 trail byte is a line end), so the line of the

@@ -29,8 +29,10 @@ enum class TextEncoding
     NotCp932, // neither UTF-8 nor decodable as CP932
 };
 // lngLine (1-based): the line of the first byte that is not ASCII (Utf8) or not CP932
-// (NotCp932); 1 for Utf8Bom, 0 otherwise.
-TextEncoding DetectEncoding(std::string_view strBytes, std::int32_t& lngLine);
+// (NotCp932); 1 for Utf8Bom, 0 otherwise. strUtf8, when given, gets the text of an Ascii or
+// Cp932 file, decoded once.
+TextEncoding DetectEncoding(std::string_view strBytes, std::int32_t& lngLine,
+                            std::string* strUtf8 = nullptr);
 
 // Width in CP932 bytes: full-width characters count 2, half-width 1.
 std::int32_t LenB(std::string_view strUtf8);

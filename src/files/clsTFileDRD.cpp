@@ -328,14 +328,16 @@ std::int32_t LineOf(std::string_view bytes, std::size_t lngOffset)
 
 // Text in another encoding would be read with its Japanese turned into replacement
 // characters, and the vote block, whose tags are Japanese, silently passed over.
-void RequireCp932(const std::string& strFileName, std::string_view bytes)
+// Returns the text decoded.
+std::string RequireCp932(const std::string& strFileName, std::string_view bytes)
 {
     std::int32_t line = 0;
+    std::string text;
     std::string what;
-    switch (basText::DetectEncoding(bytes, line)) {
+    switch (basText::DetectEncoding(bytes, line, &text)) {
     case basText::TextEncoding::Ascii:
     case basText::TextEncoding::Cp932:
-        return;
+        return text;
     case basText::TextEncoding::Utf8Bom:
         what = "文字コードが UTF-8 (BOM 付き) です。";
         break;
@@ -707,7 +709,7 @@ bool clsTFileDRD::Load(const std::string& strFileName, DataFileRecord& rec)
             return false;
         }
         const std::string_view text = basText::CutAtNul(bytes);
-        RequireCp932(strFileName, text);
+        const std::string decoded = RequireCp932(strFileName, text);
         const FileHead head = ReadHead(bytes);
         Layout layout = Layout::Free;
         if (head.Software == "Kelvra" && head.Type == "toto") {
@@ -715,7 +717,7 @@ bool clsTFileDRD::Load(const std::string& strFileName, DataFileRecord& rec)
             layout = version && *version > 4 ? Layout::Data : Layout::OldData;
         }
         const std::int32_t nulLine = text.size() < bytes.size() ? LineOf(bytes, text.size()) : 0;
-        return ParseText(strFileName, basText::FromSjis(text), rec, layout, nulLine);
+        return ParseText(strFileName, decoded, rec, layout, nulLine);
     } catch (const XmlReadError& e) {
         m_err.ReportError("Load", ErrorRecord{e.what(), e.Number(), std::string(kAppTitle)});
     } catch (const std::exception& e) {

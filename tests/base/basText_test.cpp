@@ -121,8 +121,12 @@ TEST(basText, EncodingOfFileBytes)
     EXPECT_EQ(DetectEncoding("a = 1\r\nb = 2\r\n", line), TextEncoding::Ascii);
     EXPECT_EQ(line, 0);
     const std::string sjis = ToSjis("a\r\n<投票状況>\r\nｷｬﾝｾﾙ 髙 ①\r\n");
-    EXPECT_EQ(DetectEncoding(sjis, line), TextEncoding::Cp932);
+    std::string text;
+    EXPECT_EQ(DetectEncoding(sjis, line, &text), TextEncoding::Cp932);
     EXPECT_EQ(line, 0);
+    EXPECT_EQ(text, "a\r\n<投票状況>\r\nｷｬﾝｾﾙ 髙 ①\r\n");
+    EXPECT_EQ(DetectEncoding("x=1", line, &text), TextEncoding::Ascii);
+    EXPECT_EQ(text, "x=1");
     // The same text as UTF-8, with and without its byte-order mark.
     EXPECT_EQ(DetectEncoding("a\r\n<投票状況>\r\n", line), TextEncoding::Utf8);
     EXPECT_EQ(line, 2);
