@@ -1,5 +1,6 @@
 #include "base/basText.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <iconv.h>
@@ -161,6 +162,86 @@ bool IsValidUtf8(std::string_view s)
         i += n;
     }
     return true;
+}
+
+namespace {
+// Strict UTF-8: no overlong forms, surrogates or code points past U+10FFFF, so that fewer
+// CP932 byte pairs pass by chance.
+bool IsStrictUtf8(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t n = 0;
+        unsigned char lo = 0x80;
+        unsigned char hi = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            n = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            n = 3;
+            lo = c == 0xE0 ? 0xA0 : 0x80;
+            hi = c == 0xED ? 0x9F : 0xBF;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            n = 4;
+            lo = c == 0xF0 ? 0x90 : 0x80;
+            hi = c == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (i + n > s.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < n; ++k) {
+            const auto t = static_cast<unsigned char>(s[i + k]);
+            if (t < (k == 1 ? lo : 0x80) || t > (k == 1 ? hi : 0xBF)) {
+                return false;
+            }
+        }
+        i += n;
+    }
+    return true;
+}
+
+std::int32_t LineAt(std::string_view s, std::size_t lngOffset)
+{
+    return 1 + static_cast<std::int32_t>(std::count(s.begin(), s.begin() + lngOffset, '\n'));
+}
+} // namespace
+
+TextEncoding DetectEncoding(std::string_view strBytes, std::int32_t& lngLine, std::string* strUtf8)
+{
+    lngLine = 0;
+    if (strBytes.starts_with("\xEF\xBB\xBF")) {
+        lngLine = 1;
+        return TextEncoding::Utf8Bom;
+    }
+    const auto wide = std::find_if(strBytes.begin(), strBytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (wide == strBytes.end()) {
+        if (strUtf8 != nullptr) {
+            strUtf8->assign(strBytes);
+        }
+        return TextEncoding::Ascii;
+    }
+    if (IsStrictUtf8(strBytes)) {
+        lngLine = LineAt(strBytes, static_cast<std::size_t>(wide - strBytes.begin()));
+        return TextEncoding::Utf8;
+    }
+    std::string text;
+    if (ConvertFromSjis(strBytes, text, true)) {
+        if (strUtf8 != nullptr) {
+            *strUtf8 = std::move(text);
+        }
+        return TextEncoding::Cp932;
+    }
+    // Line ends survive the decoding (no CP932 trail byte is a line end), so the line of the
+    // first replacement character is the line of the first bad byte.
+    lngLine = LineAt(text, text.find("\xEF\xBF\xBD"));
+    return TextEncoding::NotCp932;
 }
 
 std::vector<std::string> Chars(std::string_view s)

@@ -18,6 +18,22 @@ bool TryFromSjis(std::string_view strBytes, std::string& strOut);
 // True when the bytes are well-formed UTF-8.
 bool IsValidUtf8(std::string_view strText);
 
+// What a file's bytes are as text. Genuine CP932 Japanese text almost never forms valid UTF-8
+// multi-byte sequences throughout, so bytes that do are taken for UTF-8.
+enum class TextEncoding
+{
+    Ascii,
+    Cp932,
+    Utf8,
+    Utf8Bom,
+    NotCp932, // neither UTF-8 nor decodable as CP932
+};
+// lngLine (1-based): the line of the first byte that is not ASCII (Utf8) or not CP932
+// (NotCp932); 1 for Utf8Bom, 0 otherwise. strUtf8, when given, gets the text of an Ascii or
+// Cp932 file, decoded once.
+TextEncoding DetectEncoding(std::string_view strBytes, std::int32_t& lngLine,
+                            std::string* strUtf8 = nullptr);
+
 // Width in CP932 bytes: full-width characters count 2, half-width 1.
 std::int32_t LenB(std::string_view strUtf8);
 // The longest prefix of at most lngBytes CP932 bytes; never splits a character.

@@ -48,8 +48,22 @@ ErrorRecord IoError(int intErrno, const std::string& strPath)
     return r;
 }
 
+thread_local const clsFileStream::FaultScope* t_fault = nullptr;
+
+bool Faulted(clsFileStream::SaveStep step)
+{
+    if (t_fault == nullptr || t_fault->Step() != step) {
+        return false;
+    }
+    errno = t_fault->Errno();
+    return true;
+}
+
 bool WriteAll(int fd, std::string_view bytes)
 {
+    if (Faulted(clsFileStream::SaveStep::Write)) {
+        return false;
+    }
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
@@ -292,8 +306,12 @@ int clsFileStream::ReadWhole(const std::string& strPath, std::string& bytData)
     return failure;
 }
 
-int clsFileStream::ReplaceWhole(const std::string& strPath, std::string_view bytData)
+int clsFileStream::ReplaceWhole(const std::string& strPath, std::string_view bytData,
+                                int* lngFolderSync)
 {
+    if (lngFolderSync != nullptr) {
+        *lngFolderSync = 0;
+    }
     std::string target;
     if (const int e = ResolveLinks(strPath, target)) {
         return e;
@@ -359,15 +377,41 @@ int clsFileStream::ReplaceWhole(const std::string& strPath, std::string_view byt
         ::unlink(tmp.c_str());
         return failure;
     }
-    // The rename itself is only durable once the folder is synced.
+    // The rename itself is only durable once the folder is synced. The new file is in place
+    // either way, so a failure here is told, not returned.
     const int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
-        if (::fsync(dfd) != 0 && errno != EINVAL) {
-            failure = errno;
+        if ((Faulted(SaveStep::FolderSync) || ::fsync(dfd) != 0) && errno != EINVAL &&
+            lngFolderSync != nullptr) {
+            *lngFolderSync = errno;
         }
         ::close(dfd);
     }
-    return failure;
+    return 0;
+}
+
+clsFileStream::FaultScope::FaultScope(SaveStep step, int intErrno)
+    : m_outer(t_fault)
+    , m_step(step)
+    , m_errno(intErrno)
+{
+    t_fault = this;
+}
+
+clsFileStream::FaultScope::~FaultScope()
+{
+    t_fault = m_outer;
+}
+
+bool clsFileStream::IsDiskFull(int intCode)
+{
+    return intCode == ENOSPC || intCode == EDQUOT;
+}
+
+std::string clsFileStream::FolderSyncWarning(const std::string& strPath, int intCode)
+{
+    return strPath + " は保存しましたが、フォルダへの書き込みを確定できませんでした。 (" +
+           ErrorText(intCode) + ")";
 }
 
 clsFileStream::clsFileStream(clsIMessage& message, std::string strProgramFolder)
@@ -435,9 +479,13 @@ bool clsFileStream::WriteBytes(std::string_view strOperation, std::string_view s
                                std::string_view bytData)
 {
     const std::string path = m_fso.GetFullPath(strFileName);
-    if (const int e = ReplaceWhole(path, bytData)) {
+    int folderSync = 0;
+    if (const int e = ReplaceWhole(path, bytData, &folderSync)) {
         m_err.ReportError(strOperation, IoError(e, path));
         return false;
+    }
+    if (folderSync != 0) {
+        m_err.Report(strOperation, FolderSyncWarning(path, folderSync));
     }
     return true;
 }

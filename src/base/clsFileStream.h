@@ -51,9 +51,40 @@ public:
     // bytes); the replaced file keeps its mode and owner. A file without any write permission
     // is refused (EACCES), as is one that is not a regular file. Temporary files an earlier,
     // killed save of the same file left behind are removed. Missing folders are created.
-    static int ReplaceWhole(const std::string& strPath, std::string_view bytData);
+    // A folder sync that fails after the rename is no failure (the file is the new one): it
+    // goes to lngFolderSync, when given, as its errno value.
+    static int ReplaceWhole(const std::string& strPath, std::string_view bytData,
+                            int* lngFolderSync = nullptr);
     // The system's description of a result code.
     static std::string ErrorText(int intCode);
+    // ENOSPC or EDQUOT: the runtime reports these as its disk-full error (61).
+    static bool IsDiskFull(int intCode);
+    // The warning for a file that was saved, but whose folder could not be synced.
+    static std::string FolderSyncWarning(const std::string& strPath, int intCode);
+
+    // Test seam: while one lives, the saves of its thread fail at its step with its errno, as
+    // a full disk or a failing folder sync would make them; nothing else makes those happen on
+    // demand.
+    enum class SaveStep
+    {
+        Write,
+        FolderSync,
+    };
+    class FaultScope
+    {
+    public:
+        FaultScope(SaveStep step, int intErrno);
+        ~FaultScope();
+        FaultScope(const FaultScope&) = delete;
+        FaultScope& operator=(const FaultScope&) = delete;
+        SaveStep Step() const { return m_step; }
+        int Errno() const { return m_errno; }
+
+    private:
+        const FaultScope* m_outer;
+        SaveStep m_step;
+        int m_errno;
+    };
     // The runtime error of a file a static form could not read: not found (53), not a regular
     // file (75), or the system's reason (57).
     static ErrorRecord ReadFailure(const std::string& strPath, int intCode);

@@ -251,12 +251,14 @@ bool clsTFileCSV::CsvSave(const std::string& strFileName, std::int32_t lngSCount
                 last = end;
             }
         }
-        std::string reason;
-        if (!clsXmlTagReader::SaveBytes(strFileName, text, &reason)) {
-            m_err.ReportError("CsvSave_Sub",
-                              ErrorRecord{strFileName + " に書き込めません。 (" + reason + ")", 75,
-                                          std::string(kAppTitle)});
+        clsXmlTagReader::SaveOutcome outcome;
+        if (!clsXmlTagReader::SaveBytes(strFileName, text, outcome)) {
+            m_err.ReportError("CsvSave_Sub", clsXmlTagReader::WriteError(strFileName, outcome));
             return false;
+        }
+        if (outcome.FolderSync != 0) {
+            m_err.Report("CsvSave_Sub",
+                         clsFileStream::FolderSyncWarning(strFileName, outcome.FolderSync));
         }
         wait.Value(lngSCount - 1);
         return true;

@@ -5,10 +5,12 @@
 #include "files/basValueLimitKeys.h"
 #include "lottery/clsTNumber.h"
 #include "store/basXmlValue.h"
+#include "store/clsTMain.h"
 #include "store/clsXmlTagReader.h"
 #include "store/clsXmlVote.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 
 namespace {
@@ -154,6 +156,7 @@ public:
         return true;
     }
     std::int32_t Number() const { return m_number; }
+    bool AtEnd() const { return m_pos >= m_text.size(); }
 
 private:
     std::string_view m_text;
@@ -172,7 +175,11 @@ void RequireAmounts(std::span<const Currency> values)
     }
 }
 
+constexpr std::string_view kBlockTags[] = {"SingleData", "SakugenMessage", "投票状況"};
+
 // Calls onLine for every line up to the closing tag </strTag>; a file that ends first is refused.
+// A block opener inside is refused too: it is what a block moved or cut in the middle of
+// another one looks like, and read as lines it would swallow the rest of the file.
 template <class Fn> void ReadBlock(LineReader& reader, std::string_view strTag, Fn onLine)
 {
     const std::string close = "</" + std::string(strTag) + ">";
@@ -180,6 +187,14 @@ template <class Fn> void ReadBlock(LineReader& reader, std::string_view strTag, 
     while (reader.Next(line)) {
         if (line == close) {
             return;
+        }
+        for (const std::string_view tag : kBlockTags) {
+            if (line.size() == tag.size() + 2 && line.front() == '<' && line.back() == '>' &&
+                line.substr(1, tag.size()) == tag) {
+                throw XmlReadError(5, "ファイルの形式が正しくありません。 (<" +
+                                          std::string(strTag) + "> の中に " + std::string(line) +
+                                          " があります)");
+            }
         }
         onLine(line);
     }
@@ -261,6 +276,82 @@ bool ReadVote(LineReader& reader, clsIMessage& message, const std::string& strFi
     return true;
 }
 
+// What the first eight lines of a file say: the type check reads them, and the load takes
+// from them whether the file is a data file and of which version.
+struct FileHead
+{
+    std::string Software;
+    std::string Type;
+    std::optional<std::string> Version; // as written
+    int Lines = 0;
+};
+
+// Lines as getline gives them: a last piece without its line end still counts; each line is
+// read up to its own NUL.
+FileHead ReadHead(std::string_view bytes)
+{
+    FileHead head;
+    std::size_t pos = 0;
+    for (; head.Lines < 8 && pos < bytes.size(); ++head.Lines) {
+        std::size_t eol = bytes.find('\n', pos);
+        if (eol == std::string_view::npos) {
+            eol = bytes.size();
+        }
+        std::string_view raw = bytes.substr(pos, eol - pos);
+        pos = eol + 1;
+        if (!raw.empty() && raw.back() == '\r') {
+            raw.remove_suffix(1);
+        }
+        const std::string line = basText::FromSjis(basText::CutAtNul(raw));
+        const std::size_t eq = line.find('=');
+        if ((!line.empty() && line.front() == ';') || eq == std::string::npos) {
+            continue;
+        }
+        const std::string_view k = TrimSpaces(std::string_view(line).substr(0, eq));
+        const std::string_view v = TrimSpaces(std::string_view(line).substr(eq + 1));
+        if (k == "Software") {
+            head.Software = v;
+        } else if (k == "DataType") {
+            head.Type = v;
+        } else if (k == "DataVersion") {
+            head.Version = v;
+        }
+    }
+    return head;
+}
+
+std::int32_t LineOf(std::string_view bytes, std::size_t lngOffset)
+{
+    return 1 + static_cast<std::int32_t>(std::count(
+                   bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(lngOffset), '\n'));
+}
+
+// Text in another encoding would be read with its Japanese turned into replacement
+// characters, and the vote block, whose tags are Japanese, silently passed over.
+// Returns the text decoded.
+std::string RequireCp932(const std::string& strFileName, std::string_view bytes)
+{
+    std::int32_t line = 0;
+    std::string text;
+    std::string what;
+    switch (basText::DetectEncoding(bytes, line, &text)) {
+    case basText::TextEncoding::Ascii:
+    case basText::TextEncoding::Cp932:
+        return text;
+    case basText::TextEncoding::Utf8Bom:
+        what = "文字コードが UTF-8 (BOM 付き) です。";
+        break;
+    case basText::TextEncoding::Utf8:
+        what = "文字コードが UTF-8 です。";
+        break;
+    case basText::TextEncoding::NotCp932:
+        what = "Shift_JIS (CP932) として読めないバイトがあります。";
+        break;
+    }
+    throw XmlReadError(5, what + "Shift_JIS (CP932) のファイルしか読み込めません。 (" +
+                              strFileName + " " + std::to_string(line) + "行目)");
+}
+
 // A "key = value" line, read and written by one pair of functions so that the two agree.
 struct FieldKey
 {
@@ -281,6 +372,22 @@ struct LongText
     static void Read(const clsStringConvert&, std::string_view v, std::int32_t& x)
     {
         x = LongOf(v);
+    }
+    static std::string Write(const clsStringConvert&, std::int32_t x) { return std::to_string(x); }
+};
+// The program never holds a round outside 0..9999 (0: none chosen yet, which a new work saved
+// before choosing one writes); anything else is damage that would index the round tables.
+struct RoundText
+{
+    static void Read(const clsStringConvert&, std::string_view v, std::int32_t& x)
+    {
+        const std::int32_t n = LongOf(v);
+        if (n < 0 || n > clsTMain::kMaxKaisaikai) {
+            throw XmlReadError(6, "オーバーフローしました。 (開催回 " + std::to_string(n) +
+                                      " は 0～" + std::to_string(clsTMain::kMaxKaisaikai) +
+                                      " の範囲にありません)");
+        }
+        x = n;
     }
     static std::string Write(const clsStringConvert&, std::int32_t x) { return std::to_string(x); }
 };
@@ -368,7 +475,7 @@ using J = ConditionSetRecord;
 using H = HaitouLimits;
 
 // The keys in the order they are written, a group to a paragraph.
-constexpr FieldKey kRoundKeys[] = {Key<LongText, &D::Kaisaikai>("Kaisaikai")};
+constexpr FieldKey kRoundKeys[] = {Key<RoundText, &D::Kaisaikai>("Kaisaikai")};
 constexpr FieldKey kMultiKey = Key<FrameText, &D::Multi>("Multi");
 constexpr FieldKey kHaitouKeys[] = {
     Key<FlagsText, &D::Jouken, &J::Haitou, &H::Enabled>("Haitou.Enabled"),
@@ -572,14 +679,15 @@ bool clsTFileDRD::Save(const std::string& strFileName, bool blnDataFlag, const D
             wait.Value(i);
             m_host.Pump.DoEvents();
         });
-        std::string reason;
-        if (!clsXmlTagReader::SaveBytes(strFileName, basText::ToSjis(text), &reason)) {
+        clsXmlTagReader::SaveOutcome outcome;
+        if (!clsXmlTagReader::SaveBytes(strFileName, basText::ToSjis(text), outcome)) {
             if (blnDialog) {
-                m_err.ReportError("Save",
-                                  ErrorRecord{strFileName + " に書き込めません。 (" + reason + ")",
-                                              75, std::string(kAppTitle)});
+                m_err.ReportError("Save", clsXmlTagReader::WriteError(strFileName, outcome));
             }
             return false;
+        }
+        if (outcome.FolderSync != 0 && blnDialog) {
+            m_err.Report("Save", clsFileStream::FolderSyncWarning(strFileName, outcome.FolderSync));
         }
         wait.Value(count);
         return true;
@@ -600,7 +708,16 @@ bool clsTFileDRD::Load(const std::string& strFileName, DataFileRecord& rec)
             m_err.ReportError("Load", clsFileStream::ReadFailure(strFileName, e));
             return false;
         }
-        return ParseText(strFileName, basText::FromSjis(basText::CutAtNul(bytes)), rec);
+        const std::string_view text = basText::CutAtNul(bytes);
+        const std::string decoded = RequireCp932(strFileName, text);
+        const FileHead head = ReadHead(bytes);
+        Layout layout = Layout::Free;
+        if (head.Software == "Kelvra" && head.Type == "toto") {
+            const auto version = basXmlValue::ParseLong(head.Version.value_or(""));
+            layout = version && *version > 4 ? Layout::Data : Layout::OldData;
+        }
+        const std::int32_t nulLine = text.size() < bytes.size() ? LineOf(bytes, text.size()) : 0;
+        return ParseText(strFileName, decoded, rec, layout, nulLine);
     } catch (const XmlReadError& e) {
         m_err.ReportError("Load", ErrorRecord{e.what(), e.Number(), std::string(kAppTitle)});
     } catch (const std::exception& e) {
@@ -643,7 +760,7 @@ void clsTFileDRD::ReadKey(std::string_view k, std::string_view v, DataFileRecord
 }
 
 bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view strText,
-                            DataFileRecord& rec)
+                            DataFileRecord& rec, Layout layout, std::int32_t lngNulLine)
 {
     WaitScope wait(m_host.Wait, "DRDファイルの読込中", 1);
     LineReader reader(strText);
@@ -651,6 +768,40 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
     // The count of the last SingleCount line, until a singles block has matched it; -1 when
     // there is none.
     std::int64_t expected = -1;
+    // A data file of the current layout is read whole or refused: its count, then the singles,
+    // the run log and the vote status, each once and in this order, nothing after them but
+    // the vote status. What breaks the order is a block moved or damaged, whose lines would
+    // otherwise be read as something else.
+    const bool strict = layout == Layout::Data;
+    bool counted = false;
+    bool singlesRead = false;
+    std::string_view lastBlock; // of kBlockTags, the last one read
+    // The first key line after the run log or the vote status, where the run log of a file
+    // whose tags were moved would have swallowed it.
+    std::int32_t lateKeyLine = 0;
+    std::string lateKey;
+    std::string_view lateBlock;
+    const auto place = [&](std::string_view tag) {
+        if (!strict) {
+            return;
+        }
+        const auto order = [](std::string_view t) {
+            return t.empty() ? -1
+                             : static_cast<int>(
+                                   std::find(std::begin(kBlockTags), std::end(kBlockTags), t) -
+                                   std::begin(kBlockTags));
+        };
+        if (tag == kBlockTags[0] && !counted) {
+            throw XmlReadError(5, "ファイルの形式が正しくありません。 (<SingleData> の前に "
+                                  "SingleCount がありません)");
+        }
+        if (order(tag) <= order(lastBlock) || (tag != kBlockTags[0] && lastBlock.empty())) {
+            throw XmlReadError(5, "ファイルの形式が正しくありません。 (<" + std::string(tag) +
+                                      "> の位置が正しくありません)");
+        }
+        lastBlock = tag;
+    };
+    std::int32_t errorLine = 0;
     try {
         std::string_view line;
         while (reader.Next(line)) {
@@ -661,14 +812,18 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
             if (eq == std::string_view::npos) {
                 if (line == "<SingleData>") {
                     currentKey = "SingleData";
+                    place(kBlockTags[0]);
                     ReadSingles(reader, expected < 0 ? 0 : expected, wait, m_host.Pump, rec);
                     expected = -1;
+                    singlesRead = true;
                     wait.Value(rec.SingleCount);
                 } else if (line == "<SakugenMessage>") {
                     currentKey = "SakugenMessage";
+                    place(kBlockTags[1]);
                     rec.SakugenMessage = ReadMessage(reader);
                 } else if (line == "<投票状況>") {
                     currentKey = "投票状況";
+                    place(kBlockTags[2]);
                     if (!ReadVote(reader, m_host.Message, strFileName, rec.Vote)) {
                         return false; // the vote reader has said why
                     }
@@ -676,6 +831,14 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
                 continue;
             }
             currentKey = TrimSpaces(line.substr(0, eq));
+            if (strict && lateKeyLine == 0 &&
+                (lastBlock == kBlockTags[1] || lastBlock == kBlockTags[2])) {
+                // Told once the whole file is read, so that a count after the singles keeps
+                // its own message.
+                lateKeyLine = reader.Number();
+                lateKey = currentKey;
+                lateBlock = lastBlock;
+            }
             const std::string_view v = TrimSpaces(line.substr(eq + 1));
             if (currentKey != "SingleCount") {
                 ReadKey(currentKey, v, rec);
@@ -689,16 +852,50 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
             rec.SingleCount = n;
             m_host.Wait.WaitShow("DRDファイルの読込中", n);
             expected = n;
+            counted = true;
         }
         if (expected > 0) {
             throw XmlReadError(62, "ファイルにこれ以上データがありません。 (SingleCount " +
                                        std::to_string(expected) +
                                        " のシングルがありません: <SingleData> がありません)");
         }
+        if (lateKeyLine > 0) {
+            currentKey = lateKey;
+            errorLine = lateKeyLine;
+            throw XmlReadError(5, "ファイルの形式が正しくありません。 (<" + std::string(lateBlock) +
+                                      "> の後にキーがあります)");
+        }
+        // Readers stop at a NUL; in a data file of any version one before the singles is
+        // damage (it may stand in the head, where it hides the version).
+        if (layout == Layout::OldData && lngNulLine > 0 && !singlesRead) {
+            throw XmlReadError(
+                62, "ファイルにこれ以上データがありません。 (<SingleData> がありません)");
+        }
+        if (strict) {
+            // A file cut short: what is missing would load as an empty set, or as the vote
+            // status of the work open before.
+            std::string missing;
+            if (!counted) {
+                missing = "SingleCount";
+            } else if (lastBlock.empty()) {
+                missing = "<SingleData>";
+            } else if (lastBlock != kBlockTags[2]) {
+                missing = "<投票状況>";
+            }
+            if (!missing.empty()) {
+                throw XmlReadError(62, "ファイルにこれ以上データがありません。 (" + missing +
+                                           " がありません)");
+            }
+        }
     } catch (const XmlReadError& e) {
-        throw XmlReadError(e.Number(), std::string(e.what()) + " (" + strFileName + " " +
-                                           std::to_string(reader.Number()) + "行目: " + currentKey +
-                                           ")");
+        std::string what = e.what();
+        if (lngNulLine > 0 && layout != Layout::Free && reader.AtEnd()) {
+            what += " (" + std::to_string(lngNulLine) + "行目の NUL 文字で読込が止まりました)";
+        }
+        throw XmlReadError(e.Number(),
+                           what + " (" + strFileName + " " +
+                               std::to_string(errorLine > 0 ? errorLine : reader.Number()) +
+                               "行目: " + currentKey + ")");
     }
     return true;
 }
@@ -719,35 +916,10 @@ bool clsTFileDRD::DataTypeCheck(const std::string& strFileName, bool blnDataFlag
             m_err.ReportError("DataTypeCheck", clsFileStream::ReadFailure(strFileName, failure));
             return false;
         }
-        std::string software;
-        std::string type;
-        int lines = 0;
-        std::size_t pos = 0;
-        // Lines as getline gives them: a last piece without its line end still counts.
-        for (; lines < 8 && pos < head.size(); ++lines) {
-            std::size_t eol = head.find('\n', pos);
-            if (eol == std::string::npos) {
-                eol = head.size();
-            }
-            std::string raw = head.substr(pos, eol - pos);
-            pos = eol + 1;
-            if (!raw.empty() && raw.back() == '\r') {
-                raw.pop_back();
-            }
-            const std::string line = basText::FromSjis(basText::CutAtNul(raw));
-            const std::size_t eq = line.find('=');
-            if ((!line.empty() && line.front() == ';') || eq == std::string::npos) {
-                continue;
-            }
-            const std::string_view k = TrimSpaces(std::string_view(line).substr(0, eq));
-            const std::string_view v = TrimSpaces(std::string_view(line).substr(eq + 1));
-            if (k == "Software") {
-                software = v;
-            } else if (k == "DataType") {
-                type = v;
-            } else if (k == "DataVersion") {
-                lngDataVersion = LongOf(v);
-            }
+        const FileHead fileHead = ReadHead(head);
+        const int lines = fileHead.Lines;
+        if (fileHead.Version) {
+            lngDataVersion = LongOf(*fileHead.Version);
         }
         if (lines < 8) {
             m_err.ReportError("DataTypeCheck",
@@ -756,7 +928,8 @@ bool clsTFileDRD::DataTypeCheck(const std::string& strFileName, bool blnDataFlag
                                           62, std::string(kAppTitle)});
             return false;
         }
-        return software == "Kelvra" && type == (blnDataFlag ? "toto" : "toto Jouken");
+        return fileHead.Software == "Kelvra" &&
+               fileHead.Type == (blnDataFlag ? "toto" : "toto Jouken");
     } catch (const XmlReadError& e) {
         m_err.ReportError("DataTypeCheck",
                           ErrorRecord{e.what(), e.Number(), std::string(kAppTitle)});

@@ -43,7 +43,17 @@ public:
 private:
     // One "key = value" line other than SingleCount; unknown keys are passed over.
     void ReadKey(std::string_view k, std::string_view v, DataFileRecord& rec) const;
-    bool ParseText(const std::string& strFileName, std::string_view strText, DataFileRecord& rec);
+    // Free: any keys and blocks (a conditions file); OldData: a data file of version 4 or older,
+    // read as it always was; Data: a data file of the current layout, refused unless whole.
+    enum class Layout
+    {
+        Free,
+        OldData,
+        Data,
+    };
+    // lngNulLine: the line where a NUL cut the text, 0 when none did.
+    bool ParseText(const std::string& strFileName, std::string_view strText, DataFileRecord& rec,
+                   Layout layout, std::int32_t lngNulLine);
 
     clsHost m_host;
     clsErrorReporter m_err;

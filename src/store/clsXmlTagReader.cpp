@@ -237,11 +237,32 @@ bool clsXmlTagReader::SaveText(const std::string& strFileName, std::string_view 
 bool clsXmlTagReader::SaveBytes(const std::string& strFileName, std::string_view bytes,
                                 std::string* strError)
 {
-    const int e = clsFileStream::ReplaceWhole(strFileName, bytes);
-    if (e != 0 && strError != nullptr) {
-        *strError = clsFileStream::ErrorText(e);
+    SaveOutcome outcome;
+    const bool ok = SaveBytes(strFileName, bytes, outcome);
+    if (!ok && strError != nullptr) {
+        *strError = clsFileStream::ErrorText(outcome.Code);
     }
-    return e == 0;
+    return ok;
+}
+
+bool clsXmlTagReader::SaveBytes(const std::string& strFileName, std::string_view bytes,
+                                SaveOutcome& outcome)
+{
+    outcome.Code = clsFileStream::ReplaceWhole(strFileName, bytes, &outcome.FolderSync);
+    return outcome.Code == 0;
+}
+
+ErrorRecord clsXmlTagReader::WriteError(const std::string& strFileName, const SaveOutcome& outcome)
+{
+    if (clsFileStream::IsDiskFull(outcome.Code)) {
+        return ErrorRecord{strFileName +
+                               " に書き込めません。ディスクの空き容量が不足しています。 (" +
+                               clsFileStream::ErrorText(outcome.Code) + ")",
+                           61, std::string(kAppTitle)};
+    }
+    return ErrorRecord{strFileName + " に書き込めません。 (" +
+                           clsFileStream::ErrorText(outcome.Code) + ")",
+                       75, std::string(kAppTitle)};
 }
 
 bool clsXmlTagReader::LoadText(const std::string& strFileName, std::string& strUtf8,
@@ -271,9 +292,24 @@ bool clsXmlTagReader::SaveFile(const std::string& strFileName,
 {
     std::string reason;
     try {
-        if (SaveText(strFileName, makeText(), &reason)) {
+        SaveOutcome outcome;
+        if (SaveBytes(strFileName, basText::ToSjis(makeText()), outcome)) {
+            if (outcome.FolderSync != 0) {
+                reporter.Report("XmlSave",
+                                clsFileStream::FolderSyncWarning(strFileName, outcome.FolderSync));
+            }
             return true;
         }
+        if (clsFileStream::IsDiskFull(outcome.Code)) {
+            reporter.ReportError("XmlSave",
+                                 ErrorRecord{strFileName +
+                                                 "\r\nファイルの保存に失敗しました。"
+                                                 "ディスクの空き容量が不足しています。\r\n(" +
+                                                 clsFileStream::ErrorText(outcome.Code) + ")",
+                                             61, std::string(kAppTitle)});
+            return false;
+        }
+        reason = clsFileStream::ErrorText(outcome.Code);
     } catch (const std::exception& e) {
         reason = clsErrorReporter::FromException(e).Description;
     }

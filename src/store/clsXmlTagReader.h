@@ -62,6 +62,19 @@ public:
     // The same for bytes already in their final encoding.
     static bool SaveBytes(const std::string& strFileName, std::string_view strBytes,
                           std::string* strError = nullptr);
+    // What a save met: Code is 0 when the file was replaced, else the errno value (or
+    // clsFileStream::NotRegularFile) of the failure; FolderSync, when not 0, that the file was
+    // saved but its folder could not be synced, which is a warning, not a failure.
+    struct SaveOutcome
+    {
+        int Code = 0;
+        int FolderSync = 0;
+    };
+    static bool SaveBytes(const std::string& strFileName, std::string_view strBytes,
+                          SaveOutcome& outcome);
+    // The runtime error a writer reports for a failed save: "FILE に書き込めません。" with the
+    // system's reason (75), or, for a full disk or quota, the disk-full error (61).
+    static ErrorRecord WriteError(const std::string& strFileName, const SaveOutcome& outcome);
     // False when the file is missing, not a regular file or unreadable; the text is cut at the
     // first NUL.
     static bool LoadText(const std::string& strFileName, std::string& strUtf8,

@@ -108,6 +108,32 @@ TEST_F(Document, BrokenFileLeavesTheWorkAsItWas)
     EXPECT_FALSE(doc.LastFailure().empty());
 }
 
+// A data file cut before its count, stopped there by a NUL, or in another encoding used to
+// load as an empty set (or without its vote status) over the work.
+TEST_F(Document, DamagedDataFileLeavesTheWorkAndTheFileAsTheyWere)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    doc.Run();
+    ASSERT_GT(doc.SingleCount(), 0);
+    ASSERT_TRUE(doc.FileSaveDRD(Path("run.drd"), true, true));
+    const DataFileRecord before = doc.GatherRecord();
+    const std::string good = dir.Read("run.drd");
+    const std::size_t count = good.find("\r\nSingleCount = ") + 2;
+    std::string nul = good;
+    nul[count] = '\0';
+    for (const std::string& bytes : {good.substr(0, count), nul, basText::FromSjis(good)}) {
+        dir.Write("bad.drd", bytes);
+        const std::size_t shown = rec.Messages.size();
+        EXPECT_FALSE(doc.FileLoadDRD(Path("bad.drd"), true, true));
+        ASSERT_EQ(rec.Messages.size(), shown + 2);
+        EXPECT_NE(rec.Messages[shown].Text.find(Path("bad.drd") + " "), std::string::npos)
+            << rec.Messages[shown].Text;
+        EXPECT_EQ(doc.GatherRecord(), before);
+        EXPECT_EQ(doc.CurrentFile(), Path("run.drd"));
+        EXPECT_EQ(dir.Read("bad.drd"), bytes);
+    }
+}
+
 // A singles block short of its count used to load with the missing singles as ticket 0.
 TEST_F(Document, SinglesBlockShortOfItsCountLeavesTheWorkAsItWas)
 {

@@ -114,3 +114,30 @@ TEST(basText, CaseAndReplaceTouchOnlyAscii)
     EXPECT_FALSE(IsValidUtf8("\xE3\x81"));
     EXPECT_FALSE(IsValidUtf8("\x82\xA0"));
 }
+
+TEST(basText, EncodingOfFileBytes)
+{
+    std::int32_t line = -1;
+    EXPECT_EQ(DetectEncoding("a = 1\r\nb = 2\r\n", line), TextEncoding::Ascii);
+    EXPECT_EQ(line, 0);
+    const std::string sjis = ToSjis("a\r\n<投票状況>\r\nｷｬﾝｾﾙ 髙 ①\r\n");
+    std::string text;
+    EXPECT_EQ(DetectEncoding(sjis, line, &text), TextEncoding::Cp932);
+    EXPECT_EQ(line, 0);
+    EXPECT_EQ(text, "a\r\n<投票状況>\r\nｷｬﾝｾﾙ 髙 ①\r\n");
+    EXPECT_EQ(DetectEncoding("x=1", line, &text), TextEncoding::Ascii);
+    EXPECT_EQ(text, "x=1");
+    // The same text as UTF-8, with and without its byte-order mark.
+    EXPECT_EQ(DetectEncoding("a\r\n<投票状況>\r\n", line), TextEncoding::Utf8);
+    EXPECT_EQ(line, 2);
+    EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF;a\r\n", line), TextEncoding::Utf8Bom);
+    EXPECT_EQ(line, 1);
+    // An overlong form is no UTF-8, and 0xC0 0x80 is no CP932 either.
+    EXPECT_EQ(DetectEncoding("a\n\xC0\x80\n", line), TextEncoding::NotCp932);
+    EXPECT_EQ(line, 2);
+    EXPECT_EQ(DetectEncoding(sjis + "x\n\x85\x40\n", line), TextEncoding::NotCp932);
+    EXPECT_EQ(line, 5);
+    // A lead byte cut off at the very end.
+    EXPECT_EQ(DetectEncoding(sjis + "\x82", line), TextEncoding::NotCp932);
+    EXPECT_EQ(line, 4);
+}

@@ -316,3 +316,45 @@ TEST(clsFileStream, ReadFailureNamesTheFileAndTheKindOfFailure)
     EXPECT_EQ(other.Description,
               "ファイルを読み込めません。 (" + folder + ": " + clsFileStream::ErrorText(EIO) + ")");
 }
+
+// Once the rename is done the file is the new one: a folder that cannot be synced after it is
+// told as a warning, and the save succeeds.
+TEST(clsFileStream, FailedFolderSyncAfterTheRenameIsAWarning)
+{
+    TempDir dir;
+    RecordingHost host;
+    clsFileStream stream(host, dir.Str());
+    dir.Write("a.txt", "old");
+    bool ok = false;
+    {
+        const clsFileStream::FaultScope fault(clsFileStream::SaveStep::FolderSync, EIO);
+        ok = stream.SaveToFile("a.txt", "new");
+    }
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(dir.Read("a.txt"), "new");
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Icon, MsgIcon::Warning);
+    EXPECT_NE(host.Messages[0].Text.find("は保存しましたが"), std::string::npos);
+    int folderSync = -1;
+    EXPECT_EQ(clsFileStream::ReplaceWhole(dir.Str() + "/a.txt", "again", &folderSync), 0);
+    EXPECT_EQ(folderSync, 0);
+}
+
+TEST(clsFileStream, FullDiskIsErrorSixtyOne)
+{
+    TempDir dir;
+    RecordingHost host;
+    clsFileStream stream(host, dir.Str());
+    dir.Write("a.txt", "old");
+    for (const int e : {ENOSPC, EDQUOT}) {
+        host.Messages.clear();
+        const clsFileStream::FaultScope fault(clsFileStream::SaveStep::Write, e);
+        EXPECT_FALSE(stream.SaveToFile("a.txt", "new"));
+        EXPECT_EQ(dir.Read("a.txt"), "old");
+        ASSERT_EQ(host.Messages.size(), 1u);
+        EXPECT_NE(host.Messages[0].Text.find("ディスクの空き容量が不足しています。"),
+                  std::string::npos);
+        EXPECT_NE(host.Messages[0].Text.find("( 61 )"), std::string::npos);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+}

@@ -164,6 +164,37 @@ TEST(kelvra_cli, CsvNeitherEmptiesTheSetNorInventsTickets)
     EXPECT_FALSE(std::filesystem::exists(scratch.Path() / "out.csv"));
 }
 
+// Every command that opens a data file refuses a damaged one with the line, exits 1 and leaves
+// it as it was: an empty set read from it used to be graded, exported and saved back.
+TEST(kelvra_cli, DamagedDataFilesAreRefusedByEveryCommand)
+{
+    TempDir home;
+    TempDir scratch;
+    WriteReferenceFiles(home);
+    std::filesystem::copy_file(std::filesystem::path(kelvra_test::SourceDataDir()) /
+                                   "UserData/Kelvra/sample.drd",
+                               scratch.Path() / "sample.drd");
+    const std::string good = scratch.Read("sample.drd");
+    const std::size_t count = good.find("\r\nSingleCount = ") + 2;
+    std::string nul = good;
+    nul.insert(count, 1, '\0');
+    const std::string damaged[] = {good.substr(0, count), nul,
+                                   basText::FromSjis(good)}; // the last one re-encoded as UTF-8
+    const std::string commands[] = {"grade", "csv export", "value", "text 0", "run"};
+    for (const std::string& bytes : damaged) {
+        scratch.Write("d.drd", bytes);
+        const std::string drd = scratch.Str() + "/d.drd";
+        for (const std::string& cmd : commands) {
+            const std::string tail = cmd == "csv export" ? " " + scratch.Str() + "/out.csv" : "";
+            const CliRun r = Cli(scratch, "--home " + home.Str() + " " + cmd + " " + drd + tail);
+            EXPECT_EQ(r.Code, 1) << cmd;
+            EXPECT_NE(r.Err.find("行目"), std::string::npos) << cmd << ": " << r.Err;
+            EXPECT_EQ(scratch.Read("d.drd"), bytes) << cmd;
+            EXPECT_FALSE(std::filesystem::exists(scratch.Path() / "out.csv"));
+        }
+    }
+}
+
 static std::string Fixed10Text(double dblValue)
 {
     char buf[64];

@@ -284,12 +284,14 @@ TEST_F(CliRunTest, UnknownEngineIsRefusedByTextAndRun)
 TEST_F(CliRunTest, EngineWithoutMemoryFailsTheFileAndLeavesItAlone)
 {
     // Every single of the lottery, grade-3 trial search: its cache needs about 2 GB.
-    std::string text = basText::FromSjis(ReadSample());
-    text =
-        text.substr(0, text.find("\r\n\r\n", text.find("DataVersion")) + 4) +
+    // The sample's head and its (empty) singles, run log and vote status: a whole data file.
+    const std::string sample = basText::FromSjis(ReadSample());
+    const std::string text =
+        sample.substr(0, sample.find("\r\n\r\n", sample.find("DataVersion")) + 4) +
         "Kaisaikai = 9001\r\n"
         "Multi = 1:1:1:1:1:1:1:1:1:1:1:1:1,1:1:1:1:1:1:1:1:1:1:1:1:1,1:1:1:1:1:1:1:1:1:1:1:1:1\r\n"
-        "MsEngine = 4\r\n";
+        "MsEngine = 4\r\n" +
+        sample.substr(sample.find("\r\nSingleCount = ") + 2);
     work.Write("big.drd", basText::ToSjis(text));
     work.Write("small.drd", Sample({{"MsEngine", "0"}}));
     const std::string before = work.Read("big.drd");

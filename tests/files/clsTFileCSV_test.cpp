@@ -1,3 +1,4 @@
+#include "base/clsFileStream.h"
 #include "files/clsTFileCSV.h"
 #include "lottery/clsTNumber.h"
 #include "support/RecordingHost.h"
@@ -5,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <fcntl.h>
 #include <filesystem>
@@ -213,5 +215,28 @@ TEST_F(FileCsv, FifoIsRefusedWithoutBlocking)
         << rec.Messages[0].Text;
     EXPECT_FALSE(csv.CsvSave(fifo.string(), 1, set));
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+}
+} // namespace
+
+namespace {
+TEST_F(FileCsv, SaveTellsAFullDiskAndAFailedFolderSyncApart)
+{
+    const std::vector<std::int32_t> singles{0, 5};
+    {
+        const clsFileStream::FaultScope fault(clsFileStream::SaveStep::Write, ENOSPC);
+        EXPECT_FALSE(csv.CsvSave(Path("a.csv"), 2, singles));
+    }
+    EXPECT_FALSE(std::filesystem::exists(Path("a.csv")));
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_NE(rec.Messages[0].Text.find("ディスクの空き容量が不足しています。"), std::string::npos);
+    EXPECT_NE(rec.Messages[0].Text.find("( 61 )"), std::string::npos);
+    rec.Messages.clear();
+    {
+        const clsFileStream::FaultScope fault(clsFileStream::SaveStep::FolderSync, EIO);
+        EXPECT_TRUE(csv.CsvSave(Path("a.csv"), 2, singles));
+    }
+    EXPECT_TRUE(std::filesystem::exists(Path("a.csv")));
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_EQ(rec.Messages[0].Icon, MsgIcon::Warning);
 }
 } // namespace

@@ -1,11 +1,15 @@
 #include "base/basText.h"
+#include "base/clsFileStream.h"
 #include "files/clsTFileDRD.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <future>
@@ -557,3 +561,196 @@ TEST_F(FileDrd, MalformedValueLimitsRefuseTheFileNamingTheLine)
         EXPECT_NE(text.find("l.drj 4行目: " + key), std::string::npos) << line << "\n" << text;
     }
 }
+
+namespace {
+// A data file is read whole or refused: a file cut short, stopped by a NUL or with a block out
+// of place once loaded as an empty set, which the next save then wrote over the work.
+class DamagedDrd : public FileDrd
+{
+protected:
+    std::string good;
+    void SetUp() override
+    {
+        ASSERT_TRUE(drd.Save(Path("a.drd"), true, Sample(), true));
+        good = dir.Read("a.drd");
+    }
+    static std::string Sjis(const std::string& s) { return basText::ToSjis(s); }
+    // The line number (1-based) where text first holds what.
+    static int LineOf(const std::string& bytes, const std::string& what)
+    {
+        return 1 + static_cast<int>(std::count(
+                       bytes.begin(),
+                       bytes.begin() + static_cast<std::ptrdiff_t>(bytes.find(Sjis(what))), '\n'));
+    }
+    // Empty when the bytes load; else the message.
+    std::string Refusal(const std::string& bytes)
+    {
+        rec.Messages.clear();
+        dir.Write("b.drd", bytes);
+        DataFileRecord back;
+        if (drd.Load(Path("b.drd"), back)) {
+            return {};
+        }
+        EXPECT_EQ(rec.Messages.size(), 1u);
+        return rec.Messages.empty() ? std::string("(no message)") : rec.Messages[0].Text;
+    }
+    static bool Has(const std::string& msg, const std::string& what)
+    {
+        return msg.find(what) != std::string::npos;
+    }
+};
+
+TEST_F(DamagedDrd, CutOrNulBeforeTheBlocksEndIsRefusedNamingTheFileAndLine)
+{
+    const std::size_t count = good.find("\r\nSingleCount = ") + 2;
+    std::string msg = Refusal(good.substr(0, count));
+    EXPECT_TRUE(Has(msg, "SingleCount がありません")) << msg;
+    EXPECT_TRUE(Has(msg, Path("b.drd") + " ")) << msg;
+
+    std::string nul = good;
+    nul.insert(good.find("MsEngine"), 1, '\0');
+    msg = Refusal(nul);
+    EXPECT_TRUE(Has(msg, std::to_string(LineOf(good, "MsEngine")) + "行目の NUL 文字")) << msg;
+
+    nul = good;
+    nul.insert(good.find("FF\r\n</SingleData>"), 1, '\0');
+    msg = Refusal(nul);
+    EXPECT_TRUE(Has(msg, "</SingleData> がありません")) << msg;
+    EXPECT_TRUE(Has(msg, "NUL 文字")) << msg;
+
+    // A NUL in the head hides the version, and the file would read as an older one.
+    nul = good;
+    nul[good.find("DataVersion")] = '\0';
+    msg = Refusal(nul);
+    EXPECT_TRUE(Has(msg, std::to_string(LineOf(good, "DataVersion")) + "行目の NUL 文字")) << msg;
+
+    // After the singles, the vote status is still to come: without it the window would keep
+    // the vote status of the work open before.
+    msg = Refusal(good.substr(0, good.find("<SakugenMessage>")));
+    EXPECT_TRUE(Has(msg, "<投票状況> がありません")) << msg;
+
+    // A NUL after everything ends the file as it always did.
+    EXPECT_EQ(Refusal(good + std::string(3, '\0') + "junk"), "");
+}
+
+TEST_F(DamagedDrd, BlocksOutOfPlaceAreRefused)
+{
+    // A run-log opener standing early would swallow the keys up to the real closing tag.
+    std::string early = good;
+    early.insert(good.find("Multi = "), "<SakugenMessage>\r\n");
+    std::string msg = Refusal(early);
+    EXPECT_TRUE(Has(msg, "<SakugenMessage> の位置が正しくありません")) << msg;
+    EXPECT_TRUE(Has(msg, std::to_string(LineOf(good, "Multi = ")) + "行目")) << msg;
+
+    // The whole run log moved before the keys, and the vote status before the singles.
+    const std::size_t logAt = good.find("<SakugenMessage>");
+    const std::size_t logEnd = good.find("</SakugenMessage>\r\n") + 19;
+    std::string moved = good.substr(0, logAt) + good.substr(logEnd);
+    moved.insert(good.find("Multi = "), good.substr(logAt, logEnd - logAt));
+    msg = Refusal(moved);
+    EXPECT_TRUE(Has(msg, "<SakugenMessage> の位置が正しくありません")) << msg;
+    const std::size_t voteAt = good.find(Sjis("<投票状況>"));
+    moved = good.substr(0, voteAt);
+    moved.insert(good.find("\r\nSingleCount = ") + 2, good.substr(voteAt));
+    msg = Refusal(moved);
+    EXPECT_TRUE(Has(msg, "<投票状況> の位置が正しくありません")) << msg;
+
+    // An opener inside a block, a block twice, a key after the run log.
+    std::string nested = good;
+    nested.insert(good.find("</SakugenMessage>"), "<SingleData>\r\n");
+    msg = Refusal(nested);
+    EXPECT_TRUE(Has(msg, "<SakugenMessage> の中に <SingleData> があります")) << msg;
+    msg = Refusal(good + "<SakugenMessage>\r\n</SakugenMessage>\r\n");
+    EXPECT_TRUE(Has(msg, "<SakugenMessage> の位置が正しくありません")) << msg;
+    msg = Refusal(good + "Multi = 1:1\r\n");
+    EXPECT_TRUE(Has(msg, "<投票状況> の後にキーがあります")) << msg;
+}
+
+TEST_F(DamagedDrd, OlderDataFilesAndConditionsFilesKeepLoading)
+{
+    // An older data file has no vote block; the singles and run log come as they may.
+    std::string old = good.substr(0, good.find(Sjis("<投票状況>")));
+    old.replace(old.find("DataVersion = 6"), 15, "DataVersion = 4");
+    EXPECT_EQ(Refusal(old), "");
+    DataFileRecord in = Sample();
+    in.SingleCount = 0;
+    ASSERT_TRUE(drd.Save(Path("j.drj"), false, in, true));
+    const std::string drj = dir.Read("j.drj");
+    EXPECT_EQ(drj.find("SingleCount"), std::string::npos);
+    EXPECT_EQ(Refusal(drj), "");
+}
+
+// Another encoding decoded as CP932 turned the vote block's Japanese tags into replacement
+// characters, so the block was passed over without a word.
+TEST_F(DamagedDrd, TextNotInCp932IsRefusedNamingTheEncoding)
+{
+    const std::string utf8 = basText::FromSjis(good);
+    std::string msg = Refusal(utf8);
+    EXPECT_TRUE(Has(msg, "文字コードが UTF-8 です")) << msg;
+    EXPECT_TRUE(Has(msg, Path("b.drd") + " " + std::to_string(LineOf(good, "本命行")) + "行目"))
+        << msg;
+    msg = Refusal("\xEF\xBB\xBF" + utf8);
+    EXPECT_TRUE(Has(msg, "UTF-8 (BOM 付き)")) << msg;
+    std::string bad = good;
+    bad.insert(good.find("MsEngine"), "\xA0");
+    msg = Refusal(bad);
+    EXPECT_TRUE(Has(msg, "Shift_JIS (CP932) として読めないバイト")) << msg;
+    EXPECT_TRUE(Has(msg, std::to_string(LineOf(good, "MsEngine")) + "行目")) << msg;
+
+    // A conditions file as UTF-8 too; pure ASCII is fine.
+    ASSERT_TRUE(drd.Save(Path("j.drj"), false, Sample(), true));
+    msg = Refusal(basText::FromSjis(dir.Read("j.drj")));
+    EXPECT_TRUE(Has(msg, "UTF-8")) << msg;
+    EXPECT_EQ(Refusal("Kaisaikai = 5\r\nMulti = 1:1\r\n"), "");
+}
+
+TEST_F(DamagedDrd, RoundsOutsideTheProgramsRangeAreRefused)
+{
+    const std::size_t at = good.find("Kaisaikai = 1234");
+    for (const char* round : {"-1", "10000", "2147483647"}) {
+        std::string text = good;
+        text.replace(at, 16, std::string("Kaisaikai = ") + round);
+        const std::string msg = Refusal(text);
+        EXPECT_TRUE(Has(msg, "開催回 " + std::string(round))) << round << ": " << msg;
+        EXPECT_TRUE(Has(msg, "行目: Kaisaikai")) << msg;
+    }
+    // A new work saved before a round was chosen holds round 0; the last round is 9999.
+    for (const std::int32_t round : {0, 9999}) {
+        DataFileRecord in = Sample();
+        in.Kaisaikai = round;
+        ASSERT_TRUE(drd.Save(Path("r.drd"), true, in, true));
+        DataFileRecord back;
+        ASSERT_TRUE(drd.Load(Path("r.drd"), back)) << rec.AllMessageText();
+        EXPECT_EQ(back.Kaisaikai, round);
+    }
+}
+// A full disk is the runtime's disk-full error, not a bad file name; a folder that cannot be
+// synced after the file was replaced leaves a saved file and says so.
+TEST_F(FileDrd, SaveTellsAFullDiskAndAFailedFolderSyncApart)
+{
+    ASSERT_TRUE(drd.Save(Path("k.drd"), true, Sample(), true));
+    const std::string before = dir.Read("k.drd");
+    DataFileRecord changed = Sample();
+    changed.Kaisaikai = 77;
+    for (const int e : {ENOSPC, EDQUOT}) {
+        rec.Messages.clear();
+        const clsFileStream::FaultScope fault(clsFileStream::SaveStep::Write, e);
+        EXPECT_FALSE(drd.Save(Path("k.drd"), true, changed, true));
+        EXPECT_EQ(dir.Read("k.drd"), before);
+        ASSERT_EQ(rec.Messages.size(), 1u);
+        EXPECT_EQ(rec.Messages[0].Text,
+                  Path("k.drd") + " に書き込めません。ディスクの空き容量が不足しています。 (" +
+                      std::strerror(e) + ") ( 61 )");
+    }
+    rec.Messages.clear();
+    {
+        const clsFileStream::FaultScope fault(clsFileStream::SaveStep::FolderSync, EIO);
+        EXPECT_TRUE(drd.Save(Path("k.drd"), true, changed, true));
+    }
+    EXPECT_NE(Text("k.drd").find("Kaisaikai = 77\r\n"), std::string::npos);
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_EQ(rec.Messages[0].Icon, MsgIcon::Warning);
+    EXPECT_EQ(rec.Messages[0].Caption, "Kelvra / clsTFileDRD / Save");
+    EXPECT_NE(rec.Messages[0].Text.find(Path("k.drd") + " は保存しましたが"), std::string::npos);
+}
+} // namespace

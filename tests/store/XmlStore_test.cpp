@@ -1,4 +1,5 @@
 #include "base/basText.h"
+#include "base/clsFileStream.h"
 #include "store/clsXmlResult.h"
 #include "store/clsXmlSchedule.h"
 #include "store/clsXmlVote.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <fcntl.h>
 #include <filesystem>
@@ -272,6 +274,31 @@ TEST_F(XmlStore, SaveFailureReportsAndKeepsTheOldFile)
     EXPECT_EQ(rec.Messages[0].Text, dir.Str() + "/blocker/s.xml\r\nファイルの保存に失敗しました。"
                                                 "\r\n(Not a directory)");
     EXPECT_EQ(rec.Messages[0].Caption, "Kelvra / clsXmlSchedule / XmlSave");
+}
+
+TEST_F(XmlStore, SaveTellsAFullDiskAndAFailedFolderSyncApart)
+{
+    clsXmlSchedule s(rec, dir.Str());
+    s.SetRecord(SampleSchedule());
+    const std::string path = dir.Str() + "/s.xml";
+    {
+        const clsFileStream::FaultScope fault(clsFileStream::SaveStep::Write, EDQUOT);
+        EXPECT_FALSE(s.XmlSave(path));
+    }
+    EXPECT_FALSE(std::filesystem::exists(path));
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_NE(rec.Messages[0].Text.find("ディスクの空き容量が不足しています。"), std::string::npos);
+    EXPECT_NE(rec.Messages[0].Text.find("( 61 )"), std::string::npos);
+    rec.Messages.clear();
+    {
+        const clsFileStream::FaultScope fault(clsFileStream::SaveStep::FolderSync, EIO);
+        EXPECT_TRUE(s.XmlSave(path));
+    }
+    clsXmlSchedule back(rec, dir.Str());
+    EXPECT_TRUE(back.XmlLoad(path));
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_EQ(rec.Messages[0].Icon, MsgIcon::Warning);
+    EXPECT_NE(rec.Messages[0].Text.find(path + " は保存しましたが"), std::string::npos);
 }
 
 TEST_F(XmlStore, VoteBlockAndFileRoundTrip)
