@@ -451,7 +451,12 @@ void frmPrint::OnPrint()
             extras.Schedule = LoadSchedule(extras.Kaisaikai);
         }
         print.Print(*device, m_input.Singles, s, extras);
-        ReportPdf(device->WrittenFiles());
+        // A failed job has been reported; the cards written before it are not told as a success.
+        if (!device->Failed()) {
+            if (!device->Failed()) {
+                ReportPdf(device->WrittenFiles());
+            }
+        }
     } catch (const std::exception& e) {
         m_err.ReportException("cmdPrint_Click", e);
     }
