@@ -11,10 +11,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -80,6 +82,7 @@ private slots:
     void noTicketsPrintsNothing();
     void testPrintAsksFirst();
     void aPdfCutShortByAFullDiskIsNotReportedAsWritten();
+    void thePdfFileIsAskedInTheSharedFileDialog();
     void matchCardLinesComeFromTheRoundsSchedule();
     void closingWritesTheSettings();
 
@@ -381,6 +384,26 @@ void tst_frmPrint::aPdfCutShortByAFullDiskIsNotReportedAsWritten()
     for (const RecordingHost::Message& m : host.Messages) {
         QVERIFY2(m.Text.find("PDF ファイルに出力しました") == std::string::npos, m.Text.c_str());
     }
+}
+
+void tst_frmPrint::thePdfFileIsAskedInTheSharedFileDialog()
+{
+    TempDir dir;
+    RecordingHost host;
+    frmPrint dlg(Input(dir, 1), host.Host(), kTwoPrinters, nullptr);
+    ChoosePdf(dlg);
+    dlg.show();
+    QString proposed;
+    QTimer::singleShot(0, &dlg, [&] {
+        if (auto* ask = dlg.findChild<QFileDialog*>(QStringLiteral("kelvraFileDialog"))) {
+            proposed = ask->selectedFiles().value(0);
+        }
+        QApplication::activeModalWidget()->close();
+    });
+    Child<QPushButton>(dlg, "cmdPrint")->click();
+    QCOMPARE(proposed, QDir::home().filePath(QStringLiteral("K-1234.pdf")));
+    // Cancelled: nothing printed, nothing told.
+    QVERIFY(host.Messages.empty());
 }
 
 void tst_frmPrint::matchCardLinesComeFromTheRoundsSchedule()
