@@ -4,12 +4,15 @@
 #include "base/clsIniFile.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 #include <vector>
@@ -22,8 +25,9 @@ constexpr std::array<const char*, 4> kReferenceFiles = {"TeamName.dat", "TeamNam
                                                         "TeamName2.dat", "J1J2.dat"};
 // Where the install rules put the shipped data, seen from the installed executables.
 constexpr const char* kInstalledData = "../share/kelvra";
-// Suffix of a copy in progress; it is renamed over its target only when complete.
-constexpr const char* kPartial = ".kelvra-new";
+// Suffix of a copy in progress; it is renamed over its target only when complete. Each start
+// adds its process id and a random part, so concurrent first starts never share one.
+constexpr std::string_view kPartial = ".kelvra-new";
 
 struct Failure
 {
@@ -74,10 +78,51 @@ std::optional<Failure> CopyOne(const fs::path& from, const fs::path& to)
     return std::nullopt;
 }
 
+// The private name of this start's copy of target: TARGET.kelvra-new-PID-XXXXXX.
+std::string PartialTemplate(const fs::path& target)
+{
+    return target.string() + std::string(kPartial) + "-" + std::to_string(::getpid()) + "-XXXXXX";
+}
+
+// Copies left by starts that were killed part-way: the older shared name always (no start makes
+// it any more), a private one once its process has gone.
+void RemoveStalePartials(const fs::path& folder)
+{
+    std::error_code ec;
+    std::vector<fs::path> stale;
+    for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const std::size_t at = name.rfind(kPartial);
+        if (at == std::string::npos || at == 0) {
+            continue;
+        }
+        const std::string_view rest = std::string_view(name).substr(at + kPartial.size());
+        if (rest.empty()) {
+            stale.push_back(it->path());
+            continue;
+        }
+        long pid = 0;
+        const char* first = rest.data() + 1;
+        const auto [ptr, err] = std::from_chars(first, rest.data() + rest.size(), pid);
+        if (rest.front() == '-' && err == std::errc() && ptr != first && *ptr == '-' && pid > 0 &&
+            pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+            stale.push_back(it->path());
+        }
+    }
+    for (const fs::path& p : stale) {
+        fs::remove_all(p, ec);
+    }
+}
+
 std::optional<Failure> ReplaceFile(const fs::path& from, const fs::path& to)
 {
-    fs::path partial = to;
-    partial += kPartial;
+    std::string partial = PartialTemplate(to);
+    const int fd = ::mkstemp(partial.data());
+    if (fd < 0) {
+        return Failure{to, std::generic_category().message(errno)};
+    }
+    ::close(fd);
     if (auto f = CopyOne(from, partial)) {
         std::error_code ignored;
         fs::remove(partial, ignored);
@@ -86,46 +131,59 @@ std::optional<Failure> ReplaceFile(const fs::path& from, const fs::path& to)
     std::error_code ec;
     fs::rename(partial, to, ec);
     if (ec) {
-        fs::remove(partial, ec);
+        std::error_code ignored;
+        fs::remove(partial, ignored);
         return Failure{to, ec.message()};
     }
     return std::nullopt;
 }
 
-// Copies a shipped tree into a fresh folder beside the target and renames it into place, so the
-// target either is absent or complete. A leftover of an interrupted start is thrown away.
+// Copies a shipped tree into a private folder beside the target and renames it into place, so
+// the target either is absent or complete. When another start put its copy there first, that
+// one is kept and this one thrown away: both came from the same shipped tree.
 std::optional<Failure> SeedTree(const fs::path& from, const fs::path& to)
 {
-    fs::path partial = to;
-    partial += kPartial;
-    std::error_code ec;
-    fs::remove_all(partial, ec);
-    fs::create_directories(partial, ec);
-    if (ec) {
-        return Failure{partial, ec.message()};
+    std::string name = PartialTemplate(to);
+    if (::mkdtemp(name.data()) == nullptr) {
+        return Failure{to, std::generic_category().message(errno)};
     }
-    for (auto it = fs::recursive_directory_iterator(from, ec);
-         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
-        const fs::path target = partial / fs::relative(it->path(), from);
-        if (it->is_directory()) {
-            fs::create_directories(target, ec);
-            if (ec) {
-                return Failure{target, ec.message()};
-            }
-        } else if (it->is_regular_file()) {
-            if (auto f = CopyOne(it->path(), target)) {
-                return f;
+    const fs::path partial(name);
+    // mkdtemp makes it private; the folder in place gets the mode any new folder would.
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    ::chmod(name.c_str(), 0777 & ~mask);
+    std::error_code ec;
+    const auto copy = [&]() -> std::optional<Failure> {
+        for (auto it = fs::recursive_directory_iterator(from, ec);
+             !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+            const fs::path target = partial / fs::relative(it->path(), from);
+            if (it->is_directory()) {
+                fs::create_directories(target, ec);
+                if (ec) {
+                    return Failure{target, ec.message()};
+                }
+            } else if (it->is_regular_file()) {
+                if (auto f = CopyOne(it->path(), target)) {
+                    return f;
+                }
             }
         }
+        if (ec) {
+            return Failure{from, ec.message()};
+        }
+        return std::nullopt;
+    };
+    std::optional<Failure> failure = copy();
+    std::error_code ignored;
+    if (!failure) {
+        // rename() also replaces an empty folder; a complete copy of another start is never one.
+        fs::rename(partial, to, ec);
+        if (ec && !fs::is_directory(to, ignored)) {
+            failure = Failure{to, ec.message()};
+        }
     }
-    if (ec) {
-        return Failure{from, ec.message()};
-    }
-    fs::rename(partial, to, ec);
-    if (ec) {
-        return Failure{to, ec.message()};
-    }
-    return std::nullopt;
+    fs::remove_all(partial, ignored);
+    return failure;
 }
 
 bool ShippedIsNewer(clsIMessage& message, const fs::path& shipped, const fs::path& copy)
@@ -217,6 +275,7 @@ std::string Prepare(clsIMessage& message, const Location& location)
         if (ec) {
             return FailureText(home, Failure{home, ec.message()});
         }
+        RemoveStalePartials(home);
         if (!fs::exists(home / "SysData", ec)) {
             if (!fs::exists(home / "UserData", ec) && fs::is_directory(shipped / "UserData", ec)) {
                 if (auto f = SeedTree(shipped / "UserData", home / "UserData")) {
@@ -225,6 +284,20 @@ std::string Prepare(clsIMessage& message, const Location& location)
             }
             if (auto f = SeedTree(shipped / "SysData", home / "SysData")) {
                 return FailureText(home, *f);
+            }
+        }
+        RemoveStalePartials(home / "SysData");
+        // A store folder missing as a whole was never seeded (an older start broke off or raced
+        // another one); each is seeded like the first start. Single rounds the user deleted are
+        // not brought back.
+        for (auto it = fs::directory_iterator(shipped / "SysData", ec);
+             !ec && it != fs::directory_iterator(); it.increment(ec)) {
+            const fs::path to = home / "SysData" / it->path().filename();
+            std::error_code missing;
+            if (it->is_directory() && !fs::exists(to, missing) && !missing) {
+                if (auto f = SeedTree(it->path(), to)) {
+                    return FailureText(home, *f);
+                }
             }
         }
         for (const char* name : kReferenceFiles) {

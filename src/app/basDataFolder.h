@@ -43,7 +43,11 @@ Location Locate(const std::string& strExecutableFolder, const std::string& strUs
 
 // Seeds or refreshes Home from Shipped (nothing when Shipped is empty):
 // - first start (Home has no SysData): the shipped SysData (reference files, sample rounds) and
-//   UserData are copied whole; a start that breaks off half-way leaves no half-seeded SysData;
+//   UserData are copied whole; a start that breaks off half-way leaves no half-seeded SysData,
+//   and starts running at once all succeed with one complete copy (each copies under a private
+//   name and renames; a loser keeps the winner's);
+// - every start: a shipped store folder missing as a whole is seeded, and copies left by
+//   starts that were killed are removed;
 // - every start: each shipped reference file replaces its copy when it is newer (by the file's
 //   own Version/Revision lines when the shipped file has them, else by modification time), and
 //   a missing copy is restored. Nothing else is touched: settings, TeamName3.dat, stored rounds

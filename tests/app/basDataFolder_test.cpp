@@ -6,6 +6,9 @@
 
 #include <chrono>
 #include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -53,6 +56,49 @@ struct Installed
         return basDataFolder::Prepare(host, basDataFolder::Locate(Bin(), Home()));
     }
 };
+
+// Every copy in progress left anywhere under the folder.
+std::vector<std::string> Partials(const fs::path& folder)
+{
+    std::vector<std::string> found;
+    for (const auto& e : fs::recursive_directory_iterator(folder)) {
+        if (e.path().filename().string().find(".kelvra-new") != std::string::npos) {
+            found.push_back(e.path().string());
+        }
+    }
+    return found;
+}
+
+// The exit status of each of lngCount processes that start at once on inst; 0 is a start
+// that succeeded. They wait on one pipe, so their copies overlap.
+std::vector<int> StartAtOnce(const Installed& inst, int lngCount)
+{
+    int gate[2];
+    if (::pipe(gate) != 0) {
+        return {};
+    }
+    std::vector<pid_t> children;
+    for (int i = 0; i < lngCount; ++i) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(gate[1]);
+            char c = 0;
+            const bool released = ::read(gate[0], &c, 1) == 0;
+            RecordingHost host;
+            ::_exit(released && inst.Start(host).empty() ? 0 : 1);
+        }
+        children.push_back(pid);
+    }
+    ::close(gate[0]);
+    ::close(gate[1]);
+    std::vector<int> status;
+    for (const pid_t pid : children) {
+        int s = -1;
+        ::waitpid(pid, &s, 0);
+        status.push_back(WIFEXITED(s) ? WEXITSTATUS(s) : -1);
+    }
+    return status;
+}
 
 void SetAge(const fs::path& p, std::chrono::hours age)
 {
@@ -237,6 +283,56 @@ TEST(basDataFolder, AnInterruptedFirstStartIsRedoneWhole)
     EXPECT_EQ(inst.Copy("SysData/TeamName.dat"),
               inst.Prefix.Read("share/kelvra/SysData/TeamName.dat"));
     EXPECT_EQ(inst.Copy("SysData/toto_Vote/toto_vote_9001.xml"), "<vote/>");
+}
+
+TEST(basDataFolder, ConcurrentFirstStartsAllSucceedWithOneWholeFolder)
+{
+    // Several starts at once on a fresh user folder, as a file manager opening a few files
+    // does; the store folders are large enough for the copies to overlap.
+    for (int round = 0; round < 4; ++round) {
+        const Installed inst;
+        for (int i = 0; i < 150; ++i) {
+            inst.Ship("SysData/toto_Result/toto_result_" + std::to_string(9000 + i) + ".xml",
+                      std::string(2000, 'r'));
+        }
+        const std::vector<int> status = StartAtOnce(inst, 6);
+        EXPECT_EQ(status, std::vector<int>(6, 0)) << "round " << round;
+        const fs::path shipped = inst.Prefix.Path() / "share/kelvra";
+        for (const auto& e : fs::recursive_directory_iterator(shipped)) {
+            if (e.is_regular_file()) {
+                const fs::path rel = fs::relative(e.path(), shipped);
+                EXPECT_TRUE(fs::is_regular_file(fs::path(inst.Home()) / rel)) << rel;
+            }
+        }
+        EXPECT_EQ(Partials(inst.Home()), std::vector<std::string>()) << "round " << round;
+    }
+}
+
+TEST(basDataFolder, AHalfSeededFolderIsCompletedAndDeadStartsLeftoversGo)
+{
+    const Installed inst;
+    // An older start that lost a race: SysData with its reference files but no store folders.
+    inst.User.Write("kelvra/SysData/TeamName.dat", "mine");
+    inst.User.Write("kelvra/SysData/toto_Vote/toto_vote_9001.xml", "<kept/>");
+    // A copy of a start that was killed, and one of a start still running.
+    const pid_t dead = ::fork();
+    if (dead == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(dead, nullptr, 0);
+    const std::string deadCopy = "kelvra/SysData.kelvra-new-" + std::to_string(dead) + "-abcdef";
+    const std::string liveCopy =
+        "kelvra/UserData.kelvra-new-" + std::to_string(::getppid()) + "-abcdef";
+    inst.User.Write(deadCopy + "/TeamName.dat", "half");
+    inst.User.Write(liveCopy + "/Kelvra/sample.drd", "half");
+    RecordingHost host;
+    ASSERT_EQ(inst.Start(host), "");
+    EXPECT_EQ(inst.Copy("SysData/toto_Schedule/toto_schedule_9001.xml"), "<schedule/>");
+    // What was there stays as it was.
+    EXPECT_EQ(inst.Copy("SysData/toto_Vote/toto_vote_9001.xml"), "<kept/>");
+    EXPECT_EQ(inst.Copy("SysData/TeamName.dat"), "mine");
+    EXPECT_FALSE(fs::exists(inst.User.Path() / deadCopy));
+    EXPECT_TRUE(fs::exists(inst.User.Path() / liveCopy));
 }
 
 TEST(basDataFolder, AFolderThatCannotBeMadeGivesAMessage)

@@ -161,11 +161,25 @@ if [ -n "$fixture_server" ]; then
     cmp -s "$source/tests/data/net/SysData/TeamName.dat" "$data/SysData/TeamName.dat" ||
         fail "the user's TeamName.dat was replaced by an older shipped one"
 fi
-[ -z "$(find "$data" -name '*.kelvra-new')" ] || fail "a partial copy was left behind"
+[ -z "$(find "$data" -name '*.kelvra-new*')" ] || fail "a partial copy was left behind"
 
 # --- XDG_DATA_HOME and --home -----------------------------------------------------------------------
 XDG_DATA_HOME=$tmp/xdg "$cli" version >/dev/null || fail "start with XDG_DATA_HOME"
 [ -f "$tmp/xdg/kelvra/SysData/TeamName.dat" ] || fail "XDG_DATA_HOME not followed"
+# Six first starts at once, as a file manager opening several files does: all succeed, with one
+# whole copy and nothing left over.
+pids=()
+for i in 1 2 3 4 5 6; do
+    XDG_DATA_HOME=$tmp/xdg6 "$cli" version >/dev/null 2>"$tmp/start$i.err" &
+    pids+=($!)
+done
+for i in 1 2 3 4 5 6; do
+    wait "${pids[$((i - 1))]}" || fail "concurrent first start $i: $(cat "$tmp/start$i.err")"
+done
+differ=$(diff -r "$usr/share/kelvra/SysData" "$tmp/xdg6/kelvra/SysData" |
+    grep -v '^Only in .*xdg6.*: totoSettings.ini$' || true)
+[ -z "$differ" ] || fail "concurrent first starts left SysData incomplete: $differ"
+[ -z "$(find "$tmp/xdg6" -name '*.kelvra-new*')" ] || fail "concurrent first starts left a partial copy"
 mkdir -p "$tmp/portable/SysData"
 cp "$source"/data/SysData/*.dat "$tmp/portable/SysData/"
 HOME=$tmp/home2 "$cli" --home "$tmp/portable" version >/dev/null || fail "start with --home"

@@ -3,6 +3,7 @@
 #include "base/clsErrorReporter.h"
 #include "base/qt/basQtText.h"
 #include "base/qt/clsQtMessage.h"
+#include "base/qt/clsQtModalGuard.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,7 +18,7 @@ bool clsQtAsk::YesNo(std::string_view strText, std::string_view strCaption, bool
     box.setDefaultButton(blnDefault ? QMessageBox::Yes : QMessageBox::No);
     // Closing the box without a choice (Esc, window close) answers as the default would.
     box.setEscapeButton(blnDefault ? QMessageBox::Yes : QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return clsQtModalGuard::Exec(box) == QMessageBox::Yes;
 }
 
 AskAnswer clsQtAsk::YesNoCancel(std::string_view strText, std::string_view strCaption,
@@ -39,7 +40,7 @@ AskAnswer clsQtAsk::YesNoCancel(std::string_view strText, std::string_view strCa
                          : ansDefault == AskAnswer::No ? no
                                                        : cancel);
     box.setEscapeButton(cancel);
-    box.exec();
+    clsQtModalGuard::Exec(box);
     if (box.clickedButton() == yes) {
         return AskAnswer::Yes;
     }

@@ -2,6 +2,7 @@
 
 #include "base/qt/basQtText.h"
 #include "base/qt/clsQtMessage.h"
+#include "base/qt/clsQtModalGuard.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -35,7 +36,7 @@ std::string clsQtFileDialog::Ask(bool blnSave, const std::string& strCaption,
         dialog.selectFile(
             QDir(basQtText::ToQ(strStartFolder)).filePath(basQtText::ToQ(strProposedName)));
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (clsQtModalGuard::Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return basQtText::FromQ(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
@@ -53,7 +54,7 @@ std::vector<std::string> clsQtFileDialog::OpenMany(const std::string& strCaption
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     std::vector<std::string> files;
-    if (dialog.exec() != QDialog::Accepted) {
+    if (clsQtModalGuard::Exec(dialog) != QDialog::Accepted) {
         return files;
     }
     for (const QString& file : dialog.selectedFiles()) {

@@ -2,6 +2,7 @@
 
 #include "base/clsErrorReporter.h"
 #include "base/qt/basQtText.h"
+#include "base/qt/clsQtModalGuard.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -28,5 +29,5 @@ void clsQtMessage::ShowMessage(MsgIcon icon, std::string_view strText, std::stri
     QMessageBox box(boxIcon, caption, basQtText::ToQ(strText), QMessageBox::Ok,
                     ActiveOwnerWindow());
     box.setObjectName(QStringLiteral("kelvraMessageBox"));
-    box.exec();
+    clsQtModalGuard::Exec(box);
 }

@@ -2,12 +2,17 @@
 
 #include "base/qt/basQtText.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 // Thin enough not to smear a 1 mm mark, thick enough to show on a 300 dpi scan.
@@ -53,9 +58,75 @@ clsQtPrintDevice::clsQtPrintDevice(const QString& strPdfPath, bool blnFilePerJob
 
 clsQtPrintDevice::~clsQtPrintDevice()
 {
+    // A job still open here was abandoned: it is not a file anyone asked for.
     if (m_painter.isActive()) {
         m_painter.end();
     }
+    DiscardJobFile();
+}
+
+bool clsQtPrintDevice::IsCompletePdf(const QString& strPath)
+{
+    QFile file(strPath);
+    if (!file.open(QIODevice::ReadOnly) || !file.read(5).startsWith("%PDF-")) {
+        return false;
+    }
+    const qint64 tail = std::min<qint64>(file.size(), 1024);
+    if (!file.seek(file.size() - tail)) {
+        return false;
+    }
+    const QByteArray end = file.read(tail).trimmed();
+    return end.endsWith("%%EOF") && end.contains("startxref");
+}
+
+bool clsQtPrintDevice::OpenJobFile(std::int32_t lngPage)
+{
+    m_jobFile = m_filePerJob ? JobFileName(m_pdfPath, lngPage) : m_pdfPath;
+    m_jobFailed = false;
+    // Beside the target, so that the rename cannot cross devices.
+    QTemporaryFile temp(m_jobFile + QStringLiteral(".kelvra-new-XXXXXX"));
+    temp.setAutoRemove(false);
+    if (!temp.open()) {
+        return false;
+    }
+    m_tempFile = temp.fileName();
+    m_printer->setOutputFileName(m_tempFile);
+    return true;
+}
+
+void clsQtPrintDevice::DiscardJobFile()
+{
+    if (!m_tempFile.isEmpty()) {
+        QFile::remove(m_tempFile);
+        m_tempFile.clear();
+    }
+}
+
+bool clsQtPrintDevice::PlaceJobFile()
+{
+    if (!IsCompletePdf(m_tempFile)) {
+        return false;
+    }
+    // The temporary file is private; the PDF gets the mode of the file it replaces, or that of
+    // any new file.
+    struct stat st
+    {
+    };
+    mode_t mode = 0;
+    if (::stat(QFile::encodeName(m_jobFile).constData(), &st) == 0) {
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(022);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    const QByteArray from = QFile::encodeName(m_tempFile);
+    if (::chmod(from.constData(), mode) != 0 ||
+        std::rename(from.constData(), QFile::encodeName(m_jobFile).constData()) != 0) {
+        return false;
+    }
+    m_tempFile.clear();
+    return true;
 }
 
 QStringList clsQtPrintDevice::InstalledPrinters()
@@ -105,16 +176,19 @@ bool clsQtPrintDevice::StartPage(std::int32_t lngPage)
 {
     if (m_painter.isActive()) {
         if (!m_printer->newPage()) {
+            m_jobFailed = true;
             return false;
         }
         ApplyScale();
         return true;
     }
-    if (m_printer->outputFormat() == QPrinter::PdfFormat) {
-        m_jobFile = m_filePerJob ? JobFileName(m_pdfPath, lngPage) : m_pdfPath;
-        m_printer->setOutputFileName(m_jobFile);
+    if (m_printer->outputFormat() == QPrinter::PdfFormat && !OpenJobFile(lngPage)) {
+        m_failed = true;
+        return false;
     }
     if (!m_painter.begin(m_printer.get())) {
+        DiscardJobFile();
+        m_failed = true;
         return false;
     }
     ApplyScale();
@@ -160,12 +234,17 @@ bool clsQtPrintDevice::EndJob()
     if (!m_painter.isActive()) {
         return false;
     }
-    const bool ended = m_painter.end();
-    if (ended && !m_jobFile.isEmpty()) {
-        if (!QFileInfo(m_jobFile).isFile()) {
-            return false;
+    // The PDF writer reports no write error, even on a full disk: the file itself is checked.
+    bool ended = m_painter.end() && !m_jobFailed;
+    if (!m_tempFile.isEmpty()) {
+        ended = ended && PlaceJobFile();
+        if (ended) {
+            m_written << m_jobFile;
         }
-        m_written << m_jobFile;
+        DiscardJobFile();
+    }
+    if (!ended) {
+        m_failed = true;
     }
     return ended;
 }

@@ -3,6 +3,10 @@
 // QPainter on a QPrinter, A4 with no margins, the origin at the paper's corner and one painter
 // unit per millimetre. Either an installed printer (through the system's print service) or a
 // PDF file. The print dialog makes one for each print or test print.
+//
+// A PDF job is written to a temporary file beside its target and renamed over it only once the
+// job ended and the file is whole, so a job that failed (a full disk, a page that could not be
+// started) leaves no file, and an older file of that name as it was.
 
 #include "print/clsIPrintDevice.h"
 
@@ -42,15 +46,27 @@ public:
 
     // The files written so far (PDF only), in order.
     const QStringList& WrittenFiles() const { return m_written; }
+    // Whether a job of this device failed: then its output is not to be reported as written.
+    bool Failed() const { return m_failed; }
+
+    // Whether a PDF file is whole: its header at the start, its trailer at the end.
+    static bool IsCompletePdf(const QString& strPath);
 
 private:
     void SetUpPage();
     void ApplyScale();
+    bool OpenJobFile(std::int32_t lngPage);
+    void DiscardJobFile();
+    bool PlaceJobFile();
 
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
     QString m_pdfPath;
     bool m_filePerJob = false;
     QString m_jobFile;
+    // Where the open PDF job is written until it is complete.
+    QString m_tempFile;
+    bool m_jobFailed = false;
+    bool m_failed = false;
     QStringList m_written;
 };

@@ -2,6 +2,8 @@
 
 #include "base/basText.h"
 #include "base/qt/basQtText.h"
+#include "base/qt/clsQtFileDialog.h"
+#include "base/qt/clsQtModalGuard.h"
 #include "print/clsPrinterIni.h"
 #include "print/clsTPrint.h"
 #include "print/qt/clsQtPrintDevice.h"
@@ -11,7 +13,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -88,7 +89,7 @@ frmPrint::~frmPrint() = default;
 void frmPrint::ShowForm(const PrintJobInput& input, const clsHost& host, QWidget* parent)
 {
     frmPrint dialog(input, host, parent);
-    dialog.exec();
+    clsQtModalGuard::Exec(dialog);
 }
 
 void frmPrint::Build()
@@ -385,11 +386,12 @@ std::unique_ptr<clsQtPrintDevice> frmPrint::MakeDevice(const PrintSettings& sett
                                  ? QStringLiteral("Kelvra")
                                  : QFileInfo(ToQ(m_input.FileName)).completeBaseName();
         const QString suggested = QDir::home().filePath(base + QStringLiteral(".pdf"));
-        QString path =
-            m_choosePdf
-                ? m_choosePdf(suggested)
-                : QFileDialog::getSaveFileName(this, QStringLiteral("PDF ファイルに出力"),
-                                               suggested, QStringLiteral("PDF ファイル (*.pdf)"));
+        // The shared file dialog, so that closing the print window under it cannot free it.
+        QString path = m_choosePdf
+                           ? m_choosePdf(suggested)
+                           : ToQ(clsQtFileDialog(this).Save(
+                                 "PDF ファイルに出力", "PDF ファイル (*.pdf)",
+                                 FromQ(base + QStringLiteral(".pdf")), FromQ(QDir::homePath())));
         if (path.isEmpty()) {
             return nullptr;
         }
@@ -451,7 +453,12 @@ void frmPrint::OnPrint()
             extras.Schedule = LoadSchedule(extras.Kaisaikai);
         }
         print.Print(*device, m_input.Singles, s, extras);
-        ReportPdf(device->WrittenFiles());
+        // A failed job has been reported; the cards written before it are not told as a success.
+        if (!device->Failed()) {
+            if (!device->Failed()) {
+                ReportPdf(device->WrittenFiles());
+            }
+        }
     } catch (const std::exception& e) {
         m_err.ReportException("cmdPrint_Click", e);
     }

@@ -2,6 +2,7 @@
 // 0.2 mm of the card's geometry (portrait, landscape, shifted), the test print's outline must
 // measure 203 x 82.5 mm, and one job per card must give one file per card.
 
+#include "FileSizeLimit.h"
 #include "print/clsTPrint.h"
 #include "print/qt/clsQtPrintDevice.h"
 #include "support/RecordingHost.h"
@@ -198,6 +199,8 @@ private slots:
     void allCardsInOneJobWriteOneFile();
     void jobFileNames();
     void unwritablePdfIsAFailedPrint();
+    void aJobCutShortByAFullDiskLeavesTheOldFile();
+    void aPdfWithoutItsTrailerIsNotComplete();
 };
 
 void tst_clsQtPrintDevice::marksLandWhereTheCardHasThem_data()
@@ -360,6 +363,64 @@ void tst_clsQtPrintDevice::unwritablePdfIsAFailedPrint()
     QCOMPARE(print.Print(device, std::vector<std::int32_t>{1}, PrintSettings{}, {}), 0);
     QVERIFY(!host.Messages.empty());
     QVERIFY(device.WrittenFiles().isEmpty());
+}
+
+void tst_clsQtPrintDevice::aJobCutShortByAFullDiskLeavesTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("card.pdf"));
+    {
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the card printed last week");
+    }
+    RecordingHost host;
+    clsTPrint print(host);
+    PrintSettings s;
+    s.SendDataA = true;
+    clsQtPrintDevice device(pdf, false);
+    {
+        const FileSizeLimit disk(1024);
+        QCOMPARE(print.Print(device, std::vector<std::int32_t>(25, 0), s, {}), 0);
+    }
+    QVERIFY(device.Failed());
+    QVERIFY(device.WrittenFiles().isEmpty());
+    QVERIFY(!host.Messages.empty());
+    QFile old(pdf);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("the card printed last week"));
+    // Nothing else is left in the folder: no part of the job under another name.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("card.pdf")});
+
+    // The same job with room: the file is replaced by the whole PDF, with the old file's mode.
+    QVERIFY(QFile::setPermissions(pdf, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    clsQtPrintDevice again(pdf, false);
+    QCOMPARE(print.Print(again, std::vector<std::int32_t>(25, 0), s, {}), 3);
+    QVERIFY(!again.Failed());
+    QVERIFY(clsQtPrintDevice::IsCompletePdf(pdf));
+    QCOMPARE(PdfPages(pdf), 3);
+    QCOMPARE(QFile::permissions(pdf) & (QFile::WriteGroup | QFile::ReadOther | QFile::ReadGroup),
+             QFile::ReadGroup);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("card.pdf")});
+}
+
+void tst_clsQtPrintDevice::aPdfWithoutItsTrailerIsNotComplete()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("card.pdf"));
+    RecordingHost host;
+    clsQtPrintDevice device(pdf, false);
+    QVERIFY(clsTPrint(host).TestPrint(device, PrintSettings{}, "A"));
+    QVERIFY(clsQtPrintDevice::IsCompletePdf(pdf));
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const qint64 size = file.size();
+    QVERIFY(file.resize(size - 40));
+    file.close();
+    QVERIFY(!clsQtPrintDevice::IsCompletePdf(pdf));
+    QVERIFY(!clsQtPrintDevice::IsCompletePdf(dir.filePath(QStringLiteral("missing.pdf"))));
 }
 
 QTEST_MAIN(tst_clsQtPrintDevice)

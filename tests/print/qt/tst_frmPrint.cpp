@@ -2,6 +2,7 @@
 // filters and switches, OK printing into PDF files while the dialog stays open, the refusals
 // and the test-print question, and Printer.ini written on close.
 
+#include "FileSizeLimit.h"
 #include "base/basText.h"
 #include "print/qt/frmPrint.h"
 #include "store/clsXmlSchedule.h"
@@ -10,10 +11,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -78,6 +81,8 @@ private slots:
     void aBadPageRangeIsRefusedBeforeAnythingIsPrinted();
     void noTicketsPrintsNothing();
     void testPrintAsksFirst();
+    void aPdfCutShortByAFullDiskIsNotReportedAsWritten();
+    void thePdfFileIsAskedInTheSharedFileDialog();
     void matchCardLinesComeFromTheRoundsSchedule();
     void closingWritesTheSettings();
 
@@ -343,6 +348,62 @@ void tst_frmPrint::testPrintAsksFirst()
     host.QueueAnswer(true);
     Child<QPushButton>(dlg, "cmdTest")->click();
     QVERIFY(QFileInfo::exists(pdf));
+}
+
+void tst_frmPrint::aPdfCutShortByAFullDiskIsNotReportedAsWritten()
+{
+    TempDir dir;
+    RecordingHost host;
+    frmPrint dlg(Input(dir, 25), host.Host(), kTwoPrinters, nullptr);
+    const QString pdf = QString::fromStdString(dir.Str()) + QStringLiteral("/all.pdf");
+    dlg.SetPdfPathChooser([&](const QString&) { return pdf; });
+    ChoosePdf(dlg);
+    Child<QCheckBox>(dlg, "chkSendDataA")->setChecked(true);
+    {
+        const FileSizeLimit disk(1024);
+        Child<QPushButton>(dlg, "cmdPrint")->click();
+    }
+    QVERIFY(!QFileInfo::exists(pdf));
+    QVERIFY(!host.Messages.empty());
+    for (const RecordingHost::Message& m : host.Messages) {
+        QVERIFY2(m.Text.find("PDF ファイルに出力しました") == std::string::npos, m.Text.c_str());
+        QVERIFY(m.Icon != MsgIcon::Information);
+    }
+    QCOMPARE(QDir(QString::fromStdString(dir.Str())).entryList(QDir::Files | QDir::Hidden),
+             QStringList());
+
+    // The test print likewise.
+    host.Messages.clear();
+    host.QueueAnswer(true);
+    {
+        const FileSizeLimit disk(1024);
+        Child<QPushButton>(dlg, "cmdTest")->click();
+    }
+    QVERIFY(!QFileInfo::exists(pdf));
+    QVERIFY(!host.Messages.empty());
+    for (const RecordingHost::Message& m : host.Messages) {
+        QVERIFY2(m.Text.find("PDF ファイルに出力しました") == std::string::npos, m.Text.c_str());
+    }
+}
+
+void tst_frmPrint::thePdfFileIsAskedInTheSharedFileDialog()
+{
+    TempDir dir;
+    RecordingHost host;
+    frmPrint dlg(Input(dir, 1), host.Host(), kTwoPrinters, nullptr);
+    ChoosePdf(dlg);
+    dlg.show();
+    QString proposed;
+    QTimer::singleShot(0, &dlg, [&] {
+        if (auto* ask = dlg.findChild<QFileDialog*>(QStringLiteral("kelvraFileDialog"))) {
+            proposed = ask->selectedFiles().value(0);
+        }
+        QApplication::activeModalWidget()->close();
+    });
+    Child<QPushButton>(dlg, "cmdPrint")->click();
+    QCOMPARE(proposed, QDir::home().filePath(QStringLiteral("K-1234.pdf")));
+    // Cancelled: nothing printed, nothing told.
+    QVERIFY(host.Messages.empty());
 }
 
 void tst_frmPrint::matchCardLinesComeFromTheRoundsSchedule()
