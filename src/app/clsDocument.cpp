@@ -2,6 +2,7 @@
 
 #include "app/basMain.h"
 #include "app/basVersion.h"
+#include "app/basVoteRound.h"
 #include "app/frmMenu.h"
 #include "base/FlagScope.h"
 #include "base/clsQuickSort.h"
@@ -367,6 +368,10 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
         rec.SingleFrame = ::SingleFrame{};
         rec.Singles.clear();
         rec.SakugenMessage.clear();
+        // Nor the vote status of the work before: a file without its own would take it over,
+        // another round's status with it.
+        rec.Vote = VoteRecord{};
+        rec.VoteTime = DateTime();
     }
     bool ok;
     {
@@ -383,6 +388,12 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
                                        std::string(kAppTitle));
         }
         return false;
+    }
+    if (blnDataFlag && version > 4) {
+        if (const auto why = basVoteRound::DropForeignVote(rec)) {
+            m_trail.ShowMessage(MsgIcon::Warning, strFileName + "\r\n" + *why,
+                                std::string(kAppTitle));
+        }
     }
     // A data file is the whole work, as saved; a conditions file changes the work.
     MuteScope clean(m_keepClean, blnDataFlag);
@@ -929,10 +940,9 @@ bool clsDocument::SortSingles(SortKind kind)
 
 VoteRecord clsDocument::ValueVote() const
 {
+    // The work's round decides which grades pay, with or without a vote status.
     VoteRecord vote = m_vote;
-    if (vote.Kaisaikai == 0) {
-        vote.Kaisaikai = m_kaisaikai;
-    }
+    vote.Kaisaikai = m_kaisaikai;
     return vote;
 }
 

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 namespace {
 class Document : public ::testing::Test
@@ -564,5 +565,100 @@ TEST_F(Document, RunUsesTheOwnProbabilitiesInTheLimitsAndTheWeightedDraw)
         EXPECT_NE(s % 3, 0) << "drew a single whose draw in match 1 cannot happen";
     }
     EXPECT_EQ(doc.Log().Text().find("自分の確率がない"), std::string::npos);
+}
+} // namespace
+
+namespace {
+// The sample data file with its round or vote block changed, saved under name.
+std::string SaveSample(const clsHost& host, const TempDir& dir, const std::string& name,
+                       const std::function<void(DataFileRecord&)>& change)
+{
+    clsTFileDRD file(host, "1.00", "");
+    DataFileRecord r;
+    EXPECT_TRUE(file.Load((dir.Path() / "sample.drd").string(), r));
+    change(r);
+    const std::string path = (dir.Path() / name).string();
+    EXPECT_TRUE(file.Save(path, true, r, false));
+    return path;
+}
+
+// A vote block of round 9001 in a file of round 198 priced the tickets by round 9001's rules
+// while grading went by 198's. The file's round decides; the foreign status is told and dropped.
+TEST_F(Document, VoteStatusOfAnotherRoundIsToldAndNotUsed)
+{
+    const std::string path =
+        SaveSample(host, dir, "foreign.drd", [](DataFileRecord& r) { r.Kaisaikai = 198; });
+    ASSERT_TRUE(doc.FileLoadDRD(path, true, true)) << rec.AllMessageText();
+    EXPECT_EQ(doc.Kaisaikai(), 198);
+    EXPECT_EQ(doc.Vote(), VoteRecord{});
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_EQ(rec.Messages[0].Icon, MsgIcon::Warning);
+    EXPECT_NE(rec.Messages[0].Text.find(
+                  "投票状況の開催回 (9001) がデータファイルの開催回 (198) と異なります。"),
+              std::string::npos)
+        << rec.Messages[0].Text;
+    // Saved again, the file holds no foreign status and opens without a word.
+    ASSERT_TRUE(doc.FileSaveDRD(path, true, true)) << rec.AllMessageText();
+    rec.Messages.clear();
+    ASSERT_TRUE(doc.FileLoadDRD(path, true, false));
+    EXPECT_TRUE(rec.Messages.empty()) << rec.AllMessageText();
+    EXPECT_EQ(doc.Vote(), VoteRecord{});
+
+    // A block without a round belongs to any round, and one of the file's own round is kept.
+    const std::string empty = SaveSample(host, dir, "empty.drd", [](DataFileRecord& r) {
+        r.Kaisaikai = 198;
+        r.Vote = VoteRecord{};
+    });
+    ASSERT_TRUE(doc.FileLoadDRD(empty, true, true));
+    EXPECT_TRUE(rec.Messages.empty()) << rec.AllMessageText();
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    EXPECT_TRUE(rec.Messages.empty()) << rec.AllMessageText();
+    EXPECT_EQ(doc.Vote().Kaisaikai, 9001);
+}
+
+// A data file without a vote block took the vote status of the work open before it, another
+// round's, and saved it as its own.
+TEST_F(Document, FileWithoutAVoteBlockTakesNoneFromTheWorkBefore)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    ASSERT_EQ(doc.Vote().Kaisaikai, 9001);
+    const std::string path =
+        SaveSample(host, dir, "noblock.drd", [](DataFileRecord& r) { r.Kaisaikai = 9002; });
+    std::string text = dir.Read("noblock.drd");
+    const std::string open = basText::ToSjis("<投票状況>");
+    const std::string close = basText::ToSjis("</投票状況>\r\n");
+    const std::size_t from = text.find(open);
+    const std::size_t to = text.find(close);
+    ASSERT_TRUE(from != std::string::npos && to != std::string::npos);
+    text.erase(from, to + close.size() - from);
+    dir.Write("noblock.drd", text);
+    ASSERT_TRUE(doc.FileLoadDRD(path, true, true)) << rec.AllMessageText();
+    EXPECT_EQ(doc.Kaisaikai(), 9002);
+    EXPECT_NE(doc.Vote().Kaisaikai, 9001);
+    EXPECT_NE(doc.GatherRecord().Vote.Kaisaikai, 9001);
+}
+
+// The value of a set counts the grades the work's round pays, whatever round the vote status
+// in use names: round 198 pays two.
+TEST_F(Document, ValueCountsTheGradesOfTheWorksRound)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    const VoteRecord vote = doc.Vote();
+    ProbabilityRecord p;
+    for (int m = 0; m < 13; ++m) {
+        p.Value[0][m] = 2500;
+        p.Value[1][m] = 5000;
+        p.Value[2][m] = 2500;
+    }
+    ASSERT_TRUE(doc.SetProbability(p));
+    ASSERT_TRUE(doc.SetSingles({0, 1, 3, 9, 27}));
+    clsTValue::SetValue three;
+    ASSERT_TRUE(doc.GetSetValue(three));
+    ASSERT_GT(three.Grade3, three.Grade2) << "a third grade must add to the chance here";
+    ASSERT_TRUE(doc.SetKaisaikai(198));
+    ASSERT_TRUE(doc.SetVote(vote));
+    clsTValue::SetValue two;
+    ASSERT_TRUE(doc.GetSetValue(two));
+    EXPECT_EQ(two.Grade3, two.Grade2);
 }
 } // namespace

@@ -78,3 +78,41 @@ TEST(cmdValue, NeedsAVoteStatusToEstimatePayoutsFrom)
     EXPECT_TRUE(out.empty()) << out;
     EXPECT_NE(err.find("<ホーム負け><投票口数> の値 \"-1\""), std::string::npos) << err;
 }
+
+// A vote block of round 9001 in a file of round 198 made value count three grades where text and
+// grade counted two.
+TEST(cmdValue, VoteStatusOfAnotherRoundIsNotUsed)
+{
+    ValueHome h;
+    DataFileRecord other = h.Sample;
+    other.Kaisaikai = 198;
+    std::string out;
+    std::string err;
+    EXPECT_EQ(h.Run({"value", h.Save(other)}, out, err), 1);
+    EXPECT_TRUE(out.empty()) << out;
+    EXPECT_NE(err.find("投票状況の開催回 (9001) がデータファイルの開催回 (198) と異なります。"),
+              std::string::npos)
+        << err;
+    EXPECT_NE(err.find("投票状況がありません。"), std::string::npos) << err;
+}
+
+// The grades that pay are the data file's round's, so a result of another round is not graded
+// against it.
+TEST(cmdGrade, ResultOfAnotherRoundIsRefused)
+{
+    ValueHome h;
+    DataFileRecord other = h.Sample;
+    other.Kaisaikai = 198;
+    other.Vote = VoteRecord{};
+    const std::string drd = h.Save(other);
+    const std::string xml = (h.dir.Path() / "SysData/toto_Result/toto_result_9001.xml").string();
+    std::string out;
+    std::string err;
+    EXPECT_EQ(h.Run({"grade", drd, "--result", xml}, out, err), 1);
+    EXPECT_TRUE(out.empty()) << out;
+    EXPECT_NE(err.find("結果ファイルの開催回 (9001) がデータファイルの開催回 (198) と異なります。"),
+              std::string::npos)
+        << err;
+    other.Kaisaikai = 9001;
+    EXPECT_EQ(h.Run({"grade", h.Save(other), "--result", xml}, out, err), 0) << err;
+}
