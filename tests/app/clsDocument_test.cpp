@@ -12,8 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <thread>
 
 namespace {
 class Document : public ::testing::Test
@@ -660,5 +663,70 @@ TEST_F(Document, ValueCountsTheGradesOfTheWorksRound)
     clsTValue::SetValue two;
     ASSERT_TRUE(doc.GetSetValue(two));
     EXPECT_EQ(two.Grade3, two.Grade2);
+}
+} // namespace
+
+namespace {
+// Another program's save of the file: the same bytes but for one ticket, written in place, so
+// that only the modification time tells it. File times move in clock ticks of a few
+// milliseconds: the write waits for the next.
+void WriteInPlace(const std::filesystem::path& path, std::string bytes)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    const std::size_t at = bytes.find("<SingleData>\r\n");
+    ASSERT_NE(at, std::string::npos);
+    bytes[at + 14] = bytes[at + 14] == '1' ? '2' : '1';
+    std::ofstream out(path, std::ios::binary | std::ios::in | std::ios::out);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// kelvra-cli run and csv import on one file both saved it, the later one silently throwing
+// away what the other had written. A save over the current file now notices the change.
+TEST_F(Document, SaveNoticesThatAnotherProgramChangedTheFile)
+{
+    std::filesystem::copy_file(Path("sample.drd"), Path("work.drd"));
+    ASSERT_TRUE(doc.FileLoadDRD(Path("work.drd"), true, true));
+    ASSERT_TRUE(doc.SetSingles({5, 6, 7}));
+    ASSERT_TRUE(doc.FileSaveDRD(Path("work.drd"), true, true));
+    EXPECT_TRUE(rec.Questions.empty()); // unchanged on disk: no question
+    const std::string mine = dir.Read("work.drd");
+    ASSERT_TRUE(doc.SetSingles({8, 9}));
+
+    // 上書きしない: the other program's file stays, the work stays unsaved.
+    WriteInPlace(Path("work.drd"), mine);
+    const std::string theirs = dir.Read("work.drd");
+    ASSERT_EQ(theirs.size(), mine.size());
+    rec.QueueAnswer(false);
+    EXPECT_FALSE(doc.FileSaveDRD(Path("work.drd"), true, true));
+    ASSERT_EQ(rec.Questions.size(), 1u);
+    EXPECT_NE(rec.Questions[0].Text.find(clsDocument::kChangedOnDiskQuestion), std::string::npos);
+    EXPECT_FALSE(rec.Questions[0].Default);
+    EXPECT_EQ(dir.Read("work.drd"), theirs);
+    EXPECT_TRUE(doc.Modified());
+    EXPECT_NE(doc.LastFailure().find("他のプログラムによって変更されています"), std::string::npos);
+    // Without dialogs (a batch, kelvra-cli run) it is refused without a question.
+    EXPECT_FALSE(doc.FileSaveDRD(Path("work.drd"), true, false));
+    EXPECT_EQ(rec.Questions.size(), 1u);
+    EXPECT_EQ(dir.Read("work.drd"), theirs);
+    EXPECT_NE(doc.LastFailure().find("work.drd"), std::string::npos);
+
+    // 上書きする: saved, and the file as saved is the one compared with from now on.
+    rec.QueueAnswer(true);
+    ASSERT_TRUE(doc.FileSaveDRD(Path("work.drd"), true, true));
+    EXPECT_EQ(rec.Questions.size(), 2u);
+    EXPECT_FALSE(doc.Modified());
+    EXPECT_NE(dir.Read("work.drd"), theirs);
+    ASSERT_TRUE(doc.FileSaveDRD(Path("work.drd"), true, false));
+    EXPECT_EQ(rec.Questions.size(), 2u);
+
+    // Save As to another file is no overwrite of the loaded one; the new file is then current.
+    WriteInPlace(Path("work.drd"), dir.Read("work.drd"));
+    ASSERT_TRUE(doc.FileSaveDRD(Path("other.drd"), true, false)) << doc.LastFailure();
+    ASSERT_TRUE(doc.FileSaveDRD(Path("other.drd"), true, false)) << doc.LastFailure();
+    // A first save asks nothing either.
+    ASSERT_TRUE(doc.New());
+    WriteInPlace(Path("other.drd"), dir.Read("other.drd"));
+    ASSERT_TRUE(doc.FileSaveDRD(Path("other.drd"), true, false)) << doc.LastFailure();
+    EXPECT_EQ(rec.Questions.size(), 2u);
 }
 } // namespace
