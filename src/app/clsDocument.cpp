@@ -2,6 +2,7 @@
 
 #include "app/basMain.h"
 #include "app/basVersion.h"
+#include "app/basVoteRound.h"
 #include "app/frmMenu.h"
 #include "base/FlagScope.h"
 #include "base/clsQuickSort.h"
@@ -269,6 +270,7 @@ bool clsDocument::New()
     m_enginePanels.Clear();
     m_engineSettings = m_enginePanels.Gather();
     m_currentFile.clear();
+    m_currentStamp.reset();
     RaiseChanged(PartAll);
     return true;
 }
@@ -303,6 +305,38 @@ bool clsDocument::RefusedWhileBusy()
     return true;
 }
 
+bool clsDocument::IsCurrentFile(const std::string& strFileName) const
+{
+    if (m_currentFile.empty()) {
+        return false;
+    }
+    if (strFileName == m_currentFile) {
+        return true;
+    }
+    std::error_code ec;
+    return std::filesystem::equivalent(strFileName, m_currentFile, ec);
+}
+
+bool clsDocument::MayOverwrite(const std::string& strFileName, bool blnDialog)
+{
+    if (!m_currentStamp || !IsCurrentFile(strFileName)) {
+        return true;
+    }
+    // A file gone meanwhile loses nothing by being written again.
+    const auto now = FileStamp::Of(strFileName);
+    if (!now || *now == *m_currentStamp) {
+        return true;
+    }
+    if (blnDialog && m_host.Ask.YesNo(strFileName + "\r\n" + std::string(kChangedOnDiskQuestion),
+                                      std::string(kAppTitle), false)) {
+        return true;
+    }
+    m_lastFailure = strFileName +
+                    " は読み込んだ後に他のプログラムによって変更されています。上書きせず、"
+                    "保存しませんでした。";
+    return false;
+}
+
 bool clsDocument::FileSaveDRD(const std::string& strFileName, bool blnDataFlag, bool blnDialog)
 {
     if (RefusedWhileBusy()) {
@@ -310,6 +344,10 @@ bool clsDocument::FileSaveDRD(const std::string& strFileName, bool blnDataFlag, 
     }
     m_lastFailure.clear();
     m_trail.Last.clear();
+    if (blnDataFlag && !MayOverwrite(strFileName, blnDialog)) {
+        return false;
+    }
+    const bool sameFile = IsCurrentFile(strFileName);
     bool ok;
     {
         AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
@@ -326,6 +364,10 @@ bool clsDocument::FileSaveDRD(const std::string& strFileName, bool blnDataFlag, 
         if (ok) {
             m_modified = false;
         }
+        // A failed save left the current file as it was; any other file is now as it stands.
+        if (ok || !sameFile) {
+            m_currentStamp = FileStamp::Of(strFileName);
+        }
         RaiseChanged(PartFile);
     }
     return ok;
@@ -341,6 +383,8 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
     // Asked without dialogs (a batch run), the file class tells why to the trail alone: a box
     // would hold the batch up until someone came to close it.
     MuteScope mute(m_trail.Muted, !blnDialog);
+    // Taken before the file is read: a change made while it is read is noticed by the next save.
+    const auto stamp = blnDataFlag ? FileStamp::Of(strFileName) : std::nullopt;
     std::int32_t version = 0;
     if (!m_drd.DataTypeCheck(strFileName, blnDataFlag, version)) {
         // A file that could not be read says why; one of another kind gets the window's words.
@@ -367,6 +411,10 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
         rec.SingleFrame = ::SingleFrame{};
         rec.Singles.clear();
         rec.SakugenMessage.clear();
+        // Nor the vote status of the work before: a file without its own would take it over,
+        // another round's status with it.
+        rec.Vote = VoteRecord{};
+        rec.VoteTime = DateTime();
     }
     bool ok;
     {
@@ -384,6 +432,12 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
         }
         return false;
     }
+    if (blnDataFlag && version > 4) {
+        if (const auto why = basVoteRound::DropForeignVote(rec)) {
+            m_trail.ShowMessage(MsgIcon::Warning, strFileName + "\r\n" + *why,
+                                std::string(kAppTitle));
+        }
+    }
     // A data file is the whole work, as saved; a conditions file changes the work.
     MuteScope clean(m_keepClean, blnDataFlag);
     const CellFlags taishou = m_multi.Taishou();
@@ -393,6 +447,7 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
     ApplyRecord(rec, blnDataFlag, version);
     if (blnDataFlag) {
         m_currentFile = strFileName;
+        m_currentStamp = stamp;
     }
     RaiseChanged(blnDataFlag                    ? PartAll
                  : m_multi.Taishou() == taishou ? PartConditions
@@ -935,10 +990,9 @@ bool clsDocument::SortSingles(SortKind kind)
 
 VoteRecord clsDocument::ValueVote() const
 {
+    // The work's round decides which grades pay, with or without a vote status.
     VoteRecord vote = m_vote;
-    if (vote.Kaisaikai == 0) {
-        vote.Kaisaikai = m_kaisaikai;
-    }
+    vote.Kaisaikai = m_kaisaikai;
     return vote;
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/clsCommandGate.h"
 #include "app/clsTicketSet.h"
+#include "base/FileStamp.h"
 #include "base/clsErrorReporter.h"
 #include "base/clsEvent.h"
 #include "base/clsHost.h"
@@ -87,7 +88,14 @@ public:
     // Everything the files, the clipboard report and batch runs take from the work.
     DataFileRecord GatherRecord() const;
 
+    // A data file saved over the current file notices when another program changed that file
+    // since it was loaded or last saved (size and time on disk): with dialogs it asks whether to
+    // overwrite it (kChangedOnDiskQuestion, default no), without them it refuses; either way a
+    // save not made leaves the work unsaved. Saving to another file, or a first save, asks
+    // nothing.
     bool FileSaveDRD(const std::string& strFileName, bool blnDataFlag, bool blnDialog);
+    static constexpr std::string_view kChangedOnDiskQuestion =
+        "このファイルは読み込んだ後に他のプログラムによって変更されています。上書きしますか？";
     // A file that fails its type check or its load leaves the work exactly as it was. The
     // engine settings are taken as the compression boxes would show them (ClampedToBoxes).
     bool FileLoadDRD(const std::string& strFileName, bool blnDataFlag, bool blnDialog);
@@ -360,6 +368,12 @@ private:
     std::vector<std::int32_t> m_singles;
     CellFlags m_covered{};
     std::string m_currentFile;
+    // The current file as it was loaded or last saved: what a save over it compares with.
+    std::optional<FileStamp> m_currentStamp;
+    bool IsCurrentFile(const std::string& strFileName) const;
+    // False (LastFailure set) when the current file changed on disk and is not to be
+    // overwritten.
+    bool MayOverwrite(const std::string& strFileName, bool blnDialog);
     std::string m_roundLabel;
     bool m_inRun = false;
     bool m_stoppedInExtraction = false;

@@ -1,6 +1,7 @@
 #include "cli/cmdGrade.h"
 
 #include "app/basMain.h"
+#include "app/basVoteRound.h"
 #include "cli/CliCommand.h"
 #include "cli/clsTerminalHost.h"
 #include "files/clsTFileDRD.h"
@@ -55,6 +56,11 @@ int CmdGrade(clsTerminalHost& host, const std::string& strHome,
         return 1;
     }
 
+    // Grading takes no vote status, but the file's is told about as when it is opened.
+    if (const auto why = basVoteRound::Mismatch(rec)) {
+        host.ShowMessage(MsgIcon::Warning, drd + ": " + *why, "");
+    }
+
     clsXmlResult store(host, strHome);
     if (xml.empty()) {
         xml = store.GetFileName(rec.Kaisaikai, rec.Kumi);
@@ -66,6 +72,16 @@ int CmdGrade(clsTerminalHost& host, const std::string& strHome,
     const ResultRecord& result = store.GetRecord();
     if (result.Kaisaikai <= 0) {
         host.ShowMessage(MsgIcon::Error, xml + ": 結果ファイルに開催回がありません。", "");
+        return 1;
+    }
+
+    // The data file's round decides the grades that pay; a result of another round is not its.
+    if (rec.Kaisaikai > 0 && result.Kaisaikai != rec.Kaisaikai) {
+        host.ShowMessage(MsgIcon::Error,
+                         xml + ": 結果ファイルの開催回 (" + std::to_string(result.Kaisaikai) +
+                             ") がデータファイルの開催回 (" + std::to_string(rec.Kaisaikai) +
+                             ") と異なります。",
+                         "");
         return 1;
     }
 

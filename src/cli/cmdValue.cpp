@@ -30,6 +30,15 @@ int CmdValue(clsTerminalHost& host, const std::string& strHome,
                          "");
         return 1;
     }
+    // Without bets to estimate the payouts from, every figure would be 0: not a value.
+    if (!doc.Vote().HasVotes()) {
+        host.ShowMessage(MsgIcon::Error,
+                         args[0] +
+                             ": 投票状況がありません。期待値には払戻金の推定に使う投票状況が必要"
+                             "です。投票状況を取得して保存したデータファイルを指定して下さい。",
+                         "");
+        return 1;
+    }
     clsTValue::SetValue sv;
     if (!doc.GetSetValue(sv)) {
         return 1; // the value class has said why

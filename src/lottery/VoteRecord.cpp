@@ -47,3 +47,13 @@ bool VoteRecord::IsValid() const
            Currency::CheckedMul(UnitsMulti, 100) == SalesMulti &&
            Currency::CheckedMul(UnitsSingle, 100) == SalesSingle;
 }
+
+bool VoteRecord::HasVotes() const
+{
+    for (const VoteMatch& m : Match) {
+        if (m.Votes[0] + m.Votes[1] + m.Votes[2] <= Currency()) {
+            return false;
+        }
+    }
+    return true;
+}

@@ -44,6 +44,9 @@ struct VoteRecord
     DateTime RefundDeadline;
 
     bool IsValid() const;
+    // Every match has bets on it: what payouts are estimated from. A round without a vote
+    // status, or with an empty one, has none.
+    bool HasVotes() const;
 
     friend bool operator==(const VoteRecord&, const VoteRecord&) = default;
 };

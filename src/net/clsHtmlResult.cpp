@@ -1,5 +1,6 @@
 #include "net/clsHtmlResult.h"
 
+#include "lottery/basAmountCheck.h"
 #include "lottery/clsToto.h"
 #include "net/basPageList.h"
 
@@ -251,6 +252,10 @@ bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::st
             basPageList::CheckAllSeen(seen);
         }
         basPageList::CheckRoundYears(rec);
+        // The store refuses such a result, so it is never taken from a page either.
+        if (const auto fault = basAmountCheck::ResultFault(rec)) {
+            throw HtmlReadError(*fault, 0);
+        }
         return true;
     });
     if (read) {

@@ -366,6 +366,13 @@ std::optional<Currency> clsHtmlToto::ToAmount(std::string_view strText) const
     if (!value || *value > Currency::FromInt(kMaxPageAmount)) {
         return std::nullopt;
     }
+    // A minus sign before the digits is kept, so that the record's check refuses the amount
+    // instead of taking its magnitude.
+    const std::string narrow = Narrow(strText);
+    const std::size_t first = narrow.find_first_of("0123456789.");
+    if (first != std::string::npos && first > 0 && narrow[first - 1] == '-') {
+        return -*value;
+    }
     return value;
 }
 

@@ -61,7 +61,8 @@ public:
     bool SplitValue2(std::string_view strText, std::string& strCount, std::string& strRate) const;
     Currency StringToCurrency(std::string_view strText) const;
     // StringToCurrency for the readers, silent: no value when the kept digits do not form one
-    // whole number of at most kMaxPageAmount. A text without digits is 0, as there.
+    // number of at most kMaxPageAmount (decimals kept: rates have them). A text without digits is
+    // 0, as there; a minus sign right before the digits makes the value negative.
     std::optional<Currency> ToAmount(std::string_view strText) const;
     // A team cell that holds a date, a time or a number: the table is shifted or broken.
     bool LooksLikeValue(std::string_view strText) const;

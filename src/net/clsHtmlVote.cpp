@@ -1,6 +1,7 @@
 #include "net/clsHtmlVote.h"
 
 #include "base/basText.h"
+#include "lottery/basAmountCheck.h"
 #include "net/basPageList.h"
 
 #include <functional>
@@ -179,6 +180,10 @@ bool clsHtmlVote::ReadList(const std::vector<std::string>& list, const std::stri
             basPageList::CheckAllSeen(seen);
             basPageList::CheckYears({{"集計時点", rec.AsOf}});
             basPageList::CheckRoundYears(rec);
+            // The store refuses such a status, so it is never taken from a page either.
+            if (const auto fault = basAmountCheck::VoteFault(rec)) {
+                throw HtmlReadError(*fault, 0);
+            }
         }
         return published;
     });

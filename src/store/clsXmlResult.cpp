@@ -80,7 +80,7 @@ void clsXmlResult::OnValue(ResultRecord& rec, const clsXmlTagReader::Stack& stac
     for (const GradeGroup& group : kGradeGroups) {
         for (std::size_t g = 1; g <= 3; ++g) {
             if (key == std::string("<") + group.Tag + "><" + kGradeTag[g - 1] + ">") {
-                (rec.*group.Values)[g] = clsXmlTagReader::MoneyOf(v);
+                (rec.*group.Values)[g] = clsXmlTagReader::AmountOf(v);
                 return;
             }
         }

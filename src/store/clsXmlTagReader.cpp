@@ -2,6 +2,7 @@
 
 #include "base/basText.h"
 #include "base/clsFileStream.h"
+#include "lottery/basAmountCheck.h"
 #include "store/basXmlValue.h"
 
 #include <cerrno>
@@ -401,6 +402,15 @@ Currency clsXmlTagReader::MoneyOf(const std::string& strValue)
                                   " まで)");
     }
     return *c;
+}
+
+Currency clsXmlTagReader::AmountOf(const std::string& strValue)
+{
+    const Currency c = MoneyOf(strValue);
+    if (const auto why = basAmountCheck::Fault(c)) {
+        throw XmlReadError(5, "金額と口数は 0 以上の整数です。" + *why);
+    }
+    return c;
 }
 
 std::int32_t clsXmlTagReader::RangeOf(const std::string& strValue, std::int32_t lngMin,

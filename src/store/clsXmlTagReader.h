@@ -132,6 +132,9 @@ public:
     // beyond Currency::ReadLimit raise the overflow error.
     static DateTime DateOf(const std::string& strValue);
     static Currency MoneyOf(const std::string& strValue);
+    // MoneyOf for prizes, winners, carry-overs, bets and sales: a negative or fractional one
+    // raises an invalid-argument error saying which it is.
+    static Currency AmountOf(const std::string& strValue);
     static std::int32_t LongOf(const std::string& strValue);
     static std::uint8_t ByteOf(const std::string& strValue);
     // A whole number within lngMin..lngMax, else the overflow error naming the range.

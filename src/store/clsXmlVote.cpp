@@ -103,7 +103,7 @@ void clsXmlVote::OnValue(VoteRecord& rec, const clsXmlTagReader::Stack& stack, c
         return;
     }
     if (const auto member = MoneyMember(key)) {
-        rec.*member = clsXmlTagReader::MoneyOf(v);
+        rec.*member = clsXmlTagReader::AmountOf(v);
         return;
     }
     const std::string field = basXmlRound::MatchField(key, v, m_match);
@@ -115,7 +115,7 @@ void clsXmlVote::OnValue(VoteRecord& rec, const clsXmlTagReader::Stack& stack, c
         const std::string tag = std::string("<") + kOutcomeTag[k] + ">";
         if (field == tag + "<投票口数>") {
             auto& m = basXmlRound::MatchAt(rec, m_match);
-            m.Votes[k] = clsXmlTagReader::MoneyOf(v);
+            m.Votes[k] = clsXmlTagReader::AmountOf(v);
         } else if (field == tag + "<投票率>") {
             auto& m = basXmlRound::MatchAt(rec, m_match);
             m.Rate[k] = clsXmlTagReader::MoneyOf(v);

@@ -12,7 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <thread>
 
 namespace {
 class Document : public ::testing::Test
@@ -615,5 +619,165 @@ TEST_F(Document, RunUsesTheOwnProbabilitiesInTheLimitsAndTheWeightedDraw)
         EXPECT_NE(s % 3, 0) << "drew a single whose draw in match 1 cannot happen";
     }
     EXPECT_EQ(doc.Log().Text().find("自分の確率がない"), std::string::npos);
+}
+} // namespace
+
+namespace {
+// The sample data file with its round or vote block changed, saved under name.
+std::string SaveSample(const clsHost& host, const TempDir& dir, const std::string& name,
+                       const std::function<void(DataFileRecord&)>& change)
+{
+    clsTFileDRD file(host, "1.00", "");
+    DataFileRecord r;
+    EXPECT_TRUE(file.Load((dir.Path() / "sample.drd").string(), r));
+    change(r);
+    const std::string path = (dir.Path() / name).string();
+    EXPECT_TRUE(file.Save(path, true, r, false));
+    return path;
+}
+
+// A vote block of round 9001 in a file of round 198 priced the tickets by round 9001's rules
+// while grading went by 198's. The file's round decides; the foreign status is told and dropped.
+TEST_F(Document, VoteStatusOfAnotherRoundIsToldAndNotUsed)
+{
+    const std::string path =
+        SaveSample(host, dir, "foreign.drd", [](DataFileRecord& r) { r.Kaisaikai = 198; });
+    ASSERT_TRUE(doc.FileLoadDRD(path, true, true)) << rec.AllMessageText();
+    EXPECT_EQ(doc.Kaisaikai(), 198);
+    EXPECT_EQ(doc.Vote(), VoteRecord{});
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_EQ(rec.Messages[0].Icon, MsgIcon::Warning);
+    EXPECT_NE(rec.Messages[0].Text.find(
+                  "投票状況の開催回 (9001) がデータファイルの開催回 (198) と異なります。"),
+              std::string::npos)
+        << rec.Messages[0].Text;
+    // Saved again, the file holds no foreign status and opens without a word.
+    ASSERT_TRUE(doc.FileSaveDRD(path, true, true)) << rec.AllMessageText();
+    rec.Messages.clear();
+    ASSERT_TRUE(doc.FileLoadDRD(path, true, false));
+    EXPECT_TRUE(rec.Messages.empty()) << rec.AllMessageText();
+    EXPECT_EQ(doc.Vote(), VoteRecord{});
+
+    // A block without a round belongs to any round, and one of the file's own round is kept.
+    const std::string empty = SaveSample(host, dir, "empty.drd", [](DataFileRecord& r) {
+        r.Kaisaikai = 198;
+        r.Vote = VoteRecord{};
+    });
+    ASSERT_TRUE(doc.FileLoadDRD(empty, true, true));
+    EXPECT_TRUE(rec.Messages.empty()) << rec.AllMessageText();
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    EXPECT_TRUE(rec.Messages.empty()) << rec.AllMessageText();
+    EXPECT_EQ(doc.Vote().Kaisaikai, 9001);
+}
+
+// A data file without a vote block took the vote status of the work open before it, another
+// round's, and saved it as its own.
+TEST_F(Document, FileWithoutAVoteBlockTakesNoneFromTheWorkBefore)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    ASSERT_EQ(doc.Vote().Kaisaikai, 9001);
+    const std::string path =
+        SaveSample(host, dir, "noblock.drd", [](DataFileRecord& r) { r.Kaisaikai = 9002; });
+    std::string text = dir.Read("noblock.drd");
+    const std::string open = basText::ToSjis("<投票状況>");
+    const std::string close = basText::ToSjis("</投票状況>\r\n");
+    const std::size_t from = text.find(open);
+    const std::size_t to = text.find(close);
+    ASSERT_TRUE(from != std::string::npos && to != std::string::npos);
+    text.erase(from, to + close.size() - from);
+    dir.Write("noblock.drd", text);
+    ASSERT_TRUE(doc.FileLoadDRD(path, true, true)) << rec.AllMessageText();
+    EXPECT_EQ(doc.Kaisaikai(), 9002);
+    EXPECT_NE(doc.Vote().Kaisaikai, 9001);
+    EXPECT_NE(doc.GatherRecord().Vote.Kaisaikai, 9001);
+}
+
+// The value of a set counts the grades the work's round pays, whatever round the vote status
+// in use names: round 198 pays two.
+TEST_F(Document, ValueCountsTheGradesOfTheWorksRound)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
+    const VoteRecord vote = doc.Vote();
+    ProbabilityRecord p;
+    for (int m = 0; m < 13; ++m) {
+        p.Value[0][m] = 2500;
+        p.Value[1][m] = 5000;
+        p.Value[2][m] = 2500;
+    }
+    ASSERT_TRUE(doc.SetProbability(p));
+    ASSERT_TRUE(doc.SetSingles({0, 1, 3, 9, 27}));
+    clsTValue::SetValue three;
+    ASSERT_TRUE(doc.GetSetValue(three));
+    ASSERT_GT(three.Grade3, three.Grade2) << "a third grade must add to the chance here";
+    ASSERT_TRUE(doc.SetKaisaikai(198));
+    ASSERT_TRUE(doc.SetVote(vote));
+    clsTValue::SetValue two;
+    ASSERT_TRUE(doc.GetSetValue(two));
+    EXPECT_EQ(two.Grade3, two.Grade2);
+}
+} // namespace
+
+namespace {
+// Another program's save of the file: the same bytes but for one ticket, written in place, so
+// that only the modification time tells it. File times move in clock ticks of a few
+// milliseconds: the write waits for the next.
+void WriteInPlace(const std::filesystem::path& path, std::string bytes)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    const std::size_t at = bytes.find("<SingleData>\r\n");
+    ASSERT_NE(at, std::string::npos);
+    bytes[at + 14] = bytes[at + 14] == '1' ? '2' : '1';
+    std::ofstream out(path, std::ios::binary | std::ios::in | std::ios::out);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// kelvra-cli run and csv import on one file both saved it, the later one silently throwing
+// away what the other had written. A save over the current file now notices the change.
+TEST_F(Document, SaveNoticesThatAnotherProgramChangedTheFile)
+{
+    std::filesystem::copy_file(Path("sample.drd"), Path("work.drd"));
+    ASSERT_TRUE(doc.FileLoadDRD(Path("work.drd"), true, true));
+    ASSERT_TRUE(doc.SetSingles({5, 6, 7}));
+    ASSERT_TRUE(doc.FileSaveDRD(Path("work.drd"), true, true));
+    EXPECT_TRUE(rec.Questions.empty()); // unchanged on disk: no question
+    const std::string mine = dir.Read("work.drd");
+    ASSERT_TRUE(doc.SetSingles({8, 9}));
+
+    // 上書きしない: the other program's file stays, the work stays unsaved.
+    WriteInPlace(Path("work.drd"), mine);
+    const std::string theirs = dir.Read("work.drd");
+    ASSERT_EQ(theirs.size(), mine.size());
+    rec.QueueAnswer(false);
+    EXPECT_FALSE(doc.FileSaveDRD(Path("work.drd"), true, true));
+    ASSERT_EQ(rec.Questions.size(), 1u);
+    EXPECT_NE(rec.Questions[0].Text.find(clsDocument::kChangedOnDiskQuestion), std::string::npos);
+    EXPECT_FALSE(rec.Questions[0].Default);
+    EXPECT_EQ(dir.Read("work.drd"), theirs);
+    EXPECT_TRUE(doc.Modified());
+    EXPECT_NE(doc.LastFailure().find("他のプログラムによって変更されています"), std::string::npos);
+    // Without dialogs (a batch, kelvra-cli run) it is refused without a question.
+    EXPECT_FALSE(doc.FileSaveDRD(Path("work.drd"), true, false));
+    EXPECT_EQ(rec.Questions.size(), 1u);
+    EXPECT_EQ(dir.Read("work.drd"), theirs);
+    EXPECT_NE(doc.LastFailure().find("work.drd"), std::string::npos);
+
+    // 上書きする: saved, and the file as saved is the one compared with from now on.
+    rec.QueueAnswer(true);
+    ASSERT_TRUE(doc.FileSaveDRD(Path("work.drd"), true, true));
+    EXPECT_EQ(rec.Questions.size(), 2u);
+    EXPECT_FALSE(doc.Modified());
+    EXPECT_NE(dir.Read("work.drd"), theirs);
+    ASSERT_TRUE(doc.FileSaveDRD(Path("work.drd"), true, false));
+    EXPECT_EQ(rec.Questions.size(), 2u);
+
+    // Save As to another file is no overwrite of the loaded one; the new file is then current.
+    WriteInPlace(Path("work.drd"), dir.Read("work.drd"));
+    ASSERT_TRUE(doc.FileSaveDRD(Path("other.drd"), true, false)) << doc.LastFailure();
+    ASSERT_TRUE(doc.FileSaveDRD(Path("other.drd"), true, false)) << doc.LastFailure();
+    // A first save asks nothing either.
+    ASSERT_TRUE(doc.New());
+    WriteInPlace(Path("other.drd"), dir.Read("other.drd"));
+    ASSERT_TRUE(doc.FileSaveDRD(Path("other.drd"), true, false)) << doc.LastFailure();
+    EXPECT_EQ(rec.Questions.size(), 2u);
 }
 } // namespace

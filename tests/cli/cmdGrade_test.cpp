@@ -144,6 +144,27 @@ TEST(cmdGrade, WinningsPastTheMoneyRangeFailWithTheReason)
     EXPECT_NE(err.find("1等の当せん金額"), std::string::npos) << err;
 }
 
+// A negative prize was printed as won ("1等 -999999999999") with a negative total.
+TEST(cmdGrade, NegativeOrFractionalPrizesAreRefused)
+{
+    Home h;
+    const std::string drd = h.SaveDrd(9001, {Homes({})});
+    ResultRecord r = h.Result(9001);
+    r.Prize[1] = Currency::FromInt(-999999999999);
+    h.SaveResult(r, "");
+    std::string out;
+    std::string err;
+    EXPECT_EQ(h.Run({"grade", drd}, out, err), 1);
+    EXPECT_TRUE(out.empty()) << out;
+    EXPECT_NE(err.find("<当せん金><一等> の値 \"-999999999999\""), std::string::npos) << err;
+    r = h.Result(9001);
+    r.Winners[3] = *Currency::Parse("300.5");
+    h.SaveResult(r, "");
+    EXPECT_EQ(h.Run({"grade", drd}, out, err), 1);
+    EXPECT_NE(err.find("<当せん口数><三等> の値 \"300.5\""), std::string::npos) << err;
+    EXPECT_NE(err.find("小数です。"), std::string::npos) << err;
+}
+
 TEST(cmdGrade, MissingResultOrArgumentsFail)
 {
     Home h;

@@ -439,6 +439,14 @@ TEST_F(PageReaderTest, VotePagesThatCannotBeReadWhole)
     fails(Replaced(page, "45,670(45.67%)", "1,000,000,000,000(45.67%)"),
           "試合1 ホーム勝ちの投票数の数値が読み取れません。 (1000000000000)");
     // A shifted row puts a date where a club belongs.
+    // Bets and sales are whole and never negative: the store would refuse the status, and a
+    // minus sign once simply fell away.
+    fails(Replaced(page, "45,670(45.67%)", "-45,670(45.67%)"),
+          "試合1 ホーム勝ちの投票口数が負の値です。 (-45670)");
+    fails(Replaced(page, "45,670(45.67%)", "45,670.5(45.67%)"),
+          "試合1 ホーム勝ちの投票口数が小数です。 (45670.5)");
+    fails(Replaced(page, "123,456,700円", "-123,456,700円"),
+          "売上金額（合計）が負の値です。 (-123456700)");
     fails(Replaced(page, "<td>ベガ ルタ仙台</td>", "<td>01/16</td>"),
           "チーム名の欄にチーム名がありません。 (01/16)");
     fails(Replaced(page, "北海 道コンサドーレ札幌", "12,345"),
@@ -494,6 +502,12 @@ TEST_F(PageReaderTest, ScheduleAndResultPagesThatCannotBeReadWhole)
           "ページに「当せん口数」の行がありません。");
     fails(Replaced(rPage, "123,456,789円", "123,456,789,012,345,678円"),
           "当せん金（1等）の数値が読み取れません。 (123,456,789,012,345,678円)");
+    fails(Replaced(rPage, "123,456,789円", "-123,456,789円"),
+          "当せん金（1等）が負の値です。 (-123456789)");
+    fails(Replaced(rPage, "<td>38口</td>", "<td>37.5口</td>"),
+          "当せん口数（2等）が小数です。 (37.5)");
+    fails(Replaced(rPage, "次回への繰越金</th><td>0円</td>", "次回への繰越金</th><td>-1円</td>"),
+          "次回への繰越金（1等）が負の値です。 (-1)");
     fails(Replaced(rPage, "<td>ベガ ルタ仙台</td>", "<td>2-1</td>"),
           "チーム名の欄にチーム名がありません。 (2-1)");
     fails(Replaced(rPage, "<td>2021年1月19日(火)</td>", "<td>1899年12月31日(日)</td>"),

@@ -96,7 +96,7 @@ ResultRecord SampleResult(std::int32_t round)
         m.AwayScore = 1;
     }
     for (int g = 1; g <= 3; ++g) {
-        r.Prize[g] = Cur("1234567.5") * (4 - g);
+        r.Prize[g] = Cur("1234567") * (4 - g);
         r.Winners[g] = Cur("12") * g;
         r.CarryOver[g] = g == 1 ? Cur("98765432") : Currency();
     }
@@ -357,7 +357,7 @@ TEST_F(XmlStore, ResultGradesFollowTheRound)
     const std::string two = r.GetXmlString();
     EXPECT_NE(
         two.find(
-            "<当せん金>\r\n<一等>3703702.5</一等>\r\n<二等>2469135</二等>\r\n</当せん金>\r\n"
+            "<当せん金>\r\n<一等>3703701</一等>\r\n<二等>2469134</二等>\r\n</当せん金>\r\n"
             "<当せん口数>\r\n<一等>12</一等>\r\n<二等>24</二等>\r\n</当せん口数>\r\n"
             "<次回への繰越金>\r\n<一等>98765432</一等>\r\n<二等>0</二等>\r\n</次回への繰越金>\r\n"
             "<販売開始日>2006/04/29</販売開始日>"),
@@ -558,7 +558,7 @@ TEST_F(DamagedStoreFiles, ValuesOutOfTheirRangeAreRefusedWithTheElement)
     EXPECT_NE(rec.Messages[0].Text.find("0～3"), std::string::npos) << rec.Messages[0].Text;
     EXPECT_NE(rec.Messages[0].Text.find("( 6 )"), std::string::npos);
 
-    const std::string prize = basText::ToSjis("<一等>3703702.5</一等>");
+    const std::string prize = basText::ToSjis("<一等>3703701</一等>");
     bad = result;
     bad.replace(bad.find(prize), prize.size(), basText::ToSjis("<一等>1000000000000.5</一等>"));
     EXPECT_TRUE(Refused(rc, bad, "<当せん金><一等> の値 \"1000000000000.5\""));
@@ -582,6 +582,75 @@ TEST_F(DamagedStoreFiles, ValuesOutOfTheirRangeAreRefusedWithTheElement)
     vote.replace(vote.find(units), units.size(),
                  basText::ToSjis("<投票口数>900000000000000</投票口数>"));
     EXPECT_TRUE(Refused(vc, vote, "<ホーム勝ち><投票口数> の値 \"900000000000000\""));
+}
+
+// Prizes, winners, carry-overs, bets and sales are whole and never negative: a file saying
+// otherwise was graded and valued as it stood ("1等 -999999999999"). Rates keep their decimals.
+TEST_F(DamagedStoreFiles, NegativeOrFractionalAmountsAreRefusedWithTheElement)
+{
+    const std::string path = dir.Str() + "/amount.xml";
+    const auto refusedResult = [&](const std::function<void(ResultRecord&)>& change,
+                                   const std::string& strWhat) {
+        ResultRecord bad = SampleResult(1234);
+        change(bad);
+        r.SetRecord(bad);
+        EXPECT_TRUE(r.XmlSave(path));
+        rec.Messages.clear();
+        clsXmlResult back(rec, dir.Str());
+        EXPECT_FALSE(back.XmlLoad(path)) << strWhat;
+        EXPECT_EQ(back.GetRecord(), ResultRecord{});
+        const std::string text = rec.AllMessageText();
+        EXPECT_NE(text.find(path), std::string::npos) << text;
+        EXPECT_NE(text.find(strWhat), std::string::npos) << text;
+    };
+    refusedResult([](ResultRecord& x) { x.Prize[1] = Cur("-999999999999"); },
+                  "<当せん金><一等> の値 \"-999999999999\"");
+    refusedResult([](ResultRecord& x) { x.Prize[3] = Cur("2500.5"); },
+                  "<当せん金><三等> の値 \"2500.5\"");
+    refusedResult([](ResultRecord& x) { x.Winners[2] = Cur("-1"); },
+                  "<当せん口数><二等> の値 \"-1\"");
+    refusedResult([](ResultRecord& x) { x.CarryOver[1] = Cur("-5"); }, "負の値です。");
+    refusedResult([](ResultRecord& x) { x.Winners[3] = Cur("0.25"); }, "小数です。");
+
+    const auto refusedVote = [&](const std::function<void(VoteRecord&)>& change,
+                                 const std::string& strWhat) {
+        VoteRecord bad = SampleVote();
+        change(bad);
+        v.SetRecord(bad);
+        EXPECT_TRUE(v.XmlSave(path));
+        rec.Messages.clear();
+        clsXmlVote back(rec, dir.Str());
+        EXPECT_FALSE(back.XmlLoad(path)) << strWhat;
+        EXPECT_NE(rec.AllMessageText().find(path), std::string::npos) << rec.AllMessageText();
+        EXPECT_NE(rec.AllMessageText().find(strWhat), std::string::npos) << rec.AllMessageText();
+        // The block a data file embeds is read by the same rules.
+        rec.Messages.clear();
+        back.SetRecord(SampleVote());
+        EXPECT_FALSE(back.SetXmlString(v.GetXmlString(false), false, "work.drd", 40));
+        EXPECT_EQ(back.GetRecord(), SampleVote());
+        EXPECT_NE(rec.AllMessageText().find("work.drd"), std::string::npos);
+        EXPECT_NE(rec.AllMessageText().find(strWhat), std::string::npos) << rec.AllMessageText();
+    };
+    refusedVote([](VoteRecord& x) { x.Match[4].Votes[1] = Cur("-1"); },
+                "<指定試合><ホーム勝ち><投票口数> の値 \"-1\"");
+    refusedVote([](VoteRecord& x) { x.Match[0].Votes[0] = Cur("12.5"); },
+                "<その他><投票口数> の値 \"12.5\"");
+    refusedVote([](VoteRecord& x) { x.UnitsTotal = Cur("-10000"); },
+                "<投票口数><合計> の値 \"-10000\"");
+    refusedVote([](VoteRecord& x) { x.SalesSingle = Cur("400000.01"); },
+                "<売上金額><シングル> の値 \"400000.01\"");
+
+    // Rates with decimals, zero counts and an empty block still read.
+    VoteRecord fine = SampleVote();
+    fine.Match[2].Rate = {Cur("33.33"), Cur("33.34"), Cur("33.33")};
+    fine.TicketsMulti = Currency();
+    v.SetRecord(fine);
+    ASSERT_TRUE(v.XmlSave(path));
+    clsXmlVote back(rec, dir.Str());
+    ASSERT_TRUE(back.XmlLoad(path)) << rec.AllMessageText();
+    EXPECT_EQ(back.GetRecord(), fine);
+    v.SetRecord(VoteRecord{});
+    EXPECT_TRUE(back.SetXmlString(v.GetXmlString(false), false));
 }
 
 // A match block numbered outside 1..13 is refused for its number before any of its values is

@@ -17,8 +17,11 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <numeric>
+#include <thread>
 
 namespace {
 QAction* MenuAction(const frmMain& window, const char* strName)
@@ -71,6 +74,7 @@ private slots:
     void closingAsksAndIsRefusedWhileBusy();
     void aFileOfAnotherKindLeavesTheWork();
     void aFileOnTheCommandLineOpensAtStart();
+    void saveAsksBeforeOverwritingAnotherProgramsChange();
 };
 
 void tst_frmMainFiles::saveAsThenReopenRestoresTheWork()
@@ -365,6 +369,56 @@ void tst_frmMainFiles::aFileOnTheCommandLineOpensAtStart()
     QCOMPARE(basQtText::ToQ(host.Messages.back().Caption), QStringLiteral("ファイルタイプ警告"));
     QVERIFY(second->Document().CurrentFile().empty());
     QVERIFY(second->Document().Multi().Value() == MarkArray{});
+}
+
+void tst_frmMainFiles::saveAsksBeforeOverwritingAnotherProgramsChange()
+{
+    RecordingHost host;
+    TempDir dir;
+    frmMain window(host.Host(), dir.Str());
+    ScriptedFileDialog dialog;
+    window.SetFileDialog(&dialog);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    clsDocument& doc = window.Document();
+    QVERIFY(doc.SetSingles({1, 2, 3}));
+    const std::string file = (dir.Path() / "UserData" / "work.drd").string();
+    dialog.Push(file);
+    QVERIFY(Trigger(window, "mnuFile_SaveAs"));
+    QVERIFY(host.Questions.empty());
+    QVERIFY(doc.SetSingles({4, 5}));
+
+    // Another program writes the file meanwhile (file times move in ticks of milliseconds).
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    std::ofstream(file, std::ios::binary | std::ios::app) << ";\r\n";
+    const auto theirs = std::filesystem::file_size(file);
+
+    // 上書き保存, answered no: the file stays theirs and the work unsaved.
+    host.QueueAnswer(false);
+    QVERIFY(Trigger(window, "mnuFile_Save"));
+    QCOMPARE(host.Questions.size(), std::size_t{1});
+    QVERIFY(host.Questions[0].Text.find(clsDocument::kChangedOnDiskQuestion) != std::string::npos);
+    QCOMPARE(std::filesystem::file_size(file), theirs);
+    QVERIFY(doc.Modified());
+    QVERIFY(Title(window).endsWith(QStringLiteral(" *")));
+
+    // Closing with 保存 asks again; no keeps the window open with its work.
+    host.QueueAnswer3(AskAnswer::Yes);
+    host.QueueAnswer(false);
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QCOMPARE(host.Questions.size(), std::size_t{3});
+    QCOMPARE(std::filesystem::file_size(file), theirs);
+
+    // Yes overwrites, and the saved file is the one compared with from then on.
+    host.QueueAnswer(true);
+    QVERIFY(Trigger(window, "mnuFile_Save"));
+    QVERIFY(!doc.Modified());
+    QVERIFY(std::filesystem::file_size(file) != theirs);
+    QVERIFY(doc.SetSingles({6}));
+    QVERIFY(Trigger(window, "mnuFile_Save"));
+    QCOMPARE(host.Questions.size(), std::size_t{4});
+    QVERIFY(!doc.Modified());
 }
 
 QTEST_MAIN(tst_frmMainFiles)
