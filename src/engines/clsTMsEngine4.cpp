@@ -124,14 +124,7 @@ std::int32_t clsTMsEngine4::StartFromFastSearch(std::span<const std::int32_t> ln
         local.push_back(m_tabu.ToLocal(s));
     }
     m_tabu.SetSlots(local);
-    const auto k = static_cast<std::int32_t>(local.size());
-    m_msg.Msg(std::to_string(k) + "を検索中...", false, true);
-    m_msg.Msg("確定", true, false);
-    m_best = m_tabu.Slots();
-    if (k <= m_settings.EndCount) {
-        StopForCount();
-    }
-    return k - 1;
+    return ConfirmStart();
 }
 
 std::int32_t clsTMsEngine4::StartFromKnownCode(std::int32_t lngBegin)
@@ -145,6 +138,11 @@ std::int32_t clsTMsEngine4::StartFromKnownCode(std::int32_t lngBegin)
     m_tabu.SetSlots(start);
     m_tabu.CompleteCover();
     m_tabu.DropRedundant();
+    return ConfirmStart();
+}
+
+std::int32_t clsTMsEngine4::ConfirmStart()
+{
     const auto k = static_cast<std::int32_t>(m_tabu.Slots().size());
     m_msg.Msg(std::to_string(k) + "を検索中...", false, true);
     m_msg.Msg("確定", true, false);

@@ -44,6 +44,9 @@ private:
     // Returns the count the search goes on with (0 when stopped).
     std::int32_t StartFromFastSearch(std::span<const std::int32_t> lngSingle,
                                      std::int32_t lngGrade);
+    // Confirms the tabu search's slots as the first cover. Returns the count the search goes on
+    // with.
+    std::int32_t ConfirmStart();
     // The log line that says why: the start count, strWhy, and where the search starts instead.
     void SayFastStart(const std::string& strWhy);
 

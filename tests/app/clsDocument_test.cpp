@@ -670,8 +670,9 @@ TEST_F(Document, VoteStatusOfAnotherRoundIsToldAndNotUsed)
     EXPECT_EQ(doc.Vote().Kaisaikai, 9001);
 }
 
-// A data file without a vote block took the vote status of the work open before it, another
-// round's, and saved it as its own.
+// An older data file has no vote block: its vote status must not be the one of the work open
+// before it, another round's, which a save would then write as its own. (A newer file without
+// its block is refused by the reader.)
 TEST_F(Document, FileWithoutAVoteBlockTakesNoneFromTheWorkBefore)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
@@ -685,6 +686,9 @@ TEST_F(Document, FileWithoutAVoteBlockTakesNoneFromTheWorkBefore)
     const std::size_t to = text.find(close);
     ASSERT_TRUE(from != std::string::npos && to != std::string::npos);
     text.erase(from, to + close.size() - from);
+    const std::size_t version = text.find("DataVersion = 6");
+    ASSERT_NE(version, std::string::npos);
+    text.replace(version, 15, "DataVersion = 4");
     dir.Write("noblock.drd", text);
     ASSERT_TRUE(doc.FileLoadDRD(path, true, true)) << rec.AllMessageText();
     EXPECT_EQ(doc.Kaisaikai(), 9002);

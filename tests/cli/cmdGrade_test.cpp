@@ -1,3 +1,4 @@
+#include "CliHome.h"
 #include "cli/CliCommand.h"
 #include "files/clsTFileDRD.h"
 #include "lottery/clsTNumber.h"
@@ -10,16 +11,9 @@
 #include <sstream>
 
 namespace {
-struct Home
+struct Home : CliHome
 {
-    TempDir dir;
-    RecordingHost host;
-    Home()
-    {
-        for (const char* f : {"TeamName.dat", "TeamName1.dat", "TeamName2.dat", "J1J2.dat"}) {
-            dir.Write(std::string("SysData/") + f, "");
-        }
-    }
+    using CliHome::SaveDrd;
 
     ResultRecord Result(std::int32_t lngKaisaikai) const
     {
@@ -55,25 +49,7 @@ struct Home
         rec.Kaisaikai = lngKaisaikai;
         rec.SingleCount = static_cast<std::int32_t>(s.size());
         rec.Singles = s;
-        clsTFileDRD file(host.Host(), "1.00", "");
-        const std::string path = (dir.Path() / "work.drd").string();
-        EXPECT_TRUE(file.Save(path, true, rec, false));
-        return path;
-    }
-
-    int Run(std::vector<std::string> words, std::string& out, std::string& err)
-    {
-        words.insert(words.begin(), {"kelvra-cli", "--home", dir.Str()});
-        std::vector<char*> argv;
-        for (auto& w : words) {
-            argv.push_back(w.data());
-        }
-        std::ostringstream o;
-        std::ostringstream e;
-        const int rc = CliMain(static_cast<int>(argv.size()), argv.data(), o, e);
-        out = o.str();
-        err = e.str();
-        return rc;
+        return CliHome::SaveDrd(rec);
     }
 };
 

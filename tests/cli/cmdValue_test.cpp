@@ -1,3 +1,4 @@
+#include "CliHome.h"
 #include "cli/CliCommand.h"
 #include "files/clsTFileDRD.h"
 #include "support/ProbabilityFixture.h"
@@ -11,18 +12,13 @@
 
 namespace {
 // The sample round's store and data file, the file given own probabilities and a few tickets.
-struct ValueHome
+struct ValueHome : CliHome
 {
-    TempDir dir;
-    RecordingHost host;
     DataFileRecord Sample;
 
     ValueHome()
     {
         CopySampleWork(dir.Path());
-        for (const char* f : {"TeamName.dat", "TeamName1.dat", "TeamName2.dat", "J1J2.dat"}) {
-            dir.Write(std::string("SysData/") + f, "");
-        }
         clsTFileDRD file(host.Host(), "1.00", "");
         EXPECT_TRUE(file.Load((dir.Path() / "sample.drd").string(), Sample));
         Sample.Probability = SameInEveryMatch(5000, 3000, 2000);
@@ -30,28 +26,7 @@ struct ValueHome
         Sample.SingleCount = static_cast<std::int32_t>(Sample.Singles.size());
     }
 
-    std::string Save(const DataFileRecord& rec)
-    {
-        clsTFileDRD file(host.Host(), "1.00", "");
-        const std::string path = (dir.Path() / "work.drd").string();
-        EXPECT_TRUE(file.Save(path, true, rec, false));
-        return path;
-    }
-
-    int Run(std::vector<std::string> words, std::string& out, std::string& err)
-    {
-        words.insert(words.begin(), {"kelvra-cli", "--home", dir.Str()});
-        std::vector<char*> argv;
-        for (auto& w : words) {
-            argv.push_back(w.data());
-        }
-        std::ostringstream o;
-        std::ostringstream e;
-        const int rc = CliMain(static_cast<int>(argv.size()), argv.data(), o, e);
-        out = o.str();
-        err = e.str();
-        return rc;
-    }
+    std::string Save(const DataFileRecord& rec) { return SaveDrd(rec); }
 };
 } // namespace
 
