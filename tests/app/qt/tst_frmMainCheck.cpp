@@ -8,10 +8,12 @@
 #include "app/qt/frmMain.h"
 #include "lottery/clsTNumber.h"
 #include "store/clsXmlResult.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/SampleRound.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 
@@ -20,8 +22,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
-#include <QtTest>
 
 #include <array>
 #include <cstdio>
@@ -502,6 +504,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_frmMainCheck)
-#include "support/TestPaths.h"
+KELVRA_QTEST(tst_frmMainCheck)
 #include "tst_frmMainCheck.moc"

@@ -8,10 +8,12 @@
 #include "app/qt/clsMultiView.h"
 #include "app/qt/frmMain.h"
 #include "base/qt/clsQtPump.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 #include "widgets/clsNumberBox.h"
@@ -21,16 +23,18 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabBar>
+#include <QTest>
 #include <QWindow>
-#include <QtTest>
 
 #include <ctime>
 #include <filesystem>
@@ -652,6 +656,5 @@ void tst_frmMainEndToEnd::screenshots()
     shoot(QStringLiteral("run-after.png"));
 }
 
-QTEST_MAIN(tst_frmMainEndToEnd)
-#include "support/TestPaths.h"
+KELVRA_QTEST(tst_frmMainEndToEnd)
 #include "tst_frmMainEndToEnd.moc"

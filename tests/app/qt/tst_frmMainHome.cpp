@@ -5,8 +5,10 @@
 #include "app/qt/clsGameView.h"
 #include "app/qt/frmMain.h"
 #include "net/FixtureSite.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsBarGraph.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
@@ -24,7 +26,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QtTest>
+#include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -510,6 +513,5 @@ void tst_frmMainHome::voteTableCoversItsColumnToTheRightEdge()
     }
 }
 
-QTEST_MAIN(tst_frmMainHome)
-#include "support/TestPaths.h"
+KELVRA_QTEST(tst_frmMainHome)
 #include "tst_frmMainHome.moc"

@@ -10,10 +10,12 @@
 #include "app/qt/clsMultiView.h"
 #include "app/qt/frmMain.h"
 #include "files/clsTFileDRD.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsMoneyEdit.h"
 #include "widgets/clsTabStrip.h"
@@ -24,7 +26,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QRadioButton>
-#include <QtTest>
+#include <QTest>
 
 #include <filesystem>
 #include <fstream>
@@ -506,6 +508,5 @@ void tst_frmMainMulti::theShownTableShadesItsTargetCells()
     QVERIFY(back(2, 0) != yellow);
 }
 
-QTEST_MAIN(tst_frmMainMulti)
-#include "support/TestPaths.h"
+KELVRA_QTEST(tst_frmMainMulti)
 #include "tst_frmMainMulti.moc"

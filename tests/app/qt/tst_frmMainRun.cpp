@@ -6,10 +6,12 @@
 #include "app/qt/clsMultiView.h"
 #include "app/qt/frmMain.h"
 #include "lottery/clsTCount.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 #include "widgets/clsNumberBox.h"
@@ -20,7 +22,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QtTest>
+#include <QTest>
 
 #include <filesystem>
 
@@ -298,6 +300,5 @@ void tst_frmMainRun::screenshots()
     QVERIFY(w.window->grab().save(folder + QStringLiteral("/run-after.png")));
 }
 
-QTEST_MAIN(tst_frmMainRun)
-#include "support/TestPaths.h"
+KELVRA_QTEST(tst_frmMainRun)
 #include "tst_frmMainRun.moc"

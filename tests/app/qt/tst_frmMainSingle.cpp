@@ -6,10 +6,12 @@
 #include "app/qt/clsSheetView.h"
 #include "app/qt/frmMain.h"
 #include "lottery/clsTNumber.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 
@@ -17,7 +19,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include <filesystem>
 
@@ -420,6 +422,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_frmMainSingle)
-#include "support/TestPaths.h"
+KELVRA_QTEST(tst_frmMainSingle)
 #include "tst_frmMainSingle.moc"

@@ -7,10 +7,12 @@
 #include "app/qt/clsRunView.h"
 #include "app/qt/frmMain.h"
 #include "lottery/clsTValue.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 
@@ -20,7 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QtTest>
+#include <QTest>
 
 #include <array>
 #include <cmath>
@@ -265,6 +267,5 @@ void tst_frmMainValue::screenshots()
     QVERIFY(w.window->grab().save(folder + QStringLiteral("/value-single.png")));
 }
 
-QTEST_MAIN(tst_frmMainValue)
-#include "support/TestPaths.h"
+KELVRA_QTEST(tst_frmMainValue)
 #include "tst_frmMainValue.moc"

@@ -7,9 +7,11 @@
 #include "app/qt/frmMain.h"
 #include "app/qt/frmOdds.h"
 #include "app/qt/frmProbability.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 #include "widgets/clsStatusBar.h"
@@ -18,7 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QtTest>
+#include <QTest>
 
 #include <filesystem>
 
@@ -383,6 +385,5 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
 }
 
-QTEST_MAIN(tst_frmOdds)
-#include "support/TestPaths.h"
+KELVRA_QTEST(tst_frmOdds)
 #include "tst_frmOdds.moc"

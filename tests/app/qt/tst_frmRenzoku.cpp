@@ -4,14 +4,16 @@
 
 #include "app/qt/frmMain.h"
 #include "app/qt/frmRenzoku.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 
 #include <QAction>
 #include <QPointer>
 #include <QTableView>
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 #include <cctype>
@@ -311,6 +313,5 @@ void tst_frmRenzoku::unsavedWorkIsOfferedForSavingFirst()
     QVERIFY(!w.window->Gate().Batch());
 }
 
-QTEST_MAIN(tst_frmRenzoku)
-#include "support/TestPaths.h"
+KELVRA_QTEST(tst_frmRenzoku)
 #include "tst_frmRenzoku.moc"

@@ -4,11 +4,16 @@
 
 #include "print/clsTPrint.h"
 #include "print/qt/clsQtPrintDevice.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 #include <vector>
@@ -362,5 +367,5 @@ void tst_clsQtPrintDevice::unwritablePdfIsAFailedPrint()
     QVERIFY(device.WrittenFiles().isEmpty());
 }
 
-QTEST_MAIN(tst_clsQtPrintDevice)
+KELVRA_QTEST(tst_clsQtPrintDevice)
 #include "tst_clsQtPrintDevice.moc"
