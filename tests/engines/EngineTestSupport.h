@@ -3,8 +3,12 @@
 // check that a result keeps its guarantee.
 
 #include "conditions/clsTMsgLog.h"
+#include "engines/clsTMsEngine1.h"
 #include "engines/clsTRandom.h"
+#include "lottery/MarkArray.h"
 #include "support/RecordingHost.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
@@ -96,6 +100,35 @@ inline std::vector<std::int32_t> RandomSubset(const std::array<int, 13>& width, 
     }
     std::shuffle(v.begin(), v.end(), gen);
     return v;
+}
+
+// The marks of a multi given as the number of outcomes per match: outcome c marked c + 1.
+inline MarkArray Marks(const std::array<int, 13>& width)
+{
+    MarkArray m{};
+    for (int match = 0; match < 13; ++match) {
+        for (int c = 0; c < width[match]; ++c) {
+            m[c][match] = 1 + c;
+        }
+    }
+    return m;
+}
+
+// How many tickets the fast greedy search keeps of the set: the count to beat.
+inline std::int32_t GreedyCount(const std::vector<std::int32_t>& set, int grade)
+{
+    RecordingHost host;
+    clsTMsgLog log;
+    clsTMsEngine1 greedy(host, host);
+    greedy.Initialize(log);
+    EXPECT_TRUE(greedy.EngineStart(set, grade));
+    return greedy.SingleCount();
+}
+
+// A step line without its elapsed time: "0012 7を検索中..." → "7を検索中...".
+inline std::string StepName(const std::string& line)
+{
+    return line.substr(line.find(' ') + 1);
 }
 
 // One engine of a kind with its host, log and generator, the clock driven by hand.

@@ -12,18 +12,9 @@ using namespace enginetest;
 
 namespace {
 
-struct OptRun
+struct OptRun : EngineRun<clsTMsEngine3>
 {
-    RecordingHost host;
-    clsTMsgLog log;
-    clsTRandom random;
-    clsTMsEngine3 engine;
-    explicit OptRun(std::uint64_t seed)
-        : random(seed)
-        , engine(host, host, random)
-    {
-        engine.Initialize(log);
-    }
+    using EngineRun::EngineRun;
     bool Searching() const
     {
         return !log.Lines().empty() && log.Lines().back().find("口を最適化中") != std::string::npos;

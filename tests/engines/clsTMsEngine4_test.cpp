@@ -26,33 +26,7 @@ EngineSettingsRecord Settings(std::int32_t begin, std::int32_t end, std::int32_t
     return s;
 }
 
-MarkArray Marks(const std::array<int, 13>& width)
-{
-    MarkArray m{};
-    for (int match = 0; match < 13; ++match) {
-        for (int c = 0; c < width[match]; ++c) {
-            m[c][match] = 1 + c;
-        }
-    }
-    return m;
-}
-
 const std::array<int, 13> kMulti{3, 3, 3, 3, 3, 2, 2, 1, 1, 1, 1, 1, 1};
-
-std::int32_t GreedyCount(const std::vector<std::int32_t>& set, int grade)
-{
-    RecordingHost host;
-    clsTMsgLog log;
-    clsTMsEngine1 greedy(host, host);
-    greedy.Initialize(log);
-    EXPECT_TRUE(greedy.EngineStart(set, grade));
-    return greedy.SingleCount();
-}
-
-std::string StepName(const std::string& line)
-{
-    return line.substr(line.find(' ') + 1);
-}
 
 // Matches 1 to n with three outcomes, the rest fixed to a draw.
 std::array<int, 13> Triples(int n)

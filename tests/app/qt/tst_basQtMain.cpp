@@ -4,11 +4,13 @@
 #include "app/basMain.h"
 #include "app/qt/basQtMain.h"
 #include "app/qt/frmMain.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 
 #include <QLabel>
-#include <QtTest>
+#include <QRegularExpression>
+#include <QTest>
 
 #include <filesystem>
 
@@ -98,5 +100,5 @@ void tst_basQtMain::withEverythingPresentTheMainWindowStands()
     QVERIFY(std::filesystem::is_directory(dir.Path() / "UserData/Kelvra"));
 }
 
-QTEST_MAIN(tst_basQtMain)
+KELVRA_QTEST(tst_basQtMain)
 #include "tst_basQtMain.moc"

@@ -12,6 +12,7 @@
 #include "conditions/clsXJoken1.h"
 #include "reference/basTotoSettings.h"
 #include "store/clsTMain.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/SampleRound.h"
 #include "support/ScriptedMenuChooser.h"
@@ -27,7 +28,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QtTest>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <filesystem>
 #include <memory>
@@ -467,5 +469,5 @@ void tst_clsJoukenPanel::everyControlHasAnAccessibleName()
              QStringLiteral("1等 上限"));
 }
 
-QTEST_MAIN(tst_clsJoukenPanel)
+KELVRA_QTEST(tst_clsJoukenPanel)
 #include "tst_clsJoukenPanel.moc"

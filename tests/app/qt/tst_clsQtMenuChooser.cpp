@@ -11,10 +11,11 @@
 #include "support/TempDir.h"
 #endif
 #include "base/qt/basQtText.h"
+#include "support/QtTestRegistry.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 QStringList VisibleTexts(const QMenu& menu)
@@ -143,5 +144,5 @@ void tst_clsQtMenuChooser::mainWindowForwardsToTheChooserSet()
     QCOMPARE(&window.MenuChooser(), &forwarding);
 }
 
-QTEST_MAIN(tst_clsQtMenuChooser)
+KELVRA_QTEST(tst_clsQtMenuChooser)
 #include "tst_clsQtMenuChooser.moc"

@@ -7,6 +7,7 @@
 #include "app/qt/frmTeamName.h"
 #include "base/qt/clsQtAsk.h"
 #include "base/qt/clsQtMessage.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 #include "support/TestPaths.h"
@@ -18,8 +19,8 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include <filesystem>
 
@@ -131,5 +132,5 @@ void tst_clsQtModalGuard::aWindowClosedUnderItsQuestionAnswersCancel()
     QTRY_VERIFY(window.isNull());
 }
 
-QTEST_MAIN(tst_clsQtModalGuard)
+KELVRA_QTEST(tst_clsQtModalGuard)
 #include "tst_clsQtModalGuard.moc"

@@ -4,13 +4,14 @@
 #include "app/clsDocument.h"
 #include "app/qt/frmKouseiBunseki.h"
 #include "app/qt/frmMain.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 
 #include <QBrush>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // Every match ◎ on the home win, match 1 also ○ on the draw: two singles, with 13 and 12
@@ -169,5 +170,5 @@ void tst_frmKouseiBunseki::closeClosesEveryWindow()
     QCOMPARE(window.KouseiBunsekiWindowCount(), 0);
 }
 
-QTEST_MAIN(tst_frmKouseiBunseki)
+KELVRA_QTEST(tst_frmKouseiBunseki)
 #include "tst_frmKouseiBunseki.moc"

@@ -4,6 +4,7 @@
 #include "app/clsDocument.h"
 #include "app/qt/frmMain.h"
 #include "base/qt/basQtText.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 #include "widgets/clsSideMenu.h"
@@ -12,7 +13,7 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QStackedWidget>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 QString ShownPage(const frmMain& window)
@@ -213,5 +214,5 @@ void tst_frmMain::brokenSettingsAreReportedAndTheWindowStillOpens()
     QCOMPARE(window.CurrentPage(), int(frmMain::PageHome));
 }
 
-QTEST_MAIN(tst_frmMain)
+KELVRA_QTEST(tst_frmMain)
 #include "tst_frmMain.moc"

@@ -8,10 +8,9 @@
 #include "app/qt/frmMain.h"
 #include "lottery/clsTNumber.h"
 #include "store/clsXmlResult.h"
-#include "support/RecordingHost.h"
+#include "support/MainWindowFixture.h"
+#include "support/QtTestRegistry.h"
 #include "support/SampleRound.h"
-#include "support/ScriptedMenuChooser.h"
-#include "support/TempDir.h"
 #include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
@@ -21,8 +20,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
-#include <QtTest>
 
 #include <array>
 #include <cstdio>
@@ -116,14 +115,11 @@ long long CliAmount(const std::string& strText)
     return std::stoll(strText.substr(0, strText.find('.')));
 }
 
-struct CheckWindow
+// Only the shipped SysData files (no stored rounds) and the sample work.
+struct CheckWindow : MainWindowFixture
 {
-    RecordingHost host;
-    TempDir dir;
-    ScriptedMenuChooser chooser;
-    std::unique_ptr<frmMain> window;
-
     explicit CheckWindow(const std::string& strIni = "Kaisaikai = 9001\r\n")
+        : MainWindowFixture(Data::Empty)
     {
         for (const auto& entry :
              fs::directory_iterator(fs::path(kelvra_test::SourceDataDir()) / "SysData")) {
@@ -135,22 +131,9 @@ struct CheckWindow
         }
         CopySampleWork(dir.Path());
         dir.Write("SysData/Kelvra.ini", strIni);
-        window = std::make_unique<frmMain>(host.Host(), dir.Str());
-        window->SetMenuChooser(&chooser);
-        window->show();
+        Open();
     }
-    clsDocument& Doc() const { return window->Document(); }
-    template <class T> T* Child(const char* strName) const
-    {
-        auto* child = window->findChild<T*>(QString::fromLatin1(strName));
-        Q_ASSERT(child != nullptr);
-        return child;
-    }
-    clsCheckPage* Page() const { return Child<clsCheckPage>("frmCheck"); }
-    void Click(const char* strName) const
-    {
-        QTest::mouseClick(Child<QAbstractButton>(strName), Qt::LeftButton);
-    }
+    clsCheckPage* Page() const { return Find<clsCheckPage>("frmCheck"); }
     // The sample work searched and saved as graded.drd, shown on the check page.
     fs::path SearchSample()
     {
@@ -179,7 +162,7 @@ struct CheckWindow
             host.Clipboard += line + "\r\n";
         }
         window->UpdateMenus();
-        Child<QAction>("mnuTool_ClipImport0")->trigger();
+        Find<QAction>("mnuTool_ClipImport0")->trigger();
     }
     // The grade tally as the page shows it: counts of grade values 1..14.
     std::vector<long long> ShownTally() const
@@ -205,18 +188,18 @@ private slots:
         const std::int32_t n = w.Doc().SingleCount();
         QVERIFY(n > 10);
         auto* page = w.Page();
-        QCOMPARE(w.Child<QLabel>("lblResultSingleCount")->text(),
+        QCOMPARE(w.Find<QLabel>("lblResultSingleCount")->text(),
                  QString::fromStdString(Currency::FromInt(n).FormatNumber(0, true)));
         // Nothing revealed yet: every single is first grade, no prizes.
         QCOMPARE(w.ShownTally()[0], static_cast<long long>(n));
         QCOMPARE(Amount(GridText(page->PrizeTable(), 1, 1)), -1LL);
-        auto* all = w.Child<QPushButton>("cmdResultViewAll");
+        auto* all = w.Find<QPushButton>("cmdResultViewAll");
         QVERIFY(all->isEnabled());
-        QVERIFY(w.Child<QPushButton>("cmdResultViewNext")->isEnabled());
+        QVERIFY(w.Find<QPushButton>("cmdResultViewNext")->isEnabled());
 
         w.Click("cmdResultViewAll");
         QVERIFY(!all->isEnabled());
-        QVERIFY(!w.Child<QPushButton>("cmdResultViewNext")->isEnabled());
+        QVERIFY(!w.Find<QPushButton>("cmdResultViewNext")->isEnabled());
         const CliGrade cli = RunGrade(w.dir.Path(), "'" + saved.string() + "'");
         QCOMPARE(cli.Code, 0);
         QCOMPARE(cli.Lines.size(), std::size_t{18});
@@ -293,7 +276,7 @@ private slots:
         w.Import(3);
         QVERIFY(w.window->ShowPage(frmMain::PageCheck));
         auto* page = w.Page();
-        QVERIFY(!w.Child<QPushButton>("cmdResultViewAll")->isEnabled());
+        QVERIFY(!w.Find<QPushButton>("cmdResultViewAll")->isEnabled());
         // Every match entered as the first single's outcomes: it is the only 1st grade.
         const auto first = Digits(w.Doc().Singles()[0]);
         for (int m = 0; m < 13; ++m) {
@@ -316,13 +299,13 @@ private slots:
         w.Import(11);
         QVERIFY(w.window->ShowPage(frmMain::PageCheck));
         auto* page = w.Page();
-        auto* label = w.Child<QLabel>("lblResultPage");
-        auto* previous = w.Child<QToolButton>("cmdResultPrevious");
-        auto* next = w.Child<QToolButton>("cmdResultNext");
+        auto* label = w.Find<QLabel>("lblResultPage");
+        auto* previous = w.Find<QToolButton>("cmdResultPrevious");
+        auto* next = w.Find<QToolButton>("cmdResultNext");
         QCOMPARE(label->text(), QStringLiteral("1／2"));
         QVERIFY(!previous->isEnabled());
         QVERIFY(next->isEnabled());
-        QCOMPARE(w.Child<QLabel>("lblResultSingleCount")->text(), QStringLiteral("11"));
+        QCOMPARE(w.Find<QLabel>("lblResultSingleCount")->text(), QStringLiteral("11"));
         QTest::mouseClick(next, Qt::LeftButton);
         QCOMPARE(label->text(), QStringLiteral("2／2"));
         QVERIFY(previous->isEnabled());
@@ -409,7 +392,7 @@ private slots:
         CheckWindow w;
         w.SearchSample();
         auto* page = w.Page();
-        auto* next = w.Child<QPushButton>("cmdResultViewNext");
+        auto* next = w.Find<QPushButton>("cmdResultViewNext");
         const ResultRecord& result = w.Doc().Result();
         const std::vector<std::int32_t> singles = w.Doc().Singles();
         for (int r = 1; r <= 13; ++r) {
@@ -431,7 +414,7 @@ private slots:
             QCOMPARE(GridText(page->PageGrid(), 14, 0), QString::number(1 + miss));
         }
         QVERIFY(!next->isEnabled());
-        QVERIFY(!w.Child<QPushButton>("cmdResultViewAll")->isEnabled());
+        QVERIFY(!w.Find<QPushButton>("cmdResultViewAll")->isEnabled());
         // Complete and official: the prize table is filled.
         QVERIFY(Amount(GridText(page->PrizeTable(), 4, 4)) >= 0);
     }
@@ -458,7 +441,7 @@ private slots:
         QVERIFY(sortedOk(false));
         w.Doc().SetSortAscending(true);
         w.window->UpdateMenus();
-        auto* menu = w.Child<QAction>("mnuEdit_Sort_Result");
+        auto* menu = w.Find<QAction>("mnuEdit_Sort_Result");
         QVERIFY(menu->isEnabled());
         menu->trigger();
         QVERIFY(sortedOk(true));
@@ -475,7 +458,7 @@ private slots:
     void AlwaysShowAllIsKeptInTheSettings()
     {
         CheckWindow w;
-        auto* box = w.Child<QCheckBox>("chkResultAll");
+        auto* box = w.Find<QCheckBox>("chkResultAll");
         QVERIFY(!box->isChecked());
         QTest::mouseClick(box, Qt::LeftButton);
         QVERIFY(w.Doc().ShowAllResults());
@@ -483,9 +466,9 @@ private slots:
         QVERIFY(w.dir.Read("SysData/Kelvra.ini").find("ResultAll = 1") != std::string::npos);
 
         CheckWindow again("Kaisaikai = 9001\r\nResultAll = 1\r\n");
-        QVERIFY(again.Child<QCheckBox>("chkResultAll")->isChecked());
+        QVERIFY(again.Find<QCheckBox>("chkResultAll")->isChecked());
         QVERIFY(again.Doc().Checker().FullResult());
-        QVERIFY(!again.Child<QPushButton>("cmdResultViewAll")->isEnabled());
+        QVERIFY(!again.Find<QPushButton>("cmdResultViewAll")->isEnabled());
     }
 
     void CountGridHidesOnClickAndTheVoteTableBringsItBack()
@@ -498,10 +481,10 @@ private slots:
         QCOMPARE(GridText(count, 0, 0), QStringLiteral("1"));
         ClickCell(count, 2, 1);
         QVERIFY(!count->isVisible());
-        ClickCell(w.Child<clsGameView>("picGame2")->VoteTable(), 1, 1);
+        ClickCell(w.Find<clsGameView>("picGame2")->VoteTable(), 1, 1);
         QVERIFY(count->isVisible());
     }
 };
 
-QTEST_MAIN(tst_frmMainCheck)
+KELVRA_QTEST(tst_frmMainCheck)
 #include "tst_frmMainCheck.moc"

@@ -8,11 +8,8 @@
 #include "app/qt/clsMultiView.h"
 #include "app/qt/frmMain.h"
 #include "base/qt/clsQtPump.h"
-#include "support/RecordingHost.h"
-#include "support/ScriptedFileDialog.h"
-#include "support/ScriptedMenuChooser.h"
-#include "support/TempDir.h"
-#include "support/TestPaths.h"
+#include "support/MainWindowFixture.h"
+#include "support/QtTestRegistry.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 #include "widgets/clsNumberBox.h"
@@ -22,16 +19,18 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabBar>
+#include <QTest>
 #include <QWindow>
-#include <QtTest>
 
 #include <ctime>
 #include <filesystem>
@@ -92,38 +91,21 @@ protected:
     }
 };
 
-struct Window
+struct Window : MainWindowFixture
 {
-    RecordingHost rec;
     ClockPump pump;
-    TempDir dir;
-    ScriptedMenuChooser chooser;
-    ScriptedFileDialog dialog;
-    std::unique_ptr<frmMain> window;
 
     // blnRealClock: the program's pump; else the recording host's, which moves no clock.
     explicit Window(bool blnRealClock, std::optional<std::uint64_t> lngSeed = std::nullopt)
     {
-        fs::copy(fs::path(kelvra_test::SourceDataDir()), dir.Path(), fs::copy_options::recursive);
-        dir.Write("SysData/Kelvra.ini", "Kaisaikai = 9001\r\n");
-        const clsHost host =
-            blnRealClock ? clsHost{rec, rec, pump, rec, rec, rec, rec} : rec.Host();
-        window = std::make_unique<frmMain>(host, dir.Str(), basTotoSettings::Defaults(),
-                                           std::string(clsDrovaneDownload::kDefaultSite), lngSeed);
-        window->SetMenuChooser(&chooser);
-        window->SetFileDialog(&dialog);
-        window->show();
+        const clsHost made =
+            blnRealClock ? clsHost{host, host, pump, host, host, host, host} : host.Host();
+        Open(std::make_unique<frmMain>(made, dir.Str(), basTotoSettings::Defaults(),
+                                       std::string(clsDrovaneDownload::kDefaultSite), lngSeed));
         window->ShowPage(frmMain::PageMulti);
     }
-    template <typename T> T* Find(const char* strName) const
-    {
-        auto* widget = window->findChild<T*>(QString::fromLatin1(strName));
-        if (widget == nullptr) {
-            qFatal("no widget %s", strName);
-        }
-        return widget;
-    }
-    clsDocument& Doc() const { return window->Document(); }
+    // The window goes before the pump it may still call.
+    ~Window() { window.reset(); }
     QListWidget* Log() const { return Find<QListWidget>("lstMsg"); }
     void MarkMulti(int lngFull) const
     {
@@ -134,10 +116,6 @@ struct Window
                 QTest::mouseClick(multi->viewport(), Qt::LeftButton, {}, rect.center());
             }
         }
-    }
-    void Click(const char* strName) const
-    {
-        QTest::mouseClick(Find<QAbstractButton>(strName), Qt::LeftButton);
     }
     void Type(const char* strName, const QString& strText) const
     {
@@ -303,7 +281,7 @@ void tst_frmMainEndToEnd::theWindowsRunIsTheCommandLinesAndReopensWhole()
     w.window->ShowPage(frmMain::PageHome);
     w.dialog.Push(work.string());
     QVERIFY(w.Trigger("mnuFile_Open"));
-    QVERIFY2(w.rec.Messages.empty(), w.rec.AllMessageText().c_str());
+    QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
     QCOMPARE(w.window->CurrentPage(), int(frmMain::PageMulti));
     QVERIFY(w.Find<QAbstractButton>("optEngine1")->isChecked());
     QVERIFY(w.Find<QAbstractButton>("chkChushutsu")->isChecked());
@@ -311,7 +289,7 @@ void tst_frmMainEndToEnd::theWindowsRunIsTheCommandLinesAndReopensWhole()
     QVERIFY(w.Doc().MultiCount() > 10);
 
     w.Click("cmdRun");
-    QVERIFY2(w.rec.Messages.empty(), w.rec.AllMessageText().c_str());
+    QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
     QCOMPARE(w.Doc().SingleCount(), 10);
     auto* log = w.Log();
     QVERIFY(log->count() > 4);
@@ -360,7 +338,7 @@ void tst_frmMainEndToEnd::theWindowsRunIsTheCommandLinesAndReopensWhole()
     QVERIFY(Panels(w.window.get()) != before);
     w.dialog.Push(saved.string());
     QVERIFY(w.Trigger("mnuFile_Open"));
-    QVERIFY2(w.rec.Messages.empty(), w.rec.AllMessageText().c_str());
+    QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
     const QStringList after = Panels(w.window.get());
     QVERIFY2(after == before, qPrintable(FirstDifference(before, after)));
     QCOMPARE(w.Doc().Kaisaikai(), 9001);
@@ -478,8 +456,8 @@ void tst_frmMainEndToEnd::aTrialSearchRestsWhilePausedAndStopsAtOnce()
     QVERIFY(refused);
     QVERIFY(disabled);
     // The refused close said why; nothing else was said.
-    QCOMPARE(w.rec.Messages.size(), std::size_t{1});
-    QCOMPARE(w.rec.Messages[0].Text, std::string(clsCommandGate::kRunningWarning));
+    QCOMPARE(w.host.Messages.size(), std::size_t{1});
+    QCOMPARE(w.host.Messages[0].Text, std::string(clsCommandGate::kRunningWarning));
     qInfo("pause acted after %lld ms, paused CPU %.3f s over 2 s, resume acted after %lld ms, "
           "stop ended the run after %lld ms (processor: pause %.3f s, stop %.3f s)",
           pauseActed, pausedCpu, resumeActed, stopped, pauseActedCpu, stoppedCpu);
@@ -549,7 +527,7 @@ void tst_frmMainEndToEnd::aStopDuringTheFullMultiEndsTheRunAtOnce()
              qPrintable(lines.join(QLatin1Char('\n'))));
     QCOMPARE(GridText(w.Find<clsGridView>("grdMeisai"), 6, 1), QStringLiteral(" 0"));
     QVERIFY(w.EditorsEnabled());
-    QVERIFY2(w.rec.Messages.empty(), w.rec.AllMessageText().c_str());
+    QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
 }
 
 void tst_frmMainEndToEnd::fileWorkKeepsTheEditorsDisabledAndTheWindowOpen()
@@ -567,7 +545,7 @@ void tst_frmMainEndToEnd::fileWorkKeepsTheEditorsDisabledAndTheWindowOpen()
     // as the window manager asks it.
     int lockedPasses = 0;
     bool disabled = true;
-    w.rec.OnDoEvents = [&](std::int64_t) {
+    w.host.OnDoEvents = [&](std::int64_t) {
         if (!doc.WorkLock()) {
             return;
         }
@@ -605,8 +583,8 @@ void tst_frmMainEndToEnd::fileWorkKeepsTheEditorsDisabledAndTheWindowOpen()
     w.window->CsvOpen();
     check("CSV open");
     QVERIFY(doc.CurrentFile().empty());
-    w.rec.OnDoEvents = nullptr;
-    QVERIFY2(w.rec.Messages.empty(), w.rec.AllMessageText().c_str());
+    w.host.OnDoEvents = nullptr;
+    QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
 }
 
 // The multi page during and after a trial search on the sample, for a look by eye: with
@@ -653,5 +631,5 @@ void tst_frmMainEndToEnd::screenshots()
     shoot(QStringLiteral("run-after.png"));
 }
 
-QTEST_MAIN(tst_frmMainEndToEnd)
+KELVRA_QTEST(tst_frmMainEndToEnd)
 #include "tst_frmMainEndToEnd.moc"

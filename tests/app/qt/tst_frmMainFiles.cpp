@@ -9,13 +9,14 @@
 #include "app/qt/basQtMain.h"
 #include "app/qt/frmMain.h"
 #include "base/qt/basQtText.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/TempDir.h"
 
 #include <QAction>
 #include <QSpinBox>
-#include <QtTest>
+#include <QTest>
 
 #include <chrono>
 #include <filesystem>
@@ -421,5 +422,5 @@ void tst_frmMainFiles::saveAsksBeforeOverwritingAnotherProgramsChange()
     QVERIFY(!doc.Modified());
 }
 
-QTEST_MAIN(tst_frmMainFiles)
+KELVRA_QTEST(tst_frmMainFiles)
 #include "tst_frmMainFiles.moc"

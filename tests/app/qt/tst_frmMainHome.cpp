@@ -5,6 +5,7 @@
 #include "app/qt/clsGameView.h"
 #include "app/qt/frmMain.h"
 #include "net/FixtureSite.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 #include "support/TestPaths.h"
@@ -25,7 +26,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QtTest>
+#include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -511,5 +513,5 @@ void tst_frmMainHome::voteTableCoversItsColumnToTheRightEdge()
     }
 }
 
-QTEST_MAIN(tst_frmMainHome)
+KELVRA_QTEST(tst_frmMainHome)
 #include "tst_frmMainHome.moc"

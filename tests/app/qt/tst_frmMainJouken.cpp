@@ -7,12 +7,13 @@
 #include "app/qt/frmMain.h"
 #include "base/qt/basQtText.h"
 #include "files/clsTFileDRD.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/TempDir.h"
 
 #include <QAction>
-#include <QtTest>
+#include <QTest>
 
 #include <filesystem>
 #include <fstream>
@@ -166,5 +167,5 @@ void tst_frmMainJouken::cancelledAndForeignFilesChangeNothing()
     QCOMPARE(window.CurrentPage(), int(frmMain::PageHome));
 }
 
-QTEST_MAIN(tst_frmMainJouken)
+KELVRA_QTEST(tst_frmMainJouken)
 #include "tst_frmMainJouken.moc"

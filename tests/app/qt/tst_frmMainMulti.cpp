@@ -10,11 +10,8 @@
 #include "app/qt/clsMultiView.h"
 #include "app/qt/frmMain.h"
 #include "files/clsTFileDRD.h"
-#include "support/RecordingHost.h"
-#include "support/ScriptedFileDialog.h"
-#include "support/ScriptedMenuChooser.h"
-#include "support/TempDir.h"
-#include "support/TestPaths.h"
+#include "support/MainWindowFixture.h"
+#include "support/QtTestRegistry.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsMoneyEdit.h"
 #include "widgets/clsTabStrip.h"
@@ -25,20 +22,11 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QRadioButton>
-#include <QtTest>
+#include <QTest>
 
-#include <filesystem>
 #include <fstream>
 
 namespace {
-namespace fs = std::filesystem;
-
-void CopySampleData(const TempDir& dir, std::int32_t lngKaisaikai)
-{
-    fs::copy(fs::path(kelvra_test::SourceDataDir()), dir.Path(), fs::copy_options::recursive);
-    dir.Write("SysData/Kelvra.ini", "Kaisaikai = " + std::to_string(lngKaisaikai) + "\r\n");
-}
-
 QString GridText(clsGridView* grid, int lngRow, int lngColumn)
 {
     return grid->Model()->data(grid->Model()->index(lngRow, lngColumn), Qt::DisplayRole).toString();
@@ -52,21 +40,11 @@ void ClickCell(clsGridView* grid, int lngRow, int lngColumn,
 }
 
 // The window on round 9001, its multi page shown.
-struct MultiWindow
+struct MultiWindow : MainWindowFixture
 {
-    RecordingHost host;
-    TempDir dir;
-    ScriptedMenuChooser chooser;
-    ScriptedFileDialog dialog;
-    std::unique_ptr<frmMain> window;
-
     MultiWindow()
     {
-        CopySampleData(dir, 9001);
-        window = std::make_unique<frmMain>(host.Host(), dir.Str());
-        window->SetMenuChooser(&chooser);
-        window->SetFileDialog(&dialog);
-        window->show();
+        Open();
         window->ShowPage(frmMain::PageMulti);
     }
     clsMultiView* Multi() const
@@ -81,14 +59,6 @@ struct MultiWindow
     {
         return window->findChild<QLabel*>(QStringLiteral("lblMultiCount"))->text();
     }
-    template <typename T> T* Find(const char* strName) const
-    {
-        auto* widget = window->findChild<T*>(QString::fromLatin1(strName));
-        if (widget == nullptr) {
-            qFatal("no widget %s", strName);
-        }
-        return widget;
-    }
     void ShowJoukenPage(int lngPage) const
     {
         auto* tabs = Find<clsTabStrip>("tabJouken");
@@ -99,7 +69,6 @@ struct MultiWindow
         auto* tabs = Find<clsTabStrip>(strStrip);
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(lngTab).center());
     }
-    QAction* Action(const char* strName) const { return Find<QAction>(strName); }
 };
 
 // The mouse where the grid geometry puts the cell, as a user clicks it.
@@ -507,5 +476,5 @@ void tst_frmMainMulti::theShownTableShadesItsTargetCells()
     QVERIFY(back(2, 0) != yellow);
 }
 
-QTEST_MAIN(tst_frmMainMulti)
+KELVRA_QTEST(tst_frmMainMulti)
 #include "tst_frmMainMulti.moc"

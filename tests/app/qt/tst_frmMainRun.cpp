@@ -6,11 +6,8 @@
 #include "app/qt/clsMultiView.h"
 #include "app/qt/frmMain.h"
 #include "lottery/clsTCount.h"
-#include "support/RecordingHost.h"
-#include "support/ScriptedFileDialog.h"
-#include "support/ScriptedMenuChooser.h"
-#include "support/TempDir.h"
-#include "support/TestPaths.h"
+#include "support/MainWindowFixture.h"
+#include "support/QtTestRegistry.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 #include "widgets/clsNumberBox.h"
@@ -21,45 +18,21 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QtTest>
-
-#include <filesystem>
+#include <QTest>
 
 namespace {
-namespace fs = std::filesystem;
-
 QString GridText(clsGridView* grid, int lngRow, int lngColumn)
 {
     return grid->Model()->data(grid->Model()->index(lngRow, lngColumn), Qt::DisplayRole).toString();
 }
 
-struct RunWindow
+struct RunWindow : MainWindowFixture
 {
-    RecordingHost host;
-    TempDir dir;
-    ScriptedMenuChooser chooser;
-    ScriptedFileDialog dialog;
-    std::unique_ptr<frmMain> window;
-
     RunWindow()
     {
-        fs::copy(fs::path(kelvra_test::SourceDataDir()), dir.Path(), fs::copy_options::recursive);
-        dir.Write("SysData/Kelvra.ini", "Kaisaikai = 9001\r\n");
-        window = std::make_unique<frmMain>(host.Host(), dir.Str());
-        window->SetMenuChooser(&chooser);
-        window->SetFileDialog(&dialog);
-        window->show();
+        Open();
         window->ShowPage(frmMain::PageMulti);
     }
-    template <typename T> T* Find(const char* strName) const
-    {
-        auto* widget = window->findChild<T*>(QString::fromLatin1(strName));
-        if (widget == nullptr) {
-            qFatal("no widget %s", strName);
-        }
-        return widget;
-    }
-    clsDocument& Doc() const { return window->Document(); }
     // Marks three outcomes of each of the first lngFull matches and one of the others, by
     // clicks on the multi grid.
     void MarkMulti(int lngFull) const
@@ -72,10 +45,6 @@ struct RunWindow
                 QTest::mouseClick(multi->viewport(), Qt::LeftButton, {}, rect.center());
             }
         }
-    }
-    void Click(const char* strName) const
-    {
-        QTest::mouseClick(Find<QAbstractButton>(strName), Qt::LeftButton);
     }
     void Type(const char* strName, const QString& strText) const
     {
@@ -299,5 +268,5 @@ void tst_frmMainRun::screenshots()
     QVERIFY(w.window->grab().save(folder + QStringLiteral("/run-after.png")));
 }
 
-QTEST_MAIN(tst_frmMainRun)
+KELVRA_QTEST(tst_frmMainRun)
 #include "tst_frmMainRun.moc"

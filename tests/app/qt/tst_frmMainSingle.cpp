@@ -6,11 +6,9 @@
 #include "app/qt/clsSheetView.h"
 #include "app/qt/frmMain.h"
 #include "lottery/clsTNumber.h"
+#include "support/MainWindowFixture.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
-#include "support/ScriptedFileDialog.h"
-#include "support/ScriptedMenuChooser.h"
-#include "support/TempDir.h"
-#include "support/TestPaths.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 
@@ -18,7 +16,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include <filesystem>
 
@@ -34,36 +32,10 @@ std::int32_t Ticket(const std::string& strDigits)
     return clsTNumber::LongToNo(k);
 }
 
-struct SingleWindow
+struct SingleWindow : MainWindowFixture
 {
-    RecordingHost host;
-    TempDir dir;
-    ScriptedMenuChooser chooser;
-    ScriptedFileDialog dialog;
-    std::unique_ptr<frmMain> window;
-
-    SingleWindow()
-    {
-        fs::copy(fs::path(kelvra_test::SourceDataDir()), dir.Path(), fs::copy_options::recursive);
-        dir.Write("SysData/Kelvra.ini", "Kaisaikai = 9001\r\n");
-        window = std::make_unique<frmMain>(host.Host(), dir.Str());
-        window->SetMenuChooser(&chooser);
-        window->SetFileDialog(&dialog);
-        window->show();
-    }
-    QAction* Action(const char* strName) const
-    {
-        auto* action = window->findChild<QAction*>(QString::fromLatin1(strName));
-        Q_ASSERT(action != nullptr);
-        return action;
-    }
-    template <class T> T* Child(const char* strName) const
-    {
-        auto* child = window->findChild<T*>(QString::fromLatin1(strName));
-        Q_ASSERT(child != nullptr);
-        return child;
-    }
-    clsSheetView* Sheet() const { return Child<clsSheetView>("picSingle"); }
+    SingleWindow() { Open(); }
+    clsSheetView* Sheet() const { return Find<clsSheetView>("picSingle"); }
     // The tickets through ツール クリップボードから取り込み, then the single page.
     void Import(const std::vector<std::string>& lines)
     {
@@ -82,7 +54,7 @@ struct SingleWindow
     }
     QString GridText(const char* strGrid, int lngRow, int lngCol) const
     {
-        auto* grid = Child<clsGridView>(strGrid);
+        auto* grid = Find<clsGridView>(strGrid);
         return grid->Model()
             ->data(grid->Model()->index(lngRow, lngCol), Qt::DisplayRole)
             .toString();
@@ -125,12 +97,12 @@ private slots:
         w.Import(lines);
         QVERIFY(w.Said("11口取り込みしました"));
         QCOMPARE(w.window->Document().Singles().size(), std::size_t{11});
-        auto* page = w.Child<QLabel>("lblPage");
+        auto* page = w.Find<QLabel>("lblPage");
         QCOMPARE(page->text(), QStringLiteral("1／2"));
         QCOMPARE(w.Sheet()->Draw().NoText(0), std::string("1"));
-        QTest::mouseClick(w.Child<QPushButton>("cmdNext"), Qt::LeftButton);
+        QTest::mouseClick(w.Find<QPushButton>("cmdNext"), Qt::LeftButton);
         QCOMPARE(page->text(), QStringLiteral("2／2"));
-        QVERIFY(!w.Child<QPushButton>("cmdNext")->isEnabled());
+        QVERIFY(!w.Find<QPushButton>("cmdNext")->isEnabled());
         // The 11th single in the first slot, the others blank.
         QCOMPARE(w.Sheet()->Draw().NoText(0), std::string("11"));
         QCOMPARE(w.Sheet()->Draw().NoText(1), std::string());
@@ -145,7 +117,7 @@ private slots:
         const std::int32_t before = w.window->Document().Singles().at(0);
 
         // Locked, and the user keeps the lock: nothing changes.
-        auto* lock = w.Child<QCheckBox>("chkEditLock");
+        auto* lock = w.Find<QCheckBox>("chkEditLock");
         QTest::mouseClick(lock, Qt::LeftButton, {}, QPoint(6, lock->height() / 2));
         QVERIFY(w.window->Document().EditLock());
         w.host.QueueAnswer(false);
@@ -181,20 +153,20 @@ private slots:
                             std::string(static_cast<std::size_t>(13 - i), '2'));
         }
         w.Import(lines);
-        auto* page = w.Child<QLabel>("lblPage");
-        auto* count = w.Child<QLabel>("lblSingleCount");
+        auto* page = w.Find<QLabel>("lblPage");
+        auto* count = w.Find<QLabel>("lblSingleCount");
         QCOMPARE(page->text(), QStringLiteral("1／1"));
         QCOMPARE(count->text(), QStringLiteral("10口"));
-        QVERIFY(!w.Child<QPushButton>("cmdNext")->isEnabled());
+        QVERIFY(!w.Find<QPushButton>("cmdNext")->isEnabled());
 
         // A cancelled add changes nothing.
         w.host.QueueAnswer(false);
-        QTest::mouseClick(w.Child<QPushButton>("cmdSingleAdd"), Qt::LeftButton);
+        QTest::mouseClick(w.Find<QPushButton>("cmdSingleAdd"), Qt::LeftButton);
         QCOMPARE(w.window->Document().SingleCount(), 10);
         QCOMPARE(page->text(), QStringLiteral("1／1"));
 
         w.host.QueueAnswer(true);
-        QTest::mouseClick(w.Child<QPushButton>("cmdSingleAdd"), Qt::LeftButton);
+        QTest::mouseClick(w.Find<QPushButton>("cmdSingleAdd"), Qt::LeftButton);
         QCOMPARE(w.window->Document().SingleCount(), 11);
         QCOMPARE(page->text(), QStringLiteral("2／2"));
         QCOMPARE(count->text(), QStringLiteral("11口"));
@@ -203,8 +175,8 @@ private slots:
         // The new single is all draws, and the figure list under its slot says so.
         QVERIFY(w.Sheet()->Draw().Marked(0, 0, 12));
         QCOMPARE(w.GridText("grdSingleList", 3, 1), QStringLiteral("0-13-0"));
-        QVERIFY(w.Child<QPushButton>("cmdPrevious")->isEnabled());
-        QVERIFY(!w.Child<QPushButton>("cmdNext")->isEnabled());
+        QVERIFY(w.Find<QPushButton>("cmdPrevious")->isEnabled());
+        QVERIFY(!w.Find<QPushButton>("cmdNext")->isEnabled());
     }
 
     void MatchListAndCountGridStandBesideTheSheet()
@@ -217,7 +189,7 @@ private slots:
         QCOMPARE(w.GridText("picSingleGame", 1, 3), QStringLiteral("浦和"));
         QCOMPARE(w.GridText("picSingleGame", 1, 0), QStringLiteral("12/05"));
         // Row for row with the sheet: match 13's row lies level with its cells.
-        auto* games = w.Child<clsGridView>("picSingleGame");
+        auto* games = w.Find<clsGridView>("picSingleGame");
         const QRect row13 = games->visualRect(games->Model()->index(13, 2));
         const QRect cell13 = w.Sheet()->CellRect(0, 1, 12);
         const int gamesTop = games->mapTo(w.window.get(), row13.topLeft()).y();
@@ -264,7 +236,7 @@ private slots:
         QCOMPARE(w.GridText("picCount", 1, 1).trimmed(), QStringLiteral("33%"));
 
         // A click on a match row of the count grid is the same switch: the menu follows.
-        auto* grid = w.Child<clsGridView>("picSCount");
+        auto* grid = w.Find<clsGridView>("picSCount");
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                           grid->visualRect(grid->Model()->index(3, 1)).center());
         QVERIFY(!doc.SinglePercent());
@@ -287,7 +259,7 @@ private slots:
     {
         SingleWindow w;
         w.Import({"0000000000000", "1111111111111"});
-        auto* sort = w.Child<QPushButton>("cmdSort");
+        auto* sort = w.Find<QPushButton>("cmdSort");
         QTest::mouseClick(sort, Qt::LeftButton);
         QCOMPARE(w.SortEntry("３等推定金額"), QStringLiteral("enabled"));
         QCOMPARE(w.SortEntry("１番人気"), QStringLiteral("enabled"));
@@ -364,7 +336,7 @@ private slots:
         SingleWindow w;
         w.Import({"0000000000000", "1111111111111", "1100000000000"});
         w.chooser.Push({"ホーム勝ち"});
-        QTest::mouseClick(w.Child<QPushButton>("cmdSort"), Qt::LeftButton);
+        QTest::mouseClick(w.Find<QPushButton>("cmdSort"), Qt::LeftButton);
         QCOMPARE(w.chooser.Pending(), std::size_t{0});
         QVERIFY(w.chooser.Errors().empty());
         const std::vector<std::int32_t>& singles = w.window->Document().Singles();
@@ -421,5 +393,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_frmMainSingle)
+KELVRA_QTEST(tst_frmMainSingle)
 #include "tst_frmMainSingle.moc"

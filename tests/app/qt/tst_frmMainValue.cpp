@@ -7,11 +7,8 @@
 #include "app/qt/clsRunView.h"
 #include "app/qt/frmMain.h"
 #include "lottery/clsTValue.h"
-#include "support/RecordingHost.h"
-#include "support/ScriptedFileDialog.h"
-#include "support/ScriptedMenuChooser.h"
-#include "support/TempDir.h"
-#include "support/TestPaths.h"
+#include "support/MainWindowFixture.h"
+#include "support/QtTestRegistry.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 
@@ -21,16 +18,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QtTest>
+#include <QTest>
 
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 
 namespace {
-namespace fs = std::filesystem;
-
 QString GridText(clsGridView* grid, int lngRow, int lngColumn)
 {
     return grid->Model()->data(grid->Model()->index(lngRow, lngColumn), Qt::DisplayRole).toString();
@@ -63,33 +57,13 @@ std::string CliOutput(const std::string& strArgs)
     return out;
 }
 
-struct ValueWindow
+struct ValueWindow : MainWindowFixture
 {
-    RecordingHost host;
-    TempDir dir;
-    ScriptedMenuChooser chooser;
-    ScriptedFileDialog dialog;
-    std::unique_ptr<frmMain> window;
-
     ValueWindow()
     {
-        fs::copy(fs::path(kelvra_test::SourceDataDir()), dir.Path(), fs::copy_options::recursive);
-        dir.Write("SysData/Kelvra.ini", "Kaisaikai = 9001\r\n");
-        window = std::make_unique<frmMain>(host.Host(), dir.Str());
-        window->SetMenuChooser(&chooser);
-        window->SetFileDialog(&dialog);
-        window->show();
+        Open();
         window->ShowPage(frmMain::PageMulti);
     }
-    template <typename T> T* Find(const char* strName) const
-    {
-        auto* widget = window->findChild<T*>(QString::fromLatin1(strName));
-        if (widget == nullptr) {
-            qFatal("no widget %s", strName);
-        }
-        return widget;
-    }
-    clsDocument& Doc() const { return window->Document(); }
     // Three outcomes of each of the first lngFull matches and one of the others, by clicks.
     void MarkMulti(int lngFull) const
     {
@@ -266,5 +240,5 @@ void tst_frmMainValue::screenshots()
     QVERIFY(w.window->grab().save(folder + QStringLiteral("/value-single.png")));
 }
 
-QTEST_MAIN(tst_frmMainValue)
+KELVRA_QTEST(tst_frmMainValue)
 #include "tst_frmMainValue.moc"

@@ -7,6 +7,7 @@
 #include "app/qt/frmMain.h"
 #include "app/qt/frmOdds.h"
 #include "app/qt/frmProbability.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/TempDir.h"
@@ -19,7 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QtTest>
+#include <QTest>
 
 #include <filesystem>
 
@@ -384,5 +385,5 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
 }
 
-QTEST_MAIN(tst_frmOdds)
+KELVRA_QTEST(tst_frmOdds)
 #include "tst_frmOdds.moc"

@@ -4,15 +4,14 @@
 
 #include "app/qt/frmMain.h"
 #include "app/qt/frmRenzoku.h"
+#include "support/MainWindowFixture.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
-#include "support/ScriptedFileDialog.h"
-#include "support/TempDir.h"
-#include "support/TestPaths.h"
 
 #include <QAction>
 #include <QPointer>
 #include <QTableView>
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 #include <cctype>
@@ -23,26 +22,19 @@ namespace fs = std::filesystem;
 
 constexpr const char* kBatchWarning = "現在処理を実行中です。連続実行処理を終了させて下さい。";
 
-struct BatchWindow
+struct BatchWindow : MainWindowFixture
 {
-    RecordingHost host;
-    TempDir dir;
-    ScriptedFileDialog dialog;
-    std::unique_ptr<frmMain> window;
     QPointer<frmRenzoku> batch;
     std::vector<std::string> files;
 
     BatchWindow()
     {
-        fs::copy(fs::path(kelvra_test::SourceDataDir()), dir.Path(), fs::copy_options::recursive);
-        dir.Write("SysData/Kelvra.ini", "Kaisaikai = 9001\r\n");
         const std::string sample = dir.Read("UserData/Kelvra/sample.drd");
         for (const char* name : {"a.drd", "b.drd", "c.drd"}) {
             dir.Write(std::string("UserData/Kelvra/") + name, sample);
             files.push_back((dir.Path() / "UserData/Kelvra" / name).string());
         }
-        window = std::make_unique<frmMain>(host.Host(), dir.Str());
-        window->show();
+        Open();
         batch = window->OpenRenzoku();
         if (batch == nullptr) {
             qFatal("no batch window");
@@ -323,5 +315,5 @@ void tst_frmRenzoku::unsavedWorkIsOfferedForSavingFirst()
     QVERIFY(!w.window->Gate().Batch());
 }
 
-QTEST_MAIN(tst_frmRenzoku)
+KELVRA_QTEST(tst_frmRenzoku)
 #include "tst_frmRenzoku.moc"

@@ -3,14 +3,15 @@
 
 #include "base/qt/basQtText.h"
 #include "base/qt/clsQtFileDialog.h"
+#include "support/QtTestRegistry.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include <functional>
 
@@ -83,5 +84,5 @@ void tst_QtFileDialog::openWithoutANameAndCancelled()
     QVERIFY(chosen.empty());
 }
 
-QTEST_MAIN(tst_QtFileDialog)
+KELVRA_QTEST(tst_QtFileDialog)
 #include "tst_QtFileDialog.moc"

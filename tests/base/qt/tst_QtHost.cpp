@@ -3,14 +3,17 @@
 
 #include "base/qt/clsQtHost.h"
 #include "base/qt/clsWaitDialog.h"
+#include "support/QtTestRegistry.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include <functional>
 
@@ -234,5 +237,5 @@ void tst_QtHost::openerStartsAProgramWithItsParameters()
     QVERIFY(!host.Host().Opener.Open("", ""));
 }
 
-QTEST_MAIN(tst_QtHost)
+KELVRA_QTEST(tst_QtHost)
 #include "tst_QtHost.moc"

@@ -5,11 +5,16 @@
 #include "FileSizeLimit.h"
 #include "print/clsTPrint.h"
 #include "print/qt/clsQtPrintDevice.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 #include <vector>
@@ -423,5 +428,5 @@ void tst_clsQtPrintDevice::aPdfWithoutItsTrailerIsNotComplete()
     QVERIFY(!clsQtPrintDevice::IsCompletePdf(dir.filePath(QStringLiteral("missing.pdf"))));
 }
 
-QTEST_MAIN(tst_clsQtPrintDevice)
+KELVRA_QTEST(tst_clsQtPrintDevice)
 #include "tst_clsQtPrintDevice.moc"

@@ -6,18 +6,20 @@
 #include "base/basText.h"
 #include "print/qt/frmPrint.h"
 #include "store/clsXmlSchedule.h"
+#include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 namespace {
 PrintJobInput Input(const TempDir& dir, std::int32_t lngTickets)
@@ -475,5 +477,5 @@ void tst_frmPrint::closingWritesTheSettings()
         ini.startsWith(QStringLiteral(";Drovane Printer Ini File (Printer.ini)\r\n;notice\r\n")));
 }
 
-QTEST_MAIN(tst_frmPrint)
+KELVRA_QTEST(tst_frmPrint)
 #include "tst_frmPrint.moc"

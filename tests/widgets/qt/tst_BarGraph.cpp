@@ -1,9 +1,11 @@
 // The bar graph: bars at their scaled places, segments split by the core, clicks by bar.
 
+#include "support/QtTestRegistry.h"
 #include "widgets/clsBarGraph.h"
 
 #include <QImage>
-#include <QtTest>
+#include <QSignalSpy>
+#include <QTest>
 
 namespace {
 const GridColor kHome = GridColor::FromRgb(255, 0, 0);
@@ -98,5 +100,5 @@ void tst_BarGraph::barsOutsideTheCountAreIgnored()
     QVERIFY(graph.Bar(3).empty());
 }
 
-QTEST_MAIN(tst_BarGraph)
+KELVRA_QTEST(tst_BarGraph)
 #include "tst_BarGraph.moc"

@@ -1,12 +1,14 @@
 // The small controls: the tab strip and the number box with up-down.
 
+#include "support/QtTestRegistry.h"
 #include "widgets/clsNumberBox.h"
 #include "widgets/clsTabStrip.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QLineEdit>
-#include <QtTest>
+#include <QSignalSpy>
+#include <QTest>
 
 class tst_Controls : public QObject
 {
@@ -114,5 +116,5 @@ void tst_Controls::numberBoxClampsWhatIsTyped()
     QCOMPARE(box.text(), QStringLiteral("1"));
 }
 
-QTEST_MAIN(tst_Controls)
+KELVRA_QTEST(tst_Controls)
 #include "tst_Controls.moc"

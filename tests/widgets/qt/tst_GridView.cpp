@@ -4,6 +4,7 @@
 
 #include "base/clsGridGeometry.h"
 #include "base/clsGridTable.h"
+#include "support/QtTestRegistry.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 
@@ -13,7 +14,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
-#include <QtTest>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <set>
 
@@ -335,5 +337,5 @@ void tst_GridView::aCellPainterDrawsTheCellsItTakes()
     QVERIFY(image.pixelColor(75, 10) != QColor(Qt::red));
 }
 
-QTEST_MAIN(tst_GridView)
+KELVRA_QTEST(tst_GridView)
 #include "tst_GridView.moc"

@@ -11,6 +11,7 @@
 #ifndef Q_MOC_RUN
 #include "lottery/clsMoneyText.h"
 #endif
+#include "support/QtTestRegistry.h"
 #include "widgets/clsBarGraph.h"
 #include "widgets/clsGridDelegate.h"
 #include "widgets/clsGridModel.h"
@@ -27,8 +28,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QTest>
 #include <QVBoxLayout>
-#include <QtTest>
 
 #include <memory>
 
@@ -273,5 +274,5 @@ void tst_KitForm::progressWindowShowsItsLog()
     Save(window, "progress-window.png");
 }
 
-QTEST_MAIN(tst_KitForm)
+KELVRA_QTEST(tst_KitForm)
 #include "tst_KitForm.moc"

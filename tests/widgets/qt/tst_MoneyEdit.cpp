@@ -5,10 +5,12 @@
 #ifndef Q_MOC_RUN
 #include "lottery/clsMoneyText.h"
 #endif
+#include "support/QtTestRegistry.h"
 #include "widgets/clsMoneyEdit.h"
 
 #include <QInputMethodEvent>
-#include <QtTest>
+#include <QSignalSpy>
+#include <QTest>
 
 namespace {
 // The model's two services: its messages are counted, its clipboard is a string.
@@ -154,5 +156,5 @@ void tst_MoneyEdit::boxIsNamedByItsLabel()
     QCOMPARE(edit.accessibleName(), QStringLiteral("2等 最大"));
 }
 
-QTEST_MAIN(tst_MoneyEdit)
+KELVRA_QTEST(tst_MoneyEdit)
 #include "tst_MoneyEdit.moc"

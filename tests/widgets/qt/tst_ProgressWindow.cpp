@@ -1,10 +1,11 @@
 // The progress window of a download: its caption, its log list as the fetch writes it, and
 // painting while the fetch keeps the event loop from running.
 
+#include "support/QtTestRegistry.h"
 #include "widgets/clsProgressWindow.h"
 
 #include <QListWidget>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // Counts the paint events a widget receives.
@@ -106,5 +107,5 @@ void tst_ProgressWindow::eachChangeIsPaintedWithoutTheEventLoop()
     list->viewport()->removeEventFilter(&counter);
 }
 
-QTEST_MAIN(tst_ProgressWindow)
+KELVRA_QTEST(tst_ProgressWindow)
 #include "tst_ProgressWindow.moc"

@@ -3,6 +3,7 @@
 
 #include "app/qt/basQtLocale.h"
 #include "base/qt/clsWaitDialog.h"
+#include "support/QtTestRegistry.h"
 #include "widgets/clsLoadingWindow.h"
 #include "widgets/clsSideMenu.h"
 #include "widgets/clsStatusBar.h"
@@ -13,8 +14,9 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
-#include <QtTest>
+#include <QTest>
 
 class tst_Widgets : public QObject
 {
@@ -140,5 +142,5 @@ void tst_Widgets::windowsFontNamesMapToTheJapaneseFont()
     }
 }
 
-QTEST_MAIN(tst_Widgets)
+KELVRA_QTEST(tst_Widgets)
 #include "tst_Widgets.moc"
