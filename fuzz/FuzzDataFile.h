@@ -4,6 +4,7 @@
 // second open, which must give back the same record: a file the program accepted once must
 // never become one it cannot open again.
 
+#include "app/basVersion.h"
 #include "base/basText.h"
 #include "files/clsTFileDRD.h"
 #include "fuzz/FuzzFile.h"
@@ -17,7 +18,9 @@
 inline void FuzzDataFile(const std::uint8_t* data, std::size_t size, bool blnDataFlag)
 {
     static FuzzHost host;
-    static clsTFileDRD drd(host.Host(), "1.00", "Kelvra");
+    // The notice the program writes on every file's second line: its Japanese keeps a file
+    // whose only other text is half-width kana from passing for UTF-8 once saved.
+    static clsTFileDRD drd(host.Host(), "1.00", std::string(basVersion::kLegalNotice));
     const std::string ext = blnDataFlag ? "drd" : "drj";
     const std::string& path = FuzzFile::Path(ext);
     FuzzFile::Write(path, data, size);

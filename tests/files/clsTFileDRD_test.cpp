@@ -1,3 +1,4 @@
+#include "app/basVersion.h"
 #include "base/basText.h"
 #include "base/clsFileStream.h"
 #include "files/clsTFileDRD.h"
@@ -702,6 +703,21 @@ TEST_F(DamagedDrd, TextNotInCp932IsRefusedNamingTheEncoding)
     msg = Refusal(basText::FromSjis(dir.Read("j.drj")));
     EXPECT_TRUE(Has(msg, "UTF-8")) << msg;
     EXPECT_EQ(Refusal("Kaisaikai = 5\r\nMulti = 1:1\r\n"), "");
+}
+
+// Half-width kana in CP932 can form valid UTF-8 ("ﾄｳ" is C4 B3). A conditions file holding no
+// other Japanese would be taken for UTF-8 and refused after the program wrote it, but for the
+// notice every file carries on its second line, which is never valid UTF-8.
+TEST_F(DamagedDrd, OwnFileWithKanaCaptionsIsNotTakenForUtf8)
+{
+    clsTFileDRD own(rec.Host(), "1.00", std::string(basVersion::kLegalNotice));
+    DataFileRecord in = Sample();
+    in.Jouken.Honmei[4].RowCaptions = {"ﾄｳ", ""};
+    ASSERT_EQ(Sjis("ﾄｳ"), "\xC4\xB3");
+    ASSERT_TRUE(own.Save(Path("kana.drj"), false, in, true));
+    DataFileRecord back;
+    ASSERT_TRUE(own.Load(Path("kana.drj"), back)) << rec.AllMessageText();
+    EXPECT_EQ(back.Jouken.Honmei[4].RowCaptions[0], "ﾄｳ");
 }
 
 TEST_F(DamagedDrd, RoundsOutsideTheProgramsRangeAreRefused)
