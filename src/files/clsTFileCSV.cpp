@@ -22,11 +22,6 @@ std::string NameOnly(const std::string& strPath)
     return std::filesystem::path(strPath).filename().string();
 }
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // The number that starts at p: up to the first non-digit after p; 0 when that is no number or
 // when the digits run to the end of the name.
 std::int32_t NumberAt(const std::string& s, std::size_t p)
@@ -35,7 +30,7 @@ std::int32_t NumberAt(const std::string& s, std::size_t p)
         return 0;
     }
     std::size_t e = p + 1;
-    while (e < s.size() && IsDigit(s[e])) {
+    while (e < s.size() && basText::IsDigit(s[e])) {
         ++e;
     }
     if (e >= s.size()) {
@@ -143,7 +138,7 @@ std::uint8_t ParseCode(std::string_view field, int m, std::int32_t lineNo,
                        const std::string& strFileName)
 {
     std::uint8_t v;
-    if (field.size() == 1 && IsDigit(field[0])) {
+    if (field.size() == 1 && basText::IsDigit(field[0])) {
         v = static_cast<std::uint8_t>(field[0] - '0');
     } else {
         const auto n = basXmlValue::ParseLong(field);

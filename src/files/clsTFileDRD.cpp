@@ -14,17 +14,6 @@
 #include <span>
 
 namespace {
-std::string_view TrimSpaces(std::string_view s)
-{
-    while (!s.empty() && s.front() == ' ') {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && s.back() == ' ') {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 void AppendHex(std::string& out, std::int32_t v)
 {
     char buf[8];
@@ -43,14 +32,14 @@ void AppendHex(std::string& out, std::int32_t v)
 // "&H" + text as a 32-bit value, as the files were always read.
 std::int32_t ParseHex(std::string_view s)
 {
-    s = TrimSpaces(s);
+    s = basText::TrimSpaces(s);
     if (s.empty() || s.size() > 8) {
         clsXmlTagReader::ThrowTypeMismatch();
     }
     std::uint32_t v = 0;
     for (const char c : s) {
         unsigned d;
-        if (c >= '0' && c <= '9') {
+        if (basText::IsDigit(c)) {
             d = static_cast<unsigned>(c - '0');
         } else if (c >= 'A' && c <= 'F') {
             d = static_cast<unsigned>(c - 'A' + 10);
@@ -245,7 +234,7 @@ std::string ReadMessage(LineReader& reader)
 {
     std::string msg;
     ReadBlock(reader, "SakugenMessage", [&](std::string_view line) {
-        if (!TrimSpaces(line).empty()) {
+        if (!basText::TrimSpaces(line).empty()) {
             msg += line;
             msg += "\r\n";
         }
@@ -262,7 +251,7 @@ bool ReadVote(LineReader& reader, clsIMessage& message, const std::string& strFi
     ReadBlock(reader, "投票状況", [&](std::string_view line) {
         // Blank lines read as nothing; kept empty, they keep the line numbers of the reports
         // right.
-        if (!TrimSpaces(line).empty()) {
+        if (!basText::TrimSpaces(line).empty()) {
             xml += line;
         }
         xml += "\r\n";
@@ -307,8 +296,8 @@ FileHead ReadHead(std::string_view bytes)
         if ((!line.empty() && line.front() == ';') || eq == std::string::npos) {
             continue;
         }
-        const std::string_view k = TrimSpaces(std::string_view(line).substr(0, eq));
-        const std::string_view v = TrimSpaces(std::string_view(line).substr(eq + 1));
+        const std::string_view k = basText::TrimSpaces(std::string_view(line).substr(0, eq));
+        const std::string_view v = basText::TrimSpaces(std::string_view(line).substr(eq + 1));
         if (k == "Software") {
             head.Software = v;
         } else if (k == "DataType") {
@@ -830,7 +819,7 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
                 }
                 continue;
             }
-            currentKey = TrimSpaces(line.substr(0, eq));
+            currentKey = basText::TrimSpaces(line.substr(0, eq));
             if (strict && lateKeyLine == 0 &&
                 (lastBlock == kBlockTags[1] || lastBlock == kBlockTags[2])) {
                 // Told once the whole file is read, so that a count after the singles keeps
@@ -839,7 +828,7 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
                 lateKey = currentKey;
                 lateBlock = lastBlock;
             }
-            const std::string_view v = TrimSpaces(line.substr(eq + 1));
+            const std::string_view v = basText::TrimSpaces(line.substr(eq + 1));
             if (currentKey != "SingleCount") {
                 ReadKey(currentKey, v, rec);
                 continue;

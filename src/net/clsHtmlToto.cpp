@@ -11,22 +11,17 @@ constexpr std::string_view kDai = "第";
 constexpr std::string_view kKai = "回";
 constexpr std::string_view kWave = "～";
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // Reads 1..maxDigits digits at pos into value; false when there is none.
 bool ReadNumber(std::string_view s, std::size_t& pos, std::size_t maxDigits, int& value)
 {
     std::size_t n = 0;
     value = 0;
-    while (pos < s.size() && IsDigit(s[pos]) && n < maxDigits) {
+    while (pos < s.size() && basText::IsDigit(s[pos]) && n < maxDigits) {
         value = value * 10 + (s[pos] - '0');
         ++pos;
         ++n;
     }
-    return n > 0 && !(pos < s.size() && IsDigit(s[pos]));
+    return n > 0 && !(pos < s.size() && basText::IsDigit(s[pos]));
 }
 
 bool Consume(std::string_view s, std::size_t& pos, std::string_view token)
@@ -195,7 +190,7 @@ std::optional<std::string> KeptNumber(std::string_view strText)
 {
     std::string kept;
     for (char c : strText) {
-        if (IsDigit(c) || c == '.') {
+        if (basText::IsDigit(c) || c == '.') {
             kept += c;
         }
     }
@@ -303,7 +298,7 @@ bool clsHtmlToto::Kaisaikai(std::string_view strText, std::int32_t& lngKaisaikai
     }
     std::int64_t value = 0;
     for (char c : digits) {
-        if (!IsDigit(c)) {
+        if (!basText::IsDigit(c)) {
             throw HtmlReadError::TypeMismatch(digits);
         }
         value = value * 10 + (c - '0');
@@ -387,7 +382,7 @@ bool clsHtmlToto::LooksLikeValue(std::string_view strText) const
     }
     bool digit = false;
     for (char c : s) {
-        if (IsDigit(c)) {
+        if (basText::IsDigit(c)) {
             digit = true;
         } else if (std::string_view(",.%()-+:/ ").find(c) == std::string_view::npos) {
             return false;

@@ -1,5 +1,7 @@
 #include "results/clsTProbabilityEntry.h"
 
+#include "base/basText.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -45,7 +47,7 @@ std::optional<double> clsTProbabilityEntry::ReadOdds(std::string_view strText)
     bool digit = false;
     bool point = false;
     for (const char c : strText) {
-        if (c >= '0' && c <= '9') {
+        if (basText::IsDigit(c)) {
             digit = true;
         } else if (c == '.' && !point) {
             point = true;

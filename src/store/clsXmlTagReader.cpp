@@ -20,11 +20,6 @@ std::string_view TrimPiece(std::string_view s)
     }
     return s;
 }
-
-bool StartsWith(std::string_view s, std::string_view p)
-{
-    return s.substr(0, p.size()) == p;
-}
 } // namespace
 
 namespace {
@@ -115,7 +110,7 @@ bool clsXmlTagReader::Read(std::string_view strText, const ValueHandler& handler
                 return broken("ルート要素 </" + stack.front().substr(1) +
                               " の後にデータがあります。");
             }
-            if (StartsWith(p, "</")) {
+            if (p.starts_with("</")) {
                 const std::string open = "<" + std::string(p.substr(2));
                 if (stack.empty()) {
                     return broken(std::string(p) + " に対応する開始タグがありません。");
@@ -129,7 +124,7 @@ bool clsXmlTagReader::Read(std::string_view strText, const ValueHandler& handler
                 } else {
                     rootClosed = true; // the root stays on the stack
                 }
-            } else if (StartsWith(p, "<?")) {
+            } else if (p.starts_with("<?")) {
                 continue;
             } else if (p.front() == '<') {
                 stack.emplace_back(p);
@@ -180,9 +175,9 @@ std::string clsXmlTagReader::Escape(std::string_view strText)
             out += "&lt;";
         } else if (c == '>') {
             out += "&gt;";
-        } else if (c == '&' && (StartsWith(strText.substr(i + 1), "lt;") ||
-                                StartsWith(strText.substr(i + 1), "gt;") ||
-                                StartsWith(strText.substr(i + 1), "amp;"))) {
+        } else if (c == '&' && (strText.substr(i + 1).starts_with("lt;") ||
+                                strText.substr(i + 1).starts_with("gt;") ||
+                                strText.substr(i + 1).starts_with("amp;"))) {
             out += "&amp;";
         } else {
             out += c;
@@ -199,13 +194,13 @@ std::string clsXmlTagReader::Unescape(std::string_view strText)
     std::string out;
     for (std::size_t i = 0; i < strText.size();) {
         const std::string_view rest = strText.substr(i);
-        if (StartsWith(rest, "&lt;")) {
+        if (rest.starts_with("&lt;")) {
             out += '<';
             i += 4;
-        } else if (StartsWith(rest, "&gt;")) {
+        } else if (rest.starts_with("&gt;")) {
             out += '>';
             i += 4;
-        } else if (StartsWith(rest, "&amp;")) {
+        } else if (rest.starts_with("&amp;")) {
             out += '&';
             i += 5;
         } else {
