@@ -20,27 +20,27 @@ ErrorRecord IoError(int intErrno, const std::string& strPath)
     switch (intErrno) {
     case ENOENT:
     case ENOTDIR:
-        r.Number = 76;
+        r.Number = ErrorNumber::PathNotFound;
         r.Description = "パスが見つかりません。";
         break;
     case EACCES:
     case EPERM:
     case EROFS:
-        r.Number = 70;
+        r.Number = ErrorNumber::PermissionDenied;
         r.Description = "書き込みできません。";
         break;
     case ENOSPC:
     case EDQUOT:
-        r.Number = 61;
+        r.Number = ErrorNumber::DiskFull;
         r.Description = "ディスクの空き容量が不足しています。";
         break;
     case EISDIR:
     case clsFileStream::NotRegularFile:
-        r.Number = 75;
+        r.Number = ErrorNumber::PathAccess;
         r.Description = "パス名が無効です。";
         break;
     default:
-        r.Number = 57;
+        r.Number = ErrorNumber::DeviceIo;
         r.Description = "デバイス I/O エラーです。";
         break;
     }
@@ -246,10 +246,12 @@ std::string clsFileStream::ErrorText(int intCode)
 ErrorRecord clsFileStream::ReadFailure(const std::string& strPath, int intCode)
 {
     if (intCode == ENOENT || intCode == ENOTDIR) {
-        return ErrorRecord{"ファイルが見つかりません。 " + strPath, 53, std::string(kAppTitle)};
+        return ErrorRecord{"ファイルが見つかりません。 " + strPath, ErrorNumber::FileNotFound,
+                           std::string(kAppTitle)};
     }
     return ErrorRecord{"ファイルを読み込めません。 (" + strPath + ": " + ErrorText(intCode) + ")",
-                       intCode == NotRegularFile ? 75 : 57, std::string(kAppTitle)};
+                       intCode == NotRegularFile ? 75 : ErrorNumber::DeviceIo,
+                       std::string(kAppTitle)};
 }
 
 int clsFileStream::ReadChunks(const std::string& strPath,

@@ -143,21 +143,23 @@ std::uint8_t ParseCode(std::string_view field, int m, std::int32_t lineNo,
     } else {
         const auto n = basXmlValue::ParseLong(field);
         if (!n) {
-            throw CsvError{13, "型が一致しません。 (" + strFileName + " " + std::to_string(lineNo) +
-                                   "行目の" + std::to_string(m + 1) + "試合目)"};
+            throw CsvError{ErrorNumber::TypeMismatch, "型が一致しません。 (" + strFileName + " " +
+                                                          std::to_string(lineNo) + "行目の" +
+                                                          std::to_string(m + 1) + "試合目)"};
         }
         if (*n < 0 || *n > 255) {
-            throw CsvError{6, "オーバーフローしました。 (" + strFileName + " " +
-                                  std::to_string(lineNo) + "行目の" + std::to_string(m + 1) +
-                                  "試合目)"};
+            throw CsvError{ErrorNumber::Overflow, "オーバーフローしました。 (" + strFileName + " " +
+                                                      std::to_string(lineNo) + "行目の" +
+                                                      std::to_string(m + 1) + "試合目)"};
         }
         v = static_cast<std::uint8_t>(*n);
     }
     if (v > 2) {
         // Never let a digit outside the outcome codes make a ticket number beyond the
         // numbering: the tables indexed by it would be read out of bounds.
-        throw CsvError{0, std::to_string(lineNo) + "行目の" + std::to_string(m + 1) +
-                              "試合目が 0, 1, 2 以外の値 (" + std::to_string(v) + ") です。"};
+        throw CsvError{ErrorNumber::None,
+                       std::to_string(lineNo) + "行目の" + std::to_string(m + 1) +
+                           "試合目が 0, 1, 2 以外の値 (" + std::to_string(v) + ") です。"};
     }
     return v;
 }
@@ -278,7 +280,7 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
         // A file without a single ticket is refused rather than read as an empty set: taken
         // as one, it would replace the user's whole set with nothing.
         if (lines == 0) {
-            throw CsvError{0, "ファイルが空です。"};
+            throw CsvError{ErrorNumber::None, "ファイルが空です。"};
         }
         std::vector<std::int32_t> out(static_cast<std::size_t>(lines));
         m_host.Wait.WaitShow("CSVファイルの読込中", lines);
@@ -291,7 +293,7 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
         const auto parse = [&](std::string_view line) {
             ++lineNo;
             if (lineNo > lines) {
-                throw CsvError{0, "読み込み中にファイルが変わりました。"};
+                throw CsvError{ErrorNumber::None, "読み込み中にファイルが変わりました。"};
             }
             // Only a line of exactly 13 fields is a ticket; headers and blank lines are skipped.
             const std::size_t fields = CountFields(line);
@@ -313,11 +315,11 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
             m_err.ReportError("CsvLoad_Sub",
                               ErrorRecord{"ファイルを読み込めません。 (" + strFileName + ": " +
                                               clsFileStream::ErrorText(e) + ")",
-                                          57, std::string(kAppTitle)});
+                                          ErrorNumber::DeviceIo, std::string(kAppTitle)});
             return false;
         }
         if (j == 0) {
-            throw CsvError{0, NoTicketText(lines, firstOther, firstOtherFields)};
+            throw CsvError{ErrorNumber::None, NoTicketText(lines, firstOther, firstOtherFields)};
         }
         m_host.Wait.WaitValue(lines);
         out.resize(static_cast<std::size_t>(j));
@@ -325,7 +327,7 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
         lngSingle = std::move(out);
         return true;
     } catch (const CsvError& e) {
-        if (e.Number == 0) {
+        if (e.Number == ErrorNumber::None) {
             m_err.Report("CsvLoad_Sub",
                          strFileName + "\r\n" + e.Text + "\r\nCSVファイルを読み込めませんでした。");
         } else {

@@ -81,7 +81,8 @@ ProbabilityRecord ParseProbability(std::string_view v)
         const std::string_view group =
             v.substr(start, comma == std::string_view::npos ? v.size() - start : comma - start);
         if (row >= 3) {
-            throw XmlReadError(13, "型が一致しません。 (確率の組が 3 つより多くあります)");
+            throw XmlReadError(ErrorNumber::TypeMismatch,
+                               "型が一致しません。 (確率の組が 3 つより多くあります)");
         }
         std::size_t col = 0;
         std::size_t from = 0;
@@ -90,8 +91,9 @@ ProbabilityRecord ParseProbability(std::string_view v)
             const std::string_view piece = group.substr(
                 from, colon == std::string_view::npos ? group.size() - from : colon - from);
             if (col >= 13) {
-                throw XmlReadError(13, "型が一致しません。 (確率の組 " + std::to_string(row + 1) +
-                                           " に 13 より多くの値があります)");
+                throw XmlReadError(ErrorNumber::TypeMismatch, "型が一致しません。 (確率の組 " +
+                                                                  std::to_string(row + 1) +
+                                                                  " に 13 より多くの値があります)");
             }
             rec.Value[row][col++] = LongOf(piece);
             if (colon == std::string_view::npos) {
@@ -100,8 +102,9 @@ ProbabilityRecord ParseProbability(std::string_view v)
             from = colon + 1;
         }
         if (col != 13) {
-            throw XmlReadError(13, "型が一致しません。 (確率の組 " + std::to_string(row + 1) +
-                                       " の値が " + std::to_string(col) + " 個しかありません)");
+            throw XmlReadError(ErrorNumber::TypeMismatch,
+                               "型が一致しません。 (確率の組 " + std::to_string(row + 1) +
+                                   " の値が " + std::to_string(col) + " 個しかありません)");
         }
         ++row;
         if (comma == std::string_view::npos) {
@@ -110,12 +113,13 @@ ProbabilityRecord ParseProbability(std::string_view v)
         start = comma + 1;
     }
     if (row != 3) {
-        throw XmlReadError(13, "型が一致しません。 (確率の組が " + std::to_string(row) +
-                                   " つしかありません)");
+        throw XmlReadError(ErrorNumber::TypeMismatch, "型が一致しません。 (確率の組が " +
+                                                          std::to_string(row) +
+                                                          " つしかありません)");
     }
     const std::string fault = rec.Check();
     if (!fault.empty()) {
-        throw XmlReadError(13, "型が一致しません。 (" + fault + ")");
+        throw XmlReadError(ErrorNumber::TypeMismatch, "型が一致しません。 (" + fault + ")");
     }
     return rec;
 }
@@ -159,7 +163,8 @@ void RequireAmounts(std::span<const Currency> values)
 {
     for (const Currency c : values) {
         if (!c.WithinReadLimit()) {
-            throw XmlReadError(6, "オーバーフローしました。 (" + c.ToString() + ")");
+            throw XmlReadError(ErrorNumber::Overflow,
+                               "オーバーフローしました。 (" + c.ToString() + ")");
         }
     }
 }
@@ -180,14 +185,15 @@ template <class Fn> void ReadBlock(LineReader& reader, std::string_view strTag, 
         for (const std::string_view tag : kBlockTags) {
             if (line.size() == tag.size() + 2 && line.front() == '<' && line.back() == '>' &&
                 line.substr(1, tag.size()) == tag) {
-                throw XmlReadError(5, "ファイルの形式が正しくありません。 (<" +
-                                          std::string(strTag) + "> の中に " + std::string(line) +
-                                          " があります)");
+                throw XmlReadError(ErrorNumber::InvalidCall,
+                                   "ファイルの形式が正しくありません。 (<" + std::string(strTag) +
+                                       "> の中に " + std::string(line) + " があります)");
             }
         }
         onLine(line);
     }
-    throw XmlReadError(62, "ファイルにこれ以上データがありません。 (" + close + " がありません)");
+    throw XmlReadError(ErrorNumber::PastEnd,
+                       "ファイルにこれ以上データがありません。 (" + close + " がありません)");
 }
 
 // The singles block, which must hold exactly count singles: a missing one would load as
@@ -202,14 +208,16 @@ void ReadSingles(LineReader& reader, std::int64_t count, WaitScope& wait, clsIPu
     std::int32_t lastUpdate = 0;
     ReadBlock(reader, "SingleData", [&](std::string_view line) {
         if (static_cast<std::int64_t>(singles.size()) >= count) {
-            throw XmlReadError(9, "インデックスが有効範囲にありません。 (SingleCount " +
-                                      std::to_string(count) + " より多いシングル)");
+            throw XmlReadError(ErrorNumber::OutOfRange,
+                               "インデックスが有効範囲にありません。 (SingleCount " +
+                                   std::to_string(count) + " より多いシングル)");
         }
         const std::int32_t no = ParseHex(line);
         if (!clsTNumber::IsValidNo(no)) {
             // A number beyond the ticket numbering would index past every table that is
             // sized by it.
-            throw XmlReadError(6, "オーバーフローしました。 (シングル " + std::string(line) + ")");
+            throw XmlReadError(ErrorNumber::Overflow,
+                               "オーバーフローしました。 (シングル " + std::string(line) + ")");
         }
         singles.push_back(no);
         const auto j = static_cast<std::int32_t>(singles.size());
@@ -220,10 +228,10 @@ void ReadSingles(LineReader& reader, std::int64_t count, WaitScope& wait, clsIPu
         }
     });
     if (static_cast<std::int64_t>(singles.size()) != count) {
-        throw XmlReadError(62, "ファイルにこれ以上データがありません。 (シングルが " +
-                                   std::to_string(singles.size()) +
-                                   " 件しかありません。SingleCount は " + std::to_string(count) +
-                                   ")");
+        throw XmlReadError(ErrorNumber::PastEnd,
+                           "ファイルにこれ以上データがありません。 (シングルが " +
+                               std::to_string(singles.size()) +
+                               " 件しかありません。SingleCount は " + std::to_string(count) + ")");
     }
     if (count > 0) {
         rec.Singles = std::move(singles);
@@ -337,8 +345,9 @@ std::string RequireCp932(const std::string& strFileName, std::string_view bytes)
         what = "Shift_JIS (CP932) として読めないバイトがあります。";
         break;
     }
-    throw XmlReadError(5, what + "Shift_JIS (CP932) のファイルしか読み込めません。 (" +
-                              strFileName + " " + std::to_string(line) + "行目)");
+    throw XmlReadError(ErrorNumber::InvalidCall,
+                       what + "Shift_JIS (CP932) のファイルしか読み込めません。 (" + strFileName +
+                           " " + std::to_string(line) + "行目)");
 }
 
 // A "key = value" line, read and written by one pair of functions so that the two agree.
@@ -372,9 +381,10 @@ struct RoundText
     {
         const std::int32_t n = LongOf(v);
         if (n < 0 || n > clsTMain::kMaxKaisaikai) {
-            throw XmlReadError(6, "オーバーフローしました。 (開催回 " + std::to_string(n) +
-                                      " は 0～" + std::to_string(clsTMain::kMaxKaisaikai) +
-                                      " の範囲にありません)");
+            throw XmlReadError(ErrorNumber::Overflow, "オーバーフローしました。 (開催回 " +
+                                                          std::to_string(n) + " は 0～" +
+                                                          std::to_string(clsTMain::kMaxKaisaikai) +
+                                                          " の範囲にありません)");
         }
         x = n;
     }
@@ -583,8 +593,9 @@ void clsTFileDRD::StringToEntry(std::string_view strValue, ConditionTableEntry& 
     const std::int32_t n = LongOf(parts[2]);
     const std::int32_t m = LongOf(parts[3]);
     if (n < 1 || m < 1 || n > 1000 || m > 1000) {
-        throw XmlReadError(9, "インデックスが有効範囲にありません。 (行数 " + std::to_string(n) +
-                                  ", 列数 " + std::to_string(m) + ")");
+        throw XmlReadError(ErrorNumber::OutOfRange, "インデックスが有効範囲にありません。 (行数 " +
+                                                        std::to_string(n) + ", 列数 " +
+                                                        std::to_string(m) + ")");
     }
     if (parts.size() < static_cast<std::size_t>(n) + 8) {
         clsXmlTagReader::ThrowOutOfRange();
@@ -781,12 +792,14 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
                                    std::begin(kBlockTags));
         };
         if (tag == kBlockTags[0] && !counted) {
-            throw XmlReadError(5, "ファイルの形式が正しくありません。 (<SingleData> の前に "
-                                  "SingleCount がありません)");
+            throw XmlReadError(ErrorNumber::InvalidCall,
+                               "ファイルの形式が正しくありません。 (<SingleData> の前に "
+                               "SingleCount がありません)");
         }
         if (order(tag) <= order(lastBlock) || (tag != kBlockTags[0] && lastBlock.empty())) {
-            throw XmlReadError(5, "ファイルの形式が正しくありません。 (<" + std::string(tag) +
-                                      "> の位置が正しくありません)");
+            throw XmlReadError(ErrorNumber::InvalidCall, "ファイルの形式が正しくありません。 (<" +
+                                                             std::string(tag) +
+                                                             "> の位置が正しくありません)");
         }
         lastBlock = tag;
     };
@@ -835,8 +848,9 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
             }
             const std::int32_t n = LongOf(v);
             if (n < 0) {
-                throw XmlReadError(9, "インデックスが有効範囲にありません。 (SingleCount " +
-                                          std::to_string(n) + ")");
+                throw XmlReadError(ErrorNumber::OutOfRange,
+                                   "インデックスが有効範囲にありません。 (SingleCount " +
+                                       std::to_string(n) + ")");
             }
             rec.SingleCount = n;
             m_host.Wait.WaitShow("DRDファイルの読込中", n);
@@ -844,21 +858,24 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
             counted = true;
         }
         if (expected > 0) {
-            throw XmlReadError(62, "ファイルにこれ以上データがありません。 (SingleCount " +
-                                       std::to_string(expected) +
-                                       " のシングルがありません: <SingleData> がありません)");
+            throw XmlReadError(ErrorNumber::PastEnd,
+                               "ファイルにこれ以上データがありません。 (SingleCount " +
+                                   std::to_string(expected) +
+                                   " のシングルがありません: <SingleData> がありません)");
         }
         if (lateKeyLine > 0) {
             currentKey = lateKey;
             errorLine = lateKeyLine;
-            throw XmlReadError(5, "ファイルの形式が正しくありません。 (<" + std::string(lateBlock) +
-                                      "> の後にキーがあります)");
+            throw XmlReadError(ErrorNumber::InvalidCall, "ファイルの形式が正しくありません。 (<" +
+                                                             std::string(lateBlock) +
+                                                             "> の後にキーがあります)");
         }
         // Readers stop at a NUL; in a data file of any version one before the singles is
         // damage (it may stand in the head, where it hides the version).
         if (layout == Layout::OldData && lngNulLine > 0 && !singlesRead) {
             throw XmlReadError(
-                62, "ファイルにこれ以上データがありません。 (<SingleData> がありません)");
+                ErrorNumber::PastEnd,
+                "ファイルにこれ以上データがありません。 (<SingleData> がありません)");
         }
         if (strict) {
             // A file cut short: what is missing would load as an empty set, or as the vote
@@ -872,8 +889,9 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
                 missing = "<投票状況>";
             }
             if (!missing.empty()) {
-                throw XmlReadError(62, "ファイルにこれ以上データがありません。 (" + missing +
-                                           " がありません)");
+                throw XmlReadError(ErrorNumber::PastEnd,
+                                   "ファイルにこれ以上データがありません。 (" + missing +
+                                       " がありません)");
             }
         }
     } catch (const XmlReadError& e) {
@@ -914,7 +932,7 @@ bool clsTFileDRD::DataTypeCheck(const std::string& strFileName, bool blnDataFlag
             m_err.ReportError("DataTypeCheck",
                               ErrorRecord{"ファイルにこれ以上データがありません。 (" + strFileName +
                                               ": " + std::to_string(lines) + " 行しかありません)",
-                                          62, std::string(kAppTitle)});
+                                          ErrorNumber::PastEnd, std::string(kAppTitle)});
             return false;
         }
         return fileHead.Software == "Kelvra" &&

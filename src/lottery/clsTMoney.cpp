@@ -473,7 +473,7 @@ bool clsTMoney::SetVote(const VoteRecord& vote)
                               ErrorRecord{"オーバーフローしました。 (" + std::to_string(m + 1) +
                                               "試合目の投票口数の合計: " + v[0].ToString() + " + " +
                                               v[1].ToString() + " + " + v[2].ToString() + ")",
-                                          6, std::string(kAppTitle)});
+                                          ErrorNumber::Overflow, std::string(kAppTitle)});
             return false;
         }
         const std::int64_t total = sum->ToInt64();

@@ -237,40 +237,45 @@ std::size_t BlankAt(std::string_view s, std::size_t pos)
 
 HtmlReadError HtmlReadError::TypeMismatch(std::string_view strValue)
 {
-    return HtmlReadError("型が一致しません。 (" + std::string(strValue) + ")", 13);
+    return HtmlReadError("型が一致しません。 (" + std::string(strValue) + ")",
+                         ErrorNumber::TypeMismatch);
 }
 
 HtmlReadError HtmlReadError::Overflow(std::string_view strValue)
 {
-    return HtmlReadError("オーバーフローしました。 (" + std::string(strValue) + ")", 6);
+    return HtmlReadError("オーバーフローしました。 (" + std::string(strValue) + ")",
+                         ErrorNumber::Overflow);
 }
 
 HtmlReadError HtmlReadError::PastEnd()
 {
-    return HtmlReadError("インデックスが有効範囲にありません。", 9);
+    return HtmlReadError("インデックスが有効範囲にありません。", ErrorNumber::OutOfRange);
 }
 
 HtmlReadError HtmlReadError::Missing(std::string_view strWhat)
 {
-    return HtmlReadError("ページに「" + std::string(strWhat) + "」の行がありません。", 0);
+    return HtmlReadError("ページに「" + std::string(strWhat) + "」の行がありません。",
+                         ErrorNumber::None);
 }
 
 HtmlReadError HtmlReadError::Unreadable(std::string_view strWhat, std::string_view strValue)
 {
-    return HtmlReadError(
-        std::string(strWhat) + "の数値が読み取れません。 (" + std::string(strValue) + ")", 0);
+    return HtmlReadError(std::string(strWhat) + "の数値が読み取れません。 (" +
+                             std::string(strValue) + ")",
+                         ErrorNumber::None);
 }
 
 HtmlReadError HtmlReadError::NotATeam(std::string_view strValue)
 {
-    return HtmlReadError("チーム名の欄にチーム名がありません。 (" + std::string(strValue) + ")", 0);
+    return HtmlReadError("チーム名の欄にチーム名がありません。 (" + std::string(strValue) + ")",
+                         ErrorNumber::None);
 }
 
 HtmlReadError HtmlReadError::EarlyYear(std::string_view strWhat, DateTime datValue)
 {
     return HtmlReadError(std::string(strWhat) + "の年が" + std::to_string(clsHtmlToto::kFirstYear) +
                              "年より前です。 (" + datValue.Format("yyyy/mm/dd") + ")",
-                         0);
+                         ErrorNumber::None);
 }
 
 clsHtmlToto::clsHtmlToto(clsIMessage& message)

@@ -254,11 +254,11 @@ ErrorRecord clsXmlTagReader::WriteError(const std::string& strFileName, const Sa
         return ErrorRecord{strFileName +
                                " に書き込めません。ディスクの空き容量が不足しています。 (" +
                                clsFileStream::ErrorText(outcome.Code) + ")",
-                           61, std::string(kAppTitle)};
+                           ErrorNumber::DiskFull, std::string(kAppTitle)};
     }
     return ErrorRecord{strFileName + " に書き込めません。 (" +
                            clsFileStream::ErrorText(outcome.Code) + ")",
-                       75, std::string(kAppTitle)};
+                       ErrorNumber::PathAccess, std::string(kAppTitle)};
 }
 
 bool clsXmlTagReader::LoadText(const std::string& strFileName, std::string& strUtf8,
@@ -302,7 +302,7 @@ bool clsXmlTagReader::SaveFile(const std::string& strFileName,
                                                  "\r\nファイルの保存に失敗しました。"
                                                  "ディスクの空き容量が不足しています。\r\n(" +
                                                  clsFileStream::ErrorText(outcome.Code) + ")",
-                                             61, std::string(kAppTitle)});
+                                             ErrorNumber::DiskFull, std::string(kAppTitle)});
             return false;
         }
         reason = clsFileStream::ErrorText(outcome.Code);
@@ -328,7 +328,9 @@ bool clsXmlTagReader::LoadFile(const std::string& strFileName, std::string& strU
     if (e != 0) {
         reporter.ReportError("XmlLoad", ErrorRecord{"ファイルを読み込めません。 (" + strFileName +
                                                         ": " + clsFileStream::ErrorText(e) + ")",
-                                                    e == clsFileStream::NotRegularFile ? 75 : 57,
+                                                    e == clsFileStream::NotRegularFile
+                                                        ? ErrorNumber::PathAccess
+                                                        : ErrorNumber::DeviceIo,
                                                     std::string(kAppTitle)});
         return false;
     }
@@ -355,12 +357,12 @@ bool clsXmlTagReader::FileExists(const std::string& strFileName)
 
 void clsXmlTagReader::ThrowTypeMismatch()
 {
-    throw XmlReadError(13, "型が一致しません。");
+    throw XmlReadError(ErrorNumber::TypeMismatch, "型が一致しません。");
 }
 
 void clsXmlTagReader::ThrowOutOfRange()
 {
-    throw XmlReadError(9, "インデックスが有効範囲にありません。");
+    throw XmlReadError(ErrorNumber::OutOfRange, "インデックスが有効範囲にありません。");
 }
 
 std::string clsXmlTagReader::StoreFileName(const std::string& strProgramDir,
@@ -392,9 +394,10 @@ Currency clsXmlTagReader::MoneyOf(const std::string& strValue)
         ThrowTypeMismatch();
     }
     if (!c->WithinReadLimit()) {
-        throw XmlReadError(6, "オーバーフローしました。 (金額と口数は ±" +
-                                  Currency::FromInt(Currency::ReadLimit).FormatNumber(0, true) +
-                                  " まで)");
+        throw XmlReadError(ErrorNumber::Overflow,
+                           "オーバーフローしました。 (金額と口数は ±" +
+                               Currency::FromInt(Currency::ReadLimit).FormatNumber(0, true) +
+                               " まで)");
     }
     return *c;
 }
@@ -403,7 +406,7 @@ Currency clsXmlTagReader::AmountOf(const std::string& strValue)
 {
     const Currency c = MoneyOf(strValue);
     if (const auto why = basAmountCheck::Fault(c)) {
-        throw XmlReadError(5, "金額と口数は 0 以上の整数です。" + *why);
+        throw XmlReadError(ErrorNumber::InvalidCall, "金額と口数は 0 以上の整数です。" + *why);
     }
     return c;
 }
@@ -413,8 +416,9 @@ std::int32_t clsXmlTagReader::RangeOf(const std::string& strValue, std::int32_t 
 {
     const std::int32_t v = LongOf(strValue);
     if (v < lngMin || v > lngMax) {
-        throw XmlReadError(6, "オーバーフローしました。 (" + std::to_string(lngMin) + "～" +
-                                  std::to_string(lngMax) + " の値)");
+        throw XmlReadError(ErrorNumber::Overflow, "オーバーフローしました。 (" +
+                                                      std::to_string(lngMin) + "～" +
+                                                      std::to_string(lngMax) + " の値)");
     }
     return v;
 }
@@ -435,7 +439,7 @@ std::uint8_t clsXmlTagReader::ByteOf(const std::string& strValue)
     }
     const auto b = basXmlValue::ParseByte(strValue);
     if (!b) {
-        throw XmlReadError(6, "オーバーフローしました。");
+        throw XmlReadError(ErrorNumber::Overflow, "オーバーフローしました。");
     }
     return *b;
 }
