@@ -719,7 +719,7 @@ bool clsTFileDRD::Load(const std::string& strFileName, DataFileRecord& rec)
         const std::int32_t nulLine = text.size() < bytes.size() ? LineOf(bytes, text.size()) : 0;
         return ParseText(strFileName, decoded, rec, layout, nulLine);
     } catch (const XmlReadError& e) {
-        m_err.ReportError("Load", ErrorRecord{e.what(), e.Number(), std::string(kAppTitle)});
+        m_err.ReportError("Load", e.Record());
     } catch (const std::exception& e) {
         m_err.ReportException("Load", e);
     }
@@ -938,8 +938,7 @@ bool clsTFileDRD::DataTypeCheck(const std::string& strFileName, bool blnDataFlag
         return fileHead.Software == "Kelvra" &&
                fileHead.Type == (blnDataFlag ? "toto" : "toto Jouken");
     } catch (const XmlReadError& e) {
-        m_err.ReportError("DataTypeCheck",
-                          ErrorRecord{e.what(), e.Number(), std::string(kAppTitle)});
+        m_err.ReportError("DataTypeCheck", e.Record());
     } catch (const std::exception& e) {
         m_err.ReportException("DataTypeCheck", e);
     }

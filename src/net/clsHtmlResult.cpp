@@ -254,7 +254,7 @@ bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::st
         basPageList::CheckRoundYears(rec);
         // The store refuses such a result, so it is never taken from a page either.
         if (const auto fault = basAmountCheck::ResultFault(rec)) {
-            throw HtmlReadError(*fault, ErrorNumber::None);
+            throw HtmlReadError(ErrorNumber::None, *fault);
         }
         return true;
     });

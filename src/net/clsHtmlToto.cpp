@@ -237,45 +237,44 @@ std::size_t BlankAt(std::string_view s, std::size_t pos)
 
 HtmlReadError HtmlReadError::TypeMismatch(std::string_view strValue)
 {
-    return HtmlReadError("型が一致しません。 (" + std::string(strValue) + ")",
-                         ErrorNumber::TypeMismatch);
+    return HtmlReadError(ErrorNumber::TypeMismatch,
+                         "型が一致しません。 (" + std::string(strValue) + ")");
 }
 
 HtmlReadError HtmlReadError::Overflow(std::string_view strValue)
 {
-    return HtmlReadError("オーバーフローしました。 (" + std::string(strValue) + ")",
-                         ErrorNumber::Overflow);
+    return HtmlReadError(ErrorNumber::Overflow,
+                         "オーバーフローしました。 (" + std::string(strValue) + ")");
 }
 
 HtmlReadError HtmlReadError::PastEnd()
 {
-    return HtmlReadError("インデックスが有効範囲にありません。", ErrorNumber::OutOfRange);
+    return HtmlReadError(ErrorNumber::OutOfRange, "インデックスが有効範囲にありません。");
 }
 
 HtmlReadError HtmlReadError::Missing(std::string_view strWhat)
 {
-    return HtmlReadError("ページに「" + std::string(strWhat) + "」の行がありません。",
-                         ErrorNumber::None);
+    return HtmlReadError(ErrorNumber::None,
+                         "ページに「" + std::string(strWhat) + "」の行がありません。");
 }
 
 HtmlReadError HtmlReadError::Unreadable(std::string_view strWhat, std::string_view strValue)
 {
-    return HtmlReadError(std::string(strWhat) + "の数値が読み取れません。 (" +
-                             std::string(strValue) + ")",
-                         ErrorNumber::None);
+    return HtmlReadError(ErrorNumber::None, std::string(strWhat) + "の数値が読み取れません。 (" +
+                                                std::string(strValue) + ")");
 }
 
 HtmlReadError HtmlReadError::NotATeam(std::string_view strValue)
 {
-    return HtmlReadError("チーム名の欄にチーム名がありません。 (" + std::string(strValue) + ")",
-                         ErrorNumber::None);
+    return HtmlReadError(ErrorNumber::None,
+                         "チーム名の欄にチーム名がありません。 (" + std::string(strValue) + ")");
 }
 
 HtmlReadError HtmlReadError::EarlyYear(std::string_view strWhat, DateTime datValue)
 {
-    return HtmlReadError(std::string(strWhat) + "の年が" + std::to_string(clsHtmlToto::kFirstYear) +
-                             "年より前です。 (" + datValue.Format("yyyy/mm/dd") + ")",
-                         ErrorNumber::None);
+    return HtmlReadError(ErrorNumber::None,
+                         std::string(strWhat) + "の年が" + std::to_string(clsHtmlToto::kFirstYear) +
+                             "年より前です。 (" + datValue.Format("yyyy/mm/dd") + ")");
 }
 
 clsHtmlToto::clsHtmlToto(clsIMessage& message)

@@ -182,7 +182,7 @@ bool clsHtmlVote::ReadList(const std::vector<std::string>& list, const std::stri
             basPageList::CheckRoundYears(rec);
             // The store refuses such a status, so it is never taken from a page either.
             if (const auto fault = basAmountCheck::VoteFault(rec)) {
-                throw HtmlReadError(*fault, ErrorNumber::None);
+                throw HtmlReadError(ErrorNumber::None, *fault);
             }
         }
         return published;

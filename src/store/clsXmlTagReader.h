@@ -6,6 +6,7 @@
 
 #include "base/Currency.h"
 #include "base/DateTime.h"
+#include "base/ReadError.h"
 #include "base/clsErrorReporter.h"
 
 #include <cstdint>
@@ -15,18 +16,11 @@
 #include <string_view>
 #include <vector>
 
-// A read error raised inside a value handler: a runtime error with its number and text.
-class XmlReadError : public std::runtime_error
+// A read error raised inside a value handler.
+class XmlReadError : public ReadError
 {
 public:
-    XmlReadError(std::int32_t lngNumber, const std::string& strDescription)
-        : std::runtime_error(strDescription)
-        , m_number(lngNumber)
-    {}
-    std::int32_t Number() const { return m_number; }
-
-private:
-    std::int32_t m_number;
+    using ReadError::ReadError;
 };
 
 class clsXmlTagReader
