@@ -1,10 +1,10 @@
 #include "files/clsTFileCSV.h"
 
 #include "base/basText.h"
+#include "base/clsAtomicSave.h"
 #include "base/clsFileStream.h"
 #include "lottery/clsTNumber.h"
 #include "store/basXmlValue.h"
-#include "store/clsXmlTagReader.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -248,9 +248,9 @@ bool clsTFileCSV::CsvSave(const std::string& strFileName, std::int32_t lngSCount
                 last = end;
             }
         }
-        clsXmlTagReader::SaveOutcome outcome;
-        if (!clsXmlTagReader::SaveBytes(strFileName, text, outcome)) {
-            m_err.ReportError("CsvSave_Sub", clsXmlTagReader::WriteError(strFileName, outcome));
+        clsAtomicSave::Outcome outcome;
+        if (!clsAtomicSave::SaveBytes(strFileName, text, outcome)) {
+            m_err.ReportError("CsvSave_Sub", clsAtomicSave::WriteError(strFileName, outcome));
             return false;
         }
         if (outcome.FolderSync != 0) {

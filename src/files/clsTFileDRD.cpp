@@ -1,6 +1,7 @@
 #include "files/clsTFileDRD.h"
 
 #include "base/basText.h"
+#include "base/clsAtomicSave.h"
 #include "base/clsFileStream.h"
 #include "files/basValueLimitKeys.h"
 #include "lottery/clsTNumber.h"
@@ -679,10 +680,10 @@ bool clsTFileDRD::Save(const std::string& strFileName, bool blnDataFlag, const D
             wait.Value(i);
             m_host.Pump.DoEvents();
         });
-        clsXmlTagReader::SaveOutcome outcome;
-        if (!clsXmlTagReader::SaveBytes(strFileName, basText::ToSjis(text), outcome)) {
+        clsAtomicSave::Outcome outcome;
+        if (!clsAtomicSave::SaveBytes(strFileName, basText::ToSjis(text), outcome)) {
             if (blnDialog) {
-                m_err.ReportError("Save", clsXmlTagReader::WriteError(strFileName, outcome));
+                m_err.ReportError("Save", clsAtomicSave::WriteError(strFileName, outcome));
             }
             return false;
         }

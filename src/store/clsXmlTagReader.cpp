@@ -1,6 +1,7 @@
 #include "store/clsXmlTagReader.h"
 
 #include "base/basText.h"
+#include "base/clsAtomicSave.h"
 #include "base/clsFileStream.h"
 #include "lottery/basAmountCheck.h"
 #include "store/basXmlValue.h"
@@ -224,43 +225,6 @@ std::string clsXmlTagReader::Element(std::string_view strTag, std::string_view s
     return s;
 }
 
-bool clsXmlTagReader::SaveText(const std::string& strFileName, std::string_view strUtf8,
-                               std::string* strError)
-{
-    return SaveBytes(strFileName, basText::ToSjis(strUtf8), strError);
-}
-
-bool clsXmlTagReader::SaveBytes(const std::string& strFileName, std::string_view bytes,
-                                std::string* strError)
-{
-    SaveOutcome outcome;
-    const bool ok = SaveBytes(strFileName, bytes, outcome);
-    if (!ok && strError != nullptr) {
-        *strError = clsFileStream::ErrorText(outcome.Code);
-    }
-    return ok;
-}
-
-bool clsXmlTagReader::SaveBytes(const std::string& strFileName, std::string_view bytes,
-                                SaveOutcome& outcome)
-{
-    outcome.Code = clsFileStream::ReplaceWhole(strFileName, bytes, &outcome.FolderSync);
-    return outcome.Code == 0;
-}
-
-ErrorRecord clsXmlTagReader::WriteError(const std::string& strFileName, const SaveOutcome& outcome)
-{
-    if (clsFileStream::IsDiskFull(outcome.Code)) {
-        return ErrorRecord{strFileName +
-                               " に書き込めません。ディスクの空き容量が不足しています。 (" +
-                               clsFileStream::ErrorText(outcome.Code) + ")",
-                           ErrorNumber::DiskFull, std::string(kAppTitle)};
-    }
-    return ErrorRecord{strFileName + " に書き込めません。 (" +
-                           clsFileStream::ErrorText(outcome.Code) + ")",
-                       ErrorNumber::PathAccess, std::string(kAppTitle)};
-}
-
 bool clsXmlTagReader::LoadText(const std::string& strFileName, std::string& strUtf8,
                                std::string* strError)
 {
@@ -288,8 +252,8 @@ bool clsXmlTagReader::SaveFile(const std::string& strFileName,
 {
     std::string reason;
     try {
-        SaveOutcome outcome;
-        if (SaveBytes(strFileName, basText::ToSjis(makeText()), outcome)) {
+        clsAtomicSave::Outcome outcome;
+        if (clsAtomicSave::SaveBytes(strFileName, basText::ToSjis(makeText()), outcome)) {
             if (outcome.FolderSync != 0) {
                 reporter.Report("XmlSave",
                                 clsFileStream::FolderSyncWarning(strFileName, outcome.FolderSync));
