@@ -4,6 +4,7 @@
 #include "base/clsAtomicSave.h"
 #include "base/clsFileStream.h"
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 #include "store/basXmlValue.h"
 
 #include <algorithm>
@@ -169,7 +170,7 @@ std::int32_t ParseTicket(std::string_view line, std::int32_t lineNo, const std::
 {
     clsTNumber::ByteKousei k{};
     std::size_t fs = 0;
-    for (int m = 0; m < 13; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         std::size_t fe = line.find(',', fs);
         if (fe == std::string_view::npos) {
             fe = line.size();
@@ -210,10 +211,10 @@ std::string clsTFileCSV::ToCsvText(std::span<const std::int32_t> lngSingle)
     char* p = out.data();
     for (const std::int32_t no : lngSingle) {
         std::int32_t v = no;
-        for (int m = 0; m < 13; ++m) {
+        for (int m = 0; m < clsToto::kMatchCount; ++m) {
             *p++ = static_cast<char>('0' + v % 3);
             v /= 3;
-            *p++ = m < 12 ? ',' : '\r';
+            *p++ = m + 1 < clsToto::kMatchCount ? ',' : '\r';
         }
         *p++ = '\n';
     }
@@ -297,7 +298,7 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
             }
             // Only a line of exactly 13 fields is a ticket; headers and blank lines are skipped.
             const std::size_t fields = CountFields(line);
-            if (fields != 13) {
+            if (fields != clsToto::kMatchCount) {
                 if (firstOther == 0 && !line.empty()) {
                     firstOther = lineNo;
                     firstOtherFields = fields;

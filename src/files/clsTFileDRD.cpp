@@ -5,6 +5,7 @@
 #include "base/clsFileStream.h"
 #include "files/basValueLimitKeys.h"
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 #include "store/basXmlValue.h"
 #include "store/clsTMain.h"
 #include "store/clsXmlTagReader.h"
@@ -91,7 +92,7 @@ ProbabilityRecord ParseProbability(std::string_view v)
             const std::size_t colon = group.find(':', from);
             const std::string_view piece = group.substr(
                 from, colon == std::string_view::npos ? group.size() - from : colon - from);
-            if (col >= 13) {
+            if (col >= clsToto::kMatchCount) {
                 throw XmlReadError(ErrorNumber::TypeMismatch, "型が一致しません。 (確率の組 " +
                                                                   std::to_string(row + 1) +
                                                                   " に 13 より多くの値があります)");
@@ -102,7 +103,7 @@ ProbabilityRecord ParseProbability(std::string_view v)
             }
             from = colon + 1;
         }
-        if (col != 13) {
+        if (col != clsToto::kMatchCount) {
             throw XmlReadError(ErrorNumber::TypeMismatch,
                                "型が一致しません。 (確率の組 " + std::to_string(row + 1) +
                                    " の値が " + std::to_string(col) + " 個しかありません)");
