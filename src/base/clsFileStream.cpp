@@ -10,42 +10,34 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 // The runtime-error numbers the users know from the original desktop's file errors.
 ErrorRecord IoError(int intErrno, const std::string& strPath)
 {
-    ErrorRecord r;
-    r.Source = std::string(kAppTitle);
-    switch (intErrno) {
-    case ENOENT:
-    case ENOTDIR:
-        r.Number = ErrorNumber::PathNotFound;
-        r.Description = "パスが見つかりません。";
-        break;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        r.Number = ErrorNumber::PermissionDenied;
-        r.Description = "書き込みできません。";
-        break;
-    case ENOSPC:
-    case EDQUOT:
-        r.Number = ErrorNumber::DiskFull;
-        r.Description = "ディスクの空き容量が不足しています。";
-        break;
-    case EISDIR:
-    case clsFileStream::NotRegularFile:
-        r.Number = ErrorNumber::PathAccess;
-        r.Description = "パス名が無効です。";
-        break;
-    default:
-        r.Number = ErrorNumber::DeviceIo;
-        r.Description = "デバイス I/O エラーです。";
-        break;
-    }
-    r.Description += " (" + strPath + ": " + clsFileStream::ErrorText(intErrno) + ")";
-    return r;
+    const auto [number, text] = [intErrno]() -> std::pair<std::int32_t, const char*> {
+        switch (intErrno) {
+        case ENOENT:
+        case ENOTDIR:
+            return {ErrorNumber::PathNotFound, "パスが見つかりません。"};
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return {ErrorNumber::PermissionDenied, "書き込みできません。"};
+        case ENOSPC:
+        case EDQUOT:
+            return {ErrorNumber::DiskFull, "ディスクの空き容量が不足しています。"};
+        case EISDIR:
+        case clsFileStream::NotRegularFile:
+            return {ErrorNumber::PathAccess, "パス名が無効です。"};
+        default:
+            return {ErrorNumber::DeviceIo, "デバイス I/O エラーです。"};
+        }
+    }();
+    return ErrorRecord{std::string(text) + " (" + strPath + ": " +
+                           clsFileStream::ErrorText(intErrno) + ")",
+                       number, std::string(kAppTitle)};
 }
 
 thread_local const clsFileStream::FaultScope* t_fault = nullptr;
