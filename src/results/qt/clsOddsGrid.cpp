@@ -1,4 +1,4 @@
-#include "app/qt/clsOddsGrid.h"
+#include "results/qt/clsOddsGrid.h"
 
 #include "base/qt/basQtText.h"
 #include "lottery/clsToto.h"
