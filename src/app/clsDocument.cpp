@@ -1058,7 +1058,7 @@ bool clsDocument::UserVoteValues(clsTOdds::Values& lngValue, clsTOdds::TeamNames
     lngValue = clsTOdds::FromVoteRecord(m_vote);
     strTeams = clsTOdds::TeamsFromVoteRecord(m_vote);
     // A user-defined vote has no names: the schedule's are the ones the user knows.
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         if (strTeams[m][0].empty() && strTeams[m][1].empty()) {
             strTeams[m][0] = m_schedule.Match[m].Home;
             strTeams[m][1] = m_schedule.Match[m].Away;
@@ -1077,7 +1077,7 @@ bool clsDocument::SetUserVote(const clsTOdds::Values& lngValue)
                                    std::string(kAppTitle));
         return false;
     }
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         std::int64_t total = 0;
         for (std::size_t k = 0; k < 3; ++k) {
             if (lngValue[k][m] < 0) {
@@ -1168,7 +1168,8 @@ void clsDocument::SetSinglePercent(bool blnValue)
 
 bool clsDocument::ResultEntryClick(std::int32_t lngOutcome, std::int32_t lngMatch)
 {
-    if (!CanEdit() || lngOutcome < 0 || lngOutcome > 2 || lngMatch < 0 || lngMatch > 12) {
+    if (!CanEdit() || lngOutcome < 0 || lngOutcome > 2 || lngMatch < 0 ||
+        lngMatch >= clsToto::kMatchCount) {
         return false;
     }
     m_tickets.Checker().Entry().LeftClick(lngOutcome, lngMatch);
@@ -1178,7 +1179,7 @@ bool clsDocument::ResultEntryClick(std::int32_t lngOutcome, std::int32_t lngMatc
 
 bool clsDocument::ResultEntryMenu(std::int32_t lngMatch)
 {
-    if (!CanEdit() || lngMatch < 0 || lngMatch > 12) {
+    if (!CanEdit() || lngMatch < 0 || lngMatch >= clsToto::kMatchCount) {
         return false;
     }
     m_tickets.Checker().Entry().RightClick(lngMatch);

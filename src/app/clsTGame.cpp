@@ -1,5 +1,7 @@
 #include "app/clsTGame.h"
 
+#include "lottery/clsToto.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -36,7 +38,7 @@ bool clsTGame::SetSchedure(const ScheduleRecord& rec)
         return false;
     }
     m_schedule = rec;
-    for (int i = 0; i < kMatches; ++i) {
+    for (int i = 0; i < clsToto::kMatchCount; ++i) {
         const ScheduleMatch& match = rec.Match[static_cast<std::size_t>(i)];
         // A match without a date is looked up in the zero date's year, which finds nothing;
         // an empty slot has no club to look up.
@@ -107,7 +109,7 @@ std::string clsTGame::VoteText(int lngRow, int lngColumn) const
 std::array<std::int64_t, 3> clsTGame::BarValues(int lngMatch) const
 {
     std::array<std::int64_t, 3> values{};
-    if (lngMatch < 0 || lngMatch >= kMatches) {
+    if (lngMatch < 0 || lngMatch >= clsToto::kMatchCount) {
         return values;
     }
     const VoteMatch& match = m_vote.Match[static_cast<std::size_t>(lngMatch)];
@@ -233,7 +235,7 @@ clsGridGeometry clsTGame::TeamsGeometry96()
 clsGridGeometry clsTGame::VoteGeometry96()
 {
     std::vector<std::int32_t> rows;
-    for (int i = 0; i < kMatches; ++i) {
+    for (int i = 0; i < clsToto::kMatchCount; ++i) {
         // The thin bar row is 6 high plus the grid line the match rows count in their 21, so
         // that the rates of every match stay level with its teams.
         rows.push_back(14);
@@ -282,7 +284,8 @@ std::optional<std::int64_t> clsTGame::RatioHundredths(std::int32_t lngOwn, Curre
 
 bool clsTGame::IsValue(int lngMatch, int lngColumn) const
 {
-    if (!m_probability || lngMatch < 0 || lngMatch >= kMatches || lngColumn < 0 || lngColumn > 2) {
+    if (!m_probability || lngMatch < 0 || lngMatch >= clsToto::kMatchCount || lngColumn < 0 ||
+        lngColumn > 2) {
         return false;
     }
     const std::size_t m = static_cast<std::size_t>(lngMatch);

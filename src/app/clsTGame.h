@@ -11,6 +11,7 @@
 #include "lottery/ProbabilityRecord.h"
 #include "lottery/ScheduleRecord.h"
 #include "lottery/VoteRecord.h"
+#include "lottery/clsToto.h"
 #include "reference/clsTotoData.h"
 
 #include <array>
@@ -22,11 +23,10 @@
 class clsTGame
 {
 public:
-    static constexpr int kMatchRows = 14;
+    static constexpr int kMatchRows = clsToto::kMatchCount + 1;
     static constexpr int kMatchColumns = 6;
     static constexpr int kVoteRows = 26;
     static constexpr int kVoteColumns = 3;
-    static constexpr int kMatches = 13;
 
     struct Colour
     {
@@ -109,7 +109,7 @@ private:
     bool m_showDivision = true;
     ScheduleRecord m_schedule;
     VoteRecord m_vote;
-    std::array<std::string, kMatches> m_division{};
+    std::array<std::string, clsToto::kMatchCount> m_division{};
     std::string m_voteHeader = "投 票 率";
     clsGridTable m_matchGrid{kMatchRows, kMatchColumns};
     clsGridTable m_voteGrid{kVoteRows, kVoteColumns};

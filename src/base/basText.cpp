@@ -367,6 +367,17 @@ std::string_view TrimBlanks(std::string_view s)
     return s;
 }
 
+std::string_view TrimSpaces(std::string_view s)
+{
+    while (!s.empty() && s.front() == ' ') {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && s.back() == ' ') {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
 std::string Replace(std::string_view s, std::string_view f, std::string_view w)
 {
     if (f.empty()) {

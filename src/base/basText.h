@@ -59,6 +59,15 @@ std::string Trim(std::string_view strText);
 // Spaces and tabs removed from both ends; an ideographic space is text (the settings and store
 // files were always read so).
 std::string_view TrimBlanks(std::string_view strText);
+// Only ASCII spaces removed from both ends: the data files and the operator's pages pad with
+// them, and a tab or an ideographic space there is part of the value.
+std::string_view TrimSpaces(std::string_view strText);
+// '0' to '9' only: std::isdigit depends on the locale and is undefined for the negative chars
+// that multi-byte text holds.
+constexpr bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 std::string Replace(std::string_view strText, std::string_view strFind, std::string_view strWith);
 // ASCII upper/lower case; other characters unchanged.
 std::string UCase(std::string_view strText);

@@ -21,7 +21,8 @@ std::string clsErrorReporter::Caption(std::string_view strOperation) const
 void clsErrorReporter::Report(std::string_view strOperation, std::string_view strMessage) const
 {
     if (strMessage.empty()) {
-        ReportError(strOperation, ErrorRecord{"Unknown error", 5, std::string(kAppTitle)});
+        ReportError(strOperation,
+                    ErrorRecord{"Unknown error", ErrorNumber::InvalidCall, std::string(kAppTitle)});
         return;
     }
     m_message.ShowMessage(MsgIcon::Warning, strMessage, Caption(strOperation));
@@ -43,16 +44,16 @@ ErrorRecord clsErrorReporter::FromException(const std::exception& e)
     ErrorRecord r;
     r.Source = std::string(kAppTitle);
     if (dynamic_cast<const std::bad_alloc*>(&e) != nullptr) {
-        r.Number = 7;
+        r.Number = ErrorNumber::OutOfMemory;
         r.Description = "メモリが不足しています。";
     } else if (dynamic_cast<const std::out_of_range*>(&e) != nullptr) {
-        r.Number = 9;
+        r.Number = ErrorNumber::OutOfRange;
         r.Description = std::string("インデックスが有効範囲にありません。 ") + e.what();
     } else if (dynamic_cast<const std::overflow_error*>(&e) != nullptr) {
-        r.Number = 6;
+        r.Number = ErrorNumber::Overflow;
         r.Description = std::string("オーバーフローしました。 ") + e.what();
     } else {
-        r.Number = 5;
+        r.Number = ErrorNumber::InvalidCall;
         r.Description = e.what();
     }
     return r;

@@ -3,6 +3,7 @@
 // "Kelvra / class / operation"; a runtime error into an error box "description ( number )"
 // captioned "source / class / operation". Each class owns one, made with its own name.
 
+#include "base/ErrorNumber.h"
 #include "base/clsIMessage.h"
 
 #include <cstdint>
@@ -15,7 +16,7 @@ inline constexpr std::string_view kAppTitle = "Kelvra";
 struct ErrorRecord
 {
     std::string Description;
-    std::int32_t Number = 0;
+    std::int32_t Number = ErrorNumber::None;
     std::string Source;
 };
 

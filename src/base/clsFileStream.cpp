@@ -10,42 +10,34 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 // The runtime-error numbers the users know from the original desktop's file errors.
 ErrorRecord IoError(int intErrno, const std::string& strPath)
 {
-    ErrorRecord r;
-    r.Source = std::string(kAppTitle);
-    switch (intErrno) {
-    case ENOENT:
-    case ENOTDIR:
-        r.Number = 76;
-        r.Description = "パスが見つかりません。";
-        break;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        r.Number = 70;
-        r.Description = "書き込みできません。";
-        break;
-    case ENOSPC:
-    case EDQUOT:
-        r.Number = 61;
-        r.Description = "ディスクの空き容量が不足しています。";
-        break;
-    case EISDIR:
-    case clsFileStream::NotRegularFile:
-        r.Number = 75;
-        r.Description = "パス名が無効です。";
-        break;
-    default:
-        r.Number = 57;
-        r.Description = "デバイス I/O エラーです。";
-        break;
-    }
-    r.Description += " (" + strPath + ": " + clsFileStream::ErrorText(intErrno) + ")";
-    return r;
+    const auto [number, text] = [intErrno]() -> std::pair<std::int32_t, const char*> {
+        switch (intErrno) {
+        case ENOENT:
+        case ENOTDIR:
+            return {ErrorNumber::PathNotFound, "パスが見つかりません。"};
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return {ErrorNumber::PermissionDenied, "書き込みできません。"};
+        case ENOSPC:
+        case EDQUOT:
+            return {ErrorNumber::DiskFull, "ディスクの空き容量が不足しています。"};
+        case EISDIR:
+        case clsFileStream::NotRegularFile:
+            return {ErrorNumber::PathAccess, "パス名が無効です。"};
+        default:
+            return {ErrorNumber::DeviceIo, "デバイス I/O エラーです。"};
+        }
+    }();
+    return ErrorRecord{std::string(text) + " (" + strPath + ": " +
+                           clsFileStream::ErrorText(intErrno) + ")",
+                       number, std::string(kAppTitle)};
 }
 
 thread_local const clsFileStream::FaultScope* t_fault = nullptr;
@@ -246,10 +238,12 @@ std::string clsFileStream::ErrorText(int intCode)
 ErrorRecord clsFileStream::ReadFailure(const std::string& strPath, int intCode)
 {
     if (intCode == ENOENT || intCode == ENOTDIR) {
-        return ErrorRecord{"ファイルが見つかりません。 " + strPath, 53, std::string(kAppTitle)};
+        return ErrorRecord{"ファイルが見つかりません。 " + strPath, ErrorNumber::FileNotFound,
+                           std::string(kAppTitle)};
     }
     return ErrorRecord{"ファイルを読み込めません。 (" + strPath + ": " + ErrorText(intCode) + ")",
-                       intCode == NotRegularFile ? 75 : 57, std::string(kAppTitle)};
+                       intCode == NotRegularFile ? 75 : ErrorNumber::DeviceIo,
+                       std::string(kAppTitle)};
 }
 
 int clsFileStream::ReadChunks(const std::string& strPath,

@@ -5,6 +5,7 @@
 #include "cli/CliCommand.h"
 #include "cli/clsTerminalHost.h"
 #include "files/clsTFileDRD.h"
+#include "lottery/clsToto.h"
 #include "results/clsTResult.h"
 #include "store/clsXmlResult.h"
 
@@ -94,10 +95,10 @@ int CmdGrade(clsTerminalHost& host, const std::string& strHome,
         return 1;
     }
 
-    for (std::size_t g = 0; g < 14; ++g) {
+    for (std::size_t g = 0; g < clsToto::kMatchCount + 1; ++g) {
         out << (g + 1) << "等\t" << grade.Tally()[g] << "\n";
     }
-    if (grade.DecidedCount() == 13) {
+    if (grade.DecidedCount() == clsToto::kMatchCount) {
         const clsTResultKakutei& prize = grade.Kakutei();
         for (std::int32_t row = 0; row < clsTResultKakutei::kRows; ++row) {
             out << clsTResultKakutei::RowLabel(row);

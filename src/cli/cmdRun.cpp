@@ -29,7 +29,7 @@ int ReadArgs(clsTerminalHost& host, const std::vector<std::string>& args, RunArg
         std::uint64_t v = 0;
         bool ok = i + 1 < args.size() && !args[i + 1].empty() && args[i + 1].size() < 20;
         for (const char c : ok ? args[i + 1] : std::string()) {
-            ok = ok && c >= '0' && c <= '9';
+            ok = ok && basText::IsDigit(c);
             v = v * 10 + static_cast<std::uint64_t>(c - '0');
         }
         if (!ok) {

@@ -3,6 +3,8 @@
 // count marks that delete singles. A plain value copied whole between the panels, the run and
 // the files; the editing rules of the count table are operations on it.
 
+#include "lottery/clsToto.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -21,7 +23,7 @@ inline constexpr std::uint8_t kCountBlank = 0;
 inline constexpr std::uint8_t kCountDelete = 1;   // ×
 inline constexpr std::uint8_t kCountTolerate = 2; // △
 inline constexpr std::int32_t kJoukenTabs = 29;
-inline constexpr std::int32_t kCountColumns = 14; // counts 0..13
+inline constexpr std::int32_t kCountColumns = clsToto::kMatchCount + 1; // counts 0..13
 
 namespace basJouken {
 std::int32_t CategoryCount(JoukenKind kind);
@@ -40,7 +42,7 @@ struct ConditionTableEntry
     bool Applied = true;
     std::int32_t RowCount = 0;      // n
     std::int32_t CategoryCount = 0; // m
-    std::array<bool, 13> MatchFlags{};
+    std::array<bool, clsToto::kMatchCount> MatchFlags{};
     std::array<bool, 3> ResultFlags{};                               // by outcome code
     std::vector<std::vector<bool>> RowCategories;                    // [row][category]
     std::array<std::vector<std::uint8_t>, kCountColumns> CountMarks; // [count t][row]

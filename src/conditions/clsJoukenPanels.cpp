@@ -1,5 +1,7 @@
 #include "conditions/clsJoukenPanels.h"
 
+#include "lottery/clsToto.h"
+
 namespace {
 constexpr std::array<JoukenKind, 3> kKinds{JoukenKind::Honmei, JoukenKind::Ninki, JoukenKind::Mark};
 } // namespace
@@ -110,8 +112,8 @@ void clsJoukenPanels::SetScheduleRecord(const ScheduleRecord& schedule, const cl
     // Looked up once: the other two tables take the same matches.
     clsXJoken1& first = m_tables[0];
     first.SetScheduleRecord(schedule, totoData);
-    const std::array<bool, 13> blnJ1 = first.GetEntry(1).MatchFlags;
-    const std::array<bool, 13> blnJ2 = first.GetEntry(2).MatchFlags;
+    const std::array<bool, clsToto::kMatchCount> blnJ1 = first.GetEntry(1).MatchFlags;
+    const std::array<bool, clsToto::kMatchCount> blnJ2 = first.GetEntry(2).MatchFlags;
     m_tables[1].SetJ1J2Flags(blnJ1, blnJ2);
     m_tables[2].SetJ1J2Flags(blnJ1, blnJ2);
 }

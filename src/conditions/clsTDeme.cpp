@@ -1,6 +1,7 @@
 #include "conditions/clsTDeme.h"
 
 #include "base/clsQuickSort.h"
+#include "lottery/clsToto.h"
 
 clsTDeme::MarkArray clsTDeme::NinkiRanks(const VoteRecord& vote, clsIMessage& objMessage)
 {
@@ -9,7 +10,7 @@ clsTDeme::MarkArray clsTDeme::NinkiRanks(const VoteRecord& vote, clsIMessage& ob
         return ranks;
     }
     const clsQuickSort sorter(objMessage);
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         std::array<Currency, 3> keys = vote.Match[m].Votes;
         std::vector<std::int32_t> index;
         if (!sorter.CurrencyIndexSort(keys, index, true) || index.size() != 3) {
@@ -38,7 +39,7 @@ std::int32_t clsTDeme::Category(JoukenKind kind, std::size_t c, std::size_t m) c
 clsTDeme::Weights clsTDeme::GetWeights(JoukenKind kind) const
 {
     Weights w{};
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         if (!m_game[m]) {
             continue;
         }
@@ -60,7 +61,7 @@ std::int32_t clsTDeme::GetCount(JoukenKind kind, const clsTNumber::ByteKousei& b
 {
     const Weights w = GetWeights(kind);
     std::int32_t t = 0;
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         const std::size_t c = bytSingle[m];
         if (c < 3) {
             t += w[c][m];

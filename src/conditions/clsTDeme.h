@@ -7,6 +7,7 @@
 #include "lottery/MarkArray.h"
 #include "lottery/VoteRecord.h"
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -44,7 +45,7 @@ public:
     // Rank 2 - position after sorting a match's three vote counts ascending with the program's
     // index sort, whose order of equal counts users see; all 0 when the record holds no round.
     static MarkArray NinkiRanks(const VoteRecord& vote, clsIMessage& objMessage);
-    void SetGameFlg(const std::array<bool, 13>& blnFlg) { m_game = blnFlg; }
+    void SetGameFlg(const std::array<bool, clsToto::kMatchCount>& blnFlg) { m_game = blnFlg; }
     void SetMarkFlg(const std::array<bool, 3>& blnFlg) { m_result = blnFlg; }
     void SetPlusFlg(const std::vector<bool>& blnFlg) { m_plus = blnFlg; }
 
@@ -63,7 +64,7 @@ private:
 
     MarkArray m_multi{};
     MarkArray m_ranks{};
-    std::array<bool, 13> m_game{};
+    std::array<bool, clsToto::kMatchCount> m_game{};
     std::array<bool, 3> m_result{};
     std::vector<bool> m_plus;
 };

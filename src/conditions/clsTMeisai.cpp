@@ -1,6 +1,7 @@
 #include "conditions/clsTMeisai.h"
 
 #include "conditions/clsTMsg.h"
+#include "lottery/clsToto.h"
 
 namespace {
 // Rounds n / d to two decimals, halves away from zero, as hundredths; d > 0, n >= 0.
@@ -34,7 +35,7 @@ void clsTMeisai::Clear()
 void clsTMeisai::SetValue(const SingleFrame& lngValue)
 {
     m_tally = {};
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         std::int32_t n = 0;
         for (std::size_t c = 0; c < 3; ++c) {
             if (lngValue[c][m] != 0) {

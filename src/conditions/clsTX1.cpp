@@ -2,6 +2,7 @@
 
 #include "lottery/clsTMultiPattern.h"
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -343,7 +344,8 @@ std::int32_t clsTX1::CountRowMarks(std::int32_t lngRow, const ConditionTableEntr
     return entry.CountRowMarks(lngRow);
 }
 
-void clsTX1::CountDistribution(JoukenKind kind, std::array<std::int32_t, 14>& lngHist,
+void clsTX1::CountDistribution(JoukenKind kind,
+                               std::array<std::int32_t, clsToto::kMatchCount + 1>& lngHist,
                                std::int32_t lngRow, const ConditionTableEntry& entry)
 {
     try {
@@ -353,7 +355,7 @@ void clsTX1::CountDistribution(JoukenKind kind, std::array<std::int32_t, 14>& ln
         const clsTDeme::CountTable table = MakeDeme(entry, lngRow).BuildTable(kind);
         for (std::int32_t i = 0; i < lngCount; ++i) {
             const std::int32_t t = table.Count(lngSingle[static_cast<std::size_t>(i)]);
-            if (t < 14) {
+            if (t < clsToto::kMatchCount + 1) {
                 ++lngHist[static_cast<std::size_t>(t)];
             }
         }

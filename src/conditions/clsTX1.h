@@ -10,6 +10,7 @@
 #include "lottery/VoteRecord.h"
 #include "lottery/clsTMoney.h"
 #include "lottery/clsTValue.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -79,7 +80,8 @@ public:
 
     std::int32_t CountRowMarks(std::int32_t lngRow, const ConditionTableEntry& entry) const;
     // Adds every single of the expansion to the histogram at its count for the row.
-    void CountDistribution(JoukenKind kind, std::array<std::int32_t, 14>& lngHist,
+    void CountDistribution(JoukenKind kind,
+                           std::array<std::int32_t, clsToto::kMatchCount + 1>& lngHist,
                            std::int32_t lngRow, const ConditionTableEntry& entry);
 
     // The counter a condition pass uses, set up for a row of a tab.

@@ -1,6 +1,7 @@
 #include "conditions/clsXJoken1.h"
 
 #include "lottery/ScheduleRecord.h"
+#include "lottery/clsToto.h"
 #include "reference/clsTotoData.h"
 
 clsXJoken1::clsXJoken1(clsIMessage& objMessage)
@@ -85,7 +86,7 @@ void clsXJoken1::GetTaisho(CellFlags& blnValue) const
 {
     const ConditionTableEntry& e = Shown();
     for (std::size_t c = 0; c < 3; ++c) {
-        for (std::size_t m = 0; m < 13; ++m) {
+        for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
             blnValue[c][m] = e.ResultFlags[c] && e.MatchFlags[m];
         }
     }
@@ -94,9 +95,9 @@ void clsXJoken1::GetTaisho(CellFlags& blnValue) const
 void clsXJoken1::SetScheduleRecord(const ScheduleRecord& schedule, const clsTotoData& totoData)
 {
     try {
-        std::array<bool, 13> blnJ1{};
-        std::array<bool, 13> blnJ2{};
-        for (std::size_t m = 0; m < 13; ++m) {
+        std::array<bool, clsToto::kMatchCount> blnJ1{};
+        std::array<bool, clsToto::kMatchCount> blnJ2{};
+        for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
             const ScheduleMatch& match = schedule.Match[m];
             if (match.Home.empty()) {
                 continue;
@@ -112,7 +113,8 @@ void clsXJoken1::SetScheduleRecord(const ScheduleRecord& schedule, const clsToto
     }
 }
 
-void clsXJoken1::SetJ1J2Flags(const std::array<bool, 13>& blnJ1, const std::array<bool, 13>& blnJ2)
+void clsXJoken1::SetJ1J2Flags(const std::array<bool, clsToto::kMatchCount>& blnJ1,
+                              const std::array<bool, clsToto::kMatchCount>& blnJ2)
 {
     if (!Ready("SetScheduleRecord")) {
         return;
@@ -310,7 +312,7 @@ bool clsXJoken1::EditTargets(const std::function<void(ConditionTableEntry&)>& ed
 
 bool clsXJoken1::ToggleMatch(std::int32_t lngMatch)
 {
-    if (lngMatch < 0 || lngMatch >= 13) {
+    if (lngMatch < 0 || lngMatch >= clsToto::kMatchCount) {
         return false;
     }
     return EditTargets([&](ConditionTableEntry& e) {

@@ -7,6 +7,7 @@
 #include "base/clsErrorReporter.h"
 #include "conditions/ConditionTableEntry.h"
 #include "lottery/MarkArray.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -60,7 +61,8 @@ public:
 
     // Tabs 1 and 2 target the matches whose home team plays in J1 or J2 in the match's year.
     void SetScheduleRecord(const ScheduleRecord& schedule, const clsTotoData& totoData);
-    void SetJ1J2Flags(const std::array<bool, 13>& blnJ1, const std::array<bool, 13>& blnJ2);
+    void SetJ1J2Flags(const std::array<bool, clsToto::kMatchCount>& blnJ1,
+                      const std::array<bool, clsToto::kMatchCount>& blnJ2);
 
     // The tab with the row titles as shown; an index outside 0..28 gives a cleared tab.
     ConditionTableEntry GetEntry(std::int32_t lngTab) const;

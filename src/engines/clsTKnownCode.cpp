@@ -31,7 +31,6 @@ struct clsTKnownCode::Plan
 };
 
 namespace {
-constexpr std::int32_t kMax = 13;
 
 std::int64_t Pow(std::int64_t a, std::int32_t n)
 {
@@ -46,11 +45,13 @@ std::int64_t Pow(std::int64_t a, std::int32_t n)
 const clsTKnownCode::Plan& clsTKnownCode::PlanFor(std::int32_t t, std::int32_t b, std::int32_t r)
 {
     // [t][b][r]: computed once, then only read.
-    static std::array<std::array<std::array<Plan, 3>, kMax + 1>, kMax + 1> table;
+    static std::array<std::array<std::array<Plan, 3>, clsToto::kMatchCount + 1>,
+                      clsToto::kMatchCount + 1>
+        table;
     static std::once_flag once;
     std::call_once(once, [] {
-        for (std::int32_t tt = 0; tt <= kMax; ++tt) {
-            for (std::int32_t bb = 0; tt + bb <= kMax; ++bb) {
+        for (std::int32_t tt = 0; tt <= clsToto::kMatchCount; ++tt) {
+            for (std::int32_t bb = 0; tt + bb <= clsToto::kMatchCount; ++bb) {
                 for (std::int32_t rr = 0; rr <= 2; ++rr) {
                     Plan& p = table[tt][bb][rr];
                     p.How = Plan::Whole;
@@ -78,8 +79,8 @@ const clsTKnownCode::Plan& clsTKnownCode::PlanFor(std::int32_t t, std::int32_t b
         // narrowing to larger ones.
         for (bool changed = true; changed;) {
             changed = false;
-            for (std::int32_t tt = 0; tt <= kMax; ++tt) {
-                for (std::int32_t bb = 0; tt + bb <= kMax; ++bb) {
+            for (std::int32_t tt = 0; tt <= clsToto::kMatchCount; ++tt) {
+                for (std::int32_t bb = 0; tt + bb <= clsToto::kMatchCount; ++bb) {
                     for (std::int32_t rr = 0; rr <= 2; ++rr) {
                         Plan& p = table[tt][bb][rr];
                         auto offer = [&](Plan q) {
@@ -100,7 +101,7 @@ const clsTKnownCode::Plan& clsTKnownCode::PlanFor(std::int32_t t, std::int32_t b
                                 }
                             }
                         }
-                        if (tt + bb < kMax) {
+                        if (tt + bb < clsToto::kMatchCount) {
                             offer(Plan{Plan::Shorten, table[tt + 1][bb][rr].Size});
                         }
                         if (bb >= 1) {
@@ -117,8 +118,8 @@ const clsTKnownCode::Plan& clsTKnownCode::PlanFor(std::int32_t t, std::int32_t b
 std::int64_t clsTKnownCode::Size(std::int32_t lngTriples, std::int32_t lngDoubles,
                                  std::int32_t lngRadius)
 {
-    if (lngTriples < 0 || lngDoubles < 0 || lngTriples + lngDoubles > kMax || lngRadius < 0 ||
-        lngRadius > 2) {
+    if (lngTriples < 0 || lngDoubles < 0 || lngTriples + lngDoubles > clsToto::kMatchCount ||
+        lngRadius < 0 || lngRadius > 2) {
         throw std::invalid_argument("符号の大きさが範囲外です");
     }
     return PlanFor(lngTriples, lngDoubles, lngRadius).Size;

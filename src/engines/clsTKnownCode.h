@@ -5,6 +5,8 @@
 // radius, and from these products, repeats over added matches, shortened lengths and matches
 // narrowed to two outcomes. The minimum-count engine starts from them.
 
+#include "lottery/clsToto.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -24,7 +26,7 @@ public:
                                            std::int32_t lngRadius);
 
 private:
-    using Word = std::array<std::uint8_t, 13>;
+    using Word = std::array<std::uint8_t, clsToto::kMatchCount>;
     struct Plan;
     static const Plan& PlanFor(std::int32_t t, std::int32_t b, std::int32_t r);
     static std::vector<Word> Words(std::int32_t t, std::int32_t b, std::int32_t r);

@@ -8,6 +8,7 @@
 #include "base/clsIGridSource.h"
 #include "conditions/ConditionTableEntry.h"
 #include "lottery/VoteRecord.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -22,8 +23,8 @@ public:
     static constexpr std::int32_t kColumns = 3;
     static constexpr std::uint32_t kBlack = 0x000000;
     static constexpr std::uint32_t kRed = 0xFF0000;
-    using Histogram = std::array<std::int32_t, 14>;
-    using MarkArray = std::array<std::array<std::int32_t, 13>, 3>;
+    using Histogram = std::array<std::int32_t, clsToto::kMatchCount + 1>;
+    using MarkArray = std::array<std::array<std::int32_t, clsToto::kMatchCount>, 3>;
 
     // What one request produces for its window.
     struct Analysis

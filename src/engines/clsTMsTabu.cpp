@@ -2,6 +2,7 @@
 
 #include "engines/clsTKnownCode.h"
 #include "lottery/basBall.h"
+#include "lottery/clsToto.h"
 
 #include <limits>
 #include <stdexcept>
@@ -47,12 +48,12 @@ void clsTMsTabu::ReadSpace(std::span<const std::int32_t> lngTarget,
                            std::span<const std::int32_t> lngCandidate)
 {
     // The outcomes used per match; matches with one of them fold into m_base.
-    std::array<std::uint32_t, 13> mask{};
+    std::array<std::uint32_t, clsToto::kMatchCount> mask{};
     auto mark = [&](std::int32_t s) {
         if (!basBall::IsValidNo(s)) {
             throw std::out_of_range("シングル番号が範囲外です: " + std::to_string(s));
         }
-        for (std::int32_t m = 0; m < 13; ++m) {
+        for (std::int32_t m = 0; m < clsToto::kMatchCount; ++m) {
             mask[m] |= 1u << (s % 3);
             s /= 3;
         }
@@ -66,7 +67,7 @@ void clsTMsTabu::ReadSpace(std::span<const std::int32_t> lngTarget,
     m_n = 0;
     m_base = 0;
     std::int32_t stride = 1;
-    for (std::int32_t m = 0; m < 13; ++m) {
+    for (std::int32_t m = 0; m < clsToto::kMatchCount; ++m) {
         std::array<std::int32_t, 3> codes{};
         std::int32_t w = 0;
         for (std::int32_t c = 0; c < 3; ++c) {

@@ -5,6 +5,7 @@
 // outcome vanish and every table is as small as the multi. Owned by one engine for one run.
 
 #include "engines/clsTRandom.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -63,7 +64,7 @@ public:
     std::vector<std::int32_t> Tickets(const std::vector<std::int32_t>& lngSlot) const;
 
 private:
-    using Digits = std::array<std::uint8_t, 13>;
+    using Digits = std::array<std::uint8_t, clsToto::kMatchCount>;
     void ReadSpace(std::span<const std::int32_t> lngTarget,
                    std::span<const std::int32_t> lngCandidate);
     void Decode(std::int32_t lngLocal, Digits& d) const;
@@ -85,11 +86,11 @@ private:
     std::int32_t m_radius = 1;
     // Active matches: those with two or three used outcomes.
     std::int32_t m_n = 0;
-    std::array<std::int32_t, 13> m_match{};
-    std::array<std::int32_t, 13> m_width{};
-    std::array<std::int32_t, 13> m_stride{};
-    std::array<std::array<std::int32_t, 3>, 13> m_code{};
-    std::array<std::array<std::int32_t, 3>, 13> m_digitOf{};
+    std::array<std::int32_t, clsToto::kMatchCount> m_match{};
+    std::array<std::int32_t, clsToto::kMatchCount> m_width{};
+    std::array<std::int32_t, clsToto::kMatchCount> m_stride{};
+    std::array<std::array<std::int32_t, 3>, clsToto::kMatchCount> m_code{};
+    std::array<std::array<std::int32_t, 3>, clsToto::kMatchCount> m_digitOf{};
     std::int32_t m_base = 0;
     std::int32_t m_size = 0;
     std::int32_t m_targetCount = 0;

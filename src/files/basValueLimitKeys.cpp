@@ -19,8 +19,9 @@ Currency AmountOf(std::string_view strKey, std::string_view strValue)
 {
     const auto v = Currency::Parse(strValue);
     if (!v || *v < Currency() || !v->WithinReadLimit()) {
-        throw XmlReadError(13, "型が一致しません。 (" + std::string(strKey) +
-                                   " は 0 以上の金額です: " + std::string(strValue) + ")");
+        throw XmlReadError(ErrorNumber::TypeMismatch,
+                           "型が一致しません。 (" + std::string(strKey) +
+                               " は 0 以上の金額です: " + std::string(strValue) + ")");
     }
     return *v;
 }
@@ -32,8 +33,9 @@ double ProbabilityOf(std::string_view strKey, std::string_view strValue)
     const auto [ptr, ec] = std::from_chars(strValue.data(), end, v);
     if (strValue.empty() || ec != std::errc() || ptr != end || !std::isfinite(v) || v < 0.0 ||
         v > 1.0) {
-        throw XmlReadError(13, "型が一致しません。 (" + std::string(strKey) +
-                                   " は 0 から 1 の確率です: " + std::string(strValue) + ")");
+        throw XmlReadError(ErrorNumber::TypeMismatch,
+                           "型が一致しません。 (" + std::string(strKey) +
+                               " は 0 から 1 の確率です: " + std::string(strValue) + ")");
     }
     return v;
 }

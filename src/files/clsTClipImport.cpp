@@ -1,6 +1,7 @@
 #include "files/clsTClipImport.h"
 
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 
 #include <string>
 
@@ -38,12 +39,12 @@ std::vector<std::int32_t> clsTClipImport::ParseTickets(std::string_view strText)
         if (colon != std::string::npos) {
             line.erase(0, colon + 1);
         }
-        if (line.size() != 13) {
+        if (line.size() != clsToto::kMatchCount) {
             continue;
         }
         clsTNumber::LongKousei k{};
         bool ok = true;
-        for (int m = 0; m < 13 && ok; ++m) {
+        for (int m = 0; m < clsToto::kMatchCount && ok; ++m) {
             ok = line[static_cast<std::size_t>(m)] >= '0' &&
                  line[static_cast<std::size_t>(m)] <= '2';
             k[m] = line[static_cast<std::size_t>(m)] - '0';

@@ -2,6 +2,7 @@
 
 #include "base/basText.h"
 #include "conditions/ConditionTableEntry.h"
+#include "lottery/clsToto.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -187,13 +188,14 @@ std::string ScopeLine(std::int32_t k, const ConditionTableEntry& e)
         results = "全結果";
     }
     std::vector<std::int32_t> matches;
-    for (std::int32_t m = 0; m < 13; ++m) {
+    for (std::int32_t m = 0; m < clsToto::kMatchCount; ++m) {
         if (e.MatchFlags[static_cast<std::size_t>(m)]) {
             matches.push_back(m + 1);
         }
     }
     return PadCut(TabLabel(k) + "　------", 15) + "：" + results + "：" +
-           (matches.size() == 13 ? std::string("全") : clsTClipboard::NumberList(matches)) +
+           (matches.size() == clsToto::kMatchCount ? std::string("全")
+                                                   : clsTClipboard::NumberList(matches)) +
            "試合\r\n";
 }
 
@@ -367,7 +369,7 @@ std::string clsTClipboard::ForecastText(const DataFileRecord& rec, const Schedul
             rec.Multi[static_cast<std::size_t>(outcome)][static_cast<std::size_t>(m)];
         return std::string(c >= 0 && c <= 6 ? kMarkSymbol[c] : "？");
     };
-    for (int m = 0; m < 13; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         const std::string no = (m + 1 < 10 ? "0" : "") + std::to_string(m + 1);
         s += FullDigits(no) + kIdeoSpace + names[static_cast<std::size_t>(2 * m)] + kIdeoSpace;
         s += mark(1, m) + mark(0, m) + mark(2, m) + kIdeoSpace;
@@ -420,7 +422,7 @@ std::string clsTClipboard::TicketLinesText(const DataFileRecord& rec)
         no.insert(0, static_cast<std::size_t>(width) - no.size(), '0');
         s += no + ":";
         std::int32_t v = rec.Singles[static_cast<std::size_t>(i)];
-        for (int m = 0; m < 13; ++m) {
+        for (int m = 0; m < clsToto::kMatchCount; ++m) {
             s += static_cast<char>('0' + v % 3);
             v /= 3;
         }
@@ -433,7 +435,7 @@ std::string clsTClipboard::MatchLinesText(const DataFileRecord& rec)
 {
     std::string s;
     std::int32_t p = 1;
-    for (int m = 0; m < 13; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         s += (m + 1 < 10 ? "0" : "") + std::to_string(m + 1) + " ";
         for (std::int32_t i = 0; i < rec.SingleCount; ++i) {
             s += static_cast<char>('0' + rec.Singles[static_cast<std::size_t>(i)] / p % 3);

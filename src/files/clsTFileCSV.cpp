@@ -1,10 +1,11 @@
 #include "files/clsTFileCSV.h"
 
 #include "base/basText.h"
+#include "base/clsAtomicSave.h"
 #include "base/clsFileStream.h"
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 #include "store/basXmlValue.h"
-#include "store/clsXmlTagReader.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -22,11 +23,6 @@ std::string NameOnly(const std::string& strPath)
     return std::filesystem::path(strPath).filename().string();
 }
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // The number that starts at p: up to the first non-digit after p; 0 when that is no number or
 // when the digits run to the end of the name.
 std::int32_t NumberAt(const std::string& s, std::size_t p)
@@ -35,7 +31,7 @@ std::int32_t NumberAt(const std::string& s, std::size_t p)
         return 0;
     }
     std::size_t e = p + 1;
-    while (e < s.size() && IsDigit(s[e])) {
+    while (e < s.size() && basText::IsDigit(s[e])) {
         ++e;
     }
     if (e >= s.size()) {
@@ -143,26 +139,28 @@ std::uint8_t ParseCode(std::string_view field, int m, std::int32_t lineNo,
                        const std::string& strFileName)
 {
     std::uint8_t v;
-    if (field.size() == 1 && IsDigit(field[0])) {
+    if (field.size() == 1 && basText::IsDigit(field[0])) {
         v = static_cast<std::uint8_t>(field[0] - '0');
     } else {
         const auto n = basXmlValue::ParseLong(field);
         if (!n) {
-            throw CsvError{13, "型が一致しません。 (" + strFileName + " " + std::to_string(lineNo) +
-                                   "行目の" + std::to_string(m + 1) + "試合目)"};
+            throw CsvError{ErrorNumber::TypeMismatch, "型が一致しません。 (" + strFileName + " " +
+                                                          std::to_string(lineNo) + "行目の" +
+                                                          std::to_string(m + 1) + "試合目)"};
         }
         if (*n < 0 || *n > 255) {
-            throw CsvError{6, "オーバーフローしました。 (" + strFileName + " " +
-                                  std::to_string(lineNo) + "行目の" + std::to_string(m + 1) +
-                                  "試合目)"};
+            throw CsvError{ErrorNumber::Overflow, "オーバーフローしました。 (" + strFileName + " " +
+                                                      std::to_string(lineNo) + "行目の" +
+                                                      std::to_string(m + 1) + "試合目)"};
         }
         v = static_cast<std::uint8_t>(*n);
     }
     if (v > 2) {
         // Never let a digit outside the outcome codes make a ticket number beyond the
         // numbering: the tables indexed by it would be read out of bounds.
-        throw CsvError{0, std::to_string(lineNo) + "行目の" + std::to_string(m + 1) +
-                              "試合目が 0, 1, 2 以外の値 (" + std::to_string(v) + ") です。"};
+        throw CsvError{ErrorNumber::None,
+                       std::to_string(lineNo) + "行目の" + std::to_string(m + 1) +
+                           "試合目が 0, 1, 2 以外の値 (" + std::to_string(v) + ") です。"};
     }
     return v;
 }
@@ -172,7 +170,7 @@ std::int32_t ParseTicket(std::string_view line, std::int32_t lineNo, const std::
 {
     clsTNumber::ByteKousei k{};
     std::size_t fs = 0;
-    for (int m = 0; m < 13; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         std::size_t fe = line.find(',', fs);
         if (fe == std::string_view::npos) {
             fe = line.size();
@@ -213,10 +211,10 @@ std::string clsTFileCSV::ToCsvText(std::span<const std::int32_t> lngSingle)
     char* p = out.data();
     for (const std::int32_t no : lngSingle) {
         std::int32_t v = no;
-        for (int m = 0; m < 13; ++m) {
+        for (int m = 0; m < clsToto::kMatchCount; ++m) {
             *p++ = static_cast<char>('0' + v % 3);
             v /= 3;
-            *p++ = m < 12 ? ',' : '\r';
+            *p++ = m + 1 < clsToto::kMatchCount ? ',' : '\r';
         }
         *p++ = '\n';
     }
@@ -251,9 +249,9 @@ bool clsTFileCSV::CsvSave(const std::string& strFileName, std::int32_t lngSCount
                 last = end;
             }
         }
-        clsXmlTagReader::SaveOutcome outcome;
-        if (!clsXmlTagReader::SaveBytes(strFileName, text, outcome)) {
-            m_err.ReportError("CsvSave_Sub", clsXmlTagReader::WriteError(strFileName, outcome));
+        clsAtomicSave::Outcome outcome;
+        if (!clsAtomicSave::SaveBytes(strFileName, text, outcome)) {
+            m_err.ReportError("CsvSave_Sub", clsAtomicSave::WriteError(strFileName, outcome));
             return false;
         }
         if (outcome.FolderSync != 0) {
@@ -283,7 +281,7 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
         // A file without a single ticket is refused rather than read as an empty set: taken
         // as one, it would replace the user's whole set with nothing.
         if (lines == 0) {
-            throw CsvError{0, "ファイルが空です。"};
+            throw CsvError{ErrorNumber::None, "ファイルが空です。"};
         }
         std::vector<std::int32_t> out(static_cast<std::size_t>(lines));
         m_host.Wait.WaitShow("CSVファイルの読込中", lines);
@@ -296,11 +294,11 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
         const auto parse = [&](std::string_view line) {
             ++lineNo;
             if (lineNo > lines) {
-                throw CsvError{0, "読み込み中にファイルが変わりました。"};
+                throw CsvError{ErrorNumber::None, "読み込み中にファイルが変わりました。"};
             }
             // Only a line of exactly 13 fields is a ticket; headers and blank lines are skipped.
             const std::size_t fields = CountFields(line);
-            if (fields != 13) {
+            if (fields != clsToto::kMatchCount) {
                 if (firstOther == 0 && !line.empty()) {
                     firstOther = lineNo;
                     firstOtherFields = fields;
@@ -318,11 +316,11 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
             m_err.ReportError("CsvLoad_Sub",
                               ErrorRecord{"ファイルを読み込めません。 (" + strFileName + ": " +
                                               clsFileStream::ErrorText(e) + ")",
-                                          57, std::string(kAppTitle)});
+                                          ErrorNumber::DeviceIo, std::string(kAppTitle)});
             return false;
         }
         if (j == 0) {
-            throw CsvError{0, NoTicketText(lines, firstOther, firstOtherFields)};
+            throw CsvError{ErrorNumber::None, NoTicketText(lines, firstOther, firstOtherFields)};
         }
         m_host.Wait.WaitValue(lines);
         out.resize(static_cast<std::size_t>(j));
@@ -330,7 +328,7 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
         lngSingle = std::move(out);
         return true;
     } catch (const CsvError& e) {
-        if (e.Number == 0) {
+        if (e.Number == ErrorNumber::None) {
             m_err.Report("CsvLoad_Sub",
                          strFileName + "\r\n" + e.Text + "\r\nCSVファイルを読み込めませんでした。");
         } else {

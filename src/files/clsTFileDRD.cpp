@@ -1,9 +1,11 @@
 #include "files/clsTFileDRD.h"
 
 #include "base/basText.h"
+#include "base/clsAtomicSave.h"
 #include "base/clsFileStream.h"
 #include "files/basValueLimitKeys.h"
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 #include "store/basXmlValue.h"
 #include "store/clsTMain.h"
 #include "store/clsXmlTagReader.h"
@@ -14,17 +16,6 @@
 #include <span>
 
 namespace {
-std::string_view TrimSpaces(std::string_view s)
-{
-    while (!s.empty() && s.front() == ' ') {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && s.back() == ' ') {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 void AppendHex(std::string& out, std::int32_t v)
 {
     char buf[8];
@@ -43,14 +34,14 @@ void AppendHex(std::string& out, std::int32_t v)
 // "&H" + text as a 32-bit value, as the files were always read.
 std::int32_t ParseHex(std::string_view s)
 {
-    s = TrimSpaces(s);
+    s = basText::TrimSpaces(s);
     if (s.empty() || s.size() > 8) {
         clsXmlTagReader::ThrowTypeMismatch();
     }
     std::uint32_t v = 0;
     for (const char c : s) {
         unsigned d;
-        if (c >= '0' && c <= '9') {
+        if (basText::IsDigit(c)) {
             d = static_cast<unsigned>(c - '0');
         } else if (c >= 'A' && c <= 'F') {
             d = static_cast<unsigned>(c - 'A' + 10);
@@ -92,7 +83,8 @@ ProbabilityRecord ParseProbability(std::string_view v)
         const std::string_view group =
             v.substr(start, comma == std::string_view::npos ? v.size() - start : comma - start);
         if (row >= 3) {
-            throw XmlReadError(13, "型が一致しません。 (確率の組が 3 つより多くあります)");
+            throw XmlReadError(ErrorNumber::TypeMismatch,
+                               "型が一致しません。 (確率の組が 3 つより多くあります)");
         }
         std::size_t col = 0;
         std::size_t from = 0;
@@ -100,9 +92,10 @@ ProbabilityRecord ParseProbability(std::string_view v)
             const std::size_t colon = group.find(':', from);
             const std::string_view piece = group.substr(
                 from, colon == std::string_view::npos ? group.size() - from : colon - from);
-            if (col >= 13) {
-                throw XmlReadError(13, "型が一致しません。 (確率の組 " + std::to_string(row + 1) +
-                                           " に 13 より多くの値があります)");
+            if (col >= clsToto::kMatchCount) {
+                throw XmlReadError(ErrorNumber::TypeMismatch, "型が一致しません。 (確率の組 " +
+                                                                  std::to_string(row + 1) +
+                                                                  " に 13 より多くの値があります)");
             }
             rec.Value[row][col++] = LongOf(piece);
             if (colon == std::string_view::npos) {
@@ -110,9 +103,10 @@ ProbabilityRecord ParseProbability(std::string_view v)
             }
             from = colon + 1;
         }
-        if (col != 13) {
-            throw XmlReadError(13, "型が一致しません。 (確率の組 " + std::to_string(row + 1) +
-                                       " の値が " + std::to_string(col) + " 個しかありません)");
+        if (col != clsToto::kMatchCount) {
+            throw XmlReadError(ErrorNumber::TypeMismatch,
+                               "型が一致しません。 (確率の組 " + std::to_string(row + 1) +
+                                   " の値が " + std::to_string(col) + " 個しかありません)");
         }
         ++row;
         if (comma == std::string_view::npos) {
@@ -121,12 +115,13 @@ ProbabilityRecord ParseProbability(std::string_view v)
         start = comma + 1;
     }
     if (row != 3) {
-        throw XmlReadError(13, "型が一致しません。 (確率の組が " + std::to_string(row) +
-                                   " つしかありません)");
+        throw XmlReadError(ErrorNumber::TypeMismatch, "型が一致しません。 (確率の組が " +
+                                                          std::to_string(row) +
+                                                          " つしかありません)");
     }
     const std::string fault = rec.Check();
     if (!fault.empty()) {
-        throw XmlReadError(13, "型が一致しません。 (" + fault + ")");
+        throw XmlReadError(ErrorNumber::TypeMismatch, "型が一致しません。 (" + fault + ")");
     }
     return rec;
 }
@@ -170,7 +165,8 @@ void RequireAmounts(std::span<const Currency> values)
 {
     for (const Currency c : values) {
         if (!c.WithinReadLimit()) {
-            throw XmlReadError(6, "オーバーフローしました。 (" + c.ToString() + ")");
+            throw XmlReadError(ErrorNumber::Overflow,
+                               "オーバーフローしました。 (" + c.ToString() + ")");
         }
     }
 }
@@ -191,14 +187,15 @@ template <class Fn> void ReadBlock(LineReader& reader, std::string_view strTag, 
         for (const std::string_view tag : kBlockTags) {
             if (line.size() == tag.size() + 2 && line.front() == '<' && line.back() == '>' &&
                 line.substr(1, tag.size()) == tag) {
-                throw XmlReadError(5, "ファイルの形式が正しくありません。 (<" +
-                                          std::string(strTag) + "> の中に " + std::string(line) +
-                                          " があります)");
+                throw XmlReadError(ErrorNumber::InvalidCall,
+                                   "ファイルの形式が正しくありません。 (<" + std::string(strTag) +
+                                       "> の中に " + std::string(line) + " があります)");
             }
         }
         onLine(line);
     }
-    throw XmlReadError(62, "ファイルにこれ以上データがありません。 (" + close + " がありません)");
+    throw XmlReadError(ErrorNumber::PastEnd,
+                       "ファイルにこれ以上データがありません。 (" + close + " がありません)");
 }
 
 // The singles block, which must hold exactly count singles: a missing one would load as
@@ -213,14 +210,16 @@ void ReadSingles(LineReader& reader, std::int64_t count, WaitScope& wait, clsIPu
     std::int32_t lastUpdate = 0;
     ReadBlock(reader, "SingleData", [&](std::string_view line) {
         if (static_cast<std::int64_t>(singles.size()) >= count) {
-            throw XmlReadError(9, "インデックスが有効範囲にありません。 (SingleCount " +
-                                      std::to_string(count) + " より多いシングル)");
+            throw XmlReadError(ErrorNumber::OutOfRange,
+                               "インデックスが有効範囲にありません。 (SingleCount " +
+                                   std::to_string(count) + " より多いシングル)");
         }
         const std::int32_t no = ParseHex(line);
         if (!clsTNumber::IsValidNo(no)) {
             // A number beyond the ticket numbering would index past every table that is
             // sized by it.
-            throw XmlReadError(6, "オーバーフローしました。 (シングル " + std::string(line) + ")");
+            throw XmlReadError(ErrorNumber::Overflow,
+                               "オーバーフローしました。 (シングル " + std::string(line) + ")");
         }
         singles.push_back(no);
         const auto j = static_cast<std::int32_t>(singles.size());
@@ -231,10 +230,10 @@ void ReadSingles(LineReader& reader, std::int64_t count, WaitScope& wait, clsIPu
         }
     });
     if (static_cast<std::int64_t>(singles.size()) != count) {
-        throw XmlReadError(62, "ファイルにこれ以上データがありません。 (シングルが " +
-                                   std::to_string(singles.size()) +
-                                   " 件しかありません。SingleCount は " + std::to_string(count) +
-                                   ")");
+        throw XmlReadError(ErrorNumber::PastEnd,
+                           "ファイルにこれ以上データがありません。 (シングルが " +
+                               std::to_string(singles.size()) +
+                               " 件しかありません。SingleCount は " + std::to_string(count) + ")");
     }
     if (count > 0) {
         rec.Singles = std::move(singles);
@@ -245,7 +244,7 @@ std::string ReadMessage(LineReader& reader)
 {
     std::string msg;
     ReadBlock(reader, "SakugenMessage", [&](std::string_view line) {
-        if (!TrimSpaces(line).empty()) {
+        if (!basText::TrimSpaces(line).empty()) {
             msg += line;
             msg += "\r\n";
         }
@@ -262,7 +261,7 @@ bool ReadVote(LineReader& reader, clsIMessage& message, const std::string& strFi
     ReadBlock(reader, "投票状況", [&](std::string_view line) {
         // Blank lines read as nothing; kept empty, they keep the line numbers of the reports
         // right.
-        if (!TrimSpaces(line).empty()) {
+        if (!basText::TrimSpaces(line).empty()) {
             xml += line;
         }
         xml += "\r\n";
@@ -307,8 +306,8 @@ FileHead ReadHead(std::string_view bytes)
         if ((!line.empty() && line.front() == ';') || eq == std::string::npos) {
             continue;
         }
-        const std::string_view k = TrimSpaces(std::string_view(line).substr(0, eq));
-        const std::string_view v = TrimSpaces(std::string_view(line).substr(eq + 1));
+        const std::string_view k = basText::TrimSpaces(std::string_view(line).substr(0, eq));
+        const std::string_view v = basText::TrimSpaces(std::string_view(line).substr(eq + 1));
         if (k == "Software") {
             head.Software = v;
         } else if (k == "DataType") {
@@ -348,8 +347,9 @@ std::string RequireCp932(const std::string& strFileName, std::string_view bytes)
         what = "Shift_JIS (CP932) として読めないバイトがあります。";
         break;
     }
-    throw XmlReadError(5, what + "Shift_JIS (CP932) のファイルしか読み込めません。 (" +
-                              strFileName + " " + std::to_string(line) + "行目)");
+    throw XmlReadError(ErrorNumber::InvalidCall,
+                       what + "Shift_JIS (CP932) のファイルしか読み込めません。 (" + strFileName +
+                           " " + std::to_string(line) + "行目)");
 }
 
 // A "key = value" line, read and written by one pair of functions so that the two agree.
@@ -383,9 +383,10 @@ struct RoundText
     {
         const std::int32_t n = LongOf(v);
         if (n < 0 || n > clsTMain::kMaxKaisaikai) {
-            throw XmlReadError(6, "オーバーフローしました。 (開催回 " + std::to_string(n) +
-                                      " は 0～" + std::to_string(clsTMain::kMaxKaisaikai) +
-                                      " の範囲にありません)");
+            throw XmlReadError(ErrorNumber::Overflow, "オーバーフローしました。 (開催回 " +
+                                                          std::to_string(n) + " は 0～" +
+                                                          std::to_string(clsTMain::kMaxKaisaikai) +
+                                                          " の範囲にありません)");
         }
         x = n;
     }
@@ -594,8 +595,9 @@ void clsTFileDRD::StringToEntry(std::string_view strValue, ConditionTableEntry& 
     const std::int32_t n = LongOf(parts[2]);
     const std::int32_t m = LongOf(parts[3]);
     if (n < 1 || m < 1 || n > 1000 || m > 1000) {
-        throw XmlReadError(9, "インデックスが有効範囲にありません。 (行数 " + std::to_string(n) +
-                                  ", 列数 " + std::to_string(m) + ")");
+        throw XmlReadError(ErrorNumber::OutOfRange, "インデックスが有効範囲にありません。 (行数 " +
+                                                        std::to_string(n) + ", 列数 " +
+                                                        std::to_string(m) + ")");
     }
     if (parts.size() < static_cast<std::size_t>(n) + 8) {
         clsXmlTagReader::ThrowOutOfRange();
@@ -679,10 +681,10 @@ bool clsTFileDRD::Save(const std::string& strFileName, bool blnDataFlag, const D
             wait.Value(i);
             m_host.Pump.DoEvents();
         });
-        clsXmlTagReader::SaveOutcome outcome;
-        if (!clsXmlTagReader::SaveBytes(strFileName, basText::ToSjis(text), outcome)) {
+        clsAtomicSave::Outcome outcome;
+        if (!clsAtomicSave::SaveBytes(strFileName, basText::ToSjis(text), outcome)) {
             if (blnDialog) {
-                m_err.ReportError("Save", clsXmlTagReader::WriteError(strFileName, outcome));
+                m_err.ReportError("Save", clsAtomicSave::WriteError(strFileName, outcome));
             }
             return false;
         }
@@ -719,7 +721,7 @@ bool clsTFileDRD::Load(const std::string& strFileName, DataFileRecord& rec)
         const std::int32_t nulLine = text.size() < bytes.size() ? LineOf(bytes, text.size()) : 0;
         return ParseText(strFileName, decoded, rec, layout, nulLine);
     } catch (const XmlReadError& e) {
-        m_err.ReportError("Load", ErrorRecord{e.what(), e.Number(), std::string(kAppTitle)});
+        m_err.ReportError("Load", e.Record());
     } catch (const std::exception& e) {
         m_err.ReportException("Load", e);
     }
@@ -792,12 +794,14 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
                                    std::begin(kBlockTags));
         };
         if (tag == kBlockTags[0] && !counted) {
-            throw XmlReadError(5, "ファイルの形式が正しくありません。 (<SingleData> の前に "
-                                  "SingleCount がありません)");
+            throw XmlReadError(ErrorNumber::InvalidCall,
+                               "ファイルの形式が正しくありません。 (<SingleData> の前に "
+                               "SingleCount がありません)");
         }
         if (order(tag) <= order(lastBlock) || (tag != kBlockTags[0] && lastBlock.empty())) {
-            throw XmlReadError(5, "ファイルの形式が正しくありません。 (<" + std::string(tag) +
-                                      "> の位置が正しくありません)");
+            throw XmlReadError(ErrorNumber::InvalidCall, "ファイルの形式が正しくありません。 (<" +
+                                                             std::string(tag) +
+                                                             "> の位置が正しくありません)");
         }
         lastBlock = tag;
     };
@@ -830,7 +834,7 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
                 }
                 continue;
             }
-            currentKey = TrimSpaces(line.substr(0, eq));
+            currentKey = basText::TrimSpaces(line.substr(0, eq));
             if (strict && lateKeyLine == 0 &&
                 (lastBlock == kBlockTags[1] || lastBlock == kBlockTags[2])) {
                 // Told once the whole file is read, so that a count after the singles keeps
@@ -839,15 +843,16 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
                 lateKey = currentKey;
                 lateBlock = lastBlock;
             }
-            const std::string_view v = TrimSpaces(line.substr(eq + 1));
+            const std::string_view v = basText::TrimSpaces(line.substr(eq + 1));
             if (currentKey != "SingleCount") {
                 ReadKey(currentKey, v, rec);
                 continue;
             }
             const std::int32_t n = LongOf(v);
             if (n < 0) {
-                throw XmlReadError(9, "インデックスが有効範囲にありません。 (SingleCount " +
-                                          std::to_string(n) + ")");
+                throw XmlReadError(ErrorNumber::OutOfRange,
+                                   "インデックスが有効範囲にありません。 (SingleCount " +
+                                       std::to_string(n) + ")");
             }
             rec.SingleCount = n;
             m_host.Wait.WaitShow("DRDファイルの読込中", n);
@@ -855,21 +860,24 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
             counted = true;
         }
         if (expected > 0) {
-            throw XmlReadError(62, "ファイルにこれ以上データがありません。 (SingleCount " +
-                                       std::to_string(expected) +
-                                       " のシングルがありません: <SingleData> がありません)");
+            throw XmlReadError(ErrorNumber::PastEnd,
+                               "ファイルにこれ以上データがありません。 (SingleCount " +
+                                   std::to_string(expected) +
+                                   " のシングルがありません: <SingleData> がありません)");
         }
         if (lateKeyLine > 0) {
             currentKey = lateKey;
             errorLine = lateKeyLine;
-            throw XmlReadError(5, "ファイルの形式が正しくありません。 (<" + std::string(lateBlock) +
-                                      "> の後にキーがあります)");
+            throw XmlReadError(ErrorNumber::InvalidCall, "ファイルの形式が正しくありません。 (<" +
+                                                             std::string(lateBlock) +
+                                                             "> の後にキーがあります)");
         }
         // Readers stop at a NUL; in a data file of any version one before the singles is
         // damage (it may stand in the head, where it hides the version).
         if (layout == Layout::OldData && lngNulLine > 0 && !singlesRead) {
             throw XmlReadError(
-                62, "ファイルにこれ以上データがありません。 (<SingleData> がありません)");
+                ErrorNumber::PastEnd,
+                "ファイルにこれ以上データがありません。 (<SingleData> がありません)");
         }
         if (strict) {
             // A file cut short: what is missing would load as an empty set, or as the vote
@@ -883,8 +891,9 @@ bool clsTFileDRD::ParseText(const std::string& strFileName, std::string_view str
                 missing = "<投票状況>";
             }
             if (!missing.empty()) {
-                throw XmlReadError(62, "ファイルにこれ以上データがありません。 (" + missing +
-                                           " がありません)");
+                throw XmlReadError(ErrorNumber::PastEnd,
+                                   "ファイルにこれ以上データがありません。 (" + missing +
+                                       " がありません)");
             }
         }
     } catch (const XmlReadError& e) {
@@ -925,14 +934,13 @@ bool clsTFileDRD::DataTypeCheck(const std::string& strFileName, bool blnDataFlag
             m_err.ReportError("DataTypeCheck",
                               ErrorRecord{"ファイルにこれ以上データがありません。 (" + strFileName +
                                               ": " + std::to_string(lines) + " 行しかありません)",
-                                          62, std::string(kAppTitle)});
+                                          ErrorNumber::PastEnd, std::string(kAppTitle)});
             return false;
         }
         return fileHead.Software == "Kelvra" &&
                fileHead.Type == (blnDataFlag ? "toto" : "toto Jouken");
     } catch (const XmlReadError& e) {
-        m_err.ReportError("DataTypeCheck",
-                          ErrorRecord{e.what(), e.Number(), std::string(kAppTitle)});
+        m_err.ReportError("DataTypeCheck", e.Record());
     } catch (const std::exception& e) {
         m_err.ReportException("DataTypeCheck", e);
     }

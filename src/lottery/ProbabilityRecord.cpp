@@ -1,5 +1,7 @@
 #include "lottery/ProbabilityRecord.h"
 
+#include "lottery/clsToto.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -32,7 +34,7 @@ std::array<std::int32_t, 3> Apportion(const std::array<T, 3>& rem, Share share)
 
 std::string ProbabilityRecord::Check() const
 {
-    for (int m = 0; m < 13; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         std::int64_t sum = 0;
         for (int k = 0; k < 3; ++k) {
             const std::int32_t v = Value[k][m];
@@ -54,7 +56,7 @@ std::optional<ProbabilityRecord> ProbabilityRecord::FromOdds(const OutcomeTable<
                                                              std::string& strReason)
 {
     ProbabilityRecord rec;
-    for (int m = 0; m < 13; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         std::array<double, 3> w{};
         double sum = 0.0;
         for (int k = 0; k < 3; ++k) {
@@ -88,7 +90,7 @@ std::optional<ProbabilityRecord> ProbabilityRecord::FromVoteRates(const VoteReco
                                                                   std::string& strReason)
 {
     ProbabilityRecord rec;
-    for (int m = 0; m < 13; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         // Whole arithmetic on the rates' own units, so the scaling itself rounds nothing.
         std::array<std::int64_t, 3> raw{};
         std::int64_t sum = 0;

@@ -5,6 +5,7 @@
 
 #include "base/Currency.h"
 #include "base/DateTime.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -30,7 +31,7 @@ struct ResultRecord
 
     std::int32_t Kaisaikai = 0;
     std::string Kumi;
-    std::array<ResultMatch, 13> Match;
+    std::array<ResultMatch, clsToto::kMatchCount> Match;
     std::array<Currency, 4> Prize;
     std::array<Currency, 4> Winners;
     std::array<Currency, 4> CarryOver;

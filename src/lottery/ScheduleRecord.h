@@ -3,6 +3,7 @@
 // Match[0] is match 1, Match[12] match 13, as everywhere in the program.
 
 #include "base/DateTime.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -24,7 +25,7 @@ struct ScheduleRecord
 {
     std::int32_t Kaisaikai = 0;
     std::string Kumi;
-    std::array<ScheduleMatch, 13> Match;
+    std::array<ScheduleMatch, clsToto::kMatchCount> Match;
     DateTime SaleStart;
     DateTime SaleEnd;
     DateTime ResultDate;

@@ -5,6 +5,7 @@
 
 #include "base/Currency.h"
 #include "base/DateTime.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -27,7 +28,7 @@ struct VoteRecord
     std::int32_t Kaisaikai = 0;
     std::string Kumi;
     DateTime AsOf;
-    std::array<VoteMatch, 13> Match;
+    std::array<VoteMatch, clsToto::kMatchCount> Match;
     Currency SalesTotal;
     Currency SalesMulti;
     Currency SalesSingle;

@@ -5,6 +5,7 @@
 // five times quicker.
 
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstddef>
@@ -13,11 +14,10 @@
 namespace basBall {
 
 inline constexpr std::int32_t kSingleCount = clsTNumber::SingleCount;
-inline constexpr std::int32_t kMatches = clsTNumber::Matches;
 inline constexpr std::int32_t kBall2 = 27;
 inline constexpr std::int32_t kBall3 = 339;
 
-inline constexpr std::array<std::int32_t, 14> kPow = clsTNumber::P;
+inline constexpr std::array<std::int32_t, clsToto::kMatchCount + 1> kPow = clsTNumber::P;
 
 constexpr bool IsValidNo(std::int32_t lngNo)
 {
@@ -32,13 +32,13 @@ constexpr std::int32_t BallSize(std::int32_t lngGrade)
 // Per match the two offsets that move the number to the other outcome codes, lower code first.
 struct Offsets
 {
-    std::array<std::array<std::int32_t, 2>, kMatches> Delta;
+    std::array<std::array<std::int32_t, 2>, clsToto::kMatchCount> Delta;
 };
 
 inline void MakeOffsets(std::int32_t lngNo, Offsets& o)
 {
     std::int32_t r = lngNo;
-    for (std::int32_t i = 0; i < kMatches; ++i) {
+    for (std::int32_t i = 0; i < clsToto::kMatchCount; ++i) {
         const std::int32_t c = r % 3;
         r /= 3;
         const std::int32_t p = kPow[i];
@@ -57,17 +57,17 @@ template <class F> inline void ForEachInBall(std::int32_t lngNo, std::int32_t ln
     Offsets o;
     MakeOffsets(lngNo, o);
     f(lngNo);
-    for (std::int32_t i = 0; i < kMatches; ++i) {
+    for (std::int32_t i = 0; i < clsToto::kMatchCount; ++i) {
         f(lngNo + o.Delta[i][0]);
         f(lngNo + o.Delta[i][1]);
     }
     if (lngGrade < 3) {
         return;
     }
-    for (std::int32_t p = 0; p < kMatches - 1; ++p) {
+    for (std::int32_t p = 0; p < clsToto::kMatchCount - 1; ++p) {
         const std::int32_t x0 = lngNo + o.Delta[p][0];
         const std::int32_t x1 = lngNo + o.Delta[p][1];
-        for (std::int32_t q = p + 1; q < kMatches; ++q) {
+        for (std::int32_t q = p + 1; q < clsToto::kMatchCount; ++q) {
             f(x0 + o.Delta[q][0]);
             f(x0 + o.Delta[q][1]);
             f(x1 + o.Delta[q][0]);
@@ -79,8 +79,8 @@ template <class F> inline void ForEachInBall(std::int32_t lngNo, std::int32_t ln
 // Offsets by match and outcome code, so a ball whose centre's digits are known needs no
 // division: kDelta[i][c] moves code c of match i to the two other codes, lower first.
 inline constexpr auto kDelta = [] {
-    std::array<std::array<std::array<std::int32_t, 2>, 3>, kMatches> t{};
-    for (std::int32_t i = 0; i < kMatches; ++i) {
+    std::array<std::array<std::array<std::int32_t, 2>, 3>, clsToto::kMatchCount> t{};
+    for (std::int32_t i = 0; i < clsToto::kMatchCount; ++i) {
         for (std::int32_t c = 0; c < 3; ++c) {
             const std::int32_t a = c == 0 ? 1 : 0;
             const std::int32_t b = c == 2 ? 1 : 2;
@@ -91,11 +91,11 @@ inline constexpr auto kDelta = [] {
     return t;
 }();
 
-using Digits = std::array<std::uint8_t, kMatches>;
+using Digits = std::array<std::uint8_t, clsToto::kMatchCount>;
 
 inline void MakeDigits(std::int32_t lngNo, Digits& d)
 {
-    for (std::int32_t i = 0; i < kMatches; ++i) {
+    for (std::int32_t i = 0; i < clsToto::kMatchCount; ++i) {
         d[i] = static_cast<std::uint8_t>(lngNo % 3);
         lngNo /= 3;
     }
@@ -107,7 +107,7 @@ template <class F>
 inline void ForEachInBallOfDigits(std::int32_t lngNo, const Digits& d, std::int32_t lngGrade, F&& f)
 {
     f(lngNo, d);
-    for (std::int32_t i = 0; i < kMatches; ++i) {
+    for (std::int32_t i = 0; i < clsToto::kMatchCount; ++i) {
         const std::uint8_t c = d[i];
         const std::uint8_t a = c == 0 ? 1 : 0;
         const std::uint8_t b = c == 2 ? 1 : 2;
@@ -120,7 +120,7 @@ inline void ForEachInBallOfDigits(std::int32_t lngNo, const Digits& d, std::int3
     if (lngGrade < 3) {
         return;
     }
-    for (std::int32_t p = 0; p < kMatches - 1; ++p) {
+    for (std::int32_t p = 0; p < clsToto::kMatchCount - 1; ++p) {
         const std::uint8_t cp = d[p];
         const std::int32_t x0 = lngNo + kDelta[p][cp][0];
         const std::int32_t x1 = lngNo + kDelta[p][cp][1];
@@ -128,7 +128,7 @@ inline void ForEachInBallOfDigits(std::int32_t lngNo, const Digits& d, std::int3
         Digits e1 = d;
         e0[p] = cp == 0 ? 1 : 0;
         e1[p] = cp == 2 ? 1 : 2;
-        for (std::int32_t q = p + 1; q < kMatches; ++q) {
+        for (std::int32_t q = p + 1; q < clsToto::kMatchCount; ++q) {
             const std::uint8_t cq = d[q];
             const std::uint8_t a = cq == 0 ? 1 : 0;
             const std::uint8_t b = cq == 2 ? 1 : 2;
@@ -152,17 +152,17 @@ inline void ForEachNoInBallOfDigits(std::int32_t lngNo, const Digits& d, std::in
                                     F&& f)
 {
     f(lngNo);
-    for (std::int32_t i = 0; i < kMatches; ++i) {
+    for (std::int32_t i = 0; i < clsToto::kMatchCount; ++i) {
         f(lngNo + kDelta[i][d[i]][0]);
         f(lngNo + kDelta[i][d[i]][1]);
     }
     if (lngGrade < 3) {
         return;
     }
-    for (std::int32_t p = 0; p < kMatches - 1; ++p) {
+    for (std::int32_t p = 0; p < clsToto::kMatchCount - 1; ++p) {
         const std::int32_t x0 = lngNo + kDelta[p][d[p]][0];
         const std::int32_t x1 = lngNo + kDelta[p][d[p]][1];
-        for (std::int32_t q = p + 1; q < kMatches; ++q) {
+        for (std::int32_t q = p + 1; q < clsToto::kMatchCount; ++q) {
             const std::int32_t o0 = kDelta[q][d[q]][0];
             const std::int32_t o1 = kDelta[q][d[q]][1];
             f(x0 + o0);
@@ -175,11 +175,11 @@ inline void ForEachNoInBallOfDigits(std::int32_t lngNo, const Digits& d, std::in
 
 // The offsets of a number's 26 neighbours at distance 1 as pointer differences, two per match,
 // lower code first: with them a walk of the ball costs one offset load per member.
-using BallOffsets = std::array<std::ptrdiff_t, 2 * kMatches>;
+using BallOffsets = std::array<std::ptrdiff_t, 2 * clsToto::kMatchCount>;
 
 // kStep[i][c]: the two offsets of match i from code c.
 inline constexpr auto kStep = [] {
-    std::array<std::array<std::array<std::ptrdiff_t, 2>, 3>, kMatches> t{};
+    std::array<std::array<std::array<std::ptrdiff_t, 2>, 3>, clsToto::kMatchCount> t{};
     for (std::size_t i = 0; i < t.size(); ++i) {
         for (std::size_t c = 0; c < 3; ++c) {
             t[i][c][0] = kDelta[i][c][0];
@@ -191,7 +191,7 @@ inline constexpr auto kStep = [] {
 
 inline void MakeBallOffsets(const Digits& d, BallOffsets& o)
 {
-    for (std::size_t i = 0; i < kMatches; ++i) {
+    for (std::size_t i = 0; i < clsToto::kMatchCount; ++i) {
         o[2 * i] = kStep[i][d[i]][0];
         o[2 * i + 1] = kStep[i][d[i]][1];
     }
@@ -214,7 +214,7 @@ inline void ForEachOfBall(T* pCentre, const BallOffsets& o, std::int32_t lngGrad
     if (lngGrade < 3) {
         return;
     }
-    for (std::size_t p = 0; p + 1 < kMatches; ++p) {
+    for (std::size_t p = 0; p + 1 < clsToto::kMatchCount; ++p) {
         T* const x0 = pCentre + o[2 * p];
         T* const x1 = pCentre + o[2 * p + 1];
         for (std::size_t q = 2 * p + 2; q < o.size(); q += 2) {
@@ -234,7 +234,7 @@ inline void ForEachOfBallWithOffsets(T* pCentre, const Digits& d, std::int32_t l
     BallOffsets o;
     MakeBallOffsets(d, o);
     f(pCentre, static_cast<const BallOffsets&>(o));
-    for (std::size_t i = 0; i < kMatches; ++i) {
+    for (std::size_t i = 0; i < clsToto::kMatchCount; ++i) {
         const std::ptrdiff_t s0 = o[2 * i];
         const std::ptrdiff_t s1 = o[2 * i + 1];
         for (std::size_t a = 0; a < 2; ++a) {
@@ -249,7 +249,7 @@ inline void ForEachOfBallWithOffsets(T* pCentre, const Digits& d, std::int32_t l
     if (lngGrade < 3) {
         return;
     }
-    for (std::size_t p = 0; p + 1 < kMatches; ++p) {
+    for (std::size_t p = 0; p + 1 < clsToto::kMatchCount; ++p) {
         const std::ptrdiff_t sp0 = o[2 * p];
         const std::ptrdiff_t sp1 = o[2 * p + 1];
         for (std::size_t a = 0; a < 2; ++a) {
@@ -257,7 +257,7 @@ inline void ForEachOfBallWithOffsets(T* pCentre, const Digits& d, std::int32_t l
             const auto& ownP = kStep[p][kOther[d[p]][a]];
             o[2 * p] = ownP[0];
             o[2 * p + 1] = ownP[1];
-            for (std::size_t q = p + 1; q < kMatches; ++q) {
+            for (std::size_t q = p + 1; q < clsToto::kMatchCount; ++q) {
                 const std::ptrdiff_t sq0 = o[2 * q];
                 const std::ptrdiff_t sq1 = o[2 * q + 1];
                 for (std::size_t b = 0; b < 2; ++b) {

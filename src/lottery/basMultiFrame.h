@@ -5,6 +5,7 @@
 // the full multi (1.6 million singles) and counting them would be far too slow.
 
 #include "lottery/MarkArray.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -12,7 +13,7 @@
 namespace basMultiFrame {
 
 // The number of marked outcomes of each match (0 to 3).
-std::array<std::int32_t, 13> MarkedCounts(const MarkArray& lngValue);
+std::array<std::int32_t, clsToto::kMatchCount> MarkedCounts(const MarkArray& lngValue);
 
 // For each marked cell, the product of the other matches' marked counts; 0 elsewhere, and 0
 // everywhere when some match has no mark (the multi holds no single). Equal to the frame that

@@ -1,16 +1,13 @@
 #include "lottery/clsMoneyText.h"
 
+#include "base/basText.h"
+
 #include <algorithm>
 
 namespace {
 
 // The largest whole amount the money type holds.
 constexpr std::string_view kMaxDigits = "922337203685477";
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 } // namespace
 
@@ -33,7 +30,7 @@ std::string clsMoneyText::Digits(std::string_view strText)
 {
     std::string d;
     for (char c : strText) {
-        if (IsDigit(c) && !(d.empty() && c == '0')) {
+        if (basText::IsDigit(c) && !(d.empty() && c == '0')) {
             d += c;
         }
     }
@@ -137,7 +134,7 @@ bool clsMoneyText::KeyChar(char32_t chKey)
         } else {
             // The last digit left of the caret; separators are stepped over.
             std::int32_t p = caret - 1;
-            while (p >= 0 && !IsDigit(s[static_cast<std::size_t>(p)])) {
+            while (p >= 0 && !basText::IsDigit(s[static_cast<std::size_t>(p)])) {
                 --p;
             }
             if (p < 0) {
@@ -162,7 +159,7 @@ void clsMoneyText::DeleteForward()
         DeleteSelection(s, caret);
     } else {
         std::int32_t p = caret;
-        while (p < len && !IsDigit(m_text[static_cast<std::size_t>(p)])) {
+        while (p < len && !basText::IsDigit(m_text[static_cast<std::size_t>(p)])) {
             ++p;
         }
         if (p >= len) {

@@ -1,12 +1,14 @@
 #include "lottery/clsTCount.h"
 
+#include "lottery/clsToto.h"
+
 #include <cmath>
 
 namespace {
 
 bool ValidCell(std::int32_t lngOutcome, std::int32_t lngMatch)
 {
-    return lngOutcome >= 0 && lngOutcome < 3 && lngMatch >= 0 && lngMatch < 13;
+    return lngOutcome >= 0 && lngOutcome < 3 && lngMatch >= 0 && lngMatch < clsToto::kMatchCount;
 }
 
 } // namespace
@@ -99,7 +101,7 @@ std::string clsTCount::CellText(std::int32_t lngOutcome, std::int32_t lngMatch) 
 void clsTCount::MouseDown(Button button, std::int32_t lngShift, double dblX, double dblY,
                           std::int32_t lngRow)
 {
-    if (lngRow < 1 || lngRow > 13) {
+    if (lngRow < 1 || lngRow > clsToto::kMatchCount) {
         return;
     }
     if (button == Button::Left) {

@@ -7,11 +7,12 @@
 #include "base/clsGridGeometry.h"
 #include "base/clsIGridSource.h"
 #include "lottery/clsTCount.h"
+#include "lottery/clsToto.h"
 
 class clsTCountGrid : public clsIGridSource
 {
 public:
-    static constexpr std::int32_t kRows = 14;
+    static constexpr std::int32_t kRows = clsToto::kMatchCount + 1;
     static constexpr std::int32_t kCols = 3;
 
     explicit clsTCountGrid(const clsTCount& count)

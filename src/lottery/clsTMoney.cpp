@@ -1,6 +1,7 @@
 #include "lottery/clsTMoney.h"
 
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,15 +11,14 @@
 
 namespace {
 
-constexpr int kMatches = 13;
 constexpr int kPairs = 78;
 
 // Index of the pair (i, j), i < j, in the order (0,1), (0,2), ..., (0,12), (1,2), ...
-constexpr std::array<std::array<int, kMatches>, kMatches> kPairIndex = [] {
-    std::array<std::array<int, kMatches>, kMatches> a{};
+constexpr std::array<std::array<int, clsToto::kMatchCount>, clsToto::kMatchCount> kPairIndex = [] {
+    std::array<std::array<int, clsToto::kMatchCount>, clsToto::kMatchCount> a{};
     int n = 0;
-    for (int i = 0; i < kMatches; ++i) {
-        for (int j = i + 1; j < kMatches; ++j) {
+    for (int i = 0; i < clsToto::kMatchCount; ++i) {
+        for (int j = i + 1; j < clsToto::kMatchCount; ++j) {
             a[i][j] = n++;
         }
     }
@@ -31,7 +31,7 @@ constexpr std::array<std::array<int, kMatches>, kMatches> kPairIndex = [] {
 struct Prefix
 {
     double p0;
-    std::array<double, kMatches> p1;
+    std::array<double, clsToto::kMatchCount> p1;
     std::array<double, kPairs> p2;
 };
 
@@ -82,7 +82,7 @@ struct Divisors
 // The last match, with the prefix of the first twelve.
 inline Divisors Finish(const Prefix& s, double r, double q)
 {
-    constexpr int last = kMatches - 1;
+    constexpr int last = clsToto::kMatchCount - 1;
     Divisors d;
     d.d1 = s.p0 * r;
     double sum = 0.0;
@@ -110,7 +110,7 @@ inline void Finish3(const Prefix& s, const std::array<double, 3>& r, const std::
                     std::array<Divisors, 3>& out)
 {
     // Codes 0 and 1 share packed operations, code 2 runs beside them.
-    constexpr int last = kMatches - 1;
+    constexpr int last = clsToto::kMatchCount - 1;
     const V2 r01 = {r[0], r[1]};
     const V2 q01 = {q[0], q[1]};
     V2 a01 = {0.0, 0.0};
@@ -150,7 +150,7 @@ inline void Finish3(const Prefix& s, const std::array<double, 3>& r, const std::
 inline void Finish9(const std::array<Prefix, 3>& s, const std::array<double, 3>& r,
                     const std::array<double, 3>& q, std::array<std::array<Divisors, 3>, 3>& out)
 {
-    constexpr int last = kMatches - 1;
+    constexpr int last = clsToto::kMatchCount - 1;
     const V2 r01 = {r[0], r[1]};
     const V2 q01 = {q[0], q[1]};
     const V2 r22 = {r[2], r[2]};
@@ -212,9 +212,9 @@ inline void Finish9(const std::array<Prefix, 3>& s, const std::array<double, 3>&
     out[2][2] = {s[2].p0 * r[2], ay, by};
 }
 
-using Table = std::array<std::array<double, 3>, kMatches>;
-using MatchCodes = std::array<std::int32_t, kMatches>;
-using Stack = std::array<Prefix, kMatches>;
+using Table = std::array<std::array<double, 3>, clsToto::kMatchCount>;
+using MatchCodes = std::array<std::int32_t, clsToto::kMatchCount>;
+using Stack = std::array<Prefix, clsToto::kMatchCount>;
 using Last = std::array<std::array<Divisors, 3>, 3>;
 
 // Codes no single has, so that the first single extends every prefix.
@@ -245,7 +245,7 @@ template <int kGrade>
 inline void FinishOne(const Prefix& s, Prefix& work, int c12, const Table& rate, const Table& miss,
                       std::array<Divisors, 3>& out)
 {
-    constexpr int m = kMatches - 2;
+    constexpr int m = clsToto::kMatchCount - 2;
     Extend<kGrade>(s, work, m, rate[m][c12], miss[m][c12]);
     Finish3<kGrade>(work, rate[m + 1], miss[m + 1], out);
 }
@@ -254,7 +254,7 @@ inline void FinishOne(const Prefix& s, Prefix& work, int c12, const Table& rate,
 template <int kGrade>
 inline void FinishAll(const Prefix& s, const Table& rate, const Table& miss, Last& out)
 {
-    constexpr int m = kMatches - 2;
+    constexpr int m = clsToto::kMatchCount - 2;
     std::array<Prefix, 3> tail;
     for (int k = 0; k < 3; ++k) {
         Extend<kGrade>(s, tail[k], m, rate[m][k], miss[m][k]);
@@ -343,7 +343,7 @@ inline MatchCodes KeyCodes(std::uint64_t key)
         cur[m] = static_cast<std::int32_t>(lo % 3);
         lo /= 3;
     }
-    for (int m = kMatches - 1; m >= 7; --m) {
+    for (int m = clsToto::kMatchCount - 1; m >= 7; --m) {
         cur[m] = static_cast<std::int32_t>(revHi % 3);
         revHi /= 3;
     }
@@ -457,7 +457,7 @@ bool clsTMoney::SetVote(const VoteRecord& vote)
     for (int g = 0; g < 3; ++g) {
         m_pool[g] = (base * *Currency::Parse(share[g])).ToDouble() * 1e26;
     }
-    for (int m = 0; m < kMatches; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         const auto& v = vote.Match[m].Votes;
         // 64 bits: a sum beyond the 32-bit range must not overflow into a wrong rate; one
         // beyond Currency is reported instead of wrapping into a negative total.
@@ -473,7 +473,7 @@ bool clsTMoney::SetVote(const VoteRecord& vote)
                               ErrorRecord{"オーバーフローしました。 (" + std::to_string(m + 1) +
                                               "試合目の投票口数の合計: " + v[0].ToString() + " + " +
                                               v[1].ToString() + " + " + v[2].ToString() + ")",
-                                          6, std::string(kAppTitle)});
+                                          ErrorNumber::Overflow, std::string(kAppTitle)});
             return false;
         }
         const std::int64_t total = sum->ToInt64();
@@ -508,10 +508,10 @@ bool clsTMoney::ReadKousei(std::span<const std::int32_t> lngKousei, const char* 
                            Codes& codes) const
 {
     try {
-        if (lngKousei.size() < kMatches) {
+        if (lngKousei.size() < clsToto::kMatchCount) {
             throw std::out_of_range("composition has fewer than 13 matches");
         }
-        for (int m = 0; m < kMatches; ++m) {
+        for (int m = 0; m < clsToto::kMatchCount; ++m) {
             if (lngKousei[m] < 0 || lngKousei[m] > 2) {
                 throw std::out_of_range("outcome code outside 0..2");
             }
@@ -527,7 +527,7 @@ bool clsTMoney::ReadKousei(std::span<const std::int32_t> lngKousei, const char* 
 double clsTMoney::Divisor1(const Codes& c) const
 {
     double d = 1.0;
-    for (int m = 0; m < kMatches; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         d *= m_rate[m][c[m]];
     }
     return d;
@@ -537,8 +537,8 @@ double clsTMoney::Divisor2(const Codes& c) const
 {
     // Prefix products with no miss and with one miss at i, extended match by match.
     double p0 = 1.0;
-    std::array<double, kMatches> p1{};
-    for (int m = 0; m < kMatches; ++m) {
+    std::array<double, clsToto::kMatchCount> p1{};
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         const double r = m_rate[m][c[m]];
         for (int i = 0; i < m; ++i) {
             p1[i] *= r;
@@ -547,7 +547,7 @@ double clsTMoney::Divisor2(const Codes& c) const
         p0 *= r;
     }
     double d = 0.0;
-    for (int i = 0; i < kMatches; ++i) {
+    for (int i = 0; i < clsToto::kMatchCount; ++i) {
         d += p1[i];
     }
     return d;
@@ -557,7 +557,7 @@ double clsTMoney::Divisor3(const Codes& c) const
 {
     Prefix a{1.0, {}, {}};
     Prefix b;
-    for (int m = 0; m < kMatches - 1; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount - 1; ++m) {
         Extend<3>(a, b, m, m_rate[m][c[m]], m_miss[m][c[m]]);
         a = b;
     }
@@ -669,20 +669,21 @@ void clsTMoney::ForEachSingle(std::span<const std::int32_t> lngSingle, Fn fn) co
         if (key / 9 != group) {
             group = key / 9;
             const MatchCodes cur = KeyCodes(key);
-            ExtendChanged<kGrade>(st, cur, prev, kMatches - 2, m_rate, m_miss);
+            ExtendChanged<kGrade>(st, cur, prev, clsToto::kMatchCount - 2, m_rate, m_miss);
             prev = cur;
             done12 = 0;
             if constexpr (kGrade >= 3) {
                 const unsigned present = GroupCodes12(order, t, group);
                 if ((present & (present - 1)) != 0) {
-                    FinishAll<kGrade>(st[kMatches - 2], m_rate, m_miss, last);
+                    FinishAll<kGrade>(st[clsToto::kMatchCount - 2], m_rate, m_miss, last);
                     done12 = 7;
                 }
             }
         }
         const auto c12 = static_cast<int>(key / 3 % 3);
         if ((done12 & (1u << c12)) == 0) {
-            FinishOne<kGrade>(st[kMatches - 2], st[kMatches - 1], c12, m_rate, m_miss, last[c12]);
+            FinishOne<kGrade>(st[clsToto::kMatchCount - 2], st[clsToto::kMatchCount - 1], c12,
+                              m_rate, m_miss, last[c12]);
             done12 |= 1u << c12;
         }
         const Divisors& d = last[c12][key % 3];

@@ -11,6 +11,7 @@
 #include "base/clsErrorReporter.h"
 #include "base/clsIPump.h"
 #include "lottery/VoteRecord.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -61,7 +62,7 @@ public:
     static Currency ToYen(double dblPool, double dblDivisor);
 
 private:
-    using Codes = std::array<std::int32_t, 13>;
+    using Codes = std::array<std::int32_t, clsToto::kMatchCount>;
     bool ReadKousei(std::span<const std::int32_t> lngKousei, const char* strOperation,
                     Codes& codes) const;
     double Divisor1(const Codes& c) const;
@@ -79,8 +80,8 @@ private:
 
     clsErrorReporter m_err;
     std::array<double, 3> m_pool{};
-    std::array<std::array<double, 3>, 13> m_rate{};
-    std::array<std::array<double, 3>, 13> m_miss{};
+    std::array<std::array<double, 3>, clsToto::kMatchCount> m_rate{};
+    std::array<std::array<double, 3>, clsToto::kMatchCount> m_miss{};
     // Work space of the list form, kept between calls: fresh 16 bytes a single, zeroed and
     // faulted in on every call, cost as much as the estimates themselves.
     mutable std::vector<std::uint64_t> m_order;

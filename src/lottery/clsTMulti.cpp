@@ -1,6 +1,7 @@
 #include "lottery/clsTMulti.h"
 
 #include "base/clsQuickSort.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 
@@ -10,7 +11,7 @@ constexpr std::array<std::string_view, 7> kSymbols = {"", "◎", "○", "▲", "
 
 bool ValidCell(std::int32_t lngOutcome, std::int32_t lngMatch)
 {
-    return lngOutcome >= 0 && lngOutcome < 3 && lngMatch >= 0 && lngMatch < 13;
+    return lngOutcome >= 0 && lngOutcome < 3 && lngMatch >= 0 && lngMatch < clsToto::kMatchCount;
 }
 
 } // namespace
@@ -44,7 +45,7 @@ void clsTMulti::SetValue(const MarkArray& lngValue)
 void clsTMulti::GetVisible(CellFlags& blnVisible) const
 {
     for (int k = 0; k < 3; ++k) {
-        for (int m = 0; m < 13; ++m) {
+        for (int m = 0; m < clsToto::kMatchCount; ++m) {
             blnVisible[k][m] = m_value[k][m] > 0;
         }
     }
@@ -177,7 +178,7 @@ void clsTMulti::MarkByVoteOrder()
     }
     clsQuickSort sorter(m_err.Message());
     std::vector<std::int32_t> idx;
-    for (int m = 0; m < 13; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         std::array<Currency, 3> votes = m_vote.Match[m].Votes;
         if (!sorter.CurrencyIndexSort(votes, idx, true)) {
             return;

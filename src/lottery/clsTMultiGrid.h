@@ -6,11 +6,12 @@
 #include "base/clsGridGeometry.h"
 #include "base/clsIGridSource.h"
 #include "lottery/clsTMulti.h"
+#include "lottery/clsToto.h"
 
 class clsTMultiGrid : public clsIGridSource
 {
 public:
-    static constexpr std::int32_t kRows = 14;
+    static constexpr std::int32_t kRows = clsToto::kMatchCount + 1;
     static constexpr std::int32_t kCols = 3;
 
     explicit clsTMultiGrid(const clsTMulti& multi)

@@ -1,6 +1,7 @@
 #include "lottery/clsTMultiPattern.h"
 
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 
 clsTMultiPattern::clsTMultiPattern(clsIMessage& message)
     : m_err(message, "clsTMultiPattern")
@@ -9,7 +10,7 @@ clsTMultiPattern::clsTMultiPattern(clsIMessage& message)
 std::int32_t clsTMultiPattern::MultiCount() const
 {
     std::int32_t n = 1;
-    for (int m = 0; m < clsTNumber::Matches; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         std::int32_t k = 0;
         for (int c = 0; c < 3; ++c) {
             k += m_value[c][m] > 0 ? 1 : 0;
@@ -30,19 +31,19 @@ void clsTMultiPattern::GetMulti(std::int32_t& lngCount, std::vector<std::int32_t
         // Per match, the marked codes ascending, as digit values. Match 13 is the most
         // significant digit, so an odometer with match 1 turning fastest yields the singles in
         // ascending order.
-        std::array<std::array<std::int32_t, 3>, clsTNumber::Matches> add{};
-        std::array<int, clsTNumber::Matches> size{};
-        for (int m = 0; m < clsTNumber::Matches; ++m) {
+        std::array<std::array<std::int32_t, 3>, clsToto::kMatchCount> add{};
+        std::array<int, clsToto::kMatchCount> size{};
+        for (int m = 0; m < clsToto::kMatchCount; ++m) {
             for (int c = 0; c < 3; ++c) {
                 if (m_value[c][m] > 0) {
                     add[m][size[m]++] = c * clsTNumber::P[m];
                 }
             }
         }
-        std::array<int, clsTNumber::Matches> pos{};
+        std::array<int, clsToto::kMatchCount> pos{};
         // Partial sums of matches m..13: upper[m] = add of matches m..12 at their positions.
-        std::array<std::int32_t, clsTNumber::Matches + 1> upper{};
-        for (int m = clsTNumber::Matches - 1; m >= 1; --m) {
+        std::array<std::int32_t, clsToto::kMatchCount + 1> upper{};
+        for (int m = clsToto::kMatchCount - 1; m >= 1; --m) {
             upper[m] = upper[m + 1] + add[m][0];
         }
         std::int32_t* out = lngPattern.data();
@@ -52,11 +53,11 @@ void clsTMultiPattern::GetMulti(std::int32_t& lngCount, std::vector<std::int32_t
                 *out++ = base + add[0][i];
             }
             int m = 1;
-            while (m < clsTNumber::Matches && ++pos[m] == size[m]) {
+            while (m < clsToto::kMatchCount && ++pos[m] == size[m]) {
                 pos[m] = 0;
                 ++m;
             }
-            if (m == clsTNumber::Matches) {
+            if (m == clsToto::kMatchCount) {
                 break;
             }
             for (int k = m; k >= 1; --k) {

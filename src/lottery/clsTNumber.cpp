@@ -1,5 +1,7 @@
 #include "lottery/clsTNumber.h"
 
+#include "lottery/clsToto.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -15,7 +17,7 @@ void clsTNumber::ReportShort(std::string_view strOperation) const
 bool clsTNumber::NoToByte(std::int32_t lngNo, std::span<std::uint8_t> bytKousei) const
 {
     // Digits are written from match 13 down, so a short array gets nothing.
-    if (bytKousei.size() < Matches) {
+    if (bytKousei.size() < clsToto::kMatchCount) {
         ReportShort("NoToArray");
         return false;
     }
@@ -27,7 +29,7 @@ bool clsTNumber::NoToByte(std::int32_t lngNo, std::span<std::uint8_t> bytKousei)
 
 bool clsTNumber::NoToLong(std::int32_t lngNo, std::span<std::int32_t> lngKousei) const
 {
-    if (lngKousei.size() < Matches) {
+    if (lngKousei.size() < clsToto::kMatchCount) {
         ReportShort("NoToArray_Long");
         return false;
     }
@@ -39,24 +41,24 @@ bool clsTNumber::NoToLong(std::int32_t lngNo, std::span<std::int32_t> lngKousei)
 
 bool clsTNumber::ByteToNo(std::span<const std::uint8_t> bytKousei, std::int32_t& lngNo) const
 {
-    if (bytKousei.size() < Matches) {
+    if (bytKousei.size() < clsToto::kMatchCount) {
         ReportShort("ArrayToNo");
         return false;
     }
     ByteKousei k;
-    std::copy_n(bytKousei.begin(), Matches, k.begin());
+    std::copy_n(bytKousei.begin(), clsToto::kMatchCount, k.begin());
     lngNo = ByteToNo(k);
     return true;
 }
 
 bool clsTNumber::LongToNo(std::span<const std::int32_t> lngKousei, std::int32_t& lngNo) const
 {
-    if (lngKousei.size() < Matches) {
+    if (lngKousei.size() < clsToto::kMatchCount) {
         ReportShort("ArrayToNo_Long");
         return false;
     }
     LongKousei k;
-    std::copy_n(lngKousei.begin(), Matches, k.begin());
+    std::copy_n(lngKousei.begin(), clsToto::kMatchCount, k.begin());
     lngNo = LongToNo(k);
     return true;
 }

@@ -9,6 +9,7 @@
 // array with the name of the step that met it, keeping what was written up to then.
 
 #include "base/clsErrorReporter.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -19,23 +20,22 @@
 class clsTNumber
 {
 public:
-    static constexpr int Matches = 13;
     static constexpr std::int32_t SingleCount = 1594323; // 3^13
     static constexpr int List2Size = 26;
     static constexpr int List3Size = 312;
     static constexpr int List12Size = 27;
     static constexpr int List123Size = 339;
 
-    using ByteKousei = std::array<std::uint8_t, Matches>;
-    using LongKousei = std::array<std::int32_t, Matches>;
+    using ByteKousei = std::array<std::uint8_t, clsToto::kMatchCount>;
+    using LongKousei = std::array<std::int32_t, clsToto::kMatchCount>;
 
     explicit clsTNumber(clsIMessage& message);
 
     // P(0) .. P(13) = 3^0 .. 3^13.
-    static constexpr std::array<std::int32_t, Matches + 1> P = [] {
-        std::array<std::int32_t, Matches + 1> a{};
+    static constexpr std::array<std::int32_t, clsToto::kMatchCount + 1> P = [] {
+        std::array<std::int32_t, clsToto::kMatchCount + 1> a{};
         a[0] = 1;
-        for (int i = 1; i <= Matches; ++i) {
+        for (int i = 1; i <= clsToto::kMatchCount; ++i) {
             a[i] = a[i - 1] * 3;
         }
         return a;
@@ -54,14 +54,14 @@ public:
     // Unchecked, for inner loops.
     static constexpr void NoToByte(std::int32_t lngNo, ByteKousei& bytKousei)
     {
-        for (int i = 0; i < Matches; ++i) {
+        for (int i = 0; i < clsToto::kMatchCount; ++i) {
             bytKousei[i] = static_cast<std::uint8_t>(lngNo % 3);
             lngNo /= 3;
         }
     }
     static constexpr void NoToLong(std::int32_t lngNo, LongKousei& lngKousei)
     {
-        for (int i = 0; i < Matches; ++i) {
+        for (int i = 0; i < clsToto::kMatchCount; ++i) {
             lngKousei[i] = lngNo % 3;
             lngNo /= 3;
         }
@@ -69,7 +69,7 @@ public:
     static constexpr std::int32_t ByteToNo(const ByteKousei& bytKousei)
     {
         std::int32_t n = 0;
-        for (int i = 0; i < Matches; ++i) {
+        for (int i = 0; i < clsToto::kMatchCount; ++i) {
             n += bytKousei[i] * P[i];
         }
         return n;
@@ -77,7 +77,7 @@ public:
     static constexpr std::int32_t LongToNo(const LongKousei& lngKousei)
     {
         std::int32_t n = 0;
-        for (int i = 0; i < Matches; ++i) {
+        for (int i = 0; i < clsToto::kMatchCount; ++i) {
             n += lngKousei[i] * P[i];
         }
         return n;
@@ -116,7 +116,7 @@ public:
     static constexpr void Enumerate2(std::int32_t lngValue, std::int32_t* pOut)
     {
         std::int32_t r = lngValue;
-        for (int i = 0; i < Matches; ++i) {
+        for (int i = 0; i < clsToto::kMatchCount; ++i) {
             const std::int32_t d = r % 3;
             r /= 3;
             const std::int32_t base = lngValue - d * P[i];
@@ -130,15 +130,15 @@ public:
     // Distance-2 singles: pairs of matches (p, q) with p < q in order, then both codes ascending.
     static constexpr void Enumerate3(std::int32_t lngValue, std::int32_t* pOut)
     {
-        std::array<std::int32_t, Matches> d{};
+        std::array<std::int32_t, clsToto::kMatchCount> d{};
         std::int32_t r = lngValue;
-        for (int i = 0; i < Matches; ++i) {
+        for (int i = 0; i < clsToto::kMatchCount; ++i) {
             d[i] = r % 3;
             r /= 3;
         }
-        for (int p = 0; p < Matches - 1; ++p) {
+        for (int p = 0; p < clsToto::kMatchCount - 1; ++p) {
             const std::int32_t baseP = lngValue - d[p] * P[p];
-            for (int q = p + 1; q < Matches; ++q) {
+            for (int q = p + 1; q < clsToto::kMatchCount; ++q) {
                 const std::int32_t base = baseP - d[q] * P[q];
                 for (std::int32_t a = 0; a < 3; ++a) {
                     if (a == d[p]) {

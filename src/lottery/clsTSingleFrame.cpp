@@ -1,6 +1,7 @@
 #include "lottery/clsTSingleFrame.h"
 
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 
 #include <stdexcept>
 #include <vector>
@@ -42,7 +43,7 @@ bool clsTSingleFrame::GetSingleFrame(std::int32_t lngSCount,
         for (std::int32_t v = 0; v < static_cast<std::int32_t>(high.size()); ++v) {
             if (high[static_cast<std::size_t>(v)] != 0) {
                 std::int32_t r = v;
-                for (int m = 7; m < 13; ++m, r /= 3) {
+                for (int m = 7; m < clsToto::kMatchCount; ++m, r /= 3) {
                     lngSingleFrame[r % 3][m] += high[static_cast<std::size_t>(v)];
                 }
             }

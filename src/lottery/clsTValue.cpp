@@ -31,12 +31,12 @@ void RequireNo(std::int32_t lngNo)
 // difference of the ticket numbers.
 struct Neighbours
 {
-    std::array<std::array<std::int32_t, 2>, 13> d;
+    std::array<std::array<std::int32_t, 2>, clsToto::kMatchCount> d;
 
     explicit Neighbours(std::int32_t lngNo)
     {
         std::int32_t x = lngNo;
-        for (int m = 0; m < 13; ++m) {
+        for (int m = 0; m < clsToto::kMatchCount; ++m) {
             const std::int32_t c = x % 3;
             x /= 3;
             int n = 0;
@@ -51,8 +51,8 @@ struct Neighbours
 
 // For every number v of the codes of matches intFrom..intTo-1, the product of their
 // probabilities, in match order.
-void HalfProducts(const std::array<std::array<double, 3>, 13>& p, int intFrom, int intTo,
-                  std::vector<double>& out)
+void HalfProducts(const std::array<std::array<double, 3>, clsToto::kMatchCount>& p, int intFrom,
+                  int intTo, std::vector<double>& out)
 {
     for (std::size_t v = 0; v < out.size(); ++v) {
         double prod = 1.0;
@@ -80,14 +80,14 @@ bool clsTValue::SetProbability(const ProbabilityRecord& prob)
         m_err.Report("SetProbability", fault);
         return false;
     }
-    for (int m = 0; m < 13; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         for (int k = 0; k < 3; ++k) {
             m_p[m][k] = prob.Value[k][m] / static_cast<double>(ProbabilityRecord::Total);
         }
     }
     // Each half multiplied in match order, as the whole product would be.
     HalfProducts(m_p, 0, 7, m_low);
-    HalfProducts(m_p, 7, 13, m_high);
+    HalfProducts(m_p, 7, clsToto::kMatchCount, m_high);
     m_prepared = false;
     return true;
 }
@@ -198,14 +198,14 @@ double clsTValue::EVOf(std::int32_t lngNo) const
     const Neighbours nb(lngNo);
     const double* w2 = m_w2.get() + lngNo;
     double ev2 = 0.0;
-    for (int m = 0; m < 13; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         ev2 += w2[nb.d[m][0]] + w2[nb.d[m][1]];
     }
     double ev3 = 0.0;
     if (m_grade3) {
         const double* w3 = m_w3.get() + lngNo;
-        for (int i = 0; i < 12; ++i) {
-            for (int j = i + 1; j < 13; ++j) {
+        for (int i = 0; i < clsToto::kMatchCount - 1; ++i) {
+            for (int j = i + 1; j < clsToto::kMatchCount; ++j) {
                 for (const std::int32_t a : nb.d[i]) {
                     ev3 += w3[a + nb.d[j][0]] + w3[a + nb.d[j][1]];
                 }
@@ -272,10 +272,10 @@ bool clsTValue::GetSetValue(std::span<const std::int32_t> lngSingle, SetValue& v
             std::uint8_t* h = hit.data() + s;
             h[0] |= kHit1;
             const Neighbours nb(s);
-            for (int i = 0; i < 13; ++i) {
+            for (int i = 0; i < clsToto::kMatchCount; ++i) {
                 h[nb.d[i][0]] |= kHit2;
                 h[nb.d[i][1]] |= kHit2;
-                for (int j = i + 1; j < 13; ++j) {
+                for (int j = i + 1; j < clsToto::kMatchCount; ++j) {
                     for (const std::int32_t a : nb.d[i]) {
                         h[a + nb.d[j][0]] |= kHit3;
                         h[a + nb.d[j][1]] |= kHit3;

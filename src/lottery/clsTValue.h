@@ -14,6 +14,7 @@
 #include "lottery/ProbabilityRecord.h"
 #include "lottery/VoteRecord.h"
 #include "lottery/clsTMoney.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -78,7 +79,7 @@ private:
     clsIPump* m_pump = nullptr;
     clsTMoney m_money;
     std::int32_t m_maxGrade = 3;
-    std::array<std::array<double, 3>, 13> m_p{};
+    std::array<std::array<double, 3>, clsToto::kMatchCount> m_p{};
     // P of the codes of matches 1..7 and 8..13 as numbers: P(s) = low x high.
     std::vector<double> m_low;
     std::vector<double> m_high;

@@ -26,7 +26,10 @@ public:
         return lngKaisaikai < 261 ? 2 : 3;
     }
     // 14 minus the number of right matches (1 = all 13 right).
-    static constexpr std::int32_t GradeOf(std::int32_t lngRight) { return 14 - lngRight; }
+    static constexpr std::int32_t GradeOf(std::int32_t lngRight)
+    {
+        return kMatchCount + 1 - lngRight;
+    }
     static constexpr bool IsPrize(std::int32_t lngGrade, std::int32_t lngKaisaikai)
     {
         return lngGrade >= 1 && lngGrade <= GetMaxGrade(lngKaisaikai);

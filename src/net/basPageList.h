@@ -44,7 +44,7 @@ inline void ReportReadError(const clsErrorReporter& err, std::string_view strOpe
                             const std::exception& e)
 {
     if (const auto* read = dynamic_cast<const HtmlReadError*>(&e)) {
-        if (read->Number() == 0) {
+        if (read->Number() == ErrorNumber::None) {
             err.Report(strOperation, read->what());
         } else {
             err.ReportError(strOperation, read->Record());

@@ -2,28 +2,6 @@
 
 #include "base/basText.h"
 
-namespace {
-std::string TrimSpaces(std::string_view s)
-{
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = s.find_last_not_of(' ');
-    return std::string(s.substr(first, last - first + 1));
-}
-
-bool StartsWith(std::string_view s, std::string_view p)
-{
-    return s.substr(0, p.size()) == p;
-}
-
-bool EndsWith(std::string_view s, std::string_view p)
-{
-    return s.size() >= p.size() && s.substr(s.size() - p.size()) == p;
-}
-} // namespace
-
 std::string clsHtmlData::CleanToken(std::string_view strToken)
 {
     // Every byte below 32 is an ASCII control in both UTF-8 and Shift_JIS.
@@ -43,7 +21,7 @@ std::string clsHtmlData::CleanToken(std::string_view strToken)
     s = basText::Replace(s, "&amp;", "&");
     s = basText::Replace(s, "&#169;", "(c)");
     s = basText::Replace(s, "&#174;", "(r)");
-    return TrimSpaces(s);
+    return std::string(basText::TrimSpaces(s));
 }
 
 namespace {
@@ -90,10 +68,11 @@ std::vector<Token> Tokenize(std::string_view strHtml)
 void ReadTag(HtmlItem& item, const std::string& token, bool& insideComment)
 {
     item.IsTag = true;
-    if (StartsWith(token, "<!--")) {
+    if (token.starts_with("<!--")) {
         item.IsComment = true;
-        if (token.size() >= 7 && EndsWith(token, "-->")) {
-            item.Name = TrimSpaces(std::string_view(token).substr(4, token.size() - 7));
+        if (token.size() >= 7 && token.ends_with("-->")) {
+            item.Name = std::string(
+                basText::TrimSpaces(std::string_view(token).substr(4, token.size() - 7)));
         } else {
             insideComment = true;
         }
@@ -111,7 +90,7 @@ void ReadTag(HtmlItem& item, const std::string& token, bool& insideComment)
         item.Name = item.Parts.front();
         item.PartCount = static_cast<std::int32_t>(item.Parts.size()) - 1;
     }
-    if (StartsWith(item.Name, "/")) {
+    if (item.Name.starts_with("/")) {
         item.IsEndTag = true;
         item.Name.erase(0, 1);
     }

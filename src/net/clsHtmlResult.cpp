@@ -140,7 +140,7 @@ std::size_t ReadMatchRow(const clsHtmlToto& toto, const std::vector<std::string>
         rows.date = toto.ToDate(entry);
         rows.stadium = At(list, i + 1);
     }
-    const std::int32_t n = basPageList::RowNumber(entry, 13);
+    const std::int32_t n = basPageList::RowNumber(entry, clsToto::kMatchCount);
     if (rows.date.IsZero() || rows.stadium.empty() || n == 0) {
         return 1;
     }
@@ -161,7 +161,7 @@ std::size_t ReadMatchRow(const clsHtmlToto& toto, const std::vector<std::string>
     if (m.Outcome > 3) {
         throw HtmlReadError::Unreadable("くじ結果", outcome);
     }
-    rows.read13 = rows.read13 || n == 13;
+    rows.read13 = rows.read13 || n == clsToto::kMatchCount;
     return 5;
 }
 
@@ -254,7 +254,7 @@ bool clsHtmlResult::ReadList(const std::vector<std::string>& list, const std::st
         basPageList::CheckRoundYears(rec);
         // The store refuses such a result, so it is never taken from a page either.
         if (const auto fault = basAmountCheck::ResultFault(rec)) {
-            throw HtmlReadError(*fault, 0);
+            throw HtmlReadError(ErrorNumber::None, *fault);
         }
         return true;
     });

@@ -1,5 +1,6 @@
 #include "net/clsHtmlSchedule.h"
 
+#include "lottery/clsToto.h"
 #include "net/basPageList.h"
 
 #include <functional>
@@ -100,7 +101,7 @@ bool clsHtmlSchedule::ReadList(const std::vector<std::string>& list, const std::
                 // The refund deadline is the page's last row.
                 return entry == "払戻期限" ? 0 : 2;
             }
-            const std::int32_t n = basPageList::RowNumber(entry, 14);
+            const std::int32_t n = basPageList::RowNumber(entry, clsToto::kMatchCount + 1);
             if (n == 0) {
                 return 1;
             }
@@ -108,10 +109,10 @@ bool clsHtmlSchedule::ReadList(const std::vector<std::string>& list, const std::
                 failed = true;
                 return 0;
             }
-            if (n > 13) {
+            if (n > clsToto::kMatchCount) {
                 throw HtmlReadError::PastEnd();
             }
-            read13 = n == 13;
+            read13 = n == clsToto::kMatchCount;
             return ReadMatchRow(list, i, n, year, rec, failed);
         };
         const bool published = basPageList::Walk(

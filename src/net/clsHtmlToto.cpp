@@ -11,22 +11,17 @@ constexpr std::string_view kDai = "第";
 constexpr std::string_view kKai = "回";
 constexpr std::string_view kWave = "～";
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // Reads 1..maxDigits digits at pos into value; false when there is none.
 bool ReadNumber(std::string_view s, std::size_t& pos, std::size_t maxDigits, int& value)
 {
     std::size_t n = 0;
     value = 0;
-    while (pos < s.size() && IsDigit(s[pos]) && n < maxDigits) {
+    while (pos < s.size() && basText::IsDigit(s[pos]) && n < maxDigits) {
         value = value * 10 + (s[pos] - '0');
         ++pos;
         ++n;
     }
-    return n > 0 && !(pos < s.size() && IsDigit(s[pos]));
+    return n > 0 && !(pos < s.size() && basText::IsDigit(s[pos]));
 }
 
 bool Consume(std::string_view s, std::size_t& pos, std::string_view token)
@@ -195,7 +190,7 @@ std::optional<std::string> KeptNumber(std::string_view strText)
 {
     std::string kept;
     for (char c : strText) {
-        if (IsDigit(c) || c == '.') {
+        if (basText::IsDigit(c) || c == '.') {
             kept += c;
         }
     }
@@ -242,40 +237,44 @@ std::size_t BlankAt(std::string_view s, std::size_t pos)
 
 HtmlReadError HtmlReadError::TypeMismatch(std::string_view strValue)
 {
-    return HtmlReadError("型が一致しません。 (" + std::string(strValue) + ")", 13);
+    return HtmlReadError(ErrorNumber::TypeMismatch,
+                         "型が一致しません。 (" + std::string(strValue) + ")");
 }
 
 HtmlReadError HtmlReadError::Overflow(std::string_view strValue)
 {
-    return HtmlReadError("オーバーフローしました。 (" + std::string(strValue) + ")", 6);
+    return HtmlReadError(ErrorNumber::Overflow,
+                         "オーバーフローしました。 (" + std::string(strValue) + ")");
 }
 
 HtmlReadError HtmlReadError::PastEnd()
 {
-    return HtmlReadError("インデックスが有効範囲にありません。", 9);
+    return HtmlReadError(ErrorNumber::OutOfRange, "インデックスが有効範囲にありません。");
 }
 
 HtmlReadError HtmlReadError::Missing(std::string_view strWhat)
 {
-    return HtmlReadError("ページに「" + std::string(strWhat) + "」の行がありません。", 0);
+    return HtmlReadError(ErrorNumber::None,
+                         "ページに「" + std::string(strWhat) + "」の行がありません。");
 }
 
 HtmlReadError HtmlReadError::Unreadable(std::string_view strWhat, std::string_view strValue)
 {
-    return HtmlReadError(
-        std::string(strWhat) + "の数値が読み取れません。 (" + std::string(strValue) + ")", 0);
+    return HtmlReadError(ErrorNumber::None, std::string(strWhat) + "の数値が読み取れません。 (" +
+                                                std::string(strValue) + ")");
 }
 
 HtmlReadError HtmlReadError::NotATeam(std::string_view strValue)
 {
-    return HtmlReadError("チーム名の欄にチーム名がありません。 (" + std::string(strValue) + ")", 0);
+    return HtmlReadError(ErrorNumber::None,
+                         "チーム名の欄にチーム名がありません。 (" + std::string(strValue) + ")");
 }
 
 HtmlReadError HtmlReadError::EarlyYear(std::string_view strWhat, DateTime datValue)
 {
-    return HtmlReadError(std::string(strWhat) + "の年が" + std::to_string(clsHtmlToto::kFirstYear) +
-                             "年より前です。 (" + datValue.Format("yyyy/mm/dd") + ")",
-                         0);
+    return HtmlReadError(ErrorNumber::None,
+                         std::string(strWhat) + "の年が" + std::to_string(clsHtmlToto::kFirstYear) +
+                             "年より前です。 (" + datValue.Format("yyyy/mm/dd") + ")");
 }
 
 clsHtmlToto::clsHtmlToto(clsIMessage& message)
@@ -303,7 +302,7 @@ bool clsHtmlToto::Kaisaikai(std::string_view strText, std::int32_t& lngKaisaikai
     }
     std::int64_t value = 0;
     for (char c : digits) {
-        if (!IsDigit(c)) {
+        if (!basText::IsDigit(c)) {
             throw HtmlReadError::TypeMismatch(digits);
         }
         value = value * 10 + (c - '0');
@@ -387,7 +386,7 @@ bool clsHtmlToto::LooksLikeValue(std::string_view strText) const
     }
     bool digit = false;
     for (char c : s) {
-        if (IsDigit(c)) {
+        if (basText::IsDigit(c)) {
             digit = true;
         } else if (std::string_view(",.%()-+:/ ").find(c) == std::string_view::npos) {
             return false;

@@ -4,6 +4,7 @@
 
 #include "base/Currency.h"
 #include "base/DateTime.h"
+#include "base/ReadError.h"
 #include "base/clsErrorReporter.h"
 
 #include <cstdint>
@@ -15,15 +16,10 @@
 
 // A value on a page that cannot be what the reader expects; the reader reports it with its
 // own class and operation and fails the read.
-class HtmlReadError : public std::runtime_error
+class HtmlReadError : public ReadError
 {
 public:
-    HtmlReadError(const std::string& strDescription, std::int32_t lngNumber)
-        : std::runtime_error(strDescription)
-        , m_number(lngNumber)
-    {}
-    std::int32_t Number() const { return m_number; }
-    ErrorRecord Record() const { return ErrorRecord{what(), m_number, std::string(kAppTitle)}; }
+    using ReadError::ReadError;
     static HtmlReadError TypeMismatch(std::string_view strValue);
     static HtmlReadError Overflow(std::string_view strValue);
     static HtmlReadError PastEnd();
@@ -33,9 +29,6 @@ public:
     static HtmlReadError Unreadable(std::string_view strWhat, std::string_view strValue);
     static HtmlReadError NotATeam(std::string_view strValue);
     static HtmlReadError EarlyYear(std::string_view strWhat, DateTime datValue);
-
-private:
-    std::int32_t m_number;
 };
 
 class clsHtmlToto

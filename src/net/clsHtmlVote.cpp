@@ -2,6 +2,7 @@
 
 #include "base/basText.h"
 #include "lottery/basAmountCheck.h"
+#include "lottery/clsToto.h"
 #include "net/basPageList.h"
 
 #include <functional>
@@ -57,7 +58,7 @@ std::size_t ReadMatchRow(const clsHtmlToto& toto, const std::vector<std::string>
     if (number.find("中止") != std::string::npos) {
         number = basText::Mid(number, 3);
     }
-    const std::int32_t n = basPageList::RowNumber(number, 13);
+    const std::int32_t n = basPageList::RowNumber(number, clsToto::kMatchCount);
     if (n == 0) {
         return e + 1 - i;
     }
@@ -182,7 +183,7 @@ bool clsHtmlVote::ReadList(const std::vector<std::string>& list, const std::stri
             basPageList::CheckRoundYears(rec);
             // The store refuses such a status, so it is never taken from a page either.
             if (const auto fault = basAmountCheck::VoteFault(rec)) {
-                throw HtmlReadError(*fault, 0);
+                throw HtmlReadError(ErrorNumber::None, *fault);
             }
         }
         return published;

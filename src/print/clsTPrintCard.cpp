@@ -2,6 +2,7 @@
 
 #include "base/basText.h"
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 
 namespace {
 constexpr Currency Hundredths(std::int64_t n)
@@ -127,7 +128,7 @@ void clsTPrintCard::TicketMarks(std::int32_t lngSlot, std::int32_t lngNo)
 {
     clsTNumber::ByteKousei kousei{};
     clsTNumber::NoToByte(lngNo, kousei);
-    for (std::int32_t m = 1; m <= clsTNumber::Matches; ++m) {
+    for (std::int32_t m = 1; m <= clsToto::kMatchCount; ++m) {
         Mark(TicketX(lngSlot, ColumnOf(kousei[m - 1])), TicketY(m));
     }
 }
@@ -179,7 +180,7 @@ void clsTPrintCard::FileNameText(std::string_view strFileName)
 
 void clsTPrintCard::MatchCardTexts(const ScheduleRecord& schedule)
 {
-    for (std::int32_t m = 1; m <= clsTNumber::Matches; ++m) {
+    for (std::int32_t m = 1; m <= clsToto::kMatchCount; ++m) {
         Text(kMatchTextX, TicketY(m), MatchLabel(schedule.Match[m - 1]), kMatchPoints);
     }
 }
@@ -227,7 +228,7 @@ void clsTPrintCard::TestSheet(bool blnPageText, bool blnFileText, bool blnMatchT
         FileNameText("XXXXXXXXXX");
     }
     if (blnMatchText) {
-        for (std::int32_t m = 1; m <= clsTNumber::Matches; ++m) {
+        for (std::int32_t m = 1; m <= clsToto::kMatchCount; ++m) {
             Text(kMatchTextX, TicketY(m), "XX/XX ＸＸＸ ＸＸＸ", kMatchPoints);
         }
     }
@@ -241,7 +242,7 @@ void clsTPrintCard::TestSheet(bool blnPageText, bool blnFileText, bool blnMatchT
     }
     for (std::int32_t s = 1; s <= 10; ++s) {
         for (std::int32_t c = 0; c <= 2; ++c) {
-            for (std::int32_t m = 1; m <= clsTNumber::Matches; ++m) {
+            for (std::int32_t m = 1; m <= clsToto::kMatchCount; ++m) {
                 Mark(TicketX(s, c), TicketY(m));
             }
         }

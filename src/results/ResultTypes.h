@@ -3,6 +3,7 @@
 // colours its views paint, as plain RGB so the core can choose them and tests can check them.
 
 #include "lottery/MarkArray.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -11,7 +12,7 @@
 using ResultMarks = MarkArray;
 using ResultFlags = CellFlags;
 // Singles per grade by mistakes: index 0 = 13 right (grade value 1) .. 13 = none right.
-using GradeTally = std::array<std::int32_t, 14>;
+using GradeTally = std::array<std::int32_t, clsToto::kMatchCount + 1>;
 
 namespace ResultColor {
 constexpr std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b)

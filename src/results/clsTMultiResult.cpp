@@ -1,11 +1,13 @@
 #include "results/clsTMultiResult.h"
 
+#include "lottery/clsToto.h"
+
 #include <stdexcept>
 
 namespace {
 void CheckCell(std::int32_t lngOutcome, std::int32_t lngMatch)
 {
-    if (lngOutcome < 0 || lngOutcome > 2 || lngMatch < 0 || lngMatch > 12) {
+    if (lngOutcome < 0 || lngOutcome > 2 || lngMatch < 0 || lngMatch >= clsToto::kMatchCount) {
         throw std::out_of_range("clsTMultiResult: outcome or match");
     }
 }
@@ -36,7 +38,7 @@ ResultFlags clsTMultiResult::GetVisible() const
 {
     ResultFlags f{};
     for (std::size_t k = 0; k < 3; ++k) {
-        for (std::size_t m = 0; m < 13; ++m) {
+        for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
             f[k][m] = m_value[k][m] > 0;
         }
     }

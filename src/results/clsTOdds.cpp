@@ -1,6 +1,7 @@
 #include "results/clsTOdds.h"
 
 #include "base/Currency.h"
+#include "lottery/clsToto.h"
 
 #include <stdexcept>
 
@@ -24,7 +25,7 @@ std::int32_t ReadBox(std::string_view strText)
 
 void clsTOdds::CheckIndex(std::int32_t lngOutcome, std::int32_t lngMatch)
 {
-    if (lngOutcome < 0 || lngOutcome > 2 || lngMatch < 0 || lngMatch > 12) {
+    if (lngOutcome < 0 || lngOutcome > 2 || lngMatch < 0 || lngMatch >= clsToto::kMatchCount) {
         throw std::out_of_range("clsTOdds: outcome or match");
     }
 }
@@ -36,7 +37,7 @@ void clsTOdds::Open(const Values& lngValue, const TeamNames& strTeams)
     m_teams = strTeams;
     m_value = lngValue;
     for (std::size_t k = 0; k < 3; ++k) {
-        for (std::size_t m = 0; m < 13; ++m) {
+        for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
             m_text[k][m] = std::to_string(m_value[k][m]);
         }
     }
@@ -56,7 +57,7 @@ void clsTOdds::SetMode(std::int32_t lngMode)
         return;
     }
     for (std::size_t k = 0; k < 3; ++k) {
-        for (std::size_t m = 0; m < 13; ++m) {
+        for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
             std::int64_t v = m_value[k][m];
             if (lngMode == kMode100) {
                 // The rounding of the original currency conversion: halves to even.
@@ -113,7 +114,7 @@ bool clsTOdds::RowValid(std::int32_t lngMatch) const
 
 bool clsTOdds::OkEnabled() const
 {
-    for (std::int32_t m = 0; m < 13; ++m) {
+    for (std::int32_t m = 0; m < clsToto::kMatchCount; ++m) {
         if (!RowValid(m)) {
             return false;
         }
@@ -169,7 +170,7 @@ bool clsTOdds::Ok()
 clsTOdds::Values clsTOdds::FromVoteRecord(const VoteRecord& vote)
 {
     Values v{};
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         for (std::size_t k = 0; k < 3; ++k) {
             v[k][m] = static_cast<std::int32_t>((vote.Match[m].Rate[k] * 100).ToInt64());
         }
@@ -180,7 +181,7 @@ clsTOdds::Values clsTOdds::FromVoteRecord(const VoteRecord& vote)
 clsTOdds::TeamNames clsTOdds::TeamsFromVoteRecord(const VoteRecord& vote)
 {
     TeamNames t; // not "t{}": clang 14 crashes evaluating that as a constant
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         t[m][0] = vote.Match[m].Home;
         t[m][1] = vote.Match[m].Away;
     }
@@ -193,7 +194,7 @@ VoteRecord clsTOdds::ToVoteRecord(const Values& lngValue, std::int32_t lngKaisai
     VoteRecord r{};
     r.Kaisaikai = lngKaisaikai;
     r.Kumi = strKumi;
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         for (std::size_t k = 0; k < 3; ++k) {
             r.Match[m].Votes[k] = Currency::FromInt(lngValue[k][m]);
             r.Match[m].Rate[k] = Currency::FromInt(lngValue[k][m]) / 100;

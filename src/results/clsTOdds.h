@@ -4,6 +4,7 @@
 
 #include "lottery/MarkArray.h"
 #include "lottery/VoteRecord.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -16,7 +17,7 @@ public:
     // (outcome code, match index); hundredths of a percent on entry and after OK.
     using Values = OutcomeTable<std::int32_t>;
     // Home and away team of each match, for orientation only.
-    using TeamNames = std::array<std::array<std::string, 2>, 13>;
+    using TeamNames = std::array<std::array<std::string, 2>, clsToto::kMatchCount>;
 
     static constexpr std::int32_t kMode10000 = 10000;
     static constexpr std::int32_t kMode100 = 100;

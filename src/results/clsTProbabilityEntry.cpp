@@ -1,5 +1,8 @@
 #include "results/clsTProbabilityEntry.h"
 
+#include "base/basText.h"
+#include "lottery/clsToto.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -8,7 +11,7 @@
 namespace {
 void CheckIndex(std::int32_t lngOutcome, std::int32_t lngMatch)
 {
-    if (lngOutcome < 0 || lngOutcome > 2 || lngMatch < 0 || lngMatch > 12) {
+    if (lngOutcome < 0 || lngOutcome > 2 || lngMatch < 0 || lngMatch >= clsToto::kMatchCount) {
         throw std::out_of_range("clsTProbabilityEntry: outcome or match");
     }
 }
@@ -45,7 +48,7 @@ std::optional<double> clsTProbabilityEntry::ReadOdds(std::string_view strText)
     bool digit = false;
     bool point = false;
     for (const char c : strText) {
-        if (c >= '0' && c <= '9') {
+        if (basText::IsDigit(c)) {
             digit = true;
         } else if (c == '.' && !point) {
             point = true;
@@ -77,8 +80,8 @@ clsTOdds::Values clsTProbabilityEntry::OddsToValues() const
     // Rows that are not valid odds get neutral odds for the conversion and are zeroed after,
     // so that one unfinished match does not lose the others.
     OutcomeTable<double> odds{};
-    std::array<bool, 13> valid{};
-    for (std::int32_t m = 0; m < 13; ++m) {
+    std::array<bool, clsToto::kMatchCount> valid{};
+    for (std::int32_t m = 0; m < clsToto::kMatchCount; ++m) {
         valid[static_cast<std::size_t>(m)] = RowValid(m);
         for (std::size_t k = 0; k < 3; ++k) {
             odds[k][static_cast<std::size_t>(m)] =
@@ -93,7 +96,7 @@ clsTOdds::Values clsTProbabilityEntry::OddsToValues() const
     if (!rec) {
         return v;
     }
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         const bool edited = m_oddsText[0][m] != m_oddsShown[0][m] ||
                             m_oddsText[1][m] != m_oddsShown[1][m] ||
                             m_oddsText[2][m] != m_oddsShown[2][m];
@@ -108,7 +111,7 @@ void clsTProbabilityEntry::ShowValues(const clsTOdds::Values& lngValue, std::int
 {
     if (lngMode == kModeOdds) {
         for (std::size_t k = 0; k < 3; ++k) {
-            for (std::size_t m = 0; m < 13; ++m) {
+            for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
                 m_oddsText[k][m] = FairOdds(lngValue[k][m]);
             }
         }
@@ -175,7 +178,7 @@ bool clsTProbabilityEntry::RowValid(std::int32_t lngMatch) const
 
 bool clsTProbabilityEntry::OkEnabled() const
 {
-    for (std::int32_t m = 0; m < 13; ++m) {
+    for (std::int32_t m = 0; m < clsToto::kMatchCount; ++m) {
         if (!RowValid(m)) {
             return false;
         }

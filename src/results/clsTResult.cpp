@@ -22,7 +22,7 @@ constexpr std::int32_t kWaitStep = 1001;
 
 void CheckCell(std::int32_t lngOutcome, std::int32_t lngMatch)
 {
-    if (lngOutcome < 0 || lngOutcome > 2 || lngMatch < 0 || lngMatch > 12) {
+    if (lngOutcome < 0 || lngOutcome > 2 || lngMatch < 0 || lngMatch >= clsToto::kMatchCount) {
         throw std::out_of_range("clsTResult: outcome or match");
     }
 }
@@ -123,11 +123,11 @@ void clsTResult::BuildMarks(std::int32_t lngMode)
     if (m_record.Kaisaikai > 0) {
         std::int32_t reveal = 0;
         if (lngMode == 1) {
-            m_revealed = std::min(m_revealed + 1, 13);
+            m_revealed = std::min(m_revealed + 1, clsToto::kMatchCount);
             reveal = m_revealed;
         } else if (lngMode == 2) {
-            m_revealed = 13;
-            reveal = 13;
+            m_revealed = clsToto::kMatchCount;
+            reveal = clsToto::kMatchCount;
         }
         for (std::int32_t m = 0; m < reveal; ++m) {
             const auto outcome = m_record.Match[static_cast<std::size_t>(m)].Outcome;
@@ -164,7 +164,7 @@ void clsTResult::LoadResultTemp(ResultMarks& marks)
         return;
     }
     const auto lines = basText::SplitLines(text);
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         const std::string bad =
             "結果一時ファイルの " + std::to_string(m + 1) + " 行目が正しくありません。\n" + path;
         if (m >= lines.size()) {
@@ -206,7 +206,7 @@ void clsTResult::SaveResultTemp()
         return;
     }
     std::vector<std::string> lines;
-    for (std::int32_t m = 0; m < 13; ++m) {
+    for (std::int32_t m = 0; m < clsToto::kMatchCount; ++m) {
         lines.push_back(std::to_string(m_entry.Value(0, m)) + "," +
                         std::to_string(m_entry.Value(1, m)) + "," +
                         std::to_string(m_entry.Value(2, m)));
@@ -233,7 +233,7 @@ std::int32_t clsTResult::DecidedCount() const
 {
     const ResultMarks marks = m_entry.GetValue();
     std::int32_t decided = 0;
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         bool d = false;
         for (std::size_t k = 0; k < 3; ++k) {
             d = d || marks[k][m] == 1 || marks[k][m] == 3;
@@ -247,7 +247,7 @@ void clsTResult::Grade(bool blnPrizes)
 {
     const ResultMarks marks = m_entry.GetValue();
     CellFlags hit{};
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         const bool open = marks[0][m] == 0 && marks[1][m] == 0 && marks[2][m] == 0;
         for (std::size_t k = 0; k < 3; ++k) {
             hit[k][m] = open || marks[k][m] != 0;
@@ -268,7 +268,7 @@ void clsTResult::Grade(bool blnPrizes)
     for (std::int32_t i = 0; i < kHighSize; ++i) {
         std::int32_t r = i;
         std::uint8_t h = 0;
-        for (std::size_t m = 7; m < 13; ++m, r /= 3) {
+        for (std::size_t m = 7; m < clsToto::kMatchCount; ++m, r /= 3) {
             h = static_cast<std::uint8_t>(h + (hit[static_cast<std::size_t>(r % 3)][m] ? 1 : 0));
         }
         high[static_cast<std::size_t>(i)] = h;
@@ -284,23 +284,23 @@ void clsTResult::Grade(bool blnPrizes)
     for (; i + 4 <= n; i += 4) {
         for (std::size_t u = 0; u < 4; ++u) {
             const std::uint8_t hits = static_cast<std::uint8_t>(low[lo[i + u]] + high[hi[i + u]]);
-            g[i + u] = static_cast<std::uint8_t>(14 - hits);
-            ++part[u][13 - hits];
+            g[i + u] = static_cast<std::uint8_t>(clsToto::kMatchCount + 1 - hits);
+            ++part[u][clsToto::kMatchCount - hits];
         }
     }
     for (; i < n; ++i) {
         const std::uint8_t hits = static_cast<std::uint8_t>(low[lo[i]] + high[hi[i]]);
-        g[i] = static_cast<std::uint8_t>(14 - hits);
-        ++part[0][13 - hits];
+        g[i] = static_cast<std::uint8_t>(clsToto::kMatchCount + 1 - hits);
+        ++part[0][clsToto::kMatchCount - hits];
     }
-    for (std::size_t t = 0; t < 14; ++t) {
+    for (std::size_t t = 0; t < clsToto::kMatchCount + 1; ++t) {
         m_tally[t] = part[0][t] + part[1][t] + part[2][t] + part[3][t];
     }
 
     m_grade.SetValue(m_tally, MaxGrade());
 
     if (blnPrizes || FullResult()) {
-        if (DecidedCount() == 13) {
+        if (DecidedCount() == clsToto::kMatchCount) {
             m_kakutei.SetRecord(m_record, MaxGrade());
             m_kakutei.SetValue(m_tally);
         } else {
@@ -455,18 +455,18 @@ std::uint8_t clsTResult::HitValue(std::int32_t lngOutcome, std::int32_t lngMatch
     return m_hit[lngOutcome][lngMatch];
 }
 
-std::array<std::uint8_t, 13> clsTResult::Composition(std::int32_t lngIndex) const
+std::array<std::uint8_t, clsToto::kMatchCount> clsTResult::Composition(std::int32_t lngIndex) const
 {
     if (lngIndex < 0 || lngIndex >= m_count) {
         throw std::out_of_range("clsTResult: single index");
     }
-    std::array<std::uint8_t, 13> d{};
+    std::array<std::uint8_t, clsToto::kMatchCount> d{};
     std::int32_t r = m_low[static_cast<std::size_t>(lngIndex)];
     for (std::size_t m = 0; m < 7; ++m, r /= 3) {
         d[m] = static_cast<std::uint8_t>(r % 3);
     }
     r = m_high[static_cast<std::size_t>(lngIndex)];
-    for (std::size_t m = 7; m < 13; ++m, r /= 3) {
+    for (std::size_t m = 7; m < clsToto::kMatchCount; ++m, r /= 3) {
         d[m] = static_cast<std::uint8_t>(r % 3);
     }
     return d;
@@ -503,13 +503,13 @@ void clsTResult::ShowPage()
             continue;
         }
         const auto digits = Composition(i);
-        std::array<std::uint8_t, 14> value{};
-        std::array<std::uint8_t, 13> color{};
-        for (std::size_t m = 0; m < 13; ++m) {
+        std::array<std::uint8_t, clsToto::kMatchCount + 1> value{};
+        std::array<std::uint8_t, clsToto::kMatchCount> color{};
+        for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
             value[m] = digits[m];
             color[m] = m_hit[digits[m]][m];
         }
-        value[13] = m_gradeValue[static_cast<std::size_t>(i)];
+        value[clsToto::kMatchCount] = m_gradeValue[static_cast<std::size_t>(i)];
         m_grid.SetValue(c, value, color, maxGrade);
     }
     RaiseRefreshed();

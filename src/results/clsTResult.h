@@ -7,6 +7,7 @@
 #include "base/clsErrorReporter.h"
 #include "base/clsFileStream.h"
 #include "lottery/ResultRecord.h"
+#include "lottery/clsToto.h"
 #include "results/ResultTypes.h"
 #include "results/clsTMultiResult.h"
 #include "results/clsTResultGrade.h"
@@ -44,7 +45,7 @@ public:
                        const ResultRecord& record, bool blnShowAll);
     void SetNextData();
     void SetAlltData();
-    bool FullResult() const { return m_revealed >= 13; }
+    bool FullResult() const { return m_revealed >= clsToto::kMatchCount; }
     std::int32_t Revealed() const { return m_revealed; }
     bool HasOfficial() const { return m_record.Kaisaikai > 0; }
     // Matches whose result is official or cancelled; hand entries decide nothing.
@@ -73,7 +74,7 @@ public:
     // else its mark (0 wrong, 1 official, 2 hand-entered, 3 cancelled).
     std::uint8_t HitValue(std::int32_t lngOutcome, std::int32_t lngMatch) const;
     // The 13 outcome digits of single lngIndex.
-    std::array<std::uint8_t, 13> Composition(std::int32_t lngIndex) const;
+    std::array<std::uint8_t, clsToto::kMatchCount> Composition(std::int32_t lngIndex) const;
     std::int32_t MaxGrade() const;
 
     // Paging (a double click is two clicks: the view calls twice).

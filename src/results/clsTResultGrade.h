@@ -2,6 +2,7 @@
 // The grade tally table's model: 14 rows "1等" .. "14等" with the count and share of the graded
 // set. Owned by clsTResult; the view paints what it holds.
 
+#include "lottery/clsToto.h"
 #include "results/ResultTypes.h"
 
 #include <cstdint>
@@ -10,7 +11,7 @@
 class clsTResultGrade
 {
 public:
-    static constexpr std::int32_t kRows = 14;
+    static constexpr std::int32_t kRows = clsToto::kMatchCount + 1;
 
     void Initialize() { m_initialized = true; }
     bool Initialized() const { return m_initialized; }

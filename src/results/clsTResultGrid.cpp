@@ -1,5 +1,6 @@
 #include "results/clsTResultGrid.h"
 
+#include "lottery/clsToto.h"
 #include "results/ResultTypes.h"
 
 #include <stdexcept>
@@ -30,8 +31,9 @@ void clsTResultGrid::SetClear(std::int32_t lngNo)
     m_column[Col(lngNo)] = Column{};
 }
 
-void clsTResultGrid::SetValue(std::int32_t lngNo, const std::array<std::uint8_t, 14>& bytValue,
-                              const std::array<std::uint8_t, 13>& bytColor,
+void clsTResultGrid::SetValue(std::int32_t lngNo,
+                              const std::array<std::uint8_t, clsToto::kMatchCount + 1>& bytValue,
+                              const std::array<std::uint8_t, clsToto::kMatchCount>& bytColor,
                               std::int32_t lngMaxGrade)
 {
     auto& c = m_column[Col(lngNo)];
@@ -69,8 +71,9 @@ std::uint32_t clsTResultGrid::CellColor(std::int32_t lngRow, std::int32_t lngNo)
     if (!c.Used) {
         return ResultColor::White;
     }
-    if (lngRow == 14) {
-        return c.Value[13] <= c.MaxGrade ? ResultColor::Prize : ResultColor::White;
+    if (lngRow == clsToto::kMatchCount + 1) {
+        return c.Value[clsToto::kMatchCount] <= c.MaxGrade ? ResultColor::Prize
+                                                           : ResultColor::White;
     }
     return HitColor(c.Color[static_cast<std::size_t>(lngRow - 1)]);
 }

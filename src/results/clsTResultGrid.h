@@ -2,6 +2,8 @@
 // The result page grid's model: ten columns of singles, each its 13 outcome digits coloured by
 // whether they were right, and its grade value at the foot. Owned by clsTResult.
 
+#include "lottery/clsToto.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -15,8 +17,10 @@ public:
     struct Column
     {
         bool Used = false;
-        std::array<std::uint8_t, 14> Value{}; // digits of matches 1..13, then the grade value
-        std::array<std::uint8_t, 13> Color{}; // hit-table values: 0 wrong .. 4 open
+        std::array<std::uint8_t, clsToto::kMatchCount + 1>
+            Value{}; // digits of matches 1..13, then the grade value
+        std::array<std::uint8_t, clsToto::kMatchCount>
+            Color{}; // hit-table values: 0 wrong .. 4 open
         std::int32_t MaxGrade = 3;
     };
 
@@ -25,8 +29,10 @@ public:
     void Clear();
     // Empties column lngNo + 1.
     void SetClear(std::int32_t lngNo);
-    void SetValue(std::int32_t lngNo, const std::array<std::uint8_t, 14>& bytValue,
-                  const std::array<std::uint8_t, 13>& bytColor, std::int32_t lngMaxGrade);
+    void SetValue(std::int32_t lngNo,
+                  const std::array<std::uint8_t, clsToto::kMatchCount + 1>& bytValue,
+                  const std::array<std::uint8_t, clsToto::kMatchCount>& bytColor,
+                  std::int32_t lngMaxGrade);
 
     const Column& GetColumn(std::int32_t lngNo) const;
     // Row 0 is the heading "1".."10"; rows 1..13 the digits; row 14 the grade value.

@@ -4,6 +4,7 @@
 // over any of the three round records.
 
 #include "base/DateTime.h"
+#include "lottery/clsToto.h"
 #include "store/basXmlValue.h"
 #include "store/clsXmlTagReader.h"
 
@@ -47,7 +48,7 @@ template <class Record> std::string RoundNumber(const Record& r)
 template <class Record, class Fields> std::string Matches(const Record& r, Fields fields)
 {
     std::string s;
-    for (int n = 1; n <= 13; ++n) {
+    for (int n = 1; n <= clsToto::kMatchCount; ++n) {
         s += Block("指定試合", clsXmlTagReader::Element("番号", std::to_string(n)) +
                                    fields(r.Match[static_cast<std::size_t>(n - 1)]));
     }
@@ -107,7 +108,7 @@ inline std::string MatchField(const std::string& key, const std::string& v, std:
 // The match a block's number named; a number outside 1..13 is the runtime's range error.
 template <class Record> auto& MatchAt(Record& rec, std::int32_t lngMatch)
 {
-    if (lngMatch < 1 || lngMatch > 13) {
+    if (lngMatch < 1 || lngMatch > clsToto::kMatchCount) {
         clsXmlTagReader::ThrowOutOfRange();
     }
     return rec.Match[static_cast<std::size_t>(lngMatch - 1)];

@@ -1,6 +1,7 @@
 #include "store/clsXmlTagReader.h"
 
 #include "base/basText.h"
+#include "base/clsAtomicSave.h"
 #include "base/clsFileStream.h"
 #include "lottery/basAmountCheck.h"
 #include "store/basXmlValue.h"
@@ -19,11 +20,6 @@ std::string_view TrimPiece(std::string_view s)
         s.remove_suffix(1);
     }
     return s;
-}
-
-bool StartsWith(std::string_view s, std::string_view p)
-{
-    return s.substr(0, p.size()) == p;
 }
 } // namespace
 
@@ -115,7 +111,7 @@ bool clsXmlTagReader::Read(std::string_view strText, const ValueHandler& handler
                 return broken("ルート要素 </" + stack.front().substr(1) +
                               " の後にデータがあります。");
             }
-            if (StartsWith(p, "</")) {
+            if (p.starts_with("</")) {
                 const std::string open = "<" + std::string(p.substr(2));
                 if (stack.empty()) {
                     return broken(std::string(p) + " に対応する開始タグがありません。");
@@ -129,7 +125,7 @@ bool clsXmlTagReader::Read(std::string_view strText, const ValueHandler& handler
                 } else {
                     rootClosed = true; // the root stays on the stack
                 }
-            } else if (StartsWith(p, "<?")) {
+            } else if (p.starts_with("<?")) {
                 continue;
             } else if (p.front() == '<') {
                 stack.emplace_back(p);
@@ -180,9 +176,9 @@ std::string clsXmlTagReader::Escape(std::string_view strText)
             out += "&lt;";
         } else if (c == '>') {
             out += "&gt;";
-        } else if (c == '&' && (StartsWith(strText.substr(i + 1), "lt;") ||
-                                StartsWith(strText.substr(i + 1), "gt;") ||
-                                StartsWith(strText.substr(i + 1), "amp;"))) {
+        } else if (c == '&' && (strText.substr(i + 1).starts_with("lt;") ||
+                                strText.substr(i + 1).starts_with("gt;") ||
+                                strText.substr(i + 1).starts_with("amp;"))) {
             out += "&amp;";
         } else {
             out += c;
@@ -199,13 +195,13 @@ std::string clsXmlTagReader::Unescape(std::string_view strText)
     std::string out;
     for (std::size_t i = 0; i < strText.size();) {
         const std::string_view rest = strText.substr(i);
-        if (StartsWith(rest, "&lt;")) {
+        if (rest.starts_with("&lt;")) {
             out += '<';
             i += 4;
-        } else if (StartsWith(rest, "&gt;")) {
+        } else if (rest.starts_with("&gt;")) {
             out += '>';
             i += 4;
-        } else if (StartsWith(rest, "&amp;")) {
+        } else if (rest.starts_with("&amp;")) {
             out += '&';
             i += 5;
         } else {
@@ -227,43 +223,6 @@ std::string clsXmlTagReader::Element(std::string_view strTag, std::string_view s
     s += strTag;
     s += ">\r\n";
     return s;
-}
-
-bool clsXmlTagReader::SaveText(const std::string& strFileName, std::string_view strUtf8,
-                               std::string* strError)
-{
-    return SaveBytes(strFileName, basText::ToSjis(strUtf8), strError);
-}
-
-bool clsXmlTagReader::SaveBytes(const std::string& strFileName, std::string_view bytes,
-                                std::string* strError)
-{
-    SaveOutcome outcome;
-    const bool ok = SaveBytes(strFileName, bytes, outcome);
-    if (!ok && strError != nullptr) {
-        *strError = clsFileStream::ErrorText(outcome.Code);
-    }
-    return ok;
-}
-
-bool clsXmlTagReader::SaveBytes(const std::string& strFileName, std::string_view bytes,
-                                SaveOutcome& outcome)
-{
-    outcome.Code = clsFileStream::ReplaceWhole(strFileName, bytes, &outcome.FolderSync);
-    return outcome.Code == 0;
-}
-
-ErrorRecord clsXmlTagReader::WriteError(const std::string& strFileName, const SaveOutcome& outcome)
-{
-    if (clsFileStream::IsDiskFull(outcome.Code)) {
-        return ErrorRecord{strFileName +
-                               " に書き込めません。ディスクの空き容量が不足しています。 (" +
-                               clsFileStream::ErrorText(outcome.Code) + ")",
-                           61, std::string(kAppTitle)};
-    }
-    return ErrorRecord{strFileName + " に書き込めません。 (" +
-                           clsFileStream::ErrorText(outcome.Code) + ")",
-                       75, std::string(kAppTitle)};
 }
 
 bool clsXmlTagReader::LoadText(const std::string& strFileName, std::string& strUtf8,
@@ -293,8 +252,8 @@ bool clsXmlTagReader::SaveFile(const std::string& strFileName,
 {
     std::string reason;
     try {
-        SaveOutcome outcome;
-        if (SaveBytes(strFileName, basText::ToSjis(makeText()), outcome)) {
+        clsAtomicSave::Outcome outcome;
+        if (clsAtomicSave::SaveBytes(strFileName, basText::ToSjis(makeText()), outcome)) {
             if (outcome.FolderSync != 0) {
                 reporter.Report("XmlSave",
                                 clsFileStream::FolderSyncWarning(strFileName, outcome.FolderSync));
@@ -307,7 +266,7 @@ bool clsXmlTagReader::SaveFile(const std::string& strFileName,
                                                  "\r\nファイルの保存に失敗しました。"
                                                  "ディスクの空き容量が不足しています。\r\n(" +
                                                  clsFileStream::ErrorText(outcome.Code) + ")",
-                                             61, std::string(kAppTitle)});
+                                             ErrorNumber::DiskFull, std::string(kAppTitle)});
             return false;
         }
         reason = clsFileStream::ErrorText(outcome.Code);
@@ -333,7 +292,9 @@ bool clsXmlTagReader::LoadFile(const std::string& strFileName, std::string& strU
     if (e != 0) {
         reporter.ReportError("XmlLoad", ErrorRecord{"ファイルを読み込めません。 (" + strFileName +
                                                         ": " + clsFileStream::ErrorText(e) + ")",
-                                                    e == clsFileStream::NotRegularFile ? 75 : 57,
+                                                    e == clsFileStream::NotRegularFile
+                                                        ? ErrorNumber::PathAccess
+                                                        : ErrorNumber::DeviceIo,
                                                     std::string(kAppTitle)});
         return false;
     }
@@ -360,12 +321,12 @@ bool clsXmlTagReader::FileExists(const std::string& strFileName)
 
 void clsXmlTagReader::ThrowTypeMismatch()
 {
-    throw XmlReadError(13, "型が一致しません。");
+    throw XmlReadError(ErrorNumber::TypeMismatch, "型が一致しません。");
 }
 
 void clsXmlTagReader::ThrowOutOfRange()
 {
-    throw XmlReadError(9, "インデックスが有効範囲にありません。");
+    throw XmlReadError(ErrorNumber::OutOfRange, "インデックスが有効範囲にありません。");
 }
 
 std::string clsXmlTagReader::StoreFileName(const std::string& strProgramDir,
@@ -397,9 +358,10 @@ Currency clsXmlTagReader::MoneyOf(const std::string& strValue)
         ThrowTypeMismatch();
     }
     if (!c->WithinReadLimit()) {
-        throw XmlReadError(6, "オーバーフローしました。 (金額と口数は ±" +
-                                  Currency::FromInt(Currency::ReadLimit).FormatNumber(0, true) +
-                                  " まで)");
+        throw XmlReadError(ErrorNumber::Overflow,
+                           "オーバーフローしました。 (金額と口数は ±" +
+                               Currency::FromInt(Currency::ReadLimit).FormatNumber(0, true) +
+                               " まで)");
     }
     return *c;
 }
@@ -408,7 +370,7 @@ Currency clsXmlTagReader::AmountOf(const std::string& strValue)
 {
     const Currency c = MoneyOf(strValue);
     if (const auto why = basAmountCheck::Fault(c)) {
-        throw XmlReadError(5, "金額と口数は 0 以上の整数です。" + *why);
+        throw XmlReadError(ErrorNumber::InvalidCall, "金額と口数は 0 以上の整数です。" + *why);
     }
     return c;
 }
@@ -418,8 +380,9 @@ std::int32_t clsXmlTagReader::RangeOf(const std::string& strValue, std::int32_t 
 {
     const std::int32_t v = LongOf(strValue);
     if (v < lngMin || v > lngMax) {
-        throw XmlReadError(6, "オーバーフローしました。 (" + std::to_string(lngMin) + "～" +
-                                  std::to_string(lngMax) + " の値)");
+        throw XmlReadError(ErrorNumber::Overflow, "オーバーフローしました。 (" +
+                                                      std::to_string(lngMin) + "～" +
+                                                      std::to_string(lngMax) + " の値)");
     }
     return v;
 }
@@ -440,7 +403,7 @@ std::uint8_t clsXmlTagReader::ByteOf(const std::string& strValue)
     }
     const auto b = basXmlValue::ParseByte(strValue);
     if (!b) {
-        throw XmlReadError(6, "オーバーフローしました。");
+        throw XmlReadError(ErrorNumber::Overflow, "オーバーフローしました。");
     }
     return *b;
 }

@@ -1,11 +1,12 @@
 #pragma once
 // The line-oriented tag scanner shared by the schedule, vote-status and result files: not an XML
 // parser, it reads exactly the shape the store's writers produce. Also the text escaping, the
-// whole-file read/write and the XmlSave/XmlLoad routine the three stores use. Stateless; the
+// whole-file read and the XmlSave/XmlLoad routine the three stores use. Stateless; the
 // stores own one each.
 
 #include "base/Currency.h"
 #include "base/DateTime.h"
+#include "base/ReadError.h"
 #include "base/clsErrorReporter.h"
 
 #include <cstdint>
@@ -15,18 +16,11 @@
 #include <string_view>
 #include <vector>
 
-// A read error raised inside a value handler: a runtime error with its number and text.
-class XmlReadError : public std::runtime_error
+// A read error raised inside a value handler.
+class XmlReadError : public ReadError
 {
 public:
-    XmlReadError(std::int32_t lngNumber, const std::string& strDescription)
-        : std::runtime_error(strDescription)
-        , m_number(lngNumber)
-    {}
-    std::int32_t Number() const { return m_number; }
-
-private:
-    std::int32_t m_number;
+    using ReadError::ReadError;
 };
 
 class clsXmlTagReader
@@ -54,27 +48,6 @@ public:
     // "<tag>value</tag>" + CR LF; the value is escaped.
     static std::string Element(std::string_view strTag, std::string_view strValue);
 
-    // Whole-file text in CP932, through the program's one atomic save (clsFileStream): a
-    // failed write never leaves a half file; parents are created. strError, when given, gets
-    // the file and the system's reason of a failure.
-    static bool SaveText(const std::string& strFileName, std::string_view strUtf8,
-                         std::string* strError = nullptr);
-    // The same for bytes already in their final encoding.
-    static bool SaveBytes(const std::string& strFileName, std::string_view strBytes,
-                          std::string* strError = nullptr);
-    // What a save met: Code is 0 when the file was replaced, else the errno value (or
-    // clsFileStream::NotRegularFile) of the failure; FolderSync, when not 0, that the file was
-    // saved but its folder could not be synced, which is a warning, not a failure.
-    struct SaveOutcome
-    {
-        int Code = 0;
-        int FolderSync = 0;
-    };
-    static bool SaveBytes(const std::string& strFileName, std::string_view strBytes,
-                          SaveOutcome& outcome);
-    // The runtime error a writer reports for a failed save: "FILE に書き込めません。" with the
-    // system's reason (75), or, for a full disk or quota, the disk-full error (61).
-    static ErrorRecord WriteError(const std::string& strFileName, const SaveOutcome& outcome);
     // False when the file is missing, not a regular file or unreadable; the text is cut at the
     // first NUL.
     static bool LoadText(const std::string& strFileName, std::string& strUtf8,

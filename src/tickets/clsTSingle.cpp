@@ -3,6 +3,7 @@
 #include "base/Currency.h"
 #include "base/clsIAsk.h"
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 
 #include <algorithm>
 #include <exception>
@@ -118,7 +119,7 @@ void clsTSingle::CellClick(std::int32_t lngSlot, std::int32_t lngCode, std::int3
 {
     try {
         if (lngSlot < 0 || lngSlot >= kPageSize || lngCode < 0 || lngCode > 2 || lngMatch < 0 ||
-            lngMatch > 12) {
+            lngMatch >= clsToto::kMatchCount) {
             return;
         }
         const std::int32_t i = m_page * kPageSize + lngSlot;
@@ -207,7 +208,7 @@ void clsTSingle::SelectDelete()
                 continue;
             }
             clsTNumber::NoToLong(m_single[i], k);
-            for (std::size_t m = 0; m < 13; ++m) {
+            for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
                 --m_frame[static_cast<std::size_t>(k[m])][m];
             }
         }

@@ -1,6 +1,7 @@
 #include "tickets/clsTSingleDraw.h"
 
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 
 #include <algorithm>
 
@@ -23,7 +24,7 @@ constexpr std::int32_t kNoTop = 3;
 constexpr std::int32_t kNoWidth = 50;
 constexpr std::int32_t kNoHeight = 16;
 // The sheet's height at 96 dpi without the gaps: the band and its line, 13 rows.
-constexpr std::int32_t kBodyHeight = 23 + clsTSingleDraw::kMatches * kRowHeight;
+constexpr std::int32_t kBodyHeight = 23 + clsToto::kMatchCount * kRowHeight;
 
 // Card column of an outcome code: 1, 0, 2 from the left.
 std::int32_t CardColumn(std::int32_t lngCode)
@@ -75,7 +76,7 @@ std::int32_t clsTSingleDraw::Width() const
 
 std::int32_t clsTSingleDraw::Height() const
 {
-    return GetSy(kBodyHeight) + kMatches;
+    return GetSy(kBodyHeight) + clsToto::kMatchCount;
 }
 
 std::int32_t clsTSingleDraw::RowTop(std::int32_t lngMatch) const
@@ -120,7 +121,8 @@ GridRect clsTSingleDraw::NumberRect(std::int32_t lngSlot) const
 GridRect clsTSingleDraw::CellRect(std::int32_t lngSlot, std::int32_t lngCode,
                                   std::int32_t lngMatch) const
 {
-    if (!ValidSlot(lngSlot) || lngCode < 0 || lngCode > 2 || lngMatch < 0 || lngMatch >= kMatches) {
+    if (!ValidSlot(lngSlot) || lngCode < 0 || lngCode > 2 || lngMatch < 0 ||
+        lngMatch >= clsToto::kMatchCount) {
         return {};
     }
     return {GetSx(lngSlot * kSlotWidth + kCellStep * CardColumn(lngCode) + kCellLeft),
@@ -153,7 +155,7 @@ std::vector<std::int32_t> clsTSingleDraw::RowHeights96() const
 {
     // The sheet's edges: the top, the one-pixel gap above each match row, the bottom.
     std::vector<std::int32_t> edges{0};
-    for (std::int32_t m = 0; m < kMatches; ++m) {
+    for (std::int32_t m = 0; m < clsToto::kMatchCount; ++m) {
         edges.push_back(RowTop(m) - 1);
     }
     edges.push_back(Height());
@@ -179,7 +181,7 @@ std::optional<clsTSingleDraw::Hit> clsTSingleDraw::HitTest(std::int32_t lngX,
         if (Inside(NumberRect(i), lngX, lngY)) {
             return Hit{Hit::Kind::Number, i, 0, 0};
         }
-        for (std::int32_t m = 0; m < kMatches; ++m) {
+        for (std::int32_t m = 0; m < clsToto::kMatchCount; ++m) {
             for (std::int32_t c = 0; c < 3; ++c) {
                 if (Inside(CellRect(i, c, m), lngX, lngY)) {
                     return Hit{Hit::Kind::Cell, i, c, m};
@@ -228,7 +230,7 @@ std::vector<std::int32_t> clsTSingleDraw::SetMark(std::int32_t Index, std::int32
         clsTNumber::NoToLong(lngValue, k);
     }
     const auto slot = static_cast<std::size_t>(Index);
-    for (std::int32_t m = 0; m < kMatches; ++m) {
+    for (std::int32_t m = 0; m < clsToto::kMatchCount; ++m) {
         auto& shown = m_shown[static_cast<std::size_t>(m)][slot];
         const std::uint8_t code =
             lngValue < 0 ? kNoMark : static_cast<std::uint8_t>(k[static_cast<std::size_t>(m)]);
@@ -248,7 +250,7 @@ std::vector<std::int32_t> clsTSingleDraw::SetMark(std::int32_t Index, std::int32
 
 std::uint8_t clsTSingleDraw::ShownMark(std::int32_t lngMatch, std::int32_t lngSlot) const
 {
-    if (lngMatch < 0 || lngMatch >= kMatches || !ValidSlot(lngSlot)) {
+    if (lngMatch < 0 || lngMatch >= clsToto::kMatchCount || !ValidSlot(lngSlot)) {
         return kNoMark;
     }
     return m_shown[static_cast<std::size_t>(lngMatch)][static_cast<std::size_t>(lngSlot)];

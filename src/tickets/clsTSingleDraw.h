@@ -7,6 +7,7 @@
 
 #include "base/clsErrorReporter.h"
 #include "base/clsGridGeometry.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -18,7 +19,6 @@ class clsTSingleDraw
 {
 public:
     static constexpr std::int32_t kSlots = 10;
-    static constexpr std::int32_t kMatches = 13;
     static constexpr std::uint8_t kNoMark = 255;
 
     struct Rgb
@@ -104,7 +104,7 @@ private:
 
     clsErrorReporter m_err;
     std::int32_t m_dpi = clsGridGeometry::kBaseDpi;
-    std::array<std::array<std::uint8_t, kSlots>, kMatches> m_shown{};
+    std::array<std::array<std::uint8_t, kSlots>, clsToto::kMatchCount> m_shown{};
     std::array<std::string, kSlots> m_noText{};
     std::array<bool, kSlots> m_noSelected{};
 };

@@ -1,5 +1,7 @@
 #include "tickets/clsTSingleGame.h"
 
+#include "lottery/clsToto.h"
+
 #include <exception>
 #include <stdexcept>
 
@@ -21,7 +23,7 @@ void clsTSingleGame::SetScheduleRecord(const ScheduleRecord& schedule)
         return;
     }
     try {
-        for (std::size_t m = 0; m < 13; ++m) {
+        for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
             const auto& match = schedule.Match[m];
             auto& row = m_text[m];
             row[0] = match.GameDate.IsZero() ? std::string() : match.GameDate.Format("mm/dd");

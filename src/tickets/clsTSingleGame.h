@@ -5,6 +5,7 @@
 
 #include "base/clsErrorReporter.h"
 #include "lottery/ScheduleRecord.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -14,7 +15,8 @@ class clsTSingleGame
 {
 public:
     static constexpr std::int32_t kColumns = 4;
-    static constexpr std::int32_t kRows = 14; // the heading row and 13 matches
+    static constexpr std::int32_t kRows =
+        clsToto::kMatchCount + 1; // the heading row and 13 matches
 
     explicit clsTSingleGame(clsIMessage& message);
 
@@ -29,5 +31,5 @@ public:
 private:
     clsErrorReporter m_err;
     bool m_initialized = false;
-    std::array<std::array<std::string, kColumns>, 13> m_text{};
+    std::array<std::array<std::string, kColumns>, clsToto::kMatchCount> m_text{};
 };

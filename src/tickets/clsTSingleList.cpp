@@ -1,6 +1,7 @@
 #include "tickets/clsTSingleList.h"
 
 #include "base/clsQuickSort.h"
+#include "lottery/clsToto.h"
 
 #include <exception>
 #include <stdexcept>
@@ -24,7 +25,7 @@ void clsTSingleList::SetVoteRecord(const VoteRecord& vote)
 bool clsTSingleList::ComputeRanks(clsIMessage& message, const VoteRecord& vote, Ranks& bytRank)
 {
     clsQuickSort sort(message);
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         std::vector<Currency> key = {vote.Match[m].Votes[0], vote.Match[m].Votes[1],
                                      vote.Match[m].Votes[2]};
         std::vector<std::int32_t> index;
@@ -121,7 +122,7 @@ std::string clsTSingleList::MarkText(const clsTNumber::LongKousei& lngKousei)
 std::string clsTSingleList::NinkiText(const clsTNumber::LongKousei& lngKousei, const Ranks& bytRank)
 {
     std::array<std::int32_t, 3> n{};
-    for (std::size_t m = 0; m < 13; ++m) {
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
         ++n[bytRank[m][static_cast<std::size_t>(lngKousei[m])]];
     }
     return std::to_string(n[0]) + "-" + std::to_string(n[1]) + "-" + std::to_string(n[2]);

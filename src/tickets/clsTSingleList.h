@@ -7,6 +7,7 @@
 #include "lottery/VoteRecord.h"
 #include "lottery/clsTMoney.h"
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -17,7 +18,8 @@ class clsTSingleList
 public:
     static constexpr std::int32_t kColumns = 11;
     static constexpr std::int32_t kRows = 5;
-    using Ranks = std::array<std::array<std::uint8_t, 3>, 13>; // (match, outcome code)
+    using Ranks =
+        std::array<std::array<std::uint8_t, 3>, clsToto::kMatchCount>; // (match, outcome code)
 
     explicit clsTSingleList(clsIMessage& message);
 

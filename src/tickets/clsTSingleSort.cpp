@@ -3,6 +3,7 @@
 #include "base/clsIBusy.h"
 #include "lottery/clsTNumber.h"
 #include "lottery/clsTValue.h"
+#include "lottery/clsToto.h"
 #include "tickets/clsTSingleList.h"
 
 #include <algorithm>
@@ -126,7 +127,7 @@ bool clsTSingleSort::CountSort(const char* strOperation, std::vector<std::int32_
             }
             clsTNumber::NoToLong(lngSingle[i], k);
             std::array<std::int32_t, 3> tally{};
-            for (std::size_t m = 0; m < 13; ++m) {
+            for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
                 const auto c = static_cast<std::size_t>(k[m]);
                 ++tally[blnByRank ? m_rank[m][c] : c];
             }

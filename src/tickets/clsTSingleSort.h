@@ -10,6 +10,7 @@
 #include "lottery/VoteRecord.h"
 #include "lottery/clsTMoney.h"
 #include "lottery/clsTValue.h"
+#include "lottery/clsToto.h"
 
 #include <array>
 #include <cstdint>
@@ -45,7 +46,10 @@ public:
                    bool Sorted);
 
     // (match, outcome code) -> rank 0 (most bets) .. 2.
-    const std::array<std::array<std::uint8_t, 3>, 13>& Ranks() const { return m_rank; }
+    const std::array<std::array<std::uint8_t, 3>, clsToto::kMatchCount>& Ranks() const
+    {
+        return m_rank;
+    }
 
 private:
     bool CheckSortType(const char* strOperation, std::int32_t SortType) const;
@@ -60,5 +64,5 @@ private:
     clsTMoney m_money;
     VoteRecord m_vote;
     clsQuickSort m_sort;
-    std::array<std::array<std::uint8_t, 3>, 13> m_rank{};
+    std::array<std::array<std::uint8_t, 3>, clsToto::kMatchCount> m_rank{};
 };

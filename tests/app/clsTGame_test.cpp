@@ -1,4 +1,5 @@
 #include "app/clsTGame.h"
+#include "lottery/clsToto.h"
 #include "store/clsXmlSchedule.h"
 #include "store/clsXmlVote.h"
 #include "support/RecordingHost.h"
@@ -87,7 +88,7 @@ TEST_F(RoundView, Round9001VoteTableHeaderAndBars)
     EXPECT_EQ(game.VoteText(2, 0), "38.20");
     const std::array<std::int64_t, 3> first{192770, 97310, 79920};
     EXPECT_EQ(game.BarValues(0), first);
-    for (int i = 0; i < clsTGame::kMatches; ++i) {
+    for (int i = 0; i < clsToto::kMatchCount; ++i) {
         const VoteMatch& m = sample.Vote.Match[static_cast<std::size_t>(i)];
         const std::array<std::int64_t, 3> expected{m.Votes[1].ToInt64(), m.Votes[0].ToInt64(),
                                                    m.Votes[2].ToInt64()};
@@ -235,7 +236,7 @@ TEST_F(RoundView, GeometryAndHitTestingAt96And144Dpi)
     EXPECT_EQ(vote.CellRect(0, 0), (GridRect{0, 0, 99, 21}));
     EXPECT_EQ(vote.CellRect(1, 0), (GridRect{0, 21, 99, 11}));
     // Bar i lies on the vote table's bar row of match i.
-    for (int i = 0; i < clsTGame::kMatches; ++i) {
+    for (int i = 0; i < clsToto::kMatchCount; ++i) {
         const GridRect bar = clsTGame::BarRect96(i);
         const GridRect row = clsTGame::VoteGeometry96().CellRect(2 * i + 1, 0);
         EXPECT_EQ(bar.lngTop, row.lngTop) << i;

@@ -98,12 +98,21 @@ TEST(basText, LinesTrimAndNul)
     EXPECT_EQ(Trim("\u3000"), "");
     EXPECT_EQ(TrimBlanks(" \t\u3000あ い\u3000 \t"), "\u3000あ い\u3000");
     EXPECT_EQ(TrimBlanks(" \t "), "");
+    EXPECT_EQ(TrimSpaces("  \t\u3000あ い\u3000\t  "), "\t\u3000あ い\u3000\t");
+    EXPECT_EQ(TrimSpaces("   "), "");
+    EXPECT_EQ(TrimSpaces(""), "");
     EXPECT_EQ(CutAtNul(std::string_view("ab\0cd", 5)), "ab");
     EXPECT_EQ(CutAtNul("abc"), "abc");
 }
 
 TEST(basText, CaseAndReplaceTouchOnlyAscii)
 {
+    EXPECT_TRUE(IsDigit('0') && IsDigit('9'));
+    EXPECT_FALSE(IsDigit('/') || IsDigit(':') || IsDigit(' '));
+    // The lead and trail bytes of multi-byte text are no digits, whatever the char's sign.
+    for (const char c : std::string("０１あ")) {
+        EXPECT_FALSE(IsDigit(c));
+    }
     EXPECT_EQ(UCase("abcＡａz"), "ABCＡａZ");
     EXPECT_EQ(LCase("ABC漢"), "abc漢");
     EXPECT_TRUE(EqualsNoCase("TotoOfficialVoteUrl", "TOTOOFFICIALVOTEURL"));

@@ -34,6 +34,21 @@ TEST_F(HtmlTotoTest, RoundNumbers)
     EXPECT_EQ(round, 5);
 }
 
+TEST(HtmlReadError, KeepsItsNumberAndTextAsTheStoreReadErrorDoes)
+{
+    // The page and store readers raise one kind of read error, so one handler reports both.
+    const auto record = [](const ReadError& e) { return e.Record(); };
+    const ErrorRecord mismatch = record(HtmlReadError::TypeMismatch("x1"));
+    EXPECT_EQ(mismatch.Number, ErrorNumber::TypeMismatch);
+    EXPECT_EQ(mismatch.Description, "型が一致しません。 (x1)");
+    EXPECT_EQ(mismatch.Source, kAppTitle);
+    EXPECT_EQ(record(HtmlReadError::Overflow("9")).Number, ErrorNumber::Overflow);
+    EXPECT_EQ(record(HtmlReadError::PastEnd()).Number, ErrorNumber::OutOfRange);
+    const ErrorRecord missing = record(HtmlReadError::Missing("払戻金"));
+    EXPECT_EQ(missing.Number, ErrorNumber::None);
+    EXPECT_EQ(missing.Description, "ページに「払戻金」の行がありません。");
+}
+
 TEST_F(HtmlTotoTest, CurrencyAndCountWithRate)
 {
     EXPECT_EQ(toto.StringToCurrency("1,234,567円"), Currency::FromInt(1234567));

@@ -1,6 +1,7 @@
 #include "app/qt/clsCheckPage.h"
 
 #include "base/clsIGridSource.h"
+#include "lottery/clsToto.h"
 #include "results/clsTResult.h"
 #include "widgets/clsGridView.h"
 
@@ -42,7 +43,7 @@ public:
     explicit EntrySource(const clsDocument& doc)
         : m_doc(doc)
     {}
-    std::int32_t Rows() const override { return 14; }
+    std::int32_t Rows() const override { return clsToto::kMatchCount + 1; }
     std::int32_t Cols() const override { return 3; }
     GridCellData Cell(std::int32_t lngRow, std::int32_t lngCol) const override
     {
@@ -170,7 +171,7 @@ private:
 clsGridGeometry EntryGeometry()
 {
     // Level with the second round view's match rows beside it.
-    std::vector<std::int32_t> rows(14, 21);
+    std::vector<std::int32_t> rows(clsToto::kMatchCount + 1, 21);
     rows[0] = 20;
     return clsGridGeometry(rows, {30, 30, 30});
 }

@@ -1,6 +1,7 @@
 #include "app/qt/clsGameView.h"
 
 #include "app/clsTGame.h"
+#include "lottery/clsToto.h"
 #include "widgets/clsBarGraph.h"
 #include "widgets/clsGridView.h"
 
@@ -29,8 +30,8 @@ clsGameView::clsGameView(const clsTGame& game, QWidget* parent)
     // wider than the three rate columns.
     m_bars = new clsBarGraph(this);
     m_bars->setObjectName(QStringLiteral("barVote"));
-    m_bars->SetBarCount(clsTGame::kMatches);
-    for (int i = 0; i < clsTGame::kMatches; ++i) {
+    m_bars->SetBarCount(clsToto::kMatchCount);
+    for (int i = 0; i < clsToto::kMatchCount; ++i) {
         m_bars->SetBarRect96(i, clsTGame::BarRect96(i));
     }
 
@@ -52,7 +53,7 @@ void clsGameView::Refresh()
     m_vote->Refresh();
     m_probability->Refresh();
     m_probability->setVisible(m_game.HasProbability());
-    for (int i = 0; i < clsTGame::kMatches; ++i) {
+    for (int i = 0; i < clsToto::kMatchCount; ++i) {
         m_bars->SetBar(i, m_game.Bar(i));
     }
     PlaceParts();
@@ -73,7 +74,7 @@ void clsGameView::PlaceParts()
     if (width96 != m_voteWidth96) {
         m_voteWidth96 = width96;
         m_vote->SetGeometry96(clsTGame::VoteGeometry96(width96));
-        for (int i = 0; i < clsTGame::kMatches; ++i) {
+        for (int i = 0; i < clsToto::kMatchCount; ++i) {
             GridRect bar = clsTGame::BarRect96(i);
             bar.lngWidth = width96;
             m_bars->SetBarRect96(i, bar);

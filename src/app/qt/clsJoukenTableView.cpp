@@ -7,6 +7,7 @@
 #include "base/qt/basQtText.h"
 #include "conditions/clsJoukenPanels.h"
 #include "conditions/clsXJoken1.h"
+#include "lottery/clsToto.h"
 #include "widgets/clsGridView.h"
 #include "widgets/clsTabStrip.h"
 
@@ -24,7 +25,6 @@ constexpr std::int32_t kListWidth = 64;
 // Wide enough for a compound title of every category but one ("◎+○+▲+△+×").
 constexpr std::int32_t kTitleWidth = 112;
 constexpr std::int32_t kCountWidth = 22;
-constexpr std::int32_t kMatches = 13;
 
 GridCellData Heading(std::string strText)
 {
@@ -107,7 +107,8 @@ clsJoukenTableView::clsJoukenTableView(clsDocument& doc, JoukenKind kind, clsIMe
     , m_kind(kind)
     , m_chooser(chooser)
     , m_gameSource(
-          "対象試合", [] { return kMatches; }, [](std::int32_t r) { return std::to_string(r + 1); },
+          "対象試合", [] { return clsToto::kMatchCount; },
+          [](std::int32_t r) { return std::to_string(r + 1); },
           [this](std::int32_t r) {
               return Table().Shown().MatchFlags[static_cast<std::size_t>(r)];
           })
@@ -142,8 +143,8 @@ clsJoukenTableView::clsJoukenTableView(clsDocument& doc, JoukenKind kind, clsIMe
 
     m_game = NewGrid(QStringLiteral("picGame") + suffix, QStringLiteral("対象試合"), this);
     m_game->SetSource(m_gameSource);
-    m_game->SetGeometry96(clsGridGeometry::Uniform(kMatches + 1, kRowHeight, 1, kListWidth,
-                                                   clsGridGeometry::kBaseDpi));
+    m_game->SetGeometry96(clsGridGeometry::Uniform(clsToto::kMatchCount + 1, kRowHeight, 1,
+                                                   kListWidth, clsGridGeometry::kBaseDpi));
     m_mark = NewGrid(QStringLiteral("picMark") + suffix, QStringLiteral("対象結果"), this);
     m_mark->SetSource(m_markSource);
     m_mark->SetGeometry96(

@@ -1,6 +1,7 @@
 #include "app/qt/clsSheetView.h"
 
 #include "base/qt/basQtText.h"
+#include "lottery/clsToto.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -119,7 +120,7 @@ void clsSheetView::paintEvent(QPaintEvent* /*event*/)
         painter.fillRect(number, ToQ(m_draw.NoBackground(s)));
         painter.setPen(ToQ(m_draw.NoForeground(s)));
         painter.drawText(number, Qt::AlignCenter, basQtText::ToQ(m_draw.NoText(s)));
-        for (std::int32_t m = 0; m < clsTSingleDraw::kMatches; ++m) {
+        for (std::int32_t m = 0; m < clsToto::kMatchCount; ++m) {
             for (std::int32_t c = 0; c < 3; ++c) {
                 const QRect cell = CellRect(s, c, m).adjusted(1, 1, -1, -1);
                 if (m_draw.Marked(s, c, m)) {
@@ -209,7 +210,7 @@ void clsSheetView::keyPressEvent(QKeyEvent* event)
         if (code < 0) {
             code = 0;
             match = 0;
-        } else if (match < clsTSingleDraw::kMatches - 1) {
+        } else if (match < clsToto::kMatchCount - 1) {
             ++match;
         }
         break;

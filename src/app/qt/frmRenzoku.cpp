@@ -1,8 +1,8 @@
 #include "app/qt/frmRenzoku.h"
 
 #include "app/basFileCommand.h"
-#include "app/qt/clsRenzokuModel.h"
 #include "app/qt/frmMain.h"
+#include "engines/qt/clsRenzokuModel.h"
 
 #include <QAction>
 #include <QCloseEvent>

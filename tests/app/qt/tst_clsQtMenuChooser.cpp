@@ -4,8 +4,8 @@
 // moc stumbles over the standard library these pull in and needs none of it.
 #ifndef Q_MOC_RUN
 #include "app/frmMenu.h"
-#include "app/qt/clsQtMenuChooser.h"
 #include "app/qt/frmMain.h"
+#include "base/qt/clsQtMenuChooser.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"

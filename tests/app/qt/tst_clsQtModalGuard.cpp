@@ -4,9 +4,9 @@
 
 #include "app/qt/frmMain.h"
 #include "app/qt/frmRenzoku.h"
-#include "app/qt/frmTeamName.h"
 #include "base/qt/clsQtAsk.h"
 #include "base/qt/clsQtMessage.h"
+#include "reference/qt/frmTeamName.h"
 #include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"

@@ -2,8 +2,8 @@
 // title and counts, red lines above the mark limit, and closing them all.
 
 #include "app/clsDocument.h"
-#include "app/qt/frmKouseiBunseki.h"
 #include "app/qt/frmMain.h"
+#include "engines/qt/frmKouseiBunseki.h"
 #include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"

@@ -3,10 +3,10 @@
 // results reaching the document, the status bar, the round view and the data file.
 
 #include "app/qt/clsGameView.h"
-#include "app/qt/clsOddsGrid.h"
 #include "app/qt/frmMain.h"
-#include "app/qt/frmOdds.h"
-#include "app/qt/frmProbability.h"
+#include "results/qt/clsOddsGrid.h"
+#include "results/qt/frmOdds.h"
+#include "results/qt/frmProbability.h"
 #include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"

@@ -1,4 +1,4 @@
-#include "app/qt/frmTeamName.h"
+#include "reference/qt/frmTeamName.h"
 
 #include "base/qt/basQtText.h"
 #include "reference/basTeamName.h"

@@ -1,4 +1,4 @@
-#include "app/qt/frmKouseiBunseki.h"
+#include "engines/qt/frmKouseiBunseki.h"
 
 #include "base/qt/basQtText.h"
 #include "widgets/clsGridView.h"

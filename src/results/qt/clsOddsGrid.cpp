@@ -1,6 +1,7 @@
-#include "app/qt/clsOddsGrid.h"
+#include "results/qt/clsOddsGrid.h"
 
 #include "base/qt/basQtText.h"
+#include "lottery/clsToto.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 
@@ -79,7 +80,7 @@ clsOddsGrid::clsOddsGrid(const clsTOdds::TeamNames& strTeams, QWidget* parent)
         m_cells.SetAlign(0, c, GridAlign::Center);
         m_cells.SetBackColor(0, c, GridColor::ButtonFaceColor());
     }
-    for (int m = 0; m < 13; ++m) {
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
         const auto& teams = strTeams[static_cast<std::size_t>(m)];
         m_cells.SetText(m + 1, 0, std::to_string(m + 1));
         m_cells.SetAlign(m + 1, 0, GridAlign::Center);
@@ -92,7 +93,7 @@ clsOddsGrid::clsOddsGrid(const clsTOdds::TeamNames& strTeams, QWidget* parent)
     m_table->setObjectName(QStringLiteral("grdOdds"));
     m_table->setAccessibleName(QStringLiteral("試合"));
     m_table->SetSource(m_cells);
-    std::vector<std::int32_t> rows(14, 26);
+    std::vector<std::int32_t> rows(clsToto::kMatchCount + 1, 26);
     rows[0] = 22;
     m_table->SetGeometry96(clsGridGeometry(rows, {36, 120, 64, 64, 64, 120}));
     m_table->SetFitToCells(true);

@@ -1,4 +1,4 @@
-#include "app/qt/clsQtMenuChooser.h"
+#include "base/qt/clsQtMenuChooser.h"
 
 #include "base/qt/basQtText.h"
 

@@ -1,4 +1,4 @@
-#include "app/qt/clsRenzokuModel.h"
+#include "engines/qt/clsRenzokuModel.h"
 
 #include "base/qt/basQtText.h"
 #include "engines/clsTRenzoku.h"

@@ -1,9 +1,9 @@
-#include "app/qt/frmProbability.h"
+#include "results/qt/frmProbability.h"
 
-#include "app/qt/clsOddsGrid.h"
 #include "base/clsErrorReporter.h"
 #include "base/clsIMessage.h"
 #include "base/qt/basQtText.h"
+#include "results/qt/clsOddsGrid.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

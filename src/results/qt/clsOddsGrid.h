@@ -4,6 +4,7 @@
 // and passes keys through the rules it is given; the dialog that owns it keeps the values.
 
 #include "base/clsGridTable.h"
+#include "lottery/clsToto.h"
 #include "results/clsTOdds.h"
 
 #include <QWidget>
@@ -38,7 +39,7 @@ public:
     // every match adds up, which is when OK may be pressed.
     template <class Rules> bool ShowTexts(const Rules& rules)
     {
-        for (int m = 0; m < 13; ++m) {
+        for (int m = 0; m < clsToto::kMatchCount; ++m) {
             for (int k = 0; k < 3; ++k) {
                 SetBoxText(k, m, rules.Text(k, m));
             }
@@ -47,7 +48,7 @@ public:
     }
     template <class Rules> bool ShowValid(const Rules& rules)
     {
-        for (int m = 0; m < 13; ++m) {
+        for (int m = 0; m < clsToto::kMatchCount; ++m) {
             SetRowValid(m, rules.RowValid(m));
         }
         return rules.OkEnabled();
@@ -61,7 +62,7 @@ signals:
     void BoxEdited(int lngOutcome, int lngMatch, const QString& strText);
 
 private:
-    clsGridTable m_cells{14, 6};
+    clsGridTable m_cells{clsToto::kMatchCount + 1, 6};
     clsGridView* m_table = nullptr;
     std::array<QLineEdit*, 39> m_boxes{};
     std::array<QRegularExpressionValidator*, 39> m_validators{};

@@ -1,7 +1,7 @@
-#include "app/qt/frmOdds.h"
+#include "results/qt/frmOdds.h"
 
-#include "app/qt/clsOddsGrid.h"
 #include "base/qt/basQtText.h"
+#include "results/qt/clsOddsGrid.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

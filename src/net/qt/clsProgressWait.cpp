@@ -1,4 +1,4 @@
-#include "app/qt/clsProgressWait.h"
+#include "net/qt/clsProgressWait.h"
 
 #include "base/qt/basQtText.h"
 #include "net/clsWinInet.h"
