@@ -133,8 +133,14 @@ bool clsTPrint::FinishJob(clsIPrintDevice& device) const
     return true;
 }
 
+bool clsTPrint::JobPerCard(const PrintSettings& settings, PrintTarget target)
+{
+    return target == PrintTarget::PdfFile ? settings.PdfFilePerCard : !settings.SendDataA;
+}
+
 std::int32_t clsTPrint::Print(clsIPrintDevice& device, std::span<const std::int32_t> lngSingles,
-                              const PrintSettings& settings, const PrintCardExtras& extras) const
+                              const PrintSettings& settings, const PrintCardExtras& extras,
+                              PrintTarget target) const
 {
     if (lngSingles.empty()) {
         return 0;
@@ -143,6 +149,7 @@ std::int32_t clsTPrint::Print(clsIPrintDevice& device, std::span<const std::int3
     if (!range) {
         return 0;
     }
+    const bool jobPerCard = JobPerCard(settings, target);
     std::int32_t sent = 0;
     bool open = false;
     for (std::int32_t p = range->First; p <= range->Last; ++p) {
@@ -154,7 +161,7 @@ std::int32_t clsTPrint::Print(clsIPrintDevice& device, std::span<const std::int3
             return sent;
         }
         open = true;
-        if (!settings.SendDataA) {
+        if (jobPerCard) {
             open = false;
             if (!FinishJob(device)) {
                 return sent;

@@ -27,6 +27,14 @@ struct PrintCardExtras
     std::optional<ScheduleRecord> Schedule;
 };
 
+// Where a print goes: a printer takes a job per card unless the cards are sent at once; a PDF
+// print is one file for all cards unless the player asked for a file per card.
+enum class PrintTarget
+{
+    Printer,
+    PdfFile
+};
+
 struct PrintPageRange
 {
     std::int32_t First = 1;
@@ -54,11 +62,14 @@ public:
     // The four setup steps; a failing one is reported and ends the setup of that page. False
     // when a step failed.
     bool PrinterInitialize(clsIPrintDevice& device, std::int32_t lngOrientation) const;
-    // Prints the pages of the range, one job for all with SendDataA, else one job per card.
-    // Returns the number of cards sent; a device that cannot open or finish a job is reported
-    // and ends the print.
+    // Whether every card of a print to target is a job of its own.
+    static bool JobPerCard(const PrintSettings& settings, PrintTarget target);
+    // Prints the pages of the range, one job per card or one for all (JobPerCard). Returns the
+    // number of cards sent; a device that cannot open or finish a job is reported and ends the
+    // print.
     std::int32_t Print(clsIPrintDevice& device, std::span<const std::int32_t> lngSingles,
-                       const PrintSettings& settings, const PrintCardExtras& extras) const;
+                       const PrintSettings& settings, const PrintCardExtras& extras,
+                       PrintTarget target = PrintTarget::Printer) const;
     // One page in one job. False when the job could not be sent.
     bool TestPrint(clsIPrintDevice& device, const PrintSettings& settings,
                    const std::string& strKumi) const;

@@ -92,6 +92,32 @@ TEST(clsTPrint, SendAtOnceMakesOneJobOfAllCards)
     EXPECT_EQ(device.Calls.back(), "end");
 }
 
+TEST(clsTPrint, APdfPrintIsOneJobUnlessAFilePerCardIsAsked)
+{
+    RecordingHost host;
+    clsTPrint print(host);
+    PrintSettings s;
+    // Whatever the printer switch says, a PDF of all cards is one job.
+    for (const bool atOnce : {false, true}) {
+        s.SendDataA = atOnce;
+        RecordingPrintDevice device;
+        EXPECT_EQ(print.Print(device, Tickets(25), s, {}, PrintTarget::PdfFile), 3);
+        EXPECT_EQ(device.Jobs, 1);
+        EXPECT_EQ(device.Pages.size(), 3U);
+        EXPECT_EQ(std::count(device.Calls.begin(), device.Calls.end(), "end"), 1);
+    }
+    s.PdfFilePerCard = true;
+    RecordingPrintDevice perCard;
+    EXPECT_EQ(print.Print(perCard, Tickets(25), s, {}, PrintTarget::PdfFile), 3);
+    EXPECT_EQ(perCard.Jobs, 3);
+    // The PDF switch leaves a printer as the printer switch says.
+    s.SendDataA = true;
+    RecordingPrintDevice printer;
+    EXPECT_EQ(print.Print(printer, Tickets(25), s, {}, PrintTarget::Printer), 3);
+    EXPECT_EQ(printer.Jobs, 1);
+    EXPECT_TRUE(host.Messages.empty());
+}
+
 TEST(clsTPrint, PageRanges)
 {
     struct Case

@@ -220,6 +220,8 @@ void frmPrint::BuildSwitchesAndButtons(QVBoxLayout* root)
     m_chkPageText = check("chkPageText", QStringLiteral("「ページ番号」を印刷"));
     m_chkFileText = check("chkFileText", QStringLiteral("「ファイル名」を印刷"));
     m_chkSendDataA = check("chkSendDataA", QStringLiteral(" プリンタにまとめてデータを送る"));
+    m_chkPdfFilePerCard =
+        check("chkPdfFilePerCard", QStringLiteral(" PDF ファイルをカードごとに分ける"));
 
     auto* buttons = new QHBoxLayout();
     m_cmdTest = new QPushButton(QStringLiteral("テスト印刷"), this);
@@ -294,6 +296,7 @@ void frmPrint::ApplyIni(const PrinterIniValues& v)
     m_chkPageText->setChecked(v.PrintPageText);
     m_chkFileText->setChecked(v.PrintFileText);
     m_chkSendDataA->setChecked(v.SendDataA);
+    m_chkPdfFilePerCard->setChecked(v.PdfFilePerCard);
 }
 
 void frmPrint::OnPrinterChosen(int lngIndex)
@@ -339,6 +342,7 @@ PrintSettings frmPrint::TakeSettings() const
     s.PrintPageText = m_chkPageText->isChecked();
     s.PrintFileText = m_chkFileText->isChecked();
     s.SendDataA = m_chkSendDataA->isChecked();
+    s.PdfFilePerCard = m_chkPdfFilePerCard->isChecked();
     return s;
 }
 
@@ -444,7 +448,9 @@ void frmPrint::OnPrint()
         if (!print.PageRange(s, static_cast<std::int32_t>(m_input.Singles.size()))) {
             return;
         }
-        auto device = MakeDevice(s, !s.SendDataA);
+        const PrintTarget target =
+            m_printerName == PdfEntry() ? PrintTarget::PdfFile : PrintTarget::Printer;
+        auto device = MakeDevice(s, clsTPrint::JobPerCard(s, target));
         if (!device) {
             return;
         }
@@ -452,12 +458,10 @@ void frmPrint::OnPrint()
         if (s.PrintOpenText) {
             extras.Schedule = LoadSchedule(extras.Kaisaikai);
         }
-        print.Print(*device, m_input.Singles, s, extras);
+        print.Print(*device, m_input.Singles, s, extras, target);
         // A failed job has been reported; the cards written before it are not told as a success.
         if (!device->Failed()) {
-            if (!device->Failed()) {
-                ReportPdf(device->WrittenFiles());
-            }
+            ReportPdf(device->WrittenFiles());
         }
     } catch (const std::exception& e) {
         m_err.ReportException("cmdPrint_Click", e);

@@ -1,7 +1,7 @@
 #pragma once
 // The print dialog: prints the document's tickets onto the operator's mark cards, on a printer
-// or into PDF files, and the test print that helps find the shifts. The main window's 印刷
-// command opens it modally:
+// or into a PDF file (one for the whole print, or one per card when asked), and the test print that
+// helps find the shifts. The main window's 印刷 command opens it modally:
 //     frmPrint::ShowForm(input, host, this);
 // It keeps its own copy of the input while open, reads SysData/Printer.ini below
 // input.ProgramFolder when it opens and writes it whenever it closes. It may print any number
@@ -115,6 +115,7 @@ private:
     QCheckBox* m_chkPageText = nullptr;
     QCheckBox* m_chkFileText = nullptr;
     QCheckBox* m_chkSendDataA = nullptr;
+    QCheckBox* m_chkPdfFilePerCard = nullptr;
     QPushButton* m_cmdTest = nullptr;
     QPushButton* m_cmdPrint = nullptr;
     QPushButton* m_cmdCancel = nullptr;

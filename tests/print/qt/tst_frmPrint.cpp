@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -63,6 +64,20 @@ QString PdfText(const QString& strPdf)
     proc.waitForFinished(30000);
     return QString::fromUtf8(proc.readAllStandardOutput());
 }
+// The page count pdfinfo reads from the file; -1 when it cannot.
+int PdfPages(const QString& strPdf)
+{
+    QProcess proc;
+    proc.start(QStringLiteral("pdfinfo"), {strPdf});
+    proc.waitForFinished(30000);
+    for (const QString& line :
+         QString::fromUtf8(proc.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QStringLiteral("Pages:"))) {
+            return line.mid(6).trimmed().toInt();
+        }
+    }
+    return -1;
+}
 } // namespace
 
 class tst_frmPrint : public QObject
@@ -77,7 +92,8 @@ private slots:
     void withoutPrintersThePdfFileIsOffered();
     void fieldsTakeOnlyNumberCharacters();
     void switchesEnableTheirFields();
-    void okPrintsOneFilePerCardAndStaysOpen();
+    void okPrintsAllCardsIntoOneFileByDefault();
+    void okPrintsOneFilePerCardWhenAskedAndStaysOpen();
     void okSendsAllCardsAsOneFileWhenAsked();
     void aBadRoundIsRefusedBeforeAnythingIsPrinted();
     void aBadPageRangeIsRefusedBeforeAnythingIsPrinted();
@@ -227,11 +243,32 @@ void tst_frmPrint::switchesEnableTheirFields()
     QVERIFY(!Child<QLineEdit>(dlg, "txtOpenNo")->isEnabled());
 }
 
-void tst_frmPrint::okPrintsOneFilePerCardAndStaysOpen()
+void tst_frmPrint::okPrintsAllCardsIntoOneFileByDefault()
 {
     TempDir dir;
     RecordingHost host;
     frmPrint dlg(Input(dir, 25), host.Host(), kTwoPrinters, nullptr);
+    auto* perCard = Child<QCheckBox>(dlg, "chkPdfFilePerCard");
+    QVERIFY(perCard != nullptr && !perCard->isChecked());
+    const QString pdf = QString::fromStdString(dir.Str()) + QStringLiteral("/out/cards.pdf");
+    QVERIFY(QDir().mkpath(QFileInfo(pdf).path()));
+    dlg.SetPdfPathChooser([&](const QString&) { return pdf; });
+    ChoosePdf(dlg);
+    Child<QPushButton>(dlg, "cmdPrint")->click();
+    QCOMPARE(QDir(QFileInfo(pdf).path()).entryList(QDir::Files),
+             QStringList{QStringLiteral("cards.pdf")});
+    QCOMPARE(PdfPages(pdf), 3);
+    QCOMPARE(host.Messages.size(), std::size_t(1));
+    QVERIFY(host.Messages[0].Text.find("cards.pdf") != std::string::npos);
+    QVERIFY(host.Messages[0].Text.find("ファイル）") == std::string::npos);
+}
+
+void tst_frmPrint::okPrintsOneFilePerCardWhenAskedAndStaysOpen()
+{
+    TempDir dir;
+    RecordingHost host;
+    frmPrint dlg(Input(dir, 25), host.Host(), kTwoPrinters, nullptr);
+    Child<QCheckBox>(dlg, "chkPdfFilePerCard")->setChecked(true);
     const QString pdf = QString::fromStdString(dir.Str()) + QStringLiteral("/cards.pdf");
     int asked = 0;
     dlg.SetPdfPathChooser([&](const QString& strSuggested) {
@@ -246,9 +283,15 @@ void tst_frmPrint::okPrintsOneFilePerCardAndStaysOpen()
     QCOMPARE(asked, 1);
     QVERIFY(m_chosen.endsWith(QStringLiteral("/K-1234.pdf")));
     for (int p = 1; p <= 3; ++p) {
-        QVERIFY(QFileInfo::exists(QString::fromStdString(dir.Str()) +
-                                  QStringLiteral("/cards-%1.pdf").arg(p)));
+        const QString card =
+            QString::fromStdString(dir.Str()) + QStringLiteral("/cards-%1.pdf").arg(p);
+        QVERIFY(QFileInfo::exists(card));
+        QCOMPARE(PdfPages(card), 1);
     }
+    QCOMPARE(QDir(QString::fromStdString(dir.Str()))
+                 .entryList({QStringLiteral("*.pdf")}, QDir::Files)
+                 .size(),
+             3);
     QVERIFY(!QFileInfo::exists(pdf));
     QVERIFY(dlg.isVisible());
     QCOMPARE(host.Messages.size(), std::size_t(1));
