@@ -64,7 +64,7 @@ std::vector<PrintOp> clsTPrint::PageOps(std::span<const std::int32_t> lngSingles
         card.PageText(lngPage, PageCount(static_cast<std::int32_t>(lngSingles.size())));
     }
     if (settings.PrintFileText) {
-        card.FileNameText(extras.FileName);
+        card.FileNameText(extras.FileName, settings.PrintOpenText && extras.Schedule.has_value());
     }
     if (settings.PrintOpenText && extras.Schedule) {
         card.MatchCardTexts(*extras.Schedule);

@@ -183,6 +183,24 @@ TEST(clsTPrint, ExtrasFollowTheSwitchesInOrder)
     EXPECT_EQ(clsTPrint::PageOps(tickets, 1, s, extras).size(), 39U + 1U + 1U + 2U + 1U);
 }
 
+TEST(clsTPrint, TheFileNameGivesWayOnlyToPrintedMatchLines)
+{
+    PrintSettings s;
+    s.PrintFileText = true;
+    s.PrintOpenText = true;
+    PrintCardExtras extras;
+    extras.FileName = "第1234回　本命と穴狙いの組み合わせ.drd";
+    const auto tickets = Tickets(1);
+    // No schedule, no match lines: the whole name.
+    auto ops = clsTPrint::PageOps(tickets, 1, s, extras);
+    EXPECT_EQ(ops.back().Text, extras.FileName);
+    extras.Schedule = ScheduleRecord{};
+    ops = clsTPrint::PageOps(tickets, 1, s, extras);
+    EXPECT_EQ(ops[13].Text,
+              clsTPrintCard::FileNameLabel(extras.FileName, clsTPrintCard::FileNameCells(true)));
+    EXPECT_NE(ops[13].Text, extras.FileName);
+}
+
 TEST(clsTPrint, SetupSetsTheOrientationTwiceTheOtherWayFirst)
 {
     RecordingHost host;
