@@ -2,6 +2,7 @@
 
 #include "print/clsIPrintDevice.h"
 #include "print/clsTPrintCard.h"
+#include "print/clsTPrintList.h"
 
 #include <algorithm>
 
@@ -27,7 +28,18 @@ std::int32_t clsTPrint::PageCount(std::int32_t lngSingleCount)
 std::optional<PrintPageRange> clsTPrint::PageRange(const PrintSettings& settings,
                                                    std::int32_t lngSingleCount) const
 {
-    const std::int32_t count = PageCount(lngSingleCount);
+    return RangeOf(settings, PageCount(lngSingleCount), lngSingleCount);
+}
+
+std::optional<PrintPageRange> clsTPrint::ListPageRange(const PrintSettings& settings,
+                                                       std::int32_t lngSingleCount) const
+{
+    return RangeOf(settings, clsTPrintList::PageCount(lngSingleCount), lngSingleCount);
+}
+
+std::optional<PrintPageRange> clsTPrint::RangeOf(const PrintSettings& settings, std::int32_t count,
+                                                 std::int32_t lngSingleCount) const
+{
     PrintPageRange range{1, count};
     if (!settings.AllPages) {
         // A start below 1 would address tickets before the list.
@@ -173,6 +185,31 @@ std::int32_t clsTPrint::Print(clsIPrintDevice& device, std::span<const std::int3
         return 0;
     }
     return sent;
+}
+
+std::int32_t clsTPrint::PrintList(clsIPrintDevice& device, const PrintListInput& input,
+                                  const PrintSettings& settings) const
+{
+    const auto count = static_cast<std::int32_t>(input.Singles.size());
+    if (count == 0) {
+        return 0;
+    }
+    const auto range = ListPageRange(settings, count);
+    if (!range) {
+        return 0;
+    }
+    std::int32_t sent = 0;
+    for (std::int32_t p = range->First; p <= range->Last; ++p) {
+        PrinterInitialize(device, PrintSettings::kPortrait);
+        if (!SendPage(device, p, clsTPrintList::PageOps(input, p))) {
+            if (sent > 0) {
+                device.EndJob();
+            }
+            return sent;
+        }
+        ++sent;
+    }
+    return FinishJob(device) ? sent : 0;
 }
 
 bool clsTPrint::TestPrint(clsIPrintDevice& device, const PrintSettings& settings,

@@ -15,6 +15,7 @@
 #include <vector>
 
 class clsIPrintDevice;
+struct PrintListInput;
 
 // What a print adds to the ticket marks, as the dialog holds it when the print starts.
 struct PrintCardExtras
@@ -53,6 +54,9 @@ public:
     // reported; both give nullopt.
     std::optional<PrintPageRange> PageRange(const PrintSettings& settings,
                                             std::int32_t lngSingleCount) const;
+    // The same over the pages of the ticket list.
+    std::optional<PrintPageRange> ListPageRange(const PrintSettings& settings,
+                                                std::int32_t lngSingleCount) const;
     // Everything printed on page lngPage (which must hold tickets).
     static std::vector<PrintOp> PageOps(std::span<const std::int32_t> lngSingles,
                                         std::int32_t lngPage, const PrintSettings& settings,
@@ -70,11 +74,17 @@ public:
     std::int32_t Print(clsIPrintDevice& device, std::span<const std::int32_t> lngSingles,
                        const PrintSettings& settings, const PrintCardExtras& extras,
                        PrintTarget target = PrintTarget::Printer) const;
+    // The pages of the range of the ticket list, always portrait and in one job (one file).
+    // Returns the number of pages sent.
+    std::int32_t PrintList(clsIPrintDevice& device, const PrintListInput& input,
+                           const PrintSettings& settings) const;
     // One page in one job. False when the job could not be sent.
     bool TestPrint(clsIPrintDevice& device, const PrintSettings& settings,
                    const std::string& strKumi) const;
 
 private:
+    std::optional<PrintPageRange> RangeOf(const PrintSettings& settings, std::int32_t lngPageCount,
+                                          std::int32_t lngSingleCount) const;
     bool SendPage(clsIPrintDevice& device, std::int32_t lngPage,
                   const std::vector<PrintOp>& ops) const;
     bool FinishJob(clsIPrintDevice& device) const;

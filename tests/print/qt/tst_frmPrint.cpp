@@ -4,6 +4,7 @@
 
 #include "FileSizeLimit.h"
 #include "base/basText.h"
+#include "print/clsTPrintList.h"
 #include "print/qt/frmPrint.h"
 #include "store/clsXmlSchedule.h"
 #include "support/QtTestRegistry.h"
@@ -102,6 +103,7 @@ private slots:
     void aPdfCutShortByAFullDiskIsNotReportedAsWritten();
     void thePdfFileIsAskedInTheSharedFileDialog();
     void matchCardLinesComeFromTheRoundsSchedule();
+    void theTicketListPrintsIntoOnePdf();
     void closingWritesTheSettings();
 
 private:
@@ -491,6 +493,47 @@ void tst_frmPrint::matchCardLinesComeFromTheRoundsSchedule()
     Child<QLineEdit>(dlg, "txtOpenNo")->setText(QStringLiteral("77"));
     Child<QPushButton>(dlg, "cmdPrint")->click();
     QVERIFY(!PdfText(pdf).contains(QStringLiteral("ホーム")));
+}
+
+void tst_frmPrint::theTicketListPrintsIntoOnePdf()
+{
+    TempDir dir;
+    RecordingHost host;
+    PrintJobInput in = Input(dir, 60);
+    for (std::size_t m = 0; m < 13; ++m) {
+        in.Vote.Match[m].Home = "浦和レッズ";
+        in.Vote.Match[m].Away = "鹿島アントラーズ";
+        in.Vote.Match[m].Votes = {Currency::FromInt(300), Currency::FromInt(500),
+                                  Currency::FromInt(200)};
+    }
+    frmPrint dlg(in, host.Host(), kTwoPrinters, nullptr);
+    const std::int32_t pages = clsTPrintList::PageCount(60);
+    QCOMPARE(pages, (60 + clsTPrintList::RowsPerPage - 1) / clsTPrintList::RowsPerPage);
+    Child<QRadioButton>(dlg, "optKind1")->click();
+    QVERIFY(dlg.ListChosen());
+    QCOMPARE(Child<QLineEdit>(dlg, "txtEnd")->text(), QString::number(pages));
+    QVERIFY(!Child<QPushButton>(dlg, "cmdTest")->isEnabled());
+
+    const QString pdf = QString::fromStdString(dir.Str()) + QStringLiteral("/list/一覧.pdf");
+    QVERIFY(QDir().mkpath(QFileInfo(pdf).path()));
+    dlg.SetPdfPathChooser([&](const QString&) { return pdf; });
+    ChoosePdf(dlg);
+    Child<QPushButton>(dlg, "cmdPrint")->click();
+    QCOMPARE(QDir(QFileInfo(pdf).path()).entryList(QDir::Files).size(), 1);
+    QCOMPARE(PdfPages(pdf), pages);
+    const QString text = PdfText(pdf);
+    QVERIFY2(text.contains(QStringLiteral("toto 購入一覧")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("第1234回 A組")));
+    QVERIFY(text.contains(QStringLiteral("浦和レッズ")));
+    QVERIFY(text.contains(QStringLiteral("鹿島アントラーズ")));
+    QVERIFY(text.contains(QStringLiteral("全 60 口")));
+    QVERIFY(text.contains(QStringLiteral("円")));
+    QVERIFY(text.contains(QStringLiteral("%1 / %1").arg(pages)));
+
+    // Back to the cards, the range is the cards' again.
+    Child<QRadioButton>(dlg, "optKind0")->click();
+    QCOMPARE(Child<QLineEdit>(dlg, "txtEnd")->text(), QString::number(dlg.PageCount()));
+    QVERIFY(Child<QPushButton>(dlg, "cmdTest")->isEnabled());
 }
 
 void tst_frmPrint::closingWritesTheSettings()
