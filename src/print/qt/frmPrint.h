@@ -62,6 +62,8 @@ public:
     void SetPdfPathChooser(PdfPathChooser chooser) { m_choosePdf = std::move(chooser); }
 
     std::int32_t PageCount() const { return m_pageCount; }
+    // What the dialog was opened with (its own copy).
+    const PrintJobInput& Input() const { return m_input; }
     // Whether the ticket list (一覧) is chosen rather than the cards.
     bool ListChosen() const;
     // The settings as the dialog's fields give them now (what a print would use).
