@@ -1,6 +1,9 @@
 #pragma once
 // What the main window hands to the print dialog: a copy of the ticket set and the document's
-// round, group and file name, with the folder that holds SysData/ (Printer.ini, schedules).
+// round, group, file name and vote status, with the folder that holds SysData/ (Printer.ini,
+// schedules).
+
+#include "lottery/VoteRecord.h"
 
 #include <cstdint>
 #include <string>
@@ -18,4 +21,6 @@ struct PrintJobInput
     std::string ProgramFolder;
     // The program's legal notice, written as the second comment line of Printer.ini.
     std::string LegalNotice;
+    // The document's vote status, for the payouts of the ticket list; none without votes.
+    VoteRecord Vote;
 };

@@ -27,6 +27,8 @@ struct PrintSettings
     bool PrintPageText = false;
     bool PrintFileText = false;
     bool SendDataA = false;
+    // Into PDF: one file per card instead of one file for the whole print.
+    bool PdfFilePerCard = false;
 
     friend bool operator==(const PrintSettings&, const PrintSettings&) = default;
 };

@@ -17,6 +17,7 @@ constexpr std::string_view kOpenText = "PrinterOpenText";
 constexpr std::string_view kPageText = "PrinterPageText";
 constexpr std::string_view kFileText = "PrinterFileText";
 constexpr std::string_view kSendDataA = "PrinterSendDataA";
+constexpr std::string_view kPdfFilePerCard = "PrinterPdfFilePerCard";
 
 std::string Entry(std::string_view strKey, std::string_view strValue)
 {
@@ -69,7 +70,7 @@ PrintSettings clsPrinterIni::Defaults(const std::string& strDefaultPrinter)
 
 std::vector<std::string> clsPrinterIni::Lines(const PrintSettings& settings) const
 {
-    return {
+    std::vector<std::string> lines{
         ";Drovane Printer Ini File (Printer.ini)",
         ";" + m_legal,
         "",
@@ -84,6 +85,10 @@ std::vector<std::string> clsPrinterIni::Lines(const PrintSettings& settings) con
         Entry(kFileText, BoolText(settings.PrintFileText)),
         Entry(kSendDataA, BoolText(settings.SendDataA)),
     };
+    if (settings.PdfFilePerCard) {
+        lines.push_back(Entry(kPdfFilePerCard, BoolText(true)));
+    }
+    return lines;
 }
 
 bool clsPrinterIni::Save(const PrintSettings& settings)
@@ -139,6 +144,7 @@ std::optional<PrinterIniValues> clsPrinterIni::Load(const std::string& strDefaul
     flag(kPageText, v.PrintPageText);
     flag(kFileText, v.PrintFileText);
     flag(kSendDataA, v.SendDataA);
+    flag(kPdfFilePerCard, v.PdfFilePerCard);
 
     if (!broken.empty()) {
         std::string text = "Printer.iniファイルの次の値が読めないため、既定値を使います。";

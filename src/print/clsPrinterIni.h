@@ -25,6 +25,7 @@ struct PrinterIniValues
     bool PrintPageText = false;
     bool PrintFileText = false;
     bool SendDataA = false;
+    bool PdfFilePerCard = false;
 };
 
 class clsPrinterIni
@@ -42,7 +43,8 @@ public:
     // Replaces the file whole; false (reported) when it failed, and the old file stays.
     bool Save(const PrintSettings& settings);
 
-    // The file's lines without line ends (the page range is not kept).
+    // The file's lines without line ends (the page range is not kept). The PDF switch is written
+    // only when on, so that a file of the old form stays byte for byte what it was.
     std::vector<std::string> Lines(const PrintSettings& settings) const;
     static PrintSettings Defaults(const std::string& strDefaultPrinter);
 

@@ -2,6 +2,7 @@
 
 #include "print/clsIPrintDevice.h"
 #include "print/clsTPrintCard.h"
+#include "print/clsTPrintList.h"
 
 #include <algorithm>
 
@@ -27,7 +28,18 @@ std::int32_t clsTPrint::PageCount(std::int32_t lngSingleCount)
 std::optional<PrintPageRange> clsTPrint::PageRange(const PrintSettings& settings,
                                                    std::int32_t lngSingleCount) const
 {
-    const std::int32_t count = PageCount(lngSingleCount);
+    return RangeOf(settings, PageCount(lngSingleCount), lngSingleCount);
+}
+
+std::optional<PrintPageRange> clsTPrint::ListPageRange(const PrintSettings& settings,
+                                                       std::int32_t lngSingleCount) const
+{
+    return RangeOf(settings, clsTPrintList::PageCount(lngSingleCount), lngSingleCount);
+}
+
+std::optional<PrintPageRange> clsTPrint::RangeOf(const PrintSettings& settings, std::int32_t count,
+                                                 std::int32_t lngSingleCount) const
+{
     PrintPageRange range{1, count};
     if (!settings.AllPages) {
         // A start below 1 would address tickets before the list.
@@ -64,7 +76,7 @@ std::vector<PrintOp> clsTPrint::PageOps(std::span<const std::int32_t> lngSingles
         card.PageText(lngPage, PageCount(static_cast<std::int32_t>(lngSingles.size())));
     }
     if (settings.PrintFileText) {
-        card.FileNameText(extras.FileName);
+        card.FileNameText(extras.FileName, settings.PrintOpenText && extras.Schedule.has_value());
     }
     if (settings.PrintOpenText && extras.Schedule) {
         card.MatchCardTexts(*extras.Schedule);
@@ -133,8 +145,14 @@ bool clsTPrint::FinishJob(clsIPrintDevice& device) const
     return true;
 }
 
+bool clsTPrint::JobPerCard(const PrintSettings& settings, PrintTarget target)
+{
+    return target == PrintTarget::PdfFile ? settings.PdfFilePerCard : !settings.SendDataA;
+}
+
 std::int32_t clsTPrint::Print(clsIPrintDevice& device, std::span<const std::int32_t> lngSingles,
-                              const PrintSettings& settings, const PrintCardExtras& extras) const
+                              const PrintSettings& settings, const PrintCardExtras& extras,
+                              PrintTarget target) const
 {
     if (lngSingles.empty()) {
         return 0;
@@ -143,6 +161,7 @@ std::int32_t clsTPrint::Print(clsIPrintDevice& device, std::span<const std::int3
     if (!range) {
         return 0;
     }
+    const bool jobPerCard = JobPerCard(settings, target);
     std::int32_t sent = 0;
     bool open = false;
     for (std::int32_t p = range->First; p <= range->Last; ++p) {
@@ -154,7 +173,7 @@ std::int32_t clsTPrint::Print(clsIPrintDevice& device, std::span<const std::int3
             return sent;
         }
         open = true;
-        if (!settings.SendDataA) {
+        if (jobPerCard) {
             open = false;
             if (!FinishJob(device)) {
                 return sent;
@@ -166,6 +185,31 @@ std::int32_t clsTPrint::Print(clsIPrintDevice& device, std::span<const std::int3
         return 0;
     }
     return sent;
+}
+
+std::int32_t clsTPrint::PrintList(clsIPrintDevice& device, const PrintListInput& input,
+                                  const PrintSettings& settings) const
+{
+    const auto count = static_cast<std::int32_t>(input.Singles.size());
+    if (count == 0) {
+        return 0;
+    }
+    const auto range = ListPageRange(settings, count);
+    if (!range) {
+        return 0;
+    }
+    std::int32_t sent = 0;
+    for (std::int32_t p = range->First; p <= range->Last; ++p) {
+        PrinterInitialize(device, PrintSettings::kPortrait);
+        if (!SendPage(device, p, clsTPrintList::PageOps(input, p))) {
+            if (sent > 0) {
+                device.EndJob();
+            }
+            return sent;
+        }
+        ++sent;
+    }
+    return FinishJob(device) ? sent : 0;
 }
 
 bool clsTPrint::TestPrint(clsIPrintDevice& device, const PrintSettings& settings,

@@ -15,6 +15,7 @@
 #include <vector>
 
 class clsIPrintDevice;
+struct PrintListInput;
 
 // What a print adds to the ticket marks, as the dialog holds it when the print starts.
 struct PrintCardExtras
@@ -25,6 +26,14 @@ struct PrintCardExtras
     std::string FileName;
     // The round's schedule for the match lines; none when no valid one was found.
     std::optional<ScheduleRecord> Schedule;
+};
+
+// Where a print goes: a printer takes a job per card unless the cards are sent at once; a PDF
+// print is one file for all cards unless the player asked for a file per card.
+enum class PrintTarget
+{
+    Printer,
+    PdfFile
 };
 
 struct PrintPageRange
@@ -45,6 +54,9 @@ public:
     // reported; both give nullopt.
     std::optional<PrintPageRange> PageRange(const PrintSettings& settings,
                                             std::int32_t lngSingleCount) const;
+    // The same over the pages of the ticket list.
+    std::optional<PrintPageRange> ListPageRange(const PrintSettings& settings,
+                                                std::int32_t lngSingleCount) const;
     // Everything printed on page lngPage (which must hold tickets).
     static std::vector<PrintOp> PageOps(std::span<const std::int32_t> lngSingles,
                                         std::int32_t lngPage, const PrintSettings& settings,
@@ -54,16 +66,25 @@ public:
     // The four setup steps; a failing one is reported and ends the setup of that page. False
     // when a step failed.
     bool PrinterInitialize(clsIPrintDevice& device, std::int32_t lngOrientation) const;
-    // Prints the pages of the range, one job for all with SendDataA, else one job per card.
-    // Returns the number of cards sent; a device that cannot open or finish a job is reported
-    // and ends the print.
+    // Whether every card of a print to target is a job of its own.
+    static bool JobPerCard(const PrintSettings& settings, PrintTarget target);
+    // Prints the pages of the range, one job per card or one for all (JobPerCard). Returns the
+    // number of cards sent; a device that cannot open or finish a job is reported and ends the
+    // print.
     std::int32_t Print(clsIPrintDevice& device, std::span<const std::int32_t> lngSingles,
-                       const PrintSettings& settings, const PrintCardExtras& extras) const;
+                       const PrintSettings& settings, const PrintCardExtras& extras,
+                       PrintTarget target = PrintTarget::Printer) const;
+    // The pages of the range of the ticket list, always portrait and in one job (one file).
+    // Returns the number of pages sent.
+    std::int32_t PrintList(clsIPrintDevice& device, const PrintListInput& input,
+                           const PrintSettings& settings) const;
     // One page in one job. False when the job could not be sent.
     bool TestPrint(clsIPrintDevice& device, const PrintSettings& settings,
                    const std::string& strKumi) const;
 
 private:
+    std::optional<PrintPageRange> RangeOf(const PrintSettings& settings, std::int32_t lngPageCount,
+                                          std::int32_t lngSingleCount) const;
     bool SendPage(clsIPrintDevice& device, std::int32_t lngPage,
                   const std::vector<PrintOp>& ops) const;
     bool FinishJob(clsIPrintDevice& device) const;

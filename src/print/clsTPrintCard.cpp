@@ -4,6 +4,8 @@
 #include "lottery/clsTNumber.h"
 #include "lottery/clsToto.h"
 
+#include <cstdint>
+
 namespace {
 constexpr Currency Hundredths(std::int64_t n)
 {
@@ -22,6 +24,8 @@ constexpr Currency kGroupBX = Hundredths(4800);
 constexpr Currency kGroupY = Hundredths(3475);
 constexpr Currency kMatchTextX = Hundredths(3750);
 constexpr Currency kMarginTextX = Hundredths(300);
+// Space kept between the file name and whatever follows it on its line.
+constexpr Currency kMarginGap = Hundredths(100);
 constexpr Currency kHalfMarkWidth = Hundredths(50);
 constexpr Currency kHalfMarkHeight = Hundredths(175);
 constexpr Currency kLandscapeDrop = Hundredths(12750);
@@ -33,6 +37,44 @@ constexpr Currency kMatchPoints = Hundredths(600);
 constexpr PrintColour kGridColour{200, 200, 255};
 constexpr PrintColour kBlue{0, 0, 255};
 constexpr PrintColour kRed{255, 0, 0};
+
+// The code point of one UTF-8 character (as basText::Chars splits them).
+std::uint32_t CodePoint(std::string_view ch)
+{
+    const auto b = [&](std::size_t i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(ch[i]));
+    };
+    if (ch.empty()) {
+        return 0;
+    }
+    const std::uint32_t lead = b(0);
+    if (lead < 0x80 || ch.size() < 2) {
+        return lead;
+    }
+    if (lead < 0xE0) {
+        return ((lead & 0x1F) << 6) | (b(1) & 0x3F);
+    }
+    if (lead < 0xF0 || ch.size() < 4) {
+        return ch.size() < 3 ? 0xFFFD
+                             : ((lead & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
+    }
+    return ((lead & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
+}
+
+// Marks drawn over the character before them: cutting between the two would change that one.
+bool IsCombining(std::uint32_t cp)
+{
+    return (cp >= 0x0300 && cp <= 0x036F) || cp == 0x3099 || cp == 0x309A || cp == 0x200D ||
+           (cp >= 0xFE00 && cp <= 0xFE0F) || (cp >= 0xE0100 && cp <= 0xE01EF);
+}
+
+std::int32_t CellsOf(std::uint32_t cp)
+{
+    if (IsCombining(cp)) {
+        return 0;
+    }
+    return cp < 0x80 || (cp >= 0xFF61 && cp <= 0xFF9F) ? 1 : 2;
+}
 
 // A team name as wide as three full-width characters: padded with ideographic spaces, cut.
 std::string NameCell(std::string_view strName)
@@ -158,9 +200,62 @@ std::string clsTPrintCard::PageLabel(std::int32_t lngPage, std::int32_t lngPageC
     return s.substr(s.size() - 9);
 }
 
-std::string clsTPrintCard::FileNameLabel(std::string_view strFileName)
+std::int32_t clsTPrintCard::TextCells(std::string_view strText)
 {
-    return basText::LeftB(strFileName, 10);
+    std::int32_t cells = 0;
+    for (const auto& ch : basText::Chars(strText)) {
+        cells += CellsOf(CodePoint(ch));
+    }
+    return cells;
+}
+
+std::string clsTPrintCard::FitCells(std::string_view strText, std::int32_t lngCells)
+{
+    if (TextCells(strText) <= lngCells) {
+        return std::string(strText);
+    }
+    static constexpr std::string_view kEllipsis = "…";
+    const std::int32_t room = lngCells - TextCells(kEllipsis);
+    if (room < 0) {
+        return {};
+    }
+    const auto chars = basText::Chars(strText);
+    std::string head;
+    std::int32_t used = 0;
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        // A character goes with the marks that follow it, or not at all.
+        std::string unit = chars[i];
+        while (i + 1 < chars.size() && IsCombining(CodePoint(chars[i + 1]))) {
+            unit += chars[++i];
+        }
+        const std::int32_t w = TextCells(unit);
+        if (used + w > room) {
+            break;
+        }
+        used += w;
+        head += unit;
+    }
+    return head + std::string(kEllipsis);
+}
+
+std::int32_t clsTPrintCard::CellsIn(Currency widthMm, Currency pointSize)
+{
+    // A cell is half an em; an em is pointSize / 72 inch of 25.4 mm.
+    if (pointSize <= Currency() || widthMm <= Currency()) {
+        return 0;
+    }
+    return static_cast<std::int32_t>((widthMm.Raw() * 144 * 10) / (pointSize.Raw() * 254));
+}
+
+std::int32_t clsTPrintCard::FileNameCells(bool blnMatchLines)
+{
+    const Currency end = blnMatchLines ? kMatchTextX : TicketX(1, 0) - kHalfMarkWidth;
+    return CellsIn(end - kMarginGap - kMarginTextX, kMarginPoints);
+}
+
+std::string clsTPrintCard::FileNameLabel(std::string_view strFileName, std::int32_t lngCells)
+{
+    return FitCells(strFileName, lngCells);
 }
 
 std::string clsTPrintCard::MatchLabel(const ScheduleMatch& match)
@@ -173,9 +268,10 @@ void clsTPrintCard::PageText(std::int32_t lngPage, std::int32_t lngPageCount)
     Text(kMarginTextX, kTicketY + kRow, PageLabel(lngPage, lngPageCount), kMarginPoints);
 }
 
-void clsTPrintCard::FileNameText(std::string_view strFileName)
+void clsTPrintCard::FileNameText(std::string_view strFileName, bool blnMatchLines)
 {
-    Text(kMarginTextX, kTicketY + kRow * 2, FileNameLabel(strFileName), kMarginPoints);
+    Text(kMarginTextX, kTicketY + kRow * 2,
+         FileNameLabel(strFileName, FileNameCells(blnMatchLines)), kMarginPoints);
 }
 
 void clsTPrintCard::MatchCardTexts(const ScheduleRecord& schedule)

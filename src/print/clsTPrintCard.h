@@ -36,7 +36,9 @@ public:
     // Nothing for no group; "B" marks the second box, any other group the first.
     void GroupMark(std::string_view strKumi);
     void PageText(std::int32_t lngPage, std::int32_t lngPageCount);
-    void FileNameText(std::string_view strFileName);
+    // As much of the name as the margin holds: up to the match lines when they are printed
+    // beside it, else up to the ticket marks.
+    void FileNameText(std::string_view strFileName, bool blnMatchLines = false);
     // One line per match from the schedule.
     void MatchCardTexts(const ScheduleRecord& schedule);
     // The whole test sheet: grid, outline, reference corner, the sample texts the switches ask
@@ -47,7 +49,19 @@ public:
 
     // The texts as printed.
     static std::string PageLabel(std::int32_t lngPage, std::int32_t lngPageCount);
-    static std::string FileNameLabel(std::string_view strFileName);
+    static std::string FileNameLabel(std::string_view strFileName, std::int32_t lngCells);
+    // How many cells of the card's font at pointSize fit in widthMm.
+    static std::int32_t CellsIn(Currency widthMm, Currency pointSize);
+    // The cells the file name may take in the margin.
+    static std::int32_t FileNameCells(bool blnMatchLines);
+
+    // Width in cells of the card's fixed-pitch font: ASCII and half-width kana take one, any
+    // other character two (also one the font may lack, so that a guess is never too narrow),
+    // a combining mark none.
+    static std::int32_t TextCells(std::string_view strText);
+    // strText whole when it takes at most lngCells, else its longest head of whole characters
+    // that leaves room for "…", then "…".
+    static std::string FitCells(std::string_view strText, std::int32_t lngCells);
     static std::string MatchLabel(const ScheduleMatch& match);
 
     // Centre of a ticket mark before placing: slot 1..10, column 0..2 (outcome 1, 0, 2),

@@ -83,6 +83,31 @@ TEST(clsPrinterIni, SavedSettingsReadBackAndRewriteByteForByte)
     EXPECT_TRUE(host.Messages.empty());
 }
 
+TEST(clsPrinterIni, AFilePerPdfCardIsKeptOnlyWhenAsked)
+{
+    TempDir dir;
+    RecordingHost host;
+    clsPrinterIni ini(host, dir.Str(), kLegal);
+    PrintSettings s = clsPrinterIni::Defaults("既定のプリンタ");
+    s.PdfFilePerCard = true;
+    ASSERT_TRUE(ini.Save(s));
+    const std::string on = dir.Read("SysData/Printer.ini");
+    EXPECT_EQ(on, ExpectedDefaults() + "PrinterPdfFilePerCard = True\r\n");
+    auto v = ini.Load("unused");
+    ASSERT_TRUE(v.has_value());
+    EXPECT_TRUE(v->PdfFilePerCard);
+    EXPECT_FALSE(v->SendDataA);
+
+    // Off, the file is the one the dialog always wrote, and reading it gives one file.
+    s.PdfFilePerCard = false;
+    ASSERT_TRUE(ini.Save(s));
+    EXPECT_EQ(dir.Read("SysData/Printer.ini"), ExpectedDefaults());
+    v = ini.Load("unused");
+    ASSERT_TRUE(v.has_value());
+    EXPECT_FALSE(v->PdfFilePerCard);
+    EXPECT_TRUE(host.Messages.empty());
+}
+
 TEST(clsPrinterIni, ReadsHandWrittenFormsAndLeavesMissingValuesEmpty)
 {
     TempDir dir;

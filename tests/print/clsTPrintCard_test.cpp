@@ -97,11 +97,13 @@ TEST(clsTPrintCard, MarginTexts)
     EXPECT_EQ(clsTPrintCard::PageLabel(1, 3), "      1/3");
     EXPECT_EQ(clsTPrintCard::PageLabel(9999, 9999), "9999/9999");
     EXPECT_EQ(clsTPrintCard::PageLabel(12345, 99999), "345/99999");
-    EXPECT_EQ(clsTPrintCard::FileNameLabel("abcdefghijkl"), "abcdefghij");
-    EXPECT_EQ(clsTPrintCard::FileNameLabel("あいうえおかき"), "あいうえお");
-    // A cut through a double-byte character drops what is left of it.
-    EXPECT_EQ(clsTPrintCard::FileNameLabel("abcdefghiあ.drd"), "abcdefghi");
-    EXPECT_EQ(clsTPrintCard::FileNameLabel(""), "");
+    EXPECT_EQ(clsTPrintCard::FileNameLabel("abcdefghijkl", 12), "abcdefghijkl");
+    EXPECT_EQ(clsTPrintCard::FileNameLabel("abcdefghijkl", 11), "abcdefghi…");
+    EXPECT_EQ(clsTPrintCard::FileNameLabel("あいうえおかき", 14), "あいうえおかき");
+    EXPECT_EQ(clsTPrintCard::FileNameLabel("あいうえおかき", 13), "あいうえお…");
+    // A character that does not fit whole is left out whole.
+    EXPECT_EQ(clsTPrintCard::FileNameLabel("abcdefghiあ.drd", 12), "abcdefghi…");
+    EXPECT_EQ(clsTPrintCard::FileNameLabel("", 10), "");
 
     auto card = PrintCard();
     card.PageText(3, 3);
@@ -116,6 +118,49 @@ TEST(clsTPrintCard, MarginTexts)
     EXPECT_EQ(page.Font, "ＭＳ ゴシック");
     EXPECT_EQ(card.Ops()[1].Text, "sample.drd");
     EXPECT_EQ(card.Ops()[1].Y1, Mm("14.75"));
+}
+
+TEST(clsTPrintCard, ALongJapaneseFileNameIsWholeWhereTheMarginHoldsIt)
+{
+    const std::string name = "第1234回　本命と穴狙いの組み合わせ.drd";
+    EXPECT_EQ(clsTPrintCard::TextCells(name), 38);
+    // The margin measured in the font's cells never reaches what follows on the line.
+    const Currency cell = Mm("9") * Mm("25.4") / 144;
+    for (const bool matchLines : {false, true}) {
+        const std::int32_t cells = clsTPrintCard::FileNameCells(matchLines);
+        const Currency end = matchLines ? Mm("37.5") : clsTPrintCard::TicketX(1, 0) - Mm("0.5");
+        EXPECT_LE(Mm("3") + cell * cells, end) << matchLines;
+        EXPECT_GT(Mm("3") + cell * (cells + 2), end - Mm("1")) << matchLines;
+    }
+
+    auto card = PrintCard();
+    card.FileNameText(name);
+    ASSERT_EQ(card.Ops().size(), 1U);
+    EXPECT_EQ(card.Ops()[0].Text, name);
+
+    // Beside the match lines it is shortened, at a whole character, and marked as shortened.
+    auto beside = PrintCard();
+    beside.FileNameText(name, true);
+    const std::string shown = beside.Ops()[0].Text;
+    ASSERT_GE(shown.size(), std::string("…").size());
+    EXPECT_EQ(shown.substr(shown.size() - 3), "…");
+    const std::string head = shown.substr(0, shown.size() - 3);
+    EXPECT_EQ(name.substr(0, head.size()), head);
+    EXPECT_TRUE(basText::IsValidUtf8(head));
+    EXPECT_LE(clsTPrintCard::TextCells(shown), clsTPrintCard::FileNameCells(true));
+    EXPECT_GT(clsTPrintCard::TextCells(shown) + 2, clsTPrintCard::FileNameCells(true));
+}
+
+TEST(clsTPrintCard, FittingNeverSplitsACharacterFromItsMarks)
+{
+    // か + combining voiced mark is one character on paper.
+    const std::string ga = "か\xE3\x82\x99";
+    EXPECT_EQ(clsTPrintCard::TextCells("ab" + ga + "cdef"), 8);
+    EXPECT_EQ(clsTPrintCard::FitCells("ab" + ga + "cdef", 8), "ab" + ga + "cdef");
+    EXPECT_EQ(clsTPrintCard::FitCells("ab" + ga + "cdef", 6), "ab" + ga + "…");
+    EXPECT_EQ(clsTPrintCard::FitCells("ab" + ga + "cdef", 5), "ab…");
+    EXPECT_EQ(clsTPrintCard::TextCells("ｶﾀｶﾅ"), 4);
+    EXPECT_EQ(clsTPrintCard::FitCells("abc", 1), "");
 }
 
 TEST(clsTPrintCard, MatchLinesPadAndCutTeamNames)

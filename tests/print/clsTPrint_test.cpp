@@ -92,6 +92,32 @@ TEST(clsTPrint, SendAtOnceMakesOneJobOfAllCards)
     EXPECT_EQ(device.Calls.back(), "end");
 }
 
+TEST(clsTPrint, APdfPrintIsOneJobUnlessAFilePerCardIsAsked)
+{
+    RecordingHost host;
+    clsTPrint print(host);
+    PrintSettings s;
+    // Whatever the printer switch says, a PDF of all cards is one job.
+    for (const bool atOnce : {false, true}) {
+        s.SendDataA = atOnce;
+        RecordingPrintDevice device;
+        EXPECT_EQ(print.Print(device, Tickets(25), s, {}, PrintTarget::PdfFile), 3);
+        EXPECT_EQ(device.Jobs, 1);
+        EXPECT_EQ(device.Pages.size(), 3U);
+        EXPECT_EQ(std::count(device.Calls.begin(), device.Calls.end(), "end"), 1);
+    }
+    s.PdfFilePerCard = true;
+    RecordingPrintDevice perCard;
+    EXPECT_EQ(print.Print(perCard, Tickets(25), s, {}, PrintTarget::PdfFile), 3);
+    EXPECT_EQ(perCard.Jobs, 3);
+    // The PDF switch leaves a printer as the printer switch says.
+    s.SendDataA = true;
+    RecordingPrintDevice printer;
+    EXPECT_EQ(print.Print(printer, Tickets(25), s, {}, PrintTarget::Printer), 3);
+    EXPECT_EQ(printer.Jobs, 1);
+    EXPECT_TRUE(host.Messages.empty());
+}
+
 TEST(clsTPrint, PageRanges)
 {
     struct Case
@@ -155,6 +181,24 @@ TEST(clsTPrint, ExtrasFollowTheSwitchesInOrder)
     // Without a schedule there are no match lines.
     extras.Schedule.reset();
     EXPECT_EQ(clsTPrint::PageOps(tickets, 1, s, extras).size(), 39U + 1U + 1U + 2U + 1U);
+}
+
+TEST(clsTPrint, TheFileNameGivesWayOnlyToPrintedMatchLines)
+{
+    PrintSettings s;
+    s.PrintFileText = true;
+    s.PrintOpenText = true;
+    PrintCardExtras extras;
+    extras.FileName = "第1234回　本命と穴狙いの組み合わせ.drd";
+    const auto tickets = Tickets(1);
+    // No schedule, no match lines: the whole name.
+    auto ops = clsTPrint::PageOps(tickets, 1, s, extras);
+    EXPECT_EQ(ops.back().Text, extras.FileName);
+    extras.Schedule = ScheduleRecord{};
+    ops = clsTPrint::PageOps(tickets, 1, s, extras);
+    EXPECT_EQ(ops[13].Text,
+              clsTPrintCard::FileNameLabel(extras.FileName, clsTPrintCard::FileNameCells(true)));
+    EXPECT_NE(ops[13].Text, extras.FileName);
 }
 
 TEST(clsTPrint, SetupSetsTheOrientationTwiceTheOtherWayFirst)

@@ -697,6 +697,7 @@ void frmMain::OnFilePrint()
     input.FileName = std::filesystem::path(m_doc.CurrentFile()).filename().string();
     input.ProgramFolder = m_programDir;
     input.LegalNotice = std::string(basVersion::kLegalNotice);
+    input.Vote = m_doc.Vote();
     frmPrint::ShowForm(input, m_host, this);
 }
 

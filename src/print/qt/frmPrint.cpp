@@ -6,6 +6,7 @@
 #include "base/qt/clsQtModalGuard.h"
 #include "print/clsPrinterIni.h"
 #include "print/clsTPrint.h"
+#include "print/clsTPrintList.h"
 #include "print/qt/clsQtPrintDevice.h"
 #include "store/clsXmlSchedule.h"
 
@@ -99,6 +100,7 @@ void frmPrint::Build()
     setModal(true);
     auto* root = new QVBoxLayout(this);
     BuildPrinterRows(root);
+    BuildKind(root);
     BuildPageRange(root);
     BuildShifts(root);
     BuildRoundRow(root);
@@ -106,6 +108,11 @@ void frmPrint::Build()
 
     connect(m_cmbPrinters, &QComboBox::activated, this, &frmPrint::OnPrinterChosen);
     connect(m_optPages, &QButtonGroup::idToggled, this, [this] { OnPagesOption(); });
+    connect(m_optKind, &QButtonGroup::idToggled, this, [this](int, bool blnOn) {
+        if (blnOn) {
+            OnKindChosen();
+        }
+    });
     connect(m_chkOpenNo, &QCheckBox::toggled, m_txtOpenNo, &QLineEdit::setEnabled);
     connect(m_cmbKumi, &QComboBox::activated, this, &frmPrint::OnKumiChosen);
     connect(m_cmdPrint, &QPushButton::clicked, this, &frmPrint::OnPrint);
@@ -142,6 +149,26 @@ void frmPrint::BuildPrinterRows(QVBoxLayout* root)
     top->addWidget(lblDirection, 1, 0);
     top->addWidget(m_cmbDirection, 1, 1, Qt::AlignLeft);
     top->setColumnStretch(1, 1);
+}
+
+void frmPrint::BuildKind(QVBoxLayout* root)
+{
+    auto* kind = new QGroupBox(QStringLiteral("印刷するもの"), this);
+    auto* kindLayout = new QHBoxLayout(kind);
+    m_optCards = new QRadioButton(QStringLiteral("カード(&C)"), kind);
+    m_optCards->setObjectName(QStringLiteral("optKind0"));
+    m_optList = new QRadioButton(QStringLiteral("一覧(&L)"), kind);
+    m_optList->setObjectName(QStringLiteral("optKind1"));
+    m_optList->setToolTip(QStringLiteral("開催回・対戦カード・購入した組み合わせと予想配当の一覧"));
+    m_optKind = new QButtonGroup(this);
+    m_optKind->setObjectName(QStringLiteral("optKind"));
+    m_optKind->addButton(m_optCards, 0);
+    m_optKind->addButton(m_optList, 1);
+    m_optCards->setChecked(true);
+    kindLayout->addWidget(m_optCards);
+    kindLayout->addWidget(m_optList);
+    kindLayout->addStretch(1);
+    root->addWidget(kind);
 }
 
 void frmPrint::BuildPageRange(QVBoxLayout* root)
@@ -220,6 +247,8 @@ void frmPrint::BuildSwitchesAndButtons(QVBoxLayout* root)
     m_chkPageText = check("chkPageText", QStringLiteral("「ページ番号」を印刷"));
     m_chkFileText = check("chkFileText", QStringLiteral("「ファイル名」を印刷"));
     m_chkSendDataA = check("chkSendDataA", QStringLiteral(" プリンタにまとめてデータを送る"));
+    m_chkPdfFilePerCard =
+        check("chkPdfFilePerCard", QStringLiteral(" PDF ファイルをカードごとに分ける"));
 
     auto* buttons = new QHBoxLayout();
     m_cmdTest = new QPushButton(QStringLiteral("テスト印刷"), this);
@@ -294,6 +323,7 @@ void frmPrint::ApplyIni(const PrinterIniValues& v)
     m_chkPageText->setChecked(v.PrintPageText);
     m_chkFileText->setChecked(v.PrintFileText);
     m_chkSendDataA->setChecked(v.SendDataA);
+    m_chkPdfFilePerCard->setChecked(v.PdfFilePerCard);
 }
 
 void frmPrint::OnPrinterChosen(int lngIndex)
@@ -310,6 +340,22 @@ void frmPrint::OnPagesOption()
     const bool range = m_optRange->isChecked();
     m_txtStart->setEnabled(range);
     m_txtEnd->setEnabled(range);
+}
+
+bool frmPrint::ListChosen() const
+{
+    return m_optList->isChecked();
+}
+
+void frmPrint::OnKindChosen()
+{
+    // The range counts the pages of what is printed; the test print is the card's alone.
+    const std::int32_t count =
+        ListChosen() ? clsTPrintList::PageCount(static_cast<std::int32_t>(m_input.Singles.size()))
+                     : m_pageCount;
+    m_txtStart->setText(QStringLiteral("1"));
+    m_txtEnd->setText(QString::number(count));
+    m_cmdTest->setEnabled(!ListChosen());
 }
 
 void frmPrint::OnKumiChosen(int lngIndex)
@@ -339,6 +385,7 @@ PrintSettings frmPrint::TakeSettings() const
     s.PrintPageText = m_chkPageText->isChecked();
     s.PrintFileText = m_chkFileText->isChecked();
     s.SendDataA = m_chkSendDataA->isChecked();
+    s.PdfFilePerCard = m_chkPdfFilePerCard->isChecked();
     return s;
 }
 
@@ -358,9 +405,9 @@ std::optional<std::int32_t> frmPrint::RoundToPrint() const
     return static_cast<std::int32_t>(value->Truncate());
 }
 
-std::optional<ScheduleRecord> frmPrint::LoadSchedule(std::int32_t lngKaisaikai) const
+std::optional<ScheduleRecord> frmPrint::LoadSchedule(std::int32_t lngKaisaikai,
+                                                     const std::string& kumi) const
 {
-    const std::string kumi = FromQ(m_kumiToPrint);
     if (lngKaisaikai <= 0) {
         return std::nullopt;
     }
@@ -429,6 +476,10 @@ void frmPrint::OnPrint()
     }
     try {
         const PrintSettings s = TakeSettings();
+        if (ListChosen()) {
+            PrintList(s);
+            return;
+        }
         PrintCardExtras extras;
         if (s.PrintOpenNo || s.PrintOpenText) {
             const auto round = RoundToPrint();
@@ -444,23 +495,53 @@ void frmPrint::OnPrint()
         if (!print.PageRange(s, static_cast<std::int32_t>(m_input.Singles.size()))) {
             return;
         }
-        auto device = MakeDevice(s, !s.SendDataA);
+        const PrintTarget target =
+            m_printerName == PdfEntry() ? PrintTarget::PdfFile : PrintTarget::Printer;
+        auto device = MakeDevice(s, clsTPrint::JobPerCard(s, target));
         if (!device) {
             return;
         }
         BusyScope busy(m_host.Busy);
         if (s.PrintOpenText) {
-            extras.Schedule = LoadSchedule(extras.Kaisaikai);
+            extras.Schedule = LoadSchedule(extras.Kaisaikai, extras.Kumi);
         }
-        print.Print(*device, m_input.Singles, s, extras);
+        print.Print(*device, m_input.Singles, s, extras, target);
         // A failed job has been reported; the cards written before it are not told as a success.
         if (!device->Failed()) {
-            if (!device->Failed()) {
-                ReportPdf(device->WrittenFiles());
-            }
+            ReportPdf(device->WrittenFiles());
         }
     } catch (const std::exception& e) {
         m_err.ReportException("cmdPrint_Click", e);
+    }
+}
+
+void frmPrint::PrintList(const PrintSettings& settings)
+{
+    clsTPrint print(m_host.Message);
+    const auto count = static_cast<std::int32_t>(m_input.Singles.size());
+    if (!print.ListPageRange(settings, count)) {
+        return;
+    }
+    auto device = MakeDevice(settings, false);
+    if (!device) {
+        return;
+    }
+    BusyScope busy(m_host.Busy);
+    PrintListInput list;
+    list.Kaisaikai = m_input.Kaisaikai;
+    list.Kumi = m_input.Kumi;
+    list.FileName = m_input.FileName;
+    list.Singles = m_input.Singles;
+    // The schedule names the teams as the operator does; the vote status is the fallback.
+    if (const auto schedule = LoadSchedule(m_input.Kaisaikai, m_input.Kumi)) {
+        clsTPrintList::SetTeams(list, *schedule);
+    } else {
+        clsTPrintList::SetTeams(list, m_input.Vote);
+    }
+    clsTPrintList::EstimatePayouts(m_host.Message, m_input.Vote, list);
+    print.PrintList(*device, list, settings);
+    if (!device->Failed()) {
+        ReportPdf(device->WrittenFiles());
     }
 }
 

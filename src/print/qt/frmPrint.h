@@ -1,6 +1,7 @@
 #pragma once
-// The print dialog: prints the document's tickets onto the operator's mark cards, on a printer
-// or into PDF files, and the test print that helps find the shifts. The main window's 印刷
+// The print dialog: prints the document's tickets onto the operator's mark cards, or as a
+// ticket list to keep, on a printer or into a PDF file (one for the whole print, or one per
+// card when asked), and the test print that helps find the shifts. The main window's 印刷
 // command opens it modally:
 //     frmPrint::ShowForm(input, host, this);
 // It keeps its own copy of the input while open, reads SysData/Printer.ini below
@@ -61,6 +62,10 @@ public:
     void SetPdfPathChooser(PdfPathChooser chooser) { m_choosePdf = std::move(chooser); }
 
     std::int32_t PageCount() const { return m_pageCount; }
+    // What the dialog was opened with (its own copy).
+    const PrintJobInput& Input() const { return m_input; }
+    // Whether the ticket list (一覧) is chosen rather than the cards.
+    bool ListChosen() const;
     // The settings as the dialog's fields give them now (what a print would use).
     PrintSettings TakeSettings() const;
 
@@ -71,6 +76,7 @@ private:
     void Build();
     QLineEdit* NumberField(const char* strName);
     void BuildPrinterRows(QVBoxLayout* root);
+    void BuildKind(QVBoxLayout* root);
     void BuildPageRange(QVBoxLayout* root);
     void BuildShifts(QVBoxLayout* root);
     void BuildRoundRow(QVBoxLayout* root);
@@ -79,12 +85,15 @@ private:
     void ApplyIni(const PrinterIniValues& v);
     void OnPrinterChosen(int lngIndex);
     void OnPagesOption();
+    void OnKindChosen();
+    void PrintList(const PrintSettings& settings);
     void OnKumiChosen(int lngIndex);
     void OnPrint();
     void OnTest();
     // The round the fields ask for; nullopt (reported) when it is not a whole number from 0.
     std::optional<std::int32_t> RoundToPrint() const;
-    std::optional<ScheduleRecord> LoadSchedule(std::int32_t lngKaisaikai) const;
+    std::optional<ScheduleRecord> LoadSchedule(std::int32_t lngKaisaikai,
+                                               const std::string& kumi) const;
     // The device of the chosen destination; null when there is none or the user cancelled.
     std::unique_ptr<clsQtPrintDevice> MakeDevice(const PrintSettings& settings, bool blnFilePerJob);
     void ReportPdf(const QStringList& strFiles) const;
@@ -101,6 +110,9 @@ private:
 
     QComboBox* m_cmbPrinters = nullptr;
     QComboBox* m_cmbDirection = nullptr;
+    QButtonGroup* m_optKind = nullptr;
+    QRadioButton* m_optCards = nullptr;
+    QRadioButton* m_optList = nullptr;
     QButtonGroup* m_optPages = nullptr;
     QRadioButton* m_optAll = nullptr;
     QRadioButton* m_optRange = nullptr;
@@ -115,6 +127,7 @@ private:
     QCheckBox* m_chkPageText = nullptr;
     QCheckBox* m_chkFileText = nullptr;
     QCheckBox* m_chkSendDataA = nullptr;
+    QCheckBox* m_chkPdfFilePerCard = nullptr;
     QPushButton* m_cmdTest = nullptr;
     QPushButton* m_cmdPrint = nullptr;
     QPushButton* m_cmdCancel = nullptr;

@@ -5,6 +5,7 @@
 #include "app/qt/clsGameView.h"
 #include "app/qt/frmMain.h"
 #include "net/FixtureSite.h"
+#include "print/qt/frmPrint.h"
 #include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
@@ -112,6 +113,7 @@ private slots:
     void menusHoldEveryItemAndOnlyWiredOnesAreEnabled();
     void helpOpensTheManualAndTheVersionBox();
     void printOpensTheCardDialogOnTheDocumentsRound();
+    void printHandsTheDocumentsVoteStatusForTheListsPayouts();
     void linkOpensTheSalesSchedule();
     void teamNameDialogAddsAName();
     void controlsCarryAccessibleNames();
@@ -370,6 +372,29 @@ void tst_frmMainHome::printOpensTheCardDialogOnTheDocumentsRound()
     window.findChild<QAction*>(QStringLiteral("mnuFile_Print"))->trigger();
     QCOMPARE(title, QStringLiteral(" 印刷"));
     QCOMPARE(round, QStringLiteral("9001"));
+}
+
+void tst_frmMainHome::printHandsTheDocumentsVoteStatusForTheListsPayouts()
+{
+    RecordingHost host;
+    TempDir dir;
+    CopySampleData(dir, 9001);
+    frmMain window(host.Host(), dir.Str());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const VoteRecord vote = window.Document().Vote();
+    QVERIFY(vote.HasVotes());
+    std::optional<PrintJobInput> given;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<frmPrint*>(QApplication::activeModalWidget())) {
+            given = dialog->Input();
+            dialog->reject();
+        }
+    });
+    window.findChild<QAction*>(QStringLiteral("mnuFile_Print"))->trigger();
+    QVERIFY(given.has_value());
+    QVERIFY(given->Vote == vote);
+    QCOMPARE(given->Singles, window.Document().Singles());
 }
 
 void tst_frmMainHome::linkOpensTheSalesSchedule()

@@ -4,6 +4,7 @@
 
 #include "FileSizeLimit.h"
 #include "base/basText.h"
+#include "print/clsTPrintList.h"
 #include "print/qt/frmPrint.h"
 #include "store/clsXmlSchedule.h"
 #include "support/QtTestRegistry.h"
@@ -12,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -63,6 +65,20 @@ QString PdfText(const QString& strPdf)
     proc.waitForFinished(30000);
     return QString::fromUtf8(proc.readAllStandardOutput());
 }
+// The page count pdfinfo reads from the file; -1 when it cannot.
+int PdfPages(const QString& strPdf)
+{
+    QProcess proc;
+    proc.start(QStringLiteral("pdfinfo"), {strPdf});
+    proc.waitForFinished(30000);
+    for (const QString& line :
+         QString::fromUtf8(proc.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QStringLiteral("Pages:"))) {
+            return line.mid(6).trimmed().toInt();
+        }
+    }
+    return -1;
+}
 } // namespace
 
 class tst_frmPrint : public QObject
@@ -77,7 +93,8 @@ private slots:
     void withoutPrintersThePdfFileIsOffered();
     void fieldsTakeOnlyNumberCharacters();
     void switchesEnableTheirFields();
-    void okPrintsOneFilePerCardAndStaysOpen();
+    void okPrintsAllCardsIntoOneFileByDefault();
+    void okPrintsOneFilePerCardWhenAskedAndStaysOpen();
     void okSendsAllCardsAsOneFileWhenAsked();
     void aBadRoundIsRefusedBeforeAnythingIsPrinted();
     void aBadPageRangeIsRefusedBeforeAnythingIsPrinted();
@@ -86,6 +103,7 @@ private slots:
     void aPdfCutShortByAFullDiskIsNotReportedAsWritten();
     void thePdfFileIsAskedInTheSharedFileDialog();
     void matchCardLinesComeFromTheRoundsSchedule();
+    void theTicketListPrintsIntoOnePdf();
     void closingWritesTheSettings();
 
 private:
@@ -227,11 +245,32 @@ void tst_frmPrint::switchesEnableTheirFields()
     QVERIFY(!Child<QLineEdit>(dlg, "txtOpenNo")->isEnabled());
 }
 
-void tst_frmPrint::okPrintsOneFilePerCardAndStaysOpen()
+void tst_frmPrint::okPrintsAllCardsIntoOneFileByDefault()
 {
     TempDir dir;
     RecordingHost host;
     frmPrint dlg(Input(dir, 25), host.Host(), kTwoPrinters, nullptr);
+    auto* perCard = Child<QCheckBox>(dlg, "chkPdfFilePerCard");
+    QVERIFY(perCard != nullptr && !perCard->isChecked());
+    const QString pdf = QString::fromStdString(dir.Str()) + QStringLiteral("/out/cards.pdf");
+    QVERIFY(QDir().mkpath(QFileInfo(pdf).path()));
+    dlg.SetPdfPathChooser([&](const QString&) { return pdf; });
+    ChoosePdf(dlg);
+    Child<QPushButton>(dlg, "cmdPrint")->click();
+    QCOMPARE(QDir(QFileInfo(pdf).path()).entryList(QDir::Files),
+             QStringList{QStringLiteral("cards.pdf")});
+    QCOMPARE(PdfPages(pdf), 3);
+    QCOMPARE(host.Messages.size(), std::size_t(1));
+    QVERIFY(host.Messages[0].Text.find("cards.pdf") != std::string::npos);
+    QVERIFY(host.Messages[0].Text.find("ファイル）") == std::string::npos);
+}
+
+void tst_frmPrint::okPrintsOneFilePerCardWhenAskedAndStaysOpen()
+{
+    TempDir dir;
+    RecordingHost host;
+    frmPrint dlg(Input(dir, 25), host.Host(), kTwoPrinters, nullptr);
+    Child<QCheckBox>(dlg, "chkPdfFilePerCard")->setChecked(true);
     const QString pdf = QString::fromStdString(dir.Str()) + QStringLiteral("/cards.pdf");
     int asked = 0;
     dlg.SetPdfPathChooser([&](const QString& strSuggested) {
@@ -246,9 +285,15 @@ void tst_frmPrint::okPrintsOneFilePerCardAndStaysOpen()
     QCOMPARE(asked, 1);
     QVERIFY(m_chosen.endsWith(QStringLiteral("/K-1234.pdf")));
     for (int p = 1; p <= 3; ++p) {
-        QVERIFY(QFileInfo::exists(QString::fromStdString(dir.Str()) +
-                                  QStringLiteral("/cards-%1.pdf").arg(p)));
+        const QString card =
+            QString::fromStdString(dir.Str()) + QStringLiteral("/cards-%1.pdf").arg(p);
+        QVERIFY(QFileInfo::exists(card));
+        QCOMPARE(PdfPages(card), 1);
     }
+    QCOMPARE(QDir(QString::fromStdString(dir.Str()))
+                 .entryList({QStringLiteral("*.pdf")}, QDir::Files)
+                 .size(),
+             3);
     QVERIFY(!QFileInfo::exists(pdf));
     QVERIFY(dlg.isVisible());
     QCOMPARE(host.Messages.size(), std::size_t(1));
@@ -448,6 +493,47 @@ void tst_frmPrint::matchCardLinesComeFromTheRoundsSchedule()
     Child<QLineEdit>(dlg, "txtOpenNo")->setText(QStringLiteral("77"));
     Child<QPushButton>(dlg, "cmdPrint")->click();
     QVERIFY(!PdfText(pdf).contains(QStringLiteral("ホーム")));
+}
+
+void tst_frmPrint::theTicketListPrintsIntoOnePdf()
+{
+    TempDir dir;
+    RecordingHost host;
+    PrintJobInput in = Input(dir, 60);
+    for (std::size_t m = 0; m < 13; ++m) {
+        in.Vote.Match[m].Home = "浦和レッズ";
+        in.Vote.Match[m].Away = "鹿島アントラーズ";
+        in.Vote.Match[m].Votes = {Currency::FromInt(300), Currency::FromInt(500),
+                                  Currency::FromInt(200)};
+    }
+    frmPrint dlg(in, host.Host(), kTwoPrinters, nullptr);
+    const std::int32_t pages = clsTPrintList::PageCount(60);
+    QCOMPARE(pages, (60 + clsTPrintList::RowsPerPage - 1) / clsTPrintList::RowsPerPage);
+    Child<QRadioButton>(dlg, "optKind1")->click();
+    QVERIFY(dlg.ListChosen());
+    QCOMPARE(Child<QLineEdit>(dlg, "txtEnd")->text(), QString::number(pages));
+    QVERIFY(!Child<QPushButton>(dlg, "cmdTest")->isEnabled());
+
+    const QString pdf = QString::fromStdString(dir.Str()) + QStringLiteral("/list/一覧.pdf");
+    QVERIFY(QDir().mkpath(QFileInfo(pdf).path()));
+    dlg.SetPdfPathChooser([&](const QString&) { return pdf; });
+    ChoosePdf(dlg);
+    Child<QPushButton>(dlg, "cmdPrint")->click();
+    QCOMPARE(QDir(QFileInfo(pdf).path()).entryList(QDir::Files).size(), 1);
+    QCOMPARE(PdfPages(pdf), pages);
+    const QString text = PdfText(pdf);
+    QVERIFY2(text.contains(QStringLiteral("toto 購入一覧")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("第1234回 A組")));
+    QVERIFY(text.contains(QStringLiteral("浦和レッズ")));
+    QVERIFY(text.contains(QStringLiteral("鹿島アントラーズ")));
+    QVERIFY(text.contains(QStringLiteral("全 60 口")));
+    QVERIFY(text.contains(QStringLiteral("円")));
+    QVERIFY(text.contains(QStringLiteral("%1 / %1").arg(pages)));
+
+    // Back to the cards, the range is the cards' again.
+    Child<QRadioButton>(dlg, "optKind0")->click();
+    QCOMPARE(Child<QLineEdit>(dlg, "txtEnd")->text(), QString::number(dlg.PageCount()));
+    QVERIFY(Child<QPushButton>(dlg, "cmdTest")->isEnabled());
 }
 
 void tst_frmPrint::closingWritesTheSettings()
