@@ -92,7 +92,7 @@ class tst_frmOdds : public QObject
 private slots:
     void rowThatDoesNotAddUpKeepsOkDisabled();
     void boxesTakeOnlyTheKeysOfTheRules();
-    void modeHundredRoundsAndComesBackInHundredths();
+    void modeHundredShowsEveryValueAndChangesNone();
     void modeHundredConfirmsInHundredths();
     void voteButtonMakesTheUserDefinedVoteStatus();
     void bothButtonsNeedARound();
@@ -165,7 +165,7 @@ void tst_frmOdds::boxesTakeOnlyTheKeysOfTheRules()
     QCOMPARE(grid->Box(2, 12)->accessibleName(), QStringLiteral("13試合目 「2」"));
 }
 
-void tst_frmOdds::modeHundredRoundsAndComesBackInHundredths()
+void tst_frmOdds::modeHundredShowsEveryValueAndChangesNone()
 {
     clsTOdds::Values v = EvenRows();
     v[1][0] = 3333;
@@ -179,18 +179,24 @@ void tst_frmOdds::modeHundredRoundsAndComesBackInHundredths()
     QCOMPARE(mode10000->text(), QStringLiteral("10,000"));
     QVERIFY(mode10000->isChecked());
     QVERIFY(Child(&dialog, "cmdOK")->isEnabled());
-    mode100->click();
-    for (int k = 0; k < 3; ++k) {
-        QCOMPARE(grid->Box(k, 0)->text(), QStringLiteral("33"));
+    // Only the display changes: every value shows as it is, the rows still add up.
+    for (int round = 0; round < 2; ++round) {
+        mode100->click();
+        QCOMPARE(grid->Box(1, 0)->text(), QStringLiteral("33.33"));
+        QCOMPARE(grid->Box(0, 0)->text(), QStringLiteral("33.33"));
+        QCOMPARE(grid->Box(2, 0)->text(), QStringLiteral("33.34"));
+        QCOMPARE(grid->Box(1, 1)->text(), QStringLiteral("30"));
+        QVERIFY(!RowRed(grid, 0));
+        QVERIFY(Child(&dialog, "cmdOK")->isEnabled());
+        mode10000->click();
+        QCOMPARE(grid->Box(1, 0)->text(), QStringLiteral("3333"));
+        QCOMPARE(grid->Box(0, 0)->text(), QStringLiteral("3333"));
+        QCOMPARE(grid->Box(2, 0)->text(), QStringLiteral("3334"));
+        QVERIFY(!RowRed(grid, 0));
     }
-    QVERIFY(RowRed(grid, 0)); // 99
-    QVERIFY(!RowRed(grid, 1));
-    QVERIFY(!Child(&dialog, "cmdOK")->isEnabled());
-    mode10000->click();
-    for (int k = 0; k < 3; ++k) {
-        QCOMPARE(grid->Box(k, 0)->text(), QStringLiteral("3300"));
-    }
-    QVERIFY(RowRed(grid, 0));
+    QTest::mouseClick(Child(&dialog, "cmdOK"), Qt::LeftButton);
+    QVERIFY(dialog.Confirmed());
+    QVERIFY(dialog.Values() == v);
 }
 
 void tst_frmOdds::modeHundredConfirmsInHundredths()
