@@ -152,13 +152,15 @@ void clsOddsGrid::SetBoxText(int lngOutcome, int lngMatch, const std::string& st
     }
 }
 
-void clsOddsGrid::SetRowValid(int lngMatch, bool blnValid)
+void clsOddsGrid::SetRowFault(int lngMatch, const std::string& strFault)
 {
+    const bool valid = strFault.empty();
     for (int c = 0; c < 3; ++c) {
         QLineEdit* box = Box(lngMatch * 3 + c);
         QPalette pal = box->palette();
-        pal.setColor(QPalette::Text, blnValid ? palette().color(QPalette::Text) : QColor(Qt::red));
+        pal.setColor(QPalette::Text, valid ? palette().color(QPalette::Text) : QColor(Qt::red));
         box->setPalette(pal);
-        box->setProperty("rowValid", blnValid);
+        box->setToolTip(basQtText::ToQ(strFault));
+        box->setProperty("rowValid", valid);
     }
 }
