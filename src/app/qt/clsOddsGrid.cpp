@@ -1,13 +1,17 @@
 #include "app/qt/clsOddsGrid.h"
 
 #include "base/qt/basQtText.h"
+#include "widgets/clsGridDelegate.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 constexpr std::array<const char*, 6> kHeader{"No.", "ホーム", "1", "0", "2", "アウェイ"};
@@ -94,7 +98,20 @@ clsOddsGrid::clsOddsGrid(const clsTOdds::TeamNames& strTeams, QWidget* parent)
     m_table->SetSource(m_cells);
     std::vector<std::int32_t> rows(14, 26);
     rows[0] = 22;
-    m_table->SetGeometry96(clsGridGeometry(rows, {36, 120, 64, 64, 64, 120}));
+    // A team column is as wide as its longest name (overseas names run to 18 full-width
+    // characters), within reason.
+    const QFontMetrics metrics(m_table->font());
+    const int dpi = m_table->logicalDpiX() > 0 ? m_table->logicalDpiX() : 96;
+    std::array<std::int32_t, 2> teamWidth{120, 120};
+    for (const auto& teams : strTeams) {
+        for (std::size_t side = 0; side < 2; ++side) {
+            const int width96 =
+                (metrics.horizontalAdvance(basQtText::ToQ(teams[side])) * 96 + dpi - 1) / dpi +
+                2 * clsGridDelegate::kTextMargin + 4;
+            teamWidth[side] = std::clamp<std::int32_t>(width96, teamWidth[side], 240);
+        }
+    }
+    m_table->SetGeometry96(clsGridGeometry(rows, {36, teamWidth[0], 64, 64, 64, teamWidth[1]}));
     m_table->SetFitToCells(true);
     column->addWidget(m_table);
 

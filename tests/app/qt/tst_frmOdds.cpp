@@ -17,6 +17,7 @@
 #include "widgets/clsStatusBar.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -123,6 +124,7 @@ private slots:
     void okStaysDisabledWhileTheDocumentWouldRefuse();
     void refusedRatesKeepTheDialogOpenWithEveryValue();
     void refusedProbabilitiesKeepTheDialogOpen();
+    void longTeamNamesAreShownWhole();
 };
 
 void tst_frmOdds::rowThatDoesNotAddUpKeepsOkDisabled()
@@ -575,6 +577,26 @@ void tst_frmOdds::refusedProbabilitiesKeepTheDialogOpen()
     QVERIFY(taken.has_value());
     QVERIFY(*taken == dialog.Result());
     QCOMPARE(taken->Value[0][0], 3333);
+}
+
+void tst_frmOdds::longTeamNamesAreShownWhole()
+{
+    clsTOdds::TeamNames teams = Teams();
+    teams[7] = {"北海道コンサドーレ札幌", "ウェスト・ブロムウィッチ・アルビオン"};
+    frmOdds dialog(EvenRows(), teams, {}, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    clsGridView* table = dialog.Grid()->Table();
+    const QFontMetrics metrics(table->font());
+    for (const int side : {0, 1}) {
+        const QString name = QString::fromStdString(teams[7][static_cast<std::size_t>(side)]);
+        const int column = side == 0 ? 1 : 5;
+        QVERIFY2(table->columnWidth(column) >= metrics.horizontalAdvance(name) + 2,
+                 qPrintable(name));
+        // The whole grid stays inside the dialog.
+        QVERIFY(table->mapTo(&dialog, QPoint(table->width(), 0)).x() <= dialog.width());
+    }
+    QVERIFY(table->columnWidth(2) < table->columnWidth(1));
 }
 
 KELVRA_QTEST(tst_frmOdds)
