@@ -1077,20 +1077,11 @@ bool clsDocument::SetUserVote(const clsTOdds::Values& lngValue)
                                    std::string(kAppTitle));
         return false;
     }
-    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
-        std::int64_t total = 0;
-        for (std::size_t k = 0; k < 3; ++k) {
-            if (lngValue[k][m] < 0) {
-                total = -1;
-                break;
-            }
-            total += lngValue[k][m];
-        }
-        if (total != clsTOdds::kMode10000) {
-            m_err.Report("SetUserVote",
-                         std::to_string(m + 1) + " 試合目の投票率の合計が 100.00% になりません。");
-            return false;
-        }
+    // The dialog enables OK by the same check.
+    const std::string fault = clsTOdds::CheckVoteValues(lngValue);
+    if (!fault.empty()) {
+        m_err.Report("SetUserVote", fault);
+        return false;
     }
     m_vote = clsTOdds::ToVoteRecord(lngValue, m_kaisaikai, m_kumi);
     m_multi.SetVoteRecord(m_vote);

@@ -35,19 +35,29 @@ std::array<std::int32_t, 3> Apportion(const std::array<T, 3>& rem, Share share)
 std::string ProbabilityRecord::Check() const
 {
     for (int m = 0; m < clsToto::kMatchCount; ++m) {
-        std::int64_t sum = 0;
-        for (int k = 0; k < 3; ++k) {
-            const std::int32_t v = Value[k][m];
-            if (v < 0 || v > Total) {
-                return std::to_string(m + 1) + "試合目の「" + kOutcomeLabel[k] + "」の確率 " +
-                       std::to_string(v) + " が 0～10000 の範囲にありません。";
-            }
-            sum += v;
+        std::string fault = CheckMatch(Value, m);
+        if (!fault.empty()) {
+            return fault;
         }
-        if (sum != Total) {
-            return std::to_string(m + 1) + "試合目の確率の合計が " + std::to_string(sum) +
-                   " です（10000 になるように入力して下さい）。";
+    }
+    return {};
+}
+
+std::string ProbabilityRecord::CheckMatch(const OutcomeTable<std::int32_t>& lngValue, int lngMatch)
+{
+    const auto m = static_cast<std::size_t>(lngMatch);
+    std::int64_t sum = 0;
+    for (int k = 0; k < 3; ++k) {
+        const std::int32_t v = lngValue.at(static_cast<std::size_t>(k)).at(m);
+        if (v < 0 || v > Total) {
+            return std::to_string(lngMatch + 1) + "試合目の「" + kOutcomeLabel[k] + "」の確率 " +
+                   std::to_string(v) + " が 0～10000 の範囲にありません。";
         }
+        sum += v;
+    }
+    if (sum != Total) {
+        return std::to_string(lngMatch + 1) + "試合目の確率の合計が " + std::to_string(sum) +
+               " です（10000 になるように入力して下さい）。";
     }
     return {};
 }
@@ -58,7 +68,6 @@ std::optional<ProbabilityRecord> ProbabilityRecord::FromOdds(const OutcomeTable<
     ProbabilityRecord rec;
     for (int m = 0; m < clsToto::kMatchCount; ++m) {
         std::array<double, 3> w{};
-        double sum = 0.0;
         for (int k = 0; k < 3; ++k) {
             const double o = dblOdds[k][m];
             if (!std::isfinite(o) || o < 1.0) {
@@ -67,23 +76,28 @@ std::optional<ProbabilityRecord> ProbabilityRecord::FromOdds(const OutcomeTable<
                 return std::nullopt;
             }
             w[k] = 1.0 / o;
-            sum += w[k];
         }
-        std::array<double, 3> exact{};
-        std::array<double, 3> rem{};
-        for (int k = 0; k < 3; ++k) {
-            exact[k] = w[k] / sum * Total;
-            rem[k] = exact[k] - std::floor(exact[k]);
-        }
-        const auto v = Apportion(rem, [&](int k) {
-            return std::clamp(static_cast<std::int32_t>(std::floor(exact[k])), 0, Total);
-        });
+        const auto v = Shares(w);
         for (int k = 0; k < 3; ++k) {
             rec.Value[k][m] = v[k];
         }
     }
     strReason.clear();
     return rec;
+}
+
+std::array<std::int32_t, 3> ProbabilityRecord::Shares(const std::array<double, 3>& dblWeight)
+{
+    const double sum = dblWeight[0] + dblWeight[1] + dblWeight[2];
+    std::array<double, 3> exact{};
+    std::array<double, 3> rem{};
+    for (int k = 0; k < 3; ++k) {
+        exact[k] = dblWeight[k] / sum * Total;
+        rem[k] = exact[k] - std::floor(exact[k]);
+    }
+    return Apportion(rem, [&](int k) {
+        return std::clamp(static_cast<std::int32_t>(std::floor(exact[k])), 0, Total);
+    });
 }
 
 std::optional<ProbabilityRecord> ProbabilityRecord::FromVoteRates(const VoteRecord& vote,

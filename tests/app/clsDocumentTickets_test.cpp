@@ -6,6 +6,7 @@
 #include "lottery/clsTNumber.h"
 #include "lottery/clsTSingleFrame.h"
 #include "reference/basTotoSettings.h"
+#include "results/clsTProbabilityEntry.h"
 #include "store/clsTMain.h"
 #include "support/RecordingHost.h"
 #include "support/SampleRound.h"
@@ -239,6 +240,41 @@ TEST_F(DocumentTickets, UserVoteRatesNeedARoundAndBecomeTheVoteInUse)
     ASSERT_TRUE(doc.MultiMarkByVoteOrder());
     for (std::size_t m = 0; m < 13; ++m) {
         EXPECT_EQ(doc.Multi().Value()[2][m], 1) << m;
+    }
+}
+
+TEST_F(DocumentTickets, UserRatesAndProbabilitiesAreTakenExactlyWhenTheDialogsAllowOk)
+{
+    ASSERT_TRUE(doc.SetKaisaikai(9001));
+    const std::int32_t kRows[][3] = {{3333, 3333, 3334}, {3400, 3300, 3400}, {5000, 3000, 1999},
+                                     {0, 0, 0},          {10000, 0, 0},      {-1, 7001, 3000},
+                                     {10001, -1, 0}};
+    for (const auto& row : kRows) {
+        clsTOdds::Values v{};
+        for (std::size_t m = 0; m < 13; ++m) {
+            v[1][m] = 4500;
+            v[0][m] = 3000;
+            v[2][m] = 2500;
+        }
+        for (std::size_t k = 0; k < 3; ++k) {
+            v[k][10] = row[k];
+        }
+        clsTOdds rates;
+        rates.Open(v, {});
+        clsTProbabilityEntry prob;
+        prob.Open(ProbabilityRecord{v}, {});
+        for (const std::int32_t mode : {clsTOdds::kMode10000, clsTOdds::kMode100}) {
+            rates.SetMode(mode);
+            prob.SetMode(mode);
+            rec.Messages.clear();
+            EXPECT_EQ(doc.SetUserVote(v), rates.OkEnabled()) << row[0] << " " << mode;
+            EXPECT_EQ(doc.SetProbability(ProbabilityRecord{v}), prob.OkEnabled()) << row[0];
+            // A refusal says what the dialog shows against the match.
+            if (!rates.OkEnabled()) {
+                EXPECT_TRUE(Told(rates.RowFault(10))) << rates.RowFault(10);
+                EXPECT_TRUE(Told(prob.RowFault(10))) << prob.RowFault(10);
+            }
+        }
     }
 }
 

@@ -1087,14 +1087,13 @@ void frmMain::EditUserVote()
     if (!m_doc.UserVoteValues(values, teams)) {
         return;
     }
-    auto* dialog = new frmOdds(values, teams, this);
+    auto* dialog = new frmOdds(
+        values, teams,
+        [this](const clsTOdds::Values& lngValue) {
+            return MayApplyDialog() && m_doc.SetUserVote(lngValue);
+        },
+        this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::finished, this, [this, dialog] {
-        // A run may have started meanwhile from another window: the gate decides again.
-        if (dialog->Confirmed() && m_gate.MayRun(clsCommandGate::Command::Menu)) {
-            m_doc.SetUserVote(dialog->Values());
-        }
-    });
     dialog->open();
 }
 
@@ -1109,23 +1108,29 @@ void frmMain::EditProbability()
     if (!m_doc.UserVoteValues(values, teams)) {
         return;
     }
-    auto* dialog =
-        new frmProbability(m_host.Message, m_doc.Probability(), teams, m_doc.Vote(), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::finished, this, [this, dialog](int lngResult) {
-        if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
-            return;
-        }
-        if (lngResult == frmProbability::Cleared) {
-            // Clearing what is not there is no change to save.
-            if (m_doc.Probability()) {
-                m_doc.SetProbability(std::nullopt);
+    auto* dialog = new frmProbability(
+        m_host.Message, m_doc.Probability(), teams, m_doc.Vote(),
+        [this](const std::optional<ProbabilityRecord>& prob) {
+            if (!MayApplyDialog()) {
+                return false;
             }
-        } else if (dialog->Confirmed()) {
-            m_doc.SetProbability(dialog->Result());
-        }
-    });
+            // Clearing what is not there is no change to save.
+            return (!prob && !m_doc.Probability()) || m_doc.SetProbability(prob);
+        },
+        this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
+}
+
+bool frmMain::MayApplyDialog()
+{
+    // A run may have started meanwhile from another window: the dialog stays open with its
+    // values, and the user is told why.
+    if (m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return true;
+    }
+    m_host.Message.ShowMessage(MsgIcon::Warning, std::string(clsDocument::kBusyWarning), "");
+    return false;
 }
 
 // The batch-run window.

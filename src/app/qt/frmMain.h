@@ -165,6 +165,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Whether a dialog's confirmed values may reach the document now; says why not.
+    bool MayApplyDialog();
     void BuildMenus();
     void BuildPages();
     void FitToScreen();

@@ -1,14 +1,17 @@
 #include "results/qt/clsOddsGrid.h"
 
 #include "base/qt/basQtText.h"
-#include "lottery/clsToto.h"
+#include "widgets/clsGridDelegate.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 constexpr std::array<const char*, 6> kHeader{"No.", "ホーム", "1", "0", "2", "アウェイ"};
@@ -95,7 +98,20 @@ clsOddsGrid::clsOddsGrid(const clsTOdds::TeamNames& strTeams, QWidget* parent)
     m_table->SetSource(m_cells);
     std::vector<std::int32_t> rows(clsToto::kMatchCount + 1, 26);
     rows[0] = 22;
-    m_table->SetGeometry96(clsGridGeometry(rows, {36, 120, 64, 64, 64, 120}));
+    // A team column is as wide as its longest name (overseas names run to 18 full-width
+    // characters), within reason.
+    const QFontMetrics metrics(m_table->font());
+    const int dpi = m_table->logicalDpiX() > 0 ? m_table->logicalDpiX() : 96;
+    std::array<std::int32_t, 2> teamWidth{120, 120};
+    for (const auto& teams : strTeams) {
+        for (std::size_t side = 0; side < 2; ++side) {
+            const int width96 =
+                (metrics.horizontalAdvance(basQtText::ToQ(teams[side])) * 96 + dpi - 1) / dpi +
+                2 * clsGridDelegate::kTextMargin + 4;
+            teamWidth[side] = std::clamp<std::int32_t>(width96, teamWidth[side], 240);
+        }
+    }
+    m_table->SetGeometry96(clsGridGeometry(rows, {36, teamWidth[0], 64, 64, 64, teamWidth[1]}));
     m_table->SetFitToCells(true);
     column->addWidget(m_table);
 
@@ -153,13 +169,15 @@ void clsOddsGrid::SetBoxText(int lngOutcome, int lngMatch, const std::string& st
     }
 }
 
-void clsOddsGrid::SetRowValid(int lngMatch, bool blnValid)
+void clsOddsGrid::SetRowFault(int lngMatch, const std::string& strFault)
 {
+    const bool valid = strFault.empty();
     for (int c = 0; c < 3; ++c) {
         QLineEdit* box = Box(lngMatch * 3 + c);
         QPalette pal = box->palette();
-        pal.setColor(QPalette::Text, blnValid ? palette().color(QPalette::Text) : QColor(Qt::red));
+        pal.setColor(QPalette::Text, valid ? palette().color(QPalette::Text) : QColor(Qt::red));
         box->setPalette(pal);
-        box->setProperty("rowValid", blnValid);
+        box->setToolTip(basQtText::ToQ(strFault));
+        box->setProperty("rowValid", valid);
     }
 }

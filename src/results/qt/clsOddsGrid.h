@@ -29,14 +29,15 @@ public:
     clsOddsGrid(const clsTOdds::TeamNames& strTeams, QWidget* parent);
 
     void SetKeyFilter(KeyFilter fnFilter) { m_filter = std::move(fnFilter); }
-    // Whether the boxes hold decimal numbers (a pasted text is held to the same characters).
+    // Whether a box may hold a point: odds, or a percent shown with its hundredths (a pasted
+    // text is held to the same characters; the rules decide which keys are typed).
     void SetDecimal(bool blnDecimal);
     // Shows a text without raising BoxEdited.
     void SetBoxText(int lngOutcome, int lngMatch, const std::string& strText);
-    // A match that does not add up has its boxes drawn in red.
-    void SetRowValid(int lngMatch, bool blnValid);
+    // A match the document would refuse has its boxes drawn in red, the reason as their tip.
+    void SetRowFault(int lngMatch, const std::string& strFault);
     // The rules' texts and row colours (clsTOdds or a rule set shaped like it); true when
-    // every match adds up, which is when OK may be pressed.
+    // the document would take every match, which is when OK may be pressed.
     template <class Rules> bool ShowTexts(const Rules& rules)
     {
         for (int m = 0; m < clsToto::kMatchCount; ++m) {
@@ -49,7 +50,7 @@ public:
     template <class Rules> bool ShowValid(const Rules& rules)
     {
         for (int m = 0; m < clsToto::kMatchCount; ++m) {
-            SetRowValid(m, rules.RowValid(m));
+            SetRowFault(m, rules.RowFault(m));
         }
         return rules.OkEnabled();
     }

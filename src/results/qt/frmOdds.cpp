@@ -12,8 +12,9 @@
 #include <QVBoxLayout>
 
 frmOdds::frmOdds(const clsTOdds::Values& lngValue, const clsTOdds::TeamNames& strTeams,
-                 QWidget* parent)
+                 ApplyFn fnApply, QWidget* parent)
     : QDialog(parent)
+    , m_apply(std::move(fnApply))
 {
     setObjectName(QStringLiteral("frmOdds"));
     setWindowTitle(QStringLiteral("投票率（ユーザー定義）"));
@@ -82,6 +83,7 @@ frmOdds::frmOdds(const clsTOdds::Values& lngValue, const clsTOdds::TeamNames& st
 void frmOdds::SetMode(std::int32_t lngMode)
 {
     m_odds.SetMode(lngMode);
+    m_grid->SetDecimal(lngMode != clsTOdds::kMode10000);
     ShowTexts();
 }
 
@@ -97,7 +99,10 @@ void frmOdds::Validate()
 
 void frmOdds::OnOk()
 {
-    if (m_odds.Ok()) {
-        accept();
+    // A refusal keeps the dialog open with every value typed.
+    if (!m_odds.OkEnabled() || (m_apply && !m_apply(m_odds.GetValues()))) {
+        return;
     }
+    m_odds.Ok();
+    accept();
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The dialog "投票率（ユーザー定義）": three vote rates per match that must add up to 10,000
-// (hundredths of a percent) or to 100 (whole percent). Every rule is clsTOdds'; the dialog
-// shows its texts and colours. Made by the main window for one opening.
+// The dialog "投票率（ユーザー定義）": three vote rates per match that must add up to 100 %,
+// shown and typed in hundredths of a percent (10,000) or in percent (100). Every rule is
+// clsTOdds'; the dialog shows its texts and colours. Made by the main window for one opening.
 
 // moc stumbles on <compare> when it comes before the library's configuration header, and
 // it needs none of these types.
@@ -10,6 +10,8 @@
 #endif
 
 #include <QDialog>
+
+#include <functional>
 
 class QPushButton;
 class QRadioButton;
@@ -20,9 +22,15 @@ class frmOdds : public QDialog
     Q_OBJECT
 
 public:
-    frmOdds(const clsTOdds::Values& lngValue, const clsTOdds::TeamNames& strTeams, QWidget* parent);
+    // Hands the rates to whoever keeps them; false when they were refused (it has said why).
+    using ApplyFn = std::function<bool(const clsTOdds::Values&)>;
 
-    // Set only by OK; the values are in hundredths of a percent after it.
+    // fnApply is called by OK; the dialog closes only once it has taken the rates (none:
+    // OK closes at once).
+    frmOdds(const clsTOdds::Values& lngValue, const clsTOdds::TeamNames& strTeams, ApplyFn fnApply,
+            QWidget* parent);
+
+    // Set only by an OK that was taken; the values are in hundredths of a percent.
     bool Confirmed() const { return m_odds.Confirmed(); }
     const clsTOdds::Values& Values() const { return m_odds.GetValues(); }
     clsOddsGrid* Grid() const { return m_grid; }
@@ -34,6 +42,7 @@ private:
     void OnOk();
 
     clsTOdds m_odds;
+    ApplyFn m_apply;
     clsOddsGrid* m_grid = nullptr;
     QRadioButton* m_mode10000 = nullptr;
     QRadioButton* m_mode100 = nullptr;

@@ -17,10 +17,11 @@
 
 frmProbability::frmProbability(clsIMessage& message, const std::optional<ProbabilityRecord>& prob,
                                const clsTOdds::TeamNames& strTeams, const VoteRecord& vote,
-                               QWidget* parent)
+                               ApplyFn fnApply, QWidget* parent)
     : QDialog(parent)
     , m_message(message)
     , m_vote(vote)
+    , m_apply(std::move(fnApply))
 {
     setObjectName(QStringLiteral("frmProbability"));
     setWindowTitle(QStringLiteral("予想確率（ユーザー定義）"));
@@ -91,7 +92,7 @@ frmProbability::frmProbability(clsIMessage& message, const std::optional<Probabi
                 Validate();
             });
     connect(fromVote, &QPushButton::clicked, this, &frmProbability::OnFromVote);
-    connect(clear, &QPushButton::clicked, this, [this] { done(Cleared); });
+    connect(clear, &QPushButton::clicked, this, &frmProbability::OnClear);
     connect(m_ok, &QPushButton::clicked, this, &frmProbability::OnOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     ShowTexts();
@@ -101,7 +102,7 @@ frmProbability::frmProbability(clsIMessage& message, const std::optional<Probabi
 void frmProbability::SetMode(std::int32_t lngMode)
 {
     m_entry.SetMode(lngMode);
-    m_grid->SetDecimal(lngMode == clsTProbabilityEntry::kModeOdds);
+    m_grid->SetDecimal(lngMode != clsTProbabilityEntry::kMode10000);
     ShowTexts();
 }
 
@@ -127,7 +128,17 @@ void frmProbability::OnFromVote()
 
 void frmProbability::OnOk()
 {
-    if (m_entry.Ok()) {
-        accept();
+    // A refusal keeps the dialog open with every value typed.
+    if (!m_entry.OkEnabled() || (m_apply && !m_apply(ProbabilityRecord{m_entry.Values()}))) {
+        return;
+    }
+    m_entry.Ok();
+    accept();
+}
+
+void frmProbability::OnClear()
+{
+    if (!m_apply || m_apply(std::nullopt)) {
+        done(Cleared);
     }
 }

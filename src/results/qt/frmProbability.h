@@ -13,6 +13,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <optional>
 
 class QPushButton;
@@ -28,8 +29,15 @@ public:
     // The dialog's result code for クリア: the probabilities are to be removed.
     static constexpr int Cleared = 2;
 
+    // Hands the probabilities (none: クリア) to whoever keeps them; false when they were
+    // refused (it has said why).
+    using ApplyFn = std::function<bool(const std::optional<ProbabilityRecord>&)>;
+
+    // fnApply is called by OK and クリア; the dialog closes only once it has taken the result
+    // (none: at once).
     frmProbability(clsIMessage& message, const std::optional<ProbabilityRecord>& prob,
-                   const clsTOdds::TeamNames& strTeams, const VoteRecord& vote, QWidget* parent);
+                   const clsTOdds::TeamNames& strTeams, const VoteRecord& vote, ApplyFn fnApply,
+                   QWidget* parent);
 
     bool Confirmed() const { return m_entry.Confirmed(); }
     // The probabilities after OK.
@@ -42,9 +50,11 @@ private:
     void Validate();
     void OnFromVote();
     void OnOk();
+    void OnClear();
 
     clsIMessage& m_message;
     VoteRecord m_vote;
+    ApplyFn m_apply;
     clsTProbabilityEntry m_entry;
     clsOddsGrid* m_grid = nullptr;
     QPushButton* m_ok = nullptr;

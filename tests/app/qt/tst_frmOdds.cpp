@@ -17,6 +17,7 @@
 #include "widgets/clsStatusBar.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -75,6 +76,27 @@ QPushButton* Child(QWidget* parent, const char* strName)
 }
 
 // Every row of a dialog's grid typed as three texts (home win, draw, away win).
+// Uneven probabilities: percent with hundredths, odds with no short form, a zero.
+ProbabilityRecord Uneven()
+{
+    const std::int32_t kRows[][3] = {
+        {3333, 3333, 3334}, {4567, 2211, 3222}, {0, 5000, 5000}, {1, 9998, 1}, {3250, 3350, 3400}};
+    ProbabilityRecord p;
+    for (std::size_t m = 0; m < 13; ++m) {
+        for (std::size_t k = 0; k < 3; ++k) {
+            p.Value[k][m] = kRows[m % 5][k];
+        }
+    }
+    return p;
+}
+
+QRadioButton* Mode(QWidget* dialog, const char* strName)
+{
+    auto* option = dialog->findChild<QRadioButton*>(QString::fromLatin1(strName));
+    Q_ASSERT(option != nullptr);
+    return option;
+}
+
 void TypeAllRows(clsOddsGrid* grid, const char* strHome, const char* strDraw, const char* strAway)
 {
     for (int m = 0; m < 13; ++m) {
@@ -92,12 +114,17 @@ class tst_frmOdds : public QObject
 private slots:
     void rowThatDoesNotAddUpKeepsOkDisabled();
     void boxesTakeOnlyTheKeysOfTheRules();
-    void modeHundredRoundsAndComesBackInHundredths();
+    void modeHundredShowsEveryValueAndChangesNone();
     void modeHundredConfirmsInHundredths();
     void voteButtonMakesTheUserDefinedVoteStatus();
     void bothButtonsNeedARound();
     void probabilitiesFromOddsReachTheViewAndTheFile();
     void probabilitiesStartFromTheVoteRatesAndCanBeCleared();
+    void probabilityModesLeaveEveryValueOfTheDocument();
+    void okStaysDisabledWhileTheDocumentWouldRefuse();
+    void refusedRatesKeepTheDialogOpenWithEveryValue();
+    void refusedProbabilitiesKeepTheDialogOpen();
+    void longTeamNamesAreShownWhole();
 };
 
 void tst_frmOdds::rowThatDoesNotAddUpKeepsOkDisabled()
@@ -106,7 +133,7 @@ void tst_frmOdds::rowThatDoesNotAddUpKeepsOkDisabled()
     v[1][4] = 5000;
     v[0][4] = 3000;
     v[2][4] = 1999;
-    frmOdds dialog(v, Teams(), nullptr);
+    frmOdds dialog(v, Teams(), {}, nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("投票率（ユーザー定義）"));
     clsOddsGrid* grid = dialog.Grid();
     QPushButton* ok = Child(&dialog, "cmdOK");
@@ -133,7 +160,7 @@ void tst_frmOdds::rowThatDoesNotAddUpKeepsOkDisabled()
 
 void tst_frmOdds::boxesTakeOnlyTheKeysOfTheRules()
 {
-    frmOdds dialog(EvenRows(), Teams(), nullptr);
+    frmOdds dialog(EvenRows(), Teams(), {}, nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     clsOddsGrid* grid = dialog.Grid();
@@ -165,13 +192,13 @@ void tst_frmOdds::boxesTakeOnlyTheKeysOfTheRules()
     QCOMPARE(grid->Box(2, 12)->accessibleName(), QStringLiteral("13試合目 「2」"));
 }
 
-void tst_frmOdds::modeHundredRoundsAndComesBackInHundredths()
+void tst_frmOdds::modeHundredShowsEveryValueAndChangesNone()
 {
     clsTOdds::Values v = EvenRows();
     v[1][0] = 3333;
     v[0][0] = 3333;
     v[2][0] = 3334;
-    frmOdds dialog(v, Teams(), nullptr);
+    frmOdds dialog(v, Teams(), {}, nullptr);
     clsOddsGrid* grid = dialog.Grid();
     auto* mode100 = dialog.findChild<QRadioButton*>(QStringLiteral("optMode100"));
     auto* mode10000 = dialog.findChild<QRadioButton*>(QStringLiteral("optMode10000"));
@@ -179,23 +206,29 @@ void tst_frmOdds::modeHundredRoundsAndComesBackInHundredths()
     QCOMPARE(mode10000->text(), QStringLiteral("10,000"));
     QVERIFY(mode10000->isChecked());
     QVERIFY(Child(&dialog, "cmdOK")->isEnabled());
-    mode100->click();
-    for (int k = 0; k < 3; ++k) {
-        QCOMPARE(grid->Box(k, 0)->text(), QStringLiteral("33"));
+    // Only the display changes: every value shows as it is, the rows still add up.
+    for (int round = 0; round < 2; ++round) {
+        mode100->click();
+        QCOMPARE(grid->Box(1, 0)->text(), QStringLiteral("33.33"));
+        QCOMPARE(grid->Box(0, 0)->text(), QStringLiteral("33.33"));
+        QCOMPARE(grid->Box(2, 0)->text(), QStringLiteral("33.34"));
+        QCOMPARE(grid->Box(1, 1)->text(), QStringLiteral("30"));
+        QVERIFY(!RowRed(grid, 0));
+        QVERIFY(Child(&dialog, "cmdOK")->isEnabled());
+        mode10000->click();
+        QCOMPARE(grid->Box(1, 0)->text(), QStringLiteral("3333"));
+        QCOMPARE(grid->Box(0, 0)->text(), QStringLiteral("3333"));
+        QCOMPARE(grid->Box(2, 0)->text(), QStringLiteral("3334"));
+        QVERIFY(!RowRed(grid, 0));
     }
-    QVERIFY(RowRed(grid, 0)); // 99
-    QVERIFY(!RowRed(grid, 1));
-    QVERIFY(!Child(&dialog, "cmdOK")->isEnabled());
-    mode10000->click();
-    for (int k = 0; k < 3; ++k) {
-        QCOMPARE(grid->Box(k, 0)->text(), QStringLiteral("3300"));
-    }
-    QVERIFY(RowRed(grid, 0));
+    QTest::mouseClick(Child(&dialog, "cmdOK"), Qt::LeftButton);
+    QVERIFY(dialog.Confirmed());
+    QVERIFY(dialog.Values() == v);
 }
 
 void tst_frmOdds::modeHundredConfirmsInHundredths()
 {
-    frmOdds dialog(EvenRows(), Teams(), nullptr);
+    frmOdds dialog(EvenRows(), Teams(), {}, nullptr);
     dialog.findChild<QRadioButton*>(QStringLiteral("optMode100"))->click();
     clsOddsGrid* grid = dialog.Grid();
     Type(grid->Box(1, 6), "50");
@@ -383,6 +416,187 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
                  ->ProbabilityTable()
                  ->isVisible());
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
+}
+
+void tst_frmOdds::probabilityModesLeaveEveryValueOfTheDocument()
+{
+    RecordingHost host;
+    TempDir dir;
+    CopySampleData(dir, 9001);
+    frmMain window(host.Host(), dir.Str());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    clsDocument& doc = window.Document();
+    const ProbabilityRecord p = Uneven();
+    QVERIFY(doc.SetProbability(p));
+
+    QTest::mouseClick(Child(&window, "cmdProbability"), Qt::LeftButton);
+    auto* dialog = window.findChild<frmProbability*>(QStringLiteral("frmProbability"));
+    QVERIFY(dialog != nullptr);
+    clsOddsGrid* grid = dialog->Grid();
+    for (const char* mode : {"optMode100", "optModeOdds", "optMode10000", "optModeOdds",
+                             "optMode100", "optMode10000"}) {
+        Mode(dialog, mode)->click();
+        QVERIFY2(Child(dialog, "cmdOK")->isEnabled(), mode);
+        QVERIFY2(!RowRed(grid, 0), mode);
+    }
+    Mode(dialog, "optMode100")->click();
+    QCOMPARE(grid->Box(2, 0)->text(), QStringLiteral("33.34"));
+    Mode(dialog, "optModeOdds")->click();
+    QCOMPARE(grid->Box(0, 2)->text(), QString()); // probability 0: no odds
+    Mode(dialog, "optMode10000")->click();
+    for (int m = 0; m < 13; ++m) {
+        for (int k = 0; k < 3; ++k) {
+            QCOMPARE(
+                grid->Box(k, m)->text(),
+                QString::number(p.Value[static_cast<std::size_t>(k)][static_cast<std::size_t>(m)]));
+        }
+    }
+    QTest::mouseClick(Child(dialog, "cmdOK"), Qt::LeftButton);
+    QTRY_VERIFY(window.findChild<frmProbability*>(QStringLiteral("frmProbability")) == nullptr);
+    QVERIFY(doc.Probability() == p);
+    QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
+}
+
+void tst_frmOdds::okStaysDisabledWhileTheDocumentWouldRefuse()
+{
+    RecordingHost host;
+    TempDir dir;
+    CopySampleData(dir, 9001);
+    frmMain window(host.Host(), dir.Str());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    clsDocument& doc = window.Document();
+
+    QTest::mouseClick(Child(&window, "cmdProbability"), Qt::LeftButton);
+    auto* dialog = window.findChild<frmProbability*>(QStringLiteral("frmProbability"));
+    QVERIFY(dialog != nullptr);
+    QTest::mouseClick(Child(dialog, "cmdFromVote"), Qt::LeftButton);
+    QPushButton* ok = Child(dialog, "cmdOK");
+    QVERIFY(ok->isEnabled());
+    clsOddsGrid* grid = dialog->Grid();
+    // Match 11 typed as 34 / 33 / 34 %, then shown as odds: still 101 %.
+    Mode(dialog, "optMode100")->click();
+    Type(grid->Box(1, 10), "34");
+    Type(grid->Box(0, 10), "33");
+    Type(grid->Box(2, 10), "34");
+    Mode(dialog, "optModeOdds")->click();
+    QVERIFY(RowRed(grid, 10));
+    QVERIFY(!ok->isEnabled());
+    ProbabilityRecord refused;
+    refused.Value[1][10] = 3400;
+    refused.Value[0][10] = 3300;
+    refused.Value[2][10] = 3400;
+    const QString why = QString::fromStdString(ProbabilityRecord::CheckMatch(refused.Value, 10));
+    QVERIFY(why.startsWith(QStringLiteral("11試合目の確率の合計が 10100 です")));
+    QCOMPARE(grid->Box(0, 10)->toolTip(), why);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!doc.Probability());
+    // Odds typed into the match take the margin out: the document will take it now.
+    Type(grid->Box(1, 10), "2.5");
+    QVERIFY(!RowRed(grid, 10));
+    QVERIFY(ok->isEnabled());
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QTRY_VERIFY(window.findChild<frmProbability*>(QStringLiteral("frmProbability")) == nullptr);
+    QVERIFY(doc.Probability().has_value());
+    QCOMPARE(doc.Probability()->Check(), std::string());
+    QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
+}
+
+void tst_frmOdds::refusedRatesKeepTheDialogOpenWithEveryValue()
+{
+    RecordingHost host;
+    TempDir dir;
+    CopySampleData(dir, 9001);
+    frmMain window(host.Host(), dir.Str());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    clsDocument& doc = window.Document();
+
+    QTest::mouseClick(Child(&window, "cmdUser"), Qt::LeftButton);
+    auto* dialog = window.findChild<frmOdds*>(QStringLiteral("frmOdds"));
+    QVERIFY(dialog != nullptr);
+    TypeAllRows(dialog->Grid(), "4512", "3021", "2467");
+    Mode(dialog, "optMode100")->click();
+    // The round goes while the dialog is open: the document refuses rates without one.
+    QVERIFY(doc.SetKaisaikai(0));
+    QTest::mouseClick(Child(dialog, "cmdOK"), Qt::LeftButton);
+    QCOMPARE(int(host.Messages.size()), 1);
+    QCOMPARE(QString::fromStdString(host.Messages[0].Text),
+             QStringLiteral("開催回を設定して下さい"));
+    QVERIFY(window.findChild<frmOdds*>(QStringLiteral("frmOdds")) == dialog);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!dialog->Confirmed());
+    QCOMPARE(dialog->Grid()->Box(1, 12)->text(), QStringLiteral("45.12"));
+    QCOMPARE(dialog->Values()[0][12], 3021);
+    QVERIFY(doc.Vote().Match[12].Votes[1].ToInt64() != 4512);
+
+    // With the round back the same values are taken.
+    QVERIFY(doc.SetKaisaikai(9001));
+    QTest::mouseClick(Child(dialog, "cmdOK"), Qt::LeftButton);
+    QTRY_VERIFY(window.findChild<frmOdds*>(QStringLiteral("frmOdds")) == nullptr);
+    QCOMPARE(doc.Vote().Match[12].Votes[0].ToInt64(), std::int64_t{3021});
+    QCOMPARE(doc.Vote().Match[12].Rate[1].FormatNumber(2, false), std::string("45.12"));
+}
+
+void tst_frmOdds::refusedProbabilitiesKeepTheDialogOpen()
+{
+    RecordingHost host;
+    int calls = 0;
+    bool take = false;
+    std::optional<ProbabilityRecord> taken;
+    frmProbability dialog(
+        host.Host().Message, Uneven(), Teams(), VoteRecord{},
+        [&](const std::optional<ProbabilityRecord>& prob) {
+            ++calls;
+            taken = prob;
+            return take;
+        },
+        nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    Mode(&dialog, "optModeOdds")->click();
+    Type(dialog.Grid()->Box(2, 1), "4");
+    const QString typed = dialog.Grid()->Box(2, 1)->text();
+    QTest::mouseClick(Child(&dialog, "cmdOK"), Qt::LeftButton);
+    QCOMPARE(calls, 1);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!dialog.Confirmed());
+    QCOMPARE(dialog.Grid()->Box(2, 1)->text(), typed);
+    // クリア refused: still open.
+    QTest::mouseClick(Child(&dialog, "cmdClear"), Qt::LeftButton);
+    QCOMPARE(calls, 2);
+    QVERIFY(!taken);
+    QVERIFY(dialog.isVisible());
+    take = true;
+    QTest::mouseClick(Child(&dialog, "cmdOK"), Qt::LeftButton);
+    QCOMPARE(calls, 3);
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(dialog.Confirmed());
+    QVERIFY(taken.has_value());
+    QVERIFY(*taken == dialog.Result());
+    QCOMPARE(taken->Value[0][0], 3333);
+}
+
+void tst_frmOdds::longTeamNamesAreShownWhole()
+{
+    clsTOdds::TeamNames teams = Teams();
+    teams[7] = {"北海道コンサドーレ札幌", "ウェスト・ブロムウィッチ・アルビオン"};
+    frmOdds dialog(EvenRows(), teams, {}, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    clsGridView* table = dialog.Grid()->Table();
+    const QFontMetrics metrics(table->font());
+    for (const int side : {0, 1}) {
+        const QString name = QString::fromStdString(teams[7][static_cast<std::size_t>(side)]);
+        const int column = side == 0 ? 1 : 5;
+        QVERIFY2(table->columnWidth(column) >= metrics.horizontalAdvance(name) + 2,
+                 qPrintable(name));
+        // The whole grid stays inside the dialog.
+        QVERIFY(table->mapTo(&dialog, QPoint(table->width(), 0)).x() <= dialog.width());
+    }
+    QVERIFY(table->columnWidth(2) < table->columnWidth(1));
 }
 
 KELVRA_QTEST(tst_frmOdds)
