@@ -139,6 +139,11 @@ void clsDocument::RaiseChanged(std::uint32_t lngParts)
     m_changed.Raise(lngParts);
 }
 
+void clsDocument::RaiseShown(std::uint32_t lngParts)
+{
+    m_changed.Raise(lngParts);
+}
+
 bool clsDocument::SetProbability(const std::optional<ProbabilityRecord>& prob)
 {
     if (!CanEdit()) {
@@ -798,7 +803,17 @@ bool clsDocument::SetJoukenPage(std::int32_t lngPage)
         return false;
     }
     m_joukenPage = lngPage;
-    RaiseChanged(PartConditions | (FollowTaishou() ? PartMulti : 0u));
+    RaiseShown(PartConditions | (FollowTaishou() ? PartMulti : 0u));
+    return true;
+}
+
+bool clsDocument::ShowJoukenTab(JoukenKind kind, std::int32_t lngTab)
+{
+    if (!CanEdit()) {
+        return false;
+    }
+    m_joukenPanels.Table(kind).ShowTab(lngTab);
+    RaiseShown(PartConditions | (FollowTaishou() ? PartMulti : 0u));
     return true;
 }
 

@@ -254,6 +254,9 @@ public:
     // The condition tab shown: 0 金額, 1 本命, 2 人気, 3 勝敗, 4 補正. On a table page the multi's
     // target cells are the table's; on the others every cell is one. New and loads show page 0.
     bool SetJoukenPage(std::int32_t lngPage);
+    // Shows tab lngTab of the kind's table. Like the page, a view of the conditions, not a
+    // change of them: the work stays unmodified.
+    bool ShowJoukenTab(JoukenKind kind, std::int32_t lngTab);
     std::int32_t JoukenPage() const { return m_joukenPage; }
 
     // Condition panel views: the platform services their own helpers report through (the yen
@@ -326,6 +329,9 @@ private:
     void ApplyRecord(const DataFileRecord& rec, bool blnDataFlag, std::int32_t lngDataVersion);
     void RecountFrame();
     void RaiseChanged(std::uint32_t lngParts);
+    // The parts are only shown differently (a page, a tab): the views follow, the work is as
+    // it was.
+    void RaiseShown(std::uint32_t lngParts);
     VoteRecord ValueVote() const;
     // Runs a question to the value cache under the silent work lock: its events change nothing.
     template <typename F> auto AskValue(F&& fn);

@@ -58,24 +58,17 @@ int CmdDownload(clsTerminalHost& host, const std::string& strHome,
 
     bool ok = false;
     std::string file;
-    clsWinInet* inet = nullptr;
     if (args[0] == "schedule") {
         ok = main.GetSchedule(false);
         file = main.CheckScheduleFile() ? clsXmlSchedule(host, strHome).GetFileName(round, "") : "";
-        inet = &main.ScheduleLoader().Reader().Fetcher().WinInet();
     } else if (args[0] == "vote") {
         ok = main.GetVote(false);
         file = main.CheckVoteFile() ? clsXmlVote(host, strHome).GetFileName(round, "") : "";
-        inet = &main.VoteLoader().Reader().Fetcher().WinInet();
     } else {
         ok = main.GetResult(false);
         file = main.CheckResultFile() ? clsXmlResult(host, strHome).GetFileName(round, "") : "";
-        inet = &main.ResultLoader().Reader().Fetcher().WinInet();
     }
     if (!ok) {
-        if (!inet->LastError().empty()) {
-            host.ShowMessage(MsgIcon::Error, inet->LastError(), "");
-        }
         return 1;
     }
     // The record was read but its file could not be written; the store has said why.

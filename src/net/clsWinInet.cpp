@@ -128,6 +128,51 @@ struct WinInetTransfer
         return {};
     }
 
+    // The same reason in the player's words, for the failure message; "" when the body stands.
+    std::string Reason(CURLcode rc, long status, curl_off_t elapsedUs) const
+    {
+        const clsWinInet& o = owner;
+        const auto seconds = [](std::int32_t ms) { return std::to_string((ms + 999) / 1000); };
+        if (tooLarge) {
+            return "サーバーの応答が大きすぎます（" + std::to_string(o.m_maxBodyBytes) +
+                   " バイトを超えました）。";
+        }
+        if (stalled) {
+            return "サーバーからの受信が " + seconds(o.m_receiveTimeoutMs) +
+                   " 秒止まりました。時間をおいてお試し下さい。";
+        }
+        if (overDeadline || (rc == CURLE_OPERATION_TIMEDOUT && o.m_totalTimeoutMs > 0 &&
+                             elapsedUs / 1000 >= o.m_totalTimeoutMs)) {
+            return "受信が " + seconds(o.m_totalTimeoutMs) +
+                   " 秒で終わりませんでした。時間をおいてお試し下さい。";
+        }
+        if (tooSlow) {
+            return "サーバーからの受信が遅すぎます。時間をおいてお試し下さい。";
+        }
+        switch (rc) {
+        case CURLE_OK:
+            break;
+        case CURLE_COULDNT_RESOLVE_HOST:
+        case CURLE_COULDNT_RESOLVE_PROXY:
+        case CURLE_COULDNT_CONNECT:
+            return "サーバーに接続できません。ネットワークの接続をお確かめ下さい。（" +
+                   std::string(curl_easy_strerror(rc)) + "）";
+        case CURLE_OPERATION_TIMEDOUT:
+            return "サーバーが応答しません。時間をおいてお試し下さい。";
+        default:
+            return "通信に失敗しました（" + std::string(curl_easy_strerror(rc)) + "）。";
+        }
+        if (status == 404 || status == 410) {
+            return "サイトにこの回のページがありません（サーバーの応答 " + std::to_string(status) +
+                   "）。";
+        }
+        if (status < 200 || status > 299) {
+            return "サーバーがページを返しませんでした（サーバーの応答 " + std::to_string(status) +
+                   "）。";
+        }
+        return {};
+    }
+
     static std::int64_t MsBetween(std::chrono::steady_clock::time_point from,
                                   std::chrono::steady_clock::time_point to)
     {
@@ -304,9 +349,11 @@ std::int32_t clsWinInet::GetHttpData(std::string_view strUrl, std::string& bytRe
     bytRecvData.clear();
     m_lastStatus = 0;
     m_lastError.clear();
+    m_lastReason.clear();
     BusyScope busy(m_busy);
     if (strUrl.empty()) {
         m_lastError = "URL is empty";
+        m_lastReason = "ページのアドレスがありません。";
         return 0;
     }
     if (m_progressOpen) {
@@ -336,11 +383,13 @@ std::int32_t clsWinInet::GetHttpData(std::string_view strUrl, std::string& bytRe
             AddLine("[コネクション終了]");
         }
         m_lastError = transfer.Failure(rc, status, elapsedUs);
+        m_lastReason = transfer.Reason(rc, status, elapsedUs);
         if (m_lastError.empty()) {
             bytRecvData = std::move(transfer.body);
         }
     } else {
         m_lastError = "the HTTP library could not be started";
+        m_lastReason = "通信の準備ができませんでした。";
     }
 
     if (m_progressOpen && m_progressClose) {

@@ -80,6 +80,8 @@ public:
     // nothing ("" after a success), for front ends that explain a failure.
     std::int32_t LastHttpStatus() const override { return m_lastStatus; }
     const std::string& LastError() const { return m_lastError; }
+    // Why, in the words of the failure message shown to the player ("" after a success).
+    const std::string& LastReason() const { return m_lastReason; }
 
 private:
     friend struct WinInetTransfer;
@@ -107,4 +109,5 @@ private:
     std::int32_t m_pendingDots = 0;
     std::int32_t m_lastStatus = 0;
     std::string m_lastError;
+    std::string m_lastReason;
 };

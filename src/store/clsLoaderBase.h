@@ -124,6 +124,10 @@ protected:
                     xml.SetRecord(rec);
                     return xml.XmlSave(xml.GetFileName(rec.Kaisaikai, rec.Kumi));
                 });
+            } else if (m_fault.empty()) {
+                // A page that never came: the player needs to know whether to check the round,
+                // the network or just wait.
+                m_fault = Page().Fetcher().WinInet().LastReason();
             }
             m_unpublished = Page().Unpublished();
         } catch (const std::exception& e) {

@@ -115,11 +115,41 @@ TEST_F(RoundControllerTest, NoAndFailuresAndUnpublishedPages)
     EXPECT_FALSE(main.GetResult(false));
     ASSERT_EQ(host.Messages.size(), 2u);
     EXPECT_EQ(host.Messages[1].Icon, MsgIcon::Warning);
-    EXPECT_EQ(host.Messages[1].Text, "インターネットよりダウンロードに失敗しました。");
+    // It says why, so the player checks the round number rather than the network.
+    EXPECT_EQ(host.Messages[1].Text, "インターネットよりダウンロードに失敗しました。\r\n"
+                                     "サイトにこの回のページがありません（サーバーの応答 404）。");
     EXPECT_EQ(host.Messages[1].Caption, " くじ結果");
 
     EXPECT_FALSE(site.StoreFileExists("toto_Vote", "toto_vote_1237.xml"));
     EXPECT_FALSE(std::filesystem::exists(site.Home.Path() / "SysData" / "toto_Result"));
+}
+
+TEST_F(RoundControllerTest, ASiteThatCannotBeReachedIsToldApartFromAMissingPage)
+{
+    // Nothing listens on port 1 of the loopback address.
+    TotoSettings settings = site.Settings;
+    settings.totoOfficialScheduleUrl = "http://127.0.0.1:1/schedule?holdCntId=";
+    clsTMain offline(host.Host(), settings, site.Home.Str());
+    offline.Initialize();
+    offline.SetKaisaikai(1234);
+    EXPECT_FALSE(offline.GetSchedule(false));
+    ASSERT_EQ(host.Messages.size(), 1u);
+    const std::string& text = host.Messages[0].Text;
+    EXPECT_EQ(text.rfind("インターネットよりダウンロードに失敗しました。\r\n"
+                         "サーバーに接続できません。ネットワークの接続をお確かめ下さい。",
+                         0),
+              0u)
+        << text;
+    EXPECT_EQ(text.find("404"), std::string::npos) << text;
+
+    // The next download starts without the last one's reason.
+    host.Messages.clear();
+    main.SetKaisaikai(4321);
+    EXPECT_FALSE(main.GetResult(false));
+    main.SetKaisaikai(1237);
+    EXPECT_FALSE(main.GetVote(false));
+    ASSERT_EQ(host.Messages.size(), 2u);
+    EXPECT_EQ(host.Messages[1].Text, "第1237回 投票状況は発表されていません。");
 }
 
 TEST_F(RoundControllerTest, InvalidRecordsAreHeldButNeverStored)

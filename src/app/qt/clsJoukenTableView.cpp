@@ -232,7 +232,7 @@ void clsJoukenTableView::Refresh()
 
 void clsJoukenTableView::OnTabChanged(int lngTab)
 {
-    Edit([&](clsXJoken1& t) { t.ShowTab(lngTab); });
+    m_doc.ShowJoukenTab(m_kind, lngTab);
     // A refused edit keeps the tab the document shows, and is no tab click.
     Refresh();
     if (Table().CurrentTab() == lngTab) {
