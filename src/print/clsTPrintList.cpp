@@ -2,6 +2,7 @@
 
 #include "lottery/clsTMoney.h"
 #include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 #include "print/clsTPrintCard.h"
 
 #include <algorithm>
@@ -183,7 +184,7 @@ std::vector<PrintOp> clsTPrintList::PageOps(const PrintListInput& input, std::in
         page.Text(kLeft, kInfoY, clsTPrintCard::FitCells("ファイル：" + input.FileName, room),
                   kPoints);
     }
-    for (std::int32_t m = 1; m <= clsTNumber::Matches; ++m) {
+    for (std::int32_t m = 1; m <= clsToto::kMatchCount; ++m) {
         const bool left = m <= kMatchesLeft;
         const std::int32_t line = left ? m - 1 : m - 1 - kMatchesLeft;
         const auto i = static_cast<std::size_t>(m - 1);
@@ -192,7 +193,7 @@ std::vector<PrintOp> clsTPrintList::PageOps(const PrintListInput& input, std::in
     }
 
     page.RightText(kNoRight, kHeadY, "No.", kPoints);
-    for (std::int32_t m = 1; m <= clsTNumber::Matches; ++m) {
+    for (std::int32_t m = 1; m <= clsToto::kMatchCount; ++m) {
         page.CentredText(OutcomeX(m), kHeadY, std::to_string(m), kPoints);
     }
     for (std::size_t g = 0; g < kPayoutRight.size(); ++g) {
@@ -210,7 +211,7 @@ std::vector<PrintOp> clsTPrintList::PageOps(const PrintListInput& input, std::in
         page.RightText(kNoRight, y, std::to_string(i + 1), kPoints);
         clsTNumber::ByteKousei kousei{};
         clsTNumber::NoToByte(input.Singles[i], kousei);
-        for (std::int32_t m = 1; m <= clsTNumber::Matches; ++m) {
+        for (std::int32_t m = 1; m <= clsToto::kMatchCount; ++m) {
             page.CentredText(OutcomeX(m), y, OutcomeText(kousei[static_cast<std::size_t>(m - 1)]),
                              kPoints);
         }

@@ -7,6 +7,7 @@
 
 #include "lottery/ScheduleRecord.h"
 #include "lottery/VoteRecord.h"
+#include "lottery/clsToto.h"
 #include "print/PrintOp.h"
 
 #include <array>
@@ -22,8 +23,8 @@ struct PrintListInput
     std::string Kumi;
     std::string FileName;
     // Team names of each match, index 0 = match 1; an empty name prints as nothing.
-    std::array<std::string, 13> Home;
-    std::array<std::string, 13> Away;
+    std::array<std::string, clsToto::kMatchCount> Home;
+    std::array<std::string, clsToto::kMatchCount> Away;
     // Ticket numbers in list order.
     std::vector<std::int32_t> Singles;
     // Estimated payout of grade 1, 2 and 3 of each ticket at its position; all empty when
