@@ -147,6 +147,9 @@ frmMain::frmMain(clsHost host, std::string strProgramDir, const TotoSettings& se
     , m_gate(
           m_host.Message, [this] { return m_doc.Running(); }, [this] { return m_doc.WorkLock(); })
     , m_shell(m_host.Opener, m_host.Pump, m_host.Message, m_programDir)
+    , m_userDataFolder(m_fso.GetFullPath("UserData/Kelvra"))
+    , m_files(m_doc, m_gate, m_qtFileDialog, m_userDataFolder,
+              [this](clsFileCommands::Page page) { ShowPage(static_cast<int>(page)); })
 {
     setObjectName(QStringLiteral("frmMain"));
     SetMenuChooser(nullptr);
@@ -161,7 +164,6 @@ frmMain::frmMain(clsHost host, std::string strProgramDir, const TotoSettings& se
     m_statusBar->setObjectName(QStringLiteral("statusBar"));
     m_statusBar->AddPanel(0);
     setStatusBar(m_statusBar);
-    m_userDataFolder = m_fso.GetFullPath("UserData/Kelvra");
     m_fso.FolderCheck(m_userDataFolder);
     setWindowTitle(basQtText::ToQ(clsDocument::TitleFor({})));
     m_chkDownloadMessage->setChecked(m_settings.DownloadMessage);
@@ -702,104 +704,47 @@ void frmMain::OnFilePrint()
 
 void frmMain::SetFileDialog(clsIFileDialog* objDialog)
 {
-    m_fileDialog = objDialog != nullptr ? objDialog : &m_qtFileDialog;
+    m_files.SetDialog(objDialog != nullptr ? *objDialog : m_qtFileDialog);
 }
 
 void frmMain::JoukenFileOpen()
 {
-    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
-        return;
-    }
-    using namespace basFileCommand;
-    const std::string strFile =
-        WithExtension(m_fileDialog->Open(std::string(kOpenCaption), std::string(kJoukenFilter),
-                                         std::string(), m_userDataFolder),
-                      kJoukenExtension);
-    if (!strFile.empty() && m_doc.FileLoadDRD(strFile, false, true)) {
-        ShowPage(PageMulti);
-    }
+    m_files.JoukenOpen();
 }
 
 void frmMain::JoukenFileSave()
 {
-    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
-        return;
-    }
-    using namespace basFileCommand;
-    const std::string strFile =
-        WithExtension(m_fileDialog->Save(std::string(kSaveCaption), std::string(kJoukenFilter),
-                                         std::string(kJoukenProposedName), m_userDataFolder),
-                      kJoukenExtension);
-    if (!strFile.empty()) {
-        m_doc.FileSaveDRD(strFile, false, true);
-    }
+    m_files.JoukenSave();
 }
-
-// The work-file commands.
 
 void frmMain::FileNew()
 {
-    if (!m_gate.MayRun(clsCommandGate::Command::Menu) || !ConfirmDiscard()) {
-        return;
-    }
-    ShowPage(PageHome);
-    m_doc.New();
+    m_files.New();
 }
 
 bool frmMain::FileOpen()
 {
-    if (!m_gate.MayRun(clsCommandGate::Command::Menu) || !ConfirmDiscard()) {
-        return false;
-    }
-    using namespace basFileCommand;
-    const std::string strFile = WithExtension(
-        m_fileDialog->Open(std::string(kOpenCaption), std::string(kDataFilter),
-                           DataProposedName(m_doc.Kaisaikai(), m_doc.Kumi()), m_userDataFolder),
-        kDataExtension);
-    return !strFile.empty() && OpenDataFile(strFile);
+    return m_files.Open();
 }
 
 bool frmMain::OpenDataFile(const std::string& strFileName)
 {
-    if (!m_gate.MayRun(clsCommandGate::Command::Menu) ||
-        !m_doc.FileLoadDRD(strFileName, true, true)) {
-        return false;
-    }
-    ShowPage(PageMulti);
-    return true;
+    return m_files.OpenFile(strFileName);
 }
 
 bool frmMain::FileSave()
 {
-    if (m_doc.CurrentFile().empty()) {
-        return FileSaveAs();
-    }
-    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
-        return false;
-    }
-    return m_doc.FileSaveDRD(m_doc.CurrentFile(), true, true);
+    return m_files.Save();
 }
 
 bool frmMain::FileSaveAs()
 {
-    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
-        return false;
-    }
-    using namespace basFileCommand;
-    const std::string strFile = WithExtension(
-        m_fileDialog->Save(std::string(kSaveCaption), std::string(kDataFilter),
-                           DataProposedName(m_doc.Kaisaikai(), m_doc.Kumi()), m_userDataFolder),
-        kDataExtension);
-    return !strFile.empty() && m_doc.FileSaveDRD(strFile, true, true);
+    return m_files.SaveAs();
 }
 
 bool frmMain::ConfirmDiscard()
 {
-    // Nothing may be dropped or saved while a run, a batch or a file operation holds the work.
-    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
-        return false;
-    }
-    return m_doc.QuerySaveChanges([this] { return FileSave(); });
+    return m_files.ConfirmDiscard();
 }
 
 void frmMain::OnHelpManual()
@@ -992,67 +937,22 @@ void frmMain::RemoveDuplicateSingles()
 
 void frmMain::CsvOpen()
 {
-    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
-        return;
-    }
-    if (!ConfirmDiscard()) {
-        return;
-    }
-    using namespace basFileCommand;
-    const std::string strFile = WithExtension(
-        m_fileDialog->Open(std::string(kOpenCaption), std::string(kCsvFilter),
-                           clsTFileCSV::GetCsvFileName(m_doc.Kaisaikai(), m_doc.Kumi()),
-                           m_userDataFolder),
-        kCsvExtension);
-    if (!strFile.empty() && m_doc.CsvOpen(strFile)) {
-        ShowPage(PageSingle);
-    }
+    m_files.CsvOpen();
 }
 
 void frmMain::CsvSave()
 {
-    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
-        return;
-    }
-    using namespace basFileCommand;
-    const std::string strFile = WithExtension(
-        m_fileDialog->Save(std::string(kSaveCaption), std::string(kCsvFilter),
-                           clsTFileCSV::GetCsvFileName(m_doc.Kaisaikai(), m_doc.Kumi()),
-                           m_userDataFolder),
-        kCsvExtension);
-    if (!strFile.empty()) {
-        m_doc.CsvSave(strFile);
-    }
+    m_files.CsvSave();
 }
 
 void frmMain::CsvAdd()
 {
-    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
-        return;
-    }
-    using namespace basFileCommand;
-    const std::string strFile =
-        WithExtension(m_fileDialog->Open(std::string(kCsvAddCaption), std::string(kCsvFilter),
-                                         std::string(), m_userDataFolder),
-                      kCsvExtension);
-    if (!strFile.empty() && m_doc.CsvAdd(strFile)) {
-        ShowPage(PageSingle);
-    }
+    m_files.CsvAdd();
 }
 
 void frmMain::CsvDel()
 {
-    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
-        return;
-    }
-    using namespace basFileCommand;
-    const std::string strFile =
-        WithExtension(m_fileDialog->Open(std::string(kCsvDelCaption), std::string(kCsvFilter),
-                                         std::string(), m_userDataFolder),
-                      kCsvExtension);
-    if (!strFile.empty() && m_doc.CsvDel(strFile)) {
-        ShowPage(PageSingle);
-    }
+    m_files.CsvDel();
 }
 
 void frmMain::ClipboardCopy(int lngItem)

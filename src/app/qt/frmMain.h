@@ -6,6 +6,7 @@
 
 #include "app/clsCommandGate.h"
 #include "app/clsDocument.h"
+#include "app/clsFileCommands.h"
 #include "app/clsKelvraIni.h"
 #include "app/clsTGame.h"
 #include "app/qt/clsProgressWait.h"
@@ -203,7 +204,7 @@ private:
     clsSubscription m_docChanged;
     std::string m_userDataFolder;
     clsQtFileDialog m_qtFileDialog{this};
-    clsIFileDialog* m_fileDialog = &m_qtFileDialog;
+    clsFileCommands m_files;
 
     QStackedWidget* m_pages = nullptr;
     clsSideMenu* m_sideMenu = nullptr;
