@@ -6,7 +6,7 @@
 // Changed with the parts it changed. The main window (frmMain) owns one for its lifetime and
 // kelvra-cli's basCliWork one per command, each together with the round controller it is given.
 
-#include "app/clsCommandGate.h"
+#include "app/clsEditContext.h"
 #include "app/clsTicketSet.h"
 #include "base/FileStamp.h"
 #include "base/clsErrorReporter.h"
@@ -78,10 +78,13 @@ public:
 
     // False while a run or a file load or save is under way: the commands that change the work
     // then refuse (return false, change nothing), as a run reads the work while it pumps events.
-    bool CanEdit() const { return !Running() && !m_workLock; }
+    bool CanEdit() const { return m_edit.CanEdit(); }
+    // May this edit or command run now: the run, the work lock and the batch in one place.
+    const clsEditContext& Edit() const { return m_edit; }
+    clsEditContext& Edit() { return m_edit; }
 
     // What a command refused by CanEdit says (LastFailure of a load or save; the window shows it).
-    static constexpr std::string_view kBusyWarning = clsCommandGate::kRunningWarning;
+    static constexpr std::string_view kBusyWarning = clsEditContext::kRunningWarning;
 
     // Clears marks, run result, messages, conditions and engine settings; forgets the file.
     bool New();
@@ -231,7 +234,7 @@ public:
     const CellFlags& Covered() const { return m_covered; }
     const std::string& CurrentFile() const { return m_currentFile; }
     const std::string& RoundLabel() const { return m_roundLabel; }
-    bool WorkLock() const { return m_workLock; }
+    bool WorkLock() const { return m_edit.WorkLock(); }
 
     // Pop-up menus and the composition analysis.
     // The multi grid's menus (frmMenu's mnuMulti, mnuMultiT) go through this chooser; null
@@ -339,6 +342,7 @@ private:
     bool FollowTaishou();
 
     clsHost m_host;
+    clsEditContext m_edit;
     clsErrorReporter m_err;
     clsTMain& m_main;
     MessageTrail m_trail;
@@ -377,7 +381,6 @@ private:
     std::string m_roundLabel;
     bool m_inRun = false;
     bool m_stoppedInExtraction = false;
-    bool m_workLock = false;
     std::string m_lastFailure;
     // Ticket-set commands: the one way a new list reaches the document and both views.
     bool ReplaceSingles(std::vector<std::int32_t> lngSingle);

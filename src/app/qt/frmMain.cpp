@@ -144,8 +144,7 @@ frmMain::frmMain(clsHost host, std::string strProgramDir, const TotoSettings& se
     , m_game2(m_host.Message, m_programDir)
     , m_inet(m_host.Message, m_host.Busy, m_progressWait)
     , m_drovane(m_host, m_inet, m_programDir, std::move(strMakerSite))
-    , m_gate(
-          m_host.Message, [this] { return m_doc.Running(); }, [this] { return m_doc.WorkLock(); })
+    , m_gate(m_doc.Edit())
     , m_shell(m_host.Opener, m_host.Pump, m_host.Message, m_programDir)
     , m_userDataFolder(m_fso.GetFullPath("UserData/Kelvra"))
     , m_files(m_doc, m_gate, m_qtFileDialog, m_userDataFolder,
@@ -601,7 +600,7 @@ void frmMain::OnDocumentChanged(std::uint32_t lngParts)
 
 void frmMain::UpdateBusyControls()
 {
-    const bool busy = m_gate.Running() || m_gate.WorkLock() || m_gate.Batch();
+    const bool busy = m_gate.Busy();
     m_multiPage->SetBusy(busy);
     m_roundBox->setEnabled(!busy);
     m_kumiBox->setEnabled(!busy);
