@@ -37,8 +37,7 @@ protected:
     clsHost host = rec.Host();
     clsTMain main{host, basTotoSettings::Defaults(), dir.Str()};
     clsDocument doc{host, main, 42};
-    bool running = false;
-    clsCommandGate gate{rec, [this] { return running; }, [this] { return doc.WorkLock(); }};
+    clsCommandGate gate{doc.Edit()};
     ScriptedFileDialog dialog;
     std::vector<Page> pages;
     // The page callback also notes the file the work had when the page came up.
@@ -81,7 +80,8 @@ TEST_F(FileCommands, ACancelledOrFailedOpenKeepsTheWorkAndThePage)
 TEST_F(FileCommands, TheGateRefusesEveryCommandBeforeAnyDialog)
 {
     LoadSample();
-    running = true;
+    // A batch holds the work: the window's commands are refused without a word.
+    gate.SetBatch(true);
     dialog.Push(Path("x"));
     EXPECT_FALSE(files.Open());
     EXPECT_FALSE(files.SaveAs());
@@ -99,6 +99,7 @@ TEST_F(FileCommands, TheGateRefusesEveryCommandBeforeAnyDialog)
     EXPECT_TRUE(pages.empty());
     EXPECT_EQ(doc.CurrentFile(), Path("sample.drd"));
     EXPECT_TRUE(rec.Questions.empty());
+    EXPECT_TRUE(rec.Messages.empty());
 }
 
 TEST_F(FileCommands, SaveWritesTheCurrentFileAndSaveAsAsksWhere)
