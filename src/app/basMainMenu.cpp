@@ -2,6 +2,7 @@
 
 #include "app/clsDocument.h"
 #include "app/clsTicketSet.h"
+#include "base/PopupMenu.h"
 #include "lottery/clsToto.h"
 
 #include <optional>
@@ -145,5 +146,41 @@ bool Enabled(Item id, const State& state)
         break;
     }
     return true;
+}
+
+PopupMenu SortMenu(const State& state)
+{
+    PopupMenu menu;
+    menu.Name = "mnuEdit_Sort";
+    for (int id = static_cast<int>(I::EditSortPayout1);
+         id <= static_cast<int>(I::EditSortAscending); ++id) {
+        const auto item = static_cast<I>(id);
+        if (item == I::EditSortResult) {
+            continue;
+        }
+        const ItemInfo& info = Info(item);
+        if (info.SeparatorBefore) {
+            PopupMenuItem separator;
+            separator.Caption = "-";
+            menu.Items.push_back(separator);
+        }
+        PopupMenuItem entry;
+        entry.Caption = std::string(info.Caption);
+        entry.Visible = Visible(item, state);
+        entry.Enabled = Enabled(item, state);
+        entry.Checked = Checked(item, state);
+        entry.Index = id + 1;
+        menu.Items.push_back(entry);
+    }
+    return menu;
+}
+
+std::optional<Item> SortMenuChoice(const PopupMenuItem* chosen)
+{
+    if (chosen == nullptr || chosen->Index <= 0 ||
+        chosen->Index > static_cast<int>(I::EditSortAscending) + 1) {
+        return std::nullopt;
+    }
+    return static_cast<I>(chosen->Index - 1);
 }
 } // namespace basMainMenu
