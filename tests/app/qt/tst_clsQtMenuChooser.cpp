@@ -6,6 +6,7 @@
 #include "app/frmMenu.h"
 #include "app/qt/clsQtMenuChooser.h"
 #include "app/qt/frmMain.h"
+#include "support/MainWindowFixture.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
@@ -132,8 +133,8 @@ void tst_clsQtMenuChooser::mainWindowForwardsToTheChooserSet()
 
     // The document's multi menus arrive at the chooser set on the window.
     scripted.Push({"△ 大穴"});
-    QVERIFY(window.Document().MultiMouseDown(clsTMulti::Button::Right, 1, 0));
-    QCOMPARE(window.Document().Multi().Value()[1][0], 4);
+    QVERIFY(MainWindowFixture::DocOf(window).MultiMouseDown(clsTMulti::Button::Right, 1, 0));
+    QCOMPARE(MainWindowFixture::DocOf(window).Multi().Value()[1][0], 4);
     QCOMPARE(scripted.Shown().size(), size_t{1});
     QVERIFY(scripted.Errors().empty());
 

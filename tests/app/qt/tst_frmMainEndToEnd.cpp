@@ -568,11 +568,11 @@ void tst_frmMainEndToEnd::fileWorkKeepsTheEditorsDisabledAndTheWindowOpen()
 
     const fs::path file = w.dir.Path() / "UserData" / "big.drd";
     w.dialog.Push(file.string());
-    QVERIFY(w.window->FileSaveAs());
+    QVERIFY(w.Files().SaveAs());
     check("save");
     QVERIFY(!doc.Modified());
     w.dialog.Push(file.string());
-    QVERIFY(w.window->FileOpen());
+    QVERIFY(w.Files().Open());
     check("load");
     QCOMPARE(doc.CurrentFile(), file.string());
 
@@ -580,7 +580,7 @@ void tst_frmMainEndToEnd::fileWorkKeepsTheEditorsDisabledAndTheWindowOpen()
     QVERIFY(doc.CsvSave(csv.string()));
     check("CSV save");
     w.dialog.Push(csv.string());
-    w.window->CsvOpen();
+    w.Files().CsvOpen();
     check("CSV open");
     QVERIFY(doc.CurrentFile().empty());
     w.host.OnDoEvents = nullptr;

@@ -9,6 +9,7 @@
 #include "app/qt/basQtMain.h"
 #include "app/qt/frmMain.h"
 #include "base/qt/basQtText.h"
+#include "support/MainWindowFixture.h"
 #include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
@@ -87,7 +88,7 @@ void tst_frmMainFiles::saveAsThenReopenRestoresTheWork()
     window.SetFileDialog(&dialog);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     auto* roundBox = window.findChild<QSpinBox*>(QStringLiteral("txtKaisaikai"));
     QVERIFY(roundBox != nullptr);
     roundBox->setValue(7);
@@ -183,7 +184,7 @@ void tst_frmMainFiles::newAsksAndOnlyGoesOnWhenAllowed()
     window.SetFileDialog(&dialog);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     const MarkArray marks = SomeMarks(4);
     QVERIFY(doc.SetMarks(marks));
     QVERIFY(window.ShowPage(frmMain::PageMulti));
@@ -237,7 +238,7 @@ void tst_frmMainFiles::closingAsksAndIsRefusedWhileBusy()
     window.SetFileDialog(&dialog);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     const std::string ini = (dir.Path() / std::string(clsKelvraIni::kFileName)).string();
     QVERIFY(!std::filesystem::exists(ini));
 
@@ -255,18 +256,18 @@ void tst_frmMainFiles::closingAsksAndIsRefusedWhileBusy()
     QVERIFY(!std::filesystem::exists(ini));
 
     // A batch refuses with the running warning, before any question.
-    window.Gate().SetBatch(true);
+    MainWindowFixture::GateOf(window).SetBatch(true);
     QVERIFY(!window.close());
     QCOMPARE(host.Questions.size(), std::size_t{1});
     QCOMPARE(host.Messages.size(), std::size_t{1});
     QCOMPARE(host.Messages[0].Text, std::string(clsCommandGate::kRunningWarning));
-    window.Gate().SetBatch(false);
+    MainWindowFixture::GateOf(window).SetBatch(false);
     host.Messages.clear();
 
     // A close during the pumped load of a file is refused, and the load completes.
     const std::string chosen = (dir.Path() / "UserData" / "big.drd").string();
     dialog.Push(chosen);
-    QVERIFY(window.FileSaveAs());
+    QVERIFY(MainWindowFixture::FilesOf(window).SaveAs());
     QVERIFY(!doc.Modified());
     int closesTried = 0;
     int closesRefused = 0;
@@ -279,7 +280,7 @@ void tst_frmMainFiles::closingAsksAndIsRefusedWhileBusy()
         }
     };
     dialog.Push(chosen);
-    QVERIFY(window.FileOpen());
+    QVERIFY(MainWindowFixture::FilesOf(window).Open());
     host.OnDoEvents = nullptr;
     QVERIFY(closesTried > 0);
     QCOMPARE(closesRefused, closesTried);
@@ -307,7 +308,7 @@ void tst_frmMainFiles::aFileOfAnotherKindLeavesTheWork()
     window.SetFileDialog(&dialog);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     const std::string saved = (dir.Path() / "UserData" / "mine.drd").string();
     dialog.Push(saved);
     QVERIFY(Trigger(window, "mnuFile_SaveAs"));
@@ -346,8 +347,8 @@ void tst_frmMainFiles::aFileOnTheCommandLineOpensAtStart()
     const MarkArray marks = SomeMarks(2);
     {
         frmMain writer(host.Host(), dir.Str());
-        QVERIFY(writer.Document().SetMarks(marks));
-        QVERIFY(writer.Document().FileSaveDRD(file, true, false));
+        QVERIFY(MainWindowFixture::DocOf(writer).SetMarks(marks));
+        QVERIFY(MainWindowFixture::DocOf(writer).FileSaveDRD(file, true, false));
     }
     host.Messages.clear();
 
@@ -381,7 +382,7 @@ void tst_frmMainFiles::saveAsksBeforeOverwritingAnotherProgramsChange()
     window.SetFileDialog(&dialog);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     QVERIFY(doc.SetSingles({1, 2, 3}));
     const std::string file = (dir.Path() / "UserData" / "work.drd").string();
     dialog.Push(file);

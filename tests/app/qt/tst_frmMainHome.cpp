@@ -3,8 +3,10 @@
 // remembers the round or is refused during a run.
 
 #include "app/qt/clsGameView.h"
+#include "app/qt/clsHomePage.h"
 #include "app/qt/frmMain.h"
 #include "net/FixtureSite.h"
+#include "support/MainWindowFixture.h"
 #include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
@@ -161,11 +163,11 @@ void tst_frmMainHome::downloadsAScheduleOfTheFixtureSite()
     }
     QCOMPARE(Cell(window, "picGame", 0, 3), QString());
     window.findChild<QCheckBox*>(QStringLiteral("chkDownloadMessage"))->setChecked(false);
-    QTest::mouseClick(DownloadButton(window, frmMain::DownloadSchedule), Qt::LeftButton);
+    QTest::mouseClick(DownloadButton(window, clsHomePage::DownloadSchedule), Qt::LeftButton);
 
     QVERIFY(site.StoreFileExists("toto_Schedule", "toto_schedule_1234.xml"));
-    QVERIFY(!DownloadButton(window, frmMain::DownloadSchedule)->isEnabled());
-    QVERIFY(DownloadButton(window, frmMain::DownloadVote)->isEnabled());
+    QVERIFY(!DownloadButton(window, clsHomePage::DownloadSchedule)->isEnabled());
+    QVERIFY(DownloadButton(window, clsHomePage::DownloadVote)->isEnabled());
     QVERIFY(!Cell(window, "picGame", 0, 3).isEmpty());
     QVERIFY(window.findChild<QWidget*>(QStringLiteral("roundPanel"))->isVisible());
     QVERIFY(host.Questions.empty());
@@ -245,7 +247,7 @@ void tst_frmMainHome::closeIsRefusedWhileARunIsGoing()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     dir.Write("SysData/Kelvra.ini", "");
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     QVERIFY(doc.FileLoadDRD((dir.Path() / "UserData/Kelvra/sample.drd").string(), true, true));
     bool tried = false;
     bool closed = true;

@@ -7,6 +7,7 @@
 #include "app/qt/frmMain.h"
 #include "base/qt/basQtText.h"
 #include "files/clsTFileDRD.h"
+#include "support/MainWindowFixture.h"
 #include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
@@ -73,7 +74,7 @@ void tst_frmMainJouken::savedConditionsAreTheCoresFileAndLoadBack()
     window.SetFileDialog(&dialog);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     QVERIFY(doc.EditJouken(EnterConditions));
     const ConditionSetRecord entered = doc.JoukenPanels().Gather();
     QVERIFY(entered != ConditionSetRecord{});
@@ -136,7 +137,7 @@ void tst_frmMainJouken::cancelledAndForeignFilesChangeNothing()
     frmMain window(host.Host(), dir.Str());
     ScriptedFileDialog dialog;
     window.SetFileDialog(&dialog);
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     QVERIFY(doc.EditJouken(EnterConditions));
     const ConditionSetRecord entered = doc.Jouken();
 

@@ -7,6 +7,7 @@
 #include "app/qt/frmMain.h"
 #include "app/qt/frmOdds.h"
 #include "app/qt/frmProbability.h"
+#include "support/MainWindowFixture.h"
 #include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
@@ -221,7 +222,7 @@ void tst_frmOdds::voteButtonMakesTheUserDefinedVoteStatus()
     frmMain window(host.Host(), dir.Str());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     QVERIFY(!doc.Vote().AsOf.IsZero());
     QVERIFY(!window.StatusPanels()->PanelText(0).contains(QStringLiteral("ユーザー定義")));
     QPushButton* cmdUser = Child(&window, "cmdUser");
@@ -279,8 +280,8 @@ void tst_frmOdds::bothButtonsNeedARound()
         QVERIFY(window.findChild<QDialog*>(QStringLiteral("frmOdds")) == nullptr);
         QVERIFY(window.findChild<QDialog*>(QStringLiteral("frmProbability")) == nullptr);
     }
-    QVERIFY(window.Document().Vote().Kaisaikai == 0);
-    QVERIFY(!window.Document().Probability());
+    QVERIFY(MainWindowFixture::DocOf(window).Vote().Kaisaikai == 0);
+    QVERIFY(!MainWindowFixture::DocOf(window).Probability());
 }
 
 void tst_frmOdds::probabilitiesFromOddsReachTheViewAndTheFile()
@@ -293,7 +294,7 @@ void tst_frmOdds::probabilitiesFromOddsReachTheViewAndTheFile()
     window.SetFileDialog(&files);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     auto* view = window.findChild<clsGameView*>(QStringLiteral("picGame"));
     QVERIFY(!view->ProbabilityTable()->isVisible());
 
@@ -336,8 +337,8 @@ void tst_frmOdds::probabilitiesFromOddsReachTheViewAndTheFile()
     // Saved with the work and read back.
     const std::string file = (dir.Path() / "UserData" / "prob.drd").string();
     files.Push(file);
-    QVERIFY(window.FileSaveAs());
-    window.FileNew();
+    QVERIFY(MainWindowFixture::FilesOf(window).SaveAs());
+    MainWindowFixture::FilesOf(window).New();
     QVERIFY(!doc.Probability());
     QTRY_VERIFY(!view->ProbabilityTable()->isVisible());
     QVERIFY(window.OpenDataFile(file));
@@ -356,7 +357,7 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
     frmMain window(host.Host(), dir.Str());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
 
     QTest::mouseClick(Child(&window, "cmdProbability"), Qt::LeftButton);
     auto* dialog = window.findChild<frmProbability*>(QStringLiteral("frmProbability"));
