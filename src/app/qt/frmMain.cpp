@@ -5,6 +5,7 @@
 #include "app/basMain.h"
 #include "app/basMainMenu.h"
 #include "app/basRoundPanel.h"
+#include "app/basStatusBar.h"
 #include "app/basVersion.h"
 #include "app/clsDocument.h"
 #include "app/qt/clsCheckPage.h"
@@ -355,15 +356,15 @@ void frmMain::BuildCheckPage(QWidget* page)
     m_gameView2->setObjectName(QStringLiteral("picGame2"));
     m_gameView2->MatchTable()->setAccessibleName(QStringLiteral("対戦カード"));
     // The settings are read by now; the round the window loads next is shown by them.
-    m_doc.ChangeShowAllResults(m_settings.ResultAll);
-    m_checkPage = new clsCheckPage(m_doc, m_gameView2, form);
+    m_doc.Check().SetShowAllResults(m_settings.ResultAll);
+    m_checkPage = new clsCheckPage(m_doc.Check(), m_doc.Tickets(), m_gameView2, form);
     row->addWidget(m_checkPage, 0, Qt::AlignLeft | Qt::AlignTop);
     row->addStretch(1);
     scroller->SetForm(form);
     column->addWidget(scroller);
     connect(m_gameView2, &clsGameView::VoteClick, this, &frmMain::CheckVoteClicked);
     connect(m_gameView2, &clsGameView::VoteClick, this,
-            [this] { m_doc.SetResultCountVisible(true); });
+            [this] { m_doc.Check().SetResultCountVisible(true); });
 }
 
 void frmMain::BuildMultiPage(QWidget* page)
@@ -558,22 +559,23 @@ void frmMain::OnDocumentChanged(std::uint32_t lngParts)
     // Each part gets only what it shows: a new round redraws the round's views and buttons, a
     // new vote status the rates and the status bar; nothing here recounts the ticket set.
     if ((lngParts & clsDocument::PartRound) != 0) {
-        m_game.SetSchedure(m_doc.Schedule());
-        m_game2.SetSchedure(m_doc.Schedule());
+        m_game.SetSchedure(m_doc.Round().Schedule());
+        m_game2.SetSchedure(m_doc.Round().Schedule());
     }
     if ((lngParts & clsDocument::PartVote) != 0) {
-        m_game.SetVote(m_doc.Vote());
-        m_game2.SetVote(m_doc.Vote());
+        m_game.SetVote(m_doc.Round().Vote());
+        m_game2.SetVote(m_doc.Round().Vote());
     }
     if ((lngParts & (clsDocument::PartRound | clsDocument::PartVote)) != 0) {
         m_gameView->Refresh();
         m_gameView2->Refresh();
         m_multiPage->RefreshTeams();
-        m_statusBar->SetPanelText(0, basQtText::ToQ(m_doc.StatusText()));
+        m_statusBar->SetPanelText(0, basQtText::ToQ(basStatusBar::Text(m_doc.Round().RoundLabel(),
+                                                                       m_doc.Round().Vote())));
     }
     if ((lngParts & clsDocument::PartProbability) != 0) {
-        m_game.SetProbability(m_doc.Probability());
-        m_game2.SetProbability(m_doc.Probability());
+        m_game.SetProbability(m_doc.Round().Probability());
+        m_game2.SetProbability(m_doc.Round().Probability());
         m_gameView->Refresh();
         m_gameView2->Refresh();
     }
@@ -586,11 +588,11 @@ void frmMain::OnDocumentChanged(std::uint32_t lngParts)
         // A loaded file sets the round through the controller: the boxes show it.
         const QSignalBlocker roundBlocked(m_roundBox);
         const QSignalBlocker kumiBlocked(m_kumiBox);
-        m_roundBox->setValue(m_doc.Kaisaikai());
-        m_kumiBox->setCurrentIndex(m_doc.Kumi() == "B" ? 1 : 0);
+        m_roundBox->setValue(m_doc.Round().Kaisaikai());
+        m_kumiBox->setCurrentIndex(m_doc.Round().Kumi() == "B" ? 1 : 0);
         RefreshRoundPanel();
         UpdateDownloadButtons();
-        emit PayoutGradesChanged(clsToto::GetMaxGrade(m_doc.Kaisaikai()));
+        emit PayoutGradesChanged(clsToto::GetMaxGrade(m_doc.Round().Kaisaikai()));
     }
     UpdateBusyControls();
     UpdateMenus();
@@ -609,9 +611,10 @@ void frmMain::RefreshRoundPanel()
     if (m_roundPanel == nullptr) {
         return;
     }
-    const basRoundPanel::Texts texts = basRoundPanel::Build(m_doc.Schedule(), DateTime::Now());
+    const basRoundPanel::Texts texts =
+        basRoundPanel::Build(m_doc.Round().Schedule(), DateTime::Now());
     m_roundPanel->setVisible(texts.Visible);
-    m_lblRound->setText(basQtText::ToQ(m_doc.RoundLabel()));
+    m_lblRound->setText(basQtText::ToQ(m_doc.Round().RoundLabel()));
     m_lblSalesState->setText(basQtText::ToQ(texts.State));
     m_lblSaleStart->setText(basQtText::ToQ(texts.SaleStart));
     m_lblSaleEnd->setText(basQtText::ToQ(texts.SaleEnd));
@@ -690,9 +693,9 @@ void frmMain::OnFilePrint()
         return;
     }
     PrintJobInput input;
-    input.Singles = m_doc.Singles();
-    input.Kaisaikai = m_doc.Kaisaikai();
-    input.Kumi = m_doc.Kumi();
+    input.Singles = m_doc.Tickets().Singles();
+    input.Kaisaikai = m_doc.Round().Kaisaikai();
+    input.Kumi = m_doc.Round().Kumi();
     input.FileName = std::filesystem::path(m_doc.CurrentFile()).filename().string();
     input.ProgramFolder = m_programDir;
     input.LegalNotice = std::string(basVersion::kLegalNotice);
@@ -753,7 +756,8 @@ bool frmMain::FileOpen()
     using namespace basFileCommand;
     const std::string strFile = WithExtension(
         m_fileDialog->Open(std::string(kOpenCaption), std::string(kDataFilter),
-                           DataProposedName(m_doc.Kaisaikai(), m_doc.Kumi()), m_userDataFolder),
+                           DataProposedName(m_doc.Round().Kaisaikai(), m_doc.Round().Kumi()),
+                           m_userDataFolder),
         kDataExtension);
     return !strFile.empty() && OpenDataFile(strFile);
 }
@@ -787,7 +791,8 @@ bool frmMain::FileSaveAs()
     using namespace basFileCommand;
     const std::string strFile = WithExtension(
         m_fileDialog->Save(std::string(kSaveCaption), std::string(kDataFilter),
-                           DataProposedName(m_doc.Kaisaikai(), m_doc.Kumi()), m_userDataFolder),
+                           DataProposedName(m_doc.Round().Kaisaikai(), m_doc.Round().Kumi()),
+                           m_userDataFolder),
         kDataExtension);
     return !strFile.empty() && m_doc.FileSaveDRD(strFile, true, true);
 }
@@ -823,7 +828,7 @@ void frmMain::closeEvent(QCloseEvent* event)
     }
     m_settings.Kaisaikai = m_main.Kaisaikai();
     m_settings.DownloadMessage = m_chkDownloadMessage->isChecked();
-    m_settings.ResultAll = m_doc.ShowAllResults();
+    m_settings.ResultAll = m_doc.Check().ShowAllResults();
     // A failed write is reported by the file helper; the window still closes, since the
     // user could do nothing about it from here and the old file is kept intact.
     m_settings.Save();
@@ -840,7 +845,7 @@ void frmMain::SetMenuChooser(clsIMenuChooser* objChooser)
 void frmMain::OpenKouseiBunseki(JoukenKind kind, int lngTab, int lngRow)
 {
     clsTKouseiBunseki::Analysis analysis;
-    if (!m_doc.KouseiBunseki(kind, lngTab, lngRow, analysis)) {
+    if (!m_doc.Marks().KouseiBunseki(kind, lngTab, lngRow, analysis)) {
         return;
     }
     auto* window = new frmKouseiBunseki(m_host.Message, this);
@@ -877,7 +882,7 @@ void frmMain::BuildSinglePage(QWidget* page)
     column->setContentsMargins(0, 0, 0, 0);
     auto* scroller = new clsFormScroller(page);
     scroller->setObjectName(QStringLiteral("scrSingle"));
-    m_singlePage = new clsSinglePage(m_doc, m_host.Message, scroller);
+    m_singlePage = new clsSinglePage(m_doc.Tickets(), m_doc.Round(), m_host.Message, scroller);
     scroller->SetForm(m_singlePage);
     column->addWidget(scroller);
     connect(m_singlePage, &clsSinglePage::SortRequested, this, &frmMain::SortPopup);
@@ -904,16 +909,16 @@ void frmMain::ConnectSingleCommands()
                 &QAction::triggered, this, [this, kind] { SortSingles(kind); });
     }
     connect(action(I::EditSortAscending), &QAction::triggered, this,
-            gated([this] { m_doc.SetSortAscending(!m_doc.SortAscending()); }));
+            gated([this] { m_doc.Tickets().SetSortAscending(!m_doc.Tickets().SortAscending()); }));
     connect(action(I::EditJSingleDel), &QAction::triggered, this, &frmMain::RemoveDuplicateSingles);
     connect(action(I::EditSelectAll), &QAction::triggered, this,
-            gated([this] { m_doc.SheetSelectAll(true); }));
+            gated([this] { m_doc.Tickets().SheetSelectAll(true); }));
     connect(action(I::EditSelectNone), &QAction::triggered, this,
-            gated([this] { m_doc.SheetSelectAll(false); }));
+            gated([this] { m_doc.Tickets().SheetSelectAll(false); }));
     connect(action(I::EditSingleAdd), &QAction::triggered, this,
-            gated([this] { m_doc.SheetAdd(); }));
+            gated([this] { m_doc.Tickets().SheetAdd(); }));
     connect(action(I::EditSingleDel), &QAction::triggered, this,
-            gated([this] { m_doc.SheetSelectDelete(); }));
+            gated([this] { m_doc.Tickets().SheetSelectDelete(); }));
     for (int i = 0; i < 4; ++i) {
         connect(action(static_cast<I>(static_cast<int>(I::ToolClipboard0) + i)),
                 &QAction::triggered, this, [this, i] { ClipboardCopy(i); });
@@ -922,12 +927,12 @@ void frmMain::ConnectSingleCommands()
     // The action ticks itself; the document's flag decides, and UpdateMenus shows it.
     connect(action(I::ViewSinglePercent), &QAction::triggered, this, [this] {
         if (m_gate.MayRun(clsCommandGate::Command::Menu)) {
-            m_doc.SetSinglePercent(!m_doc.SinglePercent());
+            m_doc.Tickets().SetSinglePercent(!m_doc.Tickets().SinglePercent());
         }
         UpdateMenus();
     });
     connect(action(I::EditSortResult), &QAction::triggered, this,
-            gated([this] { m_doc.SortByWinnings(); }));
+            gated([this] { m_doc.Tickets().SortByWinnings(); }));
 }
 
 void frmMain::SortPopup()
@@ -965,7 +970,7 @@ void frmMain::SortPopup()
     }
     const auto id = static_cast<I>(chosen->Index - 1);
     if (id == I::EditSortAscending) {
-        m_doc.SetSortAscending(!m_doc.SortAscending());
+        m_doc.Tickets().SetSortAscending(!m_doc.Tickets().SortAscending());
         UpdateMenus();
         return;
     }
@@ -976,7 +981,7 @@ void frmMain::SortPopup()
 void frmMain::SortSingles(clsTicketSet::SortKind kind)
 {
     if (m_gate.MayRun(clsCommandGate::Command::Menu)) {
-        m_doc.SortSingles(kind);
+        m_doc.Tickets().SortSingles(kind);
     }
 }
 
@@ -985,7 +990,7 @@ void frmMain::RemoveDuplicateSingles()
     if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
         return;
     }
-    m_doc.RemoveDuplicateSingles();
+    m_doc.Tickets().RemoveDuplicateSingles();
     ShowPage(PageSingle);
 }
 
@@ -998,12 +1003,13 @@ void frmMain::CsvOpen()
         return;
     }
     using namespace basFileCommand;
-    const std::string strFile = WithExtension(
-        m_fileDialog->Open(std::string(kOpenCaption), std::string(kCsvFilter),
-                           clsTFileCSV::GetCsvFileName(m_doc.Kaisaikai(), m_doc.Kumi()),
-                           m_userDataFolder),
-        kCsvExtension);
-    if (!strFile.empty() && m_doc.CsvOpen(strFile)) {
+    const std::string strFile =
+        WithExtension(m_fileDialog->Open(std::string(kOpenCaption), std::string(kCsvFilter),
+                                         clsTFileCSV::GetCsvFileName(m_doc.Round().Kaisaikai(),
+                                                                     m_doc.Round().Kumi()),
+                                         m_userDataFolder),
+                      kCsvExtension);
+    if (!strFile.empty() && m_doc.Tickets().CsvOpen(strFile)) {
         ShowPage(PageSingle);
     }
 }
@@ -1014,13 +1020,14 @@ void frmMain::CsvSave()
         return;
     }
     using namespace basFileCommand;
-    const std::string strFile = WithExtension(
-        m_fileDialog->Save(std::string(kSaveCaption), std::string(kCsvFilter),
-                           clsTFileCSV::GetCsvFileName(m_doc.Kaisaikai(), m_doc.Kumi()),
-                           m_userDataFolder),
-        kCsvExtension);
+    const std::string strFile =
+        WithExtension(m_fileDialog->Save(std::string(kSaveCaption), std::string(kCsvFilter),
+                                         clsTFileCSV::GetCsvFileName(m_doc.Round().Kaisaikai(),
+                                                                     m_doc.Round().Kumi()),
+                                         m_userDataFolder),
+                      kCsvExtension);
     if (!strFile.empty()) {
-        m_doc.CsvSave(strFile);
+        m_doc.Tickets().CsvSave(strFile);
     }
 }
 
@@ -1034,7 +1041,7 @@ void frmMain::CsvAdd()
         WithExtension(m_fileDialog->Open(std::string(kCsvAddCaption), std::string(kCsvFilter),
                                          std::string(), m_userDataFolder),
                       kCsvExtension);
-    if (!strFile.empty() && m_doc.CsvAdd(strFile)) {
+    if (!strFile.empty() && m_doc.Tickets().CsvAdd(strFile)) {
         ShowPage(PageSingle);
     }
 }
@@ -1049,7 +1056,7 @@ void frmMain::CsvDel()
         WithExtension(m_fileDialog->Open(std::string(kCsvDelCaption), std::string(kCsvFilter),
                                          std::string(), m_userDataFolder),
                       kCsvExtension);
-    if (!strFile.empty() && m_doc.CsvDel(strFile)) {
+    if (!strFile.empty() && m_doc.Tickets().CsvDel(strFile)) {
         ShowPage(PageSingle);
     }
 }
@@ -1062,7 +1069,7 @@ void frmMain::ClipboardCopy(int lngItem)
     // The writer's item 2 is the menu's separator.
     const std::int32_t index = lngItem < 2 ? lngItem : lngItem + 1;
     clsTClipboard(m_host.Clipboard, m_host.Message, m_host.Busy, basMain::VersionText())
-        .Copy(index, m_doc.GatherRecord(), m_doc.Schedule());
+        .Copy(index, m_doc.GatherRecord(), m_doc.Round().Schedule());
 }
 
 void frmMain::ClipboardImport()
@@ -1070,7 +1077,7 @@ void frmMain::ClipboardImport()
     if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
         return;
     }
-    if (m_doc.ClipImport() > 0) {
+    if (m_doc.Tickets().ClipImport() > 0) {
         ShowPage(PageCheck);
     }
 }
@@ -1082,7 +1089,7 @@ void frmMain::EditUserVote()
     }
     clsTOdds::Values values{};
     clsTOdds::TeamNames teams;
-    if (!m_doc.UserVoteValues(values, teams)) {
+    if (!m_doc.Round().UserVoteValues(values, teams)) {
         return;
     }
     auto* dialog = new frmOdds(values, teams, this);
@@ -1090,7 +1097,7 @@ void frmMain::EditUserVote()
     connect(dialog, &QDialog::finished, this, [this, dialog] {
         // A run may have started meanwhile from another window: the gate decides again.
         if (dialog->Confirmed() && m_gate.MayRun(clsCommandGate::Command::Menu)) {
-            m_doc.SetUserVote(dialog->Values());
+            m_doc.Round().SetUserVote(dialog->Values());
         }
     });
     dialog->open();
@@ -1104,11 +1111,11 @@ void frmMain::EditProbability()
     clsTOdds::Values values{};
     clsTOdds::TeamNames teams;
     // The same round check and team names as the vote rates: probabilities are a round's.
-    if (!m_doc.UserVoteValues(values, teams)) {
+    if (!m_doc.Round().UserVoteValues(values, teams)) {
         return;
     }
-    auto* dialog =
-        new frmProbability(m_host.Message, m_doc.Probability(), teams, m_doc.Vote(), this);
+    auto* dialog = new frmProbability(m_host.Message, m_doc.Round().Probability(), teams,
+                                      m_doc.Round().Vote(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::finished, this, [this, dialog](int lngResult) {
         if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
@@ -1116,11 +1123,11 @@ void frmMain::EditProbability()
         }
         if (lngResult == frmProbability::Cleared) {
             // Clearing what is not there is no change to save.
-            if (m_doc.Probability()) {
-                m_doc.SetProbability(std::nullopt);
+            if (m_doc.Round().Probability()) {
+                m_doc.Round().SetProbability(std::nullopt);
             }
         } else if (dialog->Confirmed()) {
-            m_doc.SetProbability(dialog->Result());
+            m_doc.Round().SetProbability(dialog->Result());
         }
     });
     dialog->open();
@@ -1145,8 +1152,8 @@ frmRenzoku* frmMain::OpenRenzoku()
 
 void frmMain::SetBatch(bool blnBatch)
 {
+    // Told to every view as a run-state change.
     m_gate.SetBatch(blnBatch);
-    m_multiPage->RunView()->SetBatch(blnBatch);
     UpdateBusyControls();
     UpdateMenus();
 }

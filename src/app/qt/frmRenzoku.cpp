@@ -135,12 +135,12 @@ clsTRenzoku::Target frmRenzoku::MainTarget()
         [this](const std::string& strPath) {
             return m_main.Document().FileLoadDRD(strPath, true, false);
         },
-        [this] { return m_main.Document().Run(); },
-        [this] { m_main.Document().Cancel(); },
+        [this] { return m_main.Document().Search().Run(); },
+        [this] { m_main.Document().Search().Cancel(); },
         [this](const std::string& strPath) {
             return m_main.Document().FileSaveDRD(strPath, true, false);
         },
-        [this] { return m_main.Document().RunStoppedInExtraction(); },
+        [this] { return m_main.Document().Search().RunStoppedInExtraction(); },
     };
 }
 

@@ -132,8 +132,8 @@ void tst_clsQtMenuChooser::mainWindowForwardsToTheChooserSet()
 
     // The document's multi menus arrive at the chooser set on the window.
     scripted.Push({"△ 大穴"});
-    QVERIFY(window.Document().MultiMouseDown(clsTMulti::Button::Right, 1, 0));
-    QCOMPARE(window.Document().Multi().Value()[1][0], 4);
+    QVERIFY(window.Document().Marks().MultiMouseDown(clsTMulti::Button::Right, 1, 0));
+    QCOMPARE(window.Document().Marks().Multi().Value()[1][0], 4);
     QCOMPARE(scripted.Shown().size(), size_t{1});
     QVERIFY(scripted.Errors().empty());
 

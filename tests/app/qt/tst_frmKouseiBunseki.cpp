@@ -70,7 +70,7 @@ void tst_frmKouseiBunseki::eachRequestOpensAWindowOfItsOwn()
     frmMain window(host.Host(), dir.Str());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(window.Document().SetMarks(TwoSingles()));
+    QVERIFY(window.Document().Marks().SetMarks(TwoSingles()));
 
     window.OpenKouseiBunseki(JoukenKind::Honmei, 0, 0);
     window.OpenKouseiBunseki(JoukenKind::Honmei, 0, 1);
@@ -121,12 +121,12 @@ void tst_frmKouseiBunseki::linesAboveTheMarkLimitAreRed()
     RecordingHost host;
     TempDir dir;
     frmMain window(host.Host(), dir.Str());
-    QVERIFY(window.Document().SetMarks(TwoSingles()));
-    ConditionSetRecord jouken = window.Document().Jouken();
+    QVERIFY(window.Document().Marks().SetMarks(TwoSingles()));
+    ConditionSetRecord jouken = window.Document().Conditions().Jouken();
     ConditionTableEntry& tab = jouken.Honmei[5];
     tab.MatchFlags.fill(false);
     tab.MatchFlags[2] = tab.MatchFlags[6] = tab.MatchFlags[11] = true;
-    QVERIFY(window.Document().SetConditions(jouken));
+    QVERIFY(window.Document().Conditions().SetConditions(jouken));
 
     window.OpenKouseiBunseki(JoukenKind::Honmei, 5, 0);
     const QList<frmKouseiBunseki*> shown = Windows(window);
@@ -151,7 +151,7 @@ void tst_frmKouseiBunseki::closeClosesEveryWindow()
     TempDir dir;
     frmMain window(host.Host(), dir.Str());
     window.show();
-    QVERIFY(window.Document().SetMarks(TwoSingles()));
+    QVERIFY(window.Document().Marks().SetMarks(TwoSingles()));
     window.OpenKouseiBunseki(JoukenKind::Honmei, 0, 0);
     window.OpenKouseiBunseki(JoukenKind::Mark, 0, 0);
     QCOMPARE(window.KouseiBunsekiWindowCount(), 2);
