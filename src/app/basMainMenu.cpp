@@ -107,13 +107,14 @@ bool Checked(Item id, const State& state)
 State FromDocument(const clsDocument& doc)
 {
     State state;
-    state.Running = doc.Running();
-    state.WorkLock = doc.WorkLock();
-    state.VoteKaisaikai = doc.Vote().Kaisaikai;
-    state.MaxGrade = clsToto::GetMaxGrade(doc.Kaisaikai());
-    state.SortAscending = doc.SortAscending();
-    state.HasProbability = doc.Probability().has_value();
-    state.SinglePercent = doc.SinglePercent();
+    state.Running = doc.Edit().Running();
+    state.WorkLock = doc.Edit().WorkLock();
+    state.Batch = doc.Edit().Batch();
+    state.VoteKaisaikai = doc.Round().Vote().Kaisaikai;
+    state.MaxGrade = clsToto::GetMaxGrade(doc.Round().Kaisaikai());
+    state.SortAscending = doc.Tickets().SortAscending();
+    state.HasProbability = doc.Round().Probability().has_value();
+    state.SinglePercent = doc.Tickets().SinglePercent();
     return state;
 }
 

@@ -607,22 +607,6 @@ void clsDocument::OnKaisaikaiChange(std::int32_t lngKaisaikai, const std::string
     RaiseChanged(PartRound | PartVote | (m_jouken == before ? 0u : PartConditions) | lngTaishou);
 }
 
-std::string clsDocument::StatusText() const
-{
-    std::string s = m_roundLabel;
-    if (m_vote.Kaisaikai != 0) {
-        s += "　使用投票率：";
-        if (m_vote.AsOf.IsZero()) {
-            s += "ユーザー定義";
-        } else if (m_vote.AsOf == m_vote.SaleEnd) {
-            s += m_vote.AsOf.Format("yyyy/mm/dd") + " (最終)";
-        } else {
-            s += m_vote.AsOf.Format("yyyy/mm/dd hh:nn");
-        }
-    }
-    return s;
-}
-
 std::string clsDocument::TitleFor(const std::string& strCurrentFile, bool blnModified)
 {
     std::string s = " Drovane  Kelvra";
@@ -677,19 +661,8 @@ bool clsDocument::Paused() const
     return Running() && m_engine->PauseRequested();
 }
 
-std::string_view clsDocument::RunCaption() const
+bool clsDocument::Pausable() const
 {
-    if (!Running() || !clsTMsEngine::Pausable(m_engineSettings.MsEngine)) {
-        return "検索開始";
-    }
-    return Paused() ? "検索再開" : "一時停止";
-}
-
-bool clsDocument::RunButtonEnabled() const
-{
-    if (!Running()) {
-        return !m_edit.WorkLock();
-    }
     return clsTMsEngine::Pausable(m_engineSettings.MsEngine);
 }
 
@@ -738,11 +711,6 @@ std::int32_t clsDocument::MultiCount() const
     clsTMultiPattern pattern(m_host.Message);
     pattern.SetValue(m_multi.Value());
     return pattern.MultiCount();
-}
-
-std::string clsDocument::MultiCountText() const
-{
-    return "マルチ総数：" + Currency::FromInt(MultiCount()).FormatNumber(0, true);
 }
 
 // Condition panels.

@@ -2,6 +2,8 @@
 
 #include "app/basFileCommand.h"
 #include "app/clsDocument.h"
+#include "app/clsRoundFacet.h"
+#include "app/clsTicketsFacet.h"
 #include "base/clsIFileDialog.h"
 #include "files/clsTFileCSV.h"
 
@@ -37,12 +39,12 @@ std::string clsFileCommands::AskSave(std::string_view strCaption, std::string_vi
 
 std::string clsFileCommands::DataName() const
 {
-    return DataProposedName(m_doc.Kaisaikai(), m_doc.Kumi());
+    return DataProposedName(m_doc.Round().Kaisaikai(), m_doc.Round().Kumi());
 }
 
 std::string clsFileCommands::CsvName() const
 {
-    return clsTFileCSV::GetCsvFileName(m_doc.Kaisaikai(), m_doc.Kumi());
+    return clsTFileCSV::GetCsvFileName(m_doc.Round().Kaisaikai(), m_doc.Round().Kumi());
 }
 
 bool clsFileCommands::Shown(bool blnDone, Page page) const
@@ -126,7 +128,7 @@ void clsFileCommands::CsvOpen()
         return;
     }
     const std::string strFile = AskOpen(kOpenCaption, kCsvFilter, CsvName(), kCsvExtension);
-    Shown(!strFile.empty() && m_doc.CsvOpen(strFile), Page::Single);
+    Shown(!strFile.empty() && m_doc.Tickets().CsvOpen(strFile), Page::Single);
 }
 
 void clsFileCommands::CsvSave()
@@ -136,7 +138,7 @@ void clsFileCommands::CsvSave()
     }
     const std::string strFile = AskSave(kSaveCaption, kCsvFilter, CsvName(), kCsvExtension);
     if (!strFile.empty()) {
-        m_doc.CsvSave(strFile);
+        m_doc.Tickets().CsvSave(strFile);
     }
 }
 
@@ -146,7 +148,7 @@ void clsFileCommands::CsvAdd()
         return;
     }
     const std::string strFile = AskOpen(kCsvAddCaption, kCsvFilter, {}, kCsvExtension);
-    Shown(!strFile.empty() && m_doc.CsvAdd(strFile), Page::Single);
+    Shown(!strFile.empty() && m_doc.Tickets().CsvAdd(strFile), Page::Single);
 }
 
 void clsFileCommands::CsvDel()
@@ -155,5 +157,5 @@ void clsFileCommands::CsvDel()
         return;
     }
     const std::string strFile = AskOpen(kCsvDelCaption, kCsvFilter, {}, kCsvExtension);
-    Shown(!strFile.empty() && m_doc.CsvDel(strFile), Page::Single);
+    Shown(!strFile.empty() && m_doc.Tickets().CsvDel(strFile), Page::Single);
 }

@@ -138,7 +138,7 @@ TEST_F(FileCommands, UnsavedWorkIsSavedThroughTheDialogOrKept)
     doc.New();
     MarkArray marks{};
     marks[0][0] = 1;
-    ASSERT_TRUE(doc.SetMarks(marks));
+    ASSERT_TRUE(doc.Marks().SetMarks(marks));
     ASSERT_TRUE(doc.Modified());
     // 保存 with no file asks where; a cancelled dialog keeps the work.
     rec.QueueAnswer3(AskAnswer::Yes);
@@ -176,9 +176,9 @@ TEST_F(FileCommands, ConditionFilesUseTheirOwnFilterAndName)
 TEST_F(FileCommands, CsvFilesRoundTripAndShowTheSinglePage)
 {
     LoadSample();
-    doc.Run();
-    ASSERT_GT(doc.SingleCount(), 0);
-    const auto count = doc.SingleCount();
+    doc.Search().Run();
+    ASSERT_GT(doc.Tickets().SingleCount(), 0);
+    const auto count = doc.Tickets().SingleCount();
     dialog.Push(Path("t"));
     files.CsvSave();
     ASSERT_TRUE(std::filesystem::exists(Path("t.csv")));
@@ -188,11 +188,11 @@ TEST_F(FileCommands, CsvFilesRoundTripAndShowTheSinglePage)
     dialog.Push(Path("t.csv"));
     files.CsvDel();
     EXPECT_EQ(dialog.Asked()[1].Caption, "現在のシングルから削除");
-    EXPECT_EQ(doc.SingleCount(), 0);
+    EXPECT_EQ(doc.Tickets().SingleCount(), 0);
     dialog.Push(Path("t.csv"));
     files.CsvAdd();
     EXPECT_EQ(dialog.Asked()[2].Caption, "現在のシングルに追加");
-    EXPECT_EQ(doc.SingleCount(), count);
+    EXPECT_EQ(doc.Tickets().SingleCount(), count);
     EXPECT_EQ(pages, (std::vector<Page>{Page::Single, Page::Single}));
 
     rec.QueueAnswer3(AskAnswer::No);

@@ -2,6 +2,7 @@
 
 #include "app/basLinks.h"
 #include "app/clsCommandGate.h"
+#include "app/clsRoundFacet.h"
 #include "app/clsTGame.h"
 #include "app/qt/clsGameView.h"
 #include "app/qt/frmOdds.h"
@@ -183,22 +184,22 @@ QWidget* clsHomePage::BuildLink()
 
 void clsHomePage::ShowDocument(std::uint32_t lngParts)
 {
-    const clsDocument& doc = m_parts.Doc;
-    if ((lngParts & clsDocument::PartRound) != 0) {
-        m_parts.Game.SetSchedure(doc.Schedule());
+    const clsRoundFacet& round = m_parts.Round;
+    if ((lngParts & DocumentParts::PartRound) != 0) {
+        m_parts.Game.SetSchedure(round.Schedule());
     }
-    if ((lngParts & clsDocument::PartVote) != 0) {
-        m_parts.Game.SetVote(doc.Vote());
+    if ((lngParts & DocumentParts::PartVote) != 0) {
+        m_parts.Game.SetVote(round.Vote());
     }
-    if ((lngParts & clsDocument::PartProbability) != 0) {
-        m_parts.Game.SetProbability(doc.Probability());
+    if ((lngParts & DocumentParts::PartProbability) != 0) {
+        m_parts.Game.SetProbability(round.Probability());
     }
     if ((lngParts & kGameParts) != 0) {
         RefreshGame();
     }
-    if ((lngParts & clsDocument::PartRound) != 0) {
+    if ((lngParts & DocumentParts::PartRound) != 0) {
         // A loaded file sets the round through the controller: the boxes show it.
-        ShowRound(doc.Kaisaikai(), doc.Kumi());
+        ShowRound(round.Kaisaikai(), round.Kumi());
         UpdateDownloadButtons();
     }
 }
@@ -307,7 +308,7 @@ bool clsHomePage::RoundFigures(clsTOdds::Values& values, clsTOdds::TeamNames& te
 {
     // The document refuses without a round, and says so.
     return m_parts.Gate.MayRun(clsCommandGate::Command::Menu) &&
-           m_parts.Doc.UserVoteValues(values, teams);
+           m_parts.Round.UserVoteValues(values, teams);
 }
 
 void clsHomePage::EditUserVote()
@@ -322,7 +323,7 @@ void clsHomePage::EditUserVote()
     connect(dialog, &QDialog::finished, this, [this, dialog] {
         // A run may have started meanwhile from another window: the gate decides again.
         if (dialog->Confirmed() && m_parts.Gate.MayRun(clsCommandGate::Command::Menu)) {
-            m_parts.Doc.SetUserVote(dialog->Values());
+            m_parts.Round.SetUserVote(dialog->Values());
         }
     });
     dialog->open();
@@ -336,8 +337,8 @@ void clsHomePage::EditProbability()
     if (!RoundFigures(values, teams)) {
         return;
     }
-    auto* dialog = new frmProbability(m_parts.Host.Message, m_parts.Doc.Probability(), teams,
-                                      m_parts.Doc.Vote(), window());
+    auto* dialog = new frmProbability(m_parts.Host.Message, m_parts.Round.Probability(), teams,
+                                      m_parts.Round.Vote(), window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::finished, this, [this, dialog](int lngResult) {
         if (!m_parts.Gate.MayRun(clsCommandGate::Command::Menu)) {
@@ -345,11 +346,11 @@ void clsHomePage::EditProbability()
         }
         if (lngResult == frmProbability::Cleared) {
             // Clearing what is not there is no change to save.
-            if (m_parts.Doc.Probability()) {
-                m_parts.Doc.SetProbability(std::nullopt);
+            if (m_parts.Round.Probability()) {
+                m_parts.Round.SetProbability(std::nullopt);
             }
         } else if (dialog->Confirmed()) {
-            m_parts.Doc.SetProbability(dialog->Result());
+            m_parts.Round.SetProbability(dialog->Result());
         }
     });
     dialog->open();

@@ -4,7 +4,7 @@
 // through the main window's command gate; a download keeps the window's pages disabled until it
 // ends.
 
-#include "app/clsDocument.h"
+#include "app/DocumentParts.h"
 #include "base/clsHost.h"
 #include "results/clsTOdds.h"
 
@@ -19,7 +19,7 @@ class QComboBox;
 class QPushButton;
 class QSpinBox;
 class clsCommandGate;
-class clsDocument;
+class clsRoundFacet;
 class clsDrovaneDownload;
 class clsGameView;
 class clsShell;
@@ -42,7 +42,7 @@ public:
     struct Parts
     {
         clsHost Host;
-        clsDocument& Doc;
+        clsRoundFacet& Round;
         clsTMain& Main;
         clsTGame& Game;
         const clsCommandGate& Gate;
@@ -57,7 +57,7 @@ public:
 
     // The document's parts the round view shows.
     static constexpr std::uint32_t kGameParts =
-        clsDocument::PartRound | clsDocument::PartVote | clsDocument::PartProbability;
+        DocumentParts::PartRound | DocumentParts::PartVote | DocumentParts::PartProbability;
 
     // Follows a change of the document's parts: the round view's figures, and for a new round
     // the boxes and the download buttons.

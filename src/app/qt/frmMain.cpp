@@ -3,6 +3,7 @@
 #include "app/basLinks.h"
 #include "app/basMain.h"
 #include "app/basMainMenu.h"
+#include "app/basStatusBar.h"
 #include "app/basVersion.h"
 #include "app/clsDocument.h"
 #include "app/qt/basQtMainMenu.h"
@@ -153,14 +154,14 @@ void frmMain::BuildCheckPage(QWidget* page)
     m_gameView2->setObjectName(QStringLiteral("picGame2"));
     m_gameView2->MatchTable()->setAccessibleName(QStringLiteral("対戦カード"));
     // The settings are read by now; the round the window loads next is shown by them.
-    m_doc.ChangeShowAllResults(m_settings.ResultAll);
-    m_checkPage = new clsCheckPage(m_doc, m_gameView2, form);
+    m_doc.Check().SetShowAllResults(m_settings.ResultAll);
+    m_checkPage = new clsCheckPage(m_doc.Check(), m_doc.Tickets(), m_gameView2, form);
     row->addWidget(m_checkPage, 0, Qt::AlignLeft | Qt::AlignTop);
     row->addStretch(1);
     scroller->SetForm(form);
     connect(m_gameView2, &clsGameView::VoteClick, this, &frmMain::CheckVoteClicked);
     connect(m_gameView2, &clsGameView::VoteClick, this,
-            [this] { m_doc.SetResultCountVisible(true); });
+            [this] { m_doc.Check().SetResultCountVisible(true); });
 }
 
 void frmMain::BuildMultiPage(QWidget* page)
@@ -207,9 +208,9 @@ void frmMain::BuildPages()
         [this](int) { return m_gate.MayRun(clsCommandGate::Command::PageChange); });
     auto* homeColumn = new QVBoxLayout(m_pages->widget(PageHome));
     homeColumn->setContentsMargins(0, 0, 0, 0);
-    m_homePage =
-        new clsHomePage({m_host, m_doc, m_main, m_game, m_gate, m_shell, m_drovane, m_programDir},
-                        central, m_pages->widget(PageHome));
+    m_homePage = new clsHomePage(
+        {m_host, m_doc.Round(), m_main, m_game, m_gate, m_shell, m_drovane, m_programDir}, central,
+        m_pages->widget(PageHome));
     homeColumn->addWidget(m_homePage);
     BuildMultiPage(m_pages->widget(PageMulti));
     BuildSinglePage(m_pages->widget(PageSingle));
@@ -276,29 +277,29 @@ std::vector<frmMain::MenuCommand> frmMain::MenuCommands()
         {I::FilePrint, true, false, [this] { OnFilePrint(); }},
         // Closing asks the gate as a close, which warns under a run.
         {I::FileEnd, false, false, [this] { close(); }},
-        {I::EditSortResult, true, false, [this] { m_doc.SortByWinnings(); }},
+        {I::EditSortResult, true, false, [this] { m_doc.Tickets().SortByWinnings(); }},
         {I::EditSortAscending, true, true,
-         [this] { m_doc.SetSortAscending(!m_doc.SortAscending()); }},
+         [this] { m_doc.Tickets().SetSortAscending(!m_doc.Tickets().SortAscending()); }},
         {I::EditJSingleDel, true, false,
          [this] {
-             m_doc.RemoveDuplicateSingles();
+             m_doc.Tickets().RemoveDuplicateSingles();
              ShowPage(PageSingle);
          }},
-        {I::EditSelectAll, true, false, [this] { m_doc.SheetSelectAll(true); }},
-        {I::EditSelectNone, true, false, [this] { m_doc.SheetSelectAll(false); }},
-        {I::EditSingleAdd, true, false, [this] { m_doc.SheetAdd(); }},
-        {I::EditSingleDel, true, false, [this] { m_doc.SheetSelectDelete(); }},
+        {I::EditSelectAll, true, false, [this] { m_doc.Tickets().SheetSelectAll(true); }},
+        {I::EditSelectNone, true, false, [this] { m_doc.Tickets().SheetSelectAll(false); }},
+        {I::EditSingleAdd, true, false, [this] { m_doc.Tickets().SheetAdd(); }},
+        {I::EditSingleDel, true, false, [this] { m_doc.Tickets().SheetSelectDelete(); }},
         // The action ticks itself; the document's flag decides, and UpdateMenus shows it.
         {I::ViewSinglePercent, false, true,
          [this] {
              if (m_gate.MayRun(clsCommandGate::Command::Menu)) {
-                 m_doc.SetSinglePercent(!m_doc.SinglePercent());
+                 m_doc.Tickets().SetSinglePercent(!m_doc.Tickets().SinglePercent());
              }
              UpdateMenus();
          }},
         {I::ToolClipImport, true, false,
          [this] {
-             if (m_doc.ClipImport() > 0) {
+             if (m_doc.Tickets().ClipImport() > 0) {
                  ShowPage(PageCheck);
              }
          }},
@@ -308,8 +309,8 @@ std::vector<frmMain::MenuCommand> frmMain::MenuCommands()
     };
     for (int k = 0; k <= static_cast<int>(clsTicketSet::kLastSortKind); ++k) {
         const auto kind = static_cast<clsTicketSet::SortKind>(k);
-        rows.push_back(
-            {item(I::EditSortPayout1, k), true, false, [this, kind] { m_doc.SortSingles(kind); }});
+        rows.push_back({item(I::EditSortPayout1, k), true, false,
+                        [this, kind] { m_doc.Tickets().SortSingles(kind); }});
     }
     // A refused page change still puts the View menu's tick back on the page shown.
     for (int i = 0; i < PageCount; ++i) {
@@ -394,20 +395,21 @@ void frmMain::OnDocumentChanged(std::uint32_t lngParts)
     // new vote status the rates and the status bar; nothing here recounts the ticket set.
     m_homePage->ShowDocument(lngParts);
     if ((lngParts & clsDocument::PartRound) != 0) {
-        m_game2.SetSchedure(m_doc.Schedule());
+        m_game2.SetSchedure(m_doc.Round().Schedule());
     }
     if ((lngParts & clsDocument::PartVote) != 0) {
-        m_game2.SetVote(m_doc.Vote());
+        m_game2.SetVote(m_doc.Round().Vote());
     }
     if ((lngParts & clsDocument::PartProbability) != 0) {
-        m_game2.SetProbability(m_doc.Probability());
+        m_game2.SetProbability(m_doc.Round().Probability());
     }
     if ((lngParts & clsHomePage::kGameParts) != 0) {
         m_gameView2->Refresh();
     }
     if ((lngParts & (clsDocument::PartRound | clsDocument::PartVote)) != 0) {
         m_multiPage->RefreshTeams();
-        m_statusBar->SetPanelText(0, basQtText::ToQ(m_doc.StatusText()));
+        m_statusBar->SetPanelText(0, basQtText::ToQ(basStatusBar::Text(m_doc.Round().RoundLabel(),
+                                                                       m_doc.Round().Vote())));
     }
     if ((lngParts & clsDocument::PartSingles) != 0 && m_singlePage != nullptr) {
         m_singlePage->Refresh();
@@ -416,7 +418,7 @@ void frmMain::OnDocumentChanged(std::uint32_t lngParts)
     setWindowTitle(basQtText::ToQ(m_doc.Title()));
     if ((lngParts & clsDocument::PartRound) != 0) {
         RefreshRoundPanel();
-        emit PayoutGradesChanged(clsToto::GetMaxGrade(m_doc.Kaisaikai()));
+        emit PayoutGradesChanged(clsToto::GetMaxGrade(m_doc.Round().Kaisaikai()));
     }
     UpdateBusyControls();
     UpdateMenus();
@@ -432,16 +434,16 @@ void frmMain::UpdateBusyControls()
 void frmMain::RefreshRoundPanel()
 {
     if (m_roundPanel != nullptr) {
-        m_roundPanel->Refresh(m_doc.Schedule(), m_doc.RoundLabel());
+        m_roundPanel->Refresh(m_doc.Round().Schedule(), m_doc.Round().RoundLabel());
     }
 }
 
 void frmMain::OnFilePrint()
 {
     PrintJobInput input;
-    input.Singles = m_doc.Singles();
-    input.Kaisaikai = m_doc.Kaisaikai();
-    input.Kumi = m_doc.Kumi();
+    input.Singles = m_doc.Tickets().Singles();
+    input.Kaisaikai = m_doc.Round().Kaisaikai();
+    input.Kumi = m_doc.Round().Kumi();
     input.FileName = std::filesystem::path(m_doc.CurrentFile()).filename().string();
     input.ProgramFolder = m_programDir;
     input.LegalNotice = std::string(basVersion::kLegalNotice);
@@ -480,7 +482,7 @@ void frmMain::closeEvent(QCloseEvent* event)
     }
     m_settings.Kaisaikai = m_main.Kaisaikai();
     m_settings.DownloadMessage = m_homePage->AskBeforeDownload();
-    m_settings.ResultAll = m_doc.ShowAllResults();
+    m_settings.ResultAll = m_doc.Check().ShowAllResults();
     // A failed write is reported by the file helper; the window still closes, since the
     // user could do nothing about it from here and the old file is kept intact.
     m_settings.Save();
@@ -497,7 +499,7 @@ void frmMain::SetMenuChooser(clsIMenuChooser* objChooser)
 void frmMain::OpenKouseiBunseki(JoukenKind kind, int lngTab, int lngRow)
 {
     clsTKouseiBunseki::Analysis analysis;
-    if (!m_doc.KouseiBunseki(kind, lngTab, lngRow, analysis)) {
+    if (!m_doc.Marks().KouseiBunseki(kind, lngTab, lngRow, analysis)) {
         return;
     }
     auto* window = new frmKouseiBunseki(m_host.Message, this);
@@ -531,7 +533,7 @@ int frmMain::KouseiBunsekiWindowCount() const
 void frmMain::BuildSinglePage(QWidget* page)
 {
     clsFormScroller* scroller = ScrolledPage(page, "scrSingle");
-    m_singlePage = new clsSinglePage(m_doc, m_host.Message, scroller);
+    m_singlePage = new clsSinglePage(m_doc.Tickets(), m_doc.Round(), m_host.Message, scroller);
     scroller->SetForm(m_singlePage);
     connect(m_singlePage, &clsSinglePage::SortRequested, this, &frmMain::SortPopup);
 }
@@ -557,7 +559,7 @@ void frmMain::ClipboardCopy(int lngItem)
     // The writer's item 2 is the menu's separator.
     const std::int32_t index = lngItem < 2 ? lngItem : lngItem + 1;
     clsTClipboard(m_host.Clipboard, m_host.Message, m_host.Busy, basMain::VersionText())
-        .Copy(index, m_doc.GatherRecord(), m_doc.Schedule());
+        .Copy(index, m_doc.GatherRecord(), m_doc.Round().Schedule());
 }
 
 // The batch-run window.
@@ -579,8 +581,8 @@ frmRenzoku* frmMain::OpenRenzoku()
 
 void frmMain::SetBatch(bool blnBatch)
 {
+    // Told to every view as a run-state change.
     m_gate.SetBatch(blnBatch);
-    m_multiPage->RunView()->SetBatch(blnBatch);
     UpdateBusyControls();
     UpdateMenus();
 }

@@ -135,12 +135,12 @@ clsTRenzoku::Target frmRenzoku::MainTarget()
         [this](const std::string& strPath) {
             return m_host.BatchDocument().FileLoadDRD(strPath, true, false);
         },
-        [this] { return m_host.BatchDocument().Run(); },
-        [this] { m_host.BatchDocument().Cancel(); },
+        [this] { return m_host.BatchDocument().Search().Run(); },
+        [this] { m_host.BatchDocument().Search().Cancel(); },
         [this](const std::string& strPath) {
             return m_host.BatchDocument().FileSaveDRD(strPath, true, false);
         },
-        [this] { return m_host.BatchDocument().RunStoppedInExtraction(); },
+        [this] { return m_host.BatchDocument().Search().RunStoppedInExtraction(); },
     };
 }
 

@@ -133,8 +133,9 @@ void tst_clsQtMenuChooser::mainWindowForwardsToTheChooserSet()
 
     // The document's multi menus arrive at the chooser set on the window.
     scripted.Push({"△ 大穴"});
-    QVERIFY(MainWindowFixture::DocOf(window).MultiMouseDown(clsTMulti::Button::Right, 1, 0));
-    QCOMPARE(MainWindowFixture::DocOf(window).Multi().Value()[1][0], 4);
+    QVERIFY(
+        MainWindowFixture::DocOf(window).Marks().MultiMouseDown(clsTMulti::Button::Right, 1, 0));
+    QCOMPARE(MainWindowFixture::DocOf(window).Marks().Multi().Value()[1][0], 4);
     QCOMPARE(scripted.Shown().size(), size_t{1});
     QVERIFY(scripted.Errors().empty());
 

@@ -71,7 +71,7 @@ void tst_frmKouseiBunseki::eachRequestOpensAWindowOfItsOwn()
     frmMain window(host.Host(), dir.Str());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(MainWindowFixture::DocOf(window).SetMarks(TwoSingles()));
+    QVERIFY(MainWindowFixture::DocOf(window).Marks().SetMarks(TwoSingles()));
 
     window.OpenKouseiBunseki(JoukenKind::Honmei, 0, 0);
     window.OpenKouseiBunseki(JoukenKind::Honmei, 0, 1);
@@ -122,12 +122,12 @@ void tst_frmKouseiBunseki::linesAboveTheMarkLimitAreRed()
     RecordingHost host;
     TempDir dir;
     frmMain window(host.Host(), dir.Str());
-    QVERIFY(MainWindowFixture::DocOf(window).SetMarks(TwoSingles()));
-    ConditionSetRecord jouken = MainWindowFixture::DocOf(window).Jouken();
+    QVERIFY(MainWindowFixture::DocOf(window).Marks().SetMarks(TwoSingles()));
+    ConditionSetRecord jouken = MainWindowFixture::DocOf(window).Conditions().Jouken();
     ConditionTableEntry& tab = jouken.Honmei[5];
     tab.MatchFlags.fill(false);
     tab.MatchFlags[2] = tab.MatchFlags[6] = tab.MatchFlags[11] = true;
-    QVERIFY(MainWindowFixture::DocOf(window).SetConditions(jouken));
+    QVERIFY(MainWindowFixture::DocOf(window).Conditions().SetConditions(jouken));
 
     window.OpenKouseiBunseki(JoukenKind::Honmei, 5, 0);
     const QList<frmKouseiBunseki*> shown = Windows(window);
@@ -152,7 +152,7 @@ void tst_frmKouseiBunseki::closeClosesEveryWindow()
     TempDir dir;
     frmMain window(host.Host(), dir.Str());
     window.show();
-    QVERIFY(MainWindowFixture::DocOf(window).SetMarks(TwoSingles()));
+    QVERIFY(MainWindowFixture::DocOf(window).Marks().SetMarks(TwoSingles()));
     window.OpenKouseiBunseki(JoukenKind::Honmei, 0, 0);
     window.OpenKouseiBunseki(JoukenKind::Mark, 0, 0);
     QCOMPARE(window.KouseiBunsekiWindowCount(), 2);

@@ -253,14 +253,14 @@ void tst_frmMainHome::closeIsRefusedWhileARunIsGoing()
     bool closed = true;
     bool pageShown = true;
     host.OnDoEvents = [&](std::int64_t) {
-        if (!tried && doc.Running()) {
+        if (!tried && doc.Search().Running()) {
             tried = true;
             closed = window.close();
             pageShown = window.ShowPage(frmMain::PageCheck);
-            doc.Cancel();
+            doc.Search().Cancel();
         }
     };
-    doc.Run();
+    doc.Search().Run();
     host.OnDoEvents = nullptr;
     QVERIFY(tried);
     QVERIFY(!closed);

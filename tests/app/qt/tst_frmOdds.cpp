@@ -223,7 +223,7 @@ void tst_frmOdds::voteButtonMakesTheUserDefinedVoteStatus()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     clsDocument& doc = MainWindowFixture::DocOf(window);
-    QVERIFY(!doc.Vote().AsOf.IsZero());
+    QVERIFY(!doc.Round().Vote().AsOf.IsZero());
     QVERIFY(!window.StatusPanels()->PanelText(0).contains(QStringLiteral("ユーザー定義")));
     QPushButton* cmdUser = Child(&window, "cmdUser");
     QCOMPARE(cmdUser->text(), QStringLiteral("投票率"));
@@ -232,7 +232,7 @@ void tst_frmOdds::voteButtonMakesTheUserDefinedVoteStatus()
     QVERIFY(dialog != nullptr);
     QVERIFY(dialog->isModal());
     // The document's rates x 100 are what the boxes start from.
-    const std::int64_t rate = (doc.Vote().Match[0].Rate[1] * 100).ToInt64();
+    const std::int64_t rate = (doc.Round().Vote().Match[0].Rate[1] * 100).ToInt64();
     QCOMPARE(dialog->Grid()->Box(1, 0)->text(), QString::number(rate));
     TypeAllRows(dialog->Grid(), "4500", "3000", "2500");
     Type(dialog->Grid()->Box(0, 12), "2000");
@@ -240,7 +240,7 @@ void tst_frmOdds::voteButtonMakesTheUserDefinedVoteStatus()
     QTest::mouseClick(Child(dialog, "cmdOK"), Qt::LeftButton);
     QTRY_VERIFY(window.findChild<frmOdds*>(QStringLiteral("frmOdds")) == nullptr);
 
-    const VoteRecord& vote = doc.Vote();
+    const VoteRecord& vote = doc.Round().Vote();
     QCOMPARE(vote.Kaisaikai, 9001);
     QVERIFY(vote.AsOf.IsZero());
     QCOMPARE(vote.Match[0].Votes[1].ToInt64(), std::int64_t{4500});
@@ -259,7 +259,7 @@ void tst_frmOdds::voteButtonMakesTheUserDefinedVoteStatus()
     Type(dialog->Grid()->Box(0, 0), "2000");
     QTest::mouseClick(Child(dialog, "cmdCancel"), Qt::LeftButton);
     QTRY_VERIFY(window.findChild<frmOdds*>(QStringLiteral("frmOdds")) == nullptr);
-    QCOMPARE(doc.Vote().Match[0].Votes[1].ToInt64(), std::int64_t{4500});
+    QCOMPARE(doc.Round().Vote().Match[0].Votes[1].ToInt64(), std::int64_t{4500});
 }
 
 void tst_frmOdds::bothButtonsNeedARound()
@@ -280,8 +280,8 @@ void tst_frmOdds::bothButtonsNeedARound()
         QVERIFY(window.findChild<QDialog*>(QStringLiteral("frmOdds")) == nullptr);
         QVERIFY(window.findChild<QDialog*>(QStringLiteral("frmProbability")) == nullptr);
     }
-    QVERIFY(MainWindowFixture::DocOf(window).Vote().Kaisaikai == 0);
-    QVERIFY(!MainWindowFixture::DocOf(window).Probability());
+    QVERIFY(MainWindowFixture::DocOf(window).Round().Vote().Kaisaikai == 0);
+    QVERIFY(!MainWindowFixture::DocOf(window).Round().Probability());
 }
 
 void tst_frmOdds::probabilitiesFromOddsReachTheViewAndTheFile()
@@ -315,8 +315,8 @@ void tst_frmOdds::probabilitiesFromOddsReachTheViewAndTheFile()
     QTest::mouseClick(Child(dialog, "cmdOK"), Qt::LeftButton);
     QTRY_VERIFY(window.findChild<frmProbability*>(QStringLiteral("frmProbability")) == nullptr);
 
-    QVERIFY(doc.Probability().has_value());
-    const ProbabilityRecord prob = *doc.Probability();
+    QVERIFY(doc.Round().Probability().has_value());
+    const ProbabilityRecord prob = *doc.Round().Probability();
     QCOMPARE(prob.Value[1][0], 5000);
     QCOMPARE(prob.Value[0][0], 2500);
     QCOMPARE(prob.Value[2][0], 2500);
@@ -329,7 +329,8 @@ void tst_frmOdds::probabilitiesFromOddsReachTheViewAndTheFile()
     QVERIFY(view->ProbabilityTable()->isVisible());
     const QAbstractItemModel* model = view->ProbabilityTable()->Model();
     QCOMPARE(model->data(model->index(1, 0)).toString(), QStringLiteral("50.00"));
-    const std::int64_t ratio = *clsTGame::RatioHundredths(5000, doc.Vote().Match[0].Rate[1]);
+    const std::int64_t ratio =
+        *clsTGame::RatioHundredths(5000, doc.Round().Vote().Match[0].Rate[1]);
     QCOMPARE(model->data(model->index(1, 3)).toString(),
              QString::asprintf("%d.%02d", int(ratio / 100), int(ratio % 100)));
     QVERIFY(view->width() >= view->ProbabilityTable()->x() + view->ProbabilityTable()->width());
@@ -339,11 +340,11 @@ void tst_frmOdds::probabilitiesFromOddsReachTheViewAndTheFile()
     files.Push(file);
     QVERIFY(MainWindowFixture::FilesOf(window).SaveAs());
     MainWindowFixture::FilesOf(window).New();
-    QVERIFY(!doc.Probability());
+    QVERIFY(!doc.Round().Probability());
     QTRY_VERIFY(!view->ProbabilityTable()->isVisible());
     QVERIFY(window.OpenDataFile(file));
-    QVERIFY(doc.Probability().has_value());
-    QVERIFY(*doc.Probability() == prob);
+    QVERIFY(doc.Round().Probability().has_value());
+    QVERIFY(*doc.Round().Probability() == prob);
     // Opening a file shows the multi page: the home view's table is shown, not visible.
     QVERIFY(!view->ProbabilityTable()->isHidden());
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
@@ -367,10 +368,10 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
     QTest::mouseClick(Child(dialog, "cmdOK"), Qt::LeftButton);
     QTRY_VERIFY(window.findChild<frmProbability*>(QStringLiteral("frmProbability")) == nullptr);
     std::string why;
-    const auto expected = ProbabilityRecord::FromVoteRates(doc.Vote(), why);
+    const auto expected = ProbabilityRecord::FromVoteRates(doc.Round().Vote(), why);
     QVERIFY2(expected.has_value(), why.c_str());
-    QVERIFY(doc.Probability().has_value());
-    QVERIFY(*doc.Probability() == *expected);
+    QVERIFY(doc.Round().Probability().has_value());
+    QVERIFY(*doc.Round().Probability() == *expected);
 
     // The dialog opens on the probabilities held; クリア removes them.
     QTest::mouseClick(Child(&window, "cmdProbability"), Qt::LeftButton);
@@ -379,7 +380,7 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
     QCOMPARE(dialog->Grid()->Box(1, 0)->text(), QString::number(expected->Value[1][0]));
     QTest::mouseClick(Child(dialog, "cmdClear"), Qt::LeftButton);
     QTRY_VERIFY(window.findChild<frmProbability*>(QStringLiteral("frmProbability")) == nullptr);
-    QVERIFY(!doc.Probability());
+    QVERIFY(!doc.Round().Probability());
     QVERIFY(!window.findChild<clsGameView*>(QStringLiteral("picGame"))
                  ->ProbabilityTable()
                  ->isVisible());

@@ -175,9 +175,9 @@ void tst_frmRenzoku::aDamagedFileFailsAndIsLeftAsItWas()
     clsDocument& doc = w.Doc();
     for (int f : {0, 2}) {
         QVERIFY(doc.FileLoadDRD(w.files[static_cast<std::size_t>(f)], true, false));
-        QVERIFY(doc.SingleCount() > 0);
-        QCOMPARE(doc.MsSingleCount(), doc.SingleCount());
-        QVERIFY(!doc.Log().Lines().empty());
+        QVERIFY(doc.Tickets().SingleCount() > 0);
+        QCOMPARE(doc.Search().MsSingleCount(), doc.Tickets().SingleCount());
+        QVERIFY(!doc.Search().Log().Lines().empty());
     }
     QVERIFY(!w.batch->Batch().Running());
     QVERIFY(w.Action(w.batch, "mnuRun_Begin")->isEnabled());
@@ -202,11 +202,11 @@ void tst_frmRenzoku::aStopSavesTheFirstAndASecondStartRunsTheRest()
     bool stopped = false;
     w.host.OnDoEvents = [&](std::int64_t) {
         clsDocument& doc = w.Doc();
-        const auto& lines = doc.Log().Lines();
+        const auto& lines = doc.Search().Log().Lines();
         const bool confirmed = std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
             return l.ends_with("を検索中...確定");
         });
-        if (!stopped && doc.Engine().RunningEngine() != clsTMsEngine::EngineKind::None &&
+        if (!stopped && doc.Search().Engine().RunningEngine() != clsTMsEngine::EngineKind::None &&
             confirmed) {
             QVERIFY(w.Action(w.batch, "mnuRun_Cancel")->isEnabled());
             w.Action(w.batch, "mnuRun_Cancel")->trigger();
@@ -236,7 +236,7 @@ void tst_frmRenzoku::aStopInTheExtractionLeavesTheFileUnchanged()
     const std::string before = w.Read(0);
     w.AddAll();
     w.host.OnDoEvents = [&](std::int64_t) {
-        if (w.Doc().Extraction().Run() && w.batch->Batch().Running()) {
+        if (w.Doc().Search().Extraction().Run() && w.batch->Batch().Running()) {
             w.batch->StopBatch();
         }
     };
@@ -257,7 +257,7 @@ void tst_frmRenzoku::theMainWindowIsLockedWhileTheBatchRuns()
     w.host.OnDoEvents = [&](std::int64_t) {
         clsDocument& doc = w.Doc();
         // Between the first file's load and its search: an Open now would land in that file.
-        if (checked || doc.Running() || w.Statuses()[0] != QStringLiteral("実行中")) {
+        if (checked || doc.Search().Running() || w.Statuses()[0] != QStringLiteral("実行中")) {
             return;
         }
         checked = true;
@@ -303,14 +303,14 @@ void tst_frmRenzoku::unsavedWorkIsOfferedForSavingFirst()
     w.AddAll();
     MarkArray marks{};
     marks[1][0] = 1;
-    QVERIFY(w.Doc().SetMarks(marks));
+    QVERIFY(w.Doc().Marks().SetMarks(marks));
     QVERIFY(w.Doc().Modified());
     const std::string before = w.Read(0);
     w.host.QueueAnswer3(AskAnswer::Cancel);
     w.Action(w.batch, "mnuRun_Begin")->trigger();
     QCOMPARE(w.host.Answers3.size(), std::size_t{1});
     QCOMPARE(w.Statuses(), (QStringList{QString(), QString(), QString()}));
-    QVERIFY(w.Doc().Multi().Value() == marks);
+    QVERIFY(w.Doc().Marks().Multi().Value() == marks);
     QCOMPARE(w.Read(0), before);
     QVERIFY(!w.window->Gate().Batch());
 }

@@ -1,0 +1,63 @@
+#include "app/clsConditionsFacet.h"
+
+#include "app/clsDocument.h"
+
+const ConditionSetRecord& clsConditionsFacet::Jouken() const
+{
+    return m_doc.Jouken();
+}
+
+bool clsConditionsFacet::SetConditions(const ConditionSetRecord& jouken)
+{
+    return MayEdit() && m_doc.SetConditions(jouken);
+}
+
+const clsJoukenPanels& clsConditionsFacet::JoukenPanels() const
+{
+    return m_doc.JoukenPanels();
+}
+
+bool clsConditionsFacet::EditJouken(const std::function<void(clsJoukenPanels&)>& fnEdit)
+{
+    return MayEdit() && m_doc.EditJouken(fnEdit);
+}
+
+bool clsConditionsFacet::SetJoukenPage(std::int32_t lngPage)
+{
+    return MayEdit() && m_doc.SetJoukenPage(lngPage);
+}
+
+std::int32_t clsConditionsFacet::JoukenPage() const
+{
+    return m_doc.JoukenPage();
+}
+
+const EngineSettingsRecord& clsConditionsFacet::EngineSettings() const
+{
+    return m_doc.EngineSettings();
+}
+
+bool clsConditionsFacet::SetEngineSettings(const EngineSettingsRecord& settings)
+{
+    return MayEdit() && m_doc.SetEngineSettings(settings);
+}
+
+const clsEnginePanels& clsConditionsFacet::EnginePanels() const
+{
+    return m_doc.EnginePanels();
+}
+
+bool clsConditionsFacet::EditEngineSettings(const std::function<void(clsEnginePanels&)>& fnEdit)
+{
+    return MayEdit() && m_doc.EditEngineSettings(fnEdit);
+}
+
+void clsConditionsFacet::SetEngineCacheLimit(std::int64_t lngEntries)
+{
+    m_doc.SetEngineCacheLimit(lngEntries);
+}
+
+const clsHost& clsConditionsFacet::Host() const
+{
+    return m_doc.Host();
+}
