@@ -1,6 +1,7 @@
 #include "app/qt/frmRenzoku.h"
 
 #include "app/basFileCommand.h"
+#include "app/clsDocument.h"
 #include "app/qt/clsRenzokuModel.h"
 #include "app/qt/frmMain.h"
 

@@ -122,11 +122,12 @@ void tst_frmKouseiBunseki::linesAboveTheMarkLimitAreRed()
     TempDir dir;
     frmMain window(host.Host(), dir.Str());
     QVERIFY(window.Document().Marks().SetMarks(TwoSingles()));
-    ConditionSetRecord jouken = window.Document().Conditions().Jouken();
+    ConditionSetRecord jouken = window.Document().GatherRecord().Jouken;
     ConditionTableEntry& tab = jouken.Honmei[5];
     tab.MatchFlags.fill(false);
     tab.MatchFlags[2] = tab.MatchFlags[6] = tab.MatchFlags[11] = true;
-    QVERIFY(window.Document().Conditions().SetConditions(jouken));
+    QVERIFY(window.Document().Conditions().EditJouken(
+        [&](clsJoukenPanels& panels) { panels.Apply(jouken); }));
 
     window.OpenKouseiBunseki(JoukenKind::Honmei, 5, 0);
     const QList<frmKouseiBunseki*> shown = Windows(window);
