@@ -5,15 +5,16 @@
 // thin: every rule it follows is the core's, every command goes through the command gate.
 
 #include "app/clsCommandGate.h"
-#include "app/clsDocument.h"
 #include "app/clsKelvraIni.h"
 #include "app/clsTGame.h"
+#include "app/clsTicketSet.h"
 #include "app/qt/clsProgressWait.h"
 #include "app/qt/clsQtMenuChooser.h"
 #include "base/clsFileSystemObject.h"
 #include "base/clsHost.h"
 #include "base/clsShell.h"
 #include "base/qt/clsQtFileDialog.h"
+#include "conditions/ConditionTableEntry.h"
 #include "net/clsWinInet.h"
 #include "reference/basTotoSettings.h"
 #include "reference/clsDrovaneDownload.h"
@@ -24,10 +25,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+class clsDocument;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -194,7 +197,9 @@ private:
     clsKelvraIni m_settings;
     clsTMain m_main;
     clsTGame m_game;
-    clsDocument m_doc;
+    // Held by pointer, so that the window's header does not pull in the whole work.
+    std::unique_ptr<clsDocument> m_ownedDoc;
+    clsDocument& m_doc;
     clsTGame m_game2;
     clsWinInet m_inet;
     clsDrovaneDownload m_drovane;
