@@ -2,16 +2,6 @@
 
 #include "app/clsDocument.h"
 
-const ConditionSetRecord& clsConditionsFacet::Jouken() const
-{
-    return m_doc.Jouken();
-}
-
-bool clsConditionsFacet::SetConditions(const ConditionSetRecord& jouken)
-{
-    return MayEdit() && m_doc.SetConditions(jouken);
-}
-
 const clsJoukenPanels& clsConditionsFacet::JoukenPanels() const
 {
     return m_doc.JoukenPanels();
@@ -35,11 +25,6 @@ std::int32_t clsConditionsFacet::JoukenPage() const
 const EngineSettingsRecord& clsConditionsFacet::EngineSettings() const
 {
     return m_doc.EngineSettings();
-}
-
-bool clsConditionsFacet::SetEngineSettings(const EngineSettingsRecord& settings)
-{
-    return MayEdit() && m_doc.SetEngineSettings(settings);
 }
 
 const clsEnginePanels& clsConditionsFacet::EnginePanels() const

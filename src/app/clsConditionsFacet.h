@@ -23,16 +23,22 @@ public:
         : clsDocumentFacet(doc)
     {}
 
-    const ConditionSetRecord& Jouken() const;
-    bool SetConditions(const ConditionSetRecord& jouken);
+    // The condition panels, edited only through EditJouken, which runs the edit (refused while
+    // the work is busy), gathers the panels and raises PartConditions, with PartMulti when the
+    // multi's target cells changed.
     const clsJoukenPanels& JoukenPanels() const;
     bool EditJouken(const std::function<void(clsJoukenPanels&)>& fnEdit);
+    // The condition tab shown: 0 金額, 1 本命, 2 人気, 3 勝敗, 4 補正. On a table page the multi's
+    // target cells are the table's; on the others every cell is one.
     bool SetJoukenPage(std::int32_t lngPage);
     std::int32_t JoukenPage() const;
     const EngineSettingsRecord& EngineSettings() const;
-    bool SetEngineSettings(const EngineSettingsRecord& settings);
+    // The compression panels; EditEngineSettings gathers them into the settings and raises
+    // PartEngineSettings when they changed.
     const clsEnginePanels& EnginePanels() const;
     bool EditEngineSettings(const std::function<void(clsEnginePanels&)>& fnEdit);
+    // The most entries the trial search's cache may take (memory); no change to the work.
     void SetEngineCacheLimit(std::int64_t lngEntries);
+    // The platform services the panels' own helpers report through (the yen boxes).
     const clsHost& Host() const;
 };

@@ -166,25 +166,6 @@ bool clsDocument::SetLeftClickMark(std::int32_t lngMark)
     return MultiCommand([&] { m_multi.SetLeftClickMark(lngMark); });
 }
 
-bool clsDocument::SetTaishou(const CellFlags& blnValue)
-{
-    return MultiCommand([&] { m_multi.SetTaishou(blnValue); });
-}
-
-bool clsDocument::SetConditions(const ConditionSetRecord& jouken)
-{
-    if (!CanEdit()) {
-        return false;
-    }
-    RaiseChanged(PartConditions | (ApplyJouken(jouken) ? PartMulti : 0u));
-    return true;
-}
-
-bool clsDocument::SetEngineSettings(const EngineSettingsRecord& settings)
-{
-    return EditEngineSettings([&](clsEnginePanels& panels) { panels.Apply(settings); });
-}
-
 bool clsDocument::SetVote(const VoteRecord& vote)
 {
     if (!CanEdit()) {

@@ -166,10 +166,6 @@ private:
     bool MultiMarkAll(std::int32_t lngMark);
     bool MultiMarkByVoteOrder();
     bool SetLeftClickMark(std::int32_t lngMark);
-    bool SetTaishou(const CellFlags& blnValue);
-    bool SetConditions(const ConditionSetRecord& jouken);
-    // Shown in the compression panels and taken as they show it (counts fitted to the boxes).
-    bool SetEngineSettings(const EngineSettingsRecord& settings);
     // The vote status in use for this work (the round controller keeps its own).
     bool SetVote(const VoteRecord& vote);
     // The player's own probabilities, none until set or loaded. Setting checks the record
@@ -244,14 +240,9 @@ private:
     // The ticket set's chance and worth; false as above.
     bool GetSetValue(clsTValue::SetValue& sv);
     const clsTMulti& Multi() const { return m_multi; }
-    const ConditionSetRecord& Jouken() const { return m_jouken; }
     const EngineSettingsRecord& EngineSettings() const { return m_engineSettings; }
     const clsTMsgLog& Log() const { return m_log; }
     const clsTX& Extraction() const { return m_tx; }
-    const clsTMsEngine& Engine() const { return *m_engine; }
-    std::int32_t MsSingleCount() const { return m_msSingleCount; }
-    const ::SingleFrame& MsSingleFrame() const { return m_msSingleFrame; }
-    const std::array<std::int32_t, 6>& MsTousen() const { return m_msTousen; }
     std::int32_t SingleCount() const { return m_singleCount; }
     const ::SingleFrame& SingleFrame() const { return m_singleFrame; }
     const std::vector<std::int32_t>& Singles() const { return m_singles; }

@@ -33,11 +33,6 @@ bool clsMarksFacet::SetLeftClickMark(std::int32_t lngMark)
     return MayEdit() && m_doc.SetLeftClickMark(lngMark);
 }
 
-bool clsMarksFacet::SetTaishou(const CellFlags& blnValue)
-{
-    return MayEdit() && m_doc.SetTaishou(blnValue);
-}
-
 std::int32_t clsMarksFacet::MultiCount() const
 {
     return m_doc.MultiCount();

@@ -52,22 +52,7 @@ const clsTX& clsSearchFacet::Extraction() const
     return m_doc.Extraction();
 }
 
-const clsTMsEngine& clsSearchFacet::Engine() const
+clsTMsEngine::EngineKind clsSearchFacet::RunningEngine() const
 {
-    return m_doc.Engine();
-}
-
-std::int32_t clsSearchFacet::MsSingleCount() const
-{
-    return m_doc.MsSingleCount();
-}
-
-const ::SingleFrame& clsSearchFacet::MsSingleFrame() const
-{
-    return m_doc.MsSingleFrame();
-}
-
-const std::array<std::int32_t, 6>& clsSearchFacet::MsTousen() const
-{
-    return m_doc.MsTousen();
+    return m_doc.m_engine->RunningEngine();
 }

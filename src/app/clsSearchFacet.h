@@ -23,18 +23,23 @@ public:
         : clsDocumentFacet(doc)
     {}
 
+    // The run: extraction, compression, sort, frames, counters and closing lines; while a run
+    // is under way it toggles the pause of the pausable engines. False when the run failed and
+    // was reported (LastFailure): the set then holds what the frame left.
     bool Run();
     void Cancel();
+    // The last run was stopped during the extraction, so it holds no set worth saving.
     bool RunStoppedInExtraction() const;
     bool Running() const;
     bool Paused() const;
+    // The engine of the settings in use can pause; Paused: a pause is in force (or held for the
+    // search about to start).
     bool Pausable() const;
     const std::string& LastFailure() const;
+    // The run log; its view (SetLogSink, null detaches) is told every line as it is written.
     const clsTMsgLog& Log() const;
     void SetLogSink(clsIMsgSink* objSink);
     const clsTX& Extraction() const;
-    const clsTMsEngine& Engine() const;
-    std::int32_t MsSingleCount() const;
-    const ::SingleFrame& MsSingleFrame() const;
-    const std::array<std::int32_t, 6>& MsTousen() const;
+    // The engine step under way, None between them.
+    clsTMsEngine::EngineKind RunningEngine() const;
 };

@@ -45,7 +45,11 @@ TEST_F(DocumentChanges, EveryChangingCommandMarksTheWork)
     const std::vector<std::pair<std::string, std::function<bool()>>> commands{
         {"marks", [&] { return doc.Marks().SetMarks(MarkArray{}); }},
         {"mark all", [&] { return doc.Marks().MultiMarkAll(1); }},
-        {"conditions", [&] { return doc.Conditions().SetConditions(ConditionSetRecord{}); }},
+        {"conditions",
+         [&] {
+             return doc.Conditions().EditJouken(
+                 [&](clsJoukenPanels& panels) { panels.Apply(ConditionSetRecord{}); });
+         }},
         {"engine settings",
          [&] {
              return doc.Conditions().EditEngineSettings(

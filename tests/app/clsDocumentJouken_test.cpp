@@ -65,20 +65,20 @@ TEST_F(DocumentJouken, EditsReachTheRecordAndTheRun)
         p.Table(JoukenKind::Honmei).CellClick(13, 0, false, true, false);
     }));
     EXPECT_EQ(parts, std::vector<std::uint32_t>{clsDocument::PartConditions});
-    EXPECT_EQ(doc.Conditions().Jouken(), doc.Conditions().JoukenPanels().Gather());
-    EXPECT_EQ(doc.Conditions().Jouken().Honmei[0].Mark(0, 0), kCountDelete);
+    EXPECT_EQ(doc.GatherRecord().Jouken, doc.Conditions().JoukenPanels().Gather());
+    EXPECT_EQ(doc.GatherRecord().Jouken.Honmei[0].Mark(0, 0), kCountDelete);
     ASSERT_TRUE(doc.Search().Run());
     EXPECT_EQ(doc.Tickets().SingleCount(), 0);
 
     // A record set as a whole shows on the panels.
-    ConditionSetRecord set = doc.Conditions().Jouken();
+    ConditionSetRecord set = doc.GatherRecord().Jouken;
     set.Honmei[0].SetRow(0, kCountBlank);
     set.MachigaiType = 1;
     set.Haitou.Min[1] = Currency::FromInt(4'000);
-    ASSERT_TRUE(doc.Conditions().SetConditions(set));
+    ASSERT_TRUE(doc.Conditions().EditJouken([&](clsJoukenPanels& panels) { panels.Apply(set); }));
     EXPECT_EQ(doc.Conditions().JoukenPanels().MachigaiType(), 1);
     EXPECT_EQ(doc.Conditions().JoukenPanels().Haitou().MinMoney(1), Currency::FromInt(4'000));
-    EXPECT_EQ(doc.Conditions().JoukenPanels().Gather(), doc.Conditions().Jouken());
+    EXPECT_EQ(doc.Conditions().JoukenPanels().Gather(), doc.GatherRecord().Jouken);
     ASSERT_TRUE(doc.Search().Run());
     EXPECT_GT(doc.Tickets().SingleCount(), 0);
 }
@@ -150,10 +150,10 @@ TEST_F(DocumentJouken, RoundChangeAndNewRecomputeTheJ1J2Tabs)
     const std::int32_t count9001 = j1Count();
     ASSERT_GT(count9001, 0);
     ASSERT_LT(count9001, 13);
-    EXPECT_EQ(doc.Conditions().Jouken().Ninki[1].MatchFlags,
+    EXPECT_EQ(doc.GatherRecord().Jouken.Ninki[1].MatchFlags,
               doc.Conditions().JoukenPanels().Table(JoukenKind::Ninki).GetEntry(1).MatchFlags);
-    EXPECT_EQ(doc.Conditions().Jouken().Mark[2].MatchFlags,
-              doc.Conditions().Jouken().Honmei[2].MatchFlags);
+    EXPECT_EQ(doc.GatherRecord().Jouken.Mark[2].MatchFlags,
+              doc.GatherRecord().Jouken.Honmei[2].MatchFlags);
 
     ASSERT_TRUE(doc.Conditions().EditJouken([](clsJoukenPanels& p) {
         p.Table(JoukenKind::Ninki).ShowTab(1);
@@ -168,16 +168,16 @@ TEST_F(DocumentJouken, RoundChangeAndNewRecomputeTheJ1J2Tabs)
     EXPECT_EQ(doc.Marks().Multi().Taishou(), AllCells());
 
     // A conditions file with J1 cleared keeps it so until the next round change.
-    ConditionSetRecord none = doc.Conditions().Jouken();
+    ConditionSetRecord none = doc.GatherRecord().Jouken;
     none.Ninki[1].MatchFlags.fill(false);
-    ASSERT_TRUE(doc.Conditions().SetConditions(none));
+    ASSERT_TRUE(doc.Conditions().EditJouken([&](clsJoukenPanels& panels) { panels.Apply(none); }));
     ASSERT_TRUE(doc.FileSaveDRD(Path("j.drj"), false, true));
     ASSERT_TRUE(doc.New());
     ASSERT_TRUE(doc.FileLoadDRD(Path("j.drj"), false, true)) << rec.AllMessageText();
     EXPECT_EQ(j1Count(), 0);
     ASSERT_TRUE(doc.Round().SetKaisaikai(9002));
     EXPECT_GT(j1Count(), 0);
-    EXPECT_EQ(doc.Conditions().Jouken().Ninki[1].MatchFlags,
+    EXPECT_EQ(doc.GatherRecord().Jouken.Ninki[1].MatchFlags,
               doc.Conditions().JoukenPanels().Table(JoukenKind::Ninki).GetEntry(1).MatchFlags);
 }
 
@@ -190,7 +190,7 @@ TEST_F(DocumentJouken, LoadingConditionsFillsThePanelsAndAFailedLoadKeepsThem)
         p.Table(JoukenKind::Mark).ShowTab(6);
         p.Table(JoukenKind::Mark).CellClick(2, 1, false, false, true);
     }));
-    const ConditionSetRecord saved = doc.Conditions().Jouken();
+    const ConditionSetRecord saved = doc.GatherRecord().Jouken;
     ASSERT_TRUE(doc.FileSaveDRD(Path("c.drj"), false, true));
 
     ASSERT_TRUE(doc.Conditions().EditJouken([](clsJoukenPanels& p) { p.Clear(); }));
@@ -198,13 +198,13 @@ TEST_F(DocumentJouken, LoadingConditionsFillsThePanelsAndAFailedLoadKeepsThem)
     ASSERT_TRUE(doc.Conditions().SetJoukenPage(3));
     ASSERT_TRUE(doc.FileLoadDRD(Path("c.drj"), false, true)) << rec.AllMessageText();
     EXPECT_EQ(doc.Conditions().JoukenPanels().Gather(), saved);
-    EXPECT_EQ(doc.Conditions().Jouken(), saved);
+    EXPECT_EQ(doc.GatherRecord().Jouken, saved);
     EXPECT_EQ(doc.Conditions().JoukenPanels().Haitou().MaxMoney(2), Currency::FromInt(800'000));
     EXPECT_EQ(doc.Conditions().JoukenPage(), 0) << "a load shows the first condition page";
 
     // A broken file: neither the record nor the panels move.
     ASSERT_TRUE(doc.Conditions().EditJouken([](clsJoukenPanels& p) { p.SetMachigaiType(1); }));
-    const ConditionSetRecord before = doc.Conditions().Jouken();
+    const ConditionSetRecord before = doc.GatherRecord().Jouken;
     std::ifstream in(Path("c.drj"), std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const auto at = bytes.find("MachigaiType");
@@ -212,7 +212,7 @@ TEST_F(DocumentJouken, LoadingConditionsFillsThePanelsAndAFailedLoadKeepsThem)
     bytes.insert(at, "Honmei.3 = broken\r\n");
     std::ofstream(Path("broken.drj"), std::ios::binary) << bytes;
     EXPECT_FALSE(doc.FileLoadDRD(Path("broken.drj"), false, false));
-    EXPECT_EQ(doc.Conditions().Jouken(), before);
+    EXPECT_EQ(doc.GatherRecord().Jouken, before);
     EXPECT_EQ(doc.Conditions().JoukenPanels().Gather(), before);
     EXPECT_EQ(doc.Conditions().JoukenPanels().MachigaiType(), 1);
 }

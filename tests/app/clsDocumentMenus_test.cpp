@@ -140,11 +140,12 @@ TEST_F(DocumentMenus, CompositionAnalysisOfTheCurrentMarks)
     EXPECT_EQ(0, rec.BusyDepth);
 
     // The tab as the document holds it: three target matches give the limit 4.
-    ConditionSetRecord jouken = doc.Conditions().Jouken();
+    ConditionSetRecord jouken = doc.GatherRecord().Jouken;
     ConditionTableEntry& tab = jouken.Honmei[5];
     tab.MatchFlags.fill(false);
     tab.MatchFlags[0] = tab.MatchFlags[1] = tab.MatchFlags[2] = true;
-    ASSERT_TRUE(doc.Conditions().SetConditions(jouken));
+    ASSERT_TRUE(
+        doc.Conditions().EditJouken([&](clsJoukenPanels& panels) { panels.Apply(jouken); }));
     ASSERT_TRUE(doc.Marks().KouseiBunseki(JoukenKind::Honmei, 5, 0, a));
     EXPECT_EQ(4, a.MarkMax);
     EXPECT_EQ(1, a.Counts[3]);

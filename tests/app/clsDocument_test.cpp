@@ -47,14 +47,14 @@ TEST_F(Document, RunOfTheSampleFillsSetFramesAndCounters)
     doc.Search().Run();
     ASSERT_GT(doc.Tickets().SingleCount(), 0);
     EXPECT_TRUE(std::is_sorted(doc.Tickets().Singles().begin(), doc.Tickets().Singles().end()));
-    EXPECT_EQ(doc.Search().MsSingleCount(), doc.Tickets().SingleCount());
-    EXPECT_EQ(doc.Search().MsSingleFrame(), doc.Tickets().SingleFrame());
+    EXPECT_EQ(doc.GatherRecord().MsSingleCount, doc.Tickets().SingleCount());
+    EXPECT_EQ(doc.GatherRecord().MsSingleFrame, doc.Tickets().SingleFrame());
     std::int32_t rowSum = 0;
     for (int k = 0; k < 3; ++k) {
         rowSum += doc.Tickets().SingleFrame()[k][0];
     }
     EXPECT_EQ(rowSum, doc.Tickets().SingleCount());
-    EXPECT_GT(doc.Search().MsTousen()[0], 0);
+    EXPECT_GT(doc.GatherRecord().MsTousen[0], 0);
     const auto& lines = doc.Search().Log().Lines();
     ASSERT_FALSE(lines.empty());
     EXPECT_NE(lines.back().find("該当するパターンは"), std::string::npos);
@@ -63,7 +63,7 @@ TEST_F(Document, RunOfTheSampleFillsSetFramesAndCounters)
     ASSERT_TRUE(doc.Marks().SetMarks(MarkArray{}));
     doc.Search().Run();
     EXPECT_EQ(doc.Tickets().SingleCount(), 0);
-    EXPECT_EQ(doc.Search().MsTousen(), (std::array<std::int32_t, 6>{}));
+    EXPECT_EQ(doc.GatherRecord().MsTousen, (std::array<std::int32_t, 6>{}));
     EXPECT_EQ(doc.Tickets().SingleFrame(), SingleFrame{});
 }
 
@@ -169,10 +169,11 @@ TEST_F(Document, ConditionsFileReplacesOnlyTheConditions)
     ASSERT_TRUE(doc.FileSaveDRD(Path("c.drj"), false, true));
     EXPECT_EQ(doc.CurrentFile(), Path("sample.drd")); // a conditions file never becomes current
     const DataFileRecord before = doc.GatherRecord();
-    ConditionSetRecord edited = doc.Conditions().Jouken();
+    ConditionSetRecord edited = doc.GatherRecord().Jouken;
     edited.MachigaiType = 2;
     edited.Honmei[0].SetMark(6, 0, kCountDelete);
-    ASSERT_TRUE(doc.Conditions().SetConditions(edited));
+    ASSERT_TRUE(
+        doc.Conditions().EditJouken([&](clsJoukenPanels& panels) { panels.Apply(edited); }));
     ASSERT_TRUE(doc.FileLoadDRD(Path("c.drj"), false, true));
     const DataFileRecord after = doc.GatherRecord();
     EXPECT_EQ(after.Jouken, before.Jouken);
@@ -197,13 +198,15 @@ TEST_F(Document, SameSeedSameRun)
     EngineSettingsRecord settings = doc.Conditions().EngineSettings();
     settings.ChushutsuFlag = true; // the random extraction after the compression
     settings.ChushutsuCount = 50;
-    ASSERT_TRUE(doc.Conditions().SetEngineSettings(settings));
+    ASSERT_TRUE(doc.Conditions().EditEngineSettings(
+        [&](clsEnginePanels& panels) { panels.Apply(settings); }));
     doc.Search().Run();
     const std::vector<std::int32_t> first = doc.Tickets().Singles();
     const std::vector<std::string> log = doc.Search().Log().Lines();
     clsDocument again(host, main, 42);
     ASSERT_TRUE(again.FileLoadDRD(Path("sample.drd"), true, true));
-    ASSERT_TRUE(again.Conditions().SetEngineSettings(doc.Conditions().EngineSettings()));
+    ASSERT_TRUE(again.Conditions().EditEngineSettings(
+        [&](clsEnginePanels& panels) { panels.Apply(doc.Conditions().EngineSettings()); }));
     again.Search().Run();
     EXPECT_EQ(again.Tickets().Singles(), first);
     EXPECT_EQ(again.Tickets().SingleCount(), 50);
@@ -297,7 +300,8 @@ TEST_F(Document, EngineWithoutMemoryFailsTheRunAndSaysWhy)
 
     EngineSettingsRecord fast = doc.Conditions().EngineSettings();
     fast.MsEngine = 1; // the fast search needs no cache
-    ASSERT_TRUE(doc.Conditions().SetEngineSettings(fast));
+    ASSERT_TRUE(
+        doc.Conditions().EditEngineSettings([&](clsEnginePanels& panels) { panels.Apply(fast); }));
     EXPECT_TRUE(doc.Search().Run());
     EXPECT_GT(doc.Tickets().SingleCount(), 0);
     EXPECT_EQ(doc.LastFailure(), "");
@@ -308,7 +312,7 @@ TEST_F(Document, ACompressionThatKeepsNothingFailsAndKeepsTheSet)
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true)) << rec.AllMessageText();
     ASSERT_TRUE(doc.Search().Run());
     const std::vector<std::int32_t> kept = doc.Tickets().Singles();
-    const auto tousen = doc.Search().MsTousen();
+    const auto tousen = doc.GatherRecord().MsTousen;
     ASSERT_FALSE(kept.empty());
 
     // One ticket cannot cover the sample's singles: the trial search runs out of its second.
@@ -316,15 +320,16 @@ TEST_F(Document, ACompressionThatKeepsNothingFailsAndKeepsTheSet)
     trial.MsEngine = 2;
     trial.BeginCount = 1;
     trial.EndTime = 1;
-    ASSERT_TRUE(doc.Conditions().SetEngineSettings(trial));
+    ASSERT_TRUE(
+        doc.Conditions().EditEngineSettings([&](clsEnginePanels& panels) { panels.Apply(trial); }));
     rec.TickPerDoEvents = 100;
     EXPECT_FALSE(doc.Search().Run());
     EXPECT_EQ(doc.LastFailure(), "圧縮に失敗しました。 1口では保証を満たす組み合わせが見つからない"
                                  "ため、圧縮を中止しました。開始口数を増やして下さい");
     EXPECT_EQ(doc.Tickets().Singles(), kept);
     EXPECT_EQ(doc.Tickets().SingleCount(), static_cast<std::int32_t>(kept.size()));
-    EXPECT_EQ(doc.Search().MsSingleCount(), static_cast<std::int32_t>(kept.size()));
-    EXPECT_EQ(doc.Search().MsTousen(), tousen);
+    EXPECT_EQ(doc.GatherRecord().MsSingleCount, static_cast<std::int32_t>(kept.size()));
+    EXPECT_EQ(doc.GatherRecord().MsTousen, tousen);
     EXPECT_FALSE(doc.Search().Running());
 }
 
@@ -439,13 +444,15 @@ TEST_F(Document, CommandsTellEveryListenerWhatChanged)
     marks[1][0] = 1;
     ASSERT_TRUE(doc.Marks().SetMarks(marks));
     EXPECT_EQ(doc.Marks().Multi().Value(), marks);
-    ConditionSetRecord jouken = doc.Conditions().Jouken();
+    ConditionSetRecord jouken = doc.GatherRecord().Jouken;
     jouken.MachigaiType = 1;
-    ASSERT_TRUE(doc.Conditions().SetConditions(jouken));
-    EXPECT_EQ(doc.Conditions().Jouken().MachigaiType, 1);
+    ASSERT_TRUE(
+        doc.Conditions().EditJouken([&](clsJoukenPanels& panels) { panels.Apply(jouken); }));
+    EXPECT_EQ(doc.GatherRecord().Jouken.MachigaiType, 1);
     EngineSettingsRecord settings = doc.Conditions().EngineSettings();
     settings.BeginCount = 77;
-    ASSERT_TRUE(doc.Conditions().SetEngineSettings(settings));
+    ASSERT_TRUE(doc.Conditions().EditEngineSettings(
+        [&](clsEnginePanels& panels) { panels.Apply(settings); }));
     EXPECT_EQ(doc.Conditions().EngineSettings().BeginCount, 77);
     VoteRecord vote = doc.Round().Vote();
     vote.AsOf = DateTime{};
@@ -541,10 +548,12 @@ TEST_F(Document, WorkCannotBeChangedDuringARun)
         tried = true;
         EXPECT_FALSE(doc.CanEdit());
         accepted = {doc.Marks().SetMarks(MarkArray{}),
-                    doc.Conditions().SetConditions(ConditionSetRecord{}),
+                    doc.Conditions().EditJouken(
+                        [&](clsJoukenPanels& panels) { panels.Apply(ConditionSetRecord{}); }),
                     doc.Conditions().EditJouken([](clsJoukenPanels& p) { p.Clear(); }),
                     doc.Conditions().SetJoukenPage(1),
-                    doc.Conditions().SetEngineSettings(EngineSettingsRecord{}),
+                    doc.Conditions().EditEngineSettings(
+                        [&](clsEnginePanels& panels) { panels.Apply(EngineSettingsRecord{}); }),
                     doc.Round().SetVote(VoteRecord{}),
                     doc.Round().SetProbability(std::nullopt),
                     doc.Tickets().SetSingles({}),
@@ -595,15 +604,17 @@ TEST_F(Document, RunUsesTheOwnProbabilitiesInTheLimitsAndTheWeightedDraw)
     EngineSettingsRecord settings = doc.Conditions().EngineSettings();
     settings.MsEngine = 0;
     settings.ChushutsuFlag = false;
-    ASSERT_TRUE(doc.Conditions().SetEngineSettings(settings));
+    ASSERT_TRUE(doc.Conditions().EditEngineSettings(
+        [&](clsEnginePanels& panels) { panels.Apply(settings); }));
     ASSERT_TRUE(doc.Search().Run()) << rec.AllMessageText();
     ASSERT_TRUE(std::any_of(doc.Tickets().Singles().begin(), doc.Tickets().Singles().end(),
                             [](std::int32_t s) { return s % 3 == 0; }))
         << "the sample's multi must hold the draw of match 1 for this test to mean anything";
-    ConditionSetRecord jouken = doc.Conditions().Jouken();
+    ConditionSetRecord jouken = doc.GatherRecord().Jouken;
     jouken.Value.PFlag = true;
     jouken.Value.PMin = 1e-300;
-    ASSERT_TRUE(doc.Conditions().SetConditions(jouken));
+    ASSERT_TRUE(
+        doc.Conditions().EditJouken([&](clsJoukenPanels& panels) { panels.Apply(jouken); }));
     ASSERT_TRUE(doc.Search().Run()) << rec.AllMessageText();
     ASSERT_GT(doc.Tickets().SingleCount(), 0);
     for (const std::int32_t s : doc.Tickets().Singles()) {
@@ -612,11 +623,13 @@ TEST_F(Document, RunUsesTheOwnProbabilitiesInTheLimitsAndTheWeightedDraw)
     EXPECT_NE(doc.Search().Log().Text().find("１等確率"), std::string::npos);
 
     jouken.Value.PFlag = false;
-    ASSERT_TRUE(doc.Conditions().SetConditions(jouken));
+    ASSERT_TRUE(
+        doc.Conditions().EditJouken([&](clsJoukenPanels& panels) { panels.Apply(jouken); }));
     settings.ChushutsuFlag = true;
     settings.ChushutsuCount = 5;
     settings.ChushutsuType = clsTMsEngine::kChushutsuByProbability;
-    ASSERT_TRUE(doc.Conditions().SetEngineSettings(settings));
+    ASSERT_TRUE(doc.Conditions().EditEngineSettings(
+        [&](clsEnginePanels& panels) { panels.Apply(settings); }));
     ASSERT_TRUE(doc.Search().Run()) << rec.AllMessageText();
     ASSERT_EQ(doc.Tickets().SingleCount(), 5);
     for (const std::int32_t s : doc.Tickets().Singles()) {

@@ -3,6 +3,7 @@
 // folder, the recording host, the scripted menus and file dialogs in place of the user. A test's
 // own fixture derives from it and adds the steps of its page.
 
+#include "app/clsDocument.h"
 #include "app/qt/frmMain.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"

@@ -41,14 +41,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace {
-struct PageInfo
-{
-    const char* ObjectName;
-    const char* Caption;
-};
-constexpr std::array<PageInfo, frmMain::PageCount> kPages{{
+// Each page's object name and side-menu caption.
+constexpr std::array<std::pair<const char*, const char*>, frmMain::PageCount> kPages{{
     {"pageHome", "ホーム"},
     {"pageMulti", "マルチ"},
     {"pageSingle", "シングル"},
@@ -79,7 +76,8 @@ frmMain::frmMain(clsHost host, std::string strProgramDir, const TotoSettings& se
     , m_settings(m_host.Message, m_programDir)
     , m_main(m_netHost, settings, m_programDir)
     , m_game(m_host.Message, m_programDir)
-    , m_doc(m_host, m_main, lngSeed)
+    , m_ownedDoc(std::make_unique<clsDocument>(m_host, m_main, lngSeed))
+    , m_doc(*m_ownedDoc)
     , m_game2(m_host.Message, m_programDir)
     , m_inet(m_host.Message, m_host.Busy, m_progressWait)
     , m_drovane(m_host, m_inet, m_programDir, std::move(strMakerSite))
@@ -198,10 +196,10 @@ void frmMain::BuildPages()
     sideColumn->setContentsMargins(0, 0, 0, 0);
     m_sideMenu = new clsSideMenu(m_pages, side);
     m_sideMenu->setFixedWidth(120);
-    for (const PageInfo& info : kPages) {
+    for (const auto& [name, caption] : kPages) {
         auto* page = new QWidget(m_pages);
-        page->setObjectName(QString::fromLatin1(info.ObjectName));
-        m_sideMenu->AddPage(QString::fromUtf8(info.Caption), page);
+        page->setObjectName(QString::fromLatin1(name));
+        m_sideMenu->AddPage(QString::fromUtf8(caption), page);
     }
     m_sideMenu->setAccessibleName(QStringLiteral("ページ"));
     m_sideMenu->SetGuard(

@@ -6,17 +6,18 @@
 
 #include "app/basMainMenu.h"
 #include "app/clsCommandGate.h"
-#include "app/clsDocument.h"
 #include "app/clsFileCommands.h"
 #include "app/clsIBatchHost.h"
 #include "app/clsKelvraIni.h"
 #include "app/clsTGame.h"
+#include "app/clsTicketSet.h"
 #include "app/qt/clsProgressWait.h"
 #include "app/qt/clsQtMenuChooser.h"
 #include "base/clsFileSystemObject.h"
 #include "base/clsHost.h"
 #include "base/clsShell.h"
 #include "base/qt/clsQtFileDialog.h"
+#include "conditions/ConditionTableEntry.h"
 #include "net/clsWinInet.h"
 #include "reference/basTotoSettings.h"
 #include "reference/clsDrovaneDownload.h"
@@ -28,10 +29,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+class clsDocument;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -180,7 +183,9 @@ private:
     clsKelvraIni m_settings;
     clsTMain m_main;
     clsTGame m_game;
-    clsDocument m_doc;
+    // Held by pointer, so that the window's header does not pull in the whole work.
+    std::unique_ptr<clsDocument> m_ownedDoc;
+    clsDocument& m_doc;
     clsTGame m_game2;
     clsWinInet m_inet;
     clsDrovaneDownload m_drovane;

@@ -3,6 +3,7 @@
 
 // moc stumbles over the standard library these pull in and needs none of it.
 #ifndef Q_MOC_RUN
+#include "app/clsDocument.h"
 #include "app/frmMenu.h"
 #include "app/qt/clsQtMenuChooser.h"
 #include "app/qt/frmMain.h"

@@ -123,11 +123,12 @@ void tst_frmKouseiBunseki::linesAboveTheMarkLimitAreRed()
     TempDir dir;
     frmMain window(host.Host(), dir.Str());
     QVERIFY(MainWindowFixture::DocOf(window).Marks().SetMarks(TwoSingles()));
-    ConditionSetRecord jouken = MainWindowFixture::DocOf(window).Conditions().Jouken();
+    ConditionSetRecord jouken = MainWindowFixture::DocOf(window).GatherRecord().Jouken;
     ConditionTableEntry& tab = jouken.Honmei[5];
     tab.MatchFlags.fill(false);
     tab.MatchFlags[2] = tab.MatchFlags[6] = tab.MatchFlags[11] = true;
-    QVERIFY(MainWindowFixture::DocOf(window).Conditions().SetConditions(jouken));
+    QVERIFY(MainWindowFixture::DocOf(window).Conditions().EditJouken(
+        [&](clsJoukenPanels& panels) { panels.Apply(jouken); }));
 
     window.OpenKouseiBunseki(JoukenKind::Honmei, 5, 0);
     const QList<frmKouseiBunseki*> shown = Windows(window);

@@ -391,7 +391,7 @@ void tst_frmMainEndToEnd::aTrialSearchRestsWhilePausedAndStopsAtOnce()
         const std::size_t sleeps = w.pump.SleepStarts.size();
         switch (step) {
         case Step::Searching:
-            if (w.Doc().Search().Engine().RunningEngine() == clsTMsEngine::EngineKind::None) {
+            if (w.Doc().Search().RunningEngine() == clsTMsEngine::EngineKind::None) {
                 break;
             }
             // What a run refuses: closing, another page, the menus and every editor.
@@ -500,7 +500,7 @@ void tst_frmMainEndToEnd::aStopDuringTheFullMultiEndsTheRunAtOnce()
                 QTest::mouseClick(cancel, Qt::LeftButton);
                 stopAt = clock.elapsed();
             }
-        } else if (w.Doc().Search().Engine().RunningEngine() != clsTMsEngine::EngineKind::None) {
+        } else if (w.Doc().Search().RunningEngine() != clsTMsEngine::EngineKind::None) {
             w.Doc().Search().Cancel(); // the extraction ended before the stop: a failure below
         }
     };
@@ -615,7 +615,7 @@ void tst_frmMainEndToEnd::screenshots()
     QElapsedTimer clock;
     bool shot = false;
     w.pump.OnDoEvents = [&] {
-        if (!shot && w.Doc().Search().Engine().RunningEngine() != clsTMsEngine::EngineKind::None &&
+        if (!shot && w.Doc().Search().RunningEngine() != clsTMsEngine::EngineKind::None &&
             clock.elapsed() > 1500) {
             shot = true;
             shoot(QStringLiteral("run-during.png"));

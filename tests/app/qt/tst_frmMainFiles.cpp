@@ -105,7 +105,7 @@ void tst_frmMainFiles::saveAsThenReopenRestoresTheWork()
         p.SetMsEngine(3);
         p.SetExGrade2(true);
     }));
-    const ConditionSetRecord jouken = doc.Conditions().Jouken();
+    const ConditionSetRecord jouken = doc.GatherRecord().Jouken;
     const EngineSettingsRecord engine = doc.Conditions().EngineSettings();
     QVERIFY(jouken != ConditionSetRecord{});
     QVERIFY(Title(window).endsWith(QStringLiteral(" *")));
@@ -167,7 +167,7 @@ void tst_frmMainFiles::saveAsThenReopenRestoresTheWork()
     QCOMPARE(doc.Round().Kaisaikai(), 7);
     QCOMPARE(roundBox->value(), 7);
     QVERIFY(doc.Marks().Multi().Value() == marks2);
-    QVERIFY(doc.Conditions().Jouken() == jouken);
+    QVERIFY(doc.GatherRecord().Jouken == jouken);
     QVERIFY(doc.Conditions().JoukenPanels().Gather() == jouken);
     QVERIFY(doc.Conditions().EngineSettings() == engine);
     QCOMPARE(window.CurrentPage(), int(frmMain::PageMulti));

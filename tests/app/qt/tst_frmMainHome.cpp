@@ -2,6 +2,7 @@
 // site downloaded, round 0, the menus and help, the team-name dialog, and the close that
 // remembers the round or is refused during a run.
 
+#include "app/clsDocument.h"
 #include "app/qt/clsGameView.h"
 #include "app/qt/clsHomePage.h"
 #include "app/qt/frmMain.h"

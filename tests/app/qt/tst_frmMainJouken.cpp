@@ -124,7 +124,7 @@ void tst_frmMainJouken::savedConditionsAreTheCoresFileAndLoadBack()
     QCOMPARE(dialog.Asked()[1].StartFolder, window.UserDataFolder());
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
     QVERIFY(doc.Conditions().JoukenPanels().Gather() == entered);
-    QVERIFY(doc.Conditions().Jouken() == entered);
+    QVERIFY(doc.GatherRecord().Jouken == entered);
     QCOMPARE(doc.Conditions().JoukenPanels().Haitou().MinMoney(0), Currency::FromInt(12'000));
     QCOMPARE(doc.Conditions().JoukenPanels().MachigaiType(), 2);
     QCOMPARE(window.CurrentPage(), int(frmMain::PageMulti));
@@ -139,14 +139,14 @@ void tst_frmMainJouken::cancelledAndForeignFilesChangeNothing()
     window.SetFileDialog(&dialog);
     clsDocument& doc = MainWindowFixture::DocOf(window);
     QVERIFY(doc.Conditions().EditJouken(EnterConditions));
-    const ConditionSetRecord entered = doc.Conditions().Jouken();
+    const ConditionSetRecord entered = doc.GatherRecord().Jouken;
 
     // Cancelled dialogs: no file, no message, nothing changed.
     MenuAction(window, "mnuFile_Jouken_Save")->trigger();
     MenuAction(window, "mnuFile_Jouken_Open")->trigger();
     QCOMPARE(dialog.Asked().size(), std::size_t{2});
     QVERIFY(host.Messages.empty());
-    QVERIFY(doc.Conditions().Jouken() == entered);
+    QVERIFY(doc.GatherRecord().Jouken == entered);
     QCOMPARE(window.CurrentPage(), int(frmMain::PageHome));
 
     // A file of another kind is refused with the window's warning.
@@ -163,7 +163,7 @@ void tst_frmMainJouken::cancelledAndForeignFilesChangeNothing()
     QCOMPARE(basQtText::ToQ(host.Messages[0].Text),
              QStringLiteral("Kelvraのファイルではありません。"));
     QCOMPARE(basQtText::ToQ(host.Messages[0].Caption), QStringLiteral("ファイルタイプ警告"));
-    QVERIFY(doc.Conditions().Jouken() == entered);
+    QVERIFY(doc.GatherRecord().Jouken == entered);
     QVERIFY(doc.Conditions().JoukenPanels().Gather() == entered);
     QCOMPARE(window.CurrentPage(), int(frmMain::PageHome));
 }

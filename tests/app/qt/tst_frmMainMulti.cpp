@@ -318,7 +318,7 @@ void tst_frmMainMulti::conditionsEnteredInTheWidgetsSaveAsTheCoreWritesThem()
     QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
     clsDocument& doc = w.Doc();
     // What the edits below must make of the round's fresh conditions, field by field.
-    ConditionSetRecord expected = doc.Conditions().Jouken();
+    ConditionSetRecord expected = doc.GatherRecord().Jouken;
     expected.Haitou.Flag[0] = true;
     expected.Haitou.Min[0] = Currency::FromInt(50'000);
     expected.Haitou.Max[1] = Currency::FromInt(30'000);
@@ -355,7 +355,7 @@ void tst_frmMainMulti::conditionsEnteredInTheWidgetsSaveAsTheCoreWritesThem()
     ClickGeometryCell(w.Find<clsGridView>("picMachigai"), 2, 0);
     QVERIFY(w.chooser.Errors().empty());
     QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
-    QVERIFY(doc.Conditions().Jouken() == expected);
+    QVERIFY(doc.GatherRecord().Jouken == expected);
 
     // 条件 保存 against the core's own file of the expected record.
     const std::string chosen = (w.dir.Path() / "UserData" / "widgets").string();
@@ -378,7 +378,7 @@ void tst_frmMainMulti::conditionsEnteredInTheWidgetsSaveAsTheCoreWritesThem()
     w.dialog.Push(chosen + ".drj");
     w.Action("mnuFile_Jouken_Open")->trigger();
     QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
-    QVERIFY(doc.Conditions().Jouken() == expected);
+    QVERIFY(doc.GatherRecord().Jouken == expected);
     w.ShowJoukenPage(clsJoukenPanel::PageHaitou);
     QVERIFY(w.Find<QCheckBox>("chkHaitou1")->isChecked());
     QVERIFY(!w.Find<QCheckBox>("chkHaitou2")->isChecked());

@@ -203,8 +203,7 @@ void tst_frmMainRun::aTrialSearchPausesResumesAndStops()
     QStringList seen;
     bool disabled = true;
     w.host.OnDoEvents = [&](std::int64_t lngCount) {
-        if (state == 0 &&
-            w.Doc().Search().Engine().RunningEngine() != clsTMsEngine::EngineKind::None) {
+        if (state == 0 && w.Doc().Search().RunningEngine() != clsTMsEngine::EngineKind::None) {
             seen << run->text();
             disabled = disabled && w.EditorsDisabled() && cancel->isEnabled();
             QTest::mouseClick(run, Qt::LeftButton);
@@ -257,7 +256,7 @@ void tst_frmMainRun::screenshots()
     w.host.TickPerDoEvents = 50;
     bool shot = false;
     w.host.OnDoEvents = [&](std::int64_t) {
-        if (!shot && w.Doc().Search().Engine().RunningEngine() != clsTMsEngine::EngineKind::None) {
+        if (!shot && w.Doc().Search().RunningEngine() != clsTMsEngine::EngineKind::None) {
             shot = true;
             QCoreApplication::processEvents();
             w.window->grab().save(folder + QStringLiteral("/run-during.png"));

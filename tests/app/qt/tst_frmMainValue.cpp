@@ -210,15 +210,15 @@ void tst_frmMainValue::theConditionRowsAndTheExtractionTypeNeedProbabilities()
     QVERIFY(byChance->isEnabled());
     QVERIFY(chkEV->isEnabled());
     QTest::mouseClick(chkEV, Qt::LeftButton);
-    QVERIFY(w.Doc().Conditions().Jouken().Value.EVFlag);
+    QVERIFY(w.Doc().GatherRecord().Jouken.Value.EVFlag);
     pMin->setFocus();
     pMin->selectAll();
     QTest::keyClicks(pMin, QStringLiteral("2.5e-7"));
     QTest::keyClick(pMin, Qt::Key_Return);
-    QCOMPARE(w.Doc().Conditions().Jouken().Value.PMin, 2.5e-7);
+    QCOMPARE(w.Doc().GatherRecord().Jouken.Value.PMin, 2.5e-7);
     auto* chkP = w.Find<QCheckBox>("chkValueP");
     QTest::mouseClick(chkP, Qt::LeftButton);
-    QVERIFY(w.Doc().Conditions().Jouken().Value.PFlag);
+    QVERIFY(w.Doc().GatherRecord().Jouken.Value.PFlag);
     QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
 }
 

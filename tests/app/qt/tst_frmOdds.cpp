@@ -2,6 +2,7 @@
 // the keys a box takes, and both dialogs opened from the main window's home page, their
 // results reaching the document, the status bar, the round view and the data file.
 
+#include "app/clsDocument.h"
 #include "app/qt/clsGameView.h"
 #include "app/qt/clsOddsGrid.h"
 #include "app/qt/frmMain.h"

@@ -176,7 +176,7 @@ void tst_frmRenzoku::aDamagedFileFailsAndIsLeftAsItWas()
     for (int f : {0, 2}) {
         QVERIFY(doc.FileLoadDRD(w.files[static_cast<std::size_t>(f)], true, false));
         QVERIFY(doc.Tickets().SingleCount() > 0);
-        QCOMPARE(doc.Search().MsSingleCount(), doc.Tickets().SingleCount());
+        QCOMPARE(doc.GatherRecord().MsSingleCount, doc.Tickets().SingleCount());
         QVERIFY(!doc.Search().Log().Lines().empty());
     }
     QVERIFY(!w.batch->Batch().Running());
@@ -206,7 +206,7 @@ void tst_frmRenzoku::aStopSavesTheFirstAndASecondStartRunsTheRest()
         const bool confirmed = std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
             return l.ends_with("を検索中...確定");
         });
-        if (!stopped && doc.Search().Engine().RunningEngine() != clsTMsEngine::EngineKind::None &&
+        if (!stopped && doc.Search().RunningEngine() != clsTMsEngine::EngineKind::None &&
             confirmed) {
             QVERIFY(w.Action(w.batch, "mnuRun_Cancel")->isEnabled());
             w.Action(w.batch, "mnuRun_Cancel")->trigger();
