@@ -1,10 +1,12 @@
 #pragma once
 // The work on one round, without any window: the round's records, the marks, the conditions,
 // the engine settings, the ticket set with its frames and counters and the run log; loading and
-// saving data and conditions files, and the run. The one owner of that work: views read it
-// through const access and change it only through the commands below, each of which raises
-// Changed with the parts it changed. The main window (frmMain) owns one for its lifetime and
-// kelvra-cli's basCliWork one per command, each together with the round controller it is given.
+// saving data and conditions files, and the run. The one owner of that work: it keeps the
+// files, the title, the unsaved-changes flag, the change event and the edit context, and hands
+// out one facet per concern (round, tickets, checker, marks, conditions, run), through which
+// views read the work and change it; every change raises Changed with the parts it changed.
+// The main window (frmMain) owns one for its lifetime and kelvra-cli's basCliWork one per
+// command, each together with the round controller it is given.
 
 #include "app/DocumentParts.h"
 #include "app/clsCheckFacet.h"
@@ -99,12 +101,10 @@ public:
     // The same for a given current file (empty for none): the one place the title is built.
     static std::string TitleFor(const std::string& strCurrentFile, bool blnModified = false);
     const std::string& CurrentFile() const { return m_currentFile; }
-    // Pop-up menus and the composition analysis.
     // The multi grid's menus (frmMenu's mnuMulti, mnuMultiT) go through this chooser; null
     // dismisses them. The chooser must outlive the document or be reset first.
     void SetMenuChooser(clsIMenuChooser* objChooser);
-    // Condition panel views: the platform services their own helpers report through (the yen
-    // boxes' editing models).
+    // The platform services the document reports through.
     const clsHost& Host() const { return m_host; }
     // Set by every command that changes the work (marks, conditions, settings, tickets, round,
     // vote, probabilities, a run's result); cleared by New, a data-file load and a successful
