@@ -33,9 +33,9 @@ void BM_MultiPageClickOnTheFullMulti(benchmark::State& state)
     for (auto& row : marks) {
         row.fill(1);
     }
-    doc.SetMarks(marks);
+    doc.Marks().SetMarks(marks);
     // The click toggles ◎: the multi goes from full to two outcomes in one match and back.
-    doc.SetLeftClickMark(1);
+    doc.Marks().SetLeftClickMark(1);
     clsTGame game(host.Message, dir.Str());
     game.Initialize(true);
     ScriptedMenuChooser chooser;
@@ -55,7 +55,7 @@ void BM_MultiPageClickOnTheFullMulti(benchmark::State& state)
         // The repaint the change asked for.
         QApplication::processEvents();
     }
-    if (doc.Multi().Value()[0][6] == 1 && doc.MultiCount() != 1594323) {
+    if (doc.Marks().Multi().Value()[0][6] == 1 && doc.Marks().MultiCount() != 1594323) {
         state.SkipWithError("the full multi was not restored");
     }
 }

@@ -96,28 +96,28 @@ int main()
     clsTMain main(host, basTotoSettings::Defaults(), dir.Str());
     main.Initialize();
     clsDocument doc(host, main, 1);
-    gap.Log = &doc.Log();
+    gap.Log = &doc.Search().Log();
     MarkArray full{};
     for (auto& row : full) {
         row.fill(1);
     }
     for (const std::int32_t engine : {1, 2, 3}) {
-        doc.SetMarks(full);
-        doc.EditEngineSettings([engine](clsEnginePanels& p) {
+        doc.Marks().SetMarks(full);
+        doc.Conditions().EditEngineSettings([engine](clsEnginePanels& p) {
             p.SetMsEngine(engine);
             p.Sakugen().SetEndTime(Currency::FromInt(3)); // the trial search: 3 s a size
             p.Sakugen().SetBeginCount(Currency::FromInt(100));
         });
         gap.Reset();
         const std::int64_t start = GapHost::NowUs();
-        doc.Run();
+        doc.Search().Run();
         const std::int64_t tail = gap.Finish();
         const std::int64_t total = GapHost::NowUs() - start;
         std::printf("engine %d: run %.1f s, %lld pump calls, longest gap %.1f ms (at \"%s\"), "
                     "last call to end %.1f ms, %d singles\n",
                     engine, static_cast<double>(total) / 1e6, static_cast<long long>(gap.Calls),
                     static_cast<double>(gap.MaxGapUs) / 1e3, gap.MaxGapAt.c_str(),
-                    static_cast<double>(tail) / 1e3, doc.SingleCount());
+                    static_cast<double>(tail) / 1e3, doc.Tickets().SingleCount());
     }
     // The value figures the single page and the run area ask for: the tables of the whole ticket
     // space, then the chance and worth of the last run's set and of every single.
@@ -127,7 +127,7 @@ int main()
         prob.Value[1][m] = 2500;
         prob.Value[2][m] = 3000;
     }
-    doc.SetProbability(prob);
+    doc.Round().SetProbability(prob);
     const std::pair<const char*, bool> sets[] = {{"the last run's set", false},
                                                  {"all singles", true}};
     for (const auto& [name, all] : sets) {
@@ -136,17 +136,17 @@ int main()
             for (std::int32_t s = 0; s < clsTNumber::SingleCount; ++s) {
                 every[static_cast<std::size_t>(s)] = s;
             }
-            doc.SetSingles(std::move(every));
+            doc.Tickets().SetSingles(std::move(every));
         }
         gap.Reset();
         const std::int64_t start = GapHost::NowUs();
         clsTValue::SetValue sv;
-        const bool ok = doc.GetSetValue(sv);
+        const bool ok = doc.Round().GetSetValue(sv);
         const std::int64_t tail = gap.Finish();
         std::printf("value of %s (%d singles, tables %s): %s in %.1f ms, %lld pump calls, longest "
                     "gap %.1f ms, last call to end %.1f ms\n",
-                    name, doc.SingleCount(), all ? "kept" : "built", ok ? "done" : "FAILED",
-                    static_cast<double>(GapHost::NowUs() - start) / 1e3,
+                    name, doc.Tickets().SingleCount(), all ? "kept" : "built",
+                    ok ? "done" : "FAILED", static_cast<double>(GapHost::NowUs() - start) / 1e3,
                     static_cast<long long>(gap.Calls), static_cast<double>(gap.MaxGapUs) / 1e3,
                     static_cast<double>(tail) / 1e3);
     }
@@ -157,16 +157,16 @@ int main()
         vote.Match[m].Votes = {Currency::FromInt(400000 + 1000 * static_cast<std::int64_t>(m)),
                                Currency::FromInt(300000), Currency::FromInt(250000)};
     }
-    doc.SetVote(vote);
-    for (int k = 0; k <= static_cast<int>(clsDocument::SortKind::P); ++k) {
-        const auto kind = static_cast<clsDocument::SortKind>(k);
+    doc.Round().SetVote(vote);
+    for (int k = 0; k <= static_cast<int>(clsTicketsFacet::SortKind::P); ++k) {
+        const auto kind = static_cast<clsTicketsFacet::SortKind>(k);
         gap.Reset();
         const std::int64_t start = GapHost::NowUs();
-        const bool ok = doc.SortSingles(kind);
+        const bool ok = doc.Tickets().SortSingles(kind);
         const std::int64_t tail = gap.Finish();
         std::printf("sort %d of %d singles: %s in %.1f ms, %lld pump calls, longest gap %.1f ms, "
                     "last call to end %.1f ms\n",
-                    k, doc.SingleCount(), ok ? "done" : "FAILED",
+                    k, doc.Tickets().SingleCount(), ok ? "done" : "FAILED",
                     static_cast<double>(GapHost::NowUs() - start) / 1e3,
                     static_cast<long long>(gap.Calls), static_cast<double>(gap.MaxGapUs) / 1e3,
                     static_cast<double>(tail) / 1e3);

@@ -2,6 +2,7 @@
 
 #include "app/clsDocument.h"
 #include "app/clsTicketSet.h"
+#include "base/PopupMenu.h"
 #include "lottery/clsToto.h"
 
 #include <optional>
@@ -106,13 +107,14 @@ bool Checked(Item id, const State& state)
 State FromDocument(const clsDocument& doc)
 {
     State state;
-    state.Running = doc.Running();
-    state.WorkLock = doc.WorkLock();
-    state.VoteKaisaikai = doc.Vote().Kaisaikai;
-    state.MaxGrade = clsToto::GetMaxGrade(doc.Kaisaikai());
-    state.SortAscending = doc.SortAscending();
-    state.HasProbability = doc.Probability().has_value();
-    state.SinglePercent = doc.SinglePercent();
+    state.Running = doc.Edit().Running();
+    state.WorkLock = doc.Edit().WorkLock();
+    state.Batch = doc.Edit().Batch();
+    state.VoteKaisaikai = doc.Round().Vote().Kaisaikai;
+    state.MaxGrade = clsToto::GetMaxGrade(doc.Round().Kaisaikai());
+    state.SortAscending = doc.Tickets().SortAscending();
+    state.HasProbability = doc.Round().Probability().has_value();
+    state.SinglePercent = doc.Tickets().SinglePercent();
     return state;
 }
 
@@ -145,5 +147,41 @@ bool Enabled(Item id, const State& state)
         break;
     }
     return true;
+}
+
+PopupMenu SortMenu(const State& state)
+{
+    PopupMenu menu;
+    menu.Name = "mnuEdit_Sort";
+    for (int id = static_cast<int>(I::EditSortPayout1);
+         id <= static_cast<int>(I::EditSortAscending); ++id) {
+        const auto item = static_cast<I>(id);
+        if (item == I::EditSortResult) {
+            continue;
+        }
+        const ItemInfo& info = Info(item);
+        if (info.SeparatorBefore) {
+            PopupMenuItem separator;
+            separator.Caption = "-";
+            menu.Items.push_back(separator);
+        }
+        PopupMenuItem entry;
+        entry.Caption = std::string(info.Caption);
+        entry.Visible = Visible(item, state);
+        entry.Enabled = Enabled(item, state);
+        entry.Checked = Checked(item, state);
+        entry.Index = id + 1;
+        menu.Items.push_back(entry);
+    }
+    return menu;
+}
+
+std::optional<Item> SortMenuChoice(const PopupMenuItem* chosen)
+{
+    if (chosen == nullptr || chosen->Index <= 0 ||
+        chosen->Index > static_cast<int>(I::EditSortAscending) + 1) {
+        return std::nullopt;
+    }
+    return static_cast<I>(chosen->Index - 1);
 }
 } // namespace basMainMenu

@@ -7,9 +7,12 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 class clsDocument;
+struct PopupMenu;
+struct PopupMenuItem;
 
 namespace basMainMenu {
 enum class Item
@@ -110,4 +113,10 @@ State FromDocument(const clsDocument& doc);
 bool Enabled(Item id, const State& state);
 bool Visible(Item id, const State& state);
 bool Checked(Item id, const State& state);
+
+// The sort menu as the 並び替え button shows it: the 編集 menu's sort entries (not by winnings,
+// which is the check page's) under the same rules, with their separators.
+PopupMenu SortMenu(const State& state);
+// The item a chosen entry of SortMenu stands for; none for no choice.
+std::optional<Item> SortMenuChoice(const PopupMenuItem* chosen);
 } // namespace basMainMenu

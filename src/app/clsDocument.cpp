@@ -19,38 +19,6 @@
 
 namespace {
 
-// The work lock of a file read or write and of a ticket-set replacement: its setting and its
-// clearing are run-state changes, so that the window disables its editors for exactly as long
-// as the work pumps events under it.
-class AnnouncedLock
-{
-public:
-    AnnouncedLock(bool& flag, std::function<void()> fnChanged)
-        : m_flag(flag)
-        , m_was(flag)
-        , m_changed(std::move(fnChanged))
-    {
-        m_flag = true;
-        if (!m_was) {
-            m_changed();
-        }
-    }
-    ~AnnouncedLock()
-    {
-        m_flag = m_was;
-        if (!m_was) {
-            m_changed();
-        }
-    }
-    AnnouncedLock(const AnnouncedLock&) = delete;
-    AnnouncedLock& operator=(const AnnouncedLock&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_was;
-    std::function<void()> m_changed;
-};
-
 std::string VersionText()
 {
     return basMain::VersionText();
@@ -94,6 +62,8 @@ void clsDocument::MessageTrail::ShowMessage(MsgIcon icon, std::string_view strTe
 clsDocument::clsDocument(const clsHost& host, clsTMain& roundController,
                          std::optional<std::uint64_t> lngSeed)
     : m_host(host)
+    , m_edit(
+          host.Message, [this] { return Running(); }, [this] { RaiseChanged(PartRunState); })
     , m_err(host.Message, "frmMain")
     , m_main(roundController)
     , m_trail(host.Message)
@@ -199,25 +169,6 @@ bool clsDocument::MultiMarkByVoteOrder()
 bool clsDocument::SetLeftClickMark(std::int32_t lngMark)
 {
     return MultiCommand([&] { m_multi.SetLeftClickMark(lngMark); });
-}
-
-bool clsDocument::SetTaishou(const CellFlags& blnValue)
-{
-    return MultiCommand([&] { m_multi.SetTaishou(blnValue); });
-}
-
-bool clsDocument::SetConditions(const ConditionSetRecord& jouken)
-{
-    if (!CanEdit()) {
-        return false;
-    }
-    RaiseChanged(PartConditions | (ApplyJouken(jouken) ? PartMulti : 0u));
-    return true;
-}
-
-bool clsDocument::SetEngineSettings(const EngineSettingsRecord& settings)
-{
-    return EditEngineSettings([&](clsEnginePanels& panels) { panels.Apply(settings); });
 }
 
 bool clsDocument::SetVote(const VoteRecord& vote)
@@ -355,7 +306,7 @@ bool clsDocument::FileSaveDRD(const std::string& strFileName, bool blnDataFlag, 
     const bool sameFile = IsCurrentFile(strFileName);
     bool ok;
     {
-        AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
+        clsEditContext::LockScope lock(m_edit);
         // Asked without dialogs, the file class still tells why, to the trail alone.
         MuteScope mute(m_trail.Muted, !blnDialog);
         ok = m_drd.Save(strFileName, blnDataFlag, GatherRecord(), true);
@@ -423,7 +374,7 @@ bool clsDocument::FileLoadDRD(const std::string& strFileName, bool blnDataFlag, 
     }
     bool ok;
     {
-        AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
+        clsEditContext::LockScope lock(m_edit);
         ok = m_drd.Load(strFileName, rec);
     }
     if (!ok) {
@@ -503,7 +454,7 @@ void clsDocument::ApplyRecord(const DataFileRecord& rec, bool blnDataFlag,
     m_tx.UpdateMeisai(m_multi.Value(), m_msSingleCount, m_msTousen);
     m_tickets.HandVote(m_vote);
     // The checker pumps events on a large set: nothing may change the set it reads meanwhile.
-    AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
+    clsEditContext::LockScope lock(m_edit);
     HandSingles();
 }
 
@@ -520,7 +471,7 @@ bool clsDocument::Run()
         return true;
     }
     m_engine->EnginePause(false);
-    if (m_workLock) {
+    if (m_edit.WorkLock()) {
         return true;
     }
     m_engineSettings = m_enginePanels.Gather();
@@ -576,7 +527,7 @@ bool clsDocument::Run()
             if (ok) {
                 singles.resize(static_cast<std::size_t>(std::max(0, count)));
                 {
-                    FlagScope lock(m_workLock);
+                    clsEditContext::LockScope lock(m_edit, false);
                     m_singleCount = count;
                     m_singles = std::move(singles);
                     RecountFrame();
@@ -642,22 +593,6 @@ void clsDocument::OnKaisaikaiChange(std::int32_t lngKaisaikai, const std::string
     RaiseChanged(PartRound | PartVote | (m_jouken == before ? 0u : PartConditions) | lngTaishou);
 }
 
-std::string clsDocument::StatusText() const
-{
-    std::string s = m_roundLabel;
-    if (m_vote.Kaisaikai != 0) {
-        s += "　使用投票率：";
-        if (m_vote.AsOf.IsZero()) {
-            s += "ユーザー定義";
-        } else if (m_vote.AsOf == m_vote.SaleEnd) {
-            s += m_vote.AsOf.Format("yyyy/mm/dd") + " (最終)";
-        } else {
-            s += m_vote.AsOf.Format("yyyy/mm/dd hh:nn");
-        }
-    }
-    return s;
-}
-
 std::string clsDocument::TitleFor(const std::string& strCurrentFile, bool blnModified)
 {
     std::string s = " Drovane  Kelvra";
@@ -712,19 +647,8 @@ bool clsDocument::Paused() const
     return Running() && m_engine->PauseRequested();
 }
 
-std::string_view clsDocument::RunCaption() const
+bool clsDocument::Pausable() const
 {
-    if (!Running() || !clsTMsEngine::Pausable(m_engineSettings.MsEngine)) {
-        return "検索開始";
-    }
-    return Paused() ? "検索再開" : "一時停止";
-}
-
-bool clsDocument::RunButtonEnabled() const
-{
-    if (!Running()) {
-        return !m_workLock;
-    }
     return clsTMsEngine::Pausable(m_engineSettings.MsEngine);
 }
 
@@ -773,11 +697,6 @@ std::int32_t clsDocument::MultiCount() const
     clsTMultiPattern pattern(m_host.Message);
     pattern.SetValue(m_multi.Value());
     return pattern.MultiCount();
-}
-
-std::string clsDocument::MultiCountText() const
-{
-    return "マルチ総数：" + Currency::FromInt(MultiCount()).FormatNumber(0, true);
 }
 
 // Condition panels.
@@ -885,7 +804,7 @@ bool clsDocument::ReplaceSingles(std::vector<std::int32_t> lngSingle)
         }
     }
     {
-        AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
+        clsEditContext::LockScope lock(m_edit);
         m_singleCount = static_cast<std::int32_t>(lngSingle.size());
         m_singles = std::move(lngSingle);
         RecountFrame();
@@ -924,7 +843,7 @@ bool clsDocument::CsvSave(const std::string& strFileName)
     if (!CanEdit()) {
         return false;
     }
-    AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
+    clsEditContext::LockScope lock(m_edit);
     clsTFileCSV csv(m_host);
     return csv.CsvSave(strFileName, m_singleCount, m_singles);
 }
@@ -951,7 +870,7 @@ bool clsDocument::CsvRead(const std::string& strFileName, CsvOp op,
     lngList = op == CsvOp::Load ? std::vector<std::int32_t>{} : m_singles;
     bool ok = false;
     {
-        AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
+        clsEditContext::LockScope lock(m_edit);
         clsTFileCSV csv(m_host);
         switch (op) {
         case CsvOp::Load:
@@ -997,7 +916,7 @@ bool clsDocument::SortSingles(SortKind kind)
     std::vector<std::int32_t> list = m_singles;
     bool ok;
     {
-        AnnouncedLock lock(m_workLock, [this] { RaiseChanged(PartRunState); });
+        clsEditContext::LockScope lock(m_edit);
         ok = m_tickets.Sort(list, kind, m_sortAscending, m_vote, PreparedValue());
     }
     return ok && ReplaceSingles(std::move(list));
@@ -1014,7 +933,7 @@ VoteRecord clsDocument::ValueVote() const
 template <typename F> auto clsDocument::AskValue(F&& fn)
 {
     auto answer = [&] {
-        FlagScope lock(m_workLock);
+        clsEditContext::LockScope lock(m_edit, false);
         return fn();
     }();
     if (m_valueCache.TakeRefused()) {
@@ -1148,7 +1067,7 @@ void clsDocument::OnSheetValue(std::int32_t lngIndex, std::int32_t lngValue)
     if (lngIndex < 0 || lngIndex >= m_singleCount || !clsTNumber::IsValidNo(lngValue)) {
         return;
     }
-    FlagScope lock(m_workLock);
+    clsEditContext::LockScope lock(m_edit, false);
     m_singles[static_cast<std::size_t>(lngIndex)] = lngValue;
     m_tickets.Checker().SetValue(lngIndex, lngValue);
     m_sheetEdited = true;

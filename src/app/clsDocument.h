@@ -1,13 +1,22 @@
 #pragma once
 // The work on one round, without any window: the round's records, the marks, the conditions,
 // the engine settings, the ticket set with its frames and counters and the run log; loading and
-// saving data and conditions files, and the run. The one owner of that work: views read it
-// through const access and change it only through the commands below, each of which raises
-// Changed with the parts it changed. The main window (frmMain) owns one for its lifetime and
-// kelvra-cli's basCliWork one per command, each together with the round controller it is given.
+// saving data and conditions files, and the run. The one owner of that work: it keeps the
+// files, the title, the unsaved-changes flag, the change event and the edit context, and hands
+// out one facet per concern (round, tickets, checker, marks, conditions, run), through which
+// views read the work and change it; every change raises Changed with the parts it changed.
+// The main window (frmMain) owns one for its lifetime and kelvra-cli's basCliWork one per
+// command, each together with the round controller it is given.
 
-#include "app/clsCommandGate.h"
+#include "app/DocumentParts.h"
+#include "app/clsCheckFacet.h"
+#include "app/clsConditionsFacet.h"
+#include "app/clsEditContext.h"
+#include "app/clsMarksFacet.h"
+#include "app/clsRoundFacet.h"
+#include "app/clsSearchFacet.h"
 #include "app/clsTicketSet.h"
+#include "app/clsTicketsFacet.h"
 #include "base/FileStamp.h"
 #include "base/clsErrorReporter.h"
 #include "base/clsEvent.h"
@@ -38,29 +47,9 @@
 
 class clsTMain;
 
-class clsDocument
+class clsDocument : public DocumentParts
 {
 public:
-    // The parts of the work a change touched, as a set of bits: a view redraws only what it
-    // shows.
-    enum Part : std::uint32_t
-    {
-        PartRound = 1u << 0,          // round number, group, schedule, result, round label
-        PartVote = 1u << 1,           // the vote status in use
-        PartMulti = 1u << 2,          // marks, left-click mark, target cells
-        PartConditions = 1u << 3,     // the condition set
-        PartEngineSettings = 1u << 4, // the compression settings
-        PartProbability = 1u << 5,    // the player's own probabilities
-        PartSingles = 1u << 6,        // ticket set, frames, counters, covered cells
-        PartLog = 1u << 7,            // the run log
-        PartFile = 1u << 8,           // the current file, and so the title
-        PartRunState = 1u << 9,       // running, paused
-        PartView = 1u << 10,          // percent counts, the edit lock: not the work itself
-        PartCheck = 1u << 11,         // the checker's marks, reveal, page and count grid
-        PartAll = (1u << 12) - 1
-    };
-    using ChangedEvent = clsEvent<std::uint32_t>;
-
     // lngSeed: a fixed seed for the random generator (reproducible runs); none seeds from the
     // clock. The document listens to the controller's round changes.
     clsDocument(const clsHost& host, clsTMain& roundController,
@@ -78,10 +67,13 @@ public:
 
     // False while a run or a file load or save is under way: the commands that change the work
     // then refuse (return false, change nothing), as a run reads the work while it pumps events.
-    bool CanEdit() const { return !Running() && !m_workLock; }
+    bool CanEdit() const { return m_edit.CanEdit(); }
+    // May this edit or command run now: the run, the work lock and the batch in one place.
+    const clsEditContext& Edit() const { return m_edit; }
+    clsEditContext& Edit() { return m_edit; }
 
     // What a command refused by CanEdit says (LastFailure of a load or save; the window shows it).
-    static constexpr std::string_view kBusyWarning = clsCommandGate::kRunningWarning;
+    static constexpr std::string_view kBusyWarning = clsEditContext::kRunningWarning;
 
     // Clears marks, run result, messages, conditions and engine settings; forgets the file.
     bool New();
@@ -100,6 +92,55 @@ public:
     // engine settings are taken as the compression boxes would show them (ClampedToBoxes).
     bool FileLoadDRD(const std::string& strFileName, bool blnDataFlag, bool blnDialog);
 
+    // Why the last failed load, save or run failed, for front ends that show no dialogs (a
+    // failed load or save with blnDialog false says nothing else). Empty after a success.
+    const std::string& LastFailure() const { return m_lastFailure; }
+    // The window title: " Drovane  Kelvra", with " - [file]" when there is a current file and
+    // " *" while the work has unsaved changes.
+    std::string Title() const { return TitleFor(m_currentFile, m_modified); }
+    // The same for a given current file (empty for none): the one place the title is built.
+    static std::string TitleFor(const std::string& strCurrentFile, bool blnModified = false);
+    const std::string& CurrentFile() const { return m_currentFile; }
+    // The multi grid's menus (frmMenu's mnuMulti, mnuMultiT) go through this chooser; null
+    // dismisses them. The chooser must outlive the document or be reset first.
+    void SetMenuChooser(clsIMenuChooser* objChooser);
+    // The platform services the document reports through.
+    const clsHost& Host() const { return m_host; }
+    // Set by every command that changes the work (marks, conditions, settings, tickets, round,
+    // vote, probabilities, a run's result); cleared by New, a data-file load and a successful
+    // data-file save.
+    bool Modified() const { return m_modified; }
+    static constexpr std::string_view kSaveChangesQuestion = "変更を保存しますか？";
+    // What New, Open, a CSV open and closing ask first: with unsaved changes, "変更を保存しま
+    // すか？" (保存 / 保存しない / キャンセル). 保存 runs fnSave (the window picks the file) and
+    // goes on only when it saved; 保存しない goes on; キャンセル does not. True: go on.
+    bool QuerySaveChanges(const std::function<bool()>& fnSave,
+                          AskAnswer ansDefault = AskAnswer::Yes);
+
+    // The concerns of the work, each a narrow facet a view includes alone.
+    clsRoundFacet& Round() { return m_roundFacet; }
+    const clsRoundFacet& Round() const { return m_roundFacet; }
+    clsTicketsFacet& Tickets() { return m_ticketsFacet; }
+    const clsTicketsFacet& Tickets() const { return m_ticketsFacet; }
+    clsCheckFacet& Check() { return m_checkFacet; }
+    const clsCheckFacet& Check() const { return m_checkFacet; }
+    clsMarksFacet& Marks() { return m_marksFacet; }
+    const clsMarksFacet& Marks() const { return m_marksFacet; }
+    clsConditionsFacet& Conditions() { return m_conditionsFacet; }
+    const clsConditionsFacet& Conditions() const { return m_conditionsFacet; }
+    clsSearchFacet& Search() { return m_searchFacet; }
+    const clsSearchFacet& Search() const { return m_searchFacet; }
+
+private:
+    // The facets are the document's own views of the work: they reach it through the
+    // operations below.
+    friend class clsRoundFacet;
+    friend class clsTicketsFacet;
+    friend class clsCheckFacet;
+    friend class clsMarksFacet;
+    friend class clsConditionsFacet;
+    friend class clsSearchFacet;
+
     // The run command: extraction, compression, sort, frames, counters and closing lines.
     // While a run is under way it toggles the pause of the pausable engines instead. False when
     // the run failed and was reported (an engine that could not get its memory): the set then
@@ -111,21 +152,9 @@ public:
     bool RunStoppedInExtraction() const { return m_stoppedInExtraction; }
     bool Running() const;
 
-    // Why the last failed load, save or run failed, for front ends that show no dialogs (a
-    // failed load or save with blnDialog false says nothing else). Empty after a success.
-    const std::string& LastFailure() const { return m_lastFailure; }
-
     // The round commands, passed to the round controller; the document follows its event.
     bool SetKaisaikai(std::int32_t lngKaisaikai);
     bool SetKumi(const std::string& strKumi);
-
-    // The window title: " Drovane  Kelvra", with " - [file]" when there is a current file and
-    // " *" while the work has unsaved changes.
-    std::string Title() const { return TitleFor(m_currentFile, m_modified); }
-    // The same for a given current file (empty for none): the one place the title is built.
-    static std::string TitleFor(const std::string& strCurrentFile, bool blnModified = false);
-    // The status bar text: the round label and the vote status in use.
-    std::string StatusText() const;
 
     // The ticket set replaced as a whole (CSV, clipboard, sheet edits); the frame is recounted.
     bool SetSingles(std::vector<std::int32_t> lngSingle);
@@ -137,10 +166,6 @@ public:
     bool MultiMarkAll(std::int32_t lngMark);
     bool MultiMarkByVoteOrder();
     bool SetLeftClickMark(std::int32_t lngMark);
-    bool SetTaishou(const CellFlags& blnValue);
-    bool SetConditions(const ConditionSetRecord& jouken);
-    // Shown in the compression panels and taken as they show it (counts fitted to the boxes).
-    bool SetEngineSettings(const EngineSettingsRecord& settings);
     // The vote status in use for this work (the round controller keeps its own).
     bool SetVote(const VoteRecord& vote);
     // The player's own probabilities, none until set or loaded. Setting checks the record
@@ -193,9 +218,7 @@ public:
     void SetEditLock(bool blnValue);
     // The checker (grading, reveal, hand entry, paging); its Refreshed tells the check page.
     const clsTResult& Checker() const { return m_tickets.Checker(); }
-    clsTResult& Checker() { return m_tickets.Checker(); }
     bool ShowAllResults() const { return m_tickets.ShowAllResults(); }
-    void SetShowAllResults(bool blnValue) { m_tickets.SetShowAllResults(blnValue); }
     // シングル構成を％で表示: the count grids of the run, the single page and the check page show
     // row percentages instead of counts. A way of showing the work, kept across New and loads,
     // and no unsaved change (PartView).
@@ -217,34 +240,22 @@ public:
     // The ticket set's chance and worth; false as above.
     bool GetSetValue(clsTValue::SetValue& sv);
     const clsTMulti& Multi() const { return m_multi; }
-    const ConditionSetRecord& Jouken() const { return m_jouken; }
     const EngineSettingsRecord& EngineSettings() const { return m_engineSettings; }
     const clsTMsgLog& Log() const { return m_log; }
     const clsTX& Extraction() const { return m_tx; }
-    const clsTMsEngine& Engine() const { return *m_engine; }
-    std::int32_t MsSingleCount() const { return m_msSingleCount; }
-    const ::SingleFrame& MsSingleFrame() const { return m_msSingleFrame; }
-    const std::array<std::int32_t, 6>& MsTousen() const { return m_msTousen; }
     std::int32_t SingleCount() const { return m_singleCount; }
     const ::SingleFrame& SingleFrame() const { return m_singleFrame; }
     const std::vector<std::int32_t>& Singles() const { return m_singles; }
     const CellFlags& Covered() const { return m_covered; }
-    const std::string& CurrentFile() const { return m_currentFile; }
     const std::string& RoundLabel() const { return m_roundLabel; }
-    bool WorkLock() const { return m_workLock; }
 
-    // Pop-up menus and the composition analysis.
-    // The multi grid's menus (frmMenu's mnuMulti, mnuMultiT) go through this chooser; null
-    // dismisses them. The chooser must outlive the document or be reset first.
-    void SetMenuChooser(clsIMenuChooser* objChooser);
     // Row lngRow of tab lngTab of the kind's table as the panels show it, on the current marks
     // and vote status. False after a report when there is no such tab or row.
     bool KouseiBunseki(JoukenKind kind, std::int32_t lngTab, std::int32_t lngRow,
                        clsTKouseiBunseki::Analysis& result) const;
 
-    // The multi page: the number of singles the marks hold, and its caption line.
+    // The multi page: the number of singles the marks hold.
     std::int32_t MultiCount() const;
-    std::string MultiCountText() const;
 
     // Condition panels: their models, edited only here; the record above is what they hold.
     const clsJoukenPanels& JoukenPanels() const { return m_joukenPanels; }
@@ -259,30 +270,15 @@ public:
     bool ShowJoukenTab(JoukenKind kind, std::int32_t lngTab);
     std::int32_t JoukenPage() const { return m_joukenPage; }
 
-    // Condition panel views: the platform services their own helpers report through (the yen
-    // boxes' editing models).
-    const clsHost& Host() const { return m_host; }
     // Unsaved changes, the compression panels and the run button.
-    // Set by every command that changes the work (marks, conditions, settings, tickets, round,
-    // vote, probabilities, a run's result); cleared by New, a data-file load and a successful
-    // data-file save.
-    bool Modified() const { return m_modified; }
-    static constexpr std::string_view kSaveChangesQuestion = "変更を保存しますか？";
-    // What New, Open, a CSV open and closing ask first: with unsaved changes, "変更を保存しま
-    // すか？" (保存 / 保存しない / キャンセル). 保存 runs fnSave (the window picks the file) and
-    // goes on only when it saved; 保存しない goes on; キャンセル does not. True: go on.
-    bool QuerySaveChanges(const std::function<bool()>& fnSave,
-                          AskAnswer ansDefault = AskAnswer::Yes);
     const clsEnginePanels& EnginePanels() const { return m_enginePanels; }
     // Refused unless CanEdit; runs the edit, gathers the panels into the engine settings and
     // raises PartEngineSettings when they changed.
     bool EditEngineSettings(const std::function<void(clsEnginePanels&)>& fnEdit);
     // A pause is in force (or held for the search that is about to start).
     bool Paused() const;
-    // The run button: "検索開始" when idle; "一時停止" / "検索再開" while a pausable search runs.
-    std::string_view RunCaption() const;
-    // Idle and unlocked: it starts a run; running: it pauses, for the pausable engines only.
-    bool RunButtonEnabled() const;
+    // The engine of the settings in use can pause (a search that waits).
+    bool Pausable() const;
 
     // The check page. Its commands raise PartCheck, which is no work of its own: a hand entry
     // is kept in the round's hand-entry file, never in the data file. Marking and revealing are
@@ -345,6 +341,7 @@ private:
     bool FollowTaishou();
 
     clsHost m_host;
+    clsEditContext m_edit;
     clsErrorReporter m_err;
     clsTMain& m_main;
     MessageTrail m_trail;
@@ -383,7 +380,6 @@ private:
     std::string m_roundLabel;
     bool m_inRun = false;
     bool m_stoppedInExtraction = false;
-    bool m_workLock = false;
     std::string m_lastFailure;
     // Ticket-set commands: the one way a new list reaches the document and both views.
     bool ReplaceSingles(std::vector<std::int32_t> lngSingle);
@@ -411,6 +407,12 @@ private:
     ChangedEvent m_changed;
     // The check page: the result pop-up menu is shown through the chooser of SetMenuChooser.
     clsIMenuChooser* m_menuChooser = nullptr;
+    clsRoundFacet m_roundFacet{*this};
+    clsTicketsFacet m_ticketsFacet{*this};
+    clsCheckFacet m_checkFacet{*this};
+    clsMarksFacet m_marksFacet{*this};
+    clsConditionsFacet m_conditionsFacet{*this};
+    clsSearchFacet m_searchFacet{*this};
     // Last, so that it ends first: no round change reaches a half-destroyed document.
     clsSubscription m_roundChange;
 };

@@ -1,19 +1,20 @@
 #include "app/clsValueFigures.h"
 
 #include "app/basValueReport.h"
-#include "app/clsDocument.h"
+#include "app/clsRoundFacet.h"
+#include "app/clsTicketsFacet.h"
 
 #include <stdexcept>
 
-void clsValueFigures::Update(clsDocument& doc)
+void clsValueFigures::Update(clsRoundFacet& round, const clsTicketsFacet& tickets)
 {
     m_text = {};
-    m_shown = doc.Probability().has_value();
-    clsTValue* value = doc.PreparedValue();
+    m_shown = round.Probability().has_value();
+    clsTValue* value = round.PreparedValue();
     if (value == nullptr) {
         return;
     }
-    const clsTSingle& sheet = doc.Sheet();
+    const clsTSingle& sheet = tickets.Sheet();
     const std::vector<std::int32_t>& singles = sheet.Singles();
     for (std::int32_t slot = 0; slot < kSlots; ++slot) {
         const std::int64_t index =

@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <string>
 
-class clsDocument;
+class clsRoundFacet;
+class clsTicketsFacet;
 
 class clsValueFigures
 {
@@ -16,7 +17,7 @@ public:
     static constexpr std::int32_t kSlots = 10;
 
     // The figures of the singles on the document's sheet page.
-    void Update(clsDocument& doc);
+    void Update(clsRoundFacet& round, const clsTicketsFacet& tickets);
     // While the document has probabilities, even when its tables are still being built.
     bool Shown() const { return m_shown; }
     // Row 0 "期待値", 1 "的中確率"; slot 0..9 of the page (empty past the set's end).

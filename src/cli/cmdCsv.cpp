@@ -24,12 +24,12 @@ int CmdCsv(clsTerminalHost& host, const std::string& strHome, const std::vector<
         if (!work.Document.FileLoadDRD(args[1], true, true)) {
             return 1;
         }
-        return work.Document.CsvSave(args[2]) ? 0 : 1;
+        return work.Document.Tickets().CsvSave(args[2]) ? 0 : 1;
     }
     if (!work.Document.FileLoadDRD(args[2], true, true)) {
         return 1;
     }
-    if (!work.Document.CsvReplace(args[1])) {
+    if (!work.Document.Tickets().CsvReplace(args[1])) {
         return 1;
     }
     return work.Document.FileSaveDRD(args[2], true, true) ? 0 : 1;

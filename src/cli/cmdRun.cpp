@@ -62,13 +62,13 @@ clsTRenzoku::Target DocumentTarget(clsDocument& doc, std::map<std::string, std::
             return false;
         },
         [&] {
-            if (doc.Run()) {
+            if (doc.Search().Run()) {
                 return true;
             }
             reasons[current] = doc.LastFailure() + " ファイルは変更していません。";
             return false;
         },
-        [&] { doc.Cancel(); },
+        [&] { doc.Search().Cancel(); },
         [&](const std::string& p) {
             if (doc.FileSaveDRD(p, true, false)) {
                 return true;
@@ -76,7 +76,7 @@ clsTRenzoku::Target DocumentTarget(clsDocument& doc, std::map<std::string, std::
             reasons[p] = doc.LastFailure();
             return false;
         },
-        [&] { return doc.RunStoppedInExtraction(); },
+        [&] { return doc.Search().RunStoppedInExtraction(); },
     };
 }
 
@@ -131,7 +131,7 @@ int CmdRun(clsTerminalHost& host, const std::string& strHome, const std::vector<
     // search of a file being loaded only starts later.
     clsTerminalHost::CatchStopSignals();
     host.StopRequested = [&] {
-        doc.Cancel();
+        doc.Search().Cancel();
         batch.StopBatch();
     };
     for (const std::string& f : run.Files) {

@@ -26,7 +26,7 @@ int CmdText(clsTerminalHost& host, const std::string& strHome, const std::vector
         return 1;
     }
     // The report names the compression method; a number no engine has would leave it blank.
-    const std::int32_t engine = work.Document.EngineSettings().MsEngine;
+    const std::int32_t engine = work.Document.Conditions().EngineSettings().MsEngine;
     if (!clsTMsEngine::KnownEngine(engine)) {
         host.ShowMessage(MsgIcon::Error,
                          "kelvra-cli text: " + args[1] + ": 圧縮方法の番号が正しくありません（" +
@@ -37,7 +37,7 @@ int CmdText(clsTerminalHost& host, const std::string& strHome, const std::vector
     clsTClipboard clip(host, host, host, basMain::VersionText());
     bool tooMany = false;
     const std::string text = clip.BuildText(args[0][0] - '0', work.Document.GatherRecord(),
-                                            work.Document.Schedule(), tooMany);
+                                            work.Document.Round().Schedule(), tooMany);
     if (tooMany) {
         host.ShowMessage(MsgIcon::Warning, "1万口以上は出力出来ません", "");
         return 1;

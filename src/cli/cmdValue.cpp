@@ -22,7 +22,7 @@ int CmdValue(clsTerminalHost& host, const std::string& strHome,
         return 1;
     }
     clsDocument& doc = work.Document;
-    if (!doc.Probability()) {
+    if (!doc.Round().Probability()) {
         host.ShowMessage(MsgIcon::Error,
                          args[0] +
                              ": 自分の確率がありません。確率を入力して保存したデータファイルを"
@@ -31,7 +31,7 @@ int CmdValue(clsTerminalHost& host, const std::string& strHome,
         return 1;
     }
     // Without bets to estimate the payouts from, every figure would be 0: not a value.
-    if (!doc.Vote().HasVotes()) {
+    if (!doc.Round().Vote().HasVotes()) {
         host.ShowMessage(MsgIcon::Error,
                          args[0] +
                              ": 投票状況がありません。期待値には払戻金の推定に使う投票状況が必要"
@@ -40,7 +40,7 @@ int CmdValue(clsTerminalHost& host, const std::string& strHome,
         return 1;
     }
     clsTValue::SetValue sv;
-    if (!doc.GetSetValue(sv)) {
+    if (!doc.Round().GetSetValue(sv)) {
         return 1; // the value class has said why
     }
     for (const basValueReport::Line& line : basValueReport::SetValueLines(sv)) {

@@ -1,5 +1,6 @@
 // The document's unsaved-changes flag and its question, the compression panels it owns, and
 // the run button's state during a run.
+#include "app/basRunPanel.h"
 #include "app/clsDocument.h"
 #include "engines/clsTRenzoku.h"
 #include "reference/basTotoSettings.h"
@@ -42,19 +43,26 @@ protected:
 TEST_F(DocumentChanges, EveryChangingCommandMarksTheWork)
 {
     const std::vector<std::pair<std::string, std::function<bool()>>> commands{
-        {"marks", [&] { return doc.SetMarks(MarkArray{}); }},
-        {"mark all", [&] { return doc.MultiMarkAll(1); }},
-        {"conditions", [&] { return doc.SetConditions(ConditionSetRecord{}); }},
+        {"marks", [&] { return doc.Marks().SetMarks(MarkArray{}); }},
+        {"mark all", [&] { return doc.Marks().MultiMarkAll(1); }},
+        {"conditions",
+         [&] {
+             return doc.Conditions().EditJouken(
+                 [&](clsJoukenPanels& panels) { panels.Apply(ConditionSetRecord{}); });
+         }},
         {"engine settings",
-         [&] { return doc.EditEngineSettings([](clsEnginePanels& p) { p.SetMsEngine(3); }); }},
+         [&] {
+             return doc.Conditions().EditEngineSettings(
+                 [](clsEnginePanels& p) { p.SetMsEngine(3); });
+         }},
         {"tickets",
          [&] {
-             return doc.SetSingles({1, 2, 3});
+             return doc.Tickets().SetSingles({1, 2, 3});
          }},
-        {"round", [&] { return doc.SetKaisaikai(9002); }},
-        {"vote", [&] { return doc.SetVote(VoteRecord{}); }},
-        {"probabilities", [&] { return doc.SetProbability(std::nullopt); }},
-        {"run", [&] { return doc.Run(); }},
+        {"round", [&] { return doc.Round().SetKaisaikai(9002); }},
+        {"vote", [&] { return doc.Round().SetVote(VoteRecord{}); }},
+        {"probabilities", [&] { return doc.Round().SetProbability(std::nullopt); }},
+        {"run", [&] { return doc.Search().Run(); }},
         {"conditions file", [&] { return doc.FileLoadDRD(Path("c.drj"), false, false); }}};
     Load();
     ASSERT_TRUE(doc.FileSaveDRD(Path("c.drj"), false, false));
@@ -67,23 +75,23 @@ TEST_F(DocumentChanges, EveryChangingCommandMarksTheWork)
     }
     // An edit that changes nothing is no change.
     Load();
-    ASSERT_TRUE(doc.EditEngineSettings([](clsEnginePanels&) {}));
+    ASSERT_TRUE(doc.Conditions().EditEngineSettings([](clsEnginePanels&) {}));
     EXPECT_FALSE(doc.Modified());
 }
 
 TEST_F(DocumentChanges, NewLoadAndSuccessfulSaveClearTheMarkAFailedSaveKeepsIt)
 {
     // Picking the round of an untouched new work is how it starts.
-    ASSERT_TRUE(doc.SetKaisaikai(9001));
+    ASSERT_TRUE(doc.Round().SetKaisaikai(9001));
     EXPECT_FALSE(doc.Modified());
-    ASSERT_TRUE(doc.MultiMarkAll(1));
+    ASSERT_TRUE(doc.Marks().MultiMarkAll(1));
     EXPECT_EQ(doc.Title(), " Drovane  Kelvra *");
     ASSERT_TRUE(doc.New());
     EXPECT_FALSE(doc.Modified());
     EXPECT_EQ(doc.Title(), " Drovane  Kelvra");
 
     Load();
-    ASSERT_TRUE(doc.MultiMarkAll(1));
+    ASSERT_TRUE(doc.Marks().MultiMarkAll(1));
     std::filesystem::create_directories(dir.Path() / "taken" / "x");
     EXPECT_FALSE(doc.FileSaveDRD(Path("taken"), true, false));
     EXPECT_TRUE(doc.Modified());
@@ -96,7 +104,7 @@ TEST_F(DocumentChanges, NewLoadAndSuccessfulSaveClearTheMarkAFailedSaveKeepsIt)
     EXPECT_EQ(doc.Title(), " Drovane  Kelvra - [saved.drd]");
 
     // A failed load leaves the work, and its mark, as they were.
-    ASSERT_TRUE(doc.MultiMarkAll(2));
+    ASSERT_TRUE(doc.Marks().MultiMarkAll(2));
     EXPECT_FALSE(doc.FileLoadDRD(Path("missing.drd"), true, false));
     EXPECT_TRUE(doc.Modified());
     ASSERT_TRUE(doc.FileLoadDRD(Path("saved.drd"), true, false));
@@ -116,8 +124,8 @@ TEST_F(DocumentChanges, TheSaveQuestionsThreeAnswers)
     EXPECT_TRUE(doc.QuerySaveChanges(save));
     EXPECT_TRUE(rec.Questions.empty());
 
-    ASSERT_TRUE(doc.MultiMarkAll(1));
-    const MarkArray marked = doc.Multi().Value();
+    ASSERT_TRUE(doc.Marks().MultiMarkAll(1));
+    const MarkArray marked = doc.Marks().Multi().Value();
     rec.QueueAnswer3(AskAnswer::Cancel);
     EXPECT_FALSE(doc.QuerySaveChanges(save));
     ASSERT_EQ(rec.Questions.size(), 1u);
@@ -125,7 +133,7 @@ TEST_F(DocumentChanges, TheSaveQuestionsThreeAnswers)
     EXPECT_NE(rec.Questions[0].Caption.find("[保存/保存しない/キャンセル]"), std::string::npos);
     EXPECT_EQ(saves, 0);
     EXPECT_TRUE(doc.Modified());
-    EXPECT_EQ(doc.Multi().Value(), marked);
+    EXPECT_EQ(doc.Marks().Multi().Value(), marked);
 
     rec.QueueAnswer3(AskAnswer::No);
     EXPECT_TRUE(doc.QuerySaveChanges(save));
@@ -149,59 +157,59 @@ TEST_F(DocumentChanges, TheSaveQuestionsThreeAnswers)
 TEST_F(DocumentChanges, PanelsShowTheSettingsAfterNewAndLoadAndARunTakesThem)
 {
     Load();
-    EXPECT_EQ(doc.EnginePanels().Gather(), doc.EngineSettings());
-    EXPECT_EQ(doc.EnginePanels().MsEngine(), 1); // as the sample says
+    EXPECT_EQ(doc.Conditions().EnginePanels().Gather(), doc.Conditions().EngineSettings());
+    EXPECT_EQ(doc.Conditions().EnginePanels().MsEngine(), 1); // as the sample says
     std::vector<std::uint32_t> told;
     const clsSubscription sub = doc.SubscribeChanged([&](std::uint32_t p) { told.push_back(p); });
-    ASSERT_TRUE(doc.EditEngineSettings([](clsEnginePanels& p) {
+    ASSERT_TRUE(doc.Conditions().EditEngineSettings([](clsEnginePanels& p) {
         p.SetMsEngine(0);
         p.SetChushutsuFlag(true);
         p.Sakugen().SetExtraction(Currency::FromInt(12));
     }));
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0], static_cast<std::uint32_t>(clsDocument::PartEngineSettings));
-    EXPECT_EQ(doc.EngineSettings().ChushutsuCount, 12);
-    ASSERT_TRUE(doc.Run());
-    EXPECT_EQ(doc.SingleCount(), 12);
+    EXPECT_EQ(doc.Conditions().EngineSettings().ChushutsuCount, 12);
+    ASSERT_TRUE(doc.Search().Run());
+    EXPECT_EQ(doc.Tickets().SingleCount(), 12);
     ASSERT_TRUE(doc.New());
-    EXPECT_EQ(doc.EnginePanels().Gather(), EngineSettingsRecord{});
-    EXPECT_EQ(doc.EngineSettings(), EngineSettingsRecord{});
+    EXPECT_EQ(doc.Conditions().EnginePanels().Gather(), EngineSettingsRecord{});
+    EXPECT_EQ(doc.Conditions().EngineSettings(), EngineSettingsRecord{});
 }
 
 TEST_F(DocumentChanges, APausePressedDuringTheExtractionHoldsTheSearch)
 {
     Load();
-    ASSERT_TRUE(doc.EditEngineSettings([](clsEnginePanels& p) {
+    ASSERT_TRUE(doc.Conditions().EditEngineSettings([](clsEnginePanels& p) {
         p.SetMsEngine(2);
         p.Sakugen().SetEndTime(Currency::FromInt(1));
     }));
-    EXPECT_EQ(doc.RunCaption(), "検索開始");
+    EXPECT_EQ(basRunPanel::Caption(basRunPanel::FromSearch(doc.Search())), "検索開始");
     std::vector<std::string> captions;
     bool pressed = false;
     std::int64_t sleptWhenReleased = -1;
     rec.TickPerDoEvents = 5;
     rec.OnDoEvents = [&](std::int64_t) {
-        if (!pressed && doc.Extraction().Run()) {
+        if (!pressed && doc.Search().Extraction().Run()) {
             pressed = true;
-            doc.Run(); // the pause, before the engine exists
-            captions.emplace_back(doc.RunCaption());
-            EXPECT_TRUE(doc.Paused());
+            doc.Search().Run(); // the pause, before the engine exists
+            captions.emplace_back(basRunPanel::Caption(basRunPanel::FromSearch(doc.Search())));
+            EXPECT_TRUE(doc.Search().Paused());
         } else if (sleptWhenReleased < 0 && rec.SleptMs >= 1500) {
             sleptWhenReleased = rec.SleptMs;
-            EXPECT_TRUE(doc.Paused());
-            doc.Run(); // resume
-            captions.emplace_back(doc.RunCaption());
-            EXPECT_FALSE(doc.Paused());
+            EXPECT_TRUE(doc.Search().Paused());
+            doc.Search().Run(); // resume
+            captions.emplace_back(basRunPanel::Caption(basRunPanel::FromSearch(doc.Search())));
+            EXPECT_FALSE(doc.Search().Paused());
         }
     };
     // The sample's 100 tickets cannot cover its singles: the search runs out of its second
     // and keeps nothing, which fails the run.
-    EXPECT_FALSE(doc.Run());
+    EXPECT_FALSE(doc.Search().Run());
     EXPECT_TRUE(pressed);
     EXPECT_GE(sleptWhenReleased, 1500);
     EXPECT_EQ(captions, (std::vector<std::string>{"検索再開", "一時停止"}));
-    EXPECT_FALSE(doc.Paused());
-    EXPECT_EQ(doc.RunCaption(), "検索開始");
+    EXPECT_FALSE(doc.Search().Paused());
+    EXPECT_EQ(basRunPanel::Caption(basRunPanel::FromSearch(doc.Search())), "検索開始");
 }
 
 TEST_F(DocumentChanges, TheFastSearchNeverClaimsAPause)
@@ -209,18 +217,18 @@ TEST_F(DocumentChanges, TheFastSearchNeverClaimsAPause)
     Load(); // engine 1
     bool pressed = false;
     rec.OnDoEvents = [&](std::int64_t) {
-        if (!pressed && doc.Running()) {
+        if (!pressed && doc.Search().Running()) {
             pressed = true;
-            EXPECT_FALSE(doc.RunButtonEnabled());
-            doc.Run();
-            EXPECT_FALSE(doc.Paused());
-            EXPECT_EQ(doc.RunCaption(), "検索開始");
+            EXPECT_FALSE(basRunPanel::Enabled(basRunPanel::FromSearch(doc.Search())));
+            doc.Search().Run();
+            EXPECT_FALSE(doc.Search().Paused());
+            EXPECT_EQ(basRunPanel::Caption(basRunPanel::FromSearch(doc.Search())), "検索開始");
         }
     };
-    ASSERT_TRUE(doc.Run());
+    ASSERT_TRUE(doc.Search().Run());
     EXPECT_TRUE(pressed);
     EXPECT_EQ(rec.SleptMs, 0);
-    EXPECT_TRUE(doc.RunButtonEnabled());
+    EXPECT_TRUE(basRunPanel::Enabled(basRunPanel::FromSearch(doc.Search())));
 }
 
 // The batch on the real document: a stop while the first file is still being extracted leaves
@@ -232,15 +240,15 @@ TEST_F(DocumentChanges, ABatchStoppedInTheExtractionLeavesTheFileUntouched)
     clsTRenzoku batch(rec,
                       clsTRenzoku::Target{
                           [&](const std::string& p) { return doc.FileLoadDRD(p, true, false); },
-                          [&] { return doc.Run(); },
-                          [&] { doc.Cancel(); },
+                          [&] { return doc.Search().Run(); },
+                          [&] { doc.Search().Cancel(); },
                           [&](const std::string& p) { return doc.FileSaveDRD(p, true, false); },
-                          [&] { return doc.RunStoppedInExtraction(); },
+                          [&] { return doc.Search().RunStoppedInExtraction(); },
                       });
     batch.AddFile(Path("sample.drd"));
     batch.AddFile(Path("second.drd"));
     rec.OnDoEvents = [&](std::int64_t) {
-        if (doc.Extraction().Run()) {
+        if (doc.Search().Extraction().Run()) {
             batch.StopBatch();
         }
     };
@@ -259,10 +267,10 @@ TEST_F(DocumentChanges, ABatchStoppedInTheExtractionLeavesTheFileUntouched)
 TEST_F(DocumentChanges, FileWorkTellsItsLockAsItIsSetAndCleared)
 {
     Load();
-    ASSERT_TRUE(doc.Run());
+    ASSERT_TRUE(doc.Search().Run());
     std::vector<std::pair<std::uint32_t, bool>> told;
     const clsSubscription sub =
-        doc.SubscribeChanged([&](std::uint32_t p) { told.emplace_back(p, doc.WorkLock()); });
+        doc.SubscribeChanged([&](std::uint32_t p) { told.emplace_back(p, doc.Edit().WorkLock()); });
     const auto lockTold = [&](const char* strWhat) {
         SCOPED_TRACE(strWhat);
         const std::pair<std::uint32_t, bool> set{clsDocument::PartRunState, true};
@@ -270,16 +278,16 @@ TEST_F(DocumentChanges, FileWorkTellsItsLockAsItIsSetAndCleared)
         ASSERT_GE(told.size(), 2u);
         EXPECT_EQ(told.front(), set);
         EXPECT_NE(std::find(told.begin() + 1, told.end(), cleared), told.end());
-        EXPECT_FALSE(doc.WorkLock());
+        EXPECT_FALSE(doc.Edit().WorkLock());
         told.clear();
     };
     ASSERT_TRUE(doc.FileSaveDRD(Path("copy.drd"), true, false));
     lockTold("save");
     ASSERT_TRUE(doc.FileLoadDRD(Path("copy.drd"), true, false));
     lockTold("load");
-    ASSERT_TRUE(doc.CsvSave(Path("copy.csv")));
+    ASSERT_TRUE(doc.Tickets().CsvSave(Path("copy.csv")));
     lockTold("CSV save");
-    ASSERT_TRUE(doc.CsvOpen(Path("copy.csv")));
+    ASSERT_TRUE(doc.Tickets().CsvOpen(Path("copy.csv")));
     lockTold("CSV open");
 }
 } // namespace

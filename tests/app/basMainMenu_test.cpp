@@ -1,7 +1,9 @@
 #include "app/basMainMenu.h"
+#include "base/PopupMenu.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -122,4 +124,40 @@ TEST(basMainMenu, ExpectedValueAndChanceSortsNeedProbabilities)
     s.VoteKaisaikai = 0;
     EXPECT_FALSE(basMainMenu::Enabled(Item::EditSortEV, s));
     EXPECT_TRUE(basMainMenu::Enabled(Item::EditSortP, s));
+}
+
+TEST(basMainMenu, SortMenuFollowsTheEditMenusRulesAndLeavesOutTheWinningsSort)
+{
+    basMainMenu::State state = AllWired(2);
+    state.SortAscending = true;
+    const PopupMenu menu = basMainMenu::SortMenu(state);
+    EXPECT_EQ(menu.Name, "mnuEdit_Sort");
+    std::vector<Item> listed;
+    for (const PopupMenuItem& entry : menu.Items) {
+        if (entry.Caption == "-") {
+            continue;
+        }
+        const auto item = basMainMenu::SortMenuChoice(&entry);
+        ASSERT_TRUE(item.has_value()) << entry.Caption;
+        listed.push_back(*item);
+        EXPECT_EQ(entry.Caption, basMainMenu::Info(*item).Caption);
+        EXPECT_EQ(entry.Enabled, basMainMenu::Enabled(*item, state)) << entry.Caption;
+        EXPECT_EQ(entry.Visible, basMainMenu::Visible(*item, state)) << entry.Caption;
+        EXPECT_EQ(entry.Checked, *item == Item::EditSortAscending) << entry.Caption;
+    }
+    ASSERT_FALSE(listed.empty());
+    EXPECT_EQ(listed.front(), Item::EditSortPayout1);
+    EXPECT_EQ(listed.back(), Item::EditSortAscending);
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), Item::EditSortResult), 0);
+    EXPECT_EQ(listed.size(), static_cast<std::size_t>(Item::EditSortAscending) -
+                                 static_cast<std::size_t>(Item::EditSortPayout1));
+
+    // A batch disables every entry, as it does the menu's.
+    state.Batch = true;
+    for (const PopupMenuItem& entry : basMainMenu::SortMenu(state).Items) {
+        EXPECT_FALSE(entry.Enabled && entry.Caption != "-") << entry.Caption;
+    }
+    EXPECT_FALSE(basMainMenu::SortMenuChoice(nullptr));
+    PopupMenuItem none;
+    EXPECT_FALSE(basMainMenu::SortMenuChoice(&none));
 }

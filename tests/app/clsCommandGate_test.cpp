@@ -13,8 +13,8 @@ class Gate : public ::testing::Test
 protected:
     RecordingHost host;
     bool running = false;
-    bool locked = false;
-    clsCommandGate gate{host, [this] { return running; }, [this] { return locked; }};
+    clsEditContext ctx{host, [this] { return running; }};
+    clsCommandGate gate{ctx};
 };
 } // namespace
 
@@ -57,7 +57,7 @@ TEST_F(Gate, ABatchRefusesLikeARun)
 
 TEST_F(Gate, TheWorkLockRefusesSilently)
 {
-    locked = true;
+    const clsEditContext::LockScope lock(ctx);
     for (const Cmd c : {Cmd::Close, Cmd::Download, Cmd::Search, Cmd::PageChange, Cmd::Menu}) {
         EXPECT_FALSE(gate.MayRun(c));
     }

@@ -1,3 +1,4 @@
+#include "app/basStatusBar.h"
 #include "app/clsDocument.h"
 #include "base/basText.h"
 #include "files/clsTFileDRD.h"
@@ -39,42 +40,42 @@ protected:
 TEST_F(Document, RunOfTheSampleFillsSetFramesAndCounters)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true)) << rec.AllMessageText();
-    EXPECT_EQ(doc.Kaisaikai(), 9001);
-    EXPECT_EQ(doc.Schedule().Match[0].Home, "鹿島"); // the round was loaded from the store
-    EXPECT_EQ(doc.Vote().Kaisaikai, 9001);
+    EXPECT_EQ(doc.Round().Kaisaikai(), 9001);
+    EXPECT_EQ(doc.Round().Schedule().Match[0].Home, "鹿島"); // the round was loaded from the store
+    EXPECT_EQ(doc.Round().Vote().Kaisaikai, 9001);
     EXPECT_EQ(doc.Title(), " Drovane  Kelvra - [sample.drd]");
-    doc.Run();
-    ASSERT_GT(doc.SingleCount(), 0);
-    EXPECT_TRUE(std::is_sorted(doc.Singles().begin(), doc.Singles().end()));
-    EXPECT_EQ(doc.MsSingleCount(), doc.SingleCount());
-    EXPECT_EQ(doc.MsSingleFrame(), doc.SingleFrame());
+    doc.Search().Run();
+    ASSERT_GT(doc.Tickets().SingleCount(), 0);
+    EXPECT_TRUE(std::is_sorted(doc.Tickets().Singles().begin(), doc.Tickets().Singles().end()));
+    EXPECT_EQ(doc.GatherRecord().MsSingleCount, doc.Tickets().SingleCount());
+    EXPECT_EQ(doc.GatherRecord().MsSingleFrame, doc.Tickets().SingleFrame());
     std::int32_t rowSum = 0;
     for (int k = 0; k < 3; ++k) {
-        rowSum += doc.SingleFrame()[k][0];
+        rowSum += doc.Tickets().SingleFrame()[k][0];
     }
-    EXPECT_EQ(rowSum, doc.SingleCount());
-    EXPECT_GT(doc.MsTousen()[0], 0);
-    const auto& lines = doc.Log().Lines();
+    EXPECT_EQ(rowSum, doc.Tickets().SingleCount());
+    EXPECT_GT(doc.GatherRecord().MsTousen[0], 0);
+    const auto& lines = doc.Search().Log().Lines();
     ASSERT_FALSE(lines.empty());
     EXPECT_NE(lines.back().find("該当するパターンは"), std::string::npos);
 
     // No marks: nothing remains, and the counters are not the previous run's.
-    ASSERT_TRUE(doc.SetMarks(MarkArray{}));
-    doc.Run();
-    EXPECT_EQ(doc.SingleCount(), 0);
-    EXPECT_EQ(doc.MsTousen(), (std::array<std::int32_t, 6>{}));
-    EXPECT_EQ(doc.SingleFrame(), SingleFrame{});
+    ASSERT_TRUE(doc.Marks().SetMarks(MarkArray{}));
+    doc.Search().Run();
+    EXPECT_EQ(doc.Tickets().SingleCount(), 0);
+    EXPECT_EQ(doc.GatherRecord().MsTousen, (std::array<std::int32_t, 6>{}));
+    EXPECT_EQ(doc.Tickets().SingleFrame(), SingleFrame{});
 }
 
 TEST_F(Document, SavedWorkLoadsBackTheSame)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
-    doc.Run();
+    doc.Search().Run();
     const DataFileRecord before = doc.GatherRecord();
     ASSERT_TRUE(doc.FileSaveDRD(Path("out.drd"), true, true));
     EXPECT_EQ(doc.CurrentFile(), Path("out.drd"));
     doc.New();
-    EXPECT_EQ(doc.SingleCount(), 0);
+    EXPECT_EQ(doc.Tickets().SingleCount(), 0);
     EXPECT_EQ(doc.CurrentFile(), "");
     ASSERT_TRUE(doc.FileLoadDRD(Path("out.drd"), true, true));
     DataFileRecord after = doc.GatherRecord();
@@ -90,7 +91,7 @@ TEST_F(Document, SavedWorkLoadsBackTheSame)
 TEST_F(Document, BrokenFileLeavesTheWorkAsItWas)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
-    doc.Run();
+    doc.Search().Run();
     const DataFileRecord before = doc.GatherRecord();
     std::string text = basText::FromSjis(dir.Read("sample.drd"));
     text.replace(text.find("Honmei.3 = "), 11, "Honmei.x = ");
@@ -117,8 +118,8 @@ TEST_F(Document, BrokenFileLeavesTheWorkAsItWas)
 TEST_F(Document, DamagedDataFileLeavesTheWorkAndTheFileAsTheyWere)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
-    doc.Run();
-    ASSERT_GT(doc.SingleCount(), 0);
+    doc.Search().Run();
+    ASSERT_GT(doc.Tickets().SingleCount(), 0);
     ASSERT_TRUE(doc.FileSaveDRD(Path("run.drd"), true, true));
     const DataFileRecord before = doc.GatherRecord();
     const std::string good = dir.Read("run.drd");
@@ -142,8 +143,8 @@ TEST_F(Document, DamagedDataFileLeavesTheWorkAndTheFileAsTheyWere)
 TEST_F(Document, SinglesBlockShortOfItsCountLeavesTheWorkAsItWas)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
-    doc.Run();
-    ASSERT_GT(doc.SingleCount(), 1);
+    doc.Search().Run();
+    ASSERT_GT(doc.Tickets().SingleCount(), 1);
     ASSERT_TRUE(doc.FileSaveDRD(Path("run.drd"), true, true));
     const DataFileRecord before = doc.GatherRecord();
     std::string text = basText::FromSjis(dir.Read("run.drd"));
@@ -155,7 +156,8 @@ TEST_F(Document, SinglesBlockShortOfItsCountLeavesTheWorkAsItWas)
     EXPECT_FALSE(doc.FileLoadDRD(Path("short.drd"), true, true));
     ASSERT_EQ(rec.Messages.size(), shown + 2);
     EXPECT_EQ(rec.Messages.back().Text, "ファイルの読込に失敗しました。");
-    EXPECT_NE(rec.Messages[shown].Text.find("SingleCount は " + std::to_string(doc.SingleCount())),
+    EXPECT_NE(rec.Messages[shown].Text.find("SingleCount は " +
+                                            std::to_string(doc.Tickets().SingleCount())),
               std::string::npos);
     EXPECT_EQ(doc.GatherRecord(), before);
 }
@@ -163,14 +165,15 @@ TEST_F(Document, SinglesBlockShortOfItsCountLeavesTheWorkAsItWas)
 TEST_F(Document, ConditionsFileReplacesOnlyTheConditions)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
-    doc.Run();
+    doc.Search().Run();
     ASSERT_TRUE(doc.FileSaveDRD(Path("c.drj"), false, true));
     EXPECT_EQ(doc.CurrentFile(), Path("sample.drd")); // a conditions file never becomes current
     const DataFileRecord before = doc.GatherRecord();
-    ConditionSetRecord edited = doc.Jouken();
+    ConditionSetRecord edited = doc.GatherRecord().Jouken;
     edited.MachigaiType = 2;
     edited.Honmei[0].SetMark(6, 0, kCountDelete);
-    ASSERT_TRUE(doc.SetConditions(edited));
+    ASSERT_TRUE(
+        doc.Conditions().EditJouken([&](clsJoukenPanels& panels) { panels.Apply(edited); }));
     ASSERT_TRUE(doc.FileLoadDRD(Path("c.drj"), false, true));
     const DataFileRecord after = doc.GatherRecord();
     EXPECT_EQ(after.Jouken, before.Jouken);
@@ -192,20 +195,22 @@ namespace {
 TEST_F(Document, SameSeedSameRun)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
-    EngineSettingsRecord settings = doc.EngineSettings();
+    EngineSettingsRecord settings = doc.Conditions().EngineSettings();
     settings.ChushutsuFlag = true; // the random extraction after the compression
     settings.ChushutsuCount = 50;
-    ASSERT_TRUE(doc.SetEngineSettings(settings));
-    doc.Run();
-    const std::vector<std::int32_t> first = doc.Singles();
-    const std::vector<std::string> log = doc.Log().Lines();
+    ASSERT_TRUE(doc.Conditions().EditEngineSettings(
+        [&](clsEnginePanels& panels) { panels.Apply(settings); }));
+    doc.Search().Run();
+    const std::vector<std::int32_t> first = doc.Tickets().Singles();
+    const std::vector<std::string> log = doc.Search().Log().Lines();
     clsDocument again(host, main, 42);
     ASSERT_TRUE(again.FileLoadDRD(Path("sample.drd"), true, true));
-    ASSERT_TRUE(again.SetEngineSettings(doc.EngineSettings()));
-    again.Run();
-    EXPECT_EQ(again.Singles(), first);
-    EXPECT_EQ(again.SingleCount(), 50);
-    EXPECT_EQ(again.Log().Lines().size(), log.size());
+    ASSERT_TRUE(again.Conditions().EditEngineSettings(
+        [&](clsEnginePanels& panels) { panels.Apply(doc.Conditions().EngineSettings()); }));
+    again.Search().Run();
+    EXPECT_EQ(again.Tickets().Singles(), first);
+    EXPECT_EQ(again.Tickets().SingleCount(), 50);
+    EXPECT_EQ(again.Search().Log().Lines().size(), log.size());
 }
 } // namespace
 
@@ -218,9 +223,9 @@ TEST_F(Document, OldFilesTakeTheArchivedVoteSnapshot)
     dir.Write("old.drd", v4);
     // Without a snapshot the vote stays as the round controller loaded it.
     ASSERT_TRUE(doc.FileLoadDRD(Path("old.drd"), true, true)) << rec.AllMessageText();
-    EXPECT_EQ(doc.Kaisaikai(), 9002);
-    EXPECT_EQ(doc.Vote(), main.Vote());
-    EXPECT_EQ(doc.Vote().Kaisaikai, 9002);
+    EXPECT_EQ(doc.Round().Kaisaikai(), 9002);
+    EXPECT_EQ(doc.Round().Vote(), main.Vote());
+    EXPECT_EQ(doc.Round().Vote().Kaisaikai, 9002);
 
     clsXmlVote snap(rec, dir.Str());
     VoteRecord old = main.Vote();
@@ -229,8 +234,8 @@ TEST_F(Document, OldFilesTakeTheArchivedVoteSnapshot)
     snap.SetRecord(old);
     ASSERT_TRUE(snap.XmlSave((dir.Path() / "SysData/Vote/vote_9002_2026-12-10.xml").string()));
     ASSERT_TRUE(doc.FileLoadDRD(Path("old.drd"), true, true));
-    EXPECT_EQ(doc.Vote().Match[0].Rate[1], Currency::FromInt(80));
-    EXPECT_EQ(doc.Vote().AsOf, old.AsOf);
+    EXPECT_EQ(doc.Round().Vote().Match[0].Rate[1], Currency::FromInt(80));
+    EXPECT_EQ(doc.Round().Vote().AsOf, old.AsOf);
 }
 } // namespace
 
@@ -260,7 +265,7 @@ TEST_F(Document, LoadedEngineSettingsTakeTheBoxRanges)
                                            {"ChushutsuCount", "0"},
                                            {"ChushutsuType", "3"}}));
     ASSERT_TRUE(doc.FileLoadDRD(Path("wild.drd"), true, false)) << rec.AllMessageText();
-    const EngineSettingsRecord& s = doc.EngineSettings();
+    const EngineSettingsRecord& s = doc.Conditions().EngineSettings();
     EXPECT_EQ(s.BeginCount, 9999);
     EXPECT_EQ(s.EndCount, 1);
     EXPECT_EQ(s.EndTime, 0); // -1 means no limit, and so does 0
@@ -287,43 +292,45 @@ TEST_F(Document, EngineWithoutMemoryFailsTheRunAndSaysWhy)
 {
     dir.Write("trial.drd", SampleWith(dir, {{"MsEngine", "2"}, {"BeginCount", "50"}}));
     ASSERT_TRUE(doc.FileLoadDRD(Path("trial.drd"), true, false));
-    doc.SetEngineCacheLimit(20);
-    EXPECT_FALSE(doc.Run());
+    doc.Conditions().SetEngineCacheLimit(20);
+    EXPECT_FALSE(doc.Search().Run());
     EXPECT_EQ(doc.LastFailure(), "圧縮に失敗しました。 メモリが不足しています。 ( 7 )");
     ASSERT_FALSE(rec.Messages.empty());
     EXPECT_EQ(rec.Messages.back().Caption, "Cache Initialize Err"); // still shown as a box
 
-    EngineSettingsRecord fast = doc.EngineSettings();
+    EngineSettingsRecord fast = doc.Conditions().EngineSettings();
     fast.MsEngine = 1; // the fast search needs no cache
-    ASSERT_TRUE(doc.SetEngineSettings(fast));
-    EXPECT_TRUE(doc.Run());
-    EXPECT_GT(doc.SingleCount(), 0);
+    ASSERT_TRUE(
+        doc.Conditions().EditEngineSettings([&](clsEnginePanels& panels) { panels.Apply(fast); }));
+    EXPECT_TRUE(doc.Search().Run());
+    EXPECT_GT(doc.Tickets().SingleCount(), 0);
     EXPECT_EQ(doc.LastFailure(), "");
 }
 
 TEST_F(Document, ACompressionThatKeepsNothingFailsAndKeepsTheSet)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true)) << rec.AllMessageText();
-    ASSERT_TRUE(doc.Run());
-    const std::vector<std::int32_t> kept = doc.Singles();
-    const auto tousen = doc.MsTousen();
+    ASSERT_TRUE(doc.Search().Run());
+    const std::vector<std::int32_t> kept = doc.Tickets().Singles();
+    const auto tousen = doc.GatherRecord().MsTousen;
     ASSERT_FALSE(kept.empty());
 
     // One ticket cannot cover the sample's singles: the trial search runs out of its second.
-    EngineSettingsRecord trial = doc.EngineSettings();
+    EngineSettingsRecord trial = doc.Conditions().EngineSettings();
     trial.MsEngine = 2;
     trial.BeginCount = 1;
     trial.EndTime = 1;
-    ASSERT_TRUE(doc.SetEngineSettings(trial));
+    ASSERT_TRUE(
+        doc.Conditions().EditEngineSettings([&](clsEnginePanels& panels) { panels.Apply(trial); }));
     rec.TickPerDoEvents = 100;
-    EXPECT_FALSE(doc.Run());
+    EXPECT_FALSE(doc.Search().Run());
     EXPECT_EQ(doc.LastFailure(), "圧縮に失敗しました。 1口では保証を満たす組み合わせが見つからない"
                                  "ため、圧縮を中止しました。開始口数を増やして下さい");
-    EXPECT_EQ(doc.Singles(), kept);
-    EXPECT_EQ(doc.SingleCount(), static_cast<std::int32_t>(kept.size()));
-    EXPECT_EQ(doc.MsSingleCount(), static_cast<std::int32_t>(kept.size()));
-    EXPECT_EQ(doc.MsTousen(), tousen);
-    EXPECT_FALSE(doc.Running());
+    EXPECT_EQ(doc.Tickets().Singles(), kept);
+    EXPECT_EQ(doc.Tickets().SingleCount(), static_cast<std::int32_t>(kept.size()));
+    EXPECT_EQ(doc.GatherRecord().MsSingleCount, static_cast<std::int32_t>(kept.size()));
+    EXPECT_EQ(doc.GatherRecord().MsTousen, tousen);
+    EXPECT_FALSE(doc.Search().Running());
 }
 
 TEST_F(Document, FailuresWithoutDialogsStillTellWhy)
@@ -367,16 +374,16 @@ TEST_F(Document, StopDuringTheExtractionIsToldApartFromAStoppedSearch)
     // The first events processed belong to the extraction's expansion.
     rec.OnDoEvents = [&](std::int64_t n) {
         if (n == 1) {
-            doc.Cancel();
+            doc.Search().Cancel();
         }
     };
-    doc.Run();
-    EXPECT_TRUE(doc.RunStoppedInExtraction());
-    EXPECT_EQ(doc.SingleCount(), 0);
+    doc.Search().Run();
+    EXPECT_TRUE(doc.Search().RunStoppedInExtraction());
+    EXPECT_EQ(doc.Tickets().SingleCount(), 0);
     rec.OnDoEvents = nullptr;
-    doc.Run();
-    EXPECT_FALSE(doc.RunStoppedInExtraction());
-    EXPECT_GT(doc.SingleCount(), 0);
+    doc.Search().Run();
+    EXPECT_FALSE(doc.Search().RunStoppedInExtraction());
+    EXPECT_GT(doc.Tickets().SingleCount(), 0);
 }
 
 } // namespace
@@ -384,7 +391,7 @@ TEST_F(Document, StopDuringTheExtractionIsToldApartFromAStoppedSearch)
 TEST_F(Document, OwnProbabilitiesAreSetCheckedSavedAndCleared)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
-    EXPECT_FALSE(doc.Probability().has_value()); // the sample has none
+    EXPECT_FALSE(doc.Round().Probability().has_value()); // the sample has none
     int changed = 0;
     const clsSubscription sub = doc.SubscribeChanged([&](std::uint32_t) { ++changed; });
     ProbabilityRecord p;
@@ -393,28 +400,28 @@ TEST_F(Document, OwnProbabilitiesAreSetCheckedSavedAndCleared)
         p.Value[1][m] = 5000;
         p.Value[2][m] = 2500;
     }
-    ASSERT_TRUE(doc.SetProbability(p));
+    ASSERT_TRUE(doc.Round().SetProbability(p));
     EXPECT_EQ(changed, 1);
     EXPECT_EQ(doc.GatherRecord().Probability, p);
 
     ProbabilityRecord bad = p;
     bad.Value[2][8] = 2501;
-    EXPECT_FALSE(doc.SetProbability(bad));
+    EXPECT_FALSE(doc.Round().SetProbability(bad));
     EXPECT_EQ(changed, 1);
-    EXPECT_EQ(doc.Probability(), p);
+    EXPECT_EQ(doc.Round().Probability(), p);
     ASSERT_EQ(rec.Messages.size(), 1u);
     EXPECT_NE(rec.Messages[0].Text.find("9試合目の確率の合計が 10001"), std::string::npos);
 
     ASSERT_TRUE(doc.FileSaveDRD(Path("own.drd"), true, true));
     doc.New();
-    EXPECT_FALSE(doc.Probability().has_value());
+    EXPECT_FALSE(doc.Round().Probability().has_value());
     ASSERT_TRUE(doc.FileLoadDRD(Path("own.drd"), true, true));
-    EXPECT_EQ(doc.Probability(), p);
+    EXPECT_EQ(doc.Round().Probability(), p);
     // A file without them leaves none, not the ones of the work before.
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
-    EXPECT_FALSE(doc.Probability().has_value());
-    ASSERT_TRUE(doc.SetProbability(p));
-    ASSERT_TRUE(doc.SetProbability(std::nullopt));
+    EXPECT_FALSE(doc.Round().Probability().has_value());
+    ASSERT_TRUE(doc.Round().SetProbability(p));
+    ASSERT_TRUE(doc.Round().SetProbability(std::nullopt));
     EXPECT_FALSE(doc.GatherRecord().Probability.has_value());
 }
 
@@ -435,22 +442,25 @@ TEST_F(Document, CommandsTellEveryListenerWhatChanged)
 
     MarkArray marks{};
     marks[1][0] = 1;
-    ASSERT_TRUE(doc.SetMarks(marks));
-    EXPECT_EQ(doc.Multi().Value(), marks);
-    ConditionSetRecord jouken = doc.Jouken();
+    ASSERT_TRUE(doc.Marks().SetMarks(marks));
+    EXPECT_EQ(doc.Marks().Multi().Value(), marks);
+    ConditionSetRecord jouken = doc.GatherRecord().Jouken;
     jouken.MachigaiType = 1;
-    ASSERT_TRUE(doc.SetConditions(jouken));
-    EXPECT_EQ(doc.Jouken().MachigaiType, 1);
-    EngineSettingsRecord settings = doc.EngineSettings();
+    ASSERT_TRUE(
+        doc.Conditions().EditJouken([&](clsJoukenPanels& panels) { panels.Apply(jouken); }));
+    EXPECT_EQ(doc.GatherRecord().Jouken.MachigaiType, 1);
+    EngineSettingsRecord settings = doc.Conditions().EngineSettings();
     settings.BeginCount = 77;
-    ASSERT_TRUE(doc.SetEngineSettings(settings));
-    EXPECT_EQ(doc.EngineSettings().BeginCount, 77);
-    VoteRecord vote = doc.Vote();
+    ASSERT_TRUE(doc.Conditions().EditEngineSettings(
+        [&](clsEnginePanels& panels) { panels.Apply(settings); }));
+    EXPECT_EQ(doc.Conditions().EngineSettings().BeginCount, 77);
+    VoteRecord vote = doc.Round().Vote();
     vote.AsOf = DateTime{};
-    ASSERT_TRUE(doc.SetVote(vote));
-    EXPECT_NE(doc.StatusText().find("ユーザー定義"), std::string::npos);
-    ASSERT_TRUE(doc.SetSingles({1, 2, 3}));
-    EXPECT_EQ(doc.SingleCount(), 3);
+    ASSERT_TRUE(doc.Round().SetVote(vote));
+    EXPECT_NE(basStatusBar::Text(doc.Round().RoundLabel(), doc.Round().Vote()).find("ユーザー定義"),
+              std::string::npos);
+    ASSERT_TRUE(doc.Tickets().SetSingles({1, 2, 3}));
+    EXPECT_EQ(doc.Tickets().SingleCount(), 3);
     ASSERT_TRUE(doc.FileSaveDRD(Path("named.drd"), true, false));
 
     using D = clsDocument;
@@ -483,13 +493,13 @@ TEST_F(Document, FollowsTheRoundControllerBesideOtherListeners)
     const clsSubscription sub =
         doc.SubscribeChanged([&](std::uint32_t lngParts) { parts.push_back(lngParts); });
 
-    ASSERT_TRUE(doc.SetKaisaikai(9001));
+    ASSERT_TRUE(doc.Round().SetKaisaikai(9001));
     EXPECT_EQ(main.Kaisaikai(), 9001);
-    EXPECT_EQ(doc.Kaisaikai(), 9001);
-    EXPECT_EQ(doc.Schedule().Match[0].Home, "鹿島");
-    EXPECT_EQ(doc.RoundLabel(), " 第 9001 回 ");
+    EXPECT_EQ(doc.Round().Kaisaikai(), 9001);
+    EXPECT_EQ(doc.Round().Schedule().Match[0].Home, "鹿島");
+    EXPECT_EQ(doc.Round().RoundLabel(), " 第 9001 回 ");
     main.SetKaisaikai(9002); // the round box drives the controller directly
-    EXPECT_EQ(doc.Kaisaikai(), 9002);
+    EXPECT_EQ(doc.Round().Kaisaikai(), 9002);
     EXPECT_EQ(view, (std::vector<std::int32_t>{9001, 9002}));
     EXPECT_EQ(parts, (std::vector<std::uint32_t>{clsDocument::PartRound | clsDocument::PartVote,
                                                  clsDocument::PartRound | clsDocument::PartVote}));
@@ -498,25 +508,26 @@ TEST_F(Document, FollowsTheRoundControllerBesideOtherListeners)
 // The multi grid's vote-order command used to find no vote: nothing ever gave it one.
 TEST_F(Document, MarksByVoteOrderFromTheRoundsVote)
 {
-    ASSERT_TRUE(doc.SetKaisaikai(9001));
-    ASSERT_EQ(doc.Vote().Kaisaikai, 9001);
-    ASSERT_TRUE(doc.MultiMarkByVoteOrder());
+    ASSERT_TRUE(doc.Round().SetKaisaikai(9001));
+    ASSERT_EQ(doc.Round().Vote().Kaisaikai, 9001);
+    ASSERT_TRUE(doc.Marks().MultiMarkByVoteOrder());
     for (int m = 0; m < 13; ++m) {
-        std::array<std::int32_t, 3> column{doc.Multi().Value()[0][m], doc.Multi().Value()[1][m],
-                                           doc.Multi().Value()[2][m]};
+        std::array<std::int32_t, 3> column{doc.Marks().Multi().Value()[0][m],
+                                           doc.Marks().Multi().Value()[1][m],
+                                           doc.Marks().Multi().Value()[2][m]};
         std::sort(column.begin(), column.end());
         EXPECT_EQ(column, (std::array<std::int32_t, 3>{1, 2, 3})) << "match " << m + 1;
     }
 
     // Menus go through the chooser; a header click with none shown leaves the marks.
-    const MarkArray before = doc.Multi().Value();
+    const MarkArray before = doc.Marks().Multi().Value();
     ScriptedMenuChooser chooser;
     doc.SetMenuChooser(&chooser);
-    ASSERT_TRUE(doc.MultiMouseDown(clsTMulti::Button::Right, 0, 0));
+    ASSERT_TRUE(doc.Marks().MultiMouseDown(clsTMulti::Button::Right, 0, 0));
     EXPECT_EQ(chooser.Shown().size(), 1u);
-    EXPECT_EQ(doc.Multi().Value(), before);
-    ASSERT_TRUE(doc.MultiMarkAll(0));
-    EXPECT_NE(doc.Multi().Value(), before);
+    EXPECT_EQ(doc.Marks().Multi().Value(), before);
+    ASSERT_TRUE(doc.Marks().MultiMarkAll(0));
+    EXPECT_NE(doc.Marks().Multi().Value(), before);
 }
 
 // A run reads the work while it pumps the window's events: nothing may change it meanwhile.
@@ -525,8 +536,8 @@ TEST_F(Document, WorkCannotBeChangedDuringARun)
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true)) << rec.AllMessageText();
     const DataFileRecord before = doc.GatherRecord();
     std::vector<std::pair<std::uint32_t, bool>> told;
-    const clsSubscription sub =
-        doc.SubscribeChanged([&](std::uint32_t parts) { told.emplace_back(parts, doc.Running()); });
+    const clsSubscription sub = doc.SubscribeChanged(
+        [&](std::uint32_t parts) { told.emplace_back(parts, doc.Search().Running()); });
     bool tried = false;
     std::vector<bool> accepted;
     std::string failure;
@@ -536,21 +547,23 @@ TEST_F(Document, WorkCannotBeChangedDuringARun)
         }
         tried = true;
         EXPECT_FALSE(doc.CanEdit());
-        accepted = {doc.SetMarks(MarkArray{}),
-                    doc.SetConditions(ConditionSetRecord{}),
-                    doc.EditJouken([](clsJoukenPanels& p) { p.Clear(); }),
-                    doc.SetJoukenPage(1),
-                    doc.SetEngineSettings(EngineSettingsRecord{}),
-                    doc.SetVote(VoteRecord{}),
-                    doc.SetProbability(std::nullopt),
-                    doc.SetSingles({}),
-                    doc.SetKaisaikai(9002),
+        accepted = {doc.Marks().SetMarks(MarkArray{}),
+                    doc.Conditions().EditJouken(
+                        [&](clsJoukenPanels& panels) { panels.Apply(ConditionSetRecord{}); }),
+                    doc.Conditions().EditJouken([](clsJoukenPanels& p) { p.Clear(); }),
+                    doc.Conditions().SetJoukenPage(1),
+                    doc.Conditions().EditEngineSettings(
+                        [&](clsEnginePanels& panels) { panels.Apply(EngineSettingsRecord{}); }),
+                    doc.Round().SetVote(VoteRecord{}),
+                    doc.Round().SetProbability(std::nullopt),
+                    doc.Tickets().SetSingles({}),
+                    doc.Round().SetKaisaikai(9002),
                     doc.New(),
                     doc.FileLoadDRD(Path("sample.drd"), true, false),
                     doc.FileSaveDRD(Path("mid.drd"), true, false)};
         failure = doc.LastFailure();
     };
-    ASSERT_TRUE(doc.Run());
+    ASSERT_TRUE(doc.Search().Run());
     ASSERT_TRUE(tried);
     EXPECT_EQ(accepted, std::vector<bool>(12, false));
     EXPECT_EQ(failure, std::string(clsDocument::kBusyWarning));
@@ -562,7 +575,7 @@ TEST_F(Document, WorkCannotBeChangedDuringARun)
     EXPECT_EQ(after.Engine, before.Engine);
     EXPECT_EQ(after.Vote, before.Vote);
     EXPECT_EQ(doc.CurrentFile(), Path("sample.drd"));
-    EXPECT_GT(doc.SingleCount(), 0);
+    EXPECT_GT(doc.Tickets().SingleCount(), 0);
 
     // The listeners heard the run start while it ran, and its end once it no longer did.
     ASSERT_EQ(told.size(), 2u);
@@ -572,7 +585,7 @@ TEST_F(Document, WorkCannotBeChangedDuringARun)
     EXPECT_FALSE(told[1].second);
     EXPECT_TRUE(doc.CanEdit());
     rec.OnDoEvents = nullptr;
-    EXPECT_TRUE(doc.SetMarks(MarkArray{}));
+    EXPECT_TRUE(doc.Marks().SetMarks(MarkArray{}));
 }
 
 // The run hands the own probabilities to the extraction's limits and to the weighted draw.
@@ -587,38 +600,42 @@ TEST_F(Document, RunUsesTheOwnProbabilitiesInTheLimitsAndTheWeightedDraw)
     }
     p.Value[1][0] = 7500; // the draw of match 1 cannot happen
     p.Value[0][0] = 0;
-    ASSERT_TRUE(doc.SetProbability(p));
-    EngineSettingsRecord settings = doc.EngineSettings();
+    ASSERT_TRUE(doc.Round().SetProbability(p));
+    EngineSettingsRecord settings = doc.Conditions().EngineSettings();
     settings.MsEngine = 0;
     settings.ChushutsuFlag = false;
-    ASSERT_TRUE(doc.SetEngineSettings(settings));
-    ASSERT_TRUE(doc.Run()) << rec.AllMessageText();
-    ASSERT_TRUE(std::any_of(doc.Singles().begin(), doc.Singles().end(), [](std::int32_t s) {
-        return s % 3 == 0;
-    })) << "the sample's multi must hold the draw of match 1 for this test to mean anything";
-    ConditionSetRecord jouken = doc.Jouken();
+    ASSERT_TRUE(doc.Conditions().EditEngineSettings(
+        [&](clsEnginePanels& panels) { panels.Apply(settings); }));
+    ASSERT_TRUE(doc.Search().Run()) << rec.AllMessageText();
+    ASSERT_TRUE(std::any_of(doc.Tickets().Singles().begin(), doc.Tickets().Singles().end(),
+                            [](std::int32_t s) { return s % 3 == 0; }))
+        << "the sample's multi must hold the draw of match 1 for this test to mean anything";
+    ConditionSetRecord jouken = doc.GatherRecord().Jouken;
     jouken.Value.PFlag = true;
     jouken.Value.PMin = 1e-300;
-    ASSERT_TRUE(doc.SetConditions(jouken));
-    ASSERT_TRUE(doc.Run()) << rec.AllMessageText();
-    ASSERT_GT(doc.SingleCount(), 0);
-    for (const std::int32_t s : doc.Singles()) {
+    ASSERT_TRUE(
+        doc.Conditions().EditJouken([&](clsJoukenPanels& panels) { panels.Apply(jouken); }));
+    ASSERT_TRUE(doc.Search().Run()) << rec.AllMessageText();
+    ASSERT_GT(doc.Tickets().SingleCount(), 0);
+    for (const std::int32_t s : doc.Tickets().Singles()) {
         ASSERT_NE(s % 3, 0) << "kept a single whose draw in match 1 cannot happen";
     }
-    EXPECT_NE(doc.Log().Text().find("１等確率"), std::string::npos);
+    EXPECT_NE(doc.Search().Log().Text().find("１等確率"), std::string::npos);
 
     jouken.Value.PFlag = false;
-    ASSERT_TRUE(doc.SetConditions(jouken));
+    ASSERT_TRUE(
+        doc.Conditions().EditJouken([&](clsJoukenPanels& panels) { panels.Apply(jouken); }));
     settings.ChushutsuFlag = true;
     settings.ChushutsuCount = 5;
     settings.ChushutsuType = clsTMsEngine::kChushutsuByProbability;
-    ASSERT_TRUE(doc.SetEngineSettings(settings));
-    ASSERT_TRUE(doc.Run()) << rec.AllMessageText();
-    ASSERT_EQ(doc.SingleCount(), 5);
-    for (const std::int32_t s : doc.Singles()) {
+    ASSERT_TRUE(doc.Conditions().EditEngineSettings(
+        [&](clsEnginePanels& panels) { panels.Apply(settings); }));
+    ASSERT_TRUE(doc.Search().Run()) << rec.AllMessageText();
+    ASSERT_EQ(doc.Tickets().SingleCount(), 5);
+    for (const std::int32_t s : doc.Tickets().Singles()) {
         EXPECT_NE(s % 3, 0) << "drew a single whose draw in match 1 cannot happen";
     }
-    EXPECT_EQ(doc.Log().Text().find("自分の確率がない"), std::string::npos);
+    EXPECT_EQ(doc.Search().Log().Text().find("自分の確率がない"), std::string::npos);
 }
 } // namespace
 
@@ -643,8 +660,8 @@ TEST_F(Document, VoteStatusOfAnotherRoundIsToldAndNotUsed)
     const std::string path =
         SaveSample(host, dir, "foreign.drd", [](DataFileRecord& r) { r.Kaisaikai = 198; });
     ASSERT_TRUE(doc.FileLoadDRD(path, true, true)) << rec.AllMessageText();
-    EXPECT_EQ(doc.Kaisaikai(), 198);
-    EXPECT_EQ(doc.Vote(), VoteRecord{});
+    EXPECT_EQ(doc.Round().Kaisaikai(), 198);
+    EXPECT_EQ(doc.Round().Vote(), VoteRecord{});
     ASSERT_EQ(rec.Messages.size(), 1u);
     EXPECT_EQ(rec.Messages[0].Icon, MsgIcon::Warning);
     EXPECT_NE(rec.Messages[0].Text.find(
@@ -656,7 +673,7 @@ TEST_F(Document, VoteStatusOfAnotherRoundIsToldAndNotUsed)
     rec.Messages.clear();
     ASSERT_TRUE(doc.FileLoadDRD(path, true, false));
     EXPECT_TRUE(rec.Messages.empty()) << rec.AllMessageText();
-    EXPECT_EQ(doc.Vote(), VoteRecord{});
+    EXPECT_EQ(doc.Round().Vote(), VoteRecord{});
 
     // A block without a round belongs to any round, and one of the file's own round is kept.
     const std::string empty = SaveSample(host, dir, "empty.drd", [](DataFileRecord& r) {
@@ -667,7 +684,7 @@ TEST_F(Document, VoteStatusOfAnotherRoundIsToldAndNotUsed)
     EXPECT_TRUE(rec.Messages.empty()) << rec.AllMessageText();
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
     EXPECT_TRUE(rec.Messages.empty()) << rec.AllMessageText();
-    EXPECT_EQ(doc.Vote().Kaisaikai, 9001);
+    EXPECT_EQ(doc.Round().Vote().Kaisaikai, 9001);
 }
 
 // An older data file has no vote block: its vote status must not be the one of the work open
@@ -676,7 +693,7 @@ TEST_F(Document, VoteStatusOfAnotherRoundIsToldAndNotUsed)
 TEST_F(Document, FileWithoutAVoteBlockTakesNoneFromTheWorkBefore)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
-    ASSERT_EQ(doc.Vote().Kaisaikai, 9001);
+    ASSERT_EQ(doc.Round().Vote().Kaisaikai, 9001);
     const std::string path =
         SaveSample(host, dir, "noblock.drd", [](DataFileRecord& r) { r.Kaisaikai = 9002; });
     std::string text = dir.Read("noblock.drd");
@@ -691,8 +708,8 @@ TEST_F(Document, FileWithoutAVoteBlockTakesNoneFromTheWorkBefore)
     text.replace(version, 15, "DataVersion = 4");
     dir.Write("noblock.drd", text);
     ASSERT_TRUE(doc.FileLoadDRD(path, true, true)) << rec.AllMessageText();
-    EXPECT_EQ(doc.Kaisaikai(), 9002);
-    EXPECT_NE(doc.Vote().Kaisaikai, 9001);
+    EXPECT_EQ(doc.Round().Kaisaikai(), 9002);
+    EXPECT_NE(doc.Round().Vote().Kaisaikai, 9001);
     EXPECT_NE(doc.GatherRecord().Vote.Kaisaikai, 9001);
 }
 
@@ -701,22 +718,22 @@ TEST_F(Document, FileWithoutAVoteBlockTakesNoneFromTheWorkBefore)
 TEST_F(Document, ValueCountsTheGradesOfTheWorksRound)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true));
-    const VoteRecord vote = doc.Vote();
+    const VoteRecord vote = doc.Round().Vote();
     ProbabilityRecord p;
     for (int m = 0; m < 13; ++m) {
         p.Value[0][m] = 2500;
         p.Value[1][m] = 5000;
         p.Value[2][m] = 2500;
     }
-    ASSERT_TRUE(doc.SetProbability(p));
-    ASSERT_TRUE(doc.SetSingles({0, 1, 3, 9, 27}));
+    ASSERT_TRUE(doc.Round().SetProbability(p));
+    ASSERT_TRUE(doc.Tickets().SetSingles({0, 1, 3, 9, 27}));
     clsTValue::SetValue three;
-    ASSERT_TRUE(doc.GetSetValue(three));
+    ASSERT_TRUE(doc.Round().GetSetValue(three));
     ASSERT_GT(three.Grade3, three.Grade2) << "a third grade must add to the chance here";
-    ASSERT_TRUE(doc.SetKaisaikai(198));
-    ASSERT_TRUE(doc.SetVote(vote));
+    ASSERT_TRUE(doc.Round().SetKaisaikai(198));
+    ASSERT_TRUE(doc.Round().SetVote(vote));
     clsTValue::SetValue two;
-    ASSERT_TRUE(doc.GetSetValue(two));
+    ASSERT_TRUE(doc.Round().GetSetValue(two));
     EXPECT_EQ(two.Grade3, two.Grade2);
 }
 } // namespace
@@ -741,11 +758,11 @@ TEST_F(Document, SaveNoticesThatAnotherProgramChangedTheFile)
 {
     std::filesystem::copy_file(Path("sample.drd"), Path("work.drd"));
     ASSERT_TRUE(doc.FileLoadDRD(Path("work.drd"), true, true));
-    ASSERT_TRUE(doc.SetSingles({5, 6, 7}));
+    ASSERT_TRUE(doc.Tickets().SetSingles({5, 6, 7}));
     ASSERT_TRUE(doc.FileSaveDRD(Path("work.drd"), true, true));
     EXPECT_TRUE(rec.Questions.empty()); // unchanged on disk: no question
     const std::string mine = dir.Read("work.drd");
-    ASSERT_TRUE(doc.SetSingles({8, 9}));
+    ASSERT_TRUE(doc.Tickets().SetSingles({8, 9}));
 
     // 上書きしない: the other program's file stays, the work stays unsaved.
     WriteInPlace(Path("work.drd"), mine);

@@ -25,7 +25,7 @@ TEST(cmdCsv, SaveOverAFileChangedSinceItWasLoadedFails)
     CliWork work(host, dir.Str());
     const std::string path = (dir.Path() / "sample.drd").string();
     ASSERT_TRUE(work.Document.FileLoadDRD(path, true, true)) << err.str();
-    ASSERT_TRUE(work.Document.SetSingles({1, 2}));
+    ASSERT_TRUE(work.Document.Tickets().SetSingles({1, 2}));
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
     std::ofstream(path, std::ios::binary | std::ios::app) << ";\r\n";
     const std::string theirs = dir.Read("sample.drd");

@@ -3,6 +3,7 @@
 // folder, the recording host, the scripted menus and file dialogs in place of the user. A test's
 // own fixture derives from it and adds the steps of its page.
 
+#include "app/clsDocument.h"
 #include "app/qt/frmMain.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
@@ -51,7 +52,16 @@ public:
     QAction* Action(const char* strName) const { return Find<QAction>(strName); }
     // A mouse click on the named button.
     void Click(const char* strName) const;
-    clsDocument& Doc() const { return window->Document(); }
+    clsDocument& Doc() const { return DocOf(*window); }
+    clsFileCommands& Files() const { return FilesOf(*window); }
+    frmRenzoku* OpenBatch() const { return OpenBatchOf(*window); }
+
+    // What a window keeps to itself, for the tests that drive it past its menus and buttons.
+    static clsDocument& DocOf(frmMain& w) { return w.m_doc; }
+    static clsCommandGate& GateOf(frmMain& w) { return w.m_gate; }
+    static clsFileCommands& FilesOf(frmMain& w) { return w.m_files; }
+    // The batch-run window as 連続実行 opens it; null when refused.
+    static frmRenzoku* OpenBatchOf(frmMain& w) { return w.OpenRenzoku(); }
 
 private:
     [[noreturn]] static void Missing(const char* strName);

@@ -40,8 +40,8 @@ std::string MatchName(std::int32_t lngMatch)
 class EntrySource final : public clsIGridSource
 {
 public:
-    explicit EntrySource(const clsDocument& doc)
-        : m_doc(doc)
+    explicit EntrySource(const clsCheckFacet& check)
+        : m_check(check)
     {}
     std::int32_t Rows() const override { return clsToto::kMatchCount + 1; }
     std::int32_t Cols() const override { return 3; }
@@ -52,7 +52,7 @@ public:
             return Heading(std::to_string(outcome));
         }
         GridCellData cell;
-        cell.strText = m_doc.Checker().Entry().CellText(outcome, lngRow - 1);
+        cell.strText = m_check.Checker().Entry().CellText(outcome, lngRow - 1);
         cell.Align = GridAlign::Center;
         cell.strAccessibleText = MatchName(lngRow - 1) + " " + std::to_string(outcome) + " " +
                                  (cell.strText.empty() ? std::string("未入力") : cell.strText);
@@ -60,21 +60,21 @@ public:
     }
 
 private:
-    const clsDocument& m_doc;
+    const clsCheckFacet& m_check;
 };
 
 // Ten singles a page: the digits on their hit colours, the grade value at the foot.
 class PageSource final : public clsIGridSource
 {
 public:
-    explicit PageSource(const clsDocument& doc)
-        : m_doc(doc)
+    explicit PageSource(const clsCheckFacet& check)
+        : m_check(check)
     {}
     std::int32_t Rows() const override { return clsTResultGrid::kRows; }
     std::int32_t Cols() const override { return clsTResultGrid::kColumns; }
     GridCellData Cell(std::int32_t lngRow, std::int32_t lngCol) const override
     {
-        const clsTResultGrid& grid = m_doc.Checker().Grid();
+        const clsTResultGrid& grid = m_check.Checker().Grid();
         GridCellData cell;
         cell.strText = grid.CellText(lngRow, lngCol);
         cell.Align = GridAlign::Center;
@@ -100,21 +100,21 @@ public:
     }
 
 private:
-    const clsDocument& m_doc;
+    const clsCheckFacet& m_check;
 };
 
 // "1等" .. "14等" with the count and share; prize rows in blue.
 class GradeSource final : public clsIGridSource
 {
 public:
-    explicit GradeSource(const clsDocument& doc)
-        : m_doc(doc)
+    explicit GradeSource(const clsCheckFacet& check)
+        : m_check(check)
     {}
     std::int32_t Rows() const override { return 15; }
     std::int32_t Cols() const override { return 3; }
     GridCellData Cell(std::int32_t lngRow, std::int32_t lngCol) const override
     {
-        const clsTResultGrade& grade = m_doc.Checker().GradeTable();
+        const clsTResultGrade& grade = m_check.Checker().GradeTable();
         if (lngRow == 0) {
             return Heading(lngCol == 0 ? std::string("等級") : grade.Heading(lngCol - 1));
         }
@@ -133,15 +133,15 @@ public:
     }
 
 private:
-    const clsDocument& m_doc;
+    const clsCheckFacet& m_check;
 };
 
 // Grades 1 to 3 and the total: the official figures beside the set's own.
 class PrizeSource final : public clsIGridSource
 {
 public:
-    explicit PrizeSource(const clsDocument& doc)
-        : m_doc(doc)
+    explicit PrizeSource(const clsCheckFacet& check)
+        : m_check(check)
     {}
     std::int32_t Rows() const override { return clsTResultKakutei::kRows + 1; }
     std::int32_t Cols() const override { return clsTResultKakutei::kColumns + 1; }
@@ -154,7 +154,7 @@ public:
             GridCellData cell = Heading(clsTResultKakutei::RowLabel(lngRow - 1));
             return cell;
         }
-        const clsTResultKakutei& prize = m_doc.Checker().Kakutei();
+        const clsTResultKakutei& prize = m_check.Checker().Kakutei();
         GridCellData cell;
         cell.strText = prize.CellText(lngRow - 1, lngCol - 1);
         cell.Align = GridAlign::Right;
@@ -165,7 +165,7 @@ public:
     }
 
 private:
-    const clsDocument& m_doc;
+    const clsCheckFacet& m_check;
 };
 
 clsGridGeometry EntryGeometry()
@@ -235,13 +235,15 @@ QWidget* Legend(std::uint32_t lngRgb, const QString& strText, QWidget* parent)
 }
 } // namespace
 
-clsCheckPage::clsCheckPage(clsDocument& doc, QWidget* objRoundView, QWidget* parent)
+clsCheckPage::clsCheckPage(clsCheckFacet& check, clsTicketsFacet& tickets, QWidget* objRoundView,
+                           QWidget* parent)
     : QWidget(parent)
-    , m_doc(doc)
-    , m_entrySource(std::make_unique<EntrySource>(doc))
-    , m_pageSource(std::make_unique<PageSource>(doc))
-    , m_gradeSource(std::make_unique<GradeSource>(doc))
-    , m_prizeSource(std::make_unique<PrizeSource>(doc))
+    , m_check(check)
+    , m_tickets(tickets)
+    , m_entrySource(std::make_unique<EntrySource>(check))
+    , m_pageSource(std::make_unique<PageSource>(check))
+    , m_gradeSource(std::make_unique<GradeSource>(check))
+    , m_prizeSource(std::make_unique<PrizeSource>(check))
 {
     setObjectName(QStringLiteral("frmCheck"));
     auto* column = new QVBoxLayout(this);
@@ -346,28 +348,29 @@ clsCheckPage::clsCheckPage(clsDocument& doc, QWidget* objRoundView, QWidget* par
                     return;
                 }
                 if (button == Qt::LeftButton) {
-                    m_doc.ResultEntryClick(clsTMultiResult::ColumnOutcome(lngCol), lngRow - 1);
+                    m_check.ResultEntryClick(clsTMultiResult::ColumnOutcome(lngCol), lngRow - 1);
                 } else if (button == Qt::RightButton) {
-                    m_doc.ResultEntryMenu(lngRow - 1);
+                    m_check.ResultEntryMenu(lngRow - 1);
                 }
             });
-    connect(m_countView, &clsGridView::CellClicked, this,
-            [this](int, int, Qt::MouseButton, Qt::KeyboardModifiers) { m_doc.ResultCountClick(); });
+    connect(
+        m_countView, &clsGridView::CellClicked, this,
+        [this](int, int, Qt::MouseButton, Qt::KeyboardModifiers) { m_check.ResultCountClick(); });
     // A double click arrives as a second click: it moves two pages.
     connect(m_cmdPrevious, &QToolButton::clicked, this,
-            [this] { m_doc.ResultMovePage(m_doc.Checker().Page() - 1); });
+            [this] { m_check.ResultMovePage(m_check.Checker().Page() - 1); });
     connect(m_cmdNext, &QToolButton::clicked, this,
-            [this] { m_doc.ResultMovePage(m_doc.Checker().Page() + 1); });
-    connect(m_cmdViewAll, &QPushButton::clicked, this, [this] { m_doc.ResultViewAll(); });
-    connect(m_cmdViewNext, &QPushButton::clicked, this, [this] { m_doc.ResultViewNext(); });
-    connect(m_cmdSort, &QPushButton::clicked, this, [this] { m_doc.SortByWinnings(); });
+            [this] { m_check.ResultMovePage(m_check.Checker().Page() + 1); });
+    connect(m_cmdViewAll, &QPushButton::clicked, this, [this] { m_check.ResultViewAll(); });
+    connect(m_cmdViewNext, &QPushButton::clicked, this, [this] { m_check.ResultViewNext(); });
+    connect(m_cmdSort, &QPushButton::clicked, this, [this] { m_tickets.SortByWinnings(); });
     connect(m_chkAll, &QCheckBox::clicked, this,
-            [this](bool blnValue) { m_doc.ChangeShowAllResults(blnValue); });
+            [this](bool blnValue) { m_check.SetShowAllResults(blnValue); });
 
-    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
-        constexpr std::uint32_t kShown = clsDocument::PartRound | clsDocument::PartSingles |
-                                         clsDocument::PartCheck | clsDocument::PartRunState |
-                                         clsDocument::PartView;
+    m_changed = m_check.SubscribeChanged([this](std::uint32_t lngParts) {
+        constexpr std::uint32_t kShown = DocumentParts::PartRound | DocumentParts::PartSingles |
+                                         DocumentParts::PartCheck | DocumentParts::PartRunState |
+                                         DocumentParts::PartView;
         if ((lngParts & kShown) != 0) {
             Refresh();
         }
@@ -379,7 +382,7 @@ clsCheckPage::~clsCheckPage() = default;
 
 void clsCheckPage::Refresh()
 {
-    const clsTResult& checker = m_doc.Checker();
+    const clsTResult& checker = m_check.Checker();
     m_count.SetVisible(checker.CountCells());
     m_count.SetColor(checker.CountColor());
     m_count.SetPercent(checker.Percent());
@@ -400,11 +403,11 @@ void clsCheckPage::Refresh()
         button->setEnabled(enabled);
         button->setCursor(enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
     }
-    const bool free = m_doc.CanEdit();
-    const bool reveal = free && m_doc.ResultViewEnabled();
+    const bool free = m_check.Edit().MayEdit();
+    const bool reveal = free && m_check.ResultViewEnabled();
     m_cmdViewAll->setEnabled(reveal);
     m_cmdViewNext->setEnabled(reveal);
     m_cmdSort->setEnabled(free && checker.SingleCount() > 0);
     m_entry->setEnabled(free);
-    m_chkAll->setChecked(m_doc.ShowAllResults());
+    m_chkAll->setChecked(m_check.ShowAllResults());
 }

@@ -4,7 +4,8 @@
 // table, and the reveal and sort commands. It draws only what the document's checker holds and
 // hands every click to a document operation; it follows the document's change event.
 
-#include "app/clsDocument.h"
+#include "app/clsCheckFacet.h"
+#include "app/clsTicketsFacet.h"
 #include "lottery/clsTCount.h"
 #include "lottery/clsTCountGrid.h"
 
@@ -26,7 +27,8 @@ class clsCheckPage : public QWidget
 public:
     // objRoundView: the second round view, placed first so the entry grid's rows stand level
     // with its matches; null for none.
-    clsCheckPage(clsDocument& doc, QWidget* objRoundView, QWidget* parent = nullptr);
+    clsCheckPage(clsCheckFacet& check, clsTicketsFacet& tickets, QWidget* objRoundView,
+                 QWidget* parent = nullptr);
     ~clsCheckPage() override;
 
     clsGridView* EntryGrid() const { return m_entry; }
@@ -39,7 +41,8 @@ public:
     void Refresh();
 
 private:
-    clsDocument& m_doc;
+    clsCheckFacet& m_check;
+    clsTicketsFacet& m_tickets;
     std::unique_ptr<clsIGridSource> m_entrySource;
     std::unique_ptr<clsIGridSource> m_pageSource;
     std::unique_ptr<clsIGridSource> m_gradeSource;

@@ -74,9 +74,10 @@ QCheckBox* NewCheck(const char* strName, std::string_view strCaption, QWidget* p
 }
 } // namespace
 
-clsEngineView::clsEngineView(clsDocument& doc, QWidget* parent)
+clsEngineView::clsEngineView(clsConditionsFacet& conditions, clsRoundFacet& round, QWidget* parent)
     : QWidget(parent)
-    , m_doc(doc)
+    , m_conditions(conditions)
+    , m_round(round)
 {
     setObjectName(QStringLiteral("clsEngineView"));
     auto* column = new QVBoxLayout(this);
@@ -88,9 +89,9 @@ clsEngineView::clsEngineView(clsDocument& doc, QWidget* parent)
     m_tabs->addTab(BuildChushutsuPage(), QStringLiteral("抽出圧縮"));
     column->addWidget(m_tabs);
 
-    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
-        if ((lngParts & (clsDocument::PartEngineSettings | clsDocument::PartProbability |
-                         clsDocument::PartRunState)) != 0) {
+    m_changed = m_conditions.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & (DocumentParts::PartEngineSettings | DocumentParts::PartProbability |
+                         DocumentParts::PartRunState)) != 0) {
             Refresh();
         }
     });
@@ -228,7 +229,7 @@ void clsEngineView::Edit(const std::function<void(clsEnginePanels&)>& fnEdit)
     if (m_refreshing) {
         return;
     }
-    m_doc.EditEngineSettings(fnEdit);
+    m_conditions.EditEngineSettings(fnEdit);
     // A refused edit leaves the document as it was: the controls show that again.
     Refresh();
 }
@@ -236,7 +237,7 @@ void clsEngineView::Edit(const std::function<void(clsEnginePanels&)>& fnEdit)
 void clsEngineView::Refresh()
 {
     m_refreshing = true;
-    const clsEnginePanels& panels = m_doc.EnginePanels();
+    const clsEnginePanels& panels = m_conditions.EnginePanels();
     const std::int32_t engine = panels.MsEngine();
     for (int i = 0; i < clsEnginePanels::kEngines; ++i) {
         m_optEngine[static_cast<std::size_t>(i)]->setChecked(i == engine);
@@ -257,7 +258,7 @@ void clsEngineView::Refresh()
     m_chkExGrade3->setChecked(panels.ExGrade3());
     m_chkExGrade3->setEnabled(clsEnginePanels::ExGrade3Enabled(engine));
     m_chkChushutsu->setChecked(panels.ChushutsuFlag());
-    const bool hasProbability = m_doc.Probability().has_value();
+    const bool hasProbability = m_round.Probability().has_value();
     for (int i = 0; i < clsEnginePanels::kChushutsuTypes; ++i) {
         QRadioButton* opt = m_optChushutsu[static_cast<std::size_t>(i)];
         opt->setChecked(i == panels.ChushutsuType());

@@ -3,7 +3,8 @@
 // engine's panel, 抽出圧縮 with the extraction after compression. It shows the document's
 // compression panels and changes them only through EditEngineSettings.
 
-#include "app/clsDocument.h"
+#include "app/clsConditionsFacet.h"
+#include "app/clsRoundFacet.h"
 
 #include <QWidget>
 
@@ -20,7 +21,7 @@ class clsEngineView : public QWidget
     Q_OBJECT
 
 public:
-    clsEngineView(clsDocument& doc, QWidget* parent);
+    clsEngineView(clsConditionsFacet& conditions, clsRoundFacet& round, QWidget* parent);
 
     // Draws the panels, their visibility and enabling from the document.
     void Refresh();
@@ -32,7 +33,8 @@ private:
                          const QString& strCaption);
     void Edit(const std::function<void(clsEnginePanels&)>& fnEdit);
 
-    clsDocument& m_doc;
+    clsConditionsFacet& m_conditions;
+    clsRoundFacet& m_round;
     QTabWidget* m_tabs = nullptr;
     std::array<QRadioButton*, clsEnginePanels::kEngines> m_optEngine{};
     QWidget* m_fraTrial = nullptr;

@@ -1,6 +1,7 @@
 #include "app/qt/clsHaitouView.h"
 
-#include "app/clsDocument.h"
+#include "app/clsConditionsFacet.h"
+#include "app/clsRoundFacet.h"
 #include "app/frmMenu.h"
 #include "app/qt/clsValueLimitView.h"
 #include "conditions/ConditionSetRecord.h"
@@ -17,9 +18,10 @@ namespace {
 const std::array<QString, 2> kSideNames{QStringLiteral("下限"), QStringLiteral("上限")};
 } // namespace
 
-clsHaitouView::clsHaitouView(clsDocument& doc, clsIMenuChooser& chooser, QWidget* parent)
+clsHaitouView::clsHaitouView(clsConditionsFacet& conditions, clsRoundFacet& round,
+                             clsIMenuChooser& chooser, QWidget* parent)
     : QWidget(parent)
-    , m_doc(doc)
+    , m_conditions(conditions)
     , m_chooser(chooser)
 {
     setObjectName(QStringLiteral("joukenHaitou"));
@@ -38,7 +40,7 @@ clsHaitouView::clsHaitouView(clsDocument& doc, clsIMenuChooser& chooser, QWidget
         label->setAlignment(Qt::AlignCenter);
         grid->addWidget(label, 0, 1 + 2 * side);
     }
-    const clsHost& host = m_doc.Host();
+    const clsHost& host = m_conditions.Host();
     for (int g = 0; g < 3; ++g) {
         Row& row = m_rows[static_cast<std::size_t>(g)];
         const QString grade = QStringLiteral("%1等").arg(g + 1);
@@ -71,7 +73,7 @@ clsHaitouView::clsHaitouView(clsDocument& doc, clsIMenuChooser& chooser, QWidget
                     [this, g, side] { OnAmountMenu(g, side); });
         }
         connect(row.Flag, &QCheckBox::clicked, this, [this, g](bool blnChecked) {
-            m_doc.EditJouken([&](clsJoukenPanels& p) { p.Haitou().SetFlag(g, blnChecked); });
+            m_conditions.EditJouken([&](clsJoukenPanels& p) { p.Haitou().SetFlag(g, blnChecked); });
             Refresh();
         });
     }
@@ -83,11 +85,11 @@ clsHaitouView::clsHaitouView(clsDocument& doc, clsIMenuChooser& chooser, QWidget
     note->setObjectName(QStringLiteral("lblHaitouNote"));
     note->setWordWrap(true);
     column->addWidget(note);
-    column->addWidget(new clsValueLimitView(m_doc, this));
+    column->addWidget(new clsValueLimitView(m_conditions, round, this));
     column->addStretch(1);
 
-    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
-        if ((lngParts & clsDocument::PartConditions) != 0) {
+    m_changed = m_conditions.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & DocumentParts::PartConditions) != 0) {
             Refresh();
         }
     });
@@ -110,7 +112,7 @@ void clsHaitouView::SetMaxGrade(int lngMaxGrade)
 
 void clsHaitouView::Refresh()
 {
-    const clsXJoken& haitou = m_doc.JoukenPanels().Haitou();
+    const clsXJoken& haitou = m_conditions.JoukenPanels().Haitou();
     for (int g = 0; g < 3; ++g) {
         Row& row = m_rows[static_cast<std::size_t>(g)];
         row.Flag->setChecked(haitou.Flag(g));
@@ -131,7 +133,7 @@ void clsHaitouView::OnAmountEdited(int lngGrade, int lngSide)
 {
     const Currency amount =
         m_rows[static_cast<std::size_t>(lngGrade)].Text[static_cast<std::size_t>(lngSide)]->Value();
-    m_doc.EditJouken([&](clsJoukenPanels& p) {
+    m_conditions.EditJouken([&](clsJoukenPanels& p) {
         if (lngSide == 0) {
             p.Haitou().SetMinMoney(lngGrade, amount);
         } else {
@@ -150,7 +152,7 @@ void clsHaitouView::OnAmountMenu(int lngGrade, int lngSide)
     menu.SetMoneyMenu(10 * (lngGrade + 1) + lngSide + 1);
     const std::int32_t index = menu.Show(frmMenu::Kind::Money, m_chooser);
     const Currency amount = menu.Money();
-    m_doc.EditJouken([&](clsJoukenPanels& p) {
+    m_conditions.EditJouken([&](clsJoukenPanels& p) {
         p.Haitou().ApplyAmountMenu(lngGrade, lngSide == 1, index, amount);
     });
     Refresh();

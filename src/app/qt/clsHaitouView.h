@@ -14,7 +14,8 @@
 
 class QCheckBox;
 class QLabel;
-class clsDocument;
+class clsConditionsFacet;
+class clsRoundFacet;
 class clsIMenuChooser;
 class clsMoneyEdit;
 
@@ -23,7 +24,8 @@ class clsHaitouView : public QWidget
     Q_OBJECT
 
 public:
-    clsHaitouView(clsDocument& doc, clsIMenuChooser& chooser, QWidget* parent);
+    clsHaitouView(clsConditionsFacet& conditions, clsRoundFacet& round, clsIMenuChooser& chooser,
+                  QWidget* parent);
     ~clsHaitouView() override;
 
     // Grades above the round's highest are hidden (2 hides grade 3, 1 hides 2 and 3).
@@ -42,7 +44,7 @@ private:
     void OnAmountEdited(int lngGrade, int lngSide);
     void OnAmountMenu(int lngGrade, int lngSide);
 
-    clsDocument& m_doc;
+    clsConditionsFacet& m_conditions;
     clsIMenuChooser& m_chooser;
     std::array<Row, 3> m_rows;
     clsSubscription m_changed;

@@ -1,6 +1,7 @@
 #include "app/qt/clsJoukenPanel.h"
 
-#include "app/clsDocument.h"
+#include "app/clsConditionsFacet.h"
+#include "app/clsRoundFacet.h"
 #include "app/qt/clsHaitouView.h"
 #include "app/qt/clsJoukenTableView.h"
 #include "app/qt/clsMachigaiView.h"
@@ -10,9 +11,10 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-clsJoukenPanel::clsJoukenPanel(clsDocument& doc, clsIMenuChooser& chooser, QWidget* parent)
+clsJoukenPanel::clsJoukenPanel(clsConditionsFacet& conditions, clsRoundFacet& round,
+                               clsIMenuChooser& chooser, QWidget* parent)
     : QWidget(parent)
-    , m_doc(doc)
+    , m_conditions(conditions)
 {
     setObjectName(QStringLiteral("joukenPanel"));
     setAccessibleName(QStringLiteral("条件"));
@@ -23,18 +25,18 @@ clsJoukenPanel::clsJoukenPanel(clsDocument& doc, clsIMenuChooser& chooser, QWidg
                          QStringLiteral("勝敗"), QStringLiteral("補正")});
     m_pages = new QStackedWidget(this);
     m_pages->setObjectName(QStringLiteral("pagesJouken"));
-    m_haitou = new clsHaitouView(doc, chooser, m_pages);
+    m_haitou = new clsHaitouView(conditions, round, chooser, m_pages);
     m_pages->addWidget(m_haitou);
     const std::array<JoukenKind, 3> kinds{JoukenKind::Honmei, JoukenKind::Ninki, JoukenKind::Mark};
     for (std::size_t i = 0; i < kinds.size(); ++i) {
-        m_tables[i] = new clsJoukenTableView(doc, kinds[i], chooser, m_pages);
+        m_tables[i] = new clsJoukenTableView(conditions, kinds[i], chooser, m_pages);
         m_pages->addWidget(m_tables[i]);
         connect(m_tables[i], &clsJoukenTableView::KouseiBunsekiRequested, this,
                 &clsJoukenPanel::KouseiBunsekiRequested);
         connect(m_tables[i], &clsJoukenTableView::TableTabClicked, this,
                 &clsJoukenPanel::TableTabClicked);
     }
-    m_machigai = new clsMachigaiView(doc, chooser, m_pages);
+    m_machigai = new clsMachigaiView(conditions, chooser, m_pages);
     m_pages->addWidget(m_machigai);
 
     auto* column = new QVBoxLayout(this);
@@ -44,13 +46,13 @@ clsJoukenPanel::clsJoukenPanel(clsDocument& doc, clsIMenuChooser& chooser, QWidg
     column->addWidget(m_pages, 1);
     connect(m_tabs, &clsTabStrip::TabChanged, this, &clsJoukenPanel::OnPageChanged);
     // New and the loads choose the page in the document; the strip follows.
-    m_changed = m_doc.SubscribeChanged([this](std::uint32_t) { ShowDocumentPage(); });
+    m_changed = m_conditions.SubscribeChanged([this](std::uint32_t) { ShowDocumentPage(); });
     ShowDocumentPage();
 }
 
 void clsJoukenPanel::ShowDocumentPage()
 {
-    const int page = m_doc.JoukenPage();
+    const int page = m_conditions.JoukenPage();
     if (page != m_tabs->CurrentTab()) {
         const QSignalBlocker block(m_tabs);
         m_tabs->SetCurrentTab(page);
@@ -71,7 +73,7 @@ void clsJoukenPanel::SetMaxGrade(int lngMaxGrade)
 
 void clsJoukenPanel::OnPageChanged(int lngPage)
 {
-    m_doc.SetJoukenPage(lngPage);
+    m_conditions.SetJoukenPage(lngPage);
     // A refused change keeps the page the document shows.
     ShowDocumentPage();
 }

@@ -11,7 +11,8 @@
 #include <array>
 
 class QStackedWidget;
-class clsDocument;
+class clsConditionsFacet;
+class clsRoundFacet;
 class clsHaitouView;
 class clsIMenuChooser;
 class clsJoukenTableView;
@@ -32,7 +33,8 @@ public:
         PageMachigai = 4
     };
 
-    clsJoukenPanel(clsDocument& doc, clsIMenuChooser& chooser, QWidget* parent);
+    clsJoukenPanel(clsConditionsFacet& conditions, clsRoundFacet& round, clsIMenuChooser& chooser,
+                   QWidget* parent);
 
     clsTabStrip* Tabs() const { return m_tabs; }
     clsHaitouView* HaitouView() const { return m_haitou; }
@@ -51,7 +53,7 @@ private:
     void OnPageChanged(int lngPage);
     void ShowDocumentPage();
 
-    clsDocument& m_doc;
+    clsConditionsFacet& m_conditions;
     clsTabStrip* m_tabs = nullptr;
     QStackedWidget* m_pages = nullptr;
     clsHaitouView* m_haitou = nullptr;

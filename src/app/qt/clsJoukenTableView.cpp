@@ -1,6 +1,6 @@
 #include "app/qt/clsJoukenTableView.h"
 
-#include "app/clsDocument.h"
+#include "app/clsConditionsFacet.h"
 #include "app/frmMenu.h"
 #include "app/qt/frmJouken.h"
 #include "base/clsGridGeometry.h"
@@ -100,10 +100,10 @@ GridCellData clsJoukenTableView::CountSource::Cell(std::int32_t lngRow, std::int
     return cell;
 }
 
-clsJoukenTableView::clsJoukenTableView(clsDocument& doc, JoukenKind kind, clsIMenuChooser& chooser,
-                                       QWidget* parent)
+clsJoukenTableView::clsJoukenTableView(clsConditionsFacet& conditions, JoukenKind kind,
+                                       clsIMenuChooser& chooser, QWidget* parent)
     : QWidget(parent)
-    , m_doc(doc)
+    , m_conditions(conditions)
     , m_kind(kind)
     , m_chooser(chooser)
     , m_gameSource(
@@ -175,8 +175,8 @@ clsJoukenTableView::clsJoukenTableView(clsDocument& doc, JoukenKind kind, clsIMe
             [this](int lngRow, int, Qt::MouseButton button) { OnMarkClicked(lngRow, button); });
     connect(m_count, &clsGridView::CellClicked, this, &clsJoukenTableView::OnCountClicked);
 
-    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
-        if ((lngParts & clsDocument::PartConditions) != 0) {
+    m_changed = m_conditions.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & DocumentParts::PartConditions) != 0) {
             Refresh();
         }
     });
@@ -198,12 +198,12 @@ QString clsJoukenTableView::KindSuffix(JoukenKind kind)
 
 const clsXJoken1& clsJoukenTableView::Table() const
 {
-    return m_doc.JoukenPanels().Table(m_kind);
+    return m_conditions.JoukenPanels().Table(m_kind);
 }
 
 bool clsJoukenTableView::Edit(const std::function<void(clsXJoken1&)>& fnEdit)
 {
-    return m_doc.EditJouken([&](clsJoukenPanels& panels) { fnEdit(panels.Table(m_kind)); });
+    return m_conditions.EditJouken([&](clsJoukenPanels& panels) { fnEdit(panels.Table(m_kind)); });
 }
 
 void clsJoukenTableView::Refresh()
@@ -232,7 +232,7 @@ void clsJoukenTableView::Refresh()
 
 void clsJoukenTableView::OnTabChanged(int lngTab)
 {
-    m_doc.ShowJoukenTab(m_kind, lngTab);
+    m_conditions.ShowJoukenTab(m_kind, lngTab);
     // A refused edit keeps the tab the document shows, and is no tab click.
     Refresh();
     if (Table().CurrentTab() == lngTab) {
@@ -322,6 +322,6 @@ void clsJoukenTableView::OpenCompound(std::int32_t lngRow)
     if (!opened) {
         return;
     }
-    m_dialog = new frmJouken(m_doc, m_kind, this);
+    m_dialog = new frmJouken(m_conditions, m_kind, this);
     m_dialog->open();
 }

@@ -14,7 +14,7 @@
 #include <functional>
 
 class QCheckBox;
-class clsDocument;
+class clsConditionsFacet;
 class clsGridView;
 class clsIMenuChooser;
 class clsTabStrip;
@@ -25,7 +25,7 @@ class clsJoukenTableView : public QWidget
     Q_OBJECT
 
 public:
-    clsJoukenTableView(clsDocument& doc, JoukenKind kind, clsIMenuChooser& chooser,
+    clsJoukenTableView(clsConditionsFacet& conditions, JoukenKind kind, clsIMenuChooser& chooser,
                        QWidget* parent);
 
     JoukenKind Kind() const { return m_kind; }
@@ -88,7 +88,7 @@ private:
                         Qt::KeyboardModifiers modifiers);
     void OpenCompound(std::int32_t lngRow);
 
-    clsDocument& m_doc;
+    clsConditionsFacet& m_conditions;
     JoukenKind m_kind;
     clsIMenuChooser& m_chooser;
     FlagListSource m_gameSource;

@@ -1,6 +1,6 @@
 #include "app/qt/clsMachigaiView.h"
 
-#include "app/clsDocument.h"
+#include "app/clsConditionsFacet.h"
 #include "app/frmMenu.h"
 #include "base/clsGridGeometry.h"
 #include "conditions/clsJoukenPanels.h"
@@ -29,7 +29,7 @@ GridCellData clsMachigaiView::ListSource::Cell(std::int32_t lngRow, std::int32_t
         return cell;
     }
     std::array<bool, 12> allowed{};
-    m_doc.JoukenPanels().Haitou().GetMachigaiFlg(allowed);
+    m_conditions.JoukenPanels().Haitou().GetMachigaiFlg(allowed);
     cell.strText = clsXJoken::MachigaiRowTitle(lngRow - 1);
     if (allowed[static_cast<std::size_t>(lngRow - 1)]) {
         cell.BackColor = GridColor::FromRgb(128, 255, 128);
@@ -37,11 +37,12 @@ GridCellData clsMachigaiView::ListSource::Cell(std::int32_t lngRow, std::int32_t
     return cell;
 }
 
-clsMachigaiView::clsMachigaiView(clsDocument& doc, clsIMenuChooser& chooser, QWidget* parent)
+clsMachigaiView::clsMachigaiView(clsConditionsFacet& conditions, clsIMenuChooser& chooser,
+                                 QWidget* parent)
     : QWidget(parent)
-    , m_doc(doc)
+    , m_conditions(conditions)
     , m_chooser(chooser)
-    , m_source(doc)
+    , m_source(conditions)
 {
     setObjectName(QStringLiteral("joukenMachigai"));
     setAccessibleName(QStringLiteral("補正"));
@@ -56,7 +57,7 @@ clsMachigaiView::clsMachigaiView(clsDocument& doc, clsIMenuChooser& chooser, QWi
         modes->addWidget(option);
         m_modes[static_cast<std::size_t>(i)] = option;
         connect(option, &QRadioButton::clicked, this, [this, i] {
-            m_doc.EditJouken([&](clsJoukenPanels& p) { p.SetMachigaiType(i); });
+            m_conditions.EditJouken([&](clsJoukenPanels& p) { p.SetMachigaiType(i); });
             Refresh();
         });
     }
@@ -78,8 +79,8 @@ clsMachigaiView::clsMachigaiView(clsDocument& doc, clsIMenuChooser& chooser, QWi
     row->addWidget(m_list, 0, Qt::AlignTop);
     row->addLayout(modes, 1);
 
-    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
-        if ((lngParts & clsDocument::PartConditions) != 0) {
+    m_changed = m_conditions.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & DocumentParts::PartConditions) != 0) {
             Refresh();
         }
     });
@@ -88,7 +89,7 @@ clsMachigaiView::clsMachigaiView(clsDocument& doc, clsIMenuChooser& chooser, QWi
 
 void clsMachigaiView::Refresh()
 {
-    const std::int32_t mode = m_doc.JoukenPanels().MachigaiType();
+    const std::int32_t mode = m_conditions.JoukenPanels().MachigaiType();
     for (std::size_t i = 0; i < m_modes.size(); ++i) {
         m_modes[i]->setChecked(static_cast<std::int32_t>(i) == mode);
     }
@@ -101,9 +102,10 @@ void clsMachigaiView::OnListClicked(int lngRow, Qt::MouseButton button)
         frmMenu menu;
         const std::int32_t index = menu.Show(frmMenu::Kind::GridB, m_chooser);
         if (index == 1 || index == 2) {
-            m_doc.EditJouken([&](clsJoukenPanels& p) { p.Haitou().SetAllMachigai(index == 1); });
+            m_conditions.EditJouken(
+                [&](clsJoukenPanels& p) { p.Haitou().SetAllMachigai(index == 1); });
         }
     } else if (button == Qt::LeftButton && lngRow > 0) {
-        m_doc.EditJouken([&](clsJoukenPanels& p) { p.Haitou().ToggleMachigai(lngRow - 1); });
+        m_conditions.EditJouken([&](clsJoukenPanels& p) { p.Haitou().ToggleMachigai(lngRow - 1); });
     }
 }

@@ -11,7 +11,7 @@
 #include <array>
 
 class QRadioButton;
-class clsDocument;
+class clsConditionsFacet;
 class clsGridView;
 class clsIMenuChooser;
 
@@ -20,7 +20,7 @@ class clsMachigaiView : public QWidget
     Q_OBJECT
 
 public:
-    clsMachigaiView(clsDocument& doc, clsIMenuChooser& chooser, QWidget* parent);
+    clsMachigaiView(clsConditionsFacet& conditions, clsIMenuChooser& chooser, QWidget* parent);
 
     clsGridView* List() const { return m_list; }
 
@@ -28,21 +28,21 @@ private:
     class ListSource final : public clsIGridSource
     {
     public:
-        explicit ListSource(const clsDocument& doc)
-            : m_doc(doc)
+        explicit ListSource(const clsConditionsFacet& conditions)
+            : m_conditions(conditions)
         {}
         std::int32_t Rows() const override { return 13; } // the heading, 0..10 and →
         std::int32_t Cols() const override { return 1; }
         GridCellData Cell(std::int32_t lngRow, std::int32_t lngCol) const override;
 
     private:
-        const clsDocument& m_doc;
+        const clsConditionsFacet& m_conditions;
     };
 
     void Refresh();
     void OnListClicked(int lngRow, Qt::MouseButton button);
 
-    clsDocument& m_doc;
+    clsConditionsFacet& m_conditions;
     clsIMenuChooser& m_chooser;
     ListSource m_source;
     std::array<QRadioButton*, 3> m_modes{};

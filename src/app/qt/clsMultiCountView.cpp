@@ -2,9 +2,9 @@
 
 #include "lottery/basMultiFrame.h"
 
-clsMultiCountView::clsMultiCountView(clsDocument& doc, QWidget* parent)
+clsMultiCountView::clsMultiCountView(clsMarksFacet& marks, QWidget* parent)
     : clsGridView(parent)
-    , m_doc(doc)
+    , m_marks(marks)
     , m_grid(m_count)
 {
     setObjectName(QStringLiteral("picMultiCount"));
@@ -22,8 +22,8 @@ clsMultiCountView::clsMultiCountView(clsDocument& doc, QWidget* parent)
                                                            : clsTCount::Button::Right,
                                   static_cast<std::int32_t>(modifiers.toInt()), 0.0, 0.0, lngRow);
             });
-    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
-        if ((lngParts & clsDocument::PartMulti) != 0) {
+    m_changed = m_marks.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & DocumentParts::PartMulti) != 0) {
             Recount();
         }
     });
@@ -33,7 +33,7 @@ clsMultiCountView::clsMultiCountView(clsDocument& doc, QWidget* parent)
 void clsMultiCountView::Recount()
 {
     CellFlags visible{};
-    m_doc.Multi().GetVisible(visible);
+    m_marks.Multi().GetVisible(visible);
     m_count.SetVisible(visible);
-    m_count.SetValue(basMultiFrame::Frame(m_doc.Multi().Value())); // redraws
+    m_count.SetValue(basMultiFrame::Frame(m_marks.Multi().Value())); // redraws
 }

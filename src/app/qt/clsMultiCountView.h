@@ -4,7 +4,7 @@
 // on a match row switches between counts and row percentages, a way of showing them that is
 // this view's alone (the document's work does not change).
 
-#include "app/clsDocument.h"
+#include "app/clsMarksFacet.h"
 #include "lottery/clsTCount.h"
 #include "lottery/clsTCountGrid.h"
 #include "widgets/clsGridView.h"
@@ -14,14 +14,14 @@ class clsMultiCountView : public clsGridView
     Q_OBJECT
 
 public:
-    clsMultiCountView(clsDocument& doc, QWidget* parent);
+    clsMultiCountView(clsMarksFacet& marks, QWidget* parent);
 
     const clsTCount& Count() const { return m_count; }
     // Takes the document's marks again.
     void Recount();
 
 private:
-    clsDocument& m_doc;
+    clsMarksFacet& m_marks;
     clsTCount m_count;
     clsTCountGrid m_grid;
     clsSubscription m_changed;

@@ -1,5 +1,7 @@
 #include "app/qt/clsMultiPage.h"
 
+#include "app/basMultiPage.h"
+#include "app/clsDocument.h"
 #include "app/clsTGame.h"
 #include "app/qt/clsEngineView.h"
 #include "app/qt/clsJoukenPanel.h"
@@ -17,7 +19,7 @@
 clsMultiPage::clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const clsTGame& game,
                            QWidget* parent)
     : QWidget(parent)
-    , m_doc(doc)
+    , m_marks(doc.Marks())
 {
     setObjectName(QStringLiteral("clsMultiPage"));
     auto* grid = new QGridLayout(this);
@@ -35,9 +37,9 @@ clsMultiPage::clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const cls
     m_teams->SetSource(game.MatchGrid());
     m_teams->SetGeometry96(clsTGame::TeamsGeometry96());
     m_teams->SetFitToCells(true);
-    m_multi = new clsMultiView(doc, this);
+    m_multi = new clsMultiView(doc.Marks(), this);
     grids->addWidget(m_teams, 0, Qt::AlignTop);
-    m_count = new clsMultiCountView(doc, this);
+    m_count = new clsMultiCountView(doc.Marks(), this);
     grids->addWidget(m_multi, 0, Qt::AlignTop);
     grids->addSpacing(6);
     grids->addWidget(m_count, 0, Qt::AlignTop);
@@ -48,21 +50,21 @@ clsMultiPage::clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const cls
     left->addWidget(m_lblMultiCount);
     left->addStretch(1);
     grid->addLayout(left, 0, 0);
-    m_jouken = new clsJoukenPanel(doc, chooser, this);
+    m_jouken = new clsJoukenPanel(doc.Conditions(), doc.Round(), chooser, this);
     grid->addWidget(m_jouken, 0, 1, Qt::AlignLeft | Qt::AlignTop);
 
     m_runArea = new QVBoxLayout();
     m_runArea->setContentsMargins(0, 0, 0, 0);
     grid->addLayout(m_runArea, 1, 0, 1, 2);
-    m_engine = new clsEngineView(doc, this);
+    m_engine = new clsEngineView(doc.Conditions(), doc.Round(), this);
     m_runArea->addWidget(m_engine);
-    m_run = new clsRunView(doc, this);
+    m_run = new clsRunView(doc.Search(), doc.Tickets(), doc.Round(), this);
     m_runArea->addWidget(m_run, 1);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(1, 1);
 
-    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
-        if ((lngParts & clsDocument::PartMulti) != 0) {
+    m_changed = m_marks.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & DocumentParts::PartMulti) != 0) {
             RefreshCount();
         }
     });
@@ -71,7 +73,7 @@ clsMultiPage::clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const cls
 
 void clsMultiPage::RefreshCount()
 {
-    const QString text = basQtText::ToQ(m_doc.MultiCountText());
+    const QString text = basQtText::ToQ(basMultiPage::CountText(m_marks.MultiCount()));
     m_lblMultiCount->setText(text);
     m_lblMultiCount->setAccessibleName(text);
 }

@@ -4,9 +4,12 @@
 // condition panel.
 // Below them the compression strip, the run buttons, the run log and the breakdown.
 
-#include "app/clsDocument.h"
+#include "app/DocumentParts.h"
 
 #include <QWidget>
+
+class clsDocument;
+class clsMarksFacet;
 
 class QLabel;
 class QVBoxLayout;
@@ -45,7 +48,7 @@ public:
 private:
     void RefreshCount();
 
-    clsDocument& m_doc;
+    clsMarksFacet& m_marks;
     clsGridView* m_teams = nullptr;
     clsMultiView* m_multi = nullptr;
     clsMultiCountView* m_count = nullptr;

@@ -1,9 +1,9 @@
 #include "app/qt/clsMultiView.h"
 
-clsMultiView::clsMultiView(clsDocument& doc, QWidget* parent)
+clsMultiView::clsMultiView(clsMarksFacet& marks, QWidget* parent)
     : clsGridView(parent)
-    , m_doc(doc)
-    , m_grid(doc.Multi())
+    , m_marks(marks)
+    , m_grid(marks.Multi())
 {
     setObjectName(QStringLiteral("picMulti"));
     setAccessibleName(QStringLiteral("マルチ"));
@@ -14,8 +14,8 @@ clsMultiView::clsMultiView(clsDocument& doc, QWidget* parent)
             [this](int lngRow, int lngCol, Qt::MouseButton button, Qt::KeyboardModifiers) {
                 OnCellClicked(lngRow, lngCol, button);
             });
-    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
-        if ((lngParts & clsDocument::PartMulti) != 0) {
+    m_changed = m_marks.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & DocumentParts::PartMulti) != 0) {
             Refresh();
         }
     });
@@ -27,7 +27,7 @@ void clsMultiView::OnCellClicked(int lngRow, int lngCol, Qt::MouseButton button)
         return;
     }
     // Refused while a run reads the marks; the document then changes nothing.
-    m_doc.MultiMouseDown(button == Qt::LeftButton ? clsTMulti::Button::Left
-                                                  : clsTMulti::Button::Right,
-                         lngRow, lngCol);
+    m_marks.MultiMouseDown(button == Qt::LeftButton ? clsTMulti::Button::Left
+                                                    : clsTMulti::Button::Right,
+                           lngRow, lngCol);
 }

@@ -4,7 +4,7 @@
 // command, which shows its menus itself. Redraws on the document's multi changes; holds no
 // mark of its own.
 
-#include "app/clsDocument.h"
+#include "app/clsMarksFacet.h"
 #include "lottery/clsTMultiGrid.h"
 #include "widgets/clsGridView.h"
 
@@ -13,12 +13,12 @@ class clsMultiView : public clsGridView
     Q_OBJECT
 
 public:
-    clsMultiView(clsDocument& doc, QWidget* parent);
+    clsMultiView(clsMarksFacet& marks, QWidget* parent);
 
 private:
     void OnCellClicked(int lngRow, int lngCol, Qt::MouseButton button);
 
-    clsDocument& m_doc;
+    clsMarksFacet& m_marks;
     clsTMultiGrid m_grid;
     clsSubscription m_changed;
 };

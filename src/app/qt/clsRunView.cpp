@@ -1,5 +1,6 @@
 #include "app/qt/clsRunView.h"
 
+#include "app/basRunPanel.h"
 #include "app/basValueReport.h"
 #include "base/qt/basQtText.h"
 #include "widgets/clsGridView.h"
@@ -16,10 +17,13 @@
 
 #include <cmath>
 
-clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
+clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoundFacet& round,
+                       QWidget* parent)
     : QWidget(parent)
-    , m_doc(doc)
-    , m_meisaiSource(doc.Extraction().Meisai())
+    , m_search(search)
+    , m_tickets(tickets)
+    , m_round(round)
+    , m_meisaiSource(search.Extraction().Meisai())
     , m_countSource(m_count)
 {
     setObjectName(QStringLiteral("clsRunView"));
@@ -32,16 +36,16 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
     m_cmdRun->setMinimumWidth(96);
     connect(m_cmdRun, &QPushButton::clicked, this, [this] {
         // The run pumps events; this button's second press arrives as the pause toggle.
-        if (m_batch && !m_doc.Running()) {
+        if (m_search.Edit().Batch() && !m_search.Running()) {
             return;
         }
-        m_doc.Run();
+        m_search.Run();
         RefreshButtons();
     });
     m_cmdCancel = new QPushButton(QStringLiteral("検索終了"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cmdCancel->setAccessibleName(m_cmdCancel->text());
-    connect(m_cmdCancel, &QPushButton::clicked, this, [this] { m_doc.Cancel(); });
+    connect(m_cmdCancel, &QPushButton::clicked, this, [this] { m_search.Cancel(); });
     buttons->addWidget(m_cmdRun);
     buttons->addWidget(m_cmdCancel);
     buttons->addStretch(1);
@@ -73,8 +77,8 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
             [this](int lngRow, int, Qt::MouseButton button, Qt::KeyboardModifiers) {
                 // The grid's own switch is the document's: every count grid and the View
                 // menu's tick flip together.
-                if (button == Qt::LeftButton && lngRow >= 1 && m_doc.CanEdit()) {
-                    m_doc.SetSinglePercent(!m_doc.SinglePercent());
+                if (button == Qt::LeftButton && lngRow >= 1 && m_search.Edit().MayEdit()) {
+                    m_tickets.SetSinglePercent(!m_tickets.SinglePercent());
                 }
             });
     row->addWidget(m_countGrid, 0, Qt::AlignTop);
@@ -129,23 +133,23 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
     row->addWidget(m_value, 0, Qt::AlignTop);
 
     ReloadLog();
-    m_doc.SetLogSink(this);
-    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
-        if ((lngParts &
-             (clsDocument::PartRunState | clsDocument::PartFile | clsDocument::PartSingles)) != 0) {
+    m_search.SetLogSink(this);
+    m_changed = m_search.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & (DocumentParts::PartRunState | DocumentParts::PartFile |
+                         DocumentParts::PartSingles)) != 0) {
             RefreshButtons();
         }
-        if ((lngParts &
-             (clsDocument::PartLog | clsDocument::PartSingles | clsDocument::PartRunState)) != 0) {
+        if ((lngParts & (DocumentParts::PartLog | DocumentParts::PartSingles |
+                         DocumentParts::PartRunState)) != 0) {
             m_meisai->Refresh();
         }
-        if ((lngParts &
-             (clsDocument::PartSingles | clsDocument::PartMulti | clsDocument::PartView)) != 0) {
+        if ((lngParts & (DocumentParts::PartSingles | DocumentParts::PartMulti |
+                         DocumentParts::PartView)) != 0) {
             RecountSingles();
         }
-        if ((lngParts &
-             (clsDocument::PartSingles | clsDocument::PartProbability | clsDocument::PartVote |
-              clsDocument::PartRound | clsDocument::PartRunState | clsDocument::PartView)) != 0) {
+        if ((lngParts & (DocumentParts::PartSingles | DocumentParts::PartProbability |
+                         DocumentParts::PartVote | DocumentParts::PartRound |
+                         DocumentParts::PartRunState | DocumentParts::PartView)) != 0) {
             RefreshValue();
         }
     });
@@ -156,17 +160,17 @@ clsRunView::clsRunView(clsDocument& doc, QWidget* parent)
 
 clsRunView::~clsRunView()
 {
-    m_doc.SetLogSink(nullptr);
+    m_search.SetLogSink(nullptr);
 }
 
 void clsRunView::ReloadLog()
 {
     m_lstMsg->clear();
-    const std::vector<std::string>& lines = m_doc.Log().Lines();
+    const std::vector<std::string>& lines = m_search.Log().Lines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         LogLine(static_cast<std::int32_t>(i), lines[i]);
     }
-    BarChanged(m_doc.Log().BarValue(), m_doc.Log().BarMax());
+    BarChanged(m_search.Log().BarValue(), m_search.Log().BarMax());
 }
 
 void clsRunView::LogCleared()
@@ -194,31 +198,26 @@ void clsRunView::BarChanged(std::int32_t lngValue, std::int32_t lngMax)
 
 void clsRunView::RefreshButtons()
 {
-    const QString caption = basQtText::ToQ(m_doc.RunCaption());
+    const basRunPanel::State state = basRunPanel::FromSearch(m_search);
+    const QString caption = basQtText::ToQ(basRunPanel::Caption(state));
     m_cmdRun->setText(caption);
     m_cmdRun->setAccessibleName(caption);
-    m_cmdRun->setEnabled(m_doc.RunButtonEnabled() && (!m_batch || m_doc.Running()));
-    m_cmdCancel->setEnabled(m_doc.Running());
-}
-
-void clsRunView::SetBatch(bool blnBatch)
-{
-    m_batch = blnBatch;
-    RefreshButtons();
+    m_cmdRun->setEnabled(basRunPanel::Enabled(state));
+    m_cmdCancel->setEnabled(m_search.Running());
 }
 
 void clsRunView::RecountSingles()
 {
-    m_count.SetVisible(m_doc.Covered());
-    m_count.SetPercent(m_doc.SinglePercent());
-    m_count.SetValue(m_doc.SingleFrame()); // redraws
+    m_count.SetVisible(m_tickets.Covered());
+    m_count.SetPercent(m_tickets.SinglePercent());
+    m_count.SetValue(m_tickets.SingleFrame()); // redraws
 }
 
 void clsRunView::RefreshValue()
 {
     clsTValue::SetValue sv;
-    const bool shown = m_doc.Probability().has_value() && !m_doc.Singles().empty() &&
-                       !m_doc.Running() && m_doc.GetSetValue(sv);
+    const bool shown = m_round.Probability().has_value() && !m_tickets.Singles().empty() &&
+                       !m_search.Running() && m_round.GetSetValue(sv);
     m_value->setVisible(shown);
     if (!shown) {
         return;

@@ -3,7 +3,9 @@
 // (the document's log sink), its percentage bar, and the count grid and breakdown of the
 // ticket set the last run left, with the set's chance and worth while there are probabilities.
 
-#include "app/clsDocument.h"
+#include "app/clsRoundFacet.h"
+#include "app/clsSearchFacet.h"
+#include "app/clsTicketsFacet.h"
 #include "conditions/clsTMeisaiGrid.h"
 #include "conditions/clsTMsgLog.h"
 #include "lottery/clsTCount.h"
@@ -24,18 +26,17 @@ class clsRunView : public QWidget, public clsIMsgSink
     Q_OBJECT
 
 public:
-    clsRunView(clsDocument& doc, QWidget* parent);
+    clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoundFacet& round,
+               QWidget* parent);
     ~clsRunView() override;
 
     void LogCleared() override;
     void LogLine(std::int32_t lngIndex, std::string_view strText) override;
     void BarChanged(std::int32_t lngValue, std::int32_t lngMax) override;
 
-    // The buttons' captions and enabling, from the document.
+    // The buttons' captions and enabling, from the document. While the batch window drives the
+    // document 検索開始 is its own: only the pause and the stop of its search stay with the user.
     void RefreshButtons();
-    // While the batch window drives the document 検索開始 is its own: only the pause and the
-    // stop of the search it started stay with the user.
-    void SetBatch(bool blnBatch);
     // The set's worth lines (kelvra-cli value's order) and their area.
     QWidget* ValueArea() const { return m_value; }
     QLabel* ValueText(int lngLine) const
@@ -50,7 +51,9 @@ private:
     // tells them; hidden without probabilities or tickets, and while a run is under way.
     void RefreshValue();
 
-    clsDocument& m_doc;
+    clsSearchFacet& m_search;
+    clsTicketsFacet& m_tickets;
+    clsRoundFacet& m_round;
     clsTMeisaiGrid m_meisaiSource;
     // The set's frame as the count grid shows it, in percent when the document says so.
     clsTCount m_count;
@@ -65,5 +68,4 @@ private:
     std::array<QLabel*, 5> m_valueCaption{};
     std::array<QLabel*, 5> m_valueText{};
     clsSubscription m_changed;
-    bool m_batch = false;
 };

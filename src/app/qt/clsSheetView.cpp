@@ -33,21 +33,21 @@ QRect ToQ(const GridRect& rect)
 }
 } // namespace
 
-clsSheetView::clsSheetView(clsDocument& doc, clsIMessage& message, QWidget* parent)
+clsSheetView::clsSheetView(clsTicketsFacet& tickets, clsIMessage& message, QWidget* parent)
     : QWidget(parent)
-    , m_doc(doc)
+    , m_tickets(tickets)
     , m_draw(message)
 {
     setObjectName(QStringLiteral("picSingle"));
     setAccessibleName(QStringLiteral("シングル"));
     setFocusPolicy(Qt::StrongFocus);
     FollowScreen();
-    m_doc.SetSheetSink(this);
+    m_tickets.SetSheetSink(this);
 }
 
 clsSheetView::~clsSheetView()
 {
-    m_doc.SetSheetSink(nullptr);
+    m_tickets.SetSheetSink(nullptr);
 }
 
 void clsSheetView::FollowScreen()
@@ -168,9 +168,9 @@ void clsSheetView::mousePressEvent(QMouseEvent* event)
 void clsSheetView::Activate(std::int32_t lngSlot, std::int32_t lngCode, std::int32_t lngMatch)
 {
     if (lngCode < 0) {
-        m_doc.SheetNoClick(lngSlot);
+        m_tickets.SheetNoClick(lngSlot);
     } else {
-        m_doc.SheetCellClick(lngSlot, lngCode, lngMatch);
+        m_tickets.SheetCellClick(lngSlot, lngCode, lngMatch);
     }
 }
 

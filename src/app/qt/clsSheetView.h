@@ -4,7 +4,7 @@
 // (it is the sheet's sink) and hands every click or key on to the document's Sheet* operations;
 // it keeps no list of its own. The page label and the count go out as signals.
 
-#include "app/clsDocument.h"
+#include "app/clsTicketsFacet.h"
 #include "tickets/clsTSingle.h"
 #include "tickets/clsTSingleDraw.h"
 
@@ -17,7 +17,7 @@ class clsSheetView : public QWidget, public clsTSingleSink
     Q_OBJECT
 
 public:
-    clsSheetView(clsDocument& doc, clsIMessage& message, QWidget* parent = nullptr);
+    clsSheetView(clsTicketsFacet& tickets, clsIMessage& message, QWidget* parent = nullptr);
     ~clsSheetView() override;
 
     const clsTSingleDraw& Draw() const { return m_draw; }
@@ -55,7 +55,7 @@ private:
     void MoveFocus(std::int32_t lngSlot, std::int32_t lngCode, std::int32_t lngMatch);
     void FollowScreen();
 
-    clsDocument& m_doc;
+    clsTicketsFacet& m_tickets;
     clsTSingleDraw m_draw;
     std::int32_t m_slot = 0;
     std::int32_t m_code = -1;

@@ -25,8 +25,8 @@ std::int32_t FigureRows(const clsValueFigures& values)
 class FigureSource final : public clsIGridSource
 {
 public:
-    FigureSource(const clsDocument& doc, const clsValueFigures& values)
-        : m_doc(doc)
+    FigureSource(const clsTicketsFacet& tickets, const clsValueFigures& values)
+        : m_tickets(tickets)
         , m_values(values)
     {}
     std::int32_t Rows() const override { return FigureRows(m_values); }
@@ -39,7 +39,7 @@ public:
             cell.strText = lngCol == 0 ? std::string(clsValueFigures::RowHeading(row))
                                        : m_values.Text(row, lngCol - 1);
         } else {
-            cell.strText = m_doc.Sheet().FigureList().CellText(lngRow, lngCol);
+            cell.strText = m_tickets.Sheet().FigureList().CellText(lngRow, lngCol);
         }
         cell.Align = lngCol == 0 ? GridAlign::Left : GridAlign::Right;
         if (lngCol == 0) {
@@ -51,7 +51,7 @@ public:
     }
 
 private:
-    const clsDocument& m_doc;
+    const clsTicketsFacet& m_tickets;
     const clsValueFigures& m_values;
 };
 
@@ -99,17 +99,19 @@ QPushButton* Button(const QString& strCaption, const char* strName, QWidget* par
 }
 } // namespace
 
-clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* parent)
+clsSinglePage::clsSinglePage(clsTicketsFacet& tickets, clsRoundFacet& round, clsIMessage& message,
+                             QWidget* parent)
     : QWidget(parent)
-    , m_doc(doc)
+    , m_tickets(tickets)
+    , m_round(round)
     , m_values(std::make_unique<clsValueFigures>())
-    , m_figureSource(std::make_unique<FigureSource>(doc, *m_values))
+    , m_figureSource(std::make_unique<FigureSource>(tickets, *m_values))
     , m_game(message)
     , m_gameSource(m_game)
-    , m_countSource(doc.Sheet().CountGrid())
+    , m_countSource(tickets.Sheet().CountGrid())
 {
     m_game.Initialize();
-    m_game.SetScheduleRecord(doc.Schedule());
+    m_game.SetScheduleRecord(round.Schedule());
     setObjectName(QStringLiteral("frmSingle"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(8, 8, 8, 8);
@@ -120,11 +122,11 @@ clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* pa
     m_figures->setObjectName(QStringLiteral("grdSingleList"));
     m_figures->setAccessibleName(QStringLiteral("シングル一覧"));
     m_figures->SetSource(*m_figureSource);
-    m_values->Update(doc);
+    m_values->Update(round, tickets);
     m_figures->SetGeometry96(FigureGeometry(FigureRows(*m_values)));
     m_figures->SetFitToCells(true);
     // The sheet is made after the list: showing its first page fills the list too.
-    m_sheet = new clsSheetView(doc, message, this);
+    m_sheet = new clsSheetView(tickets, message, this);
     m_matches = SheetSideGrid(m_gameSource, m_sheet->Draw(), clsTSingleGameGrid::ColWidths96(),
                               "picSingleGame", QStringLiteral("試合一覧"), this);
     std::vector<std::int32_t> countWidths(clsTCountGrid::kCols, 52);
@@ -206,40 +208,41 @@ clsSinglePage::clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* pa
     // the View menu's シングル構成を％で表示 does.
     connect(m_countGrid, &clsGridView::CellClicked, this,
             [this](int lngRow, int, Qt::MouseButton button, Qt::KeyboardModifiers) {
-                if (button == Qt::LeftButton && lngRow >= 1 && m_doc.CanEdit()) {
-                    m_doc.SetSinglePercent(!m_doc.SinglePercent());
+                if (button == Qt::LeftButton && lngRow >= 1 && m_tickets.Edit().MayEdit()) {
+                    m_tickets.SetSinglePercent(!m_tickets.SinglePercent());
                 }
             });
-    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
-        if ((lngParts & clsDocument::PartRound) != 0) {
-            m_game.SetScheduleRecord(m_doc.Schedule());
+    m_changed = m_tickets.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & DocumentParts::PartRound) != 0) {
+            m_game.SetScheduleRecord(m_round.Schedule());
             m_matches->Refresh();
         }
-        if ((lngParts &
-             (clsDocument::PartSingles | clsDocument::PartView | clsDocument::PartMulti)) != 0) {
+        if ((lngParts & (DocumentParts::PartSingles | DocumentParts::PartView |
+                         DocumentParts::PartMulti)) != 0) {
             m_countGrid->Refresh();
             Refresh();
         }
-        if ((lngParts & (clsDocument::PartProbability | clsDocument::PartVote |
-                         clsDocument::PartRound | clsDocument::PartView)) != 0) {
+        if ((lngParts & (DocumentParts::PartProbability | DocumentParts::PartVote |
+                         DocumentParts::PartRound | DocumentParts::PartView)) != 0) {
             RefreshFigures();
         }
     });
     connect(m_sheet, &clsSheetView::SlotsChanged, this, &clsSinglePage::RefreshFigures);
     connect(m_cmdPrevious, &QPushButton::clicked, this,
-            [this] { m_doc.SheetMovePage(m_doc.Sheet().Page() - 1); });
+            [this] { m_tickets.SheetMovePage(m_tickets.Sheet().Page() - 1); });
     connect(m_cmdNext, &QPushButton::clicked, this,
-            [this] { m_doc.SheetMovePage(m_doc.Sheet().Page() + 1); });
+            [this] { m_tickets.SheetMovePage(m_tickets.Sheet().Page() + 1); });
     connect(m_chkLock, &QCheckBox::clicked, this, [this](bool blnValue) {
-        m_doc.SetEditLock(blnValue);
+        m_tickets.SetEditLock(blnValue);
         Refresh();
     });
-    connect(add, &QPushButton::clicked, this, [this] { m_doc.SheetAdd(); });
-    connect(del, &QPushButton::clicked, this, [this] { m_doc.SheetSelectDelete(); });
+    connect(add, &QPushButton::clicked, this, [this] { m_tickets.SheetAdd(); });
+    connect(del, &QPushButton::clicked, this, [this] { m_tickets.SheetSelectDelete(); });
     connect(sort, &QPushButton::clicked, this, &clsSinglePage::SortRequested);
     // The sheet showed its first page before the labels were connected.
-    m_doc.SheetMovePage(m_doc.Sheet().Page());
-    m_lblCount->setText(QString::fromStdString(m_doc.Sheet().CountLabel()) + QStringLiteral("口"));
+    m_tickets.SheetMovePage(m_tickets.Sheet().Page());
+    m_lblCount->setText(QString::fromStdString(m_tickets.Sheet().CountLabel()) +
+                        QStringLiteral("口"));
     Refresh();
 }
 
@@ -248,7 +251,7 @@ clsSinglePage::~clsSinglePage() = default;
 void clsSinglePage::RefreshFigures()
 {
     const std::int32_t before = FigureRows(*m_values);
-    m_values->Update(m_doc);
+    m_values->Update(m_round, m_tickets);
     if (FigureRows(*m_values) != before) {
         m_figures->SetGeometry96(FigureGeometry(FigureRows(*m_values)));
         m_figures->updateGeometry();
@@ -258,5 +261,5 @@ void clsSinglePage::RefreshFigures()
 
 void clsSinglePage::Refresh()
 {
-    m_chkLock->setChecked(m_doc.EditLock());
+    m_chkLock->setChecked(m_tickets.EditLock());
 }

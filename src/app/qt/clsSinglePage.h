@@ -6,7 +6,8 @@
 // document (its sheet and schedule). The sort button asks its owner for the menu (the window
 // owns the sort menu's rules and its chooser).
 
-#include "app/clsDocument.h"
+#include "app/clsRoundFacet.h"
+#include "app/clsTicketsFacet.h"
 #include "lottery/clsTCountGrid.h"
 #include "tickets/clsTSingleGame.h"
 #include "tickets/clsTSingleGameGrid.h"
@@ -28,7 +29,8 @@ class clsSinglePage : public QWidget
     Q_OBJECT
 
 public:
-    clsSinglePage(clsDocument& doc, clsIMessage& message, QWidget* parent = nullptr);
+    clsSinglePage(clsTicketsFacet& tickets, clsRoundFacet& round, clsIMessage& message,
+                  QWidget* parent = nullptr);
     ~clsSinglePage() override;
 
     clsSheetView* Sheet() const { return m_sheet; }
@@ -45,7 +47,8 @@ signals:
     void SortRequested();
 
 private:
-    clsDocument& m_doc;
+    clsTicketsFacet& m_tickets;
+    clsRoundFacet& m_round;
     std::unique_ptr<clsValueFigures> m_values;
     std::unique_ptr<clsIGridSource> m_figureSource;
     // The round's matches as the list shows them, refilled from the document's schedule.

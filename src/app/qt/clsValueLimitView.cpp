@@ -1,6 +1,7 @@
 #include "app/qt/clsValueLimitView.h"
 
-#include "app/clsDocument.h"
+#include "app/clsConditionsFacet.h"
+#include "app/clsRoundFacet.h"
 #include "conditions/ConditionSetRecord.h"
 #include "conditions/clsJoukenPanels.h"
 #include "widgets/clsMoneyEdit.h"
@@ -22,9 +23,11 @@ QString PText(double dblP)
 }
 } // namespace
 
-clsValueLimitView::clsValueLimitView(clsDocument& doc, QWidget* parent)
+clsValueLimitView::clsValueLimitView(clsConditionsFacet& conditions, clsRoundFacet& round,
+                                     QWidget* parent)
     : QWidget(parent)
-    , m_doc(doc)
+    , m_conditions(conditions)
+    , m_round(round)
 {
     setObjectName(QStringLiteral("joukenValue"));
     setAccessibleName(QStringLiteral("自分の確率による条件"));
@@ -37,7 +40,7 @@ clsValueLimitView::clsValueLimitView(clsDocument& doc, QWidget* parent)
     m_chkEV->setObjectName(QStringLiteral("chkValueEV"));
     m_chkEV->setAccessibleName(m_chkEV->text());
     grid->addWidget(m_chkEV, 0, 0);
-    const clsHost& host = m_doc.Host();
+    const clsHost& host = m_conditions.Host();
     for (int side = 0; side < 2; ++side) {
         const auto k = static_cast<std::size_t>(side);
         m_evText[k] = std::make_unique<clsMoneyText>(host.Message, host.Clipboard);
@@ -52,7 +55,7 @@ clsValueLimitView::clsValueLimitView(clsDocument& doc, QWidget* parent)
             m_evBox[k]->fontMetrics().horizontalAdvance(QStringLiteral("9,999,999,999")) + 16);
         grid->addWidget(m_evBox[k], 0, 1 + 2 * side);
         connect(m_evBox[k], &clsMoneyEdit::AmountEdited, this, [this, k] {
-            ValueLimits limits = m_doc.JoukenPanels().Value();
+            ValueLimits limits = m_conditions.JoukenPanels().Value();
             (k == 0 ? limits.EVMin : limits.EVMax) = m_evText[k]->Value();
             Edit(limits);
         });
@@ -81,17 +84,17 @@ clsValueLimitView::clsValueLimitView(clsDocument& doc, QWidget* parent)
     grid->setColumnStretch(4, 1);
 
     connect(m_chkEV, &QCheckBox::clicked, this, [this](bool blnChecked) {
-        ValueLimits limits = m_doc.JoukenPanels().Value();
+        ValueLimits limits = m_conditions.JoukenPanels().Value();
         limits.EVFlag = blnChecked;
         Edit(limits);
     });
     connect(m_chkP, &QCheckBox::clicked, this, [this](bool blnChecked) {
-        ValueLimits limits = m_doc.JoukenPanels().Value();
+        ValueLimits limits = m_conditions.JoukenPanels().Value();
         limits.PFlag = blnChecked;
         Edit(limits);
     });
-    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
-        if ((lngParts & (clsDocument::PartConditions | clsDocument::PartProbability)) != 0) {
+    m_changed = m_conditions.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & (DocumentParts::PartConditions | DocumentParts::PartProbability)) != 0) {
             Refresh();
         }
     });
@@ -102,7 +105,7 @@ clsValueLimitView::~clsValueLimitView() = default;
 
 void clsValueLimitView::Edit(const ValueLimits& limits)
 {
-    m_doc.EditJouken([&](clsJoukenPanels& p) { p.SetValueLimits(limits); });
+    m_conditions.EditJouken([&](clsJoukenPanels& p) { p.SetValueLimits(limits); });
     // Refused while a run reads the work: the rows go back to the document's limits.
     Refresh();
 }
@@ -112,10 +115,10 @@ void clsValueLimitView::OnPEdited(int lngSide)
     bool ok = false;
     const double value =
         QLocale::c().toDouble(m_pBox[static_cast<std::size_t>(lngSide)]->text(), &ok);
-    ValueLimits limits = m_doc.JoukenPanels().Value();
+    ValueLimits limits = m_conditions.JoukenPanels().Value();
     if (ok && std::isfinite(value)) {
         (lngSide == 0 ? limits.PMin : limits.PMax) = value;
-        if (limits != m_doc.JoukenPanels().Value()) {
+        if (limits != m_conditions.JoukenPanels().Value()) {
             Edit(limits);
             return;
         }
@@ -125,8 +128,8 @@ void clsValueLimitView::OnPEdited(int lngSide)
 
 void clsValueLimitView::Refresh()
 {
-    const ValueLimits& limits = m_doc.JoukenPanels().Value();
-    const bool enabled = m_doc.Probability().has_value();
+    const ValueLimits& limits = m_conditions.JoukenPanels().Value();
+    const bool enabled = m_round.Probability().has_value();
     m_chkEV->setChecked(limits.EVFlag);
     m_chkP->setChecked(limits.PFlag);
     const std::array<Currency, 2> ev{limits.EVMin, limits.EVMax};

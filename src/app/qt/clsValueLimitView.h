@@ -14,7 +14,8 @@
 
 class QCheckBox;
 class QLineEdit;
-class clsDocument;
+class clsConditionsFacet;
+class clsRoundFacet;
 class clsMoneyEdit;
 struct ValueLimits;
 
@@ -23,7 +24,7 @@ class clsValueLimitView : public QWidget
     Q_OBJECT
 
 public:
-    clsValueLimitView(clsDocument& doc, QWidget* parent);
+    clsValueLimitView(clsConditionsFacet& conditions, clsRoundFacet& round, QWidget* parent);
     ~clsValueLimitView() override;
 
 private:
@@ -31,7 +32,8 @@ private:
     void Edit(const ValueLimits& limits);
     void OnPEdited(int lngSide);
 
-    clsDocument& m_doc;
+    clsConditionsFacet& m_conditions;
+    clsRoundFacet& m_round;
     QCheckBox* m_chkEV = nullptr;
     QCheckBox* m_chkP = nullptr;
     std::array<std::unique_ptr<clsMoneyText>, 2> m_evText;

@@ -1,6 +1,6 @@
 #include "app/qt/frmJouken.h"
 
-#include "app/clsDocument.h"
+#include "app/clsConditionsFacet.h"
 #include "base/qt/basQtText.h"
 #include "conditions/clsJoukenPanels.h"
 #include "conditions/clsXJoken1.h"
@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmJouken::frmJouken(clsDocument& doc, JoukenKind kind, QWidget* parent)
+frmJouken::frmJouken(clsConditionsFacet& conditions, JoukenKind kind, QWidget* parent)
     : QDialog(parent)
-    , m_doc(doc)
+    , m_conditions(conditions)
     , m_kind(kind)
 {
     setObjectName(QStringLiteral("frmJouken"));
@@ -27,7 +27,7 @@ frmJouken::frmJouken(clsDocument& doc, JoukenKind kind, QWidget* parent)
         box->setObjectName(QStringLiteral("chkJouken%1").arg(c));
         box->setAccessibleName(box->text());
         connect(box, &QCheckBox::clicked, this, [this, c] {
-            m_doc.EditJouken(
+            m_conditions.EditJouken(
                 [&](clsJoukenPanels& panels) { panels.Table(m_kind).CompoundToggle(c); });
         });
         column->addWidget(box);
@@ -48,8 +48,8 @@ frmJouken::frmJouken(clsDocument& doc, JoukenKind kind, QWidget* parent)
     connect(m_ok, &QPushButton::clicked, this, &frmJouken::accept);
     connect(cancel, &QPushButton::clicked, this, &frmJouken::reject);
 
-    m_changed = m_doc.SubscribeChanged([this](std::uint32_t lngParts) {
-        if ((lngParts & clsDocument::PartConditions) != 0) {
+    m_changed = m_conditions.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & DocumentParts::PartConditions) != 0) {
             Refresh();
         }
     });
@@ -66,7 +66,7 @@ QCheckBox* frmJouken::Category(int lngCategory) const
 
 const clsXJoken1& frmJouken::Table() const
 {
-    return m_doc.JoukenPanels().Table(m_kind);
+    return m_conditions.JoukenPanels().Table(m_kind);
 }
 
 void frmJouken::Refresh()
@@ -84,13 +84,14 @@ void frmJouken::accept()
         return;
     }
     m_changed.Reset();
-    m_doc.EditJouken([&](clsJoukenPanels& panels) { panels.Table(m_kind).CompoundOk(); });
+    m_conditions.EditJouken([&](clsJoukenPanels& panels) { panels.Table(m_kind).CompoundOk(); });
     QDialog::accept();
 }
 
 void frmJouken::reject()
 {
     m_changed.Reset();
-    m_doc.EditJouken([&](clsJoukenPanels& panels) { panels.Table(m_kind).CompoundCancel(); });
+    m_conditions.EditJouken(
+        [&](clsJoukenPanels& panels) { panels.Table(m_kind).CompoundCancel(); });
     QDialog::reject();
 }

@@ -13,7 +13,7 @@
 
 class QCheckBox;
 class QPushButton;
-class clsDocument;
+class clsConditionsFacet;
 class clsXJoken1;
 
 class frmJouken : public QDialog
@@ -22,7 +22,7 @@ class frmJouken : public QDialog
 
 public:
     // The table's compound row must be open (clsXJoken1::CompoundOpen).
-    frmJouken(clsDocument& doc, JoukenKind kind, QWidget* parent);
+    frmJouken(clsConditionsFacet& conditions, JoukenKind kind, QWidget* parent);
 
     QCheckBox* Category(int lngCategory) const;
     QPushButton* OkButton() const { return m_ok; }
@@ -34,7 +34,7 @@ private:
     const clsXJoken1& Table() const;
     void Refresh();
 
-    clsDocument& m_doc;
+    clsConditionsFacet& m_conditions;
     JoukenKind m_kind;
     std::vector<QCheckBox*> m_categories;
     QPushButton* m_ok = nullptr;

@@ -4,15 +4,19 @@
 // for its lifetime, in the order they depend on each other (destroyed in reverse), and stays
 // thin: every rule it follows is the core's, every command goes through the command gate.
 
+#include "app/basMainMenu.h"
 #include "app/clsCommandGate.h"
-#include "app/clsDocument.h"
+#include "app/clsFileCommands.h"
+#include "app/clsIBatchHost.h"
 #include "app/clsKelvraIni.h"
 #include "app/clsTGame.h"
+#include "app/clsTicketSet.h"
 #include "base/clsFileSystemObject.h"
 #include "base/clsHost.h"
 #include "base/clsShell.h"
 #include "base/qt/clsQtFileDialog.h"
 #include "base/qt/clsQtMenuChooser.h"
+#include "conditions/ConditionTableEntry.h"
 #include "net/clsWinInet.h"
 #include "net/qt/clsProgressWait.h"
 #include "reference/basTotoSettings.h"
@@ -24,10 +28,13 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+class clsDocument;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -38,16 +45,20 @@ class QSpinBox;
 class QStackedWidget;
 class clsCheckPage;
 class clsGameView;
+class clsHomePage;
 class clsMultiPage;
+class clsRoundPanelView;
 class clsSinglePage;
 class clsSideMenu;
 class clsStatusBar;
 class frmKouseiBunseki;
 class frmRenzoku;
 
-class frmMain : public QMainWindow
+class frmMain : public QMainWindow, private clsIBatchHost
 {
     Q_OBJECT
+    // The window tests reach the work, the gate and the file commands through their fixture.
+    friend class MainWindowFixture;
 
 public:
     enum Page
@@ -57,12 +68,6 @@ public:
         PageSingle = 2,
         PageCheck = 3,
         PageCount = 4
-    };
-    enum Download
-    {
-        DownloadSchedule = 0,
-        DownloadVote = 1,
-        DownloadResult = 2
     };
 
     // strMakerSite: the maker's download site for the overseas team names. lngSeed: a fixed
@@ -84,17 +89,12 @@ public:
     // Where the open and save dialogs start: UserData/Kelvra below the program folder.
     const std::string& UserDataFolder() const { return m_userDataFolder; }
 
-    clsDocument& Document() { return m_doc; }
-    clsTMain& RoundController() { return m_main; }
-    clsCommandGate& Gate() { return m_gate; }
+    const clsDocument& Document() const { return m_doc; }
+    const clsCommandGate& Gate() const { return m_gate; }
     const clsProgressWait& ProgressWait() const { return m_progressWait; }
     const clsTGame& HomeGame() const { return m_game; }
     const clsTGame& CheckGame() const { return m_game2; }
 
-    // The download buttons (開催情報, 投票状況, くじ結果).
-    void DownloadRecord(int lngKind);
-    void DownloadTeamNames();
-    void EditTeamNames();
     // The menu items' enabled and shown states for the state of now.
     void UpdateMenus();
 
@@ -111,49 +111,9 @@ public:
 
     // File dialogs of the file commands: tests put a scripted one; nullptr restores Qt's.
     void SetFileDialog(clsIFileDialog* objDialog);
-    // 条件 ファイル: 開く and 保存, asked through the file dialog.
-    void JoukenFileOpen();
-    void JoukenFileSave();
-
-    // The work-file commands. New, Open and closing ask ConfirmDiscard first.
-    // 新規作成: the home page, then a new work.
-    void FileNew();
-    // 開く: a data file chosen in the dialog; a file that fails leaves the work as it was.
-    bool FileOpen();
-    // A data file opened without asking (the file named on the command line).
+    // A data file opened without asking (the file named on the command line); false when it
+    // failed or the work may not change now.
     bool OpenDataFile(const std::string& strFileName);
-    // 上書き保存 into the current file, else as 名前を付けて保存. True when saved.
-    bool FileSave();
-    bool FileSaveAs();
-    // With unsaved changes asks whether to save them (保存 saves as 上書き保存 does); true when
-    // the caller may go on and drop the work.
-    bool ConfirmDiscard();
-
-    // The single page and the ticket-set commands.
-    // The sort menu as the 並び替え button shows it (the 編集 menu's sort entries and their
-    // rules); the chosen entry runs.
-    void SortPopup();
-    void SortSingles(clsTicketSet::SortKind kind);
-    void RemoveDuplicateSingles();
-    void CsvOpen();
-    void CsvSave();
-    void CsvAdd();
-    void CsvDel();
-    // lngItem 0..3: the four entries of クリップボードにコピー.
-    void ClipboardCopy(int lngItem);
-    void ClipboardImport();
-
-    // User-defined figures of the round (refused with "開催回を設定して下さい" without one).
-    // 投票率: the vote rates typed in the dialog become the document's vote status.
-    void EditUserVote();
-    // 予想確率: the player's own probabilities, typed, from odds or from the vote rates.
-    void EditProbability();
-    // The batch-run window (連続実行).
-    // Opens it modeless over this window, or brings the open one forward; null when refused.
-    frmRenzoku* OpenRenzoku();
-    // While the batch window drives the document the gate refuses this window's commands and
-    // its closing, and the controls that would change the work are disabled.
-    void SetBatch(bool blnBatch);
 
 signals:
     // The highest grade of the round now shown: the grade-2/3 payout conditions follow it.
@@ -164,28 +124,55 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
+private slots:
+    // The sort menu as the 並び替え button shows it (the 編集 menu's sort entries and their
+    // rules); the chosen entry runs as its menu item does.
+    void SortPopup();
+    // lngItem 0..3: the four entries of クリップボードにコピー.
+    void ClipboardCopy(int lngItem);
+    // Opens the batch-run window (連続実行) modeless over this window, or brings the open one
+    // forward; null when refused.
+    frmRenzoku* OpenRenzoku();
+    void OnHelpManual();
+    void OnFilePrint();
+    void OnHelpVersion();
+
 private:
-    // Whether a dialog's confirmed values may reach the document now; says why not.
-    bool MayApplyDialog();
+    // One row per menu item: what it runs, and whether the gate is asked first (the page,
+    // close and tick items answer to it their own way). An item without a row stays disabled.
+    struct MenuCommand
+    {
+        basMainMenu::Item Item;
+        bool Gated;
+        // Its tick shows the document's flag (basMainMenu::Checked).
+        bool Ticked;
+        std::function<void()> Run;
+    };
+    std::vector<MenuCommand> MenuCommands();
+    void RunCommand(basMainMenu::Item id);
+    // The document's and the gate's state, the page shown and the items with a row.
+    basMainMenu::State MenuState() const;
+    QAction* Action(basMainMenu::Item id) const;
+
+    // The batch window's host: this window's work, gate and page.
+    clsDocument& BatchDocument() override { return m_doc; }
+    const std::string& BatchFolder() const override { return m_userDataFolder; }
+    bool MayStartBatch() override;
+    void ShowBatchWork() override;
+    void SetBatch(bool blnBatch) override;
+
     void BuildMenus();
     void BuildPages();
     void FitToScreen();
-    QWidget* BuildRoundPanel(QWidget* parent);
-    void BuildHomePage(QWidget* page);
     void BuildCheckPage(QWidget* page);
     void BuildMultiPage(QWidget* page);
     void BuildSinglePage(QWidget* page);
-    void ConnectSingleCommands();
     void OnPageChanged(int lngPage);
     void OnDocumentChanged(std::uint32_t lngParts);
     // The controls that change the work are disabled while the command gate says a run, a
     // file operation or a batch holds it.
     void UpdateBusyControls();
     void RefreshRoundPanel();
-    void UpdateDownloadButtons();
-    void OnHelpManual();
-    void OnFilePrint();
-    void OnHelpVersion();
 
     clsHost m_host;
     // The host with the progress window as its wait service, for the parts that download.
@@ -196,7 +183,9 @@ private:
     clsKelvraIni m_settings;
     clsTMain m_main;
     clsTGame m_game;
-    clsDocument m_doc;
+    // Held by pointer, so that the window's header does not pull in the whole work.
+    std::unique_ptr<clsDocument> m_ownedDoc;
+    clsDocument& m_doc;
     clsTGame m_game2;
     clsWinInet m_inet;
     clsDrovaneDownload m_drovane;
@@ -205,29 +194,21 @@ private:
     clsSubscription m_docChanged;
     std::string m_userDataFolder;
     clsQtFileDialog m_qtFileDialog{this};
-    clsIFileDialog* m_fileDialog = &m_qtFileDialog;
+    clsFileCommands m_files;
 
     QStackedWidget* m_pages = nullptr;
     clsSideMenu* m_sideMenu = nullptr;
     clsStatusBar* m_statusBar = nullptr;
     QLabel* m_version = nullptr;
-    QWidget* m_roundPanel = nullptr;
-    QLabel* m_lblRound = nullptr;
-    QLabel* m_lblSalesState = nullptr;
-    QLabel* m_lblSaleStart = nullptr;
-    QLabel* m_lblSaleEnd = nullptr;
-    QLabel* m_lblResultDate = nullptr;
-    QSpinBox* m_roundBox = nullptr;
-    QComboBox* m_kumiBox = nullptr;
-    std::array<QPushButton*, 3> m_downloadButtons{};
-    QCheckBox* m_chkDownloadMessage = nullptr;
-    clsGameView* m_gameView = nullptr;
+    clsRoundPanelView* m_roundPanel = nullptr;
+    clsHomePage* m_homePage = nullptr;
     clsGameView* m_gameView2 = nullptr;
     clsMultiPage* m_multiPage = nullptr;
     clsSinglePage* m_singlePage = nullptr;
     clsCheckPage* m_checkPage = nullptr;
     std::array<QAction*, PageCount> m_viewActions{};
-    std::vector<std::pair<int, QAction*>> m_menuActions;
+    std::vector<QAction*> m_menuActions;
+    std::vector<MenuCommand> m_commands;
     std::array<QMenu*, 5> m_menus{};
 
     // Pop-up menus and composition analysis windows.

@@ -1,7 +1,7 @@
 #include "app/qt/frmRenzoku.h"
 
 #include "app/basFileCommand.h"
-#include "app/qt/frmMain.h"
+#include "app/clsDocument.h"
 #include "engines/qt/clsRenzokuModel.h"
 
 #include <QAction>
@@ -16,29 +16,29 @@
 #include <exception>
 
 namespace {
-// The main window's gate follows the batch for as long as it runs, whatever way it ends.
+// The host's gate follows the batch for as long as it runs, whatever way it ends.
 class BatchScope
 {
 public:
-    explicit BatchScope(frmMain& main)
-        : m_main(main)
+    explicit BatchScope(clsIBatchHost& host)
+        : m_host(host)
     {
-        m_main.SetBatch(true);
+        m_host.SetBatch(true);
     }
-    ~BatchScope() { m_main.SetBatch(false); }
+    ~BatchScope() { m_host.SetBatch(false); }
     BatchScope(const BatchScope&) = delete;
     BatchScope& operator=(const BatchScope&) = delete;
 
 private:
-    frmMain& m_main;
+    clsIBatchHost& m_host;
 };
 } // namespace
 
-frmRenzoku::frmRenzoku(frmMain& owner)
-    : QMainWindow(&owner, Qt::Window)
-    , m_main(owner)
-    , m_err(owner.Document().Host().Message, "frmRenzoku")
-    , m_batch(owner.Document().Host().Pump, MainTarget())
+frmRenzoku::frmRenzoku(clsIBatchHost& host, QWidget* parent)
+    : QMainWindow(parent, Qt::Window)
+    , m_host(host)
+    , m_err(host.BatchDocument().Host().Message, "frmRenzoku")
+    , m_batch(host.BatchDocument().Host().Pump, MainTarget())
 {
     setObjectName(QStringLiteral("frmRenzoku"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -133,14 +133,14 @@ clsTRenzoku::Target frmRenzoku::MainTarget()
     // Loads and saves go without dialogs: a file that fails only shows 失敗 in its row.
     return clsTRenzoku::Target{
         [this](const std::string& strPath) {
-            return m_main.Document().FileLoadDRD(strPath, true, false);
+            return m_host.BatchDocument().FileLoadDRD(strPath, true, false);
         },
-        [this] { return m_main.Document().Run(); },
-        [this] { m_main.Document().Cancel(); },
+        [this] { return m_host.BatchDocument().Search().Run(); },
+        [this] { m_host.BatchDocument().Search().Cancel(); },
         [this](const std::string& strPath) {
-            return m_main.Document().FileSaveDRD(strPath, true, false);
+            return m_host.BatchDocument().FileSaveDRD(strPath, true, false);
         },
-        [this] { return m_main.Document().RunStoppedInExtraction(); },
+        [this] { return m_host.BatchDocument().Search().RunStoppedInExtraction(); },
     };
 }
 
@@ -159,9 +159,9 @@ void frmRenzoku::AddFiles()
         if (m_batch.Running()) {
             return;
         }
-        const std::vector<std::string> files = m_fileDialog->OpenMany(
-            std::string(basFileCommand::kOpenCaption), std::string(basFileCommand::kDataFilter),
-            m_main.UserDataFolder());
+        const std::vector<std::string> files =
+            m_fileDialog->OpenMany(std::string(basFileCommand::kOpenCaption),
+                                   std::string(basFileCommand::kDataFilter), m_host.BatchFolder());
         if (files.empty()) {
             return;
         }
@@ -206,13 +206,11 @@ void frmRenzoku::RunBatch()
         }
         // A search the user started in the main window has the document; so has a pumped load
         // or save (refused silently). Unsaved work there would be replaced by the first file.
-        if (!m_main.Gate().MayRun(clsCommandGate::Command::Search) || !m_main.ConfirmDiscard()) {
+        if (!m_host.MayStartBatch()) {
             return;
         }
-        m_main.ShowPage(frmMain::PageMulti);
-        m_main.raise();
-        m_main.activateWindow();
-        const BatchScope batch(m_main);
+        m_host.ShowBatchWork();
+        const BatchScope batch(m_host);
         m_batch.RunBatch();
     });
 }
@@ -224,7 +222,7 @@ void frmRenzoku::StopBatch()
 
 void frmRenzoku::closeEvent(QCloseEvent* event)
 {
-    if (!m_batch.QueryClose(m_main.Document().Host().Message)) {
+    if (!m_batch.QueryClose(m_host.BatchDocument().Host().Message)) {
         event->ignore();
         return;
     }

@@ -1,8 +1,9 @@
 #pragma once
 // The batch-run window (連続実行): a list of data files that it runs, one after another, through
-// the main window's document: load, search, save back. Modeless, owned by the main window, which
-// opens at most one; deleted when closed, so the list lasts one opening.
+// its host's document: load, search, save back. Modeless, owned by the main window, which opens
+// at most one; deleted when closed, so the list lasts one opening.
 
+#include "app/clsIBatchHost.h"
 #include "base/clsErrorReporter.h"
 #include "base/qt/clsQtFileDialog.h"
 #include "engines/clsTRenzoku.h"
@@ -12,14 +13,14 @@
 class QAction;
 class QTableView;
 class clsRenzokuModel;
-class frmMain;
 
 class frmRenzoku : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmRenzoku(frmMain& owner);
+    // parent: the host's window, which the batch window stays over.
+    frmRenzoku(clsIBatchHost& host, QWidget* parent);
     ~frmRenzoku() override;
 
     // The dialog ファイルを追加 asks; tests put a scripted one, nullptr restores Qt's.
@@ -42,7 +43,7 @@ private:
     void SetMenus(bool blnRunning);
     template <typename F> void Guarded(const char* strOperation, F&& fn);
 
-    frmMain& m_main;
+    clsIBatchHost& m_host;
     clsErrorReporter m_err;
     clsTRenzoku m_batch;
     clsQtFileDialog m_qtFileDialog{this};

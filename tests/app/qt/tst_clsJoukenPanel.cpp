@@ -44,7 +44,7 @@ struct Fixture
     {
         CopyRoundStore(dir.Path());
         main.Initialize();
-        panel = std::make_unique<clsJoukenPanel>(doc, chooser, nullptr);
+        panel = std::make_unique<clsJoukenPanel>(doc.Conditions(), doc.Round(), chooser, nullptr);
         panel->resize(panel->sizeHint());
         panel->show();
     }
@@ -57,8 +57,11 @@ struct Fixture
         }
         return widget;
     }
-    const clsXJoken1& Table(JoukenKind kind) const { return doc.JoukenPanels().Table(kind); }
-    const clsXJoken& Haitou() const { return doc.JoukenPanels().Haitou(); }
+    const clsXJoken1& Table(JoukenKind kind) const
+    {
+        return doc.Conditions().JoukenPanels().Table(kind);
+    }
+    const clsXJoken& Haitou() const { return doc.Conditions().JoukenPanels().Haitou(); }
 
     void ShowPage(int lngPage) const
     {
@@ -156,7 +159,7 @@ void tst_clsJoukenPanel::countTableClicksReachTheDocument()
     // Shift + left on count 3 of row 0: × on 0..3, nothing from 4 on.
     Click(grid, 1, 1 + 3, Qt::LeftButton, Qt::ShiftModifier);
     const ConditionTableEntry& shown = f.Table(JoukenKind::Honmei).Shown();
-    const ConditionTableEntry& record = f.doc.Jouken().Honmei[0];
+    const ConditionTableEntry record = f.doc.GatherRecord().Jouken.Honmei[0];
     for (int t = 0; t < kCountColumns; ++t) {
         const std::uint8_t expected = t <= 3 ? kCountDelete : kCountBlank;
         QCOMPARE(shown.Mark(t, 0), expected);
@@ -166,10 +169,10 @@ void tst_clsJoukenPanel::countTableClicksReachTheDocument()
     // Ctrl + right on count 12 of row 2: △ on 12 and 13; a plain left click clears one.
     Click(grid, 3, 1 + 12, Qt::RightButton, Qt::ControlModifier);
     Click(grid, 1, 1 + 2);
-    QCOMPARE(f.doc.Jouken().Honmei[0].Mark(12, 2), kCountTolerate);
-    QCOMPARE(f.doc.Jouken().Honmei[0].Mark(13, 2), kCountTolerate);
-    QCOMPARE(f.doc.Jouken().Honmei[0].Mark(11, 2), kCountBlank);
-    QCOMPARE(f.doc.Jouken().Honmei[0].Mark(2, 0), kCountBlank);
+    QCOMPARE(f.doc.GatherRecord().Jouken.Honmei[0].Mark(12, 2), kCountTolerate);
+    QCOMPARE(f.doc.GatherRecord().Jouken.Honmei[0].Mark(13, 2), kCountTolerate);
+    QCOMPARE(f.doc.GatherRecord().Jouken.Honmei[0].Mark(11, 2), kCountBlank);
+    QCOMPARE(f.doc.GatherRecord().Jouken.Honmei[0].Mark(2, 0), kCountBlank);
     QCOMPARE(Text(grid, 3, 1 + 13), QStringLiteral("△"));
     // Thirteen target matches: no red column on tab 0.
     QVERIFY(Fore(grid, 0, 1 + 13) != QColor(255, 0, 0));
@@ -183,14 +186,14 @@ void tst_clsJoukenPanel::countTableMenus()
     f.chooser.Push({"削除（×）でマーク"});
     Click(grid, 2, 1 + 5, Qt::RightButton);
     QCOMPARE(f.chooser.Shown().back().Name, std::string("mnuGridMC"));
-    QCOMPARE(f.doc.Jouken().Ninki[0].Mark(5, 1), kCountDelete);
+    QCOMPARE(f.doc.GatherRecord().Jouken.Ninki[0].Mark(5, 1), kCountDelete);
 
     f.chooser.Push({"×→ 右を削除 [Shift+右]"});
     Click(grid, 1, 1 + 10, Qt::RightButton);
     for (int t = 10; t < kCountColumns; ++t) {
-        QCOMPARE(f.doc.Jouken().Ninki[0].Mark(t, 0), kCountDelete);
+        QCOMPARE(f.doc.GatherRecord().Jouken.Ninki[0].Mark(t, 0), kCountDelete);
     }
-    QCOMPARE(f.doc.Jouken().Ninki[0].Mark(9, 0), kCountBlank);
+    QCOMPARE(f.doc.GatherRecord().Jouken.Ninki[0].Mark(9, 0), kCountBlank);
 
     // The heading row's menu acts on the whole table; a dismissed menu changes nothing.
     f.chooser.Push({"全て許容（△）でマーク"});
@@ -200,7 +203,7 @@ void tst_clsJoukenPanel::countTableMenus()
     Click(grid, 0, 1 + 4, Qt::RightButton);
     for (int r = 0; r < 3; ++r) {
         for (int t = 0; t < kCountColumns; ++t) {
-            QCOMPARE(f.doc.Jouken().Ninki[0].Mark(t, r), kCountTolerate);
+            QCOMPARE(f.doc.GatherRecord().Jouken.Ninki[0].Mark(t, r), kCountTolerate);
         }
     }
     QVERIFY(f.chooser.Errors().empty());
@@ -243,31 +246,31 @@ void tst_clsJoukenPanel::targetListsFollowTheTabAndMoveTheMultiTargets()
 
     // Match 1 out: its cells are no longer targets of the multi, match 2's still are.
     Click(games, 1, 0);
-    QVERIFY(!f.doc.Jouken().Honmei[3].MatchFlags[0]);
+    QVERIFY(!f.doc.GatherRecord().Jouken.Honmei[3].MatchFlags[0]);
     QVERIFY(Back(games, 1, 0) != QColor(128, 255, 128));
     for (int c = 0; c < 3; ++c) {
-        QCOMPARE(f.doc.Multi().CellShade(c, 0), clsTMulti::Shade::Control);
-        QVERIFY(f.doc.Multi().CellShade(c, 1) != clsTMulti::Shade::Control);
+        QCOMPARE(f.doc.Marks().Multi().CellShade(c, 0), clsTMulti::Shade::Control);
+        QVERIFY(f.doc.Marks().Multi().CellShade(c, 1) != clsTMulti::Shade::Control);
     }
     // Outcome row "0" (the draw) out: draws of every match leave the targets.
     Click(marks, 2, 0);
-    QVERIFY(!f.doc.Jouken().Honmei[3].ResultFlags[0]);
-    QCOMPARE(f.doc.Multi().CellShade(0, 1), clsTMulti::Shade::Control);
-    QVERIFY(f.doc.Multi().CellShade(1, 1) != clsTMulti::Shade::Control);
+    QVERIFY(!f.doc.GatherRecord().Jouken.Honmei[3].ResultFlags[0]);
+    QCOMPARE(f.doc.Marks().Multi().CellShade(0, 1), clsTMulti::Shade::Control);
+    QVERIFY(f.doc.Marks().Multi().CellShade(1, 1) != clsTMulti::Shade::Control);
 
     // None of the matches: every count column is red.
     f.chooser.Push({"全て対象外"});
     Click(games, 5, 0, Qt::RightButton);
     QCOMPARE(f.chooser.Shown().back().Name, std::string("mnuGridB"));
-    QCOMPARE(f.doc.Jouken().Honmei[3].TargetMatchCount(), 0);
+    QCOMPARE(f.doc.GatherRecord().Jouken.Honmei[3].TargetMatchCount(), 0);
     QCOMPARE(Fore(count, 0, 1), QColor(255, 0, 0));
     f.chooser.Push({"全て対象"});
     Click(games, 0, 0, Qt::RightButton);
-    QCOMPARE(f.doc.Jouken().Honmei[3].TargetMatchCount(), 13);
+    QCOMPARE(f.doc.GatherRecord().Jouken.Honmei[3].TargetMatchCount(), 13);
 
     // The payout page makes every cell a target again.
     f.ShowPage(clsJoukenPanel::PageHaitou);
-    QVERIFY(f.doc.Multi().CellShade(0, 1) != clsTMulti::Shade::Control);
+    QVERIFY(f.doc.Marks().Multi().CellShade(0, 1) != clsTMulti::Shade::Control);
 }
 
 void tst_clsJoukenPanel::compoundRowDialog()
@@ -287,7 +290,7 @@ void tst_clsJoukenPanel::compoundRowDialog()
 
     // While it is open the table ignores clicks.
     view->CountTable()->CellClicked(1, 1, Qt::LeftButton, {});
-    QCOMPARE(f.doc.Jouken().Honmei[0].Mark(0, 0), kCountBlank);
+    QCOMPARE(f.doc.GatherRecord().Jouken.Honmei[0].Mark(0, 0), kCountBlank);
 
     dialog->Category(1)->click();
     QVERIFY(!dialog->OkButton()->isEnabled()); // none ticked
@@ -301,11 +304,11 @@ void tst_clsJoukenPanel::compoundRowDialog()
     QVERIFY(dialog->OkButton()->isEnabled());
     QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
     QTRY_VERIFY(view->CompoundDialog() == nullptr);
-    QCOMPARE(f.doc.Jouken().Honmei[0].RowCategories[1],
+    QCOMPARE(f.doc.GatherRecord().Jouken.Honmei[0].RowCategories[1],
              (std::vector<bool>{true, true, false, false, false, false}));
     QCOMPARE(Text(grid, 2, 0), QStringLiteral("◎+○"));
     Click(grid, 1, 1);
-    QCOMPARE(f.doc.Jouken().Honmei[0].Mark(0, 0), kCountDelete);
+    QCOMPARE(f.doc.GatherRecord().Jouken.Honmei[0].Mark(0, 0), kCountDelete);
 
     // Cancel keeps the row as it was.
     f.chooser.Push({"複合条件設定"});
@@ -313,7 +316,7 @@ void tst_clsJoukenPanel::compoundRowDialog()
     view->CompoundDialog()->Category(3)->click();
     view->CompoundDialog()->reject();
     QTRY_VERIFY(view->CompoundDialog() == nullptr);
-    QCOMPARE(f.doc.Jouken().Honmei[0].RowCategories[0],
+    QCOMPARE(f.doc.GatherRecord().Jouken.Honmei[0].RowCategories[0],
              (std::vector<bool>{true, false, false, false, false, false}));
 }
 
@@ -333,21 +336,21 @@ void tst_clsJoukenPanel::amountMenuAndTypedAmounts()
     QVERIFY(Item(f.chooser.Shown().back(), "最小値").Visible);
     QCOMPARE(QApplication::focusWidget(), box);
     QCOMPARE(f.Haitou().MinMoney(0), Currency::FromInt(50'000));
-    QCOMPARE(f.doc.Jouken().Haitou.Min[0], Currency::FromInt(50'000));
+    QCOMPARE(f.doc.GatherRecord().Jouken.Haitou.Min[0], Currency::FromInt(50'000));
     QCOMPARE(box->text(), QStringLiteral("50,000"));
 
     // 最大値 on a maximum box; a dismissed menu leaves the amount.
     auto* max = f.Find<clsMoneyEdit>(QStringLiteral("txtHaitouMax2"));
     f.chooser.Push({"1 ～ 10万円", "3万円"});
     OpenContextMenu(max);
-    QCOMPARE(f.doc.Jouken().Haitou.Max[1], Currency::FromInt(30'000));
+    QCOMPARE(f.doc.GatherRecord().Jouken.Haitou.Max[1], Currency::FromInt(30'000));
     f.chooser.Push({});
     OpenContextMenu(max);
-    QCOMPARE(f.doc.Jouken().Haitou.Max[1], Currency::FromInt(30'000));
+    QCOMPARE(f.doc.GatherRecord().Jouken.Haitou.Max[1], Currency::FromInt(30'000));
     f.chooser.Push({"最大値"});
     OpenContextMenu(max);
     QVERIFY(!Item(f.chooser.Shown().back(), "最小値").Visible);
-    QCOMPARE(f.doc.Jouken().Haitou.Max[1], kHaitouNoLimit);
+    QCOMPARE(f.doc.GatherRecord().Jouken.Haitou.Max[1], kHaitouNoLimit);
     QCOMPARE(max->text(), QStringLiteral("9,999,999,999"));
 
     // Typed digits reach the document at once.
@@ -355,12 +358,12 @@ void tst_clsJoukenPanel::amountMenuAndTypedAmounts()
     min3->setFocus();
     QTest::keyClick(min3, Qt::Key_Backspace);
     QTest::keyClicks(min3, QStringLiteral("12345"));
-    QCOMPARE(f.doc.Jouken().Haitou.Min[2], Currency::FromInt(12'345));
+    QCOMPARE(f.doc.GatherRecord().Jouken.Haitou.Min[2], Currency::FromInt(12'345));
     QCOMPARE(min3->text(), QStringLiteral("12,345"));
 
     auto* flag = f.Find<QCheckBox>(QStringLiteral("chkHaitou2"));
     QTest::mouseClick(flag, Qt::LeftButton);
-    QVERIFY(f.doc.Jouken().Haitou.Flag[1]);
+    QVERIFY(f.doc.GatherRecord().Jouken.Haitou.Flag[1]);
 }
 
 void tst_clsJoukenPanel::invertedRangeIsRedAndGradesHide()
@@ -404,29 +407,29 @@ void tst_clsJoukenPanel::correctionPage()
     Click(list, 1, 0);
     std::array<bool, 12> expected{};
     expected[11] = true;
-    QCOMPARE(f.doc.Jouken().MachigaiList, expected);
+    QCOMPARE(f.doc.GatherRecord().Jouken.MachigaiList, expected);
     QCOMPARE(Back(list, 12, 0), QColor(128, 255, 128));
     f.chooser.Push({"全て対象"});
     Click(list, 4, 0, Qt::RightButton);
     expected.fill(true);
-    QCOMPARE(f.doc.Jouken().MachigaiList, expected);
+    QCOMPARE(f.doc.GatherRecord().Jouken.MachigaiList, expected);
 
     auto* option = f.Find<QRadioButton>(QStringLiteral("optMachigai2"));
     QCOMPARE(option->text(), QStringLiteral("下の条件間違い数の場合は、許容△の買い目を拡張する"));
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
-    QCOMPARE(f.doc.Jouken().MachigaiType, 2);
+    QCOMPARE(f.doc.GatherRecord().Jouken.MachigaiType, 2);
     QVERIFY(!f.Find<QRadioButton>(QStringLiteral("optMachigai0"))->isChecked());
 }
 
 void tst_clsJoukenPanel::showsWhatTheDocumentHolds()
 {
     Fixture f;
-    ConditionSetRecord rec = f.doc.Jouken();
+    ConditionSetRecord rec = f.doc.GatherRecord().Jouken;
     rec.Haitou.Flag[0] = true;
     rec.Haitou.Min[0] = Currency::FromInt(70'000);
     rec.Mark[0].SetMark(2, 1, kCountTolerate);
     rec.MachigaiType = 1;
-    QVERIFY(f.doc.SetConditions(rec));
+    QVERIFY(f.doc.Conditions().EditJouken([&](clsJoukenPanels& panels) { panels.Apply(rec); }));
     QVERIFY(f.Find<QCheckBox>(QStringLiteral("chkHaitou1"))->isChecked());
     QCOMPARE(f.Find<clsMoneyEdit>(QStringLiteral("txtHaitouMin1"))->text(),
              QStringLiteral("70,000"));

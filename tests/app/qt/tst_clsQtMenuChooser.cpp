@@ -3,9 +3,11 @@
 
 // moc stumbles over the standard library these pull in and needs none of it.
 #ifndef Q_MOC_RUN
+#include "app/clsDocument.h"
 #include "app/frmMenu.h"
 #include "app/qt/frmMain.h"
 #include "base/qt/clsQtMenuChooser.h"
+#include "support/MainWindowFixture.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedMenuChooser.h"
 #include "support/TempDir.h"
@@ -132,8 +134,9 @@ void tst_clsQtMenuChooser::mainWindowForwardsToTheChooserSet()
 
     // The document's multi menus arrive at the chooser set on the window.
     scripted.Push({"△ 大穴"});
-    QVERIFY(window.Document().MultiMouseDown(clsTMulti::Button::Right, 1, 0));
-    QCOMPARE(window.Document().Multi().Value()[1][0], 4);
+    QVERIFY(
+        MainWindowFixture::DocOf(window).Marks().MultiMouseDown(clsTMulti::Button::Right, 1, 0));
+    QCOMPARE(MainWindowFixture::DocOf(window).Marks().Multi().Value()[1][0], 4);
     QCOMPARE(scripted.Shown().size(), size_t{1});
     QVERIFY(scripted.Errors().empty());
 

@@ -90,7 +90,8 @@ void tst_clsQtModalGuard::theBatchWindowClosedUnderItsOpenDialog()
                           std::filesystem::copy_options::recursive);
     frmMain window(host.Host(), dir.Str());
     window.show();
-    QPointer<frmRenzoku> batch = window.OpenRenzoku();
+    window.findChild<QAction*>(QStringLiteral("mnuTool_Renzoku"))->trigger();
+    QPointer<frmRenzoku> batch = window.findChild<frmRenzoku*>();
     QVERIFY(batch != nullptr);
     bool dialogOnBatch = false;
     QTimer::singleShot(0, batch, [&] {
@@ -104,7 +105,8 @@ void tst_clsQtModalGuard::theBatchWindowClosedUnderItsOpenDialog()
     QVERIFY(!watchdog.Fired);
     QTRY_VERIFY(batch.isNull());
     // The main window's own dialogs still work: the batch window opens again.
-    QVERIFY(window.OpenRenzoku() != nullptr);
+    window.findChild<QAction*>(QStringLiteral("mnuTool_Renzoku"))->trigger();
+    QVERIFY(window.findChild<frmRenzoku*>() != nullptr);
 }
 
 void tst_clsQtModalGuard::aWindowClosedUnderItsQuestionAnswersCancel()

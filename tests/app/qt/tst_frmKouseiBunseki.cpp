@@ -4,6 +4,7 @@
 #include "app/clsDocument.h"
 #include "app/qt/frmMain.h"
 #include "engines/qt/frmKouseiBunseki.h"
+#include "support/MainWindowFixture.h"
 #include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
@@ -70,7 +71,7 @@ void tst_frmKouseiBunseki::eachRequestOpensAWindowOfItsOwn()
     frmMain window(host.Host(), dir.Str());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(window.Document().SetMarks(TwoSingles()));
+    QVERIFY(MainWindowFixture::DocOf(window).Marks().SetMarks(TwoSingles()));
 
     window.OpenKouseiBunseki(JoukenKind::Honmei, 0, 0);
     window.OpenKouseiBunseki(JoukenKind::Honmei, 0, 1);
@@ -121,12 +122,13 @@ void tst_frmKouseiBunseki::linesAboveTheMarkLimitAreRed()
     RecordingHost host;
     TempDir dir;
     frmMain window(host.Host(), dir.Str());
-    QVERIFY(window.Document().SetMarks(TwoSingles()));
-    ConditionSetRecord jouken = window.Document().Jouken();
+    QVERIFY(MainWindowFixture::DocOf(window).Marks().SetMarks(TwoSingles()));
+    ConditionSetRecord jouken = MainWindowFixture::DocOf(window).GatherRecord().Jouken;
     ConditionTableEntry& tab = jouken.Honmei[5];
     tab.MatchFlags.fill(false);
     tab.MatchFlags[2] = tab.MatchFlags[6] = tab.MatchFlags[11] = true;
-    QVERIFY(window.Document().SetConditions(jouken));
+    QVERIFY(MainWindowFixture::DocOf(window).Conditions().EditJouken(
+        [&](clsJoukenPanels& panels) { panels.Apply(jouken); }));
 
     window.OpenKouseiBunseki(JoukenKind::Honmei, 5, 0);
     const QList<frmKouseiBunseki*> shown = Windows(window);
@@ -151,7 +153,7 @@ void tst_frmKouseiBunseki::closeClosesEveryWindow()
     TempDir dir;
     frmMain window(host.Host(), dir.Str());
     window.show();
-    QVERIFY(window.Document().SetMarks(TwoSingles()));
+    QVERIFY(MainWindowFixture::DocOf(window).Marks().SetMarks(TwoSingles()));
     window.OpenKouseiBunseki(JoukenKind::Honmei, 0, 0);
     window.OpenKouseiBunseki(JoukenKind::Mark, 0, 0);
     QCOMPARE(window.KouseiBunsekiWindowCount(), 2);

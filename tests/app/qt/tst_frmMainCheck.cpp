@@ -139,7 +139,7 @@ struct CheckWindow : MainWindowFixture
     {
         const fs::path sample = dir.Path() / "sample.drd";
         const fs::path saved = dir.Path() / "graded.drd";
-        if (!window->OpenDataFile(sample.string()) || !Doc().Run() ||
+        if (!window->OpenDataFile(sample.string()) || !Doc().Search().Run() ||
             !Doc().FileSaveDRD(saved.string(), true, false) ||
             !window->ShowPage(frmMain::PageCheck)) {
             qFatal("the sample work could not be searched and saved");
@@ -185,7 +185,7 @@ private slots:
     {
         CheckWindow w;
         const fs::path saved = w.SearchSample();
-        const std::int32_t n = w.Doc().SingleCount();
+        const std::int32_t n = w.Doc().Tickets().SingleCount();
         QVERIFY(n > 10);
         auto* page = w.Page();
         QCOMPARE(w.Find<QLabel>("lblResultSingleCount")->text(),
@@ -223,7 +223,7 @@ private slots:
             }
         }
         // The entry grid shows the official outcomes as ◎.
-        const ResultRecord& result = w.Doc().Result();
+        const ResultRecord& result = w.Doc().Round().Result();
         for (int m = 0; m < 13; ++m) {
             const int outcome = result.Match[static_cast<std::size_t>(m)].Outcome;
             if (outcome <= 2) {
@@ -239,7 +239,7 @@ private slots:
         w.Click("cmdResultViewAll");
         auto* page = w.Page();
         // Match 1 entered by hand as another outcome than the official one.
-        ResultRecord changed = w.Doc().Result();
+        ResultRecord changed = w.Doc().Round().Result();
         const int official = changed.Match[0].Outcome;
         QVERIFY(official <= 2);
         const int other = (official + 1) % 3;
@@ -278,7 +278,7 @@ private slots:
         auto* page = w.Page();
         QVERIFY(!w.Find<QPushButton>("cmdResultViewAll")->isEnabled());
         // Every match entered as the first single's outcomes: it is the only 1st grade.
-        const auto first = Digits(w.Doc().Singles()[0]);
+        const auto first = Digits(w.Doc().Tickets().Singles()[0]);
         for (int m = 0; m < 13; ++m) {
             ClickCell(page->EntryGrid(), m + 1, Column(first[static_cast<std::size_t>(m)]));
         }
@@ -311,7 +311,7 @@ private slots:
         QVERIFY(previous->isEnabled());
         QVERIFY(!next->isEnabled());
         // The 11th single alone in the first column; the others empty and white.
-        const auto k = Digits(w.Doc().Singles()[10]);
+        const auto k = Digits(w.Doc().Tickets().Singles()[10]);
         for (int m = 0; m < 13; ++m) {
             QCOMPARE(GridText(page->PageGrid(), m + 1, 0),
                      QString::number(k[static_cast<std::size_t>(m)]));
@@ -346,7 +346,7 @@ private slots:
         w.SearchSample();
         w.Click("cmdResultViewAll");
         auto* page = w.Page();
-        const std::int32_t n = w.Doc().SingleCount();
+        const std::int32_t n = w.Doc().Tickets().SingleCount();
         const long long firstBefore = w.ShownTally()[0];
         w.chooser.Push({"中止"});
         ClickCell(page->EntryGrid(), 3, 1, Qt::RightButton);
@@ -358,8 +358,8 @@ private slots:
         // Match 3 of every single is now right and yellow.
         QCOMPARE(GridBack(page->PageGrid(), 3, 0), QColor(255, 255, 128));
         std::int32_t wrong3 = 0;
-        const auto official = w.Doc().Result().Match[2].Outcome;
-        for (const std::int32_t s : w.Doc().Singles()) {
+        const auto official = w.Doc().Round().Result().Match[2].Outcome;
+        for (const std::int32_t s : w.Doc().Tickets().Singles()) {
             wrong3 += Digits(s)[2] != official ? 1 : 0;
         }
         QVERIFY(wrong3 > 0);
@@ -371,11 +371,11 @@ private slots:
         QVERIFY(w.ShownTally()[0] >= firstBefore);
         // Every single whose only mistake was match 3 rose to 1st grade.
         std::int32_t onlyMatch3 = 0;
-        for (const std::int32_t s : w.Doc().Singles()) {
+        for (const std::int32_t s : w.Doc().Tickets().Singles()) {
             const auto k = Digits(s);
             int miss = 0;
             for (std::size_t m = 0; m < 13; ++m) {
-                const auto o = w.Doc().Result().Match[m].Outcome;
+                const auto o = w.Doc().Round().Result().Match[m].Outcome;
                 miss += (o <= 2 && k[m] != o) ? 1 : 0;
             }
             onlyMatch3 += (miss == 1 && k[2] != official) ? 1 : 0;
@@ -393,8 +393,8 @@ private slots:
         w.SearchSample();
         auto* page = w.Page();
         auto* next = w.Find<QPushButton>("cmdResultViewNext");
-        const ResultRecord& result = w.Doc().Result();
-        const std::vector<std::int32_t> singles = w.Doc().Singles();
+        const ResultRecord& result = w.Doc().Round().Result();
+        const std::vector<std::int32_t> singles = w.Doc().Tickets().Singles();
         for (int r = 1; r <= 13; ++r) {
             QVERIFY(next->isEnabled());
             QTest::mouseClick(next, Qt::LeftButton);
@@ -424,9 +424,9 @@ private slots:
         CheckWindow w;
         w.SearchSample();
         w.Click("cmdResultViewAll");
-        const std::vector<std::int32_t> before = w.Doc().Singles();
+        const std::vector<std::int32_t> before = w.Doc().Tickets().Singles();
         auto sortedOk = [&](bool blnMostHitsFirst) {
-            const clsTResult& checker = w.Doc().Checker();
+            const clsTResult& checker = w.Doc().Check().Checker();
             for (std::int32_t i = 1; i < checker.SingleCount(); ++i) {
                 const auto a = checker.GradeValue(i - 1);
                 const auto b = checker.GradeValue(i);
@@ -439,20 +439,20 @@ private slots:
         QVERIFY(!sortedOk(true) || !sortedOk(false));
         w.Click("cmdSortResult");
         QVERIFY(sortedOk(false));
-        w.Doc().SetSortAscending(true);
+        w.Doc().Tickets().SetSortAscending(true);
         w.window->UpdateMenus();
         auto* menu = w.Find<QAction>("mnuEdit_Sort_Result");
         QVERIFY(menu->isEnabled());
         menu->trigger();
         QVERIFY(sortedOk(true));
         std::vector<std::int32_t> a = before;
-        std::vector<std::int32_t> b = w.Doc().Singles();
+        std::vector<std::int32_t> b = w.Doc().Tickets().Singles();
         std::sort(a.begin(), a.end());
         std::sort(b.begin(), b.end());
         QCOMPARE(a, b);
         // The page shows the first single of the new order.
         QCOMPARE(GridText(w.Page()->PageGrid(), 14, 0),
-                 QStringLiteral("%1").arg(w.Doc().Checker().GradeValue(0)));
+                 QStringLiteral("%1").arg(w.Doc().Check().Checker().GradeValue(0)));
     }
 
     void AlwaysShowAllIsKeptInTheSettings()
@@ -461,13 +461,13 @@ private slots:
         auto* box = w.Find<QCheckBox>("chkResultAll");
         QVERIFY(!box->isChecked());
         QTest::mouseClick(box, Qt::LeftButton);
-        QVERIFY(w.Doc().ShowAllResults());
+        QVERIFY(w.Doc().Check().ShowAllResults());
         w.window->close();
         QVERIFY(w.dir.Read("SysData/Kelvra.ini").find("ResultAll = 1") != std::string::npos);
 
         CheckWindow again("Kaisaikai = 9001\r\nResultAll = 1\r\n");
         QVERIFY(again.Find<QCheckBox>("chkResultAll")->isChecked());
-        QVERIFY(again.Doc().Checker().FullResult());
+        QVERIFY(again.Doc().Check().Checker().FullResult());
         QVERIFY(!again.Find<QPushButton>("cmdResultViewAll")->isEnabled());
     }
 

@@ -286,14 +286,14 @@ void tst_frmMainEndToEnd::theWindowsRunIsTheCommandLinesAndReopensWhole()
     QVERIFY(w.Find<QAbstractButton>("optEngine1")->isChecked());
     QVERIFY(w.Find<QAbstractButton>("chkChushutsu")->isChecked());
     QCOMPARE(w.Find<QSpinBox>("txtKaisaikai")->value(), 9001);
-    QVERIFY(w.Doc().MultiCount() > 10);
+    QVERIFY(w.Doc().Marks().MultiCount() > 10);
 
     w.Click("cmdRun");
     QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
-    QCOMPARE(w.Doc().SingleCount(), 10);
+    QCOMPARE(w.Doc().Tickets().SingleCount(), 10);
     auto* log = w.Log();
     QVERIFY(log->count() > 4);
-    QCOMPARE(log->count(), static_cast<int>(w.Doc().Log().Lines().size()));
+    QCOMPARE(log->count(), static_cast<int>(w.Doc().Search().Log().Lines().size()));
     bool closing = false;
     for (int i = 0; i < log->count(); ++i) {
         closing = closing || log->item(i)->text().contains(QStringLiteral("該当するパターンは 10 "
@@ -334,15 +334,15 @@ void tst_frmMainEndToEnd::theWindowsRunIsTheCommandLinesAndReopensWhole()
     const QStringList before = Panels(w.window.get());
     QVERIFY(w.Trigger("mnuFile_New"));
     w.Find<QSpinBox>("txtKaisaikai")->setValue(1);
-    QCOMPARE(w.Doc().Kaisaikai(), 1);
+    QCOMPARE(w.Doc().Round().Kaisaikai(), 1);
     QVERIFY(Panels(w.window.get()) != before);
     w.dialog.Push(saved.string());
     QVERIFY(w.Trigger("mnuFile_Open"));
     QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
     const QStringList after = Panels(w.window.get());
     QVERIFY2(after == before, qPrintable(FirstDifference(before, after)));
-    QCOMPARE(w.Doc().Kaisaikai(), 9001);
-    QCOMPARE(w.Doc().SingleCount(), 10);
+    QCOMPARE(w.Doc().Round().Kaisaikai(), 9001);
+    QCOMPARE(w.Doc().Tickets().SingleCount(), 10);
 }
 
 void tst_frmMainEndToEnd::aTrialSearchRestsWhilePausedAndStopsAtOnce()
@@ -391,7 +391,7 @@ void tst_frmMainEndToEnd::aTrialSearchRestsWhilePausedAndStopsAtOnce()
         const std::size_t sleeps = w.pump.SleepStarts.size();
         switch (step) {
         case Step::Searching:
-            if (w.Doc().Engine().RunningEngine() == clsTMsEngine::EngineKind::None) {
+            if (w.Doc().Search().RunningEngine() == clsTMsEngine::EngineKind::None) {
                 break;
             }
             // What a run refuses: closing, another page, the menus and every editor.
@@ -443,7 +443,7 @@ void tst_frmMainEndToEnd::aTrialSearchRestsWhilePausedAndStopsAtOnce()
             break;
         }
         if (now > 60'000) {
-            w.Doc().Cancel();
+            w.Doc().Search().Cancel();
         }
     };
     clock.start();
@@ -466,10 +466,10 @@ void tst_frmMainEndToEnd::aTrialSearchRestsWhilePausedAndStopsAtOnce()
     QVERIFY(pausedCpu >= 0 && pausedCpu < 0.3);
     QVERIFY(resumeActed >= 0 && resumeActed < 600);
     QVERIFY(stoppedCpu < 0.6);
-    QVERIFY(!w.Doc().Running());
+    QVERIFY(!w.Doc().Search().Running());
     QCOMPARE(run->text(), QStringLiteral("検索開始"));
     QVERIFY(w.EditorsEnabled());
-    QVERIFY(w.Doc().SingleCount() >= 1);
+    QVERIFY(w.Doc().Tickets().SingleCount() >= 1);
     QVERIFY(log->item(log->count() - 1)->text().contains(QStringLiteral("該当するパターンは")) ||
             log->item(log->count() - 2)->text().contains(QStringLiteral("該当するパターンは")));
 }
@@ -479,10 +479,10 @@ void tst_frmMainEndToEnd::aStopDuringTheFullMultiEndsTheRunAtOnce()
     Window w(true);
     QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
     w.MarkMulti(13);
-    QCOMPARE(w.Doc().MultiCount(), 1'594'323);
+    QCOMPARE(w.Doc().Marks().MultiCount(), 1'594'323);
     w.Click("optEngine2");
     // A 1st-grade payout of at least 20,000,000 yen: every single gets its payout estimated.
-    QVERIFY(w.Doc().EditJouken([](clsJoukenPanels& p) {
+    QVERIFY(w.Doc().Conditions().EditJouken([](clsJoukenPanels& p) {
         p.Haitou().SetFlag(0, true);
         p.Haitou().SetMinMoney(0, Currency::FromInt(20'000'000));
     }));
@@ -492,7 +492,7 @@ void tst_frmMainEndToEnd::aStopDuringTheFullMultiEndsTheRunAtOnce()
     qint64 lastPass = 0;
     int extractionPumps = 0;
     w.pump.OnDoEvents = [&] {
-        if (stopAt < 0 && w.Doc().Extraction().Run()) {
+        if (stopAt < 0 && w.Doc().Search().Extraction().Run()) {
             lastPass = clock.elapsed();
             // Well into the extraction, counted in its own event calls, not in time: a fast
             // machine ends it in under 0.1 s.
@@ -500,8 +500,8 @@ void tst_frmMainEndToEnd::aStopDuringTheFullMultiEndsTheRunAtOnce()
                 QTest::mouseClick(cancel, Qt::LeftButton);
                 stopAt = clock.elapsed();
             }
-        } else if (w.Doc().Engine().RunningEngine() != clsTMsEngine::EngineKind::None) {
-            w.Doc().Cancel(); // the extraction ended before the stop: a failure below
+        } else if (w.Doc().Search().RunningEngine() != clsTMsEngine::EngineKind::None) {
+            w.Doc().Search().Cancel(); // the extraction ended before the stop: a failure below
         }
     };
     clock.start();
@@ -514,8 +514,8 @@ void tst_frmMainEndToEnd::aStopDuringTheFullMultiEndsTheRunAtOnce()
                             .arg(extractionPumps)));
     qInfo("stop during the full multi's extraction ended the run after %lld ms", stopped);
     QVERIFY(stopped < 600);
-    QVERIFY(w.Doc().RunStoppedInExtraction());
-    QCOMPARE(w.Doc().SingleCount(), 0);
+    QVERIFY(w.Doc().Search().RunStoppedInExtraction());
+    QCOMPARE(w.Doc().Tickets().SingleCount(), 0);
     const QStringList lines = [&] {
         QStringList l;
         for (int i = 0; i < w.Log()->count(); ++i) {
@@ -537,7 +537,7 @@ void tst_frmMainEndToEnd::fileWorkKeepsTheEditorsDisabledAndTheWindowOpen()
     clsDocument& doc = w.Doc();
     std::vector<std::int32_t> singles(3000);
     std::iota(singles.begin(), singles.end(), 100);
-    QVERIFY(doc.SetSingles(singles));
+    QVERIFY(doc.Tickets().SetSingles(singles));
     CloseCounter closes;
     w.window->installEventFilter(&closes);
 
@@ -546,7 +546,7 @@ void tst_frmMainEndToEnd::fileWorkKeepsTheEditorsDisabledAndTheWindowOpen()
     int lockedPasses = 0;
     bool disabled = true;
     w.host.OnDoEvents = [&](std::int64_t) {
-        if (!doc.WorkLock()) {
+        if (!doc.Edit().WorkLock()) {
             return;
         }
         ++lockedPasses;
@@ -560,27 +560,27 @@ void tst_frmMainEndToEnd::fileWorkKeepsTheEditorsDisabledAndTheWindowOpen()
         QVERIFY2(disabled, what.constData());
         QVERIFY2(closes.Closes >= lockedPasses, what.constData());
         QVERIFY2(w.window->isVisible(), what.constData());
-        QVERIFY2(!doc.WorkLock() && w.EditorsEnabled(), what.constData());
-        QVERIFY2(doc.Singles() == singles, what.constData());
+        QVERIFY2(!doc.Edit().WorkLock() && w.EditorsEnabled(), what.constData());
+        QVERIFY2(doc.Tickets().Singles() == singles, what.constData());
         lockedPasses = 0;
         closes.Closes = 0;
     };
 
     const fs::path file = w.dir.Path() / "UserData" / "big.drd";
     w.dialog.Push(file.string());
-    QVERIFY(w.window->FileSaveAs());
+    QVERIFY(w.Files().SaveAs());
     check("save");
     QVERIFY(!doc.Modified());
     w.dialog.Push(file.string());
-    QVERIFY(w.window->FileOpen());
+    QVERIFY(w.Files().Open());
     check("load");
     QCOMPARE(doc.CurrentFile(), file.string());
 
     const fs::path csv = w.dir.Path() / "UserData" / "big.csv";
-    QVERIFY(doc.CsvSave(csv.string()));
+    QVERIFY(doc.Tickets().CsvSave(csv.string()));
     check("CSV save");
     w.dialog.Push(csv.string());
-    w.window->CsvOpen();
+    w.Files().CsvOpen();
     check("CSV open");
     QVERIFY(doc.CurrentFile().empty());
     w.host.OnDoEvents = nullptr;
@@ -615,13 +615,13 @@ void tst_frmMainEndToEnd::screenshots()
     QElapsedTimer clock;
     bool shot = false;
     w.pump.OnDoEvents = [&] {
-        if (!shot && w.Doc().Engine().RunningEngine() != clsTMsEngine::EngineKind::None &&
+        if (!shot && w.Doc().Search().RunningEngine() != clsTMsEngine::EngineKind::None &&
             clock.elapsed() > 1500) {
             shot = true;
             shoot(QStringLiteral("run-during.png"));
         }
         if (clock.elapsed() > 60'000) {
-            w.Doc().Cancel();
+            w.Doc().Search().Cancel();
         }
     };
     clock.start();

@@ -9,6 +9,7 @@
 #include "app/qt/basQtMain.h"
 #include "app/qt/frmMain.h"
 #include "base/qt/basQtText.h"
+#include "support/MainWindowFixture.h"
 #include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
@@ -61,7 +62,7 @@ QString Title(const frmMain& window)
 
 std::string ProposedFor(const clsDocument& doc)
 {
-    return basFileCommand::DataProposedName(doc.Kaisaikai(), doc.Kumi());
+    return basFileCommand::DataProposedName(doc.Round().Kaisaikai(), doc.Round().Kumi());
 }
 } // namespace
 
@@ -87,25 +88,25 @@ void tst_frmMainFiles::saveAsThenReopenRestoresTheWork()
     window.SetFileDialog(&dialog);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     auto* roundBox = window.findChild<QSpinBox*>(QStringLiteral("txtKaisaikai"));
     QVERIFY(roundBox != nullptr);
     roundBox->setValue(7);
-    QCOMPARE(doc.Kaisaikai(), 7);
+    QCOMPARE(doc.Round().Kaisaikai(), 7);
 
     const MarkArray marks = SomeMarks(1);
-    QVERIFY(doc.SetMarks(marks));
-    QVERIFY(doc.EditJouken([](clsJoukenPanels& p) {
+    QVERIFY(doc.Marks().SetMarks(marks));
+    QVERIFY(doc.Conditions().EditJouken([](clsJoukenPanels& p) {
         p.Haitou().SetFlag(0, true);
         p.Haitou().SetMinMoney(0, Currency::FromInt(25'000));
         p.SetMachigaiType(1);
     }));
-    QVERIFY(doc.EditEngineSettings([](clsEnginePanels& p) {
+    QVERIFY(doc.Conditions().EditEngineSettings([](clsEnginePanels& p) {
         p.SetMsEngine(3);
         p.SetExGrade2(true);
     }));
-    const ConditionSetRecord jouken = doc.Jouken();
-    const EngineSettingsRecord engine = doc.EngineSettings();
+    const ConditionSetRecord jouken = doc.GatherRecord().Jouken;
+    const EngineSettingsRecord engine = doc.Conditions().EngineSettings();
     QVERIFY(jouken != ConditionSetRecord{});
     QVERIFY(Title(window).endsWith(QStringLiteral(" *")));
 
@@ -118,8 +119,9 @@ void tst_frmMainFiles::saveAsThenReopenRestoresTheWork()
     QVERIFY(asked.Save);
     QCOMPARE(basQtText::ToQ(asked.Caption), QStringLiteral("名前を付けて保存"));
     QCOMPARE(basQtText::ToQ(asked.Filter), QStringLiteral("データファイル(*.drd)"));
-    QCOMPARE(basQtText::ToQ(asked.ProposedName),
-             QStringLiteral("KV-007") + basQtText::ToQ(doc.Kumi()) + QStringLiteral(".drd"));
+    QCOMPARE(basQtText::ToQ(asked.ProposedName), QStringLiteral("KV-007") +
+                                                     basQtText::ToQ(doc.Round().Kumi()) +
+                                                     QStringLiteral(".drd"));
     QCOMPARE(asked.StartFolder, window.UserDataFolder());
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
     QVERIFY(std::filesystem::exists(chosen + ".drd"));
@@ -128,7 +130,7 @@ void tst_frmMainFiles::saveAsThenReopenRestoresTheWork()
 
     // A change marks the title; 上書き保存 then writes the same file without asking.
     const MarkArray marks2 = SomeMarks(2);
-    QVERIFY(doc.SetMarks(marks2));
+    QVERIFY(doc.Marks().SetMarks(marks2));
     QCOMPARE(Title(window), QStringLiteral(" Drovane  Kelvra - [work.drd] *"));
     QVERIFY(Trigger(window, "mnuFile_Save"));
     QCOMPARE(dialog.Asked().size(), std::size_t{1});
@@ -140,14 +142,14 @@ void tst_frmMainFiles::saveAsThenReopenRestoresTheWork()
     QVERIFY(Trigger(window, "mnuFile_New"));
     QVERIFY(host.Questions.empty());
     QCOMPARE(window.CurrentPage(), int(frmMain::PageHome));
-    QVERIFY(doc.Multi().Value() == MarkArray{});
+    QVERIFY(doc.Marks().Multi().Value() == MarkArray{});
     QVERIFY(doc.CurrentFile().empty());
     QCOMPARE(Title(window), QStringLiteral(" Drovane  Kelvra"));
 
     // New marks on another round are a change: Open asks, then the file brings its round,
     // marks and panels.
     roundBox->setValue(3);
-    QVERIFY(doc.SetMarks(marks));
+    QVERIFY(doc.Marks().SetMarks(marks));
     QVERIFY(doc.Modified());
     host.QueueAnswer3(AskAnswer::No);
     dialog.Push(chosen);
@@ -158,20 +160,21 @@ void tst_frmMainFiles::saveAsThenReopenRestoresTheWork()
     QVERIFY(!opened.Save);
     QCOMPARE(basQtText::ToQ(opened.Caption), QStringLiteral("ファイルを開く"));
     QCOMPARE(basQtText::ToQ(opened.Filter), QStringLiteral("データファイル(*.drd)"));
-    QCOMPARE(opened.ProposedName, basFileCommand::DataProposedName(3, doc.Kumi()));
+    QCOMPARE(opened.ProposedName, basFileCommand::DataProposedName(3, doc.Round().Kumi()));
     QCOMPARE(opened.StartFolder, window.UserDataFolder());
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
     QCOMPARE(doc.CurrentFile(), chosen + ".drd");
-    QCOMPARE(doc.Kaisaikai(), 7);
+    QCOMPARE(doc.Round().Kaisaikai(), 7);
     QCOMPARE(roundBox->value(), 7);
-    QVERIFY(doc.Multi().Value() == marks2);
-    QVERIFY(doc.Jouken() == jouken);
-    QVERIFY(doc.JoukenPanels().Gather() == jouken);
-    QVERIFY(doc.EngineSettings() == engine);
+    QVERIFY(doc.Marks().Multi().Value() == marks2);
+    QVERIFY(doc.GatherRecord().Jouken == jouken);
+    QVERIFY(doc.Conditions().JoukenPanels().Gather() == jouken);
+    QVERIFY(doc.Conditions().EngineSettings() == engine);
     QCOMPARE(window.CurrentPage(), int(frmMain::PageMulti));
     QCOMPARE(Title(window), QStringLiteral(" Drovane  Kelvra - [work.drd]"));
-    QCOMPARE(basQtText::ToQ(ProposedFor(doc)),
-             QStringLiteral("KV-007") + basQtText::ToQ(doc.Kumi()) + QStringLiteral(".drd"));
+    QCOMPARE(basQtText::ToQ(ProposedFor(doc)), QStringLiteral("KV-007") +
+                                                   basQtText::ToQ(doc.Round().Kumi()) +
+                                                   QStringLiteral(".drd"));
 }
 
 void tst_frmMainFiles::newAsksAndOnlyGoesOnWhenAllowed()
@@ -183,9 +186,9 @@ void tst_frmMainFiles::newAsksAndOnlyGoesOnWhenAllowed()
     window.SetFileDialog(&dialog);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     const MarkArray marks = SomeMarks(4);
-    QVERIFY(doc.SetMarks(marks));
+    QVERIFY(doc.Marks().SetMarks(marks));
     QVERIFY(window.ShowPage(frmMain::PageMulti));
 
     // キャンセル keeps everything, the page too.
@@ -193,7 +196,7 @@ void tst_frmMainFiles::newAsksAndOnlyGoesOnWhenAllowed()
     QVERIFY(Trigger(window, "mnuFile_New"));
     QCOMPARE(host.Questions.size(), std::size_t{1});
     QCOMPARE(basQtText::ToQ(host.Questions[0].Text), QStringLiteral("変更を保存しますか？"));
-    QVERIFY(doc.Multi().Value() == marks);
+    QVERIFY(doc.Marks().Multi().Value() == marks);
     QVERIFY(doc.Modified());
     QCOMPARE(window.CurrentPage(), int(frmMain::PageMulti));
 
@@ -203,7 +206,7 @@ void tst_frmMainFiles::newAsksAndOnlyGoesOnWhenAllowed()
     QVERIFY(Trigger(window, "mnuFile_New"));
     QCOMPARE(dialog.Asked().size(), std::size_t{1});
     QVERIFY(dialog.Asked()[0].Save);
-    QVERIFY(doc.Multi().Value() == marks);
+    QVERIFY(doc.Marks().Multi().Value() == marks);
     QCOMPARE(window.CurrentPage(), int(frmMain::PageMulti));
 
     // 保存 with a file: saved, then the new work.
@@ -213,16 +216,16 @@ void tst_frmMainFiles::newAsksAndOnlyGoesOnWhenAllowed()
     QVERIFY(Trigger(window, "mnuFile_New"));
     QVERIFY(std::filesystem::exists(chosen));
     QVERIFY(!std::filesystem::exists(chosen + ".drd"));
-    QVERIFY(doc.Multi().Value() == MarkArray{});
+    QVERIFY(doc.Marks().Multi().Value() == MarkArray{});
     QVERIFY(doc.CurrentFile().empty());
     QCOMPARE(window.CurrentPage(), int(frmMain::PageHome));
 
     // 保存しない drops the work and writes nothing.
-    QVERIFY(doc.SetMarks(SomeMarks(5)));
+    QVERIFY(doc.Marks().SetMarks(SomeMarks(5)));
     host.QueueAnswer3(AskAnswer::No);
     QVERIFY(Trigger(window, "mnuFile_New"));
     QCOMPARE(dialog.Asked().size(), std::size_t{2});
-    QVERIFY(doc.Multi().Value() == MarkArray{});
+    QVERIFY(doc.Marks().Multi().Value() == MarkArray{});
     QVERIFY(!doc.Modified());
     QCOMPARE(host.Questions.size(), std::size_t{4});
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
@@ -237,13 +240,13 @@ void tst_frmMainFiles::closingAsksAndIsRefusedWhileBusy()
     window.SetFileDialog(&dialog);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     const std::string ini = (dir.Path() / std::string(clsKelvraIni::kFileName)).string();
     QVERIFY(!std::filesystem::exists(ini));
 
     std::vector<std::int32_t> singles(3000);
     std::iota(singles.begin(), singles.end(), 0);
-    QVERIFY(doc.SetSingles(singles));
+    QVERIFY(doc.Tickets().SetSingles(singles));
     QVERIFY(doc.Modified());
 
     // キャンセル keeps the window and the work.
@@ -251,27 +254,27 @@ void tst_frmMainFiles::closingAsksAndIsRefusedWhileBusy()
     QVERIFY(!window.close());
     QVERIFY(window.isVisible());
     QCOMPARE(host.Questions.size(), std::size_t{1});
-    QCOMPARE(doc.Singles().size(), singles.size());
+    QCOMPARE(doc.Tickets().Singles().size(), singles.size());
     QVERIFY(!std::filesystem::exists(ini));
 
     // A batch refuses with the running warning, before any question.
-    window.Gate().SetBatch(true);
+    MainWindowFixture::GateOf(window).SetBatch(true);
     QVERIFY(!window.close());
     QCOMPARE(host.Questions.size(), std::size_t{1});
     QCOMPARE(host.Messages.size(), std::size_t{1});
     QCOMPARE(host.Messages[0].Text, std::string(clsCommandGate::kRunningWarning));
-    window.Gate().SetBatch(false);
+    MainWindowFixture::GateOf(window).SetBatch(false);
     host.Messages.clear();
 
     // A close during the pumped load of a file is refused, and the load completes.
     const std::string chosen = (dir.Path() / "UserData" / "big.drd").string();
     dialog.Push(chosen);
-    QVERIFY(window.FileSaveAs());
+    QVERIFY(MainWindowFixture::FilesOf(window).SaveAs());
     QVERIFY(!doc.Modified());
     int closesTried = 0;
     int closesRefused = 0;
     host.OnDoEvents = [&](std::int64_t) {
-        if (doc.WorkLock()) {
+        if (doc.Edit().WorkLock()) {
             ++closesTried;
             if (!window.close()) {
                 ++closesRefused;
@@ -279,17 +282,17 @@ void tst_frmMainFiles::closingAsksAndIsRefusedWhileBusy()
         }
     };
     dialog.Push(chosen);
-    QVERIFY(window.FileOpen());
+    QVERIFY(MainWindowFixture::FilesOf(window).Open());
     host.OnDoEvents = nullptr;
     QVERIFY(closesTried > 0);
     QCOMPARE(closesRefused, closesTried);
     QVERIFY(window.isVisible());
-    QVERIFY(doc.Singles() == singles);
+    QVERIFY(doc.Tickets().Singles() == singles);
     QCOMPARE(doc.CurrentFile(), chosen);
     QVERIFY(!std::filesystem::exists(ini));
 
     // 保存しない closes, and the settings file is written.
-    QVERIFY(doc.SetMarks(SomeMarks(0)));
+    QVERIFY(doc.Marks().SetMarks(SomeMarks(0)));
     host.QueueAnswer3(AskAnswer::No);
     QVERIFY(window.close());
     QVERIFY(!window.isVisible());
@@ -307,12 +310,12 @@ void tst_frmMainFiles::aFileOfAnotherKindLeavesTheWork()
     window.SetFileDialog(&dialog);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     const std::string saved = (dir.Path() / "UserData" / "mine.drd").string();
     dialog.Push(saved);
     QVERIFY(Trigger(window, "mnuFile_SaveAs"));
     const MarkArray marks = SomeMarks(3);
-    QVERIFY(doc.SetMarks(marks));
+    QVERIFY(doc.Marks().SetMarks(marks));
     const QString title = Title(window);
     QVERIFY(title.endsWith(QStringLiteral("[mine.drd] *")));
 
@@ -328,7 +331,7 @@ void tst_frmMainFiles::aFileOfAnotherKindLeavesTheWork()
     QCOMPARE(basQtText::ToQ(host.Messages[0].Text),
              QStringLiteral("Kelvraのファイルではありません。"));
     QCOMPARE(basQtText::ToQ(host.Messages[0].Caption), QStringLiteral("ファイルタイプ警告"));
-    QVERIFY(doc.Multi().Value() == marks);
+    QVERIFY(doc.Marks().Multi().Value() == marks);
     QVERIFY(doc.Modified());
     QCOMPARE(doc.CurrentFile(), saved);
     QCOMPARE(Title(window), title);
@@ -346,8 +349,8 @@ void tst_frmMainFiles::aFileOnTheCommandLineOpensAtStart()
     const MarkArray marks = SomeMarks(2);
     {
         frmMain writer(host.Host(), dir.Str());
-        QVERIFY(writer.Document().SetMarks(marks));
-        QVERIFY(writer.Document().FileSaveDRD(file, true, false));
+        QVERIFY(MainWindowFixture::DocOf(writer).Marks().SetMarks(marks));
+        QVERIFY(MainWindowFixture::DocOf(writer).FileSaveDRD(file, true, false));
     }
     host.Messages.clear();
 
@@ -356,7 +359,7 @@ void tst_frmMainFiles::aFileOnTheCommandLineOpensAtStart()
     QVERIFY(window != nullptr);
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
     QCOMPARE(window->Document().CurrentFile(), file);
-    QVERIFY(window->Document().Multi().Value() == marks);
+    QVERIFY(window->Document().Marks().Multi().Value() == marks);
     QCOMPARE(window->CurrentPage(), int(frmMain::PageMulti));
     QCOMPARE(window->windowTitle(), QStringLiteral(" Drovane  Kelvra - [round.drd]"));
 
@@ -369,7 +372,7 @@ void tst_frmMainFiles::aFileOnTheCommandLineOpensAtStart()
     QVERIFY(!host.Messages.empty());
     QCOMPARE(basQtText::ToQ(host.Messages.back().Caption), QStringLiteral("ファイルタイプ警告"));
     QVERIFY(second->Document().CurrentFile().empty());
-    QVERIFY(second->Document().Multi().Value() == MarkArray{});
+    QVERIFY(second->Document().Marks().Multi().Value() == MarkArray{});
 }
 
 void tst_frmMainFiles::saveAsksBeforeOverwritingAnotherProgramsChange()
@@ -381,13 +384,13 @@ void tst_frmMainFiles::saveAsksBeforeOverwritingAnotherProgramsChange()
     window.SetFileDialog(&dialog);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
-    QVERIFY(doc.SetSingles({1, 2, 3}));
+    clsDocument& doc = MainWindowFixture::DocOf(window);
+    QVERIFY(doc.Tickets().SetSingles({1, 2, 3}));
     const std::string file = (dir.Path() / "UserData" / "work.drd").string();
     dialog.Push(file);
     QVERIFY(Trigger(window, "mnuFile_SaveAs"));
     QVERIFY(host.Questions.empty());
-    QVERIFY(doc.SetSingles({4, 5}));
+    QVERIFY(doc.Tickets().SetSingles({4, 5}));
 
     // Another program writes the file meanwhile (file times move in ticks of milliseconds).
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
@@ -416,7 +419,7 @@ void tst_frmMainFiles::saveAsksBeforeOverwritingAnotherProgramsChange()
     QVERIFY(Trigger(window, "mnuFile_Save"));
     QVERIFY(!doc.Modified());
     QVERIFY(std::filesystem::file_size(file) != theirs);
-    QVERIFY(doc.SetSingles({6}));
+    QVERIFY(doc.Tickets().SetSingles({6}));
     QVERIFY(Trigger(window, "mnuFile_Save"));
     QCOMPARE(host.Questions.size(), std::size_t{4});
     QVERIFY(!doc.Modified());

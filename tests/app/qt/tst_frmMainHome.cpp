@@ -2,10 +2,13 @@
 // site downloaded, round 0, the menus and help, the team-name dialog, and the close that
 // remembers the round or is refused during a run.
 
+#include "app/clsDocument.h"
 #include "app/qt/clsGameView.h"
+#include "app/qt/clsHomePage.h"
 #include "app/qt/frmMain.h"
 #include "net/FixtureSite.h"
 #include "print/qt/frmPrint.h"
+#include "support/MainWindowFixture.h"
 #include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
@@ -163,11 +166,11 @@ void tst_frmMainHome::downloadsAScheduleOfTheFixtureSite()
     }
     QCOMPARE(Cell(window, "picGame", 0, 3), QString());
     window.findChild<QCheckBox*>(QStringLiteral("chkDownloadMessage"))->setChecked(false);
-    QTest::mouseClick(DownloadButton(window, frmMain::DownloadSchedule), Qt::LeftButton);
+    QTest::mouseClick(DownloadButton(window, clsHomePage::DownloadSchedule), Qt::LeftButton);
 
     QVERIFY(site.StoreFileExists("toto_Schedule", "toto_schedule_1234.xml"));
-    QVERIFY(!DownloadButton(window, frmMain::DownloadSchedule)->isEnabled());
-    QVERIFY(DownloadButton(window, frmMain::DownloadVote)->isEnabled());
+    QVERIFY(!DownloadButton(window, clsHomePage::DownloadSchedule)->isEnabled());
+    QVERIFY(DownloadButton(window, clsHomePage::DownloadVote)->isEnabled());
     QVERIFY(!Cell(window, "picGame", 0, 3).isEmpty());
     QVERIFY(window.findChild<QWidget*>(QStringLiteral("roundPanel"))->isVisible());
     QVERIFY(host.Questions.empty());
@@ -247,20 +250,20 @@ void tst_frmMainHome::closeIsRefusedWhileARunIsGoing()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     dir.Write("SysData/Kelvra.ini", "");
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     QVERIFY(doc.FileLoadDRD((dir.Path() / "UserData/Kelvra/sample.drd").string(), true, true));
     bool tried = false;
     bool closed = true;
     bool pageShown = true;
     host.OnDoEvents = [&](std::int64_t) {
-        if (!tried && doc.Running()) {
+        if (!tried && doc.Search().Running()) {
             tried = true;
             closed = window.close();
             pageShown = window.ShowPage(frmMain::PageCheck);
-            doc.Cancel();
+            doc.Search().Cancel();
         }
     };
-    doc.Run();
+    doc.Search().Run();
     host.OnDoEvents = nullptr;
     QVERIFY(tried);
     QVERIFY(!closed);
@@ -382,7 +385,7 @@ void tst_frmMainHome::printHandsTheDocumentsVoteStatusForTheListsPayouts()
     frmMain window(host.Host(), dir.Str());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const VoteRecord vote = window.Document().Vote();
+    const VoteRecord vote = MainWindowFixture::DocOf(window).Round().Vote();
     QVERIFY(vote.HasVotes());
     std::optional<PrintJobInput> given;
     QTimer::singleShot(0, [&] {
@@ -394,7 +397,7 @@ void tst_frmMainHome::printHandsTheDocumentsVoteStatusForTheListsPayouts()
     window.findChild<QAction*>(QStringLiteral("mnuFile_Print"))->trigger();
     QVERIFY(given.has_value());
     QVERIFY(given->Vote == vote);
-    QCOMPARE(given->Singles, window.Document().Singles());
+    QCOMPARE(given->Singles, MainWindowFixture::DocOf(window).Tickets().Singles());
 }
 
 void tst_frmMainHome::linkOpensTheSalesSchedule()

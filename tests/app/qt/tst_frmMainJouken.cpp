@@ -7,6 +7,7 @@
 #include "app/qt/frmMain.h"
 #include "base/qt/basQtText.h"
 #include "files/clsTFileDRD.h"
+#include "support/MainWindowFixture.h"
 #include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
@@ -73,9 +74,9 @@ void tst_frmMainJouken::savedConditionsAreTheCoresFileAndLoadBack()
     window.SetFileDialog(&dialog);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
-    QVERIFY(doc.EditJouken(EnterConditions));
-    const ConditionSetRecord entered = doc.JoukenPanels().Gather();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
+    QVERIFY(doc.Conditions().EditJouken(EnterConditions));
+    const ConditionSetRecord entered = doc.Conditions().JoukenPanels().Gather();
     QVERIFY(entered != ConditionSetRecord{});
 
     QAction* save = MenuAction(window, "mnuFile_Jouken_Save");
@@ -111,8 +112,8 @@ void tst_frmMainJouken::savedConditionsAreTheCoresFileAndLoadBack()
     QVERIFY(bytes == ReadBytes(direct));
 
     // Back through 開く, the extension added to the name chosen.
-    QVERIFY(doc.EditJouken([](clsJoukenPanels& p) { p.Clear(); }));
-    QVERIFY(doc.JoukenPanels().Gather() != entered);
+    QVERIFY(doc.Conditions().EditJouken([](clsJoukenPanels& p) { p.Clear(); }));
+    QVERIFY(doc.Conditions().JoukenPanels().Gather() != entered);
     dialog.Push(chosen);
     open->trigger();
     QCOMPARE(dialog.Asked().size(), std::size_t{2});
@@ -122,10 +123,10 @@ void tst_frmMainJouken::savedConditionsAreTheCoresFileAndLoadBack()
     QVERIFY(dialog.Asked()[1].ProposedName.empty());
     QCOMPARE(dialog.Asked()[1].StartFolder, window.UserDataFolder());
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
-    QVERIFY(doc.JoukenPanels().Gather() == entered);
-    QVERIFY(doc.Jouken() == entered);
-    QCOMPARE(doc.JoukenPanels().Haitou().MinMoney(0), Currency::FromInt(12'000));
-    QCOMPARE(doc.JoukenPanels().MachigaiType(), 2);
+    QVERIFY(doc.Conditions().JoukenPanels().Gather() == entered);
+    QVERIFY(doc.GatherRecord().Jouken == entered);
+    QCOMPARE(doc.Conditions().JoukenPanels().Haitou().MinMoney(0), Currency::FromInt(12'000));
+    QCOMPARE(doc.Conditions().JoukenPanels().MachigaiType(), 2);
     QCOMPARE(window.CurrentPage(), int(frmMain::PageMulti));
 }
 
@@ -136,16 +137,16 @@ void tst_frmMainJouken::cancelledAndForeignFilesChangeNothing()
     frmMain window(host.Host(), dir.Str());
     ScriptedFileDialog dialog;
     window.SetFileDialog(&dialog);
-    clsDocument& doc = window.Document();
-    QVERIFY(doc.EditJouken(EnterConditions));
-    const ConditionSetRecord entered = doc.Jouken();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
+    QVERIFY(doc.Conditions().EditJouken(EnterConditions));
+    const ConditionSetRecord entered = doc.GatherRecord().Jouken;
 
     // Cancelled dialogs: no file, no message, nothing changed.
     MenuAction(window, "mnuFile_Jouken_Save")->trigger();
     MenuAction(window, "mnuFile_Jouken_Open")->trigger();
     QCOMPARE(dialog.Asked().size(), std::size_t{2});
     QVERIFY(host.Messages.empty());
-    QVERIFY(doc.Jouken() == entered);
+    QVERIFY(doc.GatherRecord().Jouken == entered);
     QCOMPARE(window.CurrentPage(), int(frmMain::PageHome));
 
     // A file of another kind is refused with the window's warning.
@@ -162,8 +163,8 @@ void tst_frmMainJouken::cancelledAndForeignFilesChangeNothing()
     QCOMPARE(basQtText::ToQ(host.Messages[0].Text),
              QStringLiteral("Kelvraのファイルではありません。"));
     QCOMPARE(basQtText::ToQ(host.Messages[0].Caption), QStringLiteral("ファイルタイプ警告"));
-    QVERIFY(doc.Jouken() == entered);
-    QVERIFY(doc.JoukenPanels().Gather() == entered);
+    QVERIFY(doc.GatherRecord().Jouken == entered);
+    QVERIFY(doc.Conditions().JoukenPanels().Gather() == entered);
     QCOMPARE(window.CurrentPage(), int(frmMain::PageHome));
 }
 

@@ -133,7 +133,7 @@ void tst_frmMainMulti::clicksMarkCellsAndTheCountFollows()
         ClickCell(w.Multi(), row, 0);
     }
     QCOMPARE(GridText(w.Multi(), 1, 0), QStringLiteral("◎"));
-    QCOMPARE(w.window->Document().Multi().Value()[1][12], 1);
+    QCOMPARE(w.Doc().Marks().Multi().Value()[1][12], 1);
     QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：1"));
     ClickCell(w.Multi(), 1, 1); // match 1, draw
     ClickCell(w.Multi(), 2, 2); // match 2, away win
@@ -164,10 +164,10 @@ void tst_frmMainMulti::keysActOnTheCurrentCell()
     multi->setFocus();
     multi->setCurrentIndex(multi->Model()->index(5, 2));
     QTest::keyClick(multi, Qt::Key_Space);
-    QCOMPARE(w.window->Document().Multi().Value()[2][4], 1);
+    QCOMPARE(w.Doc().Marks().Multi().Value()[2][4], 1);
     QTest::keyClick(multi, Qt::Key_Down);
     QTest::keyClick(multi, Qt::Key_Return);
-    QCOMPARE(w.window->Document().Multi().Value()[2][5], 1);
+    QCOMPARE(w.Doc().Marks().Multi().Value()[2][5], 1);
     QCOMPARE(GridText(w.Count(), 6, 2), QStringLiteral("      0"));
 }
 
@@ -180,7 +180,7 @@ void tst_frmMainMulti::compositionSwitchesToPercent()
         row.fill(1);
     }
     marks[2][0] = 0; // match 1 on home win and draw only
-    QVERIFY(w.window->Document().SetMarks(marks));
+    QVERIFY(w.Doc().Marks().SetMarks(marks));
     QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：1,062,882"));
     QCOMPARE(GridText(w.Count(), 1, 0), QStringLiteral(" 531441"));
     QCOMPARE(GridText(w.Count(), 2, 1), QStringLiteral(" 354294"));
@@ -230,7 +230,7 @@ void tst_frmMainMulti::teamsLabelTheRowsAndFollowTheRound()
         w.Multi()
             ->mapTo(w.window.get(), w.Multi()->visualRect(w.Multi()->Model()->index(7, 0)).center())
             .y());
-    QVERIFY(w.window->Document().SetKaisaikai(9002));
+    QVERIFY(w.Doc().Round().SetKaisaikai(9002));
     QCOMPARE(GridText(teams, 1, 3), QStringLiteral("浦和"));
 }
 
@@ -240,7 +240,7 @@ void tst_frmMainMulti::voteOrderFollowsTheRoundAndTheUsersRates()
 {
     MultiWindow w;
     QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-    clsDocument& doc = w.window->Document();
+    clsDocument& doc = w.Doc();
     const auto row7 = [&] {
         return GridText(w.Multi(), 7, 0) + GridText(w.Multi(), 7, 1) + GridText(w.Multi(), 7, 2);
     };
@@ -248,20 +248,20 @@ void tst_frmMainMulti::voteOrderFollowsTheRoundAndTheUsersRates()
     QVERIFY(MarkByVoteOrder(w));
     QCOMPARE(row7(), QStringLiteral("○▲◎"));
     QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：1,594,323"));
-    QVERIFY(doc.SetKaisaikai(9002));
+    QVERIFY(doc.Round().SetKaisaikai(9002));
     QVERIFY(MarkByVoteOrder(w));
     QCOMPARE(row7(), QStringLiteral("◎○▲"));
     // Rates of the user's own: the draw becomes the favourite.
-    VoteRecord vote = doc.Vote();
+    VoteRecord vote = doc.Round().Vote();
     vote.AsOf = DateTime{};
     vote.Match[6].Votes = {Currency::FromInt(300000), Currency::FromInt(100000),
                            Currency::FromInt(200000)};
-    QVERIFY(doc.SetVote(vote));
+    QVERIFY(doc.Round().SetVote(vote));
     QVERIFY(MarkByVoteOrder(w));
     QCOMPARE(row7(), QStringLiteral("▲◎○"));
     // A round without a vote status marks nothing.
-    QVERIFY(doc.MultiMarkAll(0));
-    QVERIFY(doc.SetKaisaikai(0));
+    QVERIFY(doc.Marks().MultiMarkAll(0));
+    QVERIFY(doc.Round().SetKaisaikai(0));
     QVERIFY(MarkByVoteOrder(w));
     QCOMPARE(row7(), QString());
     QCOMPARE(w.MultiCount(), QStringLiteral("マルチ総数：0"));
@@ -273,7 +273,7 @@ void tst_frmMainMulti::headingMenusSetTheClickMarkAndMarkAll()
     QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
     w.chooser.Push({"△ 大穴"});
     ClickCell(w.Multi(), 0, 0);
-    QCOMPARE(w.window->Document().Multi().LeftClickMark(), 4);
+    QCOMPARE(w.Doc().Marks().Multi().LeftClickMark(), 4);
     QCOMPARE(w.chooser.Shown().size(), std::size_t{1});
     ClickCell(w.Multi(), 4, 1);
     QCOMPARE(GridText(w.Multi(), 4, 1), QStringLiteral("△"));
@@ -282,7 +282,7 @@ void tst_frmMainMulti::headingMenusSetTheClickMarkAndMarkAll()
     // A dismissed menu keeps the click mark.
     w.chooser.Push({});
     ClickCell(w.Multi(), 0, 2);
-    QCOMPARE(w.window->Document().Multi().LeftClickMark(), 4);
+    QCOMPARE(w.Doc().Marks().Multi().LeftClickMark(), 4);
     w.chooser.Push({"全て対抗でマーク"});
     ClickCell(w.Multi(), 0, 2, Qt::RightButton);
     QCOMPARE(GridText(w.Multi(), 13, 2), QStringLiteral("○"));
@@ -301,13 +301,13 @@ void tst_frmMainMulti::cellMenuSetsOneMark()
     QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
     w.chooser.Push({"☆ 特注"});
     ClickCell(w.Multi(), 9, 2, Qt::RightButton);
-    QCOMPARE(w.window->Document().Multi().Value()[2][8], 6);
+    QCOMPARE(w.Doc().Marks().Multi().Value()[2][8], 6);
     QCOMPARE(GridText(w.Multi(), 9, 2), QStringLiteral("☆"));
     // The menu key acts as a right click on the current cell.
     w.chooser.Push({"無し"});
     w.Multi()->setFocus();
     QTest::keyClick(w.Multi(), Qt::Key_Menu);
-    QCOMPARE(w.window->Document().Multi().Value()[2][8], 0);
+    QCOMPARE(w.Doc().Marks().Multi().Value()[2][8], 0);
     QCOMPARE(w.chooser.Shown().size(), std::size_t{2});
     QVERIFY(w.chooser.Errors().empty());
 }
@@ -316,9 +316,9 @@ void tst_frmMainMulti::conditionsEnteredInTheWidgetsSaveAsTheCoreWritesThem()
 {
     MultiWindow w;
     QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-    clsDocument& doc = w.window->Document();
+    clsDocument& doc = w.Doc();
     // What the edits below must make of the round's fresh conditions, field by field.
-    ConditionSetRecord expected = doc.Jouken();
+    ConditionSetRecord expected = doc.GatherRecord().Jouken;
     expected.Haitou.Flag[0] = true;
     expected.Haitou.Min[0] = Currency::FromInt(50'000);
     expected.Haitou.Max[1] = Currency::FromInt(30'000);
@@ -355,7 +355,7 @@ void tst_frmMainMulti::conditionsEnteredInTheWidgetsSaveAsTheCoreWritesThem()
     ClickGeometryCell(w.Find<clsGridView>("picMachigai"), 2, 0);
     QVERIFY(w.chooser.Errors().empty());
     QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
-    QVERIFY(doc.Jouken() == expected);
+    QVERIFY(doc.GatherRecord().Jouken == expected);
 
     // 条件 保存 against the core's own file of the expected record.
     const std::string chosen = (w.dir.Path() / "UserData" / "widgets").string();
@@ -373,12 +373,12 @@ void tst_frmMainMulti::conditionsEnteredInTheWidgetsSaveAsTheCoreWritesThem()
     QVERIFY(saved == ReadBytes(direct));
 
     // Cleared, then loaded back through 開く: the widgets show it all again.
-    QVERIFY(doc.EditJouken([](clsJoukenPanels& p) { p.Clear(); }));
+    QVERIFY(doc.Conditions().EditJouken([](clsJoukenPanels& p) { p.Clear(); }));
     QVERIFY(!w.Find<QCheckBox>("chkHaitou1")->isChecked());
     w.dialog.Push(chosen + ".drj");
     w.Action("mnuFile_Jouken_Open")->trigger();
     QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
-    QVERIFY(doc.Jouken() == expected);
+    QVERIFY(doc.GatherRecord().Jouken == expected);
     w.ShowJoukenPage(clsJoukenPanel::PageHaitou);
     QVERIFY(w.Find<QCheckBox>("chkHaitou1")->isChecked());
     QVERIFY(!w.Find<QCheckBox>("chkHaitou2")->isChecked());
@@ -393,8 +393,8 @@ void tst_frmMainMulti::conditionsEnteredInTheWidgetsSaveAsTheCoreWritesThem()
     }
     w.ClickTableTab("picTabHonmei", 3);
     QVERIFY(GridText(w.Find<clsGridView>("picGameHonmei"), 1, 0) != QString());
-    QCOMPARE(w.window->Document().JoukenPanels().Table(JoukenKind::Honmei).CurrentTab(), 3);
-    QVERIFY(!w.window->Document().JoukenPanels().Table(JoukenKind::Honmei).Shown().MatchFlags[0]);
+    QCOMPARE(w.Doc().Conditions().JoukenPanels().Table(JoukenKind::Honmei).CurrentTab(), 3);
+    QVERIFY(!w.Doc().Conditions().JoukenPanels().Table(JoukenKind::Honmei).Shown().MatchFlags[0]);
     w.ShowJoukenPage(clsJoukenPanel::PageNinki);
     QCOMPARE(GridText(w.Find<clsGridView>("picMultiNinki"), 2, 1 + 5), QStringLiteral("×"));
     w.ShowJoukenPage(clsJoukenPanel::PageMark);
@@ -411,12 +411,12 @@ void tst_frmMainMulti::payoutRowsFollowTheRoundsGrades()
     w.ShowJoukenPage(clsJoukenPanel::PageHaitou);
     QVERIFY(w.Find<clsMoneyEdit>("txtHaitouMin3")->isVisible());
     QVERIFY(w.Find<QCheckBox>("chkHaitou3")->isVisible());
-    QVERIFY(w.window->Document().SetKaisaikai(200));
+    QVERIFY(w.Doc().Round().SetKaisaikai(200));
     QVERIFY(!w.Find<clsMoneyEdit>("txtHaitouMin3")->isVisible());
     QVERIFY(!w.Find<clsMoneyEdit>("txtHaitouMax3")->isVisible());
     QVERIFY(!w.Find<QCheckBox>("chkHaitou3")->isVisible());
     QVERIFY(w.Find<clsMoneyEdit>("txtHaitouMax2")->isVisible());
-    QVERIFY(w.window->Document().SetKaisaikai(9001));
+    QVERIFY(w.Doc().Round().SetKaisaikai(9001));
     QVERIFY(w.Find<clsMoneyEdit>("txtHaitouMin3")->isVisible());
     QVERIFY(w.Find<QCheckBox>("chkHaitou3")->isVisible());
 }
@@ -425,7 +425,7 @@ void tst_frmMainMulti::aTableTabClosesTheAnalyses()
 {
     MultiWindow w;
     QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-    QVERIFY(w.window->Document().MultiMarkAll(1));
+    QVERIFY(w.Doc().Marks().MultiMarkAll(1));
     w.ShowJoukenPage(clsJoukenPanel::PageHonmei);
     auto* honmei = w.Find<clsGridView>("picMultiHonmei");
     w.chooser.Push({"構成分析"});

@@ -90,7 +90,7 @@ void tst_frmMainRun::theStripShowsAndEditsTheDocumentsSettings()
     QVERIFY(!w.Find<QCheckBox>("chkExGrade2")->isEnabled());
 
     w.Click("optEngine4");
-    QCOMPARE(w.Doc().EngineSettings().MsEngine, 4);
+    QCOMPARE(w.Doc().Conditions().EngineSettings().MsEngine, 4);
     QVERIFY(!w.Find<QRadioButton>("optEngine0")->isChecked());
     QVERIFY(w.Find<QWidget>("fraTrial")->isVisible());
     QVERIFY(!w.Find<QWidget>("fraOptimisation")->isVisible());
@@ -98,14 +98,14 @@ void tst_frmMainRun::theStripShowsAndEditsTheDocumentsSettings()
     w.Type("txtBeginCount", QStringLiteral("250"));
     w.Type("txtEndTime", QStringLiteral("3"));
     w.Click("chkExGrade2");
-    QCOMPARE(w.Doc().EngineSettings().BeginCount, 250);
-    QCOMPARE(w.Doc().EngineSettings().EndTime, 3);
-    QVERIFY(w.Doc().EngineSettings().ExGrade2);
+    QCOMPARE(w.Doc().Conditions().EngineSettings().BeginCount, 250);
+    QCOMPARE(w.Doc().Conditions().EngineSettings().EndTime, 3);
+    QVERIFY(w.Doc().Conditions().EngineSettings().ExGrade2);
 
     // Typed past the box's range, the box and the document both hold the end of the range.
     w.Type("txtBeginCount", QStringLiteral("12345"));
     QCOMPARE(w.Find<clsNumberBox>("txtBeginCount")->Number(), 9999);
-    QCOMPARE(w.Doc().EngineSettings().BeginCount, 9999);
+    QCOMPARE(w.Doc().Conditions().EngineSettings().BeginCount, 9999);
 
     w.Click("optEngine2");
     QVERIFY(!w.Find<QCheckBox>("chkExGrade3")->isEnabled());
@@ -113,14 +113,14 @@ void tst_frmMainRun::theStripShowsAndEditsTheDocumentsSettings()
     QVERIFY(!w.Find<QWidget>("fraTrial")->isVisible());
     QVERIFY(w.Find<QWidget>("fraOptimisation")->isVisible());
     w.Type("txtSeBeginCount", QStringLiteral("7"));
-    QCOMPARE(w.Doc().EngineSettings().SeBeginCount, 7);
+    QCOMPARE(w.Doc().Conditions().EngineSettings().SeBeginCount, 7);
 
     auto* tabs = w.Find<QTabWidget>("tabCompression");
     tabs->setCurrentIndex(1);
     w.Click("chkChushutsu");
     w.Type("txtExtraction", QStringLiteral("5"));
-    QVERIFY(w.Doc().EngineSettings().ChushutsuFlag);
-    QCOMPARE(w.Doc().EngineSettings().ChushutsuCount, 5);
+    QVERIFY(w.Doc().Conditions().EngineSettings().ChushutsuFlag);
+    QCOMPARE(w.Doc().Conditions().EngineSettings().ChushutsuCount, 5);
     // Drawing by the player's probabilities needs them; the sample has none.
     QVERIFY(!w.Find<QRadioButton>("optChushutsu4")->isEnabled());
     QVERIFY(w.Find<QRadioButton>("optChushutsu0")->isChecked());
@@ -139,7 +139,7 @@ void tst_frmMainRun::aRunFillsTheLogAndTheBreakdown()
     RunWindow w;
     QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
     w.MarkMulti(3);
-    QCOMPARE(w.Doc().MultiCount(), 27);
+    QCOMPARE(w.Doc().Marks().MultiCount(), 27);
     w.Click("optEngine1");
     auto* run = w.Find<QPushButton>("cmdRun");
     QCOMPARE(run->text(), QStringLiteral("検索開始"));
@@ -152,13 +152,13 @@ void tst_frmMainRun::aRunFillsTheLogAndTheBreakdown()
     QVERIFY(w.EditorsEnabled());
     QCOMPARE(run->text(), QStringLiteral("検索開始"));
 
-    const EngineSettingsRecord settings = w.Doc().EngineSettings();
+    const EngineSettingsRecord settings = w.Doc().Conditions().EngineSettings();
     QCOMPARE(settings.MsEngine, 1);
     QCOMPARE(settings.BeginCount, w.Find<clsNumberBox>("txtBeginCount")->Number());
     QCOMPARE(settings.ChushutsuCount, w.Find<clsNumberBox>("txtExtraction")->Number());
 
     auto* log = w.Find<QListWidget>("lstMsg");
-    const auto& lines = w.Doc().Log().Lines();
+    const auto& lines = w.Doc().Search().Log().Lines();
     QVERIFY(lines.size() > 2);
     QCOMPARE(log->count(), static_cast<int>(lines.size()));
     for (int i = 0; i < log->count(); ++i) {
@@ -171,15 +171,15 @@ void tst_frmMainRun::aRunFillsTheLogAndTheBreakdown()
     QCOMPARE(GridText(meisai, 3, 1), QStringLiteral(" 3"));  // three triples
     QCOMPARE(GridText(meisai, 5, 1), QStringLiteral(" 27")); // the multi count
     const QString compressed = GridText(meisai, 6, 1);
-    QCOMPARE(compressed, QStringLiteral(" %1").arg(w.Doc().SingleCount()));
-    QVERIFY(w.Doc().SingleCount() >= 1);
+    QCOMPARE(compressed, QStringLiteral(" %1").arg(w.Doc().Tickets().SingleCount()));
+    QVERIFY(w.Doc().Tickets().SingleCount() >= 1);
 
     // The count grid shows the set's frame: how many singles hold each outcome.
     auto* count = w.Find<clsGridView>("picCount");
     for (int col = 0; col < 3; ++col) {
         const auto outcome = static_cast<std::size_t>(clsTCount::OutcomeOfColumn(col));
         QCOMPARE(GridText(count, 1, col).trimmed(),
-                 QString::number(w.Doc().SingleFrame()[outcome][0]));
+                 QString::number(w.Doc().Tickets().SingleFrame()[outcome][0]));
     }
     QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
 }
@@ -203,7 +203,7 @@ void tst_frmMainRun::aTrialSearchPausesResumesAndStops()
     QStringList seen;
     bool disabled = true;
     w.host.OnDoEvents = [&](std::int64_t lngCount) {
-        if (state == 0 && w.Doc().Engine().RunningEngine() != clsTMsEngine::EngineKind::None) {
+        if (state == 0 && w.Doc().Search().RunningEngine() != clsTMsEngine::EngineKind::None) {
             seen << run->text();
             disabled = disabled && w.EditorsDisabled() && cancel->isEnabled();
             QTest::mouseClick(run, Qt::LeftButton);
@@ -214,7 +214,7 @@ void tst_frmMainRun::aTrialSearchPausesResumesAndStops()
         } else if (state == 1 && lngCount >= mark + 50) {
             // Paused: the search writes nothing while the window keeps its events.
             QCOMPARE(log->count(), linesAtPause);
-            QVERIFY(w.Doc().Paused());
+            QVERIFY(w.Doc().Search().Paused());
             QTest::mouseClick(run, Qt::LeftButton);
             seen << run->text();
             mark = lngCount;
@@ -224,7 +224,7 @@ void tst_frmMainRun::aTrialSearchPausesResumesAndStops()
             QTest::mouseClick(cancel, Qt::LeftButton);
             state = 3;
         } else if (lngCount > 2'000'000) {
-            w.Doc().Cancel();
+            w.Doc().Search().Cancel();
         }
     };
     QTest::mouseClick(run, Qt::LeftButton);
@@ -233,12 +233,12 @@ void tst_frmMainRun::aTrialSearchPausesResumesAndStops()
     QCOMPARE(seen, QStringList({QStringLiteral("一時停止"), QStringLiteral("検索再開"),
                                 QStringLiteral("一時停止")}));
     QVERIFY(disabled);
-    QVERIFY(!w.Doc().Running());
+    QVERIFY(!w.Doc().Search().Running());
     QCOMPARE(run->text(), QStringLiteral("検索開始"));
     QVERIFY(run->isEnabled());
     QVERIFY(!cancel->isEnabled());
     QVERIFY(w.EditorsEnabled());
-    QCOMPARE(log->count(), static_cast<int>(w.Doc().Log().Lines().size()));
+    QCOMPARE(log->count(), static_cast<int>(w.Doc().Search().Log().Lines().size()));
 }
 
 void tst_frmMainRun::screenshots()
@@ -256,7 +256,7 @@ void tst_frmMainRun::screenshots()
     w.host.TickPerDoEvents = 50;
     bool shot = false;
     w.host.OnDoEvents = [&](std::int64_t) {
-        if (!shot && w.Doc().Engine().RunningEngine() != clsTMsEngine::EngineKind::None) {
+        if (!shot && w.Doc().Search().RunningEngine() != clsTMsEngine::EngineKind::None) {
             shot = true;
             QCoreApplication::processEvents();
             w.window->grab().save(folder + QStringLiteral("/run-during.png"));

@@ -96,7 +96,7 @@ private slots:
         }
         w.Import(lines);
         QVERIFY(w.Said("11口取り込みしました"));
-        QCOMPARE(w.window->Document().Singles().size(), std::size_t{11});
+        QCOMPARE(w.Doc().Tickets().Singles().size(), std::size_t{11});
         auto* page = w.Find<QLabel>("lblPage");
         QCOMPARE(page->text(), QStringLiteral("1／2"));
         QCOMPARE(w.Sheet()->Draw().NoText(0), std::string("1"));
@@ -114,17 +114,17 @@ private slots:
     {
         SingleWindow w;
         w.Import({"1111111111111"});
-        const std::int32_t before = w.window->Document().Singles().at(0);
+        const std::int32_t before = w.Doc().Tickets().Singles().at(0);
 
         // Locked, and the user keeps the lock: nothing changes.
         auto* lock = w.Find<QCheckBox>("chkEditLock");
         QTest::mouseClick(lock, Qt::LeftButton, {}, QPoint(6, lock->height() / 2));
-        QVERIFY(w.window->Document().EditLock());
+        QVERIFY(w.Doc().Tickets().EditLock());
         w.host.QueueAnswer(false);
         w.ClickCell(0, 2, 0);
         QCOMPARE(w.host.Questions.size(), std::size_t{1});
-        QCOMPARE(w.window->Document().Singles().at(0), before);
-        QCOMPARE(w.window->Document().SingleFrame()[1][0], 1);
+        QCOMPARE(w.Doc().Tickets().Singles().at(0), before);
+        QCOMPARE(w.Doc().Tickets().SingleFrame()[1][0], 1);
         QCOMPARE(w.GridText("picSCount", 1, 0).trimmed(), QStringLiteral("1"));
         QVERIFY(lock->isChecked());
         QVERIFY(w.Sheet()->Draw().Marked(0, 1, 0));
@@ -132,16 +132,16 @@ private slots:
         // Locked, and the user lifts the lock: the edit goes through and the box unticks.
         w.host.QueueAnswer(true);
         w.ClickCell(0, 2, 0);
-        QCOMPARE(w.window->Document().Singles().at(0), Ticket("2111111111111"));
+        QCOMPARE(w.Doc().Tickets().Singles().at(0), Ticket("2111111111111"));
         QVERIFY(!lock->isChecked());
         QVERIFY(w.Sheet()->Draw().Marked(0, 2, 0));
 
         // Unlocked: no question.
         w.ClickCell(0, 0, 12);
         QCOMPARE(w.host.Questions.size(), std::size_t{2});
-        QCOMPARE(w.window->Document().Singles().at(0), Ticket("2111111111110"));
+        QCOMPARE(w.Doc().Tickets().Singles().at(0), Ticket("2111111111110"));
         QVERIFY(w.Sheet()->Draw().Marked(0, 0, 12));
-        QVERIFY(w.window->Document().Modified());
+        QVERIFY(w.Doc().Modified());
     }
 
     void EleventhSingleAddedOpensTheSecondPage()
@@ -162,12 +162,12 @@ private slots:
         // A cancelled add changes nothing.
         w.host.QueueAnswer(false);
         QTest::mouseClick(w.Find<QPushButton>("cmdSingleAdd"), Qt::LeftButton);
-        QCOMPARE(w.window->Document().SingleCount(), 10);
+        QCOMPARE(w.Doc().Tickets().SingleCount(), 10);
         QCOMPARE(page->text(), QStringLiteral("1／1"));
 
         w.host.QueueAnswer(true);
         QTest::mouseClick(w.Find<QPushButton>("cmdSingleAdd"), Qt::LeftButton);
-        QCOMPARE(w.window->Document().SingleCount(), 11);
+        QCOMPARE(w.Doc().Tickets().SingleCount(), 11);
         QCOMPARE(page->text(), QStringLiteral("2／2"));
         QCOMPARE(count->text(), QStringLiteral("11口"));
         QCOMPARE(w.Sheet()->Draw().NoText(0), std::string("11"));
@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(w.GridText("picSCount", 13, 2).trimmed(), QStringLiteral("1"));
 
         // A round without a schedule empties the list.
-        QVERIFY(w.window->Document().SetKaisaikai(200));
+        QVERIFY(w.Doc().Round().SetKaisaikai(200));
         QCOMPARE(w.GridText("picSingleGame", 1, 2), QString());
         QCOMPARE(w.GridText("picSingleGame", 1, 1), QStringLiteral("1"));
     }
@@ -221,13 +221,13 @@ private slots:
         QVERIFY(!percent->isChecked());
         // A way of showing the work, not a change to it.
         percent->trigger();
-        clsDocument& doc = w.window->Document();
-        QVERIFY(doc.SinglePercent());
+        clsDocument& doc = w.Doc();
+        QVERIFY(doc.Tickets().SinglePercent());
         QVERIFY(percent->isChecked());
         QVERIFY(!doc.Modified());
-        QVERIFY(doc.Sheet().SinglePercent());
-        QVERIFY(doc.Checker().Percent());
-        QVERIFY(doc.Extraction().Count().Percent());
+        QVERIFY(doc.Tickets().Sheet().SinglePercent());
+        QVERIFY(doc.Check().Checker().Percent());
+        QVERIFY(doc.Search().Extraction().Count().Percent());
 
         // Match 1: one single of each outcome; match 2: three home wins.
         w.Import({"1111111111111", "0111111111111", "2111111111111"});
@@ -239,19 +239,19 @@ private slots:
         auto* grid = w.Find<clsGridView>("picSCount");
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                           grid->visualRect(grid->Model()->index(3, 1)).center());
-        QVERIFY(!doc.SinglePercent());
-        QVERIFY(!doc.Checker().Percent());
+        QVERIFY(!doc.Tickets().SinglePercent());
+        QVERIFY(!doc.Check().Checker().Percent());
         QVERIFY(!percent->isChecked());
         QCOMPARE(w.GridText("picSCount", 2, 0).trimmed(), QStringLiteral("3"));
         QCOMPARE(w.GridText("picCount", 2, 0).trimmed(), QStringLiteral("3"));
         // The heading row is no switch.
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                           grid->visualRect(grid->Model()->index(0, 1)).center());
-        QVERIFY(!doc.SinglePercent());
+        QVERIFY(!doc.Tickets().SinglePercent());
         // New keeps the way of showing.
         percent->trigger();
         QVERIFY(doc.New());
-        QVERIFY(doc.SinglePercent());
+        QVERIFY(doc.Tickets().SinglePercent());
         QVERIFY(percent->isChecked());
     }
 
@@ -265,8 +265,8 @@ private slots:
         QCOMPARE(w.SortEntry("１番人気"), QStringLiteral("enabled"));
 
         // Round 200 pays two grades and has no vote status here.
-        QVERIFY(w.window->Document().SetKaisaikai(200));
-        QCOMPARE(w.window->Document().Vote().Kaisaikai, 0);
+        QVERIFY(w.Doc().Round().SetKaisaikai(200));
+        QCOMPARE(w.Doc().Round().Vote().Kaisaikai, 0);
         QTest::mouseClick(sort, Qt::LeftButton);
         QCOMPARE(w.SortEntry("３等推定金額"), QStringLiteral("hidden"));
         QCOMPARE(w.SortEntry("２等推定金額"), QStringLiteral("disabled"));
@@ -284,10 +284,10 @@ private slots:
         SingleWindow w;
         w.Import({"0000000000000", "1100000000000", "1111111111111"});
         QVERIFY(w.window->ShowPage(frmMain::PageHome));
-        w.window->Document().SetSortAscending(false);
+        w.Doc().Tickets().SetSortAscending(false);
         w.window->UpdateMenus();
         w.Action("mnuEdit_Sort_Home")->trigger();
-        const std::vector<std::int32_t>& singles = w.window->Document().Singles();
+        const std::vector<std::int32_t>& singles = w.Doc().Tickets().Singles();
         QCOMPARE(singles.front(), Ticket("1111111111111"));
         QVERIFY(w.window->ShowPage(frmMain::PageSingle));
         // The sheet shows the sorted set ...
@@ -313,7 +313,7 @@ private slots:
         QCOMPARE(sheet->FocusCode(), 2);
         QVERIFY(sheet->accessibleDescription().contains(QStringLiteral("アウェイ勝ち")));
         QTest::keyClick(sheet, Qt::Key_Space);
-        QCOMPARE(w.window->Document().Singles().at(0), Ticket("2111111111111"));
+        QCOMPARE(w.Doc().Tickets().Singles().at(0), Ticket("2111111111111"));
         QVERIFY(sheet->FocusText().contains(QStringLiteral("マーク")));
     }
 
@@ -322,13 +322,13 @@ private slots:
         SingleWindow w;
         w.Import({"1111111111111", "2222222222222", "1111111111111"});
         w.Action("mnuEdit_JSingleDel")->trigger();
-        QCOMPARE(w.window->Document().Singles(),
+        QCOMPARE(w.Doc().Tickets().Singles(),
                  (std::vector<std::int32_t>{Ticket("1111111111111"), Ticket("2222222222222")}));
         QVERIFY(w.host.AllMessageText().find("重複したシングルを消去しました") !=
                 std::string::npos);
         w.Action("mnuEdit_JSingleDel")->trigger();
         QVERIFY(w.Said("重複したシングルは存在しません"));
-        QCOMPARE(w.window->Document().Singles().size(), std::size_t{2});
+        QCOMPARE(w.Doc().Tickets().Singles().size(), std::size_t{2});
     }
 
     void SortButtonSortsThroughItsMenu()
@@ -339,7 +339,7 @@ private slots:
         QTest::mouseClick(w.Find<QPushButton>("cmdSort"), Qt::LeftButton);
         QCOMPARE(w.chooser.Pending(), std::size_t{0});
         QVERIFY(w.chooser.Errors().empty());
-        const std::vector<std::int32_t>& singles = w.window->Document().Singles();
+        const std::vector<std::int32_t>& singles = w.Doc().Tickets().Singles();
         QCOMPARE(singles.size(), std::size_t{3});
         // Most home wins first unless ascending; either way the mixed single is in the middle.
         QCOMPARE(singles[1], Ticket("1100000000000"));
@@ -352,7 +352,7 @@ private slots:
         SingleWindow w;
         const std::vector<std::string> lines{"1021021021021", "2222222222222", "0000000000001"};
         w.Import(lines);
-        const std::vector<std::int32_t> saved = w.window->Document().Singles();
+        const std::vector<std::int32_t> saved = w.Doc().Tickets().Singles();
         const std::string file = (w.dir.Path() / "set").string();
         w.dialog.Push(file);
         w.window->UpdateMenus();
@@ -365,13 +365,12 @@ private slots:
         w.host.QueueAnswer3(AskAnswer::Cancel);
         w.Action("mnuFile_Csv_Open")->trigger();
         QCOMPARE(w.dialog.Asked().size(), asked);
-        QCOMPARE(w.window->Document().Singles(),
-                 std::vector<std::int32_t>{Ticket("1111111111111")});
+        QCOMPARE(w.Doc().Tickets().Singles(), std::vector<std::int32_t>{Ticket("1111111111111")});
         w.host.QueueAnswer3(AskAnswer::No); // do not save the imported set
         w.dialog.Push(file + ".csv");
         w.window->ShowPage(frmMain::PageHome);
         w.Action("mnuFile_Csv_Open")->trigger();
-        QCOMPARE(w.window->Document().Singles(), saved);
+        QCOMPARE(w.Doc().Tickets().Singles(), saved);
         QCOMPARE(w.window->CurrentPage(), static_cast<int>(frmMain::PageSingle));
         QCOMPARE(w.Sheet()->Draw().NoText(2), std::string("3"));
         QCOMPARE(w.dialog.Asked().back().Filter, std::string("CSVファイル(*.csv)"));
@@ -381,14 +380,14 @@ private slots:
     {
         SingleWindow w;
         w.Import({"1111111111111", "2222222222222"});
-        const std::vector<std::int32_t> before = w.window->Document().Singles();
+        const std::vector<std::int32_t> before = w.Doc().Tickets().Singles();
         const fs::path bad = w.dir.Path() / "bad.csv";
         w.dir.Write("bad.csv", "1,1,1,1,1,1,1,1,1,1,1,1,999\r\n");
         w.host.QueueAnswer3(AskAnswer::No);
         w.dialog.Push(bad.string());
         w.window->UpdateMenus();
         w.Action("mnuFile_Csv_Open")->trigger();
-        QCOMPARE(w.window->Document().Singles(), before);
+        QCOMPARE(w.Doc().Tickets().Singles(), before);
         QCOMPARE(w.Sheet()->Draw().NoText(1), std::string("2"));
     }
 };

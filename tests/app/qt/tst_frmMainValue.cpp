@@ -102,7 +102,7 @@ void tst_frmMainValue::theSinglePageShowsWorthAndSortsByIt()
     QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
     w.MarkMulti(2);
     w.Run();
-    const int count = w.Doc().SingleCount();
+    const int count = w.Doc().Tickets().SingleCount();
     QVERIFY(count >= 2 && count <= 9);
     w.window->ShowPage(frmMain::PageSingle);
     auto* figures = w.Find<clsGridView>("grdSingleList");
@@ -110,14 +110,14 @@ void tst_frmMainValue::theSinglePageShowsWorthAndSortsByIt()
     w.window->UpdateMenus();
     QVERIFY(!w.Find<QAction>("mnuEdit_Sort_EV")->isEnabled());
 
-    QVERIFY(w.Doc().SetProbability(OwnProbabilities()));
+    QVERIFY(w.Doc().Round().SetProbability(OwnProbabilities()));
     QCOMPARE(figures->Model()->rowCount(), 7);
     QCOMPARE(GridText(figures, 5, 0), QStringLiteral("期待値"));
     QCOMPARE(GridText(figures, 6, 0), QStringLiteral("的中確率"));
     clsTValue value(w.host);
     QVERIFY(value.SetProbability(OwnProbabilities()));
-    QVERIFY(value.SetVote(w.Doc().Vote()));
-    const std::vector<std::int32_t> singles = w.Doc().Singles();
+    QVERIFY(value.SetVote(w.Doc().Round().Vote()));
+    const std::vector<std::int32_t> singles = w.Doc().Tickets().Singles();
     for (int slot = 0; slot < count; ++slot) {
         const double ev = value.GetEV(singles[static_cast<std::size_t>(slot)]);
         QCOMPARE(GridText(figures, 5, slot + 1),
@@ -127,12 +127,12 @@ void tst_frmMainValue::theSinglePageShowsWorthAndSortsByIt()
     QCOMPARE(GridText(figures, 5, count + 1), QString()); // past the set's end
 
     // 並び替え 期待値: largest first, and the list shows the new first single's figure.
-    w.Doc().SetSortAscending(false);
+    w.Doc().Tickets().SetSortAscending(false);
     w.chooser.Push({"期待値"});
     QTest::mouseClick(w.Find<QPushButton>("cmdSort"), Qt::LeftButton);
     QVERIFY(w.chooser.Errors().empty());
     QCOMPARE(w.chooser.Pending(), std::size_t{0});
-    const std::vector<std::int32_t>& sorted = w.Doc().Singles();
+    const std::vector<std::int32_t>& sorted = w.Doc().Tickets().Singles();
     QCOMPARE(sorted.size(), singles.size());
     for (std::size_t i = 1; i < sorted.size(); ++i) {
         QVERIFY(value.GetEV(sorted[i - 1]) >= value.GetEV(sorted[i]));
@@ -144,12 +144,13 @@ void tst_frmMainValue::theSinglePageShowsWorthAndSortsByIt()
     w.chooser.Push({"的中確率"});
     QTest::mouseClick(w.Find<QPushButton>("cmdSort"), Qt::LeftButton);
     QVERIFY(w.chooser.Errors().empty());
-    for (std::size_t i = 1; i < w.Doc().Singles().size(); ++i) {
-        QVERIFY(value.GetP(w.Doc().Singles()[i - 1]) >= value.GetP(w.Doc().Singles()[i]));
+    for (std::size_t i = 1; i < w.Doc().Tickets().Singles().size(); ++i) {
+        QVERIFY(value.GetP(w.Doc().Tickets().Singles()[i - 1]) >=
+                value.GetP(w.Doc().Tickets().Singles()[i]));
     }
 
     // Without probabilities the rows go again.
-    QVERIFY(w.Doc().SetProbability(std::nullopt));
+    QVERIFY(w.Doc().Round().SetProbability(std::nullopt));
     QCOMPARE(figures->Model()->rowCount(), 5);
     QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
 }
@@ -161,10 +162,10 @@ void tst_frmMainValue::theRunAreaTellsWhatKelvraCliValuePrints()
     auto* view = w.Find<clsRunView>("clsRunView");
     w.MarkMulti(3);
     w.Run();
-    QVERIFY(w.Doc().SingleCount() > 0);
+    QVERIFY(w.Doc().Tickets().SingleCount() > 0);
     QVERIFY(!view->ValueArea()->isVisibleTo(w.window.get())); // no probabilities yet
 
-    QVERIFY(w.Doc().SetProbability(OwnProbabilities()));
+    QVERIFY(w.Doc().Round().SetProbability(OwnProbabilities()));
     w.Run();
     QVERIFY(view->ValueArea()->isVisibleTo(w.window.get()));
     const std::string file = (w.dir.Path() / "own.drd").string();
@@ -189,7 +190,7 @@ void tst_frmMainValue::theRunAreaTellsWhatKelvraCliValuePrints()
         QCOMPARE(shown, fields[1]);
     }
     // The cost is the tickets at 100 yen.
-    QCOMPARE(lines[4], QStringLiteral("購入金額\t%1").arg(w.Doc().SingleCount() * 100));
+    QCOMPARE(lines[4], QStringLiteral("購入金額\t%1").arg(w.Doc().Tickets().SingleCount() * 100));
     QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
 }
 
@@ -205,19 +206,19 @@ void tst_frmMainValue::theConditionRowsAndTheExtractionTypeNeedProbabilities()
     QVERIFY(!chkEV->isEnabled());
     QVERIFY(!pMin->isEnabled());
 
-    QVERIFY(w.Doc().SetProbability(OwnProbabilities()));
+    QVERIFY(w.Doc().Round().SetProbability(OwnProbabilities()));
     QVERIFY(byChance->isEnabled());
     QVERIFY(chkEV->isEnabled());
     QTest::mouseClick(chkEV, Qt::LeftButton);
-    QVERIFY(w.Doc().Jouken().Value.EVFlag);
+    QVERIFY(w.Doc().GatherRecord().Jouken.Value.EVFlag);
     pMin->setFocus();
     pMin->selectAll();
     QTest::keyClicks(pMin, QStringLiteral("2.5e-7"));
     QTest::keyClick(pMin, Qt::Key_Return);
-    QCOMPARE(w.Doc().Jouken().Value.PMin, 2.5e-7);
+    QCOMPARE(w.Doc().GatherRecord().Jouken.Value.PMin, 2.5e-7);
     auto* chkP = w.Find<QCheckBox>("chkValueP");
     QTest::mouseClick(chkP, Qt::LeftButton);
-    QVERIFY(w.Doc().Jouken().Value.PFlag);
+    QVERIFY(w.Doc().GatherRecord().Jouken.Value.PFlag);
     QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
 }
 
@@ -230,7 +231,7 @@ void tst_frmMainValue::screenshots()
     ValueWindow w;
     QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
     w.window->resize(1280, 960);
-    QVERIFY(w.Doc().SetProbability(OwnProbabilities()));
+    QVERIFY(w.Doc().Round().SetProbability(OwnProbabilities()));
     w.MarkMulti(3);
     w.Run();
     QCoreApplication::processEvents();

@@ -65,8 +65,8 @@ void tst_frmMainViewing::tabsAndPagesLeaveTheWorkUnchanged()
     }
 
     // A change of the conditions themselves still counts.
-    QVERIFY(
-        w.Doc().EditJouken([](clsJoukenPanels& p) { p.Table(JoukenKind::Honmei).ToggleMatch(0); }));
+    QVERIFY(w.Doc().Conditions().EditJouken(
+        [](clsJoukenPanels& p) { p.Table(JoukenKind::Honmei).ToggleMatch(0); }));
     QVERIFY(w.Doc().Modified());
     QVERIFY(w.window->windowTitle().endsWith(QStringLiteral(" *")));
 }

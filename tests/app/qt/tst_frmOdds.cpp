@@ -2,11 +2,13 @@
 // the keys a box takes, and both dialogs opened from the main window's home page, their
 // results reaching the document, the status bar, the round view and the data file.
 
+#include "app/clsDocument.h"
 #include "app/qt/clsGameView.h"
 #include "app/qt/frmMain.h"
 #include "results/qt/clsOddsGrid.h"
 #include "results/qt/frmOdds.h"
 #include "results/qt/frmProbability.h"
+#include "support/MainWindowFixture.h"
 #include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedFileDialog.h"
@@ -254,8 +256,8 @@ void tst_frmOdds::voteButtonMakesTheUserDefinedVoteStatus()
     frmMain window(host.Host(), dir.Str());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
-    QVERIFY(!doc.Vote().AsOf.IsZero());
+    clsDocument& doc = MainWindowFixture::DocOf(window);
+    QVERIFY(!doc.Round().Vote().AsOf.IsZero());
     QVERIFY(!window.StatusPanels()->PanelText(0).contains(QStringLiteral("ユーザー定義")));
     QPushButton* cmdUser = Child(&window, "cmdUser");
     QCOMPARE(cmdUser->text(), QStringLiteral("投票率"));
@@ -264,7 +266,7 @@ void tst_frmOdds::voteButtonMakesTheUserDefinedVoteStatus()
     QVERIFY(dialog != nullptr);
     QVERIFY(dialog->isModal());
     // The document's rates x 100 are what the boxes start from.
-    const std::int64_t rate = (doc.Vote().Match[0].Rate[1] * 100).ToInt64();
+    const std::int64_t rate = (doc.Round().Vote().Match[0].Rate[1] * 100).ToInt64();
     QCOMPARE(dialog->Grid()->Box(1, 0)->text(), QString::number(rate));
     TypeAllRows(dialog->Grid(), "4500", "3000", "2500");
     Type(dialog->Grid()->Box(0, 12), "2000");
@@ -272,7 +274,7 @@ void tst_frmOdds::voteButtonMakesTheUserDefinedVoteStatus()
     QTest::mouseClick(Child(dialog, "cmdOK"), Qt::LeftButton);
     QTRY_VERIFY(window.findChild<frmOdds*>(QStringLiteral("frmOdds")) == nullptr);
 
-    const VoteRecord& vote = doc.Vote();
+    const VoteRecord& vote = doc.Round().Vote();
     QCOMPARE(vote.Kaisaikai, 9001);
     QVERIFY(vote.AsOf.IsZero());
     QCOMPARE(vote.Match[0].Votes[1].ToInt64(), std::int64_t{4500});
@@ -291,7 +293,7 @@ void tst_frmOdds::voteButtonMakesTheUserDefinedVoteStatus()
     Type(dialog->Grid()->Box(0, 0), "2000");
     QTest::mouseClick(Child(dialog, "cmdCancel"), Qt::LeftButton);
     QTRY_VERIFY(window.findChild<frmOdds*>(QStringLiteral("frmOdds")) == nullptr);
-    QCOMPARE(doc.Vote().Match[0].Votes[1].ToInt64(), std::int64_t{4500});
+    QCOMPARE(doc.Round().Vote().Match[0].Votes[1].ToInt64(), std::int64_t{4500});
 }
 
 void tst_frmOdds::bothButtonsNeedARound()
@@ -312,8 +314,8 @@ void tst_frmOdds::bothButtonsNeedARound()
         QVERIFY(window.findChild<QDialog*>(QStringLiteral("frmOdds")) == nullptr);
         QVERIFY(window.findChild<QDialog*>(QStringLiteral("frmProbability")) == nullptr);
     }
-    QVERIFY(window.Document().Vote().Kaisaikai == 0);
-    QVERIFY(!window.Document().Probability());
+    QVERIFY(MainWindowFixture::DocOf(window).Round().Vote().Kaisaikai == 0);
+    QVERIFY(!MainWindowFixture::DocOf(window).Round().Probability());
 }
 
 void tst_frmOdds::probabilitiesFromOddsReachTheViewAndTheFile()
@@ -326,7 +328,7 @@ void tst_frmOdds::probabilitiesFromOddsReachTheViewAndTheFile()
     window.SetFileDialog(&files);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     auto* view = window.findChild<clsGameView*>(QStringLiteral("picGame"));
     QVERIFY(!view->ProbabilityTable()->isVisible());
 
@@ -347,8 +349,8 @@ void tst_frmOdds::probabilitiesFromOddsReachTheViewAndTheFile()
     QTest::mouseClick(Child(dialog, "cmdOK"), Qt::LeftButton);
     QTRY_VERIFY(window.findChild<frmProbability*>(QStringLiteral("frmProbability")) == nullptr);
 
-    QVERIFY(doc.Probability().has_value());
-    const ProbabilityRecord prob = *doc.Probability();
+    QVERIFY(doc.Round().Probability().has_value());
+    const ProbabilityRecord prob = *doc.Round().Probability();
     QCOMPARE(prob.Value[1][0], 5000);
     QCOMPARE(prob.Value[0][0], 2500);
     QCOMPARE(prob.Value[2][0], 2500);
@@ -361,7 +363,8 @@ void tst_frmOdds::probabilitiesFromOddsReachTheViewAndTheFile()
     QVERIFY(view->ProbabilityTable()->isVisible());
     const QAbstractItemModel* model = view->ProbabilityTable()->Model();
     QCOMPARE(model->data(model->index(1, 0)).toString(), QStringLiteral("50.00"));
-    const std::int64_t ratio = *clsTGame::RatioHundredths(5000, doc.Vote().Match[0].Rate[1]);
+    const std::int64_t ratio =
+        *clsTGame::RatioHundredths(5000, doc.Round().Vote().Match[0].Rate[1]);
     QCOMPARE(model->data(model->index(1, 3)).toString(),
              QString::asprintf("%d.%02d", int(ratio / 100), int(ratio % 100)));
     QVERIFY(view->width() >= view->ProbabilityTable()->x() + view->ProbabilityTable()->width());
@@ -369,13 +372,13 @@ void tst_frmOdds::probabilitiesFromOddsReachTheViewAndTheFile()
     // Saved with the work and read back.
     const std::string file = (dir.Path() / "UserData" / "prob.drd").string();
     files.Push(file);
-    QVERIFY(window.FileSaveAs());
-    window.FileNew();
-    QVERIFY(!doc.Probability());
+    QVERIFY(MainWindowFixture::FilesOf(window).SaveAs());
+    MainWindowFixture::FilesOf(window).New();
+    QVERIFY(!doc.Round().Probability());
     QTRY_VERIFY(!view->ProbabilityTable()->isVisible());
     QVERIFY(window.OpenDataFile(file));
-    QVERIFY(doc.Probability().has_value());
-    QVERIFY(*doc.Probability() == prob);
+    QVERIFY(doc.Round().Probability().has_value());
+    QVERIFY(*doc.Round().Probability() == prob);
     // Opening a file shows the multi page: the home view's table is shown, not visible.
     QVERIFY(!view->ProbabilityTable()->isHidden());
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
@@ -389,7 +392,7 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
     frmMain window(host.Host(), dir.Str());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
 
     QTest::mouseClick(Child(&window, "cmdProbability"), Qt::LeftButton);
     auto* dialog = window.findChild<frmProbability*>(QStringLiteral("frmProbability"));
@@ -399,10 +402,10 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
     QTest::mouseClick(Child(dialog, "cmdOK"), Qt::LeftButton);
     QTRY_VERIFY(window.findChild<frmProbability*>(QStringLiteral("frmProbability")) == nullptr);
     std::string why;
-    const auto expected = ProbabilityRecord::FromVoteRates(doc.Vote(), why);
+    const auto expected = ProbabilityRecord::FromVoteRates(doc.Round().Vote(), why);
     QVERIFY2(expected.has_value(), why.c_str());
-    QVERIFY(doc.Probability().has_value());
-    QVERIFY(*doc.Probability() == *expected);
+    QVERIFY(doc.Round().Probability().has_value());
+    QVERIFY(*doc.Round().Probability() == *expected);
 
     // The dialog opens on the probabilities held; クリア removes them.
     QTest::mouseClick(Child(&window, "cmdProbability"), Qt::LeftButton);
@@ -411,7 +414,7 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
     QCOMPARE(dialog->Grid()->Box(1, 0)->text(), QString::number(expected->Value[1][0]));
     QTest::mouseClick(Child(dialog, "cmdClear"), Qt::LeftButton);
     QTRY_VERIFY(window.findChild<frmProbability*>(QStringLiteral("frmProbability")) == nullptr);
-    QVERIFY(!doc.Probability());
+    QVERIFY(!doc.Round().Probability());
     QVERIFY(!window.findChild<clsGameView*>(QStringLiteral("picGame"))
                  ->ProbabilityTable()
                  ->isVisible());
@@ -426,9 +429,9 @@ void tst_frmOdds::probabilityModesLeaveEveryValueOfTheDocument()
     frmMain window(host.Host(), dir.Str());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
     const ProbabilityRecord p = Uneven();
-    QVERIFY(doc.SetProbability(p));
+    QVERIFY(doc.Round().SetProbability(p));
 
     QTest::mouseClick(Child(&window, "cmdProbability"), Qt::LeftButton);
     auto* dialog = window.findChild<frmProbability*>(QStringLiteral("frmProbability"));
@@ -454,7 +457,7 @@ void tst_frmOdds::probabilityModesLeaveEveryValueOfTheDocument()
     }
     QTest::mouseClick(Child(dialog, "cmdOK"), Qt::LeftButton);
     QTRY_VERIFY(window.findChild<frmProbability*>(QStringLiteral("frmProbability")) == nullptr);
-    QVERIFY(doc.Probability() == p);
+    QVERIFY(doc.Round().Probability() == p);
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
 }
 
@@ -466,7 +469,7 @@ void tst_frmOdds::okStaysDisabledWhileTheDocumentWouldRefuse()
     frmMain window(host.Host(), dir.Str());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
 
     QTest::mouseClick(Child(&window, "cmdProbability"), Qt::LeftButton);
     auto* dialog = window.findChild<frmProbability*>(QStringLiteral("frmProbability"));
@@ -492,15 +495,15 @@ void tst_frmOdds::okStaysDisabledWhileTheDocumentWouldRefuse()
     QCOMPARE(grid->Box(0, 10)->toolTip(), why);
     QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(dialog->isVisible());
-    QVERIFY(!doc.Probability());
+    QVERIFY(!doc.Round().Probability());
     // Odds typed into the match take the margin out: the document will take it now.
     Type(grid->Box(1, 10), "2.5");
     QVERIFY(!RowRed(grid, 10));
     QVERIFY(ok->isEnabled());
     QTest::mouseClick(ok, Qt::LeftButton);
     QTRY_VERIFY(window.findChild<frmProbability*>(QStringLiteral("frmProbability")) == nullptr);
-    QVERIFY(doc.Probability().has_value());
-    QCOMPARE(doc.Probability()->Check(), std::string());
+    QVERIFY(doc.Round().Probability().has_value());
+    QCOMPARE(doc.Round().Probability()->Check(), std::string());
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
 }
 
@@ -512,7 +515,7 @@ void tst_frmOdds::refusedRatesKeepTheDialogOpenWithEveryValue()
     frmMain window(host.Host(), dir.Str());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clsDocument& doc = window.Document();
+    clsDocument& doc = MainWindowFixture::DocOf(window);
 
     QTest::mouseClick(Child(&window, "cmdUser"), Qt::LeftButton);
     auto* dialog = window.findChild<frmOdds*>(QStringLiteral("frmOdds"));
@@ -520,7 +523,7 @@ void tst_frmOdds::refusedRatesKeepTheDialogOpenWithEveryValue()
     TypeAllRows(dialog->Grid(), "4512", "3021", "2467");
     Mode(dialog, "optMode100")->click();
     // The round goes while the dialog is open: the document refuses rates without one.
-    QVERIFY(doc.SetKaisaikai(0));
+    QVERIFY(doc.Round().SetKaisaikai(0));
     QTest::mouseClick(Child(dialog, "cmdOK"), Qt::LeftButton);
     QCOMPARE(int(host.Messages.size()), 1);
     QCOMPARE(QString::fromStdString(host.Messages[0].Text),
@@ -530,14 +533,14 @@ void tst_frmOdds::refusedRatesKeepTheDialogOpenWithEveryValue()
     QVERIFY(!dialog->Confirmed());
     QCOMPARE(dialog->Grid()->Box(1, 12)->text(), QStringLiteral("45.12"));
     QCOMPARE(dialog->Values()[0][12], 3021);
-    QVERIFY(doc.Vote().Match[12].Votes[1].ToInt64() != 4512);
+    QVERIFY(doc.Round().Vote().Match[12].Votes[1].ToInt64() != 4512);
 
     // With the round back the same values are taken.
-    QVERIFY(doc.SetKaisaikai(9001));
+    QVERIFY(doc.Round().SetKaisaikai(9001));
     QTest::mouseClick(Child(dialog, "cmdOK"), Qt::LeftButton);
     QTRY_VERIFY(window.findChild<frmOdds*>(QStringLiteral("frmOdds")) == nullptr);
-    QCOMPARE(doc.Vote().Match[12].Votes[0].ToInt64(), std::int64_t{3021});
-    QCOMPARE(doc.Vote().Match[12].Rate[1].FormatNumber(2, false), std::string("45.12"));
+    QCOMPARE(doc.Round().Vote().Match[12].Votes[0].ToInt64(), std::int64_t{3021});
+    QCOMPARE(doc.Round().Vote().Match[12].Rate[1].FormatNumber(2, false), std::string("45.12"));
 }
 
 void tst_frmOdds::refusedProbabilitiesKeepTheDialogOpen()

@@ -35,7 +35,7 @@ struct BatchWindow : MainWindowFixture
             files.push_back((dir.Path() / "UserData/Kelvra" / name).string());
         }
         Open();
-        batch = window->OpenRenzoku();
+        batch = OpenBatch();
         if (batch == nullptr) {
             qFatal("no batch window");
         }
@@ -105,7 +105,7 @@ void tst_frmRenzoku::theWindowOpensIdleWithItsListAndMenus()
     QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("ファイル名"));
     QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("状 態"));
     // The menu opens the one window again rather than a second one.
-    QCOMPARE(w.window->OpenRenzoku(), w.batch.data());
+    QCOMPARE(w.OpenBatch(), w.batch.data());
 
     // The same file in another letter case is one row; a cancelled dialog adds nothing.
     std::string upper = w.files[0];
@@ -172,12 +172,12 @@ void tst_frmRenzoku::aDamagedFileFailsAndIsLeftAsItWas()
     QVERIFY(w.Read(0) != before);
     QVERIFY(w.Read(2) != before);
     // Both good files hold their search's result.
-    clsDocument& doc = w.window->Document();
+    clsDocument& doc = w.Doc();
     for (int f : {0, 2}) {
         QVERIFY(doc.FileLoadDRD(w.files[static_cast<std::size_t>(f)], true, false));
-        QVERIFY(doc.SingleCount() > 0);
-        QCOMPARE(doc.MsSingleCount(), doc.SingleCount());
-        QVERIFY(!doc.Log().Lines().empty());
+        QVERIFY(doc.Tickets().SingleCount() > 0);
+        QCOMPARE(doc.GatherRecord().MsSingleCount, doc.Tickets().SingleCount());
+        QVERIFY(!doc.Search().Log().Lines().empty());
     }
     QVERIFY(!w.batch->Batch().Running());
     QVERIFY(w.Action(w.batch, "mnuRun_Begin")->isEnabled());
@@ -201,12 +201,12 @@ void tst_frmRenzoku::aStopSavesTheFirstAndASecondStartRunsTheRest()
     w.AddAll();
     bool stopped = false;
     w.host.OnDoEvents = [&](std::int64_t) {
-        clsDocument& doc = w.window->Document();
-        const auto& lines = doc.Log().Lines();
+        clsDocument& doc = w.Doc();
+        const auto& lines = doc.Search().Log().Lines();
         const bool confirmed = std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
             return l.ends_with("を検索中...確定");
         });
-        if (!stopped && doc.Engine().RunningEngine() != clsTMsEngine::EngineKind::None &&
+        if (!stopped && doc.Search().RunningEngine() != clsTMsEngine::EngineKind::None &&
             confirmed) {
             QVERIFY(w.Action(w.batch, "mnuRun_Cancel")->isEnabled());
             w.Action(w.batch, "mnuRun_Cancel")->trigger();
@@ -236,7 +236,7 @@ void tst_frmRenzoku::aStopInTheExtractionLeavesTheFileUnchanged()
     const std::string before = w.Read(0);
     w.AddAll();
     w.host.OnDoEvents = [&](std::int64_t) {
-        if (w.window->Document().Extraction().Run() && w.batch->Batch().Running()) {
+        if (w.Doc().Search().Extraction().Run() && w.batch->Batch().Running()) {
             w.batch->StopBatch();
         }
     };
@@ -255,9 +255,9 @@ void tst_frmRenzoku::theMainWindowIsLockedWhileTheBatchRuns()
     const std::string other = w.Read(2);
     bool checked = false;
     w.host.OnDoEvents = [&](std::int64_t) {
-        clsDocument& doc = w.window->Document();
+        clsDocument& doc = w.Doc();
         // Between the first file's load and its search: an Open now would land in that file.
-        if (checked || doc.Running() || w.Statuses()[0] != QStringLiteral("実行中")) {
+        if (checked || doc.Search().Running() || w.Statuses()[0] != QStringLiteral("実行中")) {
             return;
         }
         checked = true;
@@ -266,7 +266,7 @@ void tst_frmRenzoku::theMainWindowIsLockedWhileTheBatchRuns()
         w.window->UpdateMenus();
         QVERIFY(!w.Action(w.window.get(), "mnuFile_Open")->isEnabled());
         QVERIFY(!w.Action(w.window.get(), "mnuTool_Renzoku")->isEnabled());
-        QVERIFY(!w.window->FileOpen());
+        QVERIFY(!w.Files().Open());
         QCOMPARE(w.dialog.Asked().size(), asked);
         QVERIFY(!w.window->ShowPage(frmMain::PageSingle));
         QVERIFY(!w.window->findChild<QWidget*>(QStringLiteral("txtKaisaikai"))->isEnabled());
@@ -303,14 +303,14 @@ void tst_frmRenzoku::unsavedWorkIsOfferedForSavingFirst()
     w.AddAll();
     MarkArray marks{};
     marks[1][0] = 1;
-    QVERIFY(w.window->Document().SetMarks(marks));
-    QVERIFY(w.window->Document().Modified());
+    QVERIFY(w.Doc().Marks().SetMarks(marks));
+    QVERIFY(w.Doc().Modified());
     const std::string before = w.Read(0);
     w.host.QueueAnswer3(AskAnswer::Cancel);
     w.Action(w.batch, "mnuRun_Begin")->trigger();
     QCOMPARE(w.host.Answers3.size(), std::size_t{1});
     QCOMPARE(w.Statuses(), (QStringList{QString(), QString(), QString()}));
-    QVERIFY(w.window->Document().Multi().Value() == marks);
+    QVERIFY(w.Doc().Marks().Multi().Value() == marks);
     QCOMPARE(w.Read(0), before);
     QVERIFY(!w.window->Gate().Batch());
 }

@@ -1,0 +1,58 @@
+#include "app/clsSearchFacet.h"
+
+#include "app/clsDocument.h"
+
+bool clsSearchFacet::Run()
+{
+    return m_doc.Run();
+}
+
+void clsSearchFacet::Cancel()
+{
+    m_doc.Cancel();
+}
+
+bool clsSearchFacet::RunStoppedInExtraction() const
+{
+    return m_doc.RunStoppedInExtraction();
+}
+
+bool clsSearchFacet::Running() const
+{
+    return m_doc.Running();
+}
+
+bool clsSearchFacet::Paused() const
+{
+    return m_doc.Paused();
+}
+
+bool clsSearchFacet::Pausable() const
+{
+    return m_doc.Pausable();
+}
+
+const std::string& clsSearchFacet::LastFailure() const
+{
+    return m_doc.LastFailure();
+}
+
+const clsTMsgLog& clsSearchFacet::Log() const
+{
+    return m_doc.Log();
+}
+
+void clsSearchFacet::SetLogSink(clsIMsgSink* objSink)
+{
+    m_doc.SetLogSink(objSink);
+}
+
+const clsTX& clsSearchFacet::Extraction() const
+{
+    return m_doc.Extraction();
+}
+
+clsTMsEngine::EngineKind clsSearchFacet::RunningEngine() const
+{
+    return m_doc.m_engine->RunningEngine();
+}

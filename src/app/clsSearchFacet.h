@@ -1,0 +1,45 @@
+#pragma once
+// The run (the search): start, pause and stop, its state, its log, its extraction counts and
+// engine, and what the last run kept. The batch drives the work through these too, so they ask
+// only whether the work is free, not whether a batch is going. Handed out by the document.
+
+#include "app/clsDocumentFacet.h"
+#include "conditions/clsTMsgLog.h"
+#include "conditions/clsTX.h"
+#include "engines/clsTMsEngine.h"
+#include "lottery/MarkArray.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class clsSearchFacet final : public clsDocumentFacet
+{
+public:
+    explicit clsSearchFacet(clsDocument& doc)
+        : clsDocumentFacet(doc)
+    {}
+
+    // The run: extraction, compression, sort, frames, counters and closing lines; while a run
+    // is under way it toggles the pause of the pausable engines. False when the run failed and
+    // was reported (LastFailure): the set then holds what the frame left.
+    bool Run();
+    void Cancel();
+    // The last run was stopped during the extraction, so it holds no set worth saving.
+    bool RunStoppedInExtraction() const;
+    bool Running() const;
+    bool Paused() const;
+    // The engine of the settings in use can pause; Paused: a pause is in force (or held for the
+    // search about to start).
+    bool Pausable() const;
+    const std::string& LastFailure() const;
+    // The run log; its view (SetLogSink, null detaches) is told every line as it is written.
+    const clsTMsgLog& Log() const;
+    void SetLogSink(clsIMsgSink* objSink);
+    const clsTX& Extraction() const;
+    // The engine step under way, None between them.
+    clsTMsEngine::EngineKind RunningEngine() const;
+};
