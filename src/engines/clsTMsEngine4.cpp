@@ -26,6 +26,11 @@ public:
     }
     std::int64_t TickMs() const override { return m_pump.TickMs(); }
     void SleepMs(std::int32_t lngMs) override { m_pump.SleepMs(lngMs); }
+    void WaitForEvents(std::int32_t lngMs) override
+    {
+        m_pump.WaitForEvents(lngMs);
+        DoEvents();
+    }
     clsTMsEngine1* Engine = nullptr;
 
 private:

@@ -85,12 +85,8 @@ void clsTMsSearchEngine::CheckGrade(std::int32_t lngGrade)
 
 void clsTMsSearchEngine::WhilePaused()
 {
-    while (m_pause) {
-        m_pump.SleepMs(kPauseSleepMs);
-        m_pump.DoEvents();
-        if (m_stop) {
-            break;
-        }
+    while (m_pause && !m_stop) {
+        m_pump.WaitForEvents(kPauseWaitMs);
     }
 }
 

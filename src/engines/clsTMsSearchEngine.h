@@ -44,7 +44,8 @@ public:
                                                         clsIMessage& objMessage);
 
 protected:
-    static constexpr std::int32_t kPauseSleepMs = 500;
+    // The longest a paused search waits for the window before it looks at its flags again.
+    static constexpr std::int32_t kPauseWaitMs = 500;
 
     // The engine's own run, called with the settings in place; it may throw.
     virtual void Search(std::span<const std::int32_t> lngSingle, std::int32_t lngGrade,

@@ -186,8 +186,8 @@ TEST_F(DocumentChanges, APausePressedDuringTheExtractionHoldsTheSearch)
             doc.Run(); // the pause, before the engine exists
             captions.emplace_back(doc.RunCaption());
             EXPECT_TRUE(doc.Paused());
-        } else if (sleptWhenReleased < 0 && rec.SleptMs >= 1500) {
-            sleptWhenReleased = rec.SleptMs;
+        } else if (sleptWhenReleased < 0 && rec.WaitedMs() >= 1500) {
+            sleptWhenReleased = rec.WaitedMs();
             EXPECT_TRUE(doc.Paused());
             doc.Run(); // resume
             captions.emplace_back(doc.RunCaption());
@@ -219,7 +219,7 @@ TEST_F(DocumentChanges, TheFastSearchNeverClaimsAPause)
     };
     ASSERT_TRUE(doc.Run());
     EXPECT_TRUE(pressed);
-    EXPECT_EQ(rec.SleptMs, 0);
+    EXPECT_EQ(rec.WaitedMs(), 0);
     EXPECT_TRUE(doc.RunButtonEnabled());
 }
 

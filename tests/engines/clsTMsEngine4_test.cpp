@@ -208,7 +208,7 @@ TEST(clsTMsEngine4, StopInTheFirstStepLeavesNoResult)
     EXPECT_EQ(events, 3);
 }
 
-TEST(clsTMsEngine4, PauseSleepsUntilReleasedOrStopped)
+TEST(clsTMsEngine4, PauseWaitsUntilReleasedOrStopped)
 {
     const auto set = RandomSubset(kMulti, 0.3, 7);
     TabuRun r(1);
@@ -226,9 +226,10 @@ TEST(clsTMsEngine4, PauseSleepsUntilReleasedOrStopped)
     };
     const auto bound = static_cast<std::int32_t>((set.size() + 12) / 13);
     ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(bound, 1, 0), Marks(kMulti)));
-    // As in the trial search: sleeps before events 3, 4 and 5, one more event ends the step,
-    // and the pause still set costs one last sleep.
-    EXPECT_EQ(r.host.SleptMs, 2000);
+    // As in the trial search: events 3, 4 and 5 come in waits, one more event ends the step,
+    // and the stopped run waits no more.
+    EXPECT_EQ(r.host.Waits, (std::vector<std::int32_t>{500, 500, 500}));
+    EXPECT_EQ(r.host.SleptMs, 0);
     EXPECT_EQ(events, 6);
 }
 
@@ -324,10 +325,55 @@ TEST(clsTMsEngine4, FrameRunsEnginesSixAndSevenAndPassesPauseAndStop)
         };
         ASSERT_TRUE(frame.EngineRun(count, singles, s, Marks(kMulti), tousen));
         EXPECT_TRUE(sawTabu);
-        EXPECT_GE(host.SleptMs, 500);
+        EXPECT_GE(host.WaitedMs(), 500);
+        EXPECT_EQ(host.SleptMs, 0);
         ASSERT_GT(count, 0);
         EXPECT_EQ(UncoveredCount(set, singles, kind == 6 ? 1 : 2), 0);
         // The guarantee shows in the winning counts too.
         EXPECT_EQ(tousen[kind == 6 ? 4 : 5], tousen[0]);
+    }
+}
+
+TEST(clsTMsEngine4, APausedSearchWaitsForEventsAndSeesAResumeOrStopAtOnce)
+{
+    for (const bool stop : {false, true}) {
+        const auto set = RandomSubset(kMulti, 0.3, 7);
+        TabuRun r(1);
+        bool searching = false;
+        int events = 0;
+        std::size_t waitsAtAnswer = 0;
+        r.host.OnDoEvents = [&](std::int64_t) {
+            // Every event pass from the first size searched on.
+            searching = searching || !r.OpenStep().empty();
+            if (!searching) {
+                return;
+            }
+            ++events;
+            if (events == 2) {
+                r.engine.EnginePause(true);
+            } else if (events == 3) {
+                // The first event pass of the pause: the user answers at once.
+                waitsAtAnswer = r.host.Waits.size();
+                if (stop) {
+                    r.engine.EngineStop();
+                } else {
+                    r.engine.EnginePause(false);
+                }
+            } else if (events == 6) {
+                r.engine.EngineStop();
+            }
+        };
+        ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(1, 1, 0), Marks(kMulti)));
+        // One wait of at most half a second, ended by the answer, and no sleep.
+        EXPECT_EQ(waitsAtAnswer, 1u);
+        EXPECT_EQ(r.host.Waits, std::vector<std::int32_t>{500}) << "stop " << stop;
+        EXPECT_EQ(r.host.SleptMs, 0);
+        // Resumed, the search went on to the later stop; stopped, it ended within a pass or two.
+        if (stop) {
+            EXPECT_LE(events, 5);
+        } else {
+            EXPECT_GE(events, 6);
+        }
+        EXPECT_FALSE(r.engine.SingleData().empty());
     }
 }
