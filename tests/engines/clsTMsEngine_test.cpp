@@ -336,8 +336,10 @@ TEST(clsTMsEngine, PauseAndStopReachEverySearchEngine)
             if (r.frame.RunningEngine() != clsTMsEngine::EngineKind::None) {
                 seen = r.frame.RunningEngine();
             }
-            // "Nを検索中..." or "N口を最適化中...": a size is being searched.
-            if (r.log.Lines().empty() || !r.log.Lines().back().ends_with("中...")) {
+            // "Nを検索中..." or "N口を最適化中...": a size is being searched (not the fast
+            // search's "候補の検索中..." that starts the minimum-count run).
+            if (r.log.Lines().empty() || !(r.log.Lines().back().ends_with("を検索中...") ||
+                                           r.log.Lines().back().ends_with("を最適化中..."))) {
                 return;
             }
             ++events;
@@ -349,10 +351,9 @@ TEST(clsTMsEngine, PauseAndStopReachEverySearchEngine)
             }
         };
         auto s = Engine(kind);
-        // Too few to cover: the step is still searching when paused. The tabu search tries no
-        // size below the sphere bound, so it descends from above to the first size it cannot
-        // cover.
-        s.BeginCount = kind >= 6 ? 40 : 2;
+        // Too few to cover: the step is still searching when paused. The tabu search starts
+        // from the fast search's cover and descends to the first size it cannot cover.
+        s.BeginCount = 2;
         s.EndTime = 0;
         s.SeBeginCount = 2;
         s.SeEndTime = 0;
