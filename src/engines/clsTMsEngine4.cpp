@@ -109,7 +109,7 @@ void clsTMsEngine4::Search(std::span<const std::int32_t> lngSingle, std::int32_t
 void clsTMsEngine4::ShowTime()
 {
     const std::int64_t limit = static_cast<std::int64_t>(m_seconds) * 1000;
-    const std::int64_t left = std::clamp<std::int64_t>(m_deadline - m_pump.TickMs(), 0, limit);
+    const std::int64_t left = std::clamp<std::int64_t>(m_deadline - RunTickMs(), 0, limit);
     const auto steps = static_cast<std::int32_t>(limit / kBarStepMs);
     const auto value = static_cast<std::int32_t>((limit - left) / kBarStepMs);
     if (steps != m_barMax) {
@@ -121,7 +121,7 @@ void clsTMsEngine4::ShowTime()
 
 void clsTMsEngine4::SayBest()
 {
-    const std::int64_t left = std::max<std::int64_t>(m_deadline - m_pump.TickMs(), 0);
+    const std::int64_t left = std::max<std::int64_t>(m_deadline - RunTickMs(), 0);
     m_msg.Msg("最小 " + std::to_string(m_best.size()) + "口　残り " +
                   std::to_string((left + 999) / 1000) + "秒",
               true, true);

@@ -63,6 +63,7 @@ private:
     bool m_knownCodes = true;
     std::int32_t m_startCount = 0;
     std::int32_t m_seconds = 0;
+    // On the run clock, which stands still during a pause.
     std::int64_t m_deadline = 0;
     std::int32_t m_barMax = -1;
 };

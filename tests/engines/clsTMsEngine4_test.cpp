@@ -445,3 +445,37 @@ TEST(clsTMsEngine4, APausedSearchWaitsForEventsAndSeesAResumeOrStopAtOnce)
         EXPECT_FALSE(r.engine.SingleData().empty());
     }
 }
+
+TEST(clsTMsEngine4, TimePausedDoesNotUseUpTheLimit)
+{
+    const auto set = RandomSubset(kMulti, 0.3, 4);
+    TabuRun r(3);
+    int searching = 0;
+    int pausedPasses = 0;
+    bool paused = false;
+    r.host.OnDoEvents = [&](std::int64_t) {
+        if (paused) {
+            // Ten seconds in the pause, far past the three of the limit.
+            r.host.AdvanceMs(500);
+            if (++pausedPasses == 20) {
+                paused = false;
+                r.engine.EnginePause(false);
+            }
+            return;
+        }
+        if (r.OpenStep().empty()) {
+            return;
+        }
+        r.host.AdvanceMs(100);
+        if (++searching == 5) {
+            paused = true;
+            r.engine.EnginePause(true);
+        }
+    };
+    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(GreedyCount(set, 2), 1, 3), Marks(kMulti)));
+    EXPECT_EQ(pausedPasses, 20);
+    // The same searching time as without the pause.
+    EXPECT_GE(searching, 25);
+    EXPECT_LE(searching, 31);
+    EXPECT_NE(r.log.Text().find("指定時間になったので検索を終了します"), std::string::npos);
+}
