@@ -36,6 +36,8 @@ private:
     QTabWidget* m_tabs = nullptr;
     std::array<QRadioButton*, clsEnginePanels::kEngines> m_optEngine{};
     QWidget* m_fraTrial = nullptr;
+    QLabel* m_lblEndTime = nullptr;
+    QLabel* m_lblEndTimeNote = nullptr;
     QWidget* m_fraOptimisation = nullptr;
     std::array<clsNumberBox*, clsTXSakugen::kFields> m_boxes{};
     QCheckBox* m_chkExGrade2 = nullptr;
