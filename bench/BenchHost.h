@@ -31,6 +31,11 @@ public:
     {
         std::this_thread::sleep_for(std::chrono::milliseconds(lngMs));
     }
+    void WaitForEvents(std::int32_t lngMs) override
+    {
+        SleepMs(lngMs);
+        DoEvents();
+    }
     void ShowMessage(MsgIcon, std::string_view strText, std::string_view strCaption) override
     {
         std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(strCaption.size()), strCaption.data(),

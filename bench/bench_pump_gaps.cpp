@@ -53,6 +53,11 @@ public:
     {
         std::this_thread::sleep_for(std::chrono::milliseconds(lngMs));
     }
+    void WaitForEvents(std::int32_t lngMs) override
+    {
+        SleepMs(lngMs);
+        DoEvents();
+    }
     void BeginBusy() override {}
     void EndBusy() override {}
     void WaitShow(std::string_view, std::int32_t) override {}

@@ -27,6 +27,7 @@ public:
     void DoEvents() override {}
     std::int64_t TickMs() const override { return 0; }
     void SleepMs(std::int32_t) override {}
+    void WaitForEvents(std::int32_t) override {}
     void BeginBusy() override { ++m_busy; }
     void EndBusy() override;
     void WaitShow(std::string_view strMessage, std::int32_t lngMax) override;

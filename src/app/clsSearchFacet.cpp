@@ -56,3 +56,8 @@ clsTMsEngine::EngineKind clsSearchFacet::RunningEngine() const
 {
     return m_doc.m_engine->RunningEngine();
 }
+
+std::int32_t clsSearchFacet::LastStartCount() const
+{
+    return m_doc.m_engine->LastStartCount();
+}

@@ -42,4 +42,6 @@ public:
     const clsTX& Extraction() const;
     // The engine step under way, None between them.
     clsTMsEngine::EngineKind RunningEngine() const;
+    // Where the last minimum-count run started (its first cover); 0 before any.
+    std::int32_t LastStartCount() const;
 };

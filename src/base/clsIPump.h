@@ -13,4 +13,7 @@ public:
     // Monotonic milliseconds.
     virtual std::int64_t TickMs() const = 0;
     virtual void SleepMs(std::int32_t lngMs) = 0;
+    // Waits until an event comes or lngMs have passed, then processes what came: a paused run
+    // waits here, so a resume or a stop is seen as soon as the user gives it.
+    virtual void WaitForEvents(std::int32_t lngMs) = 0;
 };

@@ -1,5 +1,6 @@
 #include "cli/clsTerminalHost.h"
 
+#include <algorithm>
 #include <csignal>
 #include <ostream>
 #include <spawn.h>
@@ -103,6 +104,15 @@ std::int64_t clsTerminalHost::TickMs() const
 void clsTerminalHost::SleepMs(std::int32_t lngMs)
 {
     std::this_thread::sleep_for(std::chrono::milliseconds(lngMs));
+}
+
+void clsTerminalHost::WaitForEvents(std::int32_t lngMs)
+{
+    constexpr std::int32_t kStepMs = 20;
+    for (std::int32_t waited = 0; waited < lngMs && g_stopSignal == 0; waited += kStepMs) {
+        SleepMs(std::min(kStepMs, lngMs - waited));
+    }
+    DoEvents();
 }
 
 bool clsTerminalHost::Open(std::string_view strFile, std::string_view strParameters)

@@ -43,6 +43,8 @@ public:
     void DoEvents() override;
     std::int64_t TickMs() const override;
     void SleepMs(std::int32_t lngMs) override;
+    // Nothing but a stop signal comes to a terminal run: sleeps in short steps until one does.
+    void WaitForEvents(std::int32_t lngMs) override;
     void BeginBusy() override {}
     void EndBusy() override {}
     void WaitShow(std::string_view, std::int32_t) override {}

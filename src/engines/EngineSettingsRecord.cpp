@@ -33,3 +33,13 @@ EngineSettingsRecord ClampedToBoxes(const EngineSettingsRecord& udtSettings)
     s.SeEndTime = ToBox(s.SeEndTime, kSeEndTime);
     return s;
 }
+
+bool IsMinimumCountEngine(std::int32_t lngMsEngine)
+{
+    return lngMsEngine == 6 || lngMsEngine == 7;
+}
+
+std::int32_t MinimumCountSeconds(const EngineSettingsRecord& udtSettings)
+{
+    return udtSettings.EndTime > 0 ? udtSettings.EndTime : kMinimumCountSeconds;
+}

@@ -26,6 +26,14 @@ struct EngineSettingsRecord
     bool operator==(const EngineSettingsRecord&) const = default;
 };
 
+// The minimum-count engines (6 and 7) read EndTime as the limit of their whole run. Their 0 is
+// what every work held before they had a limit (the box's cleared value, which also meant "no
+// limit" and so a run that never ended): it gives them this default instead.
+constexpr std::int32_t kMinimumCountSeconds = 30;
+bool IsMinimumCountEngine(std::int32_t lngMsEngine);
+// The seconds a minimum-count run may take.
+std::int32_t MinimumCountSeconds(const EngineSettingsRecord& udtSettings);
+
 // The settings as the compression boxes would hold them: each count and time limit clamped to
 // its box's range (counts 1..9,999, seconds 0..9,999), as the box clamps a typed value. A data
 // file may say anything; an old file's -1 for "no limit" reads as 0, which means the same.

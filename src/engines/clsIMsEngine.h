@@ -30,6 +30,9 @@ public:
     virtual const ErrorRecord& LastError() const = 0;
     // The engine's cache could not be built (reported in its own box): nothing was searched.
     virtual bool CacheFailed() const { return false; }
+    // The ticket count a search that chooses its own start began with; 0 for the others,
+    // which start where the settings say.
+    virtual std::int32_t StartCount() const { return 0; }
     // A memory budget in cache entries, for the engines that keep a cache.
     virtual void SetCacheLimit(std::int64_t lngEntries) { static_cast<void>(lngEntries); }
 };

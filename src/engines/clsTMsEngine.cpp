@@ -172,6 +172,7 @@ bool clsTMsEngine::EngineRun(std::int32_t& lngSCount, std::vector<std::int32_t>&
     RunScope scope(m_run, m_pauseRequest, m_kind, m_engine);
     m_stopRequest = false;
     m_failure.clear();
+    m_startCount = 0;
     try {
         if (lngSCount < 0 || static_cast<std::size_t>(lngSCount) > lngSingle.size()) {
             throw std::out_of_range("シングル数が一覧の長さと合いません: " +
@@ -218,6 +219,7 @@ bool clsTMsEngine::RunEngine(std::int32_t& lngSCount, std::vector<std::int32_t>&
     m_kind = choice.Kind;
     const bool ok = m_engine->EngineStart(set, choice.Grade, udtSettings, lngMulti);
     const ErrorRecord err = m_engine->LastError();
+    m_startCount = m_engine->StartCount();
     std::vector<std::int32_t> result = m_engine->SingleData();
     const bool cacheFailed = m_engine->CacheFailed();
     // Nothing after the engine waits in a pause.

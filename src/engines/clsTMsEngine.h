@@ -57,6 +57,9 @@ public:
     bool EngineRun(std::int32_t& lngSCount, std::vector<std::int32_t>& lngSingle,
                    const EngineSettingsRecord& udtSettings, const MarkArray& lngMulti,
                    TousenArray& lngTousen);
+    // The ticket count the last minimum-count run started from (the first cover it found),
+    // 0 when the last run had no such start or has not reached it.
+    std::int32_t LastStartCount() const { return m_startCount; }
     // Why the last run failed without a message box (its line in the run log), else empty.
     const std::string& LastFailure() const { return m_failure; }
     // The engine numbers the frame can run.
@@ -100,6 +103,7 @@ private:
     // A stop was asked during the run in hand: an empty result is the user's, not the search's.
     bool m_stopRequest = false;
     std::string m_failure;
+    std::int32_t m_startCount = 0;
     EngineKind m_kind = EngineKind::None;
     // The engine of the run in progress, null between runs.
     std::unique_ptr<clsIMsEngine> m_engine;

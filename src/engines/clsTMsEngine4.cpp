@@ -26,6 +26,11 @@ public:
     }
     std::int64_t TickMs() const override { return m_pump.TickMs(); }
     void SleepMs(std::int32_t lngMs) override { m_pump.SleepMs(lngMs); }
+    void WaitForEvents(std::int32_t lngMs) override
+    {
+        m_pump.WaitForEvents(lngMs);
+        DoEvents();
+    }
     clsTMsEngine1* Engine = nullptr;
 
 private:
@@ -35,6 +40,9 @@ private:
 
 // Moves between two looks at the window; a move costs about a microsecond on small spaces.
 constexpr std::int64_t kBatchMoves = 2000;
+
+// The progress bar moves in tenths of a second.
+constexpr std::int64_t kBarStepMs = 100;
 
 // Moves without a new low before the search starts again from the last cover.
 std::int64_t StallLimit(std::int32_t lngCount, std::int32_t lngTargets)
@@ -52,9 +60,14 @@ void clsTMsEngine4::Search(std::span<const std::int32_t> lngSingle, std::int32_t
                            const MarkArray& lngMulti)
 {
     CheckGrade(lngGrade);
+    m_startCount = 0;
     if (lngSingle.empty()) {
         return;
     }
+    // The whole run has one limit: a size the search cannot reach would otherwise hold it for
+    // ever, and the player cannot tell how close a smaller cover is.
+    m_seconds = MinimumCountSeconds(m_settings);
+    m_deadline = Deadline(m_seconds);
     const std::int32_t exGrade = ExtensionGrade(lngGrade);
     std::vector<std::int32_t> candidates;
     if (exGrade > 0) {
@@ -74,31 +87,43 @@ void clsTMsEngine4::Search(std::span<const std::int32_t> lngSingle, std::int32_t
         return;
     }
 
-    std::int32_t begin = m_settings.BeginCount;
-    if (begin >= 1 && m_knownCodes) {
-        begin = StartFromKnownCode(begin);
-    }
-    // Below the sphere bound no cover exists; searching on would only run out the time.
-    const std::int32_t lowest = std::max(m_tabu.LowerBound(), 1);
-    const auto step = [this](std::int32_t d) { SearchStep(d); };
-    if (m_best.empty() && begin < lowest) {
-        SayFastStart("口で保証を満たす組み合わせは存在しないため");
+    // Every size above a cover in hand is found at once, so the search starts from the
+    // smallest cover a construction gives: the known code where the space is dense, else the
+    // fast search's.
+    std::int32_t begin = m_knownCodes ? StartFromKnownCode() : 0;
+    if (m_best.empty()) {
         begin = StartFromFastSearch(lngSingle, lngGrade);
     }
-    Descend(begin, lowest, step);
-    // Nothing confirmed and no stop asked: the first size ran out of time. A run that ends
-    // with no cover keeps nothing of the set, so the search goes on from one that exists.
-    if (m_best.empty() && !m_stopAsked) {
-        SayFastStart("口では保証を満たす組み合わせが見つからなかったため");
-        m_stop = false;
-        Descend(StartFromFastSearch(lngSingle, lngGrade), lowest, step);
+    if (m_best.empty()) {
+        return; // stopped before the first cover
     }
+    if (!m_stop && PastDeadline(m_seconds, m_deadline)) {
+        StopForTime();
+    }
+    // Below the sphere bound no cover exists: the run ends there by itself.
+    const std::int32_t lowest = std::max(m_tabu.LowerBound(), 1);
+    Descend(begin, lowest, [this](std::int32_t d) { SearchStep(d); });
+    m_msg.Value(0);
 }
 
-void clsTMsEngine4::SayFastStart(const std::string& strWhy)
+void clsTMsEngine4::ShowTime()
 {
-    m_msg.Sp();
-    m_msg.Msg(std::to_string(m_settings.BeginCount) + strWhy + "、高速検索の口数から検索します",
+    const std::int64_t limit = static_cast<std::int64_t>(m_seconds) * 1000;
+    const std::int64_t left = std::clamp<std::int64_t>(m_deadline - RunTickMs(), 0, limit);
+    const auto steps = static_cast<std::int32_t>(limit / kBarStepMs);
+    const auto value = static_cast<std::int32_t>((limit - left) / kBarStepMs);
+    if (steps != m_barMax) {
+        m_barMax = steps;
+        m_msg.Max(steps);
+    }
+    m_msg.Value(value);
+}
+
+void clsTMsEngine4::SayBest()
+{
+    const std::int64_t left = std::max<std::int64_t>(m_deadline - RunTickMs(), 0);
+    m_msg.Msg("最小 " + std::to_string(m_best.size()) + "口　残り " +
+                  std::to_string((left + 999) / 1000) + "秒",
               true, true);
 }
 
@@ -127,11 +152,11 @@ std::int32_t clsTMsEngine4::StartFromFastSearch(std::span<const std::int32_t> ln
     return ConfirmStart();
 }
 
-std::int32_t clsTMsEngine4::StartFromKnownCode(std::int32_t lngBegin)
+std::int32_t clsTMsEngine4::StartFromKnownCode()
 {
     std::vector<std::int32_t> start = m_tabu.KnownStart();
     if (start.empty()) {
-        return lngBegin;
+        return 0;
     }
     // Conditions may have removed part of the space: what the code misses is filled in before
     // the tickets that became redundant go.
@@ -147,6 +172,8 @@ std::int32_t clsTMsEngine4::ConfirmStart()
     m_msg.Msg(std::to_string(k) + "を検索中...", false, true);
     m_msg.Msg("確定", true, false);
     m_best = m_tabu.Slots();
+    m_startCount = k;
+    SayBest();
     if (k <= m_settings.EndCount) {
         StopForCount();
     }
@@ -170,10 +197,10 @@ void clsTMsEngine4::SearchStep(std::int32_t lngCount)
 
     const std::int32_t targets = m_tabu.TargetCount();
     m_msg.Msg(std::to_string(d) + "を検索中...", false, true);
-    m_msg.Max(targets);
-    m_msg.Value(0);
-    const std::int32_t endTime = m_settings.EndTime;
-    const std::int64_t deadline = Deadline(endTime);
+    // The bar shows the time used of the run's limit: coverage sits near full at every size
+    // the search can almost reach, and says nothing about how long it will go on.
+    m_barMax = -1;
+    ShowTime();
 
     const bool searched = m_tabu.Uncovered() > 0;
     if (searched) {
@@ -194,12 +221,17 @@ void clsTMsEngine4::SearchStep(std::int32_t lngCount)
                     StartFromBest(d, false);
                 }
             }
-            m_msg.Value(targets - m_tabu.Uncovered());
-            StopAtDeadline(endTime, deadline);
+            ShowTime();
+            StopAtDeadline(m_seconds, m_deadline);
             if (YieldToWindow()) {
                 break;
             }
         }
     }
-    EndSize(searched && PastDeadline(endTime, deadline), [this] { m_best = m_tabu.Slots(); });
+    EndSize(searched && PastDeadline(m_seconds, m_deadline), [this] {
+        m_best = m_tabu.Slots();
+        SayBest();
+    });
+    // The time goes on between sizes; the bar does not drop back.
+    ShowTime();
 }

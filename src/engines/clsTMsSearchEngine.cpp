@@ -29,6 +29,7 @@ bool clsTMsSearchEngine::EngineStart(std::span<const std::int32_t> lngSingle,
 {
     ClearResult();
     m_cacheFailed = false;
+    m_pausedMs = 0;
     m_lastError = ErrorRecord{};
     if (!m_initialized) {
         m_err.InitializeErr("EngineStart");
@@ -85,13 +86,14 @@ void clsTMsSearchEngine::CheckGrade(std::int32_t lngGrade)
 
 void clsTMsSearchEngine::WhilePaused()
 {
-    while (m_pause) {
-        m_pump.SleepMs(kPauseSleepMs);
-        m_pump.DoEvents();
-        if (m_stop) {
-            break;
-        }
+    if (!m_pause || m_stop) {
+        return;
     }
+    const std::int64_t from = m_pump.TickMs();
+    while (m_pause && !m_stop) {
+        m_pump.WaitForEvents(kPauseWaitMs);
+    }
+    m_pausedMs += m_pump.TickMs() - from;
 }
 
 bool clsTMsSearchEngine::YieldToWindow()
@@ -103,7 +105,7 @@ bool clsTMsSearchEngine::YieldToWindow()
 
 std::int64_t clsTMsSearchEngine::Deadline(std::int32_t lngSeconds) const
 {
-    return (m_pump.TickMs() + 500) / 1000 * 1000 + static_cast<std::int64_t>(lngSeconds) * 1000;
+    return (RunTickMs() + 500) / 1000 * 1000 + static_cast<std::int64_t>(lngSeconds) * 1000;
 }
 
 void clsTMsSearchEngine::StopForCount()

@@ -44,7 +44,8 @@ public:
                                                         clsIMessage& objMessage);
 
 protected:
-    static constexpr std::int32_t kPauseSleepMs = 500;
+    // The longest a paused search waits for the window before it looks at its flags again.
+    static constexpr std::int32_t kPauseWaitMs = 500;
 
     // The engine's own run, called with the settings in place; it may throw.
     virtual void Search(std::span<const std::int32_t> lngSingle, std::int32_t lngGrade,
@@ -58,6 +59,8 @@ protected:
     void WhilePaused();
     // Waits out a pause and lets the window run; true when the search has been stopped.
     bool YieldToWindow();
+    // The clock's milliseconds less the time spent paused: a pause does not use up a limit.
+    std::int64_t RunTickMs() const { return m_pump.TickMs() - m_pausedMs; }
     // Stops the search once a size with a time limit has passed its deadline.
     void StopAtDeadline(std::int32_t lngSeconds, std::int64_t lngDeadline)
     {
@@ -70,7 +73,7 @@ protected:
     std::int64_t Deadline(std::int32_t lngSeconds) const;
     bool PastDeadline(std::int32_t lngSeconds, std::int64_t lngDeadline) const
     {
-        return lngSeconds > 0 && m_pump.TickMs() >= lngDeadline;
+        return lngSeconds > 0 && RunTickMs() >= lngDeadline;
     }
     // Runs fnStep from lngFrom tickets down to lngLowest while nothing stops the search, and
     // stops it once a size at or below EndCount has been searched.
@@ -91,6 +94,7 @@ protected:
     // Set by EngineStop alone: a time limit or EndCount stops the search too, the user only so.
     bool m_stopAsked = false;
     bool m_cacheFailed = false;
+    std::int64_t m_pausedMs = 0;
     // The log the engine writes to, for a search it runs inside its own.
     clsTMsgLog* m_log = nullptr;
     EngineSettingsRecord m_settings;

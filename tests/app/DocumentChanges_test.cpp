@@ -194,8 +194,8 @@ TEST_F(DocumentChanges, APausePressedDuringTheExtractionHoldsTheSearch)
             doc.Search().Run(); // the pause, before the engine exists
             captions.emplace_back(basRunPanel::Caption(basRunPanel::FromSearch(doc.Search())));
             EXPECT_TRUE(doc.Search().Paused());
-        } else if (sleptWhenReleased < 0 && rec.SleptMs >= 1500) {
-            sleptWhenReleased = rec.SleptMs;
+        } else if (sleptWhenReleased < 0 && rec.WaitedMs() >= 1500) {
+            sleptWhenReleased = rec.WaitedMs();
             EXPECT_TRUE(doc.Search().Paused());
             doc.Search().Run(); // resume
             captions.emplace_back(basRunPanel::Caption(basRunPanel::FromSearch(doc.Search())));
@@ -227,7 +227,7 @@ TEST_F(DocumentChanges, TheFastSearchNeverClaimsAPause)
     };
     ASSERT_TRUE(doc.Search().Run());
     EXPECT_TRUE(pressed);
-    EXPECT_EQ(rec.SleptMs, 0);
+    EXPECT_EQ(rec.WaitedMs(), 0);
     EXPECT_TRUE(basRunPanel::Enabled(basRunPanel::FromSearch(doc.Search())));
 }
 

@@ -255,11 +255,40 @@ TEST_F(CliRunTest, MinimumCountEngineBelowAnyCoverStartsFromTheFastSearch)
     EXPECT_LT(rec.SingleCount, rec.MsTousen[0]);
     // Every single of the set is won at 2nd grade or better.
     EXPECT_EQ(rec.MsTousen[4], rec.MsTousen[0]);
-    EXPECT_NE(rec.SakugenMessage.find(
-                  "60口で保証を満たす組み合わせは存在しないため、高速検索の口数から検索します"),
-              std::string::npos);
+    // The box's 60 plays no part: the first size confirmed is the fast search's, and the
+    // run ends there.
     EXPECT_NE(rec.SakugenMessage.find(std::to_string(rec.SingleCount) + "を検索中...確定"),
               std::string::npos);
+    EXPECT_EQ(rec.SakugenMessage.find("60を検索中"), std::string::npos);
+}
+
+TEST_F(CliRunTest, MinimumCountEnginesEndOnTheSamplesDefaults)
+{
+    // The sample's own limits: EndTime 0, EndCount 1, which never ended these engines. Both
+    // run at once, each in its own process.
+    std::vector<pid_t> pids;
+    for (const std::string kind : {"6", "7"}) {
+        work.Write(kind + ".drd", Sample({{"MsEngine", kind}}));
+        const int out = OpenOut(kind + ".txt");
+        pids.push_back(Start({"run", "--seed", "1", File(kind + ".drd")}, out, out));
+        ::close(out);
+    }
+    for (std::size_t i = 0; i < pids.size(); ++i) {
+        const std::string kind = i == 0 ? "6" : "7";
+        SCOPED_TRACE("engine " + kind);
+        // The 30 s of the whole run, the extraction and the counts, and room for a busy machine.
+        ASSERT_EQ(Wait(pids[i], 150s), 0) << work.Read(kind + ".txt");
+        EXPECT_EQ(work.Read(kind + ".txt"), File(kind + ".drd") + "\t成功\n");
+        RecordingHost host;
+        clsTFileDRD drd(host.Host(), "1.00", "");
+        DataFileRecord rec;
+        ASSERT_TRUE(drd.Load(File(kind + ".drd"), rec)) << host.AllMessageText();
+        EXPECT_NE(rec.SakugenMessage.find("指定時間になったので検索を終了します"),
+                  std::string::npos);
+        EXPECT_GT(rec.SingleCount, 0);
+        // Every single of the set is still won at the guaranteed grade or better.
+        EXPECT_EQ(rec.MsTousen[i == 0 ? 4 : 5], rec.MsTousen[0]);
+    }
 }
 
 TEST_F(CliRunTest, UnknownEngineIsRefusedByTextAndRun)

@@ -86,3 +86,25 @@ TEST(clsEnginePanels, OptionPanelsAndEnabledControlsFollowTheEngine)
 }
 
 } // namespace
+
+TEST(clsEnginePanels, MinimumCountLimitKeepsAStoredLimitAndReadsZeroAsTheDefault)
+{
+    // A work's cleared time box holds 0, as every work saved before held.
+    Panels p;
+    p.panels.SetMsEngine(6);
+    EngineSettingsRecord s = p.panels.Gather();
+    EXPECT_EQ(s.EndTime, 0);
+    EXPECT_EQ(MinimumCountSeconds(s), kMinimumCountSeconds);
+    // A limit the work already holds is the whole run's, and is kept as it is.
+    for (const std::int32_t seconds : {1, 12, 9999}) {
+        s.EndTime = seconds;
+        p.panels.Apply(s);
+        EXPECT_EQ(p.panels.Gather().EndTime, seconds);
+        EXPECT_EQ(MinimumCountSeconds(p.panels.Gather()), seconds);
+    }
+    EXPECT_TRUE(IsMinimumCountEngine(6));
+    EXPECT_TRUE(IsMinimumCountEngine(7));
+    for (const std::int32_t other : {0, 1, 2, 4, 5, 8, -1}) {
+        EXPECT_FALSE(IsMinimumCountEngine(other)) << other;
+    }
+}

@@ -173,7 +173,7 @@ TEST(clsTMsEngine2, StopInTheFirstStepLeavesNoResult)
     EXPECT_EQ(r.LinesEndingWith("2を検索中...中断").size(), 1u) << r.log.Text();
 }
 
-TEST(clsTMsEngine2, PauseSleepsUntilReleasedOrStopped)
+TEST(clsTMsEngine2, PauseWaitsUntilReleasedOrStopped)
 {
     const auto set = RandomSubset(kMulti, 0.3, 7);
     TrialRun r(1);
@@ -190,9 +190,10 @@ TEST(clsTMsEngine2, PauseSleepsUntilReleasedOrStopped)
         }
     };
     ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(2, 1, 0), Marks(kMulti)));
-    // Sleeps before events 3, 4 and 5; the stop at event 5 ends the wait, one more event ends
-    // the step, and the pause still set after it costs one last sleep before the run ends.
-    EXPECT_EQ(r.host.SleptMs, 2000);
+    // Events 3, 4 and 5 come in waits for events; the stop at event 5 ends the pause, one more
+    // event ends the step, and a stopped run waits no more though the pause is still set.
+    EXPECT_EQ(r.host.Waits, (std::vector<std::int32_t>{500, 500, 500}));
+    EXPECT_EQ(r.host.SleptMs, 0);
     EXPECT_EQ(events, 6);
 }
 

@@ -128,7 +128,7 @@ TEST(clsTMsEngine3, UserStopReturnsTheBestSeenAndNoTimeOutLine)
     }
 }
 
-TEST(clsTMsEngine3, PauseSleepsInHalfSecondsUntilReleased)
+TEST(clsTMsEngine3, PauseWaitsInHalfSecondsUntilReleased)
 {
     const auto set = Spread(5);
     OptRun r(2);
@@ -147,8 +147,9 @@ TEST(clsTMsEngine3, PauseSleepsInHalfSecondsUntilReleased)
         }
     };
     ASSERT_TRUE(r.engine.EngineStart(set, Settings(3, 0)));
-    // Paused after event 3; events 4 to 7 each follow one 500 ms sleep.
-    EXPECT_EQ(r.host.SleptMs, 2000);
+    // Paused after event 3; events 4 to 7 each come in one wait of at most 500 ms.
+    EXPECT_EQ(r.host.Waits, (std::vector<std::int32_t>{500, 500, 500, 500}));
+    EXPECT_EQ(r.host.SleptMs, 0);
     EXPECT_EQ(searchEvents, 10);
 }
 

@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 
 using namespace enginetest;
 
@@ -120,17 +122,19 @@ TEST(clsTMsEngine4, SameSeedSameTickets)
     EXPECT_NE(results[0], results[2]);
 }
 
-TEST(clsTMsEngine4, SingleTargetIsConfirmedAtEveryCount)
+TEST(clsTMsEngine4, SingleTargetIsConfirmedAtTheStartAndEndsThere)
 {
+    // The start is the fast search's one ticket, whatever BeginCount says; no size lies
+    // below it.
     const std::int32_t t = No({2, 1, 0, 0, 1, 2, 2, 1, 0, 1, 0, 2, 1});
     TabuRun r(5);
     ASSERT_TRUE(
         r.engine.EngineStart(std::vector<std::int32_t>{t}, 3, Settings(3, 0, 0), Marks(kMulti)));
     EXPECT_EQ(r.engine.SingleData(), std::vector<std::int32_t>{t});
+    EXPECT_EQ(r.engine.StartCount(), 1);
     const auto confirmed = r.LinesEndingWith("を検索中...確定");
-    ASSERT_EQ(confirmed.size(), 3u) << r.log.Text();
-    EXPECT_EQ(StepName(confirmed[0]), "3を検索中...確定");
-    EXPECT_EQ(StepName(confirmed[2]), "1を検索中...確定");
+    ASSERT_EQ(confirmed.size(), 1u) << r.log.Text();
+    EXPECT_EQ(StepName(confirmed[0]), "1を検索中...確定");
 }
 
 TEST(clsTMsEngine4, BeginCountZeroStartsFromTheFastSearchAndEndCountStopsAtOnce)
@@ -158,29 +162,27 @@ TEST(clsTMsEngine4, BeginCountZeroStartsFromTheFastSearchAndEndCountStopsAtOnce)
         << r.log.Text();
 }
 
-TEST(clsTMsEngine4, TimeLimitEndsTheStepWithThePreviousCover)
+TEST(clsTMsEngine4, TimeLimitEndsTheRunWithThePreviousCover)
 {
-    // The search descends until a count it cannot reach in three seconds of the fake clock.
+    // The limit holds for the whole run: the search descends until three seconds of the fake
+    // clock have gone, over all the sizes it searched.
     const auto set = RandomSubset(kMulti, 0.3, 4);
     TabuRun r(3);
-    std::map<std::string, int> eventsPerStep;
+    int events = 0;
     r.host.OnDoEvents = [&](std::int64_t) {
-        const std::string step = r.OpenStep();
-        if (!step.empty()) {
-            ++eventsPerStep[StepName(step)];
+        if (!r.OpenStep().empty()) {
+            ++events;
             r.host.AdvanceMs(100);
         }
     };
     ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(GreedyCount(set, 2), 1, 3), Marks(kMulti)));
     const auto interrupted = r.LinesEndingWith("を検索中...中断");
     ASSERT_EQ(interrupted.size(), 1u) << r.log.Text();
-    const std::string failed = StepName(interrupted[0]);
-    const int d = std::stoi(failed);
-    // The limit is read after every batch of moves: 3 s of 100 ms events, plus the rounding
+    const int d = std::stoi(StepName(interrupted[0]));
+    // The limit is read after every batch of moves: 3 s of 100 ms events, less the rounding
     // of the start to a whole second.
-    const int events = eventsPerStep[failed.substr(0, failed.size() - std::string("中断").size())];
     EXPECT_GE(events, 25);
-    EXPECT_LE(events, 36);
+    EXPECT_LE(events, 31);
     EXPECT_TRUE(
         r.log.Lines()[r.log.Lines().size() - 2].ends_with("指定時間になったので検索を終了します"));
     const auto got = r.engine.SingleData();
@@ -188,7 +190,7 @@ TEST(clsTMsEngine4, TimeLimitEndsTheStepWithThePreviousCover)
     EXPECT_EQ(UncoveredCount(set, got, 1), 0);
 }
 
-TEST(clsTMsEngine4, StopInTheFirstStepLeavesNoResult)
+TEST(clsTMsEngine4, StopInASearchedSizeKeepsTheLastCover)
 {
     const auto set = RandomSubset(kMulti, 0.3, 6);
     TabuRun r(1);
@@ -198,23 +200,22 @@ TEST(clsTMsEngine4, StopInTheFirstStepLeavesNoResult)
             r.engine.EngineStop();
         }
     };
-    // At the sphere bound (13 singles in a ball of this multi) a cover would have to be
-    // perfect, so the first step keeps searching.
-    const auto bound = static_cast<std::int32_t>((set.size() + 12) / 13);
-    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(bound, 1, 0), Marks(kMulti)));
-    EXPECT_EQ(r.engine.SingleCount(), 0);
-    EXPECT_EQ(r.LinesEndingWith(std::to_string(bound) + "を検索中...中断").size(), 1u)
-        << r.log.Text();
+    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(1, 1, 0), Marks(kMulti)));
+    const auto interrupted = r.LinesEndingWith("を検索中...中断");
+    ASSERT_EQ(interrupted.size(), 1u) << r.log.Text();
+    EXPECT_EQ(r.engine.SingleCount(), std::stoi(StepName(interrupted[0])) + 1);
+    EXPECT_EQ(UncoveredCount(set, r.engine.SingleData(), 1), 0);
     EXPECT_EQ(events, 3);
 }
 
-TEST(clsTMsEngine4, PauseSleepsUntilReleasedOrStopped)
+TEST(clsTMsEngine4, PauseWaitsUntilReleasedOrStopped)
 {
     const auto set = RandomSubset(kMulti, 0.3, 7);
     TabuRun r(1);
     int events = 0;
     r.host.OnDoEvents = [&](std::int64_t) {
-        if (r.OpenStep().empty()) {
+        // Once paused, every event pass counts: the pause may fall between two sizes.
+        if (r.OpenStep().empty() && events < 2) {
             return;
         }
         ++events;
@@ -224,15 +225,15 @@ TEST(clsTMsEngine4, PauseSleepsUntilReleasedOrStopped)
             r.engine.EngineStop();
         }
     };
-    const auto bound = static_cast<std::int32_t>((set.size() + 12) / 13);
-    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(bound, 1, 0), Marks(kMulti)));
-    // As in the trial search: sleeps before events 3, 4 and 5, one more event ends the step,
-    // and the pause still set costs one last sleep.
-    EXPECT_EQ(r.host.SleptMs, 2000);
+    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(1, 1, 0), Marks(kMulti)));
+    // As in the trial search: events 3, 4 and 5 come in waits, one more event ends the step,
+    // and the stopped run waits no more.
+    EXPECT_EQ(r.host.Waits, (std::vector<std::int32_t>{500, 500, 500}));
+    EXPECT_EQ(r.host.SleptMs, 0);
     EXPECT_EQ(events, 6);
 }
 
-TEST(clsTMsEngine4, NoStepBelowTheSphereBoundTheFastSearchsCoverInstead)
+TEST(clsTMsEngine4, NoStepBelowTheSphereBound)
 {
     // A ball of this multi holds at most 13 singles at 2nd grade.
     const auto set = RandomSubset(kMulti, 0.3, 13);
@@ -240,12 +241,6 @@ TEST(clsTMsEngine4, NoStepBelowTheSphereBoundTheFastSearchsCoverInstead)
     TabuRun r(1);
     r.TickDuringSteps();
     ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(bound - 1, 1, 1), Marks(kMulti)));
-    EXPECT_EQ(r.LinesEndingWith(std::to_string(bound - 1) +
-                                "口で保証を満たす組み合わせは存在しないため、"
-                                "高速検索の口数から検索します")
-                  .size(),
-              1u)
-        << r.log.Text();
     const auto confirmed = r.LinesEndingWith("を検索中...確定");
     ASSERT_FALSE(confirmed.empty()) << r.log.Text();
     EXPECT_EQ(StepName(confirmed[0]), std::to_string(GreedyCount(set, 2)) + "を検索中...確定");
@@ -259,26 +254,25 @@ TEST(clsTMsEngine4, NoStepBelowTheSphereBoundTheFastSearchsCoverInstead)
     EXPECT_EQ(UncoveredCount(set, got, 1), 0);
 }
 
-TEST(clsTMsEngine4, NoCoverFoundAtTheFirstSizeGoesOnFromTheFastSearch)
+TEST(clsTMsEngine4, StartsFromTheFastSearchsCoverWhateverBeginCount)
 {
+    // The box's count once held the search at a size far below any cover, or far above the
+    // one the fast search finds at once; now the first cover is the fast search's.
     for (const int grade : {2, 3}) {
         const auto set = RandomSubset(kMulti, 0.3, 6);
-        // At the sphere bound (13 or 74 singles in a ball of this multi) a cover would have to
-        // be perfect: the first size runs out of time.
-        const std::size_t ball = grade == 2 ? 13 : 74;
-        const auto bound = static_cast<std::int32_t>((set.size() + ball - 1) / ball);
-        TabuRun r(1);
-        r.TickDuringSteps();
-        ASSERT_TRUE(r.engine.EngineStart(set, grade, Settings(bound, 1, 1), Marks(kMulti)));
-        EXPECT_EQ(r.LinesEndingWith(std::to_string(bound) +
-                                    "口では保証を満たす組み合わせが見つからなかったため、"
-                                    "高速検索の口数から検索します")
-                      .size(),
-                  1u)
-            << r.log.Text();
-        const auto got = r.engine.SingleData();
-        ASSERT_FALSE(got.empty()) << r.log.Text();
-        EXPECT_EQ(UncoveredCount(set, got, grade - 1), 0);
+        const std::int32_t greedy = GreedyCount(set, grade);
+        for (const std::int32_t begin : {1, 100, 9999}) {
+            TabuRun r(1);
+            r.TickDuringSteps();
+            ASSERT_TRUE(r.engine.EngineStart(set, grade, Settings(begin, 1, 1), Marks(kMulti)));
+            EXPECT_EQ(r.engine.StartCount(), greedy) << "grade " << grade << " begin " << begin;
+            const auto confirmed = r.LinesEndingWith("を検索中...確定");
+            ASSERT_FALSE(confirmed.empty()) << r.log.Text();
+            EXPECT_EQ(StepName(confirmed[0]), std::to_string(greedy) + "を検索中...確定");
+            const auto got = r.engine.SingleData();
+            EXPECT_LE(static_cast<std::int32_t>(got.size()), greedy);
+            EXPECT_EQ(UncoveredCount(set, got, grade - 1), 0);
+        }
     }
 }
 
@@ -296,7 +290,7 @@ TEST(clsTMsEngine4, StopDuringTheFastStartEndsTheRunWithNothing)
     EXPECT_EQ(events, 1);
     EXPECT_EQ(r.engine.SingleCount(), 0);
     EXPECT_TRUE(r.LinesEndingWith("確定").empty()) << r.log.Text();
-    EXPECT_TRUE(r.LinesEndingWith("見つからなかったため、高速検索の口数から検索します").empty());
+    EXPECT_EQ(r.engine.StartCount(), 0);
 }
 
 TEST(clsTMsEngine4, FrameRunsEnginesSixAndSevenAndPassesPauseAndStop)
@@ -316,18 +310,172 @@ TEST(clsTMsEngine4, FrameRunsEnginesSixAndSevenAndPassesPauseAndStop)
         bool sawTabu = false;
         host.OnDoEvents = [&](std::int64_t) {
             sawTabu = sawTabu || frame.RunningEngine() == clsTMsEngine::EngineKind::Tabu;
-            if (++events == 40) {
+            // From the first size searched after the fast search's start.
+            if (events == 0 && !log.Lines().back().ends_with("を検索中...")) {
+                return;
+            }
+            if (++events == 4) {
                 frame.EnginePause(true);
-            } else if (events == 42) {
+            } else if (events == 6) {
                 frame.EngineStop();
             }
         };
         ASSERT_TRUE(frame.EngineRun(count, singles, s, Marks(kMulti), tousen));
         EXPECT_TRUE(sawTabu);
-        EXPECT_GE(host.SleptMs, 500);
+        EXPECT_GE(host.WaitedMs(), 500);
+        EXPECT_EQ(host.SleptMs, 0);
         ASSERT_GT(count, 0);
         EXPECT_EQ(UncoveredCount(set, singles, kind == 6 ? 1 : 2), 0);
         // The guarantee shows in the winning counts too.
         EXPECT_EQ(tousen[kind == 6 ? 4 : 5], tousen[0]);
     }
+}
+
+TEST(clsTMsEngine4, DefaultSettingsEndByThemselvesShowingTimeAndBestSize)
+{
+    const auto set = RandomSubset(kMulti, 0.3, 12);
+    for (const int kind : {6, 7}) {
+        const int grade = kind == 6 ? 2 : 3;
+        RecordingHost host;
+        clsTMsgLog log;
+        clsTMsEngine frame(host, host, 9);
+        frame.Initialize(log);
+        std::vector<std::int32_t> singles = set;
+        auto count = static_cast<std::int32_t>(singles.size());
+        clsTMsEngine::TousenArray tousen{};
+        // A new work's settings: no time limit of its own.
+        EngineSettingsRecord s;
+        s.MsEngine = kind;
+        ASSERT_EQ(s.EndTime, 0);
+        std::int64_t events = 0;
+        bool forced = false;
+        std::vector<std::int32_t> bar;
+        host.OnDoEvents = [&](std::int64_t) {
+            // Half a second of the clock per batch of moves.
+            if (!log.Lines().empty() && log.Lines().back().ends_with("を検索中...")) {
+                host.AdvanceMs(500);
+            }
+            if (frame.RunningEngine() == clsTMsEngine::EngineKind::Tabu &&
+                log.BarMax() == kMinimumCountSeconds * 10) {
+                bar.push_back(log.BarValue());
+            }
+            // Fifteen minutes of the fake clock: far past any limit the run should keep.
+            if (++events == 1800) {
+                forced = true;
+                frame.EngineStop();
+            }
+        };
+        ASSERT_TRUE(frame.EngineRun(count, singles, s, Marks(kMulti), tousen));
+        EXPECT_FALSE(forced) << "engine " << kind;
+        EXPECT_EQ(UncoveredCount(set, singles, grade - 1), 0);
+        EXPECT_EQ(frame.LastStartCount(), GreedyCount(set, grade));
+        EXPECT_NE(log.Text().find("指定時間になったので検索を終了します"), std::string::npos);
+
+        // The bar is the time used of the 30 s, in tenths: it only grows, and nearly fills.
+        ASSERT_GE(bar.size(), 10u) << "engine " << kind;
+        EXPECT_TRUE(std::is_sorted(bar.begin(), bar.end()));
+        EXPECT_GE(bar.back(), 280);
+        EXPECT_LE(bar.back(), 300);
+
+        // A line per confirmed size: the smallest cover so far and the whole seconds left.
+        std::vector<std::pair<int, int>> best;
+        for (const auto& line : log.Lines()) {
+            const std::size_t at = line.find(" 最小 ");
+            if (at == std::string::npos) {
+                continue;
+            }
+            const std::string rest = line.substr(at + std::string(" 最小 ").size());
+            const std::size_t left = rest.find("口　残り ");
+            ASSERT_NE(left, std::string::npos) << line;
+            ASSERT_TRUE(rest.ends_with("秒")) << line;
+            best.emplace_back(std::stoi(rest.substr(0, left)),
+                              std::stoi(rest.substr(left + std::string("口　残り ").size())));
+        }
+        ASSERT_GE(best.size(), 2u) << log.Text();
+        EXPECT_EQ(best.front().first, frame.LastStartCount());
+        EXPECT_EQ(best.back().first, count);
+        for (std::size_t i = 1; i < best.size(); ++i) {
+            EXPECT_LT(best[i].first, best[i - 1].first);
+            EXPECT_LE(best[i].second, best[i - 1].second);
+        }
+        EXPECT_LE(best.front().second, kMinimumCountSeconds);
+    }
+}
+
+TEST(clsTMsEngine4, APausedSearchWaitsForEventsAndSeesAResumeOrStopAtOnce)
+{
+    for (const bool stop : {false, true}) {
+        const auto set = RandomSubset(kMulti, 0.3, 7);
+        TabuRun r(1);
+        bool searching = false;
+        int events = 0;
+        std::size_t waitsAtAnswer = 0;
+        r.host.OnDoEvents = [&](std::int64_t) {
+            // Every event pass from the first size searched on.
+            searching = searching || !r.OpenStep().empty();
+            if (!searching) {
+                return;
+            }
+            ++events;
+            if (events == 2) {
+                r.engine.EnginePause(true);
+            } else if (events == 3) {
+                // The first event pass of the pause: the user answers at once.
+                waitsAtAnswer = r.host.Waits.size();
+                if (stop) {
+                    r.engine.EngineStop();
+                } else {
+                    r.engine.EnginePause(false);
+                }
+            } else if (events == 6) {
+                r.engine.EngineStop();
+            }
+        };
+        ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(1, 1, 0), Marks(kMulti)));
+        // One wait of at most half a second, ended by the answer, and no sleep.
+        EXPECT_EQ(waitsAtAnswer, 1u);
+        EXPECT_EQ(r.host.Waits, std::vector<std::int32_t>{500}) << "stop " << stop;
+        EXPECT_EQ(r.host.SleptMs, 0);
+        // Resumed, the search went on to the later stop; stopped, it ended within a pass or two.
+        if (stop) {
+            EXPECT_LE(events, 5);
+        } else {
+            EXPECT_GE(events, 6);
+        }
+        EXPECT_FALSE(r.engine.SingleData().empty());
+    }
+}
+
+TEST(clsTMsEngine4, TimePausedDoesNotUseUpTheLimit)
+{
+    const auto set = RandomSubset(kMulti, 0.3, 4);
+    TabuRun r(3);
+    int searching = 0;
+    int pausedPasses = 0;
+    bool paused = false;
+    r.host.OnDoEvents = [&](std::int64_t) {
+        if (paused) {
+            // Ten seconds in the pause, far past the three of the limit.
+            r.host.AdvanceMs(500);
+            if (++pausedPasses == 20) {
+                paused = false;
+                r.engine.EnginePause(false);
+            }
+            return;
+        }
+        if (r.OpenStep().empty()) {
+            return;
+        }
+        r.host.AdvanceMs(100);
+        if (++searching == 5) {
+            paused = true;
+            r.engine.EnginePause(true);
+        }
+    };
+    ASSERT_TRUE(r.engine.EngineStart(set, 2, Settings(GreedyCount(set, 2), 1, 3), Marks(kMulti)));
+    EXPECT_EQ(pausedPasses, 20);
+    // The same searching time as without the pause.
+    EXPECT_GE(searching, 25);
+    EXPECT_LE(searching, 31);
+    EXPECT_NE(r.log.Text().find("指定時間になったので検索を終了します"), std::string::npos);
 }

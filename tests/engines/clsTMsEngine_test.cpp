@@ -267,7 +267,7 @@ TEST(clsTMsEngine, StopReachesTheRunningEngine)
     EXPECT_EQ(r.set, MultiSingles(kMulti));
     EXPECT_EQ(r.tousen, (clsTMsEngine::TousenArray{9, 9, 9, 9, 9, 9}));
     EXPECT_EQ(r.frame.LastFailure(), "組み合わせが確定する前に中断したため、圧縮を中止しました");
-    EXPECT_EQ(r.host.SleptMs, 0);
+    EXPECT_EQ(r.host.WaitedMs(), 0);
     EXPECT_FALSE(r.frame.Run());
     EXPECT_EQ(r.frame.RunningEngine(), clsTMsEngine::EngineKind::None);
 }
@@ -293,7 +293,7 @@ TEST(clsTMsEngine, PauseReachesTheTrialSearch)
     s.EndTime = 0;
     const auto before = r.set;
     EXPECT_FALSE(r.Go(s)); // stopped with nothing confirmed
-    EXPECT_EQ(r.host.SleptMs, 1000);
+    EXPECT_EQ(r.host.WaitedMs(), 1000);
     EXPECT_EQ(r.set, before);
 }
 
@@ -303,11 +303,11 @@ TEST(clsTMsEngine, PauseAskedBeforeTheEngineStartsHoldsIt)
 {
     FrameRun r(1, RandomSubset(kMulti, 0.5, 3));
     r.host.OnDoEvents = [&](std::int64_t n) {
-        if (r.host.SleptMs >= 1500) {
+        if (r.host.WaitedMs() >= 1500) {
             r.frame.EnginePause(false);
         }
         // Too few tickets to ever cover: the search would go on without a stop.
-        if (n >= 5000 || (r.host.SleptMs >= 1500 && !r.frame.PauseRequested())) {
+        if (n >= 5000 || (r.host.WaitedMs() >= 1500 && !r.frame.PauseRequested())) {
             r.frame.EngineStop();
         }
     };
@@ -316,7 +316,7 @@ TEST(clsTMsEngine, PauseAskedBeforeTheEngineStartsHoldsIt)
     auto s = Engine(2);
     s.BeginCount = 2;
     EXPECT_FALSE(r.Go(s)); // stopped with nothing confirmed
-    EXPECT_GE(r.host.SleptMs, 1500);
+    EXPECT_GE(r.host.WaitedMs(), 1500);
     EXPECT_FALSE(r.frame.PauseRequested());
     EXPECT_TRUE(clsTMsEngine::Pausable(2));
     EXPECT_FALSE(clsTMsEngine::Pausable(1));
@@ -336,8 +336,10 @@ TEST(clsTMsEngine, PauseAndStopReachEverySearchEngine)
             if (r.frame.RunningEngine() != clsTMsEngine::EngineKind::None) {
                 seen = r.frame.RunningEngine();
             }
-            // "Nを検索中..." or "N口を最適化中...": a size is being searched.
-            if (r.log.Lines().empty() || !r.log.Lines().back().ends_with("中...")) {
+            // "Nを検索中..." or "N口を最適化中...": a size is being searched (not the fast
+            // search's "候補の検索中..." that starts the minimum-count run).
+            if (r.log.Lines().empty() || !(r.log.Lines().back().ends_with("を検索中...") ||
+                                           r.log.Lines().back().ends_with("を最適化中..."))) {
                 return;
             }
             ++events;
@@ -349,17 +351,16 @@ TEST(clsTMsEngine, PauseAndStopReachEverySearchEngine)
             }
         };
         auto s = Engine(kind);
-        // Too few to cover: the step is still searching when paused. The tabu search tries no
-        // size below the sphere bound, so it descends from above to the first size it cannot
-        // cover.
-        s.BeginCount = kind >= 6 ? 40 : 2;
+        // Too few to cover: the step is still searching when paused. The tabu search starts
+        // from the fast search's cover and descends to the first size it cannot cover.
+        s.BeginCount = 2;
         s.EndTime = 0;
         s.SeBeginCount = 2;
         s.SeEndTime = 0;
         // The trial searches were stopped before confirming anything; the others had a
         // result to keep.
         EXPECT_EQ(r.Go(s), kind != 2 && kind != 4) << "engine " << kind;
-        EXPECT_EQ(r.host.SleptMs, 1000) << "engine " << kind;
+        EXPECT_EQ(r.host.WaitedMs(), 1000) << "engine " << kind;
         const auto expected = kind == 5   ? clsTMsEngine::EngineKind::Optimisation
                               : kind >= 6 ? clsTMsEngine::EngineKind::Tabu
                                           : clsTMsEngine::EngineKind::Trial;

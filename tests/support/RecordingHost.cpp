@@ -49,6 +49,12 @@ void RecordingHost::SleepMs(std::int32_t lngMs)
     m_tick += lngMs;
 }
 
+void RecordingHost::WaitForEvents(std::int32_t lngMs)
+{
+    Waits.push_back(lngMs);
+    DoEvents();
+}
+
 void RecordingHost::WaitShow(std::string_view strMessage, std::int32_t lngMax)
 {
     WaitLog.push_back("show:" + std::string(strMessage) + ":" + std::to_string(lngMax));

@@ -43,6 +43,9 @@ public:
     void DoEvents() override;
     std::int64_t TickMs() const override { return m_tick; }
     void SleepMs(std::int32_t lngMs) override;
+    // Records the wait and passes the events at once: OnDoEvents is where they come from, so
+    // the clock moves only as that hook or TickPerDoEvents moves it.
+    void WaitForEvents(std::int32_t lngMs) override;
     void BeginBusy() override
     {
         ++BusyDepth;
@@ -74,6 +77,16 @@ public:
     int BusyCount = 0;
     std::int64_t DoEventsCount = 0;
     std::int64_t SleptMs = 0;
+    // The longest wait asked for each WaitForEvents, in order.
+    std::vector<std::int32_t> Waits;
+    std::int64_t WaitedMs() const
+    {
+        std::int64_t n = 0;
+        for (const std::int32_t w : Waits) {
+            n += w;
+        }
+        return n;
+    }
     // Each DoEvents moves the clock by this much (0: the clock stands still).
     std::int64_t TickPerDoEvents = 0;
     // Called from DoEvents after the count is raised: press Stop, expire a time limit, ...

@@ -65,6 +65,14 @@ void SetFieldValue(clsTXSakugen& sakugen, int lngField, Currency cur)
     }
 }
 
+// The trial panel serves the minimum-count engines too: their time limit is the whole run's,
+// their start the first cover they find.
+constexpr const char* kTrialEndTime = "秒経過後終了(１口)";
+constexpr const char* kTrialEndTimeNote = "0の場合は無限に検索します";
+constexpr const char* kMinimumEndTime = "秒経過後終了";
+// Shown in the start box before a minimum-count run has found its first cover.
+constexpr const char* kMinimumStart = "高速検索の";
+
 QCheckBox* NewCheck(const char* strName, std::string_view strCaption, QWidget* parent)
 {
     auto* box = new QCheckBox(basQtText::ToQ(strCaption), parent);
@@ -74,10 +82,12 @@ QCheckBox* NewCheck(const char* strName, std::string_view strCaption, QWidget* p
 }
 } // namespace
 
-clsEngineView::clsEngineView(clsConditionsFacet& conditions, clsRoundFacet& round, QWidget* parent)
+clsEngineView::clsEngineView(clsConditionsFacet& conditions, clsRoundFacet& round,
+                             const clsSearchFacet& search, QWidget* parent)
     : QWidget(parent)
     , m_conditions(conditions)
     , m_round(round)
+    , m_search(search)
 {
     setObjectName(QStringLiteral("clsEngineView"));
     auto* column = new QVBoxLayout(this);
@@ -134,9 +144,12 @@ QWidget* clsEngineView::BuildSakugenPage()
     };
     addLine(m_fraTrial, trial, 0, BeginCount, "txtBeginCount", "口から検索");
     addLine(m_fraTrial, trial, 1, EndCount, "txtEndCount", "口で検索終了");
-    addLine(m_fraTrial, trial, 2, EndTime, "txtEndTime", "秒経過後終了(１口)");
-    trial->addWidget(new QLabel(QStringLiteral("0の場合は無限に検索します"), m_fraTrial), 3, 0, 1,
-                     2);
+    addLine(m_fraTrial, trial, 2, EndTime, "txtEndTime", kTrialEndTime);
+    m_lblEndTime = qobject_cast<QLabel*>(trial->itemAtPosition(2, 1)->widget());
+    m_lblEndTime->setObjectName(QStringLiteral("lblEndTime"));
+    m_lblEndTimeNote = new QLabel(QString::fromUtf8(kTrialEndTimeNote), m_fraTrial);
+    m_lblEndTimeNote->setObjectName(QStringLiteral("lblEndTimeNote"));
+    trial->addWidget(m_lblEndTimeNote, 3, 0, 1, 2);
     m_chkExGrade2 = NewCheck("chkExGrade2", "購入対象を２等まで拡大", m_fraTrial);
     connect(m_chkExGrade2, &QCheckBox::clicked, this, [this](bool blnChecked) {
         Edit([blnChecked](clsEnginePanels& panels) { panels.SetExGrade2(blnChecked); });
@@ -245,9 +258,25 @@ void clsEngineView::Refresh()
     const clsEnginePanels::OptionPanel panel = panels.Panel();
     m_fraTrial->setVisible(panel == clsEnginePanels::OptionPanel::Trial);
     m_fraOptimisation->setVisible(panel == clsEnginePanels::OptionPanel::Optimisation);
+    const bool minimum = IsMinimumCountEngine(engine);
+    clsNumberBox* start = m_boxes[BeginCount];
+    start->setReadOnly(minimum);
+    start->setButtonSymbols(minimum ? QAbstractSpinBox::NoButtons : QAbstractSpinBox::UpDownArrows);
+    start->setSpecialValueText(minimum ? QString::fromUtf8(kMinimumStart) : QString());
+    start->setMinimum(minimum ? 0 : clsTXSakugen::kMin[BeginCount]);
+    const QString endTime = QString::fromUtf8(minimum ? kMinimumEndTime : kTrialEndTime);
+    m_lblEndTime->setText(endTime);
+    m_boxes[EndTime]->setAccessibleName(endTime);
+    m_lblEndTimeNote->setText(
+        minimum ? QStringLiteral("0の場合は%1秒で終了します").arg(kMinimumCountSeconds)
+                : QString::fromUtf8(kTrialEndTimeNote));
     for (int i = 0; i < clsTXSakugen::kFields; ++i) {
         clsNumberBox* box = m_boxes[static_cast<std::size_t>(i)];
-        const int value = static_cast<int>(FieldValue(panels.Sakugen(), i).Truncate());
+        // A minimum-count run starts where its first cover is, not at the box's count: the box
+        // shows that start, once the last run has found it.
+        const int value = minimum && i == BeginCount
+                              ? m_search.LastStartCount()
+                              : static_cast<int>(FieldValue(panels.Sakugen(), i).Truncate());
         // Setting the same value again would rewrite the text under the user's caret.
         if (box->Number() != value) {
             box->SetNumber(value);

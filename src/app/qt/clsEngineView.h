@@ -5,6 +5,7 @@
 
 #include "app/clsConditionsFacet.h"
 #include "app/clsRoundFacet.h"
+#include "app/clsSearchFacet.h"
 
 #include <QWidget>
 
@@ -21,7 +22,8 @@ class clsEngineView : public QWidget
     Q_OBJECT
 
 public:
-    clsEngineView(clsConditionsFacet& conditions, clsRoundFacet& round, QWidget* parent);
+    clsEngineView(clsConditionsFacet& conditions, clsRoundFacet& round,
+                  const clsSearchFacet& search, QWidget* parent);
 
     // Draws the panels, their visibility and enabling from the document.
     void Refresh();
@@ -35,9 +37,12 @@ private:
 
     clsConditionsFacet& m_conditions;
     clsRoundFacet& m_round;
+    const clsSearchFacet& m_search;
     QTabWidget* m_tabs = nullptr;
     std::array<QRadioButton*, clsEnginePanels::kEngines> m_optEngine{};
     QWidget* m_fraTrial = nullptr;
+    QLabel* m_lblEndTime = nullptr;
+    QLabel* m_lblEndTimeNote = nullptr;
     QWidget* m_fraOptimisation = nullptr;
     std::array<clsNumberBox*, clsTXSakugen::kFields> m_boxes{};
     QCheckBox* m_chkExGrade2 = nullptr;

@@ -56,7 +56,7 @@ clsMultiPage::clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const cls
     m_runArea = new QVBoxLayout();
     m_runArea->setContentsMargins(0, 0, 0, 0);
     grid->addLayout(m_runArea, 1, 0, 1, 2);
-    m_engine = new clsEngineView(doc.Conditions(), doc.Round(), this);
+    m_engine = new clsEngineView(doc.Conditions(), doc.Round(), doc.Search(), this);
     m_runArea->addWidget(m_engine);
     m_run = new clsRunView(doc.Search(), doc.Tickets(), doc.Round(), this);
     m_runArea->addWidget(m_run, 1);

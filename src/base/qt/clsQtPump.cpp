@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QThread>
+#include <QTimer>
 
 clsQtPump::clsQtPump()
 {
@@ -23,4 +24,16 @@ void clsQtPump::SleepMs(std::int32_t lngMs)
     if (lngMs > 0) {
         QThread::msleep(static_cast<unsigned long>(lngMs));
     }
+}
+
+void clsQtPump::WaitForEvents(std::int32_t lngMs)
+{
+    if (lngMs > 0) {
+        // The timer is the event that ends the wait when the user gives none.
+        QTimer wake;
+        wake.setSingleShot(true);
+        wake.start(lngMs);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }

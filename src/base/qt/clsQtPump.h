@@ -13,6 +13,7 @@ public:
     void DoEvents() override;
     std::int64_t TickMs() const override;
     void SleepMs(std::int32_t lngMs) override;
+    void WaitForEvents(std::int32_t lngMs) override;
 
 private:
     QElapsedTimer m_clock;

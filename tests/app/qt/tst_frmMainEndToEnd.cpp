@@ -50,8 +50,8 @@ double CpuSeconds()
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
 }
 
-// The program's pump (real events, real clock, real sleeps) with a hook after each event pass,
-// and the clock ticks at which sleeps began: an engine waits in them while it is paused.
+// The program's pump (real events, real clock, real waits) with a hook after each event pass,
+// and the clock ticks at which waits for events began: a paused engine waits in them.
 class ClockPump final : public clsIPump
 {
 public:
@@ -63,13 +63,17 @@ public:
         }
     }
     std::int64_t TickMs() const override { return m_pump.TickMs(); }
-    void SleepMs(std::int32_t lngMs) override
+    void SleepMs(std::int32_t lngMs) override { m_pump.SleepMs(lngMs); }
+    void WaitForEvents(std::int32_t lngMs) override
     {
-        SleepStarts.push_back(m_pump.TickMs());
-        m_pump.SleepMs(lngMs);
+        WaitStarts.push_back(m_pump.TickMs());
+        m_pump.WaitForEvents(lngMs);
+        if (OnDoEvents) {
+            OnDoEvents();
+        }
     }
     std::function<void()> OnDoEvents;
-    std::vector<std::int64_t> SleepStarts;
+    std::vector<std::int64_t> WaitStarts;
 
 private:
     clsQtPump m_pump;
@@ -381,14 +385,14 @@ void tst_frmMainEndToEnd::aTrialSearchRestsWhilePausedAndStopsAtOnce()
     int pausedLines = -1;
     qint64 resumeAt = 0;
     qint64 resumeActed = -1;
-    std::size_t sleepsSeen = 0;
+    std::size_t waitsSeen = 0;
     double resumeCpu = 0;
     qint64 stopAt = 0;
     bool refused = false;
     bool disabled = false;
     w.pump.OnDoEvents = [&] {
         const qint64 now = clock.elapsed();
-        const std::size_t sleeps = w.pump.SleepStarts.size();
+        const std::size_t waits = w.pump.WaitStarts.size();
         switch (step) {
         case Step::Searching:
             if (w.Doc().Search().RunningEngine() == clsTMsEngine::EngineKind::None) {
@@ -402,12 +406,12 @@ void tst_frmMainEndToEnd::aTrialSearchRestsWhilePausedAndStopsAtOnce()
             QTest::mouseClick(run, Qt::LeftButton);
             pauseAt = now;
             pauseCpu = CpuSeconds();
-            sleepsSeen = sleeps;
+            waitsSeen = waits;
             step = Step::PauseAsked;
             break;
         case Step::PauseAsked:
-            if (sleeps > sleepsSeen) {
-                pauseActed = w.pump.SleepStarts[sleepsSeen] - pauseAt;
+            if (waits > waitsSeen) {
+                pauseActed = w.pump.WaitStarts[waitsSeen] - pauseAt;
                 restFrom = now;
                 restCpu = CpuSeconds();
                 pauseActedCpu = restCpu - pauseCpu;
@@ -421,17 +425,17 @@ void tst_frmMainEndToEnd::aTrialSearchRestsWhilePausedAndStopsAtOnce()
                 pausedLines = log->count();
                 QTest::mouseClick(run, Qt::LeftButton);
                 resumeAt = now;
-                sleepsSeen = sleeps;
+                waitsSeen = waits;
                 resumeCpu = CpuSeconds();
                 step = Step::Resumed;
             }
             break;
         case Step::Resumed:
             // Searching again: an event pass that no wait preceded.
-            if (resumeActed < 0 && sleeps == sleepsSeen) {
+            if (resumeActed < 0 && waits == waitsSeen) {
                 resumeActed = now - resumeAt;
             }
-            sleepsSeen = sleeps;
+            waitsSeen = waits;
             if (resumeActed >= 0 && CpuSeconds() - resumeCpu >= 0.2) {
                 QTest::mouseClick(cancel, Qt::LeftButton);
                 stopAt = now;

@@ -13,6 +13,7 @@
 #include "widgets/clsNumberBox.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -78,6 +79,7 @@ private slots:
     void theStripShowsAndEditsTheDocumentsSettings();
     void aRunFillsTheLogAndTheBreakdown();
     void aTrialSearchPausesResumesAndStops();
+    void aMinimumCountRunEndsOnItsDefaultsAndShowsItsStart();
     void screenshots();
 };
 
@@ -182,6 +184,61 @@ void tst_frmMainRun::aRunFillsTheLogAndTheBreakdown()
                  QString::number(w.Doc().Tickets().SingleFrame()[outcome][0]));
     }
     QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
+}
+
+void tst_frmMainRun::aMinimumCountRunEndsOnItsDefaultsAndShowsItsStart()
+{
+    RunWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    w.MarkMulti(6);
+    w.Click("optEngine6");
+    auto* start = w.Find<clsNumberBox>("txtBeginCount");
+    // Before a run the box names the fast search, not the document's 100; it cannot be typed
+    // in. The time box is the whole run's, and its 0 means the default limit.
+    QCOMPARE(start->text(), QStringLiteral("高速検索の"));
+    QVERIFY(start->isReadOnly());
+    QCOMPARE(w.Find<clsNumberBox>("txtEndTime")->Number(), 0);
+    QCOMPARE(w.Find<QLabel>("lblEndTime")->text(), QStringLiteral("秒経過後終了"));
+    QCOMPARE(w.Find<QLabel>("lblEndTimeNote")->text(), QStringLiteral("0の場合は30秒で終了します"));
+
+    // Half a second of the window's clock per event pass: the default limit is reached after
+    // some sixty passes of the search; the guard stops a run that would not end.
+    w.host.TickPerDoEvents = 500;
+    bool forced = false;
+    w.host.OnDoEvents = [&](std::int64_t lngCount) {
+        if (lngCount > 20'000) {
+            forced = true;
+            w.Doc().Search().Cancel();
+        }
+    };
+    QTest::mouseClick(w.Find<QPushButton>("cmdRun"), Qt::LeftButton);
+    w.host.OnDoEvents = nullptr;
+    QVERIFY(!forced);
+    QVERIFY(!w.Doc().Search().Running());
+    QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
+
+    // The box shows the size of the first cover, the first size confirmed in the log.
+    const auto& lines = w.Doc().Search().Log().Lines();
+    int first = 0;
+    bool timedOut = false;
+    for (const std::string& line : lines) {
+        if (first == 0 && line.ends_with("を検索中...確定")) {
+            first = std::stoi(line.substr(line.find(' ') + 1));
+        }
+        timedOut = timedOut || line.ends_with("指定時間になったので検索を終了します");
+    }
+    QVERIFY(first > 0);
+    QVERIFY(timedOut);
+    QCOMPARE(w.Doc().Search().LastStartCount(), first);
+    QCOMPARE(start->Number(), first);
+    QCOMPARE(start->text(), QString::number(first));
+    QVERIFY(w.Doc().Tickets().SingleCount() <= first);
+    // The document's own count is left as it was, and shows again for the trial search.
+    QCOMPARE(w.Doc().Conditions().EngineSettings().BeginCount, 100);
+    w.Click("optEngine2");
+    QVERIFY(!start->isReadOnly());
+    QCOMPARE(start->Number(), 100);
+    QCOMPARE(w.Find<QLabel>("lblEndTime")->text(), QStringLiteral("秒経過後終了(１口)"));
 }
 
 void tst_frmMainRun::aTrialSearchPausesResumesAndStops()

@@ -52,6 +52,7 @@ private slots:
     void waitWindowWithoutLengthDoesNotDivideByZero();
     void clipboardRoundTripsJapaneseText();
     void clockIsMonotonicAndSleepWaits();
+    void waitForEventsEndsWithTheFirstEventOrTheTimeout();
     void openerStartsAProgramWithItsParameters();
 };
 
@@ -222,6 +223,27 @@ void tst_QtHost::clockIsMonotonicAndSleepWaits()
     QTimer::singleShot(0, [&ran] { ran = true; });
     pump.DoEvents();
     QVERIFY(ran);
+}
+
+void tst_QtHost::waitForEventsEndsWithTheFirstEventOrTheTimeout()
+{
+    clsQtHost host;
+    clsIPump& pump = host.Host().Pump;
+    // An event that comes during the wait ends it and runs in it: a click while paused.
+    bool ran = false;
+    QTimer::singleShot(20, [&ran] { ran = true; });
+    std::int64_t t0 = pump.TickMs();
+    pump.WaitForEvents(5000);
+    const std::int64_t answered = pump.TickMs() - t0;
+    QVERIFY(ran);
+    QVERIFY2(answered < 2500, qPrintable(QString::number(answered)));
+    // With nothing to come, the timeout ends it.
+    t0 = pump.TickMs();
+    pump.WaitForEvents(60);
+    const std::int64_t waited = pump.TickMs() - t0;
+    QVERIFY2(waited >= 55 && waited < 2500, qPrintable(QString::number(waited)));
+    pump.WaitForEvents(0);
+    pump.WaitForEvents(-5);
 }
 
 void tst_QtHost::openerStartsAProgramWithItsParameters()
