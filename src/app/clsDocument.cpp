@@ -101,10 +101,19 @@ void clsDocument::RaiseChanged(std::uint32_t lngParts)
     // run state are not work of their own.
     constexpr std::uint32_t kWorkParts = PartRound | PartVote | PartMulti | PartConditions |
                                          PartEngineSettings | PartProbability | PartSingles;
+    // What a run reads: the shown result no longer follows from the work once one changes.
+    constexpr std::uint32_t kRunInputs =
+        PartRound | PartVote | PartMulti | PartConditions | PartEngineSettings | PartProbability;
     if (m_keepClean) {
         m_modified = false;
-    } else if ((lngParts & kWorkParts) != 0) {
-        m_modified = true;
+        m_resultStale = false;
+    } else {
+        if ((lngParts & kWorkParts) != 0) {
+            m_modified = true;
+        }
+        if (!m_inRun && (lngParts & kRunInputs) != 0) {
+            m_resultStale = true;
+        }
     }
     m_changed.Raise(lngParts);
 }
@@ -546,6 +555,7 @@ bool clsDocument::Run()
         }
         m_engine->EnginePause(false);
     }
+    m_resultStale = false;
     RaiseChanged(PartSingles | PartLog | PartRunState);
     return ok;
 }

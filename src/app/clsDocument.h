@@ -150,6 +150,9 @@ private:
     void Cancel();
     // The last Run was stopped during the extraction, so it holds no set worth saving.
     bool RunStoppedInExtraction() const { return m_stoppedInExtraction; }
+    // The run result shown (breakdown, counts) was made from other marks, conditions, settings,
+    // round or votes than the work now holds; a run, New or a data-file load makes it current.
+    bool ResultStale() const { return m_resultStale; }
     bool Running() const;
 
     // The round commands, passed to the round controller; the document follows its event.
@@ -380,6 +383,7 @@ private:
     std::string m_roundLabel;
     bool m_inRun = false;
     bool m_stoppedInExtraction = false;
+    bool m_resultStale = false;
     std::string m_lastFailure;
     // Ticket-set commands: the one way a new list reaches the document and both views.
     bool ReplaceSingles(std::vector<std::int32_t> lngSingle);

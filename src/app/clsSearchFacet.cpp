@@ -17,6 +17,11 @@ bool clsSearchFacet::RunStoppedInExtraction() const
     return m_doc.RunStoppedInExtraction();
 }
 
+bool clsSearchFacet::ResultStale() const
+{
+    return m_doc.ResultStale();
+}
+
 bool clsSearchFacet::Running() const
 {
     return m_doc.Running();

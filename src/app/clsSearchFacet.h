@@ -30,6 +30,8 @@ public:
     void Cancel();
     // The last run was stopped during the extraction, so it holds no set worth saving.
     bool RunStoppedInExtraction() const;
+    // The breakdown and counts shown belong to a run on other marks, conditions or settings.
+    bool ResultStale() const;
     bool Running() const;
     bool Paused() const;
     // The engine of the settings in use can pause; Paused: a pause is in force (or held for the

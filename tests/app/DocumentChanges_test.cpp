@@ -79,6 +79,46 @@ TEST_F(DocumentChanges, EveryChangingCommandMarksTheWork)
     EXPECT_FALSE(doc.Modified());
 }
 
+TEST_F(DocumentChanges, TheShownResultIsStaleOnceWhatTheRunReadsChanges)
+{
+    const std::vector<std::pair<std::string, std::function<bool()>>> inputs{
+        {"marks", [&] { return doc.Marks().MultiMarkAll(1); }},
+        {"conditions",
+         [&] {
+             return doc.Conditions().EditJouken(
+                 [&](clsJoukenPanels& panels) { panels.Apply(ConditionSetRecord{}); });
+         }},
+        {"engine settings",
+         [&] {
+             return doc.Conditions().EditEngineSettings(
+                 [](clsEnginePanels& p) { p.SetMsEngine(3); });
+         }},
+        {"round", [&] { return doc.Round().SetKaisaikai(9002); }},
+        {"vote", [&] { return doc.Round().SetVote(VoteRecord{}); }},
+        {"probabilities", [&] { return doc.Round().SetProbability(std::nullopt); }},
+        {"conditions file", [&] { return doc.FileLoadDRD(Path("c.drj"), false, false); }}};
+    Load();
+    ASSERT_TRUE(doc.FileSaveDRD(Path("c.drj"), false, false));
+    for (const auto& [name, command] : inputs) {
+        Load();
+        EXPECT_FALSE(doc.Search().ResultStale()) << name;
+        ASSERT_TRUE(command()) << name;
+        EXPECT_TRUE(doc.Search().ResultStale()) << name;
+    }
+
+    // Looking at another condition page is no new input.
+    Load();
+    ASSERT_TRUE(doc.Conditions().SetJoukenPage(3));
+    EXPECT_FALSE(doc.Search().ResultStale());
+    // A run makes the result current again, even one that changed the work on its way.
+    ASSERT_TRUE(doc.Marks().MultiMarkAll(1));
+    ASSERT_TRUE(doc.Search().Run());
+    EXPECT_FALSE(doc.Search().ResultStale());
+    ASSERT_TRUE(doc.Marks().MultiMarkAll(2));
+    ASSERT_TRUE(doc.New());
+    EXPECT_FALSE(doc.Search().ResultStale());
+}
+
 TEST_F(DocumentChanges, NewLoadAndSuccessfulSaveClearTheMarkAFailedSaveKeepsIt)
 {
     // Picking the round of an untouched new work is how it starts.

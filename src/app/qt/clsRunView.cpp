@@ -89,7 +89,18 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     m_meisai->SetSource(m_meisaiSource);
     m_meisai->SetGeometry96(m_meisaiSource.Geometry96());
     m_meisai->SetFitToCells(true);
-    row->addWidget(m_meisai, 0, Qt::AlignTop);
+    // Above the breakdown while it belongs to a run on other marks or conditions: figures
+    // beside the new multi count must not pass for its own.
+    auto* meisaiColumn = new QVBoxLayout();
+    meisaiColumn->setSpacing(0);
+    m_lblStale = new QLabel(QString::fromUtf8(kStaleCaption), this);
+    m_lblStale->setObjectName(QStringLiteral("lblMeisaiStale"));
+    m_lblStale->setAccessibleName(m_lblStale->text());
+    m_lblStale->setStyleSheet(QStringLiteral("color: #b00000;"));
+    meisaiColumn->addWidget(m_lblStale);
+    meisaiColumn->addWidget(m_meisai);
+    meisaiColumn->addStretch(1);
+    row->addLayout(meisaiColumn, 0);
     m_value = new QWidget(this);
     m_value->setObjectName(QStringLiteral("fraValue"));
     m_value->setAccessibleName(QStringLiteral("自分の確率での見込み"));
@@ -143,6 +154,7 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
                          DocumentParts::PartRunState)) != 0) {
             m_meisai->Refresh();
         }
+        RefreshStale();
         if ((lngParts & (DocumentParts::PartSingles | DocumentParts::PartMulti |
                          DocumentParts::PartView)) != 0) {
             RecountSingles();
@@ -156,6 +168,12 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     RecountSingles();
     RefreshButtons();
     RefreshValue();
+    RefreshStale();
+}
+
+void clsRunView::RefreshStale()
+{
+    m_lblStale->setVisible(m_search.ResultStale() && !m_search.Running());
 }
 
 clsRunView::~clsRunView()

@@ -26,6 +26,8 @@ class clsRunView : public QWidget, public clsIMsgSink
     Q_OBJECT
 
 public:
+    // Shown above the breakdown while it belongs to the last run, not to the work as it is.
+    static constexpr const char* kStaleCaption = "前回の検索結果（未更新）";
     clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoundFacet& round,
                QWidget* parent);
     ~clsRunView() override;
@@ -50,6 +52,7 @@ private:
     // The set's chance of each grade, its expected value and its cost, as kelvra-cli value
     // tells them; hidden without probabilities or tickets, and while a run is under way.
     void RefreshValue();
+    void RefreshStale();
 
     clsSearchFacet& m_search;
     clsTicketsFacet& m_tickets;
@@ -64,6 +67,7 @@ private:
     QProgressBar* m_bar = nullptr;
     clsGridView* m_countGrid = nullptr;
     clsGridView* m_meisai = nullptr;
+    QLabel* m_lblStale = nullptr;
     QWidget* m_value = nullptr;
     std::array<QLabel*, 5> m_valueCaption{};
     std::array<QLabel*, 5> m_valueText{};

@@ -7,6 +7,7 @@
 #include "support/QtTestRegistry.h"
 #include "widgets/clsTabStrip.h"
 
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -27,7 +28,8 @@ struct ViewingWindow : MainWindowFixture
     }
     bool Unchanged() const
     {
-        return !Doc().Modified() && !window->windowTitle().endsWith(QStringLiteral(" *"));
+        return !Doc().Modified() && !window->windowTitle().endsWith(QStringLiteral(" *")) &&
+               Find<QLabel>("lblMeisaiStale")->isHidden();
     }
 };
 } // namespace
@@ -69,6 +71,14 @@ void tst_frmMainViewing::tabsAndPagesLeaveTheWorkUnchanged()
         [](clsJoukenPanels& p) { p.Table(JoukenKind::Honmei).ToggleMatch(0); }));
     QVERIFY(w.Doc().Modified());
     QVERIFY(w.window->windowTitle().endsWith(QStringLiteral(" *")));
+    // The last run's breakdown now stands beside another multi: it says so until the next run.
+    QVERIFY(w.window->ShowPage(frmMain::PageMulti));
+    auto* stale = w.Find<QLabel>("lblMeisaiStale");
+    QVERIFY(stale->isVisible());
+    QCOMPARE(stale->text(), QStringLiteral("前回の検索結果（未更新）"));
+    w.Click("cmdRun");
+    QVERIFY(!w.Doc().Search().Running());
+    QVERIFY(stale->isHidden());
 }
 
 KELVRA_QTEST(tst_frmMainViewing)
