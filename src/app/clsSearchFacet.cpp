@@ -19,7 +19,8 @@ bool clsSearchFacet::RunStoppedInExtraction() const
 
 bool clsSearchFacet::ResultStale() const
 {
-    return m_doc.ResultStale();
+    // Nothing is shown before the first run: nothing to call stale.
+    return m_doc.ResultStale() && m_doc.m_tx.Meisai().SingleCount() > 0;
 }
 
 bool clsSearchFacet::Running() const

@@ -30,7 +30,8 @@ public:
     void Cancel();
     // The last run was stopped during the extraction, so it holds no set worth saving.
     bool RunStoppedInExtraction() const;
-    // The breakdown and counts shown belong to a run on other marks, conditions or settings.
+    // The breakdown shown belongs to a run on other marks, conditions or settings (false while
+    // it shows no run).
     bool ResultStale() const;
     bool Running() const;
     bool Paused() const;

@@ -99,8 +99,13 @@ TEST_F(DocumentChanges, TheShownResultIsStaleOnceWhatTheRunReadsChanges)
         {"conditions file", [&] { return doc.FileLoadDRD(Path("c.drj"), false, false); }}};
     Load();
     ASSERT_TRUE(doc.FileSaveDRD(Path("c.drj"), false, false));
+    // The sample holds no run: there is no result to call stale, whatever changes.
+    Load();
+    ASSERT_TRUE(doc.Marks().MultiMarkAll(2));
+    EXPECT_FALSE(doc.Search().ResultStale());
     for (const auto& [name, command] : inputs) {
         Load();
+        ASSERT_TRUE(doc.Search().Run()) << name;
         EXPECT_FALSE(doc.Search().ResultStale()) << name;
         ASSERT_TRUE(command()) << name;
         EXPECT_TRUE(doc.Search().ResultStale()) << name;
@@ -108,6 +113,7 @@ TEST_F(DocumentChanges, TheShownResultIsStaleOnceWhatTheRunReadsChanges)
 
     // Looking at another condition page is no new input.
     Load();
+    ASSERT_TRUE(doc.Search().Run());
     ASSERT_TRUE(doc.Conditions().SetJoukenPage(3));
     EXPECT_FALSE(doc.Search().ResultStale());
     // A run makes the result current again, even one that changed the work on its way.

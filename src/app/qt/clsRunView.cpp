@@ -64,6 +64,15 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     m_bar->setTextVisible(false);
     logColumn->addWidget(m_lstMsg, 1);
     logColumn->addWidget(m_bar);
+    // While the breakdown belongs to a run on other marks or conditions: its figures beside
+    // the new multi count must not pass for the multi's own. Under the log, so the page keeps
+    // its height.
+    m_lblStale = new QLabel(QString::fromUtf8(kStaleCaption), this);
+    m_lblStale->setObjectName(QStringLiteral("lblMeisaiStale"));
+    m_lblStale->setAccessibleName(m_lblStale->text());
+    m_lblStale->setStyleSheet(QStringLiteral("color: #b00000;"));
+    m_lblStale->setWordWrap(true);
+    logColumn->addWidget(m_lblStale);
     row->addLayout(logColumn, 1);
 
     m_countGrid = new clsGridView(this);
@@ -89,18 +98,7 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     m_meisai->SetSource(m_meisaiSource);
     m_meisai->SetGeometry96(m_meisaiSource.Geometry96());
     m_meisai->SetFitToCells(true);
-    // Above the breakdown while it belongs to a run on other marks or conditions: figures
-    // beside the new multi count must not pass for its own.
-    auto* meisaiColumn = new QVBoxLayout();
-    meisaiColumn->setSpacing(0);
-    m_lblStale = new QLabel(QString::fromUtf8(kStaleCaption), this);
-    m_lblStale->setObjectName(QStringLiteral("lblMeisaiStale"));
-    m_lblStale->setAccessibleName(m_lblStale->text());
-    m_lblStale->setStyleSheet(QStringLiteral("color: #b00000;"));
-    meisaiColumn->addWidget(m_lblStale);
-    meisaiColumn->addWidget(m_meisai);
-    meisaiColumn->addStretch(1);
-    row->addLayout(meisaiColumn, 0);
+    row->addWidget(m_meisai, 0, Qt::AlignTop);
     m_value = new QWidget(this);
     m_value->setObjectName(QStringLiteral("fraValue"));
     m_value->setAccessibleName(QStringLiteral("自分の確率での見込み"));

@@ -27,7 +27,8 @@ class clsRunView : public QWidget, public clsIMsgSink
 
 public:
     // Shown above the breakdown while it belongs to the last run, not to the work as it is.
-    static constexpr const char* kStaleCaption = "前回の検索結果（未更新）";
+    static constexpr const char* kStaleCaption =
+        "右の明細は前回の検索の結果です。検索開始で今の条件の結果になります。";
     clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoundFacet& round,
                QWidget* parent);
     ~clsRunView() override;
