@@ -297,7 +297,11 @@ void clsTResult::Grade(bool blnPrizes)
         m_tally[t] = part[0][t] + part[1][t] + part[2][t] + part[3][t];
     }
 
-    m_grade.SetValue(m_tally, MaxGrade());
+    bool decided = false;
+    for (std::size_t m = 0; m < clsToto::kMatchCount; ++m) {
+        decided = decided || m_hit[0][m] != 4;
+    }
+    m_grade.SetValue(m_tally, MaxGrade(), decided);
 
     if (blnPrizes || FullResult()) {
         if (DecidedCount() == clsToto::kMatchCount) {

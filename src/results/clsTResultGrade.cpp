@@ -19,10 +19,12 @@ void clsTResultGrade::Clear(std::int32_t lngMaxGrade)
     SetValue(GradeTally{}, lngMaxGrade);
 }
 
-void clsTResultGrade::SetValue(const GradeTally& lngValue, std::int32_t lngMaxGrade)
+void clsTResultGrade::SetValue(const GradeTally& lngValue, std::int32_t lngMaxGrade,
+                               bool blnDecided)
 {
     m_value = lngValue;
     m_maxGrade = lngMaxGrade;
+    m_decided = blnDecided;
 }
 
 std::int32_t clsTResultGrade::Total() const
@@ -54,6 +56,15 @@ std::string clsTResultGrade::RatioText(std::int32_t lngRow) const
     // Whole percent, halves away from zero as the display format rounds.
     const std::int64_t pct = (c * 200 + n) / (2 * n);
     return std::to_string(pct) + "%";
+}
+
+std::string clsTResultGrade::ValueText(std::int32_t lngRow, std::int32_t lngColumn) const
+{
+    if (!m_decided) {
+        static_cast<void>(Row(lngRow));
+        return "－";
+    }
+    return lngColumn == 0 ? CountText(lngRow) : RatioText(lngRow);
 }
 
 bool clsTResultGrade::Highlighted(std::int32_t lngRow) const

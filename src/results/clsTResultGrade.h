@@ -17,7 +17,9 @@ public:
     bool Initialized() const { return m_initialized; }
     // Every count 0; lngMaxGrade decides which rows are prize rows.
     void Clear(std::int32_t lngMaxGrade);
-    void SetValue(const GradeTally& lngValue, std::int32_t lngMaxGrade);
+    // blnDecided: at least one match has a result. Before that every open match counts as
+    // right, so the whole set sits in 1等 and the shown values would claim a win.
+    void SetValue(const GradeTally& lngValue, std::int32_t lngMaxGrade, bool blnDecided = true);
 
     const GradeTally& Value() const { return m_value; }
     std::int32_t Total() const;
@@ -25,6 +27,9 @@ public:
     std::string Label(std::int32_t lngRow) const;
     std::string CountText(std::int32_t lngRow) const;
     std::string RatioText(std::int32_t lngRow) const;
+    bool Decided() const { return m_decided; }
+    // What the table shows in value column lngColumn (0 口数, 1 比率): "－" until decided.
+    std::string ValueText(std::int32_t lngRow, std::int32_t lngColumn) const;
     bool Highlighted(std::int32_t lngRow) const;
     std::uint32_t TextColor(std::int32_t lngRow) const;
     // Column headings of the value columns.
@@ -33,5 +38,6 @@ public:
 private:
     GradeTally m_value{};
     std::int32_t m_maxGrade = 3;
+    bool m_decided = true;
     bool m_initialized = false;
 };

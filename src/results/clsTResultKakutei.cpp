@@ -122,6 +122,12 @@ const char* clsTResultKakutei::Heading(std::int32_t lngColumn)
     return kHead[lngColumn];
 }
 
+const char* clsTResultKakutei::Group(std::int32_t lngColumn)
+{
+    CheckCell(0, lngColumn);
+    return lngColumn < 3 ? "公式" : "この組";
+}
+
 bool clsTResultKakutei::Highlighted(std::int32_t lngRow, std::int32_t lngColumn) const
 {
     CheckCell(lngRow, lngColumn);

@@ -34,6 +34,9 @@ public:
     std::string CellText(std::int32_t lngRow, std::int32_t lngColumn) const;
     static std::string RowLabel(std::int32_t lngRow);
     static const char* Heading(std::int32_t lngColumn);
+    // The group a column belongs to, "公式" (the operator's figures) or "この組" (the set's):
+    // two columns share the heading 当せん口数.
+    static const char* Group(std::int32_t lngColumn);
     // The set's two columns are blue for prize grades.
     bool Highlighted(std::int32_t lngRow, std::int32_t lngColumn) const;
 

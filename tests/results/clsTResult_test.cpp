@@ -71,6 +71,33 @@ TEST(clsTResult, WithoutMarksEverySingleIsGradeOneAndNoPrizesShow)
     EXPECT_EQ(f.result.Grid().CellColor(1, 0), ResultColor::White);
 }
 
+TEST(clsTResult, TallyIsUndecidedUntilAMatchHasAResult)
+{
+    Fixture f;
+    const std::vector<std::int32_t> s = {Missing({}), Missing({0}), Missing({5})};
+    ASSERT_TRUE(f.result.SetSingle(s));
+    f.result.SetResultData(300, "", Official(300), false);
+    EXPECT_FALSE(f.result.GradeTable().Decided());
+    EXPECT_EQ(f.result.GradeTable().ValueText(0, 0), "－");
+    EXPECT_EQ(f.result.GradeTable().ValueText(0, 1), "－");
+    f.result.SetNextData();
+    EXPECT_TRUE(f.result.GradeTable().Decided());
+    EXPECT_EQ(f.result.GradeTable().ValueText(0, 0), "2");
+    EXPECT_EQ(f.result.GradeTable().ValueText(1, 1), "33%");
+    // A new round's result starts undecided again.
+    f.result.SetResultData(301, "", Official(301), false);
+    EXPECT_FALSE(f.result.GradeTable().Decided());
+    // A hand entry is a result the player knows.
+    f.result.Entry().LeftClick(0, 4);
+    EXPECT_TRUE(f.result.GradeTable().Decided());
+    // A cancelled match too.
+    f.result.Entry().LeftClick(0, 4);
+    EXPECT_FALSE(f.result.GradeTable().Decided());
+    f.result.Entry().LeftClick(1, 6);
+    f.result.SetPopup(0);
+    EXPECT_TRUE(f.result.GradeTable().Decided());
+}
+
 TEST(clsTResult, RevealingMatchOneMovesOnlyItsLosersToGradeTwo)
 {
     Fixture f;

@@ -37,6 +37,37 @@ TEST(clsTResultGrade, ShareRoundsHalvesUp)
     EXPECT_EQ(grade.RatioText(1), "88%");
 }
 
+TEST(clsTResultGrade, NothingShownAsWonBeforeAnyMatchIsDecided)
+{
+    clsTResultGrade grade;
+    GradeTally t{};
+    t[0] = 208;
+    grade.SetValue(t, 3, false);
+    EXPECT_FALSE(grade.Decided());
+    for (std::int32_t r = 0; r < clsTResultGrade::kRows; ++r) {
+        EXPECT_EQ(grade.ValueText(r, 0), "－");
+        EXPECT_EQ(grade.ValueText(r, 1), "－");
+    }
+    // The tally itself is kept for what needs it.
+    EXPECT_EQ(grade.Value()[0], 208);
+    EXPECT_THROW(grade.ValueText(14, 0), std::out_of_range);
+    grade.SetValue(t, 3, true);
+    EXPECT_EQ(grade.ValueText(0, 0), "208");
+    EXPECT_EQ(grade.ValueText(0, 1), "100%");
+    EXPECT_EQ(grade.ValueText(1, 0), "0");
+}
+
+TEST(clsTResultKakutei, TheTwoWinnerColumnsAreTold)
+{
+    EXPECT_STREQ(clsTResultKakutei::Heading(1), clsTResultKakutei::Heading(3));
+    EXPECT_STREQ(clsTResultKakutei::Group(0), "公式");
+    EXPECT_STREQ(clsTResultKakutei::Group(1), "公式");
+    EXPECT_STREQ(clsTResultKakutei::Group(2), "公式");
+    EXPECT_STREQ(clsTResultKakutei::Group(3), "この組");
+    EXPECT_STREQ(clsTResultKakutei::Group(4), "この組");
+    EXPECT_THROW(clsTResultKakutei::Group(5), std::out_of_range);
+}
+
 TEST(clsTResultKakutei, OfficialValuesSetWinningsAndTotals)
 {
     ResultRecord r;

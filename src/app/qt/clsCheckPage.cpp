@@ -3,6 +3,7 @@
 #include "base/clsIGridSource.h"
 #include "lottery/clsToto.h"
 #include "results/clsTResult.h"
+#include "results/clsTResultBalance.h"
 #include "widgets/clsGridView.h"
 
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -103,7 +105,7 @@ private:
     const clsCheckFacet& m_check;
 };
 
-// "1等" .. "14等" with the count and share; prize rows in blue.
+// "1等" .. "14等" with the count and share; prize rows in blue; "－" until a result is known.
 class GradeSource final : public clsIGridSource
 {
 public:
@@ -126,7 +128,7 @@ public:
             cell.BackColor = GridColor::ButtonFaceColor();
             cell.Align = GridAlign::Center;
         } else {
-            cell.strText = lngCol == 1 ? grade.CountText(row) : grade.RatioText(row);
+            cell.strText = grade.ValueText(row, lngCol - 1);
             cell.Align = GridAlign::Right;
         }
         return cell;
@@ -136,29 +138,39 @@ private:
     const clsCheckFacet& m_check;
 };
 
-// Grades 1 to 3 and the total: the official figures beside the set's own.
+// Grades 1 to 3 and the total: the official figures beside the set's own. A row of group
+// headings above the column headings tells the two 当せん口数 columns apart.
 class PrizeSource final : public clsIGridSource
 {
 public:
+    static constexpr std::int32_t kHeadRows = 2;
+
     explicit PrizeSource(const clsCheckFacet& check)
         : m_check(check)
     {}
-    std::int32_t Rows() const override { return clsTResultKakutei::kRows + 1; }
+    std::int32_t Rows() const override { return clsTResultKakutei::kRows + kHeadRows; }
     std::int32_t Cols() const override { return clsTResultKakutei::kColumns + 1; }
     GridCellData Cell(std::int32_t lngRow, std::int32_t lngCol) const override
     {
-        if (lngRow == 0) {
-            return Heading(lngCol == 0 ? std::string() : clsTResultKakutei::Heading(lngCol - 1));
-        }
-        if (lngCol == 0) {
-            GridCellData cell = Heading(clsTResultKakutei::RowLabel(lngRow - 1));
+        if (lngRow < kHeadRows) {
+            if (lngCol == 0) {
+                return Heading(std::string());
+            }
+            const std::string group = clsTResultKakutei::Group(lngCol - 1);
+            GridCellData cell =
+                Heading(lngRow == 0 ? group : clsTResultKakutei::Heading(lngCol - 1));
+            cell.strAccessibleText = group + "の" + clsTResultKakutei::Heading(lngCol - 1);
             return cell;
+        }
+        const std::int32_t row = lngRow - kHeadRows;
+        if (lngCol == 0) {
+            return Heading(clsTResultKakutei::RowLabel(row));
         }
         const clsTResultKakutei& prize = m_check.Checker().Kakutei();
         GridCellData cell;
-        cell.strText = prize.CellText(lngRow - 1, lngCol - 1);
+        cell.strText = prize.CellText(row, lngCol - 1);
         cell.Align = GridAlign::Right;
-        if (prize.Highlighted(lngRow - 1, lngCol - 1)) {
+        if (prize.Highlighted(row, lngCol - 1)) {
             cell.ForeColor = Rgb(ResultColor::Highlight);
         }
         return cell;
@@ -257,7 +269,7 @@ clsCheckPage::clsCheckPage(clsCheckFacet& check, clsTicketsFacet& tickets, QWidg
                    clsGridGeometry(std::vector<std::int32_t>(15, 20), {50, 72, 50}), this);
     m_prize =
         Grid("picResultKakutei", QStringLiteral("確定当せん金"), *m_prizeSource,
-             clsGridGeometry(std::vector<std::int32_t>(5, 20), {44, 112, 80, 104, 80, 112}), this);
+             clsGridGeometry(std::vector<std::int32_t>(6, 20), {44, 112, 80, 104, 80, 112}), this);
     m_countView = Grid("picResultCount", QStringLiteral("シングル構成"), m_countSource,
                        clsTCountGrid::Geometry96(), this);
     // Hidden by a click, it keeps its place: the page does not jump.
@@ -331,10 +343,37 @@ clsCheckPage::clsCheckPage(clsCheckFacet& check, clsTicketsFacet& tickets, QWidg
     commands->addWidget(m_cmdSort);
     commands->addStretch(1);
 
+    // What the set cost and brought back, under the prize table it comes from.
+    auto* money = new QGridLayout();
+    money->setHorizontalSpacing(8);
+    const std::pair<const char*, QLabel**> moneyRows[] = {
+        {"lblResultCost", &m_lblCost},
+        {"lblResultWinnings", &m_lblWinnings},
+        {"lblResultBalance", &m_lblBalance},
+        {"lblResultReturn", &m_lblReturn},
+    };
+    static constexpr const char* kMoneyCaption[] = {"購入金額", "当せん金額", "収支", "回収率"};
+    for (int i = 0; i < 4; ++i) {
+        auto* caption = new QLabel(QString::fromUtf8(kMoneyCaption[i]), this);
+        auto* value = new QLabel(this);
+        value->setObjectName(QString::fromLatin1(moneyRows[i].first));
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setMinimumWidth(120);
+        caption->setBuddy(value);
+        *moneyRows[i].second = value;
+        money->addWidget(caption, i, 0);
+        money->addWidget(value, i, 1);
+    }
+    money->setColumnStretch(2, 1);
+    auto* prizeColumn = new QVBoxLayout();
+    prizeColumn->addWidget(m_prize, 0, Qt::AlignLeft | Qt::AlignTop);
+    prizeColumn->addLayout(money);
+    prizeColumn->addStretch(1);
+
     auto* bottom = new QHBoxLayout();
     bottom->setSpacing(12);
     bottom->addWidget(m_grade, 0, Qt::AlignTop);
-    bottom->addWidget(m_prize, 0, Qt::AlignTop);
+    bottom->addLayout(prizeColumn, 0);
     bottom->addLayout(commands, 0);
     bottom->addStretch(1);
 
@@ -395,6 +434,16 @@ void clsCheckPage::Refresh()
     m_prize->Refresh();
 
     m_lblCount->setText(QString::fromStdString(checker.SingleCountLabel()));
+    const clsTResultBalance money(checker.SingleCount(), checker.Kakutei());
+    static constexpr const char* kMoneyName[] = {"購入金額 ", "当せん金額 ", "収支 ", "回収率 "};
+    const std::string moneyText[] = {money.CostText(), money.WinningsText(), money.BalanceText(),
+                                     money.ReturnText()};
+    QLabel* const moneyLabel[] = {m_lblCost, m_lblWinnings, m_lblBalance, m_lblReturn};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const QString text = QString::fromStdString(moneyText[i]);
+        moneyLabel[i]->setText(text);
+        moneyLabel[i]->setAccessibleName(QString::fromUtf8(kMoneyName[i]) + text);
+    }
     const QString page = QString::fromStdString(checker.PageLabel());
     m_lblPage->setText(page);
     m_lblPage->setAccessibleName(QStringLiteral("ページ ") + page);

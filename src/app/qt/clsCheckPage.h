@@ -1,8 +1,9 @@
 #pragma once
 // The check page beside the second round view: the result entry grid, the page of ten graded
-// singles with its legend and paging, the match-count grid, the grade tally and the prize
-// table, and the reveal and sort commands. It draws only what the document's checker holds and
-// hands every click to a document operation; it follows the document's change event.
+// singles with its legend and paging, the match-count grid, the grade tally, the prize table
+// with what the set cost and won, and the reveal and sort commands. It draws only what the
+// document's checker holds and hands every click to a document operation; it follows the document's
+// change event.
 
 #include "app/clsCheckFacet.h"
 #include "app/clsTicketsFacet.h"
@@ -56,6 +57,10 @@ private:
     clsGridView* m_countView = nullptr;
     QLabel* m_lblCount = nullptr;
     QLabel* m_lblPage = nullptr;
+    QLabel* m_lblCost = nullptr;
+    QLabel* m_lblWinnings = nullptr;
+    QLabel* m_lblBalance = nullptr;
+    QLabel* m_lblReturn = nullptr;
     QToolButton* m_cmdPrevious = nullptr;
     QToolButton* m_cmdNext = nullptr;
     QPushButton* m_cmdViewAll = nullptr;

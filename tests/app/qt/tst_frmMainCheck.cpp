@@ -45,6 +45,9 @@ QColor GridBack(clsGridView* grid, int lngRow, int lngColumn)
         .color();
 }
 
+// The prize table's first value row: group and column headings stand above it.
+constexpr int kPrizeRow = 2;
+
 // "1,234 " and "0 " as numbers; an empty cell is -1.
 long long Amount(const QString& strText)
 {
@@ -190,9 +193,9 @@ private slots:
         auto* page = w.Page();
         QCOMPARE(w.Find<QLabel>("lblResultSingleCount")->text(),
                  QString::fromStdString(Currency::FromInt(n).FormatNumber(0, true)));
-        // Nothing revealed yet: every single is first grade, no prizes.
-        QCOMPARE(w.ShownTally()[0], static_cast<long long>(n));
-        QCOMPARE(Amount(GridText(page->PrizeTable(), 1, 1)), -1LL);
+        // Nothing revealed yet: no grade is won, no prizes.
+        QCOMPARE(GridText(page->GradeTable(), 1, 1), QStringLiteral("－"));
+        QCOMPARE(Amount(GridText(page->PrizeTable(), kPrizeRow, 1)), -1LL);
         auto* all = w.Find<QPushButton>("cmdResultViewAll");
         QVERIFY(all->isEnabled());
         QVERIFY(w.Find<QPushButton>("cmdResultViewNext")->isEnabled());
@@ -215,11 +218,12 @@ private slots:
         QCOMPARE(sum, static_cast<long long>(n));
         for (int row = 0; row < 4; ++row) {
             const auto& line = cli.Lines[static_cast<std::size_t>(14 + row)];
-            QCOMPARE(GridText(page->PrizeTable(), row + 1, 0), QString::fromStdString(line[0]));
+            QCOMPARE(GridText(page->PrizeTable(), row + kPrizeRow, 0),
+                     QString::fromStdString(line[0]));
             for (int col = 0; col < 5; ++col) {
                 const long long expected =
                     std::max(0LL, CliAmount(line[static_cast<std::size_t>(col) + 1]));
-                QCOMPARE(Amount(GridText(page->PrizeTable(), row + 1, col + 1)), expected);
+                QCOMPARE(Amount(GridText(page->PrizeTable(), row + kPrizeRow, col + 1)), expected);
             }
         }
         // The entry grid shows the official outcomes as ◎.
@@ -248,7 +252,7 @@ private slots:
         QCOMPARE(GridText(page->EntryGrid(), 1, Column(official)), QString());
         // No longer decided: the prize table is emptied.
         for (int col = 1; col <= 5; ++col) {
-            QCOMPARE(GridText(page->PrizeTable(), 4, col), QString());
+            QCOMPARE(GridText(page->PrizeTable(), kPrizeRow + 3, col), QString());
         }
         changed.Match[0].Outcome = static_cast<std::uint8_t>(other);
         clsXmlResult xml(w.host, w.dir.Str());
@@ -287,7 +291,7 @@ private slots:
         QCOMPARE(w.ShownTally()[0], 1LL);
         QCOMPARE(GridBack(page->PageGrid(), 1, 0), QColor(128, 170, 255));
         // Hand entries decide nothing: no prizes.
-        QCOMPARE(GridText(page->PrizeTable(), 1, 1), QString());
+        QCOMPARE(GridText(page->PrizeTable(), kPrizeRow, 1), QString());
         const std::string saved = w.dir.Read("SysData/Temp/Kelvra_Result_9050.dat");
         QCOMPARE(std::count(saved.begin(), saved.end(), '\n'), 13L);
         QVERIFY(saved.find('2') != std::string::npos);
@@ -416,7 +420,7 @@ private slots:
         QVERIFY(!next->isEnabled());
         QVERIFY(!w.Find<QPushButton>("cmdResultViewAll")->isEnabled());
         // Complete and official: the prize table is filled.
-        QVERIFY(Amount(GridText(page->PrizeTable(), 4, 4)) >= 0);
+        QVERIFY(Amount(GridText(page->PrizeTable(), kPrizeRow + 3, 4)) >= 0);
     }
 
     void SortByWinningsOrdersTheSet()
@@ -483,6 +487,91 @@ private slots:
         QVERIFY(!count->isVisible());
         ClickCell(w.Find<clsGameView>("picGame2")->VoteTable(), 1, 1);
         QVERIFY(count->isVisible());
+    }
+
+    void TallyIsUndecidedUntilTheFirstReveal()
+    {
+        CheckWindow w;
+        w.SearchSample();
+        const long long n = w.Doc().Tickets().SingleCount();
+        auto* page = w.Page();
+        for (int r = 1; r <= 14; ++r) {
+            QCOMPARE(GridText(page->GradeTable(), r, 1), QStringLiteral("－"));
+            QCOMPARE(GridText(page->GradeTable(), r, 2), QStringLiteral("－"));
+        }
+        w.Click("cmdResultViewNext");
+        const auto tally = w.ShownTally();
+        long long sum = 0;
+        for (const long long c : tally) {
+            QVERIFY(c >= 0);
+            sum += c;
+        }
+        QCOMPARE(sum, n);
+        QVERIFY(GridText(page->GradeTable(), 1, 2).endsWith(QLatin1Char('%')));
+    }
+
+    void MoneyShowsWhatTheSetCostAndWon()
+    {
+        CheckWindow w;
+        const fs::path saved = w.SearchSample();
+        const long long n = w.Doc().Tickets().SingleCount();
+        QVERIFY(n > 0);
+        const auto yen = [](long long v) {
+            return QString::fromStdString(Currency::FromInt(v).FormatNumber(0, true)) +
+                   QStringLiteral("円");
+        };
+        auto* cost = w.Find<QLabel>("lblResultCost");
+        auto* winnings = w.Find<QLabel>("lblResultWinnings");
+        auto* balance = w.Find<QLabel>("lblResultBalance");
+        auto* ret = w.Find<QLabel>("lblResultReturn");
+        // Before the result: what was spent, and nothing claimed about the rest.
+        QCOMPARE(cost->text(), yen(n * 100));
+        QCOMPARE(winnings->text(), QStringLiteral("－"));
+        QCOMPARE(balance->text(), QStringLiteral("－"));
+        QCOMPARE(ret->text(), QStringLiteral("－"));
+
+        w.Click("cmdResultViewAll");
+        const CliGrade cli = RunGrade(w.dir.Path(), "'" + saved.string() + "'");
+        QCOMPARE(cli.Code, 0);
+        QCOMPARE(cli.Lines.size(), std::size_t{18});
+        // The total line's last field: what the set won.
+        const long long won = CliAmount(cli.Lines[17][5]);
+        const long long spent = n * 100;
+        QCOMPARE(cost->text(), yen(spent));
+        QCOMPARE(winnings->text(), yen(won));
+        QCOMPARE(balance->text(),
+                 (won > spent ? QStringLiteral("+") : QString()) + yen(won - spent));
+        const long long permille = (won * 2000 + spent) / (2 * spent);
+        QCOMPARE(ret->text(), QStringLiteral("%1.%2%").arg(permille / 10).arg(permille % 10));
+        QVERIFY(balance->accessibleName().contains(balance->text()));
+
+        // A hand entry against the official result undecides a match: the figures go back.
+        const int official = w.Doc().Round().Result().Match[0].Outcome;
+        ClickCell(w.Page()->EntryGrid(), 1, Column((official + 1) % 3));
+        QCOMPARE(winnings->text(), QStringLiteral("－"));
+        QCOMPARE(ret->text(), QStringLiteral("－"));
+        QCOMPARE(cost->text(), yen(spent));
+    }
+
+    void TheTwoWinnerColumnsAreGrouped()
+    {
+        CheckWindow w;
+        auto* prize = w.Page()->PrizeTable();
+        QCOMPARE(GridText(prize, 1, 2), QStringLiteral("当せん口数"));
+        QCOMPARE(GridText(prize, 1, 4), QStringLiteral("当せん口数"));
+        for (int col = 1; col <= 3; ++col) {
+            QCOMPARE(GridText(prize, 0, col), QStringLiteral("公式"));
+        }
+        for (int col = 4; col <= 5; ++col) {
+            QCOMPARE(GridText(prize, 0, col), QStringLiteral("この組"));
+        }
+        const auto spoken = [prize](int col) {
+            return prize->Model()->data(prize->Model()->index(1, col), Qt::AccessibleTextRole);
+        };
+        QCOMPARE(spoken(2).toString(), QStringLiteral("公式の当せん口数"));
+        QCOMPARE(spoken(4).toString(), QStringLiteral("この組の当せん口数"));
+        QCOMPARE(GridText(prize, kPrizeRow, 0), QStringLiteral("1等"));
+        QCOMPARE(GridText(prize, kPrizeRow + 3, 0), QStringLiteral("合計"));
     }
 };
 
