@@ -410,6 +410,27 @@ private slots:
         QVERIFY(!w.Doc().Modified());
     }
 
+    void SortReturnsToTheFirstPage()
+    {
+        SingleWindow w;
+        w.SavedSet(35);
+        QTest::mouseClick(w.Find<QPushButton>("cmdNext"), Qt::LeftButton);
+        QTest::mouseClick(w.Find<QPushButton>("cmdNext"), Qt::LeftButton);
+        QCOMPARE(w.PageText(), QStringLiteral("3／4"));
+        w.chooser.Push({"ホーム勝ち"});
+        QTest::mouseClick(w.Find<QPushButton>("cmdSort"), Qt::LeftButton);
+        QVERIFY(w.chooser.Errors().empty());
+        QCOMPARE(w.PageText(), QStringLiteral("1／4"));
+        QCOMPARE(w.Find<QSpinBox>("spnPage")->value(), 1);
+        QCOMPARE(w.Sheet()->Draw().NoText(0), std::string("1"));
+        // The sheet shows the first single of the new order, not the one it had before.
+        clsTNumber::LongKousei first{};
+        clsTNumber::NoToLong(w.Doc().Tickets().Singles().front(), first);
+        for (std::int32_t m = 0; m < 13; ++m) {
+            QVERIFY(w.Sheet()->Draw().Marked(0, first[static_cast<std::size_t>(m)], m));
+        }
+    }
+
     void DuplicateRemovalTellsTheUser()
     {
         SingleWindow w;
