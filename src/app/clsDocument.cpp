@@ -929,7 +929,11 @@ bool clsDocument::SortSingles(SortKind kind)
         clsEditContext::LockScope lock(m_edit);
         ok = m_tickets.Sort(list, kind, m_sortAscending, m_vote, PreparedValue());
     }
-    return ok && ReplaceSingles(std::move(list));
+    if (!ok || !ReplaceSingles(std::move(list))) {
+        return false;
+    }
+    ShowFirstPage();
+    return true;
 }
 
 VoteRecord clsDocument::ValueVote() const
@@ -980,7 +984,17 @@ bool clsDocument::SortByWinnings()
         return false;
     }
     std::vector<std::int32_t> list = m_singles;
-    return m_tickets.Checker().GradeSort(list, m_sortAscending) && ReplaceSingles(std::move(list));
+    if (!m_tickets.Checker().GradeSort(list, m_sortAscending) || !ReplaceSingles(std::move(list))) {
+        return false;
+    }
+    ShowFirstPage();
+    return true;
+}
+
+void clsDocument::ShowFirstPage()
+{
+    // A new order reads from its beginning: the page the player was on now holds other singles.
+    m_tickets.Sheet().MovePage(0);
 }
 
 bool clsDocument::RemoveDuplicateSingles()

@@ -387,6 +387,7 @@ private:
     std::string m_lastFailure;
     // Ticket-set commands: the one way a new list reaches the document and both views.
     bool ReplaceSingles(std::vector<std::int32_t> lngSingle);
+    void ShowFirstPage();
     // A CSV file read under the work lock into lngList: its singles alone (Load), or the set with
     // them added or taken out. The set itself is not changed here.
     enum class CsvOp

@@ -104,10 +104,16 @@ std::string clsTSingleList::MoneyText(Currency curValue)
         const std::int64_t hundredths = raw / (1000000 * yen);
         return Currency::FromRaw(hundredths * (yen / 100)).ToString() + "億";
     }
-    if (raw < 99999999999LL * yen) {
+    // Long shots keep to four figures and a unit, the room "9999万" takes.
+    constexpr std::int64_t chou = 1000000000000LL * yen;
+    if (raw < chou) {
         return std::to_string(raw / (100000000 * yen)) + "億";
     }
-    return "****億";
+    if (raw < 10 * chou) {
+        const std::int64_t hundredths = raw / (chou / 100);
+        return Currency::FromRaw(hundredths * (yen / 100)).ToString() + "兆";
+    }
+    return std::to_string(raw / chou) + "兆";
 }
 
 std::string clsTSingleList::MarkText(const clsTNumber::LongKousei& lngKousei)

@@ -38,7 +38,8 @@ public:
     bool HasRanks() const { return m_hasRanks; }
     const Ranks& GetRanks() const { return m_rank; }
 
-    // The payout as the list shows it: "9999円", "1.23万", "123万", "1.23億", "50億", "****億".
+    // The payout as the list shows it: "9999円", "1.23万", "123万", "1.23億", "50億",
+    // "1234億", "1.23兆", "922兆".
     static std::string MoneyText(Currency curValue);
     // Home wins, draws and away wins of a single: "5-4-4".
     static std::string MarkText(const clsTNumber::LongKousei& lngKousei);

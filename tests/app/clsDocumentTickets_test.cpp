@@ -325,7 +325,11 @@ TEST_F(DocumentTickets, SortByWinningsPutsTheMostHitsFirst)
     ASSERT_TRUE(doc.Check().Checker().FullResult());
     ASSERT_GT(doc.Tickets().SingleCount(), 1);
     doc.Tickets().SetSortAscending(true);
+    // The sheet was on its last page; the sorted set is shown from its first.
+    ASSERT_GT(doc.Tickets().Sheet().LastPage(), 0);
+    doc.Tickets().SheetMovePage(doc.Tickets().Sheet().LastPage());
     ASSERT_TRUE(doc.Tickets().SortByWinnings());
+    EXPECT_EQ(doc.Tickets().Sheet().Page(), 0);
     ExpectViewsShowTheDocumentsSet();
     for (std::int32_t i = 1; i < doc.Tickets().SingleCount(); ++i) {
         ASSERT_LE(doc.Check().Checker().GradeValue(i - 1), doc.Check().Checker().GradeValue(i))

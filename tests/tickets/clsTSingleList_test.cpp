@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+#include <vector>
+
 TEST(clsTSingleList, MoneyTextSteps)
 {
     auto t = [](std::int64_t yen) { return clsTSingleList::MoneyText(Currency::FromInt(yen)); };
@@ -19,9 +23,49 @@ TEST(clsTSingleList, MoneyTextSteps)
     EXPECT_EQ(t(100000000), "1億");
     EXPECT_EQ(t(5000000000), "50億");
     EXPECT_EQ(t(99999999998), "999億");
-    EXPECT_EQ(t(99999999999), "****億");
+    EXPECT_EQ(t(99999999999), "999億");
     // 123万 rounds the amount to whole yen first: 1,239,999.5 -> 1,240,000.
     EXPECT_EQ(clsTSingleList::MoneyText(*Currency::Parse("1239999.5")), "124万");
+}
+
+namespace {
+std::size_t Glyphs(const std::string& strText)
+{
+    // UTF-8 lead bytes: one per character shown.
+    return static_cast<std::size_t>(std::count_if(strText.begin(), strText.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+} // namespace
+
+TEST(clsTSingleList, MoneyTextOfLongShotsShowsTheAmount)
+{
+    auto t = [](std::int64_t yen) { return clsTSingleList::MoneyText(Currency::FromInt(yen)); };
+    EXPECT_EQ(t(100000000000), "1000億");
+    EXPECT_EQ(t(123456789012), "1234億");
+    EXPECT_EQ(t(999999999999), "9999億");
+    EXPECT_EQ(t(1000000000000), "1兆");
+    EXPECT_EQ(t(1239999999999), "1.23兆");
+    EXPECT_EQ(t(9999999999999), "9.99兆");
+    EXPECT_EQ(t(12345678901234), "12兆");
+    // The largest amount money can hold: 922,337,203,685,477.5807 yen.
+    const Currency largest = Currency::FromRaw(std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(clsTSingleList::MoneyText(largest), "922兆");
+
+    // From one man to the largest, every amount is written out and is no wider than the
+    // ordinary steps already are ("10.00万" at 99,999 yen).
+    std::vector<Currency> amounts{largest};
+    for (std::int64_t yen = 10000; yen <= 10000000000000; yen *= 10) {
+        amounts.push_back(Currency::FromInt(yen));
+        amounts.push_back(Currency::FromInt(yen * 10 - 1));
+        amounts.push_back(Currency::FromRaw(yen * 10 * Currency::Scale - 1));
+    }
+    for (const Currency& amount : amounts) {
+        const std::string text = clsTSingleList::MoneyText(amount);
+        EXPECT_EQ(text.find('*'), std::string::npos) << amount.ToString();
+        EXPECT_FALSE(text.empty()) << amount.ToString();
+        EXPECT_LE(Glyphs(text), 6u) << amount.ToString() << " " << text;
+    }
 }
 
 TEST(clsTSingleList, MarkAndPopularityTexts)

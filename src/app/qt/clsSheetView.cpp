@@ -214,6 +214,20 @@ void clsSheetView::keyPressEvent(QKeyEvent* event)
             ++match;
         }
         break;
+    // The page keys turn the sheet's pages; the keyboard's cell stays where it is and is
+    // read out again with the single now under it.
+    case Qt::Key_Home:
+        m_tickets.SheetMovePage(0);
+        break;
+    case Qt::Key_End:
+        m_tickets.SheetMovePage(m_tickets.Sheet().LastPage());
+        break;
+    case Qt::Key_PageUp:
+        m_tickets.SheetMovePage(m_tickets.Sheet().Page() - 1);
+        break;
+    case Qt::Key_PageDown:
+        m_tickets.SheetMovePage(m_tickets.Sheet().Page() + 1);
+        break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:

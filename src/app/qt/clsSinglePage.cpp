@@ -3,12 +3,15 @@
 #include "app/clsValueFigures.h"
 #include "app/qt/clsSheetView.h"
 #include "base/clsIGridSource.h"
+#include "lottery/clsTNumber.h"
 #include "widgets/clsGridView.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -173,6 +176,25 @@ clsSinglePage::clsSinglePage(clsTicketsFacet& tickets, clsRoundFacet& round, cls
     paging->addWidget(m_cmdPrevious);
     paging->addWidget(m_lblPage);
     paging->addWidget(m_cmdNext);
+    // A set of many thousand pages is crossed by typing the page: it moves on Enter (or on
+    // leaving the box), not at every digit; the box keeps what is typed within the pages.
+    auto* pageBoxRow = new QHBoxLayout();
+    auto* pageCaption = new QLabel(QStringLiteral("ページ"), this);
+    m_spnPage = new QSpinBox(this);
+    m_spnPage->setObjectName(QStringLiteral("spnPage"));
+    m_spnPage->setAccessibleName(pageCaption->text());
+    m_spnPage->setKeyboardTracking(false);
+    m_spnPage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Room for the pages of every distinct single, so the box keeps its width as the set grows.
+    m_spnPage->setRange(1, clsTNumber::SingleCount / clsTSingle::kPageSize + 1);
+    m_spnPage->setMinimumWidth(m_spnPage->sizeHint().width());
+    m_spnPage->setRange(1, 1);
+    pageCaption->setBuddy(m_spnPage);
+    m_lblPageCount = new QLabel(this);
+    m_lblPageCount->setObjectName(QStringLiteral("lblPageCount"));
+    pageBoxRow->addWidget(pageCaption);
+    pageBoxRow->addWidget(m_spnPage, 1);
+    pageBoxRow->addWidget(m_lblPageCount);
     m_chkLock = new QCheckBox(QStringLiteral("編集ロック"), this);
     m_chkLock->setObjectName(QStringLiteral("chkEditLock"));
     auto* add = Button(QStringLiteral("シングルを追加"), "cmdSingleAdd", this);
@@ -180,6 +202,7 @@ clsSinglePage::clsSinglePage(clsTicketsFacet& tickets, clsRoundFacet& round, cls
     auto* sort = Button(QStringLiteral("並び替え"), "cmdSort", this);
     controls->addLayout(countRow);
     controls->addLayout(paging);
+    controls->addLayout(pageBoxRow);
     controls->addWidget(m_chkLock);
     controls->addWidget(add);
     controls->addWidget(del);
@@ -200,6 +223,12 @@ clsSinglePage::clsSinglePage(clsTicketsFacet& tickets, clsRoundFacet& round, cls
                 m_lblPage->setAccessibleName(QStringLiteral("ページ ") + strLabel);
                 m_cmdPrevious->setEnabled(blnPrevious);
                 m_cmdNext->setEnabled(blnNext);
+                // The box follows the page shown without moving it again.
+                const QSignalBlocker quiet(m_spnPage);
+                m_spnPage->setRange(1, m_tickets.Sheet().LastPage() + 1);
+                m_spnPage->setValue(m_tickets.Sheet().Page() + 1);
+                m_lblPageCount->setText(
+                    QStringLiteral("/ %1").arg(m_tickets.Sheet().LastPage() + 1));
             });
     connect(m_sheet, &clsSheetView::CountShown, this, [this](const QString& strCount) {
         m_lblCount->setText(strCount + QStringLiteral("口"));
@@ -232,6 +261,8 @@ clsSinglePage::clsSinglePage(clsTicketsFacet& tickets, clsRoundFacet& round, cls
             [this] { m_tickets.SheetMovePage(m_tickets.Sheet().Page() - 1); });
     connect(m_cmdNext, &QPushButton::clicked, this,
             [this] { m_tickets.SheetMovePage(m_tickets.Sheet().Page() + 1); });
+    connect(m_spnPage, &QSpinBox::valueChanged, this,
+            [this](int lngPage) { m_tickets.SheetMovePage(lngPage - 1); });
     connect(m_chkLock, &QCheckBox::clicked, this, [this](bool blnValue) {
         m_tickets.SetEditLock(blnValue);
         Refresh();

@@ -19,6 +19,7 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 class clsGridView;
 class clsIGridSource;
 class clsSheetView;
@@ -38,6 +39,7 @@ public:
     clsGridView* MatchList() const { return m_matches; }
     clsGridView* CountGrid() const { return m_countGrid; }
     QLabel* PageLabel() const { return m_lblPage; }
+    QSpinBox* PageBox() const { return m_spnPage; }
     // The edit lock box follows the document.
     void Refresh();
     // The figure list of the page shown, with the worth rows while there are probabilities.
@@ -61,6 +63,8 @@ private:
     clsSheetView* m_sheet = nullptr;
     clsGridView* m_figures = nullptr;
     QLabel* m_lblPage = nullptr;
+    QSpinBox* m_spnPage = nullptr;
+    QLabel* m_lblPageCount = nullptr;
     QLabel* m_lblCount = nullptr;
     QPushButton* m_cmdPrevious = nullptr;
     QPushButton* m_cmdNext = nullptr;

@@ -16,9 +16,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include <filesystem>
+#include <numeric>
 
 namespace {
 namespace fs = std::filesystem;
@@ -71,6 +73,27 @@ struct SingleWindow : MainWindowFixture
             }
         }
         return QStringLiteral("missing");
+    }
+    // A saved set of lngCount singles numbered from 0, shown on the single page: moving about
+    // it afterwards must leave the work unchanged.
+    void SavedSet(std::int32_t lngCount)
+    {
+        std::vector<std::int32_t> list(static_cast<std::size_t>(lngCount));
+        std::iota(list.begin(), list.end(), 0);
+        if (!Doc().Tickets().SetSingles(std::move(list)) ||
+            !Doc().FileSaveDRD((dir.Path() / "many.drd").string(), true, false)) {
+            qFatal("the set of singles was not saved");
+        }
+        window->ShowPage(frmMain::PageSingle);
+    }
+    QString PageText() const { return Find<QLabel>("lblPage")->text(); }
+    // Types into the page box and presses Enter.
+    void TypePage(const QString& strText) const
+    {
+        auto* box = Find<QSpinBox>("spnPage");
+        box->selectAll();
+        QTest::keyClicks(box, strText);
+        QTest::keyClick(box, Qt::Key_Return);
     }
     bool Said(const std::string& strText) const
     {
@@ -315,6 +338,97 @@ private slots:
         QTest::keyClick(sheet, Qt::Key_Space);
         QCOMPARE(w.Doc().Tickets().Singles().at(0), Ticket("2111111111111"));
         QVERIFY(sheet->FocusText().contains(QStringLiteral("マーク")));
+    }
+
+    void PageBoxCrossesALargeSet()
+    {
+        SingleWindow w;
+        w.SavedSet(139925);
+        auto* box = w.Find<QSpinBox>("spnPage");
+        QCOMPARE(box->accessibleName(), QStringLiteral("ページ"));
+        QCOMPARE(w.Find<QLabel>("lblPageCount")->text(), QStringLiteral("/ 13993"));
+        QCOMPARE(box->maximum(), 13993);
+        QCOMPARE(box->value(), 1);
+        // The widest page number fits the box.
+        QVERIFY(box->width() >= box->sizeHint().width());
+
+        w.TypePage(QStringLiteral("7000"));
+        QCOMPARE(w.PageText(), QStringLiteral("7000／13993"));
+        QCOMPARE(w.Sheet()->Draw().NoText(0), std::string("69991"));
+        w.TypePage(QStringLiteral("13993"));
+        QCOMPARE(w.PageText(), QStringLiteral("13993／13993"));
+        // The last page holds five singles.
+        QCOMPARE(w.Sheet()->Draw().NoText(4), std::string("139925"));
+        QCOMPARE(w.Sheet()->Draw().NoText(5), std::string());
+        QVERIFY(!w.Find<QPushButton>("cmdNext")->isEnabled());
+
+        // Beyond the last page or before the first: the page shown stays within the set and the
+        // box agrees with it.
+        for (const QString& bad : {QStringLiteral("99999"), QStringLiteral("0"),
+                                   QStringLiteral("-3"), QStringLiteral("x")}) {
+            w.TypePage(bad);
+            QVERIFY2(box->value() >= 1 && box->value() <= 13993, qPrintable(bad));
+            QCOMPARE(w.PageText(), QStringLiteral("%1／13993").arg(box->value()));
+        }
+        // The buttons move the box too.
+        w.TypePage(QStringLiteral("2"));
+        QTest::mouseClick(w.Find<QPushButton>("cmdPrevious"), Qt::LeftButton);
+        QCOMPARE(box->value(), 1);
+        QCOMPARE(w.PageText(), QStringLiteral("1／13993"));
+        QVERIFY(!w.Doc().Modified());
+        QVERIFY(!w.window->windowTitle().endsWith(QStringLiteral(" *")));
+
+        // A smaller set narrows the box's range.
+        w.Import({"1111111111111"});
+        QCOMPARE(box->maximum(), 1);
+        QCOMPARE(w.Find<QLabel>("lblPageCount")->text(), QStringLiteral("/ 1"));
+    }
+
+    void PageKeysTurnTheSheet()
+    {
+        SingleWindow w;
+        w.SavedSet(35);
+        clsSheetView* sheet = w.Sheet();
+        sheet->setFocus();
+        QTest::keyClick(sheet, Qt::Key_End);
+        QCOMPARE(w.PageText(), QStringLiteral("4／4"));
+        QCOMPARE(sheet->Draw().NoText(0), std::string("31"));
+        QTest::keyClick(sheet, Qt::Key_PageDown); // stays on the last page
+        QCOMPARE(w.PageText(), QStringLiteral("4／4"));
+        QTest::keyClick(sheet, Qt::Key_PageUp);
+        QCOMPARE(w.PageText(), QStringLiteral("3／4"));
+        QCOMPARE(w.Find<QSpinBox>("spnPage")->value(), 3);
+        QTest::keyClick(sheet, Qt::Key_Home);
+        QCOMPARE(w.PageText(), QStringLiteral("1／4"));
+        QTest::keyClick(sheet, Qt::Key_PageUp); // stays on the first page
+        QCOMPARE(w.PageText(), QStringLiteral("1／4"));
+        QTest::keyClick(sheet, Qt::Key_PageDown);
+        QCOMPARE(w.PageText(), QStringLiteral("2／4"));
+        QCOMPARE(sheet->Draw().NoText(0), std::string("11"));
+        // The keyboard's cell is read out with the single now under it.
+        QVERIFY(sheet->accessibleDescription().contains(QStringLiteral("No.11")));
+        QVERIFY(!w.Doc().Modified());
+    }
+
+    void SortReturnsToTheFirstPage()
+    {
+        SingleWindow w;
+        w.SavedSet(35);
+        QTest::mouseClick(w.Find<QPushButton>("cmdNext"), Qt::LeftButton);
+        QTest::mouseClick(w.Find<QPushButton>("cmdNext"), Qt::LeftButton);
+        QCOMPARE(w.PageText(), QStringLiteral("3／4"));
+        w.chooser.Push({"ホーム勝ち"});
+        QTest::mouseClick(w.Find<QPushButton>("cmdSort"), Qt::LeftButton);
+        QVERIFY(w.chooser.Errors().empty());
+        QCOMPARE(w.PageText(), QStringLiteral("1／4"));
+        QCOMPARE(w.Find<QSpinBox>("spnPage")->value(), 1);
+        QCOMPARE(w.Sheet()->Draw().NoText(0), std::string("1"));
+        // The sheet shows the first single of the new order, not the one it had before.
+        clsTNumber::LongKousei first{};
+        clsTNumber::NoToLong(w.Doc().Tickets().Singles().front(), first);
+        for (std::int32_t m = 0; m < 13; ++m) {
+            QVERIFY(w.Sheet()->Draw().Marked(0, first[static_cast<std::size_t>(m)], m));
+        }
     }
 
     void DuplicateRemovalTellsTheUser()
