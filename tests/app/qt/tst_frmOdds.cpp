@@ -250,11 +250,10 @@ void tst_frmOdds::modeHundredConfirmsInHundredths()
 
 void tst_frmOdds::voteButtonMakesTheUserDefinedVoteStatus()
 {
-    RecordingHost host;
-    TempDir dir;
-    CopySampleData(dir, 9001);
-    frmMain window(host.Host(), dir.Str());
-    window.show();
+    MainWindowFixture w;
+    w.Open();
+    frmMain& window = *w.window;
+    RecordingHost& host = w.host;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     clsDocument& doc = MainWindowFixture::DocOf(window);
     QVERIFY(!doc.Round().Vote().AsOf.IsZero());
@@ -386,11 +385,10 @@ void tst_frmOdds::probabilitiesFromOddsReachTheViewAndTheFile()
 
 void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
 {
-    RecordingHost host;
-    TempDir dir;
-    CopySampleData(dir, 9001);
-    frmMain window(host.Host(), dir.Str());
-    window.show();
+    MainWindowFixture w;
+    w.Open();
+    frmMain& window = *w.window;
+    RecordingHost& host = w.host;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     clsDocument& doc = MainWindowFixture::DocOf(window);
 
@@ -423,11 +421,10 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
 
 void tst_frmOdds::probabilityModesLeaveEveryValueOfTheDocument()
 {
-    RecordingHost host;
-    TempDir dir;
-    CopySampleData(dir, 9001);
-    frmMain window(host.Host(), dir.Str());
-    window.show();
+    MainWindowFixture w;
+    w.Open();
+    frmMain& window = *w.window;
+    RecordingHost& host = w.host;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     clsDocument& doc = MainWindowFixture::DocOf(window);
     const ProbabilityRecord p = Uneven();
@@ -463,11 +460,10 @@ void tst_frmOdds::probabilityModesLeaveEveryValueOfTheDocument()
 
 void tst_frmOdds::okStaysDisabledWhileTheDocumentWouldRefuse()
 {
-    RecordingHost host;
-    TempDir dir;
-    CopySampleData(dir, 9001);
-    frmMain window(host.Host(), dir.Str());
-    window.show();
+    MainWindowFixture w;
+    w.Open();
+    frmMain& window = *w.window;
+    RecordingHost& host = w.host;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     clsDocument& doc = MainWindowFixture::DocOf(window);
 
@@ -509,11 +505,10 @@ void tst_frmOdds::okStaysDisabledWhileTheDocumentWouldRefuse()
 
 void tst_frmOdds::refusedRatesKeepTheDialogOpenWithEveryValue()
 {
-    RecordingHost host;
-    TempDir dir;
-    CopySampleData(dir, 9001);
-    frmMain window(host.Host(), dir.Str());
-    window.show();
+    MainWindowFixture w;
+    w.Open();
+    frmMain& window = *w.window;
+    RecordingHost& host = w.host;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     clsDocument& doc = MainWindowFixture::DocOf(window);
 
