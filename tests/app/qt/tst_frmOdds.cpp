@@ -77,6 +77,13 @@ QPushButton* Child(QWidget* parent, const char* strName)
     return button;
 }
 
+// 予想確率 on the home page; the dialog it opens, or null.
+frmProbability* OpenProbability(frmMain& window)
+{
+    QTest::mouseClick(Child(&window, "cmdProbability"), Qt::LeftButton);
+    return window.findChild<frmProbability*>(QStringLiteral("frmProbability"));
+}
+
 // Every row of a dialog's grid typed as three texts (home win, draw, away win).
 // Uneven probabilities: percent with hundredths, odds with no short form, a zero.
 ProbabilityRecord Uneven()
@@ -331,8 +338,7 @@ void tst_frmOdds::probabilitiesFromOddsReachTheViewAndTheFile()
     auto* view = window.findChild<clsGameView*>(QStringLiteral("picGame"));
     QVERIFY(!view->ProbabilityTable()->isVisible());
 
-    QTest::mouseClick(Child(&window, "cmdProbability"), Qt::LeftButton);
-    auto* dialog = window.findChild<frmProbability*>(QStringLiteral("frmProbability"));
+    auto* dialog = OpenProbability(window);
     QVERIFY(dialog != nullptr);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("予想確率（ユーザー定義）"));
     QVERIFY(!Child(dialog, "cmdOK")->isEnabled()); // nothing entered yet
@@ -392,8 +398,7 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     clsDocument& doc = MainWindowFixture::DocOf(window);
 
-    QTest::mouseClick(Child(&window, "cmdProbability"), Qt::LeftButton);
-    auto* dialog = window.findChild<frmProbability*>(QStringLiteral("frmProbability"));
+    auto* dialog = OpenProbability(window);
     QVERIFY(dialog != nullptr);
     QTest::mouseClick(Child(dialog, "cmdFromVote"), Qt::LeftButton);
     QVERIFY(Child(dialog, "cmdOK")->isEnabled());
@@ -406,8 +411,7 @@ void tst_frmOdds::probabilitiesStartFromTheVoteRatesAndCanBeCleared()
     QVERIFY(*doc.Round().Probability() == *expected);
 
     // The dialog opens on the probabilities held; クリア removes them.
-    QTest::mouseClick(Child(&window, "cmdProbability"), Qt::LeftButton);
-    dialog = window.findChild<frmProbability*>(QStringLiteral("frmProbability"));
+    dialog = OpenProbability(window);
     QVERIFY(dialog != nullptr);
     QCOMPARE(dialog->Grid()->Box(1, 0)->text(), QString::number(expected->Value[1][0]));
     QTest::mouseClick(Child(dialog, "cmdClear"), Qt::LeftButton);
@@ -430,8 +434,7 @@ void tst_frmOdds::probabilityModesLeaveEveryValueOfTheDocument()
     const ProbabilityRecord p = Uneven();
     QVERIFY(doc.Round().SetProbability(p));
 
-    QTest::mouseClick(Child(&window, "cmdProbability"), Qt::LeftButton);
-    auto* dialog = window.findChild<frmProbability*>(QStringLiteral("frmProbability"));
+    auto* dialog = OpenProbability(window);
     QVERIFY(dialog != nullptr);
     clsOddsGrid* grid = dialog->Grid();
     for (const char* mode : {"optMode100", "optModeOdds", "optMode10000", "optModeOdds",
@@ -467,8 +470,7 @@ void tst_frmOdds::okStaysDisabledWhileTheDocumentWouldRefuse()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     clsDocument& doc = MainWindowFixture::DocOf(window);
 
-    QTest::mouseClick(Child(&window, "cmdProbability"), Qt::LeftButton);
-    auto* dialog = window.findChild<frmProbability*>(QStringLiteral("frmProbability"));
+    auto* dialog = OpenProbability(window);
     QVERIFY(dialog != nullptr);
     QTest::mouseClick(Child(dialog, "cmdFromVote"), Qt::LeftButton);
     QPushButton* ok = Child(dialog, "cmdOK");
