@@ -51,4 +51,8 @@ void clsRoundPanelView::Refresh(const ScheduleRecord& schedule, const std::strin
     m_lblSaleStart->setText(basQtText::ToQ(texts.SaleStart));
     m_lblSaleEnd->setText(basQtText::ToQ(texts.SaleEnd));
     m_lblResultDate->setText(basQtText::ToQ(texts.ResultDate));
+    // Read out alone, a date says not what it is the date of.
+    m_lblSaleStart->setAccessibleName(QStringLiteral("販売開始 ") + m_lblSaleStart->text());
+    m_lblSaleEnd->setAccessibleName(QStringLiteral("販売締切 ") + m_lblSaleEnd->text());
+    m_lblResultDate->setAccessibleName(QStringLiteral("結果発表 ") + m_lblResultDate->text());
 }

@@ -45,6 +45,7 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     m_cmdCancel = new QPushButton(QStringLiteral("検索終了"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cmdCancel->setAccessibleName(m_cmdCancel->text());
+    m_cmdCancel->setToolTip(QStringLiteral("検索を途中で終えます"));
     connect(m_cmdCancel, &QPushButton::clicked, this, [this] { m_search.Cancel(); });
     buttons->addWidget(m_cmdRun);
     buttons->addWidget(m_cmdCancel);
@@ -78,6 +79,8 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     m_countGrid = new clsGridView(this);
     m_countGrid->setObjectName(QStringLiteral("picCount"));
     m_countGrid->setAccessibleName(QStringLiteral("シングル構成"));
+    m_countGrid->setToolTip(
+        QStringLiteral("シングルに各試合の1・0・2が何口あるか。クリックで口数と％を切り替えます"));
     m_countGrid->SetSource(m_countSource);
     m_countGrid->SetGeometry96(clsTCountGrid::Geometry96());
     m_countGrid->SetFitToCells(true);
@@ -218,6 +221,12 @@ void clsRunView::RefreshButtons()
     const QString caption = basQtText::ToQ(basRunPanel::Caption(state));
     m_cmdRun->setText(caption);
     m_cmdRun->setAccessibleName(caption);
+    // The one button starts, pauses and resumes: its tip follows its caption.
+    m_cmdRun->setToolTip(
+        !m_search.Running()
+            ? QStringLiteral("マークしたマルチと条件からシングルを作り、口数を減らします")
+        : m_search.Paused() ? QStringLiteral("止めた検索を続けます")
+                            : QStringLiteral("検索を一時的に止めます"));
     m_cmdRun->setEnabled(basRunPanel::Enabled(state));
     m_cmdCancel->setEnabled(m_search.Running());
 }
@@ -247,4 +256,8 @@ void clsRunView::RefreshValue()
         basQtText::ToQ(Currency::FromInt(std::llround(sv.EV)).FormatNumber(0, true)) +
         QStringLiteral(" 円"));
     m_valueText[4]->setText(basQtText::ToQ(sv.Cost.FormatNumber(0, true)) + QStringLiteral(" 円"));
+    for (std::size_t i = 0; i < m_valueText.size(); ++i) {
+        m_valueText[i]->setAccessibleName(m_valueCaption[i]->text() + QLatin1Char(' ') +
+                                          m_valueText[i]->text());
+    }
 }

@@ -202,6 +202,7 @@ void frmMain::BuildPages()
         m_sideMenu->AddPage(QString::fromUtf8(caption), page);
     }
     m_sideMenu->setAccessibleName(QStringLiteral("ページ"));
+    m_sideMenu->setToolTip(QStringLiteral("見るページを選びます（検索中は切り替えられません）"));
     m_sideMenu->SetGuard(
         [this](int) { return m_gate.MayRun(clsCommandGate::Command::PageChange); });
     auto* homeColumn = new QVBoxLayout(m_pages->widget(PageHome));
