@@ -240,7 +240,8 @@ QWidget* clsEngineView::BuildChushutsuPage()
     line->addWidget(label);
     line->addStretch(1);
     column->addLayout(line);
-    auto* types = new QHBoxLayout();
+    // Two columns of choices: in one row they made the strip wider than the marks above it.
+    auto* types = new QGridLayout();
     m_chushutsuGroup = new QButtonGroup(page);
     for (int i = 0; i < clsEnginePanels::kChushutsuTypes; ++i) {
         auto* opt = new QRadioButton(basQtText::ToQ(clsEnginePanels::ChushutsuCaption(i)), page);
@@ -251,17 +252,20 @@ QWidget* clsEngineView::BuildChushutsuPage()
         connect(opt, &QRadioButton::clicked, this, [this, i](bool) {
             Edit([i](clsEnginePanels& panels) { panels.SetChushutsuType(i); });
         });
-        types->addWidget(opt);
+        types->addWidget(opt, i / 2, i % 2);
         m_optChushutsu[static_cast<std::size_t>(i)] = opt;
     }
-    types->addStretch(1);
+    types->setColumnStretch(2, 1);
     column->addLayout(types);
     auto* warning = new QLabel(basQtText::ToQ(clsEnginePanels::kGuaranteeWarning), page);
     warning->setObjectName(QStringLiteral("lblGuaranteeWarning"));
     warning->setStyleSheet(QStringLiteral("color: red;"));
+    // Long sentences wrap: the strip stands beside the run's results, not across the page.
+    warning->setWordWrap(true);
     column->addWidget(warning);
     auto* note = new QLabel(basQtText::ToQ(clsEnginePanels::kProbabilityNote), page);
     note->setObjectName(QStringLiteral("lblProbabilityNote"));
+    note->setWordWrap(true);
     column->addWidget(note);
     column->addStretch(1);
     return page;

@@ -30,7 +30,7 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
 
-    auto* buttons = new QVBoxLayout();
+    auto* buttons = new QHBoxLayout();
     m_cmdRun = new QPushButton(this);
     m_cmdRun->setObjectName(QStringLiteral("cmdRun"));
     m_cmdRun->setMinimumWidth(96);
@@ -50,15 +50,17 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     buttons->addWidget(m_cmdRun);
     buttons->addWidget(m_cmdCancel);
     buttons->addStretch(1);
-    row->addLayout(buttons);
 
+    // The buttons over the log, the worth figures under it: the area stays as high as the
+    // breakdown beside it and narrow enough to stand beside the marks.
     auto* logColumn = new QVBoxLayout();
+    logColumn->addLayout(buttons);
     m_lstMsg = new QListWidget(this);
     m_lstMsg->setObjectName(QStringLiteral("lstMsg"));
     m_lstMsg->setAccessibleName(QStringLiteral("メッセージ"));
     // The step lines align their counts in columns.
     m_lstMsg->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_lstMsg->setMinimumSize(420, 160);
+    m_lstMsg->setMinimumSize(300, 120);
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("picBar"));
     m_bar->setAccessibleName(QStringLiteral("進行状況"));
@@ -141,8 +143,7 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
         valueGrid->addWidget(m_valueCaption[k], i + 1, 0);
         valueGrid->addWidget(m_valueText[k], i + 1, 1);
     }
-    // Beside the winning counts: below them it would fall off a short window.
-    row->addWidget(m_value, 0, Qt::AlignTop);
+    logColumn->addWidget(m_value);
 
     ReloadLog();
     m_search.SetLogSink(this);
