@@ -260,7 +260,7 @@ clsCheckPage::clsCheckPage(clsCheckFacet& check, clsTicketsFacet& tickets, QWidg
     setObjectName(QStringLiteral("frmCheck"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(12);
+    column->setSpacing(8);
 
     m_entry =
         Grid("picResultMulti", QStringLiteral("結果入力"), *m_entrySource, EntryGeometry(), this);

@@ -116,6 +116,8 @@ void tst_frmMainFit::theCheckPageFitsAt144Dpi()
         "scrCheck", {"picGame2", "picResultMulti", "picResult", "picResultGrade",
                      "picResultKakutei", "lblResultReturn", "cmdSortResult", "fraResultLegend"});
     w.Shot(QStringLiteral("check.png"));
+    // The whole page shows: nothing to scroll to, down to the tally's last grade.
+    QCOMPARE(w.Find<clsFormScroller>("scrCheck")->verticalScrollBar()->maximum(), 0);
     QVERIFY2(outside.isEmpty(), qPrintable(outside.join(QStringLiteral("; "))));
     QVERIFY(!w.Find<clsFormScroller>("scrCheck")->horizontalScrollBar()->isVisible());
 }
