@@ -60,7 +60,7 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     m_lstMsg->setAccessibleName(QStringLiteral("メッセージ"));
     // The step lines align their counts in columns.
     m_lstMsg->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_lstMsg->setMinimumSize(300, 120);
+    m_lstMsg->setMinimumSize(240, 120);
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("picBar"));
     m_bar->setAccessibleName(QStringLiteral("進行状況"));

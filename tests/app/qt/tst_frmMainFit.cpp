@@ -120,6 +120,13 @@ void tst_frmMainFit::theCheckPageFitsAt144Dpi()
     QCOMPARE(w.Find<clsFormScroller>("scrCheck")->verticalScrollBar()->maximum(), 0);
     QVERIFY2(outside.isEmpty(), qPrintable(outside.join(QStringLiteral("; "))));
     QVERIFY(!w.Find<clsFormScroller>("scrCheck")->horizontalScrollBar()->isVisible());
+    // The other pages as they look after the run, for the eye.
+    for (const int page : {frmMain::PageHome, frmMain::PageSingle}) {
+        QVERIFY(w.window->ShowPage(page));
+        QCoreApplication::processEvents();
+        w.Shot(page == frmMain::PageHome ? QStringLiteral("home.png")
+                                         : QStringLiteral("single.png"));
+    }
 }
 
 KELVRA_QTEST(tst_frmMainFit)

@@ -148,6 +148,16 @@ void tst_frmMainPalette::everyColouredCellReadsUnderBothPalettes()
     const QColor back = marked.data(Qt::BackgroundRole).value<QBrush>().color();
     QVERIFY(back.isValid());
     QVERIFY(back.lightnessF() < 0.5);
+
+    // For the eye: the pages as they look dark.
+    const QString folder = qEnvironmentVariable("KELVRA_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        for (const int page : {frmMain::PageMulti, frmMain::PageSingle, frmMain::PageCheck}) {
+            QVERIFY(w.window->ShowPage(page));
+            QCoreApplication::processEvents();
+            w.window->grab().save(folder + QStringLiteral("/dark-page%1.png").arg(page));
+        }
+    }
 }
 
 void tst_frmMainPalette::gridTextFollowsTheApplicationFont()
