@@ -52,7 +52,11 @@ void clsRoundPanelView::Refresh(const ScheduleRecord& schedule, const std::strin
     m_lblSaleEnd->setText(basQtText::ToQ(texts.SaleEnd));
     m_lblResultDate->setText(basQtText::ToQ(texts.ResultDate));
     // Read out alone, a date says not what it is the date of.
-    m_lblSaleStart->setAccessibleName(QStringLiteral("販売開始 ") + m_lblSaleStart->text());
-    m_lblSaleEnd->setAccessibleName(QStringLiteral("販売締切 ") + m_lblSaleEnd->text());
-    m_lblResultDate->setAccessibleName(QStringLiteral("結果発表 ") + m_lblResultDate->text());
+    const auto name = [](QLabel* label, const QString& strCaption) {
+        label->setAccessibleName(
+            label->text().isEmpty() ? strCaption : strCaption + QLatin1Char(' ') + label->text());
+    };
+    name(m_lblSaleStart, QStringLiteral("販売開始"));
+    name(m_lblSaleEnd, QStringLiteral("販売締切"));
+    name(m_lblResultDate, QStringLiteral("結果発表"));
 }
