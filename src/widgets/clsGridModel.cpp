@@ -1,5 +1,6 @@
 #include "widgets/clsGridModel.h"
 
+#include "base/basCellColors.h"
 #include "base/clsIGridSource.h"
 #include "base/qt/basQtText.h"
 
@@ -9,20 +10,46 @@
 #include <QFont>
 #include <QPalette>
 
+#include <cstdint>
+#include <optional>
+
 namespace {
-QVariant Brush(const GridColor& color)
+// The size the core's point sizes were chosen at: a cell's size scales with the application
+// font, as the rest of the grid's text does.
+constexpr double kBasePoints = 9.0;
+
+std::optional<std::uint32_t> Rgb(const GridColor& color)
 {
     switch (color.enuKind) {
     case GridColor::Kind::Rgb:
-        return QBrush(QColor(static_cast<int>((color.lngRgb >> 16) & 0xFF),
-                             static_cast<int>((color.lngRgb >> 8) & 0xFF),
-                             static_cast<int>(color.lngRgb & 0xFF)));
+        return color.lngRgb;
     case GridColor::Kind::ButtonFace:
-        return QBrush(QApplication::palette().color(QPalette::Button));
+        return QApplication::palette().color(QPalette::Button).rgb() & 0xFFFFFFu;
     case GridColor::Kind::Default:
         break;
     }
-    return {};
+    return std::nullopt;
+}
+
+QBrush Brush(std::uint32_t lngRgb)
+{
+    return QBrush(QColor::fromRgb(static_cast<QRgb>(lngRgb | 0xFF000000u)));
+}
+
+// The cell's colours as they are drawn under the application's palette, readable on each
+// other; none for a cell that keeps the palette's own.
+QVariant CellBrush(const GridCellData& cell, int lngRole)
+{
+    const std::optional<std::uint32_t> back = Rgb(cell.BackColor);
+    const std::optional<std::uint32_t> fore = Rgb(cell.ForeColor);
+    const QPalette palette = QApplication::palette();
+    const std::uint32_t base = palette.color(QPalette::Base).rgb() & 0xFFFFFFu;
+    const std::uint32_t text = palette.color(QPalette::Text).rgb() & 0xFFFFFFu;
+    const basCellColors::Pair pair = basCellColors::Resolve(back, fore, base, text);
+    if (lngRole == Qt::BackgroundRole) {
+        return back ? QVariant(Brush(pair.lngBack)) : QVariant();
+    }
+    return back || fore ? QVariant(Brush(pair.lngFore)) : QVariant();
 }
 
 Qt::Alignment Alignment(GridAlign align)
@@ -80,9 +107,8 @@ QVariant clsGridModel::data(const QModelIndex& index, int role) const
                                                              : cell.strAccessibleText);
     }
     case Qt::ForegroundRole:
-        return Brush(CellAt(index.row(), index.column()).ForeColor);
     case Qt::BackgroundRole:
-        return Brush(CellAt(index.row(), index.column()).BackColor);
+        return CellBrush(CellAt(index.row(), index.column()), role);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Alignment(CellAt(index.row(), index.column()).Align));
     case Qt::FontRole: {
@@ -94,8 +120,8 @@ QVariant clsGridModel::data(const QModelIndex& index, int role) const
         if (!cell.strFontName.empty()) {
             font.setFamily(basQtText::ToQ(cell.strFontName));
         }
-        if (cell.lngFontPoints > 0) {
-            font.setPointSize(cell.lngFontPoints);
+        if (cell.lngFontPoints > 0 && font.pointSizeF() > 0) {
+            font.setPointSizeF(font.pointSizeF() * cell.lngFontPoints / kBasePoints);
         }
         font.setBold(cell.blnBold);
         return font;

@@ -12,6 +12,8 @@ clsSideMenu::clsSideMenu(QStackedWidget* pages, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSpacing(2);
     connect(this, &QListWidget::currentRowChanged, this, &clsSideMenu::OnRowChanged);
+    // Whoever changes the page (a menu, a file command, the end of a run), the entry follows.
+    connect(m_pages, &QStackedWidget::currentChanged, this, &clsSideMenu::FollowPage);
 }
 
 int clsSideMenu::AddPage(const QString& strCaption, QWidget* page)
@@ -38,22 +40,51 @@ bool clsSideMenu::ShowPage(int lngIndex)
         return false;
     }
     if (lngIndex == m_pages->currentIndex()) {
-        const QSignalBlocker block(this);
-        setCurrentRow(lngIndex);
+        FollowPage();
         return true;
     }
     if (m_guard && !m_guard(lngIndex)) {
-        const QSignalBlocker block(this);
-        setCurrentRow(m_pages->currentIndex());
+        FollowPage();
         return false;
     }
     m_pages->setCurrentIndex(lngIndex);
-    {
-        const QSignalBlocker block(this);
-        setCurrentRow(lngIndex);
-    }
+    FollowPage();
     emit PageChanged(lngIndex);
     return true;
+}
+
+void clsSideMenu::FollowPage()
+{
+    const int page = m_pages->currentIndex();
+    if (page < 0 || page >= count()) {
+        return;
+    }
+    const QSignalBlocker block(this);
+    setCurrentRow(page, QItemSelectionModel::ClearAndSelect);
+}
+
+void clsSideMenu::mousePressEvent(QMouseEvent* event)
+{
+    QListWidget::mousePressEvent(event);
+    FollowPage();
+}
+
+void clsSideMenu::mouseMoveEvent(QMouseEvent* event)
+{
+    QListWidget::mouseMoveEvent(event);
+    FollowPage();
+}
+
+void clsSideMenu::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    FollowPage();
+}
+
+void clsSideMenu::keyPressEvent(QKeyEvent* event)
+{
+    QListWidget::keyPressEvent(event);
+    FollowPage();
 }
 
 void clsSideMenu::OnRowChanged(int lngRow)

@@ -27,8 +27,18 @@ public:
 signals:
     void PageChanged(int lngIndex);
 
+protected:
+    // A press selects its row after the refused change has put the current row back; each
+    // pointer and key event ends with the highlight on the page shown.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void OnRowChanged(int lngRow);
+    // Current row and selection on the page shown, without asking for a change.
+    void FollowPage();
 
     QStackedWidget* m_pages = nullptr;
     std::function<bool(int)> m_guard;

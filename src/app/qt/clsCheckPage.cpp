@@ -260,7 +260,7 @@ clsCheckPage::clsCheckPage(clsCheckFacet& check, clsTicketsFacet& tickets, QWidg
     setObjectName(QStringLiteral("frmCheck"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(12);
+    column->setSpacing(8);
 
     m_entry =
         Grid("picResultMulti", QStringLiteral("結果入力"), *m_entrySource, EntryGeometry(), this);
@@ -320,6 +320,14 @@ clsCheckPage::clsCheckPage(clsCheckFacet& check, clsTicketsFacet& tickets, QWidg
     m_chkAll = new QCheckBox(QStringLiteral("常に全ての結果を表示する"), this);
     m_chkAll->setObjectName(QStringLiteral("chkResultAll"));
     m_chkAll->setAccessibleName(m_chkAll->text());
+    m_cmdViewAll->setToolTip(
+        QStringLiteral("まだ見ていない試合の結果をすべて表示し、当たりを数えます"));
+    m_cmdViewNext->setToolTip(QStringLiteral("結果を１試合ずつ表示し、そこまでの当たりを数えます"));
+    m_cmdSort->setToolTip(QStringLiteral("当たりの多いシングルから順に並べ替えます"));
+    m_chkAll->setToolTip(QStringLiteral("結果を読み込んだら、すぐに全試合の結果を表示します"));
+    m_entry->setToolTip(
+        QStringLiteral("試合結果の入力。クリックで1・0・2を選び、右クリックでメニューを開きます"));
+    m_countView->setToolTip(QStringLiteral("クリックで口数と％の表示を切り替えます"));
 
     auto* legend = new QWidget(this);
     legend->setObjectName(QStringLiteral("fraResultLegend"));
@@ -434,6 +442,7 @@ void clsCheckPage::Refresh()
     m_prize->Refresh();
 
     m_lblCount->setText(QString::fromStdString(checker.SingleCountLabel()));
+    m_lblCount->setAccessibleName(QStringLiteral("口数 ") + m_lblCount->text());
     const clsTResultBalance money(checker.SingleCount(), checker.Kakutei());
     static constexpr const char* kMoneyName[] = {"購入金額 ", "当せん金額 ", "収支 ", "回収率 "};
     const std::string moneyText[] = {money.CostText(), money.WinningsText(), money.BalanceText(),

@@ -3,6 +3,7 @@
 #include "base/qt/basQtText.h"
 #include "widgets/clsNumberBox.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -65,6 +66,34 @@ void SetFieldValue(clsTXSakugen& sakugen, int lngField, Currency cur)
     }
 }
 
+// What each engine does to the tickets, in the order of clsEnginePanels' captions.
+constexpr const char* kEngineTips[] = {
+    "マルチのシングルをすべて買います。口数は減らしません",
+    "１等が当たれば２等以上も当たる組み合わせを残し、短い時間で口数を減らします",
+    "１等が当たれば２等以上も当たる組み合わせを残し、時間をかけて口数を減らします",
+    "１等が当たれば３等以上も当たる組み合わせを残し、短い時間で口数を減らします",
+    "１等が当たれば３等以上も当たる組み合わせを残し、時間をかけて口数を減らします",
+    "保証はせず、決めた口数に当たりやすいシングルを集めます",
+    "２等以上の保証を保ったまま、できるだけ少ない口数を探します",
+    "３等以上の保証を保ったまま、できるだけ少ない口数を探します",
+};
+constexpr const char* kChushutsuTips[] = {
+    "残ったシングルから無作為に選びます",
+    "予想配当の高いシングルから選びます",
+    "予想配当が中くらいのシングルから選びます",
+    "予想配当の低いシングルから選びます",
+    "自分の予想確率で当たりやすいシングルから選びます",
+};
+// The boxes' units and effects, by field.
+constexpr const char* kFieldTips[] = {
+    "この口数から始めて、保証を保てるあいだ口数を減らしていきます",
+    "この口数まで減ったら検索を終えます",
+    "１口減らすのにこの秒数を超えたら検索を終えます（秒）",
+    "圧縮後のシングルから、この口数だけを残します",
+    "この口数のシングルを選び、当たりやすい組み合わせに入れ替えていきます",
+    "この秒数がたったら最適化を終えます（秒）",
+};
+
 // The trial panel serves the minimum-count engines too: their time limit is the whole run's,
 // their start the first cover they find.
 constexpr const char* kTrialEndTime = "秒経過後終了(１口)";
@@ -72,6 +101,18 @@ constexpr const char* kTrialEndTimeNote = "0の場合は無限に検索します
 constexpr const char* kMinimumEndTime = "秒経過後終了";
 // Shown in the start box before a minimum-count run has found its first cover.
 constexpr const char* kMinimumStart = "高速検索の";
+
+// One choice among the group's buttons, as a screen reader announces radio buttons. The
+// document decides which one is chosen, and a damaged file's choice may be none: the group is
+// exclusive only while one is.
+void ShowChoice(QButtonGroup& group, int lngChosen)
+{
+    group.setExclusive(false);
+    for (QAbstractButton* button : group.buttons()) {
+        button->setChecked(group.id(button) == lngChosen);
+    }
+    group.setExclusive(group.button(lngChosen) != nullptr);
+}
 
 QCheckBox* NewCheck(const char* strName, std::string_view strCaption, QWidget* parent)
 {
@@ -115,13 +156,13 @@ QWidget* clsEngineView::BuildSakugenPage()
     auto* row = new QHBoxLayout(page);
     auto* options = new QVBoxLayout();
     options->setSpacing(2);
+    m_engineGroup = new QButtonGroup(page);
     for (int i = 0; i < clsEnginePanels::kEngines; ++i) {
         auto* opt = new QRadioButton(basQtText::ToQ(clsEnginePanels::EngineCaption(i)), page);
         opt->setObjectName(QStringLiteral("optEngine%1").arg(i));
         opt->setAccessibleName(opt->text());
-        // Not auto-exclusive: a damaged file's engine shows no option chosen, and only the
-        // document decides which one is.
-        opt->setAutoExclusive(false);
+        m_engineGroup->addButton(opt, i);
+        opt->setToolTip(QString::fromUtf8(kEngineTips[i]));
         connect(opt, &QRadioButton::clicked, this,
                 [this, i](bool) { Edit([i](clsEnginePanels& panels) { panels.SetMsEngine(i); }); });
         options->addWidget(opt);
@@ -151,11 +192,13 @@ QWidget* clsEngineView::BuildSakugenPage()
     m_lblEndTimeNote->setObjectName(QStringLiteral("lblEndTimeNote"));
     trial->addWidget(m_lblEndTimeNote, 3, 0, 1, 2);
     m_chkExGrade2 = NewCheck("chkExGrade2", "購入対象を２等まで拡大", m_fraTrial);
+    m_chkExGrade2->setToolTip(QStringLiteral("２等に当たるシングルも買う候補に入れて検索します"));
     connect(m_chkExGrade2, &QCheckBox::clicked, this, [this](bool blnChecked) {
         Edit([blnChecked](clsEnginePanels& panels) { panels.SetExGrade2(blnChecked); });
     });
     trial->addWidget(m_chkExGrade2, 4, 0, 1, 2);
     m_chkExGrade3 = NewCheck("chkExGrade3", "購入対象を３等まで拡大", m_fraTrial);
+    m_chkExGrade3->setToolTip(QStringLiteral("３等に当たるシングルも買う候補に入れて検索します"));
     connect(m_chkExGrade3, &QCheckBox::clicked, this, [this](bool blnChecked) {
         Edit([blnChecked](clsEnginePanels& panels) { panels.SetExGrade3(blnChecked); });
     });
@@ -184,6 +227,8 @@ QWidget* clsEngineView::BuildChushutsuPage()
     auto* column = new QVBoxLayout(page);
     auto* line = new QHBoxLayout();
     m_chkChushutsu = NewCheck("chkChushutsu", " 削減圧縮後", page);
+    m_chkChushutsu->setToolTip(
+        QStringLiteral("削減圧縮の後で、さらに決めた口数だけを選んで残します"));
     connect(m_chkChushutsu, &QCheckBox::clicked, this, [this](bool blnChecked) {
         Edit([blnChecked](clsEnginePanels& panels) { panels.SetChushutsuFlag(blnChecked); });
     });
@@ -195,26 +240,32 @@ QWidget* clsEngineView::BuildChushutsuPage()
     line->addWidget(label);
     line->addStretch(1);
     column->addLayout(line);
-    auto* types = new QHBoxLayout();
+    // Two columns of choices: in one row they made the strip wider than the marks above it.
+    auto* types = new QGridLayout();
+    m_chushutsuGroup = new QButtonGroup(page);
     for (int i = 0; i < clsEnginePanels::kChushutsuTypes; ++i) {
         auto* opt = new QRadioButton(basQtText::ToQ(clsEnginePanels::ChushutsuCaption(i)), page);
         opt->setObjectName(QStringLiteral("optChushutsu%1").arg(i));
         opt->setAccessibleName(opt->text());
-        opt->setAutoExclusive(false);
+        m_chushutsuGroup->addButton(opt, i);
+        opt->setToolTip(QString::fromUtf8(kChushutsuTips[i]));
         connect(opt, &QRadioButton::clicked, this, [this, i](bool) {
             Edit([i](clsEnginePanels& panels) { panels.SetChushutsuType(i); });
         });
-        types->addWidget(opt);
+        types->addWidget(opt, i / 2, i % 2);
         m_optChushutsu[static_cast<std::size_t>(i)] = opt;
     }
-    types->addStretch(1);
+    types->setColumnStretch(2, 1);
     column->addLayout(types);
     auto* warning = new QLabel(basQtText::ToQ(clsEnginePanels::kGuaranteeWarning), page);
     warning->setObjectName(QStringLiteral("lblGuaranteeWarning"));
     warning->setStyleSheet(QStringLiteral("color: red;"));
+    // Long sentences wrap: the strip stands beside the run's results, not across the page.
+    warning->setWordWrap(true);
     column->addWidget(warning);
     auto* note = new QLabel(basQtText::ToQ(clsEnginePanels::kProbabilityNote), page);
     note->setObjectName(QStringLiteral("lblProbabilityNote"));
+    note->setWordWrap(true);
     column->addWidget(note);
     column->addStretch(1);
     return page;
@@ -228,6 +279,7 @@ clsNumberBox* clsEngineView::AddBox(QWidget* parent, int lngField, const char* s
     box->setObjectName(QString::fromLatin1(strName));
     box->setGroupSeparatorShown(true);
     box->setMinimumWidth(72);
+    box->setToolTip(QString::fromUtf8(kFieldTips[k]));
     connect(box, &QSpinBox::valueChanged, this, [this, lngField](int lngValue) {
         Edit([lngField, lngValue](clsEnginePanels& panels) {
             SetFieldValue(panels.Sakugen(), lngField, Currency::FromInt(lngValue));
@@ -252,9 +304,7 @@ void clsEngineView::Refresh()
     m_refreshing = true;
     const clsEnginePanels& panels = m_conditions.EnginePanels();
     const std::int32_t engine = panels.MsEngine();
-    for (int i = 0; i < clsEnginePanels::kEngines; ++i) {
-        m_optEngine[static_cast<std::size_t>(i)]->setChecked(i == engine);
-    }
+    ShowChoice(*m_engineGroup, engine);
     const clsEnginePanels::OptionPanel panel = panels.Panel();
     m_fraTrial->setVisible(panel == clsEnginePanels::OptionPanel::Trial);
     m_fraOptimisation->setVisible(panel == clsEnginePanels::OptionPanel::Optimisation);
@@ -267,6 +317,11 @@ void clsEngineView::Refresh()
     const QString endTime = QString::fromUtf8(minimum ? kMinimumEndTime : kTrialEndTime);
     m_lblEndTime->setText(endTime);
     m_boxes[EndTime]->setAccessibleName(endTime);
+    m_boxes[EndTime]->setToolTip(minimum
+                                     ? QStringLiteral("検索全体がこの秒数を超えたら終えます（秒）")
+                                     : QString::fromUtf8(kFieldTips[EndTime]));
+    start->setToolTip(minimum ? QStringLiteral("最初に見つかった保証できる口数を表示します")
+                              : QString::fromUtf8(kFieldTips[BeginCount]));
     m_lblEndTimeNote->setText(
         minimum ? QStringLiteral("0の場合は%1秒で終了します").arg(kMinimumCountSeconds)
                 : QString::fromUtf8(kTrialEndTimeNote));
@@ -288,9 +343,9 @@ void clsEngineView::Refresh()
     m_chkExGrade3->setEnabled(clsEnginePanels::ExGrade3Enabled(engine));
     m_chkChushutsu->setChecked(panels.ChushutsuFlag());
     const bool hasProbability = m_round.Probability().has_value();
+    ShowChoice(*m_chushutsuGroup, panels.ChushutsuType());
     for (int i = 0; i < clsEnginePanels::kChushutsuTypes; ++i) {
         QRadioButton* opt = m_optChushutsu[static_cast<std::size_t>(i)];
-        opt->setChecked(i == panels.ChushutsuType());
         opt->setEnabled(clsEnginePanels::ChushutsuTypeEnabled(i, hasProbability));
     }
     m_refreshing = false;

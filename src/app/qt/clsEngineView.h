@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QLabel;
+class QButtonGroup;
 class QRadioButton;
 class QTabWidget;
 class clsNumberBox;
@@ -40,6 +41,7 @@ private:
     const clsSearchFacet& m_search;
     QTabWidget* m_tabs = nullptr;
     std::array<QRadioButton*, clsEnginePanels::kEngines> m_optEngine{};
+    QButtonGroup* m_engineGroup = nullptr;
     QWidget* m_fraTrial = nullptr;
     QLabel* m_lblEndTime = nullptr;
     QLabel* m_lblEndTimeNote = nullptr;
@@ -49,6 +51,7 @@ private:
     QCheckBox* m_chkExGrade3 = nullptr;
     QCheckBox* m_chkChushutsu = nullptr;
     std::array<QRadioButton*, clsEnginePanels::kChushutsuTypes> m_optChushutsu{};
+    QButtonGroup* m_chushutsuGroup = nullptr;
     bool m_refreshing = false;
     clsSubscription m_changed;
 };

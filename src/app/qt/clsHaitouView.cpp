@@ -30,16 +30,11 @@ clsHaitouView::clsHaitouView(clsConditionsFacet& conditions, clsRoundFacet& roun
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(4);
 
-    // One grid for the headings and the three grades, so that the columns line up.
+    // One grid for the three grades, so that the columns line up. Each box has a label of its
+    // own beside it, which a screen reader gives with the box.
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
-    for (int side = 0; side < 2; ++side) {
-        auto* label =
-            new QLabel(kSideNames[static_cast<std::size_t>(side)] + QStringLiteral("（円）"), this);
-        label->setAlignment(Qt::AlignCenter);
-        grid->addWidget(label, 0, 1 + 2 * side);
-    }
     const clsHost& host = m_conditions.Host();
     for (int g = 0; g < 3; ++g) {
         Row& row = m_rows[static_cast<std::size_t>(g)];
@@ -47,9 +42,13 @@ clsHaitouView::clsHaitouView(clsConditionsFacet& conditions, clsRoundFacet& roun
         row.Flag = new QCheckBox(grade, this);
         row.Flag->setObjectName(QStringLiteral("chkHaitou%1").arg(g + 1));
         row.Flag->setAccessibleName(grade);
-        grid->addWidget(row.Flag, 1 + g, 0);
-        row.Tilde = new QLabel(QStringLiteral("～"), this);
-        grid->addWidget(row.Tilde, 1 + g, 2);
+        row.Flag->setToolTip(
+            QStringLiteral("%1等の予想配当が範囲の外になるシングルを削ります").arg(g + 1));
+        grid->addWidget(row.Flag, g, 0);
+        row.MinLabel = new QLabel(kSideNames[0], this);
+        grid->addWidget(row.MinLabel, g, 1);
+        row.Tilde = new QLabel(QStringLiteral("～ ") + kSideNames[1], this);
+        grid->addWidget(row.Tilde, g, 3);
         for (int side = 0; side < 2; ++side) {
             auto& text = row.Text[static_cast<std::size_t>(side)];
             text = std::make_unique<clsMoneyText>(host.Message, host.Clipboard);
@@ -65,8 +64,15 @@ clsHaitouView::clsHaitouView(clsConditionsFacet& conditions, clsRoundFacet& roun
             // Room for the largest amount with the frame, at any font size.
             box->setMinimumWidth(
                 box->fontMetrics().horizontalAdvance(QStringLiteral("9,999,999,999")) + 16);
+            box->setToolTip(
+                side == 0
+                    ? QStringLiteral("%1等の予想配当がこの金額（円）より少ないシングルを削ります")
+                          .arg(g + 1)
+                    : QStringLiteral("%1等の予想配当がこの金額（円）より多いシングルを削ります")
+                          .arg(g + 1));
+            (side == 0 ? row.MinLabel : row.Tilde)->setBuddy(box);
             row.Box[static_cast<std::size_t>(side)] = box;
-            grid->addWidget(box, 1 + g, 1 + 2 * side);
+            grid->addWidget(box, g, 2 + 2 * side);
             connect(box, &clsMoneyEdit::AmountEdited, this,
                     [this, g, side] { OnAmountEdited(g, side); });
             connect(box, &QWidget::customContextMenuRequested, this,
@@ -77,7 +83,7 @@ clsHaitouView::clsHaitouView(clsConditionsFacet& conditions, clsRoundFacet& roun
             Refresh();
         });
     }
-    grid->setColumnStretch(4, 1);
+    grid->setColumnStretch(5, 1);
     column->addLayout(grid);
 
     auto* note = new QLabel(
@@ -104,6 +110,7 @@ void clsHaitouView::SetMaxGrade(int lngMaxGrade)
         Row& row = m_rows[static_cast<std::size_t>(g)];
         const bool shown = g < lngMaxGrade;
         row.Flag->setVisible(shown);
+        row.MinLabel->setVisible(shown);
         row.Tilde->setVisible(shown);
         row.Box[0]->setVisible(shown);
         row.Box[1]->setVisible(shown);

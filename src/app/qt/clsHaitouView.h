@@ -35,6 +35,8 @@ private:
     struct Row
     {
         QCheckBox* Flag = nullptr;
+        // The boxes' labels: "下限" before the first, "～ 上限" between them.
+        QLabel* MinLabel = nullptr;
         QLabel* Tilde = nullptr;
         std::array<std::unique_ptr<clsMoneyText>, 2> Text; // minimum, maximum
         std::array<clsMoneyEdit*, 2> Box{};

@@ -31,11 +31,13 @@ struct DownloadInfo
 {
     const char* ObjectName;
     const char* Caption;
+    const char* Tip;
 };
 constexpr std::array<DownloadInfo, 3> kDownloads{{
-    {"cmdOfficialDownload0", "開催情報"},
-    {"cmdOfficialDownload1", "投票状況"},
-    {"cmdOfficialDownload2", "くじ結果"},
+    {"cmdOfficialDownload0", "開催情報",
+     "この回の対戦カードと販売日程を公式サイトから読み込みます"},
+    {"cmdOfficialDownload1", "投票状況", "この回の最新の投票率を公式サイトから読み込みます"},
+    {"cmdOfficialDownload2", "くじ結果", "この回の試合結果と当せん金を公式サイトから読み込みます"},
 }};
 
 // A download blocks the window until it ends; only its progress window repaints. Keeping the
@@ -89,6 +91,7 @@ clsHomePage::clsHomePage(Parts parts, QWidget* objBlocked, QWidget* parent)
         const char* Caption;
         const char* ObjectName;
         void (clsHomePage::*Slot)();
+        const char* Tip;
     };
     const auto commandGroup = [&](const char* strCaption, const char* strName,
                                   std::initializer_list<Command> commands) {
@@ -98,17 +101,22 @@ clsHomePage::clsHomePage(Parts parts, QWidget* objBlocked, QWidget* parent)
         for (const Command& c : commands) {
             auto* button = new QPushButton(QString::fromUtf8(c.Caption), group);
             button->setObjectName(QString::fromLatin1(c.ObjectName));
+            button->setToolTip(QString::fromUtf8(c.Tip));
             column->addWidget(button);
             connect(button, &QPushButton::clicked, this, c.Slot);
         }
         controls->addWidget(group);
     };
     commandGroup("海外チーム名", "fraTeamName",
-                 {{"最新版をダウンロード", "cmdTeamNameDownload", &clsHomePage::DownloadTeamNames},
-                  {"チーム名を追加", "cmdTeamNameEdit", &clsHomePage::EditTeamNames}});
+                 {{"最新版をダウンロード", "cmdTeamNameDownload", &clsHomePage::DownloadTeamNames,
+                   "海外リーグのチーム名の一覧を最新にします"},
+                  {"チーム名を追加", "cmdTeamNameEdit", &clsHomePage::EditTeamNames,
+                   "一覧にない海外チームの名前を自分で登録します"}});
     commandGroup("ユーザー定義", "fraUser",
-                 {{"投票率", "cmdUser", &clsHomePage::EditUserVote},
-                  {"予想確率", "cmdProbability", &clsHomePage::EditProbability}});
+                 {{"投票率", "cmdUser", &clsHomePage::EditUserVote,
+                   "自分で考えた投票率を入れます。予想配当と条件の計算に使います"},
+                  {"予想確率", "cmdProbability", &clsHomePage::EditProbability,
+                   "各試合の1・0・2の確率を自分の予想で入れます。期待値と確率の条件に使います"}});
     controls->addWidget(BuildLink());
     controls->addStretch(1);
 
@@ -134,11 +142,14 @@ QWidget* clsHomePage::BuildRoundGroup()
     m_roundBox->setRange(0, clsTMain::kMaxKaisaikai);
     m_roundBox->setValue(0);
     m_roundBox->setAlignment(Qt::AlignRight);
+    m_roundBox->setToolTip(
+        QStringLiteral("見る回の番号。変えるとその回の対戦カードを読み込みます"));
     m_kumiBox = new QComboBox(roundGroup);
     m_kumiBox->setObjectName(QStringLiteral("cmbKumi"));
     m_kumiBox->addItem(QStringLiteral("Ａ組"));
     m_kumiBox->addItem(QStringLiteral("Ｂ組"));
     m_kumiBox->setCurrentIndex(0);
+    m_kumiBox->setToolTip(QStringLiteral("同じ回にA組とB組があるとき、どちらのくじかを選びます"));
     roundForm->addWidget(BuddyLabel(QStringLiteral("開催回"), m_roundBox, roundGroup), 0, 0);
     roundForm->addWidget(m_roundBox, 0, 1);
     roundForm->addWidget(BuddyLabel(QStringLiteral("組"), m_kumiBox, roundGroup), 1, 0);
@@ -158,6 +169,7 @@ QWidget* clsHomePage::BuildDownloadGroup()
     for (std::size_t i = 0; i < kDownloads.size(); ++i) {
         auto* button = new QPushButton(QString::fromUtf8(kDownloads[i].Caption), downloadGroup);
         button->setObjectName(QString::fromLatin1(kDownloads[i].ObjectName));
+        button->setToolTip(QString::fromUtf8(kDownloads[i].Tip));
         downloadColumn->addWidget(button);
         const int kind = static_cast<int>(i);
         connect(button, &QPushButton::clicked, this, [this, kind] { DownloadRecord(kind); });
@@ -165,6 +177,7 @@ QWidget* clsHomePage::BuildDownloadGroup()
     }
     m_chkDownloadMessage = new QCheckBox(QStringLiteral("ダウンロード時に確認"), downloadGroup);
     m_chkDownloadMessage->setObjectName(QStringLiteral("chkDownloadMessage"));
+    m_chkDownloadMessage->setToolTip(QStringLiteral("読み込む前に、始めてよいかを尋ねます"));
     downloadColumn->addWidget(m_chkDownloadMessage);
     return downloadGroup;
 }

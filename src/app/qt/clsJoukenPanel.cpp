@@ -21,6 +21,7 @@ clsJoukenPanel::clsJoukenPanel(clsConditionsFacet& conditions, clsRoundFacet& ro
     m_tabs = new clsTabStrip(this);
     m_tabs->setObjectName(QStringLiteral("tabJouken"));
     m_tabs->setAccessibleName(QStringLiteral("条件"));
+    m_tabs->setToolTip(QStringLiteral("シングルを削る条件の種類を選びます"));
     m_tabs->SetCaptions({QStringLiteral("金額"), QStringLiteral("本命"), QStringLiteral("人気"),
                          QStringLiteral("勝敗"), QStringLiteral("補正")});
     m_pages = new QStackedWidget(this);

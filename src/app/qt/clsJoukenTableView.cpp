@@ -136,21 +136,29 @@ clsJoukenTableView::clsJoukenTableView(clsConditionsFacet& conditions, JoukenKin
         captions.push_back(basQtText::ToQ(basJouken::TabName(t)));
     }
     m_tabs->SetCaptions(captions);
+    m_tabs->setToolTip(QStringLiteral("条件表を切り替えます。表ごとに別の条件を決められます"));
 
     m_chkFlg = new QCheckBox(QStringLiteral(" 下の×と△マークを削除する"), this);
     m_chkFlg->setObjectName(QStringLiteral("chkFlg") + suffix);
     m_chkFlg->setAccessibleName(m_chkFlg->text().trimmed());
+    m_chkFlg->setToolTip(QStringLiteral("この表で×や△を付けた口数のシングルを削ります"));
 
     m_game = NewGrid(QStringLiteral("picGame") + suffix, QStringLiteral("対象試合"), this);
     m_game->SetSource(m_gameSource);
+    m_game->setToolTip(QStringLiteral(
+        "数える試合。クリックで入れる・外すを切り替え、右クリックでまとめて選びます"));
     m_game->SetGeometry96(clsGridGeometry::Uniform(clsToto::kMatchCount + 1, kRowHeight, 1,
                                                    kListWidth, clsGridGeometry::kBaseDpi));
     m_mark = NewGrid(QStringLiteral("picMark") + suffix, QStringLiteral("対象結果"), this);
     m_mark->SetSource(m_markSource);
+    m_mark->setToolTip(
+        QStringLiteral("数える結果（1・0・2）。クリックで入れる・外すを切り替えます"));
     m_mark->SetGeometry96(
         clsGridGeometry::Uniform(4, kRowHeight, 1, kListWidth, clsGridGeometry::kBaseDpi));
     m_count = NewGrid(QStringLiteral("picMulti") + suffix, name + QStringLiteral(" 条件表"), this);
     m_count->SetSource(m_countSource);
+    m_count->setToolTip(QStringLiteral(
+        "選んだ試合で当たる数ごとに、残す○と削る×を付けます。右クリックでメニューを開きます"));
 
     // Side by side, top-aligned: the page is no taller than the match list.
     auto* body = new QHBoxLayout;

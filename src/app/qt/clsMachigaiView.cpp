@@ -17,6 +17,10 @@ const std::array<QString, 3> kModeCaptions{
     QStringLiteral("条件間違い補正を行わない"),
     QStringLiteral("下の条件間違い数の買い目を取得する"),
     QStringLiteral("下の条件間違い数の場合は、許容△の買い目を拡張する")};
+const std::array<QString, 3> kModeTips{
+    QStringLiteral("条件どおりに削ったシングルだけを残します"),
+    QStringLiteral("条件に外れた数が下で選んだ数のシングルも買い目に加えます"),
+    QStringLiteral("条件に外れた数が下で選んだ数のとき、△を許す範囲を広げて買い目に加えます")};
 } // namespace
 
 GridCellData clsMachigaiView::ListSource::Cell(std::int32_t lngRow, std::int32_t) const
@@ -53,6 +57,7 @@ clsMachigaiView::clsMachigaiView(clsConditionsFacet& conditions, clsIMenuChooser
         auto* option = new QRadioButton(kModeCaptions[static_cast<std::size_t>(i)], this);
         option->setObjectName(QStringLiteral("optMachigai%1").arg(i));
         option->setAccessibleName(option->text());
+        option->setToolTip(kModeTips[static_cast<std::size_t>(i)]);
         group->addButton(option, i);
         modes->addWidget(option);
         m_modes[static_cast<std::size_t>(i)] = option;

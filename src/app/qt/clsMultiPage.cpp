@@ -53,14 +53,14 @@ clsMultiPage::clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const cls
     m_jouken = new clsJoukenPanel(doc.Conditions(), doc.Round(), chooser, this);
     grid->addWidget(m_jouken, 0, 1, Qt::AlignLeft | Qt::AlignTop);
 
-    m_runArea = new QVBoxLayout();
-    m_runArea->setContentsMargins(0, 0, 0, 0);
-    grid->addLayout(m_runArea, 1, 0, 1, 2);
+    // Two by two: the engine under the marks, the run's log and breakdown under the
+    // conditions. Stacked, the results fell below the fold of a 1280 x 800 window (1920 x
+    // 1200 at 144 dpi).
     m_engine = new clsEngineView(doc.Conditions(), doc.Round(), doc.Search(), this);
-    m_runArea->addWidget(m_engine);
+    grid->addWidget(m_engine, 1, 0, Qt::AlignTop);
     m_run = new clsRunView(doc.Search(), doc.Tickets(), doc.Round(), this);
-    m_runArea->addWidget(m_run, 1);
-    grid->setRowStretch(1, 1);
+    grid->addWidget(m_run, 1, 1, Qt::AlignTop);
+    grid->setRowStretch(2, 1);
     grid->setColumnStretch(1, 1);
 
     m_changed = m_marks.SubscribeChanged([this](std::uint32_t lngParts) {

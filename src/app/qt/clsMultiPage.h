@@ -12,7 +12,6 @@ class clsDocument;
 class clsMarksFacet;
 
 class QLabel;
-class QVBoxLayout;
 class clsGridView;
 class clsIMenuChooser;
 class clsEngineView;
@@ -40,7 +39,6 @@ public:
     clsEngineView* EngineView() const { return m_engine; }
     clsRunView* RunView() const { return m_run; }
     // Where the run settings and the run log go.
-    QVBoxLayout* RunArea() const { return m_runArea; }
     // While a run or a file operation holds the work, the controls that would change it are
     // disabled; the run controls stay.
     void SetBusy(bool blnBusy);
@@ -54,7 +52,6 @@ private:
     clsMultiCountView* m_count = nullptr;
     QLabel* m_lblMultiCount = nullptr;
     clsJoukenPanel* m_jouken = nullptr;
-    QVBoxLayout* m_runArea = nullptr;
     clsEngineView* m_engine = nullptr;
     clsRunView* m_run = nullptr;
     clsSubscription m_changed;

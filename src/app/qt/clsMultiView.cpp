@@ -7,6 +7,7 @@ clsMultiView::clsMultiView(clsMarksFacet& marks, QWidget* parent)
 {
     setObjectName(QStringLiteral("picMulti"));
     setAccessibleName(QStringLiteral("マルチ"));
+    setToolTip(QStringLiteral("買う結果のマーク。クリックで各試合の1・0・2を付け外しします"));
     SetSource(m_grid);
     SetGeometry96(clsTMultiGrid::Geometry96());
     SetFitToCells(true);

@@ -51,4 +51,12 @@ void clsRoundPanelView::Refresh(const ScheduleRecord& schedule, const std::strin
     m_lblSaleStart->setText(basQtText::ToQ(texts.SaleStart));
     m_lblSaleEnd->setText(basQtText::ToQ(texts.SaleEnd));
     m_lblResultDate->setText(basQtText::ToQ(texts.ResultDate));
+    // Read out alone, a date says not what it is the date of.
+    const auto name = [](QLabel* label, const QString& strCaption) {
+        label->setAccessibleName(
+            label->text().isEmpty() ? strCaption : strCaption + QLatin1Char(' ') + label->text());
+    };
+    name(m_lblSaleStart, QStringLiteral("販売開始"));
+    name(m_lblSaleEnd, QStringLiteral("販売締切"));
+    name(m_lblResultDate, QStringLiteral("結果発表"));
 }

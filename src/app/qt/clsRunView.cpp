@@ -30,7 +30,7 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
 
-    auto* buttons = new QVBoxLayout();
+    auto* buttons = new QHBoxLayout();
     m_cmdRun = new QPushButton(this);
     m_cmdRun->setObjectName(QStringLiteral("cmdRun"));
     m_cmdRun->setMinimumWidth(96);
@@ -45,19 +45,22 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     m_cmdCancel = new QPushButton(QStringLiteral("検索終了"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cmdCancel->setAccessibleName(m_cmdCancel->text());
+    m_cmdCancel->setToolTip(QStringLiteral("検索を途中で終えます"));
     connect(m_cmdCancel, &QPushButton::clicked, this, [this] { m_search.Cancel(); });
     buttons->addWidget(m_cmdRun);
     buttons->addWidget(m_cmdCancel);
     buttons->addStretch(1);
-    row->addLayout(buttons);
 
+    // The buttons over the log, the worth figures under it: the area stays as high as the
+    // breakdown beside it and narrow enough to stand beside the marks.
     auto* logColumn = new QVBoxLayout();
+    logColumn->addLayout(buttons);
     m_lstMsg = new QListWidget(this);
     m_lstMsg->setObjectName(QStringLiteral("lstMsg"));
     m_lstMsg->setAccessibleName(QStringLiteral("メッセージ"));
     // The step lines align their counts in columns.
     m_lstMsg->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_lstMsg->setMinimumSize(420, 160);
+    m_lstMsg->setMinimumSize(240, 120);
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("picBar"));
     m_bar->setAccessibleName(QStringLiteral("進行状況"));
@@ -78,6 +81,8 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     m_countGrid = new clsGridView(this);
     m_countGrid->setObjectName(QStringLiteral("picCount"));
     m_countGrid->setAccessibleName(QStringLiteral("シングル構成"));
+    m_countGrid->setToolTip(
+        QStringLiteral("シングルに各試合の1・0・2が何口あるか。クリックで口数と％を切り替えます"));
     m_countGrid->SetSource(m_countSource);
     m_countGrid->SetGeometry96(clsTCountGrid::Geometry96());
     m_countGrid->SetFitToCells(true);
@@ -138,8 +143,7 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
         valueGrid->addWidget(m_valueCaption[k], i + 1, 0);
         valueGrid->addWidget(m_valueText[k], i + 1, 1);
     }
-    // Beside the winning counts: below them it would fall off a short window.
-    row->addWidget(m_value, 0, Qt::AlignTop);
+    logColumn->addWidget(m_value);
 
     ReloadLog();
     m_search.SetLogSink(this);
@@ -218,6 +222,12 @@ void clsRunView::RefreshButtons()
     const QString caption = basQtText::ToQ(basRunPanel::Caption(state));
     m_cmdRun->setText(caption);
     m_cmdRun->setAccessibleName(caption);
+    // The one button starts, pauses and resumes: its tip follows its caption.
+    m_cmdRun->setToolTip(
+        !m_search.Running()
+            ? QStringLiteral("マークしたマルチと条件からシングルを作り、口数を減らします")
+        : m_search.Paused() ? QStringLiteral("止めた検索を続けます")
+                            : QStringLiteral("検索を一時的に止めます"));
     m_cmdRun->setEnabled(basRunPanel::Enabled(state));
     m_cmdCancel->setEnabled(m_search.Running());
 }
@@ -247,4 +257,8 @@ void clsRunView::RefreshValue()
         basQtText::ToQ(Currency::FromInt(std::llround(sv.EV)).FormatNumber(0, true)) +
         QStringLiteral(" 円"));
     m_valueText[4]->setText(basQtText::ToQ(sv.Cost.FormatNumber(0, true)) + QStringLiteral(" 円"));
+    for (std::size_t i = 0; i < m_valueText.size(); ++i) {
+        m_valueText[i]->setAccessibleName(m_valueCaption[i]->text() + QLatin1Char(' ') +
+                                          m_valueText[i]->text());
+    }
 }

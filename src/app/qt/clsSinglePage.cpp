@@ -135,6 +135,8 @@ clsSinglePage::clsSinglePage(clsTicketsFacet& tickets, clsRoundFacet& round, cls
     std::vector<std::int32_t> countWidths(clsTCountGrid::kCols, 52);
     m_countGrid = SheetSideGrid(m_countSource, m_sheet->Draw(), countWidths, "picSCount",
                                 QStringLiteral("シングル構成"), this);
+    m_countGrid->setToolTip(
+        QStringLiteral("シングルに各試合の1・0・2が何口あるか。クリックで口数と％を切り替えます"));
     // The matches, the slots and the counts side by side, row for row.
     auto* sheetRow = new QHBoxLayout();
     sheetRow->setSpacing(0);
@@ -167,12 +169,14 @@ clsSinglePage::clsSinglePage(clsTicketsFacet& tickets, clsRoundFacet& round, cls
     auto* paging = new QHBoxLayout();
     m_cmdPrevious = Button(QStringLiteral("<"), "cmdPrevious", this);
     m_cmdPrevious->setAccessibleName(QStringLiteral("前のページ"));
+    m_cmdPrevious->setToolTip(m_cmdPrevious->accessibleName());
     m_lblPage = new QLabel(this);
     m_lblPage->setObjectName(QStringLiteral("lblPage"));
     m_lblPage->setAlignment(Qt::AlignCenter);
     m_lblPage->setMinimumWidth(64);
     m_cmdNext = Button(QStringLiteral(">"), "cmdNext", this);
     m_cmdNext->setAccessibleName(QStringLiteral("次のページ"));
+    m_cmdNext->setToolTip(m_cmdNext->accessibleName());
     paging->addWidget(m_cmdPrevious);
     paging->addWidget(m_lblPage);
     paging->addWidget(m_cmdNext);
@@ -185,6 +189,7 @@ clsSinglePage::clsSinglePage(clsTicketsFacet& tickets, clsRoundFacet& round, cls
     m_spnPage->setAccessibleName(pageCaption->text());
     m_spnPage->setKeyboardTracking(false);
     m_spnPage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_spnPage->setToolTip(QStringLiteral("見るページの番号。入れてEnterでそのページへ移ります"));
     // Room for the pages of every distinct single, so the box keeps its width as the set grows.
     m_spnPage->setRange(1, clsTNumber::SingleCount / clsTSingle::kPageSize + 1);
     m_spnPage->setMinimumWidth(m_spnPage->sizeHint().width());
@@ -197,9 +202,14 @@ clsSinglePage::clsSinglePage(clsTicketsFacet& tickets, clsRoundFacet& round, cls
     pageBoxRow->addWidget(m_lblPageCount);
     m_chkLock = new QCheckBox(QStringLiteral("編集ロック"), this);
     m_chkLock->setObjectName(QStringLiteral("chkEditLock"));
+    m_chkLock->setToolTip(
+        QStringLiteral("シングルを誤って変えないよう、追加・削除・マークの変更を止めます"));
     auto* add = Button(QStringLiteral("シングルを追加"), "cmdSingleAdd", this);
     auto* del = Button(QStringLiteral("選択シングルを削除"), "cmdSingleDel", this);
     auto* sort = Button(QStringLiteral("並び替え"), "cmdSort", this);
+    add->setToolTip(QStringLiteral("シートに新しいシングルを１口加えます"));
+    del->setToolTip(QStringLiteral("シートで選んだシングルを削除します"));
+    sort->setToolTip(QStringLiteral("配当や当せんの順にシングルを並べ替えます"));
     controls->addLayout(countRow);
     controls->addLayout(paging);
     controls->addLayout(pageBoxRow);
@@ -229,10 +239,11 @@ clsSinglePage::clsSinglePage(clsTicketsFacet& tickets, clsRoundFacet& round, cls
                 m_spnPage->setValue(m_tickets.Sheet().Page() + 1);
                 m_lblPageCount->setText(
                     QStringLiteral("/ %1").arg(m_tickets.Sheet().LastPage() + 1));
+                m_lblPageCount->setAccessibleName(
+                    QStringLiteral("全 %1 ページ").arg(m_tickets.Sheet().LastPage() + 1));
             });
-    connect(m_sheet, &clsSheetView::CountShown, this, [this](const QString& strCount) {
-        m_lblCount->setText(strCount + QStringLiteral("口"));
-    });
+    connect(m_sheet, &clsSheetView::CountShown, this,
+            [this](const QString& strCount) { ShowCount(strCount); });
     // A left click on a match row of the count grid flips the document's percent switch, as
     // the View menu's シングル構成を％で表示 does.
     connect(m_countGrid, &clsGridView::CellClicked, this,
@@ -272,9 +283,15 @@ clsSinglePage::clsSinglePage(clsTicketsFacet& tickets, clsRoundFacet& round, cls
     connect(sort, &QPushButton::clicked, this, &clsSinglePage::SortRequested);
     // The sheet showed its first page before the labels were connected.
     m_tickets.SheetMovePage(m_tickets.Sheet().Page());
-    m_lblCount->setText(QString::fromStdString(m_tickets.Sheet().CountLabel()) +
-                        QStringLiteral("口"));
+    ShowCount(QString::fromStdString(m_tickets.Sheet().CountLabel()));
     Refresh();
+}
+
+void clsSinglePage::ShowCount(const QString& strCount)
+{
+    m_lblCount->setText(strCount + QStringLiteral("口"));
+    // A screen reader gives the label's name, not its text: the name carries the figure.
+    m_lblCount->setAccessibleName(QStringLiteral("シングル数 ") + m_lblCount->text());
 }
 
 clsSinglePage::~clsSinglePage() = default;

@@ -49,6 +49,8 @@ signals:
     void SortRequested();
 
 private:
+    void ShowCount(const QString& strCount);
+
     clsTicketsFacet& m_tickets;
     clsRoundFacet& m_round;
     std::unique_ptr<clsValueFigures> m_values;

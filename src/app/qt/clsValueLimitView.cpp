@@ -39,7 +39,16 @@ clsValueLimitView::clsValueLimitView(clsConditionsFacet& conditions, clsRoundFac
     m_chkEV = new QCheckBox(QStringLiteral("期待値"), this);
     m_chkEV->setObjectName(QStringLiteral("chkValueEV"));
     m_chkEV->setAccessibleName(m_chkEV->text());
+    m_chkEV->setToolTip(
+        QStringLiteral("自分の予想確率で見た期待値（円）が範囲の外になるシングルを削ります"));
     grid->addWidget(m_chkEV, 0, 0);
+    // Each box has a label of its own beside it, which a screen reader gives with the box.
+    const auto label = [this, grid](const QString& strText, QWidget* buddy, int lngRow,
+                                    int lngCol) {
+        auto* caption = new QLabel(strText, this);
+        caption->setBuddy(buddy);
+        grid->addWidget(caption, lngRow, lngCol);
+    };
     const clsHost& host = m_conditions.Host();
     for (int side = 0; side < 2; ++side) {
         const auto k = static_cast<std::size_t>(side);
@@ -53,18 +62,24 @@ clsValueLimitView::clsValueLimitView(clsConditionsFacet& conditions, clsRoundFac
                                             : QStringLiteral("txtValueEVMax"));
         m_evBox[k]->setMinimumWidth(
             m_evBox[k]->fontMetrics().horizontalAdvance(QStringLiteral("9,999,999,999")) + 16);
-        grid->addWidget(m_evBox[k], 0, 1 + 2 * side);
+        m_evBox[k]->setToolTip(
+            side == 0 ? QStringLiteral("期待値がこの金額（円）より低いシングルを削ります")
+                      : QStringLiteral("期待値がこの金額（円）より高いシングルを削ります"));
+        grid->addWidget(m_evBox[k], 0, 2 + 2 * side);
+        label(side == 0 ? kSideNames[0] : QStringLiteral("～ ") + kSideNames[1], m_evBox[k], 0,
+              1 + 2 * side);
         connect(m_evBox[k], &clsMoneyEdit::AmountEdited, this, [this, k] {
             ValueLimits limits = m_conditions.JoukenPanels().Value();
             (k == 0 ? limits.EVMin : limits.EVMax) = m_evText[k]->Value();
             Edit(limits);
         });
     }
-    grid->addWidget(new QLabel(QStringLiteral("～"), this), 0, 2);
 
     m_chkP = new QCheckBox(QStringLiteral("１等確率"), this);
     m_chkP->setObjectName(QStringLiteral("chkValueP"));
     m_chkP->setAccessibleName(m_chkP->text());
+    m_chkP->setToolTip(
+        QStringLiteral("自分の予想確率で見た１等の当たる確率が範囲の外になるシングルを削ります"));
     grid->addWidget(m_chkP, 1, 0);
     for (int side = 0; side < 2; ++side) {
         const auto k = static_cast<std::size_t>(side);
@@ -77,11 +92,15 @@ clsValueLimitView::clsValueLimitView(clsConditionsFacet& conditions, clsRoundFac
         validator->setNotation(QDoubleValidator::ScientificNotation);
         validator->setLocale(QLocale::c());
         m_pBox[k]->setValidator(validator);
-        grid->addWidget(m_pBox[k], 1, 1 + 2 * side);
+        m_pBox[k]->setToolTip(
+            side == 0 ? QStringLiteral("１等の確率（0～1の小数）がこれより低いシングルを削ります")
+                      : QStringLiteral("１等の確率（0～1の小数）がこれより高いシングルを削ります"));
+        grid->addWidget(m_pBox[k], 1, 2 + 2 * side);
+        label(side == 0 ? kSideNames[0] : QStringLiteral("～ ") + kSideNames[1], m_pBox[k], 1,
+              1 + 2 * side);
         connect(m_pBox[k], &QLineEdit::editingFinished, this, [this, side] { OnPEdited(side); });
     }
-    grid->addWidget(new QLabel(QStringLiteral("～"), this), 1, 2);
-    grid->setColumnStretch(4, 1);
+    grid->setColumnStretch(5, 1);
 
     connect(m_chkEV, &QCheckBox::clicked, this, [this](bool blnChecked) {
         ValueLimits limits = m_conditions.JoukenPanels().Value();

@@ -132,11 +132,16 @@ frmMain::~frmMain()
 
 void frmMain::FitToScreen()
 {
-    // Roomier than the layout's minimum where the screen allows, never larger than it: at
-    // 144 dpi on a 1280 x 1024 screen the minimum is what fits.
+    // Roomier than the layout's minimum where the screen allows, never larger than it. A
+    // window that wants more than most of the screen (144 dpi on 1920 x 1200) gets all of it:
+    // the margin left around it would push the run's results off the page.
     QSize size = sizeHint().expandedTo(QSize(960, 640));
     if (const QScreen* shown = screen()) {
-        size = size.boundedTo(shown->availableGeometry().size() * 0.95);
+        const QSize available = shown->availableGeometry().size();
+        const QSize roomy = available * 0.95;
+        size = size.width() <= roomy.width() && size.height() <= roomy.height()
+                   ? size
+                   : size.boundedTo(available);
     }
     resize(size);
 }
@@ -202,6 +207,7 @@ void frmMain::BuildPages()
         m_sideMenu->AddPage(QString::fromUtf8(caption), page);
     }
     m_sideMenu->setAccessibleName(QStringLiteral("ページ"));
+    m_sideMenu->setToolTip(QStringLiteral("見るページを選びます（検索中は切り替えられません）"));
     m_sideMenu->SetGuard(
         [this](int) { return m_gate.MayRun(clsCommandGate::Command::PageChange); });
     auto* homeColumn = new QVBoxLayout(m_pages->widget(PageHome));

@@ -205,10 +205,14 @@ void frmPrint::BuildShifts(QVBoxLayout* root)
     auto* shiftsLayout = new QGridLayout(shifts);
     m_txtLeft = NumberField("txtLeft");
     m_txtTop = NumberField("txtTop");
-    shiftsLayout->addWidget(new QLabel(QStringLiteral("左側に"), shifts), 0, 0);
+    auto* lblLeft = new QLabel(QStringLiteral("左側に"), shifts);
+    lblLeft->setBuddy(m_txtLeft);
+    auto* lblTop = new QLabel(QStringLiteral("上側に"), shifts);
+    lblTop->setBuddy(m_txtTop);
+    shiftsLayout->addWidget(lblLeft, 0, 0);
     shiftsLayout->addWidget(m_txtLeft, 0, 1);
     shiftsLayout->addWidget(new QLabel(QStringLiteral("mm"), shifts), 0, 2);
-    shiftsLayout->addWidget(new QLabel(QStringLiteral("上側に"), shifts), 1, 0);
+    shiftsLayout->addWidget(lblTop, 1, 0);
     shiftsLayout->addWidget(m_txtTop, 1, 1);
     shiftsLayout->addWidget(new QLabel(QStringLiteral("mm"), shifts), 1, 2);
     shiftsLayout->setColumnStretch(3, 1);
@@ -227,9 +231,15 @@ void frmPrint::BuildRoundRow(QVBoxLayout* root)
     m_cmbKumi = new QComboBox(this);
     m_cmbKumi->setObjectName(QStringLiteral("cmbKumi"));
     m_cmbKumi->setAccessibleName(QStringLiteral("組"));
+    // The check box names the round box but cannot be its label; the unit after it is.
+    auto* lblOpenNo = new QLabel(QStringLiteral("回"), this);
+    lblOpenNo->setBuddy(m_txtOpenNo);
+    auto* lblKumi = new QLabel(QStringLiteral("組"), this);
+    lblKumi->setBuddy(m_cmbKumi);
     round->addWidget(m_chkOpenNo);
     round->addWidget(m_txtOpenNo);
-    round->addWidget(new QLabel(QStringLiteral("回"), this));
+    round->addWidget(lblOpenNo);
+    round->addWidget(lblKumi);
     round->addWidget(m_cmbKumi);
     round->addStretch(1);
     root->addLayout(round);

@@ -5,6 +5,7 @@
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -122,13 +123,12 @@ clsOddsGrid::clsOddsGrid(const clsTOdds::TeamNames& strTeams, QWidget* parent)
                 return m_filter && m_filter(key, strText, blnAll);
             },
             [this, next] { m_boxes[static_cast<std::size_t>(next)]->setFocus(Qt::TabFocusReason); },
-            m_table);
+            this);
         const int outcome = clsTOdds::BoxOutcome(b);
         const int match = clsTOdds::BoxMatch(b);
         box->setObjectName(QStringLiteral("txtOdds%1").arg(b));
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setAccessibleName(QStringLiteral("%1試合目 「%2」").arg(match + 1).arg(outcome));
-        m_table->setIndexWidget(m_table->Model()->index(match + 1, kFirstBoxColumn + b % 3), box);
         connect(box, &QLineEdit::textEdited, this, [this, outcome, match](const QString& strText) {
             emit BoxEdited(outcome, match, strText);
         });
@@ -140,7 +140,32 @@ clsOddsGrid::clsOddsGrid(const clsTOdds::TeamNames& strTeams, QWidget* parent)
     for (int b = 0; b + 1 < 39; ++b) {
         setTabOrder(m_boxes[static_cast<std::size_t>(b)], m_boxes[static_cast<std::size_t>(b + 1)]);
     }
+    // The boxes lie over their cells but are this widget's children, not the view's: a screen
+    // reader reviews a table view's cells and never reaches widgets set into them.
+    m_table->installEventFilter(this);
+    PlaceBoxes();
     SetDecimal(false);
+}
+
+void clsOddsGrid::PlaceBoxes()
+{
+    const QPoint origin = m_table->viewport()->mapTo(this, QPoint(0, 0));
+    for (int b = 0; b < 39; ++b) {
+        const QModelIndex cell =
+            m_table->Model()->index(clsTOdds::BoxMatch(b) + 1, kFirstBoxColumn + b % 3);
+        QLineEdit* box = m_boxes[static_cast<std::size_t>(b)];
+        box->setGeometry(m_table->visualRect(cell).translated(origin));
+        box->raise();
+    }
+}
+
+bool clsOddsGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_table && (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+                               event->type() == QEvent::Show)) {
+        PlaceBoxes();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void clsOddsGrid::SetDecimal(bool blnDecimal)

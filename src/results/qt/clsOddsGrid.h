@@ -62,7 +62,13 @@ public:
 signals:
     void BoxEdited(int lngOutcome, int lngMatch, const QString& strText);
 
+protected:
+    // Keeps the boxes over their cells wherever the table goes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void PlaceBoxes();
+
     clsGridTable m_cells{clsToto::kMatchCount + 1, 6};
     clsGridView* m_table = nullptr;
     std::array<QLineEdit*, 39> m_boxes{};

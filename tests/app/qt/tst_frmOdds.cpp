@@ -18,6 +18,7 @@
 #include "widgets/clsGridView.h"
 #include "widgets/clsStatusBar.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -134,6 +135,7 @@ private slots:
     void refusedRatesKeepTheDialogOpenWithEveryValue();
     void refusedProbabilitiesKeepTheDialogOpen();
     void longTeamNamesAreShownWhole();
+    void aScreenReaderReachesEveryBoxThroughItsGrid();
 };
 
 void tst_frmOdds::rowThatDoesNotAddUpKeepsOkDisabled()
@@ -597,6 +599,51 @@ void tst_frmOdds::longTeamNamesAreShownWhole()
         QVERIFY(table->mapTo(&dialog, QPoint(table->width(), 0)).x() <= dialog.width());
     }
     QVERIFY(table->columnWidth(2) < table->columnWidth(1));
+}
+
+namespace {
+// Each box is a child of the grid for a screen reader (found from the grid, its parent the
+// grid) and lies over its cell of the table.
+void CheckBoxesReachable(clsOddsGrid* grid)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(grid);
+    QVERIFY(face != nullptr);
+    QList<QObject*> children;
+    for (int i = 0; i < face->childCount(); ++i) {
+        children << face->child(i)->object();
+    }
+    clsGridView* table = grid->Table();
+    for (int b = 0; b < 39; ++b) {
+        QLineEdit* box = grid->Box(b);
+        QVERIFY2(children.contains(box), qPrintable(box->objectName()));
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->parent()->object(), grid);
+        const QModelIndex cell = table->Model()->index(b / 3 + 1, 2 + b % 3);
+        const QRect cellRect =
+            table->visualRect(cell).translated(table->viewport()->mapTo(grid, QPoint(0, 0)));
+        QCOMPARE(box->geometry(), cellRect);
+        QVERIFY(box->isVisible());
+    }
+}
+} // namespace
+
+void tst_frmOdds::aScreenReaderReachesEveryBoxThroughItsGrid()
+{
+    frmOdds rates(EvenRows(), Teams(), {}, nullptr);
+    rates.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rates));
+    CheckBoxesReachable(rates.Grid());
+
+    RecordingHost host;
+    frmProbability probabilities(
+        host.Host().Message, Uneven(), Teams(), VoteRecord{},
+        [](const std::optional<ProbabilityRecord>&) { return true; }, nullptr);
+    probabilities.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&probabilities));
+    CheckBoxesReachable(probabilities.Grid());
+    // A click on a box's cell reaches the box.
+    QLineEdit* box = probabilities.Grid()->Box(1, 6);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(box->hasFocus());
 }
 
 KELVRA_QTEST(tst_frmOdds)

@@ -7,6 +7,7 @@
 #include "print/clsTPrintList.h"
 #include "print/qt/frmPrint.h"
 #include "store/clsXmlSchedule.h"
+#include "support/ControlChecks.h"
 #include "support/QtTestRegistry.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
@@ -105,6 +106,7 @@ private slots:
     void matchCardLinesComeFromTheRoundsSchedule();
     void theTicketListPrintsIntoOnePdf();
     void closingWritesTheSettings();
+    void everyBoxHasItsLabel();
 
 private:
     QString m_chosen;
@@ -561,6 +563,18 @@ void tst_frmPrint::closingWritesTheSettings()
     QVERIFY(ini.contains(QStringLiteral("PrinterFileText = True\r\n")));
     QVERIFY(
         ini.startsWith(QStringLiteral(";Drovane Printer Ini File (Printer.ini)\r\n;notice\r\n")));
+}
+
+void tst_frmPrint::everyBoxHasItsLabel()
+{
+    TempDir dir;
+    RecordingHost host;
+    frmPrint dlg(Input(dir, 25), host.Host(), kTwoPrinters, nullptr);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    const QStringList missing = kelvra_test::UnlabelledBoxes(dlg);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+    dlg.reject();
 }
 
 KELVRA_QTEST(tst_frmPrint)
