@@ -62,6 +62,24 @@ for f in bin/kelvra-cli share/kelvra/SysData/TeamName.dat share/kelvra/SysData/T
     share/icons/hicolor/256x256/apps/jp.kelvra.Kelvra.png share/doc/kelvra/copyright; do
     [ -f "$usr/$f" ] || fail "not installed: /usr/$f"
 done
+# Built hardened, as Debian builds its packages: full RELRO, fortified functions, stack
+# protector. lintian, where installed, must agree.
+programs=(kelvra-cli)
+[ "$gui" = ON ] && programs+=(kelvra)
+for prog in "${programs[@]}"; do
+    # Read once: grep -q would end the pipe early, and pipefail take readelf's SIGPIPE.
+    elf=$(readelf -lW -dW --dyn-syms "$usr/bin/$prog")
+    grep -q GNU_RELRO <<<"$elf" || fail "$prog: no RELRO"
+    grep -Eq '\((FLAGS|FLAGS_1)\).*\bNOW\b' <<<"$elf" || fail "$prog: not bound now"
+    grep -q '__[a-z]*_chk' <<<"$elf" || fail "$prog: no fortified functions"
+    grep -q '__stack_chk_fail' <<<"$elf" || fail "$prog: no stack protector"
+done
+if command -v lintian >/dev/null; then
+    lintian --tags hardening-no-bindnow,hardening-no-fortify-functions,hardening-no-relro,hardening-no-pie \
+        "$deb" >"$tmp/lintian.log" 2>"$tmp/lintian.err" || true
+    [ ! -s "$tmp/lintian.log" ] || { cat "$tmp/lintian.log" >&2; fail "lintian hardening tags"; }
+fi
+
 # The build folder's own SysData collects settings and downloads; none of that may ship.
 for f in totoSettings.ini Kelvra.ini Printer.ini TeamName3.dat; do
     [ ! -e "$usr/share/kelvra/SysData/$f" ] || fail "shipped a file the program writes: $f"
