@@ -3,6 +3,7 @@
 #include "base/basText.h"
 #include "base/clsAtomicSave.h"
 #include "base/clsFileStream.h"
+#include "files/basCsvRecord.h"
 #include "lottery/clsTNumber.h"
 #include "lottery/clsToto.h"
 #include "store/basXmlValue.h"
@@ -185,6 +186,17 @@ std::int32_t ParseTicket(std::string_view line, std::int32_t lineNo, const std::
     return clsTNumber::ByteToNo(k);
 }
 
+// The ticket number of a record of exactly 13 fields taken out of quotes.
+std::int32_t ParseTicket(const std::vector<std::string>& fields, std::int32_t lineNo,
+                         const std::string& strFileName)
+{
+    clsTNumber::ByteKousei k{};
+    for (int m = 0; m < clsToto::kMatchCount; ++m) {
+        k[m] = ParseCode(fields[static_cast<std::size_t>(m)], m, lineNo, strFileName);
+    }
+    return clsTNumber::ByteToNo(k);
+}
+
 // Why a file of lines without a ticket line is refused, with the first other line's width.
 std::string NoTicketText(std::int32_t lines, std::int32_t firstOther, std::size_t firstOtherFields)
 {
@@ -291,21 +303,55 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
         std::int32_t lastUpdate = 0;
         std::int32_t firstOther = 0;
         std::size_t firstOtherFields = 0;
+        // A record that begins on line recordLine; only one of exactly 13 fields is a ticket,
+        // headers and blank lines are skipped.
+        const auto take = [&](std::string_view record, std::int32_t recordLine) {
+            std::size_t fields = 0;
+            std::vector<std::string> unquoted;
+            if (record.find('"') == std::string_view::npos) {
+                fields = CountFields(record);
+            } else {
+                unquoted = basCsvRecord::SplitFields(record);
+                fields = unquoted.size();
+            }
+            if (fields != clsToto::kMatchCount) {
+                if (firstOther == 0 && !record.empty()) {
+                    firstOther = recordLine;
+                    firstOtherFields = fields;
+                }
+                return;
+            }
+            out[static_cast<std::size_t>(j++)] =
+                unquoted.empty() ? ParseTicket(record, recordLine, strFileName)
+                                 : ParseTicket(unquoted, recordLine, strFileName);
+        };
+        // A record whose quoted field runs on past a line end, and the line it began on.
+        std::string pending;
+        std::int32_t pendingLine = 0;
         const auto parse = [&](std::string_view line) {
             ++lineNo;
             if (lineNo > lines) {
                 throw CsvError{ErrorNumber::None, "読み込み中にファイルが変わりました。"};
             }
-            // Only a line of exactly 13 fields is a ticket; headers and blank lines are skipped.
-            const std::size_t fields = CountFields(line);
-            if (fields != clsToto::kMatchCount) {
-                if (firstOther == 0 && !line.empty()) {
-                    firstOther = lineNo;
-                    firstOtherFields = fields;
-                }
-                return;
+            // Tools that write UTF-8 often begin with a byte-order mark; the digits are the
+            // same in every code page the file may be in.
+            if (lineNo == 1) {
+                line = basCsvRecord::WithoutBom(line);
             }
-            out[static_cast<std::size_t>(j++)] = ParseTicket(line, lineNo, strFileName);
+            if (pendingLine != 0) {
+                pending += '\n';
+                pending.append(line);
+                if (!basCsvRecord::IsOpen(line, true)) {
+                    take(pending, pendingLine);
+                    pending.clear();
+                    pendingLine = 0;
+                }
+            } else if (line.find('"') != std::string_view::npos && basCsvRecord::IsOpen(line)) {
+                pending.assign(line);
+                pendingLine = lineNo;
+            } else {
+                take(line, lineNo);
+            }
             if (lineNo - lastUpdate > 1000) {
                 m_host.Wait.WaitValue(lineNo);
                 m_host.Pump.DoEvents();
@@ -318,6 +364,10 @@ bool clsTFileCSV::CsvLoad(const std::string& strFileName, std::int32_t& lngSCoun
                                               clsFileStream::ErrorText(e) + ")",
                                           ErrorNumber::DeviceIo, std::string(kAppTitle)});
             return false;
+        }
+        if (pendingLine != 0) {
+            throw CsvError{ErrorNumber::None, std::to_string(pendingLine) +
+                                                  "行目の引用符 (\") が閉じられていません。"};
         }
         if (j == 0) {
             throw CsvError{ErrorNumber::None, NoTicketText(lines, firstOther, firstOtherFields)};

@@ -23,7 +23,9 @@ public:
 
     bool CsvSave(const std::string& strFileName, std::int32_t lngSCount,
                  std::span<const std::int32_t> lngSingle);
-    // On failure the outputs are left as they were.
+    // Reads files as other tools write them too: a UTF-8 byte-order mark, fields in double
+    // quotes ("" for a quote, line ends inside quotes). On failure the outputs are left as
+    // they were.
     bool CsvLoad(const std::string& strFileName, std::int32_t& lngSCount,
                  std::vector<std::int32_t>& lngSingle);
     bool CsvAdd(const std::string& strFileName, std::int32_t& lngSCount,

@@ -240,3 +240,70 @@ TEST_F(FileCsv, SaveTellsAFullDiskAndAFailedFolderSyncApart)
     EXPECT_EQ(rec.Messages[0].Icon, MsgIcon::Warning);
 }
 } // namespace
+
+namespace {
+const std::string kOnes = "1,1,1,1,1,1,1,1,1,1,1,1,1";
+const std::string kTwos = "2,2,2,2,2,2,2,2,2,2,2,2,2";
+constexpr std::int32_t kOnesNo = (1594323 - 1) / 2;
+
+// Files as spreadsheet programs and other tools write them: a UTF-8 byte-order mark, fields in
+// quotes, headers whose quoted text holds commas, quotes and line ends.
+TEST_F(FileCsv, ByteOrderMarkQuotesAndEitherLineEndLoad)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string quoted = R"("1","1","1","1","1","1","1","1","1","1","1","1","1")";
+    const struct
+    {
+        const char* Name;
+        std::string Text;
+        std::vector<std::int32_t> Expected;
+    } cases[] = {
+        {"bom-crlf", bom + kOnes + "\r\n" + kTwos + "\r\n", {kOnesNo, 1594322}},
+        {"bom-lf", bom + kOnes + "\n" + kTwos + "\n", {kOnesNo, 1594322}},
+        {"bom-header", bom + "試合1,試合2\r\n" + kTwos + "\r\n", {1594322}},
+        {"quoted-crlf", quoted + "\r\n" + quoted + "\r\n", {kOnesNo, kOnesNo}},
+        {"quoted-lf-bom", bom + quoted + "\n" + kTwos, {kOnesNo, 1594322}},
+        // One field, with 12 commas and doubled quotes inside: a header, not a ticket.
+        {"doubled-quotes",
+         R"("Kelvra ""export"" 1,1,1,1,1,1,1,1,1,1,1,1,1")"
+         "\r\n" +
+             kTwos + "\r\n",
+         {1594322}},
+        // A quoted line end: the second line belongs to the header, it is no ticket.
+        {"quoted-line-end", "\"note\r\n" + kOnes + "\"\r\n" + kTwos + "\r\n", {1594322}},
+        // CP932 header (試合,番号) as before.
+        {"cp932-header", "\x8E\x8E\x8D\x87,\x94\xD4\x8D\x86\r\n" + kOnes + "\r\n", {kOnesNo}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        dir.Write(std::string(c.Name) + ".csv", c.Text);
+        std::int32_t count = 0;
+        std::vector<std::int32_t> set;
+        ASSERT_TRUE(csv.CsvLoad(Path(std::string(c.Name) + ".csv"), count, set));
+        EXPECT_EQ(set, c.Expected);
+        EXPECT_EQ(count, static_cast<std::int32_t>(c.Expected.size()));
+    }
+    EXPECT_TRUE(rec.Messages.empty());
+}
+
+TEST_F(FileCsv, BadQuotedFieldsAreRefusedWithTheirPlace)
+{
+    std::int32_t count = 1;
+    std::vector<std::int32_t> set{7};
+    // A doubled quote inside a ticket's field leaves a quote in the number.
+    dir.Write("q.csv", kOnes + "\r\n" +
+                           R"(1,"1""",1,1,1,1,1,1,1,1,1,1,1)"
+                           "\r\n");
+    EXPECT_FALSE(csv.CsvLoad(Path("q.csv"), count, set));
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_NE(rec.Messages[0].Text.find("2行目の2試合目"), std::string::npos);
+    // A quote never closed swallows the rest of the file: refused, not read as no tickets.
+    dir.Write("open.csv", kOnes + "\r\n\"unclosed," + kTwos + "\r\n" + kTwos + "\r\n");
+    EXPECT_FALSE(csv.CsvLoad(Path("open.csv"), count, set));
+    ASSERT_EQ(rec.Messages.size(), 2u);
+    EXPECT_NE(rec.Messages[1].Text.find("2行目の引用符 (\") が閉じられていません。"),
+              std::string::npos);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(set, (std::vector<std::int32_t>{7}));
+}
+} // namespace
