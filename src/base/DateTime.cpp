@@ -1,9 +1,7 @@
 #include "base/DateTime.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <ctime>
 #include <iterator>
 
 namespace {
@@ -67,20 +65,6 @@ DateTime DateTime::FromYmdHms(int intYear, int intMonth, int intDay, int intHour
     const double t = (intHour * 3600.0 + intMinute * 60.0 + intSecond) / 86400.0;
     // Serial dates before 1899-12-30 carry the time as a positive fraction below a negative day.
     return DateTime(d.m_serial >= 0 ? d.m_serial + t : d.m_serial - t);
-}
-
-DateTime DateTime::Now()
-{
-    const std::time_t t = std::time(nullptr);
-    std::tm tmv{};
-    localtime_r(&t, &tmv);
-    return FromYmdHms(tmv.tm_year + 1900, tmv.tm_mon + 1, tmv.tm_mday, tmv.tm_hour, tmv.tm_min,
-                      tmv.tm_sec);
-}
-
-DateTime DateTime::Today()
-{
-    return Now().DatePart();
 }
 
 std::int64_t DateTime::TotalSeconds() const

@@ -19,8 +19,6 @@ public:
                                int intSecond);
     // A time of day alone (date part 0), as a bare "hh:nn" value.
     static DateTime FromHms(int intHour, int intMinute, int intSecond);
-    static DateTime Now();
-    static DateTime Today();
 
     constexpr double Serial() const { return m_serial; }
     constexpr bool IsZero() const { return m_serial == 0.0; }

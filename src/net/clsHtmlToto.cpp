@@ -1,5 +1,6 @@
 #include "net/clsHtmlToto.h"
 
+#include "base/basJapanTime.h"
 #include "base/basText.h"
 #include "lottery/clsTGameType.h"
 
@@ -283,7 +284,7 @@ clsHtmlToto::clsHtmlToto(clsIMessage& message)
 
 int clsHtmlToto::CurrentYear() const
 {
-    return m_today.IsZero() ? DateTime::Today().Year() : m_today.Year();
+    return m_today.IsZero() ? basJapanTime::Today().Year() : m_today.Year();
 }
 
 bool clsHtmlToto::Kaisaikai(std::string_view strText, std::int32_t& lngKaisaikai) const

@@ -76,7 +76,7 @@ public:
     DateTime ToDate(std::string_view strText) const;
     DateTime ToTime(std::string_view strText) const;
 
-    // The year a month/day text belongs to; the clock's year unless a test fixes it.
+    // The year a month/day text belongs to; Japan's current year unless a test fixes it.
     int CurrentYear() const;
     void SetToday(DateTime datToday) { m_today = datToday; }
 

@@ -1,4 +1,6 @@
 #include "app/basRoundPanel.h"
+#include "base/basJapanTime.h"
+#include "support/TimeZoneScope.h"
 
 #include <gtest/gtest.h>
 
@@ -71,4 +73,20 @@ TEST(basRoundPanel, PanelHiddenWithoutARound)
     EXPECT_EQ(shown.SaleStart, "2021年01月09日(土) ");
     EXPECT_EQ(shown.SaleEnd, "2021年01月16日(土) 13:50:00");
     EXPECT_EQ(shown.ResultDate, "2021年01月18日(月) ");
+}
+
+// The sale ends at a Japan time; the machine's zone must not move the countdown. Round 9002
+// closes 2026-12-12 13:50 JST; 2026-12-10 14:08 UTC is 23:08 the evening before in Japan.
+TEST(basRoundPanel, CountdownIsTheSameInEveryTimeZone)
+{
+    ScheduleRecord rec = Round(9002);
+    rec.SaleStart = DateTime::FromYmd(2026, 12, 5);
+    rec.SaleEnd = DateTime::FromYmdHms(2026, 12, 12, 13, 50, 0);
+    const basJapanTime::UtcClock clock = [] { return std::int64_t{1796911680}; };
+    for (const char* zone : {"UTC", "America/Los_Angeles", "Asia/Tokyo"}) {
+        SCOPED_TRACE(zone);
+        const TimeZoneScope tz(zone);
+        EXPECT_EQ(basRoundPanel::Build(rec, basJapanTime::Now(clock)).State,
+                  "販売締切まで あと 1日 14時間42分");
+    }
 }

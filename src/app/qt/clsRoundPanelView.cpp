@@ -1,7 +1,7 @@
 #include "app/qt/clsRoundPanelView.h"
 
 #include "app/basRoundPanel.h"
-#include "base/DateTime.h"
+#include "base/basJapanTime.h"
 #include "base/qt/basQtText.h"
 
 #include <QGridLayout>
@@ -42,9 +42,14 @@ clsRoundPanelView::clsRoundPanelView(QWidget* parent)
     grid->setColumnStretch(3, 1);
 }
 
+void clsRoundPanelView::SetClock(basJapanTime::UtcClock clock)
+{
+    m_clock = std::move(clock);
+}
+
 void clsRoundPanelView::Refresh(const ScheduleRecord& schedule, const std::string& strRoundLabel)
 {
-    const basRoundPanel::Texts texts = basRoundPanel::Build(schedule, DateTime::Now());
+    const basRoundPanel::Texts texts = basRoundPanel::Build(schedule, basJapanTime::Now(m_clock));
     setVisible(texts.Visible);
     m_lblRound->setText(basQtText::ToQ(strRoundLabel));
     m_lblSalesState->setText(basQtText::ToQ(texts.State));

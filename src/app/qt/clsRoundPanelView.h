@@ -3,6 +3,8 @@
 // round is loaded. It does not tick by itself: the window refreshes it when the round or the
 // page changes.
 
+#include "base/basJapanTime.h"
+
 #include <QGroupBox>
 
 #include <string>
@@ -19,6 +21,8 @@ public:
 
     // strRoundLabel: the round as the document names it.
     void Refresh(const ScheduleRecord& schedule, const std::string& strRoundLabel);
+    // The countdown's source of the current instant; the system clock unless a test fixes it.
+    void SetClock(basJapanTime::UtcClock clock);
 
 private:
     QLabel* m_lblRound = nullptr;
@@ -26,4 +30,5 @@ private:
     QLabel* m_lblSaleStart = nullptr;
     QLabel* m_lblSaleEnd = nullptr;
     QLabel* m_lblResultDate = nullptr;
+    basJapanTime::UtcClock m_clock = basJapanTime::SystemUtcSeconds;
 };

@@ -5,6 +5,7 @@
 #include "app/clsDocument.h"
 #include "app/qt/clsGameView.h"
 #include "app/qt/clsHomePage.h"
+#include "app/qt/clsRoundPanelView.h"
 #include "app/qt/frmMain.h"
 #include "net/FixtureSite.h"
 #include "print/qt/frmPrint.h"
@@ -13,6 +14,7 @@
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 #include "support/TestPaths.h"
+#include "support/TimeZoneScope.h"
 #include "widgets/clsBarGraph.h"
 #include "widgets/clsGridModel.h"
 #include "widgets/clsGridView.h"
@@ -123,6 +125,7 @@ private slots:
     void payoutGradesFollowTheRound();
     void secondViewReportsVoteClicks();
     void voteTableCoversItsColumnToTheRightEdge();
+    void roundPanelCountsDownInJapanTime();
 };
 
 void tst_frmMainHome::startsOnTheSampleRoundWithItsTeamsAndVotes()
@@ -538,6 +541,22 @@ void tst_frmMainHome::voteTableCoversItsColumnToTheRightEdge()
         QCOMPARE(vote->x() + vote->width(), columnRight);
         QCOMPARE(view->Bars()->x() + view->Bars()->width(), columnRight - vote->frameWidth());
         QCOMPARE(vote->x(), match->x() + match->frameWidth() + cells.ColLeft(last));
+    }
+}
+
+// The sale of round 9002 closes 2026-12-12 13:50 Japan time; at 2026-12-10 14:08 UTC that is
+// 1 day 14 hours 42 minutes away on a machine in any zone (it read 23 hours under TZ=UTC).
+void tst_frmMainHome::roundPanelCountsDownInJapanTime()
+{
+    MainWindowFixture f(MainWindowFixture::Data::Shipped, "Kaisaikai = 9002\r\n");
+    f.Open();
+    auto* panel = f.Find<clsRoundPanelView>("roundPanel");
+    panel->SetClock([] { return std::int64_t{1796911680}; });
+    for (const char* zone : {"UTC", "America/Los_Angeles", "Asia/Tokyo"}) {
+        const TimeZoneScope tz(zone);
+        panel->Refresh(f.Doc().Round().Schedule(), f.Doc().Round().RoundLabel());
+        QCOMPARE(f.Find<QLabel>("lblSalesState")->text(),
+                 QStringLiteral("販売締切まで あと 1日 14時間42分"));
     }
 }
 
