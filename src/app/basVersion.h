@@ -9,6 +9,8 @@ namespace basVersion {
 inline constexpr std::int32_t kMajor = 1;
 inline constexpr std::int32_t kMinor = 0;
 inline constexpr std::int32_t kRevision = 0;
+// The month the manual pages give as their date.
+inline constexpr std::string_view kReleaseMonth = "December 2026";
 // The legal notice of the version information; the settings files carry it as a comment line.
 inline constexpr std::string_view kLegalNotice =
     "Kelvra はtotoの購入計画を立てるための個人用ツールです。公式情報の権利は運営者に帰属します。";

@@ -62,10 +62,18 @@ for f in bin/kelvra-cli share/kelvra/SysData/TeamName.dat share/kelvra/SysData/T
     share/icons/hicolor/256x256/apps/jp.kelvra.Kelvra.png share/doc/kelvra/copyright; do
     [ -f "$usr/$f" ] || fail "not installed: /usr/$f"
 done
-# Built hardened, as Debian builds its packages: full RELRO, fortified functions, stack
-# protector. lintian, where installed, must agree.
+# The manual pages are what the installed programs print for --help-man (the text of --help).
 programs=(kelvra-cli)
 [ "$gui" = ON ] && programs+=(kelvra)
+for prog in "${programs[@]}"; do
+    page=$usr/share/man/man1/$prog.1.gz
+    [ -f "$page" ] || fail "not installed: /usr/share/man/man1/$prog.1.gz"
+    [ "$(gzip -dc "$page")" = "$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= \
+        "$usr/bin/$prog" --help-man)" ] || fail "$prog(1) is not the program's own --help-man"
+done
+
+# Built hardened, as Debian builds its packages: full RELRO, fortified functions, stack
+# protector. lintian, where installed, must agree.
 for prog in "${programs[@]}"; do
     # Read once: grep -q would end the pipe early, and pipefail take readelf's SIGPIPE.
     elf=$(readelf -lW -dW --dyn-syms "$usr/bin/$prog")

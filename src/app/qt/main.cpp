@@ -1,4 +1,6 @@
 #include "app/basDataFolder.h"
+#include "app/basStartArgs.h"
+#include "app/basUsage.h"
 #include "app/qt/basQtLocale.h"
 #include "app/qt/basQtMain.h"
 #include "app/qt/frmMain.h"
@@ -9,38 +11,29 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdlib>
+#include <iostream>
 #include <optional>
 
 namespace {
-// The data folder: --home DIR (tests and sample data), else the one kelvra-cli takes too (the
-// executable's folder, or the per-user folder of an installed program). strFile receives the
-// data file named on the command line, made absolute.
-std::optional<QString> ProgramFolder(const QStringList& args, clsIMessage& message,
-                                     QString& strFile)
+// Whether Qt can put up a window at all: without one, QApplication aborts the program.
+bool HasDisplay()
 {
-    std::optional<QString> home;
-    bool fileSeen = false;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QStringLiteral("--home") && i + 1 < args.size()) {
-            home = args[++i];
-        } else if (arg.startsWith(QStringLiteral("--home="))) {
-            home = arg.mid(7);
-        } else if (!arg.startsWith(QLatin1Char('-')) && !fileSeen) {
-            // The desktop entry hands over the file that was opened (Exec=kelvra %f).
-            fileSeen = true;
-            strFile = QFileInfo(arg).absoluteFilePath();
-        } else {
-            message.ShowMessage(
-                MsgIcon::Error,
-                basQtText::FromQ(QStringLiteral("引数が正しくありません: ") + arg +
-                                 QStringLiteral("\n使い方: kelvra [--home DIR] [FILE]")),
-                "");
-            return std::nullopt;
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return true;
         }
     }
-    if (home) {
-        return QDir(*home).absolutePath();
+    return false;
+}
+
+// The data folder: --home DIR (tests and sample data), else the one kelvra-cli takes too (the
+// executable's folder, or the per-user folder of an installed program).
+std::optional<QString> ProgramFolder(const basStartArgs::Parsed& args, clsIMessage& message)
+{
+    if (args.Home) {
+        return QDir(basQtText::ToQ(*args.Home)).absolutePath();
     }
     std::string folder;
     const std::string failure = basDataFolder::PrepareHome(
@@ -55,6 +48,31 @@ std::optional<QString> ProgramFolder(const QStringList& args, clsIMessage& messa
 
 int main(int argc, char** argv)
 {
+    const std::vector<std::string_view> words(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const basStartArgs::Parsed args = basStartArgs::Parse(words);
+    const basUsage::Page& usage = basUsage::WindowProgram();
+    switch (args.What) {
+    case basStartArgs::Action::Help:
+        std::cout << basUsage::HelpText(usage);
+        return 0;
+    case basStartArgs::Action::Version:
+        std::cout << basUsage::VersionLine(usage);
+        return 0;
+    case basStartArgs::Action::Manual:
+        std::cout << basUsage::ManPage(usage);
+        return 0;
+    case basStartArgs::Action::Wrong:
+        // A terminal user reads it here; one who started the program from the desktop gets
+        // the box as well.
+        std::cerr << "kelvra: " << args.Message << '\n';
+        if (!HasDisplay()) {
+            return 2;
+        }
+        break;
+    case basStartArgs::Action::Start:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvra"));
     // Lets the desktop match the window to its menu entry and icon.
@@ -63,12 +81,16 @@ int main(int argc, char** argv)
     basQtLocale::InstallQtTranslation(app);
 
     clsQtHost qtHost;
-    QString strFile;
-    const std::optional<QString> home =
-        ProgramFolder(QApplication::arguments(), qtHost.Message(), strFile);
+    if (args.What == basStartArgs::Action::Wrong) {
+        qtHost.Message().ShowMessage(MsgIcon::Error, args.Message, "");
+        return 2;
+    }
+    const std::optional<QString> home = ProgramFolder(args, qtHost.Message());
     if (!home) {
         return 2;
     }
+    const QString strFile =
+        args.File.empty() ? QString() : QFileInfo(basQtText::ToQ(args.File)).absoluteFilePath();
     TotoSettings settings;
     const std::unique_ptr<frmMain> window = basQtMain::Start(qtHost.Host(), basQtText::FromQ(*home),
                                                              settings, basQtText::FromQ(strFile));
