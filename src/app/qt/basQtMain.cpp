@@ -5,7 +5,17 @@
 #include "base/qt/basQtText.h"
 #include "widgets/clsLoadingWindow.h"
 
+#include <QApplication>
+#include <QIcon>
+
 namespace basQtMain {
+void SetIdentity()
+{
+    QApplication::setApplicationName(QStringLiteral("Kelvra"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.kelvra.Kelvra"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/jp.kelvra.Kelvra.png")));
+}
+
 std::unique_ptr<frmMain> Start(clsHost host, const std::string& strProgramFolder,
                                TotoSettings& settings, const std::string& strOpenFile)
 {

@@ -12,6 +12,9 @@
 class frmMain;
 
 namespace basQtMain {
+// What the desktop knows the program by: its name, its desktop entry (which matches the window
+// to its menu entry) and the window icon. Once, right after the application object exists.
+void SetIdentity();
 // The main window, shown; null when a check failed (its message has been shown and nothing
 // was written). settings receives the loaded settings, which live as long as the program.
 // strOpenFile: a data file to open once the window stands (empty for none); one that cannot

@@ -27,6 +27,16 @@ frmVersion::frmVersion(QWidget* parent)
         new QLabel(QStringLiteral("Version ") + basQtText::ToQ(basMain::VersionText()), this);
     version->setObjectName(QStringLiteral("lblVersionText"));
     column->addWidget(version);
+    auto* copyright = new QLabel(basQtText::ToQ(basVersion::kCopyright), this);
+    copyright->setObjectName(QStringLiteral("lblCopyright"));
+    column->addWidget(copyright);
+    auto* licence = new QLabel(basQtText::ToQ(basVersion::kLicence), this);
+    licence->setObjectName(QStringLiteral("lblLicence"));
+    column->addWidget(licence);
+    // The Qt the program runs on, not the one it was built with: a support question needs it.
+    auto* qt = new QLabel(QStringLiteral("Qt ") + QString::fromLatin1(qVersion()), this);
+    qt->setObjectName(QStringLiteral("lblQtVersion"));
+    column->addWidget(qt);
     auto* notice = new QLabel(basQtText::ToQ(basVersion::kLegalNotice), this);
     notice->setWordWrap(true);
     column->addWidget(notice);

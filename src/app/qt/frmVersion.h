@@ -1,5 +1,6 @@
 #pragma once
-// The version box of the help menu: the program's name and its version text.
+// The version box of the help menu: the program's name, version, copyright, licence and the
+// Qt version it runs on.
 
 #include <QDialog>
 

@@ -74,9 +74,7 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kelvra"));
-    // Lets the desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("jp.kelvra.Kelvra"));
+    basQtMain::SetIdentity();
     basQtLocale::SubstituteWindowsFonts();
     basQtLocale::InstallQtTranslation(app);
 

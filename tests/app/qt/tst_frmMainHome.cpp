@@ -3,6 +3,7 @@
 // remembers the round or is refused during a run.
 
 #include "app/clsDocument.h"
+#include "app/qt/basQtMain.h"
 #include "app/qt/clsGameView.h"
 #include "app/qt/clsHomePage.h"
 #include "app/qt/clsRoundPanelView.h"
@@ -126,6 +127,7 @@ private slots:
     void secondViewReportsVoteClicks();
     void voteTableCoversItsColumnToTheRightEdge();
     void roundPanelCountsDownInJapanTime();
+    void windowCarriesTheProgramsIcon();
 };
 
 void tst_frmMainHome::startsOnTheSampleRoundWithItsTeamsAndVotes()
@@ -350,6 +352,12 @@ void tst_frmMainHome::helpOpensTheManualAndTheVersionBox()
              QStringLiteral("Kelvra"));
     QCOMPARE(box->findChild<QLabel*>(QStringLiteral("lblVersionText"))->text(),
              QStringLiteral("Version 1.00"));
+    QCOMPARE(box->findChild<QLabel*>(QStringLiteral("lblCopyright"))->text(),
+             QStringLiteral("Copyright © 2026 Kelvra developers"));
+    QCOMPARE(box->findChild<QLabel*>(QStringLiteral("lblLicence"))->text(),
+             QStringLiteral("All rights reserved."));
+    QCOMPARE(box->findChild<QLabel*>(QStringLiteral("lblQtVersion"))->text(),
+             QStringLiteral("Qt ") + QString::fromLatin1(qVersion()));
     box->accept();
 }
 
@@ -558,6 +566,16 @@ void tst_frmMainHome::roundPanelCountsDownInJapanTime()
         QCOMPARE(f.Find<QLabel>("lblSalesState")->text(),
                  QStringLiteral("販売締切まで あと 1日 14時間42分"));
     }
+}
+
+void tst_frmMainHome::windowCarriesTheProgramsIcon()
+{
+    basQtMain::SetIdentity();
+    MainWindowFixture f;
+    f.Open();
+    QVERIFY(!f.window->windowIcon().isNull());
+    QVERIFY(f.window->windowIcon().availableSizes().contains(QSize(256, 256)));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("jp.kelvra.Kelvra"));
 }
 
 KELVRA_QTEST(tst_frmMainHome)
