@@ -38,7 +38,8 @@ void clsQtPrintDevice::SetUpPage()
 }
 
 clsQtPrintDevice::clsQtPrintDevice(const QString& strPrinterName)
-    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : m_ownPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_printer(m_ownPrinter.get())
 {
     m_printer->setOutputFormat(QPrinter::NativeFormat);
     if (!strPrinterName.isEmpty()) {
@@ -47,8 +48,18 @@ clsQtPrintDevice::clsQtPrintDevice(const QString& strPrinterName)
     SetUpPage();
 }
 
+clsQtPrintDevice::clsQtPrintDevice(QPrinter& printer)
+    : m_printer(&printer)
+{
+    // The queue's dialog may have been switched to a file; this device prints.
+    m_printer->setOutputFormat(QPrinter::NativeFormat);
+    m_printer->setOutputFileName(QString());
+    SetUpPage();
+}
+
 clsQtPrintDevice::clsQtPrintDevice(const QString& strPdfPath, bool blnFilePerJob)
-    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : m_ownPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_printer(m_ownPrinter.get())
     , m_pdfPath(strPdfPath)
     , m_filePerJob(blnFilePerJob)
 {
@@ -148,6 +159,11 @@ QString clsQtPrintDevice::JobFileName(const QString& strPath, std::int32_t lngPa
     return base + QStringLiteral("-%1.pdf").arg(lngPage);
 }
 
+void clsQtPrintDevice::SetJobTitle(const QString& strTitle)
+{
+    m_printer->setDocName(strTitle);
+}
+
 bool clsQtPrintDevice::SetScaleMillimetre()
 {
     m_printer->setFullPage(true);
@@ -186,7 +202,7 @@ bool clsQtPrintDevice::StartPage(std::int32_t lngPage)
         m_failed = true;
         return false;
     }
-    if (!m_painter.begin(m_printer.get())) {
+    if (!m_painter.begin(m_printer)) {
         DiscardJobFile();
         m_failed = true;
         return false;
@@ -221,7 +237,7 @@ void clsQtPrintDevice::Draw(const PrintOp& op)
         font.setPointSizeF(Mm(op.PointSize) / s);
         m_painter.setFont(font);
         m_painter.setPen(ColourOf(op));
-        const QFontMetricsF metrics(font, m_printer.get());
+        const QFontMetricsF metrics(font, m_printer);
         const qreal top = Mm(op.Y1) - metrics.height() / 2;
         m_painter.drawText(QPointF(Mm(op.X1), top + metrics.ascent()), basQtText::ToQ(op.Text));
         break;

@@ -23,6 +23,9 @@ class clsQtPrintDevice final : public clsIPrintDevice
 public:
     // An installed printer by name; "" prints to the system's default printer.
     explicit clsQtPrintDevice(const QString& strPrinterName);
+    // An installed printer with the options the user set in the queue's own dialog (tray,
+    // copies, quality); the caller keeps it for the next print, and it outlives the device.
+    explicit clsQtPrintDevice(QPrinter& printer);
     // A PDF file. With blnFilePerJob every job gets its own file, named after the path with
     // "-" and the job's first page before ".pdf" (cards.pdf: cards-1.pdf, cards-2.pdf, ...),
     // so that one job per card never overwrites the card before it.
@@ -36,6 +39,9 @@ public:
     static QString DefaultPrinter();
     // The file of the job that starts at page lngPage when each job has its own file.
     static QString JobFileName(const QString& strPath, std::int32_t lngPage);
+
+    // The name print queues and PDF readers show for the jobs.
+    void SetJobTitle(const QString& strTitle);
 
     bool SetScaleMillimetre() override;
     bool SetPaperA4() override;
@@ -59,7 +65,9 @@ private:
     void DiscardJobFile();
     bool PlaceJobFile();
 
-    std::unique_ptr<QPrinter> m_printer;
+    // m_printer is m_ownPrinter, or the caller's printer.
+    std::unique_ptr<QPrinter> m_ownPrinter;
+    QPrinter* m_printer = nullptr;
     QPainter m_painter;
     QString m_pdfPath;
     bool m_filePerJob = false;

@@ -20,6 +20,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -117,6 +119,7 @@ void frmPrint::Build()
     connect(m_cmbKumi, &QComboBox::activated, this, &frmPrint::OnKumiChosen);
     connect(m_cmdPrint, &QPushButton::clicked, this, &frmPrint::OnPrint);
     connect(m_cmdTest, &QPushButton::clicked, this, &frmPrint::OnTest);
+    connect(m_cmdPrinterOptions, &QPushButton::clicked, this, &frmPrint::OnPrinterOptions);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -142,6 +145,10 @@ void frmPrint::BuildPrinterRows(QVBoxLayout* root)
     lblPrinters->setBuddy(m_cmbPrinters);
     top->addWidget(lblPrinters, 0, 0);
     top->addWidget(m_cmbPrinters, 0, 1);
+    m_cmdPrinterOptions = new QPushButton(QStringLiteral("プリンタの設定(&S)..."), this);
+    m_cmdPrinterOptions->setObjectName(QStringLiteral("cmdPrinterOptions"));
+    m_cmdPrinterOptions->setEnabled(false);
+    top->addWidget(m_cmdPrinterOptions, 0, 2);
     m_cmbDirection = new QComboBox(this);
     m_cmbDirection->setObjectName(QStringLiteral("cmbDirection"));
     auto* lblDirection = new QLabel(QStringLiteral("印刷方向："), this);
@@ -343,6 +350,40 @@ void frmPrint::OnPrinterChosen(int lngIndex)
     }
     m_cmbPrinters->setCurrentIndex(lngIndex);
     m_printerName = m_cmbPrinters->itemText(lngIndex);
+    // A PDF file has no queue to set up.
+    m_cmdPrinterOptions->setEnabled(m_printerName != PdfEntry());
+}
+
+void frmPrint::OnPrinterOptions()
+{
+    if (m_printerName.isEmpty() || m_printerName == PdfEntry()) {
+        return;
+    }
+    if (!m_queuePrinter || m_queuePrinterFor != m_printerName) {
+        m_queuePrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_queuePrinter->setPrinterName(m_printerName);
+        m_queuePrinterFor = m_printerName;
+    }
+    // Which pages and where they go stay this dialog's business.
+    QPrintDialog dialog(m_queuePrinter.get(), this);
+    dialog.setObjectName(QStringLiteral("dlgPrinterOptions"));
+    dialog.setWindowTitle(QStringLiteral("プリンタの設定"));
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    // Another printer chosen in there is the one this dialog prints to.
+    const int i = m_installed.indexOf(m_queuePrinter->printerName());
+    if (i >= 0) {
+        m_queuePrinterFor = m_installed[i];
+        OnPrinterChosen(i);
+    }
+}
+
+QString frmPrint::JobTitle() const
+{
+    return m_input.FileName.empty() ? QStringLiteral("Kelvra") : ToQ(m_input.FileName);
 }
 
 void frmPrint::OnPagesOption()
@@ -455,7 +496,9 @@ std::unique_ptr<clsQtPrintDevice> frmPrint::MakeDevice(const PrintSettings& sett
         if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
             path += QStringLiteral(".pdf");
         }
-        return std::make_unique<clsQtPrintDevice>(path, blnFilePerJob);
+        auto device = std::make_unique<clsQtPrintDevice>(path, blnFilePerJob);
+        device->SetJobTitle(JobTitle());
+        return device;
     }
     if (m_installed.isEmpty()) {
         m_err.Report("cmdPrint_Click", "プリンタがインストールされていません。\n"
@@ -463,7 +506,11 @@ std::unique_ptr<clsQtPrintDevice> frmPrint::MakeDevice(const PrintSettings& sett
                                        "PDF ファイルに出力できます。");
         return nullptr;
     }
-    return std::make_unique<clsQtPrintDevice>(ToQ(settings.PrinterName));
+    auto device = m_queuePrinter && m_queuePrinterFor == ToQ(settings.PrinterName)
+                      ? std::make_unique<clsQtPrintDevice>(*m_queuePrinter)
+                      : std::make_unique<clsQtPrintDevice>(ToQ(settings.PrinterName));
+    device->SetJobTitle(JobTitle());
+    return device;
 }
 
 void frmPrint::ReportPdf(const QStringList& strFiles) const

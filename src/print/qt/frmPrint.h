@@ -21,6 +21,7 @@
 #include <optional>
 
 class QButtonGroup;
+class QPrinter;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -58,6 +59,10 @@ public:
     // Opens the dialog modally over parent and returns when it is closed.
     static void ShowForm(const PrintJobInput& input, const clsHost& host, QWidget* parent);
 
+    // The title print queues and PDF readers show for a job: the work's file name, or
+    // "Kelvra" for unsaved work.
+    QString JobTitle() const;
+
     // Replaces the save dialog that asks for a PDF path.
     void SetPdfPathChooser(PdfPathChooser chooser) { m_choosePdf = std::move(chooser); }
 
@@ -90,6 +95,9 @@ private:
     void OnKumiChosen(int lngIndex);
     void OnPrint();
     void OnTest();
+    // The chosen printer's own dialog (copies, tray, quality and the queue's options); what is
+    // set there holds for every print to that printer while this dialog is open.
+    void OnPrinterOptions();
     // The round the fields ask for; nullopt (reported) when it is not a whole number from 0.
     std::optional<std::int32_t> RoundToPrint() const;
     std::optional<ScheduleRecord> LoadSchedule(std::int32_t lngKaisaikai,
@@ -107,6 +115,10 @@ private:
     QString m_printerName;
     QString m_kumiToPrint;
     PdfPathChooser m_choosePdf;
+    // The printer as its own dialog left it, and the printer of the list it was made for;
+    // null until that dialog was opened.
+    std::unique_ptr<QPrinter> m_queuePrinter;
+    QString m_queuePrinterFor;
 
     QComboBox* m_cmbPrinters = nullptr;
     QComboBox* m_cmbDirection = nullptr;
@@ -128,6 +140,7 @@ private:
     QCheckBox* m_chkFileText = nullptr;
     QCheckBox* m_chkSendDataA = nullptr;
     QCheckBox* m_chkPdfFilePerCard = nullptr;
+    QPushButton* m_cmdPrinterOptions = nullptr;
     QPushButton* m_cmdTest = nullptr;
     QPushButton* m_cmdPrint = nullptr;
     QPushButton* m_cmdCancel = nullptr;

@@ -12,12 +12,15 @@
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -80,6 +83,20 @@ int PdfPages(const QString& strPdf)
     }
     return -1;
 }
+// The document title pdfinfo reads from the file.
+QString PdfTitle(const QString& strPdf)
+{
+    QProcess proc;
+    proc.start(QStringLiteral("pdfinfo"), {strPdf});
+    proc.waitForFinished(30000);
+    for (const QString& line :
+         QString::fromUtf8(proc.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QStringLiteral("Title:"))) {
+            return line.mid(6).trimmed();
+        }
+    }
+    return QString();
+}
 } // namespace
 
 class tst_frmPrint : public QObject
@@ -107,6 +124,8 @@ private slots:
     void theTicketListPrintsIntoOnePdf();
     void closingWritesTheSettings();
     void everyBoxHasItsLabel();
+    void jobsAreTitledAfterTheWorksFile();
+    void printerOptionsOpenTheQueuesOwnDialog();
 
 private:
     QString m_chosen;
@@ -575,6 +594,64 @@ void tst_frmPrint::everyBoxHasItsLabel()
     const QStringList missing = kelvra_test::UnlabelledBoxes(dlg);
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
     dlg.reject();
+}
+
+// The queue and a PDF reader show the job under the work's file name, unsaved work as Kelvra.
+void tst_frmPrint::jobsAreTitledAfterTheWorksFile()
+{
+    TempDir dir;
+    RecordingHost host;
+    for (const bool saved : {true, false}) {
+        PrintJobInput in = Input(dir, 12);
+        if (!saved) {
+            in.FileName.clear();
+        }
+        frmPrint dlg(in, host.Host(), kTwoPrinters, nullptr);
+        QCOMPARE(dlg.JobTitle(), saved ? QStringLiteral("K-1234.drd") : QStringLiteral("Kelvra"));
+        const QString cards = QString::fromStdString(dir.Str()) + QStringLiteral("/cards.pdf");
+        const QString list = QString::fromStdString(dir.Str()) + QStringLiteral("/list.pdf");
+        ChoosePdf(dlg);
+        dlg.SetPdfPathChooser([&](const QString&) { return cards; });
+        Child<QPushButton>(dlg, "cmdPrint")->click();
+        QCOMPARE(PdfTitle(cards), dlg.JobTitle());
+        Child<QRadioButton>(dlg, "optKind1")->click();
+        dlg.SetPdfPathChooser([&](const QString&) { return list; });
+        Child<QPushButton>(dlg, "cmdPrint")->click();
+        QCOMPARE(PdfTitle(list), dlg.JobTitle());
+    }
+}
+
+void tst_frmPrint::printerOptionsOpenTheQueuesOwnDialog()
+{
+    TempDir dir;
+    RecordingHost host;
+    frmPrint dlg(Input(dir, 12), host.Host(), kTwoPrinters, nullptr);
+    auto* options = Child<QPushButton>(dlg, "cmdPrinterOptions");
+    QVERIFY(options->isEnabled()); // the default printer, Lab
+    ChoosePdf(dlg);
+    QVERIFY(!options->isEnabled());
+    auto* printers = Child<QComboBox>(dlg, "cmbPrinters");
+    emit printers->activated(0);
+    QVERIFY(options->isEnabled());
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QString title;
+    bool pagesOffered = true;
+    QTimer::singleShot(0, [&] {
+        auto* queue = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (queue != nullptr) {
+            title = queue->windowTitle();
+            // Pages and a file stay this dialog's business.
+            pagesOffered = queue->testOption(QAbstractPrintDialog::PrintPageRange) ||
+                           queue->testOption(QAbstractPrintDialog::PrintToFile);
+            queue->reject();
+        }
+    });
+    QTest::mouseClick(options, Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("プリンタの設定"));
+    QVERIFY(!pagesOffered);
+    QCOMPARE(printers->currentText(), QStringLiteral("Office"));
+    QVERIFY(dlg.isVisible());
 }
 
 KELVRA_QTEST(tst_frmPrint)
