@@ -23,7 +23,8 @@ struct DocumentParts
         PartRunState = 1u << 9,       // running, paused, the work lock, a batch
         PartView = 1u << 10,          // percent counts, the edit lock: not the work itself
         PartCheck = 1u << 11,         // the checker's marks, reveal, page and count grid
-        PartAll = (1u << 12) - 1
+        PartLive = 1u << 12,          // the live count of what the conditions keep
+        PartAll = (1u << 13) - 1
     };
     using ChangedEvent = clsEvent<std::uint32_t>;
 };

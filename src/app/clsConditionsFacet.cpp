@@ -51,3 +51,23 @@ const clsHost& clsConditionsFacet::Host() const
 {
     return m_doc.Host();
 }
+
+void clsConditionsFacet::SetLiveCount(bool blnOn)
+{
+    m_doc.SetLiveCount(blnOn);
+}
+
+bool clsConditionsFacet::PollLive()
+{
+    return m_doc.PollLive();
+}
+
+const std::optional<clsTLiveCount::Result>& clsConditionsFacet::LiveResult() const
+{
+    return m_doc.LiveResult();
+}
+
+bool clsConditionsFacet::LiveBusy() const
+{
+    return m_doc.LiveBusy();
+}

@@ -6,6 +6,7 @@
 #include "base/clsHost.h"
 #include "conditions/ConditionSetRecord.h"
 #include "conditions/clsJoukenPanels.h"
+#include "conditions/clsTLiveCount.h"
 #include "engines/EngineSettingsRecord.h"
 #include "engines/clsEnginePanels.h"
 
@@ -44,4 +45,12 @@ public:
     void SetEngineCacheLimit(std::int64_t lngEntries);
     // The platform services the panels' own helpers report through (the yen boxes).
     const clsHost& Host() const;
+
+    // What the conditions keep and the spread of the shown tabs' rows, counted while the
+    // player edits once a window switches it on; PollLive takes a finished count (raising
+    // PartLive) and says whether one is still under way. Neither changes the work.
+    void SetLiveCount(bool blnOn);
+    bool PollLive();
+    const std::optional<clsTLiveCount::Result>& LiveResult() const;
+    bool LiveBusy() const;
 };

@@ -19,6 +19,9 @@
 
 namespace {
 
+// A state of the history holds all a file of the newest data version does.
+constexpr std::int32_t kHistoryVersion = 1000;
+
 std::string VersionText()
 {
     return basMain::VersionText();
@@ -115,12 +118,133 @@ void clsDocument::RaiseChanged(std::uint32_t lngParts)
             m_resultStale = true;
         }
     }
+    if ((lngParts & kRunInputs) != 0) {
+        RestartLive();
+    }
+    RecordHistory(lngParts);
     m_changed.Raise(lngParts);
+}
+
+void clsDocument::RecordHistory(std::uint32_t lngParts)
+{
+    constexpr std::uint32_t kWorkParts = PartRound | PartVote | PartMulti | PartConditions |
+                                         PartEngineSettings | PartProbability | PartSingles;
+    if (m_undoing || m_inRun || (lngParts & kWorkParts) == 0) {
+        return;
+    }
+    // Another round's stores are not the ones the earlier states were made on.
+    if (m_keepClean || (lngParts & PartRound) != 0) {
+        m_undo.Reset(GatherRecord());
+        if (!m_keepClean) {
+            m_undo.ForgetClean();
+        }
+        return;
+    }
+    std::string text;
+    if ((lngParts & PartLog) != 0) {
+        text = "検索";
+    } else if ((lngParts & PartMulti) != 0) {
+        text = "マークの変更";
+    } else if ((lngParts & PartConditions) != 0) {
+        text = "条件の変更";
+    } else if ((lngParts & PartEngineSettings) != 0) {
+        text = "圧縮設定の変更";
+    } else if ((lngParts & PartProbability) != 0) {
+        text = "予想確率の変更";
+    } else if ((lngParts & PartVote) != 0) {
+        text = "投票率の変更";
+    } else {
+        text = "シングルの変更";
+    }
+    m_undo.Changed(std::move(text), GatherRecord());
+}
+
+bool clsDocument::Undo()
+{
+    if (!CanEdit() || !m_undo.CanUndo()) {
+        return false;
+    }
+    RestoreHistory(*m_undo.Undo());
+    return true;
+}
+
+bool clsDocument::Redo()
+{
+    if (!CanEdit() || !m_undo.CanRedo()) {
+        return false;
+    }
+    RestoreHistory(*m_undo.Redo());
+    return true;
+}
+
+void clsDocument::RestoreHistory(const DataFileRecord& rec)
+{
+    {
+        FlagScope undoing(m_undoing);
+        // The log as a file brings it back: every line ended, the last one too.
+        DataFileRecord state = rec;
+        if (!state.SakugenMessage.empty()) {
+            state.SakugenMessage += "\r\n";
+        }
+        ApplyRecord(state, true, kHistoryVersion);
+        RaiseChanged(PartAll & ~(PartRound | PartFile));
+    }
+    // Back where it was saved, the work is as its file holds it.
+    m_modified = !m_undo.AtClean();
+    m_changed.Raise(PartFile);
 }
 
 void clsDocument::RaiseShown(std::uint32_t lngParts)
 {
+    // Another tab shown wants the spread of its own rows.
+    if ((lngParts & (PartConditions | PartMulti)) != 0) {
+        RestartLive();
+    }
     m_changed.Raise(lngParts);
+}
+
+void clsDocument::SetLiveCount(bool blnOn)
+{
+    m_liveOn = blnOn;
+    if (blnOn) {
+        RestartLive();
+    } else {
+        m_live.Stop();
+        m_liveResult.reset();
+    }
+}
+
+void clsDocument::RestartLive()
+{
+    if (!m_liveOn) {
+        return;
+    }
+    clsTLiveCount::Request req;
+    req.Jouken = m_joukenPanels.Gather();
+    req.Marks = m_multi.Value();
+    req.Vote = m_vote;
+    req.Probability = m_probability;
+    for (const JoukenKind kind : {JoukenKind::Honmei, JoukenKind::Ninki, JoukenKind::Mark}) {
+        const clsXJoken1& table = m_joukenPanels.Table(kind);
+        const std::int32_t lngTab = table.CurrentTab();
+        ConditionTableEntry entry = table.GetEntry(lngTab);
+        for (std::int32_t r = 0; r < entry.RowCount; ++r) {
+            req.Rows.push_back({kind, lngTab, r, entry});
+        }
+    }
+    m_live.Start(std::move(req));
+}
+
+bool clsDocument::PollLive()
+{
+    if (!m_liveOn) {
+        return false;
+    }
+    if (std::optional<clsTLiveCount::Result> result = m_live.Take()) {
+        m_liveResult = std::move(result);
+        m_changed.Raise(PartLive);
+    }
+    return m_live.Pending();
 }
 
 bool clsDocument::SetProbability(const std::optional<ProbabilityRecord>& prob)
@@ -328,6 +452,7 @@ bool clsDocument::FileSaveDRD(const std::string& strFileName, bool blnDataFlag, 
         m_currentFile = strFileName; // even after a failed save, as the title shows
         if (ok) {
             m_modified = false;
+            m_undo.MarkClean();
         }
         // A failed save left the current file as it was; any other file is now as it stands.
         if (ok || !sameFile) {

@@ -17,12 +17,14 @@
 #include "app/clsSearchFacet.h"
 #include "app/clsTicketSet.h"
 #include "app/clsTicketsFacet.h"
+#include "app/clsUndoStack.h"
 #include "base/FileStamp.h"
 #include "base/clsErrorReporter.h"
 #include "base/clsEvent.h"
 #include "base/clsHost.h"
 #include "base/clsIMenuChooser.h"
 #include "conditions/clsJoukenPanels.h"
+#include "conditions/clsTLiveCount.h"
 #include "conditions/clsTMsgLog.h"
 #include "conditions/clsTX.h"
 #include "engines/clsEnginePanels.h"
@@ -79,6 +81,13 @@ public:
     bool New();
     // Everything the files, the clipboard report and batch runs take from the work.
     DataFileRecord GatherRecord() const;
+
+    // Undo and redo of the work's changes (marks, conditions, settings, the set, the vote
+    // rates and own probabilities, a run's result). A round change, New and loads start a new
+    // history. Refused (false) while the work is busy or there is no step.
+    bool Undo();
+    bool Redo();
+    const clsUndoStack& History() const { return m_undo; }
 
     // A data file saved over the current file notices when another program changed that file
     // since it was loaded or last saved (size and time on disk): with dialogs it asks whether to
@@ -260,6 +269,14 @@ private:
     // The multi page: the number of singles the marks hold.
     std::int32_t MultiCount() const;
 
+    // What the conditions keep, counted on a thread of its own after every change of a run's
+    // inputs or of the tabs shown, once the window asks for it (SetLiveCount). PollLive takes a
+    // finished count and raises PartLive; true while a count is under way.
+    void SetLiveCount(bool blnOn);
+    bool PollLive();
+    const std::optional<clsTLiveCount::Result>& LiveResult() const { return m_liveResult; }
+    bool LiveBusy() const { return m_liveOn && m_live.Pending(); }
+
     // Condition panels: their models, edited only here; the record above is what they hold.
     const clsJoukenPanels& JoukenPanels() const { return m_joukenPanels; }
     // Runs the edit on the panels (refused unless CanEdit), gathers them into the record and
@@ -342,6 +359,12 @@ private:
     bool ApplyJouken(const ConditionSetRecord& jouken);
     void ScheduleJouken();
     bool FollowTaishou();
+    // A new live count for the work as it now is; the one under way is abandoned.
+    void RestartLive();
+    // Takes the work after a change into the history.
+    void RecordHistory(std::uint32_t lngParts);
+    // Puts back a state of the history.
+    void RestoreHistory(const DataFileRecord& rec);
 
     clsHost m_host;
     clsEditContext m_edit;
@@ -418,6 +441,13 @@ private:
     clsMarksFacet m_marksFacet{*this};
     clsConditionsFacet m_conditionsFacet{*this};
     clsSearchFacet m_searchFacet{*this};
+    // 256 MB: about forty sets of 1.6 million tickets.
+    clsUndoStack m_undo{std::size_t{256} << 20};
+    bool m_undoing = false;
+    // Last, so that its thread has stopped before anything else goes.
+    bool m_liveOn = false;
+    std::optional<clsTLiveCount::Result> m_liveResult;
+    clsTLiveCount m_live;
     // Last, so that it ends first: no round change reaches a half-destroyed document.
     clsSubscription m_roundChange;
 };

@@ -352,9 +352,23 @@ void clsTX1::CountDistribution(JoukenKind kind,
         std::int32_t lngCount = 0;
         std::vector<std::int32_t> lngSingle;
         GetMulti(lngCount, lngSingle);
+        CountDistribution(
+            kind, lngHist, lngRow, entry,
+            std::span<const std::int32_t>(lngSingle.data(), static_cast<std::size_t>(lngCount)));
+    } catch (const std::exception& e) {
+        m_err.ReportException("CountDistribution", e);
+    }
+}
+
+void clsTX1::CountDistribution(JoukenKind kind,
+                               std::array<std::int32_t, clsToto::kMatchCount + 1>& lngHist,
+                               std::int32_t lngRow, const ConditionTableEntry& entry,
+                               std::span<const std::int32_t> lngSingle)
+{
+    try {
         const clsTDeme::CountTable table = MakeDeme(entry, lngRow).BuildTable(kind);
-        for (std::int32_t i = 0; i < lngCount; ++i) {
-            const std::int32_t t = table.Count(lngSingle[static_cast<std::size_t>(i)]);
+        for (const std::int32_t single : lngSingle) {
+            const std::int32_t t = table.Count(single);
             if (t < clsToto::kMatchCount + 1) {
                 ++lngHist[static_cast<std::size_t>(t)];
             }

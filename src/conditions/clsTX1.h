@@ -83,6 +83,11 @@ public:
     void CountDistribution(JoukenKind kind,
                            std::array<std::int32_t, clsToto::kMatchCount + 1>& lngHist,
                            std::int32_t lngRow, const ConditionTableEntry& entry);
+    // The same over singles already expanded, so several rows share one expansion.
+    void CountDistribution(JoukenKind kind,
+                           std::array<std::int32_t, clsToto::kMatchCount + 1>& lngHist,
+                           std::int32_t lngRow, const ConditionTableEntry& entry,
+                           std::span<const std::int32_t> lngSingle);
 
     // The counter a condition pass uses, set up for a row of a tab.
     clsTDeme MakeDeme(const ConditionTableEntry& entry, std::int32_t lngRow) const;

@@ -45,3 +45,30 @@ TEST(MultiPage, CountTextHasThousandsSeparators)
     EXPECT_EQ(basMultiPage::CountText(1), "マルチ総数：1");
     EXPECT_EQ(basMultiPage::CountText(1594323), "マルチ総数：1,594,323");
 }
+
+TEST(MultiPage, LiveTextSaysWhatTheConditionsKeepOrWhyNot)
+{
+    EXPECT_EQ(basMultiPage::LiveText(std::nullopt), "条件後：計算中…");
+    clsTLiveCount::Result result;
+    result.Kept = 1234567;
+    EXPECT_EQ(basMultiPage::LiveText(result), "条件後：－") << "a faulty count is no count";
+    result.Ok = true;
+    EXPECT_EQ(basMultiPage::LiveText(result), "条件後：1,234,567口");
+    result.Kept = 0;
+    EXPECT_EQ(basMultiPage::LiveText(result), "条件後：0口");
+}
+
+TEST(MultiPage, SpreadCellsFitTheirCellAndNeverOverstate)
+{
+    EXPECT_EQ(basMultiPage::SpreadCellText(0, 100), "");
+    EXPECT_EQ(basMultiPage::SpreadCellText(5, 0), "");
+    EXPECT_EQ(basMultiPage::SpreadCellText(100, 100), "100");
+    EXPECT_EQ(basMultiPage::SpreadCellText(1594322, 1594323), "99") << "only the whole is 100";
+    EXPECT_EQ(basMultiPage::SpreadCellText(1, 3), "33");
+    EXPECT_EQ(basMultiPage::SpreadCellText(1, 10), "10");
+    EXPECT_EQ(basMultiPage::SpreadCellText(99, 1000), "9.9");
+    EXPECT_EQ(basMultiPage::SpreadCellText(52, 1000), "5.2");
+    EXPECT_EQ(basMultiPage::SpreadCellText(1, 1594323), "0.0") << "a few singles still show";
+    EXPECT_EQ(basMultiPage::SpreadCellTip(4, 12345, 237500), "4個：12,345口（5.2%）");
+    EXPECT_EQ(basMultiPage::SpreadCellTip(0, 0, 0), "0個：0口");
+}

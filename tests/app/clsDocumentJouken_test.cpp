@@ -8,8 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 namespace {
 // A work with the sample round's stores and the real division list, so that the J1/J2 tabs of
@@ -215,4 +217,86 @@ TEST_F(DocumentJouken, LoadingConditionsFillsThePanelsAndAFailedLoadKeepsThem)
     EXPECT_EQ(doc.GatherRecord().Jouken, before);
     EXPECT_EQ(doc.Conditions().JoukenPanels().Gather(), before);
     EXPECT_EQ(doc.Conditions().JoukenPanels().MachigaiType(), 1);
+}
+
+namespace {
+// Polls as the window's timer does, until the count under way has come in.
+bool AwaitLive(clsDocument& doc)
+{
+    for (int i = 0; i < 2000; ++i) {
+        if (!doc.Conditions().PollLive()) {
+            return doc.Conditions().LiveResult().has_value();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
+} // namespace
+
+TEST_F(DocumentJouken, LiveCountKeepsWhatTheRunsExtractionKeeps)
+{
+    ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true)) << rec.AllMessageText();
+    EXPECT_FALSE(doc.Conditions().PollLive()) << "nothing is counted until a window asks";
+    EXPECT_FALSE(doc.Conditions().LiveResult().has_value());
+
+    doc.Conditions().SetLiveCount(true);
+    ASSERT_TRUE(AwaitLive(doc));
+    const clsTLiveCount::Result plain = *doc.Conditions().LiveResult();
+    EXPECT_TRUE(plain.Ok);
+    EXPECT_EQ(plain.MultiCount, doc.Marks().MultiCount());
+    EXPECT_LT(plain.Kept, plain.MultiCount) << "the sample's payout limit drops singles";
+
+    // Two quick edits: only the count for the last one is taken.
+    ASSERT_TRUE(doc.Conditions().EditJouken([](clsJoukenPanels& p) {
+        p.Table(JoukenKind::Mark).ShowTab(0);
+        p.Table(JoukenKind::Mark).CellClick(4, 0, false, false, false);
+    }));
+    ASSERT_TRUE(doc.Conditions().EditJouken([](clsJoukenPanels& p) {
+        p.Haitou().SetFlag(0, true);
+        p.Haitou().SetMinMoney(0, Currency::FromInt(40'000'000));
+    }));
+    const bool modified = doc.Modified();
+    ASSERT_TRUE(AwaitLive(doc));
+    const clsTLiveCount::Result live = *doc.Conditions().LiveResult();
+    EXPECT_GT(live.Serial, plain.Serial + 1);
+    EXPECT_TRUE(live.Ok);
+    EXPECT_LT(live.Kept, plain.Kept);
+    EXPECT_GT(live.Kept, 0);
+    EXPECT_EQ(doc.Modified(), modified) << "a count is no change of the work";
+
+    // The spread of every row shown is the composition analysis of that row.
+    std::size_t rows = 0;
+    for (const JoukenKind kind : {JoukenKind::Honmei, JoukenKind::Ninki, JoukenKind::Mark}) {
+        rows +=
+            static_cast<std::size_t>(doc.Conditions().JoukenPanels().Table(kind).Shown().RowCount);
+    }
+    ASSERT_EQ(live.Rows.size(), rows);
+    for (const clsTLiveCount::RowSpread& row : live.Rows) {
+        EXPECT_EQ(row.Tab, doc.Conditions().JoukenPanels().Table(row.Kind).CurrentTab());
+        clsTKouseiBunseki::Analysis analysis;
+        ASSERT_TRUE(doc.Marks().KouseiBunseki(row.Kind, row.Tab, row.Row, analysis));
+        EXPECT_EQ(row.Counts, analysis.Counts) << basJouken::KindName(row.Kind) << " " << row.Row;
+    }
+
+    // The run's extraction, with no compression, keeps as many.
+    EngineSettingsRecord settings = doc.Conditions().EngineSettings();
+    settings.MsEngine = 0;
+    ASSERT_TRUE(doc.Conditions().EditEngineSettings(
+        [&](clsEnginePanels& panels) { panels.Apply(settings); }));
+    ASSERT_TRUE(doc.Search().Run());
+    EXPECT_EQ(doc.Tickets().SingleCount(), live.Kept);
+
+    // Showing another tab asks for its rows' spread.
+    ASSERT_TRUE(doc.Conditions().ShowJoukenTab(JoukenKind::Ninki, 3));
+    ASSERT_TRUE(AwaitLive(doc));
+    bool ninki3 = false;
+    for (const clsTLiveCount::RowSpread& row : doc.Conditions().LiveResult()->Rows) {
+        ninki3 = ninki3 || (row.Kind == JoukenKind::Ninki && row.Tab == 3);
+    }
+    EXPECT_TRUE(ninki3);
+    EXPECT_EQ(doc.Conditions().LiveResult()->Kept, live.Kept);
+
+    doc.Conditions().SetLiveCount(false);
+    EXPECT_FALSE(doc.Conditions().LiveResult().has_value());
+    EXPECT_FALSE(doc.Conditions().PollLive());
 }

@@ -1,3 +1,4 @@
+#include "conditions/clsTLiveCount.h"
 #include "conditions/clsTX.h"
 #include "lottery/clsTMoney.h"
 #include "lottery/clsTNumber.h"
@@ -790,4 +791,43 @@ TEST_F(ValueFixture, WithoutOwnProbabilitiesTheLimitIsNotAppliedAndTheLogSaysWhy
     EXPECT_LT(Run(rec, marks).size(), all.size());
     tx.SetProbability(std::nullopt);
     EXPECT_EQ(Run(rec, marks), all);
+}
+
+// A count abandoned for a newer one never comes in; a stopped one neither, and a counter can
+// be dropped in the middle of the full multi.
+TEST(LiveCount, OnlyTheNewestRequestIsAnsweredAndAStopEndsTheSweep)
+{
+    clsTLiveCount::Request full;
+    for (auto& outcome : full.Marks) {
+        outcome.fill(1);
+    }
+    clsTLiveCount::Request one = full;
+    for (std::size_t m = 0; m < 13; ++m) {
+        one.Marks[0][m] = 0;
+        one.Marks[2][m] = 0;
+    }
+    clsTLiveCount live;
+    EXPECT_FALSE(live.Pending());
+    EXPECT_FALSE(live.Take().has_value());
+    const std::uint64_t first = live.Start(full);
+    const std::uint64_t second = live.Start(one);
+    EXPECT_GT(second, first);
+    live.Wait();
+    std::optional<clsTLiveCount::Result> result = live.Take();
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(result->Serial, second);
+    EXPECT_TRUE(result->Ok);
+    EXPECT_EQ(result->MultiCount, 1);
+    EXPECT_EQ(result->Kept, 1);
+    EXPECT_FALSE(live.Take().has_value()) << "taken once";
+    EXPECT_FALSE(live.Pending());
+
+    live.Start(full);
+    live.Stop();
+    EXPECT_FALSE(live.Pending());
+    EXPECT_FALSE(live.Take().has_value());
+    {
+        clsTLiveCount dropped;
+        dropped.Start(full);
+    }
 }

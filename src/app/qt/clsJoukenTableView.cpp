@@ -1,5 +1,6 @@
 #include "app/qt/clsJoukenTableView.h"
 
+#include "app/basMultiPage.h"
 #include "app/clsConditionsFacet.h"
 #include "app/frmMenu.h"
 #include "app/qt/frmJouken.h"
@@ -20,11 +21,14 @@
 namespace {
 constexpr GridColor kGreen = GridColor::FromRgb(128, 255, 128);
 constexpr GridColor kRed = GridColor::FromRgb(255, 0, 0);
+constexpr GridColor kSpreadColor = GridColor::FromRgb(96, 96, 96);
 constexpr std::int32_t kRowHeight = 20;
 constexpr std::int32_t kListWidth = 64;
 // Wide enough for a compound title of every category but one ("◎+○+▲+△+×").
 constexpr std::int32_t kTitleWidth = 112;
 constexpr std::int32_t kCountWidth = 22;
+// The spread figures are small and grey, so that the marks stay what the eye finds first.
+constexpr std::int32_t kSpreadPoints = 7;
 
 GridCellData Heading(std::string strText)
 {
@@ -97,7 +101,38 @@ GridCellData clsJoukenTableView::CountSource::Cell(std::int32_t lngRow, std::int
     if (table.IsRedColumn(count)) {
         cell.ForeColor = kRed;
     }
+    // A cell without a mark shows how much of the multi has that count: what a × would drop.
+    if (const clsTLiveCount::RowSpread* spread = m_view.Spread(lngRow - 1)) {
+        const std::int32_t multi = m_view.m_conditions.LiveResult()->MultiCount;
+        const std::int32_t singles = spread->Counts[static_cast<std::size_t>(count)];
+        const std::string tip = basMultiPage::SpreadCellTip(count, singles, multi);
+        if (cell.strText.empty()) {
+            cell.strText = basMultiPage::SpreadCellText(singles, multi);
+            cell.lngFontPoints = kSpreadPoints;
+            if (!table.IsRedColumn(count)) {
+                cell.ForeColor = kSpreadColor;
+            }
+            cell.strAccessibleText = tip;
+        } else {
+            cell.strAccessibleText = cell.strText + " " + tip;
+        }
+    }
     return cell;
+}
+
+const clsTLiveCount::RowSpread* clsJoukenTableView::Spread(std::int32_t lngRow) const
+{
+    const std::optional<clsTLiveCount::Result>& live = m_conditions.LiveResult();
+    if (!live || !live->Ok) {
+        return nullptr;
+    }
+    const std::int32_t lngTab = Table().CurrentTab();
+    for (const clsTLiveCount::RowSpread& spread : live->Rows) {
+        if (spread.Kind == m_kind && spread.Tab == lngTab && spread.Row == lngRow) {
+            return &spread;
+        }
+    }
+    return nullptr;
 }
 
 clsJoukenTableView::clsJoukenTableView(clsConditionsFacet& conditions, JoukenKind kind,
@@ -186,6 +221,8 @@ clsJoukenTableView::clsJoukenTableView(clsConditionsFacet& conditions, JoukenKin
     m_changed = m_conditions.SubscribeChanged([this](std::uint32_t lngParts) {
         if ((lngParts & DocumentParts::PartConditions) != 0) {
             Refresh();
+        } else if ((lngParts & DocumentParts::PartLive) != 0) {
+            m_count->Refresh();
         }
     });
     Refresh();

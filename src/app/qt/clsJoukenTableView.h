@@ -7,6 +7,7 @@
 #include "base/clsIGridSource.h"
 #include "base/clsSubscription.h"
 #include "conditions/ConditionTableEntry.h"
+#include "conditions/clsTLiveCount.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -77,6 +78,8 @@ private:
     };
 
     const clsXJoken1& Table() const;
+    // The live spread of row lngRow of the shown tab, when one has been counted for it.
+    const clsTLiveCount::RowSpread* Spread(std::int32_t lngRow) const;
     bool Edit(const std::function<void(clsXJoken1&)>& fnEdit);
     void Refresh();
     void OnTabChanged(int lngTab);

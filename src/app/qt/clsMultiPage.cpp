@@ -14,12 +14,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 clsMultiPage::clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const clsTGame& game,
                            QWidget* parent)
     : QWidget(parent)
     , m_marks(doc.Marks())
+    , m_conditions(doc.Conditions())
 {
     setObjectName(QStringLiteral("clsMultiPage"));
     auto* grid = new QGridLayout(this);
@@ -48,6 +50,11 @@ clsMultiPage::clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const cls
     m_lblMultiCount = new QLabel(this);
     m_lblMultiCount->setObjectName(QStringLiteral("lblMultiCount"));
     left->addWidget(m_lblMultiCount);
+    m_lblLive = new QLabel(this);
+    m_lblLive->setObjectName(QStringLiteral("lblLiveCount"));
+    m_lblLive->setToolTip(
+        QStringLiteral("今の条件で残るシングルの数です。マークや条件を変えるたびに数え直します。"));
+    left->addWidget(m_lblLive);
     left->addStretch(1);
     grid->addLayout(left, 0, 0);
     m_jouken = new clsJoukenPanel(doc.Conditions(), doc.Round(), chooser, this);
@@ -63,12 +70,46 @@ clsMultiPage::clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const cls
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(1, 1);
 
+    m_livePoll = new QTimer(this);
+    m_livePoll->setInterval(30);
+    connect(m_livePoll, &QTimer::timeout, this, [this] {
+        if (!m_conditions.PollLive()) {
+            m_livePoll->stop();
+        }
+        RefreshLive();
+    });
+
     m_changed = m_marks.SubscribeChanged([this](std::uint32_t lngParts) {
         if ((lngParts & DocumentParts::PartMulti) != 0) {
             RefreshCount();
         }
+        if (m_conditions.LiveBusy() && !m_livePoll->isActive()) {
+            m_livePoll->start();
+        }
+        if ((lngParts & DocumentParts::PartLive) != 0 || m_conditions.LiveBusy()) {
+            RefreshLive();
+        }
     });
     RefreshCount();
+    m_conditions.SetLiveCount(true);
+    m_livePoll->start();
+    RefreshLive();
+}
+
+clsMultiPage::~clsMultiPage()
+{
+    m_conditions.SetLiveCount(false);
+}
+
+void clsMultiPage::RefreshLive()
+{
+    const QString text = basQtText::ToQ(basMultiPage::LiveText(m_conditions.LiveResult()));
+    if (m_lblLive->text() != text) {
+        m_lblLive->setText(text);
+        m_lblLive->setAccessibleName(text);
+    }
+    // The figure stays readable while it is recounted, but says it is not yet the new one.
+    m_lblLive->setEnabled(!m_conditions.LiveBusy());
 }
 
 void clsMultiPage::RefreshCount()

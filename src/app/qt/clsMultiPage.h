@@ -12,6 +12,8 @@ class clsDocument;
 class clsMarksFacet;
 
 class QLabel;
+class QTimer;
+class clsConditionsFacet;
 class clsGridView;
 class clsIMenuChooser;
 class clsEngineView;
@@ -29,6 +31,8 @@ public:
     // chooser: the window's menus, for the condition panel. game: the window's round view
     // model, whose teams label the multi's rows.
     clsMultiPage(clsDocument& doc, clsIMenuChooser& chooser, const clsTGame& game, QWidget* parent);
+    // The live count is the page's: it stops with it.
+    ~clsMultiPage() override;
 
     // The round view model has taken a new schedule.
     void RefreshTeams();
@@ -45,12 +49,18 @@ public:
 
 private:
     void RefreshCount();
+    // "条件後：N口", greyed while a newer count is under way.
+    void RefreshLive();
 
     clsMarksFacet& m_marks;
     clsGridView* m_teams = nullptr;
     clsMultiView* m_multi = nullptr;
     clsMultiCountView* m_count = nullptr;
     QLabel* m_lblMultiCount = nullptr;
+    clsConditionsFacet& m_conditions;
+    QLabel* m_lblLive = nullptr;
+    // Takes the live count in as it finishes; runs only while one is under way.
+    QTimer* m_livePoll = nullptr;
     clsJoukenPanel* m_jouken = nullptr;
     clsEngineView* m_engine = nullptr;
     clsRunView* m_run = nullptr;

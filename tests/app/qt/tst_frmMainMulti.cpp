@@ -21,7 +21,9 @@
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <fstream>
@@ -120,6 +122,7 @@ private slots:
     void payoutRowsFollowTheRoundsGrades();
     void aTableTabClosesTheAnalyses();
     void theShownTableShadesItsTargetCells();
+    void conditionsShowWhatTheyKeepBeforeTheRun();
 };
 
 void tst_frmMainMulti::clicksMarkCellsAndTheCountFollows()
@@ -478,3 +481,71 @@ void tst_frmMainMulti::theShownTableShadesItsTargetCells()
 
 KELVRA_QTEST(tst_frmMainMulti)
 #include "tst_frmMainMulti.moc"
+
+// Before any run the page says how many singles the conditions keep, and the condition tables
+// show how the multi spreads over each row's counts; the count is the one the command line's
+// run keeps without compression.
+void tst_frmMainMulti::conditionsShowWhatTheyKeepBeforeTheRun()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    auto* live = w.Find<QLabel>("lblLiveCount");
+    MarkArray marks{};
+    for (std::size_t m = 0; m < 13; ++m) {
+        marks[1][m] = 1;             // home wins everywhere
+        marks[0][m] = m < 9 ? 2 : 0; // and draws in 9 matches: 512 singles
+    }
+    QVERIFY(w.Doc().Marks().SetMarks(marks));
+    QTRY_COMPARE(live->text(), QStringLiteral("条件後：512口"));
+    QTRY_VERIFY(live->isEnabled());
+    QCOMPARE(live->accessibleName(), live->text());
+
+    // A × on "draws: 0" of the 勝敗 table's first tab, clicked as a user would.
+    w.ShowJoukenPage(3);
+    auto* table = w.Find<clsGridView>("picMultiMark");
+    const int drawRow = [&] {
+        for (int r = 1; r < table->Model()->rowCount(); ++r) {
+            if (GridText(table, r, 0) == QStringLiteral("その他")) {
+                return r;
+            }
+        }
+        return -1;
+    }();
+    QVERIFY(drawRow > 0);
+    QTRY_VERIFY(!GridText(table, drawRow, 1).isEmpty());
+    // Draws come only from the 9 doubled matches: 1 of 512 singles has none (0.2%), 126 have 4.
+    QCOMPARE(GridText(table, drawRow, 1), QStringLiteral("0.2"));
+    QCOMPARE(GridText(table, drawRow, 5), QStringLiteral("25"));
+    const QModelIndex four = table->Model()->index(drawRow, 5);
+    QCOMPARE(table->Model()->data(four, Qt::AccessibleTextRole).toString(),
+             QStringLiteral("4個：126口（24.6%）"));
+    QCOMPARE(GridText(table, drawRow, 14), QString()); // no single has 13 draws
+    ClickGeometryCell(table, drawRow, 5);
+    QCOMPARE(GridText(table, drawRow, 5), QStringLiteral("×"));
+    QTRY_COMPARE(live->text(), QStringLiteral("条件後：386口"));
+
+    // Saved with the search switched off, the command line keeps as many.
+    EngineSettingsRecord settings = w.Doc().Conditions().EngineSettings();
+    settings.MsEngine = 0;
+    QVERIFY(w.Doc().Conditions().EditEngineSettings(
+        [&](clsEnginePanels& panels) { panels.Apply(settings); }));
+    const std::string file = (w.dir.Path() / "UserData" / "live.drd").string();
+    QVERIFY(w.Doc().FileSaveDRD(file, true, true));
+    QVERIFY(!w.window->windowTitle().endsWith(QStringLiteral(" *")));
+    // Looking at another tab recounts for its rows, and is no change of the work.
+    w.ClickTableTab("picTabMark", 4);
+    QTRY_VERIFY(live->isEnabled());
+    QVERIFY(!w.window->windowTitle().endsWith(QStringLiteral(" *")));
+    QVERIFY(!w.Doc().Modified());
+
+    QProcess cli;
+    cli.start(QStringLiteral(KELVRA_CLI_EXE),
+              {QStringLiteral("--home"), QString::fromStdString(w.dir.Path().string()),
+               QStringLiteral("run"), QString::fromStdString(file)});
+    QVERIFY(cli.waitForFinished(60'000));
+    QCOMPARE(cli.exitCode(), 0);
+    DataFileRecord rec;
+    clsTFileDRD drd(w.host.Host(), basMain::VersionText(), std::string(basVersion::kLegalNotice));
+    QVERIFY(drd.Load(file, rec));
+    QCOMPARE(rec.SingleCount, 386);
+}
