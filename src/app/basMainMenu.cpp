@@ -27,6 +27,8 @@ constexpr std::array<ItemInfo, kItemCount> kItems{{
      false},
     {I::FilePrint, "mnuFile_Print", "印刷(&P)...", 0, "", true, false},
     {I::FileEnd, "mnuFile_End", "終了(&X)", 0, "", true, false},
+    {I::EditUndo, "mnuEdit_Undo", "元に戻す(&U)", 1, "", false, false},
+    {I::EditRedo, "mnuEdit_Redo", "やり直し(&R)", 1, "", false, false},
     {I::EditSortPayout1, "mnuEdit_Sort_Payout1", "１等推定金額", 1, "シングル並べ替え", false,
      false},
     {I::EditSortPayout2, "mnuEdit_Sort_Payout2", "２等推定金額", 1, "シングル並べ替え", false,
@@ -115,6 +117,8 @@ State FromDocument(const clsDocument& doc)
     state.SortAscending = doc.Tickets().SortAscending();
     state.HasProbability = doc.Round().Probability().has_value();
     state.SinglePercent = doc.Tickets().SinglePercent();
+    state.CanUndo = doc.History().CanUndo();
+    state.CanRedo = doc.History().CanRedo();
     return state;
 }
 
@@ -136,6 +140,10 @@ bool Enabled(Item id, const State& state)
                                            state.HasProbability);
     }
     switch (id) {
+    case I::EditUndo:
+        return state.CanUndo;
+    case I::EditRedo:
+        return state.CanRedo;
     case I::EditSelectAll:
     case I::EditSelectNone:
     case I::EditSingleAdd:

@@ -29,6 +29,8 @@ enum class Item
     FileCsvDel,
     FilePrint,
     FileEnd,
+    EditUndo,
+    EditRedo,
     EditSortPayout1,
     EditSortPayout2,
     EditSortPayout3,
@@ -104,6 +106,9 @@ struct State
     bool SortAscending = false;
     // The "シングル構成を％で表示" tick.
     bool SinglePercent = false;
+    // The work's history has a step back, or one forward.
+    bool CanUndo = false;
+    bool CanRedo = false;
 };
 
 // The state the document gives (running, work lock, vote round, highest grade, probabilities,

@@ -94,6 +94,7 @@ clsDocument::clsDocument(const clsHost& host, clsTMain& roundController,
         ReplaceSingles(list);
     };
     sheet.ChangeLock = [this](bool blnValue) { SetEditLock(blnValue); };
+    m_undo.Reset(GatherRecord());
 }
 
 clsDocument::~clsDocument() = default;
@@ -135,7 +136,7 @@ void clsDocument::RecordHistory(std::uint32_t lngParts)
     // Another round's stores are not the ones the earlier states were made on.
     if (m_keepClean || (lngParts & PartRound) != 0) {
         m_undo.Reset(GatherRecord());
-        if (!m_keepClean) {
+        if (!m_keepClean && m_modified) {
             m_undo.ForgetClean();
         }
         return;

@@ -161,3 +161,21 @@ TEST(basMainMenu, SortMenuFollowsTheEditMenusRulesAndLeavesOutTheWinningsSort)
     PopupMenuItem none;
     EXPECT_FALSE(basMainMenu::SortMenuChoice(&none));
 }
+
+TEST(MainMenu, UndoAndRedoFollowTheHistoryAndWaitForTheRun)
+{
+    basMainMenu::State state;
+    state.Wired.set();
+    EXPECT_FALSE(basMainMenu::Enabled(Item::EditUndo, state));
+    EXPECT_FALSE(basMainMenu::Enabled(Item::EditRedo, state));
+    state.CanUndo = true;
+    EXPECT_TRUE(basMainMenu::Enabled(Item::EditUndo, state));
+    EXPECT_FALSE(basMainMenu::Enabled(Item::EditRedo, state));
+    state.CanRedo = true;
+    state.Page = 3; // on every page
+    EXPECT_TRUE(basMainMenu::Enabled(Item::EditRedo, state));
+    state.Running = true;
+    EXPECT_FALSE(basMainMenu::Enabled(Item::EditUndo, state));
+    EXPECT_FALSE(basMainMenu::Enabled(Item::EditRedo, state));
+    EXPECT_EQ(basMainMenu::Info(Item::EditUndo).Menu, 1);
+}

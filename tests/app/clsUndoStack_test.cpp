@@ -176,3 +176,24 @@ TEST_F(DocumentHistory, UndoAndRedoRestoreTheWorkByteForByte)
     EXPECT_FALSE(doc.History().CanUndo());
     EXPECT_TRUE(doc.Modified());
 }
+
+TEST_F(DocumentHistory, TheFirstChangeOfANewDocumentCanBeUndone)
+{
+    ASSERT_TRUE(doc.Round().SetKaisaikai(9001));
+    const bool modified = doc.Modified();
+    MarkArray marks{};
+    marks[1][0] = 1;
+    ASSERT_TRUE(doc.Marks().SetMarks(marks));
+    EXPECT_EQ(doc.History().UndoText(), "マークの変更");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.Marks().Multi().Value(), MarkArray{});
+    EXPECT_EQ(doc.Modified(), modified);
+    ASSERT_TRUE(doc.Redo());
+    EXPECT_EQ(doc.Marks().Multi().Value(), marks);
+    {
+        // While the work is held (a run, a file read), neither runs.
+        clsEditContext::LockScope lock(doc.Edit());
+        EXPECT_FALSE(doc.Undo());
+    }
+    EXPECT_TRUE(doc.Undo());
+}

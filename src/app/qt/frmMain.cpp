@@ -281,6 +281,8 @@ std::vector<frmMain::MenuCommand> frmMain::MenuCommands()
         {I::FilePrint, true, false, [this] { OnFilePrint(); }},
         // Closing asks the gate as a close, which warns under a run.
         {I::FileEnd, false, false, [this] { close(); }},
+        {I::EditUndo, true, false, [this] { m_doc.Undo(); }},
+        {I::EditRedo, true, false, [this] { m_doc.Redo(); }},
         {I::EditSortResult, true, false, [this] { m_doc.Tickets().SortByWinnings(); }},
         {I::EditSortAscending, true, true,
          [this] { m_doc.Tickets().SetSortAscending(!m_doc.Tickets().SortAscending()); }},

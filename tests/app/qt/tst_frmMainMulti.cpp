@@ -123,6 +123,7 @@ private slots:
     void aTableTabClosesTheAnalyses();
     void theShownTableShadesItsTargetCells();
     void conditionsShowWhatTheyKeepBeforeTheRun();
+    void undoAndRedoTakeBackMarksAndConditions();
 };
 
 void tst_frmMainMulti::clicksMarkCellsAndTheCountFollows()
@@ -548,4 +549,42 @@ void tst_frmMainMulti::conditionsShowWhatTheyKeepBeforeTheRun()
     clsTFileDRD drd(w.host.Host(), basMain::VersionText(), std::string(basVersion::kLegalNotice));
     QVERIFY(drd.Load(file, rec));
     QCOMPARE(rec.SingleCount, 386);
+}
+
+// 元に戻す and やり直し in the 編集 menu take a mark and a condition back and bring them again;
+// back at the saved work the title loses its " *".
+void tst_frmMainMulti::undoAndRedoTakeBackMarksAndConditions()
+{
+    MultiWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    QAction* undo = w.Action("mnuEdit_Undo");
+    QAction* redo = w.Action("mnuEdit_Redo");
+    QVERIFY(!undo->isEnabled());
+    const MarkArray before = w.Doc().Marks().Multi().Value();
+    ClickCell(w.Multi(), 1, 0);
+    const MarkArray marked = w.Doc().Marks().Multi().Value();
+    QVERIFY(marked != before);
+    QVERIFY(w.window->windowTitle().endsWith(QStringLiteral(" *")));
+    w.ShowJoukenPage(3);
+    auto* table = w.Find<clsGridView>("picMultiMark");
+    ClickGeometryCell(table, 1, 3);
+    QCOMPARE(GridText(table, 1, 3), QStringLiteral("×"));
+    QTRY_VERIFY(undo->isEnabled());
+
+    undo->trigger();
+    QCOMPARE(GridText(table, 1, 3).contains(QStringLiteral("×")), false);
+    QCOMPARE(w.Doc().Marks().Multi().Value(), marked);
+    QVERIFY(redo->isEnabled());
+    undo->trigger();
+    QCOMPARE(w.Doc().Marks().Multi().Value(), before);
+    QCOMPARE(GridText(w.Multi(), 1, 0), QString());
+    QTRY_VERIFY(!undo->isEnabled());
+    QVERIFY(!w.window->windowTitle().endsWith(QStringLiteral(" *")));
+
+    redo->trigger();
+    redo->trigger();
+    QCOMPARE(w.Doc().Marks().Multi().Value(), marked);
+    QCOMPARE(GridText(table, 1, 3), QStringLiteral("×"));
+    QVERIFY(w.window->windowTitle().endsWith(QStringLiteral(" *")));
+    QVERIFY(!redo->isEnabled());
 }
