@@ -161,7 +161,8 @@ void tst_frmMainFiles::saveAsThenReopenRestoresTheWork()
     QCOMPARE(basQtText::ToQ(opened.Caption), QStringLiteral("ファイルを開く"));
     QCOMPARE(basQtText::ToQ(opened.Filter), QStringLiteral("データファイル(*.drd)"));
     QCOMPARE(opened.ProposedName, basFileCommand::DataProposedName(3, doc.Round().Kumi()));
-    QCOMPARE(opened.StartFolder, window.UserDataFolder());
+    // The dialog starts where the last one was answered.
+    QCOMPARE(opened.StartFolder, (dir.Path() / "UserData").string());
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
     QCOMPARE(doc.CurrentFile(), chosen + ".drd");
     QCOMPARE(doc.Round().Kaisaikai(), 7);
