@@ -356,7 +356,7 @@ void tst_frmMainFiles::aFileOnTheCommandLineOpensAtStart()
     host.Messages.clear();
 
     TotoSettings settings;
-    const auto window = basQtMain::Start(host.Host(), dir.Str(), settings, file);
+    const auto window = basQtMain::Start(host.Host(), dir.Str(), settings, {file});
     QVERIFY(window != nullptr);
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
     QCOMPARE(window->Document().CurrentFile(), file);
@@ -367,7 +367,7 @@ void tst_frmMainFiles::aFileOnTheCommandLineOpensAtStart()
     // A damaged file gets the usual message, and the window stands all the same.
     dir.Write("bad.drd", "not a data file\r\n");
     const auto second =
-        basQtMain::Start(host.Host(), dir.Str(), settings, (dir.Path() / "bad.drd").string());
+        basQtMain::Start(host.Host(), dir.Str(), settings, {(dir.Path() / "bad.drd").string()});
     QVERIFY(second != nullptr);
     QVERIFY(second->isVisible());
     QVERIFY(!host.Messages.empty());
