@@ -20,6 +20,17 @@ std::string WithExtension(const std::string& strPath, std::string_view strExtens
     return has ? strPath : strPath + suffix;
 }
 
+FileKind KindOf(std::string_view strPath)
+{
+    if (WithExtension(std::string(strPath), kJoukenExtension) == strPath) {
+        return FileKind::Jouken;
+    }
+    if (WithExtension(std::string(strPath), kCsvExtension) == strPath) {
+        return FileKind::Csv;
+    }
+    return FileKind::Data;
+}
+
 std::string DataProposedName(std::int32_t lngKaisaikai, std::string_view strKumi)
 {
     char digits[16];

@@ -27,6 +27,17 @@ std::string WithExtension(const std::string& strPath, std::string_view strExtens
 
 // CSV ticket files.
 namespace basFileCommand {
+// What a file named outside the dialogs (command line, desktop, a drop, a recent file) opens
+// as, by its extension in any case: conditions, a ticket set, else a work file, whose own
+// check then tells the user when it is not one.
+enum class FileKind
+{
+    Data,
+    Jouken,
+    Csv
+};
+FileKind KindOf(std::string_view strPath);
+
 inline constexpr std::string_view kCsvFilter = "CSVファイル(*.csv)";
 inline constexpr std::string_view kCsvExtension = "csv";
 inline constexpr std::string_view kCsvAddCaption = "現在のシングルに追加";

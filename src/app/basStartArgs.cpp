@@ -4,11 +4,10 @@ namespace basStartArgs {
 Parsed Parse(const std::vector<std::string_view>& vecArgs)
 {
     Parsed p;
-    bool fileSeen = false;
     const auto wrong = [&p](std::string_view arg) {
         p.What = Action::Wrong;
         p.Message = "引数が正しくありません: " + std::string(arg) +
-                    "\n使い方: kelvra [--home DIR] [FILE]   (kelvra --help で説明を表示)";
+                    "\n使い方: kelvra [--home DIR] [FILE...]   (kelvra --help で説明を表示)";
         return p;
     };
     for (std::size_t i = 0; i < vecArgs.size(); ++i) {
@@ -29,10 +28,9 @@ Parsed Parse(const std::vector<std::string_view>& vecArgs)
             p.Home = std::string(vecArgs[++i]);
         } else if (arg.starts_with("--home=") && arg.size() > 7) {
             p.Home = std::string(arg.substr(7));
-        } else if (!arg.empty() && !arg.starts_with('-') && !fileSeen) {
-            // The desktop entry hands over the file that was opened (Exec=kelvra %f).
-            fileSeen = true;
-            p.File = std::string(arg);
+        } else if (!arg.empty() && !arg.starts_with('-')) {
+            // The desktop entry hands over the files that were opened (Exec=kelvra %F).
+            p.Files.emplace_back(arg);
         } else {
             return wrong(arg);
         }

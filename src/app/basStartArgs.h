@@ -22,8 +22,8 @@ struct Parsed
 {
     Action What = Action::Start;
     std::optional<std::string> Home;
-    // As given; the caller makes it absolute.
-    std::string File;
+    // The files to open, as given; the caller makes them absolute.
+    std::vector<std::string> Files;
     // For Wrong: what to tell the user.
     std::string Message;
 };

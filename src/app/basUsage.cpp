@@ -98,7 +98,7 @@ const Page& WindowProgram()
     static const Page page{
         "kelvra",
         "plan tickets for the toto football pools",
-        "kelvra [--home DIR] [FILE]",
+        "kelvra [--home DIR] [FILE...]",
         {"Kelvra fetches a toto round's schedule, vote status and results, expands a forecast\n"
          "into single tickets, filters and compresses them under a prize-grade guarantee,\n"
          "estimates payouts, grades tickets against the results and prints mark cards.\n"
@@ -109,9 +109,11 @@ const Page& WindowProgram()
          "file only by a newer shipped one and never touch settings, added team names, stored\n"
          "rounds or user files."},
         {kHomeOption,
-         {"FILE", "a data file (.drd) to open when the window has opened, as the\n"
-                  "desktop hands it over; one that cannot be opened is reported and the\n"
-                  "window stays open"},
+         {"FILE", "files to open when the window has opened, as the desktop hands them\n"
+                  "over: a .drd as the work, a .drj as its conditions, a .csv as its\n"
+                  "tickets; one that cannot be opened is reported and the window stays\n"
+                  "open. When Kelvra already runs for this user, its window opens them\n"
+                  "instead and this start ends at once"},
          kHelpOption,
          kVersionOption},
         {},

@@ -7,6 +7,9 @@
 #include "base/clsIFileDialog.h"
 #include "files/clsTFileCSV.h"
 
+#include <filesystem>
+#include <system_error>
+
 using namespace basFileCommand;
 
 clsFileCommands::clsFileCommands(clsDocument& doc, const clsCommandGate& gate,
@@ -19,22 +22,48 @@ clsFileCommands::clsFileCommands(clsDocument& doc, const clsCommandGate& gate,
     , m_showPage(std::move(fnShowPage))
 {}
 
-std::string clsFileCommands::AskOpen(std::string_view strCaption, std::string_view strFilter,
-                                     const std::string& strProposed,
-                                     std::string_view strExtension) const
+std::string clsFileCommands::StartFolder() const
 {
-    return WithExtension(
-        m_dialog->Open(std::string(strCaption), std::string(strFilter), strProposed, m_folder),
-        strExtension);
+    std::error_code ec;
+    return !m_lastFolder.empty() && std::filesystem::is_directory(m_lastFolder, ec) ? m_lastFolder
+                                                                                    : m_folder;
+}
+
+std::string clsFileCommands::Answered(std::string strFile)
+{
+    if (!strFile.empty()) {
+        const std::string folder = std::filesystem::path(strFile).parent_path().string();
+        if (!folder.empty()) {
+            m_lastFolder = folder;
+        }
+    }
+    return strFile;
+}
+
+std::string clsFileCommands::AskOpen(std::string_view strCaption, std::string_view strFilter,
+                                     const std::string& strProposed, std::string_view strExtension)
+{
+    return WithExtension(Answered(m_dialog->Open(std::string(strCaption), std::string(strFilter),
+                                                 strProposed, StartFolder())),
+                         strExtension);
 }
 
 std::string clsFileCommands::AskSave(std::string_view strCaption, std::string_view strFilter,
-                                     const std::string& strProposed,
-                                     std::string_view strExtension) const
+                                     const std::string& strProposed, std::string_view strExtension,
+                                     const std::string& strStartFolder)
 {
     return WithExtension(
-        m_dialog->Save(std::string(strCaption), std::string(strFilter), strProposed, m_folder),
+        Answered(m_dialog->Save(std::string(strCaption), std::string(strFilter), strProposed,
+                                strStartFolder.empty() ? StartFolder() : strStartFolder)),
         strExtension);
+}
+
+bool clsFileCommands::Remembered(bool blnDone, const std::string& strFileName)
+{
+    if (blnDone) {
+        m_recent.Add(strFileName);
+    }
+    return blnDone;
 }
 
 std::string clsFileCommands::DataName() const
@@ -61,7 +90,14 @@ void clsFileCommands::JoukenOpen()
         return;
     }
     const std::string strFile = AskOpen(kOpenCaption, kJoukenFilter, {}, kJoukenExtension);
-    Shown(!strFile.empty() && m_doc.FileLoadDRD(strFile, false, true), Page::Multi);
+    if (!strFile.empty()) {
+        OpenJouken(strFile);
+    }
+}
+
+bool clsFileCommands::OpenJouken(const std::string& strFileName)
+{
+    return Remembered(Shown(m_doc.FileLoadDRD(strFileName, false, true), Page::Multi), strFileName);
 }
 
 void clsFileCommands::JoukenSave()
@@ -72,7 +108,7 @@ void clsFileCommands::JoukenSave()
     const std::string strFile =
         AskSave(kSaveCaption, kJoukenFilter, std::string(kJoukenProposedName), kJoukenExtension);
     if (!strFile.empty()) {
-        m_doc.FileSaveDRD(strFile, false, true);
+        Remembered(m_doc.FileSaveDRD(strFile, false, true), strFile);
     }
 }
 
@@ -96,7 +132,44 @@ bool clsFileCommands::Open()
 
 bool clsFileCommands::OpenFile(const std::string& strFileName)
 {
-    return Gated() && Shown(m_doc.FileLoadDRD(strFileName, true, true), Page::Multi);
+    return Gated() &&
+           Remembered(Shown(m_doc.FileLoadDRD(strFileName, true, true), Page::Multi), strFileName);
+}
+
+bool clsFileCommands::OpenPath(const std::string& strFileName)
+{
+    if (!Gated()) {
+        return false;
+    }
+    switch (KindOf(strFileName)) {
+    case FileKind::Jouken:
+        return OpenJouken(strFileName);
+    case FileKind::Csv:
+        return ConfirmDiscard() && OpenCsv(strFileName);
+    case FileKind::Data:
+        break;
+    }
+    return ConfirmDiscard() && OpenFile(strFileName);
+}
+
+bool clsFileCommands::OpenRecent(const std::string& strFileName)
+{
+    if (!Gated()) {
+        return false;
+    }
+    std::error_code ec;
+    if (!std::filesystem::exists(strFileName, ec)) {
+        m_recent.Remove(strFileName);
+        m_doc.Host().Message.ShowMessage(MsgIcon::Warning,
+                                         strFileName + "\n" + std::string(kRecentMissing), "");
+        return false;
+    }
+    return OpenPath(strFileName);
+}
+
+bool clsFileCommands::OpenCsv(const std::string& strFileName)
+{
+    return Remembered(Shown(m_doc.Tickets().CsvOpen(strFileName), Page::Single), strFileName);
 }
 
 bool clsFileCommands::Save()
@@ -104,7 +177,8 @@ bool clsFileCommands::Save()
     if (m_doc.CurrentFile().empty()) {
         return SaveAs();
     }
-    return Gated() && m_doc.FileSaveDRD(m_doc.CurrentFile(), true, true);
+    return Gated() &&
+           Remembered(m_doc.FileSaveDRD(m_doc.CurrentFile(), true, true), m_doc.CurrentFile());
 }
 
 bool clsFileCommands::SaveAs()
@@ -112,8 +186,13 @@ bool clsFileCommands::SaveAs()
     if (!Gated()) {
         return false;
     }
-    const std::string strFile = AskSave(kSaveCaption, kDataFilter, DataName(), kDataExtension);
-    return !strFile.empty() && m_doc.FileSaveDRD(strFile, true, true);
+    // Saving the work under a new name starts from the name it has, where it is.
+    const std::filesystem::path current(m_doc.CurrentFile());
+    const std::string strFile =
+        current.empty() ? AskSave(kSaveCaption, kDataFilter, DataName(), kDataExtension)
+                        : AskSave(kSaveCaption, kDataFilter, current.filename().string(),
+                                  kDataExtension, current.parent_path().string());
+    return !strFile.empty() && Remembered(m_doc.FileSaveDRD(strFile, true, true), strFile);
 }
 
 bool clsFileCommands::ConfirmDiscard()
@@ -128,7 +207,9 @@ void clsFileCommands::CsvOpen()
         return;
     }
     const std::string strFile = AskOpen(kOpenCaption, kCsvFilter, CsvName(), kCsvExtension);
-    Shown(!strFile.empty() && m_doc.Tickets().CsvOpen(strFile), Page::Single);
+    if (!strFile.empty()) {
+        OpenCsv(strFile);
+    }
 }
 
 void clsFileCommands::CsvSave()
@@ -138,7 +219,7 @@ void clsFileCommands::CsvSave()
     }
     const std::string strFile = AskSave(kSaveCaption, kCsvFilter, CsvName(), kCsvExtension);
     if (!strFile.empty()) {
-        m_doc.Tickets().CsvSave(strFile);
+        Remembered(m_doc.Tickets().CsvSave(strFile), strFile);
     }
 }
 

@@ -425,5 +425,22 @@ bool EqualsNoCase(std::string_view a, std::string_view b)
     return UCase(a) == UCase(b);
 }
 
+std::string TabSeparated(const std::vector<std::vector<std::string>>& rows)
+{
+    std::string out;
+    for (const auto& row : rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c > 0) {
+                out += '\t';
+            }
+            for (const char ch : row[c]) {
+                out += (ch == '\t' || ch == '\r' || ch == '\n') ? ' ' : ch;
+            }
+        }
+        out += '\n';
+    }
+    return out;
+}
+
 // StrConvWide / StrConvNarrow live in basTextWidth.cpp.
 } // namespace basText

@@ -73,4 +73,8 @@ std::string Replace(std::string_view strText, std::string_view strFind, std::str
 std::string UCase(std::string_view strText);
 std::string LCase(std::string_view strText);
 bool EqualsNoCase(std::string_view a, std::string_view b);
+
+// Cells as a spreadsheet pastes them: tabs between cells, a line end after each row. A tab or
+// line break inside a cell becomes a space, so it cannot shift the cells after it.
+std::string TabSeparated(const std::vector<std::vector<std::string>>& rows);
 } // namespace basText

@@ -1,14 +1,22 @@
 #include "widgets/clsGridView.h"
 
+#include "base/basText.h"
 #include "base/clsIGridSource.h"
+#include "base/qt/basQtText.h"
 #include "widgets/clsGridDelegate.h"
 #include "widgets/clsGridModel.h"
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 // A line of length 0 is hidden rather than thin, so the arrow keys pass over it.
@@ -162,8 +170,46 @@ void clsGridView::ReportPress(const QMouseEvent& event)
     emit CellClicked(cell.y(), cell.x(), event.button(), event.modifiers());
 }
 
+void clsGridView::CopyCells() const
+{
+    QModelIndexList cells =
+        selectionModel() != nullptr ? selectionModel()->selectedIndexes() : QModelIndexList();
+    if (cells.isEmpty() && currentIndex().isValid()) {
+        cells.append(currentIndex());
+    }
+    if (cells.isEmpty()) {
+        return;
+    }
+    // The rectangle around the chosen cells; cells inside it that were not chosen stay empty,
+    // so the pasted columns line up as on screen.
+    int top = cells.front().row();
+    int bottom = top;
+    int left = cells.front().column();
+    int right = left;
+    for (const QModelIndex& cell : cells) {
+        top = std::min(top, cell.row());
+        bottom = std::max(bottom, cell.row());
+        left = std::min(left, cell.column());
+        right = std::max(right, cell.column());
+    }
+    std::vector<std::vector<std::string>> rows(
+        static_cast<std::size_t>(bottom - top + 1),
+        std::vector<std::string>(static_cast<std::size_t>(right - left + 1)));
+    for (const QModelIndex& cell : cells) {
+        rows[static_cast<std::size_t>(cell.row() - top)]
+            [static_cast<std::size_t>(cell.column() - left)] =
+                basQtText::FromQ(cell.data(Qt::DisplayRole).toString());
+    }
+    QGuiApplication::clipboard()->setText(basQtText::ToQ(basText::TabSeparated(rows)));
+}
+
 void clsGridView::keyPressEvent(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Copy)) {
+        CopyCells();
+        event->accept();
+        return;
+    }
     const QModelIndex current = currentIndex();
     const bool menuKey =
         event->key() == Qt::Key_Menu ||

@@ -51,6 +51,9 @@ public:
     // The cell under a point of the widget as (column, row), by the core geometry and the
     // scroll position; (-1, -1) outside the cells.
     QPoint CellAt(const QPoint& point) const;
+    // Ctrl+C: the selected cells (else the current one) to the clipboard as tab-separated text.
+    // Grids whose clicks act select nothing; the read-only ones let the user select a range.
+    void CopyCells() const;
 
 signals:
     void CellClicked(int lngRow, int lngCol, Qt::MouseButton button,

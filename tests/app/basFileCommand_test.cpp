@@ -22,3 +22,18 @@ TEST(FileCommand, DataNameHasTheRoundAsThreeDigitsAndTheGroup)
     EXPECT_EQ(DataProposedName(87, "B"), "KV-087B.drd");
     EXPECT_EQ(DataProposedName(1234, ""), "KV-1234.drd");
 }
+
+TEST(FileCommand, KindByExtensionInAnyCaseElseAWorkFile)
+{
+    using basFileCommand::FileKind;
+    using basFileCommand::KindOf;
+    EXPECT_EQ(KindOf("/u/条件.drj"), FileKind::Jouken);
+    EXPECT_EQ(KindOf("/u/A.DRJ"), FileKind::Jouken);
+    EXPECT_EQ(KindOf("/u/t.csv"), FileKind::Csv);
+    EXPECT_EQ(KindOf("/u/T.Csv"), FileKind::Csv);
+    EXPECT_EQ(KindOf("/u/w.drd"), FileKind::Data);
+    // Unknown or no extension: the work file's own check speaks.
+    EXPECT_EQ(KindOf("/u/notes.txt"), FileKind::Data);
+    EXPECT_EQ(KindOf("/u.drj/work"), FileKind::Data);
+    EXPECT_EQ(KindOf("/u/drj"), FileKind::Data);
+}

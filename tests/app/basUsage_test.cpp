@@ -99,15 +99,15 @@ TEST(basStartArgs, HelpAndVersionWinOverTheRest)
               Action::Version);
     EXPECT_EQ(basStartArgs::Parse(Args{"--help-man"}).What, Action::Manual);
 
-    const auto start = basStartArgs::Parse(Args{"--home", "/data", "work.drd"});
+    const auto start = basStartArgs::Parse(Args{"--home", "/data", "work.drd", "条件.drj"});
     EXPECT_EQ(start.What, Action::Start);
     EXPECT_EQ(start.Home, "/data");
-    EXPECT_EQ(start.File, "work.drd");
+    EXPECT_EQ(start.Files, (std::vector<std::string>{"work.drd", "条件.drj"}));
     EXPECT_EQ(basStartArgs::Parse(Args{"--home=/x"}).Home, "/x");
     EXPECT_FALSE(basStartArgs::Parse(Args{}).Home);
 
-    for (const Args& wrong : {Args{"--frob"}, Args{"a.drd", "b.drd"}, Args{"--home"},
-                              Args{"--home="}, Args{"--home", ""}}) {
+    for (const Args& wrong : {Args{"--frob"}, Args{"a.drd", "-x"}, Args{"--home"}, Args{"--home="},
+                              Args{"--home", ""}}) {
         const auto parsed = basStartArgs::Parse(wrong);
         EXPECT_EQ(parsed.What, Action::Wrong);
         EXPECT_TRUE(parsed.Message.starts_with("引数が正しくありません: ")) << parsed.Message;

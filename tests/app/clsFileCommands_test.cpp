@@ -201,4 +201,112 @@ TEST_F(FileCommands, CsvFilesRoundTripAndShowTheSinglePage)
     EXPECT_EQ(dialog.Asked()[3].ProposedName, dialog.Asked()[0].ProposedName);
     EXPECT_EQ(pages.size(), 2u);
 }
+
+TEST_F(FileCommands, AFileNamedOutsideTheDialogsOpensAsItsExtensionSays)
+{
+    LoadSample();
+    ASSERT_TRUE(doc.FileSaveDRD(Path("c.DRJ"), false, false));
+    doc.Search().Run();
+    ASSERT_GT(doc.Tickets().SingleCount(), 0);
+    ASSERT_TRUE(doc.Tickets().CsvSave(Path("t.csv")));
+    MarkArray marks{};
+    marks[1][2] = 1;
+    ASSERT_TRUE(doc.Marks().SetMarks(marks));
+    ASSERT_TRUE(doc.Modified());
+
+    // Conditions go into the work as 条件 ファイル 開く puts them: no question, same file.
+    EXPECT_TRUE(files.OpenPath(Path("c.DRJ")));
+    EXPECT_TRUE(rec.Questions.empty());
+    EXPECT_EQ(doc.CurrentFile(), Path("sample.drd"));
+    EXPECT_EQ(pages, std::vector<Page>{Page::Multi});
+
+    // A CSV or a work file replaces the work: the unsaved changes are asked about first.
+    rec.QueueAnswer3(AskAnswer::Cancel);
+    EXPECT_FALSE(files.OpenPath(Path("t.csv")));
+    EXPECT_EQ(rec.Questions.size(), 1u);
+    EXPECT_TRUE(doc.Modified());
+    rec.QueueAnswer3(AskAnswer::No);
+    EXPECT_TRUE(files.OpenPath(Path("t.csv")));
+    EXPECT_EQ(pages.back(), Page::Single);
+    EXPECT_GT(doc.Tickets().SingleCount(), 0);
+    EXPECT_EQ(doc.CurrentFile(), "");
+
+    // The CSV's tickets are a new, unsaved work.
+    rec.QueueAnswer3(AskAnswer::No);
+    EXPECT_TRUE(files.OpenPath(Path("sample.drd")));
+    EXPECT_EQ(rec.Questions.size(), 3u);
+    EXPECT_EQ(doc.CurrentFile(), Path("sample.drd"));
+    EXPECT_TRUE(dialog.Asked().empty());
+
+    // Neither: a work file, whose check says what is wrong, and the work stays.
+    rec.Messages.clear();
+    EXPECT_FALSE(files.OpenPath(Path("c.txt")));
+    EXPECT_FALSE(rec.Messages.empty());
+    EXPECT_EQ(doc.CurrentFile(), Path("sample.drd"));
+
+    // The gate holds every kind back.
+    gate.SetBatch(true);
+    EXPECT_FALSE(files.OpenPath(Path("c.DRJ")));
+    EXPECT_FALSE(files.OpenRecent(Path("c.DRJ")));
+    gate.SetBatch(false);
+}
+
+TEST_F(FileCommands, RecentFilesListWhatWasOpenedAndSavedAndDropWhatIsGone)
+{
+    LoadSample();
+    dialog.Push(Path("copy"));
+    ASSERT_TRUE(files.SaveAs());
+    dialog.Push(Path("c"));
+    files.JoukenSave();
+    EXPECT_EQ(files.Recent().Files(),
+              (std::vector<std::string>{Path("c.drj"), Path("copy.drd"), Path("sample.drd")}));
+    // A failed open lists nothing.
+    dialog.Push(Path("missing"));
+    EXPECT_FALSE(files.Open());
+    EXPECT_EQ(files.Recent().Files().size(), 3u);
+
+    ASSERT_TRUE(files.OpenRecent(Path("sample.drd")));
+    EXPECT_EQ(files.Recent().Files().front(), Path("sample.drd"));
+
+    std::filesystem::remove(Path("copy.drd"));
+    rec.Messages.clear();
+    EXPECT_FALSE(files.OpenRecent(Path("copy.drd")));
+    ASSERT_EQ(rec.Messages.size(), 1u);
+    EXPECT_NE(rec.Messages[0].Text.find(Path("copy.drd")), std::string::npos);
+    EXPECT_NE(rec.Messages[0].Text.find(clsFileCommands::kRecentMissing), std::string::npos);
+    EXPECT_EQ(files.Recent().Files(),
+              (std::vector<std::string>{Path("sample.drd"), Path("c.drj")}));
+    EXPECT_EQ(doc.CurrentFile(), Path("sample.drd"));
+}
+
+TEST_F(FileCommands, DialogsStartWhereTheLastOneWasAnsweredAndSaveAsKeepsTheName)
+{
+    LoadSample();
+    std::filesystem::create_directories(dir.Path() / "sub");
+    std::filesystem::copy_file(Path("sample.drd"), Path("sub/w.drd"));
+
+    // Save As proposes the work's own name in its own folder.
+    dialog.Push("");
+    EXPECT_FALSE(files.SaveAs());
+    EXPECT_EQ(dialog.Asked()[0].ProposedName, "sample.drd");
+    EXPECT_EQ(dialog.Asked()[0].StartFolder, dir.Str());
+
+    dialog.Push(Path("sub/w.drd"));
+    ASSERT_TRUE(files.Open());
+    dialog.Push("");
+    files.CsvAdd();
+    EXPECT_EQ(dialog.Asked()[2].StartFolder, Path("sub"));
+    // A new work has no name: the round's name, in the last folder.
+    files.New();
+    dialog.Push("");
+    files.SaveAs();
+    EXPECT_EQ(dialog.Asked()[3].ProposedName, "KV-9001.drd");
+    EXPECT_EQ(dialog.Asked()[3].StartFolder, Path("sub"));
+
+    // A last folder that is gone: the data folder again.
+    files.SetLastFolder(Path("gone"));
+    dialog.Push("");
+    files.JoukenOpen();
+    EXPECT_EQ(dialog.Asked()[4].StartFolder, dir.Str());
+}
 } // namespace

@@ -150,3 +150,11 @@ TEST(basText, EncodingOfFileBytes)
     EXPECT_EQ(DetectEncoding(sjis + "\x82", line), TextEncoding::NotCp932);
     EXPECT_EQ(line, 4);
 }
+
+TEST(basText, TabSeparatedCellsCannotShiftTheOnesAfterThem)
+{
+    EXPECT_EQ(basText::TabSeparated({}), "");
+    EXPECT_EQ(basText::TabSeparated({{"シングル", " 13"}, {"", "x"}}), "シングル\t 13\n\tx\n");
+    // A cell's own tab or line break would open a new cell or row when pasted.
+    EXPECT_EQ(basText::TabSeparated({{"a\tb", "c\r\nd"}, {"e"}}), "a b\tc  d\ne\n");
+}

@@ -96,7 +96,7 @@ done
 desktop-file-validate "$usr/share/applications/jp.kelvra.Kelvra.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$usr/share/metainfo/jp.kelvra.Kelvra.metainfo.xml" >"$tmp/as.log" ||
     { cat "$tmp/as.log" >&2; fail "AppStream metadata"; }
-grep -q '^Exec=kelvra %f$' "$usr/share/applications/jp.kelvra.Kelvra.desktop" || fail "Exec line"
+grep -q '^Exec=kelvra %F$' "$usr/share/applications/jp.kelvra.Kelvra.desktop" || fail "Exec line"
 for t in application/x-kelvra-data application/x-kelvra-conditions; do
     grep -q "MimeType=.*$t;" "$usr/share/applications/jp.kelvra.Kelvra.desktop" || fail "MimeType $t"
     grep -q "type=\"$t\"" "$usr/share/mime/packages/jp.kelvra.Kelvra.xml" || fail "MIME definition $t"

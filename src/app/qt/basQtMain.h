@@ -8,7 +8,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+class clsInstanceServer;
 class frmMain;
 
 namespace basQtMain {
@@ -17,8 +19,15 @@ namespace basQtMain {
 void SetIdentity();
 // The main window, shown; null when a check failed (its message has been shown and nothing
 // was written). settings receives the loaded settings, which live as long as the program.
-// strOpenFile: a data file to open once the window stands (empty for none); one that cannot
-// be opened gets the usual message and the window stays open.
+// files: to open once the window stands, each as its kind says (a work, conditions, a CSV
+// ticket set); one that cannot be opened gets the usual message and the window stays open.
+// strSessionFolder: where the window remembers the user's session (empty: nowhere).
 std::unique_ptr<frmMain> Start(clsHost host, const std::string& strProgramFolder,
-                               TotoSettings& settings, const std::string& strOpenFile = {});
+                               TotoSettings& settings, const std::vector<std::string>& files = {},
+                               const std::string& strSessionFolder = {});
+// The user's session folder: kelvra below the desktop's configuration folder
+// ($XDG_CONFIG_HOME, else ~/.config).
+std::string SessionFolder();
+// Hands the files a second start names to the window.
+void Serve(clsInstanceServer& server, frmMain& window);
 } // namespace basQtMain

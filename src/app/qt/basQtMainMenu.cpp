@@ -3,6 +3,7 @@
 #include "base/qt/basQtText.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -11,6 +12,38 @@
 #include <utility>
 
 namespace basQtMainMenu {
+QList<QKeySequence> Shortcuts(basMainMenu::Item id)
+{
+    using I = basMainMenu::Item;
+    // The desktop's own keys where it has them; the common ones where it has none (the
+    // plain platform themes know no Save As, and the offscreen one no Quit).
+    const auto standard = [](QKeySequence::StandardKey key, QKeySequence fallback) {
+        QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+        if (keys.isEmpty() && !fallback.isEmpty()) {
+            keys.append(fallback);
+        }
+        return keys;
+    };
+    switch (id) {
+    case I::FileNew:
+        return standard(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N));
+    case I::FileOpen:
+        return standard(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
+    case I::FileSave:
+        return standard(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S));
+    case I::FileSaveAs:
+        return standard(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    case I::FilePrint:
+        return standard(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
+    case I::FileEnd:
+        return standard(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    case I::HelpHelp:
+        return standard(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1));
+    default:
+        return {};
+    }
+}
+
 Built Build(QMenuBar* bar)
 {
     Built built;
@@ -43,6 +76,7 @@ Built Build(QMenuBar* bar)
         QAction* action = target->addAction(basQtText::ToQ(info.Caption));
         action->setObjectName(basQtText::ToQ(info.ObjectName));
         action->setCheckable(info.Checkable);
+        action->setShortcuts(Shortcuts(info.Id));
         built.Actions.push_back(action);
     }
     return built;

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -45,8 +46,17 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     m_cmdCancel = new QPushButton(QStringLiteral("検索終了"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cmdCancel->setAccessibleName(m_cmdCancel->text());
-    m_cmdCancel->setToolTip(QStringLiteral("検索を途中で終えます"));
+    m_cmdCancel->setToolTip(QStringLiteral("検索を途中で終えます (Esc)"));
     connect(m_cmdCancel, &QPushButton::clicked, this, [this] { m_search.Cancel(); });
+    // F5 and Esc press the buttons, so they ask what a click asks and do nothing while the
+    // button is disabled. Shortcuts of their own: a button's text resets its shortcut.
+    auto* start = new QShortcut(QKeySequence::Refresh, this);
+    connect(start, &QShortcut::activated, m_cmdRun, &QPushButton::click);
+    for (const QKeySequence& key :
+         {QKeySequence(QKeySequence::Cancel), QKeySequence(Qt::SHIFT | Qt::Key_F5)}) {
+        auto* stop = new QShortcut(key, this);
+        connect(stop, &QShortcut::activated, m_cmdCancel, &QPushButton::click);
+    }
     buttons->addWidget(m_cmdRun);
     buttons->addWidget(m_cmdCancel);
     buttons->addStretch(1);
@@ -79,6 +89,8 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     row->addLayout(logColumn, 1);
 
     m_countGrid = new clsGridView(this);
+    // Read-only: a range can be selected and copied.
+    m_countGrid->setSelectionMode(QAbstractItemView::ContiguousSelection);
     m_countGrid->setObjectName(QStringLiteral("picCount"));
     m_countGrid->setAccessibleName(QStringLiteral("シングル構成"));
     m_countGrid->setToolTip(
@@ -98,6 +110,7 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     row->addWidget(m_countGrid, 0, Qt::AlignTop);
 
     m_meisai = new clsGridView(this);
+    m_meisai->setSelectionMode(QAbstractItemView::ContiguousSelection);
     m_meisai->setObjectName(QStringLiteral("grdMeisai"));
     m_meisai->setAccessibleName(QStringLiteral("明細"));
     m_meisai->SetSource(m_meisaiSource);
@@ -222,12 +235,13 @@ void clsRunView::RefreshButtons()
     const QString caption = basQtText::ToQ(basRunPanel::Caption(state));
     m_cmdRun->setText(caption);
     m_cmdRun->setAccessibleName(caption);
-    // The one button starts, pauses and resumes: its tip follows its caption.
+    // The one button starts, pauses and resumes: its tip follows its caption, and names its key.
     m_cmdRun->setToolTip(
-        !m_search.Running()
-            ? QStringLiteral("マークしたマルチと条件からシングルを作り、口数を減らします")
-        : m_search.Paused() ? QStringLiteral("止めた検索を続けます")
-                            : QStringLiteral("検索を一時的に止めます"));
+        (!m_search.Running()
+             ? QStringLiteral("マークしたマルチと条件からシングルを作り、口数を減らします")
+         : m_search.Paused() ? QStringLiteral("止めた検索を続けます")
+                             : QStringLiteral("検索を一時的に止めます")) +
+        QStringLiteral(" (F5)"));
     m_cmdRun->setEnabled(basRunPanel::Enabled(state));
     m_cmdCancel->setEnabled(m_search.Running());
 }

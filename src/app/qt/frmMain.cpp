@@ -6,6 +6,7 @@
 #include "app/basStatusBar.h"
 #include "app/basVersion.h"
 #include "app/clsDocument.h"
+#include "app/clsSessionFile.h"
 #include "app/qt/basQtMainMenu.h"
 #include "app/qt/clsCheckPage.h"
 #include "app/qt/clsGameView.h"
@@ -30,13 +31,20 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -88,6 +96,7 @@ frmMain::frmMain(clsHost host, std::string strProgramDir, const TotoSettings& se
               [this](clsFileCommands::Page page) { ShowPage(static_cast<int>(page)); })
 {
     setObjectName(QStringLiteral("frmMain"));
+    setAcceptDrops(true);
     SetMenuChooser(nullptr);
     m_doc.SetMenuChooser(&m_menuChooser);
     m_settings.Load();
@@ -248,6 +257,14 @@ void frmMain::BuildMenus()
         pageGroup->addAction(view);
         m_viewActions[static_cast<std::size_t>(i)] = view;
     }
+    // After the CSV files, before 印刷.
+    QAction* print = Action(basMainMenu::Item::FilePrint);
+    m_recentMenu = new QMenu(QStringLiteral("最近使ったファイル(&R)"), m_menus[0]);
+    m_recentMenu->setObjectName(QStringLiteral("mnuFile_Recent"));
+    m_recentMenu->setToolTipsVisible(true);
+    m_menus[0]->insertMenu(print, m_recentMenu);
+    m_menus[0]->insertSeparator(print);
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &frmMain::RefreshRecentMenu);
     m_commands = MenuCommands();
     for (const MenuCommand& command : m_commands) {
         connect(Action(command.Item), &QAction::triggered, this,
@@ -351,8 +368,40 @@ basMainMenu::State frmMain::MenuState() const
     return state;
 }
 
+void frmMain::RefreshRecentMenu()
+{
+    if (m_recentMenu == nullptr) {
+        return;
+    }
+    m_recentMenu->clear();
+    const std::vector<std::string>& files = m_files.Recent().Files();
+    const bool busy = m_gate.Busy();
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const QString path = basQtText::ToQ(files[i]);
+        // "&1" .. "&8": the number is the key in the open menu.
+        QString name = QFileInfo(path).fileName();
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        action->setObjectName(QStringLiteral("mnuFile_Recent%1").arg(i));
+        action->setToolTip(path);
+        action->setStatusTip(path);
+        action->setEnabled(!busy);
+        // Later: opening rebuilds this menu, and with it the action now firing.
+        connect(action, &QAction::triggered, this, [this, file = files[i]] {
+            QTimer::singleShot(0, this, [this, file] {
+                m_files.OpenRecent(file);
+                UpdateMenus();
+            });
+        });
+    }
+    if (files.empty()) {
+        m_recentMenu->addAction(QStringLiteral("（なし）"))->setEnabled(false);
+    }
+}
+
 void frmMain::UpdateMenus()
 {
+    RefreshRecentMenu();
     const basMainMenu::State state = MenuState();
     for (const MenuCommand& command : m_commands) {
         QAction* action = Action(command.Item);
@@ -467,6 +516,92 @@ bool frmMain::OpenDataFile(const std::string& strFileName)
     return m_files.OpenFile(strFileName);
 }
 
+int frmMain::OpenFiles(const std::vector<std::string>& files)
+{
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+    int opened = 0;
+    for (const std::string& file : files) {
+        opened += m_files.OpenPath(file) ? 1 : 0;
+    }
+    UpdateMenus();
+    return opened;
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    const bool files = !urls.isEmpty() && std::all_of(urls.begin(), urls.end(), [](const QUrl& u) {
+        return u.isLocalFile();
+    });
+    if (files) {
+        event->acceptProposedAction();
+    }
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    std::vector<std::string> files;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            files.push_back(basQtText::FromQ(url.toLocalFile()));
+        }
+    }
+    if (files.empty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // Opened once the drop is over: a question asked inside it would hold the other program's
+    // drag until answered.
+    QTimer::singleShot(0, this, [this, files] { OpenFiles(files); });
+}
+
+std::string frmMain::SessionFile() const
+{
+    return m_sessionFolder.empty()
+               ? std::string()
+               : (std::filesystem::path(m_sessionFolder) / clsSessionFile::kFileName).string();
+}
+
+void frmMain::UseSession(const std::string& strFolder)
+{
+    m_sessionFolder = strFolder;
+    clsSessionFile session;
+    if (!session.Load(SessionFile())) {
+        // Not worth a box at every start: the session is a convenience and is written anew
+        // on close.
+        return;
+    }
+    m_files.Recent().Assign(session.Recent);
+    m_files.SetLastFolder(session.LastFolder);
+    if (!session.Geometry.empty()) {
+        restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(session.Geometry)));
+    }
+    if (!session.WindowState.empty()) {
+        restoreState(QByteArray::fromBase64(QByteArray::fromStdString(session.WindowState)));
+    }
+    UpdateMenus();
+}
+
+void frmMain::SaveSession()
+{
+    if (m_sessionFolder.empty()) {
+        return;
+    }
+    clsSessionFile session;
+    session.Recent = m_files.Recent().Files();
+    session.LastFolder = m_files.LastFolder();
+    session.Geometry = saveGeometry().toBase64().toStdString();
+    session.WindowState = saveState().toBase64().toStdString();
+    std::string error;
+    if (!session.Save(SessionFile(), error)) {
+        m_host.Message.ShowMessage(MsgIcon::Warning, error, "");
+    }
+}
+
 void frmMain::OnHelpManual()
 {
     m_shell.ShellX(basLinks::ManualUrl(), 1, false);
@@ -493,6 +628,7 @@ void frmMain::closeEvent(QCloseEvent* event)
     // A failed write is reported by the file helper; the window still closes, since the
     // user could do nothing about it from here and the old file is kept intact.
     m_settings.Save();
+    SaveSession();
     event->accept();
 }
 

@@ -114,6 +114,16 @@ public:
     // A data file opened without asking (the file named on the command line); false when it
     // failed or the work may not change now.
     bool OpenDataFile(const std::string& strFileName);
+    // Files named outside the dialogs (a second start, a drop, the command line), each opened
+    // as its kind says, with the questions of its menu command; the window comes forward.
+    // The number that opened.
+    int OpenFiles(const std::vector<std::string>& files);
+
+    // Remembers the session in strFolder from now on: the recent files, the dialogs' last
+    // folder and this window's geometry kept there are restored now and written on close.
+    // Without it the window keeps nothing between runs.
+    void UseSession(const std::string& strFolder);
+    std::string SessionFile() const;
 
 signals:
     // The highest grade of the round now shown: the grade-2/3 payout conditions follow it.
@@ -123,6 +133,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private slots:
     // The sort menu as the 並び替え button shows it (the 編集 menu's sort entries and their
@@ -162,6 +174,9 @@ private:
     void SetBatch(bool blnBatch) override;
 
     void BuildMenus();
+    // 最近使ったファイル as the file commands list them now.
+    void RefreshRecentMenu();
+    void SaveSession();
     void BuildPages();
     void FitToScreen();
     void BuildCheckPage(QWidget* page);
@@ -210,6 +225,8 @@ private:
     std::vector<QAction*> m_menuActions;
     std::vector<MenuCommand> m_commands;
     std::array<QMenu*, 5> m_menus{};
+    QMenu* m_recentMenu = nullptr;
+    std::string m_sessionFolder;
 
     // Pop-up menus and composition analysis windows.
     class ForwardingChooser final : public clsIMenuChooser

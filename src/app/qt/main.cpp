@@ -3,6 +3,7 @@
 #include "app/basUsage.h"
 #include "app/qt/basQtLocale.h"
 #include "app/qt/basQtMain.h"
+#include "app/qt/clsInstanceServer.h"
 #include "app/qt/frmMain.h"
 #include "base/qt/basQtText.h"
 #include "base/qt/clsQtHost.h"
@@ -14,6 +15,8 @@
 #include <cstdlib>
 #include <iostream>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 // Whether Qt can put up a window at all: without one, QApplication aborts the program.
@@ -83,17 +86,30 @@ int main(int argc, char** argv)
         qtHost.Message().ShowMessage(MsgIcon::Error, args.Message, "");
         return 2;
     }
+    QStringList files;
+    std::vector<std::string> names;
+    for (const std::string& file : args.Files) {
+        files.append(QFileInfo(basQtText::ToQ(file)).absoluteFilePath());
+        names.push_back(basQtText::FromQ(files.back()));
+    }
+    // One window per user: a running one takes the files and this start is done.
+    if (clsInstanceServer::HandOver(files)) {
+        return 0;
+    }
     const std::optional<QString> home = ProgramFolder(args, qtHost.Message());
     if (!home) {
         return 2;
     }
-    const QString strFile =
-        args.File.empty() ? QString() : QFileInfo(basQtText::ToQ(args.File)).absoluteFilePath();
     TotoSettings settings;
-    const std::unique_ptr<frmMain> window = basQtMain::Start(qtHost.Host(), basQtText::FromQ(*home),
-                                                             settings, basQtText::FromQ(strFile));
+    const std::unique_ptr<frmMain> window = basQtMain::Start(
+        qtHost.Host(), basQtText::FromQ(*home), settings, names, basQtMain::SessionFolder());
     if (!window) {
         return 1;
     }
+    // Listening once the window stands, so no file handed over meets a window not yet there.
+    // Not listening (a window that started at the same moment) costs only the hand-over.
+    clsInstanceServer server;
+    basQtMain::Serve(server, *window);
+    server.Listen();
     return QApplication::exec();
 }

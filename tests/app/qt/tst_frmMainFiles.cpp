@@ -161,7 +161,8 @@ void tst_frmMainFiles::saveAsThenReopenRestoresTheWork()
     QCOMPARE(basQtText::ToQ(opened.Caption), QStringLiteral("ファイルを開く"));
     QCOMPARE(basQtText::ToQ(opened.Filter), QStringLiteral("データファイル(*.drd)"));
     QCOMPARE(opened.ProposedName, basFileCommand::DataProposedName(3, doc.Round().Kumi()));
-    QCOMPARE(opened.StartFolder, window.UserDataFolder());
+    // The dialog starts where the last one was answered.
+    QCOMPARE(opened.StartFolder, (dir.Path() / "UserData").string());
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
     QCOMPARE(doc.CurrentFile(), chosen + ".drd");
     QCOMPARE(doc.Round().Kaisaikai(), 7);
@@ -355,7 +356,7 @@ void tst_frmMainFiles::aFileOnTheCommandLineOpensAtStart()
     host.Messages.clear();
 
     TotoSettings settings;
-    const auto window = basQtMain::Start(host.Host(), dir.Str(), settings, file);
+    const auto window = basQtMain::Start(host.Host(), dir.Str(), settings, {file});
     QVERIFY(window != nullptr);
     QVERIFY2(host.Messages.empty(), host.AllMessageText().c_str());
     QCOMPARE(window->Document().CurrentFile(), file);
@@ -366,7 +367,7 @@ void tst_frmMainFiles::aFileOnTheCommandLineOpensAtStart()
     // A damaged file gets the usual message, and the window stands all the same.
     dir.Write("bad.drd", "not a data file\r\n");
     const auto second =
-        basQtMain::Start(host.Host(), dir.Str(), settings, (dir.Path() / "bad.drd").string());
+        basQtMain::Start(host.Host(), dir.Str(), settings, {(dir.Path() / "bad.drd").string()});
     QVERIFY(second != nullptr);
     QVERIFY(second->isVisible());
     QVERIFY(!host.Messages.empty());
