@@ -37,6 +37,10 @@ QList<QKeySequence> Shortcuts(basMainMenu::Item id)
         return standard(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
     case I::FileEnd:
         return standard(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    case I::EditUndo:
+        return standard(QKeySequence::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    case I::EditRedo:
+        return standard(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     case I::HelpHelp:
         return standard(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1));
     default:
