@@ -11,6 +11,14 @@ clsQtPump::clsQtPump()
 
 void clsQtPump::DoEvents()
 {
+    // Long work calls this every few thousand steps, often many times a frame; each pass
+    // repaints what changed and, with a screen reader attached, tells it. One pass a frame
+    // keeps the window as lively for a fraction of the cost.
+    const qint64 now = m_clock.elapsed();
+    if (m_lastPass >= 0 && now - m_lastPass < kPassIntervalMs) {
+        return;
+    }
+    m_lastPass = now;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
@@ -36,4 +44,5 @@ void clsQtPump::WaitForEvents(std::int32_t lngMs)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    m_lastPass = m_clock.elapsed();
 }

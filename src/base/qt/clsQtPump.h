@@ -9,6 +9,9 @@
 class clsQtPump final : public clsIPump
 {
 public:
+    // DoEvents passes the events at most this often; calls in between return at once.
+    static constexpr qint64 kPassIntervalMs = 15;
+
     clsQtPump();
     void DoEvents() override;
     std::int64_t TickMs() const override;
@@ -17,4 +20,5 @@ public:
 
 private:
     QElapsedTimer m_clock;
+    qint64 m_lastPass = -1;
 };
