@@ -107,8 +107,10 @@ struct WindowTime
 {
     double Seconds = -1;
     double MaxGapMs = 0;
-    std::int64_t Passes = 0; // timer ticks seen: event passes at least 5 ms apart
-    std::string GapAt;       // the log's last lines when the longest gap ended
+    std::int64_t Passes = 0;   // timer ticks seen: event passes at least 5 ms apart
+    double SingleSeconds = -1; // the first show of the single page after the run
+    double CheckSeconds = -1;  // and then of the check page
+    std::string GapAt;         // the log's last full line when the longest gap began and ended
 };
 
 WindowTime WindowSeconds(clsQtHost& qtHost, const std::string& strHome, const std::string& strFile)
@@ -134,14 +136,17 @@ WindowTime WindowSeconds(clsQtHost& qtHost, const std::string& strHome, const st
     QElapsedTimer clock;
     qint64 last = 0;
     qint64 maxGap = 0;
+    std::string before; // the log's last full line at the previous pass
     QTimer tick;
     tick.setInterval(5);
     QObject::connect(&tick, &QTimer::timeout, [&] {
         const qint64 now = clock.nsecsElapsed();
+        const auto& lines = window->Document().Search().Log().Lines();
+        const std::string at = lines.size() > 1 ? lines[lines.size() - 2] : "";
         if (now - last > maxGap) {
-            const auto& lines = window->Document().Search().Log().Lines();
-            r.GapAt = lines.size() > 1 ? lines[lines.size() - 2] + "|" + lines.back() : "";
+            r.GapAt = "\"" + before + "\" to \"" + at + "\"";
         }
+        before = at;
         maxGap = std::max(maxGap, now - last);
         last = now;
         ++r.Passes;
@@ -158,6 +163,16 @@ WindowTime WindowSeconds(clsQtHost& qtHost, const std::string& strHome, const st
     tick.stop();
     r.Seconds = static_cast<double>(end) / 1e9;
     r.MaxGapMs = static_cast<double>(maxGap) / 1e6;
+    // The first show of the pages that list the run's tickets.
+    const auto firstShow = [&window](int lngPage) {
+        QElapsedTimer t;
+        t.start();
+        window->ShowPage(lngPage);
+        QApplication::processEvents();
+        return static_cast<double>(t.nsecsElapsed()) / 1e9;
+    };
+    r.SingleSeconds = firstShow(frmMain::PageSingle);
+    r.CheckSeconds = firstShow(frmMain::PageCheck);
     return r;
 }
 } // namespace
@@ -190,8 +205,8 @@ int main(int argc, char** argv)
     }
     const std::string work = dir.Str();
     clsQtHost qtHost;
-    std::printf("%-10s %9s %9s %6s %9s %7s\n", "case", "cli s", "window s", "ratio", "gap ms",
-                "passes");
+    std::printf("%-10s %9s %9s %6s %9s %7s %9s %9s\n", "case", "cli s", "window s", "ratio",
+                "gap ms", "passes", "single s", "check s");
     for (const Case& c : kCases) {
         if (!only.empty() && std::find(only.begin(), only.end(), c.Name) == only.end()) {
             continue;
@@ -204,6 +219,8 @@ int main(int argc, char** argv)
         std::vector<double> win;
         std::vector<double> gaps;
         std::vector<double> passes;
+        std::vector<double> single;
+        std::vector<double> check;
         for (int r = 0; r < reps; ++r) {
             // Alternated, so that a change in the machine's load falls on both.
             int singles = 0;
@@ -212,6 +229,8 @@ int main(int argc, char** argv)
             win.push_back(w.Seconds);
             gaps.push_back(w.MaxGapMs);
             passes.push_back(static_cast<double>(w.Passes));
+            single.push_back(w.SingleSeconds);
+            check.push_back(w.CheckSeconds);
             std::fprintf(
                 stderr, "  %s rep %d: cli %.3f s (%d singles), window %.3f s, gap %.1f ms at %s\n",
                 c.Name, r + 1, cli.back(), singles, w.Seconds, w.MaxGapMs, w.GapAt.c_str());
