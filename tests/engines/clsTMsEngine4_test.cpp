@@ -329,7 +329,8 @@ TEST(clsTMsEngine4, FrameRunsEnginesSixAndSevenAndPassesPauseAndStop)
         host.OnDoEvents = [&](std::int64_t) {
             sawTabu = sawTabu || frame.RunningEngine() == clsTMsEngine::EngineKind::Tabu;
             // From the first size searched after the fast search's start.
-            if (events == 0 && !log.Lines().back().ends_with("を検索中...")) {
+            if (events == 0 &&
+                (log.Lines().empty() || !log.Lines().back().ends_with("を検索中..."))) {
                 return;
             }
             if (++events == 4) {
