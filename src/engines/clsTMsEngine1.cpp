@@ -85,9 +85,16 @@ void clsTMsEngine1::Search(std::span<const std::int32_t> lngSingle, std::int32_t
             throw std::out_of_range("シングル番号が範囲外です: " + std::to_string(s));
         }
     }
+    // Each pass over a million singles takes a good part of a frame: events between them.
+    if (ProcessEvents()) {
+        return;
+    }
     m_grade = lngGrade;
     const auto fullBall = static_cast<Word>(BallSize(lngGrade));
     m_ws.State.assign(kSingleCount, fullBall);
+    if (ProcessEvents()) {
+        return;
+    }
     Word* state = m_ws.State.data();
     m_uncovered = 0;
     for (const std::int32_t s : lngSingle) {
@@ -118,6 +125,15 @@ bool clsTMsEngine1::TakeFullBalls(std::span<const std::int32_t> lngSingle)
     const std::size_t firstStep = EventStep(lngSingle.size());
     std::size_t untilEvents = firstStep;
     for (const std::int32_t s : lngSingle) {
+        // A countdown, not a division per single; covered singles count too, or the end of
+        // the pass, where nearly all are covered, would run on without an event.
+        if (--untilEvents == 0) {
+            untilEvents = firstStep;
+            if (ProcessEvents()) {
+                m_result.clear();
+                return false;
+            }
+        }
         const std::uint32_t v = state[s];
         if ((v & kCovered) != 0) {
             continue;
@@ -125,14 +141,6 @@ bool clsTMsEngine1::TakeFullBalls(std::span<const std::int32_t> lngSingle)
         if ((v & kScoreMask) == fullBall) {
             Choose(s);
             if (m_uncovered == 0) {
-                return false;
-            }
-        }
-        // A countdown, not a division per single.
-        if (--untilEvents == 0) {
-            untilEvents = firstStep;
-            if (ProcessEvents()) {
-                m_result.clear();
                 return false;
             }
         }

@@ -82,6 +82,9 @@ void clsTMsEngine4::Search(std::span<const std::int32_t> lngSingle, std::int32_t
     } else {
         candidates.assign(lngSingle.begin(), lngSingle.end());
     }
+    // Reading a space of a million singles takes most of a second: the window keeps its
+    // events (a stop asked meanwhile is seen once the set-up is done).
+    m_tabu.SetYield([this] { YieldToWindow(); });
     m_tabu.Setup(lngSingle, candidates, lngGrade - 1);
     if (m_stop) {
         return;

@@ -58,11 +58,14 @@ void clsTMsTabu::ReadSpace(std::span<const std::int32_t> lngTarget,
             s /= 3;
         }
     };
+    std::size_t step = 0;
     for (const std::int32_t s : lngTarget) {
         mark(s);
+        YieldEvery(++step);
     }
     for (const std::int32_t s : lngCandidate) {
         mark(s);
+        YieldEvery(++step);
     }
     m_n = 0;
     m_base = 0;
@@ -110,12 +113,14 @@ void clsTMsTabu::Setup(std::span<const std::int32_t> lngTarget,
     ReadSpace(lngTarget, lngCandidate);
     m_cov.assign(static_cast<std::size_t>(m_size), kNotTarget);
     m_targetCount = 0;
+    std::size_t step = 0;
     for (const std::int32_t s : lngTarget) {
         const std::int32_t x = ToLocal(s);
         if (m_cov[x] == kNotTarget) {
             m_cov[x] = 0;
             ++m_targetCount;
         }
+        YieldEvery(++step);
     }
     m_uncovered.assign(static_cast<std::size_t>(m_targetCount), 0);
     m_uncoveredPos.assign(static_cast<std::size_t>(m_size), -1);
@@ -134,6 +139,7 @@ void clsTMsTabu::Setup(std::span<const std::int32_t> lngTarget,
             m_isCandidate[x] = 1;
             m_candidates.push_back(x);
         }
+        YieldEvery(++step);
     }
     m_head.assign(static_cast<std::size_t>(m_size), -1);
     m_weight.assign(static_cast<std::size_t>(m_size), 1);
@@ -170,7 +176,13 @@ std::vector<std::int32_t> clsTMsTabu::KnownStart() const
     }
     const std::vector<std::int32_t> widths(m_width.begin(), m_width.begin() + m_n);
     std::vector<std::int32_t> out;
-    for (const std::int32_t x : clsTKnownCode::Build(widths, m_radius)) {
+    const std::vector<std::int32_t> code = clsTKnownCode::Build(widths, m_radius);
+    if (m_yield) {
+        m_yield();
+    }
+    std::size_t step = 0;
+    for (const std::int32_t x : code) {
+        YieldEvery(++step);
         if (m_isCandidate[x] == 0) {
             continue;
         }
@@ -347,6 +359,7 @@ void clsTMsTabu::SetSlots(const std::vector<std::int32_t>& lngSlot)
     m_tabuUntil.assign(n, 0);
     for (std::size_t j = 0; j < n; ++j) {
         Add(static_cast<std::int32_t>(j), lngSlot[j]);
+        YieldEvery(j + 1);
     }
     BeginPhase();
 }
@@ -399,7 +412,8 @@ void clsTMsTabu::DropSlot(std::int32_t lngSlot)
 
 void clsTMsTabu::CompleteCover()
 {
-    while (m_uncoveredCount > 0) {
+    for (std::size_t step = 1; m_uncoveredCount > 0; ++step) {
+        YieldEvery(step);
         const std::int32_t x = m_uncovered[0];
         Digits dx;
         Decode(x, dx);
@@ -431,6 +445,7 @@ void clsTMsTabu::CompleteCover()
 void clsTMsTabu::DropRedundant()
 {
     for (std::int32_t j = static_cast<std::int32_t>(m_slot.size()) - 1; j >= 0; --j) {
+        YieldEvery(static_cast<std::size_t>(j) + 1);
         Digits d;
         Decode(m_slot[j], d);
         // Removing slots only makes the others more needed, so one pass from the end is enough;

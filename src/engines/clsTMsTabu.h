@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -58,12 +59,22 @@ public:
     void SetNoise(double dblNoise) { m_noise = dblNoise; }
     // Weights on long uncovered targets (off: they slowed every test instance down).
     void SetWeighted(bool blnValue) { m_weighted = blnValue; }
+    // Called every few thousand steps of the set-up over a large space (reading the targets,
+    // the known code, placing a whole cover), so that a window can pass its events there.
+    void SetYield(std::function<void()> fnYield) { m_yield = std::move(fnYield); }
 
     std::int32_t ToLocal(std::int32_t lngNo) const;
     std::int32_t ToTicket(std::int32_t lngLocal) const;
     std::vector<std::int32_t> Tickets(const std::vector<std::int32_t>& lngSlot) const;
 
 private:
+    void YieldEvery(std::size_t lngStep) const
+    {
+        if ((lngStep & kYieldMask) == kYieldMask && m_yield) {
+            m_yield();
+        }
+    }
+    static constexpr std::size_t kYieldMask = (1u << 14) - 1;
     using Digits = std::array<std::uint8_t, clsToto::kMatchCount>;
     void ReadSpace(std::span<const std::int32_t> lngTarget,
                    std::span<const std::int32_t> lngCandidate);
@@ -83,6 +94,7 @@ private:
     void Reweight();
 
     clsTRandom& m_random;
+    std::function<void()> m_yield;
     std::int32_t m_radius = 1;
     // Active matches: those with two or three used outcomes.
     std::int32_t m_n = 0;

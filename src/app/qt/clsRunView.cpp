@@ -158,9 +158,15 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     }
     logColumn->addWidget(m_value);
 
+    m_showLog.setSingleShot(true);
+    m_showLog.setInterval(0);
+    connect(&m_showLog, &QTimer::timeout, this, [this] { ShowLog(); });
     ReloadLog();
     m_search.SetLogSink(this);
     m_changed = m_search.SubscribeChanged([this](std::uint32_t lngParts) {
+        if ((lngParts & DocumentParts::PartRunState) != 0 && !m_search.Running()) {
+            ShowLog(); // the run's last lines at once, not at the next pass
+        }
         if ((lngParts & (DocumentParts::PartRunState | DocumentParts::PartFile |
                          DocumentParts::PartSingles)) != 0) {
             RefreshButtons();
@@ -198,35 +204,76 @@ clsRunView::~clsRunView()
 
 void clsRunView::ReloadLog()
 {
-    m_lstMsg->clear();
-    const std::vector<std::string>& lines = m_search.Log().Lines();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        LogLine(static_cast<std::int32_t>(i), lines[i]);
-    }
-    BarChanged(m_search.Log().BarValue(), m_search.Log().BarMax());
+    LogCleared();
+    ShowLog();
 }
 
 void clsRunView::LogCleared()
 {
+    m_shownLines = 0;
+    m_firstStale = 0;
     m_lstMsg->clear();
 }
 
-void clsRunView::LogLine(std::int32_t lngIndex, std::string_view strText)
+void clsRunView::LogLine(std::int32_t lngIndex, std::string_view)
 {
-    const QString text = basQtText::ToQ(strText);
-    if (lngIndex >= 0 && lngIndex < m_lstMsg->count()) {
-        m_lstMsg->item(lngIndex)->setText(text);
-    } else {
-        m_lstMsg->addItem(text);
-    }
-    m_lstMsg->setCurrentRow(m_lstMsg->count() - 1);
-    m_lstMsg->scrollToBottom();
+    // The text is read back from the log when shown: a run writes lines and percentages far
+    // more often than a screen can show them, and every item change, selection and scroll is
+    // a repaint and a screen reader's update. While it runs they wait for the next event pass.
+    m_firstStale = std::min(m_firstStale, std::max(0, lngIndex));
+    ShowLogLater();
 }
 
-void clsRunView::BarChanged(std::int32_t lngValue, std::int32_t lngMax)
+void clsRunView::BarChanged(std::int32_t, std::int32_t)
 {
-    m_bar->setMaximum(std::max(1, lngMax));
-    m_bar->setValue(std::clamp(lngValue, 0, std::max(1, lngMax)));
+    ShowLogLater();
+}
+
+void clsRunView::ShowLogLater()
+{
+    if (!m_search.Running()) {
+        ShowLog();
+    } else if (!m_showLog.isActive()) {
+        m_showLog.start();
+    }
+}
+
+void clsRunView::ShowLog()
+{
+    m_showLog.stop();
+    const std::vector<std::string>& lines = m_search.Log().Lines();
+    const int count = static_cast<int>(lines.size());
+    const int first = std::min(m_firstStale, m_shownLines);
+    if (first < count || m_shownLines != count) {
+        // Lines the log no longer has (it was replaced) go first.
+        while (m_lstMsg->count() > count) {
+            delete m_lstMsg->takeItem(m_lstMsg->count() - 1);
+        }
+        for (int i = first; i < count; ++i) {
+            const QString text = basQtText::ToQ(lines[static_cast<std::size_t>(i)]);
+            if (i < m_lstMsg->count()) {
+                if (m_lstMsg->item(i)->text() != text) {
+                    m_lstMsg->item(i)->setText(text);
+                }
+            } else {
+                m_lstMsg->addItem(text);
+            }
+        }
+        m_shownLines = count;
+        m_firstStale = count;
+        if (m_lstMsg->currentRow() != count - 1) {
+            m_lstMsg->setCurrentRow(count - 1);
+        }
+        m_lstMsg->scrollToBottom();
+    }
+    const std::int32_t max = std::max(1, m_search.Log().BarMax());
+    const std::int32_t value = std::clamp(m_search.Log().BarValue(), 0, max);
+    if (m_bar->maximum() != max) {
+        m_bar->setMaximum(max);
+    }
+    if (m_bar->value() != value) {
+        m_bar->setValue(value);
+    }
 }
 
 void clsRunView::RefreshButtons()

@@ -11,6 +11,7 @@
 #include "lottery/clsTCount.h"
 #include "lottery/clsTCountGrid.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -49,6 +50,9 @@ public:
 
 private:
     void ReloadLog();
+    // Shows the log's lines and percentage now, or at the next event pass while a run goes.
+    void ShowLogLater();
+    void ShowLog();
     void RecountSingles();
     // The set's chance of each grade, its expected value and its cost, as kelvra-cli value
     // tells them; hidden without probabilities or tickets, and while a run is under way.
@@ -73,4 +77,8 @@ private:
     std::array<QLabel*, 5> m_valueCaption{};
     std::array<QLabel*, 5> m_valueText{};
     clsSubscription m_changed;
+    QTimer m_showLog;
+    // The list holds the log's first m_shownLines lines; from m_firstStale on they changed.
+    int m_shownLines = 0;
+    int m_firstStale = 0;
 };

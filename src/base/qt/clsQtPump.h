@@ -6,9 +6,23 @@
 
 #include <QElapsedTimer>
 
+#include <memory>
+
 class clsQtPump final : public clsIPump
 {
 public:
+    // DoEvents passes the events at most this often; calls in between return at once.
+    static constexpr qint64 kPassIntervalMs = 15;
+    // While calls from another thread or process keep coming (a screen reader asks one thing
+    // at a time and waits for each answer), a pass stays up to this long to answer them.
+    static constexpr qint64 kLingerMs = 10;
+    // ... and ends when none came for this long.
+    static constexpr int kQuietMs = 2;
+
+    clsQtPump(const clsQtPump&) = delete;
+    clsQtPump& operator=(const clsQtPump&) = delete;
+    ~clsQtPump() override;
+
     clsQtPump();
     void DoEvents() override;
     std::int64_t TickMs() const override;
@@ -16,5 +30,10 @@ public:
     void WaitForEvents(std::int32_t lngMs) override;
 
 private:
+    class CallWatch;
+    void Linger();
+
     QElapsedTimer m_clock;
+    std::unique_ptr<CallWatch> m_watch;
+    qint64 m_lastPass = -1;
 };

@@ -15,11 +15,14 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+
+#include <tuple>
 
 namespace {
 QString GridText(clsGridView* grid, int lngRow, int lngColumn)
@@ -79,6 +82,7 @@ private slots:
     void theStripShowsAndEditsTheDocumentsSettings();
     void aRunFillsTheLogAndTheBreakdown();
     void aTrialSearchPausesResumesAndStops();
+    void theLogIsShownAtEventPassesNotAtEveryLine();
     void aMinimumCountRunEndsOnItsDefaultsAndShowsItsStart();
     void screenshots();
 };
@@ -296,6 +300,66 @@ void tst_frmMainRun::aTrialSearchPausesResumesAndStops()
     QVERIFY(!cancel->isEnabled());
     QVERIFY(w.EditorsEnabled());
     QCOMPARE(log->count(), static_cast<int>(w.Doc().Search().Log().Lines().size()));
+}
+
+// Each change of the list or the bar is a repaint and, with a screen reader, an update sent to
+// it: a run that writes faster than the window passes its events must not pay for every line.
+void tst_frmMainRun::theLogIsShownAtEventPassesNotAtEveryLine()
+{
+    RunWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    w.MarkMulti(8);
+    w.Click("optEngine2");
+    w.Type("txtBeginCount", QStringLiteral("300"));
+    w.Type("txtEndTime", QStringLiteral("1"));
+    auto* log = w.Find<QListWidget>("lstMsg");
+    auto* bar = w.Find<QProgressBar>("picBar");
+    w.host.TickPerDoEvents = 1;
+    int listChanges = 0;
+    int barChanges = 0;
+    const auto counted = [&listChanges] { ++listChanges; };
+    connect(log->model(), &QAbstractItemModel::rowsInserted, counted);
+    connect(log->model(), &QAbstractItemModel::dataChanged, counted);
+    connect(bar, &QProgressBar::valueChanged, [&barChanges] { ++barChanges; });
+    const clsTMsgLog& runLog = w.Doc().Search().Log();
+    const auto& lines = runLog.Lines();
+    int passes = 0;
+    bool inStep = true;
+    // The log's changes as the pump sees them: what the views would have followed one by one.
+    int writes = 0;
+    std::tuple<std::size_t, std::string, std::int32_t> seen;
+    w.host.OnDoEvents = [&](std::int64_t lngCount) {
+        std::tuple<std::size_t, std::string, std::int32_t> now{lines.size(), lines.back(),
+                                                               runLog.BarValue()};
+        if (now != seen) {
+            ++writes;
+            seen = std::move(now);
+        }
+        if (lngCount % 20 != 0) {
+            return;
+        }
+        ++passes;
+        QCoreApplication::processEvents();
+        // After a pass the list and the bar are the log as it is now.
+        inStep = inStep && log->count() == static_cast<int>(lines.size()) &&
+                 log->item(log->count() - 1)->text() == QString::fromStdString(lines.back()) &&
+                 bar->value() == std::clamp(runLog.BarValue(), 0, bar->maximum());
+    };
+    QTest::mouseClick(w.Find<QPushButton>("cmdRun"), Qt::LeftButton);
+    w.host.OnDoEvents = nullptr;
+    QVERIFY(inStep);
+    // The log changed far more often than there were passes, yet the views about once a pass.
+    QVERIFY2(writes > 2 * passes,
+             qPrintable(QStringLiteral("%1 writes, %2 passes").arg(writes).arg(passes)));
+    QVERIFY2(listChanges <= 2 * passes + 4,
+             qPrintable(QStringLiteral("%1 list changes, %2 passes").arg(listChanges).arg(passes)));
+    QVERIFY(barChanges <= passes + 4);
+    // The run's end shows the whole log without waiting for a pass.
+    QCOMPARE(log->count(), static_cast<int>(lines.size()));
+    for (int i = 0; i < log->count(); ++i) {
+        QCOMPARE(log->item(i)->text(), QString::fromStdString(lines[static_cast<std::size_t>(i)]));
+    }
+    QCOMPARE(log->currentRow(), log->count() - 1);
 }
 
 void tst_frmMainRun::screenshots()

@@ -6,6 +6,7 @@
 #include "support/QtTestRegistry.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
@@ -53,6 +54,7 @@ private slots:
     void clipboardRoundTripsJapaneseText();
     void clockIsMonotonicAndSleepWaits();
     void waitForEventsEndsWithTheFirstEventOrTheTimeout();
+    void doEventsPassesOnceAFrameYetAnswersAChainOfCalls();
     void openerStartsAProgramWithItsParameters();
 };
 
@@ -244,6 +246,46 @@ void tst_QtHost::waitForEventsEndsWithTheFirstEventOrTheTimeout()
     QVERIFY2(waited >= 55 && waited < 2500, qPrintable(QString::number(waited)));
     pump.WaitForEvents(0);
     pump.WaitForEvents(-5);
+}
+
+// Long work calls DoEvents far more often than a frame; a screen reader's queries come as calls
+// from its thread, each asked only once the last is answered.
+void tst_QtHost::doEventsPassesOnceAFrameYetAnswersAChainOfCalls()
+{
+    clsQtHost host;
+    clsIPump& pump = host.Host().Pump;
+    QObject receiver;
+    pump.DoEvents();
+    QElapsedTimer sincePass;
+    sincePass.start();
+    bool ran = false;
+    QMetaObject::invokeMethod(
+        &receiver, [&ran] { ran = true; }, Qt::QueuedConnection);
+    pump.DoEvents();
+    if (sincePass.elapsed() < clsQtPump::kPassIntervalMs - 5) {
+        QVERIFY(!ran); // within the frame: no pass
+    }
+    QTest::qWait(static_cast<int>(clsQtPump::kPassIntervalMs) + 5);
+
+    // Fifty questions, each asked when the last is answered: one pass answers them all.
+    int answered = 0;
+    std::function<void()> ask = [&] {
+        if (++answered < 50) {
+            QMetaObject::invokeMethod(&receiver, ask, Qt::QueuedConnection);
+        }
+    };
+    QMetaObject::invokeMethod(&receiver, ask, Qt::QueuedConnection);
+    pump.DoEvents();
+    QCOMPARE(answered, 50);
+    // A question that does not come keeps the pass only briefly.
+    const std::int64_t t0 = pump.TickMs();
+    QMetaObject::invokeMethod(
+        &receiver, [] {}, Qt::QueuedConnection);
+    QTest::qWait(static_cast<int>(clsQtPump::kPassIntervalMs) + 5);
+    QMetaObject::invokeMethod(
+        &receiver, [] {}, Qt::QueuedConnection);
+    pump.DoEvents();
+    QVERIFY(pump.TickMs() - t0 < 1000);
 }
 
 void tst_QtHost::openerStartsAProgramWithItsParameters()
