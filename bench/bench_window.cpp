@@ -124,7 +124,7 @@ WindowTime WindowSeconds(clsQtHost& qtHost, const std::string& strHome, const st
     WindowTime r;
     TotoSettings settings;
     const std::unique_ptr<frmMain> window =
-        basQtMain::Start(qtHost.Host(), strHome, settings, strFile);
+        basQtMain::Start(qtHost.Host(), strHome, settings, {strFile});
     if (!window) {
         return r;
     }
