@@ -50,6 +50,7 @@ private slots:
     void yesNoFocusesTheDefaultAndReturnsTheChoice();
     void busyPointerNestsAndIgnoresUnmatchedEnds();
     void waitWindowFollowsShowValueAndClose();
+    void waitWindowAppearsOnlyForAWalkThatLasts();
     void waitWindowWithoutLengthDoesNotDivideByZero();
     void clipboardRoundTripsJapaneseText();
     void clockIsMonotonicAndSleepWaits();
@@ -163,6 +164,7 @@ void tst_QtHost::busyPointerNestsAndIgnoresUnmatchedEnds()
 void tst_QtHost::waitWindowFollowsShowValueAndClose()
 {
     clsQtHost host;
+    host.Wait().SetShowAfter(std::chrono::milliseconds(0));
     {
         WaitScope wait(host.Host().Wait, "シングルを読み込んでいます", 2000);
         clsWaitDialog* dialog = host.Wait().Dialog();
@@ -188,6 +190,42 @@ void tst_QtHost::waitWindowFollowsShowValueAndClose()
     host.Host().Wait.WaitValue(3);
     host.Host().Wait.WaitClose();
     QVERIFY(host.Wait().Dialog() == nullptr);
+}
+
+void tst_QtHost::waitWindowAppearsOnlyForAWalkThatLasts()
+{
+    clsQtHost host;
+    host.Wait().SetShowAfter(std::chrono::milliseconds(150));
+    {
+        WaitScope wait(host.Host().Wait, "シングル構成の解析中", 100);
+        for (int i = 0; i < 100; ++i) {
+            wait.Value(i);
+        }
+        // A walk of a few milliseconds: no window was made, so none flashed.
+        QVERIFY(host.Wait().Dialog() == nullptr);
+        QVERIFY(host.Wait().Waiting());
+    }
+    QVERIFY(!host.Wait().Waiting());
+    {
+        WaitScope wait(host.Host().Wait, "DRDファイルの読込中", 100);
+        wait.Value(40);
+        host.Host().Wait.WaitMessage("並べ替えています");
+        QTest::qWait(200);
+        // The walk goes on past the delay: its next step shows the window as it stands now.
+        wait.Value(60);
+        clsWaitDialog* dialog = host.Wait().Dialog();
+        QVERIFY(dialog != nullptr);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->Message(), QStringLiteral("並べ替えています"));
+        QCOMPARE(dialog->Max(), 100);
+        QCOMPARE(dialog->Value(), 60);
+    }
+    QVERIFY(host.Wait().Dialog() == nullptr);
+    // A new walk starts its own delay: a quick one after a long one stays hidden.
+    host.Host().Wait.WaitShow("次", 10);
+    host.Host().Wait.WaitValue(5);
+    QVERIFY(host.Wait().Dialog() == nullptr);
+    host.Host().Wait.WaitClose();
 }
 
 void tst_QtHost::waitWindowWithoutLengthDoesNotDivideByZero()
