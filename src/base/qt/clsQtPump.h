@@ -14,10 +14,13 @@ public:
     // DoEvents passes the events at most this often; calls in between return at once.
     static constexpr qint64 kPassIntervalMs = 15;
     // While calls from another thread or process keep coming (a screen reader asks one thing
-    // at a time and waits for each answer), a pass stays up to this long to answer them.
-    static constexpr qint64 kLingerMs = 10;
-    // ... and ends when none came for this long.
-    static constexpr int kQuietMs = 2;
+    // at a time and waits for each answer), a pass stays up to this long to answer them: a walk
+    // of the whole tree then goes at nearly the idle window's pace, and the search slows only
+    // while someone asks.
+    static constexpr qint64 kLingerMs = 40;
+    // ... and ends when none came for this long (a loaded machine's reader takes a few ms to
+    // ask the next thing).
+    static constexpr int kQuietMs = 4;
 
     clsQtPump(const clsQtPump&) = delete;
     clsQtPump& operator=(const clsQtPump&) = delete;
