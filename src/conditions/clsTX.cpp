@@ -157,6 +157,9 @@ void clsTX::Body(const ConditionSetRecord& jouken, std::int32_t& lngSCount,
     if (lngMulti < 1) {
         return;
     }
+    // Expanding a full multi takes a while and what follows (the first pass, or the engine's
+    // set-up) another while before its first step: the window gets its events between them.
+    m_pump.DoEvents();
     const bool blnMachigai = jouken.MachigaiType >= 1;
     std::vector<clsTX1::MachigaiCounter> bytMachigai;
     std::vector<clsTX1::MachigaiCounter> bytKyoyou;

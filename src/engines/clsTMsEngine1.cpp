@@ -25,11 +25,14 @@ static_assert(kBall3 <= kScoreMask);
 // the score they look for.
 constexpr std::size_t kBlock = 64;
 
-// Candidates between two event-processing points: about 1 % of them.
+// Candidates between two event-processing points: about 1 % of them, but no more than a few
+// thousand, since a 3rd-grade choice among them updates hundreds of balls (the pump itself
+// passes events only once a frame, so calling it more often costs a clock read).
 std::size_t EventStep(std::size_t lngCount)
 {
+    constexpr std::size_t kMostBetweenEvents = 4096;
     const std::size_t n = lngCount > 0 ? lngCount - 1 : 0;
-    return (n + 50) / 100 + 1;
+    return std::min((n + 50) / 100 + 1, kMostBetweenEvents);
 }
 } // namespace
 
@@ -166,6 +169,10 @@ void clsTMsEngine1::TakeBestScores(std::span<const std::int32_t> lngSingle)
         if ((state[s] & kCovered) == 0) {
             cand.push_back(s);
         }
+    }
+    if (ProcessEvents()) {
+        m_result.clear();
+        return;
     }
     struct Block
     {

@@ -371,7 +371,7 @@ TEST_F(Document, FailuresWithoutDialogsStillTellWhy)
 TEST_F(Document, StopDuringTheExtractionIsToldApartFromAStoppedSearch)
 {
     ASSERT_TRUE(doc.FileLoadDRD(Path("sample.drd"), true, true)) << rec.AllMessageText();
-    // The first events processed belong to the extraction's expansion.
+    // The first events processed follow the expansion of the multi, before the first pass.
     rec.OnDoEvents = [&](std::int64_t n) {
         if (n == 1) {
             doc.Search().Cancel();
