@@ -609,6 +609,12 @@ bool clsDocument::Run()
     if (m_edit.WorkLock()) {
         return true;
     }
+    // The run works the same count out: a live count under way would only take its processor.
+    bool liveStopped = false;
+    if (m_liveOn && PollLive()) {
+        m_live.Stop();
+        liveStopped = true;
+    }
     m_engineSettings = m_enginePanels.Gather();
     m_lastFailure.clear();
     m_trail.Last.clear();
@@ -683,6 +689,9 @@ bool clsDocument::Run()
     }
     m_resultStale = false;
     RaiseChanged(PartSingles | PartLog | PartRunState);
+    if (liveStopped) {
+        RestartLive();
+    }
     return ok;
 }
 

@@ -285,6 +285,9 @@ TEST_F(DocumentJouken, LiveCountKeepsWhatTheRunsExtractionKeeps)
         [&](clsEnginePanels& panels) { panels.Apply(settings); }));
     ASSERT_TRUE(doc.Search().Run());
     EXPECT_EQ(doc.Tickets().SingleCount(), live.Kept);
+    // The run set aside the count its settings edit had started; one comes in after it.
+    ASSERT_TRUE(AwaitLive(doc));
+    EXPECT_EQ(doc.Conditions().LiveResult()->Kept, live.Kept);
 
     // Showing another tab asks for its rows' spread.
     ASSERT_TRUE(doc.Conditions().ShowJoukenTab(JoukenKind::Ninki, 3));
