@@ -159,13 +159,13 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     logColumn->addWidget(m_value);
 
     m_showLog.setSingleShot(true);
-    m_showLog.setInterval(0);
+    m_showLog.setInterval(kLogFrameMs);
     connect(&m_showLog, &QTimer::timeout, this, [this] { ShowLog(); });
     ReloadLog();
     m_search.SetLogSink(this);
     m_changed = m_search.SubscribeChanged([this](std::uint32_t lngParts) {
-        if ((lngParts & DocumentParts::PartRunState) != 0 && !m_search.Running()) {
-            ShowLog(); // the run's last lines at once, not at the next pass
+        if ((lngParts & DocumentParts::PartRunState) != 0) {
+            ShowLog(); // the run's last lines, or where a pause held it, at once
         }
         if ((lngParts & (DocumentParts::PartRunState | DocumentParts::PartFile |
                          DocumentParts::PartSingles)) != 0) {

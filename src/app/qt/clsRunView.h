@@ -30,6 +30,10 @@ public:
     // Shown above the breakdown while it belongs to the last run, not to the work as it is.
     static constexpr const char* kStaleCaption =
         "右の明細は前回の検索の結果です。検索開始で今の条件の結果になります。";
+    // While a run goes the log and the bar are redrawn at most this often: each redraw lays out
+    // and paints the list's lines and, with a screen reader, tells it, and a search writes far
+    // more lines and percentages than anyone can read.
+    static constexpr int kLogFrameMs = 100;
     clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoundFacet& round,
                QWidget* parent);
     ~clsRunView() override;
