@@ -2,7 +2,9 @@
 // the accessibility bridge). Times a search in the real main window, from the click on 検索開始
 // to the last log line drawn, against the same search as kelvra-cli run does it (its host and
 // document, in this process, on the same file), and the longest time the window went without
-// an event pass. Cases: the full multi with engines 1, 3 and 6, the sample with engine 2.
+// an event pass. Wall clock and the process's processor time: on a shared machine only the
+// second is free of the other users' load. Cases: the full multi with engines 1, 3 and 6, the
+// sample with engine 2.
 //   usage: bench_window --home DIR [--reps N] [--case NAME]...
 #include "app/clsDocument.h"
 #include "app/qt/basQtLocale.h"
@@ -20,6 +22,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -44,6 +47,15 @@ constexpr Case kCases[] = {
     {"sample-e2", false, 2},
     {"sample-e2-long", false, 2, true},
 };
+
+// The processor time of the whole process (every thread): on a shared machine the wall clock
+// counts the other users' work too, this only our own.
+double CpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
 
 double Median(std::vector<double> v)
 {
@@ -90,7 +102,8 @@ bool MakeFile(const std::string& strHome, const Case& c, const std::string& strO
 }
 
 // kelvra-cli run's search: its host, its document, no event loop.
-double CliSeconds(const std::string& strHome, const std::string& strFile, int& lngSingles)
+double CliSeconds(const std::string& strHome, const std::string& strFile, int& lngSingles,
+                  double& dblCpu)
 {
     std::ostringstream err;
     clsTerminalHost host(err);
@@ -100,8 +113,10 @@ double CliSeconds(const std::string& strHome, const std::string& strFile, int& l
     }
     QElapsedTimer t;
     t.start();
+    const double cpu = CpuSeconds();
     const bool ok = work.Document.Search().Run();
     const double s = static_cast<double>(t.nsecsElapsed()) / 1e9;
+    dblCpu = CpuSeconds() - cpu;
     lngSingles = ok ? work.Document.Tickets().SingleCount() : -1;
     if (!ok || !err.str().empty()) {
         std::cerr << "cli: " << work.Document.LastFailure() << ' ' << err.str() << '\n';
@@ -112,6 +127,8 @@ double CliSeconds(const std::string& strHome, const std::string& strFile, int& l
 struct WindowTime
 {
     double Seconds = -1;
+    double Cpu = -1;
+    int Singles = -1;
     double MaxGapMs = 0;
     std::int64_t Passes = 0;   // timer ticks seen: event passes at least 5 ms apart
     double SingleSeconds = -1; // the first show of the single page after the run
@@ -124,7 +141,7 @@ WindowTime WindowSeconds(clsQtHost& qtHost, const std::string& strHome, const st
     WindowTime r;
     TotoSettings settings;
     const std::unique_ptr<frmMain> window =
-        basQtMain::Start(qtHost.Host(), strHome, settings, {strFile});
+        basQtMain::Start(qtHost.Host(), strHome, settings, {strFile}, {}, 1);
     if (!window) {
         return r;
     }
@@ -158,10 +175,13 @@ WindowTime WindowSeconds(clsQtHost& qtHost, const std::string& strHome, const st
         ++r.Passes;
     });
     clock.start();
+    const double cpu = CpuSeconds();
     tick.start();
     run->click();                  // returns when the search has ended
     QApplication::processEvents(); // what the last line asked to draw
     const qint64 end = clock.nsecsElapsed();
+    r.Cpu = CpuSeconds() - cpu;
+    r.Singles = window->Document().Tickets().SingleCount();
     if (end - last > maxGap) {
         r.GapAt = "(the end of the run)";
     }
@@ -211,8 +231,8 @@ int main(int argc, char** argv)
     }
     const std::string work = dir.Str();
     clsQtHost qtHost;
-    std::printf("%-10s %9s %9s %6s %9s %7s %9s %9s\n", "case", "cli s", "window s", "ratio",
-                "gap ms", "passes", "single s", "check s");
+    std::printf("%-10s %9s %9s %6s %9s %9s %6s %9s %7s %9s %9s\n", "case", "cli s", "window s",
+                "ratio", "cli cpu", "win cpu", "ratio", "gap ms", "passes", "single s", "check s");
     for (const Case& c : kCases) {
         const bool named = std::find(only.begin(), only.end(), c.Name) != only.end();
         if (only.empty() ? c.Long : !named) {
@@ -224,6 +244,8 @@ int main(int argc, char** argv)
         }
         std::vector<double> cli;
         std::vector<double> win;
+        std::vector<double> cliCpu;
+        std::vector<double> winCpu;
         std::vector<double> gaps;
         std::vector<double> passes;
         std::vector<double> single;
@@ -231,23 +253,31 @@ int main(int argc, char** argv)
         for (int r = 0; r < reps; ++r) {
             // Alternated, so that a change in the machine's load falls on both.
             int singles = 0;
+            double cpu = 0;
             // The long case times only the window: it is there to be queried while it runs.
-            cli.push_back(c.Long ? 0.0 : CliSeconds(work, file, singles));
+            cli.push_back(c.Long ? 0.0 : CliSeconds(work, file, singles, cpu));
+            cliCpu.push_back(cpu);
             const WindowTime w = WindowSeconds(qtHost, work, file);
             win.push_back(w.Seconds);
+            winCpu.push_back(w.Cpu);
             gaps.push_back(w.MaxGapMs);
             passes.push_back(static_cast<double>(w.Passes));
             single.push_back(w.SingleSeconds);
             check.push_back(w.CheckSeconds);
             std::fprintf(
-                stderr, "  %s rep %d: cli %.3f s (%d singles), window %.3f s, gap %.1f ms at %s\n",
-                c.Name, r + 1, cli.back(), singles, w.Seconds, w.MaxGapMs, w.GapAt.c_str());
+                stderr,
+                "  %s rep %d: cli %.3f s (%d singles), window %.3f s (%d), gap %.1f ms at %s\n",
+                c.Name, r + 1, cli.back(), singles, w.Seconds, w.Singles, w.MaxGapMs,
+                w.GapAt.c_str());
         }
         const double mc = Median(cli);
         const double mw = Median(win);
-        std::printf("%-10s %9.3f %9.3f %6.2f %9.1f %7.0f %9.3f %9.3f\n", c.Name, mc, mw,
-                    mc > 0 ? mw / mc : 0.0, *std::max_element(gaps.begin(), gaps.end()),
-                    Median(passes), Median(single), Median(check));
+        const double cc = Median(cliCpu);
+        const double cw = Median(winCpu);
+        std::printf("%-10s %9.3f %9.3f %6.2f %9.3f %9.3f %6.2f %9.1f %7.0f %9.3f %9.3f\n", c.Name,
+                    mc, mw, mc > 0 ? mw / mc : 0.0, cc, cw, cc > 0 ? cw / cc : 0.0,
+                    *std::max_element(gaps.begin(), gaps.end()), Median(passes), Median(single),
+                    Median(check));
         std::fflush(stdout);
     }
     return 0;

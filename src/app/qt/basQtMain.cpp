@@ -21,7 +21,8 @@ void SetIdentity()
 
 std::unique_ptr<frmMain> Start(clsHost host, const std::string& strProgramFolder,
                                TotoSettings& settings, const std::vector<std::string>& files,
-                               const std::string& strSessionFolder)
+                               const std::string& strSessionFolder,
+                               std::optional<std::uint64_t> lngSeed)
 {
     const std::string failure = basMain::Startup(host.Message, strProgramFolder, settings);
     if (!failure.empty()) {
@@ -31,7 +32,8 @@ std::unique_ptr<frmMain> Start(clsHost host, const std::string& strProgramFolder
     // The main window's own loading runs while this one is on screen.
     clsLoadingWindow loading(QStringLiteral("Version ") + basQtText::ToQ(basMain::VersionText()));
     loading.ShowNow();
-    auto window = std::make_unique<frmMain>(host, strProgramFolder, settings);
+    auto window = std::make_unique<frmMain>(host, strProgramFolder, settings,
+                                            std::string(clsDrovaneDownload::kDefaultSite), lngSeed);
     if (!strSessionFolder.empty()) {
         window->UseSession(strSessionFolder);
     }

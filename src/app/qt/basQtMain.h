@@ -6,7 +6,9 @@
 #include "base/clsHost.h"
 #include "reference/basTotoSettings.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,9 +24,11 @@ void SetIdentity();
 // files: to open once the window stands, each as its kind says (a work, conditions, a CSV
 // ticket set); one that cannot be opened gets the usual message and the window stays open.
 // strSessionFolder: where the window remembers the user's session (empty: nowhere).
+// lngSeed: a fixed seed for the runs (a benchmark's window and command line then search alike).
 std::unique_ptr<frmMain> Start(clsHost host, const std::string& strProgramFolder,
                                TotoSettings& settings, const std::vector<std::string>& files = {},
-                               const std::string& strSessionFolder = {});
+                               const std::string& strSessionFolder = {},
+                               std::optional<std::uint64_t> lngSeed = std::nullopt);
 // The user's session folder: kelvra below the desktop's configuration folder
 // ($XDG_CONFIG_HOME, else ~/.config).
 std::string SessionFolder();
