@@ -231,7 +231,9 @@ void clsRunView::BarChanged(std::int32_t, std::int32_t)
 
 void clsRunView::ShowLogLater()
 {
-    if (!m_search.Running()) {
+    // A paused search writes its last lines on the way to its rest: they are shown at once,
+    // so the log at rest is the whole of it.
+    if (!m_search.Running() || m_search.Paused()) {
         ShowLog();
     } else if (!m_showLog.isActive()) {
         m_showLog.start();

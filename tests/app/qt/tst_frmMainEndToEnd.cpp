@@ -334,7 +334,9 @@ void tst_frmMainEndToEnd::theWindowsRunIsTheCommandLinesAndReopensWhole()
     QCOMPARE(RunCli(w.dir.Path(), kSeed + 1, other, out), 0);
     QVERIFY(WithoutTimes(ReadAll(other)) != windowLines);
 
-    // Reopened after New on another round, the saved file brings back every panel.
+    // Reopened after New on another round, the saved file brings back every panel (the count
+    // of what the conditions keep once it has come in from its thread).
+    QTRY_VERIFY(!w.Doc().Conditions().LiveBusy());
     const QStringList before = Panels(w.window.get());
     QVERIFY(w.Trigger("mnuFile_New"));
     w.Find<QSpinBox>("txtKaisaikai")->setValue(1);
@@ -343,6 +345,7 @@ void tst_frmMainEndToEnd::theWindowsRunIsTheCommandLinesAndReopensWhole()
     w.dialog.Push(saved.string());
     QVERIFY(w.Trigger("mnuFile_Open"));
     QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
+    QTRY_VERIFY(!w.Doc().Conditions().LiveBusy());
     const QStringList after = Panels(w.window.get());
     QVERIFY2(after == before, qPrintable(FirstDifference(before, after)));
     QCOMPARE(w.Doc().Round().Kaisaikai(), 9001);
