@@ -3,8 +3,9 @@
 // to the last log line drawn, against the same search as kelvra-cli run does it (its host and
 // document, in this process, on the same file), and the longest time the window went without
 // an event pass. Wall clock and the process's processor time: on a shared machine only the
-// second is free of the other users' load. Cases: the full multi with engines 1, 3 and 6, the
-// sample with engine 2.
+// second is free of the other users' load. Cases: the full multi with engines 0, 1, 3 and 6,
+// the sample with engine 2. Then each case's result file opened in a window that stands, against
+// the command line's reading of it.
 //   usage: bench_window --home DIR [--reps N] [--case NAME]...
 #include "app/clsDocument.h"
 #include "app/qt/basQtLocale.h"
@@ -41,6 +42,7 @@ struct Case
 };
 
 constexpr Case kCases[] = {
+    {"full-e0", true, 0}, // no compression: the whole multi is the set
     {"full-e1", true, 1},
     {"full-e3", true, 3},
     {"full-e6", true, 6},
@@ -103,7 +105,7 @@ bool MakeFile(const std::string& strHome, const Case& c, const std::string& strO
 
 // kelvra-cli run's search: its host, its document, no event loop.
 double CliSeconds(const std::string& strHome, const std::string& strFile, int& lngSingles,
-                  double& dblCpu)
+                  double& dblCpu, const std::string& strResult)
 {
     std::ostringstream err;
     clsTerminalHost host(err);
@@ -120,6 +122,10 @@ double CliSeconds(const std::string& strHome, const std::string& strFile, int& l
     lngSingles = ok ? work.Document.Tickets().SingleCount() : -1;
     if (!ok || !err.str().empty()) {
         std::cerr << "cli: " << work.Document.LastFailure() << ' ' << err.str() << '\n';
+    }
+    // The window's result too: the same search from the same seed.
+    if (!strResult.empty() && !work.Document.FileSaveDRD(strResult, true, false)) {
+        std::cerr << "cannot save " << strResult << '\n';
     }
     return s;
 }
@@ -201,6 +207,54 @@ WindowTime WindowSeconds(clsQtHost& qtHost, const std::string& strHome, const st
     r.CheckSeconds = firstShow(frmMain::PageCheck);
     return r;
 }
+
+struct OpenTime
+{
+    int Tickets = -1;
+    double CliSeconds = -1;    // kelvra-cli's reading of the file
+    double WindowSeconds = -1; // the window's opening of it, drawn
+    double SingleSeconds = -1; // then the first show of the single page
+    double CheckSeconds = -1;  // and of the check page
+};
+
+// A file holding a run's set, read as the command line reads it and opened in a window that
+// stands already, as the player opens his work.
+OpenTime OpenSeconds(clsQtHost& qtHost, const std::string& strHome, const std::string& strFile)
+{
+    OpenTime r;
+    {
+        std::ostringstream err;
+        clsTerminalHost host(err);
+        CliWork work(host, strHome, 1);
+        QElapsedTimer t;
+        t.start();
+        if (!work.Document.FileLoadDRD(strFile, true, false)) {
+            return r;
+        }
+        r.CliSeconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
+        r.Tickets = work.Document.Tickets().SingleCount();
+    }
+    TotoSettings settings;
+    const std::unique_ptr<frmMain> window =
+        basQtMain::Start(qtHost.Host(), strHome, settings, {}, {}, 1);
+    if (!window) {
+        return r;
+    }
+    for (int i = 0; i < 20; ++i) {
+        QApplication::processEvents();
+    }
+    const auto timed = [](auto&& fn) {
+        QElapsedTimer t;
+        t.start();
+        fn();
+        QApplication::processEvents();
+        return static_cast<double>(t.nsecsElapsed()) / 1e9;
+    };
+    r.WindowSeconds = timed([&] { window->OpenFiles({strFile}); });
+    r.SingleSeconds = timed([&] { window->ShowPage(frmMain::PageSingle); });
+    r.CheckSeconds = timed([&] { window->ShowPage(frmMain::PageCheck); });
+    return r;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -231,6 +285,16 @@ int main(int argc, char** argv)
     }
     const std::string work = dir.Str();
     clsQtHost qtHost;
+    struct OpenRow
+    {
+        std::string Name;
+        int Tickets;
+        double Cli;
+        double Window;
+        double Single;
+        double Check;
+    };
+    std::vector<OpenRow> openRows;
     std::printf("%-10s %9s %9s %6s %9s %9s %6s %9s %7s %9s %9s\n", "case", "cli s", "window s",
                 "ratio", "cli cpu", "win cpu", "ratio", "gap ms", "passes", "single s", "check s");
     for (const Case& c : kCases) {
@@ -250,12 +314,14 @@ int main(int argc, char** argv)
         std::vector<double> passes;
         std::vector<double> single;
         std::vector<double> check;
+        const std::string result = work + "/UserData/Kelvra/bench-" + c.Name + "-result.drd";
         for (int r = 0; r < reps; ++r) {
             // Alternated, so that a change in the machine's load falls on both.
             int singles = 0;
             double cpu = 0;
             // The long case times only the window: it is there to be queried while it runs.
-            cli.push_back(c.Long ? 0.0 : CliSeconds(work, file, singles, cpu));
+            cli.push_back(c.Long ? 0.0
+                                 : CliSeconds(work, file, singles, cpu, r == 0 ? result : ""));
             cliCpu.push_back(cpu);
             const WindowTime w = WindowSeconds(qtHost, work, file);
             win.push_back(w.Seconds);
@@ -279,6 +345,29 @@ int main(int argc, char** argv)
                     *std::max_element(gaps.begin(), gaps.end()), Median(passes), Median(single),
                     Median(check));
         std::fflush(stdout);
+        if (!c.Long) {
+            std::vector<OpenTime> opens;
+            for (int r = 0; r < reps; ++r) {
+                opens.push_back(OpenSeconds(qtHost, work, result));
+            }
+            const auto med = [&opens](double OpenTime::*field) {
+                std::vector<double> v;
+                for (const OpenTime& o : opens) {
+                    v.push_back(o.*field);
+                }
+                return Median(v);
+            };
+            openRows.push_back({c.Name, opens.front().Tickets, med(&OpenTime::CliSeconds),
+                                med(&OpenTime::WindowSeconds), med(&OpenTime::SingleSeconds),
+                                med(&OpenTime::CheckSeconds)});
+        }
+    }
+    // Opening the run's result: the window's time beyond the command line's reading.
+    std::printf("\n%-10s %9s %9s %9s %9s %9s %9s\n", "open", "tickets", "cli s", "window s",
+                "beyond s", "single s", "check s");
+    for (const OpenRow& o : openRows) {
+        std::printf("%-10s %9d %9.3f %9.3f %9.3f %9.3f %9.3f\n", o.Name.c_str(), o.Tickets, o.Cli,
+                    o.Window, o.Window - o.Cli, o.Single, o.Check);
     }
     return 0;
 }
