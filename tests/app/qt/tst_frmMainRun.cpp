@@ -373,16 +373,20 @@ void tst_frmMainRun::theLogIsShownAtEventPassesNotAtEveryLine()
         if (passes % 10 != 0) {
             return;
         }
-        // A frame after the last change the list and the bar are the log as it is now.
+        // About a frame after the last change the list and the bar are the log as it is now
+        // (a loaded machine may pass the frame's timer a little late).
         QElapsedTimer look;
         look.start();
         looking = true;
+        const auto shown = [&] {
+            return log->count() == static_cast<int>(lines.size()) &&
+                   log->item(log->count() - 1)->text() == QString::fromStdString(lines.back()) &&
+                   bar->value() == std::clamp(runLog.BarValue(), 0, bar->maximum());
+        };
         QTest::qWait(clsRunView::kLogFrameMs + 30);
+        inStep = inStep && (shown() || QTest::qWaitFor(shown, 1000));
         looking = false;
         lookedMs += look.elapsed();
-        inStep = inStep && log->count() == static_cast<int>(lines.size()) &&
-                 log->item(log->count() - 1)->text() == QString::fromStdString(lines.back()) &&
-                 bar->value() == std::clamp(runLog.BarValue(), 0, bar->maximum());
         ++checks;
     };
     QTest::mouseClick(w.Find<QPushButton>("cmdRun"), Qt::LeftButton);
@@ -395,10 +399,10 @@ void tst_frmMainRun::theLogIsShownAtEventPassesNotAtEveryLine()
     QVERIFY2(writes > 2 * passes,
              qPrintable(QStringLiteral("%1 writes, %2 passes").arg(writes).arg(passes)));
     QVERIFY2(
-        listPaints.Count <= frames + 4,
+        listPaints.Count <= 2 * frames + 4,
         qPrintable(QStringLiteral("%1 list redraws, %2 frames").arg(listPaints.Count).arg(frames)));
     QVERIFY2(
-        barPaints.Count <= frames + 4,
+        barPaints.Count <= 2 * frames + 4,
         qPrintable(QStringLiteral("%1 bar redraws, %2 frames").arg(barPaints.Count).arg(frames)));
     // The run's end shows the whole log without waiting for a frame.
     QCOMPARE(log->count(), static_cast<int>(lines.size()));
