@@ -1,0 +1,316 @@
+#include "CliHome.h"
+#include "lottery/clsToto.h"
+#include "store/clsXmlResult.h"
+#include "store/clsXmlSchedule.h"
+#include "store/clsXmlVote.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <random>
+#include <set>
+#include <sstream>
+
+namespace {
+constexpr std::int32_t kFirst = 301;
+constexpr std::int32_t kLast = 314;
+
+// The generated store: rounds kFirst..kLast with random votes (three different counts in every
+// match) and results, some rounds lacking one of their three files.
+struct Round
+{
+    std::int32_t Kaisaikai = 0;
+    std::array<std::array<std::int64_t, 3>, 13> Votes{};
+    std::array<std::uint8_t, 13> Outcome{};
+    std::array<std::int64_t, 4> Prize{};
+    bool Schedule = true;
+    bool Vote = true;
+    bool Result = true;
+};
+
+DateTime Day(std::int32_t lngOffset)
+{
+    return DateTime::FromYmd(2026, 1, 1 + lngOffset);
+}
+
+std::vector<Round> MakeRounds()
+{
+    std::mt19937 rng(36);
+    std::vector<Round> rounds;
+    for (std::int32_t k = kFirst; k <= kLast; ++k) {
+        Round r;
+        r.Kaisaikai = k;
+        for (auto& m : r.Votes) {
+            std::set<std::int64_t> seen;
+            for (auto& v : m) {
+                do {
+                    v = 1000 + static_cast<std::int64_t>(rng() % 90000);
+                } while (!seen.insert(v).second);
+            }
+        }
+        // Every fourth round is won by the favourite in 8 matches and the second choice in 5,
+        // with at most two draws, so the conditions keep some winners.
+        int draws = 0;
+        for (std::size_t m = 0; m < 13; ++m) {
+            const auto& v = r.Votes[m];
+            std::array<std::uint8_t, 3> order{0, 1, 2};
+            std::sort(order.begin(), order.end(), [&](auto a, auto b) { return v[a] > v[b]; });
+            r.Outcome[m] = k % 4 == 1 ? order[m < 8 ? 0 : 1] : static_cast<std::uint8_t>(rng() % 3);
+            draws += r.Outcome[m] == 0 ? 1 : 0;
+        }
+        if (k % 4 == 1 && draws > 2) {
+            --k; // votes again
+            continue;
+        }
+        if (k == kFirst + 5) {
+            r.Outcome[4] = ResultRecord::OutcomeCancelled;
+        }
+        r.Prize = {0, 1'000'000 + static_cast<std::int64_t>(rng() % 50'000'000),
+                   10'000 + static_cast<std::int64_t>(rng() % 90'000),
+                   500 + static_cast<std::int64_t>(rng() % 9'000)};
+        r.Schedule = k != kFirst + 2 && k != kFirst + 11;
+        r.Vote = k != kFirst + 4 && k != kFirst + 11;
+        r.Result = k != kFirst + 7 && k != kFirst + 11;
+        rounds.push_back(r);
+    }
+    return rounds;
+}
+
+void Store(CliHome& h, const Round& r)
+{
+    const std::string dir = h.dir.Str();
+    if (r.Schedule) {
+        ScheduleRecord s;
+        s.Kaisaikai = r.Kaisaikai;
+        for (auto& m : s.Match) {
+            m = ScheduleMatch{"ホーム", "アウェイ", Day(3), DateTime::FromHms(14, 0, 0),
+                              "競技場", ""};
+        }
+        s.SaleStart = Day(0);
+        s.SaleEnd = s.ResultDate = s.RefundStart = s.RefundDeadline = Day(3);
+        clsXmlSchedule xml(h.host, dir);
+        xml.SetRecord(s);
+        ASSERT_TRUE(xml.XmlSave(xml.GetFileName(r.Kaisaikai, "")));
+    }
+    if (r.Vote) {
+        VoteRecord v;
+        v.Kaisaikai = r.Kaisaikai;
+        v.AsOf = v.SaleEnd = DateTime::FromYmdHms(2026, 1, 4, 13, 50, 0);
+        v.SaleStart = Day(0);
+        v.ResultDate = v.RefundStart = v.RefundDeadline = Day(3);
+        for (std::size_t m = 0; m < 13; ++m) {
+            VoteMatch& vm = v.Match[m];
+            vm.Home = "ホーム";
+            vm.Away = "アウェイ";
+            vm.GameDate = Day(3);
+            vm.StartTime = DateTime::FromHms(14, 0, 0);
+            const auto& n = r.Votes[m];
+            const std::int64_t total = n[0] + n[1] + n[2];
+            std::int64_t rest = 1'000'000; // 100 % in 1/10000 units
+            for (std::size_t k = 0; k < 3; ++k) {
+                vm.Votes[k] = Currency::FromInt(n[k]);
+                const std::int64_t rate = k < 2 ? n[k] * 10'000 / total * 100 : rest;
+                vm.Rate[k] = Currency::FromRaw(rate);
+                rest -= rate;
+            }
+        }
+        clsXmlVote xml(h.host, dir);
+        xml.SetRecord(v);
+        ASSERT_TRUE(xml.XmlSave(xml.GetFileName(r.Kaisaikai, "")));
+    }
+    if (r.Result) {
+        ResultRecord res;
+        res.Kaisaikai = r.Kaisaikai;
+        for (std::size_t m = 0; m < 13; ++m) {
+            res.Match[m] = ResultMatch{Day(3), r.Outcome[m], "競技場", "ホーム", "アウェイ", 1, 1};
+        }
+        for (std::size_t g = 1; g <= 3; ++g) {
+            res.Prize[g] = Currency::FromInt(r.Prize[g]);
+            res.Winners[g] = Currency::FromInt(static_cast<std::int64_t>(g) * 3);
+        }
+        res.SaleStart = Day(0);
+        res.SaleEnd = res.ResultDate = res.RefundStart = res.RefundDeadline = Day(3);
+        clsXmlResult xml(h.host, dir);
+        xml.SetRecord(res);
+        ASSERT_TRUE(xml.XmlSave(xml.GetFileName(r.Kaisaikai, "")));
+    }
+}
+
+// The conditions under test: 1st-grade estimate 20,000 to 300,000,000 yen, at most two draws,
+// the favourite in 5 to 10 matches, and the ○ outcomes in at most 5 matches.
+constexpr std::int64_t kMinPayout = 20'000;
+constexpr std::int64_t kMaxPayout = 300'000'000;
+
+ConditionSetRecord Conditions()
+{
+    ConditionSetRecord c;
+    c.Haitou.Flag[0] = true;
+    c.Haitou.Min[0] = Currency::FromInt(kMinPayout);
+    c.Haitou.Max[0] = Currency::FromInt(kMaxPayout);
+    for (std::int32_t t = 3; t <= 13; ++t) {
+        c.Mark[0].SetMark(t, 0, kCountDelete);
+    }
+    for (std::int32_t t = 0; t <= 13; ++t) {
+        if (t < 5 || t > 10) {
+            c.Ninki[0].SetMark(t, 0, kCountDelete);
+        }
+        if (t > 5) {
+            c.Honmei[0].SetMark(t, 1, kCountDelete);
+        }
+    }
+    return c;
+}
+
+// A plain reading of the rules: a single is kept when its estimated 1st-grade payout (the
+// pool of 50 yen x 0.7 over the product of its outcomes' vote percentages) lies in the range,
+// it has at most two draws, 5 to 10 favourites and at most 5 outcomes marked ○ (in vote
+// order the middle outcome; with every outcome ◎ there are none). It wins grade 14 - right.
+std::string Expected(const std::vector<Round>& rounds, bool blnAll)
+{
+    std::ostringstream out;
+    std::int64_t rounds_ = 0;
+    std::int64_t hits = 0;
+    std::int64_t cost = 0;
+    std::int64_t won = 0;
+    for (const Round& r : rounds) {
+        if (!r.Schedule || !r.Vote || !r.Result) {
+            continue;
+        }
+        std::array<std::array<double, 3>, 13> rate{};
+        std::array<std::array<int, 3>, 13> rank{}; // 0 most votes
+        for (std::size_t m = 0; m < 13; ++m) {
+            const auto& n = r.Votes[m];
+            const double total = static_cast<double>(n[0] + n[1] + n[2]);
+            for (std::size_t k = 0; k < 3; ++k) {
+                rate[m][k] = static_cast<double>(n[k]) / total * 100.0;
+                for (std::size_t o = 0; o < 3; ++o) {
+                    rank[m][k] += n[o] > n[k] ? 1 : 0;
+                }
+            }
+        }
+        // Every single as a walk over the 13 matches, carrying what the conditions count.
+        std::int64_t kept = 0;
+        std::int64_t roundWon = 0;
+        bool hit = false;
+        struct Walk
+        {
+            std::size_t Match;
+            double Product;
+            int Draws;
+            int Favourites;
+            int Seconds;
+            int Right;
+        };
+        const auto visit = [&](const auto& self, const Walk& w) -> void {
+            if (w.Match == 13) {
+                const double payout =
+                    std::min(std::floor(50.0 * 0.7 * 1e26 / w.Product), 99'999'999'999.0);
+                if (payout < static_cast<double>(kMinPayout) ||
+                    payout > static_cast<double>(kMaxPayout) || w.Draws > 2 || w.Favourites < 5 ||
+                    w.Favourites > 10 || w.Seconds > 5) {
+                    return;
+                }
+                ++kept;
+                const int grade = 14 - w.Right;
+                if (grade <= 3) {
+                    roundWon += r.Prize[static_cast<std::size_t>(grade)];
+                    hit = hit || grade == 1;
+                }
+                return;
+            }
+            const std::size_t m = w.Match;
+            for (std::size_t c = 0; c < 3; ++c) {
+                self(self, Walk{m + 1, w.Product * rate[m][c], w.Draws + (c == 0 ? 1 : 0),
+                                w.Favourites + (rank[m][c] == 0 ? 1 : 0),
+                                w.Seconds + (!blnAll && rank[m][c] == 1 ? 1 : 0),
+                                w.Right + (r.Outcome[m] == ResultRecord::OutcomeCancelled ||
+                                                   r.Outcome[m] == c
+                                               ? 1
+                                               : 0)});
+            }
+        };
+        visit(visit, Walk{0, 1.0, 0, 0, 0, 0});
+        out << r.Kaisaikai << '\t' << kept << '\t' << (hit ? 1 : 0) << '\t' << kept * 100 << '\t'
+            << roundWon << '\n';
+        ++rounds_;
+        hits += hit ? 1 : 0;
+        cost += kept * 100;
+        won += roundWon;
+    }
+    out << "合計\t" << rounds_ << '\t' << hits << '\t' << cost << '\t' << won << '\n';
+    return out.str();
+}
+} // namespace
+
+TEST(cmdBacktest, EqualsAPlainFilterAndGraderOverAGeneratedStore)
+{
+    CliHome h;
+    const std::vector<Round> rounds = MakeRounds();
+    for (const Round& r : rounds) {
+        Store(h, r);
+    }
+    DataFileRecord rec;
+    rec.Jouken = Conditions();
+    // The file's own marks and round play no part.
+    rec.Kaisaikai = 9001;
+    for (auto& row : rec.Multi) {
+        row.fill(0);
+    }
+    const std::string drd = h.SaveDrd(rec);
+    for (const bool all : {false, true}) {
+        SCOPED_TRACE(all ? "all" : "vote");
+        const std::string expected = Expected(rounds, all);
+        std::vector<std::string> words{"backtest", drd,
+                                       "--from",   std::to_string(kFirst - 1),
+                                       "--to",     std::to_string(kLast + 1)};
+        if (all) {
+            words.insert(words.end(), {"--marks", "all"});
+        }
+        std::string out;
+        std::string err;
+        EXPECT_EQ(h.Run(words, out, err), 0) << err;
+        EXPECT_EQ(out, expected);
+        // The generated store must make the comparison worth something: winners and misses,
+        // rounds kept small and large.
+        EXPECT_NE(expected.find("\t1\t"), std::string::npos) << expected;
+        EXPECT_NE(expected.find("\t0\t"), std::string::npos) << expected;
+    }
+}
+
+TEST(cmdBacktest, RangeAndMarksAreCheckedAndBrokenFilesAreTold)
+{
+    CliHome h;
+    const std::string drd = h.SaveDrd(DataFileRecord{});
+    std::string out;
+    std::string err;
+    for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
+             {"backtest", drd},
+             {"backtest", drd, "--from", "5"},
+             {"backtest", drd, "--from", "5", "--to", "4"},
+             {"backtest", drd, "--from", "0", "--to", "4"},
+             {"backtest", drd, "--from", "x", "--to", "4"},
+             {"backtest", drd, "--from", "1", "--to", "4", "--marks", "some"}}) {
+        EXPECT_EQ(h.Run(words, out, err), 2) << words.size();
+        EXPECT_TRUE(out.empty()) << out;
+        EXPECT_FALSE(err.empty());
+    }
+    // A store without the range's rounds tests nothing and says so in its total.
+    ASSERT_EQ(h.Run({"backtest", drd, "--from", "1", "--to", "3"}, out, err), 0) << err;
+    EXPECT_EQ(out, "合計\t0\t0\t0\t0\n");
+    // A damaged result file is no round lacking a record: the run tells it and fails.
+    Round r = MakeRounds()[1];
+    r.Kaisaikai = 2;
+    Store(h, r);
+    h.dir.Write("SysData/toto_Result/toto_result_002.xml", "<toto><開催回>2");
+    EXPECT_EQ(h.Run({"backtest", drd, "--from", "1", "--to", "3"}, out, err), 1);
+    EXPECT_EQ(out, "合計\t0\t0\t0\t0\n");
+    EXPECT_NE(err.find("第2回"), std::string::npos) << err;
+    // A data file that does not read is refused before anything runs.
+    h.dir.Write("bad.drd", "not a data file");
+    EXPECT_EQ(h.Run({"backtest", (h.dir.Path() / "bad.drd").string(), "--from", "1", "--to", "3"},
+                    out, err),
+              1);
+    EXPECT_TRUE(out.empty()) << out;
+}
