@@ -4,79 +4,26 @@
 
 #include "base/Currency.h"
 #include "store/clsBacktest.h"
-#include "store/clsXmlResult.h"
-#include "store/clsXmlSchedule.h"
-#include "store/clsXmlVote.h"
+#include "support/GeneratedRounds.h"
 #include "support/RecordingHost.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <string>
-
-namespace {
-void StoreRound(RecordingHost& host, const std::string& dir, std::int32_t k, std::mt19937& rng)
-{
-    const DateTime day = DateTime::FromYmd(2026, 1, 4);
-    ScheduleRecord s;
-    s.Kaisaikai = k;
-    for (auto& m : s.Match) {
-        m = ScheduleMatch{"ホーム", "アウェイ", day, DateTime::FromHms(14, 0, 0), "競技場", ""};
-    }
-    s.SaleStart = s.SaleEnd = s.ResultDate = s.RefundStart = s.RefundDeadline = day;
-    VoteRecord v;
-    v.Kaisaikai = k;
-    v.AsOf = v.SaleEnd = v.SaleStart = v.ResultDate = v.RefundStart = v.RefundDeadline = day;
-    ResultRecord r;
-    r.Kaisaikai = k;
-    for (std::size_t m = 0; m < 13; ++m) {
-        VoteMatch& vm = v.Match[m];
-        vm.Home = "ホーム";
-        vm.Away = "アウェイ";
-        vm.GameDate = day;
-        std::int64_t n[3];
-        for (auto& x : n) {
-            x = 1000 + static_cast<std::int64_t>(rng() % 90000);
-        }
-        const std::int64_t total = n[0] + n[1] + n[2];
-        std::int64_t rest = 1'000'000;
-        for (std::size_t o = 0; o < 3; ++o) {
-            vm.Votes[o] = Currency::FromInt(n[o]);
-            const std::int64_t rate = o < 2 ? n[o] * 10'000 / total * 100 : rest;
-            vm.Rate[o] = Currency::FromRaw(rate);
-            rest -= rate;
-        }
-        r.Match[m] = ResultMatch{
-            day, static_cast<std::uint8_t>(rng() % 3), "競技場", "ホーム", "アウェイ", 1, 0};
-    }
-    for (std::size_t g = 1; g <= 3; ++g) {
-        r.Prize[g] = Currency::FromInt(100'000 / static_cast<std::int64_t>(g));
-    }
-    r.SaleStart = r.SaleEnd = r.ResultDate = r.RefundStart = r.RefundDeadline = day;
-    clsXmlSchedule xs(host, dir);
-    xs.SetRecord(s);
-    clsXmlVote xv(host, dir);
-    xv.SetRecord(v);
-    clsXmlResult xr(host, dir);
-    xr.SetRecord(r);
-    if (!xs.XmlSave(xs.GetFileName(k, "")) || !xv.XmlSave(xv.GetFileName(k, "")) ||
-        !xr.XmlSave(xr.GetFileName(k, ""))) {
-        std::fprintf(stderr, "could not write round %d\n", k);
-        std::exit(1);
-    }
-}
-} // namespace
 
 int main(int argc, char** argv)
 {
     const std::int32_t rounds = argc > 1 ? std::atoi(argv[1]) : 100;
     TempDir dir;
     RecordingHost host;
-    std::mt19937 rng(7);
-    for (std::int32_t k = 1; k <= rounds; ++k) {
-        StoreRound(host, dir.Str(), 300 + k, rng);
+    for (const GeneratedRound& r : GenerateRounds(301, 300 + rounds, 7)) {
+        if (!StoreRound(host, dir.Str(), r)) {
+            std::fprintf(stderr, "could not write round %d\n", r.Kaisaikai);
+            return 1;
+        }
     }
     ConditionSetRecord c;
     c.Haitou.Flag[0] = true;

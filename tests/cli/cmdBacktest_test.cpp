@@ -1,141 +1,37 @@
 #include "CliHome.h"
+#include "lottery/ResultRecord.h"
 #include "lottery/clsToto.h"
-#include "store/clsXmlResult.h"
-#include "store/clsXmlSchedule.h"
-#include "store/clsXmlVote.h"
+#include "support/GeneratedRounds.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <random>
-#include <set>
 #include <sstream>
 
 namespace {
 constexpr std::int32_t kFirst = 301;
 constexpr std::int32_t kLast = 314;
 
-// The generated store: rounds kFirst..kLast with random votes (three different counts in every
-// match) and results, some rounds lacking one of their three files.
-struct Round
+// The generated store, some rounds lacking one of their three files (or all) and one with a
+// cancelled match.
+std::vector<GeneratedRound> MakeRounds()
 {
-    std::int32_t Kaisaikai = 0;
-    std::array<std::array<std::int64_t, 3>, 13> Votes{};
-    std::array<std::uint8_t, 13> Outcome{};
-    std::array<std::int64_t, 4> Prize{};
-    bool Schedule = true;
-    bool Vote = true;
-    bool Result = true;
-};
-
-DateTime Day(std::int32_t lngOffset)
-{
-    return DateTime::FromYmd(2026, 1, 1 + lngOffset);
-}
-
-std::vector<Round> MakeRounds()
-{
-    std::mt19937 rng(36);
-    std::vector<Round> rounds;
-    for (std::int32_t k = kFirst; k <= kLast; ++k) {
-        Round r;
-        r.Kaisaikai = k;
-        for (auto& m : r.Votes) {
-            std::set<std::int64_t> seen;
-            for (auto& v : m) {
-                do {
-                    v = 1000 + static_cast<std::int64_t>(rng() % 90000);
-                } while (!seen.insert(v).second);
-            }
-        }
-        // Every fourth round is won by the favourite in 8 matches and the second choice in 5,
-        // with at most two draws, so the conditions keep some winners.
-        int draws = 0;
-        for (std::size_t m = 0; m < 13; ++m) {
-            const auto& v = r.Votes[m];
-            std::array<std::uint8_t, 3> order{0, 1, 2};
-            std::sort(order.begin(), order.end(), [&](auto a, auto b) { return v[a] > v[b]; });
-            r.Outcome[m] = k % 4 == 1 ? order[m < 8 ? 0 : 1] : static_cast<std::uint8_t>(rng() % 3);
-            draws += r.Outcome[m] == 0 ? 1 : 0;
-        }
-        if (k % 4 == 1 && draws > 2) {
-            --k; // votes again
-            continue;
-        }
-        if (k == kFirst + 5) {
-            r.Outcome[4] = ResultRecord::OutcomeCancelled;
-        }
-        r.Prize = {0, 1'000'000 + static_cast<std::int64_t>(rng() % 50'000'000),
-                   10'000 + static_cast<std::int64_t>(rng() % 90'000),
-                   500 + static_cast<std::int64_t>(rng() % 9'000)};
-        r.Schedule = k != kFirst + 2 && k != kFirst + 11;
-        r.Vote = k != kFirst + 4 && k != kFirst + 11;
-        r.Result = k != kFirst + 7 && k != kFirst + 11;
-        rounds.push_back(r);
+    std::vector<GeneratedRound> rounds = GenerateRounds(kFirst, kLast, 36);
+    for (GeneratedRound& r : rounds) {
+        const std::int32_t i = r.Kaisaikai - kFirst;
+        r.Schedule = i != 2 && i != 11;
+        r.Vote = i != 4 && i != 11;
+        r.Result = i != 7 && i != 11;
     }
+    rounds[5].Outcome[4] = ResultRecord::OutcomeCancelled;
     return rounds;
 }
 
-void Store(CliHome& h, const Round& r)
+void Store(CliHome& h, const GeneratedRound& r)
 {
-    const std::string dir = h.dir.Str();
-    if (r.Schedule) {
-        ScheduleRecord s;
-        s.Kaisaikai = r.Kaisaikai;
-        for (auto& m : s.Match) {
-            m = ScheduleMatch{"ホーム", "アウェイ", Day(3), DateTime::FromHms(14, 0, 0),
-                              "競技場", ""};
-        }
-        s.SaleStart = Day(0);
-        s.SaleEnd = s.ResultDate = s.RefundStart = s.RefundDeadline = Day(3);
-        clsXmlSchedule xml(h.host, dir);
-        xml.SetRecord(s);
-        ASSERT_TRUE(xml.XmlSave(xml.GetFileName(r.Kaisaikai, "")));
-    }
-    if (r.Vote) {
-        VoteRecord v;
-        v.Kaisaikai = r.Kaisaikai;
-        v.AsOf = v.SaleEnd = DateTime::FromYmdHms(2026, 1, 4, 13, 50, 0);
-        v.SaleStart = Day(0);
-        v.ResultDate = v.RefundStart = v.RefundDeadline = Day(3);
-        for (std::size_t m = 0; m < 13; ++m) {
-            VoteMatch& vm = v.Match[m];
-            vm.Home = "ホーム";
-            vm.Away = "アウェイ";
-            vm.GameDate = Day(3);
-            vm.StartTime = DateTime::FromHms(14, 0, 0);
-            const auto& n = r.Votes[m];
-            const std::int64_t total = n[0] + n[1] + n[2];
-            std::int64_t rest = 1'000'000; // 100 % in 1/10000 units
-            for (std::size_t k = 0; k < 3; ++k) {
-                vm.Votes[k] = Currency::FromInt(n[k]);
-                const std::int64_t rate = k < 2 ? n[k] * 10'000 / total * 100 : rest;
-                vm.Rate[k] = Currency::FromRaw(rate);
-                rest -= rate;
-            }
-        }
-        clsXmlVote xml(h.host, dir);
-        xml.SetRecord(v);
-        ASSERT_TRUE(xml.XmlSave(xml.GetFileName(r.Kaisaikai, "")));
-    }
-    if (r.Result) {
-        ResultRecord res;
-        res.Kaisaikai = r.Kaisaikai;
-        for (std::size_t m = 0; m < 13; ++m) {
-            res.Match[m] = ResultMatch{Day(3), r.Outcome[m], "競技場", "ホーム", "アウェイ", 1, 1};
-        }
-        for (std::size_t g = 1; g <= 3; ++g) {
-            res.Prize[g] = Currency::FromInt(r.Prize[g]);
-            res.Winners[g] = Currency::FromInt(static_cast<std::int64_t>(g) * 3);
-        }
-        res.SaleStart = Day(0);
-        res.SaleEnd = res.ResultDate = res.RefundStart = res.RefundDeadline = Day(3);
-        clsXmlResult xml(h.host, dir);
-        xml.SetRecord(res);
-        ASSERT_TRUE(xml.XmlSave(xml.GetFileName(r.Kaisaikai, "")));
-    }
+    ASSERT_TRUE(StoreRound(h.host, h.dir.Str(), r));
 }
 
 // The conditions under test: 1st-grade estimate 20,000 to 300,000,000 yen, at most two draws,
@@ -167,14 +63,14 @@ ConditionSetRecord Conditions()
 // pool of 50 yen x 0.7 over the product of its outcomes' vote percentages) lies in the range,
 // it has at most two draws, 5 to 10 favourites and at most 5 outcomes marked ○ (in vote
 // order the middle outcome; with every outcome ◎ there are none). It wins grade 14 - right.
-std::string Expected(const std::vector<Round>& rounds, bool blnAll)
+std::string Expected(const std::vector<GeneratedRound>& rounds, bool blnAll)
 {
     std::ostringstream out;
     std::int64_t rounds_ = 0;
     std::int64_t hits = 0;
     std::int64_t cost = 0;
     std::int64_t won = 0;
-    for (const Round& r : rounds) {
+    for (const GeneratedRound& r : rounds) {
         if (!r.Schedule || !r.Vote || !r.Result) {
             continue;
         }
@@ -247,8 +143,8 @@ std::string Expected(const std::vector<Round>& rounds, bool blnAll)
 TEST(cmdBacktest, EqualsAPlainFilterAndGraderOverAGeneratedStore)
 {
     CliHome h;
-    const std::vector<Round> rounds = MakeRounds();
-    for (const Round& r : rounds) {
+    const std::vector<GeneratedRound> rounds = MakeRounds();
+    for (const GeneratedRound& r : rounds) {
         Store(h, r);
     }
     DataFileRecord rec;
@@ -300,7 +196,7 @@ TEST(cmdBacktest, RangeAndMarksAreCheckedAndBrokenFilesAreTold)
     ASSERT_EQ(h.Run({"backtest", drd, "--from", "1", "--to", "3"}, out, err), 0) << err;
     EXPECT_EQ(out, "合計\t0\t0\t0\t0\n");
     // A damaged result file is no round lacking a record: the run tells it and fails.
-    Round r = MakeRounds()[1];
+    GeneratedRound r = MakeRounds()[1];
     r.Kaisaikai = 2;
     Store(h, r);
     h.dir.Write("SysData/toto_Result/toto_result_002.xml", "<toto><開催回>2");
