@@ -38,7 +38,6 @@ public:
     explicit StopPump(std::stop_token token)
         : m_token(std::move(token))
     {}
-    // The extraction in hand; null between rounds.
     void Bind(clsTX* tx) { m_tx = tx; }
     void DoEvents() override
     {
@@ -245,7 +244,6 @@ bool clsBacktest::UsesOwnProbability(const ConditionSetRecord& jouken)
 
 void clsBacktest::Work(const Request& req, std::stop_token token)
 {
-    StopPump pump(token);
     NoBusy busy;
     NoWait wait;
     bool stopped = false;
@@ -259,6 +257,8 @@ void clsBacktest::Work(const Request& req, std::stop_token token)
         try {
             if (const auto rec = LoadRound(req.ProgramDir, k, req.Kumi, skip)) {
                 KeptMessage message;
+                // Made per round, before the extraction it stops, so it never outlives it.
+                StopPump pump(token);
                 clsTX tx(message, pump);
                 pump.Bind(&tx);
                 clsTMsgLog log;
@@ -269,7 +269,6 @@ void clsBacktest::Work(const Request& req, std::stop_token token)
                 std::int32_t count = 0;
                 std::vector<std::int32_t> singles;
                 tx.RunExtraction(req.Jouken, marks, count, singles);
-                pump.Bind(nullptr);
                 if (tx.Cancelled() || token.stop_requested()) {
                     stopped = true;
                     break;

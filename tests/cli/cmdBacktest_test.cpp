@@ -1,6 +1,7 @@
 #include "CliHome.h"
 #include "lottery/ResultRecord.h"
 #include "lottery/clsToto.h"
+#include "store/clsXmlVote.h"
 #include "support/GeneratedRounds.h"
 
 #include <gtest/gtest.h>
@@ -149,10 +150,19 @@ TEST(cmdBacktest, EqualsAPlainFilterAndGraderOverAGeneratedStore)
     }
     DataFileRecord rec;
     rec.Jouken = Conditions();
-    // The file's own marks and round play no part.
+    // The file's own marks, round and vote status play no part: its votes, the first round's
+    // turned around, would change every payout and popularity order.
     rec.Kaisaikai = 9001;
     for (auto& row : rec.Multi) {
         row.fill(0);
+    }
+    clsXmlVote own(h.host, h.dir.Str());
+    ASSERT_TRUE(own.XmlLoad(own.GetFileName(kFirst, "")));
+    rec.Vote = own.GetRecord();
+    rec.Vote.Kaisaikai = 9001;
+    for (auto& m : rec.Vote.Match) {
+        std::swap(m.Votes[0], m.Votes[2]);
+        std::swap(m.Rate[0], m.Rate[2]);
     }
     const std::string drd = h.SaveDrd(rec);
     for (const bool all : {false, true}) {
