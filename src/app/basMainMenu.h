@@ -60,6 +60,7 @@ enum class Item
     ToolClipboard3,
     ToolClipImport,
     ToolRenzoku,
+    ToolBacktest,
     HelpHelp,
     HelpVersion,
     Count

@@ -174,6 +174,22 @@ const Page& CommandLineProgram()
              "\"期待値<TAB>YEN\" (the sum of the tickets' expected payouts) and "
              "\"購入金額<TAB>YEN\"\n"
              "(whole yen); exit 1 when the file has no own probabilities."},
+            {"backtest FILE.drd --from A --to B [--marks vote|all]",
+             "the file's conditions (not its marks) run over every stored round A..B in turn "
+             "whose\n"
+             "schedule, final vote status and result are stored: the multi marked afresh (vote: "
+             "in vote\n"
+             "order as \"全て投票率順でマーク\", the default; all: every outcome ◎), the "
+             "extraction run on\n"
+             "that round's vote status without compression and graded against its result; "
+             "print\n"
+             "\"ROUND<TAB>SINGLES<TAB>HIT<TAB>COST<TAB>WON\" per round (HIT 1 when a single wins "
+             "1st grade,\n"
+             "COST = SINGLES x 100, WON the prizes won) and "
+             "\"合計<TAB>ROUNDS<TAB>HITS<TAB>COST<TAB>WON\".\n"
+             "Expected-value and chance limits are not used (no own probabilities per round). "
+             "Exit 1\n"
+             "when a stored file of the range does not read (told on stderr)."},
             {"update-teams [--site URL]",
              "update the overseas team names from the maker's site (or from URL)"},
             {"help", "print this text"},

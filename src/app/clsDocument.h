@@ -38,6 +38,7 @@
 #include "lottery/clsTMulti.h"
 #include "lottery/clsTValueCache.h"
 #include "results/clsTOdds.h"
+#include "store/clsBacktest.h"
 
 #include <cstdint>
 #include <functional>
@@ -448,6 +449,8 @@ private:
     bool m_liveOn = false;
     std::optional<clsTLiveCount::Result> m_liveResult;
     clsTLiveCount m_live;
+    // The back-test reads copies only; it ends before the work it was started from goes.
+    clsBacktest m_backtest;
     // Last, so that it ends first: no round change reaches a half-destroyed document.
     clsSubscription m_roundChange;
 };

@@ -1,6 +1,9 @@
 #include "app/clsSearchFacet.h"
 
 #include "app/clsDocument.h"
+#include "store/clsTMain.h"
+
+#include <utility>
 
 bool clsSearchFacet::Run()
 {
@@ -66,4 +69,35 @@ clsTMsEngine::EngineKind clsSearchFacet::RunningEngine() const
 std::int32_t clsSearchFacet::LastStartCount() const
 {
     return m_doc.m_engine->LastStartCount();
+}
+
+bool clsSearchFacet::StartBacktest(std::int32_t lngFrom, std::int32_t lngTo,
+                                   clsBacktest::Marking marks)
+{
+    if (!m_doc.CanEdit()) {
+        return false;
+    }
+    clsBacktest::Request req;
+    req.Jouken = m_doc.m_joukenPanels.Gather();
+    req.ProgramDir = m_doc.m_main.ProgramDir();
+    req.Kumi = m_doc.Kumi();
+    req.From = lngFrom;
+    req.To = lngTo;
+    req.Marks = marks;
+    return m_doc.m_backtest.Start(std::move(req));
+}
+
+void clsSearchFacet::StopBacktest()
+{
+    m_doc.m_backtest.Stop();
+}
+
+void clsSearchFacet::WaitBacktest()
+{
+    m_doc.m_backtest.Wait();
+}
+
+const clsBacktest& clsSearchFacet::Backtest() const
+{
+    return m_doc.m_backtest;
 }

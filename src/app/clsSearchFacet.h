@@ -8,6 +8,7 @@
 #include "conditions/clsTX.h"
 #include "engines/clsTMsEngine.h"
 #include "lottery/MarkArray.h"
+#include "store/clsBacktest.h"
 
 #include <cstdint>
 #include <functional>
@@ -47,4 +48,13 @@ public:
     clsTMsEngine::EngineKind RunningEngine() const;
     // Where the last minimum-count run started (its first cover); 0 before any.
     std::int32_t LastStartCount() const;
+
+    // The back-test of the conditions as the panels show them over the stored rounds
+    // lngFrom..lngTo of the work's group, on a thread of its own; it changes nothing of the
+    // work. Refused (false) while the work is busy and for a range other than 1 <= from <= to.
+    bool StartBacktest(std::int32_t lngFrom, std::int32_t lngTo, clsBacktest::Marking marks);
+    void StopBacktest();
+    // Waits for the back-test to end (the command line).
+    void WaitBacktest();
+    const clsBacktest& Backtest() const;
 };

@@ -16,6 +16,7 @@
 #include "app/qt/clsRoundPanelView.h"
 #include "app/qt/clsRunView.h"
 #include "app/qt/clsSinglePage.h"
+#include "app/qt/frmBacktest.h"
 #include "app/qt/frmRenzoku.h"
 #include "app/qt/frmVersion.h"
 #include "base/qt/basQtText.h"
@@ -327,6 +328,7 @@ std::vector<frmMain::MenuCommand> frmMain::MenuCommands()
              }
          }},
         {I::ToolRenzoku, true, false, [this] { OpenRenzoku(); }},
+        {I::ToolBacktest, true, false, [this] { OpenBacktest(); }},
         {I::HelpHelp, false, false, [this] { OnHelpManual(); }},
         {I::HelpVersion, false, false, [this] { OnHelpVersion(); }},
     };
@@ -720,6 +722,35 @@ frmRenzoku* frmMain::OpenRenzoku()
     m_renzoku->raise();
     m_renzoku->activateWindow();
     return m_renzoku;
+}
+
+// The back-test window.
+
+frmBacktest* frmMain::OpenBacktest()
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu)) {
+        return nullptr;
+    }
+    // One at most: the document keeps one back-test.
+    if (m_backtest == nullptr) {
+        m_backtest = new frmBacktest(
+            m_doc, m_gate, [this](std::int32_t k) { OpenBacktestRound(k); }, this);
+    }
+    m_backtest->show();
+    m_backtest->raise();
+    m_backtest->activateWindow();
+    return m_backtest;
+}
+
+void frmMain::OpenBacktestRound(std::int32_t lngKaisaikai)
+{
+    if (!m_gate.MayRun(clsCommandGate::Command::Menu) ||
+        !m_doc.Round().SetKaisaikai(lngKaisaikai)) {
+        return;
+    }
+    ShowPage(PageHome);
+    raise();
+    activateWindow();
 }
 
 void frmMain::SetBatch(bool blnBatch)

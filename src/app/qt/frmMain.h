@@ -52,6 +52,7 @@ class clsSinglePage;
 class clsSideMenu;
 class clsStatusBar;
 class frmKouseiBunseki;
+class frmBacktest;
 class frmRenzoku;
 
 class frmMain : public QMainWindow, private clsIBatchHost
@@ -145,6 +146,12 @@ private slots:
     // Opens the batch-run window (連続実行) modeless over this window, or brings the open one
     // forward; null when refused.
     frmRenzoku* OpenRenzoku();
+    // Opens the back-test window over this window, or brings the open one forward; null when
+    // refused.
+    frmBacktest* OpenBacktest();
+    // A back-test row opened: the work moves to that round, as the home page's round box
+    // moves it, and the home page shows the round's records.
+    void OpenBacktestRound(std::int32_t lngKaisaikai);
     void OnHelpManual();
     void OnFilePrint();
     void OnHelpVersion();
@@ -241,4 +248,6 @@ private:
 
     // The batch-run window, while open.
     QPointer<frmRenzoku> m_renzoku;
+    // The back-test window, while open.
+    QPointer<frmBacktest> m_backtest;
 };
