@@ -3,9 +3,10 @@
 # what is missing. Uses sudo when not run as root.
 set -euo pipefail
 
+# qt6-charts-dev does not pull libqt6opengl6-dev, yet Qt6Charts' CMake config needs Qt6OpenGL.
 packages=(
   build-essential cmake ninja-build pkg-config ccache
-  qt6-base-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
   libcurl4-openssl-dev libcpp-httplib-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps imagemagick poppler-utils fonts-ipafont-gothic

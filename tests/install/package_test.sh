@@ -49,6 +49,7 @@ for dep in fonts-ipafont-gothic qt6-translations-l10n libc6 libcurl4; do
 done
 if [ "$gui" = ON ]; then
     [[ "$depends" == *libqt6widgets6* ]] || fail "Depends lacks the Qt libraries: $depends"
+    [[ "$depends" == *libqt6charts6* ]] || fail "Depends lacks Qt Charts: $depends"
 fi
 
 root=$tmp/root
