@@ -60,6 +60,7 @@ enum class Item
     ToolClipboard3,
     ToolClipImport,
     ToolRenzoku,
+    ToolLedger,
     HelpHelp,
     HelpVersion,
     Count
