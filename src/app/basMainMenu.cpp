@@ -68,6 +68,7 @@ constexpr std::array<ItemInfo, kItemCount> kItems{{
      "クリップボードから取り込み", false, false},
     {I::ToolRenzoku, "mnuTool_Renzoku", "連続実行...", 3, "", true, false},
     {I::ToolBacktest, "mnuTool_Backtest", "バックテスト...", 3, "", false, false},
+    {I::ToolLedger, "mnuTool_Ledger", "収支", 3, "", false, false},
     {I::HelpHelp, "mnuHelp_Help", "オンラインマニュアル", 4, "", false, false},
     {I::HelpVersion, "mnuHelp_Version", "バージョン情報", 4, "", true, false},
 }};

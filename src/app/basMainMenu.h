@@ -61,6 +61,7 @@ enum class Item
     ToolClipImport,
     ToolRenzoku,
     ToolBacktest,
+    ToolLedger,
     HelpHelp,
     HelpVersion,
     Count

@@ -153,6 +153,21 @@ const Page& CommandLineProgram()
              "\"G等<TAB>PRIZE<TAB>WINNERS<TAB>CARRY<TAB>OWNCOUNT<TAB>OWNAMOUNT\"\n"
              "for G = 1..3 and a \"合計\" line in the same form (plain decimal yen, no "
              "separators)."},
+            {"ledger FILE.drd...",
+             "grade each file's tickets against its round's result in the store, as grade "
+             "does; print\n"
+             "one line per file in the order given, "
+             "\"ROUND<TAB>TICKETS<TAB>COST<TAB>WON<TAB>BALANCE\"\n"
+             "(ROUND: the round number and group; COST: tickets x 100 yen; WON: the prizes of "
+             "the\n"
+             "grades the round pays; BALANCE: WON - COST; whole yen, \"-\" for WON and "
+             "BALANCE while\n"
+             "the round has no result with its prizes), then "
+             "\"合計<TAB>TICKETS<TAB>COST<TAB>WON<TAB>BALANCE<TAB>RATE\"\n"
+             "(WON, BALANCE and RATE = WON / COST over the graded files only, RATE with one "
+             "decimal,\n"
+             "\"-\" when none is graded); exit 1, printing nothing, when a file cannot be "
+             "read."},
             {"text ITEM FILE.drd",
              "print the clipboard text of item ITEM (0, 1, 3 or 4) built from the file (UTF-8, "
              "CR LF)"},

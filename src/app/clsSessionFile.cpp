@@ -26,6 +26,9 @@ std::string clsSessionFile::ToText() const
     for (const std::string& file : Recent) {
         Line(out, "Recent", file);
     }
+    for (const std::string& file : Bought) {
+        Line(out, "Bought", file);
+    }
     Line(out, "LastFolder", LastFolder);
     Line(out, "Geometry", Geometry);
     Line(out, "WindowState", WindowState);
@@ -49,6 +52,8 @@ void clsSessionFile::FromText(const std::string& strText)
         std::string value = line.substr(eq + 1);
         if (key == "Recent") {
             Recent.push_back(std::move(value));
+        } else if (key == "Bought") {
+            Bought.push_back(std::move(value));
         } else if (key == "LastFolder") {
             LastFolder = std::move(value);
         } else if (key == "Geometry") {

@@ -1,6 +1,7 @@
 #pragma once
-// What the window remembers of the last session for the user: recent files, the folder the
-// file dialogs last used, and the window's geometry and layout (opaque text the window made).
+// What the window remembers of the last session for the user: recent files, the data files
+// marked as bought, the folder the file dialogs last used, and the window's geometry and layout
+// (opaque text the window made).
 // A small UTF-8 "Key=Value" file in the user's configuration folder, apart from the program's
 // own settings; a value object, read at start and written when the window closes.
 
@@ -13,6 +14,7 @@ public:
     static constexpr const char* kFileName = "session.conf";
 
     std::vector<std::string> Recent;
+    std::vector<std::string> Bought;
     std::string LastFolder;
     std::string Geometry;
     std::string WindowState;

@@ -17,8 +17,9 @@ std::string Usage()
     return basUsage::HelpText(basUsage::CommandLineProgram());
 }
 
-constexpr std::string_view kKnown[] = {"version",  "run",          "grade", "text",     "csv",
-                                       "download", "update-teams", "value", "backtest", "help"};
+constexpr std::string_view kKnown[] = {"version", "run",      "grade",    "ledger",
+                                       "text",    "csv",      "download", "update-teams",
+                                       "value",   "backtest", "help"};
 
 int CmdVersion(clsTerminalHost&, const std::string&, const std::vector<std::string>& args,
                std::ostream& out)

@@ -38,12 +38,17 @@ clsTResultBalance::clsTResultBalance(std::int32_t lngSingles, const clsTResultKa
 
 std::int64_t clsTResultBalance::ReturnPermille() const
 {
-    const std::int64_t c = m_cost.Raw();
-    if (!m_known || c <= 0) {
+    return m_known ? ReturnPermille(m_winnings, m_cost) : -1;
+}
+
+std::int64_t clsTResultBalance::ReturnPermille(Currency curWinnings, Currency curCost)
+{
+    const std::int64_t c = curCost.Raw();
+    const std::int64_t w = curWinnings.Raw();
+    if (c <= 0 || w < 0) {
         return -1;
     }
     // Split so that no product leaves 64 bits: the remainder is below the cost.
-    const std::int64_t w = m_winnings.Raw();
     const std::int64_t q = w / c;
     const std::int64_t r = w % c;
     return q * 1000 + (r * 2000 + c) / (2 * c);
@@ -70,7 +75,11 @@ std::string clsTResultBalance::BalanceText() const
 
 std::string clsTResultBalance::ReturnText() const
 {
-    const std::int64_t p = ReturnPermille();
+    return PermilleText(ReturnPermille());
+}
+
+std::string clsTResultBalance::PermilleText(std::int64_t p)
+{
     if (p < 0) {
         return kUnknown;
     }

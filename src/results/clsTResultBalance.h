@@ -27,6 +27,10 @@ public:
     // Winnings per cost in tenths of a percent, halves rounded up; -1 while unknown or when
     // nothing was bought.
     std::int64_t ReturnPermille() const;
+    // The same for any winnings and a cost above zero (the ledger's totals).
+    static std::int64_t ReturnPermille(Currency curWinnings, Currency curCost);
+    // "105.8%" for 1058, kUnknown below zero.
+    static std::string PermilleText(std::int64_t lngPermille);
 
     // "20,800円"
     std::string CostText() const;

@@ -11,6 +11,7 @@ TEST(SessionFile, WhatWasSavedComesBack)
     TempDir dir;
     clsSessionFile session;
     session.Recent = {"/home/u/ラウンド 1.drd", "/home/u/条件.drj"};
+    session.Bought = {"/home/u/ラウンド 1.drd", "/home/u/第2回.drd"};
     session.LastFolder = "/home/u/toto";
     session.Geometry = "AdnQywADAAA=";
     session.WindowState = "AAAA/wAAAAD9";
@@ -21,6 +22,7 @@ TEST(SessionFile, WhatWasSavedComesBack)
     clsSessionFile back;
     ASSERT_TRUE(back.Load(file));
     EXPECT_EQ(back.Recent, session.Recent);
+    EXPECT_EQ(back.Bought, session.Bought);
     EXPECT_EQ(back.LastFolder, session.LastFolder);
     EXPECT_EQ(back.Geometry, session.Geometry);
     EXPECT_EQ(back.WindowState, session.WindowState);

@@ -180,7 +180,7 @@ TEST(kelvra_cli, DamagedDataFilesAreRefusedByEveryCommand)
     nul.insert(count, 1, '\0');
     const std::string damaged[] = {good.substr(0, count), nul,
                                    basText::FromSjis(good)}; // the last one re-encoded as UTF-8
-    const std::string commands[] = {"grade", "csv export", "value", "text 0", "run"};
+    const std::string commands[] = {"grade", "ledger", "csv export", "value", "text 0", "run"};
     for (const std::string& bytes : damaged) {
         scratch.Write("d.drd", bytes);
         const std::string drd = scratch.Str() + "/d.drd";

@@ -372,6 +372,13 @@ clsCheckPage::clsCheckPage(clsCheckFacet& check, clsTicketsFacet& tickets, QWidg
         money->addWidget(caption, i, 0);
         money->addWidget(value, i, 1);
     }
+    m_chkBought = new QCheckBox(QStringLiteral("購入済み"), this);
+    m_chkBought->setObjectName(QStringLiteral("chkBought"));
+    m_chkBought->setAccessibleName(m_chkBought->text());
+    m_chkBought->setToolTip(QStringLiteral("このデータファイルを買った組として ツール → 収支 "
+                                           "に加えます（データファイルには書きません）"));
+    m_chkBought->setEnabled(false);
+    money->addWidget(m_chkBought, 4, 0, 1, 2);
     money->setColumnStretch(2, 1);
     auto* prizeColumn = new QVBoxLayout();
     prizeColumn->addWidget(m_prize, 0, Qt::AlignLeft | Qt::AlignTop);
@@ -413,6 +420,7 @@ clsCheckPage::clsCheckPage(clsCheckFacet& check, clsTicketsFacet& tickets, QWidg
     connect(m_cmdSort, &QPushButton::clicked, this, [this] { m_tickets.SortByWinnings(); });
     connect(m_chkAll, &QCheckBox::clicked, this,
             [this](bool blnValue) { m_check.SetShowAllResults(blnValue); });
+    connect(m_chkBought, &QCheckBox::clicked, this, &clsCheckPage::BoughtClicked);
 
     m_changed = m_check.SubscribeChanged([this](std::uint32_t lngParts) {
         constexpr std::uint32_t kShown = DocumentParts::PartRound | DocumentParts::PartSingles |
@@ -426,6 +434,12 @@ clsCheckPage::clsCheckPage(clsCheckFacet& check, clsTicketsFacet& tickets, QWidg
 }
 
 clsCheckPage::~clsCheckPage() = default;
+
+void clsCheckPage::SetBought(bool blnEnabled, bool blnChecked)
+{
+    m_chkBought->setEnabled(blnEnabled);
+    m_chkBought->setChecked(blnEnabled && blnChecked);
+}
 
 void clsCheckPage::Refresh()
 {

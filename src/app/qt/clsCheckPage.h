@@ -40,6 +40,13 @@ public:
     const clsTCount& Count() const { return m_count; }
     // Everything again from the document's checker.
     void Refresh();
+    // The 購入済み box: enabled while the work has a data file, ticked when that file is marked
+    // as bought. The mark is the player's, kept by the window, not by the document.
+    void SetBought(bool blnEnabled, bool blnChecked);
+
+signals:
+    // The player ticked or cleared 購入済み.
+    void BoughtClicked(bool blnBought);
 
 private:
     clsCheckFacet& m_check;
@@ -67,5 +74,6 @@ private:
     QPushButton* m_cmdViewNext = nullptr;
     QPushButton* m_cmdSort = nullptr;
     QCheckBox* m_chkAll = nullptr;
+    QCheckBox* m_chkBought = nullptr;
     clsSubscription m_changed;
 };

@@ -17,6 +17,7 @@
 #include "app/qt/clsRunView.h"
 #include "app/qt/clsSinglePage.h"
 #include "app/qt/frmBacktest.h"
+#include "app/qt/frmLedger.h"
 #include "app/qt/frmRenzoku.h"
 #include "app/qt/frmVersion.h"
 #include "base/qt/basQtText.h"
@@ -169,6 +170,7 @@ void frmMain::BuildCheckPage(QWidget* page)
     // The settings are read by now; the round the window loads next is shown by them.
     m_doc.Check().SetShowAllResults(m_settings.ResultAll);
     m_checkPage = new clsCheckPage(m_doc.Check(), m_doc.Tickets(), m_gameView2, form);
+    connect(m_checkPage, &clsCheckPage::BoughtClicked, this, &frmMain::OnBoughtClicked);
     row->addWidget(m_checkPage, 0, Qt::AlignLeft | Qt::AlignTop);
     row->addStretch(1);
     scroller->SetForm(form);
@@ -329,6 +331,7 @@ std::vector<frmMain::MenuCommand> frmMain::MenuCommands()
          }},
         {I::ToolRenzoku, true, false, [this] { OpenRenzoku(); }},
         {I::ToolBacktest, true, false, [this] { OpenBacktest(); }},
+        {I::ToolLedger, true, false, [this] { OpenLedger(); }},
         {I::HelpHelp, false, false, [this] { OnHelpManual(); }},
         {I::HelpVersion, false, false, [this] { OnHelpVersion(); }},
     };
@@ -471,6 +474,9 @@ void frmMain::OnDocumentChanged(std::uint32_t lngParts)
     if ((lngParts & clsDocument::PartSingles) != 0 && m_singlePage != nullptr) {
         m_singlePage->Refresh();
     }
+    if ((lngParts & clsDocument::PartFile) != 0) {
+        RefreshBought();
+    }
     // The title shows the unsaved-changes mark, which any change of the work may set.
     setWindowTitle(basQtText::ToQ(m_doc.Title()));
     if ((lngParts & clsDocument::PartRound) != 0) {
@@ -579,6 +585,8 @@ void frmMain::UseSession(const std::string& strFolder)
     }
     m_files.Recent().Assign(session.Recent);
     m_files.SetLastFolder(session.LastFolder);
+    m_bought.Assign(session.Bought);
+    RefreshBought();
     if (!session.Geometry.empty()) {
         restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(session.Geometry)));
     }
@@ -595,6 +603,7 @@ void frmMain::SaveSession()
     }
     clsSessionFile session;
     session.Recent = m_files.Recent().Files();
+    session.Bought = m_bought.Files();
     session.LastFolder = m_files.LastFolder();
     session.Geometry = saveGeometry().toBase64().toStdString();
     session.WindowState = saveState().toBase64().toStdString();
@@ -602,6 +611,32 @@ void frmMain::SaveSession()
     if (!session.Save(SessionFile(), error)) {
         m_host.Message.ShowMessage(MsgIcon::Warning, error, "");
     }
+}
+
+void frmMain::RefreshBought()
+{
+    if (m_checkPage != nullptr) {
+        const std::string& file = m_doc.CurrentFile();
+        m_checkPage->SetBought(!file.empty(), m_bought.Contains(file));
+    }
+}
+
+void frmMain::OnBoughtClicked(bool blnBought)
+{
+    // The player's mark, not the work's: the document stays unchanged, and the session is
+    // written now so that a mark survives a crash.
+    if (m_bought.Set(m_doc.CurrentFile(), blnBought)) {
+        SaveSession();
+    }
+    RefreshBought();
+}
+
+frmLedger* frmMain::OpenLedger()
+{
+    auto* ledger = new frmLedger(m_host, m_programDir, m_bought.Files(), this);
+    ledger->setAttribute(Qt::WA_DeleteOnClose);
+    ledger->show();
+    return ledger;
 }
 
 void frmMain::OnHelpManual()

@@ -5,6 +5,7 @@
 // thin: every rule it follows is the core's, every command goes through the command gate.
 
 #include "app/basMainMenu.h"
+#include "app/clsBoughtFiles.h"
 #include "app/clsCommandGate.h"
 #include "app/clsFileCommands.h"
 #include "app/clsIBatchHost.h"
@@ -53,6 +54,7 @@ class clsSideMenu;
 class clsStatusBar;
 class frmKouseiBunseki;
 class frmBacktest;
+class frmLedger;
 class frmRenzoku;
 
 class frmMain : public QMainWindow, private clsIBatchHost
@@ -125,6 +127,8 @@ public:
     // Without it the window keeps nothing between runs.
     void UseSession(const std::string& strFolder);
     std::string SessionFile() const;
+    // The data files the player marked as bought, which ツール → 収支 lists.
+    const clsBoughtFiles& Bought() const { return m_bought; }
 
 signals:
     // The highest grade of the round now shown: the grade-2/3 payout conditions follow it.
@@ -152,6 +156,9 @@ private slots:
     // A back-test row opened: the work moves to that round, as the home page's round box
     // moves it, and the home page shows the round's records.
     void OpenBacktestRound(std::int32_t lngKaisaikai);
+    // ツール → 収支 over the files marked as bought; a new window each time, as each lists the
+    // files as they are when it opens.
+    frmLedger* OpenLedger();
     void OnHelpManual();
     void OnFilePrint();
     void OnHelpVersion();
@@ -184,6 +191,9 @@ private:
     // 最近使ったファイル as the file commands list them now.
     void RefreshRecentMenu();
     void SaveSession();
+    // The check page's 購入済み box for the work's data file now.
+    void RefreshBought();
+    void OnBoughtClicked(bool blnBought);
     void BuildPages();
     void FitToScreen();
     void BuildCheckPage(QWidget* page);
@@ -234,6 +244,7 @@ private:
     std::array<QMenu*, 5> m_menus{};
     QMenu* m_recentMenu = nullptr;
     std::string m_sessionFolder;
+    clsBoughtFiles m_bought;
 
     // Pop-up menus and composition analysis windows.
     class ForwardingChooser final : public clsIMenuChooser
