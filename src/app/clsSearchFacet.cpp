@@ -67,3 +67,8 @@ std::int32_t clsSearchFacet::LastStartCount() const
 {
     return m_doc.m_engine->LastStartCount();
 }
+
+const std::optional<clsTMsEngine5::Reach>& clsSearchFacet::LastBudgetReach() const
+{
+    return m_doc.m_budgetReach;
+}

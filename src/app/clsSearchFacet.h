@@ -47,4 +47,7 @@ public:
     clsTMsEngine::EngineKind RunningEngine() const;
     // Where the last minimum-count run started (its first cover); 0 before any.
     std::int32_t LastStartCount() const;
+    // What the budget engine reached for the tickets in hand: none after another engine, or
+    // once the tickets have changed.
+    const std::optional<clsTMsEngine5::Reach>& LastBudgetReach() const;
 };
