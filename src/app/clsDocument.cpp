@@ -122,6 +122,11 @@ void clsDocument::RaiseChanged(std::uint32_t lngParts)
     if ((lngParts & kRunInputs) != 0) {
         RestartLive();
     }
+    // A run changes the singles together with the log; any other change of them leaves the
+    // budget figure describing tickets no longer there.
+    if ((lngParts & PartSingles) != 0 && (lngParts & PartLog) == 0) {
+        m_budgetReach.reset();
+    }
     RecordHistory(lngParts);
     m_changed.Raise(lngParts);
 }
@@ -571,6 +576,7 @@ void clsDocument::ApplyRecord(const DataFileRecord& rec, bool blnDataFlag,
     }
     m_enginePanels.Apply(ClampedToBoxes(rec.Engine));
     m_engineSettings = m_enginePanels.Gather();
+    m_budgetReach.reset();
     m_msSingleCount = rec.MsSingleCount;
     m_msSingleFrame = rec.MsSingleFrame;
     m_msTousen = rec.MsTousen;
@@ -640,6 +646,8 @@ bool clsDocument::Run()
             m_multi.GetVisible(m_covered);
             // A run that keeps no single counts no winners: never the counters of an earlier run.
             std::array<std::int32_t, 6> tousen{};
+            // Nor the budget figure of an earlier run.
+            std::optional<clsTMsEngine5::Reach> reach;
             if (count >= 1) {
                 m_engine->SetVoteRecord(m_vote);
                 m_engine->SetProbability(m_probability);
@@ -652,6 +660,7 @@ bool clsDocument::Run()
                         m_lastFailure += " " + why;
                     }
                 }
+                reach = m_engine->LastReach();
                 // The probability counts and the sort of a large set each take a while: the
                 // window gets its events between them.
                 m_host.Pump.DoEvents();
@@ -677,6 +686,7 @@ bool clsDocument::Run()
                 m_msSingleCount = m_singleCount;
                 m_msSingleFrame = m_singleFrame;
                 m_msTousen = tousen;
+                m_budgetReach = reach;
                 m_tx.UpdateMeisai(marks, m_singleCount, m_msTousen);
                 m_tx.EndMsg(m_singleCount);
             }

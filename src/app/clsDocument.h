@@ -377,6 +377,8 @@ private:
     clsTMsgLog m_log;
     clsTX m_tx;
     std::unique_ptr<clsTMsEngine> m_engine;
+    // What the budget engine reached for the set in hand; dropped once the set changes.
+    std::optional<clsTMsEngine5::Reach> m_budgetReach;
     clsTMulti m_multi;
 
     std::int32_t m_kaisaikai = 0;

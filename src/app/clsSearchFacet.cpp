@@ -101,3 +101,8 @@ const clsBacktest& clsSearchFacet::Backtest() const
 {
     return m_doc.m_backtest;
 }
+
+const std::optional<clsTMsEngine5::Reach>& clsSearchFacet::LastBudgetReach() const
+{
+    return m_doc.m_budgetReach;
+}

@@ -57,4 +57,7 @@ public:
     // Waits for the back-test to end (the command line).
     void WaitBacktest();
     const clsBacktest& Backtest() const;
+    // What the budget engine reached for the tickets in hand: none after another engine, or
+    // once the tickets have changed.
+    const std::optional<clsTMsEngine5::Reach>& LastBudgetReach() const;
 };

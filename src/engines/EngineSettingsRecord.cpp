@@ -43,3 +43,8 @@ std::int32_t MinimumCountSeconds(const EngineSettingsRecord& udtSettings)
 {
     return udtSettings.EndTime > 0 ? udtSettings.EndTime : kMinimumCountSeconds;
 }
+
+std::int32_t BudgetSeconds(const EngineSettingsRecord& udtSettings)
+{
+    return udtSettings.SeEndTime > 0 ? udtSettings.SeEndTime : kBudgetSeconds;
+}

@@ -8,7 +8,7 @@ namespace {
 constexpr std::array<std::string_view, clsEnginePanels::kEngines> kEngineCaption{
     "１等保証（削減圧縮をしない）", "２等保証　高速検索エンジン", "２等保証　試行検索エンジン",
     "３等保証　高速検索エンジン",   "３等保証　試行検索エンジン", "保証無し　口数最適化エンジン",
-    "２等保証　最小口数エンジン",   "３等保証　最小口数エンジン"};
+    "２等保証　最小口数エンジン",   "３等保証　最小口数エンジン", "予算　的中確率最大エンジン"};
 constexpr std::array<std::string_view, clsEnginePanels::kChushutsuTypes> kChushutsuCaption{
     "ランダムで抽出", "高額配当から抽出", "中間配当から抽出", "低額配当から抽出", "確率で抽出"};
 
@@ -56,6 +56,8 @@ clsEnginePanels::OptionPanel clsEnginePanels::PanelFor(std::int32_t lngMsEngine)
         return OptionPanel::Trial;
     case 5:
         return OptionPanel::Optimisation;
+    case kBudgetEngine:
+        return OptionPanel::Budget;
     default:
         return OptionPanel::Fast;
     }
@@ -90,6 +92,7 @@ EngineSettingsRecord clsEnginePanels::Gather() const
     s.ExGrade3 = m_exGrade3;
     s.SeBeginCount = WholeNumber(m_sakugen.SeBeginCount());
     s.SeEndTime = WholeNumber(m_sakugen.SeEndTime());
+    s.SeGrade = m_seGrade;
     s.ChushutsuFlag = m_chushutsuFlag;
     s.ChushutsuCount = WholeNumber(m_sakugen.Extraction());
     s.ChushutsuType = m_chushutsuType;
@@ -106,6 +109,7 @@ void clsEnginePanels::Apply(const EngineSettingsRecord& udtSettings)
     m_exGrade3 = udtSettings.ExGrade3;
     m_sakugen.SetSeBeginCount(Currency::FromInt(udtSettings.SeBeginCount));
     m_sakugen.SetSeEndTime(Currency::FromInt(udtSettings.SeEndTime));
+    m_seGrade = udtSettings.SeGrade;
     m_chushutsuFlag = udtSettings.ChushutsuFlag;
     m_sakugen.SetExtraction(Currency::FromInt(udtSettings.ChushutsuCount));
     m_chushutsuType = udtSettings.ChushutsuType;
@@ -119,4 +123,5 @@ void clsEnginePanels::Clear()
     m_exGrade3 = false;
     m_chushutsuFlag = false;
     m_chushutsuType = 0;
+    m_seGrade = 2;
 }

@@ -20,10 +20,11 @@ public:
     {
         Fast,  // nothing to set
         Trial, // 口から検索, 口で検索終了, 秒経過後終了(１口), the two extensions
-        Optimisation // 口を最適化, 秒経過後終了
+        Optimisation, // 口を最適化, 秒経過後終了
+        Budget        // 口（円）の予算, 2等/3等, 秒経過後終了
     };
 
-    static constexpr std::int32_t kEngines = 8;
+    static constexpr std::int32_t kEngines = 9;
     static constexpr std::int32_t kChushutsuTypes = 5;
     static constexpr std::string_view kGuaranteeWarning =
         "抽出圧縮をすると２等保証や３等保証などの保証は破棄されます";
@@ -32,7 +33,7 @@ public:
 
     clsEnginePanels(clsIMessage& objMessage, clsIClipboard& objClipboard);
 
-    // The option group's caption for each engine; empty outside 0..7.
+    // The option group's caption for each engine; empty outside 0..8.
     static std::string_view EngineCaption(std::int32_t lngMsEngine);
     static std::string_view ChushutsuCaption(std::int32_t lngType);
     static OptionPanel PanelFor(std::int32_t lngMsEngine);
@@ -53,6 +54,9 @@ public:
     void SetExGrade2(bool blnValue) { m_exGrade2 = blnValue; }
     bool ExGrade3() const { return m_exGrade3; }
     void SetExGrade3(bool blnValue) { m_exGrade3 = blnValue; }
+    // The budget engine's grade, 2 or 3 (a damaged file's other value is kept as read).
+    std::int32_t SeGrade() const { return m_seGrade; }
+    void SetSeGrade(std::int32_t lngValue) { m_seGrade = lngValue; }
     bool ChushutsuFlag() const { return m_chushutsuFlag; }
     void SetChushutsuFlag(bool blnValue) { m_chushutsuFlag = blnValue; }
     std::int32_t ChushutsuType() const { return m_chushutsuType; }
@@ -75,4 +79,5 @@ private:
     bool m_exGrade3 = false;
     bool m_chushutsuFlag = false;
     std::int32_t m_chushutsuType = 0;
+    std::int32_t m_seGrade = 2;
 };

@@ -4,6 +4,7 @@
 #include "engines/clsTMsEngine2.h"
 #include "engines/clsTMsEngine3.h"
 #include "engines/clsTMsEngine4.h"
+#include "engines/clsTMsEngine5.h"
 #include "engines/clsTWeightedDraw.h"
 #include "lottery/clsTMoney.h"
 #include "lottery/clsTProbability.h"
@@ -53,19 +54,21 @@ struct EngineChoice
     std::int32_t Grade;
 };
 
-constexpr std::int32_t kEngineCount = 8;
+constexpr std::int32_t kEngineCount = 9;
 
 EngineChoice ChoiceOf(std::int32_t lngMsEngine)
 {
     using K = clsTMsEngine::EngineKind;
-    static constexpr std::array<EngineChoice, 8> kChoice{{{K::None, 1},
-                                                          {K::Fast, 2},
-                                                          {K::Trial, 2},
-                                                          {K::Fast, 3},
-                                                          {K::Trial, 3},
-                                                          {K::Optimisation, 2},
-                                                          {K::Tabu, 2},
-                                                          {K::Tabu, 3}}};
+    // The budget engine's grade is its own setting (SeGrade).
+    static constexpr std::array<EngineChoice, kEngineCount> kChoice{{{K::None, 1},
+                                                                     {K::Fast, 2},
+                                                                     {K::Trial, 2},
+                                                                     {K::Fast, 3},
+                                                                     {K::Trial, 3},
+                                                                     {K::Optimisation, 2},
+                                                                     {K::Tabu, 2},
+                                                                     {K::Tabu, 3},
+                                                                     {K::Budget, 0}}};
     static_assert(kChoice.size() == kEngineCount);
     if (lngMsEngine < 0 || lngMsEngine >= static_cast<std::int32_t>(kChoice.size())) {
         throw std::invalid_argument("エンジンの種類が正しくありません: " +
@@ -76,7 +79,8 @@ EngineChoice ChoiceOf(std::int32_t lngMsEngine)
 
 std::unique_ptr<clsIMsEngine> MakeEngine(clsTMsEngine::EngineKind kind, clsIPump& objPump,
                                          clsIMessage& objMessage, clsTRandom& objRandom,
-                                         clsTMsEngine1::Workspace& objFastWorkspace)
+                                         clsTMsEngine1::Workspace& objFastWorkspace,
+                                         const std::optional<ProbabilityRecord>& prob)
 {
     using K = clsTMsEngine::EngineKind;
     switch (kind) {
@@ -88,6 +92,8 @@ std::unique_ptr<clsIMsEngine> MakeEngine(clsTMsEngine::EngineKind kind, clsIPump
         return std::make_unique<clsTMsEngine3>(objPump, objMessage, objRandom);
     case K::Tabu:
         return std::make_unique<clsTMsEngine4>(objPump, objMessage, objRandom);
+    case K::Budget:
+        return std::make_unique<clsTMsEngine5>(objPump, objMessage, objRandom, prob);
     case K::None:
         break;
     }
@@ -130,7 +136,7 @@ bool clsTMsEngine::Pausable(std::int32_t lngMsEngine)
     }
     const EngineKind kind = ChoiceOf(lngMsEngine).Kind;
     return kind == EngineKind::Trial || kind == EngineKind::Optimisation ||
-           kind == EngineKind::Tabu;
+           kind == EngineKind::Tabu || kind == EngineKind::Budget;
 }
 
 void clsTMsEngine::EnginePause(bool blnValue)
@@ -173,6 +179,7 @@ bool clsTMsEngine::EngineRun(std::int32_t& lngSCount, std::vector<std::int32_t>&
     m_stopRequest = false;
     m_failure.clear();
     m_startCount = 0;
+    m_reach.reset();
     try {
         if (lngSCount < 0 || static_cast<std::size_t>(lngSCount) > lngSingle.size()) {
             throw std::out_of_range("シングル数が一覧の長さと合いません: " +
@@ -183,7 +190,12 @@ bool clsTMsEngine::EngineRun(std::int32_t& lngSCount, std::vector<std::int32_t>&
             return false;
         }
         if (udtSettings.ChushutsuFlag) {
+            const std::int32_t before = lngSCount;
             Extract(lngSCount, lngSingle, udtSettings);
+            // The extraction took tickets away: the budget's figure is no longer the set's.
+            if (lngSCount != before) {
+                m_reach.reset();
+            }
         }
         lngTousen.fill(0);
         if ((udtSettings.MsEngine != 0 || udtSettings.ChushutsuFlag) && !base.empty() &&
@@ -212,14 +224,19 @@ bool clsTMsEngine::RunEngine(std::int32_t& lngSCount, std::vector<std::int32_t>&
     if (choice.Kind == EngineKind::None) {
         return true;
     }
-    m_engine = MakeEngine(choice.Kind, m_pump, m_message, m_random, m_fastWorkspace);
+    m_engine = MakeEngine(choice.Kind, m_pump, m_message, m_random, m_fastWorkspace, m_probability);
     m_engine->Initialize(*m_log);
     m_engine->SetCacheLimit(m_cacheLimit);
     m_engine->EnginePause(m_pauseRequest);
     m_kind = choice.Kind;
-    const bool ok = m_engine->EngineStart(set, choice.Grade, udtSettings, lngMulti);
+    const std::int32_t grade =
+        choice.Kind == EngineKind::Budget ? udtSettings.SeGrade : choice.Grade;
+    const bool ok = m_engine->EngineStart(set, grade, udtSettings, lngMulti);
     const ErrorRecord err = m_engine->LastError();
     m_startCount = m_engine->StartCount();
+    if (const auto* budget = dynamic_cast<const clsTMsEngine5*>(m_engine.get())) {
+        m_reach = budget->LastReach();
+    }
     std::vector<std::int32_t> result = m_engine->SingleData();
     const bool cacheFailed = m_engine->CacheFailed();
     // Nothing after the engine waits in a pause.

@@ -10,6 +10,7 @@
 #include "engines/EngineSettingsRecord.h"
 #include "engines/clsIMsEngine.h"
 #include "engines/clsTMsEngine1.h"
+#include "engines/clsTMsEngine5.h"
 #include "engines/clsTRandom.h"
 #include "lottery/ProbabilityRecord.h"
 #include "lottery/VoteRecord.h"
@@ -33,7 +34,8 @@ public:
         Fast,
         Trial,
         Optimisation,
-        Tabu
+        Tabu,
+        Budget
     };
 
     // The random generator is seeded from the clock.
@@ -45,7 +47,8 @@ public:
     void Initialize(clsTMsgLog& objLog);
     bool Run() const { return m_run; }
     EngineKind RunningEngine() const { return m_kind; }
-    // The engines that wait in a pause: the trial, optimisation and minimum-count searches.
+    // The engines that wait in a pause: the trial, optimisation, minimum-count and budget
+    // searches.
     static bool Pausable(std::int32_t lngMsEngine);
     // Held from the moment it is asked (even before the engine has started, during the
     // extraction) until the engine step of the run ends, so a pause never goes missing.
@@ -60,6 +63,9 @@ public:
     // The ticket count the last minimum-count run started from (the first cover it found),
     // 0 when the last run had no such start or has not reached it.
     std::int32_t LastStartCount() const { return m_startCount; }
+    // What the last budget run reached, while the set is still the one it chose; none after
+    // the other engines.
+    const std::optional<clsTMsEngine5::Reach>& LastReach() const { return m_reach; }
     // Why the last run failed without a message box (its line in the run log), else empty.
     const std::string& LastFailure() const { return m_failure; }
     // The engine numbers the frame can run.
@@ -104,6 +110,7 @@ private:
     bool m_stopRequest = false;
     std::string m_failure;
     std::int32_t m_startCount = 0;
+    std::optional<clsTMsEngine5::Reach> m_reach;
     EngineKind m_kind = EngineKind::None;
     // The engine of the run in progress, null between runs.
     std::unique_ptr<clsIMsEngine> m_engine;

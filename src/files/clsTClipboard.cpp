@@ -9,14 +9,15 @@
 
 namespace {
 constexpr const char* kMarkSymbol[7] = {"－", "◎", "○", "▲", "△", "×", "☆"};
-constexpr const char* kEngineLabel[8] = {"１等保証",
+constexpr const char* kEngineLabel[9] = {"１等保証",
                                          "２等保証 高速検索エンジン",
                                          "２等保証 試行検索エンジン",
                                          "３等保証 高速検索エンジン",
                                          "３等保証 試行検索エンジン",
                                          "口数最適化エンジン",
                                          "２等保証 最小口数エンジン",
-                                         "３等保証 最小口数エンジン"};
+                                         "３等保証 最小口数エンジン",
+                                         "予算 的中確率最大エンジン"};
 constexpr const char* kIdeoSpace = "　";
 constexpr std::int64_t kNoUpperLimit = 9'999'999'999LL;
 
@@ -379,7 +380,7 @@ std::string clsTClipboard::ForecastText(const DataFileRecord& rec, const Schedul
     s += sep;
     s += "システム：Kelvra Version " + strVersionText + "\r\n";
     const std::int32_t engine = rec.Engine.MsEngine;
-    s += std::string("圧縮方法：") + (engine >= 0 && engine <= 7 ? kEngineLabel[engine] : "") +
+    s += std::string("圧縮方法：") + (engine >= 0 && engine <= 8 ? kEngineLabel[engine] : "") +
          "\r\n";
     if (blnJouken) {
         s += "\r\n" + ConditionText(rec);

@@ -493,6 +493,8 @@ constexpr FieldKey kTrialKeys[] = {Key<LongText, &D::Engine, &E::BeginCount>("Be
                                    Key<FlagText, &D::Engine, &E::ExGrade3>("ExGrade3")};
 constexpr FieldKey kSearchKeys[] = {Key<LongText, &D::Engine, &E::SeBeginCount>("SeBeginCount"),
                                     Key<LongText, &D::Engine, &E::SeEndTime>("SeEndTime")};
+// Written only when not 2, so the files of every other setting stay as they were.
+constexpr FieldKey kSeGradeKey = Key<LongText, &D::Engine, &E::SeGrade>("SeGrade");
 constexpr FieldKey kChushutsuKeys[] = {
     Key<FlagText, &D::Engine, &E::ChushutsuFlag>("ChushutsuFlag"),
     Key<LongText, &D::Engine, &E::ChushutsuCount>("ChushutsuCount"),
@@ -506,7 +508,7 @@ constexpr FieldKey kSingleFrameKey = Key<FrameText, &D::SingleFrame>("SingleFram
 // Read from old files, never written.
 constexpr FieldKey kOldKeys[] = {Key<PlainText, &D::Kumi>("Kumi"),
                                  Key<DateText, &D::VoteTime>("VoteTime")};
-constexpr FieldKey kLoneKeys[] = {kMultiKey, kSingleFrameKey};
+constexpr FieldKey kLoneKeys[] = {kMultiKey, kSingleFrameKey, kSeGradeKey};
 constexpr std::span<const FieldKey> kReadGroups[] = {
     kRoundKeys,  kHaitouKeys,    kMachigaiKeys,    kEngineKeys, kTrialKeys,
     kSearchKeys, kChushutsuKeys, kTrialResultKeys, kLoneKeys,   kOldKeys};
@@ -650,6 +652,13 @@ std::string clsTFileDRD::BuildText(bool blnDataFlag, const DataFileRecord& rec,
         return s;
     }
     for (const auto group : kSettingGroups) {
+        if (group.data() == std::data(kSearchKeys) && rec.Engine.SeGrade != 2) {
+            for (const FieldKey& key : group) {
+                AppendKey(s, cv, key, rec);
+            }
+            AppendGroup(s, cv, std::span<const FieldKey>(&kSeGradeKey, 1), rec);
+            continue;
+        }
         AppendGroup(s, cv, group, rec);
     }
     AppendLine(s, "SingleCount", std::to_string(rec.SingleCount));

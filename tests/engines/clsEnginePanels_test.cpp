@@ -23,6 +23,7 @@ TEST(clsEnginePanels, EveryFieldSurvivesApplyAndGather)
     s.ExGrade3 = true;
     s.SeBeginCount = 55;
     s.SeEndTime = 12;
+    s.SeGrade = 3;
     s.ChushutsuFlag = true;
     s.ChushutsuCount = 66;
     s.ChushutsuType = 3;
@@ -63,8 +64,9 @@ TEST(clsEnginePanels, BoxesClampWhatTheGroupsKeep)
 TEST(clsEnginePanels, OptionPanelsAndEnabledControlsFollowTheEngine)
 {
     using P = clsEnginePanels::OptionPanel;
-    const P want[clsEnginePanels::kEngines] = {P::Fast,  P::Fast,         P::Trial, P::Fast,
-                                               P::Trial, P::Optimisation, P::Trial, P::Trial};
+    const P want[clsEnginePanels::kEngines] = {P::Fast,  P::Fast,  P::Trial,
+                                               P::Fast,  P::Trial, P::Optimisation,
+                                               P::Trial, P::Trial, P::Budget};
     for (std::int32_t e = 0; e < clsEnginePanels::kEngines; ++e) {
         EXPECT_EQ(clsEnginePanels::PanelFor(e), want[e]) << e;
         EXPECT_EQ(clsEnginePanels::ExGrade2Enabled(e), want[e] == P::Trial) << e;
@@ -72,7 +74,8 @@ TEST(clsEnginePanels, OptionPanelsAndEnabledControlsFollowTheEngine)
         EXPECT_FALSE(clsEnginePanels::EngineCaption(e).empty());
     }
     EXPECT_EQ(clsEnginePanels::PanelFor(-1), P::Fast);
-    EXPECT_TRUE(clsEnginePanels::EngineCaption(8).empty());
+    EXPECT_TRUE(clsEnginePanels::EngineCaption(9).empty());
+    EXPECT_EQ(clsEnginePanels::EngineCaption(8), "予算　的中確率最大エンジン");
     EXPECT_EQ(clsEnginePanels::EngineCaption(5), "保証無し　口数最適化エンジン");
     Panels p;
     p.panels.SetMsEngine(5);

@@ -322,12 +322,13 @@ TEST(clsTMsEngine, PauseAskedBeforeTheEngineStartsHoldsIt)
     EXPECT_FALSE(clsTMsEngine::Pausable(1));
     EXPECT_FALSE(clsTMsEngine::Pausable(0));
     EXPECT_TRUE(clsTMsEngine::Pausable(7));
-    EXPECT_FALSE(clsTMsEngine::Pausable(8));
+    EXPECT_TRUE(clsTMsEngine::Pausable(8));
+    EXPECT_FALSE(clsTMsEngine::Pausable(9));
 }
 
 TEST(clsTMsEngine, PauseAndStopReachEverySearchEngine)
 {
-    for (const std::int32_t kind : {2, 4, 5, 6, 7}) {
+    for (const std::int32_t kind : {2, 4, 5, 6, 7, 8}) {
         FrameRun r(1, RandomSubset(kMulti, 0.3, 3));
         int events = 0;
         clsTMsEngine::EngineKind seen = clsTMsEngine::EngineKind::None;
@@ -338,8 +339,12 @@ TEST(clsTMsEngine, PauseAndStopReachEverySearchEngine)
             }
             // "Nを検索中..." or "N口を最適化中...": a size is being searched (not the fast
             // search's "候補の検索中..." that starts the minimum-count run).
-            if (r.log.Lines().empty() || !(r.log.Lines().back().ends_with("を検索中...") ||
-                                           r.log.Lines().back().ends_with("を最適化中..."))) {
+            // The budget search searches once it has told its first best.
+            const bool budgetSearching =
+                kind == 8 && r.log.Text().find(" 最良 ") != std::string::npos;
+            if (!budgetSearching &&
+                (r.log.Lines().empty() || !(r.log.Lines().back().ends_with("を検索中...") ||
+                                            r.log.Lines().back().ends_with("を最適化中...")))) {
                 return;
             }
             ++events;
@@ -362,6 +367,7 @@ TEST(clsTMsEngine, PauseAndStopReachEverySearchEngine)
         EXPECT_EQ(r.Go(s), kind != 2 && kind != 4) << "engine " << kind;
         EXPECT_EQ(r.host.WaitedMs(), 1000) << "engine " << kind;
         const auto expected = kind == 5   ? clsTMsEngine::EngineKind::Optimisation
+                              : kind == 8 ? clsTMsEngine::EngineKind::Budget
                               : kind >= 6 ? clsTMsEngine::EngineKind::Tabu
                                           : clsTMsEngine::EngineKind::Trial;
         EXPECT_EQ(seen, expected) << "engine " << kind;
@@ -400,11 +406,11 @@ TEST(clsTMsEngine, ASearchThatKeepsNothingFailsAndKeepsTheSet)
 
 TEST(clsTMsEngine, KnowsItsEngines)
 {
-    for (std::int32_t kind = 0; kind <= 7; ++kind) {
+    for (std::int32_t kind = 0; kind <= 8; ++kind) {
         EXPECT_TRUE(clsTMsEngine::KnownEngine(kind)) << kind;
     }
     EXPECT_FALSE(clsTMsEngine::KnownEngine(-1));
-    EXPECT_FALSE(clsTMsEngine::KnownEngine(8));
+    EXPECT_FALSE(clsTMsEngine::KnownEngine(9));
 }
 
 TEST(clsTMsEngine, EngineErrorsAreReportedAndKeepTheSet)
@@ -421,7 +427,7 @@ TEST(clsTMsEngine, EngineErrorsAreReportedAndKeepTheSet)
     EXPECT_EQ(r.tousen, (clsTMsEngine::TousenArray{9, 9, 9, 9, 9, 9}));
     EXPECT_FALSE(r.frame.Run());
 
-    for (const std::int32_t kind : {8, -1}) {
+    for (const std::int32_t kind : {9, -1}) {
         FrameRun unknown(1, Hundred());
         EXPECT_FALSE(unknown.Go(Engine(kind)));
         ASSERT_EQ(unknown.host.Messages.size(), 1u);
@@ -509,4 +515,57 @@ TEST(clsTMsEngine, ProbabilityWeightedExtractionWithoutProbabilitiesDrawsAtRando
     FrameRun random(1, Hundred());
     ASSERT_TRUE(random.Go(s));
     EXPECT_EQ(random.set, r.set);
+}
+
+TEST(clsTMsEngine, BudgetEngineTakesItsGradeAndTheOwnProbabilities)
+{
+    ProbabilityRecord prob;
+    for (int m = 0; m < 13; ++m) {
+        prob.Value[0][static_cast<std::size_t>(m)] = 6000;
+        prob.Value[1][static_cast<std::size_t>(m)] = 3000;
+        prob.Value[2][static_cast<std::size_t>(m)] = 1000;
+    }
+    for (const std::int32_t grade : {2, 3}) {
+        FrameRun r(1, RandomSubset(kMulti, 0.5, 4));
+        // The search ends at its time limit.
+        r.host.TickPerDoEvents = 100;
+        r.frame.SetProbability(prob);
+        auto s = Engine(8);
+        s.SeGrade = grade;
+        ASSERT_TRUE(r.Go(s)) << r.host.AllMessageText();
+        EXPECT_EQ(r.count, 6);
+        const auto& reach = r.frame.LastReach();
+        ASSERT_TRUE(reach.has_value());
+        EXPECT_EQ(reach->Grade, grade);
+        EXPECT_EQ(reach->Tickets, 6);
+        EXPECT_TRUE(reach->Weighted);
+        EXPECT_GT(reach->Chance, 0.0);
+
+        // An extraction that takes tickets away leaves a set the figure is not about.
+        s.ChushutsuFlag = true;
+        s.ChushutsuCount = 3;
+        FrameRun cut(1, RandomSubset(kMulti, 0.5, 4));
+        cut.host.TickPerDoEvents = 100;
+        cut.frame.SetProbability(prob);
+        ASSERT_TRUE(cut.Go(s));
+        EXPECT_EQ(cut.count, 3);
+        EXPECT_FALSE(cut.frame.LastReach().has_value());
+    }
+    // Without probabilities every single of the set counts once; another engine has no figure.
+    FrameRun plain(1, RandomSubset(kMulti, 0.5, 4));
+    plain.host.TickPerDoEvents = 100;
+    ASSERT_TRUE(plain.Go(Engine(8)));
+    ASSERT_TRUE(plain.frame.LastReach().has_value());
+    EXPECT_FALSE(plain.frame.LastReach()->Weighted);
+    ASSERT_TRUE(plain.Go(Engine(5)));
+    EXPECT_FALSE(plain.frame.LastReach().has_value());
+
+    // A damaged file's grade is refused with the set kept.
+    FrameRun bad(1, Hundred());
+    auto s = Engine(8);
+    s.SeGrade = 5;
+    EXPECT_FALSE(bad.Go(s));
+    ASSERT_EQ(bad.host.Messages.size(), 1u);
+    EXPECT_NE(bad.host.Messages[0].Text.find("保証等級は 2 か 3 です: 5"), std::string::npos);
+    EXPECT_EQ(bad.set, Hundred());
 }

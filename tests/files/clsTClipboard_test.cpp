@@ -69,6 +69,9 @@ TEST(ClipboardText, CountsAreRightAlignedFullWidth)
               "圧縮方法：３等保証 最小口数エンジン");
     r.Engine.MsEngine = 8;
     EXPECT_EQ(Lines(clsTClipboard::ForecastText(r, ScheduleRecord(), false, "1.00"))[19],
+              "圧縮方法：予算 的中確率最大エンジン");
+    r.Engine.MsEngine = 9;
+    EXPECT_EQ(Lines(clsTClipboard::ForecastText(r, ScheduleRecord(), false, "1.00"))[19],
               "圧縮方法：");
 }
 

@@ -460,6 +460,32 @@ TEST_F(FileDrd, OwnProbabilitiesRoundTripAsOneLineBesideTheMarks)
     EXPECT_EQ(Text("c.drj").find("Probability"), std::string::npos);
 }
 
+TEST_F(FileDrd, BudgetGradeIsWrittenOnlyWhenNotTwo)
+{
+    DataFileRecord in = Sample();
+    in.Engine.MsEngine = 8;
+    ASSERT_TRUE(drd.Save(Path("g2.drd"), true, in, true));
+    const std::string two = Text("g2.drd");
+    EXPECT_EQ(two.find("SeGrade"), std::string::npos);
+    in.Engine.SeGrade = 3;
+    ASSERT_TRUE(drd.Save(Path("g3.drd"), true, in, true));
+    const std::string three = Text("g3.drd");
+    const std::string line = "SeGrade = 3\r\n";
+    const std::size_t at = three.find("SeEndTime = 0\r\n" + line + "\r\nChushutsuFlag");
+    ASSERT_NE(at, std::string::npos) << three.substr(three.find("SeBeginCount"), 120);
+    // Apart from its line the file is the one grade 2 writes.
+    EXPECT_EQ(std::string(three).erase(at + 15, line.size()), two);
+
+    DataFileRecord back;
+    ASSERT_TRUE(drd.Load(Path("g3.drd"), back)) << rec.AllMessageText();
+    EXPECT_EQ(back.Engine.SeGrade, 3);
+    DataFileRecord fresh;
+    ASSERT_TRUE(drd.Load(Path("g2.drd"), fresh));
+    EXPECT_EQ(fresh.Engine.SeGrade, 2);
+    ASSERT_TRUE(drd.Save(Path("c.drj"), false, in, true));
+    EXPECT_EQ(Text("c.drj").find("SeGrade"), std::string::npos);
+}
+
 TEST_F(FileDrd, MalformedProbabilitiesRefuseTheFileNamingTheLine)
 {
     const std::string good = "1000:1001:1002:1003:1004:1005:1006:1007:1008:1009:1010:1011:1012,"

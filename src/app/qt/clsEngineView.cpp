@@ -76,6 +76,8 @@ constexpr const char* kEngineTips[] = {
     "保証はせず、決めた口数に当たりやすいシングルを集めます",
     "２等以上の保証を保ったまま、できるだけ少ない口数を探します",
     "３等以上の保証を保ったまま、できるだけ少ない口数を探します",
+    "決めた口数（予算）で、自分の予想確率での２等以上か３等以上の的中確率が最も高いシングルを選びま"
+    "す",
 };
 constexpr const char* kChushutsuTips[] = {
     "残ったシングルから無作為に選びます",
@@ -99,6 +101,12 @@ constexpr const char* kFieldTips[] = {
 constexpr const char* kTrialEndTime = "秒経過後終了(１口)";
 constexpr const char* kTrialEndTimeNote = "0の場合は無限に検索します";
 constexpr const char* kMinimumEndTime = "秒経過後終了";
+// The optimisation panel serves the budget engine too: its count is the budget, its time limit
+// always ends the run.
+constexpr const char* kOptimisationCount = "口を最適化";
+constexpr const char* kBudgetCount = "口の予算";
+constexpr const char* kOptimisationNote = "0の場合は無限に検索します";
+
 // Shown in the start box before a minimum-count run has found its first cover.
 constexpr const char* kMinimumStart = "高速検索の";
 
@@ -210,11 +218,42 @@ QWidget* clsEngineView::BuildSakugenPage()
     m_fraOptimisation->setObjectName(QStringLiteral("fraOptimisation"));
     auto* optimisation = new QGridLayout(m_fraOptimisation);
     optimisation->setContentsMargins(0, 0, 0, 0);
-    addLine(m_fraOptimisation, optimisation, 0, SeBeginCount, "txtSeBeginCount", "口を最適化");
+    addLine(m_fraOptimisation, optimisation, 0, SeBeginCount, "txtSeBeginCount",
+            kOptimisationCount);
+    m_lblSeBeginCount = qobject_cast<QLabel*>(optimisation->itemAtPosition(0, 1)->widget());
+    m_lblSeBeginCount->setObjectName(QStringLiteral("lblSeBeginCount"));
+    m_lblYen = new QLabel(m_fraOptimisation);
+    m_lblYen->setObjectName(QStringLiteral("lblBudgetYen"));
+    optimisation->addWidget(m_lblYen, 0, 2);
     addLine(m_fraOptimisation, optimisation, 1, SeEndTime, "txtSeEndTime", "秒経過後終了");
-    optimisation->addWidget(
-        new QLabel(QStringLiteral("0の場合は無限に検索します"), m_fraOptimisation), 2, 0, 1, 2);
-    optimisation->setRowStretch(3, 1);
+    m_lblSeEndTimeNote = new QLabel(QString::fromUtf8(kOptimisationNote), m_fraOptimisation);
+    m_lblSeEndTimeNote->setObjectName(QStringLiteral("lblSeEndTimeNote"));
+    optimisation->addWidget(m_lblSeEndTimeNote, 2, 0, 1, 3);
+    m_fraGrade = new QWidget(m_fraOptimisation);
+    m_fraGrade->setObjectName(QStringLiteral("fraBudgetGrade"));
+    auto* grades = new QHBoxLayout(m_fraGrade);
+    grades->setContentsMargins(0, 0, 0, 0);
+    auto* gradeLabel = new QLabel(QStringLiteral("狙う等級"), m_fraGrade);
+    grades->addWidget(gradeLabel);
+    m_gradeGroup = new QButtonGroup(m_fraGrade);
+    const std::array<std::pair<int, const char*>, 2> kGrades{
+        {{2, "１試合外れまでの２等以上が当たる確率を最も高くします"},
+         {3, "２試合外れまでの３等以上が当たる確率を最も高くします"}}};
+    for (const auto& [grade, tip] : kGrades) {
+        auto* opt = new QRadioButton(
+            grade == 2 ? QStringLiteral("２等以上") : QStringLiteral("３等以上"), m_fraGrade);
+        opt->setObjectName(QStringLiteral("optSeGrade%1").arg(grade));
+        opt->setAccessibleName(opt->text());
+        opt->setToolTip(QString::fromUtf8(tip));
+        m_gradeGroup->addButton(opt, grade);
+        connect(opt, &QRadioButton::clicked, this, [this, g = grade](bool) {
+            Edit([g](clsEnginePanels& panels) { panels.SetSeGrade(g); });
+        });
+        grades->addWidget(opt);
+    }
+    grades->addStretch(1);
+    optimisation->addWidget(m_fraGrade, 3, 0, 1, 3);
+    optimisation->setRowStretch(4, 1);
     row->addWidget(m_fraOptimisation, 0, Qt::AlignTop);
     row->addStretch(1);
     return page;
@@ -307,7 +346,28 @@ void clsEngineView::Refresh()
     ShowChoice(*m_engineGroup, engine);
     const clsEnginePanels::OptionPanel panel = panels.Panel();
     m_fraTrial->setVisible(panel == clsEnginePanels::OptionPanel::Trial);
-    m_fraOptimisation->setVisible(panel == clsEnginePanels::OptionPanel::Optimisation);
+    const bool budget = panel == clsEnginePanels::OptionPanel::Budget;
+    m_fraOptimisation->setVisible(panel == clsEnginePanels::OptionPanel::Optimisation || budget);
+    const QString countCaption = QString::fromUtf8(budget ? kBudgetCount : kOptimisationCount);
+    m_lblSeBeginCount->setText(countCaption);
+    m_boxes[SeBeginCount]->setAccessibleName(countCaption);
+    m_boxes[SeBeginCount]->setToolTip(
+        budget ? QStringLiteral("買う口数です。1口100円で、右に金額を表示します")
+               : QString::fromUtf8(kFieldTips[SeBeginCount]));
+    const std::int64_t tickets = panels.Sakugen().SeBeginCount().Truncate();
+    m_lblYen->setText(
+        QStringLiteral("（%1円）")
+            .arg(basQtText::ToQ((Currency::FromInt(100) * tickets).FormatNumber(0, true))));
+    m_lblYen->setAccessibleName(m_lblYen->text());
+    m_lblYen->setVisible(budget);
+    m_boxes[SeEndTime]->setToolTip(
+        budget ? QStringLiteral("検索全体がこの秒数を超えたら終えます（秒）")
+               : QString::fromUtf8(kFieldTips[SeEndTime]));
+    m_lblSeEndTimeNote->setText(
+        budget ? QStringLiteral("0の場合は%1秒で終了します").arg(kBudgetSeconds)
+               : QString::fromUtf8(kOptimisationNote));
+    m_fraGrade->setVisible(budget);
+    ShowChoice(*m_gradeGroup, panels.SeGrade());
     const bool minimum = IsMinimumCountEngine(engine);
     clsNumberBox* start = m_boxes[BeginCount];
     start->setReadOnly(minimum);

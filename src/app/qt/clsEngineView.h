@@ -46,6 +46,11 @@ private:
     QLabel* m_lblEndTime = nullptr;
     QLabel* m_lblEndTimeNote = nullptr;
     QWidget* m_fraOptimisation = nullptr;
+    QLabel* m_lblSeBeginCount = nullptr;
+    QLabel* m_lblYen = nullptr;
+    QLabel* m_lblSeEndTimeNote = nullptr;
+    QWidget* m_fraGrade = nullptr;
+    QButtonGroup* m_gradeGroup = nullptr;
     std::array<clsNumberBox*, clsTXSakugen::kFields> m_boxes{};
     QCheckBox* m_chkExGrade2 = nullptr;
     QCheckBox* m_chkExGrade3 = nullptr;

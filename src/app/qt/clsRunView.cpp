@@ -86,6 +86,13 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
     m_lblStale->setStyleSheet(QStringLiteral("color: #b00000;"));
     m_lblStale->setWordWrap(true);
     logColumn->addWidget(m_lblStale);
+    m_lblBudget = new QLabel(this);
+    m_lblBudget->setObjectName(QStringLiteral("lblBudgetReach"));
+    m_lblBudget->setWordWrap(true);
+    m_lblBudget->setToolTip(
+        QStringLiteral("予算エンジンが選んだシングルの的中確率（自分の予想確率がないときは、"
+                       "当たりの範囲に入るシングルの数）"));
+    logColumn->addWidget(m_lblBudget);
     row->addLayout(logColumn, 1);
 
     m_countGrid = new clsGridView(this);
@@ -195,6 +202,14 @@ clsRunView::clsRunView(clsSearchFacet& search, clsTicketsFacet& tickets, clsRoun
 void clsRunView::RefreshStale()
 {
     m_lblStale->setVisible(m_search.ResultStale() && !m_search.Running());
+    const auto& reach = m_search.LastBudgetReach();
+    const bool shown = reach.has_value() && !m_search.Running();
+    if (shown) {
+        m_lblBudget->setText(QStringLiteral("予算エンジン：") +
+                             basQtText::ToQ(clsTMsEngine5::SummaryText(*reach)));
+        m_lblBudget->setAccessibleName(m_lblBudget->text());
+    }
+    m_lblBudget->setVisible(shown);
 }
 
 clsRunView::~clsRunView()

@@ -77,6 +77,8 @@ private:
     clsGridView* m_countGrid = nullptr;
     clsGridView* m_meisai = nullptr;
     QLabel* m_lblStale = nullptr;
+    // What the budget engine reached, after its run.
+    QLabel* m_lblBudget = nullptr;
     QWidget* m_value = nullptr;
     std::array<QLabel*, 5> m_valueCaption{};
     std::array<QLabel*, 5> m_valueText{};

@@ -24,6 +24,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <cmath>
 #include <tuple>
 
 namespace {
@@ -86,6 +87,7 @@ private slots:
     void aTrialSearchPausesResumesAndStops();
     void theLogIsShownAtEventPassesNotAtEveryLine();
     void aMinimumCountRunEndsOnItsDefaultsAndShowsItsStart();
+    void theBudgetEngineShowsItsYenGradeAndTheChanceReached();
     void screenshots();
 };
 
@@ -245,6 +247,74 @@ void tst_frmMainRun::aMinimumCountRunEndsOnItsDefaultsAndShowsItsStart()
     QVERIFY(!start->isReadOnly());
     QCOMPARE(start->Number(), 100);
     QCOMPARE(w.Find<QLabel>("lblEndTime")->text(), QStringLiteral("秒経過後終了(１口)"));
+}
+
+void tst_frmMainRun::theBudgetEngineShowsItsYenGradeAndTheChanceReached()
+{
+    RunWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    w.MarkMulti(6);
+    auto* grade2 = w.Find<QRadioButton>("optSeGrade2");
+    auto* yen = w.Find<QLabel>("lblBudgetYen");
+    QVERIFY(!grade2->isVisible());
+    w.Click("optEngine8");
+    QCOMPARE(w.Doc().Conditions().EngineSettings().MsEngine, 8);
+    QVERIFY(w.Find<QWidget>("fraOptimisation")->isVisible());
+    QVERIFY(!w.Find<QWidget>("fraTrial")->isVisible());
+    QCOMPARE(w.Find<QLabel>("lblSeBeginCount")->text(), QStringLiteral("口の予算"));
+    QCOMPARE(w.Find<clsNumberBox>("txtSeBeginCount")->accessibleName(), QStringLiteral("口の予算"));
+    QCOMPARE(yen->text(), QStringLiteral("（1,000円）"));
+    QCOMPARE(w.Find<QLabel>("lblSeEndTimeNote")->text(),
+             QStringLiteral("0の場合は30秒で終了します"));
+    // The yen follow the count as it is typed.
+    w.Type("txtSeBeginCount", QStringLiteral("25"));
+    QCOMPARE(w.Doc().Conditions().EngineSettings().SeBeginCount, 25);
+    QCOMPARE(yen->text(), QStringLiteral("（2,500円）"));
+    QVERIFY(grade2->isVisible());
+    QVERIFY(grade2->isChecked());
+    w.Click("optSeGrade3");
+    QCOMPARE(w.Doc().Conditions().EngineSettings().SeGrade, 3);
+    QVERIFY(!grade2->isChecked());
+    for (const char* name : {"optSeGrade2", "optSeGrade3", "txtSeBeginCount", "txtSeEndTime"}) {
+        QVERIFY2(!w.Find<QWidget>(name)->accessibleName().isEmpty(), name);
+        QVERIFY2(!w.Find<QWidget>(name)->toolTip().isEmpty(), name);
+    }
+
+    // Own probabilities favouring the first outcome: the run area tells the chance reached,
+    // the one kelvra-cli value reports for the set.
+    ProbabilityRecord prob;
+    for (std::size_t m = 0; m < 13; ++m) {
+        prob.Value[0][m] = 6000;
+        prob.Value[1][m] = 2500;
+        prob.Value[2][m] = 1500;
+    }
+    QVERIFY(w.Doc().Round().SetProbability(prob));
+    w.Type("txtSeEndTime", QStringLiteral("2"));
+    auto* reach = w.Find<QLabel>("lblBudgetReach");
+    QVERIFY(!reach->isVisible());
+    w.host.TickPerDoEvents = 100;
+    QTest::mouseClick(w.Find<QPushButton>("cmdRun"), Qt::LeftButton);
+    w.host.TickPerDoEvents = 0;
+    QVERIFY2(w.host.Messages.empty(), w.host.AllMessageText().c_str());
+    QCOMPARE(w.Doc().Tickets().SingleCount(), 25);
+    const auto& got = w.Doc().Search().LastBudgetReach();
+    QVERIFY(got.has_value());
+    QCOMPARE(got->Grade, 3);
+    QVERIFY(reach->isVisible());
+    QVERIFY(reach->text().startsWith(QStringLiteral("予算エンジン：25口（2,500円）で3等以上 ")));
+    QVERIFY(reach->text().endsWith(QStringLiteral("%")));
+    clsTValue::SetValue sv;
+    QVERIFY(w.Doc().Round().GetSetValue(sv));
+    QVERIFY(std::abs(sv.Within2 - got->Chance) <= 1e-9 * sv.Within2);
+
+    // Another engine's run, or a change of the tickets, leaves no figure behind.
+    w.Click("optEngine5");
+    QVERIFY(!grade2->isVisible());
+    QVERIFY(!yen->isVisible());
+    QCOMPARE(w.Find<QLabel>("lblSeBeginCount")->text(), QStringLiteral("口を最適化"));
+    QVERIFY(reach->isVisible()); // the tickets are still the budget run's
+    QVERIFY(w.Doc().New());
+    QVERIFY(!reach->isVisible());
 }
 
 void tst_frmMainRun::aTrialSearchPausesResumesAndStops()
