@@ -132,13 +132,9 @@ int DownloadAll(clsTerminalHost& host, const std::string& strHome,
         host.ShowMessage(MsgIcon::Warning, text, "");
     }
     if (summary.Stopped) {
-        const std::int32_t last =
-            summary.Rounds.empty() ? from - 1 : summary.Rounds.back().Kaisaikai;
-        std::string text = "kelvra-cli download: 中断しました。";
-        text += last < to ? "第" + std::to_string(last + 1) + "回から第" + std::to_string(to) +
-                                "回は取得していません。"
-                          : "";
-        host.ShowMessage(MsgIcon::Warning, text, "");
+        host.ShowMessage(MsgIcon::Warning,
+                         "kelvra-cli download: 中断しました。" + summary.NotStartedText(from, to),
+                         "");
         return clsTerminalHost::kStopExitCode;
     }
     return failed > 0 ? 1 : 0;

@@ -81,6 +81,21 @@ std::int32_t HistorySummary::Count(HistoryRound::State state) const
         Rounds.begin(), Rounds.end(), [&](const HistoryRound& r) { return r.Outcome == state; }));
 }
 
+std::string HistorySummary::NotStartedText(std::int32_t lngFrom, std::int32_t lngTo) const
+{
+    if (!Stopped) {
+        return {};
+    }
+    std::int32_t next = Rounds.empty() ? lngFrom : Rounds.back().Kaisaikai + 1;
+    // The round the stop cut short is started already; what it lacks is in its line.
+    if (next > lngTo) {
+        return {};
+    }
+    return next == lngTo ? "第" + std::to_string(next) + "回は取得していません。"
+                         : "第" + std::to_string(next) + "回から第" + std::to_string(lngTo) +
+                               "回は取得していません。";
+}
+
 clsHistoryDownload::clsHistoryDownload(const TotoSettings& settings, std::string strProgramDir,
                                        clsIPump& pump)
     : m_settings(settings)

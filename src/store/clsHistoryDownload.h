@@ -43,6 +43,8 @@ struct HistorySummary
     std::int32_t Requests = 0;
 
     std::int32_t Count(HistoryRound::State state) const;
+    // After a stop, which rounds of lngFrom..lngTo were never started; "" otherwise.
+    std::string NotStartedText(std::int32_t lngFrom, std::int32_t lngTo) const;
 };
 
 class clsHistoryDownload

@@ -189,6 +189,7 @@ TEST_F(HistoryDownloadTest, StopLeavesWholeFilesAndReportsTheRoundInHand)
     ASSERT_EQ(sum.Rounds.size(), 2u);
     EXPECT_EQ(sum.Requests, 6);
     EXPECT_FALSE(HasAny(3003));
+    EXPECT_EQ(sum.NotStartedText(3001, 3004), "第3003回から第3004回は取得していません。");
 
     // A stop during a pause inside a round: what the round filed stays and is reported.
     batch.RoundDone = nullptr;
@@ -202,6 +203,7 @@ TEST_F(HistoryDownloadTest, StopLeavesWholeFilesAndReportsTheRoundInHand)
     EXPECT_EQ(sum.Rounds[0].Filed, (std::vector<std::string>{"開催情報", "投票状況"}));
     EXPECT_FALSE(site.StoreFileExists("toto_Result", "toto_result_3003.xml"));
     EXPECT_FALSE(HasAny(3004));
+    EXPECT_EQ(sum.NotStartedText(3003, 3004), "第3004回は取得していません。");
     ExpectWholeStore();
 }
 
