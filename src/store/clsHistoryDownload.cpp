@@ -158,9 +158,13 @@ HistorySummary clsHistoryDownload::Download(std::int32_t lngFrom, std::int32_t l
     clsSchedule schedule(host, m_settings, m_programDir);
     clsVote vote(host, m_settings, m_programDir);
     clsResult result(host, m_settings, m_programDir);
-    schedule.Initialize();
-    vote.Initialize();
-    result.Initialize();
+    for (clsLoaderBase* loader :
+         {static_cast<clsLoaderBase*>(&schedule), static_cast<clsLoaderBase*>(&vote),
+          static_cast<clsLoaderBase*>(&result)}) {
+        loader->Initialize();
+        // The page in hand is dropped at a stop; nothing of it has been filed.
+        loader->SetCancelCheck([this] { return Stopping(); });
+    }
     const std::string kumi;
 
     // One piece of a round: the stored file when it loads, else one request for the page.
@@ -181,6 +185,9 @@ HistorySummary clsHistoryDownload::Download(std::int32_t lngFrom, std::int32_t l
         if (valid && filed() && !loader.SaveFailed()) {
             round.Filed.emplace_back(strKind);
             return Piece::Filed;
+        }
+        if (StopRequested && StopRequested()) {
+            return Piece::Stopped;
         }
         const std::string why = valid && !loader.SaveFailed() && services.Said.empty()
                                     ? std::string(strNotFiled)

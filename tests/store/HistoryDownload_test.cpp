@@ -10,7 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 namespace {
 using State = HistoryRound::State;
@@ -205,6 +208,27 @@ TEST_F(HistoryDownloadTest, StopLeavesWholeFilesAndReportsTheRoundInHand)
     EXPECT_FALSE(HasAny(3004));
     EXPECT_EQ(sum.NotStartedText(3003, 3004), "第3004回は取得していません。");
     ExpectWholeStore();
+}
+
+TEST_F(HistoryDownloadTest, StopDropsThePageInHandWithoutWaitingForIt)
+{
+    std::atomic<bool> stop{false};
+    site.OnServe = [&](const std::string& strName) {
+        if (strName == "vote_3001") {
+            stop = true;
+            std::this_thread::sleep_for(std::chrono::seconds(3));
+        }
+    };
+    batch.StopRequested = [&] { return stop.load(); };
+    const auto start = std::chrono::steady_clock::now();
+    const HistorySummary sum = batch.Download(3001, 3002);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2500));
+    EXPECT_TRUE(sum.Stopped);
+    ASSERT_EQ(sum.Rounds.size(), 1u);
+    EXPECT_EQ(sum.Rounds[0].Outcome, State::Stopped);
+    EXPECT_EQ(sum.Rounds[0].Filed, std::vector<std::string>{"開催情報"});
+    EXPECT_TRUE(sum.Rounds[0].Reasons.empty());
+    EXPECT_FALSE(site.StoreFileExists("toto_Vote", "toto_vote_3001.xml"));
 }
 
 TEST(HistoryDownloadRange, RefusesRangesItWillNotFetch)
