@@ -192,6 +192,11 @@ void tst_frmDownloadAll::refusesABadRangeWithAMessage()
 void tst_frmDownloadAll::dialogFitsWithEveryControlNamed()
 {
     DownloadWindow w(1250);
+    auto* command = w.window->findChild<QPushButton*>(QStringLiteral("cmdDownloadAll"));
+    QVERIFY(command->isVisible());
+    QVERIFY(command->width() >= command->minimumSizeHint().width());
+    QVERIFY(!command->toolTip().isEmpty());
+    Shot(w.window.get(), QStringLiteral("home"));
     frmDownloadAll* dialog = w.Open();
     QTRY_VERIFY(dialog->isVisible());
     for (QWidget* control : dialog->findChildren<QWidget*>()) {
