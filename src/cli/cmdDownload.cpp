@@ -65,7 +65,9 @@ std::string RoundLine(const HistoryRound& round)
     case State::Failed:
         return line + "失敗\t" + Joined(round.Reasons, "; ");
     case State::Stopped:
-        return line + "中断\t" + Joined(round.Filed, " ");
+        // A piece that failed before the stop keeps its reason.
+        return line + "中断\t" + Joined(round.Filed, " ") +
+               (round.Reasons.empty() ? "" : "; " + Joined(round.Reasons, "; "));
     }
     return line;
 }

@@ -51,6 +51,7 @@ std::string RoundText(const HistoryRound& round)
 {
     using State = HistoryRound::State;
     const std::string head = "第" + std::to_string(round.Kaisaikai) + "回　";
+    std::string text = head;
     switch (round.Outcome) {
     case State::Stored:
         return head + "保存（" + Joined(round.Filed) + "）";
@@ -58,17 +59,17 @@ std::string RoundText(const HistoryRound& round)
         return head + "保存済み";
     case State::NotHeld:
         return head + "未開催";
-    case State::Failed: {
-        std::string text = head + "失敗";
-        for (const std::string& why : round.Reasons) {
-            text += "\n　　" + why;
-        }
-        return text;
-    }
+    case State::Failed:
+        text = head + "失敗";
+        break;
     case State::Stopped:
-        return head + "中止" + (round.Filed.empty() ? "" : "（" + Joined(round.Filed) + "は保存）");
+        text = head + "中止" + (round.Filed.empty() ? "" : "（" + Joined(round.Filed) + "は保存）");
+        break;
     }
-    return head;
+    for (const std::string& why : round.Reasons) {
+        text += "\n　　" + why;
+    }
+    return text;
 }
 
 QSpinBox* RoundBox(const char* strName, int lngValue, QWidget* parent)
