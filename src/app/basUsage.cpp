@@ -181,6 +181,17 @@ const Page& CommandLineProgram()
              "fetch the round's page as the download buttons do (without the question); exit "
              "0 when\n"
              "a valid record was taken, else 1, with the message on stderr"},
+            {"download all FROM TO [--pause MS]",
+             "fetch the schedule, final vote status and result of every round FROM..TO the "
+             "store\n"
+             "lacks, one request at a time with MS milliseconds between requests (default "
+             "1000);\n"
+             "print \"ROUND<TAB>STATE[<TAB>DETAIL]\" per round (保存, 保存済み, 未開催, 失敗), "
+             "then\n"
+             "\"合計\" with the counts; the failures again on stderr. Exit 0 when every round "
+             "is\n"
+             "complete or not held, 1 when any failed, 130 after Ctrl+C (what was filed "
+             "stays)"},
             {"value FILE.drd",
              "the chance and worth of the file's tickets under its own probabilities; print\n"
              "\"1等以上<TAB>P\", \"2等以上<TAB>P\", \"3等以上<TAB>P\" (P: the probability, 0 to "

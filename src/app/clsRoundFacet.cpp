@@ -76,3 +76,8 @@ bool clsRoundFacet::GetSetValue(clsTValue::SetValue& sv)
 {
     return m_doc.GetSetValue(sv);
 }
+
+std::unique_ptr<clsEditContext::LockScope> clsRoundFacet::LockForDownload()
+{
+    return std::make_unique<clsEditContext::LockScope>(m_doc.Edit());
+}

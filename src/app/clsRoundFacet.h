@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +35,9 @@ public:
     const ResultRecord& Result() const;
     const std::optional<ProbabilityRecord>& Probability() const;
     const std::string& RoundLabel() const;
+    // Holds the work for the scope's life: a download of past rounds writes the store from
+    // another thread, and no command may load, reload or close meanwhile.
+    [[nodiscard]] std::unique_ptr<clsEditContext::LockScope> LockForDownload();
     // The vote status in use for this work (the round controller keeps its own).
     bool SetVote(const VoteRecord& vote);
     // The player's own probabilities: a record that fails its check is refused and reported

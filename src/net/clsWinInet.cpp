@@ -60,6 +60,7 @@ struct WinInetTransfer
     bool stalled = false;
     bool overDeadline = false;
     bool tooSlow = false;
+    bool cancelled = false;
     const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
     std::chrono::steady_clock::time_point lastActivity = start;
     curl_off_t lastNow = 0;
@@ -105,6 +106,9 @@ struct WinInetTransfer
     std::string Failure(CURLcode rc, long status, curl_off_t elapsedUs) const
     {
         const clsWinInet& o = owner;
+        if (cancelled) {
+            return "cancelled";
+        }
         if (tooLarge) {
             return "the answer is larger than " + std::to_string(o.m_maxBodyBytes) + " bytes";
         }
@@ -133,6 +137,9 @@ struct WinInetTransfer
     {
         const clsWinInet& o = owner;
         const auto seconds = [](std::int32_t ms) { return std::to_string((ms + 999) / 1000); };
+        if (cancelled) {
+            return "中止しました。";
+        }
         if (tooLarge) {
             return "サーバーの応答が大きすぎます（" + std::to_string(o.m_maxBodyBytes) +
                    " バイトを超えました）。";
@@ -226,6 +233,10 @@ struct WinInetTransfer
     {
         auto* t = static_cast<WinInetTransfer*>(user);
         const clsWinInet& o = t->owner;
+        if (o.m_cancel && o.m_cancel()) {
+            t->cancelled = true;
+            return 1;
+        }
         const auto now = std::chrono::steady_clock::now();
         if (o.m_totalTimeoutMs > 0 && MsBetween(t->start, now) > o.m_totalTimeoutMs) {
             t->overDeadline = true;

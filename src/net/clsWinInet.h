@@ -8,6 +8,7 @@
 #include "base/clsIHttp.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,6 +72,9 @@ public:
         m_lowSpeedBytesPerSecond = lngBytesPerSecond;
         m_lowSpeedWindowMs = lngWindowMs;
     }
+    // Asked while a transfer runs (about once a second while it waits, more often while data
+    // comes); true ends it as a failure, so a stop need not wait for the timeouts.
+    void SetCancelCheck(std::function<bool()> fnCancel) { m_cancel = std::move(fnCancel); }
     std::size_t MaxBodyBytes() const { return m_maxBodyBytes; }
     void SetMaxBodyBytes(std::size_t lngBytes) { m_maxBodyBytes = lngBytes; }
 
@@ -100,6 +104,7 @@ private:
     std::int32_t m_lowSpeedBytesPerSecond = kLowSpeedBytesPerSecond;
     std::int32_t m_lowSpeedWindowMs = kLowSpeedWindowMs;
     std::size_t m_maxBodyBytes = kMaxBodyBytes;
+    std::function<bool()> m_cancel;
     bool m_progressOpen = true;
     bool m_progressClose = true;
     bool m_windowOpen = false;

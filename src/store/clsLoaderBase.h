@@ -37,6 +37,11 @@ public:
     // Why the record the last download read is not valid; "" when there is nothing to say.
     const std::string& Fault() const { return m_fault; }
 
+    // A download in progress ends as soon as fnCancel answers true (a batch's stop).
+    void SetCancelCheck(std::function<bool()> fnCancel)
+    {
+        Page().Fetcher().WinInet().SetCancelCheck(std::move(fnCancel));
+    }
     bool ProgressOpen() const { return Page().ProgressOpen(); }
     void SetProgressOpen(bool blnValue) { Page().SetProgressOpen(blnValue); }
     bool ProgressClose() const { return Page().ProgressClose(); }

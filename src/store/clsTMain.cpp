@@ -39,6 +39,13 @@ void clsTMain::SetKaisaikai(std::int32_t lngKaisaikai)
     }
 }
 
+void clsTMain::ReloadStored()
+{
+    if (m_initialized) {
+        Reload(true, false);
+    }
+}
+
 void clsTMain::SetKumi(const std::string& strKumi)
 {
     if (strKumi == "A") {

@@ -35,6 +35,8 @@ public:
     const std::string& Kumi() const { return m_kumi; }
     // The folder SysData lies in: the reference files of a round's teams are read from there.
     const std::string& ProgramDir() const { return m_programDir; }
+    // The operator's page addresses the loaders read from.
+    const TotoSettings& Settings() const { return m_settings; }
 
     // The download commands; true when a valid record was taken.
     bool GetSchedule(bool blnDQuestion);
@@ -49,6 +51,10 @@ public:
     bool GetOldVoteFile(std::int32_t lngKaisaikai, DateTime SEndTime);
     // A new schedule loader, so that its page reader reads the team names on disk again.
     void ScheduleInitialize();
+    // Reads the current round's files again after something outside the controller filed
+    // them (a download of past rounds); a vote status held but not filed stays, as after a
+    // vote download.
+    void ReloadStored();
 
     const ScheduleRecord& Schedule() const { return m_schedule; }
     const VoteRecord& Vote() const { return m_vote; }

@@ -98,10 +98,10 @@ TEST(kelvra_cli, UsageAndBadArguments)
     const CliRun help = Cli(scratch, "help");
     EXPECT_EQ(help.Code, 0);
     EXPECT_TRUE(help.Out.starts_with("usage: kelvra-cli [--home DIR] COMMAND ...\n"));
-    for (const char* cmd :
-         {"  version ", "  run [--seed N] FILE.drd...", "  grade FILE.drd", "  text ITEM FILE.drd",
-          "  csv export FILE.drd OUT.csv", "  csv import IN.csv FILE.drd",
-          "  download schedule|vote|result", "  update-teams", "  value FILE.drd"}) {
+    for (const char* cmd : {"  version ", "  run [--seed N] FILE.drd...", "  grade FILE.drd",
+                            "  text ITEM FILE.drd", "  csv export FILE.drd OUT.csv",
+                            "  csv import IN.csv FILE.drd", "  download schedule|vote|result",
+                            "  download all FROM TO", "  update-teams", "  value FILE.drd"}) {
         EXPECT_NE(help.Out.find(cmd), std::string::npos) << cmd;
     }
     const CliRun none = Cli(scratch, "");

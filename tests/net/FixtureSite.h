@@ -1,7 +1,8 @@
 #pragma once
 // The operator's site as the tests need it: the fixture pages of tests/data/net/pages served on
 // a loopback port under the three page addresses, a 404 for every round without a page, a
-// count of the requests, and a program folder with the reference files the readers read.
+// count of the requests, and a program folder with the reference files the readers read. A range
+// of rounds may be served from round 1235's pages renumbered, and a page may be refused.
 
 #include "net/LoopbackServer.h"
 #include "reference/basTotoSettings.h"
@@ -9,13 +10,16 @@
 #include "support/TestPaths.h"
 
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <mutex>
+#include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 class FixtureSite
 {
@@ -34,18 +38,28 @@ public:
                 } else if (last == "07") {
                     name += "_B";
                 }
+                std::string text;
                 {
                     std::lock_guard lock(m_mutex);
                     LastTarget = req.target;
+                    Asked.push_back(name);
                     if (const auto it = Override.find(name); it != Override.end()) {
                         res.set_content(it->second, "application/octet-stream");
                         return;
                     }
+                    if (Refused.count(name) > 0) {
+                        res.status = 403;
+                        res.set_content("forbidden", "text/plain");
+                        return;
+                    }
+                    text = Renumbered(kind, req.get_param_value("holdCntId"), name);
                 }
                 if (OnServe) {
                     OnServe(name);
                 }
-                const std::string text = Page(name + ".html");
+                if (text.empty()) {
+                    text = Page(name + ".html");
+                }
                 if (text.empty()) {
                     res.status = 404;
                     res.set_content("not found", "text/plain");
@@ -112,6 +126,26 @@ public:
         Override[strName] = strText;
     }
 
+    // Rounds lngFrom..lngTo (toto, no group) answer with round 1235's pages renumbered.
+    void ServeRounds(int lngFrom, int lngTo)
+    {
+        std::lock_guard lock(m_mutex);
+        m_from = lngFrom;
+        m_to = lngTo;
+    }
+    // The site answers 403 for this page ("schedule_3003").
+    void Refuse(const std::string& strName)
+    {
+        std::lock_guard lock(m_mutex);
+        Refused.insert(strName);
+    }
+    // The pages asked for so far, in order ("vote_3001").
+    std::vector<std::string> AskedPages()
+    {
+        std::lock_guard lock(m_mutex);
+        return Asked;
+    }
+
     LoopbackServer server;
     TempDir Home;
     TotoSettings Settings;
@@ -121,5 +155,24 @@ public:
     std::function<void(const std::string&)> OnServe;
 
 private:
+    std::string Renumbered(const std::string& strKind, const std::string& strRound,
+                           const std::string& strName) const
+    {
+        const int round = std::atoi(strRound.c_str());
+        if (round < m_from || round > m_to || strName != strKind + "_" + strRound) {
+            return {};
+        }
+        std::string text = Page(strKind + "_1235.html");
+        const std::string from = "第1235回";
+        for (std::size_t pos = 0; (pos = text.find(from, pos)) != std::string::npos;) {
+            text.replace(pos, from.size(), "第" + strRound + "回");
+        }
+        return text;
+    }
+
+    std::set<std::string> Refused;
+    std::vector<std::string> Asked;
+    int m_from = 0;
+    int m_to = -1;
     std::mutex m_mutex;
 };

@@ -11,6 +11,7 @@
 #include "results/qt/frmOdds.h"
 #include "results/qt/frmProbability.h"
 #include "store/clsTMain.h"
+#include "store/qt/frmDownloadAll.h"
 #include "widgets/clsGridView.h"
 
 #include <QCheckBox>
@@ -175,6 +176,12 @@ QWidget* clsHomePage::BuildDownloadGroup()
         connect(button, &QPushButton::clicked, this, [this, kind] { DownloadRecord(kind); });
         m_downloadButtons[i] = button;
     }
+    auto* all = new QPushButton(QStringLiteral("過去の回をまとめてダウンロード"), downloadGroup);
+    all->setObjectName(QStringLiteral("cmdDownloadAll"));
+    all->setToolTip(QStringLiteral("指定した範囲の回の開催情報・投票状況・くじ結果のうち、"
+                                   "保存されていないものを続けて読み込みます"));
+    downloadColumn->addWidget(all);
+    connect(all, &QPushButton::clicked, this, &clsHomePage::DownloadAll);
     m_chkDownloadMessage = new QCheckBox(QStringLiteral("ダウンロード時に確認"), downloadGroup);
     m_chkDownloadMessage->setObjectName(QStringLiteral("chkDownloadMessage"));
     m_chkDownloadMessage->setToolTip(QStringLiteral("読み込む前に、始めてよいかを尋ねます"));
@@ -285,6 +292,33 @@ void clsHomePage::DownloadRecord(int lngKind)
         }
     }
     UpdateDownloadButtons();
+}
+
+void clsHomePage::DownloadAll()
+{
+    if (!m_parts.Gate.MayRun(clsCommandGate::Command::Download)) {
+        return;
+    }
+    frmDownloadAll::Setup setup{m_parts.Main.Settings(), m_parts.Main.ProgramDir(),
+                                m_parts.Main.Kaisaikai(), [this](bool blnRunning) {
+                                    if (blnRunning) {
+                                        m_downloadLock = m_parts.Round.LockForDownload();
+                                    } else {
+                                        m_downloadLock.reset();
+                                    }
+                                }};
+    auto* dialog = new frmDownloadAll(std::move(setup), window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setModal(true);
+    connect(dialog, &frmDownloadAll::downloadFinished, this, [this](int lngFrom, int lngTo) {
+        // The round shown may have got its files meanwhile.
+        const int shown = m_parts.Main.Kaisaikai();
+        if (shown >= lngFrom && shown <= lngTo) {
+            m_parts.Main.ReloadStored();
+        }
+        UpdateDownloadButtons();
+    });
+    dialog->open();
 }
 
 void clsHomePage::DownloadTeamNames()

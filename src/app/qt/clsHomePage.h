@@ -5,6 +5,7 @@
 // ends.
 
 #include "app/DocumentParts.h"
+#include "app/clsEditContext.h"
 #include "base/clsHost.h"
 #include "results/clsTOdds.h"
 
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class QCheckBox;
@@ -78,6 +80,8 @@ public:
 private slots:
     // The download buttons (開催情報, 投票状況, くじ結果).
     void DownloadRecord(int lngKind);
+    // 過去の回をまとめてダウンロード: the dialog that fetches a range of rounds.
+    void DownloadAll();
     void DownloadTeamNames();
     void EditTeamNames();
     // 投票率: the vote rates typed in the dialog become the document's vote status.
@@ -102,4 +106,6 @@ private:
     QComboBox* m_kumiBox = nullptr;
     std::array<QPushButton*, 3> m_downloadButtons{};
     QCheckBox* m_chkDownloadMessage = nullptr;
+    // Held while the dialog's run writes the store.
+    std::unique_ptr<clsEditContext::LockScope> m_downloadLock;
 };
