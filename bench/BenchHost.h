@@ -4,7 +4,7 @@
 // stderr.
 
 #include "base/clsIMessage.h"
-#include "base/clsIPump.h"
+#include "base/clsThreadPump.h"
 
 #include <chrono>
 #include <cstdio>
@@ -12,7 +12,7 @@
 #include <string_view>
 #include <thread>
 
-class BenchHost final : public clsIPump, public clsIMessage
+class BenchHost final : public clsThreadPump, public clsIMessage
 {
 public:
     void DoEvents() override
@@ -20,21 +20,6 @@ public:
         if (OnEvents) {
             OnEvents();
         }
-    }
-    std::int64_t TickMs() const override
-    {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-    void SleepMs(std::int32_t lngMs) override
-    {
-        std::this_thread::sleep_for(std::chrono::milliseconds(lngMs));
-    }
-    void WaitForEvents(std::int32_t lngMs) override
-    {
-        SleepMs(lngMs);
-        DoEvents();
     }
     void ShowMessage(MsgIcon, std::string_view strText, std::string_view strCaption) override
     {

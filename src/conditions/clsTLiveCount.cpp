@@ -4,6 +4,7 @@
 #include "base/clsIPump.h"
 #include "conditions/clsTMsgLog.h"
 #include "conditions/clsTX.h"
+#include "conditions/clsTXStopPump.h"
 
 #include <chrono>
 #include <span>
@@ -18,41 +19,6 @@ public:
     bool Faulted = false;
 };
 
-// The extraction processes events between its steps; here that is where an abandoned count
-// learns it may stop.
-class StopPump final : public clsIPump
-{
-public:
-    explicit StopPump(std::stop_token token)
-        : m_token(std::move(token))
-    {}
-    void Bind(clsTX& tx) { m_tx = &tx; }
-    void DoEvents() override
-    {
-        if (m_tx != nullptr && m_token.stop_requested()) {
-            m_tx->Cancel();
-        }
-    }
-    std::int64_t TickMs() const override
-    {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-    void SleepMs(std::int32_t lngMs) override
-    {
-        std::this_thread::sleep_for(std::chrono::milliseconds(lngMs));
-    }
-    void WaitForEvents(std::int32_t lngMs) override
-    {
-        SleepMs(lngMs);
-        DoEvents();
-    }
-
-private:
-    std::stop_token m_token;
-    clsTX* m_tx = nullptr;
-};
 } // namespace
 
 clsTLiveCount::~clsTLiveCount()
@@ -120,7 +86,7 @@ clsTLiveCount::Result clsTLiveCount::Count(const Request& req, std::uint64_t lng
     Result result;
     result.Serial = lngSerial;
     QuietMessage message;
-    StopPump pump(token);
+    clsTXStopPump pump(token);
     clsTX tx(message, pump);
     pump.Bind(tx);
     clsTMsgLog log;

@@ -5,6 +5,7 @@
 #include "base/clsIWait.h"
 #include "conditions/clsTMsgLog.h"
 #include "conditions/clsTX.h"
+#include "conditions/clsTXStopPump.h"
 #include "lottery/clsTMulti.h"
 #include "lottery/clsToto.h"
 #include "results/clsTResult.h"
@@ -28,42 +29,6 @@ public:
         }
     }
     std::string Text;
-};
-
-// The extraction and the grader process events between their steps; here that is where a
-// stopped back-test learns it may stop.
-class StopPump final : public clsIPump
-{
-public:
-    explicit StopPump(std::stop_token token)
-        : m_token(std::move(token))
-    {}
-    void Bind(clsTX* tx) { m_tx = tx; }
-    void DoEvents() override
-    {
-        if (m_tx != nullptr && m_token.stop_requested()) {
-            m_tx->Cancel();
-        }
-    }
-    std::int64_t TickMs() const override
-    {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-    void SleepMs(std::int32_t lngMs) override
-    {
-        std::this_thread::sleep_for(std::chrono::milliseconds(lngMs));
-    }
-    void WaitForEvents(std::int32_t lngMs) override
-    {
-        SleepMs(lngMs);
-        DoEvents();
-    }
-
-private:
-    std::stop_token m_token;
-    clsTX* m_tx = nullptr;
 };
 
 class NoBusy final : public clsIBusy
@@ -258,9 +223,9 @@ void clsBacktest::Work(const Request& req, std::stop_token token)
             if (const auto rec = LoadRound(req.ProgramDir, k, req.Kumi, skip)) {
                 KeptMessage message;
                 // Made per round, before the extraction it stops, so it never outlives it.
-                StopPump pump(token);
+                clsTXStopPump pump(token);
                 clsTX tx(message, pump);
-                pump.Bind(&tx);
+                pump.Bind(tx);
                 clsTMsgLog log;
                 tx.Initialize(log, std::string());
                 tx.SetVoteRecord(rec->Vote);

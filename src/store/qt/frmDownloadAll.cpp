@@ -1,5 +1,6 @@
 #include "store/qt/frmDownloadAll.h"
 
+#include "base/clsThreadPump.h"
 #include "base/qt/basQtText.h"
 #include "store/clsTMain.h"
 
@@ -20,23 +21,6 @@
 using basQtText::ToQ;
 
 namespace {
-// The worker's clock and sleep: nothing to pump there, the window has its own loop.
-class ThreadPump final : public clsIPump
-{
-public:
-    void DoEvents() override {}
-    std::int64_t TickMs() const override
-    {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-    void SleepMs(std::int32_t lngMs) override
-    {
-        std::this_thread::sleep_for(std::chrono::milliseconds(lngMs));
-    }
-    void WaitForEvents(std::int32_t lngMs) override { SleepMs(lngMs); }
-};
 
 std::string Joined(const std::vector<std::string>& parts)
 {
@@ -228,7 +212,7 @@ void frmDownloadAll::Start()
         HistorySummary summary;
         std::string error;
         try {
-            ThreadPump pump;
+            clsThreadPump pump; // the worker's clock; the window has its own loop
             clsHistoryDownload batch(settings, dir, pump);
             batch.SetPauseMs(pause);
             batch.StopRequested = [this] { return m_stopAsked.load(); };
